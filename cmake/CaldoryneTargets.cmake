@@ -1,0 +1,47 @@
+# Helpers shared by all libraries: one static library per externals/<dir>/src,
+# one GoogleTest executable per externals/<dir>/tests.
+
+set(CALDORYNE_WARNINGS -Wall -Wextra)
+
+# caldoryne_library(<target> DEPS <libs...>)
+# Builds every *.cpp below src/ of the current directory into a static library.
+function(caldoryne_library target)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_SOURCE_DIR}/src/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/src/*.c)
+  file(GLOB_RECURSE headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/src/*.h)
+  add_library(${target} STATIC ${sources} ${headers})
+  target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/src)
+  target_compile_options(${target} PRIVATE ${CALDORYNE_WARNINGS})
+  if(ARG_DEPS)
+    target_link_libraries(${target} PUBLIC ${ARG_DEPS})
+  endif()
+endfunction()
+
+# caldoryne_tests(<target> DEPS <libs...>)
+# Builds every *.cpp in tests/ into one GoogleTest executable registered with CTest.
+# Tests run with HOME and the Qt settings/config locations in a private folder.
+function(caldoryne_tests target)
+  if(NOT CALDORYNE_BUILD_TESTS)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${target} ${sources})
+  target_compile_options(${target} PRIVATE ${CALDORYNE_WARNINGS})
+  target_link_libraries(${target} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
+  target_compile_definitions(${target} PRIVATE
+    CALDORYNE_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/tests/data"
+    CALDORYNE_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+    CALDORYNE_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  set(home ${CMAKE_BINARY_DIR}/testhome/${target})
+  file(MAKE_DIRECTORY ${home})
+  gtest_discover_tests(${target}
+    DISCOVERY_MODE PRE_TEST
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+    PROPERTIES ENVIRONMENT
+      "HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+endfunction()
