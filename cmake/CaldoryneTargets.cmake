@@ -40,7 +40,7 @@ function(caldoryne_tests target)
   set(home ${CMAKE_BINARY_DIR}/testhome/${target})
   file(MAKE_DIRECTORY ${home})
   gtest_discover_tests(${target}
-    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 30
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
     PROPERTIES ENVIRONMENT
       "HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")

@@ -3,6 +3,7 @@
 #include <ctime>
 #include <vector>
 
+#include "BVX_Path.h"
 #include "BVX_Platform.h"
 
 namespace BVX {
@@ -140,7 +141,7 @@ bool MessageHandler::openLogFile(const std::string & logfile, bool append, std::
 		return true;
 	std::ios_base::openmode mode = std::ios_base::out;
 	mode |= append ? std::ios_base::app : std::ios_base::trunc;
-	m_logfile.reset(new std::ofstream(logfile, mode));
+	m_logfile.reset(new std::ofstream(Path(logfile).str(), mode));
 	if (append && m_logfile->good())
 		*m_logfile << "\n----------- continued -------------\n" << std::endl;
 	if (!m_logfile->good()) {

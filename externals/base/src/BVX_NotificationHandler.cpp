@@ -1,0 +1,13 @@
+#include "BVX_NotificationHandler.h"
+
+namespace BVX {
+
+NotificationHandler::~NotificationHandler() {
+}
+
+
+void NotificationHandler::notify(double /*t*/) {
+	notify();
+}
+
+} // namespace BVX

@@ -1,0 +1,7 @@
+#include "BVX_Rectangle.h"
+
+namespace BVX {
+
+template class rectangle<unsigned int>;
+
+} // namespace BVX

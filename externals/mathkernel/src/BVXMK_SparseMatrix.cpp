@@ -1,0 +1,8 @@
+#include "BVXMK_SparseMatrix.h"
+
+namespace BVXMK {
+
+SparseMatrix::~SparseMatrix() {
+}
+
+} // namespace BVXMK

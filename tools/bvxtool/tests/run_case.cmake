@@ -1,0 +1,33 @@
+# Runs bvxtool once and compares its stdout (and optionally stderr) and exit code.
+#   -DTOOL=<exe> -DARGS=<arguments separated by @@> -DWORKDIR=<dir>
+#   -DEXPECTED=<file with the expected stdout> -DEXPECTED_RC=<exit code>
+#   [-DEXPECTED_ERR=<file with the expected stderr>] [-DREMOVE=<file deleted before the run>]
+string(REPLACE "@@" ";" args "${ARGS}")
+if(REMOVE)
+  file(REMOVE "${WORKDIR}/${REMOVE}")
+endif()
+file(MAKE_DIRECTORY "${WORKDIR}")
+execute_process(COMMAND "${TOOL}" ${args}
+  WORKING_DIRECTORY "${WORKDIR}"
+  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+
+set(failed FALSE)
+if(NOT "${rc}" STREQUAL "${EXPECTED_RC}")
+  message("exit code ${rc}, expected ${EXPECTED_RC}")
+  set(failed TRUE)
+endif()
+file(READ "${EXPECTED}" expected)
+if(NOT out STREQUAL expected)
+  message("stdout differs.\n--- got ---\n${out}--- expected ---\n${expected}---")
+  set(failed TRUE)
+endif()
+if(EXPECTED_ERR)
+  file(READ "${EXPECTED_ERR}" expectedErr)
+  if(NOT err STREQUAL expectedErr)
+    message("stderr differs.\n--- got ---\n${err}--- expected ---\n${expectedErr}---")
+    set(failed TRUE)
+  endif()
+endif()
+if(failed)
+  message(FATAL_ERROR "bvxtool ${args}: stderr was:\n${err}")
+endif()
