@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <limits>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -26,9 +27,14 @@
 #include <BVX_Conversions.h>
 #include <BVX_Exception.h>
 #include <BVX_FormatText.h>
+#include <BVX_LinearSpline.h>
 #include <BVX_MessageHandler.h>
 #include <BVX_MultiLanguageString.h>
 #include <BVX_Path.h>
+#include <BVX_Time.h>
+#include <BVX_Unit.h>
+#include <BVX_UnitList.h>
+#include <BVX_Version.h>
 
 #ifndef BVXTOOL_VERSION
 #define BVXTOOL_VERSION "0.0"
@@ -323,6 +329,136 @@ int runFormat(const BVX::ArgParser &, const Args & args) {
 }
 
 
+// *** spline, duration, version ***
+
+void addSplineOptions(BVX::ArgParser & parser) {
+	parser.addOption(0, "at", "x values at which 'spline' evaluates, separated by ','.", "x", "");
+	parser.addFlag(0, "linear", "'spline' extrapolates linearly (default: constant).", "false");
+}
+
+void addDurationOptions(BVX::ArgParser & parser) {
+	parser.addOption(0, "unit", "Unit of 'duration' (a time unit such as 'min', or 'auto'); "
+					 "default: the duration's own display unit.", "unit", "");
+}
+
+double parseNumber(const std::string & text, const char * what) {
+	if (!isDouble(text))
+		throw UsageError(BVX::FormatText("Invalid %1 '%2'.").arg(what).arg(text).str());
+	return std::stod(text);
+}
+
+int runSpline(const BVX::ArgParser & parser, const Args & args) {
+	const char * usage = "spline [--linear] [--console-level=3] --at=X[,X...] X,Y [X,Y...]   "
+						 "(a point with negative x needs the prefix 'p:', e.g. p:-1,5)";
+	requireArgs(args, 1, usage);
+	if (!parser.hasOption("at"))
+		throw UsageError(std::string("Usage: bvxtool ") + usage);
+
+	std::vector<double> x, y;
+	for (const std::string & a : args) {
+		const std::string point = a.compare(0, 2, "p:") == 0 ? a.substr(2) : a;
+		const std::size_t comma = point.find(',');
+		if (comma == std::string::npos)
+			throw UsageError("Point '" + a + "' is not of the form X,Y.");
+		x.push_back(parseNumber(point.substr(0, comma), "x value"));
+		y.push_back(parseNumber(point.substr(comma + 1), "y value"));
+	}
+	std::vector<double> at;
+	std::istringstream atStrm(parser.option("at"));
+	for (std::string v; std::getline(atStrm, v, ','); )
+		at.push_back(parseNumber(v, "x value"));
+
+	// the cleaning warnings have verbosity 3: shown with --console-level=3 or higher
+	BVX::MessageHandler * handler = BVX::MessageHandlerRegistry::instance().msgHandler();
+	handler->setConsoleVerbosityLevel(parser.hasOption("console-level") ?
+		static_cast<int>(parseInteger(parser.option("console-level"), "console level")) : 2);
+
+	BVX::LinearSpline spline;
+	spline.setValues(x, y);
+	if (!spline.valid()) {
+		std::string errmsg;
+		spline.makeSpline(errmsg);
+		throw BVX::Exception(errmsg, "[bvxtool::spline]");
+	}
+	if (parser.flagEnabled("linear"))
+		spline.m_extrapolationMethod = BVX::LinearSpline::EM_Linear;
+	for (double xv : at)
+		std::cout << BVX::val2string(spline.value(xv)) << "\n";
+	return EXIT_SUCCESS;
+}
+
+int runDuration(const BVX::ArgParser & parser, const Args & args) {
+	requireArgs(args, 1, "[--unit=U|auto] duration SECONDS...");
+	const std::string unit = parser.option("unit");
+	for (const std::string & a : args) {
+		const double seconds = parseNumber(a, "duration");
+		if (unit.empty())
+			std::cout << BVX::Time::format_duration(seconds) << "\n";
+		else
+			std::cout << BVX::Time::format_time_difference(seconds,
+				unit == "auto" ? BVX::Time::suitableTimeUnit(seconds) : unit) << "\n";
+	}
+	return EXIT_SUCCESS;
+}
+
+int runVersion(const BVX::ArgParser &, const Args & args) {
+	requireArgs(args, 2, "version A B");
+	const char * relation = "=";
+	if (BVX::Version::lesserVersionNumber(args[0], args[1]))
+		relation = "<";
+	else if (BVX::Version::lesserVersionNumber(args[1], args[0]))
+		relation = ">";
+	std::cout << args[0] << " " << relation << " " << args[1] << "\n";
+	return EXIT_SUCCESS;
+}
+
+
+// *** unit ***
+
+// A unit given as index (digits only) or name.
+BVX::Unit unitFromText(const std::string & text) {
+	if (isInteger(text)) {
+		const long long idx = parseInteger(text, "unit index");
+		if (idx < 0 || idx > static_cast<long long>(std::numeric_limits<unsigned int>::max()))
+			throw UsageError("Invalid unit index '" + text + "'.");
+		return BVX::Unit(static_cast<unsigned int>(idx));
+	}
+	return BVX::Unit(text);
+}
+
+int runUnit(const BVX::ArgParser &, const Args & args) {
+	const char * usage = "unit convert VALUE FROM TO | unit info NAME|INDEX... | unit integral CAPTION...   "
+						 "(a negative VALUE needs the prefix 'v:', e.g. v:-5)";
+	requireArgs(args, 2, usage);
+	const std::string & op = args[0];
+	if (op == "convert") {
+		if (args.size() != 4)
+			throw UsageError(std::string("Usage: bvxtool ") + usage);
+		const std::string valueText = args[1].compare(0, 2, "v:") == 0 ? args[1].substr(2) : args[1];
+		double value = parseNumber(valueText, "value");
+		const BVX::Unit from(args[2]);
+		const BVX::Unit to(args[3]);
+		BVX::UnitList::instance().convert(from, to, value);
+		std::cout << BVX::val2string(value) << " " << to.name() << "\n";
+	}
+	else if (op == "info") {
+		for (std::size_t i = 1; i < args.size(); ++i) {
+			const BVX::Unit u = unitFromText(args[i]);
+			const BVX::Unit base(u.base_id());
+			std::cout << BVX::FormatText("%1 %2 (base unit %3 %4)").arg(u.id()).arg(u.name())
+						 .arg(base.id()).arg(base.name()).str() << "\n";
+		}
+	}
+	else if (op == "integral") {
+		for (std::size_t i = 1; i < args.size(); ++i)
+			std::cout << BVX::UnitList::instance().replaceUnitWithIntegralUnit(args[i]) << "\n";
+	}
+	else
+		throw UsageError(std::string("Usage: bvxtool ") + usage);
+	return EXIT_SUCCESS;
+}
+
+
 // *** subcommand table ***
 
 struct Subcommand {
@@ -357,6 +493,22 @@ const Subcommand SUBCOMMANDS[] = {
 		"d:VALUE[:WIDTH[:FORMAT[:PRECISION[:FILL]]]]\n"
 		"or a plain integer, number or text",
 		nullptr, runFormat},
+	{"spline", "spline X,Y... --at=X",
+		"interpolates between the points (--linear:\n"
+		"linear extrapolation; --console-level=3 shows\n"
+		"duplicate-x warnings; p:-1,5 for negative x)",
+		addSplineOptions, runSpline},
+	{"duration", "duration SECONDS...",
+		"a duration in its display unit (--unit=U|auto)",
+		addDurationOptions, runDuration},
+	{"version", "version A B",
+		"compares two version numbers MAJOR.MINOR.PATCH",
+		nullptr, runVersion},
+	{"unit", "unit OP ARG...",
+		"convert VALUE FROM TO (v:-5 for negative values),\n"
+		"info NAME|INDEX... (index, name, base unit),\n"
+		"integral CAPTION... ([W/m2] becomes [J/m2])",
+		nullptr, runUnit},
 };
 
 void printSubcommands(std::ostream & out) {

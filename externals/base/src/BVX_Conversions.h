@@ -6,6 +6,7 @@
 #include <limits>
 #include <sstream>
 #include <string>
+#include <type_traits>
 
 namespace BVX {
 
@@ -28,6 +29,12 @@ T string2val(const std::string & text) {
 			return T(0);
 	}
 	std::istringstream strm(text);
+	if constexpr (std::is_unsigned<T>::value && !std::is_same<T, bool>::value) {
+		// the stream would wrap "-1" silently to the largest value
+		strm >> std::ws;
+		if (strm.peek() == '-')
+			throwConversionError(text);
+	}
 	T val;
 	if (!(strm >> val))
 		throwConversionError(text);

@@ -52,6 +52,10 @@ TEST(Conversions, FailureThrowsWithText) {
 	EXPECT_THROW(BVX::string2val<int>("nine"), BVX::Exception);
 	EXPECT_THROW(BVX::string2val<bool>("true"), BVX::Exception);	// bool reads 0 or 1 only
 	EXPECT_THROW(BVX::string2val<bool>("2"), BVX::Exception);
+	// a negative number never wraps into an unsigned value
+	EXPECT_THROW(BVX::string2val<unsigned int>("-1"), BVX::Exception);
+	EXPECT_THROW(BVX::string2val<unsigned int>("  -7"), BVX::Exception);
+	EXPECT_EQ(BVX::string2val<unsigned int>(" 42"), 42u);
 }
 
 TEST(Conversions, WritesDefaultStreamFormat) {

@@ -1,0 +1,202 @@
+#include "RM_CoolingModel.h"
+
+#include <algorithm>
+
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <BVX_Exception.h>
+#include <BVX_FormatText.h>
+#include <BVX_MessageHandler.h>
+#include <BVX_Unit.h>
+#include <BVX_UnitList.h>
+
+#include "RM_Physics.h"
+#include "RM_XMLHelpers.h"
+
+namespace RM {
+
+namespace {
+
+const double MAX_SLOPE = 500000;
+const double SLOPE_FACTOR = 1.2;
+const double SLOPE_DEVIATION = 0.2;
+/*! Rate factor of the dehumidification in 1/s. */
+const double DEHUMIDIFICATION_RATE = 10;
+const char * const READ_FUNC_ID = "[CoolingModel::readXML]";
+
+/*! Daily profile: value from 8 to 16 o'clock, offValue otherwise. */
+void setWorkingHours(std::vector<double> & profile, double value, double offValue) {
+	for (unsigned int k = 0; k < 24; ++k)
+		profile[k] = (k >= 8 && k <= 16) ? value : offValue;
+}
+
+std::vector<double> converted(std::vector<double> v, const BVX::Unit & from, const BVX::Unit & to) {
+	for (double & x : v)
+		BVX::UnitList::instance().convert(from, to, x);
+	return v;
+}
+
+} // namespace
+
+
+CoolingModel::CoolingModel() :
+	m_modelType(NONE),
+	m_maxPower(1200),
+	m_slope(5000)
+{
+	m_setPoints.m_name = "ScheduleSetPoints";
+	m_setPoints.m_type = Schedule::DAILY_WEEK;
+	m_setPoints.m_constantValue = 26;
+	setWorkingHours(m_setPoints.m_summerSchedule, 26, 40);
+	setWorkingHours(m_setPoints.m_weekDaySchedule, 26, 40);
+	m_setPoints.m_winterSchedule.assign(24, 40);
+	m_setPoints.m_weekEndSchedule.assign(24, 40);
+
+	m_humiditySetPoints.m_name = "ScheduleHumiditySetPoints";
+	m_humiditySetPoints.m_type = Schedule::DAILY_WEEK;
+	m_humiditySetPoints.m_constantValue = 50;
+	setWorkingHours(m_humiditySetPoints.m_summerSchedule, 50, 100);
+	setWorkingHours(m_humiditySetPoints.m_weekDaySchedule, 50, 100);
+	m_humiditySetPoints.m_winterSchedule.assign(24, 100);
+	m_humiditySetPoints.m_weekEndSchedule.assign(24, 100);
+}
+
+
+void CoolingModel::coolingLoads(bool moisture, unsigned int h, double t, double Ti, double rhov_i,
+								double & sensible, double & vapourFlow, double & enthalpyFlow, double & latent) const
+{
+	sensible = vapourFlow = enthalpyFlow = latent = 0;
+	if (m_modelType != SIMPLE)
+		return;
+
+	if (moisture) {
+		const double phiSet = m_humiditySetPoints.value(h, t)/100;
+		const double rhovSet = saturationVapourPressure(Ti)*phiSet/(R_VAPOUR*Ti);
+		vapourFlow = std::min(0.0, DEHUMIDIFICATION_RATE*(rhovSet - rhov_i));
+		latent = -H_VAPOUR*vapourFlow;
+		if (latent > m_maxPower) {
+			latent = m_maxPower;
+			vapourFlow = -m_maxPower/H_VAPOUR;
+		}
+	}
+
+	const double Tset = m_setPoints.value(h, t) + T_KELVIN;
+	sensible = std::min(0.0, (Tset - Ti)*m_slope);
+	const double available = m_maxPowerCurve.valid() ? m_maxPowerCurve.value(Tset) : m_maxPower;
+	// dehumidification has the first claim on the power
+	sensible = std::max(sensible, std::min(0.0, -(available - latent)));
+	enthalpyFlow = vapourEnthalpy(Ti)*vapourFlow;
+}
+
+
+void CoolingModel::adjustSlope(unsigned int h, double t, double Ti, double currentLoad) {
+	if (currentLoad == 0 || currentLoad == -m_maxPower)
+		return;
+	const double dT = Ti - (m_setPoints.value(h, t) + T_KELVIN);
+	if (dT <= SLOPE_DEVIATION || m_slope >= MAX_SLOPE)
+		return;
+	m_slope = std::min(m_slope*SLOPE_FACTOR, MAX_SLOPE);
+	BVX::MessageHandler * mh = BVX::MessageHandlerRegistry::instance().msgHandler();
+	if (mh->consoleVerbosityLevel() >= 2)
+		BVX::BVX_Message(BVX::FormatText("SlopeIdealCooling = %1 W/K\n").arg(m_slope),
+						 BVX::MSG_PROGRESS, "[CoolingModel::adjustSlope]", 2);
+}
+
+
+QString CoolingModel::modelTypeKeyword(int type) {
+	switch (type) {
+		case NONE	: return "NONE";
+		case SIMPLE	: return "SIMPLE";
+		default		: return QString();
+	}
+}
+
+
+void CoolingModel::readXML(QXmlStreamReader & reader) {
+	Q_ASSERT(reader.isStartElement());
+	m_name = reader.attributes().value("name").toString();
+	const QString typeText = reader.attributes().value("modelType").toString();
+	for (int i = 0; i < NUM_MT; ++i)
+		if (typeText == modelTypeKeyword(i))
+			m_modelType = i;
+
+	while (!reader.atEnd() && !reader.hasError()) {
+		reader.readNext();
+		if (reader.isEndElement() && reader.name() == "CoolingModel")
+			break;
+		if (!reader.isStartElement())
+			continue;
+		const QString tag = reader.name().toString();
+		if (tag == "MaxPower")
+			m_maxPower = readElementText(reader).toDouble();
+		else if (tag == "ScheduleSetPoints")
+			m_setPoints.readXML(reader);
+		else if (tag == "ScheduleHumiditySetPoints")
+			m_humiditySetPoints.readXML(reader);
+		else if (tag == "LinearSpline")
+			readMaxPowerCurve(reader);
+		else {
+			BVX::BVX_Message(BVX::FormatText("Found unknown element in CoolingModel tag: '%1'.").arg(tag.toStdString()),
+							 BVX::MSG_WARNING, READ_FUNC_ID, 1);
+			skipElement(reader);
+		}
+	}
+}
+
+
+void CoolingModel::readMaxPowerCurve(QXmlStreamReader & reader) {
+	QString name, xUnit, yUnit;
+	BVX::LinearSpline spl;
+	readNamedBVXSplineData(reader, name, xUnit, yUnit, spl);
+	if (name != "MaxPowerCurve") {
+		BVX::BVX_Message(BVX::FormatText("Found unknown linear spline data '%1' in CoolingModel tag.").arg(name.toStdString()),
+						 BVX::MSG_WARNING, READ_FUNC_ID, 1);
+		return;
+	}
+	try {
+		const BVX::Unit kelvin("K");
+		const BVX::Unit watt("J/s");
+		BVX::Unit xu, yu;
+		// an unknown unit name throws, as does a unit of the wrong kind
+		try { xu = BVX::Unit(xUnit.toStdString()); } catch (BVX::Exception &) {}
+		if (xu.id() == 0 || xu.base_id() != kelvin.id())
+			throw BVX::Exception(BVX::FormatText("Invalid x unit in linear spline '%1', expected temperature in [K] "
+												 "or convertible unit.").arg(name.toStdString()), READ_FUNC_ID);
+		try { yu = BVX::Unit(yUnit.toStdString()); } catch (BVX::Exception &) {}
+		if (yu.id() == 0 || yu.base_id() != watt.id())
+			throw BVX::Exception(BVX::FormatText("Invalid y unit in linear spline '%1', expected power in [W] "
+												 "or convertible unit.").arg(name.toStdString()), READ_FUNC_ID);
+		BVX::LinearSpline curve;
+		if (!spl.empty())
+			curve.setValues(converted(spl.x(), xu, kelvin), converted(spl.y(), yu, watt));
+		if (!curve.valid())
+			throw BVX::Exception(BVX::FormatText("Invalid data in linear spline '%1', cannot create monotonically "
+												 "increasing spline.").arg(name.toStdString()), READ_FUNC_ID);
+		m_maxPowerCurve = curve;
+	}
+	catch (BVX::Exception & ex) {
+		throw BVX::Exception(ex, "Error reading cooling model data.", READ_FUNC_ID);
+	}
+}
+
+
+void CoolingModel::writeXML(QXmlStreamWriter & writer) const {
+	writer.writeStartElement("CoolingModel");
+	writer.writeAttribute("name", m_name);
+	const QString modelType = modelTypeKeyword(m_modelType);
+	Q_ASSERT(!modelType.isEmpty());
+	writer.writeAttribute("modelType", modelType);
+	writer.writeTextElement("MaxPower", QString("%1").arg(m_maxPower));
+	if (!m_maxPowerCurve.x().empty() && m_maxPowerCurve.valid()) {
+		BVX::LinearSpline out;
+		out.setValues(converted(m_maxPowerCurve.x(), BVX::Unit("K"), BVX::Unit("C")),
+					  converted(m_maxPowerCurve.y(), BVX::Unit("J/s"), BVX::Unit("kW")));
+		writeLinearSpline(writer, "MaxPowerCurve", "C", "kW", out);
+	}
+	m_setPoints.writeXML(writer);
+	m_humiditySetPoints.writeXML(writer);
+	writer.writeEndElement();
+}
+
+} // namespace RM

@@ -1,0 +1,106 @@
+#ifndef RM_DatabaseH
+#define RM_DatabaseH
+
+#include <map>
+
+#include <QString>
+
+#include "RM_ConstructionType.h"
+#include "RM_Material.h"
+#include "RM_ShadingType.h"
+#include "RM_WindowType.h"
+
+namespace RM {
+
+/*! The four tables of database entries: materials, construction types, window types
+	and shading types. Each table holds built-in entries (read from the databases directory,
+	never written) and user entries (read from and written to the user data directory).
+
+	Lookups hand out pointers into the tables, valid until the entry is removed or the
+	database reloaded.
+*/
+class Database {
+public:
+	/*! Index of a table in m_highestBuiltinId and m_highestUserId. */
+	enum Table {
+		T_Materials,
+		T_Constructions,
+		T_Windows,
+		T_ShadingTypes,
+		NUM_T
+	};
+
+	/*! First id counter of user entries; new user entries get ids above it. */
+	static const unsigned int USER_ID_START = 10000;
+
+	Database();
+
+	/*! Empties all tables and reads the built-in and user files again; unsaved changes are lost. */
+	void reload();
+	/*! Reads the built-in files, then the user files. Throws BVX::Exception when an item of
+		a built-in file fails; broken user entries are logged and dropped. */
+	void readDatabase();
+	/*! Writes the user entries of all four tables into the user directory.
+		False when the directory cannot be created or a file cannot be written. */
+	bool writeDatabase() const;
+
+	/*! Directories to read from and write to instead of the standard ones;
+		an empty text selects the standard directory. */
+	void setDirectories(const QString & builtinDir, const QString & userDir);
+	/*! Directory of the built-in files (default: QtExt::Directories::databasesDir()). */
+	QString builtinDir() const;
+	/*! Directory of the user files (default: QtExt::Directories::userDataDir()). */
+	QString userDir() const;
+
+	Material * material(unsigned int id);
+	const Material * material(unsigned int id) const;
+	ConstructionType * constructionType(unsigned int id);
+	const ConstructionType * constructionType(unsigned int id) const;
+	WindowType * windowType(unsigned int id);
+	const WindowType * windowType(unsigned int id) const;
+	ShadingType * shadingType(unsigned int id);
+	const ShadingType * shadingType(unsigned int id) const;
+
+	/*! Stores a copy of item under id, or under a new user id when id is 0 or taken.
+		The item receives its final id, which is returned. */
+	unsigned int addMaterial(Material & item, unsigned int id);
+	unsigned int addConstructionType(ConstructionType & item, unsigned int id);
+	unsigned int addWindowType(WindowType & item, unsigned int id);
+	unsigned int addShadingType(ShadingType & item, unsigned int id);
+
+	/*! Removes a user entry; the id must exist and the entry must not be built-in. */
+	void removeMaterial(unsigned int id);
+	void removeConstructionType(unsigned int id);
+	void removeWindowType(unsigned int id);
+	void removeShadingType(unsigned int id);
+
+	void setModified(bool modified) { m_modified = modified; }
+	bool isModified() const { return m_modified; }
+
+	static QString noConstructionText();
+	static QString noWindowText();
+	static QString noShadingText();
+
+	/*! The tables were changed since the last reload. */
+	bool									m_modified;
+	std::map<unsigned int, Material>			m_materials;
+	std::map<unsigned int, ConstructionType>	m_constructions;
+	std::map<unsigned int, WindowType>			m_windows;
+	std::map<unsigned int, ShadingType>			m_shadingTypes;
+	/*! Largest id of a built-in entry, per table. */
+	unsigned int							m_highestBuiltinId[NUM_T];
+	/*! Counter for new user ids, per table. */
+	unsigned int							m_highestUserId[NUM_T];
+
+private:
+	/*! Reads the four files of one directory. */
+	void readDirectory(const QString & dir, bool userFiles);
+	void clear();
+
+	QString		m_builtinDir;
+	QString		m_userDir;
+};
+
+} // namespace RM
+
+#endif // RM_DatabaseH

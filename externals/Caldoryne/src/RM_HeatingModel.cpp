@@ -1,0 +1,115 @@
+#include "RM_HeatingModel.h"
+
+#include <algorithm>
+
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <BVX_FormatText.h>
+#include <BVX_MessageHandler.h>
+
+#include "RM_Physics.h"
+#include "RM_XMLHelpers.h"
+
+namespace RM {
+
+namespace {
+
+const double MAX_SLOPE = 500000;
+const double SLOPE_FACTOR = 1.2;
+const double SLOPE_DEVIATION = 0.2;
+
+} // namespace
+
+
+HeatingModel::HeatingModel() :
+	m_modelType(NONE),
+	m_maxPower(800),
+	m_slope(5000)
+{
+	m_setPoints.m_name = "ScheduleSetPoints";
+	m_setPoints.m_type = Schedule::DAILY_WEEK;
+	m_setPoints.m_constantValue = 20;
+	for (unsigned int k = 0; k < 24; ++k) {
+		const double day = (k >= 6 && k <= 21) ? 20 : 16;
+		m_setPoints.m_summerSchedule[k] = 8;
+		m_setPoints.m_winterSchedule[k] = day;
+		m_setPoints.m_weekDaySchedule[k] = day;
+		m_setPoints.m_weekEndSchedule[k] = 20;
+	}
+}
+
+
+void HeatingModel::heatingLoad(unsigned int h, double t, double Ti, double & load) const {
+	load = 0;
+	if (m_modelType != SIMPLE)
+		return;
+	const double Tset = m_setPoints.value(h, t) + T_KELVIN;
+	load = std::min(m_maxPower, std::max(0.0, (Tset - Ti)*m_slope));
+}
+
+
+void HeatingModel::adjustSlope(unsigned int h, double t, double Ti, double currentLoad) {
+	// off or saturated: the slope says nothing about the control quality
+	if (currentLoad == 0 || currentLoad == m_maxPower)
+		return;
+	const double dT = m_setPoints.value(h, t) + T_KELVIN - Ti;
+	if (dT <= SLOPE_DEVIATION || m_slope >= MAX_SLOPE)
+		return;
+	m_slope = std::min(m_slope*SLOPE_FACTOR, MAX_SLOPE);
+	BVX::MessageHandler * mh = BVX::MessageHandlerRegistry::instance().msgHandler();
+	if (mh->consoleVerbosityLevel() >= 2)
+		BVX::BVX_Message(BVX::FormatText("SlopeIdealHeating = %1 W/K\n").arg(m_slope),
+						 BVX::MSG_PROGRESS, "[HeatingModel::adjustSlope]", 2);
+}
+
+
+QString HeatingModel::modelTypeKeyword(int type) {
+	switch (type) {
+		case NONE	: return "NONE";
+		case SIMPLE	: return "SIMPLE";
+		default		: return QString();
+	}
+}
+
+
+void HeatingModel::readXML(QXmlStreamReader & reader) {
+	Q_ASSERT(reader.isStartElement());
+	m_name = reader.attributes().value("name").toString();
+	const QString typeText = reader.attributes().value("modelType").toString();
+	for (int i = 0; i < NUM_MT; ++i)
+		if (typeText == modelTypeKeyword(i))
+			m_modelType = i;
+
+	while (!reader.atEnd() && !reader.hasError()) {
+		reader.readNext();
+		if (reader.isEndElement() && reader.name() == "HeatingModel")
+			break;
+		if (!reader.isStartElement())
+			continue;
+		const QString tag = reader.name().toString();
+		if (tag == "MaxPower")
+			m_maxPower = readElementText(reader).toDouble();
+		else if (tag == "ScheduleSetPoints")
+			m_setPoints.readXML(reader);
+		else {
+			BVX::BVX_Message(BVX::FormatText("Found unknown element in HeatingModel tag: '%1'.").arg(tag.toStdString()),
+							 BVX::MSG_WARNING, "HeatingModel::readXML()", 1);
+			skipElement(reader);
+		}
+	}
+}
+
+
+void HeatingModel::writeXML(QXmlStreamWriter & writer) const {
+	writer.writeStartElement("HeatingModel");
+	writer.writeAttribute("name", m_name);
+	const QString modelType = modelTypeKeyword(m_modelType);
+	Q_ASSERT(!modelType.isEmpty());
+	writer.writeAttribute("modelType", modelType);
+	writer.writeTextElement("MaxPower", QString("%1").arg(m_maxPower));
+	m_setPoints.writeXML(writer);
+	writer.writeEndElement();
+}
+
+} // namespace RM

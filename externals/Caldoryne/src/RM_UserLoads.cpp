@@ -1,0 +1,78 @@
+#include "RM_UserLoads.h"
+
+#include <QCoreApplication>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include "RM_XMLHelpers.h"
+
+namespace RM {
+
+namespace {
+
+void setWorkingHours(std::vector<double> & profile, double value) {
+	for (unsigned int k = 0; k < 24; ++k)
+		profile[k] = (k >= 8 && k <= 16) ? value : 0;
+}
+
+} // namespace
+
+
+UserLoads::UserLoads() :
+	m_name(QCoreApplication::translate("UserLoads", "Office")),
+	m_personLoad(80)
+{
+	m_equipmentLoad.m_name = "ScheduleEquipmentLoad";
+	m_equipmentLoad.m_type = Schedule::CONSTANT;
+	m_equipmentLoad.m_constantValue = 0;
+	setWorkingHours(m_equipmentLoad.m_weekDaySchedule, 10);
+
+	m_occupancy.m_name = "ScheduleOccupancy";
+	m_occupancy.m_type = Schedule::CONSTANT;
+	m_occupancy.m_constantValue = 4;
+	setWorkingHours(m_occupancy.m_weekDaySchedule, 4);
+}
+
+
+double UserLoads::userLoads(unsigned int h, double t, double floorArea, double & occupancy,
+							double & personGains, double & equipmentGains) const
+{
+	occupancy = m_occupancy.value(h, t);
+	personGains = occupancy*m_personLoad;
+	equipmentGains = m_equipmentLoad.value(h, t)*floorArea;
+	return equipmentGains;
+}
+
+
+void UserLoads::readXML(QXmlStreamReader & reader) {
+	Q_ASSERT(reader.isStartElement());
+	m_name = reader.attributes().value("name").toString();
+	while (!reader.atEnd() && !reader.hasError()) {
+		reader.readNext();
+		if (reader.isEndElement())
+			break;
+		if (!reader.isStartElement())
+			continue;
+		const QString tag = reader.name().toString();
+		if (tag == "PersonLoad")
+			m_personLoad = readElementText(reader).toDouble();
+		else if (tag == "ScheduleOccupancy")
+			m_occupancy.readXML(reader);
+		else if (tag == "ScheduleEquipmentLoad")
+			m_equipmentLoad.readXML(reader);
+		else
+			skipElement(reader);
+	}
+}
+
+
+void UserLoads::writeXML(QXmlStreamWriter & writer) const {
+	writer.writeStartElement("UserLoads");
+	writer.writeAttribute("name", m_name);
+	writer.writeTextElement("PersonLoad", QString("%1").arg(m_personLoad));
+	m_occupancy.writeXML(writer);
+	m_equipmentLoad.writeXML(writer);
+	writer.writeEndElement();
+}
+
+} // namespace RM

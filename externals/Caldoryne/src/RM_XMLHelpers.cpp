@@ -1,0 +1,149 @@
+#include "RM_XMLHelpers.h"
+
+#include <locale>
+#include <sstream>
+
+#include <QCoreApplication>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <BVX_FormatText.h>
+#include <BVX_LinearSpline.h>
+#include <BVX_MessageHandler.h>
+
+namespace RM {
+
+QString readElementText(QXmlStreamReader & reader) {
+	if (reader.hasError())
+		return QString();
+	Q_ASSERT(reader.isStartElement());
+	return reader.readElementText();
+}
+
+
+void skipElement(QXmlStreamReader & reader) {
+	if (reader.hasError())
+		return;
+	Q_ASSERT(reader.isStartElement());
+	readUntilEndElement(reader);
+}
+
+
+void readUntilEndElement(QXmlStreamReader & reader) {
+	// depth counter instead of recursion: deeply nested input cannot exhaust the stack
+	unsigned int depth = 0;
+	while (!reader.atEnd() && !reader.hasError()) {
+		reader.readNext();
+		if (reader.isStartElement())
+			++depth;
+		else if (reader.isEndElement()) {
+			if (depth == 0)
+				break;
+			--depth;
+		}
+	}
+}
+
+
+bool readDoubleAttribute(QXmlStreamReader & reader, const QString & attributeName, double & value, bool optional) {
+	if (reader.hasError())
+		return false;
+	bool ok = false;
+	double v = reader.attributes().value(attributeName).toString().toDouble(&ok);
+	if (ok) {
+		value = v;
+		return true;
+	}
+	if (!optional)
+		reader.raiseError(QCoreApplication::translate("XMLHelpers", "Invalid value for attribute '%1'.").arg(attributeName));
+	return false;
+}
+
+
+std::vector<double> parseDoubles(const QString & text) {
+	std::istringstream in(text.toStdString());
+	in.imbue(std::locale::classic());
+	std::vector<double> vals;
+	double v;
+	while (in >> v)
+		vals.push_back(v);
+	return vals;
+}
+
+
+QString doubleVectorToString(const std::vector<double> & values, bool trailingSeparator) {
+	std::ostringstream out;
+	out.imbue(std::locale::classic());
+	for (std::size_t i = 0; i < values.size(); ++i) {
+		if (i > 0 && !trailingSeparator)
+			out << ' ';
+		out << values[i];
+		if (trailingSeparator)
+			out << ' ';
+	}
+	return QString::fromStdString(out.str());
+}
+
+
+QString doubleToString(double value) {
+	return doubleVectorToString(std::vector<double>(1, value), false);
+}
+
+
+void readNamedBVXSplineData(QXmlStreamReader & reader, QString & name, QString & xUnit, QString & yUnit,
+							BVX::LinearSpline & spline)
+{
+	const char * const FUNC_ID = "[readNamedBVXSplineData]";
+	if (reader.hasError())
+		return;
+	name = reader.attributes().value("name").toString();
+	std::vector<double> x, y;
+	while (!reader.atEnd()) {
+		reader.readNext();
+		if (reader.isEndElement())
+			break;
+		if (!reader.isStartElement())
+			continue;
+		const QString tag = reader.name().toString();
+		if (tag == "X") {
+			xUnit = reader.attributes().value("unit").toString();
+			x = parseDoubles(reader.readElementText());
+		}
+		else if (tag == "Y") {
+			yUnit = reader.attributes().value("unit").toString();
+			y = parseDoubles(reader.readElementText());
+		}
+		else {
+			BVX::BVX_Message(BVX::FormatText("Found unknown element in ControlModules tag: '%1'.").arg(tag.toStdString()),
+							 BVX::MSG_WARNING, FUNC_ID, 1);
+			skipElement(reader);
+		}
+	}
+	if (!reader.hasError() && !x.empty() && x.size() == y.size())
+		spline.setValues(x, y);
+	else
+		spline.clear();
+}
+
+
+void writeLinearSpline(QXmlStreamWriter & writer, const QString & name, const QString & xUnit,
+					   const QString & yUnit, const BVX::LinearSpline & spl)
+{
+	if (spl.x().empty())
+		return;
+	// An invalid spline (x not increasing, e.g. read from a damaged file) is written as held:
+	// its data are kept and the readers' validity checks report it again.
+	writer.writeStartElement("LinearSpline");
+	writer.writeAttribute("name", name);
+	writer.writeStartElement("X");
+	writer.writeAttribute("unit", xUnit);
+	writer.writeCharacters(doubleVectorToString(spl.x(), false));
+	writer.writeEndElement();
+	writer.writeStartElement("Y");
+	writer.writeAttribute("unit", yUnit);
+	writer.writeCharacters(doubleVectorToString(spl.y(), false));
+	writer.writeEndElement();
+	writer.writeEndElement();
+}
+
+} // namespace RM

@@ -1,0 +1,63 @@
+#ifndef RM_XMLHelpersH
+#define RM_XMLHelpersH
+
+#include <vector>
+
+#include <QString>
+
+class QXmlStreamReader;
+class QXmlStreamWriter;
+
+namespace BVX {
+	class LinearSpline;
+}
+
+/*! Shared reading and writing steps of all readXML()/writeXML() functions of the room model.
+
+	Every reading helper is a no-op when the reader is already in its error state,
+	so a failed parse runs to its end without further damage and the caller reports
+	the reader's error. The helpers throw nothing.
+*/
+namespace RM {
+
+/*! Text of the current start element; the reader then stands on its end element.
+	A child element puts the reader into its error state. */
+QString readElementText(QXmlStreamReader & reader);
+
+/*! Skips the current start element with all its content, up to and including its end element. */
+void skipElement(QXmlStreamReader & reader);
+
+/*! Consumes the rest of the current element, skipping every child element whole. */
+void readUntilEndElement(QXmlStreamReader & reader);
+
+/*! Reads a numeric attribute of the current element (C notation). On success the value is
+	set and true returned. On failure (missing attribute included) the value stays; unless
+	optional, the reader's error is raised with "Invalid value for attribute '%1'.".
+*/
+bool readDoubleAttribute(QXmlStreamReader & reader, const QString & attributeName, double & value, bool optional);
+
+/*! Reads a "LinearSpline" element (reader on its start tag): its name, the units of its
+	children "X" and "Y" and the values. The spline is set only from equal, non-empty
+	value lists, else it is cleared; checking validity is the caller's task.
+*/
+void readNamedBVXSplineData(QXmlStreamReader & reader, QString & name, QString & xUnit, QString & yUnit,
+							BVX::LinearSpline & spline);
+
+/*! Writes a "LinearSpline" element; nothing for a spline without points.
+	The values are written as held, also for a spline that is not valid. */
+void writeLinearSpline(QXmlStreamWriter & writer, const QString & name, const QString & xUnit,
+					   const QString & yUnit, const BVX::LinearSpline & spl);
+
+/*! Numbers in the default stream notation (6 significant digits), each followed by
+	the separator; with trailingSeparator false there is none after the last. */
+QString doubleVectorToString(const std::vector<double> & values, bool trailingSeparator);
+
+/*! Parses white-space separated numbers until a text that is no number. */
+std::vector<double> parseDoubles(const QString & text);
+
+/*! A double in general notation with six significant digits, C locale. */
+QString doubleToString(double value);
+
+} // namespace RM
+
+#endif // RM_XMLHelpersH

@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <BVX_LinearSpline.h>
+
+#include <RM_ProjectInformation.h>
+#include <RM_XMLHelpers.h>
+
+#include "RM_TestSupport.h"
+
+using RMTest::startReader;
+
+TEST(XMLHelpers, readElementTextLeavesReaderOnEndElement) {
+	QXmlStreamReader reader;
+	startReader(reader, "<A><B>800</B><C>x</C></A>");
+	reader.readNextStartElement();
+	ASSERT_EQ(reader.name(), QString("B"));
+	EXPECT_EQ(RM::readElementText(reader), QString("800"));
+	EXPECT_TRUE(reader.isEndElement());
+	EXPECT_EQ(reader.name(), QString("B"));
+}
+
+
+TEST(XMLHelpers, childInsideTextElementStopsAllLaterHelpers) {
+	QXmlStreamReader reader;
+	startReader(reader, "<A><B>1<X/></B><C v='3'>x</C></A>");
+	reader.readNextStartElement();
+	RM::readElementText(reader);
+	ASSERT_TRUE(reader.hasError());
+	const QString err = reader.errorString();
+
+	double v = 7;
+	EXPECT_FALSE(RM::readDoubleAttribute(reader, "v", v, false));
+	EXPECT_EQ(v, 7);
+	EXPECT_TRUE(RM::readElementText(reader).isEmpty());
+	RM::skipElement(reader);
+	RM::readUntilEndElement(reader);
+	BVX::LinearSpline spl;
+	QString name("keep"), xu, yu;
+	RM::readNamedBVXSplineData(reader, name, xu, yu, spl);
+	EXPECT_EQ(name, QString("keep"));
+	EXPECT_EQ(reader.errorString(), err);	// the first error is what the caller reports
+}
+
+
+TEST(XMLHelpers, skipElementStopsAtItsOwnEndWithNestedNamesakes) {
+	QXmlStreamReader reader;
+	startReader(reader, "<R><A><A><A/></A><B>t</B></A><Next/></R>");
+	reader.readNextStartElement();
+	ASSERT_EQ(reader.name(), QString("A"));
+	RM::skipElement(reader);
+	ASSERT_FALSE(reader.hasError());
+	EXPECT_TRUE(reader.isEndElement());
+	reader.readNextStartElement();
+	EXPECT_EQ(reader.name(), QString("Next"));
+}
+
+
+TEST(XMLHelpers, readUntilEndElementSkipsChildrenOfCurrentElement) {
+	QXmlStreamReader reader;
+	startReader(reader, "<R><Item a='1'><Sub><Deep/></Sub>text</Item><Other/></R>");
+	reader.readNextStartElement();
+	RM::readUntilEndElement(reader);
+	EXPECT_TRUE(reader.isEndElement());
+	EXPECT_EQ(reader.name(), QString("Item"));
+}
+
+
+TEST(XMLHelpers, readDoubleAttributeRequiredAndOptional) {
+	struct Case { const char * xml; bool optional; bool ok; double expected; bool error; };
+	const Case cases[] = {
+		{ "<E a='12.5'/>", false, true, 12.5, false },
+		{ "<E a='1e-3'/>", false, true, 0.001, false },
+		{ "<E a='12,5'/>", true, false, -1, false },	// decimal comma: value stays
+		{ "<E a='12,5'/>", false, false, -1, true },
+		{ "<E b='1'/>", true, false, -1, false },		// missing counts as failure
+		{ "<E b='1'/>", false, false, -1, true },
+	};
+	for (const Case & c : cases) {
+		QXmlStreamReader reader;
+		startReader(reader, c.xml);
+		double v = -1;
+		EXPECT_EQ(RM::readDoubleAttribute(reader, "a", v, c.optional), c.ok) << c.xml;
+		EXPECT_DOUBLE_EQ(v, c.expected) << c.xml;
+		EXPECT_EQ(reader.hasError(), c.error) << c.xml;
+		if (c.error) {
+			EXPECT_EQ(reader.errorString(), QString("Invalid value for attribute 'a'."));
+		}
+	}
+}
+
+
+TEST(XMLHelpers, splineReaderTakesNumbersUpToFirstNonNumber) {
+	RMTest::MessageCapture capture;
+	QXmlStreamReader reader;
+	startReader(reader, "<LinearSpline name='MaxPowerCurve'><X unit='C'>1 2 abc 4</X>"
+						"<Extra><Z/></Extra><Y unit='kW'>10 20</Y></LinearSpline><After/>");
+	BVX::LinearSpline spl;
+	QString name, xu, yu;
+	RM::readNamedBVXSplineData(reader, name, xu, yu, spl);
+	ASSERT_FALSE(reader.hasError());
+	EXPECT_EQ(name, QString("MaxPowerCurve"));
+	EXPECT_EQ(xu, QString("C"));
+	EXPECT_EQ(yu, QString("kW"));
+	EXPECT_EQ(spl.x(), std::vector<double>({ 1, 2 }));
+	EXPECT_EQ(spl.y(), std::vector<double>({ 10, 20 }));
+	EXPECT_TRUE(spl.valid());
+	EXPECT_EQ(capture.count(BVX::MSG_WARNING, "Found unknown element in ControlModules tag: 'Extra'."), 1u);
+	// reader stands on the end of "LinearSpline"
+	EXPECT_TRUE(reader.isEndElement());
+	EXPECT_EQ(reader.name(), QString("LinearSpline"));
+}
+
+
+TEST(XMLHelpers, splineReaderClearsSplineForUnequalOrEmptyLists) {
+	const char * cases[] = {
+		"<LinearSpline name='s'><X unit='h'>1 2 3</X><Y unit='---'>1 2</Y></LinearSpline>",
+		"<LinearSpline name='s'><X unit='h'></X><Y unit='---'></Y></LinearSpline>",
+		"<LinearSpline name='s'/>",
+	};
+	for (const char * xml : cases) {
+		QXmlStreamReader reader;
+		startReader(reader, xml);
+		BVX::LinearSpline spl;
+		spl.setValues({ 0, 1 }, { 5, 6 });
+		QString name, xu, yu;
+		EXPECT_NO_THROW(RM::readNamedBVXSplineData(reader, name, xu, yu, spl)) << xml;
+		EXPECT_TRUE(spl.empty()) << xml;
+		EXPECT_FALSE(reader.hasError()) << xml;
+	}
+}
+
+
+TEST(XMLHelpers, splineWriterUsesSixSignificantDigitsAndRoundTrips) {
+	BVX::LinearSpline spl;
+	spl.setValues({ 0.1, 1234567.0 }, { -2.5, 3 });
+	QString xml;
+	{
+		QXmlStreamWriter writer(&xml);
+		RM::writeLinearSpline(writer, "Curve", "h", "W", spl);
+		RM::writeLinearSpline(writer, "Empty", "h", "W", BVX::LinearSpline());	// writes nothing
+	}
+	EXPECT_EQ(xml, QString("<LinearSpline name=\"Curve\"><X unit=\"h\">0.1 1.23457e+06</X>"
+						   "<Y unit=\"W\">-2.5 3</Y></LinearSpline>"));
+
+	QXmlStreamReader reader;
+	startReader(reader, xml);
+	BVX::LinearSpline back;
+	QString name, xu, yu;
+	RM::readNamedBVXSplineData(reader, name, xu, yu, back);
+	EXPECT_EQ(name, QString("Curve"));
+	EXPECT_EQ(back.x(), std::vector<double>({ 0.1, 1234570.0 }));
+	EXPECT_EQ(back.y(), spl.y());
+}
+
+
+TEST(ProjectInformation, roundTripAndUnknownChildIgnored) {
+	RM::ProjectInformation info;
+	info.m_projectName = "Office <North>";
+	info.m_constructionID = "C-12";
+	info.m_userName = QString::fromUtf8("Jürgen");
+	info.m_company = "ACME & Co";
+	info.m_location = "Dresden";
+	info.m_description = "Line 1\nLine 2";
+	// disclaimer stays empty and is written all the same
+	QString xml;
+	{
+		QXmlStreamWriter writer(&xml);
+		info.writeXML(writer);
+	}
+	EXPECT_TRUE(xml.contains("<DisclaimerText></DisclaimerText>"));
+	EXPECT_LT(xml.indexOf("<Location>"), xml.indexOf("<Description>"));
+
+	// an unknown child in the middle, read silently
+	xml.replace("<Company>", "<Unknown><Deep>1</Deep></Unknown><Company>");
+	RMTest::MessageCapture capture;
+	QXmlStreamReader reader;
+	startReader(reader, xml);
+	RM::ProjectInformation back;
+	back.readXML(reader);
+	ASSERT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+	EXPECT_TRUE(capture.m_messages.empty());
+	EXPECT_EQ(back.m_projectName, info.m_projectName);
+	EXPECT_EQ(back.m_constructionID, info.m_constructionID);
+	EXPECT_EQ(back.m_userName, info.m_userName);
+	EXPECT_EQ(back.m_company, info.m_company);
+	EXPECT_EQ(back.m_location, info.m_location);
+	EXPECT_EQ(back.m_description, info.m_description);
+	EXPECT_TRUE(back.m_disclaimerText.isEmpty());
+	EXPECT_EQ(reader.name(), QString("ProjectInformation"));
+}

@@ -1,0 +1,42 @@
+#include "QtExt_Directories.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace QtExt {
+
+QString Directories::appname;
+
+
+QString Directories::resourcesRootDir() {
+	return QCoreApplication::applicationDirPath() + "/resources";
+}
+
+
+QString Directories::databasesDir() {
+	return resourcesRootDir();
+}
+
+
+QString Directories::translationsDir() {
+	return resourcesRootDir() + "/translations";
+}
+
+
+QString Directories::userDataDir() {
+	QString dir = QDir::toNativeSeparators(QDir::home().absolutePath() + "/AppData/Roaming/" + appname);
+	return QFileInfo(dir).absoluteFilePath();
+}
+
+
+QString Directories::globalLogFile() {
+	return userDataDir() + "/" + appname + ".log";
+}
+
+
+QString Directories::updateFilePath() {
+	return QDir(userDataDir() + "/updates").absoluteFilePath("update_win64.exe");
+}
+
+} // namespace QtExt

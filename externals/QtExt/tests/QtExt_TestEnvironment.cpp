@@ -1,0 +1,38 @@
+// One QCoreApplication for the whole test run, with settings kept in a private folder.
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+namespace {
+
+class QtAppEnvironment : public ::testing::Environment {
+public:
+	void SetUp() override {
+		static int argc = 1;
+		static char name[] = "qtext_tests";
+		static char * argv[] = { name, nullptr };
+		m_app.reset(new QCoreApplication(argc, argv));
+		m_settingsDir.reset(new QTemporaryDir);
+		QStandardPaths::setTestModeEnabled(true);
+		QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir->path());
+		QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir->path());
+	}
+	void TearDown() override {
+		// the application must go before Qt's own globals are destroyed at exit
+		m_settingsDir.reset();
+		m_app.reset();
+	}
+
+private:
+	std::unique_ptr<QCoreApplication>	m_app;
+	std::unique_ptr<QTemporaryDir>		m_settingsDir;
+};
+
+::testing::Environment * const qtEnv = ::testing::AddGlobalTestEnvironment(new QtAppEnvironment);
+
+} // namespace

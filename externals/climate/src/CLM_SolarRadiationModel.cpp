@@ -1,0 +1,248 @@
+#include "CLM_SolarRadiationModel.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include <BVX_Exception.h>
+#include <BVX_FormatText.h>
+#include <BVX_Math.h>
+
+namespace {
+
+const double PI = 3.14159265358979323846;
+const double DEG2RAD = 0.01745329252;
+const double SECONDS_PER_DAY = 86400;
+const double SECONDS_PER_YEAR = 31536000;
+/*! Surfaces with an inclination below this count as horizontal. */
+const double HORIZONTAL_EPS = 1e-5;
+/*! Right angle as used for "no direct beam". */
+const double NO_BEAM_ANGLE = 1.570796327;
+
+/*! Brings a time into [0, one year] by one shift, as the sun position formulas need it. */
+double wrapOnce(double s) {
+	if (s < 0)
+		s += SECONDS_PER_YEAR;
+	else if (s > SECONDS_PER_YEAR)
+		s -= SECONDS_PER_YEAR;
+	return s;
+}
+
+bool isHorizontal(double inclination) {
+	return inclination > -HORIZONTAL_EPS && inclination < HORIZONTAL_EPS;
+}
+
+/*! Isotropic sky diffuse plus ground-reflected global radiation on a tilted surface. */
+double tiltedDiffuse(double inclination, double diffuseHorizontal, double globalHorizontal, double albedo) {
+	double c = std::cos(inclination / 2);
+	double s = std::sin(inclination / 2);
+	return c * c * diffuseHorizontal + s * s * albedo * globalHorizontal;
+}
+
+} // namespace
+
+
+SolarRadiationModel::SolarRadiationModel() :
+	m_latitude(0.891863247772),
+	m_longitude(0.239110107524),
+	m_sunAzimuth(0),
+	m_sunAltitude(0),
+	m_declination(0),
+	m_albedo(0.2),
+	m_extraterrestrialLimitOnly(false),
+	m_solarTime(0),
+	m_apparentSolarTime(0)
+{
+	computeSunPosition(0);
+}
+
+
+unsigned int SolarRadiationModel::addSurface(double orientation, double inclination) {
+	for (unsigned int i = 0; i < m_surfaces.size(); ++i) {
+		if (std::fabs(m_surfaces[i].first - orientation) < HORIZONTAL_EPS &&
+			std::fabs(m_surfaces[i].second - inclination) < HORIZONTAL_EPS)
+		{
+			return i;
+		}
+	}
+	m_surfaces.emplace_back(orientation, inclination);
+	m_incidenceAngle.push_back(0);
+	m_directRadiation.push_back(0);
+	m_diffuseRadiation.push_back(0);
+	return static_cast<unsigned int>(m_surfaces.size() - 1);
+}
+
+
+void SolarRadiationModel::setTime(int simulationYear, double t) {
+	m_solarTime = localToSolarTime(t);
+	m_apparentSolarTime = equationOfTime(m_solarTime);
+	computeSunPosition(m_apparentSolarTime);
+
+	m_climateDataLoader.setTime(simulationYear, t);
+	double directNormal = m_climateDataLoader.m_currentData[ClimateDataLoader::DirectRadiationNormal];
+	double diffuseHorizontal = m_climateDataLoader.m_currentData[ClimateDataLoader::DiffuseRadiationHorizontal];
+
+	if (m_sunAltitude <= 0)
+		setNightRadiation(diffuseHorizontal);
+	else
+		setDayRadiation(directNormal, diffuseHorizontal);
+}
+
+
+void SolarRadiationModel::setNightRadiation(double diffuseHorizontal) {
+	std::fill(m_directRadiation.begin(), m_directRadiation.end(), 0.0);
+	std::fill(m_diffuseRadiation.begin(), m_diffuseRadiation.end(), 0.0);
+	std::fill(m_incidenceAngle.begin(), m_incidenceAngle.end(), 1.5707963267948966);
+	if (diffuseHorizontal == 0)
+		return;
+	// twilight diffuse light only, the ground reflects the diffuse part
+	for (unsigned int i = 0; i < m_surfaces.size(); ++i) {
+		double inclination = m_surfaces[i].second;
+		if (isHorizontal(inclination))
+			m_diffuseRadiation[i] = diffuseHorizontal;
+		else
+			m_diffuseRadiation[i] = tiltedDiffuse(inclination, diffuseHorizontal, diffuseHorizontal, m_albedo);
+	}
+}
+
+
+void SolarRadiationModel::setDayRadiation(double directNormal, double diffuseHorizontal) {
+	double sinH = std::sin(m_sunAltitude);
+	double cosH = std::cos(m_sunAltitude);
+	// the beam fades in over the first 1e-4 rad of altitude, avoiding a jump at sunrise
+	double beam = BVX::scale(m_sunAltitude, 1e-4) * directNormal;
+	double globalHorizontal = diffuseHorizontal + sinH * beam;
+
+	for (unsigned int i = 0; i < m_surfaces.size(); ++i) {
+		double orientation = m_surfaces[i].first;
+		double inclination = m_surfaces[i].second;
+		if (isHorizontal(inclination)) {
+			m_directRadiation[i] = sinH * beam;
+			m_diffuseRadiation[i] = diffuseHorizontal;
+			m_incidenceAngle[i] = NO_BEAM_ANGLE - m_sunAltitude;
+			continue;
+		}
+		double cosTheta = std::cos(m_sunAzimuth - orientation) * std::sin(inclination) * cosH
+						+ std::cos(inclination) * sinH;
+		double theta = std::acos(std::max(-1.0, std::min(1.0, cosTheta)));
+		if (theta < NO_BEAM_ANGLE) {
+			m_directRadiation[i] = beam * std::cos(theta);
+			m_incidenceAngle[i] = theta;
+		}
+		else {
+			m_directRadiation[i] = 0;
+			m_incidenceAngle[i] = NO_BEAM_ANGLE;
+		}
+		m_diffuseRadiation[i] = tiltedDiffuse(inclination, diffuseHorizontal, globalHorizontal, m_albedo);
+	}
+}
+
+
+void SolarRadiationModel::radiationLoad(unsigned int surfaceID, double & direct, double & diffuse,
+										double & incidenceAngle) const
+{
+	if (surfaceID >= m_surfaces.size())
+		throw BVX::Exception(BVX::FormatText("Invalid surface ID %1.").arg(surfaceID),
+							 "[SolarRadiationModel::radiationLoad]");
+	direct = m_directRadiation[surfaceID];
+	diffuse = m_diffuseRadiation[surfaceID];
+	incidenceAngle = m_incidenceAngle[surfaceID];
+}
+
+
+void SolarRadiationModel::buildOpticalDepthSpline() {
+	// ASHRAE clear-sky beam optical depth on the 21st of each month, closed over the year
+	static const double DAYS[12] = { 21, 52, 80, 111, 141, 172, 202, 233, 264, 294, 325, 355 };
+	static const double TAU[12] = { 0.142, 0.144, 0.156, 0.180, 0.196, 0.205,
+									0.207, 0.201, 0.177, 0.160, 0.149, 0.142 };
+	std::vector<double> x(1, 0.0);
+	std::vector<double> y(1, 0.142);
+	for (unsigned int m = 0; m < 12; ++m) {
+		x.push_back(DAYS[m] * SECONDS_PER_DAY);
+		y.push_back(TAU[m]);
+	}
+	x.push_back(SECONDS_PER_YEAR);
+	y.push_back(0.142);
+
+	std::string errMsg;
+	try {
+		m_opticalDepth.setValues(x, y);
+		m_opticalDepth.makeSpline(errMsg);
+	}
+	catch (BVX::Exception & ex) {
+		errMsg = ex.what();
+	}
+	if (!m_opticalDepth.valid())
+		throw BVX::Exception(BVX::FormatText("Error constructimng linear spline for ASHRAE optical depth values: %1")
+							 .arg(errMsg), "[SolarRadiationModel::convertHorizontalToNormalRadiation]");
+}
+
+
+void SolarRadiationModel::convertHorizontalToNormalRadiation(double t, double horizontalDirect, double & normalDirect) {
+	if (!m_extraterrestrialLimitOnly && m_opticalDepth.empty())
+		buildOpticalDepthSpline();
+
+	// time stamps of multi-year data: only the time of year matters for the sun
+	t = std::fmod(t, SECONDS_PER_YEAR);
+	if (t < 0)
+		t += SECONDS_PER_YEAR;
+
+	double a = equationOfTime(localToSolarTime(t));
+	computeSunPosition(a);
+	double h = m_sunAltitude;
+	if (h <= 0 || horizontalDirect == 0) {
+		normalDirect = 0;
+		return;
+	}
+
+	double sinH = std::sin(h);
+	double extraterrestrial = 1366.1 * (1 + 0.033 * std::cos(2 * PI * (a / SECONDS_PER_DAY) / 365));
+	if (m_extraterrestrialLimitOnly) {
+		normalDirect = std::min(extraterrestrial, horizontalDirect / sinH);
+		return;
+	}
+	double tau = m_opticalDepth.value(a);
+	double clearSky = h > 0.001 ? extraterrestrial * std::exp(-tau / sinH) : 0.0;
+	normalDirect = std::min(clearSky, horizontalDirect / sinH);
+}
+
+
+double SolarRadiationModel::localToSolarTime(double t) const {
+	double b = 15.0 * m_climateDataLoader.m_timeZone - m_longitude / DEG2RAD;
+	// time zones across the date line
+	if (m_climateDataLoader.m_timeZone == 12 || m_climateDataLoader.m_timeZone == -12) {
+		if (b >= 345)
+			b -= 360;
+		else if (b <= -345)
+			b += 360;
+	}
+	return wrapOnce(t - 240 * b); // 4 minutes per degree
+}
+
+
+double SolarRadiationModel::equationOfTime(double solarTime) const {
+	double B = (solarTime / SECONDS_PER_DAY - 81) * 2 * PI / 365;
+	double minutes = 9.87 * std::sin(2 * B) - 7.53 * std::cos(B) - 1.5 * std::sin(B);
+	return wrapOnce(solarTime + 60 * minutes);
+}
+
+
+double SolarRadiationModel::computeSunPosition(double apparentSolarTime) {
+	double n = apparentSolarTime / SECONDS_PER_DAY;
+	double f = n - std::floor(n);
+	m_declination = 0.409279709594 * std::sin((n + 284) * 2 * PI / 365);
+
+	double sinDecl = std::sin(m_declination);
+	double cosDecl = std::cos(m_declination);
+	double sinLat = std::sin(m_latitude);
+	double cosLat = std::cos(m_latitude);
+
+	double sinAlt = std::cos((f - 0.5) * 2 * PI) * cosDecl * cosLat + sinDecl * sinLat;
+	m_sunAltitude = std::asin(std::max(-1.0, std::min(1.0, sinAlt)));
+
+	m_sunAzimuth = std::atan2(std::sin(2 * PI * f) * cosDecl,
+							  std::cos(2 * PI * f) * sinLat * cosDecl + sinDecl * cosLat);
+	if (m_sunAzimuth < 0)
+		m_sunAzimuth += 2 * PI;
+	return m_sunAzimuth;
+}

@@ -1,0 +1,125 @@
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+
+#include <BVX_StringUtils.h>
+
+#include <CLM_SolarRadiationModel.h>
+
+#include "CLM_TestHelpers.h"
+
+namespace {
+
+const std::string DB = std::string(CALDORYNE_SOURCE_DIR) + "/resources/DB_climate/";
+const std::string DEFAULT_CLIMATE = "Europe/Germany/TRY2011/DE-04-TRY-2010__Potsdam__Jahr_00000K0_00081m.c6b";
+const std::string POTSDAM_EPW = "Europe/Germany/TRY2035/04_BB_Potsdam_TRY2035.epw";
+const double DEG = 0.01745329252;
+
+/*! One field of every data line of an EPW file, read independently of the loader. */
+std::vector<double> epwColumn(const std::string & fname, unsigned int field) {
+	std::ifstream in(fname);
+	std::string line;
+	std::vector<double> values;
+	for (unsigned int i = 0; std::getline(in, line); ++i) {
+		if (i < 8)
+			continue;
+		std::vector<std::string> fields;
+		BVX::explode_quoted(line, fields);
+		values.push_back(std::stod(fields.at(field)));
+	}
+	return values;
+}
+
+} // namespace
+
+
+TEST(ShippedClimateData, ConvertedFilesEqualTheirEpwSources) {
+	struct Case { std::string m_c6b; std::string m_epw; std::string m_city; } cases[] = {
+		{ "Europe/Germany/DIN4108_2/DIN4108_2_Region_A.c6b", "Europe/Germany/TRY2035/02_MV_Rostock-Warnemunde_TRY2035.epw", "Region A" },
+		{ "Europe/Germany/DIN4108_2/DIN4108_2_Region_B.c6b", POTSDAM_EPW, "Region B" },
+		{ "Europe/Germany/DIN4108_2/DIN4108_2_Region_C.c6b", "Europe/Germany/TRY2035/12_BW_Mannheim_TRY2035.epw", "Region C" },
+		{ DEFAULT_CLIMATE, POTSDAM_EPW, "Potsdam" },
+	};
+	for (const Case & c : cases) {
+		SCOPED_TRACE(c.m_c6b);
+		ClimateDataLoader c6b, epw;
+		c6b.readClimateData(DB + c.m_c6b);
+		epw.readClimateData(DB + c.m_epw);
+		EXPECT_EQ(c6b.m_city, c.m_city);
+		EXPECT_NE(c6b.m_comment.find("Data basis: Deutscher Wetterdienst"), std::string::npos);
+		EXPECT_DOUBLE_EQ(c6b.m_latitude, epw.m_latitude);
+		EXPECT_DOUBLE_EQ(c6b.m_longitude, epw.m_longitude);
+		EXPECT_EQ(c6b.m_timeZone, epw.m_timeZone);
+		EXPECT_EQ(c6b.m_wmoCode, epw.m_wmoCode);
+		EXPECT_TRUE(c6b.m_dataTimePoints.empty());
+		for (unsigned int q = 0; q < ClimateDataLoader::NumClimateComponents; ++q)
+			EXPECT_EQ(c6b.m_data[q], epw.m_data[q]) << "quantity " << q;
+	}
+}
+
+TEST(ShippedClimateData, EveryFileOfTheDirectoryLoads) {
+	unsigned int count = 0;
+	for (const auto & entry : std::filesystem::recursive_directory_iterator(DB)) {
+		std::string ext = entry.path().extension().string();
+		if (ext != ".c6b" && ext != ".epw")
+			continue;
+		SCOPED_TRACE(entry.path().string());
+		++count;
+		ClimateDataLoader header;
+		header.readClimateData(entry.path().string(), true);
+		EXPECT_FALSE(header.m_city.empty());
+		EXPECT_GE(header.m_latitude, -90);
+		EXPECT_LE(header.m_latitude, 90);
+
+		SolarRadiationModel m;
+		m.m_climateDataLoader.readClimateData(entry.path().string());
+		m.m_latitude = m.m_climateDataLoader.m_latitude * DEG;
+		m.m_longitude = m.m_climateDataLoader.m_longitude * DEG;
+		m.addSurface(0, 0);
+		for (double t : { 0.0, 1800.0, 15e6, 31536000.0 })
+			EXPECT_NO_THROW(m.setTime(m.m_climateDataLoader.m_startYear, t));
+	}
+	EXPECT_EQ(count, 11u);
+}
+
+TEST(ShippedClimateData, PotsdamSummerRadiationMatchesItsSource) {
+	SolarRadiationModel m;
+	ClimateDataLoader & c = m.m_climateDataLoader;
+	c.readClimateData(DB + DEFAULT_CLIMATE);
+	m.m_latitude = c.m_latitude * DEG;
+	m.m_longitude = c.m_longitude * DEG;
+	unsigned int roof = m.addSurface(0, 0);
+	unsigned int south = m.addSurface(180 * DEG, 90 * DEG);
+	// global horizontal radiation (EPW field 13) is not read by the loader: it checks the
+	// sun position against the split into direct normal and diffuse radiation
+	std::vector<double> ghi = epwColumn(DB + POTSDAM_EPW, 13);
+	ASSERT_EQ(ghi.size(), 8760u);
+
+	double sumModel = 0, sumEpw = 0, sumSouth = 0;
+	for (unsigned int j = 151 * 24; j < 243 * 24; ++j) { // June to August
+		// values belong to the end of the hour; take the middle of the hour for the sun
+		m.setTime(c.m_startYear, j * 3600 + 1800);
+		double direct, diffuse, angle;
+		m.radiationLoad(roof, direct, diffuse, angle);
+		sumModel += direct + diffuse;
+		m.radiationLoad(south, direct, diffuse, angle);
+		sumSouth += direct + diffuse;
+		EXPECT_LE(direct, c.m_currentData[ClimateDataLoader::DirectRadiationNormal] + 1e-9);
+		sumEpw += 0.5 * (ghi[j] + ghi[j == 0 ? 8759 : j - 1]);
+	}
+	EXPECT_NEAR(sumModel / sumEpw, 1.0, 0.05);
+	// a south facade at 52 deg N receives roughly half of the summer global radiation
+	EXPECT_GT(sumSouth / sumModel, 0.4);
+	EXPECT_LT(sumSouth / sumModel, 0.8);
+
+	// noon on 21 June: the EPW hour ending 12:00 holds DNI 112, DHI 383
+	m.setTime(c.m_startYear, (171 * 24 + 12) * 3600);
+	EXPECT_DOUBLE_EQ(c.m_currentData[ClimateDataLoader::DirectRadiationNormal], 112);
+	EXPECT_DOUBLE_EQ(c.m_currentData[ClimateDataLoader::DiffuseRadiationHorizontal], 383);
+	double direct, diffuse, angle;
+	m.radiationLoad(south, direct, diffuse, angle);
+	EXPECT_NEAR(angle, 61 * DEG, 3 * DEG);
+	EXPECT_NEAR(direct, 112 * std::cos(angle), 1e-9);
+	EXPECT_GT(diffuse, 0.5 * 383);
+	EXPECT_LT(diffuse, 0.5 * 383 + 0.5 * 0.2 * 600);
+}

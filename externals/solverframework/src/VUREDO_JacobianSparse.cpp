@@ -1,0 +1,8 @@
+#include "VUREDO_JacobianSparse.h"
+
+namespace VUREDO {
+
+JacobianSparse::~JacobianSparse() {
+}
+
+} // namespace VUREDO

@@ -1,0 +1,31 @@
+#include "VUREDO_PrecondInterface.h"
+
+namespace VUREDO {
+
+PrecondInterface::PrecondInterface(int precondType) :
+	m_integrator(nullptr),
+	m_model(nullptr),
+	m_precondType(precondType)
+{
+}
+
+PrecondInterface::~PrecondInterface() {
+}
+
+void PrecondInterface::writeStatisticsHeader(const std::string &, bool) {
+}
+
+void PrecondInterface::writeStatistics(double) {
+}
+
+std::size_t PrecondInterface::serializationSize() const {
+	return 0;
+}
+
+void PrecondInterface::serialize(void *&) const {
+}
+
+void PrecondInterface::deserialize(void *&) {
+}
+
+} // namespace VUREDO

@@ -1,0 +1,193 @@
+// climate-convert: EnergyPlus weather file (.epw) -> binary climate record file (.c6b).
+//
+// The EPW file is read with the climate library's own reader; header fields can be
+// overridden on the command line. The written file is read back and compared with the
+// source data, so a converted file is known to load.
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <BVX_Exception.h>
+#include <BVX_StringUtils.h>
+
+#include <CLM_ClimateDataLoader.h>
+
+namespace {
+
+const char * const USAGE =
+	"Usage: climate-convert INPUT.epw OUTPUT.c6b [--city NAME] [--country NAME] [--source TEXT]\n"
+	"                       [--wmo CODE] [--comment TEXT]\n"
+	"Converts an EnergyPlus weather file into a c6b climate data file and verifies the result.\n"
+	"A comment given on the command line replaces the EPW comments; \"\\n\" in it starts a new line.\n";
+
+struct Options {
+	std::string m_input;
+	std::string m_output;
+	// overrides; empty means "take from the EPW file"
+	std::string m_city;
+	std::string m_country;
+	std::string m_source;
+	std::string m_wmo;
+	std::string m_comment;
+	bool		m_hasComment = false;
+};
+
+bool parseArgs(int argc, char * argv[], Options & opts) {
+	std::vector<std::string> positional;
+	for (int i = 1; i < argc; ++i) {
+		std::string a = argv[i];
+		std::string * target = nullptr;
+		if (a == "--city")			target = &opts.m_city;
+		else if (a == "--country")	target = &opts.m_country;
+		else if (a == "--source")	target = &opts.m_source;
+		else if (a == "--wmo")		target = &opts.m_wmo;
+		else if (a == "--comment")	{ target = &opts.m_comment; opts.m_hasComment = true; }
+		else if (a.size() > 1 && a[0] == '-') {
+			std::cerr << "Unknown option '" << a << "'.\n";
+			return false;
+		}
+		else {
+			positional.push_back(a);
+			continue;
+		}
+		if (i + 1 >= argc) {
+			std::cerr << "Missing value of option '" << a << "'.\n";
+			return false;
+		}
+		*target = argv[++i];
+	}
+	if (positional.size() != 2)
+		return false;
+	opts.m_input = positional[0];
+	opts.m_output = positional[1];
+	opts.m_comment = BVX::replace_string(opts.m_comment, "\\n", "\n", BVX::REPLACE_ALL);
+	return true;
+}
+
+/*! Header strings are split at '=', so a value must not contain one. */
+std::string headerValue(const std::string & key, std::string value) {
+	if (value.find('=') != std::string::npos) {
+		std::cerr << "Warning: '=' in the value of " << key << " replaced by ':'.\n";
+		value = BVX::replace_string(value, "=", ":", BVX::REPLACE_ALL);
+	}
+	return value;
+}
+
+std::string numberText(double v, int precision) {
+	std::ostringstream strm;
+	strm.precision(precision);
+	strm << v;
+	return strm.str();
+}
+
+void writeUInt32(std::ostream & out, std::uint32_t v) {
+	out.write(reinterpret_cast<const char *>(&v), sizeof(v));
+}
+
+void writeString(std::ostream & out, const std::string & s) {
+	writeUInt32(out, static_cast<std::uint32_t>(s.size()));
+	out.write(s.data(), static_cast<std::streamsize>(s.size()));
+}
+
+void writeVector(std::ostream & out, const std::vector<double> & v) {
+	writeUInt32(out, static_cast<std::uint32_t>(v.size()));
+	out.write(reinterpret_cast<const char *>(v.data()), static_cast<std::streamsize>(v.size() * sizeof(double)));
+}
+
+std::vector<std::string> headerStrings(const ClimateDataLoader & c) {
+	std::vector<std::string> h;
+	h.push_back("CITY=" + headerValue("CITY", c.m_city));
+	h.push_back("COUNTRY=" + headerValue("COUNTRY", c.m_country));
+	h.push_back("WMO=" + headerValue("WMO", c.m_wmoCode));
+	h.push_back("SOURCE=" + headerValue("SOURCE", c.m_source));
+	h.push_back("TIMEZONE=" + std::to_string(c.m_timeZone));
+	h.push_back("LATITUDE=" + numberText(c.m_latitude, 10));
+	h.push_back("LONGITUDE=" + numberText(c.m_longitude, 10));
+	h.push_back("ELEVATION=" + std::to_string(static_cast<long>(std::lround(c.m_elevation))));
+	h.push_back("STARTYEAR=" + std::to_string(c.m_startYear));
+	h.push_back("COMMENT=" + headerValue("COMMENT", c.m_comment));
+	return h;
+}
+
+void writeC6b(const std::string & fname, const ClimateDataLoader & c) {
+	std::ofstream out(fname, std::ios::binary);
+	if (!out)
+		throw BVX::Exception("Cannot create output file '" + fname + "'.", "[climate-convert]");
+	out.write("CLDF", 4);
+	out.write("RLZ!", 4);
+	const char version[4] = { 1, 0, 0, 0 };
+	out.write(version, 4);
+	writeUInt32(out, 0);
+	std::vector<std::string> header = headerStrings(c);
+	writeUInt32(out, static_cast<std::uint32_t>(header.size()));
+	for (const std::string & s : header) {
+		if (s.size() > 2000)
+			throw BVX::Exception("Header string longer than 2000 bytes: " + s.substr(0, 40) + "...", "[climate-convert]");
+		writeString(out, s);
+	}
+	for (unsigned int q = 0; q < ClimateDataLoader::NumClimateComponents; ++q)
+		writeVector(out, c.m_data[q]);
+	writeVector(out, c.m_dataTimePoints);
+	if (!out.flush())
+		throw BVX::Exception("Error writing output file '" + fname + "'.", "[climate-convert]");
+}
+
+/*! Reads the written file back and compares every field with the source. */
+bool verify(const std::string & fname, const ClimateDataLoader & src) {
+	ClimateDataLoader back;
+	back.readClimateData(fname, false);
+	bool ok = back.m_city == src.m_city && back.m_country == src.m_country && back.m_wmoCode == src.m_wmoCode &&
+			  back.m_source == src.m_source && back.m_timeZone == src.m_timeZone &&
+			  std::fabs(back.m_latitude - src.m_latitude) < 1e-9 && std::fabs(back.m_longitude - src.m_longitude) < 1e-9 &&
+			  std::fabs(back.m_elevation - std::lround(src.m_elevation)) < 1e-9 &&
+			  back.m_comment == BVX::replace_string(src.m_comment, "=", ":", BVX::REPLACE_ALL) &&
+			  back.m_dataTimePoints == src.m_dataTimePoints;
+	if (!ok)
+		std::cerr << "Header read back differs from the source.\n";
+	for (unsigned int q = 0; q < ClimateDataLoader::NumClimateComponents; ++q) {
+		if (back.m_data[q] != src.m_data[q]) {
+			std::cerr << "Data vector #" << q << " read back differs from the source.\n";
+			ok = false;
+		}
+	}
+	return ok;
+}
+
+} // namespace
+
+
+int main(int argc, char * argv[]) {
+	Options opts;
+	if (!parseArgs(argc, argv, opts)) {
+		std::cerr << USAGE;
+		return 2;
+	}
+	try {
+		ClimateDataLoader c;
+		c.readClimateDataEPW(opts.m_input, false);
+		if (!opts.m_city.empty())		c.m_city = opts.m_city;
+		if (!opts.m_country.empty())	c.m_country = opts.m_country;
+		if (!opts.m_source.empty())		c.m_source = opts.m_source;
+		if (!opts.m_wmo.empty())		c.m_wmoCode = opts.m_wmo;
+		if (opts.m_hasComment)			c.m_comment = opts.m_comment;
+
+		writeC6b(opts.m_output, c);
+		if (!verify(opts.m_output, c)) {
+			std::cerr << "Verification of '" << opts.m_output << "' failed.\n";
+			return 1;
+		}
+		std::cout << "Wrote '" << opts.m_output << "' (" << c.m_city << ", " << c.m_country << "), "
+				  << c.m_data[0].size() << " hourly values per quantity, verified.\n";
+	}
+	catch (BVX::Exception & ex) {
+		std::cerr << ex.msgStack() << "\n";
+		return 1;
+	}
+	return 0;
+}
