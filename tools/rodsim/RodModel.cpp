@@ -7,9 +7,14 @@
 #include <BVX_Exception.h>
 #include <BVX_FormatText.h>
 
+#include <VUREDO_LESBTridiag.h>
 #include <VUREDO_LESBand.h>
+#include <VUREDO_LESBiCGStab.h>
 #include <VUREDO_LESDense.h>
+#include <VUREDO_LESGMRES.h>
 #include <VUREDO_LESKLU.h>
+#include <VUREDO_PrecondBand.h>
+#include <VUREDO_PrecondILU.h>
 
 RodModel::RodModel(const Parameters & p) :
 	m_p(p),
@@ -37,9 +42,17 @@ RodModel::RodModel(const Parameters & p) :
 	else if (p.m_les == "Band") {
 		m_les.reset(new VUREDO::LESBand(bandWidth(), bandWidth()));
 	}
-	else if (!p.m_les.empty()) {
+	else if (p.m_les == "BTridiag") {
+		m_les.reset(new VUREDO::LESBTridiag(static_cast<int>(nBlocks()), static_cast<int>(blockSize())));
+	}
+	else if (!createKrylovSolver() && !p.m_les.empty()) {
 		throw BVX::Exception(BVX::FormatText("Unknown linear equation solver '%1'.").arg(p.m_les), FUNC_ID);
 	}
+	if (!p.m_precond.empty() && !m_precond)
+		throw BVX::Exception(BVX::FormatText("Preconditioner '%1' needs a Krylov solver (GMRES or BiCGStab).")
+							 .arg(p.m_precond), FUNC_ID);
+	if (p.m_integrator != "CVODE" && p.m_integrator != "ImplicitEuler")
+		throw BVX::Exception(BVX::FormatText("Unknown integrator '%1'.").arg(p.m_integrator), FUNC_ID);
 	if (!p.m_outputFile.empty()) {
 		m_outputStream.reset(new std::ofstream(p.m_outputFile.c_str()));
 		if (!*m_outputStream)
@@ -53,6 +66,41 @@ RodModel::RodModel(const Parameters & p) :
 
 
 RodModel::~RodModel() {
+}
+
+
+bool RodModel::createKrylovSolver() {
+	const char * const FUNC_ID = "[RodModel::createKrylovSolver]";
+	if (m_p.m_les == "GMRES")
+		m_les.reset(new VUREDO::LESGMRES);
+	else if (m_p.m_les == "BiCGStab")
+		m_les.reset(new VUREDO::LESBiCGStab);
+	else
+		return false;
+	const int left = 1;
+	if (m_p.m_precond == "ILU") {
+		m_precond.reset(new VUREDO::PrecondILU(left));
+	}
+	else if (m_p.m_precond == "Band") {
+		int mu = m_p.m_precondMu >= 0 ? m_p.m_precondMu : bandWidth();
+		int ml = m_p.m_precondMl >= 0 ? m_p.m_precondMl : bandWidth();
+		m_precond.reset(new VUREDO::PrecondBand(ml, mu, left));
+	}
+	else if (!m_p.m_precond.empty()) {
+		throw BVX::Exception(BVX::FormatText("Unknown preconditioner '%1'.").arg(m_p.m_precond), FUNC_ID);
+	}
+	// the preconditioners take their matrix from the sparse Jacobian
+	if (m_p.m_krylovJacobian || m_precond)
+		m_jacobian.reset(new VUREDO::JacobianSparseCSR(m_n, static_cast<unsigned int>(m_ja.size()),
+													   m_ia.data(), m_ja.data()));
+	return true;
+}
+
+
+VUREDO::IntegratorInterface * RodModel::integratorInterface() {
+	if (m_p.m_integrator == "ImplicitEuler")
+		return &m_implicitEuler;
+	return &m_integrator;
 }
 
 

@@ -6,11 +6,13 @@
 #include <string>
 #include <vector>
 
+#include <VUREDO_IntegratorImplicitEuler.h>
 #include <VUREDO_IntegratorSundialsCVODE.h>
 #include <VUREDO_JacobianSparseCSR.h>
 #include <VUREDO_LESInterface.h>
 #include <VUREDO_ModelInterface.h>
 #include <VUREDO_OutputScheduler.h>
+#include <VUREDO_PrecondInterface.h>
 
 /*! 1-D finite-volume heat conduction in a rod with fixed temperatures at both ends.
 
@@ -40,8 +42,17 @@ public:
 		double			m_abortAt = -1;
 		/*! ydot returns 1 once, at the first evaluation at or after this time (negative: never). */
 		double			m_recoverableAt = -1;
-		/*! "KLU", "Dense", "Band" or "" (framework default). */
+		/*! "KLU", "Dense", "Band", "BTridiag", "GMRES", "BiCGStab" or "" (framework default). */
 		std::string		m_les = "KLU";
+		/*! "CVODE" or "ImplicitEuler". */
+		std::string		m_integrator = "CVODE";
+		/*! Preconditioner of the Krylov solvers: "ILU", "Band" or "" (none). */
+		std::string		m_precond;
+		/*! Half-bandwidths of the band preconditioner; negative: the Jacobian's. */
+		int				m_precondMu = -1;
+		int				m_precondMl = -1;
+		/*! Sparse Jacobian for the Krylov solvers (J*v; always with a preconditioner). */
+		bool			m_krylovJacobian = false;
 		/*! Output file of all states at every output time; empty: none. */
 		std::string		m_outputFile;
 	};
@@ -60,7 +71,8 @@ public:
 	void writeOutputs(double t, const double * y) override;
 
 	VUREDO::LESInterface * lesInterface() override { return m_les.get(); }
-	VUREDO::IntegratorInterface * integratorInterface() override { return &m_integrator; }
+	VUREDO::IntegratorInterface * integratorInterface() override;
+	VUREDO::PrecondInterface * preconditionerInterface() override { return m_precond.get(); }
 	VUREDO::JacobianInterface * jacobianInterface() override { return m_jacobian.get(); }
 	VUREDO::OutputScheduler * outputScheduler() override { return this; }
 
@@ -77,6 +89,8 @@ public:
 
 	/*! Steady state of unknown i: the linear profile between the end values. */
 	double steadyState(unsigned int i) const;
+	/*! Writes buffered outputs to the output file. */
+	void flushOutputs() { if (m_outputStream) m_outputStream->flush(); }
 	/*! Number of outputs written. */
 	unsigned int outputCount() const { return m_outputCount; }
 	/*! Largest deviation of y from the steady state. */
@@ -90,9 +104,12 @@ public:
 	double maxCoolingDeviation() const { return m_maxCoolingDeviation; }
 
 	VUREDO::IntegratorSundialsCVODE	m_integrator;
+	VUREDO::IntegratorImplicitEuler	m_implicitEuler;
 
 private:
 	void buildPattern();
+	/*! Creates the Krylov solver, its preconditioner and Jacobian (false: les is no Krylov solver). */
+	bool createKrylovSolver();
 
 	Parameters							m_p;
 	unsigned int						m_n;
@@ -104,6 +121,7 @@ private:
 	std::vector<unsigned int>			m_ja;
 	std::unique_ptr<VUREDO::LESInterface>			m_les;
 	std::unique_ptr<VUREDO::JacobianSparseCSR>		m_jacobian;
+	std::unique_ptr<VUREDO::PrecondInterface>		m_precond;
 	bool								m_recoverableDone;
 	unsigned int						m_outputCount;
 	std::vector<double>					m_lastOutput;

@@ -179,6 +179,7 @@ struct WACLayout {
 	unsigned int	m_numColumns = 0;
 	int				m_col[NUM_WAC_COLUMNS];
 	bool			m_annual = false;
+	std::string		m_captionLine;
 
 	WACLayout() { std::fill(m_col, m_col + NUM_WAC_COLUMNS, -1); }
 	bool has(WACColumn c) const { return m_col[c] != -1; }
@@ -252,6 +253,7 @@ WACLayout readWACHeader(std::istream & in, ClimateDataLoader & loader) {
 
 	if (!readLine(in, line))
 		throw BVX::Exception("Error reading last header line with table captions.", FUNC_ID);
+	layout.m_captionLine = line;
 	std::vector<std::string> captions;
 	BVX::explode(line, captions, "\t", BVX::EXPLODE_TRIM);
 	// every column of the data lines must have its caption, or column indices run off the line
@@ -324,7 +326,7 @@ void readWACData(std::istream & in, const WACLayout & layout, std::vector<double
 	if (!layout.has(WAC_TIME))
 		startYear = 2007;
 
-	std::string line = "(caption line)";
+	std::string line = layout.m_captionLine;
 	std::string lastLine;
 	std::vector<std::string> fields;
 	for (unsigned int j = 0; j < layout.m_numLines; ++j) {

@@ -178,7 +178,7 @@ TEST_F(WacReader, RejectsMalformedFilesWithMessages) {
 		{ "data ends early", [](WacFile & f) { f.m_data.resize(3); },
 		  "Error reading data line #4 (total line #16), last successfully read line was '0.2\t0.55\t10\t20\t1013\t2'." },
 		{ "no data", [](WacFile & f) { f.m_data.clear(); },
-		  "Error reading data line #1 (total line #13), last successfully read line was '(caption line)'." },
+		  "Error reading data line #1 (total line #13), last successfully read line was 'TA\tHREL\tISDH\tISD\tPSTA\tWV'." },
 		{ "short data line", [](WacFile & f) { f.m_data[5] = "1\t0.5\t10\t20\t1013"; },
 		  "Error reading data line #6 (total line #18); not enough columns (expected 6 columns, got 5 columns)!" },
 		{ "bad value", [](WacFile & f) { f.m_data[2] = "1\tdry\t10\t20\t1013\t2"; }, "Could not convert 'dry' into value." },

@@ -49,6 +49,8 @@ public:
 
 	/*! Attaches a linear solver (and its matrix, null for matrix-free solvers) to the
 		CVODE memory. The run record takes ownership of both, whatever the outcome.
+		LS is wrapped into a TimedLinearSolver (timer slots 1, 2, 4): apply solver-specific
+		settings (SUNLinSol_SPGMRSet... etc.) to LS before attaching it.
 		Returns CVodeSetLinearSolver's result; -4 (memory failure) when LS is null.
 	*/
 	int attachLinearSolver(SUNMatrix A, SUNLinearSolver LS);

@@ -10,6 +10,7 @@
 #include <BVX_Exception.h>
 #include <BVX_MessageHandler.h>
 
+#include "VUREDO_IntegratorImplicitEuler.h"
 #include "VUREDO_IntegratorSundialsCVODE.h"
 #include "VUREDO_ModelInterface.h"
 
@@ -54,6 +55,11 @@ void LESBand::init(ModelInterface * model, IntegratorInterface * integrator,
 		int res = cvode->attachLinearSolver(A, LS);
 		if (res != 0)
 			throwAttachError(res, "CVBand", FUNC_ID);
+		return;
+	}
+	// own Newton iteration: the matrix is built here by difference quotients
+	if (dynamic_cast<IntegratorImplicitEuler *>(integrator) != nullptr) {
+		prepareOwnMatrix();
 		return;
 	}
 	throw BVX::Exception("Error initializing Band linear solver: solver is only defined for CVODE, "

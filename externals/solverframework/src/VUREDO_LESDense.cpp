@@ -8,6 +8,7 @@
 #include <BVX_Exception.h>
 #include <BVX_MessageHandler.h>
 
+#include "VUREDO_IntegratorImplicitEuler.h"
 #include "VUREDO_IntegratorSundialsCVODE.h"
 #include "VUREDO_ModelInterface.h"
 
@@ -45,6 +46,11 @@ void LESDense::init(ModelInterface * model, IntegratorInterface * integrator,
 		int res = cvode->attachLinearSolver(A, LS);
 		if (res != 0)
 			throwAttachError(res, "CVDense", FUNC_ID);
+		return;
+	}
+	// own Newton iteration: the matrix is built here by difference quotients
+	if (dynamic_cast<IntegratorImplicitEuler *>(integrator) != nullptr) {
+		prepareOwnMatrix();
 		return;
 	}
 	throw BVX::Exception("Error initialising Dense linear solver: solver is only defined for CVODE, "

@@ -153,7 +153,7 @@ TEST(LESDirect, StatisticsFileAppendsOnRestart) {
 	for (std::string line; std::getline(in, line); )
 		lines.push_back(line);
 	ASSERT_EQ(lines.size(), 3u);
-	EXPECT_EQ(lines[0], "                    Time\t    NJacEvals\t    NRhsEvals");
+	EXPECT_EQ(lines[0], "                    Time\t   NJacEvals\t    NRhsEvals");
 	EXPECT_EQ(lines[1], "             1.5000000000\t            0\t            0");
 	EXPECT_EQ(lines[2].substr(0, 25), "             2.5000000000");
 	std::filesystem::remove_all(dir);

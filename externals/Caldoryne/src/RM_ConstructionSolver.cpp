@@ -1,0 +1,250 @@
+#include "RM_ConstructionSolver.h"
+
+#include <algorithm>
+
+#include <QCoreApplication>
+
+#include <BVX_Exception.h>
+#include <BVX_MessageHandler.h>
+
+#include "RM_ConstructionType.h"
+#include "RM_Material.h"
+#include "RM_Physics.h"
+#include "RM_RoomConstruction.h"
+
+namespace RM {
+
+namespace {
+
+/*! Width of the temperature range over which the latent heat is released, K. */
+const double PCM_RANGE = 3;
+/*! Vapour diffusion coefficient in air, m2/s. */
+const double DIFFUSION_COEFFICIENT_AIR = 2.662e-5;
+/*! Fixed reference temperature of the vapour diffusion, K. */
+const double DIFFUSION_REFERENCE_TEMPERATURE = 296.15;
+
+} // namespace
+
+
+ConstructionSolver::ConstructionSolver() :
+	m_moisture(false),
+	m_n(0),
+	m_totalThickness(0),
+	m_construction(nullptr),
+	m_outsideHeatFlux(0),
+	m_insideConvectiveFlux(0),
+	m_outsideSolarFlux(0),
+	m_insideRadiantFlux(0),
+	m_outsideVapourFlux(0),
+	m_insideVapourFlux(0),
+	m_outsideFactor(0),
+	m_insideFactor(0)
+{
+}
+
+
+void ConstructionSolver::init(bool moisture, const RoomConstruction * construction,
+							  const std::map<unsigned int, Material> & materials)
+{
+	const char * const FUNC_ID = "[ConstructionSolver::init]";
+	Q_ASSERT(construction != nullptr && construction->m_constructionType != nullptr);
+	m_moisture = moisture;
+	m_construction = construction;
+	mesh(materials);
+
+	double minDx = m_elements[0].m_width;
+	double maxDx = minDx;
+	for (const ConstructionMesh::Element & e : m_elements) {
+		minDx = std::min(minDx, e.m_width);
+		maxDx = std::max(maxDx, e.m_width);
+	}
+	BVX::BVX_Message(BVX::FormatText("  Mesh generated, n = %1, min_dx = %2 m, max_dx = %3\n")
+					 .arg(m_n).arg(minDx, 0, 'g').arg(maxDx, 0, 'g'), BVX::MSG_PROGRESS, FUNC_ID, 1);
+	checkMaterials();
+}
+
+
+void ConstructionSolver::checkMaterials() const {
+	const char * const FUNC_ID = "[ConstructionSolver::init]";
+	const Material * previous = nullptr;
+	for (const ConstructionMesh::Element & e : m_elements) {
+		const Material * mat = e.m_material;
+		if (mat == previous)
+			continue;
+		previous = mat;
+		if (m_moisture && !mat->hasSorptionData())
+			throw BVX::Exception(QCoreApplication::translate("ConstructionSolver",
+				"Material '%1' not parametrized for moisture calculation.").arg(mat->name()).toStdString(), FUNC_ID);
+		// these would divide by zero in the temperature or in the face fluxes
+		if (!(mat->m_lambda > 0) || !(mat->m_rho*mat->m_cT > 0))
+			throw BVX::Exception(QCoreApplication::translate("ConstructionSolver",
+				"Material '%1' needs a thermal conductivity, density and heat capacity above 0.")
+				.arg(mat->name()).toStdString(), FUNC_ID);
+		if (m_moisture && !(mat->m_mu > 0))
+			throw BVX::Exception(QCoreApplication::translate("ConstructionSolver",
+				"Material '%1' needs a vapour diffusion resistance factor above 0.")
+				.arg(mat->name()).toStdString(), FUNC_ID);
+	}
+}
+
+
+void ConstructionSolver::mesh(const std::map<unsigned int, Material> & materials) {
+	ConstructionMesh grid;
+	grid.generate(*m_construction->m_constructionType, materials);
+
+	m_elements = grid.m_elements;
+	m_n = grid.m_n;
+	m_totalThickness = grid.m_totalThickness;
+	m_outsideFactor = grid.m_outsideFactor;
+	m_insideFactor = grid.m_insideFactor;
+
+	m_T.assign(m_n, 0);
+	m_phi.assign(m_n, 0);
+	m_pv.assign(m_n, 0);
+	m_q.assign(m_n + 1, 0);
+	m_g.assign(m_n + 1, 0);
+	computeFaceConductances();
+}
+
+
+void ConstructionSolver::computeFaceConductances() {
+	m_heatConductance.assign(m_n + 1, 0);
+	m_vapourConductance.assign(m_n + 1, 0);
+	for (unsigned int i = 1; i < m_n; ++i) {
+		const ConstructionMesh::Element & left = m_elements[i - 1];
+		const ConstructionMesh::Element & right = m_elements[i];
+		// half-element resistances in series
+		m_heatConductance[i] = 1/((right.m_width/right.m_material->m_lambda
+								   + left.m_width/left.m_material->m_lambda)*0.5);
+		const double muMean = (left.m_width*left.m_material->m_mu + right.m_width*right.m_material->m_mu)
+							  /(left.m_width + right.m_width);
+		m_vapourConductance[i] = DIFFUSION_COEFFICIENT_AIR/(muMean*R_VAPOUR*DIFFUSION_REFERENCE_TEMPERATURE)
+								 /((left.m_width + right.m_width)*0.5);
+	}
+}
+
+
+double ConstructionSolver::energyDensity(const Material & mat, double T) {
+	const double rhoC = mat.m_rho*mat.m_cT;
+	double u = rhoC*T;
+	const double TL = mat.m_TPCMLow + T_KELVIN;
+	if (mat.m_HPCM != 0 && T > TL) {
+		if (T < TL + PCM_RANGE)
+			u += mat.m_rho*mat.m_HPCM/PCM_RANGE*(T - TL);
+		else
+			u += mat.m_rho*mat.m_HPCM;
+	}
+	return u;
+}
+
+
+double ConstructionSolver::temperature(const Material & mat, double u) {
+	const double rhoC = mat.m_rho*mat.m_cT;
+	const double TL = mat.m_TPCMLow + T_KELVIN;
+	if (mat.m_HPCM != 0 && u > TL*rhoC) {
+		const double uHigh = (TL + PCM_RANGE)*rhoC + mat.m_HPCM*mat.m_rho;
+		if (u < uHigh)
+			return (u - TL*rhoC)/(rhoC + mat.m_HPCM*mat.m_rho/PCM_RANGE) + TL;
+		return (u - uHigh)/rhoC + TL + PCM_RANGE;
+	}
+	return u/rhoC;
+}
+
+
+void ConstructionSolver::setInitialStates(double T, double phi, double * y) {
+	for (unsigned int i = 0; i < m_n; ++i) {
+		const Material & mat = *m_elements[i].m_material;
+		m_T[i] = T;
+		if (m_moisture) {
+			y[2*i] = energyDensity(mat, T);
+			y[2*i + 1] = mat.m_sorptionIsotherm.value(phi);
+		}
+		else {
+			y[i] = energyDensity(mat, T);
+		}
+	}
+}
+
+
+void ConstructionSolver::updateStates(const double * y) {
+	if (!m_moisture) {
+		for (unsigned int i = 0; i < m_n; ++i)
+			m_T[i] = temperature(*m_elements[i].m_material, y[i]);
+		return;
+	}
+	for (unsigned int i = 0; i < m_n; ++i) {
+		const Material & mat = *m_elements[i].m_material;
+		m_T[i] = temperature(mat, y[2*i]);
+		m_phi[i] = mat.m_reversedSorptionIsotherm.value(y[2*i + 1]);
+		m_pv[i] = saturationVapourPressure(m_T[i])*m_phi[i];
+	}
+}
+
+
+double ConstructionSolver::outsideSurfaceTemperature() const {
+	return m_T[0] - (m_T[1] - m_T[0])*m_outsideFactor;
+}
+
+
+double ConstructionSolver::insideSurfaceTemperature() const {
+	return m_T[m_n - 1] - (m_T[m_n - 2] - m_T[m_n - 1])*m_insideFactor;
+}
+
+
+void ConstructionSolver::computeDivergences(double insideConvectiveFlux, double insideRadiantFlux,
+											double insideVapourFlux, double outsideSolarFlux,
+											double Te, double Troom, double pvOutside, double pvRoom,
+											double * ydot)
+{
+	const RoomConstruction & con = *m_construction;
+	const double TsOut = outsideSurfaceTemperature();
+	const double p0 = m_moisture ? m_pv[0] : 0;
+
+	// outside boundary by the kind of the far side
+	switch (con.m_type) {
+		case RoomConstruction::Outside :
+			m_outsideHeatFlux = (Te - TsOut)/con.m_R_ue;
+			m_outsideSolarFlux = outsideSolarFlux;
+			m_outsideVapourFlux = (pvOutside - p0)*con.m_beta_e;
+			break;
+		case RoomConstruction::Inside :
+			// neighbour room in the same state as this room
+			m_outsideHeatFlux = (Troom - TsOut)/con.m_R_ui;
+			m_outsideSolarFlux = 0;
+			m_outsideVapourFlux = (pvRoom - p0)*con.m_beta_e;
+			break;
+		case RoomConstruction::FixedTemperature :
+			m_outsideHeatFlux = (con.m_zoneT - TsOut)/con.m_R_ue;
+			m_outsideSolarFlux = 0;
+			m_outsideVapourFlux = (saturationVapourPressure(con.m_zoneT)*con.m_zoneRH - p0)*con.m_beta_e;
+			break;
+		default :
+			throw BVX::Exception("Invalid Construction Type!", "[ConstructionSolver::computeDivergences]");
+	}
+	m_insideConvectiveFlux = insideConvectiveFlux;
+	m_insideRadiantFlux = insideRadiantFlux;
+	m_insideVapourFlux = -insideVapourFlux;
+
+	m_q[0] = m_outsideHeatFlux + m_outsideSolarFlux;
+	m_q[m_n] = -(insideConvectiveFlux + insideRadiantFlux);
+	for (unsigned int i = 1; i < m_n; ++i)
+		m_q[i] = (m_T[i - 1] - m_T[i])*m_heatConductance[i];
+
+	if (!m_moisture) {
+		for (unsigned int i = 0; i < m_n; ++i)
+			ydot[i] = (m_q[i] - m_q[i + 1])/m_elements[i].m_width;
+		return;
+	}
+
+	m_g[0] = m_outsideVapourFlux;
+	m_g[m_n] = m_insideVapourFlux;
+	for (unsigned int i = 1; i < m_n; ++i)
+		m_g[i] = (m_pv[i - 1] - m_pv[i])*m_vapourConductance[i];
+	for (unsigned int i = 0; i < m_n; ++i) {
+		const double d = m_elements[i].m_width;
+		ydot[2*i] = (m_q[i] - m_q[i + 1])/d;
+		ydot[2*i + 1] = (m_g[i] - m_g[i + 1])/d;
+	}
+}
+
+} // namespace RM

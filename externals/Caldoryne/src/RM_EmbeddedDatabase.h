@@ -1,0 +1,58 @@
+#ifndef RM_EmbeddedDatabaseH
+#define RM_EmbeddedDatabaseH
+
+#include <vector>
+
+#include "RM_ConstructionType.h"
+#include "RM_Material.h"
+#include "RM_ShadingType.h"
+#include "RM_WindowType.h"
+
+class QXmlStreamReader;
+class QXmlStreamWriter;
+
+namespace RM {
+
+class Database;
+class RoomConstruction;
+
+/*! The database items carried inside a project file ("EmbeddedDataBase"), so that a
+	project opened on another machine brings its materials and types along.
+
+	After reading, merge() makes every id of the room name an item of the local database
+	with the same content: items are recognised (built-in id present, or equal content)
+	or added, possibly under new ids, and the references are rewritten.
+*/
+class EmbeddedDatabase {
+public:
+	/*! Reads the "EmbeddedDataBase" element at the reader's start element.
+		Throws BVX::Exception when one of the four lists cannot be read. */
+	void readXML(QXmlStreamReader & reader);
+
+	/*! Writes the "EmbeddedDataBase" element with every item that the surfaces use
+		(construction, window and shading types and the materials of the construction types). */
+	static void writeXML(QXmlStreamWriter & writer, const Database & db,
+						 const std::vector<RoomConstruction> & constructions);
+
+	/*! Merges the imported items into db (materials, construction types, window types,
+		shading types, in this order) and remaps the ids in the imported construction
+		types and in the surfaces. Never removes or changes an existing database item. */
+	void merge(Database & db, std::vector<RoomConstruction> & constructions);
+
+	bool empty() const;
+
+	std::vector<Material>			m_materials;
+	std::vector<ConstructionType>	m_constructionTypes;
+	std::vector<WindowType>			m_windowTypes;
+	std::vector<ShadingType>		m_shadingTypes;
+
+private:
+	void mergeMaterials(Database & db);
+	void mergeConstructionTypes(Database & db, std::vector<RoomConstruction> & constructions);
+	void mergeWindowTypes(Database & db, std::vector<RoomConstruction> & constructions);
+	void mergeShadingTypes(Database & db, std::vector<RoomConstruction> & constructions);
+};
+
+} // namespace RM
+
+#endif // RM_EmbeddedDatabaseH

@@ -1,0 +1,667 @@
+#include "RM_OutputManager.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QDir>
+#include <QFile>
+#include <QTextStream>
+
+#include <BVX_Exception.h>
+#include <BVX_FormatText.h>
+#include <BVX_MessageHandler.h>
+#include <BVX_UnitList.h>
+
+#include "RM_DIN4108_2Assessment.h"
+
+namespace RM {
+
+namespace {
+
+/*! Seconds of one (non-leap) year. */
+const double SECONDS_PER_YEAR = 31536000.0;
+
+const char * const ROOM_STATE_NAMES[OutputManager::NUM_RS] = {
+	"Time [d]",
+	"Ambient temperature [C]",
+	"Gliding (2-day) average of outside temperature [C]",
+	"Local mean time [d]",
+	"Apparent solar time [d]",
+	"Sun elevation angle [Deg]",
+	"Sun azimuth angle [Deg]",
+	"Declination angle [Deg]",
+	"Global Radiation on horizontal surface (wrt to horizontal unit surface) [W/m2]",
+	"Diffuse Radiation on horizontal surface (wrt to horizontal unit surface) [W/m2]",
+	"Direct Radiation on horizontal surface (wrt to horizontal unit surface) [W/m2]",
+	"Direct Radiation in sun's normal direction (wrt to unit surface) [W/m2]",
+	"Room air temperature [C]",
+	"Room radiant temperature [C]",
+	"Operative temperature [C]",
+	"Occupancy schedule based on presence of occupants (1 room populated, 0 - empty) [---]",
+	"Relative humidity [%]",
+	"Absolute humidity (mass vapor/volume gas) [kg/m3]",
+	"Vapor pressure [Pa]",
+	"Ambient relative humidity [%]",
+	"Ambient absolute humidity (mass vapor/volume gas) [kg/m3]",
+	"Ambient vapor pressure [Pa]",
+	"Room air water content (mass vapor/mass dry air) [kg/kg]"
+};
+
+const char * const ROOM_FLUX_NAMES[OutputManager::NUM_RF] = {
+	"Natural ventilation heat loss/gain [W]",
+	"Heating loads [W]",
+	"Active cooling loads [W]",
+	"Mechanical ventilation loads [W]",
+	"Equipment loads [W]",
+	"Usage (Person) loads [W]",
+	"Supply flow rate for AC cooling system [m3/s]",
+	"Total transmission loads through inside of all walls (convection/conduction only) [W]",
+	"Total convective heat transmission loads through all windows [W]",
+	"Total radiation loads through all windows [W]",
+	"Radiation loads through all windows (fraction that is applied to room balance) [W]",
+	"Energy consumption of A/C (not applied to room balance) [W]",
+	"Ventilation rate (infiltration) [1/h]",
+	"Total vapor loads through inside of all walls (water vapor diffusion) [kg/s]",
+	"Moisture source/production rate [kg/s]",
+	"Enthalpy of moisture source/production rate in [W]",
+	"Moisture removal rate from in ideal cooling/dehumidification in [kg/s]",
+	"Enthalpy of moisture removal rate from in ideal cooling/dehumidification in [W]",
+	"Energy used for dehumidification in ideal cooling in [W]",
+	"Mechanical ventilation moisture loss/gain [kg/s]",
+	"Natural ventilation moisture loss/gain [kg/s]"
+};
+
+const char * const WALL_STATE_NAMES[OutputManager::NUM_WS] = {
+	"Wall inside surface temperatures [C]",
+	"Window inside surface temperatures calculated based on given U-Value [C]",
+	"Wall outside surface temperatures [C]",
+	"Solar incidence angle on wall/window surface [Deg]",
+	"Solar heat gain coefficient [---]",
+	"Wall inside surface relative humidity [%]"
+};
+
+// Several names end in a blank, which is part of the name.
+const char * const WALL_FLUX_NAMES[OutputManager::NUM_WF] = {
+	"Convective heat transfer flux through inside of wall (wrt to wall area), positive from room to wall [W/m2]",
+	"Convective heat transfer flux through outside of wall (wrt to wall area), positive from ambient to wall [W/m2] ",
+	"Direct radiation flux on outside of walls (wrt to wall area), gross value, not yet multiplied with adsorption coefficient [W/m2]",
+	"Diffuse radiation flux on outside of walls (wrt to wall area), gross value, not yet multiplied with adsorption coefficient [W/m2] ",
+	"Global radiation flux on outside of walls (wrt to wall area), gross value, not yet multiplied with adsorption coefficient [W/m2] ",
+	"Global radiation flux on outside of walls (wrt to wall area), already multiplied with adsorption coefficient [W/m2] ",
+	"Global radiation flux on inside of walls (wrt to wall area), wall-fraction of radiation gains through windows into room [W/m2] ",
+	"Radiation flux through window in wall (wrt to wall area) [W/m2] ",
+	"Convective heat transfer flux through window in wall (wrt to wall area) [W/m2] "
+};
+
+
+/*! Caption of the time integral of a flux, scaled to millions. */
+QString integralName(const QString & fluxName) {
+	try {
+		return QString::fromStdString(
+			BVX::UnitList::instance().replaceUnitWithIntegralUnit(fluxName.toStdString())) + " * 1e-6";
+	}
+	catch (BVX::Exception &) {
+		// all built-in captions carry a known unit; keep the flux caption rather than fail
+		return fluxName + " * 1e-6";
+	}
+}
+
+
+/*! Writes the value of the series at index row, or "NaN" for a series that is too short. */
+void writeField(QTextStream & out, const std::vector<double> & series, unsigned int row, double scale) {
+	if (row < series.size())
+		out << series[row]*scale << '\t';
+	else
+		out << "NaN\t";
+}
+
+
+void writeTimeField(QTextStream & out, const std::vector<double> & time, unsigned int row) {
+	out.setRealNumberPrecision(10);
+	out << time[row] << '\t';
+	out.setRealNumberPrecision(6);
+}
+
+
+/*! Opens a result file for writing, replacing an earlier one; reports a failure. */
+bool openResultFile(QFile & file) {
+	if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+		return true;
+	BVX::BVX_Message(BVX::FormatText("Cannot open result file '%1' for writing (%2).")
+					 .arg(file.fileName().toStdString()).arg(file.errorString().toStdString()),
+					 BVX::MSG_ERROR, "[OutputManager::writeOutputs]", -1);
+	return false;
+}
+
+
+/*! Flushes the stream and reports a write failure (disk full, ...). */
+bool finishResultFile(QTextStream & out, QFile & file) {
+	out.flush();
+	if (out.status() == QTextStream::Ok && file.error() == QFileDevice::NoError)
+		return true;
+	BVX::BVX_Message(BVX::FormatText("Error writing result file '%1' (%2).")
+					 .arg(file.fileName().toStdString()).arg(file.errorString().toStdString()),
+					 BVX::MSG_ERROR, "[OutputManager::writeOutputs]", -1);
+	return false;
+}
+
+
+/*! Rounds down to one decimal. The interval lengths come from times in days and carry
+	round-off (24*(18/24 - 17/24) is slightly below 1), so a tiny relative tolerance keeps
+	5 Kh from becoming 4.9 Kh. */
+double roundDownToTenths(double x) {
+	const double tenths = 10*x;
+	return std::floor(tenths + 1e-9*std::max(1.0, std::fabs(tenths)))/10;
+}
+
+
+void prepareStream(QTextStream & out) {
+	out.setCodec("UTF-8");
+	out.setRealNumberNotation(QTextStream::SmartNotation);
+	out.setRealNumberPrecision(6);
+}
+
+} // namespace
+
+
+OutputManager::OutputManager() :
+	m_tStepCompleted(0),
+	m_minRoomAirTemperature(0),
+	m_maxRoomAirTemperature(0),
+	m_minAirChangeRate(0),
+	m_maxAirChangeRate(0),
+	m_occupiedHours(0),
+	m_overTemperatureHours(0),
+	m_overTemperatureHoursP2(0),
+	m_overTemperatureHoursP4(0),
+	m_din4108_2VerificationPassed(false),
+	m_resultsPresent(false),
+	m_model(nullptr),
+	m_wallCount(0),
+	m_moistureBalance(false),
+	m_twoYearRun(false)
+{
+	m_currentStates.fill(0);
+	m_currentFluxes.fill(0);
+	m_fluxIntegrals.fill(0);
+	m_lastFluxes.fill(0);
+	m_comfortExceedanceHours.fill(0);
+	m_comfortExceedanceOccupiedHours.fill(0);
+}
+
+
+void OutputManager::initOutputs(unsigned int wallCount, bool moistureBalance, bool twoYearRun) {
+	m_wallCount = wallCount;
+	m_moistureBalance = moistureBalance;
+	m_twoYearRun = twoYearRun;
+	m_resultsPresent = false;
+
+	for (std::vector<double> & v : m_currentWallStates)
+		v.assign(wallCount, 0);
+	for (std::vector<double> & v : m_currentWallFluxes)
+		v.assign(wallCount, 0);
+	for (std::vector<double> & v : m_wallFluxIntegrals)
+		v.assign(wallCount, 0);
+	for (std::vector<double> & v : m_lastWallFluxes)
+		v.assign(wallCount, 0);
+
+	// series: emptied and reserved for an hourly year, so a run appends without reallocation
+	auto resetSeries = [](std::vector<double> & s) {
+		s.clear();
+		s.reserve(RESERVED_OUTPUTS);
+	};
+	for (std::vector<double> & s : m_roomStateSeries)
+		resetSeries(s);
+	for (std::vector<double> & s : m_roomFluxSeries)
+		resetSeries(s);
+	for (std::vector<double> & s : m_roomFluxIntegralSeries)
+		resetSeries(s);
+	for (std::vector<std::vector<double> > & g : m_wallStateSeries) {
+		g.assign(wallCount, std::vector<double>());
+		std::for_each(g.begin(), g.end(), resetSeries);
+	}
+	for (std::vector<std::vector<double> > & g : m_wallFluxSeries) {
+		g.assign(wallCount, std::vector<double>());
+		std::for_each(g.begin(), g.end(), resetSeries);
+	}
+	for (std::vector<std::vector<double> > & g : m_wallFluxIntegralSeries) {
+		g.assign(wallCount, std::vector<double>());
+		std::for_each(g.begin(), g.end(), resetSeries);
+	}
+
+	setNames();
+
+	m_currentStates.fill(0);
+	m_currentFluxes.fill(0);
+	m_fluxIntegrals.fill(0);
+	m_lastFluxes.fill(0);
+	m_tStepCompleted = 0;
+
+	// the integrals start at 0 at the start time
+	for (std::vector<double> & s : m_roomFluxIntegralSeries)
+		s.push_back(0);
+	for (std::vector<std::vector<double> > & g : m_wallFluxIntegralSeries)
+		for (std::vector<double> & s : g)
+			s.push_back(0);
+
+	m_occupiedHours = 0;
+	m_comfortExceedanceHours.fill(0);
+	m_comfortExceedanceOccupiedHours.fill(0);
+}
+
+
+void OutputManager::setNames() {
+	for (unsigned int i = 0; i < NUM_RS; ++i)
+		m_roomStateNames[i] = ROOM_STATE_NAMES[i];
+	for (unsigned int i = 0; i < NUM_RF; ++i)
+		m_roomFluxNames[i] = ROOM_FLUX_NAMES[i];
+	for (unsigned int i = 0; i < NUM_WS; ++i)
+		m_wallStateNames[i] = WALL_STATE_NAMES[i];
+	for (unsigned int i = 0; i < NUM_WF; ++i)
+		m_wallFluxNames[i] = WALL_FLUX_NAMES[i];
+}
+
+
+void OutputManager::integrateFluxes(double t) {
+	updateCurrentOutputs();
+	const double dt = t - m_tStepCompleted;
+	for (unsigned int k = 0; k < NUM_RF; ++k) {
+		m_lastFluxes[k] = m_currentFluxes[k];
+		m_fluxIntegrals[k] += m_currentFluxes[k]*dt;
+	}
+	for (unsigned int k = 0; k < NUM_WF; ++k) {
+		for (unsigned int i = 0; i < m_wallCount; ++i) {
+			m_lastWallFluxes[k][i] = m_currentWallFluxes[k][i];
+			m_wallFluxIntegrals[k][i] += m_currentWallFluxes[k][i]*dt;
+		}
+	}
+	m_tStepCompleted = t;
+}
+
+
+void OutputManager::appendOutputs() {
+	updateCurrentOutputs();
+	appendCurrentOutputs(m_currentStates[RS_Time]*86400);
+}
+
+
+void OutputManager::appendCurrentOutputs(double t) {
+	const char * const FUNC_ID = "[OutputManager::appendOutputs]";
+
+	// time of the second year of a cyclic run counts from its start
+	if (m_twoYearRun && t > SECONDS_PER_YEAR)
+		m_currentStates[RS_Time] = (t - SECONDS_PER_YEAR)/86400;
+	else
+		m_currentStates[RS_Time] = t/86400;
+
+	for (unsigned int k = 0; k < NUM_RS; ++k)
+		m_roomStateSeries[k].push_back(m_currentStates[k]);
+	for (unsigned int k = 0; k < NUM_RF; ++k)
+		m_roomFluxSeries[k].push_back(m_currentFluxes[k]);
+	m_roomFluxSeries[RF_AirChangeRate].back() *= 3600; // back to 1/h
+	for (unsigned int k = 0; k < NUM_WS; ++k)
+		for (unsigned int i = 0; i < m_wallCount; ++i)
+			m_wallStateSeries[k][i].push_back(m_currentWallStates[k][i]);
+	for (unsigned int k = 0; k < NUM_WF; ++k)
+		for (unsigned int i = 0; i < m_wallCount; ++i)
+			m_wallFluxSeries[k][i].push_back(m_currentWallFluxes[k][i]);
+
+	if (m_tStepCompleted != 0) {
+		// take the integral back from the end of the last step to the output time
+		Q_ASSERT(t <= m_tStepCompleted);
+		const double delta = m_tStepCompleted - t;
+		for (unsigned int k = 0; k < NUM_RF; ++k)
+			m_roomFluxIntegralSeries[k].push_back(m_fluxIntegrals[k] - delta*m_lastFluxes[k]);
+		for (unsigned int k = 0; k < NUM_WF; ++k)
+			for (unsigned int i = 0; i < m_wallCount; ++i)
+				m_wallFluxIntegralSeries[k][i].push_back(m_wallFluxIntegrals[k][i] - delta*m_lastWallFluxes[k][i]);
+	}
+	else {
+		for (std::vector<double> & s : m_roomFluxIntegralSeries)
+			s.front() = 0;
+		for (std::vector<std::vector<double> > & g : m_wallFluxIntegralSeries)
+			for (std::vector<double> & s : g)
+				s.front() = 0;
+	}
+
+	const double tYear = t > SECONDS_PER_YEAR ? t - SECONDS_PER_YEAR : t;
+	const unsigned int index = static_cast<unsigned int>(std::floor(tYear/3600));
+	Q_ASSERT(index <= 8760);
+
+	if (m_twoYearRun && index == 8760 && t < 2*SECONDS_PER_YEAR) {
+		BVX::BVX_Message("Starting second year of calculation.\n", BVX::MSG_PROGRESS, FUNC_ID, 1);
+		cutSeriesToLastValue();
+	}
+}
+
+
+void OutputManager::cutSeriesToLastValue() {
+	// The output at the end of the first year becomes the first output of the second year.
+	// The last value is the one at hour 8760 for hourly outputs.
+	auto cut = [](std::vector<double> & s) {
+		if (s.size() > 1)
+			s.erase(s.begin(), s.end() - 1);
+	};
+	std::for_each(m_roomStateSeries.begin(), m_roomStateSeries.end(), cut);
+	std::for_each(m_roomFluxSeries.begin(), m_roomFluxSeries.end(), cut);
+	std::for_each(m_roomFluxIntegralSeries.begin(), m_roomFluxIntegralSeries.end(), cut);
+	for (std::vector<std::vector<double> > & g : m_wallStateSeries)
+		std::for_each(g.begin(), g.end(), cut);
+	for (std::vector<std::vector<double> > & g : m_wallFluxSeries)
+		std::for_each(g.begin(), g.end(), cut);
+	for (std::vector<std::vector<double> > & g : m_wallFluxIntegralSeries)
+		std::for_each(g.begin(), g.end(), cut);
+	m_roomStateSeries[RS_Time].front() = 0;
+}
+
+
+double OutputManager::comfortTemperature(double runningMean) {
+	if (runningMean > 13 && runningMean < 30)
+		return 0.33*runningMean + 18.8;
+	return 23;
+}
+
+
+double OutputManager::runningMeanTemperature(const std::vector<double> & runningMean, double hourOfYear,
+											 double fallback)
+{
+	// The climate derives its running mean from 8760 hourly values; time-stamped climate data
+	// may give fewer (or none), then the current outdoor temperature stands in.
+	if (!(hourOfYear >= 0))
+		return fallback;
+	const std::size_t h = static_cast<std::size_t>(hourOfYear);
+	if (runningMean.size() != 8760 || h >= runningMean.size())
+		return fallback;
+	return runningMean[h];
+}
+
+
+void OutputManager::updateAggregatedOutputs() {
+	const char * const FUNC_ID = "[OutputManager::updateAggregatedOutputs]";
+
+	// counters describe this run only
+	m_comfortExceedanceHours.fill(0);
+	m_comfortExceedanceOccupiedHours.fill(0);
+
+	const std::vector<double> & occupancy = m_roomStateSeries[RS_Occupancy];
+	const std::vector<double> & runningMean = m_roomStateSeries[RS_GlidingAverageAmbientTemperature];
+	const std::vector<double> & operative = m_roomStateSeries[RS_OperativeTemperature];
+
+	double occupied = 0;
+	for (double v : occupancy)
+		occupied += v;
+	m_occupiedHours = static_cast<int>(occupied);
+	const bool allOccupied = (m_occupiedHours == 0);
+
+	const std::size_t count = std::min(runningMean.size(), operative.size());
+	for (std::size_t i = 1; i < count; ++i) {
+		const double deviation = std::fabs(comfortTemperature(runningMean[i]) - operative[i]);
+		const bool occupiedHour = allOccupied || (i < occupancy.size() && occupancy[i] != 0);
+		for (unsigned int c = 0; c < 3; ++c) {
+			if (deviation > 2 + c) {
+				++m_comfortExceedanceHours[c];
+				if (occupiedHour)
+					++m_comfortExceedanceOccupiedHours[c];
+			}
+		}
+	}
+
+	BVX::BVX_Message(BVX::FormatText("Max. room air temperature: %1 C\n").arg(m_maxRoomAirTemperature),
+					 BVX::MSG_PROGRESS, FUNC_ID, 1);
+	BVX::BVX_Message(BVX::FormatText("Min. room air temperature: %1 C\n").arg(m_minRoomAirTemperature),
+					 BVX::MSG_PROGRESS, FUNC_ID, 1);
+	BVX::BVX_Message(BVX::FormatText("Max. air change rate: %1 1/h\n").arg(m_maxAirChangeRate),
+					 BVX::MSG_PROGRESS, FUNC_ID, 1);
+	BVX::BVX_Message(BVX::FormatText("Min. air change rate: %1 1/h\n").arg(m_minAirChangeRate),
+					 BVX::MSG_PROGRESS, FUNC_ID, 1);
+	BVX::BVX_Message("Note: Min/Max values may be reached between hourly outputs.\n",
+					 BVX::MSG_PROGRESS, FUNC_ID, 1);
+
+	if (din4108_2Settings() != nullptr && din4108_2Settings()->m_active)
+		computeDIN4108_2Results();
+}
+
+
+void OutputManager::computeDIN4108_2Results() {
+	const DIN4108_2Assessment * settings = din4108_2Settings();
+	if (settings != nullptr)
+		computeDIN4108_2Results(*settings);
+}
+
+
+void OutputManager::computeDIN4108_2Results(const DIN4108_2Assessment & settings) {
+	const char * const FUNC_ID = "[OutputManager::computeDIN4108_2Results]";
+
+	const unsigned int occupancyHours = settings.occupancyHours();
+	const double thetaRef = settings.referenceTemperature();
+	const unsigned int limit = settings.overTemperatureLimit();
+
+	double sum = 0;
+	double sumP2 = 0;
+	double sumP4 = 0;
+
+	const std::vector<double> & time = m_roomStateSeries[RS_Time];
+	const std::vector<double> & operative = m_roomStateSeries[RS_OperativeTemperature];
+	const std::size_t count = std::min(time.size(), operative.size());
+	for (std::size_t i = 0; i + 1 < count; ++i) {
+		if (!settings.m_residential) {
+			// the interval counts when it ends in a usage hour; the small offset keeps an
+			// output on the full hour from dropping into the hour before by round-off
+			const double h = std::floor(24*time[i+1] + 1e-6);
+			if (h < 0 || !DIN4108_2Assessment::isUsageHour(static_cast<unsigned int>(h)))
+				continue;
+		}
+		const double theta = 0.5*(operative[i] + operative[i+1]);
+		const double dh = 24*(time[i+1] - time[i]);
+		const double excess = theta - thetaRef;
+		if (excess > 0)
+			sum += excess*dh;
+		if (excess - 2 > 0)
+			sumP2 += (excess - 2)*dh;
+		if (excess - 4 > 0)
+			sumP4 += (excess - 4)*dh;
+	}
+
+	m_overTemperatureHours = roundDownToTenths(sum);
+	m_overTemperatureHoursP2 = roundDownToTenths(sumP2);
+	m_overTemperatureHoursP4 = roundDownToTenths(sumP4);
+	m_din4108_2VerificationPassed = (limit >= m_overTemperatureHours);
+
+	const char * region = "";
+	switch (settings.m_climateRegion) {
+		case 0 : region = "A"; break;
+		case 1 : region = "B"; break;
+		case 2 : region = "C"; break;
+		default: break;
+	}
+
+	BVX::BVX_Message("DIN 4108-2 Assessment\n", BVX::MSG_PROGRESS, FUNC_ID, 1);
+	BVX::BVX_Message("---------------------\n", BVX::MSG_PROGRESS, FUNC_ID, 1);
+	BVX::BVX_Message(BVX::FormatText("Occupancy hours                      : %1 h\n")
+					 .arg(static_cast<double>(occupancyHours)), BVX::MSG_PROGRESS, FUNC_ID, 1);
+	BVX::BVX_Message(BVX::FormatText("Reference operative room temperature : %1 \xC2\xB0" "C\n").arg(thetaRef),
+					 BVX::MSG_PROGRESS, FUNC_ID, 1);
+	BVX::BVX_Message(BVX::FormatText("Region                               : %1\n\n").arg(region),
+					 BVX::MSG_PROGRESS, FUNC_ID, 1);
+	if (m_din4108_2VerificationPassed)
+		BVX::BVX_Message("*** Verification fullfilled ***\n", BVX::MSG_PROGRESS, FUNC_ID, 1);
+	else
+		BVX::BVX_Message("!!! Verification failed !!!\n", BVX::MSG_PROGRESS, FUNC_ID, 1);
+	BVX::BVX_Message(BVX::FormatText("Over-temperature hours               : %1 %2 %3 Kh/a\n")
+					 .arg(m_overTemperatureHours).arg(m_din4108_2VerificationPassed ? "<" : ">=")
+					 .arg(static_cast<double>(limit)), BVX::MSG_PROGRESS, FUNC_ID, 1);
+	BVX::BVX_Message(BVX::FormatText("Over-temperature hours (+ 2K op. T.) : %1 Kh/a\n").arg(m_overTemperatureHoursP2),
+					 BVX::MSG_PROGRESS, FUNC_ID, 1);
+	BVX::BVX_Message(BVX::FormatText("Over-temperature hours (+ 4K op. T.) : %1 Kh/a\n").arg(m_overTemperatureHoursP4),
+					 BVX::MSG_PROGRESS, FUNC_ID, 1);
+}
+
+
+bool OutputManager::writeOutputs(const QString & outputDir) const {
+	const char * const FUNC_ID = "[OutputManager::writeOutputs]";
+	if (outputDir.isEmpty()) {
+		BVX::BVX_Message("Missing result directory, no result files written.", BVX::MSG_ERROR, FUNC_ID, -1);
+		return false;
+	}
+	QDir dir(outputDir);
+	if (!dir.exists() && !QDir().mkdir(outputDir)) {
+		BVX::BVX_Message(BVX::FormatText("Cannot create result directory '%1'.").arg(outputDir.toStdString()),
+						 BVX::MSG_ERROR, FUNC_ID, -1);
+		return false;
+	}
+
+	const unsigned int wallStateCount = m_moistureBalance ? static_cast<unsigned int>(NUM_WS) : NUM_WS_DRY;
+	std::vector<QString> wallStateNames(m_wallStateNames.begin(), m_wallStateNames.begin() + wallStateCount);
+	std::vector<QString> wallFluxNames(m_wallFluxNames.begin(), m_wallFluxNames.end());
+	std::vector<QString> wallFluxIntegralNames;
+	for (const QString & n : m_wallFluxNames)
+		wallFluxIntegralNames.push_back(integralName(n));
+
+	// every file is attempted, so one failure does not hide the others
+	bool ok = true;
+	ok = writeStates(outputDir + "/states.tsv") && ok;
+	ok = writeCCD(outputDir + "/RoomTemperature.ccd", "# Room temperature\n", "# Type: Temperature\n",
+				  "TEMPER\tC\n", RS_RoomAirTemperature) && ok;
+	if (m_moistureBalance)
+		ok = writeCCD(outputDir + "/RoomRelativeHumidity.ccd", "# Room relative humidity\n",
+					  "# Type: Relative humidity\n", "RELHUM\t%\n", RS_RelativeHumidity) && ok;
+	ok = writeRoomFluxes(outputDir + "/fluxes.tsv", false) && ok;
+	ok = writeRoomFluxes(outputDir + "/flux_integrals.tsv", true) && ok;
+	ok = writeWallValues(outputDir + "/wall_states.tsv", wallStateCount, wallStateNames,
+						 m_wallStateSeries.data(), 1) && ok;
+	ok = writeWallValues(outputDir + "/wall_fluxes.tsv", NUM_WF, wallFluxNames,
+						 m_wallFluxSeries.data(), 1) && ok;
+	ok = writeWallValues(outputDir + "/wall_flux_integrals.tsv", NUM_WF, wallFluxIntegralNames,
+						 m_wallFluxIntegralSeries.data(), 1e-6) && ok;
+	return ok;
+}
+
+
+bool OutputManager::writeStates(const QString & fileName) const {
+	QFile file(fileName);
+	if (!openResultFile(file))
+		return false;
+	QTextStream out(&file);
+	prepareStream(out);
+
+	const unsigned int stateCount = m_moistureBalance ? static_cast<unsigned int>(NUM_RS) : NUM_RS_DRY;
+	for (unsigned int k = 0; k < stateCount; ++k)
+		out << m_roomStateNames[k] << '\t';
+	out << '\n';
+	const std::vector<double> & time = m_roomStateSeries[RS_Time];
+	for (unsigned int row = 0; row < time.size(); ++row) {
+		writeTimeField(out, time, row);
+		for (unsigned int k = 1; k < stateCount; ++k)
+			writeField(out, m_roomStateSeries[k], row, 1);
+		out << '\n';
+	}
+	return finishResultFile(out, file);
+}
+
+
+bool OutputManager::writeCCD(const QString & fileName, const char * title, const char * type,
+							 const char * keywordLine, unsigned int state) const
+{
+	QFile file(fileName);
+	if (!openResultFile(file))
+		return false;
+	QTextStream out(&file);
+	prepareStream(out);
+
+	out << title << type << keywordLine << '\n';
+	const std::vector<double> & time = m_roomStateSeries[RS_Time];
+	const std::vector<double> & values = m_roomStateSeries[state];
+	// the first output lies at the start time and is not part of the data
+	for (unsigned int row = 1; row < time.size(); ++row) {
+		// all parts from the time rounded to full seconds, so that round-off in the day
+		// value cannot move an hour or minute boundary (02:59:59 stays 02:59:59)
+		const long seconds = static_cast<long>(std::floor(86400*time[row] + 0.5));
+		const long day = seconds / 86400;
+		const long hour = (seconds / 3600) % 24;
+		const long minute = (seconds / 60) % 60;
+		const long second = seconds % 60;
+		out << QString("%1\t%2:%3:%4\t").arg(day, 3, 10, QChar(' ')).arg(hour, 2, 10, QChar('0'))
+			   .arg(minute, 2, 10, QChar('0')).arg(second, 2, 10, QChar('0'));
+		out << qSetFieldWidth(10);
+		if (row < values.size())
+			out << values[row];
+		else
+			out << "NaN";
+		out << '\n' << qSetFieldWidth(0);
+	}
+	return finishResultFile(out, file);
+}
+
+
+bool OutputManager::writeRoomFluxes(const QString & fileName, bool integrals) const {
+	QFile file(fileName);
+	if (!openResultFile(file))
+		return false;
+	QTextStream out(&file);
+	prepareStream(out);
+
+	const unsigned int fluxCount = m_moistureBalance ? static_cast<unsigned int>(NUM_RF) : NUM_RF_DRY;
+	out << m_roomStateNames[RS_Time] << '\t';
+	for (unsigned int k = 0; k < fluxCount; ++k)
+		out << (integrals ? integralName(m_roomFluxNames[k]) : m_roomFluxNames[k]) << '\t';
+	out << '\n';
+
+	const std::array<std::vector<double>, NUM_RF> & series = integrals ? m_roomFluxIntegralSeries : m_roomFluxSeries;
+	const double scale = integrals ? 1e-6 : 1;
+	const std::vector<double> & time = m_roomStateSeries[RS_Time];
+	for (unsigned int row = 0; row < time.size(); ++row) {
+		writeTimeField(out, time, row);
+		for (unsigned int k = 0; k < fluxCount; ++k)
+			writeField(out, series[k], row, scale);
+		out << '\n';
+	}
+	return finishResultFile(out, file);
+}
+
+
+bool OutputManager::writeWallValues(const QString & fileName, unsigned int count, const std::vector<QString> & names,
+									const std::vector<std::vector<double> > * series, double scale) const
+{
+	QFile file(fileName);
+	if (!openResultFile(file))
+		return false;
+	QTextStream out(&file);
+	prepareStream(out);
+
+	out << m_roomStateNames[RS_Time] << '\t';
+	for (unsigned int k = 0; k < count; ++k)
+		for (unsigned int j = 0; j < m_wallCount; ++j)
+			out << "Wall " << j << "." << names[k] << '\t';
+	out << '\n';
+
+	const std::vector<double> & time = m_roomStateSeries[RS_Time];
+	for (unsigned int row = 0; row < time.size(); ++row) {
+		writeTimeField(out, time, row);
+		for (unsigned int k = 0; k < count; ++k)
+			for (unsigned int j = 0; j < m_wallCount; ++j)
+				writeField(out, series[k][j], row, scale);
+		out << '\n';
+	}
+	return finishResultFile(out, file);
+}
+
+
+// Reading the model
+
+void OutputManager::initOutputs() {
+	// TODO bind to the balance model once it exists
+	initOutputs(0, false, false);
+}
+
+
+void OutputManager::updateCurrentOutputs() {
+	if (m_model == nullptr)
+		return;
+}
+
+
+const DIN4108_2Assessment * OutputManager::din4108_2Settings() const {
+	return nullptr;
+}
+
+} // namespace RM

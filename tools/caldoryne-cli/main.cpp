@@ -1,0 +1,253 @@
+/*	caldoryne-cli: the room model on the command line.
+
+	Usage: caldoryne-cli [--resources=DIR] [--user-db=DIR] [--verbose] <subcommand> [arguments...]
+
+	  check PROJECT.rmxml     reads the project, merges its embedded database items into the
+	                          user database (written back when items were added) and reports
+	                          the surfaces and simulation settings with their problems
+	  roundtrip IN OUT        reads a project and writes it again
+	  defaults OUT            writes the default project
+
+	Exit codes: 0 success, 1 error or problems found, 2 wrong call.
+
+	Adding a subcommand: write `int runXyz(Context &, const Args &)` and add one row to SUBCOMMANDS.
+*/
+
+#include <iostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <BVX_ArgParser.h>
+#include <BVX_Exception.h>
+#include <BVX_FormatText.h>
+#include <BVX_MessageHandler.h>
+
+#include <QtExt_Directories.h>
+#include <QtExt_LanguageHandler.h>
+
+#include <RM_Database.h>
+#include <RM_Room.h>
+
+#ifndef CALDORYNE_CLI_VERSION
+#define CALDORYNE_CLI_VERSION "0.0"
+#endif
+
+namespace {
+
+typedef std::vector<std::string> Args;
+
+/*! A wrong call of the tool: exit code 2. */
+class UsageError : public std::runtime_error {
+public:
+	explicit UsageError(const std::string & msg) : std::runtime_error(msg) {}
+};
+
+/*! Passes warnings and errors on; progress messages only when verbose. */
+class ToolMessageHandler : public BVX::MessageHandler {
+public:
+	explicit ToolMessageHandler(bool verbose) : m_verbose(verbose) {}
+	void msg(const std::string & text, int t, const char * functionID, int verbose_level) override {
+		if (m_verbose || (t != BVX::MSG_PROGRESS && t != BVX::MSG_CONTINUED))
+			BVX::MessageHandler::msg(text, t, functionID, verbose_level);
+	}
+private:
+	bool m_verbose;
+};
+
+/*! What every subcommand needs: the parsed options and the database. */
+struct Context {
+	const BVX::ArgParser &	m_parser;
+	RM::Database			m_db;
+};
+
+void requireArgs(const Args & args, std::size_t count, const char * usage) {
+	if (args.size() != count)
+		throw UsageError(std::string("Usage: caldoryne-cli ") + usage);
+}
+
+/*! Built-in database directory: the option, else the installed resources, else the source tree's. */
+QString builtinDatabaseDir(const BVX::ArgParser & parser) {
+	if (parser.hasOption("resources"))
+		return QString::fromStdString(parser.option("resources"));
+	const QString installed = QtExt::Directories::databasesDir();
+	if (QFileInfo::exists(installed + "/db_materials.xml"))
+		return installed;
+	return CALDORYNE_SOURCE_RESOURCES;
+}
+
+/*! Writes the user database when the project added items to it. */
+bool saveUserDatabase(const RM::Database & db) {
+	if (!db.isModified())
+		return true;
+	if (!db.writeDatabase()) {
+		std::cerr << "Error writing the user database to '" << db.userDir().toStdString() << "'.\n";
+		return false;
+	}
+	std::cout << "User database updated in '" << db.userDir().toStdString() << "'.\n";
+	return true;
+}
+
+std::string itemText(const RM::AbstractDatabaseItem * item, unsigned int id) {
+	if (id == 0)
+		return "-";
+	if (item == nullptr)
+		return BVX::FormatText("#%1 (unknown)").arg(id).str();
+	return BVX::FormatText("#%1 '%2'").arg(id).arg(item->name().toStdString()).str();
+}
+
+/*! One line per surface; returns the number of invalid surfaces. */
+unsigned int reportSurfaces(const RM::Room & room, const RM::Database & db) {
+	unsigned int problems = 0;
+	std::cout << "Surfaces: " << room.m_constructions.size() << '\n';
+	for (std::size_t i = 0; i < room.m_constructions.size(); ++i) {
+		const RM::RoomConstruction & rc = room.m_constructions[i];
+		std::cout << BVX::FormatText("  #%1 %2, %3/%4 Deg, wall %5 m2, window %6 m2: construction %7, window %8, shading %9")
+					 .arg(static_cast<unsigned long>(i + 1)).arg(RM::RoomConstruction::kindKeyword(rc.m_type).toStdString())
+					 .arg(rc.m_orientation).arg(rc.m_inclination).arg(rc.m_AW).arg(rc.m_AF)
+					 .arg(itemText(db.constructionType(rc.m_constructionId), rc.m_constructionId))
+					 .arg(itemText(db.windowType(rc.m_windowId), rc.m_windowId))
+					 .arg(itemText(db.shadingType(rc.m_shadingTypeId), rc.m_shadingTypeId)).str() << '\n';
+		QString message;
+		if (!rc.checkValidity(db, message)) {
+			std::cout << "     problem: " << message.toStdString() << '\n';
+			++problems;
+		}
+	}
+	return problems;
+}
+
+void reportRoom(const RM::Room & room) {
+	std::cout << BVX::FormatText("Room: floor area %1 m2, height %2 m, volume %3 m3\n")
+				 .arg(room.m_area).arg(room.m_height).arg(room.volume()).str();
+	std::cout << "Climate: " << room.m_climateDataPath.toStdString() << '\n';
+	std::cout << BVX::FormatText("Simulation: end time %1 d, output step %2 s%3%4\n")
+				 .arg(room.m_simulationEndTime/86400).arg(room.m_outputTimeSteps)
+				 .arg(room.m_cyclicTwoYearSimulation ? ", cyclic two-year run" : "")
+				 .arg(room.m_moistureBalanceEnabled ? ", moisture balance" : "").str();
+	std::cout << "DIN 4108-2 assessment: " << (room.m_din4108_2Assessment.m_active ? "active" : "off") << '\n';
+}
+
+int runCheck(Context & ctx, const Args & args) {
+	requireArgs(args, 1, "check PROJECT.rmxml");
+	RM::Room room;
+	room.readProjectFile(QString::fromStdString(args[0]), ctx.m_db);
+	std::cout << "Project: " << args[0] << '\n';
+	reportRoom(room);
+	unsigned int problems = reportSurfaces(room, ctx.m_db);
+	try {
+		room.checkSimulationParameters();
+	}
+	catch (BVX::Exception & ex) {
+		std::cout << "Problem: " << ex.what() << '\n';
+		++problems;
+	}
+	const bool saved = saveUserDatabase(ctx.m_db);
+	if (problems == 0)
+		std::cout << "Result: OK\n";
+	else
+		std::cout << "Result: " << problems << " problem(s)\n";
+	return (problems == 0 && saved) ? 0 : 1;
+}
+
+int writeProject(const RM::Room & room, const RM::Database & db, const std::string & fileName) {
+	const QString path = QString::fromStdString(fileName);
+	QDir().mkpath(QFileInfo(path).absolutePath());
+	if (!room.writeProjectFile(path, db))
+		return 1;
+	std::cout << "Project written to '" << fileName << "'.\n";
+	return 0;
+}
+
+int runRoundtrip(Context & ctx, const Args & args) {
+	requireArgs(args, 2, "roundtrip IN.rmxml OUT.rmxml");
+	RM::Room room;
+	room.readProjectFile(QString::fromStdString(args[0]), ctx.m_db);
+	const int res = writeProject(room, ctx.m_db, args[1]);
+	return saveUserDatabase(ctx.m_db) ? res : 1;
+}
+
+int runDefaults(Context & ctx, const Args & args) {
+	requireArgs(args, 1, "defaults OUT.rmxml");
+	return writeProject(RM::Room(), ctx.m_db, args[0]);
+}
+
+struct Subcommand {
+	const char *	m_name;
+	int				(*m_run)(Context &, const Args &);
+	const char *	m_help;
+};
+
+const Subcommand SUBCOMMANDS[] = {
+	{ "check", runCheck, "check PROJECT.rmxml: read, merge into the user database, report problems" },
+	{ "roundtrip", runRoundtrip, "roundtrip IN OUT: read a project and write it again" },
+	{ "defaults", runDefaults, "defaults OUT: write the default project" }
+};
+
+void setupParser(BVX::ArgParser & parser) {
+	parser.m_appname = "caldoryne-cli";
+	parser.m_version = CALDORYNE_CLI_VERSION;
+	parser.m_shortDescription = "Caldoryne room model on the command line";
+	parser.addOption(0, "resources", "Directory of the built-in database files.", "<dir>", "");
+	parser.addOption(0, "user-db", "Directory of the user database files (created when needed).", "<dir>", "");
+	parser.addFlag('v', "verbose", "Show progress messages.", "false");
+}
+
+int dispatch(Context & ctx) {
+	const Args & all = ctx.m_parser.m_args;
+	if (all.size() < 2)
+		throw UsageError("Missing subcommand (check, roundtrip, defaults).");
+	const Args args(all.begin() + 2, all.end());
+	for (const Subcommand & s : SUBCOMMANDS)
+		if (all[1] == s.m_name)
+			return s.m_run(ctx, args);
+	throw UsageError("Unknown subcommand '" + all[1] + "'.");
+}
+
+} // namespace
+
+
+int main(int argc, char * argv[]) {
+	QCoreApplication app(argc, argv);
+	QCoreApplication::setApplicationName("caldoryne-cli");
+	QtExt::Directories::appname = "Caldoryne";
+	QtExt::LanguageHandler::setup("BVX", "Caldoryne 3.2", QtExt::Directories::translationsDir(), "Caldoryne");
+
+	BVX::ArgParser parser;
+	setupParser(parser);
+	parser.parse(argc, argv);
+	if (parser.handleDefaultFlags(std::cout)) {
+		if (parser.flagEnabled("help")) {
+			std::cout << "\nSubcommands:\n";
+			for (const Subcommand & s : SUBCOMMANDS)
+				std::cout << "  " << s.m_help << '\n';
+		}
+		return 0;
+	}
+
+	ToolMessageHandler msgHandler(parser.flagEnabled("verbose"));
+	BVX::MessageHandlerRegistry::instance().setMessageHandler(&msgHandler);
+	int res = 0;
+	try {
+		if (!parser.m_optionsLeft.empty())
+			throw UsageError("Unknown option '" + parser.m_optionsLeft.front() + "'.");
+		Context ctx{ parser, RM::Database() };
+		ctx.m_db.setDirectories(builtinDatabaseDir(parser), QString::fromStdString(parser.option("user-db")));
+		ctx.m_db.reload();
+		res = dispatch(ctx);
+	}
+	catch (UsageError & ex) {
+		std::cerr << ex.what() << "\nSee caldoryne-cli --help.\n";
+		res = 2;
+	}
+	catch (BVX::Exception & ex) {
+		ex.writeMsgStackToError();
+		res = 1;
+	}
+	BVX::MessageHandlerRegistry::instance().setMessageHandler(nullptr);
+	return res;
+}
