@@ -123,7 +123,9 @@ int CaldoryneModelInterface::setTime(double t) {
 
 
 int CaldoryneModelInterface::setY(const double * y) {
-	std::copy(y, y + m_n, m_y.begin());
+	// the framework hands y0() back at the start of a run
+	if (y != m_y.data())
+		std::copy(y, y + m_n, m_y.begin());
 	updateStates();
 	updateLoads();
 	updateDivergences();

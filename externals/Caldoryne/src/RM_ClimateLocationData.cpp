@@ -54,7 +54,7 @@ void ClimateLocationData::gatherClimateLocationInfo(const QString & rootDir, con
 	}
 
 	// directory links are not followed: a link to a parent directory would never end
-	const QStringList subDirs = d.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
+	const QStringList subDirs = d.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks,
 											QDir::Name);
 	for (const QString & sub : subDirs)
 		gatherClimateLocationInfo(rootDir, d.absoluteFilePath(sub), locations);

@@ -12,7 +12,9 @@
 #include <BVX_MessageHandler.h>
 #include <BVX_UnitList.h>
 
+#include "RM_CaldoryneModel.h"
 #include "RM_DIN4108_2Assessment.h"
+#include "RM_WindowType.h"
 
 namespace RM {
 
@@ -281,7 +283,7 @@ void OutputManager::integrateFluxes(double t) {
 
 void OutputManager::appendOutputs() {
 	updateCurrentOutputs();
-	appendCurrentOutputs(m_currentStates[RS_Time]*86400);
+	appendCurrentOutputs(m_model != nullptr ? m_model->m_t : m_currentStates[RS_Time]*86400);
 }
 
 
@@ -649,19 +651,125 @@ bool OutputManager::writeWallValues(const QString & fileName, unsigned int count
 // Reading the model
 
 void OutputManager::initOutputs() {
-	// TODO bind to the balance model once it exists
-	initOutputs(0, false, false);
+	Q_ASSERT(m_model != nullptr);
+	initOutputs(m_model->m_constructionCount, m_model->m_room.m_moistureBalanceEnabled,
+				m_model->m_room.m_cyclicTwoYearSimulation);
 }
 
 
 void OutputManager::updateCurrentOutputs() {
 	if (m_model == nullptr)
 		return;
+	updateRoomStates();
+	updateRoomFluxes();
+	updateWallValues();
+}
+
+
+void OutputManager::updateRoomStates() {
+	const CaldoryneModel & m = *m_model;
+	const SolarRadiationModel & solar = m.m_climate.m_solarRadiationModel;
+	// factor of the result files for radians to degrees (not exactly 180/pi)
+	const double DEG = 57.2962109060791;
+
+	std::array<double, NUM_RS> & s = m_currentStates;
+	s[RS_Time] = m.m_t/86400;
+	s[RS_AmbientTemperature] = m.m_Te - 273.15;
+	s[RS_GlidingAverageAmbientTemperature] =
+		runningMeanTemperature(m.m_climate.m_runningMeanTemperature, m.m_hourOfYear, m.m_Te) - 273.15;
+	s[RS_LocalMeanTime] = solar.m_solarTime/86400;
+	s[RS_ApparentSolarTime] = solar.m_apparentSolarTime/86400;
+	s[RS_SunElevation] = solar.m_sunAltitude*DEG;
+	s[RS_SunAzimuth] = solar.m_sunAzimuth*DEG;
+	s[RS_Declination] = solar.m_declination*DEG;
+	double direct = 0;
+	double diffuse = 0;
+	double angle = 0;
+	if (solar.surfaceCount() > 0) // surface 0 is the horizontal one the model registers first
+		solar.radiationLoad(0, direct, diffuse, angle);
+	s[RS_GlobalRadiationHorizontal] = direct + diffuse;
+	s[RS_DiffuseRadiationHorizontal] = diffuse;
+	s[RS_DirectRadiationHorizontal] = direct;
+	s[RS_DirectRadiationNormal] = solar.m_climateDataLoader.currentValue(ClimateDataLoader::DirectRadiationNormal);
+	s[RS_RoomAirTemperature] = m.m_Ti - 273.15;
+	s[RS_RadiantTemperature] = m.m_meanSurfaceTemperature - 273.15;
+	s[RS_OperativeTemperature] = m.m_operativeTemperature - 273.15;
+	const unsigned int h = static_cast<unsigned int>(m.m_hourOfYear);
+	s[RS_Occupancy] = m.m_room.m_userLoads.m_occupancy.value(h, m.m_t) != 0 ? 1 : 0;
+
+	if (!m_moistureBalance)
+		return;
+	s[RS_RelativeHumidity] = m.m_phii*100;
+	s[RS_AbsoluteHumidity] = m.m_rhovi;
+	s[RS_VaporPressure] = m.m_pvi;
+	s[RS_AmbientRelativeHumidity] = m.m_phie*100;
+	s[RS_AmbientAbsoluteHumidity] = m.m_rhove;
+	s[RS_AmbientVaporPressure] = m.m_pve;
+	s[RS_WaterContent] = m.m_rhoDryAir > 0 ? m.m_rhovi/m.m_rhoDryAir : 0;
+}
+
+
+void OutputManager::updateRoomFluxes() {
+	const CaldoryneModel & m = *m_model;
+	std::array<double, NUM_RF> & f = m_currentFluxes;
+	f[RF_NaturalVentilation] = m.m_naturalVentilationHeatFlow;
+	f[RF_Heating] = m.m_heatingLoad;
+	f[RF_Cooling] = m.m_coolingLoad;
+	f[RF_MechanicalVentilation] = m.m_mechanicalVentilationHeatFlow;
+	f[RF_Equipment] = m.m_equipmentLoads;
+	f[RF_Persons] = m.m_personLoads;
+	f[RF_ACSupplyFlow] = m.m_mechanicalVentilationSupplyAirFlow;
+	f[RF_WallTransmission] = m.m_insideSurfaceHeatFlow;
+	f[RF_WindowConvection] = m.m_totalWindowTransmission;
+	f[RF_WindowRadiation] = m.m_totalSolarGain;
+	// the convective share of the solar gain enters the air node, the rest the walls
+	f[RF_WindowRadiationToRoom] = m.m_totalSolarGain*m.m_room.m_gammaRad;
+	f[RF_ACEnergy] = m.m_mechanicalVentilationCoolingPower;
+	// held in 1/s so that the integral counts air changes
+	f[RF_AirChangeRate] = m.m_airChangeRate/3600;
+	f[RF_WallVaporFlow] = m.m_insideSurfaceVapourFlow;
+	f[RF_MoistureSource] = m.m_moistureLoad;
+	f[RF_MoistureSourceEnthalpy] = m.m_moistureLoadEnthalpyFlow;
+	f[RF_Dehumidification] = m.m_dehumidificationVapourFlow;
+	f[RF_DehumidificationEnthalpy] = m.m_dehumidificationEnthalpyFlow;
+	f[RF_DehumidificationEnergy] = m.m_latentCoolingLoad;
+	f[RF_MechanicalVentilationMoisture] = m.m_mechanicalVentilationVapourFlow;
+	f[RF_NaturalVentilationMoisture] = m.m_naturalVentilationVapourFlow;
+}
+
+
+void OutputManager::updateWallValues() {
+	const CaldoryneModel & m = *m_model;
+	const unsigned int count = std::min<unsigned int>(m_wallCount, static_cast<unsigned int>(m.m_solvers.size()));
+	for (unsigned int i = 0; i < count; ++i) {
+		const ConstructionSolver & solver = m.m_solvers[i];
+		const RoomConstruction & con = m.m_constructions[i];
+		const WindowType * window = con.m_windowType;
+
+		m_currentWallStates[WS_InsideSurfaceTemperature][i] = solver.insideSurfaceTemperature() - 273.15;
+		m_currentWallStates[WS_WindowInsideSurfaceTemperature][i] = m.m_windowInsideSurfaceTemperature[i] - 273.15;
+		m_currentWallStates[WS_OutsideSurfaceTemperature][i] = solver.outsideSurfaceTemperature() - 273.15;
+		m_currentWallStates[WS_IncidenceAngle][i] = m.m_incidenceAngle[i];
+		m_currentWallStates[WS_SolarHeatGainCoefficient][i] = m.m_effectiveSHGC[i];
+		if (m_moistureBalance)
+			m_currentWallStates[WS_InsideSurfaceRelativeHumidity][i] = solver.insideRelativeHumidity()*100;
+
+		const double area = con.m_AW;
+		m_currentWallFluxes[WF_InsideConvection][i] = solver.m_insideConvectiveFlux;
+		m_currentWallFluxes[WF_OutsideConvection][i] = solver.m_outsideHeatFlux;
+		m_currentWallFluxes[WF_DirectRadiation][i] = m.m_directRadiation[i];
+		m_currentWallFluxes[WF_DiffuseRadiation][i] = m.m_diffuseRadiation[i];
+		m_currentWallFluxes[WF_GlobalRadiation][i] = m.m_globalRadiation[i];
+		m_currentWallFluxes[WF_AbsorbedRadiation][i] = m.m_absorbedRadiation[i];
+		m_currentWallFluxes[WF_InsideWindowRadiation][i] = m.m_solarRadiantFractions[i]*m.m_totalSolarGain/area;
+		m_currentWallFluxes[WF_WindowRadiation][i] = window != nullptr ? m.m_windowSolarGain[i]/area : 0;
+		m_currentWallFluxes[WF_WindowConvection][i] = window != nullptr ? (m.m_Te - m.m_Ti)*window->m_U : 0;
+	}
 }
 
 
 const DIN4108_2Assessment * OutputManager::din4108_2Settings() const {
-	return nullptr;
+	return m_model != nullptr ? &m_model->m_room.m_din4108_2Assessment : nullptr;
 }
 
 } // namespace RM

@@ -224,6 +224,9 @@ private:
 	/*! DIN 4108-2 settings of the model's room; null without model. */
 	const DIN4108_2Assessment * din4108_2Settings() const;
 	void setNames();
+	void updateRoomStates();
+	void updateRoomFluxes();
+	void updateWallValues();
 	void cutSeriesToLastValue();
 
 	bool writeStates(const QString & fileName) const;

@@ -315,7 +315,7 @@ void Room::readSimulationParametersSection(QXmlStreamReader & reader) {
 void Room::writeXML(QXmlStreamWriter & writer, const Database * db) const {
 	Q_ASSERT_X(db != nullptr, "Room::writeXML", "db != NULL");
 	// declaration and document type in one piece; automatic indentation would put a line break before it
-	writer.writeDTD("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE RoomModelProject>");
+	writer.writeDTD("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE RoomModelProject>\n");
 	writer.setAutoFormatting(true);
 	writer.writeStartElement("RoomModelProject");
 	writer.writeAttribute("Version", PROJECT_VERSION);

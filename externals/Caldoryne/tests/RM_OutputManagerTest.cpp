@@ -9,7 +9,9 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <RM_CaldoryneModel.h>
 #include <RM_OutputManager.h>
+#include <RM_WindowType.h>
 
 #include "RM_TestSupport.h"
 
@@ -396,4 +398,102 @@ TEST(OutputManagerTest, UnwritableResultFileFailsButOthersAreWritten) {
 	EXPECT_EQ(capture.count(BVX::MSG_ERROR, "states.tsv"), 0u);
 	EXPECT_EQ(readLines(tmp.path() + "/states.tsv").size(), 8762);
 	EXPECT_EQ(readLines(tmp.path() + "/flux_integrals.tsv").size(), 8762);
+}
+
+
+TEST(OutputManagerTest, ReadsModelState) {
+	// a hand-made model state: one outside wall with window, two elements
+	RM::CaldoryneModel m;
+	m.m_room.m_moistureBalanceEnabled = true;
+	m.m_room.m_cyclicTwoYearSimulation = false;
+	m.m_room.m_gammaRad = 0.4;
+	m.m_room.m_userLoads.m_occupancy.m_type = RM::Schedule::CONSTANT;
+	m.m_room.m_userLoads.m_occupancy.m_constantValue = 0.3;
+	m.m_constructionCount = 1;
+	RM::WindowType window;
+	window.m_U = 1.5;
+	RM::RoomConstruction con;
+	con.m_AW = 10;
+	con.m_windowType = &window;
+	m.m_constructions.push_back(con);
+	RM::ConstructionSolver solver;
+	solver.m_n = 2;
+	solver.m_T = { 280.15, 290.15 };
+	solver.m_phi = { 0.5, 0.6 };
+	solver.m_outsideFactor = 0.5;
+	solver.m_insideFactor = 0.25;
+	solver.m_insideConvectiveFlux = 3;
+	solver.m_outsideHeatFlux = -4;
+	m.m_solvers.push_back(solver);
+	m.m_windowInsideSurfaceTemperature = { 291.15 };
+	m.m_incidenceAngle = { 30 };
+	m.m_effectiveSHGC = { 0.55 };
+	m.m_directRadiation = { 100 };
+	m.m_diffuseRadiation = { 50 };
+	m.m_globalRadiation = { 150 };
+	m.m_absorbedRadiation = { 105 };
+	m.m_windowSolarGain = { 200 };
+	m.m_solarRadiantFractions = { 0.6 };
+
+	m.m_t = 7200;
+	m.m_hourOfYear = 2;
+	m.m_Te = 273.15;
+	m.m_Ti = 293.15;
+	m.m_meanSurfaceTemperature = 291.15;
+	m.m_operativeTemperature = 292.15;
+	m.m_phii = 0.45;
+	m.m_rhovi = 0.008;
+	m.m_rhoDryAir = 1.2;
+	m.m_climate.m_solarRadiationModel.m_sunAltitude = M_PI/2;
+	m.m_climate.m_runningMeanTemperature.assign(8760, 283.15);
+	m.m_climate.m_runningMeanTemperature[2] = 285.15;
+	m.m_heatingLoad = 500;
+	m.m_totalSolarGain = 200;
+	m.m_airChangeRate = 0.5;
+
+	OutputManager om;
+	om.setModel(&m);
+	om.initOutputs();
+	ASSERT_EQ(om.wallCount(), 1u);
+	EXPECT_TRUE(om.moistureBalance());
+	om.integrateFluxes(0);
+	om.appendOutputs();
+
+	const auto & s = om.m_roomStateSeries;
+	EXPECT_DOUBLE_EQ(s[OutputManager::RS_Time][0], 7200.0/86400);
+	EXPECT_NEAR(s[OutputManager::RS_AmbientTemperature][0], 0, 1e-12);
+	EXPECT_NEAR(s[OutputManager::RS_GlidingAverageAmbientTemperature][0], 12, 1e-12);
+	EXPECT_NEAR(s[OutputManager::RS_SunElevation][0], 90.0007, 5e-5);
+	EXPECT_NEAR(s[OutputManager::RS_RoomAirTemperature][0], 20, 1e-12);
+	EXPECT_NEAR(s[OutputManager::RS_RadiantTemperature][0], 18, 1e-12);
+	EXPECT_NEAR(s[OutputManager::RS_OperativeTemperature][0], 19, 1e-12);
+	EXPECT_EQ(s[OutputManager::RS_Occupancy][0], 1);
+	EXPECT_DOUBLE_EQ(s[OutputManager::RS_RelativeHumidity][0], 45);
+	EXPECT_DOUBLE_EQ(s[OutputManager::RS_WaterContent][0], 0.008/1.2);
+
+	const auto & f = om.m_roomFluxSeries;
+	EXPECT_EQ(f[OutputManager::RF_Heating][0], 500);
+	EXPECT_DOUBLE_EQ(f[OutputManager::RF_WindowRadiationToRoom][0], 80);
+	EXPECT_DOUBLE_EQ(f[OutputManager::RF_AirChangeRate][0], 0.5);
+	EXPECT_DOUBLE_EQ(om.m_currentFluxes[OutputManager::RF_AirChangeRate], 0.5/3600);
+
+	// surfaces extrapolated from the two elements: 280.15 - 10*0.5, 290.15 + 10*0.25
+	const auto & ws = om.m_wallStateSeries;
+	EXPECT_NEAR(ws[OutputManager::WS_OutsideSurfaceTemperature][0][0], 2, 1e-12);
+	EXPECT_NEAR(ws[OutputManager::WS_InsideSurfaceTemperature][0][0], 19.5, 1e-12);
+	EXPECT_NEAR(ws[OutputManager::WS_WindowInsideSurfaceTemperature][0][0], 18, 1e-12);
+	EXPECT_DOUBLE_EQ(ws[OutputManager::WS_InsideSurfaceRelativeHumidity][0][0], 60);
+	const auto & wf = om.m_wallFluxSeries;
+	EXPECT_EQ(wf[OutputManager::WF_InsideConvection][0][0], 3);
+	EXPECT_EQ(wf[OutputManager::WF_OutsideConvection][0][0], -4);
+	EXPECT_DOUBLE_EQ(wf[OutputManager::WF_InsideWindowRadiation][0][0], 0.6*200/10);
+	EXPECT_DOUBLE_EQ(wf[OutputManager::WF_WindowRadiation][0][0], 20);
+	EXPECT_DOUBLE_EQ(wf[OutputManager::WF_WindowConvection][0][0], -20*1.5);
+
+	// without a running mean for the hour (time-stamped climate data) the outdoor
+	// temperature stands in
+	m.m_climate.m_runningMeanTemperature.resize(100);
+	m.m_hourOfYear = 500;
+	om.updateCurrentOutputs();
+	EXPECT_NEAR(om.m_currentStates[OutputManager::RS_GlidingAverageAmbientTemperature], 0, 1e-12);
 }

@@ -249,6 +249,11 @@ TEST_F(RoomFile, failedProjectLeavesDatabaseUntouched) {
 	EXPECT_FALSE(read("<RoomModelProject>" + embedded + "<Room><Geometry></Room></RoomModelProject>", broken).isEmpty());
 	EXPECT_EQ(m_db.m_materials.size(), materials);
 
+	// a file cut off after the embedded section
+	RM::Room truncated;
+	EXPECT_FALSE(read("<RoomModelProject>" + embedded + "<Room>", truncated).isEmpty());
+	EXPECT_EQ(m_db.m_materials.size(), materials);
+
 	// a content error
 	RM::Room invalid;
 	try {
@@ -301,4 +306,32 @@ TEST_F(RoomFile, projectFileOnDisk) {
 	RM::Room missing;
 	EXPECT_THROW(missing.readProjectFile(dir.path() + "/none.rmxml", m_db), BVX::Exception);
 	EXPECT_TRUE(missing.m_projectFilePath.isEmpty());
+}
+
+
+TEST_F(RoomFile, bundledExamplesReadWithoutChangingTheDatabase) {
+	RMTest::MessageCapture capture;
+	RM::Room office;
+	office.readProjectFile(CALDORYNE_SOURCE_DIR "/resources/examples/Office_SouthFacade.rmxml", m_db);
+	EXPECT_EQ(capture.count(BVX::MSG_WARNING, ""), 0u);
+	EXPECT_FALSE(m_db.isModified());
+	EXPECT_EQ(office.m_area, 20);
+	ASSERT_EQ(office.m_constructions.size(), 6u);
+	EXPECT_EQ(office.m_constructions[0].m_shadingTypeId, 3u);
+	EXPECT_EQ(office.m_constructions[2].m_inclination, 0);
+	EXPECT_EQ(office.m_heatingModel.m_modelType, int(RM::HeatingModel::SIMPLE));
+	EXPECT_EQ(office.m_coolingModel.m_modelType, int(RM::CoolingModel::SIMPLE));
+	EXPECT_EQ(office.m_mechanicalVentilationModel.m_heatRecoveryEfficiency, 0.8);
+	EXPECT_EQ(office.m_userLoads.m_occupancy.m_type, int(RM::Schedule::DAILY_WEEK));
+	EXPECT_TRUE(office.m_din4108_2Assessment.m_active);
+	EXPECT_NO_THROW(office.checkSimulationParameters());
+	for (const RM::RoomConstruction & rc : office.m_constructions) {
+		QString msg;
+		EXPECT_TRUE(rc.checkValidity(m_db, msg)) << msg.toStdString();
+	}
+
+	RM::Room defaults;
+	defaults.readProjectFile(CALDORYNE_SOURCE_DIR "/resources/examples/DefaultRoom.rmxml", m_db);
+	EXPECT_EQ(defaults.m_constructions.size(), 4u);
+	EXPECT_FALSE(m_db.isModified());
 }

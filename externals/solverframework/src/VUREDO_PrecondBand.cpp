@@ -61,6 +61,15 @@ void PrecondBand::init(ModelInterface * model, IntegratorInterface * integrator,
 			throw BVX::Exception("Error initializing band pre-conditioner.", FUNC_ID);
 		BVX::BVX_Message("Using Sundials::BandPrec implementation which generates Jacobian data itself.\n",
 						 BVX::MSG_PROGRESS, FUNC_ID, 2);
+		// Our Jacobian was refreshed by the preconditioner-setup callback that has just been
+		// replaced: its J*v would use a Jacobian that is never set up. CVODE's difference
+		// quotients take over J*v.
+		if (jacobian != nullptr) {
+			BVX::BVX_Message("Jacobian data is not refreshed with Sundials::BandPrec, using DQ-Approximation for J*v function.\n",
+							 BVX::MSG_PROGRESS, FUNC_ID, 2);
+			if (CVodeSetJacTimes(cvode->cvodeMem(), nullptr, nullptr) != CVLS_SUCCESS)
+				throw BVX::Exception("Error initializing band pre-conditioner.", FUNC_ID);
+		}
 		return;
 	}
 	throw BVX::Exception("No band preconditioner implementation available for ml != mu or missig Jacobian interface.", FUNC_ID);

@@ -247,7 +247,12 @@ void SolverControlFramework::runLoop(double t) {
 		if (m_integrator->step() != 1)
 			throw BVX::Exception("Error during integrator step call.", FUNC_ID);
 
+		// an integrator held at a stop time below the end time would loop here forever
+		const double tPrevious = t;
 		t = m_integrator->t();
+		if (!(t > tPrevious))
+			throw BVX::Exception(BVX::FormatText("Integrator does not advance beyond t = %1 s (end time %2 s).")
+								 .arg(t).arg(tEnd), FUNC_ID);
 		const double * y = m_integrator->y_out(t);
 		{
 			ScopedSolverTimer timer(20);
