@@ -58,7 +58,7 @@ bool ConstructionType::isValid(const Database & db) const {
 
 bool ConstructionType::operator==(const ConstructionType & other) const {
 	return encodedName() == other.encodedName()
-		&& m_d == other.m_d
+		&& sameAsStored(m_d, other.m_d)
 		&& m_materialIds == other.m_materialIds;
 }
 

@@ -213,11 +213,11 @@ bool Material::isValid() const {
 
 bool Material::operator==(const Material & other) const {
 	return encodedName() == other.encodedName()
-		&& m_lambda == other.m_lambda
-		&& m_rho == other.m_rho
-		&& m_cT == other.m_cT
-		&& m_TPCMLow == other.m_TPCMLow
-		&& m_HPCM == other.m_HPCM;
+		&& sameAsStored(m_lambda, other.m_lambda)
+		&& sameAsStored(m_rho, other.m_rho)
+		&& sameAsStored(m_cT, other.m_cT)
+		&& sameAsStored(m_TPCMLow, other.m_TPCMLow)
+		&& sameAsStored(m_HPCM, other.m_HPCM);
 }
 
 } // namespace RM

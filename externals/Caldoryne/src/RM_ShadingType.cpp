@@ -27,7 +27,7 @@ bool ShadingType::isValid() const {
 
 
 bool ShadingType::operator==(const ShadingType & other) const {
-	return encodedName() == other.encodedName() && m_z == other.m_z;
+	return encodedName() == other.encodedName() && sameAsStored(m_z, other.m_z);
 }
 
 

@@ -52,7 +52,7 @@ bool WindowType::isValid() const {
 
 bool WindowType::operator==(const WindowType & other) const {
 	return encodedName() == other.encodedName()
-		&& m_f == other.m_f && m_g == other.m_g && m_U == other.m_U;
+		&& sameAsStored(m_f, other.m_f) && sameAsStored(m_g, other.m_g) && sameAsStored(m_U, other.m_U);
 }
 
 

@@ -90,6 +90,21 @@ QString doubleToString(double value) {
 }
 
 
+bool sameAsStored(double a, double b) {
+	return a == b || doubleToString(a) == doubleToString(b);
+}
+
+
+bool sameAsStored(const std::vector<double> & a, const std::vector<double> & b) {
+	if (a.size() != b.size())
+		return false;
+	for (std::size_t i = 0; i < a.size(); ++i)
+		if (!sameAsStored(a[i], b[i]))
+			return false;
+	return true;
+}
+
+
 void readNamedBVXSplineData(QXmlStreamReader & reader, QString & name, QString & xUnit, QString & yUnit,
 							BVX::LinearSpline & spline)
 {

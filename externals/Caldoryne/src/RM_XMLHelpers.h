@@ -58,6 +58,11 @@ std::vector<double> parseDoubles(const QString & text);
 /*! A double in general notation with six significant digits, C locale. */
 QString doubleToString(double value);
 
+/*! True when both values are written alike to a file (six significant digits), so an item
+	compares equal to its own stored copy. */
+bool sameAsStored(double a, double b);
+bool sameAsStored(const std::vector<double> & a, const std::vector<double> & b);
+
 } // namespace RM
 
 #endif // RM_XMLHelpersH

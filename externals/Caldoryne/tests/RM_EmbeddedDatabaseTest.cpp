@@ -5,6 +5,7 @@
 #include <RM_Database.h>
 #include <RM_EmbeddedDatabase.h>
 #include <RM_RoomConstruction.h>
+#include <RM_XMLHelpers.h>
 
 #include "RM_TestSupport.h"
 
@@ -182,4 +183,33 @@ TEST(EmbeddedDatabase, windowIdsAreRemappedOncePerSurface) {
 	EXPECT_EQ(capture.count(BVX::MSG_PROGRESS, "Importing shading type 'Awning' (id #10001) into database.\n"), 1u);
 	EXPECT_EQ(capture.count(BVX::MSG_PROGRESS, "Importing window types\n"), 1u);
 	EXPECT_EQ(capture.count(BVX::MSG_PROGRESS, "Importing materials\n"), 0u);	// empty kinds are silent
+}
+
+
+// Files keep six significant digits: the stored copy of a user item must still match the item
+// in memory, or every save and reload on the same machine would add another copy.
+TEST(EmbeddedDatabase, storedCopyWithRoundedValuesIsReused) {
+	RM::Database db = localDatabase();
+	db.m_materials[10001].m_lambda = 0.0351234567;
+	db.m_constructions[10001].m_d = { 0.123456789 };
+	db.m_windows[1].m_builtin = false;
+	RM::EmbeddedDatabase e;
+	RM::Material stored = db.m_materials[10001];
+	stored.m_lambda = 0.0351235;
+	RM::ConstructionType storedType = db.m_constructions[10001];
+	storedType.m_d = { 0.123457 };
+	e.m_materials = { stored };
+	e.m_constructionTypes = { storedType };
+	std::vector<RM::RoomConstruction> surfaces = { surface(10001) };
+
+	RMTest::MessageCapture capture;
+	e.merge(db, surfaces);
+	EXPECT_EQ(db.m_materials.size(), 3u);
+	EXPECT_EQ(db.m_constructions.size(), 2u);
+	EXPECT_EQ(surfaces[0].m_constructionId, 10001u);
+	EXPECT_FALSE(db.isModified());
+
+	// a real difference in the sixth digit is still a different item
+	EXPECT_FALSE(RM::sameAsStored(0.0351234, 0.0351235));
+	EXPECT_TRUE(RM::sameAsStored(0.0351234567, 0.0351235));
 }
