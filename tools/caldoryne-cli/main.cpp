@@ -7,12 +7,16 @@
 	                          the surfaces and simulation settings with their problems
 	  roundtrip IN OUT        reads a project and writes it again
 	  defaults OUT            writes the default project
+	  run PROJECT.rmxml [--two-years] [--output DIR] [--no-results]
+	                          simulates the project: log and statistics in DIR (default: the
+	                          project path without suffix) + "/log", result files in "/results"
 
 	Exit codes: 0 success, 1 error or problems found, 2 wrong call.
 
 	Adding a subcommand: write `int runXyz(Context &, const Args &)` and add one row to SUBCOMMANDS.
 */
 
+#include <algorithm>
 #include <iostream>
 #include <stdexcept>
 #include <string>
@@ -32,6 +36,8 @@
 
 #include <RM_Database.h>
 #include <RM_Room.h>
+
+#include "ProjectRun.h"
 
 #ifndef CALDORYNE_CLI_VERSION
 #define CALDORYNE_CLI_VERSION "0.0"
@@ -176,6 +182,38 @@ int runDefaults(Context & ctx, const Args & args) {
 	return writeProject(RM::Room(), ctx.m_db, args[0]);
 }
 
+/*! The raw word after "--output" (the parser only knows "--output=DIR"). */
+QString outputDirectory(const BVX::ArgParser & parser) {
+	if (parser.hasOption("output"))
+		return QString::fromStdString(parser.option("output"));
+	const QStringList words = QCoreApplication::arguments();
+	const int pos = words.indexOf("--output");
+	if (pos < 0)
+		return QString();
+	if (pos + 1 >= words.size() || words[pos + 1].startsWith("-"))
+		throw UsageError("Missing directory after --output.");
+	return words[pos + 1];
+}
+
+int runRun(Context & ctx, const Args & args) {
+	ProjectRun::Settings settings;
+	settings.m_runDirectory = outputDirectory(ctx.m_parser);
+	Args positional(args);
+	if (!ctx.m_parser.hasOption("output") && !settings.m_runDirectory.isEmpty()) {
+		// "--output DIR": the parser took DIR for a positional argument
+		Args::iterator it = std::find(positional.begin(), positional.end(), settings.m_runDirectory.toStdString());
+		if (it != positional.end())
+			positional.erase(it);
+	}
+	requireArgs(positional, 1, "run PROJECT.rmxml [--two-years] [--output DIR] [--no-results]");
+	settings.m_projectFile = QString::fromStdString(positional[0]);
+	settings.m_twoYears = ctx.m_parser.flagEnabled("two-years");
+	settings.m_writeResults = !ctx.m_parser.flagEnabled("no-results");
+	settings.m_verbose = ctx.m_parser.flagEnabled("verbose");
+	ProjectRun run(settings, ctx.m_db);
+	return run.execute();
+}
+
 struct Subcommand {
 	const char *	m_name;
 	int				(*m_run)(Context &, const Args &);
@@ -185,7 +223,9 @@ struct Subcommand {
 const Subcommand SUBCOMMANDS[] = {
 	{ "check", runCheck, "check PROJECT.rmxml: read, merge into the user database, report problems" },
 	{ "roundtrip", runRoundtrip, "roundtrip IN OUT: read a project and write it again" },
-	{ "defaults", runDefaults, "defaults OUT: write the default project" }
+	{ "defaults", runDefaults, "defaults OUT: write the default project" },
+	{ "run", runRun, "run PROJECT.rmxml [--two-years] [--output DIR] [--no-results]: simulate the project "
+					 "(run directory: DIR or the project path without suffix; results in its \"results\")" }
 };
 
 void setupParser(BVX::ArgParser & parser) {
@@ -195,12 +235,15 @@ void setupParser(BVX::ArgParser & parser) {
 	parser.addOption(0, "resources", "Directory of the built-in database files.", "<dir>", "");
 	parser.addOption(0, "user-db", "Directory of the user database files (created when needed).", "<dir>", "");
 	parser.addFlag('v', "verbose", "Show progress messages.", "false");
+	parser.addFlag(0, "two-years", "run: cyclic two-year simulation.", "false");
+	parser.addOption(0, "output", "run: run directory (log and results).", "<dir>", "");
+	parser.addFlag(0, "no-results", "run: do not write the result files.", "false");
 }
 
 int dispatch(Context & ctx) {
 	const Args & all = ctx.m_parser.m_args;
 	if (all.size() < 2)
-		throw UsageError("Missing subcommand (check, roundtrip, defaults).");
+		throw UsageError("Missing subcommand (check, roundtrip, defaults, run).");
 	const Args args(all.begin() + 2, all.end());
 	for (const Subcommand & s : SUBCOMMANDS)
 		if (all[1] == s.m_name)

@@ -40,6 +40,10 @@ public:
 	CaldoryneModel();
 	virtual ~CaldoryneModel();
 
+	/*! Not copyable: the solvers point into m_constructions of their own model. */
+	CaldoryneModel(const CaldoryneModel &) = delete;
+	CaldoryneModel & operator=(const CaldoryneModel &) = delete;
+
 	/*! Builds constructions, solvers, the state vector and the initial state from m_room,
 		m_climate and the database. Throws BVX::Exception. */
 	void init(const Database & db);

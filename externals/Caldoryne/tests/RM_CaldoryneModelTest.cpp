@@ -125,6 +125,14 @@ TEST_F(CaldoryneModelTest, SkipsUnusedAndMovesInsideWindowsToWall) {
 	EXPECT_EQ(m_model.m_constructions[0].m_AF, 0);
 	EXPECT_EQ(m_model.m_constructions[0].m_windowType, nullptr);
 	EXPECT_DOUBLE_EQ(m_model.m_totalConstructionArea, 12);
+
+	// the data guard of the load calculation
+	m_model.m_constructions[0].m_windowType = m_db.windowType(1);
+	m_model.m_t = 0;
+	m_model.updateBoundaryConditions();
+	m_model.updateStates();
+	EXPECT_NE(thrownMessages([&]() { m_model.updateLoads(); }).find("Cannot have window in inside construction!"),
+			  std::string::npos);
 }
 
 

@@ -405,3 +405,85 @@ TEST(SolverCombinations, RunDriverStopsWhenIntegratorDoesNotAdvance) {
 		EXPECT_NE(std::string::npos, ex.msgStack().find("does not advance beyond t = 5 s")) << ex.msgStack();
 	}
 }
+
+
+// For a tridiagonal iteration matrix both the band LU and the incomplete LU (no fill-in
+// to drop) are exact: P^-1 r solves (I - gamma J) z = r. The band preconditioner reuses
+// its saved Jacobian when told it is still current.
+TEST(Preconditioners, ExactForTridiagonalIterationMatrix) {
+	CapturingMessageHandler messages;
+	ChainModel m(7, 1);
+	std::unique_ptr<JacobianSparseCSR> jac = m.makeJacobian();
+	jac->init(&m);
+	std::vector<double> y(m.y0(), m.y0() + m.n()), f(m.n());
+	m.setY(y.data());
+	m.ydot(f.data());
+	jac->setup(0, y.data(), f.data(), nullptr, 0.0);
+
+	IntegratorImplicitEuler ie;
+	PrecondBand band(1, 1, 1);
+	PrecondILU ilu(1);
+	band.init(&m, &ie, jac.get());
+	ilu.init(&m, &ie, jac.get());
+	ASSERT_TRUE(band.ownImplementation());
+
+	const double gamma = 0.4;
+	const std::vector<double> r = {1, -1, 2, 0.5, -3, 1, 4};
+	// (I - gamma J) z with the exact J of the chain: k*(z[i-1] - 2 z[i] + z[i+1])
+	auto applyM = [&](const std::vector<double> & z, unsigned int i) {
+		const double left = i > 0 ? z[i - 1] : 0.0, right = i + 1 < z.size() ? z[i + 1] : 0.0;
+		return z[i] - gamma*m.m_k*(left - 2*z[i] + right);
+	};
+	for (PrecondInterface * p : {static_cast<PrecondInterface *>(&band), static_cast<PrecondInterface *>(&ilu)}) {
+		for (bool jacOk : {false, true}) {
+			bool jacUpdated = jacOk;
+			ASSERT_EQ(0, p->setupODE(0, y.data(), f.data(), nullptr, jacOk, jacUpdated, gamma));
+			if (p == &band) {
+				EXPECT_EQ(!jacOk, jacUpdated);
+			}
+			std::vector<double> z(r.size());
+			ASSERT_EQ(0, p->solve(0, y.data(), f.data(), nullptr, r.data(), z.data(), gamma, 0, 1));
+			for (unsigned int i = 0; i < r.size(); ++i)
+				EXPECT_NEAR(r[i], applyM(z, i), 1e-6) << (p == &band ? "band" : "ILU") << " row " << i;
+		}
+	}
+	EXPECT_GT(band.serializationSize(), 0u);
+	EXPECT_EQ(8u*jac->nnz(), ilu.serializationSize());
+}
+
+
+// Step-size control of the implicit Euler integrator on y' = -lambda*y (stiff):
+// a far-off predictor halves the step before any Newton iteration, the first step
+// sets the LES up, and the result follows backward Euler with the accepted steps.
+TEST(IntegratorImplicitEuler, StepControlOnStiffDecay) {
+	CapturingMessageHandler messages;
+	messages.setConsoleVerbosityLevel(3);
+	class Decay : public ChainModel {
+	public:
+		Decay() : ChainModel(1, 1, 1) { m_y0[0] = m_y[0] = 1.0; m_dt0 = 1.0; }
+		int ydot(double * f) override { f[0] = -1e4*m_y[0]; return 0; }
+	};
+	Decay m;
+	m.m_integrator.reset(new IntegratorImplicitEuler);
+	m.m_les.reset(new LESDense);
+	IntegratorImplicitEuler & ie = dynamic_cast<IntegratorImplicitEuler &>(*m.m_integrator);
+	ie.m_relTol = 1e-3;
+	ie.m_absTol = 1e-3;
+	m.initIntegrator();
+	ASSERT_EQ(1, ie.step());
+	EXPECT_TRUE(messages.contains("Reducing time step, residual of extrapolation was", BVX::MSG_WARNING));
+	EXPECT_LE(ie.dt(), 0.5*m.dt0());
+	EXPECT_GE(ie.m_statNumLESSetups, 1u);
+	// one backward Euler step from 1 over the accepted dt (linear: Newton is exact)
+	EXPECT_NEAR(1.0/(1 + 1e4*ie.dt()), ie.y_out(ie.t())[0], 1e-9);
+	// the decay continues monotonically toward 0 and the step grows again
+	double yPrev = ie.y_out(ie.t())[0];
+	const double firstDt = ie.dt();
+	for (int i = 0; i < 50; ++i) {
+		ie.step();
+		const double y = ie.y_out(ie.t())[0];
+		EXPECT_LE(std::fabs(y), std::fabs(yPrev) + 1e-12);
+		yPrev = y;
+	}
+	EXPECT_GT(ie.dt(), firstDt);
+}
