@@ -763,7 +763,8 @@ void OutputManager::updateWallValues() {
 		m_currentWallFluxes[WF_AbsorbedRadiation][i] = m.m_absorbedRadiation[i];
 		m_currentWallFluxes[WF_InsideWindowRadiation][i] = m.m_solarRadiantFractions[i]*m.m_totalSolarGain/area;
 		m_currentWallFluxes[WF_WindowRadiation][i] = window != nullptr ? m.m_windowSolarGain[i]/area : 0;
-		m_currentWallFluxes[WF_WindowConvection][i] = window != nullptr ? (m.m_Te - m.m_Ti)*window->m_U : 0;
+		// per m2 of wall, like the window radiation: U*AF*(Te - Ti)/AW
+		m_currentWallFluxes[WF_WindowConvection][i] = window != nullptr ? (m.m_Te - m.m_Ti)*window->m_U*con.m_AF/area : 0;
 	}
 }
 

@@ -414,6 +414,7 @@ TEST(OutputManagerTest, ReadsModelState) {
 	window.m_U = 1.5;
 	RM::RoomConstruction con;
 	con.m_AW = 10;
+	con.m_AF = 2;
 	con.m_windowType = &window;
 	m.m_constructions.push_back(con);
 	RM::ConstructionSolver solver;
@@ -488,7 +489,8 @@ TEST(OutputManagerTest, ReadsModelState) {
 	EXPECT_EQ(wf[OutputManager::WF_OutsideConvection][0][0], -4);
 	EXPECT_DOUBLE_EQ(wf[OutputManager::WF_InsideWindowRadiation][0][0], 0.6*200/10);
 	EXPECT_DOUBLE_EQ(wf[OutputManager::WF_WindowRadiation][0][0], 20);
-	EXPECT_DOUBLE_EQ(wf[OutputManager::WF_WindowConvection][0][0], -20*1.5);
+	// window transmission U*AF*(Te - Ti) = 1.5*2*(-20) = -60 W, spread over the 10 m2 of wall
+	EXPECT_DOUBLE_EQ(wf[OutputManager::WF_WindowConvection][0][0], -60.0/10);
 
 	// without a running mean for the hour (time-stamped climate data) the outdoor
 	// temperature stands in

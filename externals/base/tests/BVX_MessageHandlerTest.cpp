@@ -5,6 +5,8 @@
 #include <regex>
 #include <sstream>
 
+#include <unistd.h>
+
 #include "BVX_Exception.h"
 #include "BVX_FormatText.h"
 #include "BVX_MessageHandler.h"
@@ -25,7 +27,7 @@ class MessageHandlerTest : public ::testing::Test {
 protected:
 	void SetUp() override {
 		m_logPath = ::testing::TempDir() + "bvx_msg_test_" +
-				::testing::UnitTest::GetInstance()->current_test_info()->name() + ".log";
+				::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" + std::to_string(::getpid()) + ".log";
 		std::remove(m_logPath.c_str());
 		m_handler.reset(new MessageHandler);
 		m_handler->setTimeStampFormat("");

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <unistd.h>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -21,7 +22,8 @@ protected:
 		for (char & c : name)
 			if (c == '/')
 				c = '_';
-		m_dir = std::filesystem::temp_directory_path() / ("clm_tests_" + name);
+		// the process id keeps parallel runs of the same test (other build trees) apart
+		m_dir = std::filesystem::temp_directory_path() / ("clm_tests_" + name + "_" + std::to_string(::getpid()));
 		std::filesystem::remove_all(m_dir);
 		std::filesystem::create_directories(m_dir);
 	}
