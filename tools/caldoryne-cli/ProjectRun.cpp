@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <csignal>
 #include <iostream>
 
@@ -289,7 +290,8 @@ void ProjectRun::printSummary() const {
 	typedef RM::OutputManager OM;
 	const OM & om = m_model->m_outputManager;
 	const double heating = seriesGrowth(om.m_roomFluxIntegralSeries[OM::RF_Heating])/J_PER_KWH;
-	const double cooling = -seriesGrowth(om.m_roomFluxIntegralSeries[OM::RF_Cooling])/J_PER_KWH;
+	// cooling loads are negative
+	const double cooling = std::fabs(seriesGrowth(om.m_roomFluxIntegralSeries[OM::RF_Cooling]))/J_PER_KWH;
 	const std::vector<double> & top = om.m_roomStateSeries[OM::RS_OperativeTemperature];
 
 	std::cout << BVX::FormatText("Simulation finished: %1 unknowns, %2 outputs, integration %3 s.\n")
@@ -297,7 +299,7 @@ void ProjectRun::printSummary() const {
 	std::cout << BVX::FormatText("  Heating demand            %1 kWh\n").arg(heating, 10, 'f', 1).str();
 	std::cout << BVX::FormatText("  Cooling demand            %1 kWh\n").arg(cooling, 10, 'f', 1).str();
 	std::cout << BVX::FormatText("  Peak heating load         %1 W\n").arg(seriesMax(om.m_roomFluxSeries[OM::RF_Heating]), 10, 'f', 1).str();
-	std::cout << BVX::FormatText("  Peak cooling load         %1 W\n").arg(-seriesMin(om.m_roomFluxSeries[OM::RF_Cooling]), 10, 'f', 1).str();
+	std::cout << BVX::FormatText("  Peak cooling load         %1 W\n").arg(std::fabs(seriesMin(om.m_roomFluxSeries[OM::RF_Cooling])), 10, 'f', 1).str();
 	std::cout << BVX::FormatText("  Operative temperature     %1 .. %2 C\n")
 				 .arg(seriesMin(top), 0, 'f', 2).arg(seriesMax(top), 0, 'f', 2).str();
 

@@ -68,28 +68,18 @@ void ConstructionType::readXML(QXmlStreamReader & reader) {
 	readCommonAttributes(reader);
 	m_d.clear();
 	m_materialIds.clear();
-	while (!reader.atEnd() && !reader.hasError()) {
-		reader.readNext();
-		if (reader.isEndElement())
-			break;
-		if (!reader.isStartElement())
-			continue;
-		if (reader.name() == "Layers")
+	readChildElements(reader, [&](const QString & tag) {
+		if (tag == "Layers")
 			readLayers(reader);
 		else
 			skipElement(reader);
-	}
+	});
 }
 
 
 void ConstructionType::readLayers(QXmlStreamReader & reader) {
-	while (!reader.atEnd() && !reader.hasError()) {
-		reader.readNext();
-		if (reader.isEndElement())
-			break;
-		if (!reader.isStartElement())
-			continue;
-		// every child of "Layers" is one layer, whatever its tag
+	// every child of "Layers" is one layer, whatever its tag
+	readChildElements(reader, [&](const QString &) {
 		bool ok = false;
 		unsigned int matId = reader.attributes().value("materialId").toString().toUInt(&ok);
 		if (!ok)
@@ -101,7 +91,7 @@ void ConstructionType::readLayers(QXmlStreamReader & reader) {
 			m_d.push_back(d);
 		}
 		readUntilEndElement(reader);
-	}
+	});
 }
 
 

@@ -116,18 +116,9 @@ QString CoolingModel::modelTypeKeyword(int type) {
 void CoolingModel::readXML(QXmlStreamReader & reader) {
 	Q_ASSERT(reader.isStartElement());
 	m_name = reader.attributes().value("name").toString();
-	const QString typeText = reader.attributes().value("modelType").toString();
-	for (int i = 0; i < NUM_MT; ++i)
-		if (typeText == modelTypeKeyword(i))
-			m_modelType = i;
+	readModelTypeAttribute(reader, NUM_MT, &modelTypeKeyword, m_modelType);
 
-	while (!reader.atEnd() && !reader.hasError()) {
-		reader.readNext();
-		if (reader.isEndElement() && reader.name() == "CoolingModel")
-			break;
-		if (!reader.isStartElement())
-			continue;
-		const QString tag = reader.name().toString();
+	readChildElements(reader, [&](const QString & tag) {
 		if (tag == "MaxPower")
 			m_maxPower = readElementText(reader).toDouble();
 		else if (tag == "ScheduleSetPoints")
@@ -136,12 +127,9 @@ void CoolingModel::readXML(QXmlStreamReader & reader) {
 			m_humiditySetPoints.readXML(reader);
 		else if (tag == "LinearSpline")
 			readMaxPowerCurve(reader);
-		else {
-			BVX::BVX_Message(BVX::FormatText("Found unknown element in CoolingModel tag: '%1'.").arg(tag.toStdString()),
-							 BVX::MSG_WARNING, READ_FUNC_ID, 1);
-			skipElement(reader);
-		}
-	}
+		else
+			skipUnknownElement(reader, "CoolingModel", tag, READ_FUNC_ID);
+	}, "CoolingModel");
 }
 
 

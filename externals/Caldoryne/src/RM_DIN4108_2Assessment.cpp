@@ -258,13 +258,7 @@ void DIN4108_2Assessment::checkVentilationLimits() const {
 
 void DIN4108_2Assessment::readXML(QXmlStreamReader & reader) {
 	Q_ASSERT(reader.isStartElement());
-	while (!reader.atEnd() && !reader.hasError()) {
-		reader.readNext();
-		if (reader.isEndElement())
-			break;
-		if (!reader.isStartElement())
-			continue;
-		const QString tag = reader.name().toString();
+	readChildElements(reader, [&](const QString & tag) {
 		if (tag == "Active")
 			m_active = readElementText(reader) == "true";
 		else if (tag == "Residential")
@@ -295,12 +289,9 @@ void DIN4108_2Assessment::readXML(QXmlStreamReader & reader) {
 			m_enhancedNightVentilationExplanation = readElementText(reader);
 		else if (tag == "ShadingControlExplanation")
 			m_shadingControlExplanation = readElementText(reader);
-		else {
-			BVX::BVX_Message(BVX::FormatText("Found unknown element in DIN4108_2Assessment tag: '%1'.")
-							 .arg(tag.toStdString()), BVX::MSG_WARNING, READ_FUNC_ID, 1);
-			skipElement(reader);
-		}
-	}
+		else
+			skipUnknownElement(reader, "DIN4108_2Assessment", tag, READ_FUNC_ID);
+	});
 }
 
 

@@ -32,12 +32,7 @@ void progress(const BVX::FormatText & text) {
 template <typename T>
 void readSubSection(QXmlStreamReader & reader, std::vector<T> & items) {
 	unsigned int count = 0;
-	while (!reader.atEnd() && !reader.hasError()) {
-		reader.readNext();
-		if (reader.isEndElement())
-			break;
-		if (!reader.isStartElement())
-			continue;
+	readChildElements(reader, [&](const QString &) {
 		T item;
 		item.readXML(reader);
 		++count;
@@ -45,7 +40,7 @@ void readSubSection(QXmlStreamReader & reader, std::vector<T> & items) {
 			throw BVX::Exception(BVX::FormatText("%2\nError reading XML tag #%1.").arg(count)
 								 .arg(reader.errorString().toStdString()), "[readSubSection]");
 		items.push_back(item);
-	}
+	});
 }
 
 /*! Messages of one item kind. */
@@ -154,13 +149,7 @@ bool EmbeddedDatabase::empty() const {
 
 void EmbeddedDatabase::readXML(QXmlStreamReader & reader) {
 	Q_ASSERT(reader.isStartElement());
-	while (!reader.atEnd() && !reader.hasError()) {
-		reader.readNext();
-		if (reader.isEndElement())
-			break;
-		if (!reader.isStartElement())
-			continue;
-		const QString tag = reader.name().toString();
+	readChildElements(reader, [&](const QString & tag) {
 		try {
 			if (tag == "Materials")
 				readSubSection(reader, m_materials);
@@ -180,7 +169,7 @@ void EmbeddedDatabase::readXML(QXmlStreamReader & reader) {
 			throw BVX::Exception(ex, BVX::FormatText("Error reading '%1' database section.").arg(tag.toStdString()),
 								 FUNC_ID);
 		}
-	}
+	});
 }
 
 

@@ -76,28 +76,16 @@ QString HeatingModel::modelTypeKeyword(int type) {
 void HeatingModel::readXML(QXmlStreamReader & reader) {
 	Q_ASSERT(reader.isStartElement());
 	m_name = reader.attributes().value("name").toString();
-	const QString typeText = reader.attributes().value("modelType").toString();
-	for (int i = 0; i < NUM_MT; ++i)
-		if (typeText == modelTypeKeyword(i))
-			m_modelType = i;
+	readModelTypeAttribute(reader, NUM_MT, &modelTypeKeyword, m_modelType);
 
-	while (!reader.atEnd() && !reader.hasError()) {
-		reader.readNext();
-		if (reader.isEndElement() && reader.name() == "HeatingModel")
-			break;
-		if (!reader.isStartElement())
-			continue;
-		const QString tag = reader.name().toString();
+	readChildElements(reader, [&](const QString & tag) {
 		if (tag == "MaxPower")
 			m_maxPower = readElementText(reader).toDouble();
 		else if (tag == "ScheduleSetPoints")
 			m_setPoints.readXML(reader);
-		else {
-			BVX::BVX_Message(BVX::FormatText("Found unknown element in HeatingModel tag: '%1'.").arg(tag.toStdString()),
-							 BVX::MSG_WARNING, "HeatingModel::readXML()", 1);
-			skipElement(reader);
-		}
-	}
+		else
+			skipUnknownElement(reader, "HeatingModel", tag, "HeatingModel::readXML()");
+	}, "HeatingModel");
 }
 
 

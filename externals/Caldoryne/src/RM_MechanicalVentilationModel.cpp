@@ -140,18 +140,9 @@ QString MechanicalVentilationModel::modelTypeKeyword(int type) {
 void MechanicalVentilationModel::readXML(QXmlStreamReader & reader) {
 	Q_ASSERT(reader.isStartElement());
 	m_name = reader.attributes().value("name").toString();
-	const QString typeText = reader.attributes().value("modelType").toString();
-	for (int i = 0; i < NUM_MT; ++i)
-		if (typeText == modelTypeKeyword(i))
-			m_modelType = i;
+	readModelTypeAttribute(reader, NUM_MT, &modelTypeKeyword, m_modelType);
 
-	while (!reader.atEnd() && !reader.hasError()) {
-		reader.readNext();
-		if (reader.isEndElement() && reader.name() == "MechanicalVentilationModel")
-			break;
-		if (!reader.isStartElement())
-			continue;
-		const QString tag = reader.name().toString();
+	readChildElements(reader, [&](const QString & tag) {
 		if (tag == "ScheduleSetPoints")
 			m_setPoints.readXML(reader);
 		else if (tag == "ScheduleHumiditySetPoints")
@@ -172,12 +163,9 @@ void MechanicalVentilationModel::readXML(QXmlStreamReader & reader) {
 			m_heatRecoveryEfficiency = std::min(1.0, std::max(0.0, readElementText(reader).toDouble()));
 		else if (tag == "HeatRecoverySetpoint")
 			m_heatRecoverySetpoint = readElementText(reader).toDouble();
-		else {
-			BVX::BVX_Message(BVX::FormatText("Found unknown element in MechanicalVentilationModel tag: '%1'.")
-							 .arg(tag.toStdString()), BVX::MSG_WARNING, "[MechanicalVentilationModel::readXML]", 1);
-			skipElement(reader);
-		}
-	}
+		else
+			skipUnknownElement(reader, "MechanicalVentilationModel", tag, "[MechanicalVentilationModel::readXML]");
+	}, "MechanicalVentilationModel");
 }
 
 

@@ -26,17 +26,12 @@ void MoistureLoads::moistureLoad(unsigned int h, double t, double & load) const 
 void MoistureLoads::readXML(QXmlStreamReader & reader) {
 	Q_ASSERT(reader.isStartElement());
 	m_name = reader.attributes().value("name").toString();
-	while (!reader.atEnd() && !reader.hasError()) {
-		reader.readNext();
-		if (reader.isEndElement())
-			break;
-		if (!reader.isStartElement())
-			continue;
-		if (reader.name() == "ScheduleMoistureLoad")
+	readChildElements(reader, [&](const QString & tag) {
+		if (tag == "ScheduleMoistureLoad")
 			m_moistureLoad.readXML(reader);
 		else
 			skipElement(reader);
-	}
+	});
 }
 
 

@@ -115,10 +115,7 @@ QString NaturalVentilationModel::modelTypeKeyword(int type) {
 void NaturalVentilationModel::readXML(QXmlStreamReader & reader) {
 	Q_ASSERT(reader.isStartElement());
 	m_name = reader.attributes().value("name").toString();
-	const QString typeText = reader.attributes().value("modelType").toString();
-	for (int i = 0; i < NUM_MT; ++i)
-		if (typeText == modelTypeKeyword(i))
-			m_modelType = i;
+	readModelTypeAttribute(reader, NUM_MT, &modelTypeKeyword, m_modelType);
 
 	struct DoubleChild {
 		const char *	m_tag;
@@ -133,13 +130,7 @@ void NaturalVentilationModel::readXML(QXmlStreamReader & reader) {
 		{ "BaseAirChangeRateNight", &m_baseAirChangeRateNight }
 	};
 
-	while (!reader.atEnd() && !reader.hasError()) {
-		reader.readNext();
-		if (reader.isEndElement() && reader.name() == "NaturalVentilationModel")
-			break;
-		if (!reader.isStartElement())
-			continue;
-		const QString tag = reader.name().toString();
+	readChildElements(reader, [&](const QString & tag) {
 		bool done = false;
 		for (const DoubleChild & c : doubles) {
 			if (tag == c.m_tag) {
@@ -148,19 +139,16 @@ void NaturalVentilationModel::readXML(QXmlStreamReader & reader) {
 			}
 		}
 		if (done)
-			continue;
+			return;
 		if (tag == "ScheduleAirChangeRates")
 			m_airChangeRates.readXML(reader);
 		else if (tag == "OccupancyStartTime")
 			m_occupancyStartTime = QTime::fromString(readElementText(reader), Qt::TextDate);
 		else if (tag == "OccupancyEndTime")
 			m_occupancyEndTime = QTime::fromString(readElementText(reader), Qt::TextDate);
-		else {
-			BVX::BVX_Message(BVX::FormatText("Found unknown element in NaturalVentilationModel tag: '%1'.")
-							 .arg(tag.toStdString()), BVX::MSG_WARNING, "[NaturalVentilationModel::readXML]", 1);
-			skipElement(reader);
-		}
-	}
+		else
+			skipUnknownElement(reader, "NaturalVentilationModel", tag, "[NaturalVentilationModel::readXML]");
+	}, "NaturalVentilationModel");
 }
 
 

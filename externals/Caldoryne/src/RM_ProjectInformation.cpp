@@ -8,13 +8,7 @@
 namespace RM {
 
 void ProjectInformation::readXML(QXmlStreamReader & reader) {
-	while (!reader.atEnd()) {
-		reader.readNext();
-		if (reader.isEndElement())
-			break;
-		if (!reader.isStartElement())
-			continue;
-		const QStringRef tag = reader.name();
+	readChildElements(reader, [&](const QString & tag) {
 		if (tag == "ProjectName")			m_projectName = readElementText(reader);
 		else if (tag == "ConstructionID")	m_constructionID = readElementText(reader);
 		else if (tag == "UserName")			m_userName = readElementText(reader);
@@ -24,7 +18,7 @@ void ProjectInformation::readXML(QXmlStreamReader & reader) {
 		else if (tag == "DisclaimerText")	m_disclaimerText = readElementText(reader);
 		else
 			skipElement(reader);
-	}
+	});
 }
 
 

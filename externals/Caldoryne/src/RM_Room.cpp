@@ -23,12 +23,6 @@ namespace {
 const char * const PROJECT_VERSION = "3.2.2";
 const char * const SIMPARA_FUNC_ID = "[Room::readSimulationParametersSection]";
 
-void unknownElement(const char * section, const QString & tag, const char * functionID) {
-	BVX::BVX_Message(BVX::FormatText("Found unknown element in %1 tag: '%2'.").arg(section).arg(tag.toStdString()),
-					 BVX::MSG_WARNING, functionID, 1);
-}
-
-
 RoomConstruction defaultSurface(unsigned int constructionId, unsigned int windowId, unsigned int shadingId,
 								int kind, double AW, double AF)
 {
@@ -143,13 +137,9 @@ void Room::readXML(QXmlStreamReader & reader, Database & db) {
 			embedded.readXML(reader);
 		else if (tag == "DIN4108_2Assessment_section") {
 			try {
-				while (!reader.atEnd() && !reader.hasError()) {
-					reader.readNext();
-					if (reader.isEndElement())
-						break;
-					if (reader.isStartElement())
-						m_din4108_2Assessment.readXML(reader);
-				}
+				readChildElements(reader, [&](const QString &) {
+					m_din4108_2Assessment.readXML(reader);
+				});
 			}
 			catch (BVX::Exception & ex) {
 				throw BVX::Exception(ex, "Error reading DIN 4108-3 section section.", FUNC_ID);
@@ -166,13 +156,7 @@ void Room::readXML(QXmlStreamReader & reader, Database & db) {
 
 void Room::readRoomSection(QXmlStreamReader & reader) {
 	Q_ASSERT(reader.isStartElement());
-	while (!reader.atEnd() && !reader.hasError()) {
-		reader.readNext();
-		if (reader.isEndElement())
-			break;
-		if (!reader.isStartElement())
-			continue;
-		const QString tag = reader.name().toString();
+	readChildElements(reader, [&](const QString & tag) {
 		if (tag == "ProjectInformation")
 			m_projectInformation.readXML(reader);
 		else if (tag == "Geometry")
@@ -195,24 +179,16 @@ void Room::readRoomSection(QXmlStreamReader & reader) {
 			m_shadingControlModel.readXML(reader);
 		else if (tag == "SimulationParameters")
 			readSimulationParametersSection(reader);
-		else {
-			unknownElement("Room", tag, "[Room::readRoomSection]");
-			skipElement(reader);
-		}
-	}
+		else
+			skipUnknownElement(reader, "Room", tag, "[Room::readRoomSection]");
+	});
 }
 
 
 void Room::readGeometrySection(QXmlStreamReader & reader) {
 	const char * const FUNC_ID = "[Room::readGeometrySection]";
 	Q_ASSERT(reader.isStartElement());
-	while (!reader.atEnd() && !reader.hasError()) {
-		reader.readNext();
-		if (reader.isEndElement())
-			break;
-		if (!reader.isStartElement())
-			continue;
-		const QString tag = reader.name().toString();
+	readChildElements(reader, [&](const QString & tag) {
 		if (tag == "Height")
 			m_height = readElementText(reader).toDouble();
 		else if (tag == "Area")
@@ -221,29 +197,20 @@ void Room::readGeometrySection(QXmlStreamReader & reader) {
 			// A surface element that lacks a value takes it from the surface before it;
 			// the zone temperature file is the exception: it belongs to one surface only.
 			RoomConstruction rc;
-			while (!reader.atEnd() && !reader.hasError()) {
-				reader.readNext();
-				if (reader.isEndElement())
-					break;
-				if (!reader.isStartElement())
-					continue;
-				if (reader.name() != "RoomConstruction") {
-					unknownElement("Geometry", reader.name().toString(), FUNC_ID);
-					skipElement(reader);
-					continue;
+			readChildElements(reader, [&](const QString & surfaceTag) {
+				if (surfaceTag != "RoomConstruction") {
+					skipUnknownElement(reader, "Geometry", surfaceTag, FUNC_ID);
+					return;
 				}
 				rc.m_zoneTCCD = BVX::Path();
 				rc.readXML(reader);
-				if (reader.hasError())
-					break;
-				m_constructions.push_back(rc);
-			}
+				if (!reader.hasError())
+					m_constructions.push_back(rc);
+			});
 		}
-		else {
-			unknownElement("Geometry", tag, FUNC_ID);
-			skipElement(reader);
-		}
-	}
+		else
+			skipUnknownElement(reader, "Geometry", tag, FUNC_ID);
+	});
 }
 
 
@@ -262,13 +229,7 @@ void Room::readSimulationParametersSection(QXmlStreamReader & reader) {
 		{ "AdditionalMass", &m_additionalMass }
 	};
 
-	while (!reader.atEnd() && !reader.hasError()) {
-		reader.readNext();
-		if (reader.isEndElement())
-			break;
-		if (!reader.isStartElement())
-			continue;
-		const QString tag = reader.name().toString();
+	readChildElements(reader, [&](const QString & tag) {
 		bool known = false;
 		for (const DoubleChild & c : doubles) {
 			if (tag == c.m_tag) {
@@ -277,7 +238,7 @@ void Room::readSimulationParametersSection(QXmlStreamReader & reader) {
 			}
 		}
 		if (known)
-			continue;
+			return;
 		if (tag == "MoistureBalanceEnabled")
 			m_moistureBalanceEnabled = readElementText(reader) == "true";
 		else if (tag == "CyclicTwoYearSimulation")
@@ -294,11 +255,9 @@ void Room::readSimulationParametersSection(QXmlStreamReader & reader) {
 			m_RHInitial = readElementText(reader).toDouble()/100;
 		else if (tag == "InterfaceDefinition")
 			m_interfaceDefinition = readElementText(reader).trimmed().toInt(nullptr, 10);
-		else {
-			unknownElement("SimulationParameters", tag, SIMPARA_FUNC_ID);
-			skipElement(reader);
-		}
-	}
+		else
+			skipUnknownElement(reader, "SimulationParameters", tag, SIMPARA_FUNC_ID);
+	});
 
 	if (m_cyclicTwoYearSimulation) {
 		if (m_outputTimeSteps != 3600)

@@ -129,13 +129,7 @@ void RoomConstruction::readXML(QXmlStreamReader & reader) {
 		{ "shadingTypeId", &m_shadingTypeId }
 	};
 
-	while (!reader.atEnd() && !reader.hasError()) {
-		reader.readNext();
-		if (reader.isEndElement())
-			break;
-		if (!reader.isStartElement())
-			continue;
-		const QString tag = reader.name().toString();
+	readChildElements(reader, [&](const QString & tag) {
 		bool known = false;
 		for (const DoubleChild & c : doubles) {
 			if (tag == c.m_tag) {
@@ -150,7 +144,7 @@ void RoomConstruction::readXML(QXmlStreamReader & reader) {
 			}
 		}
 		if (known)
-			continue;
+			return;
 		if (tag == "zoneT")
 			m_zoneT = readElementText(reader).toDouble() + T_KELVIN;
 		else if (tag == "zoneRH")
@@ -166,12 +160,9 @@ void RoomConstruction::readXML(QXmlStreamReader & reader) {
 			else
 				m_type = Outside;
 		}
-		else {
-			BVX::BVX_Message(BVX::FormatText("Found unknown element in RoomConstruction tag: '%1'.").arg(tag.toStdString()),
-							 BVX::MSG_WARNING, "RoomConstruction::readXML()", 1);
-			skipElement(reader);
-		}
-	}
+		else
+			skipUnknownElement(reader, "RoomConstruction", tag, "RoomConstruction::readXML()");
+	});
 }
 
 

@@ -95,21 +95,12 @@ QString ShadingControlModel::modelTypeKeyword(int type) {
 void ShadingControlModel::readXML(QXmlStreamReader & reader) {
 	Q_ASSERT(reader.isStartElement());
 	m_name = reader.attributes().value("name").toString();
-	const QString typeText = reader.attributes().value("modelType").toString();
-	for (int i = 0; i < NUM_MT; ++i)
-		if (typeText == modelTypeKeyword(i))
-			m_modelType = i;
+	readModelTypeAttribute(reader, NUM_MT, &modelTypeKeyword, m_modelType);
 
-	while (!reader.atEnd() && !reader.hasError()) {
-		reader.readNext();
-		if (reader.isEndElement() && reader.name() == "ShadingControlModel")
-			break;
-		if (!reader.isStartElement())
-			continue;
-		const QString tag = reader.name().toString();
+	readChildElements(reader, [&](const QString & tag) {
 		if (tag == "ScheduleShadingDegree") {
 			m_shadingDegree.readXML(reader);
-			continue;
+			return;
 		}
 		bool known = false;
 		for (const ThresholdTag & th : THRESHOLDS) {
@@ -118,12 +109,9 @@ void ShadingControlModel::readXML(QXmlStreamReader & reader) {
 				known = true;
 			}
 		}
-		if (!known) {
-			BVX::BVX_Message(BVX::FormatText("Found unknown element in ShadingControlModel tag: '%1'.")
-							 .arg(tag.toStdString()), BVX::MSG_WARNING, "ShadingControlModel::readXML()", 1);
-			skipElement(reader);
-		}
-	}
+		if (!known)
+			skipUnknownElement(reader, "ShadingControlModel", tag, "ShadingControlModel::readXML()");
+	}, "ShadingControlModel");
 }
 
 

@@ -47,13 +47,7 @@ double UserLoads::userLoads(unsigned int h, double t, double floorArea, double &
 void UserLoads::readXML(QXmlStreamReader & reader) {
 	Q_ASSERT(reader.isStartElement());
 	m_name = reader.attributes().value("name").toString();
-	while (!reader.atEnd() && !reader.hasError()) {
-		reader.readNext();
-		if (reader.isEndElement())
-			break;
-		if (!reader.isStartElement())
-			continue;
-		const QString tag = reader.name().toString();
+	readChildElements(reader, [&](const QString & tag) {
 		if (tag == "PersonLoad")
 			m_personLoad = readElementText(reader).toDouble();
 		else if (tag == "ScheduleOccupancy")
@@ -62,7 +56,7 @@ void UserLoads::readXML(QXmlStreamReader & reader) {
 			m_equipmentLoad.readXML(reader);
 		else
 			skipElement(reader);
-	}
+	});
 }
 
 

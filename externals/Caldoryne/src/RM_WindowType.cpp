@@ -62,19 +62,13 @@ void WindowType::readXML(QXmlStreamReader & reader) {
 	readDoubleAttribute(reader, "f", m_f, false);
 	readDoubleAttribute(reader, "g", m_g, false);
 	readDoubleAttribute(reader, "U", m_U, false);
-	while (!reader.atEnd() && !reader.hasError()) {
-		reader.readNext();
-		if (reader.isEndElement())
-			break;
-		if (!reader.isStartElement())
-			continue;
-		if (reader.name() == "LinearSpline") {
-			if (!readRelativeSHGC(reader))
-				return;
-		}
+	readChildElements(reader, [&](const QString & tag) {
+		// a failed spline sets the reader's error, which ends the reading
+		if (tag == "LinearSpline")
+			readRelativeSHGC(reader);
 		else
 			skipElement(reader);
-	}
+	});
 }
 
 

@@ -45,6 +45,37 @@ void readUntilEndElement(QXmlStreamReader & reader) {
 }
 
 
+void readChildElements(QXmlStreamReader & reader, const std::function<void(const QString & tag)> & readChild,
+					   const QString & endTag)
+{
+	while (!reader.atEnd() && !reader.hasError()) {
+		reader.readNext();
+		if (reader.isEndElement() && (endTag.isEmpty() || reader.name() == endTag))
+			break;
+		if (!reader.isStartElement())
+			continue;
+		readChild(reader.name().toString());
+	}
+}
+
+
+void skipUnknownElement(QXmlStreamReader & reader, const char * section, const QString & tag,
+						const char * functionID)
+{
+	BVX::BVX_Message(BVX::FormatText("Found unknown element in %1 tag: '%2'.").arg(section).arg(tag.toStdString()),
+					 BVX::MSG_WARNING, functionID, 1);
+	skipElement(reader);
+}
+
+
+void readModelTypeAttribute(QXmlStreamReader & reader, int count, QString (*keyword)(int), int & modelType) {
+	const QString typeText = reader.attributes().value("modelType").toString();
+	for (int i = 0; i < count; ++i)
+		if (typeText == keyword(i))
+			modelType = i;
+}
+
+
 bool readDoubleAttribute(QXmlStreamReader & reader, const QString & attributeName, double & value, bool optional) {
 	if (reader.hasError())
 		return false;
@@ -113,13 +144,7 @@ void readNamedBVXSplineData(QXmlStreamReader & reader, QString & name, QString &
 		return;
 	name = reader.attributes().value("name").toString();
 	std::vector<double> x, y;
-	while (!reader.atEnd()) {
-		reader.readNext();
-		if (reader.isEndElement())
-			break;
-		if (!reader.isStartElement())
-			continue;
-		const QString tag = reader.name().toString();
+	readChildElements(reader, [&](const QString & tag) {
 		if (tag == "X") {
 			xUnit = reader.attributes().value("unit").toString();
 			x = parseDoubles(reader.readElementText());
@@ -128,12 +153,9 @@ void readNamedBVXSplineData(QXmlStreamReader & reader, QString & name, QString &
 			yUnit = reader.attributes().value("unit").toString();
 			y = parseDoubles(reader.readElementText());
 		}
-		else {
-			BVX::BVX_Message(BVX::FormatText("Found unknown element in ControlModules tag: '%1'.").arg(tag.toStdString()),
-							 BVX::MSG_WARNING, FUNC_ID, 1);
-			skipElement(reader);
-		}
-	}
+		else
+			skipUnknownElement(reader, "ControlModules", tag, FUNC_ID);
+	});
 	if (!reader.hasError() && !x.empty() && x.size() == y.size())
 		spline.setValues(x, y);
 	else

@@ -1,6 +1,7 @@
 #ifndef RM_XMLHelpersH
 #define RM_XMLHelpersH
 
+#include <functional>
 #include <vector>
 
 #include <QString>
@@ -29,6 +30,21 @@ void skipElement(QXmlStreamReader & reader);
 
 /*! Consumes the rest of the current element, skipping every child element whole. */
 void readUntilEndElement(QXmlStreamReader & reader);
+
+/*! Reads the children of the current start element up to its end element: readChild is called
+	on every child start element with its tag and must consume that child whole. With endTag
+	given, only an end element of that name ends the reading. Stops also on a reader error.
+*/
+void readChildElements(QXmlStreamReader & reader, const std::function<void(const QString & tag)> & readChild,
+					   const QString & endTag = QString());
+
+/*! Warns about an unknown child element of the given section and skips it whole. */
+void skipUnknownElement(QXmlStreamReader & reader, const char * section, const QString & tag,
+						const char * functionID);
+
+/*! Sets modelType to the index i < count whose keyword(i) equals the "modelType" attribute
+	of the current element; an unknown or missing keyword leaves it unchanged. */
+void readModelTypeAttribute(QXmlStreamReader & reader, int count, QString (*keyword)(int), int & modelType);
 
 /*! Reads a numeric attribute of the current element (C notation). On success the value is
 	set and true returned. On failure (missing attribute included) the value stays; unless

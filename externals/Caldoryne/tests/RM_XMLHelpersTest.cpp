@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QXmlStreamReader>
+#include <QStringList>
 #include <QXmlStreamWriter>
 
 #include <BVX_LinearSpline.h>
@@ -65,6 +66,104 @@ TEST(XMLHelpers, readUntilEndElementSkipsChildrenOfCurrentElement) {
 	RM::readUntilEndElement(reader);
 	EXPECT_TRUE(reader.isEndElement());
 	EXPECT_EQ(reader.name(), QString("Item"));
+}
+
+
+TEST(XMLHelpers, readChildElementsVisitsDirectChildrenUpToOwnEnd) {
+	QXmlStreamReader reader;
+	startReader(reader, "<R>text<A>1</A><!-- c --><B><A>inner</A></B><C/></R><After/>");
+	QStringList tags;
+	RM::readChildElements(reader, [&](const QString & tag) {
+		tags << tag;
+		RM::skipElement(reader);
+	});
+	ASSERT_FALSE(reader.hasError());
+	EXPECT_EQ(tags, QStringList({ "A", "B", "C" }));
+	EXPECT_TRUE(reader.isEndElement());
+	EXPECT_EQ(reader.name(), QString("R"));
+}
+
+
+TEST(XMLHelpers, readChildElementsWithEndTagPassesOverOtherEndElements) {
+	// the child handler leaves "A" open, so the reader meets its end element in the loop
+	QXmlStreamReader reader;
+	startReader(reader, "<R><A><B/></A><C/></R><After/>");
+	QStringList tags;
+	RM::readChildElements(reader, [&](const QString & tag) { tags << tag; }, "R");
+	ASSERT_FALSE(reader.hasError());
+	EXPECT_EQ(tags, QStringList({ "A", "B", "C" }));
+	EXPECT_TRUE(reader.isEndElement());
+	EXPECT_EQ(reader.name(), QString("R"));
+
+	// without end tag the first end element ends the reading
+	QXmlStreamReader plain;
+	startReader(plain, "<R><A><B/></A><C/></R>");
+	tags.clear();
+	RM::readChildElements(plain, [&](const QString & tag) { tags << tag; });
+	EXPECT_EQ(tags, QStringList({ "A", "B" }));
+	EXPECT_EQ(plain.name(), QString("B"));
+}
+
+
+TEST(XMLHelpers, readChildElementsStopsOnReaderError) {
+	QXmlStreamReader reader;
+	startReader(reader, "<R><A/><B/><C/></R>");
+	QStringList tags;
+	RM::readChildElements(reader, [&](const QString & tag) {
+		tags << tag;
+		RM::skipElement(reader);
+		if (tag == "A")
+			reader.raiseError("stop");
+	});
+	EXPECT_EQ(tags, QStringList({ "A" }));
+	EXPECT_EQ(reader.errorString(), QString("stop"));
+}
+
+
+TEST(XMLHelpers, skipUnknownElementWarnsAndSkipsWhole) {
+	RMTest::MessageCapture capture;
+	QXmlStreamReader reader;
+	startReader(reader, "<R><Odd><X>1</X></Odd><Next/></R>");
+	reader.readNextStartElement();
+	ASSERT_EQ(reader.name(), QString("Odd"));
+	RM::skipUnknownElement(reader, "Geometry", "Odd", "[Test]");
+	ASSERT_EQ(capture.m_messages.size(), 1u);
+	EXPECT_EQ(capture.m_messages[0].m_text, std::string("Found unknown element in Geometry tag: 'Odd'."));
+	EXPECT_EQ(capture.m_messages[0].m_type, BVX::MSG_WARNING);
+	EXPECT_EQ(capture.m_messages[0].m_functionID, std::string("[Test]"));
+	EXPECT_TRUE(reader.isEndElement());
+	EXPECT_EQ(reader.name(), QString("Odd"));
+}
+
+
+namespace {
+QString testKeyword(int type) {
+	const char * const KEYWORDS[] = { "NONE", "SIMPLE", "MANAGED" };
+	return (type >= 0 && type < 3) ? KEYWORDS[type] : QString();
+}
+}
+
+TEST(XMLHelpers, readModelTypeAttributeKeepsValueForUnknownKeyword) {
+	const struct { const char * xml; int expected; } cases[] = {
+		{ "<M modelType='MANAGED'/>", 2 },
+		{ "<M modelType='NONE'/>", 0 },
+		{ "<M modelType='managed'/>", 7 },	// keywords are case sensitive
+		{ "<M modelType=''/>", 7 },
+		{ "<M/>", 7 },
+	};
+	for (const auto & c : cases) {
+		QXmlStreamReader reader;
+		startReader(reader, c.xml);
+		int type = 7;
+		RM::readModelTypeAttribute(reader, 3, &testKeyword, type);
+		EXPECT_EQ(type, c.expected) << c.xml;
+	}
+	// only the first count keywords take part
+	QXmlStreamReader reader;
+	startReader(reader, "<M modelType='MANAGED'/>");
+	int type = 7;
+	RM::readModelTypeAttribute(reader, 2, &testKeyword, type);
+	EXPECT_EQ(type, 7);
 }
 
 

@@ -120,16 +120,16 @@ std::string conversionText(const UnitData * src, const UnitData * target) {
 	return "(tried to convert [" + src->m_name + "] to [" + target->m_name + "] )!";
 }
 
-/*! Divisor of log units relative to kg/m3, or 0 if the name is no log unit. */
-double logUnitDivisor(const std::string & name) {
+} // namespace
+
+
+double UnitList::logUnitDivisor(const std::string & name) {
 	if (name == "log(kg/m3)")	return 1;
 	if (name == "log(g/m3)")	return 1e3;
 	if (name == "log(mg/m3)")	return 1e6;
 	if (name == "log(\xC2\xB5g/m3)")	return 1e9;
 	return 0;
 }
-
-} // namespace
 
 
 UnitList::~UnitList() {

@@ -63,6 +63,9 @@ public:
 		e.g. "Heat flux [W/m2]" -> "Heat flux [J/m2]". */
 	std::string replaceUnitWithIntegralUnit(const std::string & text) const;
 
+	/*! Divisor of a log unit (log(kg/m3), log(g/m3), ...) relative to kg/m3, 0 for any other unit. */
+	static double logUnitDivisor(const std::string & name);
+
 private:
 	/*! Adds an entry unless its name is already defined. */
 	void addUnit(const std::string & name, unsigned int baseIndex, double factor, int operation);

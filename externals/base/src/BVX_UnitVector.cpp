@@ -18,15 +18,6 @@ namespace {
 const double LOG_FLOOR_EXPONENT = -50;
 const double LOG_FLOOR_VALUE = 1e-50;
 
-/*! Divisor of a log unit relative to kg/m3, 0 for any other unit. */
-double logUnitDivisor(const std::string & name) {
-	if (name == "log(kg/m3)")	return 1;
-	if (name == "log(g/m3)")	return 1e3;
-	if (name == "log(mg/m3)")	return 1e6;
-	if (name == "log(\xC2\xB5g/m3)")	return 1e9;
-	return 0;
-}
-
 } // namespace
 
 
@@ -62,7 +53,7 @@ void UnitVector::convert_special(const Unit & target, double & value) const {
 
 	// into the base unit
 	double b = value;
-	double div = logUnitDivisor(srcName);
+	double div = UnitList::logUnitDivisor(srcName);
 	if (div != 0)
 		b = (b <= LOG_FLOOR_EXPONENT) ? LOG_FLOOR_VALUE : f_pow10(b)/div;
 	else if (srcName == "sqrt(s)")
@@ -74,7 +65,7 @@ void UnitVector::convert_special(const Unit & target, double & value) const {
 
 	// from the base unit into the target
 	const std::string & targetName = target.name();
-	div = logUnitDivisor(targetName);
+	div = UnitList::logUnitDivisor(targetName);
 	if (div != 0)
 		b = (b <= LOG_FLOOR_VALUE) ? LOG_FLOOR_EXPONENT : f_log10(b*div);
 	else if (targetName == "sqrt(s)" || targetName == "sqrt(h)") {

@@ -1,5 +1,7 @@
 #include "VUREDO_CVODERunRecord.h"
 
+#include "VUREDO_NVectorSerialOps.h"
+
 #include <cvode/cvode.h>
 #include <nvector/nvector_serial.h>
 #include <sundials/sundials_version.h>
@@ -47,6 +49,9 @@ CVODERunRecord::CVODERunRecord(unsigned int n) :
 		SUNContext_Free(&m_ctx);
 		throw BVX::Exception("Cannot create state vectors.", FUNC_ID);
 	}
+	// CVODE clones its work vectors from m_y: they inherit the compiled operations
+	NVectorSerialOps::install(m_y);
+	NVectorSerialOps::install(m_yOut);
 	N_VConst(0.0, m_y);
 	N_VConst(0.0, m_yOut);
 }

@@ -15,15 +15,12 @@
 #include "VUREDO_LESInterface.h"
 #include "VUREDO_ModelInterface.h"
 #include "VUREDO_PrecondInterface.h"
+#include "VUREDO_SolverStatistics.h"
 #include "VUREDO_SolverTimers.h"
 
 namespace VUREDO {
 
 namespace {
-
-double percentage(double part, double whole) {
-	return whole > 0 ? part / whole * 100 : 0.0;
-}
 
 std::string threeDigits(double v) {
 	std::ostringstream s;
@@ -414,10 +411,9 @@ void IntegratorImplicitEuler::writeIterationStats(double resRatio, double deltaN
 
 void IntegratorImplicitEuler::writeStatisticsHeader(const std::string & logDirectory, bool restart) {
 	std::string fname = logDirectory + "/integrator_ImplicitEuler_stats.tsv";
-	std::unique_ptr<std::ofstream> strm(new std::ofstream(fname.c_str(), restart ? std::ios_base::app : std::ios_base::trunc));
-	if (!*strm) {
-		BVX::BVX_Message(BVX::FormatText("Cannot open statistics file '%1'.").arg(fname),
-						 BVX::MSG_WARNING, "[IntegratorImplicitEuler::writeStatisticsHeader]", 1);
+	std::unique_ptr<std::ofstream> strm = openStatisticsFile(fname, restart,
+															 "[IntegratorImplicitEuler::writeStatisticsHeader]");
+	if (!strm) {
 		m_statsFile.reset();
 		return;
 	}
@@ -450,11 +446,7 @@ void IntegratorImplicitEuler::writeStatistics() {
 		<< std::setw(11) << m_statNumDivergences << '\t'
 		<< std::setw(11) << m_statNumConvFails << '\t'
 		<< std::setw(11) << m_statNumErrFails << '\t';
-	if (m_dt < 1e-5)
-		out << std::scientific << std::setprecision(8);
-	else
-		out << std::fixed << std::setprecision(6);
-	out << std::setw(14) << m_dt << std::endl;
+	writeStepSizeColumn(out, m_dt);
 }
 
 
@@ -464,28 +456,10 @@ void IntegratorImplicitEuler::writeMetrics(double wallClockSeconds, std::ostream
 	const double tSetup = solverTimerValue(1);
 	const double tSolve = solverTimerValue(2);
 	const unsigned int convFails = m_statNumConvFails + m_statNumDivergences;
-	const std::string u = BVX::Time::suitableTimeUnit(wallClockSeconds);
 
-	BVX::BVX_Message(BVX::FormatText("Integrator: Steps                          =                          %1\n")
-					 .arg(m_statNumSteps, 8), BVX::MSG_PROGRESS, FUNC_ID, 1);
-	BVX::BVX_Message(BVX::FormatText("Integrator: Newton iterations              =                          %1\n")
-					 .arg(m_statNumNewtonIters, 8), BVX::MSG_PROGRESS, FUNC_ID, 1);
-	BVX::BVX_Message(BVX::FormatText("Integrator: Newton convergence failures    =                          %1\n")
-					 .arg(convFails, 8), BVX::MSG_PROGRESS, FUNC_ID, 1);
-	BVX::BVX_Message(BVX::FormatText("Integrator: Error test failures            =                          %1\n")
-					 .arg(m_statNumErrFails, 8), BVX::MSG_PROGRESS, FUNC_ID, 1);
-	BVX::BVX_Message(BVX::FormatText("Integrator: Function evaluation (Newton)   = %1 (%2 %%)  %3\n")
-					 .arg(BVX::Time::format_time_difference(tRhs, u), 13)
-					 .arg(percentage(tRhs, wallClockSeconds), 5, 'f', 2)
-					 .arg(m_statNumRHSEvals, 8), BVX::MSG_PROGRESS, FUNC_ID, 1);
-	BVX::BVX_Message(BVX::FormatText("Integrator: LES setup                      = %1 (%2 %%)  %3\n")
-					 .arg(BVX::Time::format_time_difference(tSetup, u), 13)
-					 .arg(percentage(tSetup, wallClockSeconds), 5, 'f', 2)
-					 .arg(m_statNumLESSetups, 8), BVX::MSG_PROGRESS, FUNC_ID, 1);
-	BVX::BVX_Message(BVX::FormatText("Integrator: LES solve                      = %1 (%2 %%)  %3\n")
-					 .arg(BVX::Time::format_time_difference(tSolve, u), 13)
-					 .arg(percentage(tSolve, wallClockSeconds), 5, 'f', 2)
-					 .arg(m_statNumNewtonIters, 8), BVX::MSG_PROGRESS, FUNC_ID, 1);
+	const IntegratorCounters counters = { m_statNumSteps, m_statNumNewtonIters, convFails, m_statNumErrFails,
+										  m_statNumRHSEvals, m_statNumLESSetups };
+	writeIntegratorMetricsLog(counters, wallClockSeconds, FUNC_ID);
 
 	if (summary != nullptr) {
 		std::ostream & out = *summary;

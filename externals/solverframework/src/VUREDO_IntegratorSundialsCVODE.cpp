@@ -20,6 +20,7 @@
 #include "VUREDO_LESInterfaceIterative.h"
 #include "VUREDO_ModelInterface.h"
 #include "VUREDO_PrecondInterface.h"
+#include "VUREDO_SolverStatistics.h"
 #include "VUREDO_SolverTimers.h"
 #include "VUREDO_TimedLinearSolver.h"
 
@@ -184,11 +185,6 @@ int CVSpilsPrecSolveFn_f(realtype t, N_Vector y, N_Vector fy, N_Vector r, N_Vect
 		rr->storeException(ex, "[CVSpilsPrecSolveFn_f]");
 	}
 	return -1;
-}
-
-
-double percentage(double part, double whole) {
-	return whole > 0 ? part / whole * 100 : 0.0;
 }
 
 } // namespace
@@ -441,14 +437,9 @@ void IntegratorSundialsCVODE::writeStatisticsHeader(const std::string & logDirec
 	if (!m_runRecord)
 		return;
 	std::string fname = logDirectory + "/integrator_cvode_stats.tsv";
-	std::unique_ptr<std::ofstream> strm(new std::ofstream);
-	if (restart)
-		strm->open(fname.c_str(), std::ios_base::app);
-	else
-		strm->open(fname.c_str(), std::ios_base::trunc);
-	if (!*strm) {
-		BVX::BVX_Message(BVX::FormatText("Cannot open statistics file '%1'.").arg(fname),
-						 BVX::MSG_WARNING, "[IntegratorSundialsCVODE::writeStatisticsHeader]", 1);
+	std::unique_ptr<std::ofstream> strm = openStatisticsFile(fname, restart,
+															 "[IntegratorSundialsCVODE::writeStatisticsHeader]");
+	if (!strm) {
 		m_runRecord->m_statsFile.reset();
 		return;
 	}
@@ -483,11 +474,7 @@ void IntegratorSundialsCVODE::writeStatistics() {
 		<< std::setw(11) << rr.m_numNConvFails << '\t'
 		<< std::setw(11) << rr.m_numErrFails << '\t'
 		<< std::setw(6) << rr.m_lastOrder << '\t';
-	if (rr.m_lastStep < 1e-5)
-		out << std::scientific << std::setprecision(8);
-	else
-		out << std::fixed << std::setprecision(6);
-	out << std::setw(14) << rr.m_lastStep << std::endl;
+	writeStepSizeColumn(out, rr.m_lastStep);
 }
 
 
@@ -506,28 +493,9 @@ void IntegratorSundialsCVODE::writeMetrics(double wallClockSeconds, std::ostream
 	double tRhs = solverTimerValue(0);
 	double tSetup = solverTimerValue(1);
 	double tSolve = solverTimerValue(2);
-	std::string u = BVX::Time::suitableTimeUnit(wallClockSeconds);
 
-	BVX::BVX_Message(BVX::FormatText("Integrator: Steps                          =                          %1\n")
-					 .arg(steps, 8), BVX::MSG_PROGRESS, FUNC_ID, 1);
-	BVX::BVX_Message(BVX::FormatText("Integrator: Newton iterations              =                          %1\n")
-					 .arg(nIters, 8), BVX::MSG_PROGRESS, FUNC_ID, 1);
-	BVX::BVX_Message(BVX::FormatText("Integrator: Newton convergence failures    =                          %1\n")
-					 .arg(nConvFails, 8), BVX::MSG_PROGRESS, FUNC_ID, 1);
-	BVX::BVX_Message(BVX::FormatText("Integrator: Error test failures            =                          %1\n")
-					 .arg(errFails, 8), BVX::MSG_PROGRESS, FUNC_ID, 1);
-	BVX::BVX_Message(BVX::FormatText("Integrator: Function evaluation (Newton)   = %1 (%2 %%)  %3\n")
-					 .arg(BVX::Time::format_time_difference(tRhs, u), 13)
-					 .arg(percentage(tRhs, wallClockSeconds), 5, 'f', 2)
-					 .arg(rhsEvals, 8), BVX::MSG_PROGRESS, FUNC_ID, 1);
-	BVX::BVX_Message(BVX::FormatText("Integrator: LES setup                      = %1 (%2 %%)  %3\n")
-					 .arg(BVX::Time::format_time_difference(tSetup, u), 13)
-					 .arg(percentage(tSetup, wallClockSeconds), 5, 'f', 2)
-					 .arg(linSetups, 8), BVX::MSG_PROGRESS, FUNC_ID, 1);
-	BVX::BVX_Message(BVX::FormatText("Integrator: LES solve                      = %1 (%2 %%)  %3\n")
-					 .arg(BVX::Time::format_time_difference(tSolve, u), 13)
-					 .arg(percentage(tSolve, wallClockSeconds), 5, 'f', 2)
-					 .arg(nIters, 8), BVX::MSG_PROGRESS, FUNC_ID, 1);
+	const IntegratorCounters counters = { steps, nIters, nConvFails, errFails, rhsEvals, linSetups };
+	writeIntegratorMetricsLog(counters, wallClockSeconds, FUNC_ID);
 
 	if (summary != nullptr) {
 		std::ostream & out = *summary;

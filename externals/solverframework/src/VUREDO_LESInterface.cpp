@@ -1,5 +1,12 @@
 #include "VUREDO_LESInterface.h"
 
+#include <string>
+
+#include <cvode/cvode_ls.h>
+
+#include <BVX_Exception.h>
+#include <BVX_MessageHandler.h>
+
 namespace VUREDO {
 
 LESInterface::LESInterface() :
@@ -21,6 +28,18 @@ void LESInterface::writeStatistics(double) {
 }
 
 void LESInterface::writeMetrics(double, std::ostream *) {
+}
+
+void LESInterface::throwAttachError(int result, const char * moduleName, const char * functionID) {
+	std::string msg;
+	if (result == CVLS_MEM_FAIL)
+		msg = std::string(moduleName) + " memory initialization error (problem too large?)";
+	else if (result == CVLS_ILL_INPUT)
+		msg = std::string(moduleName) + " init error (wrong input?)";
+	else
+		msg = std::string(moduleName) + " init error";
+	BVX::BVX_Message(msg, BVX::MSG_ERROR, functionID, -1);
+	throw BVX::Exception("Error initializing linear equation solver.", functionID);
 }
 
 std::size_t LESInterface::serializationSize() const {

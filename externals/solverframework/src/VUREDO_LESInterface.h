@@ -49,6 +49,11 @@ public:
 	unsigned int nRHSEvals() const { return m_statNumRHSEvals; }
 
 protected:
+	/*! Logs the attach error of the CVODE linear-solver module by its result code
+		(-4 memory, -3 input, other) and throws "Error initializing linear equation solver.".
+		moduleName is the name used in the messages, e.g. "CVDense". */
+	[[noreturn]] static void throwAttachError(int result, const char * moduleName, const char * functionID);
+
 	/*! Model evaluations (setY + ydot) spent by the solver. */
 	unsigned int					m_statNumRHSEvals;
 	/*! Integrator of the current run, not owned. */

@@ -12,6 +12,7 @@
 #include <BVX_Time.h>
 
 #include "VUREDO_IntegratorSundialsCVODE.h"
+#include "VUREDO_SolverStatistics.h"
 #include "VUREDO_SolverTimers.h"
 
 namespace VUREDO {
@@ -28,13 +29,9 @@ LESInterfaceDirect::~LESInterfaceDirect() {
 
 void LESInterfaceDirect::writeStatisticsHeader(const std::string & logDirectory, bool restart) {
 	std::string fname = logDirectory + "/LES_direct_stats.tsv";
-	m_statsFileStream.reset(new std::ofstream(fname.c_str(), restart ? std::ios_base::app : std::ios_base::trunc));
-	if (!*m_statsFileStream) {
-		BVX::BVX_Message(BVX::FormatText("Cannot open statistics file '%1'.").arg(fname),
-						 BVX::MSG_WARNING, "[LESInterfaceDirect::writeStatisticsHeader]", 1);
-		m_statsFileStream.reset();
+	m_statsFileStream = openStatisticsFile(fname, restart, "[LESInterfaceDirect::writeStatisticsHeader]");
+	if (!m_statsFileStream)
 		return;
-	}
 	if (!restart) {
 		*m_statsFileStream << std::right << std::setw(25) << "Time\t"
 						   << std::setw(13) << "NJacEvals\t"
@@ -95,19 +92,6 @@ void LESInterfaceDirect::updateCounters() {
 	CVodeGetNumLinRhsEvals(cvode->cvodeMem(), &rhsEvals);
 	m_statNumJacEvals = static_cast<unsigned int>(jacEvals);
 	m_statNumRHSEvals = static_cast<unsigned int>(rhsEvals);
-}
-
-
-void LESInterfaceDirect::throwAttachError(int result, const char * moduleName, const char * functionID) {
-	std::string msg;
-	if (result == CVLS_MEM_FAIL)
-		msg = std::string(moduleName) + " memory initialization error (problem too large?)";
-	else if (result == CVLS_ILL_INPUT)
-		msg = std::string(moduleName) + " init error (wrong input?)";
-	else
-		msg = std::string(moduleName) + " init error";
-	BVX::BVX_Message(msg, BVX::MSG_ERROR, functionID, -1);
-	throw BVX::Exception("Error initializing linear equation solver.", functionID);
 }
 
 } // namespace VUREDO

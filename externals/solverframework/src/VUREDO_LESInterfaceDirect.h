@@ -26,11 +26,6 @@ public:
 protected:
 	/*! Jacobian (iteration matrix) evaluations. */
 	unsigned int	m_statNumJacEvals;
-
-	/*! Logs the attach error of the CVODE linear-solver module by its result code
-		(-4 memory, -3 input, other) and throws "Error initializing linear equation solver.".
-		moduleName is the name used in the messages, e.g. "CVDense". */
-	[[noreturn]] static void throwAttachError(int result, const char * moduleName, const char * functionID);
 };
 
 } // namespace VUREDO

@@ -14,6 +14,7 @@
 #include "VUREDO_IntegratorSundialsCVODE.h"
 #include "VUREDO_JacobianInterface.h"
 #include "VUREDO_PrecondInterface.h"
+#include "VUREDO_SolverStatistics.h"
 #include "VUREDO_SolverTimers.h"
 
 namespace VUREDO {
@@ -38,13 +39,9 @@ LESInterfaceIterative::~LESInterfaceIterative() {
 
 void LESInterfaceIterative::writeStatisticsHeader(const std::string & logDirectory, bool restart) {
 	std::string fname = logDirectory + "/LES_iterative_stats.tsv";
-	m_statsFileStream.reset(new std::ofstream(fname.c_str(), restart ? std::ios_base::app : std::ios_base::trunc));
-	if (!*m_statsFileStream) {
-		BVX::BVX_Message(BVX::FormatText("Cannot open statistics file '%1'.").arg(fname),
-						 BVX::MSG_WARNING, "[LESInterfaceIterative::writeStatisticsHeader]", 1);
-		m_statsFileStream.reset();
+	m_statsFileStream = openStatisticsFile(fname, restart, "[LESInterfaceIterative::writeStatisticsHeader]");
+	if (!m_statsFileStream)
 		return;
-	}
 	if (!restart) {
 		*m_statsFileStream << std::right << std::setw(25) << "Time\t"
 						   << std::setw(10) << "NLIters\t"
@@ -149,19 +146,6 @@ int LESInterfaceIterative::cvodePreconditioningType(const char * solverName, con
 											 "Preconditioner attribute 'Left', 'Right' or 'Both is enforced.").arg(solverName),
 							 functionID);
 	return type;
-}
-
-
-void LESInterfaceIterative::throwAttachError(int result, const char * moduleName, const char * functionID) {
-	std::string msg;
-	if (result == CVLS_MEM_FAIL)
-		msg = std::string(moduleName) + " memory initialization error (problem too large?)";
-	else if (result == CVLS_ILL_INPUT)
-		msg = std::string(moduleName) + " init error (wrong input?)";
-	else
-		msg = std::string(moduleName) + " init error";
-	BVX::BVX_Message(msg, BVX::MSG_ERROR, functionID, -1);
-	throw BVX::Exception("Error initializing linear equation solver.", functionID);
 }
 
 

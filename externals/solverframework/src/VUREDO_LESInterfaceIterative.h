@@ -37,8 +37,6 @@ protected:
 	/*! Common CVODE part of init(): preconditioning type from the components (throws for
 		a preconditioner of type 0), returns it. solverName is "LESGMRES" or "LESBiCGStab". */
 	int cvodePreconditioningType(const char * solverName, const char * functionID) const;
-	/*! Attach-error message by result code (module name e.g. "CVSpgmr") and exception. */
-	[[noreturn]] static void throwAttachError(int result, const char * moduleName, const char * functionID);
 	/*! Sets EpsLin on the CVODE memory when it is not 0. */
 	void applyEpsLin(void * cvodeMem, const char * functionID) const;
 

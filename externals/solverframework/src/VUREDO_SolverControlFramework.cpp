@@ -19,6 +19,7 @@
 #include "VUREDO_ModelInterface.h"
 #include "VUREDO_OutputScheduler.h"
 #include "VUREDO_PrecondInterface.h"
+#include "VUREDO_SolverStatistics.h"
 #include "VUREDO_SolverTimers.h"
 
 namespace VUREDO {
@@ -40,10 +41,6 @@ void writeBlock(std::ostream & out, double t, std::int32_t n, const double * y) 
 	out.write(reinterpret_cast<const char *>(&t), sizeof(double));
 	out.write(reinterpret_cast<const char *>(&n), sizeof(std::int32_t));
 	out.write(reinterpret_cast<const char *>(y), static_cast<std::streamsize>(sizeof(double)) * n);
-}
-
-double percentage(double part, double whole) {
-	return whole > 0 ? part / whole * 100 : 0.0;
 }
 
 const char * const DASHED_LINE =
