@@ -144,11 +144,7 @@ int ProjectRun::execute() {
 				postProcess();
 		}
 		catch (BVX::Exception & ex) {
-			// time of the last stored output, when the run got that far
-			const RM::OutputManager & om = m_model->m_outputManager;
-			const std::vector<double> & time = om.m_roomStateSeries[RM::OutputManager::RS_Time];
-			const double days = (om.m_resultsPresent && !time.empty()) ? time.back() : 0.0;
-			res = fail(ex, QString("Calculation error at %1 d, see logfile '%2' for details").arg(days));
+			res = fail(ex, QString("Calculation error at %1 d, see logfile '%2' for details").arg(lastOutputDay()));
 		}
 		std::string errmsg;
 		m_msgHandler.openLogFile(QtExt::Directories::globalLogFile().toStdString(), true, errmsg);
@@ -158,6 +154,13 @@ int ProjectRun::execute() {
 		printSummary();
 	registry.setMessageHandler(m_previousHandler);
 	return res;
+}
+
+
+double ProjectRun::lastOutputDay() const {
+	const RM::OutputManager & om = m_model->m_outputManager;
+	const std::vector<double> & time = om.m_roomStateSeries[RM::OutputManager::RS_Time];
+	return (om.m_resultsPresent && !time.empty()) ? time.back() : 0.0;
 }
 
 
@@ -260,6 +263,7 @@ int ProjectRun::integrate() {
 		m_progressBar.interrupt();
 		if (m_model->m_abortFlag) {
 			BVX::BVX_Message("Simulation aborted.\n", BVX::MSG_PROGRESS, FUNC_ID, -1);
+			std::cerr << "Simulation aborted.\n";
 			return Aborted;
 		}
 		return fail(ex, "Error while running solver, see error log file '%1'.");

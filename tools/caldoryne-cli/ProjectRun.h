@@ -82,6 +82,8 @@ private:
 	/*! Aggregation and result files. */
 	void postProcess();
 	void printSummary() const;
+	/*! Time in days of the last stored output of a completed integration, else 0. */
+	double lastOutputDay() const;
 	/*! Writes the message stack and the closing failure line; returns the exit code. */
 	int fail(const BVX::Exception & ex, const QString & message);
 

@@ -1,10 +1,10 @@
 #include "VUREDO_CVODERunRecord.h"
 
-#include "VUREDO_NVectorSerialOps.h"
-
 #include <cvode/cvode.h>
 #include <nvector/nvector_serial.h>
 #include <sundials/sundials_version.h>
+
+#include "VUREDO_NVectorSerialOps.h"
 
 #if SUNDIALS_VERSION_MAJOR != 6
 #error "The CVODE layer is written against the SUNDIALS 6 API."

@@ -13,6 +13,7 @@
 #include "VUREDO_IntegratorSundialsCVODE.h"
 #include "VUREDO_JacobianSparseCSR.h"
 #include "VUREDO_ModelInterface.h"
+#include "VUREDO_SUNMatrixSparseOps.h"
 #include "VUREDO_SolverTimers.h"
 
 namespace VUREDO {
@@ -79,6 +80,9 @@ void LESKLU::init(ModelInterface * model, IntegratorInterface * integrator,
 
 	sunindextype sn = static_cast<sunindextype>(n);
 	SUNMatrix A = SUNSparseMatrix(sn, sn, static_cast<sunindextype>(jac->nnz()), CSR_MAT, cvode->sunContext());
+	// CVODE's saved Jacobian is a clone of A and inherits the compiled operations
+	if (A != nullptr)
+		SUNMatrixSparseOps::install(A);
 	SUNLinearSolver LS = A != nullptr ? SUNLinSol_KLU(cvode->stateVector(), A, cvode->sunContext()) : nullptr;
 	int res = cvode->attachLinearSolver(A, LS);
 	if (res != 0)

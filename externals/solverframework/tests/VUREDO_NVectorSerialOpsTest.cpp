@@ -68,7 +68,7 @@ TEST_F(NVectorSerialOpsTest, ElementwiseOperationsMatchTheLibrary) {
 		[](N_Vector * v) { N_VInv(v[3], v[2]); },
 		[](N_Vector * v) { N_VAddConst(v[1], 1e-3, v[1]); },
 		[](N_Vector * v) { double c[3] = { 1.0, -0.5, 2.0 }; N_VLinearCombination(3, c, v, v[0]); },
-		[](N_Vector * v) { double c[4] = { 0.1, -0.5, 2.0, 3.0 }; N_VLinearCombination(4, c, v, v[3]); },
+		[](N_Vector * v) { double c[3] = { 0.1, -0.5, 2.0 }; N_VLinearCombination(3, c, v, v[3]); },
 		[](N_Vector * v) { double c[1] = { 1.5 }; N_VLinearCombination(1, c, v, v[2]); },
 		[](N_Vector * v) { double a[2] = { 0.5, -2.0 }; N_Vector Y[2] = { v[1], v[2] }; N_VScaleAddMulti(2, a, v[0], Y, Y); },
 		[](N_Vector * v) { double a[2] = { 0.5, -2.0 }; N_Vector Y[2] = { v[1], v[2] }; N_Vector Z[2] = { v[3], v[0] }; N_VScaleAddMulti(2, a, v[0], Y, Z); },
