@@ -219,22 +219,22 @@ int runMsg(const BVX::ArgParser & parser, const Args & args) {
 		throw BVX::Exception(errmsg, "[bvxtool::msg]");
 
 	const std::string functionID = parser.option("function-id");
-	for (const std::string & spec : args) {
-		if (spec == "indent+") {
+	for (const std::string & item : args) {
+		if (item == "indent+") {
 			handler.setIndentation(handler.indentation() + 1);
 			continue;
 		}
-		if (spec == "indent-") {
+		if (item == "indent-") {
 			handler.setIndentation(handler.indentation() - 1);
 			continue;
 		}
-		const std::size_t p1 = spec.find(':');
-		const std::size_t p2 = p1 == std::string::npos ? p1 : spec.find(':', p1 + 1);
+		const std::size_t p1 = item.find(':');
+		const std::size_t p2 = p1 == std::string::npos ? p1 : item.find(':', p1 + 1);
 		if (p2 == std::string::npos)
-			throw UsageError("Message '" + spec + "' is not of the form TYPE:VERBOSITY:TEXT.");
-		const int type = messageType(spec.substr(0, p1));
-		const int verbosity = static_cast<int>(parseInteger(spec.substr(p1 + 1, p2 - p1 - 1), "verbosity"));
-		BVX::BVX_Message(unescape(spec.substr(p2 + 1)), type, functionID.c_str(), verbosity);
+			throw UsageError("Message '" + item + "' is not of the form TYPE:VERBOSITY:TEXT.");
+		const int type = messageType(item.substr(0, p1));
+		const int verbosity = static_cast<int>(parseInteger(item.substr(p1 + 1, p2 - p1 - 1), "verbosity"));
+		BVX::BVX_Message(unescape(item.substr(p2 + 1)), type, functionID.c_str(), verbosity);
 	}
 	handler.closeLogFile();
 
@@ -477,8 +477,8 @@ const Subcommand SUBCOMMANDS[] = {
 	{"csv", "csv FILE...",
 		"counts, captions and rows of a table (--sep)",
 		addCsvOptions, runCsv},
-	{"msg", "msg SPEC...",
-		"SPEC: TYPE:VERBOSITY:TEXT, indent+ or indent-\n"
+	{"msg", "msg ITEM...",
+		"ITEM: TYPE:VERBOSITY:TEXT, indent+ or indent-\n"
 		"TYPE: progress, continued, warning, error,\n"
 		"debug or a number; \\n in TEXT is a line feed\n"
 		"(--log, --append, --console-level, --log-level,\n"
