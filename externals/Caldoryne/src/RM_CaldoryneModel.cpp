@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -37,6 +38,7 @@ CaldoryneModel::CaldoryneModel() :
 	m_unknownsPerNode(1),
 	m_t(0),
 	m_hourOfYear(0),
+	m_boundaryConditionsTime(std::numeric_limits<double>::quiet_NaN()),
 	m_Te(278.15),
 	m_phie(0.5),
 	m_pve(0),
@@ -139,6 +141,7 @@ void CaldoryneModel::init(const Database & db) {
 	m_ydot.assign(m_n, 0);
 	m_Ti = m_room.m_TInitial + T_KELVIN;
 	m_t = 0;
+	invalidateBoundaryConditions();
 	setInitialStates();
 	BVX::BVX_Message("Initial conditions calculated.\n", BVX::MSG_PROGRESS, FUNC_ID, 1);
 }
@@ -332,7 +335,15 @@ void CaldoryneModel::setInitialStates() {
 
 // *** Evaluation ***
 
+void CaldoryneModel::invalidateBoundaryConditions() {
+	m_boundaryConditionsTime = std::numeric_limits<double>::quiet_NaN();
+}
+
+
 void CaldoryneModel::updateBoundaryConditions() {
+	// sun position, climate interpolation and zone temperatures depend on t alone
+	if (m_t == m_boundaryConditionsTime)
+		return;
 	m_climate.setTime(m_t);
 	const ClimateDataLoader & loader = m_climate.m_solarRadiationModel.m_climateDataLoader;
 	m_Te = loader.currentValue(ClimateDataLoader::Temperature) + T_KELVIN;
@@ -353,6 +364,7 @@ void CaldoryneModel::updateBoundaryConditions() {
 		if (con.m_type == RoomConstruction::FixedTemperature && !con.m_zoneTemperatureSpline.empty())
 			con.m_zoneT = con.m_zoneTemperatureSpline.value(t);
 	}
+	m_boundaryConditionsTime = m_t;
 }
 
 

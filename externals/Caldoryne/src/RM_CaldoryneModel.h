@@ -48,8 +48,14 @@ public:
 		m_climate and the database. Throws BVX::Exception. */
 	void init(const Database & db);
 
-	/*! Climate at m_t; outside temperature and humidity; zone temperatures of the hour. */
+	/*! Climate at m_t; outside temperature and humidity; zone temperatures of the hour.
+		Depends on m_t only: a call at the time of the previous one returns at once (the
+		Newton iterations of one step evaluate the model repeatedly at the same time). */
 	void updateBoundaryConditions();
+
+	/*! Forces the next updateBoundaryConditions() to recompute, e.g. after the climate data
+		or the zone temperatures were changed. */
+	void invalidateBoundaryConditions();
 
 	/*! Room air state and construction states from m_y. */
 	void updateStates();
@@ -95,6 +101,8 @@ public:
 	double							m_t;
 	/*! floor((t mod 31,536,000 s)/3600), 0..8759. */
 	double							m_hourOfYear;
+	/*! Time of the last updateBoundaryConditions(); NaN when none is valid. */
+	double							m_boundaryConditionsTime;
 
 	/*! Outside air temperature in K. */
 	double							m_Te;

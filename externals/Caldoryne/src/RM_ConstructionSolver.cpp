@@ -38,7 +38,8 @@ ConstructionSolver::ConstructionSolver() :
 	m_outsideVapourFlux(0),
 	m_insideVapourFlux(0),
 	m_outsideFactor(0),
-	m_insideFactor(0)
+	m_insideFactor(0),
+	m_hasPCM(false)
 {
 }
 
@@ -103,6 +104,16 @@ void ConstructionSolver::mesh(const std::map<unsigned int, Material> & materials
 	m_pv.assign(m_n, 0);
 	m_q.assign(m_n + 1, 0);
 	m_g.assign(m_n + 1, 0);
+	m_widths.assign(m_n, 0);
+	m_rhoC.assign(m_n, 0);
+	m_hasPCM = false;
+	for (unsigned int i = 0; i < m_n; ++i) {
+		const Material & mat = *m_elements[i].m_material;
+		m_widths[i] = m_elements[i].m_width;
+		m_rhoC[i] = mat.m_rho*mat.m_cT;
+		if (mat.m_HPCM != 0)
+			m_hasPCM = true;
+	}
 	computeFaceConductances();
 }
 
@@ -167,14 +178,20 @@ void ConstructionSolver::setInitialStates(double T, double phi, double * y) {
 
 
 void ConstructionSolver::updateStates(const double * y) {
-	if (!m_moisture) {
+	const unsigned int stride = m_moisture ? 2 : 1;
+	if (m_hasPCM) {
 		for (unsigned int i = 0; i < m_n; ++i)
-			m_T[i] = temperature(*m_elements[i].m_material, y[i]);
-		return;
+			m_T[i] = temperature(*m_elements[i].m_material, y[stride*i]);
 	}
+	else {
+		// without latent heat temperature() is u/(rho*cT)
+		for (unsigned int i = 0; i < m_n; ++i)
+			m_T[i] = y[stride*i]/m_rhoC[i];
+	}
+	if (!m_moisture)
+		return;
 	for (unsigned int i = 0; i < m_n; ++i) {
 		const Material & mat = *m_elements[i].m_material;
-		m_T[i] = temperature(mat, y[2*i]);
 		m_phi[i] = mat.m_reversedSorptionIsotherm.value(y[2*i + 1]);
 		m_pv[i] = saturationVapourPressure(m_T[i])*m_phi[i];
 	}
@@ -232,7 +249,7 @@ void ConstructionSolver::computeDivergences(double insideConvectiveFlux, double 
 
 	if (!m_moisture) {
 		for (unsigned int i = 0; i < m_n; ++i)
-			ydot[i] = (m_q[i] - m_q[i + 1])/m_elements[i].m_width;
+			ydot[i] = (m_q[i] - m_q[i + 1])/m_widths[i];
 		return;
 	}
 
@@ -241,7 +258,7 @@ void ConstructionSolver::computeDivergences(double insideConvectiveFlux, double 
 	for (unsigned int i = 1; i < m_n; ++i)
 		m_g[i] = (m_pv[i - 1] - m_pv[i])*m_vapourConductance[i];
 	for (unsigned int i = 0; i < m_n; ++i) {
-		const double d = m_elements[i].m_width;
+		const double d = m_widths[i];
 		ydot[2*i] = (m_q[i] - m_q[i + 1])/d;
 		ydot[2*i + 1] = (m_g[i] - m_g[i + 1])/d;
 	}

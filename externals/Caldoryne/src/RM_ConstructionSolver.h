@@ -120,6 +120,12 @@ private:
 	void computeFaceConductances();
 	void checkMaterials() const;
 
+	/*! Per element, set by mesh(): width in m and rho*cT in J/m3K, read in every evaluation. */
+	std::vector<double>						m_widths;
+	std::vector<double>						m_rhoC;
+	/*! True when an element's material has a phase change (latent heat). */
+	bool									m_hasPCM;
+
 	/*! Heat conductance of each inner face in W/m2K (entry 0 and n unused). */
 	std::vector<double>						m_heatConductance;
 	/*! Vapour conductance of each inner face in kg/(m2 s Pa) (entry 0 and n unused). */

@@ -460,3 +460,35 @@ TEST_F(CaldoryneModelTest, ZoneTemperatureSeriesIsClosedOverTheYear) {
 							+ "' and for construction with ID 1."), std::string::npos) << msgs;
 	}
 }
+
+
+TEST_F(CaldoryneModelTest, BoundaryConditionsAreReusedAtTheSameTimeOnly) {
+	addWallWithWindowAndFloor();
+	m_model.init(m_db);
+	ClimateDataLoader & loader = m_model.m_climate.m_solarRadiationModel.m_climateDataLoader;
+	evaluate(m_model, 7200);
+	EXPECT_NEAR(m_model.m_Te, 263.15, 1e-9);
+
+	// new data: the same time keeps the values of the last evaluation ...
+	loader.m_data[ClimateDataLoader::Temperature].assign(ClimateDataLoader::HOURS_PER_YEAR, 5.0);
+	evaluate(m_model, 7200);
+	EXPECT_NEAR(m_model.m_Te, 263.15, 1e-9);
+	// ... another time reads them again
+	evaluate(m_model, 7201);
+	EXPECT_NEAR(m_model.m_Te, 278.15, 1e-9);
+	evaluate(m_model, 7200);
+	EXPECT_NEAR(m_model.m_Te, 278.15, 1e-9);
+
+	// an explicit invalidation, and a new init, recompute at the same time
+	loader.m_data[ClimateDataLoader::Temperature].assign(ClimateDataLoader::HOURS_PER_YEAR, -2.0);
+	m_model.invalidateBoundaryConditions();
+	evaluate(m_model, 7200);
+	EXPECT_NEAR(m_model.m_Te, 271.15, 1e-9);
+	loader.m_data[ClimateDataLoader::Temperature].assign(ClimateDataLoader::HOURS_PER_YEAR, 1.0);
+	RM::CaldoryneModel fresh;
+	fresh.m_room = m_model.m_room;
+	fresh.m_climate = m_model.m_climate;
+	fresh.init(m_db);
+	evaluate(fresh, 0);
+	EXPECT_NEAR(fresh.m_Te, 274.15, 1e-9);
+}

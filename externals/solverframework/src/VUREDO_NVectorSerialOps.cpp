@@ -5,6 +5,15 @@
 
 #include <nvector/nvector_serial.h>
 
+// Element-wise loops get an AVX2 clone chosen at load time on CPUs that have it. AVX2
+// alone brings no fused multiply-add, so both clones round identically; the reductions
+// keep their sequential summation order and are not cloned.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && defined(__linux__)
+#define VUREDO_ELEMENTWISE __attribute__((target_clones("avx2", "default")))
+#else
+#define VUREDO_ELEMENTWISE
+#endif
+
 namespace VUREDO {
 
 namespace {
@@ -12,6 +21,7 @@ namespace {
 inline sunindextype len(N_Vector v) { return NV_LENGTH_S(v); }
 inline realtype * data(N_Vector v) { return NV_DATA_S(v); }
 
+VUREDO_ELEMENTWISE
 void linearSum(realtype a, N_Vector x, realtype b, N_Vector y, N_Vector z) {
 	const realtype * xd = data(x);
 	const realtype * yd = data(y);
@@ -21,10 +31,12 @@ void linearSum(realtype a, N_Vector x, realtype b, N_Vector y, N_Vector z) {
 		zd[i] = a*xd[i] + b*yd[i];
 }
 
+VUREDO_ELEMENTWISE
 void constant(realtype c, N_Vector z) {
 	std::fill(data(z), data(z) + len(z), c);
 }
 
+VUREDO_ELEMENTWISE
 void prod(N_Vector x, N_Vector y, N_Vector z) {
 	const realtype * xd = data(x);
 	const realtype * yd = data(y);
@@ -34,6 +46,7 @@ void prod(N_Vector x, N_Vector y, N_Vector z) {
 		zd[i] = xd[i]*yd[i];
 }
 
+VUREDO_ELEMENTWISE
 void div(N_Vector x, N_Vector y, N_Vector z) {
 	const realtype * xd = data(x);
 	const realtype * yd = data(y);
@@ -43,6 +56,7 @@ void div(N_Vector x, N_Vector y, N_Vector z) {
 		zd[i] = xd[i]/yd[i];
 }
 
+VUREDO_ELEMENTWISE
 void scale(realtype c, N_Vector x, N_Vector z) {
 	const realtype * xd = data(x);
 	realtype * zd = data(z);
@@ -51,6 +65,7 @@ void scale(realtype c, N_Vector x, N_Vector z) {
 		zd[i] = c*xd[i];
 }
 
+VUREDO_ELEMENTWISE
 void absolute(N_Vector x, N_Vector z) {
 	const realtype * xd = data(x);
 	realtype * zd = data(z);
@@ -59,6 +74,7 @@ void absolute(N_Vector x, N_Vector z) {
 		zd[i] = std::fabs(xd[i]);
 }
 
+VUREDO_ELEMENTWISE
 void inverse(N_Vector x, N_Vector z) {
 	const realtype * xd = data(x);
 	realtype * zd = data(z);
@@ -67,6 +83,7 @@ void inverse(N_Vector x, N_Vector z) {
 		zd[i] = 1.0/xd[i];
 }
 
+VUREDO_ELEMENTWISE
 void addConst(N_Vector x, realtype b, N_Vector z) {
 	const realtype * xd = data(x);
 	realtype * zd = data(z);
@@ -110,6 +127,7 @@ realtype wrmsNorm(N_Vector x, N_Vector w) {
 	return std::sqrt(wSqrSum(x, w)/static_cast<realtype>(len(x)));
 }
 
+VUREDO_ELEMENTWISE
 int linearCombination(int nvec, realtype * c, N_Vector * X, N_Vector z) {
 	realtype * zd = data(z);
 	const sunindextype n = len(z);
@@ -134,6 +152,7 @@ int linearCombination(int nvec, realtype * c, N_Vector * X, N_Vector z) {
 	return 0;
 }
 
+VUREDO_ELEMENTWISE
 int scaleAddMulti(int nvec, realtype * a, N_Vector x, N_Vector * Y, N_Vector * Z) {
 	const realtype * xd = data(x);
 	const sunindextype n = len(x);
