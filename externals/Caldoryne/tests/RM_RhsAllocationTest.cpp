@@ -29,10 +29,22 @@ void * countedAlloc(std::size_t size) {
 	return p;
 }
 
+void * countedAllocNoThrow(std::size_t size) noexcept {
+	if (g_countAllocations)
+		++g_allocations;
+	return std::malloc(size ? size : 1);
+}
+
 } // namespace
 
+// Every form of new is replaced, so that all memory released by the replaced deletes below
+// comes from malloc (a mix with the library's own new is a mismatch under the sanitizers).
 void * operator new(std::size_t size) { return countedAlloc(size); }
 void * operator new[](std::size_t size) { return countedAlloc(size); }
+void * operator new(std::size_t size, const std::nothrow_t &) noexcept { return countedAllocNoThrow(size); }
+void * operator new[](std::size_t size, const std::nothrow_t &) noexcept { return countedAllocNoThrow(size); }
+void operator delete(void * p, const std::nothrow_t &) noexcept { std::free(p); }
+void operator delete[](void * p, const std::nothrow_t &) noexcept { std::free(p); }
 void operator delete(void * p) noexcept { std::free(p); }
 void operator delete[](void * p) noexcept { std::free(p); }
 void operator delete(void * p, std::size_t) noexcept { std::free(p); }
