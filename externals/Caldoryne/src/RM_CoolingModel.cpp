@@ -1,4 +1,5 @@
 #include "RM_CoolingModel.h"
+#include "RM_ControllerSlope.h"
 
 #include <algorithm>
 
@@ -18,18 +19,9 @@ namespace RM {
 
 namespace {
 
-const double MAX_SLOPE = 500000;
-const double SLOPE_FACTOR = 1.2;
-const double SLOPE_DEVIATION = 0.2;
 /*! Rate factor of the dehumidification in 1/s. */
 const double DEHUMIDIFICATION_RATE = 10;
 const char * const READ_FUNC_ID = "[CoolingModel::readXML]";
-
-/*! Daily profile: value from 8 to 16 o'clock, offValue otherwise. */
-void setWorkingHours(std::vector<double> & profile, double value, double offValue) {
-	for (unsigned int k = 0; k < 24; ++k)
-		profile[k] = (k >= 8 && k <= 16) ? value : offValue;
-}
 
 std::vector<double> converted(std::vector<double> v, const BVX::Unit & from, const BVX::Unit & to) {
 	for (double & x : v)
@@ -45,21 +37,8 @@ CoolingModel::CoolingModel() :
 	m_maxPower(1200),
 	m_slope(5000)
 {
-	m_setPoints.m_name = "ScheduleSetPoints";
-	m_setPoints.m_type = Schedule::DAILY_WEEK;
-	m_setPoints.m_constantValue = 26;
-	setWorkingHours(m_setPoints.m_summerSchedule, 26, 40);
-	setWorkingHours(m_setPoints.m_weekDaySchedule, 26, 40);
-	m_setPoints.m_winterSchedule.assign(24, 40);
-	m_setPoints.m_weekEndSchedule.assign(24, 40);
-
-	m_humiditySetPoints.m_name = "ScheduleHumiditySetPoints";
-	m_humiditySetPoints.m_type = Schedule::DAILY_WEEK;
-	m_humiditySetPoints.m_constantValue = 50;
-	setWorkingHours(m_humiditySetPoints.m_summerSchedule, 50, 100);
-	setWorkingHours(m_humiditySetPoints.m_weekDaySchedule, 50, 100);
-	m_humiditySetPoints.m_winterSchedule.assign(24, 100);
-	m_humiditySetPoints.m_weekEndSchedule.assign(24, 100);
+	m_setPoints = Schedule::workingHoursSchedule("ScheduleSetPoints", 26, 40);
+	m_humiditySetPoints = Schedule::workingHoursSchedule("ScheduleHumiditySetPoints", 50, 100);
 }
 
 
@@ -93,10 +72,8 @@ void CoolingModel::coolingLoads(bool moisture, unsigned int h, double t, double 
 void CoolingModel::adjustSlope(unsigned int h, double t, double Ti, double currentLoad) {
 	if (currentLoad == 0 || currentLoad == -m_maxPower)
 		return;
-	const double dT = Ti - (m_setPoints.value(h, t) + T_KELVIN);
-	if (dT <= SLOPE_DEVIATION || m_slope >= MAX_SLOPE)
+	if (!raiseControllerSlope(m_slope, Ti - (m_setPoints.value(h, t) + T_KELVIN)))
 		return;
-	m_slope = std::min(m_slope*SLOPE_FACTOR, MAX_SLOPE);
 	BVX::MessageHandler * mh = BVX::MessageHandlerRegistry::instance().msgHandler();
 	if (mh->consoleVerbosityLevel() >= 2)
 		BVX::BVX_Message(BVX::FormatText("SlopeIdealCooling = %1 W/K\n").arg(m_slope),

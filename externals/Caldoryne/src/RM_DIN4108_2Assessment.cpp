@@ -1,4 +1,5 @@
 #include "RM_DIN4108_2Assessment.h"
+#include "RM_ControllerSlope.h"
 
 #include <algorithm>
 #include <limits>
@@ -22,7 +23,6 @@ const double DIN4108_2Assessment::MaxEnhancedDayVentilation = 3;
 namespace {
 
 const char * const READ_FUNC_ID = "[DIN4108_2Assessment::readXML]";
-const double MAX_SLOPE = 500000;
 /*! Relative tolerance for limits given in 1/h and values stored in 1/s: the file keeps
 	six significant digits, so a value entered right at the limit may read back slightly above. */
 const double LIMIT_TOLERANCE = 1e-5;
@@ -200,10 +200,8 @@ double DIN4108_2Assessment::idealHeatingLoad(double T) const {
 void DIN4108_2Assessment::adjustSlope(double T, double P) {
 	if (P == 0 || P == m_maximumHeatingPower)
 		return;
-	const double dT = heatingSetpointTemperature() + T_KELVIN - T;
-	if (dT <= 0.2 || m_slopeIdealHeating >= MAX_SLOPE)
+	if (!raiseControllerSlope(m_slopeIdealHeating, heatingSetpointTemperature() + T_KELVIN - T))
 		return;
-	m_slopeIdealHeating = std::min(1.2*m_slopeIdealHeating, MAX_SLOPE);
 	BVX::BVX_Message(BVX::FormatText("SlopeIdealHeating = %1 W/K\n").arg(m_slopeIdealHeating),
 					 BVX::MSG_PROGRESS, "[HeatingModel::adjustSlope]", 2);
 }

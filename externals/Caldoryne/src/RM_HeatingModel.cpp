@@ -1,4 +1,5 @@
 #include "RM_HeatingModel.h"
+#include "RM_ControllerSlope.h"
 
 #include <algorithm>
 
@@ -12,15 +13,6 @@
 #include "RM_XMLHelpers.h"
 
 namespace RM {
-
-namespace {
-
-const double MAX_SLOPE = 500000;
-const double SLOPE_FACTOR = 1.2;
-const double SLOPE_DEVIATION = 0.2;
-
-} // namespace
-
 
 HeatingModel::HeatingModel() :
 	m_modelType(NONE),
@@ -53,10 +45,8 @@ void HeatingModel::adjustSlope(unsigned int h, double t, double Ti, double curre
 	// off or saturated: the slope says nothing about the control quality
 	if (currentLoad == 0 || currentLoad == m_maxPower)
 		return;
-	const double dT = m_setPoints.value(h, t) + T_KELVIN - Ti;
-	if (dT <= SLOPE_DEVIATION || m_slope >= MAX_SLOPE)
+	if (!raiseControllerSlope(m_slope, m_setPoints.value(h, t) + T_KELVIN - Ti))
 		return;
-	m_slope = std::min(m_slope*SLOPE_FACTOR, MAX_SLOPE);
 	BVX::MessageHandler * mh = BVX::MessageHandlerRegistry::instance().msgHandler();
 	if (mh->consoleVerbosityLevel() >= 2)
 		BVX::BVX_Message(BVX::FormatText("SlopeIdealHeating = %1 W/K\n").arg(m_slope),

@@ -21,11 +21,6 @@ const double BYPASS_HALF_WIDTH = 0.3;
 /*! Slope of the cooling ventilation's flow controller in (m3/h)/K. */
 const double COOLING_FLOW_SLOPE = 10000;
 
-void setWorkingHours(std::vector<double> & profile, double value, double offValue) {
-	for (unsigned int k = 0; k < 24; ++k)
-		profile[k] = (k >= 8 && k <= 16) ? value : offValue;
-}
-
 } // namespace
 
 
@@ -36,21 +31,8 @@ MechanicalVentilationModel::MechanicalVentilationModel() :
 	m_heatRecoveryEfficiency(0),
 	m_heatRecoverySetpoint(22)
 {
-	m_setPoints.m_name = "ScheduleSetPoints";
-	m_setPoints.m_type = Schedule::DAILY_WEEK;
-	m_setPoints.m_constantValue = 26;
-	setWorkingHours(m_setPoints.m_summerSchedule, 26, 40);
-	setWorkingHours(m_setPoints.m_weekDaySchedule, 26, 40);
-	m_setPoints.m_winterSchedule.assign(24, 40);
-	m_setPoints.m_weekEndSchedule.assign(24, 40);
-
-	m_humiditySetPoints.m_name = "ScheduleHumiditySetPoints";
-	m_humiditySetPoints.m_type = Schedule::DAILY_WEEK;
-	m_humiditySetPoints.m_constantValue = 50;
-	setWorkingHours(m_humiditySetPoints.m_summerSchedule, 50, 100);
-	setWorkingHours(m_humiditySetPoints.m_weekDaySchedule, 50, 100);
-	m_humiditySetPoints.m_winterSchedule.assign(24, 100);
-	m_humiditySetPoints.m_weekEndSchedule.assign(24, 100);
+	m_setPoints = Schedule::workingHoursSchedule("ScheduleSetPoints", 26, 40);
+	m_humiditySetPoints = Schedule::workingHoursSchedule("ScheduleHumiditySetPoints", 50, 100);
 
 	m_ventilationRates.m_name = "ScheduleVentilationRates";
 	m_ventilationRates.m_type = Schedule::CONSTANT;

@@ -35,6 +35,27 @@ void readValuesInto(const QString & text, std::vector<double> & target) {
 } // namespace
 
 
+std::vector<double> Schedule::workingHoursProfile(double workValue, double offValue) {
+	std::vector<double> profile(24, offValue);
+	for (unsigned int k = 8; k <= 16; ++k)
+		profile[k] = workValue;
+	return profile;
+}
+
+
+Schedule Schedule::workingHoursSchedule(const QString & name, double workValue, double offValue) {
+	Schedule s;
+	s.m_name = name;
+	s.m_type = DAILY_WEEK;
+	s.m_constantValue = workValue;
+	s.m_summerSchedule = workingHoursProfile(workValue, offValue);
+	s.m_weekDaySchedule = s.m_summerSchedule;
+	s.m_winterSchedule.assign(24, offValue);
+	s.m_weekEndSchedule.assign(24, offValue);
+	return s;
+}
+
+
 Schedule::Schedule() :
 	m_name("UndefinedSchedule"),
 	m_type(DAILY_WEEK),

@@ -47,6 +47,14 @@ public:
 	/*! Type of a keyword; -1 for an unknown keyword. */
 	static int typeFromKeyword(const QString & keyword);
 
+	/*! Daily profile of 24 hourly values: workValue from 8 to 16 o'clock, offValue otherwise. */
+	static std::vector<double> workingHoursProfile(double workValue, double offValue);
+
+	/*! Daily-by-week-day schedule with workValue during the working hours of summer and week
+		days and offValue otherwise, on winter days and on week-end days; its constant value is
+		workValue. The default set points of the air-conditioning models. */
+	static Schedule workingHoursSchedule(const QString & name, double workValue, double offValue);
+
 	/*! Index of the week day of a day of the year, 0 = Monday; January 1st is a Monday. */
 	static unsigned int weekDay(unsigned int dayOfYear) { return dayOfYear % 7; }
 

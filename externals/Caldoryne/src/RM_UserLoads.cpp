@@ -8,16 +8,6 @@
 
 namespace RM {
 
-namespace {
-
-void setWorkingHours(std::vector<double> & profile, double value) {
-	for (unsigned int k = 0; k < 24; ++k)
-		profile[k] = (k >= 8 && k <= 16) ? value : 0;
-}
-
-} // namespace
-
-
 UserLoads::UserLoads() :
 	m_name(QCoreApplication::translate("UserLoads", "Office")),
 	m_personLoad(80)
@@ -25,12 +15,12 @@ UserLoads::UserLoads() :
 	m_equipmentLoad.m_name = "ScheduleEquipmentLoad";
 	m_equipmentLoad.m_type = Schedule::CONSTANT;
 	m_equipmentLoad.m_constantValue = 0;
-	setWorkingHours(m_equipmentLoad.m_weekDaySchedule, 10);
+	m_equipmentLoad.m_weekDaySchedule = Schedule::workingHoursProfile(10, 0);
 
 	m_occupancy.m_name = "ScheduleOccupancy";
 	m_occupancy.m_type = Schedule::CONSTANT;
 	m_occupancy.m_constantValue = 4;
-	setWorkingHours(m_occupancy.m_weekDaySchedule, 4);
+	m_occupancy.m_weekDaySchedule = Schedule::workingHoursProfile(4, 0);
 }
 
 

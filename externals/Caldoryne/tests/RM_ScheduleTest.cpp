@@ -294,3 +294,22 @@ TEST(Schedule, writeFormatsOfProfilesAndWeekEndDays) {
 	s.writeXML(writer, true);
 	EXPECT_EQ(xml2, QString("<Schedule name=\"W\" type=\"CONSTANT\"><ConstantValue>3.1536e+07</ConstantValue></Schedule>"));
 }
+
+
+// Default set points of the air-conditioning models: working hours 8..16 on week days.
+TEST(Schedule, workingHoursSchedule) {
+	const RM::Schedule s = RM::Schedule::workingHoursSchedule("ScheduleSetPoints", 26, 40);
+	EXPECT_EQ(s.m_name, "ScheduleSetPoints");
+	EXPECT_EQ(s.m_type, RM::Schedule::DAILY_WEEK);
+	EXPECT_EQ(s.m_constantValue, 26);
+	const unsigned int summerMonday = 7*20*24;		// day 140 is a Monday
+	struct Case { unsigned int h; double value; };
+	const Case cases[] = {
+		{summerMonday + 7, 40}, {summerMonday + 8, 26}, {summerMonday + 16, 26}, {summerMonday + 17, 40},
+		{summerMonday + 5*24 + 10, 40},		// Saturday
+		{10, 26}							// week days use the week-day profile all year
+	};
+	for (const Case & c : cases)
+		EXPECT_EQ(s.value(c.h, c.h*3600.0), c.value) << "hour " << c.h;
+	EXPECT_EQ(RM::Schedule::workingHoursProfile(4, 0), std::vector<double>({0,0,0,0,0,0,0,0,4,4,4,4,4,4,4,4,4,0,0,0,0,0,0,0}));
+}
