@@ -36,6 +36,8 @@
 #include <BVX_UnitList.h>
 #include <BVX_Version.h>
 
+#include "UsageError.h"
+
 #ifndef BVXTOOL_VERSION
 #define BVXTOOL_VERSION "0.0"
 #endif
@@ -44,11 +46,6 @@ namespace {
 
 typedef std::vector<std::string> Args;
 
-/*! A wrong call of the tool (unknown subcommand, missing arguments): exit code 2. */
-class UsageError : public std::runtime_error {
-public:
-	explicit UsageError(const std::string & msg) : std::runtime_error(msg) {}
-};
 
 void requireArgs(const Args & args, std::size_t minCount, const char * usage) {
 	if (args.size() < minCount)

@@ -39,6 +39,9 @@
 
 #include "ProjectRun.h"
 
+#include "UsageError.h"
+#include "ToolMessageHandler.h"
+
 #ifndef CALDORYNE_CLI_VERSION
 #define CALDORYNE_CLI_VERSION "0.0"
 #endif
@@ -47,23 +50,6 @@ namespace {
 
 typedef std::vector<std::string> Args;
 
-/*! A wrong call of the tool: exit code 2. */
-class UsageError : public std::runtime_error {
-public:
-	explicit UsageError(const std::string & msg) : std::runtime_error(msg) {}
-};
-
-/*! Passes warnings and errors on; progress messages only when verbose. */
-class ToolMessageHandler : public BVX::MessageHandler {
-public:
-	explicit ToolMessageHandler(bool verbose) : m_verbose(verbose) {}
-	void msg(const std::string & text, int t, const char * functionID, int verbose_level) override {
-		if (m_verbose || (t != BVX::MSG_PROGRESS && t != BVX::MSG_CONTINUED))
-			BVX::MessageHandler::msg(text, t, functionID, verbose_level);
-	}
-private:
-	bool m_verbose;
-};
 
 /*! What every subcommand needs: the parsed options and the database. */
 struct Context {

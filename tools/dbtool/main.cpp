@@ -17,23 +17,13 @@
 
 #include <RM_Database.h>
 
+#include "ToolMessageHandler.h"
+
 namespace {
 
 // surface resistances for the listed U-values: inside and outside of an outside wall
 const double R_SI = 0.13;
 const double R_SE = 0.04;
-
-/*! Passes warnings and errors on; progress messages only when verbose. */
-class ToolMessageHandler : public BVX::MessageHandler {
-public:
-	explicit ToolMessageHandler(bool verbose) : m_verbose(verbose) {}
-	void msg(const std::string & text, int t, const char * functionID, int verbose_level) override {
-		if (m_verbose || (t != BVX::MSG_PROGRESS && t != BVX::MSG_CONTINUED))
-			BVX::MessageHandler::msg(text, t, functionID, verbose_level);
-	}
-private:
-	bool m_verbose;
-};
 
 
 void printLine(const std::string & line) {
