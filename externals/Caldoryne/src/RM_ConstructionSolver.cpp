@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 
+#include <BVX_Elementwise.h>
 #include <BVX_Exception.h>
 #include <BVX_MessageHandler.h>
 
@@ -22,6 +23,13 @@ const double PCM_RANGE = 3;
 const double DIFFUSION_COEFFICIENT_AIR = 2.662e-5;
 /*! Fixed reference temperature of the vapour diffusion, K. */
 const double DIFFUSION_REFERENCE_TEMPERATURE = 296.15;
+
+/*! pv = psat(T)*phi for n elements; one loop without branches so that it vectorises. */
+BVX_ELEMENTWISE
+void vapourPressures(unsigned int n, const double * T, const double * phi, double * pv) {
+	for (unsigned int i = 0; i < n; ++i)
+		pv[i] = saturationVapourPressure(T[i])*phi[i];
+}
 
 } // namespace
 
@@ -106,6 +114,7 @@ void ConstructionSolver::mesh(const std::map<unsigned int, Material> & materials
 	m_g.assign(m_n + 1, 0);
 	m_widths.assign(m_n, 0);
 	m_rhoC.assign(m_n, 0);
+	m_isothermInterval.assign(m_n, 1);
 	m_hasPCM = false;
 	for (unsigned int i = 0; i < m_n; ++i) {
 		const Material & mat = *m_elements[i].m_material;
@@ -183,18 +192,41 @@ void ConstructionSolver::updateStates(const double * y) {
 		for (unsigned int i = 0; i < m_n; ++i)
 			m_T[i] = temperature(*m_elements[i].m_material, y[stride*i]);
 	}
-	else {
-		// without latent heat temperature() is u/(rho*cT)
+	// without latent heat temperature() is u/(rho*cT)
+	else if (m_moisture) {
 		for (unsigned int i = 0; i < m_n; ++i)
-			m_T[i] = y[stride*i]/m_rhoC[i];
+			m_T[i] = y[2*i]/m_rhoC[i];
+	}
+	else {
+		for (unsigned int i = 0; i < m_n; ++i)
+			m_T[i] = y[i]/m_rhoC[i];
 	}
 	if (!m_moisture)
 		return;
-	for (unsigned int i = 0; i < m_n; ++i) {
-		const Material & mat = *m_elements[i].m_material;
-		m_phi[i] = mat.m_reversedSorptionIsotherm.value(y[2*i + 1]);
-		m_pv[i] = saturationVapourPressure(m_T[i])*m_phi[i];
-	}
+	for (unsigned int i = 0; i < m_n; ++i)
+		m_phi[i] = relativeHumidity(i, y[2*i + 1]);
+	vapourPressures(m_n, m_T.data(), m_phi.data(), m_pv.data());
+}
+
+
+double ConstructionSolver::relativeHumidity(unsigned int i, double w) {
+	const BVX::LinearSpline & isotherm = m_elements[i].m_material->m_reversedSorptionIsotherm;
+	const std::vector<double> & x = isotherm.x();
+	const std::vector<double> & y = isotherm.y();
+	// outside the table, and for tables without an interval, the spline's own rules apply
+	if (!isotherm.valid() || x.size() < 2 || !(w > x.front()) || w > x.back())
+		return isotherm.value(w);
+	// the interval (k-1, k] holding w, the one the spline's binary search would find
+	unsigned int k = m_isothermInterval[i];
+	if (k >= x.size())
+		k = static_cast<unsigned int>(x.size()) - 1;
+	while (w > x[k])
+		++k;
+	while (w <= x[k - 1])
+		--k;
+	m_isothermInterval[i] = k;
+	const double t = (w - x[k - 1])/(x[k] - x[k - 1]);
+	return (1 - t)*y[k - 1] + t*y[k];
 }
 
 

@@ -120,9 +120,16 @@ private:
 	void computeFaceConductances();
 	void checkMaterials() const;
 
+	/*! Relative humidity from the moisture content of element i through its reversed sorption
+		isotherm; starts the search at the interval found last time for this element, as the
+		contents move little between two evaluations. */
+	double relativeHumidity(unsigned int i, double w);
+
 	/*! Per element, set by mesh(): width in m and rho*cT in J/m3K, read in every evaluation. */
 	std::vector<double>						m_widths;
 	std::vector<double>						m_rhoC;
+	/*! Per element: index of the upper point of the isotherm interval used last (moisture only). */
+	std::vector<unsigned int>				m_isothermInterval;
 	/*! True when an element's material has a phase change (latent heat). */
 	bool									m_hasPCM;
 

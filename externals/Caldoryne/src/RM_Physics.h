@@ -27,22 +27,20 @@ const double SECONDS_PER_YEAR = 31536000;
 
 /*! Saturation vapour pressure of water in Pa at temperature T in K
 	(sixth-order fits of Lowe 1977, over ice below the triple point).
-	Inline: evaluated for every wall element in every model evaluation. */
+	Inline and without branches: evaluated for every wall element in every model
+	evaluation, in loops the compiler can vectorise. */
 inline double saturationVapourPressure(double T) {
 	T = T < 124.6 ? 124.6 : T; // std::max(T, 124.6), NaN passes through
 	const double theta = T - T_KELVIN;
-	if (T < 273.1269) {
-		if (T < 130)
-			return 1.35e-15;
-		// over ice, result of the polynomial in hPa
-		return 100*(6.109177956 + theta*(0.503469897 + theta*(0.01886013408 + theta*(4.176223716e-4
-			+ theta*(5.82472028e-6 + theta*(4.838803174e-8 + theta*1.838826904e-10))))));
-	}
-	if (T > 373)
-		return 109347;
+	// over ice, result of the polynomial in hPa
+	const double ice = 100*(6.109177956 + theta*(0.503469897 + theta*(0.01886013408 + theta*(4.176223716e-4
+		+ theta*(5.82472028e-6 + theta*(4.838803174e-8 + theta*1.838826904e-10))))));
 	// over water
-	return 100*(6.107799961 + theta*(0.4436518521 + theta*(0.01428945805 + theta*(2.650648471e-4
+	const double water = 100*(6.107799961 + theta*(0.4436518521 + theta*(0.01428945805 + theta*(2.650648471e-4
 		+ theta*(3.031240396e-6 + theta*(2.034080948e-8 + theta*6.136820929e-11))))));
+	double p = T < 273.1269 ? ice : water;
+	p = T < 130 ? 1.35e-15 : p;
+	return T > 373 ? 109347 : p;
 }
 
 /*! Enthalpy of water vapour in J/kg at T in K. */

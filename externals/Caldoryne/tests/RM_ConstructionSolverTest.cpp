@@ -247,6 +247,33 @@ TEST(ConstructionSolver, MoistureStatesAreInterleaved) {
 }
 
 
+TEST(ConstructionSolver, RelativeHumidityFollowsTheReversedIsothermInAnyOrderOfContents) {
+	// 4 points: w = 0, 2, 4, 80 kg/m3 at 0, 50, 80, 100 %
+	const RM::Material a = sorptiveMaterial(1.0, 1000, 800, 10, 4);
+	Wall wall({ 0.001 }, { a });
+	RM::ConstructionSolver solver;
+	solver.init(true, &wall.m_construction, wall.m_materials);
+	std::vector<double> y(solver.unknowns());
+	solver.setInitialStates(293.15, 0.5, y.data());
+	// up through every interval, exactly onto the points, beyond both ends and back down in jumps
+	const double contents[] = { 1, 2, 2.0000001, 3.9, 4, 50, 80, 95, 60, 0.5, 3, -1, 0, 1e-9, 79.99, 2 };
+	for (double w : contents) {
+		for (unsigned int i = 0; i < solver.m_n; ++i)
+			y[2*i + 1] = w;
+		solver.updateStates(y.data());
+		const double expected = a.m_reversedSorptionIsotherm.value(w);
+		for (unsigned int i = 0; i < solver.m_n; ++i)
+			EXPECT_NEAR(solver.m_phi[i], expected, 1e-14) << w;
+	}
+	// hand values: the middle of the 50..80 % interval and the upper end of the table
+	y[1] = 3;
+	y[3] = 80;
+	solver.updateStates(y.data());
+	EXPECT_NEAR(solver.m_phi[0], 0.65, 1e-14);
+	EXPECT_NEAR(solver.m_phi[1], 1.0, 1e-14);
+}
+
+
 TEST(ConstructionSolver, VapourDiffusionAcrossMaterialInterface) {
 	const RM::Material a = sorptiveMaterial(1.0, 1000, 800, 10, 4);
 	const RM::Material b = sorptiveMaterial(0.5, 600, 1200, 30, 8);

@@ -5,14 +5,9 @@
 
 #include <nvector/nvector_serial.h>
 
-// Element-wise loops get an AVX2 clone chosen at load time on CPUs that have it. AVX2
-// alone brings no fused multiply-add, so both clones round identically; the reductions
-// keep their sequential summation order and are not cloned.
-#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && defined(__linux__)
-#define VUREDO_ELEMENTWISE __attribute__((target_clones("avx2", "default")))
-#else
-#define VUREDO_ELEMENTWISE
-#endif
+#include <BVX_Elementwise.h>
+
+// the reductions keep their sequential summation order and are not cloned
 
 namespace VUREDO {
 
@@ -21,7 +16,7 @@ namespace {
 inline sunindextype len(N_Vector v) { return NV_LENGTH_S(v); }
 inline realtype * data(N_Vector v) { return NV_DATA_S(v); }
 
-VUREDO_ELEMENTWISE
+BVX_ELEMENTWISE
 void linearSum(realtype a, N_Vector x, realtype b, N_Vector y, N_Vector z) {
 	const realtype * xd = data(x);
 	const realtype * yd = data(y);
@@ -31,12 +26,12 @@ void linearSum(realtype a, N_Vector x, realtype b, N_Vector y, N_Vector z) {
 		zd[i] = a*xd[i] + b*yd[i];
 }
 
-VUREDO_ELEMENTWISE
+BVX_ELEMENTWISE
 void constant(realtype c, N_Vector z) {
 	std::fill(data(z), data(z) + len(z), c);
 }
 
-VUREDO_ELEMENTWISE
+BVX_ELEMENTWISE
 void prod(N_Vector x, N_Vector y, N_Vector z) {
 	const realtype * xd = data(x);
 	const realtype * yd = data(y);
@@ -46,7 +41,7 @@ void prod(N_Vector x, N_Vector y, N_Vector z) {
 		zd[i] = xd[i]*yd[i];
 }
 
-VUREDO_ELEMENTWISE
+BVX_ELEMENTWISE
 void div(N_Vector x, N_Vector y, N_Vector z) {
 	const realtype * xd = data(x);
 	const realtype * yd = data(y);
@@ -56,7 +51,7 @@ void div(N_Vector x, N_Vector y, N_Vector z) {
 		zd[i] = xd[i]/yd[i];
 }
 
-VUREDO_ELEMENTWISE
+BVX_ELEMENTWISE
 void scale(realtype c, N_Vector x, N_Vector z) {
 	const realtype * xd = data(x);
 	realtype * zd = data(z);
@@ -65,7 +60,7 @@ void scale(realtype c, N_Vector x, N_Vector z) {
 		zd[i] = c*xd[i];
 }
 
-VUREDO_ELEMENTWISE
+BVX_ELEMENTWISE
 void absolute(N_Vector x, N_Vector z) {
 	const realtype * xd = data(x);
 	realtype * zd = data(z);
@@ -74,7 +69,7 @@ void absolute(N_Vector x, N_Vector z) {
 		zd[i] = std::fabs(xd[i]);
 }
 
-VUREDO_ELEMENTWISE
+BVX_ELEMENTWISE
 void inverse(N_Vector x, N_Vector z) {
 	const realtype * xd = data(x);
 	realtype * zd = data(z);
@@ -83,7 +78,7 @@ void inverse(N_Vector x, N_Vector z) {
 		zd[i] = 1.0/xd[i];
 }
 
-VUREDO_ELEMENTWISE
+BVX_ELEMENTWISE
 void addConst(N_Vector x, realtype b, N_Vector z) {
 	const realtype * xd = data(x);
 	realtype * zd = data(z);
@@ -127,7 +122,7 @@ realtype wrmsNorm(N_Vector x, N_Vector w) {
 	return std::sqrt(wSqrSum(x, w)/static_cast<realtype>(len(x)));
 }
 
-VUREDO_ELEMENTWISE
+BVX_ELEMENTWISE
 int linearCombination(int nvec, realtype * c, N_Vector * X, N_Vector z) {
 	realtype * zd = data(z);
 	const sunindextype n = len(z);
@@ -152,7 +147,7 @@ int linearCombination(int nvec, realtype * c, N_Vector * X, N_Vector z) {
 	return 0;
 }
 
-VUREDO_ELEMENTWISE
+BVX_ELEMENTWISE
 int scaleAddMulti(int nvec, realtype * a, N_Vector x, N_Vector * Y, N_Vector * Z) {
 	const realtype * xd = data(x);
 	const sunindextype n = len(x);
