@@ -186,6 +186,26 @@ void ConstructionSolver::setInitialStates(double T, double phi, double * y) {
 }
 
 
+inline double ConstructionSolver::relativeHumidity(unsigned int i, double w) {
+	const BVX::LinearSpline & isotherm = m_elements[i].m_material->m_reversedSorptionIsotherm;
+	const std::vector<double> & x = isotherm.x();
+	// outside the table, and for tables without an interval, the spline's own rules apply
+	if (!isotherm.valid() || x.size() < 2 || !(w > x.front()) || w > x.back())
+		return isotherm.value(w);
+	// the interval (k-1, k] holding w, the one the spline's binary search would find
+	unsigned int k = m_isothermInterval[i];
+	if (k >= x.size())
+		k = static_cast<unsigned int>(x.size()) - 1;
+	while (w > x[k])
+		++k;
+	while (w <= x[k - 1])
+		--k;
+	m_isothermInterval[i] = k;
+	// the stored slope spares a division per element
+	return isotherm.y()[k - 1] + (w - x[k - 1])*isotherm.slopes()[k - 1];
+}
+
+
 void ConstructionSolver::updateStates(const double * y) {
 	const unsigned int stride = m_moisture ? 2 : 1;
 	if (m_hasPCM) {
@@ -209,25 +229,6 @@ void ConstructionSolver::updateStates(const double * y) {
 }
 
 
-double ConstructionSolver::relativeHumidity(unsigned int i, double w) {
-	const BVX::LinearSpline & isotherm = m_elements[i].m_material->m_reversedSorptionIsotherm;
-	const std::vector<double> & x = isotherm.x();
-	const std::vector<double> & y = isotherm.y();
-	// outside the table, and for tables without an interval, the spline's own rules apply
-	if (!isotherm.valid() || x.size() < 2 || !(w > x.front()) || w > x.back())
-		return isotherm.value(w);
-	// the interval (k-1, k] holding w, the one the spline's binary search would find
-	unsigned int k = m_isothermInterval[i];
-	if (k >= x.size())
-		k = static_cast<unsigned int>(x.size()) - 1;
-	while (w > x[k])
-		++k;
-	while (w <= x[k - 1])
-		--k;
-	m_isothermInterval[i] = k;
-	const double t = (w - x[k - 1])/(x[k] - x[k - 1]);
-	return (1 - t)*y[k - 1] + t*y[k];
-}
 
 
 double ConstructionSolver::outsideSurfaceTemperature() const {

@@ -84,11 +84,6 @@ void LESKLU::init(ModelInterface * model, IntegratorInterface * integrator,
 	if (A != nullptr)
 		SUNMatrixSparseOps::install(A);
 	SUNLinearSolver LS = A != nullptr ? SUNLinSol_KLU(cvode->stateVector(), A, cvode->sunContext()) : nullptr;
-	// Iteration matrices I - gamma*J of the integrator carry a dominant diagonal: the first
-	// factorisation picks its pivots well without row scaling, and the refactorisations and
-	// solves of every step save the scaling passes.
-	if (LS != nullptr)
-		SUNLinSol_KLUGetCommon(LS)->scale = 0;
 	int res = cvode->attachLinearSolver(A, LS);
 	if (res != 0)
 		throwAttachError(res, "CVKLU", FUNC_ID);
