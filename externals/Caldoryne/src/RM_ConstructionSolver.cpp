@@ -114,12 +114,16 @@ void ConstructionSolver::mesh(const std::map<unsigned int, Material> & materials
 	m_g.assign(m_n + 1, 0);
 	m_widths.assign(m_n, 0);
 	m_rhoC.assign(m_n, 0);
+	m_inverseRhoC.assign(m_n, 0);
+	m_inverseWidths.assign(m_n, 0);
 	m_isothermInterval.assign(m_n, 1);
 	m_hasPCM = false;
 	for (unsigned int i = 0; i < m_n; ++i) {
 		const Material & mat = *m_elements[i].m_material;
 		m_widths[i] = m_elements[i].m_width;
 		m_rhoC[i] = mat.m_rho*mat.m_cT;
+		m_inverseRhoC[i] = 1/m_rhoC[i];
+		m_inverseWidths[i] = 1/m_widths[i];
 		if (mat.m_HPCM != 0)
 			m_hasPCM = true;
 	}
@@ -167,7 +171,8 @@ double ConstructionSolver::temperature(const Material & mat, double u) {
 			return (u - TL*rhoC)/(rhoC + mat.m_HPCM*mat.m_rho/PCM_RANGE) + TL;
 		return (u - uHigh)/rhoC + TL + PCM_RANGE;
 	}
-	return u/rhoC;
+	// as a product with the inverse, the form the element loops use with stored inverses
+	return u*(1/rhoC);
 }
 
 
@@ -212,14 +217,14 @@ void ConstructionSolver::updateStates(const double * y) {
 		for (unsigned int i = 0; i < m_n; ++i)
 			m_T[i] = temperature(*m_elements[i].m_material, y[stride*i]);
 	}
-	// without latent heat temperature() is u/(rho*cT)
+	// without latent heat temperature() is u*(1/(rho*cT))
 	else if (m_moisture) {
 		for (unsigned int i = 0; i < m_n; ++i)
-			m_T[i] = y[2*i]/m_rhoC[i];
+			m_T[i] = y[2*i]*m_inverseRhoC[i];
 	}
 	else {
 		for (unsigned int i = 0; i < m_n; ++i)
-			m_T[i] = y[i]/m_rhoC[i];
+			m_T[i] = y[i]*m_inverseRhoC[i];
 	}
 	if (!m_moisture)
 		return;
@@ -282,7 +287,7 @@ void ConstructionSolver::computeDivergences(double insideConvectiveFlux, double 
 
 	if (!m_moisture) {
 		for (unsigned int i = 0; i < m_n; ++i)
-			ydot[i] = (m_q[i] - m_q[i + 1])/m_widths[i];
+			ydot[i] = (m_q[i] - m_q[i + 1])*m_inverseWidths[i];
 		return;
 	}
 
@@ -291,9 +296,9 @@ void ConstructionSolver::computeDivergences(double insideConvectiveFlux, double 
 	for (unsigned int i = 1; i < m_n; ++i)
 		m_g[i] = (m_pv[i - 1] - m_pv[i])*m_vapourConductance[i];
 	for (unsigned int i = 0; i < m_n; ++i) {
-		const double d = m_widths[i];
-		ydot[2*i] = (m_q[i] - m_q[i + 1])/d;
-		ydot[2*i + 1] = (m_g[i] - m_g[i + 1])/d;
+		const double r = m_inverseWidths[i];
+		ydot[2*i] = (m_q[i] - m_q[i + 1])*r;
+		ydot[2*i + 1] = (m_g[i] - m_g[i + 1])*r;
 	}
 }
 

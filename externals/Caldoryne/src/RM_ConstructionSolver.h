@@ -125,9 +125,12 @@ private:
 		contents move little between two evaluations. */
 	double relativeHumidity(unsigned int i, double w);
 
-	/*! Per element, set by mesh(): width in m and rho*cT in J/m3K, read in every evaluation. */
+	/*! Per element, set by mesh(): width in m and rho*cT in J/m3K, and their inverses that
+		every evaluation multiplies with. */
 	std::vector<double>						m_widths;
 	std::vector<double>						m_rhoC;
+	std::vector<double>						m_inverseWidths;
+	std::vector<double>						m_inverseRhoC;
 	/*! Per element: index of the upper point of the isotherm interval used last (moisture only). */
 	std::vector<unsigned int>				m_isothermInterval;
 	/*! True when an element's material has a phase change (latent heat). */
