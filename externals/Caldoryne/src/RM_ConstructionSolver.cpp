@@ -234,8 +234,6 @@ void ConstructionSolver::updateStates(const double * y) {
 }
 
 
-
-
 double ConstructionSolver::outsideSurfaceTemperature() const {
 	return m_T[0] - (m_T[1] - m_T[0])*m_outsideFactor;
 }
