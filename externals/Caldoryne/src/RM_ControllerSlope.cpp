@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include <BVX_FormatText.h>
+#include <BVX_MessageHandler.h>
+
 namespace RM {
 
 namespace {
@@ -18,6 +21,13 @@ bool raiseControllerSlope(double & slope, double deviation) {
 		return false;
 	slope = std::min(slope*SLOPE_FACTOR, MAX_SLOPE);
 	return true;
+}
+
+
+void reportControllerSlope(const char * name, double slope, const char * functionId) {
+	BVX::MessageHandler * mh = BVX::MessageHandlerRegistry::instance().msgHandler();
+	if (mh->consoleVerbosityLevel() >= 2)
+		BVX::BVX_Message(BVX::FormatText("%1 = %2 W/K\n").arg(name).arg(slope), BVX::MSG_PROGRESS, functionId, 2);
 }
 
 } // namespace RM

@@ -11,6 +11,10 @@ namespace RM {
 */
 bool raiseControllerSlope(double & slope, double deviation);
 
+/*! Reports a raised slope as "<name> = <slope> W/K" (progress, verbosity 2), formatted only
+	when the console shows that level. */
+void reportControllerSlope(const char * name, double slope, const char * functionId);
+
 } // namespace RM
 
 #endif // RM_ControllerSlopeH

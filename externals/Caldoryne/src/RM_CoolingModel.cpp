@@ -74,10 +74,7 @@ void CoolingModel::adjustSlope(unsigned int h, double t, double Ti, double curre
 		return;
 	if (!raiseControllerSlope(m_slope, Ti - (m_setPoints.value(h, t) + T_KELVIN)))
 		return;
-	BVX::MessageHandler * mh = BVX::MessageHandlerRegistry::instance().msgHandler();
-	if (mh->consoleVerbosityLevel() >= 2)
-		BVX::BVX_Message(BVX::FormatText("SlopeIdealCooling = %1 W/K\n").arg(m_slope),
-						 BVX::MSG_PROGRESS, "[CoolingModel::adjustSlope]", 2);
+	reportControllerSlope("SlopeIdealCooling", m_slope, "[CoolingModel::adjustSlope]");
 }
 
 

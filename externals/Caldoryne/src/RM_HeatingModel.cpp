@@ -6,8 +6,6 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
-#include <BVX_FormatText.h>
-#include <BVX_MessageHandler.h>
 
 #include "RM_Physics.h"
 #include "RM_XMLHelpers.h"
@@ -47,10 +45,7 @@ void HeatingModel::adjustSlope(unsigned int h, double t, double Ti, double curre
 		return;
 	if (!raiseControllerSlope(m_slope, m_setPoints.value(h, t) + T_KELVIN - Ti))
 		return;
-	BVX::MessageHandler * mh = BVX::MessageHandlerRegistry::instance().msgHandler();
-	if (mh->consoleVerbosityLevel() >= 2)
-		BVX::BVX_Message(BVX::FormatText("SlopeIdealHeating = %1 W/K\n").arg(m_slope),
-						 BVX::MSG_PROGRESS, "[HeatingModel::adjustSlope]", 2);
+	reportControllerSlope("SlopeIdealHeating", m_slope, "[HeatingModel::adjustSlope]");
 }
 
 

@@ -226,3 +226,23 @@ TEST(SaturationVapourPressure, waterIceAndClampedBranches) {
 	for (double T = 250; T < 320; T += 1)
 		EXPECT_LT(RM::saturationVapourPressure(T), RM::saturationVapourPressure(T + 1)) << T;
 }
+
+
+TEST(ControllerSlope, raisedSlopesAreReportedOnlyAtConsoleLevelTwo) {
+	for (int level : { 1, 2 }) {
+		RMTest::MessageCapture messages;
+		messages.setConsoleVerbosityLevel(level);
+		RM::HeatingModel h = simpleHeating();
+		h.adjustSlope(0, 0, 19.7 + T0, 500);
+		RM::CoolingModel c = simpleCooling();
+		c.adjustSlope(0, 0, 26.5 + T0, -500);
+		const unsigned int expected = level >= 2 ? 1 : 0;
+		EXPECT_EQ(messages.count(BVX::MSG_PROGRESS, "SlopeIdealHeating = 6000 W/K\n"), expected) << level;
+		EXPECT_EQ(messages.count(BVX::MSG_PROGRESS, "SlopeIdealCooling = 6000 W/K\n"), expected) << level;
+		if (level == 2) {
+			ASSERT_EQ(messages.m_messages.size(), 2u);
+			EXPECT_EQ(messages.m_messages[0].m_functionID, "[HeatingModel::adjustSlope]");
+			EXPECT_EQ(messages.m_messages[1].m_functionID, "[CoolingModel::adjustSlope]");
+		}
+	}
+}
