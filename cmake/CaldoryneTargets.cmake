@@ -8,7 +8,8 @@ set(CALDORYNE_WARNINGS -Wall -Wextra)
 function(caldoryne_library target)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
-       ${CMAKE_CURRENT_SOURCE_DIR}/src/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/src/*.c)
+       ${CMAKE_CURRENT_SOURCE_DIR}/src/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/src/*.c
+       ${CMAKE_CURRENT_SOURCE_DIR}/src/*.ui ${CMAKE_CURRENT_SOURCE_DIR}/src/*.qrc)
   file(GLOB_RECURSE headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/src/*.h)
   add_library(${target} STATIC ${sources} ${headers})
   target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/src)
@@ -26,7 +27,8 @@ function(caldoryne_tests target)
     return()
   endif()
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.cpp)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.cpp
+       ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.qrc)
   if(NOT sources)
     return()
   endif()
@@ -42,6 +44,14 @@ function(caldoryne_tests target)
   gtest_discover_tests(${target}
     DISCOVERY_TIMEOUT 30
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-    PROPERTIES ENVIRONMENT
-      "HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+    TEST_LIST ${target}_TESTS)
+  # The environment is set after discovery in a file of its own: a list handed through
+  # gtest_discover_tests' PROPERTIES is split at its semicolons and only the first entry survives.
+  set(env_file ${CMAKE_CURRENT_BINARY_DIR}/${target}_environment.cmake)
+  file(WRITE ${env_file}
+    "if(${target}_TESTS)\n"
+    "  set_tests_properties(\${${target}_TESTS} PROPERTIES ENVIRONMENT\n"
+    "    \"HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8\")\n"
+    "endif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${env_file})
 endfunction()

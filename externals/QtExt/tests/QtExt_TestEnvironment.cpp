@@ -1,9 +1,9 @@
-// One QCoreApplication for the whole test run, with settings kept in a private folder.
+// One QApplication (widgets run offscreen) for the whole test run, with settings kept in a private folder.
 #include <memory>
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -16,7 +16,7 @@ public:
 		static int argc = 1;
 		static char name[] = "qtext_tests";
 		static char * argv[] = { name, nullptr };
-		m_app.reset(new QCoreApplication(argc, argv));
+		m_app.reset(new QApplication(argc, argv));
 		m_settingsDir.reset(new QTemporaryDir);
 		QStandardPaths::setTestModeEnabled(true);
 		QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir->path());
@@ -29,7 +29,7 @@ public:
 	}
 
 private:
-	std::unique_ptr<QCoreApplication>	m_app;
+	std::unique_ptr<QApplication>		m_app;
 	std::unique_ptr<QTemporaryDir>		m_settingsDir;
 };
 
