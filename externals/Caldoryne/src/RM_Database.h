@@ -33,7 +33,7 @@ public:
 	/*! First id counter of user entries; new user entries get ids above it. */
 	static const unsigned int USER_ID_START = 10000;
 	/*! Largest id of any entry: ids pass through int in Qt item data and spin boxes. */
-	static const unsigned int MAX_ID = 2147483647;
+	static constexpr unsigned int MAX_ID = 2147483647;
 
 	Database();
 

@@ -808,18 +808,19 @@ int ClimateDataLoader::readCSVTimeSeries(const std::string & fname, std::vector<
 
 		BVX::UnitVector times("time", BVX::Unit(timeUnit->m_index));
 		values.clear();
-		for (std::size_t i = 0; i < reader.m_values.size(); ++i) {
-			const std::vector<double> & row = reader.m_values[i];
-			// the table reader keeps "1.#QNAN" as NaN; a series needs numbers
-			if (!std::isfinite(row[0]) || !std::isfinite(row[1])) {
-				// line number counted from the caption line, blank lines not counted
-				errorLine = BVX::FormatText("#%1: value is not a finite number").arg(i + 2).str();
-				return 4;
-			}
+		for (const std::vector<double> & row : reader.m_values) {
 			times.m_values.push_back(row[0]);
 			values.push_back(row[1]);
 		}
 		times.convert(BVX::Unit("s"));
+		// the table reader keeps "1.#QNAN" as NaN, and a huge time may overflow in seconds
+		for (std::size_t i = 0; i < values.size(); ++i) {
+			if (!std::isfinite(times.m_values[i]) || !std::isfinite(values[i])) {
+				// counted from the caption line, blank lines not counted
+				errorLine = BVX::FormatText("#%1: value is not a finite number").arg(i + 2).str();
+				return 4;
+			}
+		}
 		timePoints = times.m_values;
 		quantity = name;
 		unitId = static_cast<int>(valueUnit->m_index);

@@ -1,0 +1,141 @@
+// Nonsense numbers in project files: every numeric element of the bundled examples and
+// every numeric attribute of their embedded items is replaced, one at a time, by nan, inf,
+// -inf and 1e308. A non-finite value must give a read or init error naming the element; a
+// finite one either an error or a model whose states and derivatives are finite.
+#include <cmath>
+#include <memory>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <BVX_Exception.h>
+
+#include <RM_CaldoryneModelInterface.h>
+#include <RM_Database.h>
+#include <RM_Room.h>
+
+#include "RM_ModelTestHelpers.h"
+#include "RM_TestSupport.h"
+
+namespace {
+
+/*! One number of a file: its position, length and the element or attribute it belongs to. */
+struct NumberSite {
+	std::size_t	m_pos;
+	std::size_t	m_length;
+	std::string	m_name;
+};
+
+std::string readText(const QString & path) {
+	QFile f(path);
+	f.open(QIODevice::ReadOnly);
+	return f.readAll().toStdString();
+}
+
+/*! The first number of every element whose text is numbers only, and every numeric
+	attribute inside the embedded database. */
+std::vector<NumberSite> numberSites(const std::string & text) {
+	std::vector<NumberSite> sites;
+	static const std::regex element(R"re(<(\w+)(\s[^>]*)?>\s*(-?[0-9][0-9.eE+-]*)(\s+-?[0-9][0-9.eE+-]*)*\s*</\1>)re");
+	for (auto it = std::sregex_iterator(text.begin(), text.end(), element); it != std::sregex_iterator(); ++it)
+		sites.push_back({ static_cast<std::size_t>(it->position(3)), static_cast<std::size_t>(it->length(3)), (*it)[1].str() });
+	const std::size_t dbStart = text.find("<EmbeddedDataBase>");
+	const std::size_t dbEnd = text.find("</EmbeddedDataBase>");
+	if (dbStart == std::string::npos || dbEnd == std::string::npos)
+		return sites;
+	static const std::regex attribute(R"re(\s(\w+)="(-?[0-9][0-9.eE+-]*)")re");
+	const std::string db = text.substr(dbStart, dbEnd - dbStart);
+	for (auto it = std::sregex_iterator(db.begin(), db.end(), attribute); it != std::sregex_iterator(); ++it) {
+		if ((*it)[1].str() == "id" || (*it)[1].str() == "category")
+			continue; // keys, not physical values
+		sites.push_back({ dbStart + static_cast<std::size_t>(it->position(2)), static_cast<std::size_t>(it->length(2)),
+						  (*it)[1].str() });
+	}
+	return sites;
+}
+
+bool allFinite(const double * v, unsigned int n) {
+	for (unsigned int i = 0; i < n; ++i)
+		if (!std::isfinite(v[i]))
+			return false;
+	return true;
+}
+
+} // namespace
+
+
+class BadNumbers : public ::testing::Test {
+protected:
+	void SetUp() override {
+		ASSERT_TRUE(m_dir.isValid());
+		m_db.setDirectories(QString(CALDORYNE_SOURCE_DIR) + "/resources", m_dir.path() + "/userdb");
+		m_db.reload();
+	}
+
+	/*! Reads the project text and initialises a model on a constant climate. Returns the
+		error text, empty on success; ydotFinite tells whether states and derivatives are finite. */
+	std::string readAndInit(const std::string & text, bool & finite) {
+		finite = true;
+		const QString path = m_dir.path() + "/project.rmxml";
+		QFile f(path);
+		f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+		f.write(text.data(), static_cast<qint64>(text.size()));
+		f.close();
+		RM::Database db = m_db;
+		RM::Room room;
+		std::unique_ptr<RM::CaldoryneModelInterface> model(new RM::CaldoryneModelInterface);
+		try {
+			room.readProjectFile(path, db);
+			model->m_room = room;
+			RMModelTest::setConstantClimate(model->m_climate, 5, 80, 300, 100);
+			model->m_climate.m_moistureBalanceEnabled = room.m_moistureBalanceEnabled;
+			model->init(db);
+		}
+		catch (BVX::Exception & ex) {
+			return ex.msgStack();
+		}
+		std::vector<double> ydot(model->n());
+		model->setTime(12*3600);
+		model->setY(model->y0());
+		finite = allFinite(model->y0(), model->n()) && model->ydot(ydot.data()) == 0 && allFinite(ydot.data(), model->n());
+		return std::string();
+	}
+
+	QTemporaryDir	m_dir;
+	RM::Database	m_db;
+	RMTest::MessageCapture m_quiet;
+};
+
+
+TEST_F(BadNumbers, SweepOverExamples) {
+	const QStringList examples = QDir(QString(CALDORYNE_SOURCE_DIR) + "/resources/examples").entryList({ "*.rmxml" });
+	ASSERT_FALSE(examples.isEmpty());
+	const char * const BAD[] = { "nan", "inf", "-inf", "1e308" };
+	for (const QString & example : examples) {
+		const std::string text = readText(QString(CALDORYNE_SOURCE_DIR) + "/resources/examples/" + example);
+		bool finite = true;
+		ASSERT_EQ(readAndInit(text, finite), "") << example.toStdString();
+		ASSERT_TRUE(finite);
+		const std::vector<NumberSite> sites = numberSites(text);
+		EXPECT_GT(sites.size(), 50u);
+		for (const NumberSite & s : sites) {
+			for (const char * bad : BAD) {
+				std::string changed = text;
+				changed.replace(s.m_pos, s.m_length, bad);
+				const std::string error = readAndInit(changed, finite);
+				SCOPED_TRACE(example.toStdString() + ": " + s.m_name + " = " + bad + " at " + std::to_string(s.m_pos));
+				if (std::string(bad) != "1e308") {
+					EXPECT_NE(error, "") << "accepted";
+					EXPECT_NE(error.find(s.m_name), std::string::npos) << error;
+				}
+				EXPECT_TRUE(finite);
+			}
+		}
+	}
+}
