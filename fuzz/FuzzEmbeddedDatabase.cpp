@@ -11,21 +11,10 @@
 #include <RM_EmbeddedDatabase.h>
 #include <RM_RoomConstruction.h>
 
+#include "FuzzBuiltinDatabase.h"
 #include "FuzzSupport.h"
 
 namespace {
-
-const RM::Database & builtinDatabase() {
-	static const RM::Database db = [] {
-		FuzzSupport::silenceMessages();
-		RM::Database d;
-		d.setDirectories(QString(CALDORYNE_SOURCE_DIR) + "/resources",
-						 QString::fromStdString(FuzzSupport::workDir()) + "/userdb");
-		d.readDatabase();
-		return d;
-	}();
-	return db;
-}
 
 /*! Every stored id lies in 1..MAX_ID, so a reloaded user database never plants a counter that wraps. */
 template <typename T>
@@ -39,7 +28,7 @@ void requireIdsInRange(const std::map<unsigned int, T> & table) {
 
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t * data, std::size_t size) {
-	RM::Database db = builtinDatabase();
+	RM::Database db = FuzzSupport::builtinDatabase();
 	QXmlStreamReader reader(QByteArray(reinterpret_cast<const char *>(data), static_cast<int>(size)));
 	while (!reader.atEnd() && !reader.isStartElement())
 		reader.readNext();

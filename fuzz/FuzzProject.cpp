@@ -1,6 +1,5 @@
 // Project file: read, initialise the model and evaluate its derivatives once.
 // After a successful initialisation every state and derivative must be a finite number.
-#include <cmath>
 #include <vector>
 
 #include <QString>
@@ -13,34 +12,11 @@
 
 #include <RM_ModelTestHelpers.h>
 
+#include "FuzzBuiltinDatabase.h"
 #include "FuzzSupport.h"
 
-namespace {
-
-const RM::Database & builtinDatabase() {
-	static const RM::Database db = [] {
-		FuzzSupport::silenceMessages();
-		RM::Database d;
-		d.setDirectories(QString(CALDORYNE_SOURCE_DIR) + "/resources",
-						 QString::fromStdString(FuzzSupport::workDir()) + "/userdb");
-		d.readDatabase();
-		return d;
-	}();
-	return db;
-}
-
-bool allFinite(const double * v, unsigned int n) {
-	for (unsigned int i = 0; i < n; ++i)
-		if (!std::isfinite(v[i]))
-			return false;
-	return true;
-}
-
-} // namespace
-
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t * data, std::size_t size) {
-	RM::Database db = builtinDatabase();
+	RM::Database db = FuzzSupport::builtinDatabase();
 	const std::string path = FuzzSupport::writeInput(data, size, "project.rmxml");
 	RM::Room room;
 	try {
@@ -61,13 +37,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t * data, std::size_t siz
 	catch (BVX::Exception &) {
 		return 0;
 	}
-	FuzzSupport::require(allFinite(model.y0(), model.n()), "initial states are finite");
+	FuzzSupport::require(RMModelTest::allFinite(model.y0(), model.n()), "initial states are finite");
 	std::vector<double> ydot(model.n());
 	try {
 		model.setTime(0);
 		model.setY(model.y0());
 		if (model.ydot(ydot.data()) == 0)
-			FuzzSupport::require(allFinite(ydot.data(), model.n()), "derivatives are finite");
+			FuzzSupport::require(RMModelTest::allFinite(ydot.data(), model.n()), "derivatives are finite");
 	}
 	catch (BVX::Exception &) {
 	}

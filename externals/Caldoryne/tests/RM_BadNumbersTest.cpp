@@ -60,13 +60,6 @@ std::vector<NumberSite> numberSites(const std::string & text) {
 	return sites;
 }
 
-bool allFinite(const double * v, unsigned int n) {
-	for (unsigned int i = 0; i < n; ++i)
-		if (!std::isfinite(v[i]))
-			return false;
-	return true;
-}
-
 } // namespace
 
 
@@ -103,7 +96,8 @@ protected:
 		std::vector<double> ydot(model->n());
 		model->setTime(12*3600);
 		model->setY(model->y0());
-		finite = allFinite(model->y0(), model->n()) && model->ydot(ydot.data()) == 0 && allFinite(ydot.data(), model->n());
+		finite = RMModelTest::allFinite(model->y0(), model->n()) && model->ydot(ydot.data()) == 0
+			&& RMModelTest::allFinite(ydot.data(), model->n());
 		return std::string();
 	}
 
