@@ -275,9 +275,11 @@ void CaldoryneModel::readZoneTemperatures(RoomConstruction & con) const {
 	BVX::UnitVector temperatures("zoneT", BVX::Unit(static_cast<unsigned int>(unitId)), values);
 	temperatures.convert(BVX::Unit("K"));
 	values = temperatures.m_values;
-	for (std::size_t j = 0; j < values.size(); ++j)
-		checkValue(values[j] - T_KELVIN, TEMPERATURE, BVX::FormatText("Zone temperature at time point #%1").arg(j + 1).str(),
-				   BVX::FormatText("file '%1'").arg(written).str());
+	for (std::size_t j = 0; j < values.size(); ++j) {
+		if (!inRange(values[j] - T_KELVIN, TEMPERATURE))
+			checkValue(values[j] - T_KELVIN, TEMPERATURE, BVX::FormatText("Zone temperature at time point #%1").arg(j + 1).str(),
+					   BVX::FormatText("file '%1'").arg(written).str());
+	}
 
 	BVX::LinearSpline & spline = con.m_zoneTemperatureSpline;
 	spline.setValues(timePoints, values);

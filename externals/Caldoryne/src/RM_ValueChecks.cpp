@@ -55,10 +55,15 @@ const ValueRange TEMPERATURE	= { -100, 200, false };
 const ValueRange FINITE			= { -MAX_MAGNITUDE, MAX_MAGNITUDE, false };
 
 
-void checkValue(double value, const ValueRange & range, const std::string & field, const std::string & owner) {
+bool inRange(double value, const ValueRange & range) {
 	// written so that NaN fails every comparison
 	const bool aboveMin = range.m_minExcluded ? value > range.m_min : value >= range.m_min;
-	if (aboveMin && value <= range.m_max)
+	return aboveMin && value <= range.m_max;
+}
+
+
+void checkValue(double value, const ValueRange & range, const std::string & field, const std::string & owner) {
+	if (inRange(value, range))
 		return;
 	throw BVX::Exception(BVX::FormatText("%1 of %2 is %3 but must be %4!").arg(field).arg(owner).arg(value)
 						 .arg(rangeText(range)), FUNC_ID);

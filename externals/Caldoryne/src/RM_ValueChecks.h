@@ -39,6 +39,9 @@ extern const ValueRange TEMPERATURE;
 /*! Angles and other values that only must be finite numbers of sensible magnitude. */
 extern const ValueRange FINITE;
 
+/*! True when value lies inside range (false for NaN). */
+bool inRange(double value, const ValueRange & range);
+
 /*! Throws when value lies outside range, e.g. "AW of wall #2 is -1 but must be >= 0!". */
 void checkValue(double value, const ValueRange & range, const std::string & field, const std::string & owner);
 

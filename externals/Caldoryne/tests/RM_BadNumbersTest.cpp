@@ -133,3 +133,53 @@ TEST_F(BadNumbers, SweepOverExamples) {
 		}
 	}
 }
+
+
+TEST_F(BadNumbers, InitErrorNamesFieldAndOwner) {
+	const std::string text = readText(QString(CALDORYNE_SOURCE_DIR) + "/resources/examples/Office_SouthFacade.rmxml");
+	struct Case { const char * m_from; const char * m_to; const char * m_expected; } cases[] = {
+		{ "<TInitial>20</TInitial>", "<TInitial>500</TInitial>",
+		  "Initial temperature 'TInitial' of the room is 500 but must be between -100 and 200!" },
+		{ "<Albedo>0.2</Albedo>", "<Albedo>1.5</Albedo>", "Ground reflectance 'Albedo' of the room is 1.5" },
+		{ "<GammaHC>1</GammaHC>", "<GammaHC>-0.5</GammaHC>", "'GammaHC' of the room is -0.5" },
+		{ "<Area>20</Area>", "<Area>1e308</Area>", "Floor area 'Area' of the room is 1e+308" },
+		{ "<ad>0.7</ad>", "<ad>2</ad>", "Adsorption coefficient 'ad' of wall #0 is 2 but must be between 0 and 1!" },
+		{ "<AW>7.5</AW>", "<AW>1e308</AW>", "Wall area 'AW' of wall #0 is 1e+308" },
+		{ "<beta_e>2e-07</beta_e>", "<beta_e>-1</beta_e>", "'beta_e' of wall #0 is -1" },
+		{ "<MaxPower>1500</MaxPower>", "<MaxPower>1e12</MaxPower>", "Maximum power 'MaxPower' of heating model 'Radiators' is" },
+		{ "<PersonLoad>80</PersonLoad>", "<PersonLoad>-80</PersonLoad>",
+		  "Load per person 'PersonLoad' of user loads 'Office, two persons' is -80 but must be >= 0" },
+		{ "<ConstantValue>0.15</ConstantValue>", "<ConstantValue>-1</ConstantValue>",
+		  "Air change rate schedule of natural ventilation model 'Infiltration' is -1" },
+		// messages the checks had before stay as they were
+		{ "<R_ue>0.04</R_ue>", "<R_ue>0</R_ue>",
+		  "Convective heat transfer coefficient R_ue of wall #0 is negative or zero but must be > 0!" },
+		{ "<Height>3</Height>", "<Height>-3</Height>", "Room volume must not be negative or zero." },
+	};
+	for (const Case & c : cases) {
+		SCOPED_TRACE(c.m_to);
+		std::string changed = text;
+		const std::size_t pos = changed.find(c.m_from);
+		ASSERT_NE(pos, std::string::npos);
+		changed.replace(pos, std::string(c.m_from).size(), c.m_to);
+		bool finite = true;
+		const std::string error = readAndInit(changed, finite);
+		EXPECT_NE(error.find(c.m_expected), std::string::npos) << error;
+	}
+
+	// values a project may hold stay accepted
+	const Case accepted[] = {
+		{ "<orientation>180</orientation>", "<orientation>-1</orientation>", "" },
+		{ "<PersonLoad>80</PersonLoad>", "<PersonLoad>0</PersonLoad>", "" },
+		{ "<AF>4.5</AF>", "<AF>0</AF>", "" },
+		{ "<TInitial>20</TInitial>", "<TInitial>-20</TInitial>", "" },
+	};
+	for (const Case & c : accepted) {
+		SCOPED_TRACE(c.m_to);
+		std::string changed = text;
+		changed.replace(changed.find(c.m_from), std::string(c.m_from).size(), c.m_to);
+		bool finite = false;
+		EXPECT_EQ(readAndInit(changed, finite), "");
+		EXPECT_TRUE(finite);
+	}
+}

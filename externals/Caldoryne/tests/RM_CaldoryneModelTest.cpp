@@ -418,6 +418,12 @@ TEST_F(CaldoryneModelTest, ZoneTemperatureSeriesIsClosedOverTheYear) {
 		QFile g(dir.filePath("zone.txt"));
 		ASSERT_TRUE(g.open(QIODevice::WriteOnly | QIODevice::Text));
 		g.write("1\n");
+		QFile h(dir.filePath("huge.ccd"));
+		ASSERT_TRUE(h.open(QIODevice::WriteOnly | QIODevice::Text));
+		h.write("TEMPER C\n0 01:00:00 10\n182 12:00:00 1e308\n");
+		QFile k(dir.filePath("nan.tsv"));
+		ASSERT_TRUE(k.open(QIODevice::WriteOnly | QIODevice::Text));
+		k.write("Time [h]\tT [C]\n1\t10\n2\t1.#QNAN\n");
 	}
 	m_model.m_room.m_projectFilePath = dir.filePath("project.rmxml");
 	RM::RoomConstruction zone = surface(RM::RoomConstruction::FixedTemperature, 1, 10);
@@ -445,6 +451,8 @@ TEST_F(CaldoryneModelTest, ZoneTemperatureSeriesIsClosedOverTheYear) {
 	const Case cases[] = {
 		{ "missing.ccd", "Referenced climate data file 'missing.ccd' does not exists." },
 		{ "zone.txt", "Unsupported format of climate data file 'zone.txt'." },
+		{ "huge.ccd", "Zone temperature at time point #2 of file 'huge.ccd' is 1e+308 but must be between -100 and 200!" },
+		{ "nan.tsv", "Invalid format of line #3: value is not a finite number" },
 	};
 	for (const Case & c : cases) {
 		RM::CaldoryneModel model;
