@@ -205,18 +205,31 @@ void checkShadingTypeValues(const ShadingType & s) {
 
 
 void checkItemValues(const RoomConstruction & rc, const Database & db) {
-	if (rc.m_constructionType != nullptr) {
-		checkConstructionTypeValues(*rc.m_constructionType);
-		for (unsigned int id : rc.m_constructionType->m_materialIds) {
+	const ConstructionType * ct = db.constructionType(rc.m_constructionId);
+	if (ct != nullptr) {
+		checkConstructionTypeValues(*ct);
+		for (unsigned int id : ct->m_materialIds) {
 			const Material * m = db.material(id);
 			if (m != nullptr)
 				checkMaterialValues(*m);
 		}
 	}
-	if (rc.m_windowType != nullptr)
-		checkWindowTypeValues(*rc.m_windowType);
-	if (rc.m_shadingType != nullptr)
-		checkShadingTypeValues(*rc.m_shadingType);
+	const WindowType * w = rc.m_windowId == 0 ? nullptr : db.windowType(rc.m_windowId);
+	if (w == nullptr)
+		return;
+	checkWindowTypeValues(*w);
+	const ShadingType * s = rc.m_shadingTypeId == 0 ? nullptr : db.shadingType(rc.m_shadingTypeId);
+	if (s != nullptr)
+		checkShadingTypeValues(*s);
+}
+
+
+void checkProjectValues(const Room & room, const Database & db) {
+	checkRoomValues(room);
+	for (unsigned int k = 0; k < room.m_constructions.size(); ++k) {
+		checkSurfaceValues(room.m_constructions[k], k);
+		checkItemValues(room.m_constructions[k], db);
+	}
 }
 
 } // namespace RM

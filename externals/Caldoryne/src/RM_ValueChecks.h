@@ -61,9 +61,12 @@ void checkConstructionTypeValues(const ConstructionType & ct);
 void checkMaterialValues(const Material & m);
 void checkWindowTypeValues(const WindowType & w);
 void checkShadingTypeValues(const ShadingType & s);
-/*! The database items a surface uses (resolved in rc): construction type with its
-	materials, window and shading type. */
+/*! The database items a surface uses: construction type with its materials, window type
+	and, with a window, shading type. Items missing from db are left to the caller. */
 void checkItemValues(const RoomConstruction & rc, const Database & db);
+
+/*! All of the above for a project without building a model (the project check). */
+void checkProjectValues(const Room & room, const Database & db);
 
 } // namespace RM
 
