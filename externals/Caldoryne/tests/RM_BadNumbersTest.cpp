@@ -137,6 +137,11 @@ TEST_F(BadNumbers, SweepOverExamples) {
 
 TEST_F(BadNumbers, InitErrorNamesFieldAndOwner) {
 	const std::string text = readText(QString(CALDORYNE_SOURCE_DIR) + "/resources/examples/Office_SouthFacade.rmxml");
+	const auto replaceFirst = [](std::string & t, const std::string & from, const std::string & to) {
+		const std::size_t pos = t.find(from);
+		ASSERT_NE(pos, std::string::npos) << from;
+		t.replace(pos, from.size(), to);
+	};
 	struct Case { const char * m_from; const char * m_to; const char * m_expected; } cases[] = {
 		{ "<TInitial>20</TInitial>", "<TInitial>500</TInitial>",
 		  "Initial temperature 'TInitial' of the room is 500 but must be between -100 and 200!" },
@@ -159,9 +164,23 @@ TEST_F(BadNumbers, InitErrorNamesFieldAndOwner) {
 	for (const Case & c : cases) {
 		SCOPED_TRACE(c.m_to);
 		std::string changed = text;
-		const std::size_t pos = changed.find(c.m_from);
-		ASSERT_NE(pos, std::string::npos);
-		changed.replace(pos, std::string(c.m_from).size(), c.m_to);
+		replaceFirst(changed, c.m_from, c.m_to);
+		bool finite = true;
+		const std::string error = readAndInit(changed, finite);
+		EXPECT_NE(error.find(c.m_expected), std::string::npos) << error;
+	}
+
+	// an embedded window type of the user range is imported and used: its values are checked
+	const Case windows[] = {
+		{ " U=\"0.8\"", " U=\"-0.8\"", "Thermal transmittance 'U' of window type 'Triple glazing, low-e, argon' (Id 20006) is -0.8" },
+		{ " g=\"0.5\"", " g=\"1.5\"", "Solar heat gain coefficient 'g' of window type 'Triple glazing, low-e, argon' (Id 20006) is 1.5" },
+	};
+	for (const Case & c : windows) {
+		SCOPED_TRACE(c.m_to);
+		std::string changed = text;
+		replaceFirst(changed, "<WindowType id=\"6\"", "<WindowType id=\"20006\"");
+		replaceFirst(changed, "<windowId>6</windowId>", "<windowId>20006</windowId>");
+		replaceFirst(changed, c.m_from, c.m_to);
 		bool finite = true;
 		const std::string error = readAndInit(changed, finite);
 		EXPECT_NE(error.find(c.m_expected), std::string::npos) << error;
@@ -177,7 +196,7 @@ TEST_F(BadNumbers, InitErrorNamesFieldAndOwner) {
 	for (const Case & c : accepted) {
 		SCOPED_TRACE(c.m_to);
 		std::string changed = text;
-		changed.replace(changed.find(c.m_from), std::string(c.m_from).size(), c.m_to);
+		replaceFirst(changed, c.m_from, c.m_to);
 		bool finite = false;
 		EXPECT_EQ(readAndInit(changed, finite), "");
 		EXPECT_TRUE(finite);
