@@ -7,19 +7,11 @@
 #include <BVX_FormatText.h>
 #include <BVX_TinyXMLHelpers.h>
 
-#include "Sci_XMLUtils.h"
+#include "Sci_PropertyIO.h"
 
 namespace SCI {
 
 namespace {
-
-template <typename T>
-bool assignChanged(T & stored, const T & value) {
-	if (stored == value)
-		return false;
-	stored = value;
-	return true;
-}
 
 /*! Same instant and same time spec (QDateTime's == compares instants only). */
 bool sameDateTime(const QDateTime & a, const QDateTime & b) {
@@ -28,24 +20,6 @@ bool sameDateTime(const QDateTime & a, const QDateTime & b) {
 
 bool validPosition(int axisPosition) {
 	return static_cast<unsigned int>(axisPosition) < AbstractCartesianChartModel::NUM_AXES;
-}
-
-template <typename T>
-bool readChild(const TiXmlElement * parent, const char * name, T & value) {
-	const TiXmlElement * child = parent->FirstChildElement(name);
-	if (child == nullptr)
-		return false;
-	value = BVX::string2val<T>(elementText(child));
-	return true;
-}
-
-template <typename T>
-bool readAttribute(const TiXmlElement * element, const char * name, T & value) {
-	const TiXmlAttribute * attrib = BVX::findAttribute(element, name);
-	if (attrib == nullptr)
-		return false;
-	value = BVX::string2val<T>(attrib->ValueStr());
-	return true;
 }
 
 /*! Reads width, style and colour of a grid pen from <prefix>Width/Style/Color. */

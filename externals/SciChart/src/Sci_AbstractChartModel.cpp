@@ -8,7 +8,7 @@
 #include <BVX_MessageHandler.h>
 #include <BVX_TinyXMLHelpers.h>
 
-#include "Sci_XMLUtils.h"
+#include "Sci_PropertyIO.h"
 
 namespace SCI {
 
@@ -17,35 +17,6 @@ namespace {
 const char * const LEGEND_POSITION_KEYWORDS[AbstractChartModel::NUM_LP] = {
 	"Left", "Right", "Bottom", "Top", "Inside"
 };
-
-/*! Stores a changed value and tells whether it changed. */
-template <typename T>
-bool assignChanged(T & stored, const T & value) {
-	if (stored == value)
-		return false;
-	stored = value;
-	return true;
-}
-
-/*! The child element's text converted, when the child exists. */
-template <typename T>
-bool readChild(const TiXmlElement * parent, const char * name, T & value) {
-	const TiXmlElement * child = parent->FirstChildElement(name);
-	if (child == nullptr)
-		return false;
-	value = BVX::string2val<T>(elementText(child));
-	return true;
-}
-
-/*! The attribute converted, when it exists. */
-template <typename T>
-bool readAttribute(const TiXmlElement * element, const char * name, T & value) {
-	const TiXmlAttribute * attrib = BVX::findAttribute(element, name);
-	if (attrib == nullptr)
-		return false;
-	value = BVX::string2val<T>(attrib->ValueStr());
-	return true;
-}
 
 } // namespace
 

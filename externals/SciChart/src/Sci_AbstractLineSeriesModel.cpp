@@ -11,37 +11,11 @@
 #include <BVX_MessageHandler.h>
 #include <BVX_TinyXMLHelpers.h>
 
-#include "Sci_XMLUtils.h"
+#include "Sci_PropertyIO.h"
 
 namespace SCI {
 
 namespace {
-
-template <typename T>
-bool assignChanged(T & stored, const T & value) {
-	if (stored == value)
-		return false;
-	stored = value;
-	return true;
-}
-
-template <typename T>
-bool readChild(const TiXmlElement * parent, const char * name, T & value) {
-	const TiXmlElement * child = parent->FirstChildElement(name);
-	if (child == nullptr)
-		return false;
-	value = BVX::string2val<T>(elementText(child));
-	return true;
-}
-
-template <typename T>
-bool readAttribute(const TiXmlElement * element, const char * name, T & value) {
-	const TiXmlAttribute * attrib = BVX::findAttribute(element, name);
-	if (attrib == nullptr)
-		return false;
-	value = BVX::string2val<T>(attrib->ValueStr());
-	return true;
-}
 
 SeriesProperties readSeries(const TiXmlElement * series) {
 	SeriesProperties p;

@@ -212,9 +212,15 @@ bool LineSeriesContentModel::setAxisData(const QVariant & value, int axisPositio
 void LineSeriesContentModel::convertAllData() {
 	for (unsigned int i = 0; i < m_xValues.size(); ++i) {
 		convertXValues(i);
-		const int axis = m_seriesProperties[static_cast<int>(i)].m_leftAxis ? LeftYAxis : RightYAxis;
-		m_yValues[i]->convert(axisUnit(axis));
+		// an axis without unit (after clearCachedData) leaves the values as they are
+		if (seriesAxisUnit(i).id() != 0)
+			m_yValues[i]->convert(seriesAxisUnit(i));
 	}
+}
+
+
+BVX::Unit LineSeriesContentModel::seriesAxisUnit(unsigned int index) const {
+	return axisUnit(m_seriesProperties[static_cast<int>(index)].m_leftAxis ? LeftYAxis : RightYAxis);
 }
 
 
@@ -249,7 +255,9 @@ void LineSeriesContentModel::convertXValues(unsigned int index) {
 	const AxisProperties & x = m_axisProperties[XAxis];
 	BVX::Unit target = xTargetUnit();
 	double offset = x.m_dateTimeEnabled ? static_cast<double>(x.m_dateTimeZero.toMSecsSinceEpoch()) : 0.0;
-	Q_ASSERT_X(target.id() != 0, "LineSeriesContentModel::convertXValues", "unit.id() != 0");
+	// an x axis without unit (after clearCachedData) has nothing to convert into
+	if (target.id() == 0)
+		return;
 	BVX::UnitVector & converted = *m_xValuesConverted[index];
 	try {
 		converted.m_values = given.m_values;
@@ -273,13 +281,12 @@ void LineSeriesContentModel::readXML(const TiXmlElement * element) {
 	beginChangeSeries(0, static_cast<int>(m_xValues.size()) - 1);
 	for (unsigned int i = 0; i < m_xValues.size(); ++i) {
 		convertXValues(i);
-		const int axis = m_seriesProperties[static_cast<int>(i)].m_leftAxis ? LeftYAxis : RightYAxis;
 		try {
-			m_yValues[i]->convert(axisUnit(axis));
+			m_yValues[i]->convert(seriesAxisUnit(i));
 		}
 		catch (BVX::Exception &) {
 			BVX_Message(BVX::FormatText("Values of series %1 in '%2' do not fit the axis unit '%3'.")
-						.arg(i).arg(m_yValues[i]->m_unit.name()).arg(axisUnit(axis).name()),
+						.arg(i).arg(m_yValues[i]->m_unit.name()).arg(seriesAxisUnit(i).name()),
 						BVX::MSG_WARNING, "[LineSeriesContentModel::readXML]", 1);
 		}
 	}

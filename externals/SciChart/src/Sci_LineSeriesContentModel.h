@@ -50,6 +50,8 @@ private:
 	/*! Unit the chart receives x values in: "ms" on a time axis, else the x axis unit. */
 	BVX::Unit xTargetUnit() const;
 	BVX::Unit axisUnit(int axisPosition) const;
+	/*! Unit of the y axis the series belongs to. */
+	BVX::Unit seriesAxisUnit(unsigned int index) const;
 	/*! Copies the given x values of a series into its converted vector in the x target unit
 		(plus the time axis's zero offset); conversion failures are swallowed. */
 	void convertXValues(unsigned int index);
