@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <tinyxml.h>
@@ -23,7 +24,7 @@ const double PI = 3.14159265358979323846;
 std::unique_ptr<SCI::LineSeriesContentModel> createYear() {
 	using A = SCI::AbstractCartesianChartModel;
 	auto model = std::make_unique<SCI::LineSeriesContentModel>();
-	model->setChartData(QObject::tr("Synthetic year"), SCI::AbstractChartModel::TitleText);
+	model->setChartData(QCoreApplication::translate("ChartDemoModels", "Synthetic year"), SCI::AbstractChartModel::TitleText);
 	model->setAxisData(true, A::XAxis, A::DateTimeEnabled);
 	model->setAxisData(QDateTime(QDate(2021, 1, 1), QTime(0, 0), Qt::UTC), A::XAxis, A::DateTimeZero);
 
@@ -36,10 +37,10 @@ std::unique_ptr<SCI::LineSeriesContentModel> createYear() {
 		load[i] = std::max(0.0, 80.0 * (20.0 - temperature[i]));
 	}
 	BVX::UnitVector x("time", BVX::Unit("h"), hours);
-	model->addDataSet(x, BVX::UnitVector("air", BVX::Unit("C"), temperature), QObject::tr("Outside air"));
-	model->addDataSet(x, BVX::UnitVector("load", BVX::Unit("W"), load), QObject::tr("Heating load"));
-	model->setAxisData(QObject::tr("Temperature [$unit]"), A::LeftYAxis, A::TitleText);
-	model->setAxisData(QObject::tr("Heating load [$unit]"), A::RightYAxis, A::TitleText);
+	model->addDataSet(x, BVX::UnitVector("air", BVX::Unit("C"), temperature), QCoreApplication::translate("ChartDemoModels", "Outside air"));
+	model->addDataSet(x, BVX::UnitVector("load", BVX::Unit("W"), load), QCoreApplication::translate("ChartDemoModels", "Heating load"));
+	model->setAxisData(QCoreApplication::translate("ChartDemoModels", "Temperature [$unit]"), A::LeftYAxis, A::TitleText);
+	model->setAxisData(QCoreApplication::translate("ChartDemoModels", "Heating load [$unit]"), A::RightYAxis, A::TitleText);
 	return model;
 }
 
@@ -47,7 +48,7 @@ std::unique_ptr<SCI::LineSeriesContentModel> createYear() {
 std::unique_ptr<SCI::LineSeriesContentModel> createWall() {
 	using A = SCI::AbstractCartesianChartModel;
 	auto model = std::make_unique<SCI::LineSeriesContentModel>();
-	model->setChartData(QObject::tr("Temperature profile"), SCI::AbstractChartModel::TitleText);
+	model->setChartData(QCoreApplication::translate("ChartDemoModels", "Temperature profile"), SCI::AbstractChartModel::TitleText);
 	// layer thicknesses [m] and conductivities [W/mK]; surface resistances 0.13 and 0.04 m2K/W
 	const double d[] = { 0.015, 0.175, 0.12 };
 	const double lambda[] = { 0.7, 0.99, 0.035 };
@@ -62,9 +63,9 @@ std::unique_ptr<SCI::LineSeriesContentModel> createWall() {
 		theta.push_back(theta.back() - q * d[i] / lambda[i]);
 	}
 	model->addDataSet(BVX::UnitVector("x", BVX::Unit("m"), x), BVX::UnitVector("theta", BVX::Unit("C"), theta),
-					  QObject::tr("Layer boundaries"));
-	model->setAxisData(QObject::tr("Position [$unit]"), A::XAxis, A::TitleText);
-	model->setAxisData(QObject::tr("Temperature [$unit]"), A::LeftYAxis, A::TitleText);
+					  QCoreApplication::translate("ChartDemoModels", "Layer boundaries"));
+	model->setAxisData(QCoreApplication::translate("ChartDemoModels", "Position [$unit]"), A::XAxis, A::TitleText);
+	model->setAxisData(QCoreApplication::translate("ChartDemoModels", "Temperature [$unit]"), A::LeftYAxis, A::TitleText);
 	model->setSeriesData(1, 0, SCI::AbstractLineSeriesModel::LineStyle);
 	model->setSeriesData(2, 0, SCI::AbstractLineSeriesModel::MarkerStyle);
 	return model;
