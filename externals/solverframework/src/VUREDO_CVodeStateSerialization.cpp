@@ -817,6 +817,19 @@ std::size_t CVSpilsSerializationSize(void *) {
 }
 
 
+bool CVodeLinearSolverHasUnsavedData(void * cvodeMem) {
+	const char * const FUNC_ID = "[CVodeLinearSolverHasUnsavedData]";
+	requireAvailable(FUNC_ID);
+	checkMemory(cvodeMem, FUNC_ID);
+	const CVodeRecord & cv = cvodeRecord(cvodeMem);
+	if (cv.lmem == nullptr)
+		return false;
+	const CVLsRecord & ls = *static_cast<const CVLsRecord *>(cv.lmem);
+	// a preconditioner module of the library registers its own free function
+	return ls.A != nullptr || ls.pfree != nullptr;
+}
+
+
 void CVodeRequestLinearSetup(void * cvodeMem) {
 	const char * const FUNC_ID = "[CVodeRequestLinearSetup]";
 	requireAvailable(FUNC_ID);

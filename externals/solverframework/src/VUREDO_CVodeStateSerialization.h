@@ -27,9 +27,10 @@ namespace VUREDO {
 	Counters that are long in 6.4 are stored in 32 bits; a value that does not fit throws.
 
 	Not stored, because the layout has no place for it: the step-size adaptivity settings,
-	the saved Jacobian and the factorisation of the matrix-based linear solvers, and the
-	scratch data of the fused vector kernels. A restored integrator sets up its linear
-	solver with a fresh Jacobian on its next step (CVodeRequestLinearSetup()). The
+	the saved Jacobian and the factorisation of the matrix-based linear solvers and of the
+	library's band preconditioner, and the scratch data of the fused vector kernels. A
+	restored integrator with such data sets up its linear solver with a fresh Jacobian on
+	its next step (CVodeLinearSolverHasUnsavedData(), CVodeRequestLinearSetup()). The
 	nonlinear-solver failure count restarts at the number of step failures.
 
 	A state is read only into a memory of the same problem (size, method, tolerance type,
@@ -70,6 +71,10 @@ std::size_t CVSpilsSerialize(void * cvodeMem, void ** dataPtr);
 std::size_t CVSpilsDeserialize(void * cvodeMem, void ** dataPtr);
 /*! 64, or 0 when the serialisation is unavailable. */
 std::size_t CVSpilsSerializationSize(void * cvodeMem);
+
+/*! True when the linear-solver interface keeps data outside the state: the matrix
+	of a matrix-based solver or a preconditioner module of the library. */
+bool CVodeLinearSolverHasUnsavedData(void * cvodeMem);
 
 /*! Makes the next step of a restored integrator set up its linear solver with a freshly
 	evaluated Jacobian (CVODE would otherwise reuse a factorisation the restored memory

@@ -491,6 +491,7 @@ void IntegratorSundialsCVODE::deserialize(void *& dataPtr) {
 
 		CVodePrepareForDeserialize(rr.m_cvodeMem);
 		CVodeDeserialize(rr.m_cvodeMem, &data);
+		rr.m_linearSetupRequested = CVodeLinearSolverHasUnsavedData(rr.m_cvodeMem);
 	}
 	catch (BVX::Exception & ex) {
 		throw BVX::Exception(ex, "Cannot deserialize integrator state.", FUNC_ID);
@@ -501,8 +502,6 @@ void IntegratorSundialsCVODE::deserialize(void *& dataPtr) {
 	readCounters();
 	std::memcpy(&rr.m_dt, p + sizeof(double), sizeof(double));
 	dataPtr = p + 2*sizeof(double);
-	// the factorisation of a matrix-based solver is not part of the state
-	rr.m_linearSetupRequested = rr.m_A != nullptr;
 }
 
 

@@ -23,8 +23,9 @@ class CVODERunRecord;
 
 	The state can be serialised (VUREDO_CVodeStateSerialization.h). Not part of it: the
 	step-size adaptivity settings, the saved Jacobian and factorisation of matrix-based
-	linear solvers and the fused-kernel scratch data; a restored integrator re-creates
-	them on its next linear setup, which deserialize() makes due on the next step.
+	linear solvers and of the library's band preconditioner, and the fused-kernel scratch
+	data; a restored integrator re-creates them on its next linear setup, which
+	deserialize() makes due on the next step.
 */
 class IntegratorSundialsCVODE : public IntegratorErrorControlled {
 public:
@@ -50,8 +51,9 @@ public:
 	void serialize(void *& dataPtr) const override;
 	/*! Reads a state written by serialize() of an integrator of the same problem into
 		this initialised integrator. Data of another problem, or a wrong tag or version,
-		throw before anything is changed. With a matrix-based linear solver the next step
-		sets up the linear solver with a fresh Jacobian. */
+		throw before anything is changed. With a matrix-based linear solver or the
+		library's band preconditioner the next step sets up the linear solver with a
+		fresh Jacobian. */
 	void deserialize(void *& dataPtr) override;
 
 	/*! CVODE memory of the current run (null before init). */
