@@ -675,6 +675,23 @@ CVLsRecord & linearSolverRecord(void * cvodeMem, const char * functionID) {
 
 const std::size_t KRYLOV_STATE_SIZE = 64;
 
+
+/*! The record of a memory handed in by the caller, after the guards. */
+CVodeRecord & guardedRecord(void * cvodeMem, const char * functionID) {
+	requireAvailable(functionID);
+	checkMemory(cvodeMem, functionID);
+	return cvodeRecord(cvodeMem);
+}
+
+
+std::size_t transferKrylovState(int mode, void * cvodeMem, void ** dataPtr, const char * functionID) {
+	CVodeRecord & cv = guardedRecord(cvodeMem, functionID);
+	StateWalker w(mode, static_cast<char *>(*dataPtr));
+	walkKrylov(w, cv, linearSolverRecord(cvodeMem, functionID));
+	*dataPtr = static_cast<char *>(*dataPtr) + w.bytes();
+	return KRYLOV_STATE_SIZE;
+}
+
 } // namespace
 
 
@@ -713,9 +730,7 @@ std::int64_t CVodeSerializeState(int mode, void * cvodeMem, void ** dataPtr) {
 	const char * const FUNC_ID = "[CVodeSerializeState]";
 	if (mode == CVODE_STATE_SIZE && !CVodeSerializationAvailable())
 		return 0;
-	requireAvailable(FUNC_ID);
-	checkMemory(cvodeMem, FUNC_ID);
-	CVodeRecord & cv = cvodeRecord(cvodeMem);
+	CVodeRecord & cv = guardedRecord(cvodeMem, FUNC_ID);
 	if (mode == CVODE_STATE_SIZE)
 		return walkWithHeader(mode, cv, nullptr);
 	if (dataPtr == nullptr || *dataPtr == nullptr)
@@ -791,24 +806,12 @@ std::size_t NVectorDeserialize(void ** dataPtr, N_Vector v) {
 
 
 std::size_t CVSpilsSerialize(void * cvodeMem, void ** dataPtr) {
-	const char * const FUNC_ID = "[CVSpilsSerialize]";
-	requireAvailable(FUNC_ID);
-	checkMemory(cvodeMem, FUNC_ID);
-	StateWalker w(CVODE_STATE_WRITE, static_cast<char *>(*dataPtr));
-	walkKrylov(w, cvodeRecord(cvodeMem), linearSolverRecord(cvodeMem, FUNC_ID));
-	*dataPtr = static_cast<char *>(*dataPtr) + w.bytes();
-	return KRYLOV_STATE_SIZE;
+	return transferKrylovState(CVODE_STATE_WRITE, cvodeMem, dataPtr, "[CVSpilsSerialize]");
 }
 
 
 std::size_t CVSpilsDeserialize(void * cvodeMem, void ** dataPtr) {
-	const char * const FUNC_ID = "[CVSpilsDeserialize]";
-	requireAvailable(FUNC_ID);
-	checkMemory(cvodeMem, FUNC_ID);
-	StateWalker w(CVODE_STATE_READ, static_cast<char *>(*dataPtr));
-	walkKrylov(w, cvodeRecord(cvodeMem), linearSolverRecord(cvodeMem, FUNC_ID));
-	*dataPtr = static_cast<char *>(*dataPtr) + w.bytes();
-	return KRYLOV_STATE_SIZE;
+	return transferKrylovState(CVODE_STATE_READ, cvodeMem, dataPtr, "[CVSpilsDeserialize]");
 }
 
 
@@ -819,9 +822,7 @@ std::size_t CVSpilsSerializationSize(void *) {
 
 bool CVodeLinearSolverHasUnsavedData(void * cvodeMem) {
 	const char * const FUNC_ID = "[CVodeLinearSolverHasUnsavedData]";
-	requireAvailable(FUNC_ID);
-	checkMemory(cvodeMem, FUNC_ID);
-	const CVodeRecord & cv = cvodeRecord(cvodeMem);
+	const CVodeRecord & cv = guardedRecord(cvodeMem, FUNC_ID);
 	if (cv.lmem == nullptr)
 		return false;
 	const CVLsRecord & ls = *static_cast<const CVLsRecord *>(cv.lmem);
@@ -832,9 +833,7 @@ bool CVodeLinearSolverHasUnsavedData(void * cvodeMem) {
 
 void CVodeRequestLinearSetup(void * cvodeMem) {
 	const char * const FUNC_ID = "[CVodeRequestLinearSetup]";
-	requireAvailable(FUNC_ID);
-	checkMemory(cvodeMem, FUNC_ID);
-	CVodeRecord & cv = cvodeRecord(cvodeMem);
+	CVodeRecord & cv = guardedRecord(cvodeMem, FUNC_ID);
 	// the next step finds the setup and the Jacobian overdue
 	cv.nstlp = cv.nst - cv.msbp;
 	if (cv.lmem != nullptr) {
@@ -846,9 +845,7 @@ void CVodeRequestLinearSetup(void * cvodeMem) {
 
 void CVodePrepareForDeserialize(void * cvodeMem) {
 	const char * const FUNC_ID = "[CVodePrepareForDeserialize]";
-	requireAvailable(FUNC_ID);
-	checkMemory(cvodeMem, FUNC_ID);
-	CVodeRecord & cv = cvodeRecord(cvodeMem);
+	CVodeRecord & cv = guardedRecord(cvodeMem, FUNC_ID);
 	if (cv.nst != 0)
 		return; // the first step has run the initial set-up
 	// CVode() runs its initial set-up and one right-hand-side evaluation before it
