@@ -1,0 +1,99 @@
+#include "QtExt_TextFrameInformations.h"
+
+#include <cmath>
+
+#include <QAbstractTextDocumentLayout>
+#include <QTextDocument>
+
+namespace QtExt {
+
+namespace {
+
+/*! Lays the document out at a width (-1 unwrapped) and returns its ideal width and height. */
+void layoutAt(QTextDocument * doc, double width, double & idealWidth, double & height) {
+	doc->setTextWidth(width);
+	idealWidth = doc->idealWidth();
+	height = doc->documentLayout()->documentSize().height();
+}
+
+} // namespace
+
+
+void TextFrameInformations::setText(QTextDocument * textDocument, const QString & html) {
+	Q_ASSERT_X(textDocument != nullptr, "TextFrameInformations::setText", "m_textDocument != 0");
+	m_textDocument = textDocument;
+	if (html == m_text && !m_infoVect.empty())
+		return;
+	m_text = html;
+	measure();
+}
+
+
+void TextFrameInformations::measure() {
+	m_infoVect.clear();
+	if (m_text.isEmpty() || m_textDocument == nullptr)
+		return;
+	m_textDocument->setDocumentMargin(0);
+	m_textDocument->setHtml(m_text);
+
+	double ideal, height;
+	layoutAt(m_textDocument, -1, ideal, height);
+	Info first;
+	first.m_lines = m_textDocument->lineCount();
+	first.m_height = height;
+	first.m_minWidth = std::ceil(ideal);
+	first.m_maxWidth = 1e10;
+	first.m_valid = first.m_lines != 0;
+	m_infoVect.push_back(first);
+
+	// Each step tries the next narrower width that can change the wrapping: one pixel
+	// below the widest line of the last layout. Greedy wrapping keeps the same lines
+	// at any width down to that widest line, so no width in between needs a layout.
+	// Once a word no longer fits (the ideal width exceeds the trial width) narrower
+	// widths cannot make the text narrower: the last entry stands for them.
+	double width = first.m_minWidth - 1;
+	while (width >= 1) {
+		layoutAt(m_textDocument, width, ideal, height);
+		if (ideal > width)
+			break;
+		Info & last = m_infoVect.back();
+		if (height > last.m_height) {
+			Info next;
+			next.m_lines = m_textDocument->lineCount();
+			next.m_height = height;
+			next.m_minWidth = std::ceil(ideal);
+			next.m_maxWidth = last.m_minWidth;
+			next.m_valid = true;
+			m_infoVect.push_back(next);
+		}
+		else {
+			last.m_minWidth = std::ceil(ideal);
+		}
+		width = m_infoVect.back().m_minWidth - 1;
+	}
+}
+
+
+TextFrameInformations::Info TextFrameInformations::info(double width) {
+	if (m_text.isEmpty())
+		return Info();
+	if (m_infoVect.empty())
+		measure();
+	if (m_infoVect.empty())
+		return Info();
+	if (width < 0) {
+		Q_ASSERT_X(m_infoVect.front().isValid(), "TextFrameInformations::info", "m_infoVect.front().isValid()");
+		return m_infoVect.front();
+	}
+	for (const Info & i : m_infoVect) {
+		if (i.isValid() && i.m_minWidth <= width && width < i.m_maxWidth)
+			return i;
+	}
+	// narrower than the narrowest entry: the text overflows at that entry's width
+	const Info & narrowest = m_infoVect.back();
+	if (narrowest.isValid() && width < narrowest.m_minWidth)
+		return narrowest;
+	return Info();
+}
+
+} // namespace QtExt
