@@ -3,7 +3,9 @@
 #include <cmath>
 
 #include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 namespace QtExt {
 
@@ -14,6 +16,31 @@ void layoutAt(QTextDocument * doc, double width, double & idealWidth, double & h
 	doc->setTextWidth(width);
 	idealWidth = doc->idealWidth();
 	height = doc->documentLayout()->documentSize().height();
+}
+
+/*! Number of laid-out lines of all blocks. */
+int lineCount(QTextDocument * doc) {
+	int lines = 0;
+	for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+		if (b.layout() != nullptr)
+			lines += b.layout()->lineCount();
+	return lines;
+}
+
+
+/*! Narrowest integer width at which the document keeps a height. Qt wraps slightly
+	before the ideal width (it reserves room for the cursor), so the ideal width is
+	only where the search starts; it never goes past the trial width that gave the height. */
+double narrowestWidth(QTextDocument * doc, double idealWidth, double height, double trialWidth) {
+	double w = std::ceil(idealWidth);
+	double ideal, h;
+	while (w < trialWidth) {
+		layoutAt(doc, w, ideal, h);
+		if (h <= height)
+			break;
+		++w;
+	}
+	return w;
 }
 
 } // namespace
@@ -35,19 +62,23 @@ void TextFrameInformations::measure() {
 		return;
 	m_textDocument->setDocumentMargin(0);
 	m_textDocument->setHtml(m_text);
+	// words are never broken inside (Qt's default wraps anywhere when a word does not fit)
+	QTextOption option = m_textDocument->defaultTextOption();
+	option.setWrapMode(QTextOption::WordWrap);
+	m_textDocument->setDefaultTextOption(option);
 
 	double ideal, height;
 	layoutAt(m_textDocument, -1, ideal, height);
 	Info first;
-	first.m_lines = m_textDocument->lineCount();
+	first.m_lines = lineCount(m_textDocument);
 	first.m_height = height;
-	first.m_minWidth = std::ceil(ideal);
+	first.m_minWidth = narrowestWidth(m_textDocument, ideal, height, std::ceil(ideal) + 8);
 	first.m_maxWidth = 1e10;
 	first.m_valid = first.m_lines != 0;
 	m_infoVect.push_back(first);
 
 	// Each step tries the next narrower width that can change the wrapping: one pixel
-	// below the widest line of the last layout. Greedy wrapping keeps the same lines
+	// below the narrowest width of the last layout. Greedy wrapping keeps the same lines
 	// at any width down to that widest line, so no width in between needs a layout.
 	// Once a word no longer fits (the ideal width exceeds the trial width) narrower
 	// widths cannot make the text narrower: the last entry stands for them.
@@ -56,18 +87,20 @@ void TextFrameInformations::measure() {
 		layoutAt(m_textDocument, width, ideal, height);
 		if (ideal > width)
 			break;
+		const int lines = lineCount(m_textDocument);
+		const double narrowest = narrowestWidth(m_textDocument, ideal, height, width);
 		Info & last = m_infoVect.back();
 		if (height > last.m_height) {
 			Info next;
-			next.m_lines = m_textDocument->lineCount();
+			next.m_lines = lines;
 			next.m_height = height;
-			next.m_minWidth = std::ceil(ideal);
+			next.m_minWidth = narrowest;
 			next.m_maxWidth = last.m_minWidth;
 			next.m_valid = true;
 			m_infoVect.push_back(next);
 		}
 		else {
-			last.m_minWidth = std::ceil(ideal);
+			last.m_minWidth = narrowest;
 		}
 		width = m_infoVect.back().m_minWidth - 1;
 	}
