@@ -62,7 +62,8 @@ void AutoUpdateDialog::on_pushButtonDownload_clicked() {
 	QNetworkReply * reply = m_networkManager->get(QNetworkRequest(QUrl(m_downloadUrl)));
 	connect(reply, &QNetworkReply::downloadProgress, this, &AutoUpdateDialog::onDownloadProgress);
 	m_ui->pushButtonDownload->setEnabled(false);
-	m_ui->progressBarDownload->setRange(0, 100);
+	// busy until a progress report tells the size
+	m_ui->progressBarDownload->setRange(0, 0);
 	m_ui->progressBarDownload->setValue(0);
 	m_ui->progressBarDownload->setVisible(true);
 }
