@@ -80,11 +80,11 @@ void AutoUpdateDialog::onDownloadProgress(qint64 bytesReceived, qint64 bytesTota
 }
 
 
-bool AutoUpdateDialog::saveInstaller(const QByteArray & data) {
+bool AutoUpdateDialog::saveInstaller(const QByteArray & body) {
 	QDir().mkpath(QFileInfo(m_installerPath).absolutePath());
 	// the file appears only once the whole body is written
 	QSaveFile file(m_installerPath);
-	bool ok = file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit();
+	bool ok = file.open(QIODevice::WriteOnly) && file.write(body) == body.size() && file.commit();
 	// the next start runs the installer as a program
 	if (ok && !QFile::setPermissions(m_installerPath, QFile::permissions(m_installerPath) | QFile::ExeOwner)) {
 		QFile::remove(m_installerPath);

@@ -39,7 +39,7 @@ private slots:
 
 private:
 	/*! Writes the installer whole or not at all; false with an error box on failure. */
-	bool saveInstaller(const QByteArray & data);
+	bool saveInstaller(const QByteArray & body);
 
 	Ui::QtExt_AutoUpdateDialog *	m_ui;
 	QString							m_downloadUrl;

@@ -113,31 +113,29 @@ void Table::setRowMargins(int row, double top, double bottom) {
 }
 
 
-void Table::setMargin(double margin) {
-	if (margin == m_margin)
+template <typename T>
+void Table::assignChanged(T & member, const T & value) {
+	if (member == value)
 		return;
-	m_margin = margin;
+	member = value;
 	invalidate();
 	emit changed();
 }
 
 
+void Table::setMargin(double margin) {
+	assignChanged(m_margin, margin);
+}
+
+
 void Table::setSpacing(double spacing) {
-	if (spacing == m_spacing)
-		return;
-	m_spacing = spacing;
-	invalidate();
-	emit changed();
+	assignChanged(m_spacing, spacing);
 }
 
 
 void Table::setOuterBorderWidth(double width) {
 	Q_ASSERT_X(width >= 0, "Table::setOuterBorderWidth", "width >= 0");
-	if (width == m_outerBorderWidth)
-		return;
-	m_outerBorderWidth = width;
-	invalidate();
-	emit changed();
+	assignChanged(m_outerBorderWidth, width);
 }
 
 
@@ -165,11 +163,7 @@ void Table::setBackgroundColor(const QColor & color, bool allCells) {
 
 
 void Table::setSize(QSize size) {
-	if (size == m_size)
-		return;
-	m_size = size;
-	invalidate();
-	emit changed();
+	assignChanged(m_size, size);
 }
 
 
@@ -248,6 +242,14 @@ double Table::deviceFactorFor(QPaintDevice * device) {
 		return 1.0;
 	// a device coarser than the screen still needs visible borders and margins
 	return std::max(1, device->logicalDpiX() / screenDpi);
+}
+
+
+double Table::extent(const std::vector<SizeRecord> & records, unsigned first, unsigned last) {
+	double sum = 0;
+	for (unsigned i = first; i <= last; ++i)
+		sum += records[i].m_width;
+	return sum;
 }
 
 
@@ -343,9 +345,7 @@ void Table::layoutRows() {
 	}
 	for (Span & s : m_spans) {
 		TableCell & first = at(int(s.m_col1), int(s.m_row1));
-		double width = 0;
-		for (unsigned c = s.m_col1; c <= s.m_col2; ++c)
-			width += m_columns[c].m_width;
+		const double width = extent(m_columns, s.m_col1, s.m_col2);
 		const double padding = first.m_marginLeft + at(int(s.m_col2), int(s.m_row1)).m_marginRight + 2 * m_margin;
 		const double needed = first.textSize(width - padding * f).height()
 				+ (2 * m_margin + first.m_marginTop + at(int(s.m_col1), int(s.m_row2)).m_marginBottom) * f;
@@ -397,11 +397,8 @@ void Table::placeCells() {
 	}
 	for (Span & s : m_spans) {
 		const TableCell & first = spanFirst(s);
-		double w = 0, h = 0;
-		for (unsigned c = s.m_col1; c <= s.m_col2; ++c)
-			w += m_columns[c].m_width;
-		for (unsigned r = s.m_row1; r <= s.m_row2; ++r)
-			h += m_rowRecords[r].m_width;
+		const double w = extent(m_columns, s.m_col1, s.m_col2);
+		const double h = extent(m_rowRecords, s.m_row1, s.m_row2);
 		s.m_rect = QRectF(first.m_cellRect.topLeft(), QSizeF(w, h));
 		const double right = at(int(s.m_col2), int(s.m_row1)).m_marginRight;
 		const double bottom = at(int(s.m_col1), int(s.m_row2)).m_marginBottom;

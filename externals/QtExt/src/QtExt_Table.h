@@ -101,10 +101,15 @@ private:
 	};
 
 	void invalidate() { m_valid = false; }
+	/*! Stores a changed value, invalidates the layout and emits changed(). */
+	template <typename T>
+	void assignChanged(T & member, const T & value);
 	TableCell & at(int col, int row) { return m_cells[static_cast<size_t>(col)][static_cast<size_t>(row)]; }
 	const TableCell & at(int col, int row) const { return m_cells[static_cast<size_t>(col)][static_cast<size_t>(row)]; }
 	const TableCell & spanFirst(const Span & s) const { return at(int(s.m_col1), int(s.m_row1)); }
 
+	/*! Laid-out width (height) of the columns (rows) first..last. */
+	static double extent(const std::vector<SizeRecord> & records, unsigned first, unsigned last);
 	std::vector<double> naturalColumnWidths();
 	void distributeWidths(const std::vector<double> & natural);
 	void layoutRows();
