@@ -505,7 +505,7 @@ void Table::drawCellText(QPainter * painter, const TableCell & c, const QRectF &
 	const QTextOption previous = m_textDocument->defaultTextOption();
 	QTextOption option = previous;
 	option.setAlignment(c.m_alignment);
-	option.setWrapMode(QTextOption::WordWrap); // as measured
+	option.setWrapMode(QTextOption::WordWrap); // as measured (TextFrameInformations::useWordWrap)
 	m_textDocument->setDefaultTextOption(option);
 	painter->save();
 	painter->translate(QPointF(x, y) + pos);

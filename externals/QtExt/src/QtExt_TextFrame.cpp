@@ -1,4 +1,5 @@
 #include "QtExt_TextFrame.h"
+#include "QtExt_TextFrameInformations.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
@@ -50,6 +51,7 @@ QRectF TextFrame::measureText(const QString & html, double width) const {
 		return QRectF();
 	m_textDocument->setTextWidth(width);
 	m_textDocument->setDocumentMargin(0);
+	TextFrameInformations::useWordWrap(m_textDocument);
 	m_textDocument->setHtml(html);
 	return QRectF(0, 0, m_textDocument->idealWidth(), m_textDocument->documentLayout()->documentSize().height());
 }
@@ -61,6 +63,7 @@ void TextFrame::drawFrame(QPainter * painter, const QPointF & pos, double width)
 	m_textDocument->documentLayout()->setPaintDevice(painter->device());
 	m_textDocument->setTextWidth(width);
 	m_textDocument->setDocumentMargin(0);
+	TextFrameInformations::useWordWrap(m_textDocument);
 	m_textDocument->setHtml(m_text);
 	painter->save();
 	painter->setBackgroundMode(Qt::OpaqueMode);

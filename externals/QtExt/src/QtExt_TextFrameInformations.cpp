@@ -46,6 +46,15 @@ double narrowestWidth(QTextDocument * doc, double idealWidth, double height, dou
 } // namespace
 
 
+void TextFrameInformations::useWordWrap(QTextDocument * textDocument) {
+	QTextOption option = textDocument->defaultTextOption();
+	if (option.wrapMode() == QTextOption::WordWrap)
+		return;
+	option.setWrapMode(QTextOption::WordWrap);
+	textDocument->setDefaultTextOption(option);
+}
+
+
 void TextFrameInformations::setText(QTextDocument * textDocument, const QString & html) {
 	Q_ASSERT_X(textDocument != nullptr, "TextFrameInformations::setText", "m_textDocument != 0");
 	m_textDocument = textDocument;
@@ -62,10 +71,7 @@ void TextFrameInformations::measure() {
 		return;
 	m_textDocument->setDocumentMargin(0);
 	m_textDocument->setHtml(m_text);
-	// words are never broken inside (Qt's default wraps anywhere when a word does not fit)
-	QTextOption option = m_textDocument->defaultTextOption();
-	option.setWrapMode(QTextOption::WordWrap);
-	m_textDocument->setDefaultTextOption(option);
+	useWordWrap(m_textDocument);
 
 	double ideal, height;
 	layoutAt(m_textDocument, -1, ideal, height);

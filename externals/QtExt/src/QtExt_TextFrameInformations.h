@@ -36,6 +36,10 @@ public:
 
 	const std::vector<Info> & entries() const { return m_infoVect; }
 
+	/*! Report texts wrap at word boundaries only: a word wider than the width overflows
+		instead of being broken inside (Qt's default breaks it anywhere). */
+	static void useWordWrap(QTextDocument * textDocument);
+
 private:
 	void measure();
 
