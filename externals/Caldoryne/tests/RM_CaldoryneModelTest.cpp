@@ -1,6 +1,7 @@
 #include <cmath>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -411,19 +412,16 @@ TEST_F(CaldoryneModelTest, DIN4108ModeTakesLoadsFromAssessment) {
 TEST_F(CaldoryneModelTest, ZoneTemperatureSeriesIsClosedOverTheYear) {
 	QTemporaryDir dir;
 	ASSERT_TRUE(dir.isValid());
-	{
-		QFile f(dir.filePath("zone.ccd"));
+	const std::pair<const char *, const char *> files[] = {
+		{ "zone.ccd", "# neighbour zone\nTEMPER C\n0 01:00:00 10\n182 12:00:00 20\n364 23:00:00 12\n" },
+		{ "zone.txt", "1\n" },
+		{ "huge.ccd", "TEMPER C\n0 01:00:00 10\n182 12:00:00 1e308\n" },
+		{ "nan.tsv", "Time [h]\tT [C]\n1\t10\n2\t1.#QNAN\n" },
+	};
+	for (const auto & file : files) {
+		QFile f(dir.filePath(file.first));
 		ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Text));
-		f.write("# neighbour zone\nTEMPER C\n0 01:00:00 10\n182 12:00:00 20\n364 23:00:00 12\n");
-		QFile g(dir.filePath("zone.txt"));
-		ASSERT_TRUE(g.open(QIODevice::WriteOnly | QIODevice::Text));
-		g.write("1\n");
-		QFile h(dir.filePath("huge.ccd"));
-		ASSERT_TRUE(h.open(QIODevice::WriteOnly | QIODevice::Text));
-		h.write("TEMPER C\n0 01:00:00 10\n182 12:00:00 1e308\n");
-		QFile k(dir.filePath("nan.tsv"));
-		ASSERT_TRUE(k.open(QIODevice::WriteOnly | QIODevice::Text));
-		k.write("Time [h]\tT [C]\n1\t10\n2\t1.#QNAN\n");
+		f.write(file.second);
 	}
 	m_model.m_room.m_projectFilePath = dir.filePath("project.rmxml");
 	RM::RoomConstruction zone = surface(RM::RoomConstruction::FixedTemperature, 1, 10);
