@@ -47,7 +47,8 @@ void ConstructionView::setData(QPaintDevice * device, const QVector<Construction
 	Q_ASSERT(m_device);
 	m_layers = layers;
 	m_resolution = resolution;
-	redraw(size());
+	// the drawing fills the viewport; resize events report the viewport's size as well
+	redraw(viewport()->size());
 	show();
 }
 

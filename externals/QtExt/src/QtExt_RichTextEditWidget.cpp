@@ -184,9 +184,11 @@ void RichTextEditWidget::textSize(const QString & pointSize) {
 void RichTextEditWidget::textStyle(int styleIndex) {
 	QTextCursor cursor = m_ui->textEdit->textCursor();
 	if (styleIndex == 0) {
-		QTextBlockFormat bfmt;
+		// merging a format with object index -1 would change nothing (the index is
+		// cleared, not set), so the block's own format is replaced without it
+		QTextBlockFormat bfmt = cursor.blockFormat();
 		bfmt.setObjectIndex(-1);
-		cursor.mergeBlockFormat(bfmt);
+		cursor.setBlockFormat(bfmt);
 		return;
 	}
 

@@ -44,12 +44,12 @@ bool ValidatingInputBase::isValid(double value) {
 }
 
 
-void ValidatingInputBase::setValidator(ValidatorBase * validator) {
+void ValidatingInputBase::installValidator(ValidatorBase * validator) {
 	m_validator.reset(validator);
 }
 
 
-void ValidatingInputBase::setFormatter(FormatterBase * formatter) {
+void ValidatingInputBase::installFormatter(FormatterBase * formatter) {
 	m_formatter.reset(formatter);
 }
 

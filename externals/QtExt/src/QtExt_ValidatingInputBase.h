@@ -38,9 +38,9 @@ public:
 	/*! Number format for formatted values; 'a' means automatic (6 significant digits). */
 	void setFormat(char format, int precision) { m_format = format; m_precision = precision; }
 	/*! Installs a validator (takes ownership); nullptr removes it. */
-	void setValidator(ValidatorBase * validator);
+	void installValidator(ValidatorBase * validator);
 	/*! Installs a formatter (takes ownership); nullptr removes it. */
-	void setFormatter(FormatterBase * formatter);
+	void installFormatter(FormatterBase * formatter);
 
 	/*! The text for value: formatter, else the default locale with m_format. */
 	QString formatValue(double value) const;
