@@ -29,46 +29,54 @@ bool drawable(const QRectF & rect, int distance) {
 	return rect.width() > 0 && rect.height() > 0 && distance >= 1;
 }
 
+/*! Loops of diameter t along a side of length "along", n loops, their straight parts
+	between arcs at distance D = across - t; q is the sine of the angle at which a line
+	leaves an arc, f the inset of its ends.
+*/
+struct LoopGeometry {
+	LoopGeometry(double along, double across, double a) :
+		n(static_cast<int>(along / across * a))
+	{
+		if (n < 1)
+			return;
+		t = along / n;
+		r = t / 2;
+		D = across - t;
+		q = std::sqrt(1 - (r / D) * (r / D));
+		f = (r / D + 1) * r;
+	}
+	int		n;
+	double	t = 0, r = 0, D = 0, q = 0, f = 0;
+};
+
 void insulationAlongHeight(QPainter * painter, const QRectF & rect, double a) {
-	const double x = rect.x(), y = rect.y(), w = rect.width(), h = rect.height();
-	const int n = static_cast<int>(h / w * a);
-	if (n < 1)
-		return;
-	const double t = h / n;
-	const double r = t / 2;
-	const double D = w - t;
-	const double q = std::sqrt(1 - (r / D) * (r / D));
+	const double x = rect.x(), y = rect.y(), w = rect.width();
+	const LoopGeometry g(rect.height(), w, a);
+	const double t = g.t, r = g.r, q = g.q;
 	const double alpha = std::asin(q) * 180 / PI;
-	const double f = (r / D + 1) * r;
-	const double c = w - f;
-	for (int i = 0; i < n; ++i) {
+	const double c = w - g.f;
+	for (int i = 0; i < g.n; ++i) {
 		const double A = i * t + r;
 		drawArc(painter, QRectF(x, y + i * t, t, t), alpha, 360 - 2 * alpha);
-		drawLine(painter, x + f, y + A - q * r, x + c, y + A - r + q * r);
-		drawLine(painter, x + f, y + A + q * r, x + c, y + A + r - q * r);
-		drawArc(painter, QRectF(x + D, y + (i - 0.5) * t, t, t), 0, -(180 - alpha));
-		drawArc(painter, QRectF(x + D, y + (i + 0.5) * t, t, t), 0, 180 - alpha);
+		drawLine(painter, x + g.f, y + A - q * r, x + c, y + A - r + q * r);
+		drawLine(painter, x + g.f, y + A + q * r, x + c, y + A + r - q * r);
+		drawArc(painter, QRectF(x + g.D, y + (i - 0.5) * t, t, t), 0, -(180 - alpha));
+		drawArc(painter, QRectF(x + g.D, y + (i + 0.5) * t, t, t), 0, 180 - alpha);
 	}
 }
 
 void insulationAlongWidth(QPainter * painter, const QRectF & rect, double a) {
-	const double x = rect.x(), y = rect.y(), w = rect.width(), h = rect.height();
-	const int n = static_cast<int>(w / h * a);
-	if (n < 1)
-		return;
-	const double t = w / n;
-	const double r = t / 2;
-	const double D = h - t;
-	const double q = std::sqrt(1 - (r / D) * (r / D));
+	const double x = rect.x(), y = rect.y(), h = rect.height();
+	const LoopGeometry g(rect.width(), h, a);
+	const double t = g.t, r = g.r, q = g.q;
 	const double alpha = 90 - std::asin(q) * 180 / PI;
-	const double f = (r / D + 1) * r;
-	for (int i = 0; i < n; ++i) {
+	for (int i = 0; i < g.n; ++i) {
 		const double B = i * t + r;
 		drawArc(painter, QRectF(x + i * t, y, t, t), -alpha, 2 * alpha + 180);
-		drawLine(painter, x + B - q * r, y + f, x + B - (r - q * r), y + h - f);
-		drawLine(painter, x + B + q * r, y + f, x + B + (r - q * r), y + h - f);
-		drawArc(painter, QRectF(x + (i - 0.5) * t, y + D, t, t), -90, alpha + 90);
-		drawArc(painter, QRectF(x + (i + 0.5) * t, y + D, t, t), -90, -(alpha + 90));
+		drawLine(painter, x + B - q * r, y + g.f, x + B - (r - q * r), y + h - g.f);
+		drawLine(painter, x + B + q * r, y + g.f, x + B + (r - q * r), y + h - g.f);
+		drawArc(painter, QRectF(x + (i - 0.5) * t, y + g.D, t, t), -90, alpha + 90);
+		drawArc(painter, QRectF(x + (i + 0.5) * t, y + g.D, t, t), -90, -(alpha + 90));
 	}
 }
 
