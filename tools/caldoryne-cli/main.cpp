@@ -231,12 +231,19 @@ int runExportConstruction(Context & ctx, const Args & args) {
 	const BVX::Path dir = createDirectory(args[1]);
 	const BVX::Path materialsDir(QFileInfo(QString::fromStdString(args[1])).absoluteFilePath().toStdString());
 	RM::HygrellExport exporter(&ctx.m_db);
-	// the project first: it checks the construction type and all its materials
-	std::cout << "Written '" << exporter.exportConstruction(id, dir, BVX::Path(), materialsDir).str() << "'.\n";
-	std::set<unsigned int> materialIds(ctx.m_db.constructionType(id)->m_materialIds.begin(),
-										ctx.m_db.constructionType(id)->m_materialIds.end());
-	for (unsigned int materialId : materialIds)
-		std::cout << "Written '" << exporter.exportMaterial(materialId, dir).str() << "'.\n";
+	try {
+		// the project first: it checks the construction type and all its materials
+		const BVX::Path project = exporter.exportConstruction(id, dir, BVX::Path(), materialsDir);
+		std::cout << "Written '" << project.str() << "'.\n";
+		const std::vector<unsigned int> & layers = ctx.m_db.constructionType(id)->m_materialIds;
+		for (unsigned int materialId : std::set<unsigned int>(layers.begin(), layers.end())) {
+			const BVX::Path material = exporter.exportMaterial(materialId, dir);
+			std::cout << "Written '" << material.str() << "'.\n";
+		}
+	}
+	catch (BVX::Exception & ex) {
+		throw BVX::Exception(ex, BVX::FormatText("Export of construction type %1 failed.").arg(id), "[caldoryne-cli]");
+	}
 	return 0;
 }
 
@@ -248,12 +255,17 @@ int runExportZone(Context & ctx, const Args & args) {
 	RM::Climate climate;
 	climate.parseClimateDataDir(ctx.m_db.builtinDir() + "/DB_climate", ctx.m_db.userDir() + "/DB_climate");
 
+	const BVX::Path dir = createDirectory(args[1]);
 	for (const char * sub : { "constructions", "materials", "climate" })
 		createDirectory(args[1] + "/" + sub);
-	const BVX::Path dir = createDirectory(args[1]);
 	const BVX::Path fileName(QFileInfo(projectFile).completeBaseName().toStdString() + ".xml");
 	RM::HygrellExport exporter(&ctx.m_db);
-	exporter.exportZonavexModel(room, dir, fileName, climate.locationData(room.m_climateDataPath));
+	try {
+		exporter.exportZonavexModel(room, dir, fileName, climate.locationData(room.m_climateDataPath));
+	}
+	catch (BVX::Exception & ex) {
+		throw BVX::Exception(ex, BVX::FormatText("Export of project '%1' failed.").arg(args[0]), "[caldoryne-cli]");
+	}
 	std::cout << "Written '" << (dir / fileName).str() << "'.\n";
 	return 0;
 }
