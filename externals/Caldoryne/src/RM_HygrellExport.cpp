@@ -206,14 +206,16 @@ HygrellExport::HygrellExport(const Database * db) :
 
 BVX::Path HygrellExport::constructionFileName(unsigned int id) const {
 	const ConstructionType * ct = m_db->constructionType(id);
-	Q_ASSERT(ct != nullptr);
+	if (ct == nullptr)
+		throw BVX::Exception("Unknown/invalid construction type id.", "[HygrellExport::constructionFileName]");
 	return exportFileName(ct->m_names, "construction", id, ".h6p");
 }
 
 
 BVX::Path HygrellExport::materialFileName(unsigned int id) const {
 	const Material * m = m_db->material(id);
-	Q_ASSERT(m != nullptr);
+	if (m == nullptr)
+		throw BVX::Exception("Unknown/invalid material id.", "[HygrellExport::materialFileName]");
 	return exportFileName(m->m_names, "material", id, ".m6");
 }
 

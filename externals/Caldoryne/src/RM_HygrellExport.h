@@ -24,9 +24,9 @@ public:
 	/*! db must outlive the exporter. */
 	explicit HygrellExport(const Database * db);
 
-	/*! "<name>_<id>.h6p"; the construction type must exist. */
+	/*! "<name>_<id>.h6p"; throws BVX::Exception for an unknown construction type. */
 	BVX::Path constructionFileName(unsigned int id) const;
-	/*! "<name>_<id>.m6"; the material must exist. */
+	/*! "<name>_<id>.m6"; throws BVX::Exception for an unknown material. */
 	BVX::Path materialFileName(unsigned int id) const;
 
 	/*! Writes the project file of a construction type into targetDir and returns its path.

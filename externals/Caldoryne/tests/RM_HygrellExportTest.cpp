@@ -218,6 +218,8 @@ TEST_F(HygrellExportTest, UnknownEntriesAbortBeforeWriting) {
 	EXPECT_EQ(exceptionText([&] { m_export.exportConstruction(10077, outPath(), BVX::Path(), BVX::Path()); }),
 			  "Unknown/invalid construction type id.");
 	EXPECT_EQ(exceptionText([&] { m_export.exportMaterial(10099, outPath()); }), "Unknown/invalid material id.");
+	EXPECT_EQ(exceptionText([&] { m_export.materialFileName(10099); }), "Unknown/invalid material id.");
+	EXPECT_EQ(exceptionText([&] { m_export.constructionFileName(10077); }), "Unknown/invalid construction type id.");
 	EXPECT_TRUE(filesIn(QString()).isEmpty());
 }
 
