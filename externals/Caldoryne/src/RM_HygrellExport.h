@@ -13,7 +13,6 @@ namespace RM {
 class ClimateLocationData;
 class Database;
 class Room;
-class RoomConstruction;
 
 /*! Exports database entries to the file formats of the hygrothermal program Hygrell
 	(construction type -> project file ".h6p", material -> material file ".m6") and a whole
