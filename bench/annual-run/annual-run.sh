@@ -1,6 +1,6 @@
 #!/bin/bash
 # Year simulation of every bundled example project: integration time, integrator statistics
-# and the time of writing the result files. Run it on Release builds:
+# and the time of writing the result files (file system time stamps; needs birth times, e.g. ext4). Run it on Release builds:
 #   bench/annual-run/annual-run.sh [--repeat N] [--cpu LIST] [build-dir [base-build-dir]]
 # build-dir defaults to build/release (caldoryne-cli must be built). With a second build
 # (e.g. the previous commit) both run alternately in the same session, so their ratio is
@@ -41,30 +41,18 @@ value() { grep "^$1=" "$2" | cut -d= -f2; }
 # minimum and median of the numbers given as arguments
 minmed() { printf "%s\n" "$@" | sort -g | awk '{ v[NR] = $1 } END { m = NR % 2 ? v[(NR + 1)/2] : (v[NR/2] + v[NR/2 + 1])/2; printf "%.3f %.3f", v[1], m }'; }
 
-# One run: integration time, write time (from the log; older builds without that line: the
-# difference to a run without result files, less the difference of their integration times).
+# One run: integration time and the time of writing the result files, taken from the file
+# system (creation of the first file to the last change of any), so that builds without
+# their own timing of that part are measured the same way.
 run_once() { # build label project -> "solver write"
 	local cli="$1/bin/caldoryne-cli" dir="$WORK/$2/$(basename "$3" .rmxml)"
 	rm -rf "$dir"
 	"${PIN[@]}" "$cli" --user-db="$WORK/userdb" run "$3" --output="$dir" > "$WORK/run.out" 2>&1 \
 		|| { echo "$2 $(basename "$3"): run failed" >&2; cat "$WORK/run.out" >&2; exit 1; }
-	local solver write
-	solver=$(value WallClockTime "$dir/log/summary.txt")
-	write=$(grep -o "Result files written in [0-9.]* s" "$dir/log/screenlog.txt" | grep -o "[0-9.]*" || true)
-	if [ -z "$write" ]; then
-		local t0 t1 t2 t3 dir2="$WORK/$2/noresults"
-		rm -rf "$dir2"
-		t0=$(date +%s.%N)
-		"${PIN[@]}" "$cli" --user-db="$WORK/userdb" run "$3" --output="$dir2" --no-results > /dev/null 2>&1
-		t1=$(date +%s.%N)
-		rm -rf "$dir.timing"
-		t2=$(date +%s.%N)
-		"${PIN[@]}" "$cli" --user-db="$WORK/userdb" run "$3" --output="$dir.timing" > /dev/null 2>&1
-		t3=$(date +%s.%N)
-		write=$(awk -v a="$t0" -v b="$t1" -v c="$t2" -v d="$t3" -v s1="$(value WallClockTime "$dir2/log/summary.txt")" \
-			-v s2="$(value WallClockTime "$dir.timing/log/summary.txt")" 'BEGIN { w = (d - c - s2) - (b - a - s1); print w > 0 ? w : 0 }')
-	fi
-	echo "$solver $write"
+	local first last
+	first=$(stat -c %.9W "$dir/results/states.tsv")
+	last=$(stat -c %.9Y "$dir"/results/* | sort -g | tail -n 1)
+	echo "$(value WallClockTime "$dir/log/summary.txt") $(awk -v a="$first" -v b="$last" 'BEGIN { print b - a }')"
 }
 
 printf "%-20s %-8s %8s %9s %10s %10s %9s %17s %17s %10s\n" "example" "build" "unknowns" "moisture" "steps" \
@@ -87,8 +75,8 @@ for project in "$ROOT"/resources/examples/*.rmxml; do
 		same=-
 		if [ "$i" -eq 1 ]; then
 			same=identical
-			for f in "$WORK/current/$name"/*.tsv "$WORK/current/$name"/*.ccd; do
-				cmp -s "$f" "$dir/$(basename "$f")" || same=differ
+			for f in "$WORK/current/$name"/results/*; do
+				cmp -s "$f" "$dir/results/$(basename "$f")" || same=differ
 			done
 		fi
 		# shellcheck disable=SC2086
