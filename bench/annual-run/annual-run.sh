@@ -1,21 +1,25 @@
 #!/bin/bash
 # Year simulation of every bundled example project: integration time, integrator statistics
 # and the time of writing the result files (file system time stamps; needs birth times, e.g. ext4). Run it on Release builds:
-#   bench/annual-run/annual-run.sh [--repeat N] [--cpu LIST] [build-dir [base-build-dir]]
+#   bench/annual-run/annual-run.sh [--repeat N] [--cpu LIST] [--only NAME] [build-dir [base-build-dir]]
 # build-dir defaults to build/release (caldoryne-cli must be built). With a second build
 # (e.g. the previous commit) both run alternately in the same session, so their ratio is
 # measured under the same machine load, and their result files are compared with cmp.
-# Times are the minimum and the median of N runs (default 3). --cpu pins the runs with taskset.
+# Times are the minimum and the median of N runs (default 3). --cpu pins the runs with taskset,
+# --only runs one example. Runs write below $TMPDIR (TMPDIR=/dev/shm keeps the disk out of the
+# write times).
 # Not part of the test suite: figures depend on the machine and its load.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 REPEAT=3
 CPUS=
+ONLY=
 while [ $# -gt 0 ]; do
 	case "$1" in
 		--repeat) REPEAT=$2; shift 2 ;;
 		--cpu) CPUS=$2; shift 2 ;;
+		--only) ONLY=$2; shift 2 ;;
 		*) break ;;
 	esac
 done
@@ -59,6 +63,7 @@ printf "%-20s %-8s %8s %9s %10s %10s %9s %17s %17s %10s\n" "example" "build" "un
 	"rhs evals" "jac evals" "solver [s] min/med" "write [s] min/med" "results"
 for project in "$ROOT"/resources/examples/*.rmxml; do
 	name=$(basename "$project" .rmxml)
+	[ -n "$ONLY" ] && [ "$name" != "$ONLY" ] && continue
 	declare -A solver=() write=()
 	for ((r = 0; r < REPEAT; ++r)); do
 		for i in "${!BUILDS[@]}"; do
