@@ -453,7 +453,7 @@ void SolverControlFramework::writeStatistics() {
 	std::string u = BVX::Time::suitableTimeUnit(wall);
 	BVX::BVX_Message(BVX::FormatText("Wall clock time                            = %1\n")
 					 .arg(BVX::Time::format_time_difference(wall, u), 13), BVX::MSG_PROGRESS, FUNC_ID, 1);
-	BVX::BVX_Message(BVX::FormatText("Time shares measured with the              = %1\n").arg(solverTimerClockName()),
+	BVX::BVX_Message(BVX::FormatText("Clock of the time shares                   = %1\n").arg(solverTimerClockName()),
 					 BVX::MSG_PROGRESS, FUNC_ID, 1);
 	BVX::BVX_Message(DASHED_LINE, BVX::MSG_PROGRESS, FUNC_ID, 1);
 
