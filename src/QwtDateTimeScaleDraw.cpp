@@ -74,21 +74,29 @@ void QwtDateTimeScaleDraw::draw(QPainter * painter, const QPalette & palette) co
 
 
 void QwtDateTimeScaleDraw::drawWeekLabels(QPainter * painter, const QList<double> & majorTicks) const {
-	QPointF p = labelPosition(majorTicks.first());
+	// each label stands over the week that begins at its Monday tick, as far as it is visible
+	const QFontMetrics fm(painter->font());
+	const double end = labelPosition(scaleDiv().upperBound()).x();
 	for (double t : majorTicks) {
-		const QPointF q = labelPosition(t);
+		const QPointF p = labelPosition(t);
+		const double q = qMin(labelPosition(t + 7).x(), end);
 		const QString text = tr("Week %1").arg(static_cast<unsigned int>(t) / 7. + 1, 0, 'g', -1);
-		painter->drawText(QRect(int(p.x()), int(p.y()) - 5, int(q.x() - p.x()), 20),
-						  Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, text);
-		p = q;
+		if (fm.horizontalAdvance(text) > q - p.x())
+			continue;
+		painter->drawText(QRect(int(p.x()), int(p.y()) - 5, int(q - p.x()), 20), Qt::AlignHCenter | Qt::AlignTop, text);
 	}
 }
 
 
 void QwtDateTimeScaleDraw::drawDayLabels(QPainter * painter, const QList<double> & majorTicks) const {
+	// a label that would run past the end of the axis is left out
+	const QFontMetrics fm(painter->font());
+	const double end = labelPosition(scaleDiv().upperBound()).x();
 	for (double t : majorTicks) {
 		const QPointF q = labelPosition(t);
 		const QString text = QLocale().toString(QDate(2001, 1, 1).addDays(static_cast<qint64>(t)), tr("ddd MMM/dd"));
+		if (q.x() + fm.horizontalAdvance(text) > end + 1)
+			continue;
 		painter->drawText(QRect(int(q.x()), int(q.y()) - 5, 50, 20), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
 	}
 }

@@ -180,10 +180,14 @@ TEST_F(PlotHelpersTest, ScaleLabelsByVisibleRange) {
 	EXPECT_TRUE(draw.longMonthNamesFit(fm, widest));
 	EXPECT_FALSE(draw.longMonthNamesFit(fm, widest - 1));
 
-	EXPECT_EQ(scaleTexts(100, 120, 600), QStringList({ "Week 16", "Week 17", "Week 18" }));
-	EXPECT_EQ(scaleTexts(0, 3, 600), QStringList({ "Mon Jan/01", "Tue Jan/02", "Wed Jan/03", "Thu Jan/04" }));
+	// each week label over its own week (days 105 to 111 are week 16); the week of day 119 is
+	// too little visible for its label
+	EXPECT_EQ(scaleTexts(100, 120, 600), QStringList({ "Week 16", "Week 17" }));
+	EXPECT_EQ(scaleTexts(98, 126, 600), QStringList({ "Week 15", "Week 16", "Week 17", "Week 18" }));
+	// a day label at the very end of the axis would run past it
+	EXPECT_EQ(scaleTexts(0, 3, 600), QStringList({ "Mon Jan/01", "Tue Jan/02", "Wed Jan/03" }));
 	// leap years play no part: day 59 is 1 March
-	EXPECT_EQ(scaleTexts(58, 60, 600).mid(1, 1), QStringList({ "Thu Mar/01" }));
+	EXPECT_EQ(scaleTexts(58, 60.5, 600), QStringList({ "Wed Feb/28", "Thu Mar/01", "Fri Mar/02" }));
 }
 
 

@@ -79,8 +79,9 @@ private:
 void mainWindowShots(Screenshots & shots) {
 	RoomModelDialog w;
 	w.onEnableMoistureBalanceInputs(true);	// all ten tabs
-	w.resize(1100, 720);
 	w.show();
+	QApplication::processEvents();	// the window's own initial resize runs first
+	w.resize(1100, 720);
 	QTabWidget * tabs = w.inputTabs();
 	for (int i = 0; i < tabs->count(); ++i) {
 		tabs->setCurrentIndex(i);
