@@ -1,10 +1,15 @@
 # Runs lupdate over the sources into a copy of a .ts file and fails when an entry has no
-# finished translation. Arguments: LUPDATE, TS_FILE, WORK_DIR, SOURCE_DIRS (list).
-file(REMOVE_RECURSE ${WORK_DIR})
-file(MAKE_DIRECTORY ${WORK_DIR})
+# finished translation. Arguments: LUPDATE, TS_FILE, WORK_DIR, SOURCE_DIRS (list; folders
+# not yet in the tree are skipped). With UPDATE=ON the .ts file itself is updated, unchecked.
 get_filename_component(ts_name ${TS_FILE} NAME)
-set(copy ${WORK_DIR}/${ts_name})
-configure_file(${TS_FILE} ${copy} COPYONLY)
+if(UPDATE)
+  set(copy ${TS_FILE})
+else()
+  file(REMOVE_RECURSE ${WORK_DIR})
+  file(MAKE_DIRECTORY ${WORK_DIR})
+  set(copy ${WORK_DIR}/${ts_name})
+  configure_file(${TS_FILE} ${copy} COPYONLY)
+endif()
 set(dirs "")
 foreach(dir ${SOURCE_DIRS})
   if(EXISTS ${dir})
@@ -15,6 +20,9 @@ execute_process(COMMAND ${LUPDATE} -silent -locations none -no-obsolete ${dirs} 
   RESULT_VARIABLE res OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT res EQUAL 0)
   message(FATAL_ERROR "lupdate failed (${res}):\n${out}${err}")
+endif()
+if(UPDATE)
+  return()
 endif()
 file(READ ${copy} ts)
 # One <message> block per entry; report those whose translation is unfinished or empty.

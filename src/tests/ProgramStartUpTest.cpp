@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QThread>
 #include <QTimer>
 
 #include <BVX_MessageHandler.h>
@@ -252,4 +253,28 @@ TEST_F(ProgramProcessTest, MissingBuiltInDatabaseEndsWithOne) {
 	EXPECT_TRUE(log.contains("Error during initialization of databases.")) << log.toStdString();
 	EXPECT_TRUE(log.contains("Error in user interface."));
 	EXPECT_TRUE(log.contains("Caldoryne main()"));
+}
+
+
+TEST_F(ProgramProcessTest, PendingUpdateInstallerIsStartedBeforeTheLog) {
+#if !__has_include(<QtExt_AutoUpdater.h>)
+	GTEST_SKIP() << "the update check of the Qt extensions is not part of the tree";
+#else
+	// the "installer" leaves a file behind when it runs
+	const QString installer = userDataDir() + "/updates/update_win64.exe";
+	ASSERT_TRUE(QDir().mkpath(userDataDir() + "/updates"));
+	const QString ranFile = m_home.path() + "/installer-ran";
+	{
+		QFile f(installer);
+		ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+		f.write(QString("#!/bin/sh\ntouch '%1'\n").arg(ranFile).toUtf8());
+	}
+	QFile(installer).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+	EXPECT_EQ(runProgram(CALDORYNE_PROGRAM, {}), 0);
+	for (int i = 0; i < 100 && !QFile::exists(ranFile); ++i)
+		QThread::msleep(30);
+	EXPECT_TRUE(QFile::exists(ranFile));
+	EXPECT_TRUE(QFile::exists(installer + ".run"));
+	EXPECT_FALSE(QFile::exists(userDataDir() + "/Caldoryne.log"));
+#endif
 }

@@ -11,6 +11,10 @@
 #include <QTest>
 #include <QToolButton>
 
+#if __has_include(<QtExt_AutoUpdater.h>)
+#define CALDORYNE_TEST_AUTOUPDATER
+#endif
+
 #include <RM_Climate.h>
 #include <RM_Room.h>
 
@@ -260,4 +264,37 @@ TEST_F(RoomModelDialogTest, UpdateAnswersWithoutNewerVersionStartNothing) {
 		EXPECT_NO_THROW(m_window->onUpdateInfoRetrieved(a.first, a.second)) << a.second;
 	QTest::qWait(100);
 	EXPECT_TRUE(driver.m_seen.empty());
+}
+
+
+TEST(RoomModelDialogUpdateTest, SilentCheckAtStartOpensTheDownloadDialogOnlyForANewerVersion) {
+#ifndef CALDORYNE_TEST_AUTOUPDATER
+	GTEST_SKIP() << "the update check of the Qt extensions is not part of the tree";
+#else
+	struct Case {
+		const char *	m_serverVersion;
+		bool			m_dialog;
+	};
+	const Case cases[] = { { "3.2.3", true }, { "3.2.2", false }, { "3.2.1", false }, { "x.y", false } };
+	for (const Case & c : cases) {
+		GuiTest::clearSettings();
+		GuiTest::LoopbackHttpServer server(QString("win64:Caldoryne_%1_win64.exe\n---HeaderEnd---\nCHANGES\n- fixes\n")
+										   .arg(c.m_serverVersion).toUtf8());
+		RoomModelDialog::setUpdateInfoUrl(server.url("/downloads/caldoryne/Caldoryne.updates"));
+		GuiTest::ModalDialogDriver driver;
+		{
+			RoomModelDialog window;
+			// the silent check, and for a newer version the interactive one, reach the server
+			const int expectedRequests = c.m_dialog ? 2 : 1;
+			for (int i = 0; i < 100 && (server.requests() < expectedRequests || (c.m_dialog && driver.m_seen.empty())); ++i)
+				QTest::qWait(30);
+			QTest::qWait(100);
+			EXPECT_EQ(server.requests(), expectedRequests) << c.m_serverVersion;
+		}
+		RoomModelDialog::setUpdateInfoUrl(QString());
+		ASSERT_EQ(driver.m_seen.size(), c.m_dialog ? 1u : 0u) << c.m_serverVersion;
+		if (c.m_dialog)
+			EXPECT_EQ(driver.m_seen[0].m_className, "QtExt::AutoUpdateDialog");
+	}
+#endif
 }
