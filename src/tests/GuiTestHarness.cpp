@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QApplication>
 #include <QDialog>
+#include <QEvent>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTcpSocket>
@@ -48,6 +49,7 @@ void ModalDialogDriver::poll() {
 	if (w == nullptr || !w->isVisible() || w->property("modalDialogDriverSeen").toBool())
 		return;
 	w->setProperty("modalDialogDriverSeen", true);
+	w->installEventFilter(this);
 	Seen seen;
 	seen.m_className = w->metaObject()->className();
 	seen.m_title = w->windowTitle();
@@ -61,6 +63,15 @@ void ModalDialogDriver::poll() {
 		m_actions.pop_front();
 	}
 	action(w);
+}
+
+
+bool ModalDialogDriver::eventFilter(QObject * watched, QEvent * event) {
+	if (event->type() == QEvent::Hide) {
+		watched->setProperty("modalDialogDriverSeen", false);
+		watched->removeEventFilter(this);
+	}
+	return false;
 }
 
 

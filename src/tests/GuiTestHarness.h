@@ -68,6 +68,10 @@ public:
 
 	std::vector<Seen>	m_seen;
 
+protected:
+	/*! A dialog that hides counts as new when it is shown again. */
+	bool eventFilter(QObject * watched, QEvent * event) override;
+
 private slots:
 	void poll();
 

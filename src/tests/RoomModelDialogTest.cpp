@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
@@ -251,6 +252,30 @@ TEST_F(RoomModelDialogTest, EscapeChangesNothing) {
 	EXPECT_TRUE(m_window->isVisible());
 	EXPECT_EQ(m_window->pageStack()->currentIndex(), int(RoomModelDialog::PageWindows));
 	EXPECT_EQ(m_window->inputTabs()->currentIndex(), 2);
+}
+
+
+TEST_F(RoomModelDialogTest, AboutDialogIsMadeOnceAndQuitClosesTheWindow) {
+	m_window->show();
+	std::vector<QWidget *> dialogs;
+	GuiTest::ModalDialogDriver driver;
+	for (int i = 0; i < 2; ++i) {
+		driver.add(GuiTest::ModalDialogDriver::inspectThen([&](QWidget * w) { dialogs.push_back(w); },
+														   GuiTest::ModalDialogDriver::reject()));
+		m_window->buttonBar()->toolButtonAbout->click();
+	}
+	ASSERT_EQ(dialogs.size(), 2u);
+	EXPECT_EQ(dialogs[0], dialogs[1]);
+	EXPECT_EQ(dialogs[0]->parentWidget(), m_window.get());
+
+	// the model export is reached by Ctrl+E
+	bool exportAction = false;
+	for (QAction * a : m_window->actions())
+		exportAction |= a->shortcut() == QKeySequence("Ctrl+E") && a->text() == "Export model...";
+	EXPECT_TRUE(exportAction);
+
+	m_window->buttonBar()->toolButtonQuit->click();
+	EXPECT_FALSE(m_window->isVisible());
 }
 
 
