@@ -12,15 +12,14 @@
 #include <QTest>
 #include <QToolButton>
 
-#if __has_include(<QtExt_AutoUpdater.h>)
-#define CALDORYNE_TEST_AUTOUPDATER
-#endif
+#include <QtExt_AutoUpdater.h>
 
 #include <RM_Climate.h>
 #include <RM_Room.h>
 
 #include "ButtonBar.h"
 #include "GuiTestHarness.h"
+#include "LoopbackHttpServer.h"
 #include "RoomModelDialog.h"
 
 namespace {
@@ -293,9 +292,6 @@ TEST_F(RoomModelDialogTest, UpdateAnswersWithoutNewerVersionStartNothing) {
 
 
 TEST(RoomModelDialogUpdateTest, SilentCheckAtStartOpensTheDownloadDialogOnlyForANewerVersion) {
-#ifndef CALDORYNE_TEST_AUTOUPDATER
-	GTEST_SKIP() << "the update check of the Qt extensions is not part of the tree";
-#else
 	struct Case {
 		const char *	m_serverVersion;
 		bool			m_dialog;
@@ -303,8 +299,8 @@ TEST(RoomModelDialogUpdateTest, SilentCheckAtStartOpensTheDownloadDialogOnlyForA
 	const Case cases[] = { { "3.2.3", true }, { "3.2.2", false }, { "3.2.1", false }, { "x.y", false } };
 	for (const Case & c : cases) {
 		GuiTest::clearSettings();
-		GuiTest::LoopbackHttpServer server(QString("win64:Caldoryne_%1_win64.exe\n---HeaderEnd---\nCHANGES\n- fixes\n")
-										   .arg(c.m_serverVersion).toUtf8());
+		GuiTest::LoopbackHttpServer server(QString("%1:Caldoryne_%2_installer\n---HeaderEnd---\nCHANGES\n- fixes\n")
+										   .arg(QtExt::AutoUpdater::INSTALLER_KEY, c.m_serverVersion).toUtf8());
 		RoomModelDialog::setUpdateInfoUrl(server.url("/downloads/caldoryne/Caldoryne.updates"));
 		GuiTest::ModalDialogDriver driver;
 		{
@@ -318,8 +314,8 @@ TEST(RoomModelDialogUpdateTest, SilentCheckAtStartOpensTheDownloadDialogOnlyForA
 		}
 		RoomModelDialog::setUpdateInfoUrl(QString());
 		ASSERT_EQ(driver.m_seen.size(), c.m_dialog ? 1u : 0u) << c.m_serverVersion;
-		if (c.m_dialog)
+		if (c.m_dialog) {
 			EXPECT_EQ(driver.m_seen[0].m_className, "QtExt::AutoUpdateDialog");
+		}
 	}
-#endif
 }

@@ -8,6 +8,12 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
+#include <QFormLayout>
+#include <QImage>
+#include <QPainter>
+#include <QLabel>
+#include <QVBoxLayout>
 #include <QMenu>
 #include <QSettings>
 #include <QStackedLayout>
@@ -21,12 +27,27 @@
 #include <qwt_plot_canvas.h>
 #include <qwt_plot_grid.h>
 
+#include <BVX_Exception.h>
 #include <BVX_Path.h>
+
+#include <QtExt_AutoUpdater.h>
+#include <QtExt_ConstructionViewWidget.h>
+#include <QtExt_Report.h>
+#include <QtExt_ReportFrameBase.h>
+#include <QtExt_RichTextEditWidget.h>
+#include <QtExt_Table.h>
+#include <QtExt_TextFrame.h>
+#include <QtExt_TextProperties.h>
+#include <QtExt_ValidatingLineEdit.h>
+
+#include <RM_Database.h>
 
 #include <QtExt_Directories.h>
 #include <QtExt_LanguageHandler.h>
 
 #include "AboutDialog.h"
+#include "ChartDemoModels.h"
+#include "LoopbackHttpServer.h"
 #include "ButtonBar.h"
 #include "ConfirmationMessageBox.h"
 #include "PlotCurveWithFramedLegendIcon.h"
@@ -56,12 +77,14 @@ public:
 
 	/*! Runs a call that opens a modal dialog; the dialog is saved and closed. */
 	void saveModal(const QString & name, const std::function<void()> & open) {
+		m_modalSeen = false;
 		QTimer poll;
 		QObject::connect(&poll, &QTimer::timeout, [&]() {
 			QWidget * w = QApplication::activeModalWidget();
 			if (w == nullptr || !w->isVisible())
 				return;
 			poll.stop();
+			m_modalSeen = true;
 			save(w, name);
 			w->close();
 		});
@@ -70,6 +93,8 @@ public:
 	}
 
 	int m_count = 0;
+	/*! The dialog of the last saveModal() was seen. */
+	bool m_modalSeen = false;
 
 private:
 	QString m_outDir;
@@ -166,9 +191,181 @@ void dateScalePlotShots(Screenshots & shots) {
 }
 
 
-/*! Widgets of the Qt extensions (line edit states, construction cross-sections, rich-text
-	editor, report page, update dialogs): added as they become part of the tree. */
-void qtExtGalleryShots(Screenshots & /*shots*/) {
+/*! The three looks of a validating line edit: valid, invalid (with its range as tool tip), read-only. */
+void lineEditShots(Screenshots & shots) {
+	QWidget w;
+	QFormLayout * lay = new QFormLayout(&w);
+	const char * const labels[] = { "Valid (0 .. 100):", "Invalid (0 .. 100):", "Read-only:" };
+	const char * const texts[] = { "21.5", "150", "42" };
+	for (int i = 0; i < 3; ++i) {
+		QtExt::ValidatingLineEdit * edit = new QtExt::ValidatingLineEdit(&w);
+		edit->setup(0, 100, "Value must be between 0 and 100.", true, true);
+		edit->setText(texts[i]);
+		edit->setReadOnly(i == 2);
+		lay->addRow(labels[i], edit);
+	}
+	w.resize(360, 110);
+	w.show();
+	shots.save(&w, "gallery-lineedit-states");
+}
+
+
+/*! Hatching and colour of a layer by its material category. */
+QtExt::ConstructionLayer layerOf(const RM::Material & m, double width) {
+	struct Look { const char * m_color; int m_hatching; };
+	const Look looks[] = {
+		{ "#d5d8dc", 0 }, { "#e8dcc0", 3 }, { "#c0392b", 4 }, { "#a6a6a6", 6 }, { "#95a5a6", 5 },
+		{ "#f9e79f", 7 }, { "#d5d8dc", 1 }, { "#ca9a5b", 2 }, { "#b7950b", 3 }, { "#8d6e63", 4 },
+		{ "#aed6f1", 1 }, { "#34495e", 0 }, { "#bdc3c7", 0 }
+	};
+	const Look & look = looks[qBound(1u, m.m_category, 13u) - 1];
+	return QtExt::ConstructionLayer(width, m.name(), QColor(look.m_color), int(m.m_id), look.m_hatching);
+}
+
+
+/*! Cross-sections of the construction types the example projects use. */
+void constructionShots(Screenshots & shots) {
+	RM::Database db;
+	db.reload();
+	for (unsigned int id : { 7u, 9u, 11u, 14u }) {
+		const RM::ConstructionType * ct = db.constructionType(id);
+		if (ct == nullptr)
+			continue;
+		QVector<QtExt::ConstructionLayer> layers;
+		for (size_t i = 0; i < ct->m_materialIds.size() && i < ct->m_d.size(); ++i)
+			if (const RM::Material * m = db.material(ct->m_materialIds[i]))
+				layers.append(layerOf(*m, ct->m_d[i]));
+		QtExt::ConstructionViewWidget view;
+		view.resize(760, 360);
+		view.show();
+		view.setData(layers, true);
+		shots.save(&view, QString("gallery-construction-%1").arg(id));
+	}
+}
+
+
+void richTextShots(Screenshots & shots) {
+	QtExt::RichTextEditWidget editor;
+	editor.setHtml("<h3>Project notes</h3><p>Office on the second floor, <b>south facade</b> with external "
+				   "venetian blinds.</p><ul><li>Occupancy 8:00 to 18:00</li><li><u>Night ventilation</u> in summer</li></ul>");
+	editor.resize(600, 300);
+	editor.show();
+	shots.save(&editor, "gallery-richtext-editor");
+}
+
+
+/*! A report section: heading, paragraph and a table of monthly values. */
+class SampleFrame : public QtExt::ReportFrameBase {
+public:
+	explicit SampleFrame(QtExt::Report * report) :
+		QtExt::ReportFrameBase(report, report->textDocument()),
+		m_heading(report->textDocument()),
+		m_text(report->textDocument()),
+		m_table(report->textDocument(), QSize())
+	{
+		m_heading.setText(QtExt::htmlHeading("Monthly thermal loads", QtExt::RTT_Heading2));
+		m_text.setText("Heating and cooling energy of the room per month and the mean operative temperature.");
+		const char * const months[] = { "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec" };
+		const char * const head[] = { "Month", "Heating [kWh]", "Cooling [kWh]", "Operative temperature [C]" };
+		m_table.setColRowCount(4, 13);
+		m_table.setOuterBorderWidth(1);
+		m_table.setInnerBorderWidth(0.5);
+		for (int c = 0; c < 4; ++c) {
+			m_table.setCellText(c, 0, QString("<b>%1</b>").arg(head[c]));
+			m_table.cell(c, 0).setBackgroundColor(QColor(230, 230, 230));
+		}
+		for (int r = 1; r <= 12; ++r) {
+			const double season = std::cos(2*3.14159265358979*(r - 1)/12.);
+			m_table.setCellText(0, r, months[r - 1]);
+			m_table.setCellText(1, r, QString::number(qMax(0.0, 120*season + 30), 'f', 1));
+			m_table.setCellText(2, r, QString::number(qMax(0.0, -90*season - 20), 'f', 1));
+			m_table.setCellText(3, r, QString::number(22 - 2*season, 'f', 1));
+			for (int c = 1; c < 4; ++c)
+				m_table.cell(c, r).setAlignment(Qt::AlignRight);
+		}
+	}
+
+	void update(QPaintDevice * device, double width) override {
+		m_headingRect = m_heading.frameRect(device, width);
+		m_textRect = m_text.frameRect(device, width);
+		m_tableRect = m_table.tableRect(device, width);
+		m_frameRect = QRectF(0, 0, width, m_headingRect.height() + m_textRect.height() + m_tableRect.height());
+	}
+
+	void draw(QPainter * painter, const QRectF & frame) override {
+		QPointF pos = frame.topLeft();
+		m_heading.drawFrame(painter, pos, frame.width());
+		pos.ry() += m_headingRect.height();
+		m_text.drawFrame(painter, pos, frame.width());
+		pos.ry() += m_textRect.height();
+		m_table.drawTable(painter, pos);
+	}
+
+private:
+	QtExt::TextFrame	m_heading;
+	QtExt::TextFrame	m_text;
+	QtExt::Table		m_table;
+	QRectF				m_headingRect;
+	QRectF				m_textRect;
+	QRectF				m_tableRect;
+};
+
+
+/*! First page of a sample report: A4 at 96 dpi with margins of 20 mm. */
+void reportShots(Screenshots & shots) {
+	QtExt::Report report;
+	report.setHeaderData("Caldoryne 3.2.2", "Sample project", "", QPixmap());
+	report.addFrame(new SampleFrame(&report));
+	report.addFrame(new SampleFrame(&report));
+	const int margin = 76;
+	QImage area(794 - 2*margin, 1123 - 2*margin, QImage::Format_ARGB32);
+	area.fill(Qt::white);
+	report.print(&area, 1, QFont("DejaVu Sans", 10));
+	QImage page(794, 1123, QImage::Format_ARGB32);
+	page.fill(Qt::white);
+	QPainter p(&page);
+	p.drawImage(margin, margin, area);
+	p.end();
+	shots.write(QPixmap::fromImage(page), "gallery-report-page");
+}
+
+
+/*! The update check's two dialogs, from update information served on 127.0.0.1. */
+void updateDialogShots(Screenshots & shots) {
+	const std::pair<const char *, QString> cases[] = {
+		{ "gallery-update-download", QString(QtExt::AutoUpdater::INSTALLER_KEY) + ":Caldoryne_3.2.3_installer\n"
+			"---HeaderEnd---\nCHANGES 3.2.3\n- faster year runs\n- German report texts\n" },
+		{ "gallery-update-none", "---HeaderEnd---\nCHANGES 3.2.2\n- first release of this version\n" },
+	};
+	for (const auto & c : cases) {
+		GuiTest::LoopbackHttpServer server(c.second.toUtf8());
+		QtExt::AutoUpdater updater;
+		shots.saveModal(c.first, [&]() {
+			updater.checkForUpdateInfo(server.url("/downloads/caldoryne/Caldoryne.updates"), "3.2.2", 1,
+									   QDir::tempPath() + "/caldoryne-screenshots-update");
+			// the dialog opens when the answer arrives; saveModal() closes it
+			QEventLoop loop;
+			QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+			QTimer poll;
+			QObject::connect(&poll, &QTimer::timeout, [&]() {
+				if (QApplication::activeModalWidget() == nullptr && shots.m_modalSeen)
+					loop.quit();
+			});
+			poll.start(50);
+			loop.exec();
+		});
+	}
+}
+
+
+/*! Widgets of the Qt extensions: line edit states, cross-sections of the example
+	constructions, rich-text editor, a sample report page and both update dialogs. */
+void qtExtGalleryShots(Screenshots & shots) {
+	lineEditShots(shots);
+	constructionShots(shots);
+	richTextShots(shots);
+	reportShots(shots);
+	updateDialogShots(shots);
 }
 
 } // namespace
@@ -222,6 +419,12 @@ int main(int argc, char ** argv) {
 		dialogShots(shots);
 		dateScalePlotShots(shots);
 		qtExtGalleryShots(shots);
+		for (const QString & file : ChartDemoModels::writeDemoProperties(outDir))
+			std::cout << "Chart properties: " << file.toStdString() << std::endl;
+	}
+	catch (BVX::Exception & ex) {
+		std::cerr << ex.msgStack() << std::endl;
+		return 1;
 	}
 	catch (std::exception & ex) {
 		std::cerr << ex.what() << std::endl;
