@@ -33,11 +33,7 @@
 #include <QtExt_AutoUpdater.h>
 #include <QtExt_ConstructionViewWidget.h>
 #include <QtExt_Report.h>
-#include <QtExt_ReportFrameBase.h>
 #include <QtExt_RichTextEditWidget.h>
-#include <QtExt_Table.h>
-#include <QtExt_TextFrame.h>
-#include <QtExt_TextProperties.h>
 #include <QtExt_ValidatingLineEdit.h>
 
 #include <RM_Database.h>
@@ -55,6 +51,7 @@
 #include "QwtDateTimeScaleDraw.h"
 #include "QwtDateTimeScaleEngine.h"
 #include "RoomModelDialog.h"
+#include "SampleReportFrame.h"
 
 namespace {
 
@@ -254,69 +251,12 @@ void richTextShots(Screenshots & shots) {
 }
 
 
-/*! A report section: heading, paragraph and a table of monthly values. */
-class SampleFrame : public QtExt::ReportFrameBase {
-public:
-	explicit SampleFrame(QtExt::Report * report) :
-		QtExt::ReportFrameBase(report, report->textDocument()),
-		m_heading(report->textDocument()),
-		m_text(report->textDocument()),
-		m_table(report->textDocument(), QSize())
-	{
-		m_heading.setText(QtExt::htmlHeading("Monthly thermal loads", QtExt::RTT_Heading2));
-		m_text.setText("Heating and cooling energy of the room per month and the mean operative temperature.");
-		const char * const months[] = { "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec" };
-		const char * const head[] = { "Month", "Heating [kWh]", "Cooling [kWh]", "Operative temperature [C]" };
-		m_table.setColRowCount(4, 13);
-		m_table.setOuterBorderWidth(1);
-		m_table.setInnerBorderWidth(0.5);
-		for (int c = 0; c < 4; ++c) {
-			m_table.setCellText(c, 0, QString("<b>%1</b>").arg(head[c]));
-			m_table.cell(c, 0).setBackgroundColor(QColor(230, 230, 230));
-		}
-		for (int r = 1; r <= 12; ++r) {
-			const double season = std::cos(2*3.14159265358979*(r - 1)/12.);
-			m_table.setCellText(0, r, months[r - 1]);
-			m_table.setCellText(1, r, QString::number(qMax(0.0, 120*season + 30), 'f', 1));
-			m_table.setCellText(2, r, QString::number(qMax(0.0, -90*season - 20), 'f', 1));
-			m_table.setCellText(3, r, QString::number(22 - 2*season, 'f', 1));
-			for (int c = 1; c < 4; ++c)
-				m_table.cell(c, r).setAlignment(Qt::AlignRight);
-		}
-	}
-
-	void update(QPaintDevice * device, double width) override {
-		m_headingRect = m_heading.frameRect(device, width);
-		m_textRect = m_text.frameRect(device, width);
-		m_tableRect = m_table.tableRect(device, width);
-		m_frameRect = QRectF(0, 0, width, m_headingRect.height() + m_textRect.height() + m_tableRect.height());
-	}
-
-	void draw(QPainter * painter, const QRectF & frame) override {
-		QPointF pos = frame.topLeft();
-		m_heading.drawFrame(painter, pos, frame.width());
-		pos.ry() += m_headingRect.height();
-		m_text.drawFrame(painter, pos, frame.width());
-		pos.ry() += m_textRect.height();
-		m_table.drawTable(painter, pos);
-	}
-
-private:
-	QtExt::TextFrame	m_heading;
-	QtExt::TextFrame	m_text;
-	QtExt::Table		m_table;
-	QRectF				m_headingRect;
-	QRectF				m_textRect;
-	QRectF				m_tableRect;
-};
-
-
 /*! First page of a sample report: A4 at 96 dpi with margins of 20 mm. */
 void reportShots(Screenshots & shots) {
 	QtExt::Report report;
 	report.setHeaderData("Caldoryne 3.2.2", "Sample project", "", QPixmap());
-	report.addFrame(new SampleFrame(&report));
-	report.addFrame(new SampleFrame(&report));
+	report.addFrame(new SampleReportFrame(&report, 1));
+	report.addFrame(new SampleReportFrame(&report, 2));
 	const int margin = 76;
 	QImage area(794 - 2*margin, 1123 - 2*margin, QImage::Format_ARGB32);
 	area.fill(Qt::white);
