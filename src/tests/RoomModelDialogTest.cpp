@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QScreen>
 #include <QStackedLayout>
 #include <QTabWidget>
@@ -275,6 +277,53 @@ TEST_F(RoomModelDialogTest, AboutDialogIsMadeOnceAndQuitClosesTheWindow) {
 
 	m_window->buttonBar()->toolButtonQuit->click();
 	EXPECT_FALSE(m_window->isVisible());
+}
+
+
+TEST_F(RoomModelDialogTest, LoadedProjectReplacesTheEditedOneAndFailuresKeepIt) {
+	const QString office = GuiTest::sourceDir() + "/resources/examples/Office_SouthFacade.rmxml";
+	m_window->buttonBar()->toolButtonEditMaterials->click();
+	RM::Room * edited = m_window->project();
+	ASSERT_TRUE(m_window->loadProject(office, true));
+	EXPECT_EQ(m_window->project(), edited) << "the pages keep pointing into the same project";
+	EXPECT_EQ(edited->m_projectFilePath, office);
+	EXPECT_EQ(m_window->windowTitle(), "Caldoryne - The Thermal Room Model - Version 3.2 - Office_SouthFacade.rmxml");
+	EXPECT_EQ(m_window->pageStack()->currentIndex(), int(RoomModelDialog::PageRoom));
+	EXPECT_TRUE(m_window->buttonBar()->toolButtonEditRoom->isDown());
+	// the office runs with the moisture balance: its tab is shown
+	EXPECT_EQ(edited->m_moistureBalanceEnabled, tabTitles().contains("Moisture Loads"));
+	const double area = edited->m_area;
+
+	QTemporaryDir dir;
+	const QString broken = dir.path() + "/broken.rmxml";
+	{
+		QFile f(broken);
+		ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+		f.write("<?xml version=\"1.0\"?>\n<RoomModelProject Version=\"3.2.2\"><Room><Geometry>");
+	}
+	struct Case {
+		QString		m_file;
+		bool		m_silent;
+		int			m_boxes;
+	};
+	const Case cases[] = {
+		{ dir.path() + "/missing.rmxml", true, 0 },
+		{ dir.path() + "/missing.rmxml", false, 1 },
+		{ broken, true, 0 },
+		{ broken, false, 1 },
+	};
+	for (const Case & c : cases) {
+		m_window->buttonBar()->toolButtonExport->setEnabled(true);
+		GuiTest::ModalDialogDriver driver;
+		EXPECT_FALSE(m_window->loadProject(c.m_file, c.m_silent)) << c.m_file.toStdString();
+		EXPECT_EQ(int(driver.m_seen.size()), c.m_boxes) << c.m_file.toStdString();
+		if (c.m_boxes == 1) {
+			EXPECT_EQ(driver.m_seen[0].m_title, "Read Error");
+		}
+		EXPECT_EQ(edited->m_projectFilePath, office);
+		EXPECT_EQ(edited->m_area, area);
+		EXPECT_FALSE(m_window->buttonBar()->toolButtonExport->isEnabled()) << "old results no longer match";
+	}
 }
 
 
