@@ -23,6 +23,7 @@
 
 #include <RM_CaldoryneModelInterface.h>
 #include <RM_Database.h>
+#include <RM_LogBanner.h>
 
 namespace {
 
@@ -81,18 +82,6 @@ ProjectRun::ProjectRun(const Settings & settings, RM::Database & db) :
 
 
 ProjectRun::~ProjectRun() {
-}
-
-
-bool ProjectRun::writeLogBanner(const QString & path) {
-	QFile f(path);
-	if (!f.open(QIODevice::WriteOnly))
-		return false;
-	QTextStream s(&f);
-	s << "Caldoryn " << "3.2" << ", started " << QDateTime::currentDateTime().toLocalTime().toString(Qt::TextDate)
-	  << "\n" << QString(70, '-') << "\n\n";
-	s.flush();
-	return f.error() == QFile::NoError;
 }
 
 
@@ -179,7 +168,7 @@ void ProjectRun::openProgramLog() {
 	m_msgHandler.setConsoleVerbosityLevel(2);
 	const QString logFile = QtExt::Directories::globalLogFile();
 	std::string errmsg;
-	if (!writeLogBanner(logFile) || !m_msgHandler.openLogFile(logFile.toStdString(), true, errmsg))
+	if (!RM::writeLogBanner(logFile) || !m_msgHandler.openLogFile(logFile.toStdString(), true, errmsg))
 		throw BVX::Exception(BVX::FormatText("Error creating log file '%1'.").arg(logFile.toStdString()), FUNC_ID);
 }
 
@@ -211,7 +200,7 @@ void ProjectRun::prepareRunDirectory() {
 		throw BVX::Exception(BVX::FormatText("Cannot create run directory '%1'.").arg(m_runDirectory.toStdString()), FUNC_ID);
 
 	std::string errmsg;
-	if (!writeLogBanner(screenLogPath()) || !m_msgHandler.openLogFile(screenLogPath().toStdString(), true, errmsg))
+	if (!RM::writeLogBanner(screenLogPath()) || !m_msgHandler.openLogFile(screenLogPath().toStdString(), true, errmsg))
 		throw BVX::Exception(BVX::FormatText("Cannot write screen log file '%1'.").arg(screenLogPath().toStdString()), FUNC_ID);
 	BVX::BVX_Message(BVX::FormatText("Simulating project '%1'.\n").arg(m_settings.m_projectFile.toStdString()),
 					 BVX::MSG_PROGRESS, FUNC_ID, 1);
