@@ -10,6 +10,7 @@
 #include <BVX_FormatText.h>
 #include <BVX_MessageHandler.h>
 #include <BVX_NotificationHandler.h>
+#include <BVX_Time.h>
 
 #include <VUREDO_JacobianSparseCSR.h>
 #include <VUREDO_LESBTridiag.h>
@@ -107,18 +108,16 @@ double CaldoryneModelInterface::tEnd() const {
 
 int CaldoryneModelInterface::setTime(double t) {
 	m_t = t;
-	double tYear = t;
-	while (tYear >= SECONDS_PER_YEAR)
-		tYear -= SECONDS_PER_YEAR;
+	const double tYear = BVX::timeOfYear(t);
 	m_hourOfYear = std::floor(tYear/3600);
-	Q_ASSERT(m_hourOfYear < 8760);
+	Q_ASSERT(m_hourOfYear < BVX::HOURS_PER_YEAR);
 
 	updateBoundaryConditions();
 
 	const DIN4108_2Assessment & din = m_room.m_din4108_2Assessment;
 	if (din.m_active && din.m_lastAirChangeEvaluation == -1)
 		evaluateVentilationRule(tYear);
-	return 0;
+	return VUREDO::MR_Success;
 }
 
 
@@ -129,15 +128,15 @@ int CaldoryneModelInterface::setY(const double * y) {
 	updateStates();
 	updateLoads();
 	updateDivergences();
-	return 0;
+	return VUREDO::MR_Success;
 }
 
 
 int CaldoryneModelInterface::ydot(double * ydot) {
 	if (m_abortFlag)
-		return 2;
+		return VUREDO::MR_Abort;
 	std::copy(m_ydot.begin(), m_ydot.end(), ydot);
-	return 0;
+	return VUREDO::MR_Success;
 }
 
 
@@ -256,6 +255,7 @@ void CaldoryneModelInterface::createLES() {
 		createSparseJacobian();
 		createPreconditioner();
 		std::unique_ptr<VUREDO::LESInterfaceIterative> les;
+		// "Krylow" is the log text as it has always read, kept on purpose (log readers search for it)
 		if (m_lesSolverName == "BiCGStab") {
 			les.reset(new VUREDO::LESBiCGStab);
 			BVX::BVX_Message("Using iterative BiCGStab (Krylow subspace dimension = 10) LES solver.\n",

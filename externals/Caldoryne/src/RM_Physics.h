@@ -1,6 +1,8 @@
 #ifndef RM_PhysicsH
 #define RM_PhysicsH
 
+#include <BVX_Time.h>
+
 /*! Physical constants and moist-air relations shared by the load models and the
 	room balance. Temperatures in K, pressures in Pa, densities in kg/m3.
 */
@@ -22,8 +24,7 @@ const double R_AIR = 287.1;
 const double P_ATM = 101325;
 /*! Offset between Celsius and Kelvin. */
 const double T_KELVIN = 273.15;
-/*! Seconds of a (non-leap) year. */
-const double SECONDS_PER_YEAR = 31536000;
+using BVX::SECONDS_PER_YEAR;
 
 /*! Saturation vapour pressure of water in Pa at temperature T in K
 	(sixth-order fits of Lowe 1977, over ice below the triple point).
