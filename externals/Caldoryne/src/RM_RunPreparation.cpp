@@ -21,11 +21,19 @@ const double OUTPUT_STEP = 3600;
 std::unique_ptr<CaldoryneModelInterface> prepareRun(const Room & room, const Climate & climateDirectory,
 													const Database & db)
 {
-	const char * const FUNC_ID = "[RM::prepareRun]";
 	std::unique_ptr<CaldoryneModelInterface> model(new CaldoryneModelInterface);
-	model->m_room = room;
-	model->m_climate = climateDirectory;
-	Climate & climate = model->m_climate;
+	prepareRun(*model, room, climateDirectory, db);
+	return model;
+}
+
+
+void prepareRun(CaldoryneModelInterface & model, const Room & room, const Climate & climateDirectory,
+				const Database & db)
+{
+	const char * const FUNC_ID = "[RM::prepareRun]";
+	model.m_room = room;
+	model.m_climate = climateDirectory;
+	Climate & climate = model.m_climate;
 	climate.m_moistureBalanceEnabled = room.m_moistureBalanceEnabled;
 
 	const QString & climateFile = room.m_climateDataPath;
@@ -39,10 +47,9 @@ std::unique_ptr<CaldoryneModelInterface> prepareRun(const Room & room, const Cli
 	solar.m_latitude = solar.m_climateDataLoader.m_latitude*BVX::DEG_TO_RAD;
 	solar.m_longitude = solar.m_climateDataLoader.m_longitude*BVX::DEG_TO_RAD;
 
-	model->init(db);
-	model->m_outputManager.m_resultsPresent = false;
-	model->m_room.m_outputTimeSteps = OUTPUT_STEP;
-	return model;
+	model.init(db);
+	model.m_outputManager.m_resultsPresent = false;
+	model.m_room.m_outputTimeSteps = OUTPUT_STEP;
 }
 
 } // namespace RM

@@ -29,6 +29,10 @@ class Room;
 std::unique_ptr<CaldoryneModelInterface> prepareRun(const Room & room, const Climate & climateDirectory,
 													const Database & db);
 
+/*! The same for a new model object of the caller (a derived class, for instance). */
+void prepareRun(CaldoryneModelInterface & model, const Room & room, const Climate & climateDirectory,
+				const Database & db);
+
 } // namespace RM
 
 #endif // RM_RunPreparationH
