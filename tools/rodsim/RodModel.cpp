@@ -6,6 +6,7 @@
 
 #include <BVX_Exception.h>
 #include <BVX_FormatText.h>
+#include <BVX_MessageHandler.h>
 
 #include <VUREDO_LESBTridiag.h>
 #include <VUREDO_LESBand.h>
@@ -23,7 +24,8 @@ RodModel::RodModel(const Parameters & p) :
 	m_t(0),
 	m_recoverableDone(false),
 	m_outputCount(0),
-	m_maxCoolingDeviation(0)
+	m_maxCoolingDeviation(0),
+	m_checkpointDone(false)
 {
 	const char * const FUNC_ID = "[RodModel::RodModel]";
 	if (p.m_nodes == 0 || (p.m_unknownsPerNode != 1 && p.m_unknownsPerNode != 2))
@@ -178,6 +180,62 @@ void RodModel::writeOutputs(double t, const double * y) {
 	for (unsigned int i = 0; i < m_n; ++i)
 		out << '\t' << y[i];
 	out << '\n';
+}
+
+
+void RodModel::stepCompleted(double t, const double *) {
+	if (m_p.m_checkpointAt >= 0 && !m_checkpointDone && t >= m_p.m_checkpointAt) {
+		m_checkpointDone = true;
+		checkpoint(t);
+	}
+}
+
+
+std::vector<char> RodModel::serializeSolver() const {
+	const VUREDO::LESInterface * les = m_les.get();
+	const VUREDO::PrecondInterface * precond = m_precond.get();
+	const VUREDO::JacobianInterface * jacobian = m_jacobian.get();
+	std::size_t size = m_integrator.serializationSize();
+	size += les != nullptr ? les->serializationSize() : 0;
+	size += precond != nullptr ? precond->serializationSize() : 0;
+	size += jacobian != nullptr ? jacobian->serializationSize() : 0;
+	std::vector<char> buf(size);
+	void * p = buf.data();
+	m_integrator.serialize(p);
+	if (les != nullptr) les->serialize(p);
+	if (precond != nullptr) precond->serialize(p);
+	if (jacobian != nullptr) jacobian->serialize(p);
+	if (static_cast<char *>(p) != buf.data() + buf.size())
+		throw BVX::Exception("Serialized size differs from the announced size.", "[RodModel::serializeSolver]");
+	return buf;
+}
+
+
+void RodModel::checkpoint(double t) {
+	const char * const FUNC_ID = "[RodModel::checkpoint]";
+	if (m_p.m_integrator != "CVODE")
+		throw BVX::Exception("Checkpoints need the CVODE integrator.", FUNC_ID);
+	std::vector<char> saved = serializeSolver();
+
+	// a freshly initialised integrator of the same problem takes over
+	m_integrator.init(this, t0(), y0(), m_les.get(), m_precond.get(), m_jacobian.get());
+	std::vector<char> data(saved);
+	void * p = data.data();
+	m_integrator.deserialize(p);
+	if (m_les) m_les->deserialize(p);
+	if (m_precond) m_precond->deserialize(p);
+	if (m_jacobian) m_jacobian->deserialize(p);
+	if (serializeSolver() != saved)
+		throw BVX::Exception(BVX::FormatText("Solver state at t=%1 s differs after a serialization round trip.").arg(t),
+							 FUNC_ID);
+	// init() dropped the statistics streams of the first half of the run
+	if (!m_p.m_logDirectory.empty()) {
+		m_integrator.writeStatisticsHeader(m_p.m_logDirectory, true);
+		if (m_les) m_les->writeStatisticsHeader(m_p.m_logDirectory, true);
+		if (m_precond) m_precond->writeStatisticsHeader(m_p.m_logDirectory, true);
+	}
+	BVX::BVX_Message(BVX::FormatText("Checkpoint at t=%1 s: %2 bytes, serialized again identically.\n")
+					 .arg(t).arg(static_cast<unsigned long>(saved.size())), BVX::MSG_PROGRESS, FUNC_ID, 0);
 }
 
 

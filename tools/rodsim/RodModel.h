@@ -55,6 +55,11 @@ public:
 		bool			m_krylovJacobian = false;
 		/*! Output file of all states at every output time; empty: none. */
 		std::string		m_outputFile;
+		/*! After the first step at or beyond this time the integrator state goes through a
+			serialisation round trip (negative: never). */
+		double			m_checkpointAt = -1;
+		/*! Log directory of the run (the statistics files are reopened after a checkpoint). */
+		std::string		m_logDirectory;
 	};
 
 	explicit RodModel(const Parameters & p);
@@ -69,6 +74,7 @@ public:
 	int setY(const double * y) override;
 	int ydot(double * ydot) override;
 	void writeOutputs(double t, const double * y) override;
+	void stepCompleted(double t, const double * y) override;
 
 	VUREDO::LESInterface * lesInterface() override { return m_les.get(); }
 	VUREDO::IntegratorInterface * integratorInterface() override;
@@ -100,6 +106,8 @@ public:
 	/*! A single node between equal end values cools exponentially toward them:
 		T(t) = Te + (T0 - Te) exp(-t/tau), tau = rho*c*dx^2 / (4*lambda). */
 	double coolingSolution(double t) const;
+	/*! True once the requested checkpoint has been taken. */
+	bool checkpointDone() const { return m_checkpointDone; }
 	/*! Largest deviation of the outputs from coolingSolution() so far. */
 	double maxCoolingDeviation() const { return m_maxCoolingDeviation; }
 
@@ -110,6 +118,12 @@ private:
 	void buildPattern();
 	/*! Creates the Krylov solver, its preconditioner and Jacobian (false: les is no Krylov solver). */
 	bool createKrylovSolver();
+	/*! Serialises integrator, linear solver, preconditioner and Jacobian (in this order),
+		re-initialises them, reads the state back and checks that serialising again gives
+		the same bytes. */
+	void checkpoint(double t);
+	/*! The binary state of all solver components. */
+	std::vector<char> serializeSolver() const;
 
 	Parameters							m_p;
 	unsigned int						m_n;
@@ -126,6 +140,7 @@ private:
 	unsigned int						m_outputCount;
 	std::vector<double>					m_lastOutput;
 	double								m_maxCoolingDeviation;
+	bool								m_checkpointDone;
 	std::unique_ptr<std::ofstream>		m_outputStream;
 };
 

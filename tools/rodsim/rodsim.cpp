@@ -50,6 +50,7 @@ void defineOptions(BVX::ArgParser & args) {
 	args.addFlag(0, "stats-every-step", "Per-step statistics after every step.", "false");
 	args.addOption(0, "abort-at", "Model aborts (ydot returns 2) from this time on.", "<s>", "-1");
 	args.addOption(0, "recoverable-at", "Model reports a recoverable error once at this time.", "<s>", "-1");
+	args.addOption(0, "checkpoint-at", "Serialises the solver state at this time, restores it into a fresh integrator and continues.", "<s>", "-1");
 	args.addOption(0, "check-steady", "Fails unless the final state is the linear profile within this tolerance.", "<tol>", "");
 	args.addOption(0, "reference", "Output file of a reference run to compare the output file (--output) with.", "<file>", "");
 	args.addOption(0, "check-reference", "Fails unless all outputs agree with the reference within this tolerance.", "<tol>", "");
@@ -76,6 +77,8 @@ RodModel::Parameters parameters(const BVX::ArgParser & args) {
 	p.m_abortAt = BVX::string2val<double>(args.option("abort-at"));
 	p.m_recoverableAt = BVX::string2val<double>(args.option("recoverable-at"));
 	p.m_outputFile = args.option("output");
+	p.m_checkpointAt = BVX::string2val<double>(args.option("checkpoint-at"));
+	p.m_logDirectory = args.option("log-dir");
 	if (p.m_outputStep <= 0)
 		throw BVX::Exception("Output step must be positive.", "[rodsim]");
 	return p;
@@ -143,6 +146,10 @@ bool runChecks(RodModel & model, const BVX::ArgParser & args) {
 		BVX::BVX_Message(BVX::FormatText("Largest deviation from the reference outputs: %1\n").arg(dev),
 						 BVX::MSG_PROGRESS, "[rodsim]", 0);
 		ok = ok && dev <= tol;
+	}
+	if (BVX::string2val<double>(args.option("checkpoint-at")) >= 0 && !model.checkpointDone()) {
+		BVX::BVX_Message("The run ended before the checkpoint time.", BVX::MSG_ERROR, "[rodsim]", 0);
+		ok = false;
 	}
 	if (!ok)
 		BVX::BVX_Message("Analytic check failed.", BVX::MSG_ERROR, "[rodsim]", 0);

@@ -35,6 +35,7 @@ CVODERunRecord::CVODERunRecord(unsigned int n) :
 	m_numErrFails(0),
 	m_lastOrder(0),
 	m_lastStep(0),
+	m_linearSetupRequested(false),
 	m_work(n, 0.0)
 {
 	const char * const FUNC_ID = "[CVODERunRecord::CVODERunRecord]";

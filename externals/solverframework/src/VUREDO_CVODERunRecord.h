@@ -79,6 +79,9 @@ public:
 	int						m_lastOrder;
 	double					m_lastStep;
 
+	/*! Set by deserialisation: the next step sets up the linear solver afresh. */
+	bool					m_linearSetupRequested;
+
 	/*! Work vector of n values for callbacks (no allocation during the run). */
 	std::vector<double>		m_work;
 

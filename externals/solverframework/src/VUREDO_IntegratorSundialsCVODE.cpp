@@ -1,5 +1,6 @@
 #include "VUREDO_IntegratorSundialsCVODE.h"
 
+#include <cstdint>
 #include <cstring>
 #include <iomanip>
 #include <ostream>
@@ -15,6 +16,7 @@
 #include <BVX_Time.h>
 
 #include "VUREDO_CVODERunRecord.h"
+#include "VUREDO_CVodeStateSerialization.h"
 #include "VUREDO_JacobianInterface.h"
 #include "VUREDO_LESInterface.h"
 #include "VUREDO_LESInterfaceIterative.h"
@@ -340,6 +342,10 @@ int IntegratorSundialsCVODE::step() {
 	CVODERunRecord & rr = *m_runRecord;
 	if (m_stopTime != 0)
 		CVodeSetStopTime(rr.m_cvodeMem, m_stopTime);
+	if (rr.m_linearSetupRequested) {
+		CVodeRequestLinearSetup(rr.m_cvodeMem);
+		rr.m_linearSetupRequested = false;
+	}
 
 	int res = CVode(rr.m_cvodeMem, rr.m_model->tEnd(), rr.m_y, &rr.m_t, CV_ONE_STEP);
 
@@ -428,6 +434,74 @@ int IntegratorSundialsCVODE::attachLinearSolver(SUNMatrix A, SUNLinearSolver LS)
 	}
 	m_runRecord->adopt(A, timedLS);
 	return CVodeSetLinearSolver(m_runRecord->m_cvodeMem, timedLS, A);
+}
+
+
+// --- serialisation -----------------------------------------------------------
+
+std::size_t IntegratorSundialsCVODE::serializationSize() const {
+	if (!m_runRecord)
+		return 0;
+	std::int64_t cvodeSize = CVodeSerializationSize(m_runRecord->m_cvodeMem);
+	if (cvodeSize <= 0)
+		return 0;
+	return static_cast<std::size_t>(cvodeSize) + 8*static_cast<std::size_t>(m_runRecord->m_n) + 24;
+}
+
+
+void IntegratorSundialsCVODE::serialize(void *& dataPtr) const {
+	const char * const FUNC_ID = "[IntegratorSundialsCVODE::serialize]";
+	if (!m_runRecord)
+		throw BVX::Exception("Integrator is not initialized.", FUNC_ID);
+	const CVODERunRecord & rr = *m_runRecord;
+	void * data = dataPtr;
+	try {
+		CVodeSerialize(rr.m_cvodeMem, &data);
+	}
+	catch (BVX::Exception & ex) {
+		throw BVX::Exception(ex, "Cannot serialize integrator state.", FUNC_ID);
+	}
+	NVectorSerialize(&data, rr.m_y);
+	char * p = static_cast<char *>(data);
+	std::memcpy(p, &rr.m_t, sizeof(double));
+	std::memcpy(p + sizeof(double), &rr.m_dt, sizeof(double));
+	dataPtr = p + 2*sizeof(double);
+}
+
+
+void IntegratorSundialsCVODE::deserialize(void *& dataPtr) {
+	const char * const FUNC_ID = "[IntegratorSundialsCVODE::deserialize]";
+	if (!m_runRecord)
+		throw BVX::Exception("Integrator is not initialized.", FUNC_ID);
+	CVODERunRecord & rr = *m_runRecord;
+	void * data = dataPtr;
+	try {
+		// everything is checked before the integrator is touched
+		void * p = data;
+		std::int64_t res = CVodeSerializeState(CVODE_STATE_CHECK, rr.m_cvodeMem, &p);
+		if (res == -1)
+			throw BVX::Exception("Invalid integrator state data (unknown tag).", FUNC_ID);
+		if (res == -2)
+			throw BVX::Exception("Invalid integrator state data (unsupported version).", FUNC_ID);
+		std::uint64_t n;
+		std::memcpy(&n, static_cast<char *>(data) + res, sizeof(n));
+		if (n != rr.m_n)
+			throw BVX::Exception(BVX::FormatText("Stored vector length %1 differs from the vector length %2.")
+								 .arg(static_cast<unsigned long long>(n)).arg(rr.m_n), FUNC_ID);
+
+		CVodePrepareForDeserialize(rr.m_cvodeMem);
+		CVodeDeserialize(rr.m_cvodeMem, &data);
+		rr.m_linearSetupRequested = CVodeLinearSolverHasUnsavedData(rr.m_cvodeMem);
+	}
+	catch (BVX::Exception & ex) {
+		throw BVX::Exception(ex, "Cannot deserialize integrator state.", FUNC_ID);
+	}
+	NVectorDeserialize(&data, rr.m_y);
+	char * p = static_cast<char *>(data);
+	std::memcpy(&rr.m_t, p, sizeof(double));
+	readCounters();
+	std::memcpy(&rr.m_dt, p + sizeof(double), sizeof(double));
+	dataPtr = p + 2*sizeof(double);
 }
 
 

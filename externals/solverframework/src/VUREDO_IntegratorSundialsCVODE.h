@@ -20,6 +20,12 @@ class CVODERunRecord;
 	creates its SUNDIALS matrix and solver with sunContext() and stateVector() and hands
 	them over with attachLinearSolver(). All SUNDIALS objects of a run belong to the
 	run record and are freed by the next init() or the destructor.
+
+	The state can be serialised (VUREDO_CVodeStateSerialization.h). Not part of it: the
+	step-size adaptivity settings, the saved Jacobian and factorisation of matrix-based
+	linear solvers and of the library's band preconditioner, and the fused-kernel scratch
+	data; a restored integrator re-creates them on its next linear setup, which
+	deserialize() makes due on the next step.
 */
 class IntegratorSundialsCVODE : public IntegratorErrorControlled {
 public:
@@ -37,6 +43,18 @@ public:
 	void writeStatisticsHeader(const std::string & logDirectory, bool restart) override;
 	void writeStatistics() override;
 	void writeMetrics(double wallClockSeconds, std::ostream * summary) override;
+
+	/*! CVODE state, then the state vector (64-bit length and values), t and dt;
+		0 before init and when the state serialisation is unavailable. */
+	std::size_t serializationSize() const override;
+	/*! Throws when not initialised or when the state serialisation is unavailable. */
+	void serialize(void *& dataPtr) const override;
+	/*! Reads a state written by serialize() of an integrator of the same problem into
+		this initialised integrator. Data of another problem, or a wrong tag or version,
+		throw before anything is changed. With a matrix-based linear solver or the
+		library's band preconditioner the next step sets up the linear solver with a
+		fresh Jacobian. */
+	void deserialize(void *& dataPtr) override;
 
 	/*! CVODE memory of the current run (null before init). */
 	void * cvodeMem() const;

@@ -10,6 +10,7 @@
 #include <BVX_FormatText.h>
 #include <BVX_MessageHandler.h>
 
+#include "VUREDO_CVodeStateSerialization.h"
 #include "VUREDO_IntegratorImplicitEuler.h"
 #include "VUREDO_IntegratorSundialsCVODE.h"
 #include "VUREDO_JacobianInterface.h"
@@ -116,6 +117,32 @@ int LESGMRES::setup(const double * y, const double * ydot, const double * residu
 		++m_statNumPrecSetups;
 	}
 	return res;
+}
+
+
+void * LESGMRES::cvodeMem() const {
+	const IntegratorSundialsCVODE * cvode = dynamic_cast<const IntegratorSundialsCVODE *>(m_integrator);
+	return cvode != nullptr ? cvode->cvodeMem() : nullptr;
+}
+
+
+std::size_t LESGMRES::serializationSize() const {
+	void * mem = cvodeMem();
+	return mem != nullptr ? CVSpilsSerializationSize(mem) : 0;
+}
+
+
+void LESGMRES::serialize(void *& dataPtr) const {
+	void * mem = cvodeMem();
+	if (mem != nullptr)
+		CVSpilsSerialize(mem, &dataPtr);
+}
+
+
+void LESGMRES::deserialize(void *& dataPtr) {
+	void * mem = cvodeMem();
+	if (mem != nullptr)
+		CVSpilsDeserialize(mem, &dataPtr);
 }
 
 

@@ -30,6 +30,12 @@ public:
 	/*! rhs := M^-1 rhs approximately, starting from 0. */
 	void solve(double * rhs) override;
 
+	/*! With CVODE: the 64-byte Krylov state of CVODE's linear-solver interface (0 when
+		the state serialisation is unavailable); otherwise 0 and nothing is written. */
+	std::size_t serializationSize() const override;
+	void serialize(void *& dataPtr) const override;
+	void deserialize(void *& dataPtr) override;
+
 	/*! Convergence bound of the weighted residual 2-norm. */
 	double convergenceBound() const { return m_delta; }
 
@@ -39,6 +45,8 @@ private:
 	/*! z = P^-1 r, lr = 1 left, 2 right. */
 	void applyPreconditioner(const double * r, double * z, int lr);
 	double dot(const double * a, const double * b) const;
+	/*! CVODE memory when running under CVODE, else null. */
+	void * cvodeMem() const;
 
 	/*! True when running the own GMRES (no SUNDIALS solver attached). */
 	bool								m_ownSolver;
