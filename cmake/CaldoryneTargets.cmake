@@ -2,7 +2,7 @@
 # one GoogleTest executable per externals/<dir>/tests.
 
 # Warnings are errors in the project's own code. Imported targets (Qt, GoogleTest,
-# SUNDIALS, Qwt::Qwt below) put their headers on the system include path, so their
+# SUNDIALS, Qwt::Qwt of FindQwt.cmake) put their headers on the system include path, so their
 # warnings stay out. The options are set for this directory and everything below it,
 # so every target of the project (libraries, tests, tools, benchmarks, the application)
 # compiles with them; CALDORYNE_WARNINGS stays for targets that name it explicitly.
@@ -69,15 +69,3 @@ function(caldoryne_tests target)
     "endif()\n")
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${env_file})
 endfunction()
-
-# Qwt as an imported target, so its headers are system headers for every user.
-if(NOT TARGET Qwt::Qwt)
-  find_path(QWT_INCLUDE_DIR qwt.h PATH_SUFFIXES qwt qwt-qt5)
-  find_library(QWT_LIBRARY NAMES qwt-qt5 qwt)
-  if(QWT_INCLUDE_DIR AND QWT_LIBRARY)
-    add_library(Qwt::Qwt UNKNOWN IMPORTED)
-    set_target_properties(Qwt::Qwt PROPERTIES
-      IMPORTED_LOCATION ${QWT_LIBRARY}
-      INTERFACE_INCLUDE_DIRECTORIES ${QWT_INCLUDE_DIR})
-  endif()
-endif()
