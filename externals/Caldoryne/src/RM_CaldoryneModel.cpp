@@ -382,8 +382,14 @@ void CaldoryneModel::updateStates() {
 		m_phii = 0;
 		m_rhoDryAir = 0;
 	}
-	for (unsigned int k = 0; k < m_constructionCount; ++k)
+	// the solvers point into m_constructions: it must not have been reallocated since init()
+	Q_ASSERT_X(m_constructions.size() == m_constructionCount && m_solvers.size() == m_constructionCount,
+			   "CaldoryneModel::updateStates", "constructions changed after init()");
+	for (unsigned int k = 0; k < m_constructionCount; ++k) {
+		Q_ASSERT_X(m_solvers[k].m_construction == &m_constructions[k], "CaldoryneModel::updateStates",
+				   "m_constructions reallocated after init()");
 		m_solvers[k].updateStates(&m_y[m_offsets[k]*m_unknownsPerNode]);
+	}
 }
 
 

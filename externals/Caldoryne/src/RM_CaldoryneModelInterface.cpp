@@ -67,6 +67,10 @@ void CaldoryneModelInterface::init(const Database & db) {
 }
 
 
+// Tolerances suit states of very different size (wall energy densities of 1e8 J/m3, room air
+// energy, vapour masses of grams): the relative tolerance governs. The step is limited to the
+// output step (one hour) so that hourly climate and schedule changes are not stepped over;
+// the implicit Euler needs the looser relative tolerance, being only first order.
 void CaldoryneModelInterface::setIntegratorParameters() {
 	if (integratorInterface() == &m_integratorImplicitEuler) {
 		m_integratorImplicitEuler.m_relTol = 1e-5;

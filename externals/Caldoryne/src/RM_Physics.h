@@ -31,6 +31,9 @@ using BVX::SECONDS_PER_YEAR;
 	Inline and without branches: evaluated for every wall element in every model
 	evaluation, in loops the compiler can vectorise. */
 inline double saturationVapourPressure(double T) {
+	// Clamps keep the fits inside their range: below 124.6 K the polynomial is evaluated at
+	// 124.6 K (and replaced by a tiny constant below 130 K, where the fit turns negative);
+	// above 373 K (boiling) the pressure is held at 109347 Pa.
 	T = T < 124.6 ? 124.6 : T; // std::max(T, 124.6), NaN passes through
 	const double theta = T - T_KELVIN;
 	// over ice, result of the polynomial in hPa
