@@ -16,6 +16,7 @@
 #include <BVX_FormatText.h>
 #include <BVX_MessageHandler.h>
 #include <BVX_Path.h>
+#include <BVX_Time.h>
 
 #include <QtExt_Directories.h>
 
@@ -24,11 +25,10 @@
 #include <RM_CaldoryneModelInterface.h>
 #include <RM_Database.h>
 #include <RM_LogBanner.h>
+#include <RM_RunPreparation.h>
 
 namespace {
 
-const double SECONDS_PER_YEAR = 31536000;
-const double DEG_TO_RAD = 0.01745329252;
 const double J_PER_KWH = 3.6e6;
 
 /*! Set by the SIGINT handler, read at every progress notification. */
@@ -208,26 +208,7 @@ void ProjectRun::prepareRunDirectory() {
 
 
 void ProjectRun::initModel() {
-	const char * const FUNC_ID = "[ProjectRun::initModel]";
-	m_model.reset(new RM::CaldoryneModelInterface);
-	m_model->m_room = m_room;
-	m_model->m_climate = m_climate;
-	RM::Climate & climate = m_model->m_climate;
-	climate.m_moistureBalanceEnabled = m_room.m_moistureBalanceEnabled;
-
-	const QString & climateFile = m_room.m_climateDataPath;
-	if (!m_climate.climateDataFiles().contains(climateFile))
-		throw BVX::Exception(BVX::FormatText("Missing climate data for location '%1'.").arg(climateFile.toStdString()), FUNC_ID);
-	if (!climate.loadClimateData(climateFile))
-		throw BVX::Exception("Climata data initialization failed.", FUNC_ID);
-
-	SolarRadiationModel & solar = climate.m_solarRadiationModel;
-	solar.m_latitude = solar.m_climateDataLoader.m_latitude*DEG_TO_RAD;
-	solar.m_longitude = solar.m_climateDataLoader.m_longitude*DEG_TO_RAD;
-
-	m_model->init(m_db);
-	m_model->m_outputManager.m_resultsPresent = false;
-	m_model->m_room.m_outputTimeSteps = 3600;
+	m_model = RM::prepareRun(m_room, m_climate, m_db);
 }
 
 
@@ -265,7 +246,7 @@ void ProjectRun::postProcess() {
 	const char * const FUNC_ID = "[ProjectRun::postProcess]";
 	RM::OutputManager & om = m_model->m_outputManager;
 	om.updateAggregatedOutputs();
-	notify(SECONDS_PER_YEAR);
+	notify(BVX::SECONDS_PER_YEAR);
 	m_progressBar.finish();
 
 	if (!m_settings.m_writeResults)

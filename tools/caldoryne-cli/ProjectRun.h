@@ -70,7 +70,7 @@ private:
 	void readProject();
 	/*! Run directory, its "log" directory and the screen log. */
 	void prepareRunDirectory();
-	/*! Copies room and climate into a new model, loads the climate and initialises it. */
+	/*! Model interface of the run, from the project and the climate catalogue (RM::prepareRun). */
 	void initModel();
 	/*! Solver framework run from the start to the end time, with statistics; returns a
 		Result for integration failures, throws for failures around it. */

@@ -7,6 +7,7 @@
 #include <BVX_Exception.h>
 #include <BVX_FormatText.h>
 #include <BVX_MessageHandler.h>
+#include <BVX_Time.h>
 #include <BVX_Unit.h>
 #include <BVX_UnitList.h>
 
@@ -18,7 +19,7 @@ namespace {
 
 const char * const READ_FUNC_ID = "Schedule::readXML()";
 const char * const WEEK_DAY_NAMES[7] = { "Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun" };
-const unsigned int HOURS_PER_YEAR = 8760;
+using BVX::HOURS_PER_YEAR;
 
 void warning(const BVX::FormatText & text) {
 	BVX::BVX_Message(text, BVX::MSG_WARNING, READ_FUNC_ID, 1);

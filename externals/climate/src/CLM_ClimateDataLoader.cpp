@@ -12,6 +12,7 @@
 #include <BVX_Conversions.h>
 #include <BVX_Exception.h>
 #include <BVX_FormatText.h>
+#include <BVX_Math.h>
 #include <BVX_MessageHandler.h>
 #include <BVX_Path.h>
 #include <BVX_StringUtils.h>
@@ -24,11 +25,9 @@
 
 #include "CLM_SolarRadiationModel.h"
 
-const double ClimateDataLoader::SECONDS_PER_YEAR = 31536000;
 
 namespace {
 
-const double DEG2RAD = 0.01745329252;
 const char * const TRIM_CHARS = " \t\r";
 /*! Maximum length of a c6b header string. */
 const unsigned int MAX_HEADER_STRING_LENGTH = 2000;
@@ -626,8 +625,8 @@ void ClimateDataLoader::readClimateDataWAC(const std::string & fname, bool heade
 
 void ClimateDataLoader::convertWACDirectRadiation() {
 	SolarRadiationModel sun;
-	sun.m_latitude = m_latitude * DEG2RAD;
-	sun.m_longitude = m_longitude * DEG2RAD;
+	sun.m_latitude = m_latitude * BVX::DEG_TO_RAD;
+	sun.m_longitude = m_longitude * BVX::DEG_TO_RAD;
 	sun.m_climateDataLoader.m_timeZone = m_timeZone;
 	std::vector<double> & direct = m_data[DirectRadiationNormal];
 	for (std::size_t j = 0; j < direct.size(); ++j) {
@@ -641,6 +640,7 @@ void ClimateDataLoader::convertWACDirectRadiation() {
 
 void ClimateDataLoader::setTime(int simulationYear, double t) {
 	const char * const FUNC_ID = "[ClimateDataLoader::setTime]";
+	// "Climata" is the message as it has always read, kept on purpose
 	if (m_city.empty())
 		throw BVX::Exception("Climata data loader not properly initialized, at least City property is missing.", FUNC_ID);
 	// a negative time would index before the data
@@ -658,7 +658,7 @@ void ClimateDataLoader::setTime(int simulationYear, double t) {
 				throw BVX::Exception(BVX::FormatText("Annual climate data must have %1 hourly values, but data vector #%2 has %3 values.")
 									 .arg(HOURS_PER_YEAR).arg(q).arg(m_data[q].size()), FUNC_ID);
 		}
-		t = std::fmod(t, SECONDS_PER_YEAR);
+		t = BVX::timeOfYear(t);
 		splineTime = t;
 		if (t < 3600) {
 			// the first hour joins the last value of the year to the first one
