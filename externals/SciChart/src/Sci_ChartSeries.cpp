@@ -31,20 +31,21 @@ void ChartSeries::setTitle(const QString & title) {
 
 
 void ChartSeries::setLeftAxis() {
-	if (m_ser == nullptr || m_ser->yAxis() != QwtPlot::yRight)
-		return;
-	m_ser->setYAxis(QwtPlot::yLeft);
-	if (m_chart != nullptr)
-		m_chart->enableAxis(QwtPlot::yLeft, true);
+	moveAxis(QwtPlot::yRight, QwtPlot::yLeft);
 }
 
 
 void ChartSeries::setRightAxis() {
-	if (m_ser == nullptr || m_ser->yAxis() != QwtPlot::yLeft)
+	moveAxis(QwtPlot::yLeft, QwtPlot::yRight);
+}
+
+
+void ChartSeries::moveAxis(int from, int to) {
+	if (m_ser == nullptr || m_ser->yAxis() != from)
 		return;
-	m_ser->setYAxis(QwtPlot::yRight);
+	m_ser->setYAxis(to);
 	if (m_chart != nullptr)
-		m_chart->enableAxis(QwtPlot::yRight, true);
+		m_chart->enableAxis(to, true);
 }
 
 } // namespace SCI

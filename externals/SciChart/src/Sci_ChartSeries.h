@@ -32,6 +32,9 @@ public:
 	bool dataValid() const { return m_dataValid; }
 
 protected:
+	/*! Moves the item from the y axis from to the y axis to and enables that; nothing when on another. */
+	void moveAxis(int from, int to);
+
 	QwtPlotItem *	m_ser;
 	bool			m_dataValid = false;
 	Chart *			m_chart = nullptr;
