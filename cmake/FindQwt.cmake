@@ -1,18 +1,24 @@
-# Finds Qwt for Qt 5 (Debian: libqwt-qt5-dev, no CMake config of its own).
-# Defines Qwt_FOUND and the imported target Qwt::Qwt.
+# Finds Qwt for Qt 5 (Debian: headers in include/qwt, library qwt-qt5; no CMake config).
+# Defines Qwt_FOUND, Qwt_VERSION and the imported target Qwt::Qwt (headers as system headers).
 
-find_path(QWT_INCLUDE_DIR qwt_plot.h PATH_SUFFIXES qwt qwt-qt5 qwt6)
-find_library(QWT_LIBRARY NAMES qwt-qt5 qwt6-qt5 qwt)
+find_path(Qwt_INCLUDE_DIR NAMES qwt_global.h PATH_SUFFIXES qwt qwt-qt5 qwt6)
+find_library(Qwt_LIBRARY NAMES qwt-qt5 qwt6-qt5 qwt)
+
+if(Qwt_INCLUDE_DIR AND EXISTS ${Qwt_INCLUDE_DIR}/qwt_global.h)
+  file(STRINGS ${Qwt_INCLUDE_DIR}/qwt_global.h _qwt_version_line REGEX "^#define[ \t]+QWT_VERSION_STR")
+  string(REGEX REPLACE ".*\"([0-9.]+)\".*" "\\1" Qwt_VERSION "${_qwt_version_line}")
+endif()
 
 include(FindPackageHandleStandardArgs)
-find_package_handle_standard_args(Qwt REQUIRED_VARS QWT_LIBRARY QWT_INCLUDE_DIR)
+find_package_handle_standard_args(Qwt REQUIRED_VARS Qwt_LIBRARY Qwt_INCLUDE_DIR VERSION_VAR Qwt_VERSION)
 
 if(Qwt_FOUND AND NOT TARGET Qwt::Qwt)
+  find_package(Qt5 REQUIRED COMPONENTS Widgets PrintSupport Svg)
   add_library(Qwt::Qwt UNKNOWN IMPORTED)
-  # system include: warnings of the Qwt headers are not ours
   set_target_properties(Qwt::Qwt PROPERTIES
-    IMPORTED_LOCATION ${QWT_LIBRARY}
-    INTERFACE_SYSTEM_INCLUDE_DIRECTORIES ${QWT_INCLUDE_DIR}
-    INTERFACE_INCLUDE_DIRECTORIES ${QWT_INCLUDE_DIR})
+    IMPORTED_LOCATION ${Qwt_LIBRARY}
+    INTERFACE_SYSTEM_INCLUDE_DIRECTORIES ${Qwt_INCLUDE_DIR}
+    INTERFACE_INCLUDE_DIRECTORIES ${Qwt_INCLUDE_DIR}
+    INTERFACE_LINK_LIBRARIES "Qt5::Widgets;Qt5::PrintSupport;Qt5::Svg")
 endif()
-mark_as_advanced(QWT_INCLUDE_DIR QWT_LIBRARY)
+mark_as_advanced(Qwt_INCLUDE_DIR Qwt_LIBRARY)

@@ -23,6 +23,7 @@
 
 #include <RM_CaldoryneModelInterface.h>
 #include <RM_Database.h>
+#include <RM_LogBanner.h>
 
 namespace {
 
@@ -81,18 +82,6 @@ ProjectRun::ProjectRun(const Settings & settings, RM::Database & db) :
 
 
 ProjectRun::~ProjectRun() {
-}
-
-
-bool ProjectRun::writeLogBanner(const QString & path) {
-	QFile f(path);
-	if (!f.open(QIODevice::WriteOnly))
-		return false;
-	QTextStream s(&f);
-	s << "Caldoryn " << "3.2" << ", started " << QDateTime::currentDateTime().toLocalTime().toString(Qt::TextDate)
-	  << "\n" << QString(70, '-') << "\n\n";
-	s.flush();
-	return f.error() == QFile::NoError;
 }
 
 
@@ -179,7 +168,7 @@ void ProjectRun::openProgramLog() {
 	m_msgHandler.setConsoleVerbosityLevel(2);
 	const QString logFile = QtExt::Directories::globalLogFile();
 	std::string errmsg;
-	if (!writeLogBanner(logFile) || !m_msgHandler.openLogFile(logFile.toStdString(), true, errmsg))
+	if (!RM::writeLogBanner(logFile) || !m_msgHandler.openLogFile(logFile.toStdString(), true, errmsg))
 		throw BVX::Exception(BVX::FormatText("Error creating log file '%1'.").arg(logFile.toStdString()), FUNC_ID);
 }
 
@@ -211,7 +200,7 @@ void ProjectRun::prepareRunDirectory() {
 		throw BVX::Exception(BVX::FormatText("Cannot create run directory '%1'.").arg(m_runDirectory.toStdString()), FUNC_ID);
 
 	std::string errmsg;
-	if (!writeLogBanner(screenLogPath()) || !m_msgHandler.openLogFile(screenLogPath().toStdString(), true, errmsg))
+	if (!RM::writeLogBanner(screenLogPath()) || !m_msgHandler.openLogFile(screenLogPath().toStdString(), true, errmsg))
 		throw BVX::Exception(BVX::FormatText("Cannot write screen log file '%1'.").arg(screenLogPath().toStdString()), FUNC_ID);
 	BVX::BVX_Message(BVX::FormatText("Simulating project '%1'.\n").arg(m_settings.m_projectFile.toStdString()),
 					 BVX::MSG_PROGRESS, FUNC_ID, 1);
@@ -285,8 +274,12 @@ void ProjectRun::postProcess() {
 	QDir().mkpath(dir);
 	BVX::BVX_Message(BVX::FormatText("Storing calculation results in '%1'\n").arg(dir.toStdString()),
 					 BVX::MSG_PROGRESS, FUNC_ID, 1);
+	const std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
 	if (!om.writeOutputs(dir))
 		throw BVX::Exception(BVX::FormatText("Result files could not be written to '%1'.").arg(dir.toStdString()), FUNC_ID);
+	const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+	BVX::BVX_Message(BVX::FormatText("Result files written in %1 s.\n").arg(seconds, 0, 'f', 3),
+					 BVX::MSG_PROGRESS, FUNC_ID, 1);
 }
 
 

@@ -64,10 +64,6 @@ public:
 	/*! Run directory of the last execute(). */
 	const QString & runDirectory() const { return m_runDirectory; }
 
-	/*! Writes the log banner ("Caldoryn 3.2, started ...", a line of dashes, an empty line)
-		into a new file; false when the file cannot be written. */
-	static bool writeLogBanner(const QString & path);
-
 private:
 	/*! Program log in the per-user data directory, as the application's start-up does. */
 	void openProgramLog();

@@ -1,0 +1,557 @@
+#include "RoomModelDialog.h"
+#include "ui_RoomModelDialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QScreen>
+#include <QSettings>
+#include <QStackedLayout>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QXmlStreamReader>
+
+#include <BVX_Exception.h>
+#include <BVX_FormatText.h>
+#include <BVX_MessageHandler.h>
+#include <BVX_Version.h>
+
+#include <QtExt_AutoUpdater.h>
+#include <QtExt_Directories.h>
+
+#include <VUREDO_SolverControlFramework.h>
+
+#include <RM_CaldoryneModelInterface.h>
+#include <RM_Climate.h>
+#include <RM_Database.h>
+#include <RM_Room.h>
+
+#include "AboutDialog.h"
+#include "AdvancedSettingsInputWidget.h"
+#include "ButtonBar.h"
+#include "CalculationInputWidget.h"
+#include "ConstructionDBWidget.h"
+#include "CoolingModelInputWidget.h"
+#include "CustomSplitter.h"
+#include "EquipmentLoadModelInputWidget.h"
+#include "HeatingModelInputWidget.h"
+#include "MaterialDBWidget.h"
+#include "MechanicalVentilationInputWidget.h"
+#include "MoistureLoadInputWidget.h"
+#include "NaturalVentilationModelInputWidget.h"
+#include "OccupancyLoadModelInputWidget.h"
+#include "ReportSettings.h"
+#include "ResultsWidget.h"
+#include "ShadingControlModelInputWidget.h"
+#include "ShadingDBWidget.h"
+#include "WindowDBWidget.h"
+
+namespace {
+
+/*! Version compared with the update server's. */
+const char * const UPDATE_VERSION = "3.2.2";
+
+QString s_updateInfoUrl = CALDORYNE_UPDATE_URL;
+
+} // namespace
+
+
+RoomModelDialog::RoomModelDialog(QWidget * parent) :
+	QWidget(parent),
+	m_ui(new Ui::RoomModelDialog),
+	m_aboutDialog(nullptr),
+	m_updater(nullptr)
+{
+	const char * const FUNC_ID = "[RoomModelDialog::RoomModelDialog]";
+	m_ui->setupUi(this);
+	m_db = new RM::Database;
+	m_climate = new RM::Climate;
+	m_project = new RM::Room;
+	m_solverFramework = new VUREDO::SolverControlFramework;
+	m_model = new RM::CaldoryneModelInterface;
+	m_lastDirectory = QDir::homePath();
+
+	setWindowTitleForProject();
+
+	try {
+		checkBuiltinDatabaseFiles();
+		m_db->reload();
+	}
+	catch (BVX::Exception & ex) {
+		throw BVX::Exception(ex, "Error during initialization of databases.", FUNC_ID);
+	}
+	qApp->processEvents();
+
+	createInputPages();
+	createButtonBar();
+	createPageStack();
+
+	QSettings settings("BVX", "Caldoryne 3.2");
+	ReportSettings::instance().read(settings);
+
+	reopenLastProject();
+
+	QTimer::singleShot(0, this, &RoomModelDialog::initialResize);
+
+	onLoadsChanged();
+	m_resultsWidget->updateResults(m_model, &m_model->m_outputManager);
+
+	m_updater = new QtExt::AutoUpdater(this);
+	connect(m_updater, &QtExt::AutoUpdater::updateInfoRetrieved, this, &RoomModelDialog::onUpdateInfoRetrieved);
+	startUpdateCheck(0);
+}
+
+
+RoomModelDialog::~RoomModelDialog() {
+	delete m_solverFramework;
+	delete m_model;
+	delete m_climate;
+	delete m_project;
+	delete m_db;
+	delete m_ui;
+}
+
+
+void RoomModelDialog::setUpdateInfoUrl(const QString & url) {
+	s_updateInfoUrl = url;
+}
+
+
+QString RoomModelDialog::updateInfoUrl() {
+	return s_updateInfoUrl;
+}
+
+
+void RoomModelDialog::checkBuiltinDatabaseFiles() const {
+	const char * const FUNC_ID = "[RoomModelDialog::checkBuiltinDatabaseFiles]";
+	// the database reads a missing file as an empty table; the program cannot work without them
+	for (const char * name : { "db_materials.xml", "db_constructions.xml", "db_shadingTypes.xml", "db_windows.xml" }) {
+		const QString path = m_db->builtinDir() + "/" + name;
+		if (!QFileInfo(path).isFile())
+			throw BVX::Exception(BVX::FormatText("Missing built-in database file '%1'.").arg(path.toStdString()), FUNC_ID);
+	}
+}
+
+
+QWidget * RoomModelDialog::inputPage(InputTab tab) const {
+	for (const auto & entry : m_tabIndexMap)
+		if (entry.second == tab)
+			return entry.first;
+	return nullptr;
+}
+
+
+void RoomModelDialog::createInputPages() {
+	m_calculationInputWidget = new CalculationInputWidget(this, m_db, m_climate, m_project);
+	m_calculationInputWidget->setMinimumHeight(350);
+	m_heatingModelInputWidget = new HeatingModelInputWidget(this, &m_project->m_heatingModel);
+	m_coolingModelInputWidget = new CoolingModelInputWidget(this, &m_project->m_coolingModel);
+	m_mechanicalVentilationInputWidget = new MechanicalVentilationInputWidget(this, &m_project->m_mechanicalVentilationModel);
+	m_naturalVentilationModelInputWidget = new NaturalVentilationModelInputWidget(this, &m_project->m_naturalVentilationModel, m_project);
+	m_equipmentLoadModelInputWidget = new EquipmentLoadModelInputWidget(this, &m_project->m_userLoads);
+	m_occupancyLoadModelInputWidget = new OccupancyLoadModelInputWidget(this, &m_project->m_userLoads);
+	m_moistureLoadInputWidget = new MoistureLoadInputWidget(this, &m_project->m_moistureLoads);
+	m_advancedSettingsInputWidget = new AdvancedSettingsInputWidget(this, m_project);
+	m_shadingControlModelInputWidget = new ShadingControlModelInputWidget(this, &m_project->m_shadingControlModel,
+																		  &m_project->m_din4108_2Assessment);
+
+	connect(m_calculationInputWidget, &CalculationInputWidget::loadsChanged, this, &RoomModelDialog::onLoadsChanged);
+	connect(m_advancedSettingsInputWidget, &AdvancedSettingsInputWidget::outputUpdateNeeded,
+			this, &RoomModelDialog::onOutputUpdatedNeeded);
+	connect(m_advancedSettingsInputWidget, &AdvancedSettingsInputWidget::enableMoistureBalanceInputs,
+			this, &RoomModelDialog::onEnableMoistureBalanceInputs);
+
+	m_inputTabs = new QTabWidget(this);
+	const std::pair<QWidget *, QString> tabs[NUM_TABS] = {
+		{ m_calculationInputWidget, tr("Geometry and Climate") },
+		{ m_heatingModelInputWidget, tr("Heating") },
+		{ m_coolingModelInputWidget, tr("Cooling") },
+		{ m_mechanicalVentilationInputWidget, tr("Mechanical Ventilation") },
+		{ m_naturalVentilationModelInputWidget, tr("Infiltration") },
+		{ m_equipmentLoadModelInputWidget, tr("Internal gains (equipment)") },
+		{ m_occupancyLoadModelInputWidget, tr("Internal gains (occupancy)") },
+		{ m_shadingControlModelInputWidget, tr("Shading Control") },
+		{ m_moistureLoadInputWidget, tr("Moisture Loads") },
+		{ m_advancedSettingsInputWidget, tr("Advanced Settings") }
+	};
+	for (const auto & tab : tabs)
+		m_tabIndexMap[tab.first] = m_inputTabs->addTab(tab.first, tab.second);
+}
+
+
+void RoomModelDialog::createButtonBar() {
+	m_buttonBar = new ButtonBar(this);
+	const std::pair<QToolButton *, void (RoomModelDialog::*)()> buttonSlots[] = {
+		{ m_buttonBar->toolButtonAbout, &RoomModelDialog::onToolButtonAboutClicked },
+		{ m_buttonBar->toolButtonNew, &RoomModelDialog::onToolButtonNewClicked },
+		{ m_buttonBar->toolButtonSave, &RoomModelDialog::onToolButtonSaveClicked },
+		{ m_buttonBar->toolButtonLoad, &RoomModelDialog::onToolButtonLoadClicked },
+		{ m_buttonBar->toolButtonUpdate, &RoomModelDialog::onToolButtonUpdateClicked },
+		{ m_buttonBar->toolButtonExport, &RoomModelDialog::onToolButtonExportClicked },
+		{ m_buttonBar->toolButtonReport, &RoomModelDialog::onToolButtonReportClicked },
+		{ m_buttonBar->toolButtonEditRoom, &RoomModelDialog::onToolButtonEditRoomClicked },
+		{ m_buttonBar->toolButtonEditMaterials, &RoomModelDialog::onToolButtonEditMaterialsClicked },
+		{ m_buttonBar->toolButtonEditConstructions, &RoomModelDialog::onToolButtonEditConstructionsClicked },
+		{ m_buttonBar->toolButtonEditWindows, &RoomModelDialog::onToolButtonEditWindowsClicked },
+		{ m_buttonBar->toolButtonEditShadingTypes, &RoomModelDialog::onToolButtonEditShadingTypesClicked }
+	};
+	for (const auto & s : buttonSlots)
+		connect(s.first, &QToolButton::clicked, this, s.second);
+	connect(m_buttonBar->toolButtonQuit, &QToolButton::clicked, this, &RoomModelDialog::close);
+
+	QAction * exportModel = new QAction(tr("Export model..."), this);
+	exportModel->setShortcut(Qt::CTRL + Qt::Key_E);
+	addAction(exportModel);
+	connect(exportModel, &QAction::triggered, this, &RoomModelDialog::onToolButtonExportModelClicked);
+
+	m_buttonBar->toolButtonEditRoom->setDown(true);
+}
+
+
+void RoomModelDialog::createPageStack() {
+	m_resultsWidget = new ResultsWidget(this);
+	m_progressBar = new QProgressBar(this);
+	m_progressBar->setMaximum(100);
+	m_progressBar->setTextVisible(false);
+	m_progressBar->setMaximumHeight(10);
+
+	m_materialDBWidget = new MaterialDBWidget(this, m_db);
+	m_constructionDBWidget = new ConstructionDBWidget(this, m_db);
+	m_windowDBWidget = new WindowDBWidget(this, m_db);
+	m_shadingDBWidget = new ShadingDBWidget(this, m_db);
+	for (QWidget * w : std::initializer_list<QWidget *>{m_materialDBWidget, m_constructionDBWidget,
+														 m_windowDBWidget, m_shadingDBWidget})
+		w->setMinimumHeight(350);
+
+	QWidget * inputContainer = new QWidget(this);
+	QVBoxLayout * inputLayout = new QVBoxLayout(inputContainer);
+	inputLayout->setMargin(0);
+	inputLayout->addWidget(m_inputTabs);
+
+	QWidget * resultsContainer = new QWidget(this);
+	QVBoxLayout * resultsLayout = new QVBoxLayout(resultsContainer);
+	resultsLayout->setMargin(0);
+	resultsLayout->addWidget(m_resultsWidget);
+	resultsLayout->addWidget(m_progressBar);
+
+	CustomSplitter * splitter = new CustomSplitter(this);
+	splitter->addWidget(inputContainer);
+	splitter->addWidget(resultsContainer);
+
+	m_pageStack = new QStackedLayout;
+	m_pageStack->addWidget(splitter);
+	m_pageStack->addWidget(m_materialDBWidget);
+	m_pageStack->addWidget(m_constructionDBWidget);
+	m_pageStack->addWidget(m_windowDBWidget);
+	m_pageStack->addWidget(m_shadingDBWidget);
+
+	QHBoxLayout * lay = new QHBoxLayout(this);
+	lay->setMargin(2);
+	lay->addLayout(m_pageStack, 1);
+	lay->addWidget(m_buttonBar, 0);
+
+	showRoomPage();
+}
+
+
+void RoomModelDialog::reopenLastProject() {
+	QSettings settings("BVX", "Caldoryne 3.2");
+	const QString path = settings.value("LastOpenedProject", QString()).toString();
+	if (!path.isEmpty() && QFileInfo(path).exists() && loadProject(path, true))
+		return;
+	*m_project = RM::Room();
+	updateInputWidgets();
+}
+
+
+void RoomModelDialog::setWindowTitleForProject() {
+	if (m_project->m_projectFilePath.isEmpty())
+		setWindowTitle(tr("%1 - The Thermal Room Model - Version %2").arg("Caldoryne", "3.2"));
+	else
+		setWindowTitle(tr("%1 - The Thermal Room Model - Version %2 - %3")
+					   .arg("Caldoryne", "3.2", QFileInfo(m_project->m_projectFilePath).fileName()));
+}
+
+
+void RoomModelDialog::updateInputWidgets() {
+	m_calculationInputWidget->updateInput();
+	m_heatingModelInputWidget->updateInput();
+	m_coolingModelInputWidget->updateInput();
+	m_mechanicalVentilationInputWidget->updateInput();
+	m_naturalVentilationModelInputWidget->updateInput();
+	m_equipmentLoadModelInputWidget->updateInput();
+	m_occupancyLoadModelInputWidget->updateInput();
+	m_shadingControlModelInputWidget->updateInput();
+	m_moistureLoadInputWidget->updateInput();
+	m_advancedSettingsInputWidget->updateInput();
+	m_resultsWidget->setRadiationPlotValue(m_project->m_albedo);
+}
+
+
+bool RoomModelDialog::loadProject(const QString & fileName, bool silent) {
+	const char * const FUNC_ID = "[RoomModelDialog::loadProject]";
+	m_buttonBar->toolButtonExport->setEnabled(false);
+	m_lastDirectory = QFileInfo(fileName).absoluteFilePath();
+
+	QFile file(fileName);
+	if (!file.open(QIODevice::ReadOnly)) {
+		if (!silent)
+			QMessageBox::critical(this, tr("Read Error"), tr("Couldn't open file '%1' for reading.").arg(fileName));
+		return false;
+	}
+
+	RM::Room room;
+	QXmlStreamReader reader(&file);
+	try {
+		room.readXML(reader, *m_db);
+	}
+	catch (BVX::Exception & ex) {
+		ex.writeMsgStackToError();
+		if (!silent)
+			QMessageBox::critical(this, tr("Read Error"),
+				tr("Error reading file, see logfile for details. Error message:\n%1").arg(QString::fromStdString(ex.msgStack())));
+		return false;
+	}
+	if (reader.error() != QXmlStreamReader::NoError) {
+		BVX::BVX_Message(reader.errorString().toStdString(), BVX::MSG_ERROR, FUNC_ID, -1);
+		if (!silent)
+			QMessageBox::critical(this, tr("Read Error"), tr("Error reading file, see logfile for details."));
+		return false;
+	}
+
+	// the pages point into the edited project: replace its content, not the object
+	*m_project = room;
+	m_project->m_projectFilePath = fileName;
+	showRoomPage();
+	m_materialDBWidget->resetModel();
+	m_constructionDBWidget->resetModel();
+	m_windowDBWidget->resetModel();
+	m_shadingDBWidget->resetModel();
+	setWindowTitleForProject();
+	updateInputWidgets();
+	return true;
+}
+
+
+void RoomModelDialog::loadProjectFromCommandLine(const QString & fileName) {
+	loadProject(fileName, false);
+}
+
+
+void RoomModelDialog::notify(double /*t*/) {
+	notify();
+}
+
+
+void RoomModelDialog::notify() {
+	qApp->processEvents();
+}
+
+
+void RoomModelDialog::initialResize() {
+	const QRect screen = QGuiApplication::primaryScreen()->geometry();
+	resize((screen.width() / 3) * 2, (screen.height() / 3) * 2);
+	QRect frame = frameGeometry();
+	frame.moveCenter(screen.center());
+	// a window taller or wider than the screen (its minimum size) keeps its title bar on it
+	move(qMax(frame.left(), screen.left()), qMax(frame.top(), screen.top()));
+	qApp->processEvents();
+	m_calculationInputWidget->resizeConstructionTableColumns();
+}
+
+
+void RoomModelDialog::onOutputUpdatedNeeded() {
+	m_resultsWidget->updateResults(m_model, &m_model->m_outputManager);
+}
+
+
+void RoomModelDialog::updateShadingControl(int shadingControlType) {
+	const RM::DIN4108_2Assessment & din = m_project->m_din4108_2Assessment;
+	const int index = m_inputTabs->indexOf(m_shadingControlModelInputWidget);
+	m_inputTabs->setTabEnabled(index, !din.m_active || shadingControlType == 3);
+}
+
+
+void RoomModelDialog::onLoadsChanged() {
+	m_resultsWidget->updateLoads(m_climate);
+	m_project->m_climateDataPath = m_climate->m_currentClimateDataFile;
+	RM::DIN4108_2Assessment & din = m_project->m_din4108_2Assessment;
+	if (!din.m_active)
+		return;
+	din.m_climateRegion = 0;
+	const char * const regions[] = { "Region_A", "Region_B", "Region_C" };
+	for (int i = 0; i < 3; ++i)
+		if (m_project->m_climateDataPath.contains(regions[i], Qt::CaseSensitive))
+			din.m_climateRegion = i;
+}
+
+
+void RoomModelDialog::onCalculationModeChanged(bool isDIN) {
+	// pages by their current tab: with the moisture tab removed the recorded indices shift
+	for (QWidget * page : std::initializer_list<QWidget *>{ m_heatingModelInputWidget, m_coolingModelInputWidget,
+			m_mechanicalVentilationInputWidget, m_naturalVentilationModelInputWidget,
+			m_equipmentLoadModelInputWidget, m_occupancyLoadModelInputWidget, m_moistureLoadInputWidget })
+	{
+		const int index = m_inputTabs->indexOf(page);
+		if (index != -1)
+			m_inputTabs->setTabEnabled(index, !isDIN);
+	}
+	m_project->m_din4108_2Assessment.m_active = isDIN;
+	m_advancedSettingsInputWidget->setMoistureBalanceDisabled(isDIN);
+	updateShadingControl(m_project->m_din4108_2Assessment.m_shadingControlType);
+}
+
+
+void RoomModelDialog::onToolButtonAboutClicked() {
+	if (m_aboutDialog == nullptr)
+		m_aboutDialog = new AboutDialog(this);
+	m_aboutDialog->exec();
+}
+
+
+void RoomModelDialog::onToolButtonNewClicked() {
+}
+
+
+void RoomModelDialog::onToolButtonSaveClicked() {
+}
+
+
+void RoomModelDialog::onToolButtonLoadClicked() {
+}
+
+
+void RoomModelDialog::onToolButtonUpdateClicked() {
+}
+
+
+void RoomModelDialog::onToolButtonExportClicked() {
+}
+
+
+void RoomModelDialog::showRoomPage() {
+	m_pageStack->setCurrentIndex(PageRoom);
+	m_buttonBar->toolButtonEditRoom->setDown(true);
+	raiseDatabaseButtons(nullptr);
+}
+
+
+void RoomModelDialog::raiseDatabaseButtons(QToolButton * except) {
+	for (QToolButton * btn : { m_buttonBar->toolButtonEditMaterials, m_buttonBar->toolButtonEditConstructions,
+							   m_buttonBar->toolButtonEditWindows, m_buttonBar->toolButtonEditShadingTypes })
+		if (btn != except)
+			btn->setDown(false);
+}
+
+
+void RoomModelDialog::toggleDatabasePage(Page page, QToolButton * button) {
+	if (m_pageStack->currentIndex() == page) {
+		showRoomPage();
+		return;
+	}
+	m_pageStack->setCurrentIndex(page);
+	m_buttonBar->toolButtonEditRoom->setDown(false);
+	button->setDown(true);
+	raiseDatabaseButtons(button);
+}
+
+
+void RoomModelDialog::onToolButtonEditRoomClicked() {
+	showRoomPage();
+}
+
+
+void RoomModelDialog::onToolButtonEditMaterialsClicked() {
+	toggleDatabasePage(PageMaterials, m_buttonBar->toolButtonEditMaterials);
+}
+
+
+void RoomModelDialog::onToolButtonEditConstructionsClicked() {
+	toggleDatabasePage(PageConstructions, m_buttonBar->toolButtonEditConstructions);
+}
+
+
+void RoomModelDialog::onToolButtonEditWindowsClicked() {
+	toggleDatabasePage(PageWindows, m_buttonBar->toolButtonEditWindows);
+}
+
+
+void RoomModelDialog::onToolButtonEditShadingTypesClicked() {
+	toggleDatabasePage(PageShadingTypes, m_buttonBar->toolButtonEditShadingTypes);
+}
+
+
+void RoomModelDialog::onToolButtonExportModelClicked() {
+}
+
+
+void RoomModelDialog::onToolButtonReportClicked() {
+}
+
+
+void RoomModelDialog::onEnableMoistureBalanceInputs(bool enable) {
+	const int index = m_inputTabs->indexOf(m_moistureLoadInputWidget);
+	if (!enable) {
+		if (index != -1)
+			m_inputTabs->removeTab(index);
+		return;
+	}
+	if (index == -1)
+		m_inputTabs->insertTab(m_inputTabs->count() - 1, m_moistureLoadInputWidget, tr("Moisture Loads"));
+	m_inputTabs->setTabEnabled(m_inputTabs->indexOf(m_moistureLoadInputWidget), true);
+}
+
+
+void RoomModelDialog::startUpdateCheck(int interactive) {
+	const char * const FUNC_ID = "[RoomModelDialog::startUpdateCheck]";
+	if (s_updateInfoUrl.isEmpty()) {
+		BVX::BVX_Message("No update server configured, update check skipped.\n", BVX::MSG_PROGRESS, FUNC_ID, 1);
+		return;
+	}
+	m_updater->checkForUpdateInfo(s_updateInfoUrl, UPDATE_VERSION, interactive,
+								  interactive != 0 ? QtExt::Directories::updateFilePath() : QString());
+}
+
+
+void RoomModelDialog::onUpdateInfoRetrieved(int result, QString newVersion) {
+	const char * const FUNC_ID = "[RoomModelDialog::onUpdateInfoRetrieved]";
+	if (result != 0)
+		return;
+	// a malformed version from the server must not end the program
+	try {
+		if (!BVX::Version::lesserVersionNumber(UPDATE_VERSION, newVersion.toStdString()))
+			return;
+	}
+	catch (BVX::Exception &) {
+		BVX::BVX_Message(QString("Invalid version number '%1' in the update information, ignored.")
+						 .arg(newVersion).toStdString(), BVX::MSG_WARNING, FUNC_ID, 1);
+		return;
+	}
+	startUpdateCheck(1);
+}
+
+
+void RoomModelDialog::keyPressEvent(QKeyEvent * event) {
+	event->accept();
+}
+
+
+void RoomModelDialog::closeEvent(QCloseEvent * event) {
+	m_model->m_abortFlag = true;
+	QSettings settings("BVX", "Caldoryne 3.2");
+	settings.setValue("LastOpenedProject", m_project->m_projectFilePath);
+	ReportSettings::instance().write(settings);
+	if (!m_db->writeDatabase())
+		QMessageBox::information(this, tr("Error saving user database"),
+								 tr("Couldn't save database to directory: %1").arg(QtExt::Directories::userDataDir()));
+	event->accept();
+}

@@ -1,0 +1,191 @@
+#ifndef RoomModelDialogH
+#define RoomModelDialogH
+
+#include <map>
+
+#include <QWidget>
+
+#include <BVX_NotificationHandler.h>
+
+class QProgressBar;
+class QStackedLayout;
+class QTabWidget;
+class QToolButton;
+
+class AboutDialog;
+class AdvancedSettingsInputWidget;
+class ButtonBar;
+class CalculationInputWidget;
+class ConstructionDBWidget;
+class CoolingModelInputWidget;
+class EquipmentLoadModelInputWidget;
+class HeatingModelInputWidget;
+class MaterialDBWidget;
+class MechanicalVentilationInputWidget;
+class MoistureLoadInputWidget;
+class NaturalVentilationModelInputWidget;
+class OccupancyLoadModelInputWidget;
+class ResultsWidget;
+class ShadingControlModelInputWidget;
+class ShadingDBWidget;
+class WindowDBWidget;
+
+namespace Ui {
+	class RoomModelDialog;
+}
+
+namespace RM {
+	class CaldoryneModelInterface;
+	class Climate;
+	class Database;
+	class Room;
+}
+
+namespace VUREDO {
+	class SolverControlFramework;
+}
+
+namespace QtExt {
+	class AutoUpdater;
+}
+
+/*! The application's one top-level window and the owner of the working state: database,
+	climate model, edited project, solver framework and the model of the last run. The ten
+	input pages are tabs above the results; the database pages share a page stack with them;
+	the button bar stands at the right.
+*/
+class RoomModelDialog : public QWidget, public BVX::NotificationHandler {
+	Q_OBJECT
+public:
+	/*! Tab positions of the input pages at construction. */
+	enum InputTab {
+		TabGeometry,
+		TabHeating,
+		TabCooling,
+		TabMechanicalVentilation,
+		TabInfiltration,
+		TabEquipment,
+		TabOccupancy,
+		TabShadingControl,
+		TabMoistureLoads,
+		TabAdvancedSettings,
+		NUM_TABS
+	};
+
+	/*! Pages of the page stack. */
+	enum Page {
+		PageRoom,
+		PageMaterials,
+		PageConstructions,
+		PageWindows,
+		PageShadingTypes
+	};
+
+	/*! Reads the databases (throws BVX::Exception when that fails), builds the pages,
+		reopens the last project and starts the silent update check. */
+	explicit RoomModelDialog(QWidget * parent = nullptr);
+	~RoomModelDialog() override;
+
+	/*! URL of the update-information file; empty skips the check. Tests point it at a
+		local server before the window is built. */
+	static void setUpdateInfoUrl(const QString & url);
+	static QString updateInfoUrl();
+
+	/*! Every input page refreshes its form from the project. */
+	void updateInputWidgets();
+
+	/*! Reads a project file; silent suppresses every message box. True on success. */
+	bool loadProject(const QString & fileName, bool silent);
+	/*! Loads the project named on the command line, with message boxes on failure. */
+	void loadProjectFromCommandLine(const QString & fileName);
+
+	/*! Run progress (simulation time in s) keeps the user interface alive. */
+	void notify(double t) override;
+	void notify() override;
+
+	/*! The edited project. */
+	RM::Room * project() { return m_project; }
+	RM::Database * database() { return m_db; }
+	RM::Climate * climate() { return m_climate; }
+	ButtonBar * buttonBar() { return m_buttonBar; }
+	QTabWidget * inputTabs() { return m_inputTabs; }
+	QStackedLayout * pageStack() { return m_pageStack; }
+	/*! Input page shown at the given position of the tab order at construction. */
+	QWidget * inputPage(InputTab tab) const;
+
+public slots:
+	void initialResize();
+	void onOutputUpdatedNeeded();
+	void updateShadingControl(int shadingControlType);
+	void onLoadsChanged();
+	void onCalculationModeChanged(bool isDIN);
+	void onToolButtonAboutClicked();
+	void onToolButtonNewClicked();
+	void onToolButtonSaveClicked();
+	void onToolButtonLoadClicked();
+	void onToolButtonUpdateClicked();
+	void onToolButtonExportClicked();
+	void onToolButtonEditRoomClicked();
+	void onToolButtonEditMaterialsClicked();
+	void onToolButtonEditConstructionsClicked();
+	void onToolButtonEditWindowsClicked();
+	void onToolButtonEditShadingTypesClicked();
+	void onToolButtonExportModelClicked();
+	void onToolButtonReportClicked();
+	void onEnableMoistureBalanceInputs(bool enable);
+	void onUpdateInfoRetrieved(int result, QString newVersion);
+
+protected:
+	/*! Accepts Escape and every other key without doing anything. */
+	void keyPressEvent(QKeyEvent * event) override;
+	void closeEvent(QCloseEvent * event) override;
+
+private:
+	/*! Throws when a built-in database file is missing. */
+	void checkBuiltinDatabaseFiles() const;
+	void createInputPages();
+	void createButtonBar();
+	void createPageStack();
+	/*! Page 0 with Edit room down, or a database page toggled by its button. */
+	void showRoomPage();
+	void toggleDatabasePage(Page page, QToolButton * button);
+	/*! Every button of the four database pages up except the given one. */
+	void raiseDatabaseButtons(QToolButton * except);
+	/*! Reopens "LastOpenedProject" silently, else starts with the default project. */
+	void reopenLastProject();
+	void setWindowTitleForProject();
+	void startUpdateCheck(int interactive);
+
+	Ui::RoomModelDialog *						m_ui;
+	ButtonBar *									m_buttonBar;
+	CalculationInputWidget *					m_calculationInputWidget;
+	HeatingModelInputWidget *					m_heatingModelInputWidget;
+	CoolingModelInputWidget *					m_coolingModelInputWidget;
+	MechanicalVentilationInputWidget *			m_mechanicalVentilationInputWidget;
+	NaturalVentilationModelInputWidget *		m_naturalVentilationModelInputWidget;
+	EquipmentLoadModelInputWidget *				m_equipmentLoadModelInputWidget;
+	OccupancyLoadModelInputWidget *				m_occupancyLoadModelInputWidget;
+	MoistureLoadInputWidget *					m_moistureLoadInputWidget;
+	ShadingControlModelInputWidget *			m_shadingControlModelInputWidget;
+	AdvancedSettingsInputWidget *				m_advancedSettingsInputWidget;
+	QProgressBar *								m_progressBar;
+	ResultsWidget *								m_resultsWidget;
+	RM::Database *								m_db;
+	RM::Climate *								m_climate;
+	RM::Room *									m_project;
+	VUREDO::SolverControlFramework *			m_solverFramework;
+	RM::CaldoryneModelInterface *				m_model;
+	QStackedLayout *							m_pageStack;
+	QTabWidget *								m_inputTabs;
+	AboutDialog *								m_aboutDialog;
+	MaterialDBWidget *							m_materialDBWidget;
+	ConstructionDBWidget *						m_constructionDBWidget;
+	WindowDBWidget *							m_windowDBWidget;
+	ShadingDBWidget *							m_shadingDBWidget;
+	QString										m_lastDirectory;
+	QtExt::AutoUpdater *						m_updater;
+	/*! Input page -> index of its tab at construction. */
+	std::map<QWidget *, int>					m_tabIndexMap;
+};
+
+#endif // RoomModelDialogH

@@ -1,0 +1,121 @@
+#include "GuiTestHarness.h"
+
+#include <QAbstractButton>
+#include <QPushButton>
+#include <QApplication>
+#include <QDialog>
+#include <QEvent>
+#include <QMessageBox>
+#include <QSettings>
+
+namespace GuiTest {
+
+QString homeDir() {
+	return QString::fromLocal8Bit(qgetenv("HOME"));
+}
+
+
+void clearSettings() {
+	QSettings settings("BVX", "Caldoryne 3.2");
+	settings.clear();
+	settings.sync();
+}
+
+
+QString sourceDir() {
+	return CALDORYNE_SOURCE_DIR;
+}
+
+
+ModalDialogDriver::ModalDialogDriver() {
+	connect(&m_timer, &QTimer::timeout, this, &ModalDialogDriver::poll);
+	m_timer.start(20);
+}
+
+
+ModalDialogDriver::~ModalDialogDriver() {
+	m_timer.stop();
+}
+
+
+void ModalDialogDriver::add(const Action & action) {
+	m_actions.push_back(action);
+}
+
+
+void ModalDialogDriver::poll() {
+	QWidget * w = QApplication::activeModalWidget();
+	if (w == nullptr || !w->isVisible() || w->property("modalDialogDriverSeen").toBool())
+		return;
+	w->setProperty("modalDialogDriverSeen", true);
+	w->installEventFilter(this);
+	Seen seen;
+	seen.m_className = w->metaObject()->className();
+	seen.m_title = w->windowTitle();
+	if (QMessageBox * box = qobject_cast<QMessageBox *>(w))
+		seen.m_text = box->text();
+	m_seen.push_back(seen);
+
+	Action action = reject();
+	if (!m_actions.empty()) {
+		action = m_actions.front();
+		m_actions.pop_front();
+	}
+	action(w);
+}
+
+
+bool ModalDialogDriver::eventFilter(QObject * watched, QEvent * event) {
+	if (event->type() == QEvent::Hide) {
+		watched->setProperty("modalDialogDriverSeen", false);
+		watched->removeEventFilter(this);
+	}
+	return false;
+}
+
+
+ModalDialogDriver::Action ModalDialogDriver::press(QDialogButtonBox::StandardButton button) {
+	return [button](QWidget * w) {
+		QAbstractButton * btn = nullptr;
+		if (QMessageBox * box = qobject_cast<QMessageBox *>(w))
+			btn = box->button(QMessageBox::StandardButton(button));
+		else if (QDialogButtonBox * buttons = w->findChild<QDialogButtonBox *>())
+			btn = buttons->button(button);
+		if (btn != nullptr)
+			btn->click();
+		else
+			w->close();
+	};
+}
+
+
+ModalDialogDriver::Action ModalDialogDriver::accept() {
+	return [](QWidget * w) {
+		if (QDialog * dlg = qobject_cast<QDialog *>(w))
+			dlg->accept();
+		else
+			w->close();
+	};
+}
+
+
+ModalDialogDriver::Action ModalDialogDriver::reject() {
+	return [](QWidget * w) {
+		if (QDialog * dlg = qobject_cast<QDialog *>(w))
+			dlg->reject();
+		else
+			w->close();
+	};
+}
+
+
+ModalDialogDriver::Action ModalDialogDriver::inspectThen(const std::function<void(QWidget *)> & inspect,
+														 const Action & action)
+{
+	return [inspect, action](QWidget * w) {
+		inspect(w);
+		action(w);
+	};
+}
+
+} // namespace GuiTest

@@ -1,0 +1,84 @@
+#ifndef GuiTestHarnessH
+#define GuiTestHarnessH
+
+#include <deque>
+#include <ostream>
+#include <functional>
+#include <vector>
+
+#include <QDialogButtonBox>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class QWidget;
+
+/*! Readable QString values in test failure messages. */
+inline void PrintTo(const QString & s, std::ostream * os) {
+	*os << '"' << s.toStdString() << '"';
+}
+
+/*! Shared pieces of the GUI tests: the test main gives every run its own HOME and settings
+	folder, one QApplication (offscreen) and the compiled-in resources; these helpers
+	reach what the tests need of that environment. */
+namespace GuiTest {
+
+/*! The private home directory of this test run. */
+QString homeDir();
+
+/*! Empties the application settings ("BVX", "Caldoryne 3.2"). */
+void clearSettings();
+
+/*! Root of the source tree. */
+QString sourceDir();
+
+/*! Modal dialogs appear inside a nested event loop; the driver watches for them and acts
+	on each new one with the next queued action. A dialog without a queued action is
+	recorded and rejected, so that a test never hangs on an unexpected dialog.
+*/
+class ModalDialogDriver : public QObject {
+	Q_OBJECT
+public:
+	using Action = std::function<void(QWidget *)>;
+
+	/*! What the driver saw of a dialog. */
+	struct Seen {
+		QString		m_className;
+		QString		m_title;
+		/*! Text of a message box, else empty. */
+		QString		m_text;
+	};
+
+	ModalDialogDriver();
+	~ModalDialogDriver() override;
+
+	/*! Queues an action for the next modal dialog. */
+	void add(const Action & action);
+	/*! Actions not yet used. */
+	int pending() const { return int(m_actions.size()); }
+
+	/*! Presses a standard button of a message box or of the dialog's button box. */
+	static Action press(QDialogButtonBox::StandardButton button);
+	/*! Accepts or rejects a QDialog (closes any other widget). */
+	static Action accept();
+	static Action reject();
+	/*! Runs the inspection first, then the action. */
+	static Action inspectThen(const std::function<void(QWidget *)> & inspect, const Action & action);
+
+	std::vector<Seen>	m_seen;
+
+protected:
+	/*! A dialog that hides counts as new when it is shown again. */
+	bool eventFilter(QObject * watched, QEvent * event) override;
+
+private slots:
+	void poll();
+
+private:
+	QTimer				m_timer;
+	std::deque<Action>	m_actions;
+};
+
+} // namespace GuiTest
+
+#endif // GuiTestHarnessH

@@ -1,0 +1,40 @@
+// Test main of the GUI tests: a private HOME and settings folder for the whole run, one
+// QApplication (offscreen), the compiled-in resources and the language handler set up
+// as the program does it.
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <QtExt_Directories.h>
+#include <QtExt_LanguageHandler.h>
+
+#include "ProgramStartUp.h"
+
+int main(int argc, char ** argv) {
+	::testing::InitGoogleTest(&argc, argv);
+	qputenv("QT_QPA_PLATFORM", "offscreen");
+
+	// nothing of a test run reaches the real home or settings of the user
+	QTemporaryDir home(QDir::tempPath() + "/caldoryne-gui-tests-XXXXXX");
+	qputenv("HOME", home.path().toLocal8Bit());
+	qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toLocal8Bit());
+	qputenv("XDG_DATA_HOME", (home.path() + "/.local/share").toLocal8Bit());
+
+	QtExt::Directories::appname = "Caldoryne";
+	int res = 0;
+	{
+		QApplication app(argc, argv);
+		app.setQuitOnLastWindowClosed(false);
+		QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path() + "/.config");
+		QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path() + "/.config");
+		ProgramStartUp::registerResources();
+		QtExt::LanguageHandler::setup("BVX", "Caldoryne 3.2", QtExt::Directories::translationsDir(), "Caldoryne");
+		res = RUN_ALL_TESTS();
+	}
+	return res;
+}

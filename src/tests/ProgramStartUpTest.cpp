@@ -1,0 +1,276 @@
+// Program start-up: in-process runs of the start-up (log banner, language option, licence,
+// project on the command line) and runs of the program itself for the early exits.
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QThread>
+#include <QTimer>
+
+#include <BVX_MessageHandler.h>
+
+#include <QtExt_Directories.h>
+#include <QtExt_LanguageHandler.h>
+
+#include "GuiTestHarness.h"
+#include "ProgramStartUp.h"
+#include "RoomModelDialog.h"
+
+namespace {
+
+using Driver = GuiTest::ModalDialogDriver;
+
+QString readFile(const QString & path) {
+	QFile f(path);
+	if (!f.open(QIODevice::ReadOnly))
+		return QString();
+	return QString::fromUtf8(f.readAll());
+}
+
+/*! Start-up in this process with a home directory of its own; the main window, once shown,
+	is closed and the event loop ended. */
+class ProgramStartUpTest : public ::testing::Test {
+protected:
+	void SetUp() override {
+		m_oldHome = qgetenv("HOME");
+		qputenv("HOME", m_home.path().toLocal8Bit());
+		GuiTest::clearSettings();
+		connect();
+	}
+
+	void TearDown() override {
+		BVX::MessageHandlerRegistry::instance().msgHandler()->closeLogFile();
+		qInstallMessageHandler(nullptr);
+		QtExt::LanguageHandler::instance().installTranslator("en");
+		GuiTest::clearSettings();
+		qputenv("HOME", m_oldHome);
+	}
+
+	void connect() {
+		QObject::connect(&m_closer, &QTimer::timeout, [this]() {
+			for (QWidget * w : QApplication::topLevelWidgets()) {
+				RoomModelDialog * window = qobject_cast<RoomModelDialog *>(w);
+				if (window != nullptr && window->isVisible() && QApplication::activeModalWidget() == nullptr) {
+					m_windowTitle = window->windowTitle();
+					window->close();
+					qApp->exit(0);
+				}
+			}
+		});
+		m_closer.start(50);
+	}
+
+	int run(QStringList args) {
+		args.prepend(QCoreApplication::applicationFilePath());
+		std::vector<QByteArray> bytes;
+		for (const QString & a : args)
+			bytes.push_back(a.toLocal8Bit());
+		std::vector<char *> argv;
+		for (QByteArray & b : bytes)
+			argv.push_back(b.data());
+		argv.push_back(nullptr);
+		return ProgramStartUp::run(int(bytes.size()), argv.data());
+	}
+
+	void suppressLicense() {
+		QSettings("BVX", "Caldoryne 3.2").setValue("ConfirmationDontShowLicense3.2", true);
+	}
+
+	QString logText() const {
+		BVX::MessageHandlerRegistry::instance().msgHandler()->closeLogFile();
+		return readFile(QtExt::Directories::globalLogFile());
+	}
+
+	QTemporaryDir	m_home;
+	QByteArray		m_oldHome;
+	QTimer			m_closer;
+	QString			m_windowTitle;
+};
+
+} // namespace
+
+
+TEST_F(ProgramStartUpTest, LogStartsWithTheBannerAndQtMessagesAreDebugLines) {
+	Driver driver;
+	driver.add(Driver::press(QDialogButtonBox::Ok));
+	EXPECT_EQ(run({}), 0);
+	ASSERT_EQ(driver.m_seen.size(), 1u);
+	EXPECT_EQ(driver.m_seen[0].m_title, "License Agreement");
+	EXPECT_EQ(m_windowTitle, "Caldoryne - The Thermal Room Model - Version 3.2");
+	EXPECT_TRUE(QFileInfo(QtExt::Directories::userDataDir()).isDir());
+
+	qWarning("A warning of Qt");
+	const QStringList lines = logText().split('\n');
+	ASSERT_GE(lines.size(), 6);
+	EXPECT_TRUE(lines[0].startsWith("Caldoryn 3.2, started ")) << lines[0].toStdString();
+	EXPECT_GT(lines[0].size(), QString("Caldoryn 3.2, started ").size());
+	EXPECT_EQ(lines[1], QString(70, '-'));
+	EXPECT_EQ(lines[2], "");
+	EXPECT_EQ(lines[3], "");
+	EXPECT_EQ(lines[4], "----------- continued -------------");
+	bool debugLine = false;
+	for (const QString & l : lines)
+		debugLine |= l.contains("[Debug   ]") && l.contains("[qDebugMessageHandler]") && l.contains("A warning of Qt");
+	EXPECT_TRUE(debugLine);
+	// the licence was accepted without "Do not show again": asked again next time
+	EXPECT_FALSE(QSettings("BVX", "Caldoryne 3.2").value("ConfirmationDontShowLicense3.2").toBool());
+}
+
+
+TEST_F(ProgramStartUpTest, LanguageOptionIsLoggedOnlyWhenItChangesTheLanguage) {
+	struct Case {
+		const char *	m_stored;
+		QStringList		m_args;
+		bool			m_logged;
+		const char *	m_installed;
+	};
+	const Case cases[] = {
+		{ "en", { "--lang=de" }, true, "de" },
+		{ "de", { "--lang=de" }, false, "de" },
+		{ "de", {}, false, "de" },
+		{ "de", { "--lang=en" }, true, "en" },
+		{ "en", {}, false, "en" },
+	};
+	for (const Case & c : cases) {
+		suppressLicense();
+		QtExt::LanguageHandler::setLangId(c.m_stored);
+		EXPECT_EQ(run(c.m_args), 0);
+		EXPECT_EQ(logText().contains(QString("Installing translator for language: '%1'.").arg(c.m_installed)), c.m_logged)
+			<< c.m_stored << " " << c.m_args.join(' ').toStdString();
+		EXPECT_EQ(QtExt::LanguageHandler::langId(), c.m_installed);
+		const bool german = QString(c.m_installed) == "de";
+		EXPECT_EQ(m_windowTitle.contains("Das thermische Raummodell"), german) << m_windowTitle.toStdString();
+		QtExt::LanguageHandler::instance().installTranslator("en");
+	}
+}
+
+
+TEST_F(ProgramStartUpTest, DecliningTheLicenseEndsWithOneAndNoWindow) {
+	for (const Driver::Action & decline : { Driver::press(QDialogButtonBox::Cancel), Driver::reject() }) {
+		Driver driver;
+		driver.add(decline);
+		EXPECT_EQ(run({}), 1);
+		EXPECT_TRUE(m_windowTitle.isEmpty());
+		for (QWidget * w : QApplication::topLevelWidgets())
+			EXPECT_EQ(qobject_cast<RoomModelDialog *>(w), nullptr);
+	}
+}
+
+
+TEST_F(ProgramStartUpTest, ProjectNamedOnTheCommandLineIsOpened) {
+	suppressLicense();
+	const QString project = GuiTest::sourceDir() + "/resources/examples/Office_SouthFacade.rmxml";
+	EXPECT_EQ(run({ project }), 0);
+	EXPECT_EQ(m_windowTitle, "Caldoryne - The Thermal Room Model - Version 3.2 - Office_SouthFacade.rmxml");
+
+	// the window stored the project on closing and reopens it at the next start
+	EXPECT_EQ(run({}), 0);
+	EXPECT_EQ(m_windowTitle, "Caldoryne - The Thermal Room Model - Version 3.2 - Office_SouthFacade.rmxml");
+
+	// a missing file is reported, the default project stays
+	QSettings("BVX", "Caldoryne 3.2").remove("LastOpenedProject");
+	Driver driver;
+	EXPECT_EQ(run({ m_home.path() + "/missing.rmxml" }), 0);
+	ASSERT_EQ(driver.m_seen.size(), 1u);
+	EXPECT_EQ(driver.m_seen[0].m_title, "Read Error");
+	EXPECT_TRUE(driver.m_seen[0].m_text.contains("missing.rmxml"));
+	EXPECT_EQ(m_windowTitle, "Caldoryne - The Thermal Room Model - Version 3.2");
+}
+
+
+namespace {
+
+/*! Runs the program itself with a private home directory. */
+class ProgramProcessTest : public ::testing::Test {
+protected:
+	int runProgram(const QString & program, const QStringList & args, QString * output = nullptr) {
+		QProcess proc;
+		QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+		env.insert("HOME", m_home.path());
+		env.insert("XDG_CONFIG_HOME", m_home.path() + "/.config");
+		env.insert("XDG_DATA_HOME", m_home.path() + "/.local/share");
+		env.insert("QT_QPA_PLATFORM", "offscreen");
+		proc.setProcessEnvironment(env);
+		proc.setProcessChannelMode(QProcess::MergedChannels);
+		proc.start(program, args);
+		if (!proc.waitForFinished(60000)) {
+			proc.kill();
+			proc.waitForFinished();
+			return -1;
+		}
+		if (output != nullptr)
+			*output = QString::fromUtf8(proc.readAll());
+		return proc.exitStatus() == QProcess::NormalExit ? proc.exitCode() : -2;
+	}
+
+	QString userDataDir() const { return m_home.path() + "/AppData/Roaming/Caldoryne"; }
+
+	void suppressLicense() {
+		QSettings settings(m_home.path() + "/.config/BVX/Caldoryne 3.2.conf", QSettings::IniFormat);
+		settings.setValue("ConfirmationDontShowLicense3.2", true);
+	}
+
+	QTemporaryDir m_home;
+};
+
+} // namespace
+
+
+TEST_F(ProgramProcessTest, HelpPrintsAndWritesNothing) {
+	QString out;
+	EXPECT_EQ(runProgram(CALDORYNE_PROGRAM, { "--help" }, &out), 0);
+	EXPECT_TRUE(out.contains("--lang")) << out.toStdString();
+	EXPECT_TRUE(out.contains("(optional) Select different translation language."));
+	EXPECT_TRUE(QDir(m_home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+}
+
+
+TEST_F(ProgramProcessTest, DirectoryAtTheLogPathEndsWithOne) {
+	ASSERT_TRUE(QDir().mkpath(userDataDir() + "/Caldoryne.log"));
+	suppressLicense();
+	QString out;
+	EXPECT_EQ(runProgram(CALDORYNE_PROGRAM, {}, &out), 1);
+	EXPECT_TRUE(out.contains("Error creating log file")) << out.toStdString();
+}
+
+
+TEST_F(ProgramProcessTest, MissingBuiltInDatabaseEndsWithOne) {
+	// a copy of the program whose resources hold no databases
+	const QString appDir = m_home.path() + "/app";
+	ASSERT_TRUE(QDir().mkpath(appDir + "/resources/translations"));
+	ASSERT_TRUE(QFile::copy(CALDORYNE_PROGRAM, appDir + "/caldoryne"));
+	QFile(appDir + "/caldoryne").setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+	suppressLicense();
+	EXPECT_EQ(runProgram(appDir + "/caldoryne", {}), 1);
+	const QString log = readFile(userDataDir() + "/Caldoryne.log");
+	EXPECT_TRUE(log.contains("Error during initialization of databases.")) << log.toStdString();
+	EXPECT_TRUE(log.contains("Error in user interface."));
+	EXPECT_TRUE(log.contains("Caldoryne main()"));
+}
+
+
+TEST_F(ProgramProcessTest, PendingUpdateInstallerIsStartedBeforeTheLog) {
+	// the "installer" leaves a file behind when it runs
+	const QString installer = userDataDir() + "/updates/" + QFileInfo(QtExt::Directories::updateFilePath()).fileName();
+	ASSERT_TRUE(QDir().mkpath(userDataDir() + "/updates"));
+	const QString ranFile = m_home.path() + "/installer-ran";
+	{
+		QFile f(installer);
+		ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+		f.write(QString("#!/bin/sh\ntouch '%1'\n").arg(ranFile).toUtf8());
+	}
+	QFile(installer).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+	EXPECT_EQ(runProgram(CALDORYNE_PROGRAM, {}), 0);
+	for (int i = 0; i < 100 && !QFile::exists(ranFile); ++i)
+		QThread::msleep(30);
+	EXPECT_TRUE(QFile::exists(ranFile));
+	EXPECT_TRUE(QFile::exists(installer + ".run"));
+	EXPECT_FALSE(QFile::exists(userDataDir() + "/Caldoryne.log"));
+}

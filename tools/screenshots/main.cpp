@@ -1,0 +1,375 @@
+// screenshots OUTDIR [--lang de]: renders the main window (every tab and database page), the
+// button bar, the dialogs, the splash screens and plots with the date scale offscreen into
+// PNG files. Runs with a private home directory and settings.
+#include <cmath>
+#include <functional>
+#include <iostream>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFormLayout>
+#include <QImage>
+#include <QPainter>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <QMenu>
+#include <QSettings>
+#include <QStackedLayout>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+
+#include <qwt_legend.h>
+#include <qwt_plot.h>
+#include <qwt_plot_canvas.h>
+#include <qwt_plot_grid.h>
+
+#include <BVX_Exception.h>
+#include <BVX_Path.h>
+
+#include <QtExt_AutoUpdater.h>
+#include <QtExt_ConstructionViewWidget.h>
+#include <QtExt_Report.h>
+#include <QtExt_RichTextEditWidget.h>
+#include <QtExt_ValidatingLineEdit.h>
+
+#include <RM_Database.h>
+
+#include <QtExt_Directories.h>
+#include <QtExt_LanguageHandler.h>
+
+#include "AboutDialog.h"
+#include "ChartDemoModels.h"
+#include "LoopbackHttpServer.h"
+#include "ButtonBar.h"
+#include "ConfirmationMessageBox.h"
+#include "PlotCurveWithFramedLegendIcon.h"
+#include "ProgramStartUp.h"
+#include "QwtDateTimeScaleDraw.h"
+#include "QwtDateTimeScaleEngine.h"
+#include "RoomModelDialog.h"
+#include "SampleReportFrame.h"
+
+namespace {
+
+class Screenshots {
+public:
+	explicit Screenshots(const QString & outDir) : m_outDir(outDir) {}
+
+	void save(QWidget * w, const QString & name) {
+		QApplication::processEvents();
+		write(w->grab(), name);
+	}
+
+	void write(const QPixmap & pixmap, const QString & name) {
+		const QString path = m_outDir + "/" + name + ".png";
+		if (!pixmap.save(path, "PNG"))
+			std::cerr << "Cannot write '" << path.toStdString() << "'." << std::endl;
+		else
+			++m_count;
+	}
+
+	/*! Runs a call that opens a modal dialog; the dialog is saved and closed. */
+	void saveModal(const QString & name, const std::function<void()> & open) {
+		m_modalSeen = false;
+		QTimer poll;
+		QObject::connect(&poll, &QTimer::timeout, [&]() {
+			QWidget * w = QApplication::activeModalWidget();
+			if (w == nullptr || !w->isVisible())
+				return;
+			poll.stop();
+			m_modalSeen = true;
+			save(w, name);
+			w->close();
+		});
+		poll.start(50);
+		open();
+	}
+
+	int m_count = 0;
+	/*! The dialog of the last saveModal() was seen. */
+	bool m_modalSeen = false;
+
+private:
+	QString m_outDir;
+};
+
+
+void mainWindowShots(Screenshots & shots) {
+	RoomModelDialog w;
+	w.onEnableMoistureBalanceInputs(true);	// all ten tabs
+	w.show();
+	QApplication::processEvents();	// the window's own initial resize runs first
+	w.resize(1100, 720);
+	QTabWidget * tabs = w.inputTabs();
+	for (int i = 0; i < tabs->count(); ++i) {
+		tabs->setCurrentIndex(i);
+		shots.save(&w, QString("mainwindow-tab-%1").arg(i, 2, 10, QChar('0')));
+	}
+	ButtonBar * bar = w.buttonBar();
+	const std::pair<QToolButton *, const char *> dbPages[] = {
+		{ bar->toolButtonEditMaterials, "materials" }, { bar->toolButtonEditConstructions, "constructions" },
+		{ bar->toolButtonEditWindows, "windows" }, { bar->toolButtonEditShadingTypes, "shading-types" }
+	};
+	for (const auto & page : dbPages) {
+		page.first->click();
+		shots.save(&w, QString("mainwindow-db-%1").arg(page.second));
+	}
+	bar->toolButtonEditRoom->click();
+	shots.save(bar, "buttonbar");
+
+	shots.saveModal("about-dialog", [&]() { w.onToolButtonAboutClicked(); });
+	// the language switch message, shown in the chosen language
+	const QString lang = QtExt::LanguageHandler::langId();
+	for (QAction * a : bar->m_languageMenu->actions())
+		if (a->data().toString() == lang)
+			shots.saveModal("language-changed", [a]() { a->trigger(); });
+	w.close();
+}
+
+
+void dialogShots(Screenshots & shots) {
+	QSettings settings("BVX", "Caldoryne 3.2");
+	const BVX::Path license((QtExt::Directories::resourcesRootDir() + "/license.txt").toStdString());
+	shots.saveModal("license-box", [&]() {
+		ConfirmationMessageBox::showIfNotSuppressed(license, settings, "ConfirmationDontShowLicense3.2",
+			QCoreApplication::translate("[main]", "License Agreement"),
+			QCoreApplication::translate("[main]", "Accept"), true);
+	});
+	for (const char * l : { "en", "de" })
+		shots.write(QPixmap(QString(":/gfx/splashscreen/splash_screen_%1.png").arg(l), "PNG"),
+					QString("splash-%1").arg(l));
+}
+
+
+/*! A year of hourly temperatures: seasonal swing and a daily cycle. */
+void dateScalePlotShots(Screenshots & shots) {
+	QwtPlot plot;
+	plot.resize(900, 320);
+	plot.setCanvasBackground(Qt::white);
+	plot.setAxisScaleDraw(QwtPlot::xBottom, new QwtDateTimeScaleDraw);
+	plot.setAxisScaleEngine(QwtPlot::xBottom, new QwtDateTimeScaleEngine);
+	plot.setAxisTitle(QwtPlot::yLeft, QString::fromUtf8("Temperature [\u00b0C]"));
+	plot.insertLegend(new QwtLegend, QwtPlot::BottomLegend);
+	QwtPlotGrid * grid = new QwtPlotGrid;
+	grid->setMajorPen(QPen(Qt::lightGray, 0, Qt::DotLine));
+	grid->attach(&plot);
+
+	QVector<QPointF> outside;
+	QVector<QPointF> room;
+	const double pi = 3.14159265358979;
+	for (int h = 0; h <= 8760; ++h) {
+		const double d = h/24.0;
+		const double season = 9 - 10*std::cos(2*pi*(d - 15)/365);
+		outside.append(QPointF(d, season + 5*std::sin(2*pi*(d - 0.375))));
+		room.append(QPointF(d, 21 + 0.25*(season - 9) + 1.2*std::sin(2*pi*(d - 0.5))));
+	}
+	PlotCurveWithFramedLegendIcon * outsideCurve = new PlotCurveWithFramedLegendIcon("Outside air temperature");
+	outsideCurve->setPen(QPen(QColor("#2e86c1"), 1));
+	outsideCurve->setSamples(outside);
+	outsideCurve->attach(&plot);
+	PlotCurveWithFramedLegendIcon * roomCurve = new PlotCurveWithFramedLegendIcon("Operative room temperature");
+	roomCurve->setPen(QPen(QColor("#c0392b"), 1));
+	roomCurve->setSamples(room);
+	roomCurve->attach(&plot);
+
+	plot.show();
+	const std::pair<QPointF, const char *> ranges[] = {
+		{ QPointF(0, 365), "year" }, { QPointF(100, 120), "20days" }, { QPointF(180, 183), "3days" }
+	};
+	for (const auto & r : ranges) {
+		plot.setAxisScale(QwtPlot::xBottom, r.first.x(), r.first.y());
+		plot.replot();
+		shots.save(&plot, QString("plot-datescale-%1").arg(r.second));
+	}
+}
+
+
+/*! The three looks of a validating line edit: valid, invalid (with its range as tool tip), read-only. */
+void lineEditShots(Screenshots & shots) {
+	QWidget w;
+	QFormLayout * lay = new QFormLayout(&w);
+	const char * const labels[] = { "Valid (0 .. 100):", "Invalid (0 .. 100):", "Read-only:" };
+	const char * const texts[] = { "21.5", "150", "42" };
+	for (int i = 0; i < 3; ++i) {
+		QtExt::ValidatingLineEdit * edit = new QtExt::ValidatingLineEdit(&w);
+		edit->setup(0, 100, "Value must be between 0 and 100.", true, true);
+		edit->setText(texts[i]);
+		edit->setReadOnly(i == 2);
+		lay->addRow(labels[i], edit);
+	}
+	w.resize(360, 110);
+	w.show();
+	shots.save(&w, "gallery-lineedit-states");
+}
+
+
+/*! Hatching and colour of a layer by its material category. */
+QtExt::ConstructionLayer layerOf(const RM::Material & m, double width) {
+	struct Look { const char * m_color; int m_hatching; };
+	const Look looks[] = {
+		{ "#d5d8dc", 0 }, { "#e8dcc0", 3 }, { "#c0392b", 4 }, { "#a6a6a6", 6 }, { "#95a5a6", 5 },
+		{ "#f9e79f", 7 }, { "#d5d8dc", 1 }, { "#ca9a5b", 2 }, { "#b7950b", 3 }, { "#8d6e63", 4 },
+		{ "#aed6f1", 1 }, { "#34495e", 0 }, { "#bdc3c7", 0 }
+	};
+	const Look & look = looks[qBound(1u, m.m_category, 13u) - 1];
+	return QtExt::ConstructionLayer(width, m.name(), QColor(look.m_color), int(m.m_id), look.m_hatching);
+}
+
+
+/*! Cross-sections of the construction types the example projects use. */
+void constructionShots(Screenshots & shots) {
+	RM::Database db;
+	db.reload();
+	for (unsigned int id : { 7u, 9u, 11u, 14u }) {
+		const RM::ConstructionType * ct = db.constructionType(id);
+		if (ct == nullptr)
+			continue;
+		QVector<QtExt::ConstructionLayer> layers;
+		for (size_t i = 0; i < ct->m_materialIds.size() && i < ct->m_d.size(); ++i)
+			if (const RM::Material * m = db.material(ct->m_materialIds[i]))
+				layers.append(layerOf(*m, ct->m_d[i]));
+		QtExt::ConstructionViewWidget view;
+		view.resize(760, 360);
+		view.show();
+		view.setData(layers, true);
+		shots.save(&view, QString("gallery-construction-%1").arg(id));
+	}
+}
+
+
+void richTextShots(Screenshots & shots) {
+	QtExt::RichTextEditWidget editor;
+	editor.setHtml("<h3>Project notes</h3><p>Office on the second floor, <b>south facade</b> with external "
+				   "venetian blinds.</p><ul><li>Occupancy 8:00 to 18:00</li><li><u>Night ventilation</u> in summer</li></ul>");
+	editor.resize(600, 300);
+	editor.show();
+	shots.save(&editor, "gallery-richtext-editor");
+}
+
+
+/*! First page of a sample report: A4 at 96 dpi with margins of 20 mm. */
+void reportShots(Screenshots & shots) {
+	QtExt::Report report;
+	report.setHeaderData("Caldoryne 3.2.2", "Sample project", "", QPixmap());
+	report.addFrame(new SampleReportFrame(&report, 1));
+	report.addFrame(new SampleReportFrame(&report, 2));
+	const int margin = 76;
+	QImage area(794 - 2*margin, 1123 - 2*margin, QImage::Format_ARGB32);
+	area.fill(Qt::white);
+	report.print(&area, 1, QFont("DejaVu Sans", 10));
+	QImage page(794, 1123, QImage::Format_ARGB32);
+	page.fill(Qt::white);
+	QPainter p(&page);
+	p.drawImage(margin, margin, area);
+	p.end();
+	shots.write(QPixmap::fromImage(page), "gallery-report-page");
+}
+
+
+/*! The update check's two dialogs, from update information served on 127.0.0.1. */
+void updateDialogShots(Screenshots & shots) {
+	const std::pair<const char *, QString> cases[] = {
+		{ "gallery-update-download", QString(QtExt::AutoUpdater::INSTALLER_KEY) + ":Caldoryne_3.2.3_installer\n"
+			"---HeaderEnd---\nCHANGES 3.2.3\n- faster year runs\n- German report texts\n" },
+		{ "gallery-update-none", "---HeaderEnd---\nCHANGES 3.2.2\n- first release of this version\n" },
+	};
+	for (const auto & c : cases) {
+		GuiTest::LoopbackHttpServer server(c.second.toUtf8());
+		QtExt::AutoUpdater updater;
+		shots.saveModal(c.first, [&]() {
+			updater.checkForUpdateInfo(server.url("/downloads/caldoryne/Caldoryne.updates"), "3.2.2", 1,
+									   QDir::tempPath() + "/caldoryne-screenshots-update");
+			// the dialog opens when the answer arrives; saveModal() closes it
+			QEventLoop loop;
+			QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+			QTimer poll;
+			QObject::connect(&poll, &QTimer::timeout, [&]() {
+				if (QApplication::activeModalWidget() == nullptr && shots.m_modalSeen)
+					loop.quit();
+			});
+			poll.start(50);
+			loop.exec();
+		});
+	}
+}
+
+
+/*! Widgets of the Qt extensions: line edit states, cross-sections of the example
+	constructions, rich-text editor, a sample report page and both update dialogs. */
+void qtExtGalleryShots(Screenshots & shots) {
+	lineEditShots(shots);
+	constructionShots(shots);
+	richTextShots(shots);
+	reportShots(shots);
+	updateDialogShots(shots);
+}
+
+} // namespace
+
+
+int main(int argc, char ** argv) {
+	QString outDir;
+	QString lang = "en";
+	for (int i = 1; i < argc; ++i) {
+		const QString arg = QString::fromLocal8Bit(argv[i]);
+		if (arg == "--lang" && i + 1 < argc)
+			lang = QString::fromLocal8Bit(argv[++i]);
+		else if (arg.startsWith("--lang="))
+			lang = arg.mid(7);
+		else if (outDir.isEmpty() && !arg.startsWith("-"))
+			outDir = arg;
+		else {
+			outDir.clear();
+			break;
+		}
+	}
+	if (outDir.isEmpty()) {
+		std::cerr << "Usage: screenshots OUTDIR [--lang de]" << std::endl;
+		return 2;
+	}
+	if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+		qputenv("QT_QPA_PLATFORM", "offscreen");
+	outDir = QDir(outDir).absolutePath();
+
+	// neither the user's home nor settings are touched
+	QTemporaryDir home(QDir::tempPath() + "/caldoryne-screenshots-XXXXXX");
+	qputenv("HOME", home.path().toLocal8Bit());
+	qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toLocal8Bit());
+
+	QtExt::Directories::appname = "Caldoryne";
+	QApplication app(argc, argv);
+	app.setQuitOnLastWindowClosed(false);
+	QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path() + "/.config");
+	ProgramStartUp::registerResources();
+	QtExt::LanguageHandler::setup("BVX", "Caldoryne 3.2", QtExt::Directories::translationsDir(), "Caldoryne");
+	QtExt::LanguageHandler::instance().installTranslator(lang);
+	QtExt::LanguageHandler::setLangId(lang);
+
+	if (!QDir().mkpath(outDir)) {
+		std::cerr << "Cannot create '" << outDir.toStdString() << "'." << std::endl;
+		return 1;
+	}
+	Screenshots shots(outDir);
+	try {
+		mainWindowShots(shots);
+		dialogShots(shots);
+		dateScalePlotShots(shots);
+		qtExtGalleryShots(shots);
+		for (const QString & file : ChartDemoModels::writeDemoProperties(outDir))
+			std::cout << "Chart properties: " << file.toStdString() << std::endl;
+	}
+	catch (BVX::Exception & ex) {
+		std::cerr << ex.msgStack() << std::endl;
+		return 1;
+	}
+	catch (std::exception & ex) {
+		std::cerr << ex.what() << std::endl;
+		return 1;
+	}
+	std::cout << "Wrote " << shots.m_count << " screenshots to " << outDir.toStdString() << "." << std::endl;
+	return 0;
+}
