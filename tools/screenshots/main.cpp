@@ -42,6 +42,7 @@
 #include <QtExt_LanguageHandler.h>
 
 #include "AboutDialog.h"
+#include "ChartDemoCharts.h"
 #include "ChartDemoModels.h"
 #include "LoopbackHttpServer.h"
 #include "ButtonBar.h"
@@ -361,6 +362,8 @@ int main(int argc, char ** argv) {
 		qtExtGalleryShots(shots);
 		for (const QString & file : ChartDemoModels::writeDemoProperties(outDir))
 			std::cout << "Chart properties: " << file.toStdString() << std::endl;
+		for (const QString & file : ChartDemoCharts::renderDemoCharts(outDir))
+			std::cout << "Chart: " << file.toStdString() << std::endl;
 	}
 	catch (BVX::Exception & ex) {
 		std::cerr << ex.msgStack() << std::endl;
