@@ -202,6 +202,319 @@
     </message>
 </context>
 <context>
+    <name>QtExt::AutoUpdateDialog</name>
+    <message>
+        <source>Download error</source>
+        <translation>Download-Fehler</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t write update installer &apos;%1&apos;.</source>
+        <translation>Das Update-Installationsprogramm &apos;%1&apos; konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t download update installer.</source>
+        <translation>Das Update-Installationsprogramm konnte nicht heruntergeladen werden.</translation>
+    </message>
+    <message>
+        <source>Download complete</source>
+        <translation>Download abgeschlossen</translation>
+    </message>
+    <message>
+        <source>The software updater has downloaded the update installer. You must restart the program to apply the update!</source>
+        <translation>Das Update-Installationsprogramm wurde heruntergeladen. Starten Sie das Programm neu, um das Update anzuwenden!</translation>
+    </message>
+</context>
+<context>
+    <name>QtExt::AutoUpdater</name>
+    <message>
+        <source>Connection error</source>
+        <translation>Verbindungsfehler</translation>
+    </message>
+    <message>
+        <source>Could not retrieve update information.</source>
+        <translation>Die Update-Informationen konnten nicht abgerufen werden.</translation>
+    </message>
+    <message>
+        <source>No update available</source>
+        <translation>Kein Update verfügbar</translation>
+    </message>
+    <message>
+        <source>There is currently no update available for this software and platform/OS.</source>
+        <translation>Für diese Software und dieses Betriebssystem ist derzeit kein Update verfügbar.</translation>
+    </message>
+</context>
+<context>
+    <name>QtExt::ConstructionGraphicsScene</name>
+    <message>
+        <source>Layer widths in [mm]</source>
+        <translation>Schichtdicken in [mm]</translation>
+    </message>
+    <message>
+        <source>outside</source>
+        <translation>außen</translation>
+    </message>
+    <message>
+        <source>inside</source>
+        <translation>innen</translation>
+    </message>
+</context>
+<context>
+    <name>QtExt::ConstructionViewWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Assign material</source>
+        <translation>Material zuweisen</translation>
+    </message>
+    <message>
+        <source>Assign material to the selected layer</source>
+        <translation>Der gewählten Schicht ein Material zuweisen</translation>
+    </message>
+    <message>
+        <source>Insert layer left</source>
+        <translation>Schicht links einfügen</translation>
+    </message>
+    <message>
+        <source>Insert a new layer left from selected one</source>
+        <translation>Eine neue Schicht links der gewählten einfügen</translation>
+    </message>
+    <message>
+        <source>Insert layer right</source>
+        <translation>Schicht rechts einfügen</translation>
+    </message>
+    <message>
+        <source>Insert a new layer right from selected one</source>
+        <translation>Eine neue Schicht rechts der gewählten einfügen</translation>
+    </message>
+    <message>
+        <source>Remove layer</source>
+        <translation>Schicht entfernen</translation>
+    </message>
+    <message>
+        <source>Remove selected layer</source>
+        <translation>Gewählte Schicht entfernen</translation>
+    </message>
+    <message>
+        <source>Move layer left</source>
+        <translation>Schicht nach links</translation>
+    </message>
+    <message>
+        <source>Move selected layer to left</source>
+        <translation>Gewählte Schicht nach links verschieben</translation>
+    </message>
+    <message>
+        <source>Move layer right</source>
+        <translation>Schicht nach rechts</translation>
+    </message>
+    <message>
+        <source>Move selected layer to right</source>
+        <translation>Gewählte Schicht nach rechts verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>QtExt::ReportFooterFrame</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Seite %1</translation>
+    </message>
+</context>
+<context>
+    <name>QtExt::RichTextEditWidget</name>
+    <message>
+        <source>Text editor</source>
+        <translation>Texteditor</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Bullet List (Disc)</source>
+        <translation>Aufzählung (Punkt)</translation>
+    </message>
+    <message>
+        <source>Bullet List (Circle)</source>
+        <translation>Aufzählung (Kreis)</translation>
+    </message>
+    <message>
+        <source>Bullet List (Square)</source>
+        <translation>Aufzählung (Quadrat)</translation>
+    </message>
+    <message>
+        <source>Ordered List (Decimal)</source>
+        <translation>Nummerierung (1, 2, 3)</translation>
+    </message>
+    <message>
+        <source>Ordered List (Alpha lower)</source>
+        <translation>Nummerierung (a, b, c)</translation>
+    </message>
+    <message>
+        <source>Ordered List (Alpha upper)</source>
+        <translation>Nummerierung (A, B, C)</translation>
+    </message>
+    <message>
+        <source>Ordered List (Roman lower)</source>
+        <translation>Nummerierung (i, ii, iii)</translation>
+    </message>
+    <message>
+        <source>Ordered List (Roman upper)</source>
+        <translation>Nummerierung (I, II, III)</translation>
+    </message>
+    <message>
+        <source>Font family</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Font size in points</source>
+        <translation>Schriftgröße in Punkt</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Fett</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation>Ctrl+B</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Kursiv</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Unterstrichen</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Unterstrichen</translation>
+    </message>
+    <message>
+        <source>Ctrl+U</source>
+        <translation>Ctrl+U</translation>
+    </message>
+    <message>
+        <source>&amp;Color...</source>
+        <translation>&amp;Farbe...</translation>
+    </message>
+    <message>
+        <source>Text color</source>
+        <translation>Textfarbe</translation>
+    </message>
+    <message>
+        <source>&amp;Left</source>
+        <translation>&amp;Links</translation>
+    </message>
+    <message>
+        <source>Align left</source>
+        <translation>Linksbündig</translation>
+    </message>
+    <message>
+        <source>C&amp;enter</source>
+        <translation>&amp;Zentriert</translation>
+    </message>
+    <message>
+        <source>Align centered</source>
+        <translation>Zentriert</translation>
+    </message>
+    <message>
+        <source>&amp;Right</source>
+        <translation>&amp;Rechts</translation>
+    </message>
+    <message>
+        <source>Align right</source>
+        <translation>Rechtsbündig</translation>
+    </message>
+    <message>
+        <source>&amp;Justify</source>
+        <translation>&amp;Blocksatz</translation>
+    </message>
+    <message>
+        <source>Justify</source>
+        <translation>Blocksatz</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Undo the last change</source>
+        <translation>Letzte Änderung rückgängig machen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Redo the last undone change</source>
+        <translation>Letzte rückgängig gemachte Änderung wiederholen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Cut the selection to the clipboard</source>
+        <translation>Auswahl in die Zwischenablage ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the selection to the clipboard</source>
+        <translation>Auswahl in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>Paste from the clipboard</source>
+        <translation>Aus der Zwischenablage einfügen</translation>
+    </message>
+</context>
+<context>
+    <name>QtExt_AutoUpdateDialog</name>
+    <message>
+        <source>Software update</source>
+        <translation>Software-Update</translation>
+    </message>
+    <message>
+        <source>A new software version is available</source>
+        <translation>Eine neue Softwareversion ist verfügbar</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Aktuelle Version:</translation>
+    </message>
+    <message>
+        <source>Download update</source>
+        <translation>Update herunterladen</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Neue Version:</translation>
+    </message>
+    <message>
+        <source>Changes:</source>
+        <translation>Änderungen:</translation>
+    </message>
+</context>
+<context>
     <name>QwtDateTimeScaleDraw</name>
     <message>
         <source>January</source>
@@ -418,6 +731,112 @@
     <message>
         <source>Couldn&apos;t save database to directory: %1</source>
         <translation>Die Datenbank konnte nicht im Verzeichnis gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Room model projects (*.rmxml);;All files(*.*)</source>
+        <translation>Raummodell-Projekte (*.rmxml);;Alle Dateien(*.*)</translation>
+    </message>
+    <message>
+        <source>Save Project File</source>
+        <translation>Projektdatei speichern</translation>
+    </message>
+    <message>
+        <source>Would you like to save the project file?</source>
+        <translation>Möchten Sie die Projektdatei speichern?</translation>
+    </message>
+    <message>
+        <source>Select Room-Model Project File</source>
+        <translation>Raummodell-Projektdatei wählen</translation>
+    </message>
+    <message>
+        <source>Write Error</source>
+        <translation>Schreibfehler</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open file for writing.</source>
+        <translation>Die Datei konnte nicht zum Schreiben geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Room-Model</source>
+        <translation>Raummodell</translation>
+    </message>
+    <message>
+        <source>Wrote project file &apos;%1&apos;.</source>
+        <translation>Projektdatei &apos;%1&apos; geschrieben.</translation>
+    </message>
+    <message>
+        <source>Open Room-Model Project</source>
+        <translation>Raummodell-Projekt öffnen</translation>
+    </message>
+    <message>
+        <source>Project not yet saved</source>
+        <translation>Projekt noch nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Please save the project at least once before running the simulation (otherwise the output directory is undefined)!</source>
+        <translation>Bitte speichern Sie das Projekt mindestens einmal, bevor Sie die Simulation starten (sonst ist das Ausgabeverzeichnis nicht festgelegt)!</translation>
+    </message>
+    <message>
+        <source>Solver error</source>
+        <translation>Löserfehler</translation>
+    </message>
+    <message>
+        <source>Error during solver initialization, see error log file &apos;%1&apos;.</source>
+        <translation>Fehler bei der Initialisierung des Lösers, siehe Fehlerprotokoll &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Error while running solver, see error log file &apos;%1&apos;.</source>
+        <translation>Fehler während der Berechnung, siehe Fehlerprotokoll &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Calculation error at %L1 d, see logfile &apos;%2&apos; for details</source>
+        <translation>Berechnungsfehler bei %L1 d, Einzelheiten im Protokoll &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>Storing calculation results in &apos;%1&apos;</source>
+        <translation>Berechnungsergebnisse werden in &apos;%1&apos; gespeichert</translation>
+    </message>
+    <message>
+        <source>Saving outputs</source>
+        <translation>Ausgaben speichern</translation>
+    </message>
+    <message>
+        <source>Select target directory</source>
+        <translation>Zielverzeichnis wählen</translation>
+    </message>
+    <message>
+        <source>Result files could not be written to &apos;%1&apos;.</source>
+        <translation>Die Ergebnisdateien konnten nicht nach &apos;%1&apos; geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>RunDialog</name>
+    <message>
+        <source>Start Simulation</source>
+        <translation>Simulation starten</translation>
+    </message>
+    <message>
+        <source>1-Year simulation (for thermal comfort in summer)</source>
+        <translation>1-Jahres-Simulation (für den sommerlichen Wärmeschutz)</translation>
+    </message>
+    <message>
+        <source>2-Year simulation (energy consumption)</source>
+        <translation>2-Jahres-Simulation (Energieverbrauch)</translation>
+    </message>
+    <message>
+        <source>Automatically write results to file after simulation</source>
+        <translation>Ergebnisse nach der Simulation automatisch in Dateien schreiben</translation>
+    </message>
+    <message>
+        <source>Run simulation</source>
+        <translation>Simulation starten</translation>
+    </message>
+</context>
+<context>
+    <name>SCI::ChartProperties</name>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
     </message>
 </context>
 <context>
