@@ -46,6 +46,7 @@
 #include "CoolingModelInputWidget.h"
 #include "CustomSplitter.h"
 #include "EquipmentLoadModelInputWidget.h"
+#include "ExportModelDialog.h"
 #include "HeatingModelInputWidget.h"
 #include "MaterialDBWidget.h"
 #include "MechanicalVentilationInputWidget.h"
@@ -685,6 +686,13 @@ void RoomModelDialog::onToolButtonEditShadingTypesClicked() {
 
 
 void RoomModelDialog::onToolButtonExportModelClicked() {
+	if (m_project->m_projectFilePath.isEmpty())
+		saveProject();
+	if (m_project->m_projectFilePath.isEmpty())
+		return;
+	ExportModelDialog dlg(this);
+	dlg.init(m_project, m_db, m_climate->locationData(m_project->m_climateDataPath), solverExecutable());
+	dlg.exec();
 }
 
 
