@@ -24,15 +24,6 @@ namespace {
 
 using Driver = GuiTest::ModalDialogDriver;
 
-Driver::Action choose(const QString & path) {
-	return [path](QWidget * w) {
-		QFileDialog * dlg = qobject_cast<QFileDialog *>(w);
-		ASSERT_NE(dlg, nullptr);
-		dlg->setOption(QFileDialog::DontConfirmOverwrite);
-		dlg->selectFile(path);
-		static_cast<QDialog *>(dlg)->accept();
-	};
-}
 
 QByteArray readFile(const QString & path) {
 	QFile f(path);
@@ -83,7 +74,7 @@ TEST_F(ProjectHandlingTest, SaveAppendsSuffixCaseSensitivelyAndKeepsTheFirstBack
 	};
 	Driver driver;
 	for (const auto & c : cases) {
-		driver.add(choose(m_dir + "/" + c.chosen));
+		driver.add(Driver::chooseFile(m_dir + "/" + c.chosen));
 		driver.add(Driver::press(QDialogButtonBox::Ok));
 		m_window->buttonBar()->toolButtonSave->click();
 		const QString written = m_dir + "/" + c.written;
@@ -98,7 +89,7 @@ TEST_F(ProjectHandlingTest, SaveAppendsSuffixCaseSensitivelyAndKeepsTheFirstBack
 
 	// a second save over the file keeps the older backup
 	m_window->project()->m_simulationEndTime = 7200;
-	driver.add(choose(m_office));
+	driver.add(Driver::chooseFile(m_office));
 	driver.add(Driver::press(QDialogButtonBox::Ok));
 	m_window->buttonBar()->toolButtonSave->click();
 	EXPECT_EQ(readFile(m_office + ".bak"), original);
@@ -111,7 +102,7 @@ TEST_F(ProjectHandlingTest, UnwritableTargetKeepsFileNameAndTitle) {
 	const QString title = m_window->windowTitle();
 	const QByteArray before = readFile(m_office);
 	Driver driver;
-	driver.add(choose(UNWRITABLE));
+	driver.add(Driver::chooseFile(UNWRITABLE));
 	driver.add(Driver::press(QDialogButtonBox::Ok));
 	m_window->buttonBar()->toolButtonSave->click();
 	ASSERT_FALSE(driver.m_seen.empty());
@@ -184,7 +175,7 @@ TEST_F(ProjectHandlingTest, CloseQuestionCancelSaveCancelledAndFailedSave) {
 	// Save with a failed write stops the close, and New
 	for (QToolButton * btn : { (QToolButton *)nullptr, m_window->buttonBar()->toolButtonNew }) {
 		driver.add(Driver::press(QDialogButtonBox::Save));
-		driver.add(choose(UNWRITABLE));
+		driver.add(Driver::chooseFile(UNWRITABLE));
 		driver.add(Driver::press(QDialogButtonBox::Ok));
 		if (btn == nullptr)
 			EXPECT_FALSE(closeWindow());

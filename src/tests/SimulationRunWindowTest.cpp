@@ -25,15 +25,6 @@ namespace {
 
 using Driver = GuiTest::ModalDialogDriver;
 
-/*! Chooses a file or directory in a QFileDialog. */
-Driver::Action choose(const QString & path) {
-	return [path](QWidget * w) {
-		QFileDialog * dlg = qobject_cast<QFileDialog *>(w);
-		ASSERT_NE(dlg, nullptr);
-		dlg->selectFile(path);
-		static_cast<QDialog *>(dlg)->accept();
-	};
-}
 
 QString readFile(const QString & path) {
 	QFile f(path);
@@ -85,7 +76,7 @@ protected:
 
 TEST_F(SimulationRunWindowTest, LoadRunSaveReloadThenAbortByClosing) {
 	Driver driver;
-	driver.add(choose(m_project));
+	driver.add(Driver::chooseFile(m_project));
 	m_window->buttonBar()->toolButtonLoad->click();
 	ASSERT_EQ(m_window->project()->m_projectFilePath, m_project);
 
@@ -113,13 +104,13 @@ TEST_F(SimulationRunWindowTest, LoadRunSaveReloadThenAbortByClosing) {
 
 	// save under a new name, load that and save again: the same XML
 	const QString copy = m_dir + "/copy.rmxml";
-	driver.add(choose(m_dir + "/copy"));
+	driver.add(Driver::chooseFile(m_dir + "/copy"));
 	driver.add(Driver::press(QDialogButtonBox::Ok));
 	m_window->buttonBar()->toolButtonSave->click();
 	ASSERT_EQ(m_window->project()->m_projectFilePath, copy);
-	driver.add(choose(copy));
+	driver.add(Driver::chooseFile(copy));
 	m_window->buttonBar()->toolButtonLoad->click();
-	driver.add(choose(m_dir + "/copy2.rmxml"));
+	driver.add(Driver::chooseFile(m_dir + "/copy2.rmxml"));
 	driver.add(Driver::press(QDialogButtonBox::Ok));
 	m_window->buttonBar()->toolButtonSave->click();
 	EXPECT_EQ(readFile(copy), readFile(m_dir + "/copy2.rmxml"));
