@@ -355,23 +355,23 @@ Kommandozeile:
     <name>QtExt::AutoUpdateDialog</name>
     <message>
         <source>Download error</source>
-        <translation>Download-Fehler</translation>
+        <translation>Fehler beim Herunterladen</translation>
     </message>
     <message>
         <source>Couldn&apos;t write update installer &apos;%1&apos;.</source>
-        <translation>Das Update-Installationsprogramm &apos;%1&apos; konnte nicht geschrieben werden.</translation>
+        <translation>Das Aktualisierungsprogramm &apos;%1&apos; konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Couldn&apos;t download update installer.</source>
-        <translation>Das Update-Installationsprogramm konnte nicht heruntergeladen werden.</translation>
+        <translation>Das Aktualisierungsprogramm konnte nicht heruntergeladen werden.</translation>
     </message>
     <message>
         <source>Download complete</source>
-        <translation>Download abgeschlossen</translation>
+        <translation>Herunterladen abgeschlossen</translation>
     </message>
     <message>
         <source>The software updater has downloaded the update installer. You must restart the program to apply the update!</source>
-        <translation>Das Update-Installationsprogramm wurde heruntergeladen. Starten Sie das Programm neu, um das Update anzuwenden!</translation>
+        <translation>Das Aktualisierungsprogramm wurde heruntergeladen. Starten Sie das Programm neu, um die Aktualisierung zu installieren!</translation>
     </message>
 </context>
 <context>
@@ -382,15 +382,15 @@ Kommandozeile:
     </message>
     <message>
         <source>Could not retrieve update information.</source>
-        <translation>Die Update-Informationen konnten nicht abgerufen werden.</translation>
+        <translation>Die Aktualisierungsinformationen konnten nicht abgerufen werden.</translation>
     </message>
     <message>
         <source>No update available</source>
-        <translation>Kein Update verfügbar</translation>
+        <translation>Keine Aktualisierung verfügbar</translation>
     </message>
     <message>
         <source>There is currently no update available for this software and platform/OS.</source>
-        <translation>Für diese Software und dieses Betriebssystem ist derzeit kein Update verfügbar.</translation>
+        <translation>Für diese Software und diese Plattform bzw. dieses Betriebssystem ist derzeit keine Aktualisierung verfügbar.</translation>
     </message>
 </context>
 <context>
@@ -444,7 +444,7 @@ Kommandozeile:
     </message>
     <message>
         <source>Remove selected layer</source>
-        <translation>Gewählte Schicht entfernen</translation>
+        <translation>Die gewählte Schicht entfernen</translation>
     </message>
     <message>
         <source>Move layer left</source>
@@ -452,7 +452,7 @@ Kommandozeile:
     </message>
     <message>
         <source>Move selected layer to left</source>
-        <translation>Gewählte Schicht nach links verschieben</translation>
+        <translation>Die gewählte Schicht nach links verschieben</translation>
     </message>
     <message>
         <source>Move layer right</source>
@@ -460,7 +460,7 @@ Kommandozeile:
     </message>
     <message>
         <source>Move selected layer to right</source>
-        <translation>Gewählte Schicht nach rechts verschieben</translation>
+        <translation>Die gewählte Schicht nach rechts verschieben</translation>
     </message>
 </context>
 <context>
@@ -494,23 +494,23 @@ Kommandozeile:
     </message>
     <message>
         <source>Ordered List (Decimal)</source>
-        <translation>Nummerierung (1, 2, 3)</translation>
+        <translation>Nummerierte Liste (Dezimal)</translation>
     </message>
     <message>
         <source>Ordered List (Alpha lower)</source>
-        <translation>Nummerierung (a, b, c)</translation>
+        <translation>Nummerierte Liste (Kleinbuchstaben)</translation>
     </message>
     <message>
         <source>Ordered List (Alpha upper)</source>
-        <translation>Nummerierung (A, B, C)</translation>
+        <translation>Nummerierte Liste (Großbuchstaben)</translation>
     </message>
     <message>
         <source>Ordered List (Roman lower)</source>
-        <translation>Nummerierung (i, ii, iii)</translation>
+        <translation>Nummerierte Liste (römisch, klein)</translation>
     </message>
     <message>
         <source>Ordered List (Roman upper)</source>
-        <translation>Nummerierung (I, II, III)</translation>
+        <translation>Nummerierte Liste (römisch, groß)</translation>
     </message>
     <message>
         <source>Font family</source>
@@ -558,7 +558,7 @@ Kommandozeile:
     </message>
     <message>
         <source>&amp;Color...</source>
-        <translation>&amp;Farbe...</translation>
+        <translation>F&amp;arbe...</translation>
     </message>
     <message>
         <source>Text color</source>
@@ -602,15 +602,15 @@ Kommandozeile:
     </message>
     <message>
         <source>Undo the last change</source>
-        <translation>Letzte Änderung rückgängig machen</translation>
+        <translation>Die letzte Änderung rückgängig machen</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;Wiederholen</translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>Redo the last undone change</source>
-        <translation>Letzte rückgängig gemachte Änderung wiederholen</translation>
+        <translation>Die zuletzt rückgängig gemachte Änderung wiederherstellen</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
@@ -618,7 +618,7 @@ Kommandozeile:
     </message>
     <message>
         <source>Cut the selection to the clipboard</source>
-        <translation>Auswahl in die Zwischenablage ausschneiden</translation>
+        <translation>Die Auswahl in die Zwischenablage ausschneiden</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -626,11 +626,11 @@ Kommandozeile:
     </message>
     <message>
         <source>Copy the selection to the clipboard</source>
-        <translation>Auswahl in die Zwischenablage kopieren</translation>
+        <translation>Die Auswahl in die Zwischenablage kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>&amp;Einfügen</translation>
+        <translation>E&amp;infügen</translation>
     </message>
     <message>
         <source>Paste from the clipboard</source>
@@ -641,7 +641,7 @@ Kommandozeile:
     <name>QtExt_AutoUpdateDialog</name>
     <message>
         <source>Software update</source>
-        <translation>Software-Update</translation>
+        <translation>Softwareaktualisierung</translation>
     </message>
     <message>
         <source>A new software version is available</source>
@@ -653,7 +653,7 @@ Kommandozeile:
     </message>
     <message>
         <source>Download update</source>
-        <translation>Update herunterladen</translation>
+        <translation>Aktualisierung herunterladen</translation>
     </message>
     <message>
         <source>New version:</source>
