@@ -54,6 +54,7 @@
 #include "RoomModelDialog.h"
 #include "RunDialog.h"
 
+#include <QProgressBar>
 #include <QRadioButton>
 
 #include <RM_Climate.h>
