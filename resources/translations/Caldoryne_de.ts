@@ -133,6 +133,156 @@
     </message>
 </context>
 <context>
+    <name>ExportModelDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Model Type</source>
+        <translation>Modelltyp</translation>
+    </message>
+    <message>
+        <source>Zonavex simulation</source>
+        <translation>Zonavex-Simulation</translation>
+    </message>
+    <message>
+        <source>Modelica model (package)</source>
+        <translation>Modelica-Modell (Paket)</translation>
+    </message>
+    <message>
+        <source>Functional Mockup Unit (ModelExchange) Version 2.0</source>
+        <translation>Functional Mockup Unit (ModelExchange) Version 2.0</translation>
+    </message>
+    <message>
+        <source>Export Options</source>
+        <translation>Exportoptionen</translation>
+    </message>
+    <message>
+        <source>Model Name:</source>
+        <translation>Modellname:</translation>
+    </message>
+    <message>
+        <source>FMU Connector Definitions</source>
+        <translation>FMU-Schnittstellen</translation>
+    </message>
+    <message>
+        <source>Heat flow interface</source>
+        <translation>Wärmestrom-Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Hygrothermal interface</source>
+        <translation>Hygrothermische Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Liquid source import interface</source>
+        <translation>Schnittstelle für Flüssigwasserquellen</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Model export</source>
+        <translation>Modellexport</translation>
+    </message>
+    <message>
+        <source>Export error</source>
+        <translation>Exportfehler</translation>
+    </message>
+    <message>
+        <source>Please select a name for the exported model!</source>
+        <translation>Bitte wählen Sie einen Namen für das exportierte Modell!</translation>
+    </message>
+    <message>
+        <source>Select ZONAVEX project file</source>
+        <translation>ZONAVEX-Projektdatei wählen</translation>
+    </message>
+    <message>
+        <source>Could not create subdirectories for export.</source>
+        <translation>Die Unterverzeichnisse für den Export konnten nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Missing climate data for location &apos;%1&apos;.</source>
+        <translation>Fehlende Klimadaten für den Standort &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Error during export, see logfile for details.</source>
+        <translation>Fehler beim Export, Details in der Protokolldatei.</translation>
+    </message>
+    <message>
+        <source>Export complete</source>
+        <translation>Export abgeschlossen</translation>
+    </message>
+    <message>
+        <source>ZONAVEX project was exported successfully.</source>
+        <translation>Das ZONAVEX-Projekt wurde erfolgreich exportiert.</translation>
+    </message>
+    <message>
+        <source>Select export file name</source>
+        <translation>Name der Exportdatei wählen</translation>
+    </message>
+    <message>
+        <source>Could not create export directory &apos;%1&apos;.</source>
+        <translation>Das Exportverzeichnis &apos;%1&apos; konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Could not remove existing fmu file &apos;%1&apos;.</source>
+        <translation>Die vorhandene FMU-Datei &apos;%1&apos; konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Could not start solver executable &apos;%1&apos;.</source>
+        <translation>Das Rechenprogramm &apos;%1&apos; konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>%1
+See log file at
+ %2
+ for more information.
+
+Command line was:
+%3</source>
+        <translation>%1
+Näheres in der Protokolldatei
+ %2
+
+Kommandozeile:
+%3</translation>
+    </message>
+    <message>
+        <source>Export completed</source>
+        <translation>Export abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Export of model &apos;%1&apos; completed.</source>
+        <translation>Export des Modells &apos;%1&apos; abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Export failure</source>
+        <translation>Export fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Export of model &apos;%1&apos; failed.</source>
+        <translation>Export des Modells &apos;%1&apos; fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Export of FMU &apos;%1&apos; completed.</source>
+        <translation>Export der FMU &apos;%1&apos; abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Export of FMU &apos;%1&apos; cannot completed.</source>
+        <translation>Export der FMU &apos;%1&apos; konnte nicht abgeschlossen werden.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open file for writing.</source>
+        <translation>Die Datei konnte nicht zum Schreiben geöffnet werden.</translation>
+    </message>
+</context>
+<context>
     <name>Material</name>
     <message>
         <source>Invalid sorption isotherm data for material for material name &apos;%1&apos;.</source>
@@ -731,6 +881,105 @@
     <message>
         <source>Couldn&apos;t save database to directory: %1</source>
         <translation>Die Datenbank konnte nicht im Verzeichnis gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Room model projects (*.rmxml);;All files(*.*)</source>
+        <translation>Raummodell-Projekte (*.rmxml);;Alle Dateien(*.*)</translation>
+    </message>
+    <message>
+        <source>Save Project File</source>
+        <translation>Projektdatei speichern</translation>
+    </message>
+    <message>
+        <source>Would you like to save the project file?</source>
+        <translation>Möchten Sie die Projektdatei speichern?</translation>
+    </message>
+    <message>
+        <source>Select Room-Model Project File</source>
+        <translation>Raummodell-Projektdatei wählen</translation>
+    </message>
+    <message>
+        <source>Write Error</source>
+        <translation>Schreibfehler</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open file for writing.</source>
+        <translation>Die Datei konnte nicht zum Schreiben geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Room-Model</source>
+        <translation>Raummodell</translation>
+    </message>
+    <message>
+        <source>Wrote project file &apos;%1&apos;.</source>
+        <translation>Projektdatei &apos;%1&apos; geschrieben.</translation>
+    </message>
+    <message>
+        <source>Open Room-Model Project</source>
+        <translation>Raummodell-Projekt öffnen</translation>
+    </message>
+    <message>
+        <source>Project not yet saved</source>
+        <translation>Projekt noch nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Please save the project at least once before running the simulation (otherwise the output directory is undefined)!</source>
+        <translation>Bitte speichern Sie das Projekt mindestens einmal, bevor Sie die Simulation starten (sonst ist das Ausgabeverzeichnis nicht festgelegt)!</translation>
+    </message>
+    <message>
+        <source>Solver error</source>
+        <translation>Löserfehler</translation>
+    </message>
+    <message>
+        <source>Error during solver initialization, see error log file &apos;%1&apos;.</source>
+        <translation>Fehler bei der Initialisierung des Lösers, siehe Fehlerprotokoll &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Error while running solver, see error log file &apos;%1&apos;.</source>
+        <translation>Fehler während der Berechnung, siehe Fehlerprotokoll &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Calculation error at %L1 d, see logfile &apos;%2&apos; for details</source>
+        <translation>Berechnungsfehler bei %L1 d, Einzelheiten im Protokoll &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>Storing calculation results in &apos;%1&apos;</source>
+        <translation>Berechnungsergebnisse werden in &apos;%1&apos; gespeichert</translation>
+    </message>
+    <message>
+        <source>Saving outputs</source>
+        <translation>Ausgaben speichern</translation>
+    </message>
+    <message>
+        <source>Select target directory</source>
+        <translation>Zielverzeichnis wählen</translation>
+    </message>
+    <message>
+        <source>Result files could not be written to &apos;%1&apos;.</source>
+        <translation>Die Ergebnisdateien konnten nicht nach &apos;%1&apos; geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>RunDialog</name>
+    <message>
+        <source>Start Simulation</source>
+        <translation>Simulation starten</translation>
+    </message>
+    <message>
+        <source>1-Year simulation (for thermal comfort in summer)</source>
+        <translation>1-Jahres-Simulation (für den sommerlichen Wärmeschutz)</translation>
+    </message>
+    <message>
+        <source>2-Year simulation (energy consumption)</source>
+        <translation>2-Jahres-Simulation (Energieverbrauch)</translation>
+    </message>
+    <message>
+        <source>Automatically write results to file after simulation</source>
+        <translation>Ergebnisse nach der Simulation automatisch in Dateien schreiben</translation>
+    </message>
+    <message>
+        <source>Run simulation</source>
+        <translation>Simulation starten</translation>
     </message>
 </context>
 <context>

@@ -304,7 +304,7 @@ void setupParser(BVX::ArgParser & parser) {
 	parser.addOption(0, "resources", "Directory of the built-in database files.", "<dir>", "");
 	parser.addOption(0, "user-db", "Directory of the user database files (created when needed).", "<dir>", "");
 	parser.addFlag('v', "verbose", "Show progress messages.", "false");
-	parser.addFlag(0, "two-years", "run: cyclic two-year simulation.", "false");
+	parser.addFlag(0, "two-years", "run: cyclic two-year simulation (without the flag the project's setting holds).", "false");
 	parser.addOption(0, "output", "run: run directory (log and results).", "<dir>", "");
 	parser.addFlag(0, "no-results", "run: do not write the result files.", "false");
 }

@@ -43,6 +43,7 @@
 
 #include "AboutDialog.h"
 #include "ChartDemoCharts.h"
+#include "ExportModelDialog.h"
 #include "ChartDemoModels.h"
 #include "LoopbackHttpServer.h"
 #include "ButtonBar.h"
@@ -52,6 +53,13 @@
 #include "QwtDateTimeScaleDraw.h"
 #include "QwtDateTimeScaleEngine.h"
 #include "RoomModelDialog.h"
+#include "RunDialog.h"
+
+#include <QProgressBar>
+#include <QRadioButton>
+
+#include <RM_Climate.h>
+#include <RM_Room.h>
 #include "SampleReportFrame.h"
 
 namespace {
@@ -129,6 +137,47 @@ void mainWindowShots(Screenshots & shots) {
 		if (a->data().toString() == lang)
 			shots.saveModal("language-changed", [a]() { a->trigger(); });
 	w.close();
+}
+
+
+/*! Run dialog, the export dialog per model type, and the main window during and after a
+	three-day run of the default example with automatic saving ("Saving outputs" on top). */
+void runShots(Screenshots & shots, const QString & home) {
+	RoomModelDialog w;
+	w.show();
+	w.loadProject(QtExt::Directories::databasesDir() + "/examples/DefaultRoom.rmxml", true);
+	w.project()->m_projectFilePath = home + "/DefaultRoom.rmxml";
+	w.project()->m_simulationEndTime = 3*86400;
+
+	shots.saveModal("run-dialog", [&]() { RunDialog(&w).exec(); });
+	for (const char * type : { "radioButtonZonavex", "radioButtonModelica", "radioButtonFMU" }) {
+		ExportModelDialog dlg(&w);
+		dlg.init(w.project(), w.database(), w.climate()->locationData(w.project()->m_climateDataPath), QString());
+		dlg.findChild<QRadioButton *>(type)->setChecked(true);
+		dlg.show();
+		shots.save(&dlg, QString("export-dialog-%1").arg(QString(type).mid(11).toLower()));
+	}
+
+	QSettings("BVX", "Caldoryne 3.2").setValue("OutputAutomaticSave", true);
+	bool during = false;
+	bool saving = false;
+	QTimer poll;
+	QObject::connect(&poll, &QTimer::timeout, [&]() {
+		for (QWidget * top : QApplication::topLevelWidgets()) {
+			if (!saving && top->isVisible() && top->objectName() == "savingOutputsNotice") {
+				saving = true;
+				shots.save(top, "saving-outputs");
+			}
+		}
+		if (!during && w.progressBar()->value() > 24) {
+			during = true;
+			shots.save(&w, "mainwindow-during-run");
+		}
+	});
+	poll.start(0);
+	w.runSimulation();
+	poll.stop();
+	shots.save(&w, "mainwindow-after-run");
 }
 
 
@@ -358,6 +407,7 @@ int main(int argc, char ** argv) {
 	try {
 		mainWindowShots(shots);
 		dialogShots(shots);
+		runShots(shots, home.path());
 		dateScalePlotShots(shots);
 		qtExtGalleryShots(shots);
 		for (const QString & file : ChartDemoModels::writeDemoProperties(outDir))
