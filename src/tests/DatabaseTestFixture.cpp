@@ -16,7 +16,8 @@ namespace {
 		RM::Material mat;
 		mat.m_rho = rho;
 		mat.m_lambda = lambda;
-		mat.m_sorptionIsotherm.setValues(rh, w);
+		if (!rh.empty())
+			mat.m_sorptionIsotherm.setValues(rh, w);
 		return mat;
 	}
 
@@ -25,7 +26,7 @@ namespace {
 
 void fillTestDatabase(RM::Database & db) {
 	put(db.m_materials, material(1800, 0.03512, {0.5, 0.8, 1.0}, {10, 20, 300}), 5, "en:Brick|de:Ziegel");
-	put(db.m_materials, material(950, 0.2, {0.5, 0.8}, {5, 8}), 7, "en:Aerated");
+	put(db.m_materials, material(950, 0.2, {0.5, 1.0}, {5, 8}), 7, "en:Aerated");
 	put(db.m_materials, material(1800, 0.5, {}, {}), 10001, "en:Beta");
 	RM::Material alpha = material(1800, 0.04, {}, {});
 	alpha.m_category = 0;
