@@ -87,6 +87,44 @@
     </message>
 </context>
 <context>
+    <name>ConstructionDBModel</name>
+    <message>
+        <source>---</source>
+        <translation>---</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Layers</source>
+        <translation>Schichten</translation>
+    </message>
+    <message>
+        <source>U [W/m2K]</source>
+        <translation>U [W/m2K]</translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionDBWidget</name>
+    <message>
+        <source>Construction Types</source>
+        <translation>Konstruktionstypen</translation>
+    </message>
+    <message>
+        <source>Adds a new construction type.</source>
+        <translation>Fügt einen neuen Konstruktionstyp hinzu.</translation>
+    </message>
+    <message>
+        <source>Removes the currently selected construction type.</source>
+        <translation>Entfernt den ausgewählten Konstruktionstyp.</translation>
+    </message>
+</context>
+<context>
     <name>ConstructionSolver</name>
     <message>
         <source>Construction type with Id &apos;%1&apos; has no layers.</source>
@@ -115,6 +153,26 @@
     <message>
         <source>Material &apos;%1&apos; needs a vapour diffusion resistance factor above 0.</source>
         <translation>Material &apos;%1&apos; benötigt eine Wasserdampf-Diffusionswiderstandszahl größer als 0.</translation>
+    </message>
+</context>
+<context>
+    <name>DBItemUsers</name>
+    <message>
+        <source>Surface %1</source>
+        <translation>Fläche %1</translation>
+    </message>
+</context>
+<context>
+    <name>DBPageBase</name>
+    <message>
+        <source>Item in use</source>
+        <translation>Eintrag wird verwendet</translation>
+    </message>
+    <message>
+        <source>This item cannot be removed, it is still used by:
+%1</source>
+        <translation>Dieser Eintrag kann nicht entfernt werden, er wird noch verwendet von:
+%1</translation>
     </message>
 </context>
 <context>
@@ -195,10 +253,436 @@
     </message>
 </context>
 <context>
+    <name>MaterialDBModel</name>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>rho [kg/m3]</source>
+        <translation>rho [kg/m3]</translation>
+    </message>
+    <message>
+        <source>cT [J/kgK]</source>
+        <translation>cT [J/kgK]</translation>
+    </message>
+    <message>
+        <source>lambda [W/mK]</source>
+        <translation>lambda [W/mK]</translation>
+    </message>
+    <message>
+        <source>mu [---]</source>
+        <translation>mu [---]</translation>
+    </message>
+    <message>
+        <source>w80 [kg/m3]</source>
+        <translation>w80 [kg/m3]</translation>
+    </message>
+    <message>
+        <source>wsat [kg/m3]</source>
+        <translation>wsat [kg/m3]</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialDBWidget</name>
+    <message>
+        <source>Materials</source>
+        <translation>Materialien</translation>
+    </message>
+    <message>
+        <source>Adds a new material.</source>
+        <translation>Fügt ein neues Material hinzu.</translation>
+    </message>
+    <message>
+        <source>Removes the currently selected material.</source>
+        <translation>Entfernt das ausgewählte Material.</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialEditWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Material properties</source>
+        <translation>Materialeigenschaften</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Kategorie:</translation>
+    </message>
+    <message>
+        <source>Density [kg/m3]:</source>
+        <translation>Rohdichte [kg/m3]:</translation>
+    </message>
+    <message>
+        <source>Heat capacity [J/kgK]:</source>
+        <translation>Wärmekapazität [J/kgK]:</translation>
+    </message>
+    <message>
+        <source>Thermal Conductivity [W/mK]:</source>
+        <translation>Wärmeleitfähigkeit [W/mK]:</translation>
+    </message>
+    <message>
+        <source>PCM Latent Heat [kJ/kg]:</source>
+        <translation>PCM Latente Wärme [kJ/kg]:</translation>
+    </message>
+    <message>
+        <source>PCM Melting Point [C]:</source>
+        <translation>PCM Schmelzpunkt [C]:</translation>
+    </message>
+    <message>
+        <source>Mass density must be a value &gt; 1 and &lt; 100000 kg/m3.</source>
+        <translation>Die Rohdichte muss ein Wert &gt; 1 und &lt; 100000 kg/m3 sein.</translation>
+    </message>
+    <message>
+        <source>Specific heat capacity must be a value between 1 and 10000 J/kgK.</source>
+        <translation>Die spezifische Wärmekapazität muss ein Wert zwischen 1 und 10000 J/kgK sein.</translation>
+    </message>
+    <message>
+        <source>Thermal conductivity must be a value &gt; 1e-6 and &lt; 1000 W/mK.</source>
+        <translation>Die Wärmeleitfähigkeit muss ein Wert &gt; 1e-6 und &lt; 1000 W/mK sein.</translation>
+    </message>
+    <message>
+        <source>Latent heat of PCM must be a value &gt;= 0 and &lt; 350 kJ/kg.</source>
+        <translation>Die latente Wärme des PCM muss ein Wert &gt;= 0 und &lt; 350 kJ/kg sein.</translation>
+    </message>
+    <message>
+        <source>Melting point of PCM must be a value &gt;= 0 and &lt; 100 degree C.</source>
+        <translation>Der Schmelzpunkt des PCM muss ein Wert &gt;= 0 und &lt; 100 Grad C sein.</translation>
+    </message>
+</context>
+<context>
     <name>MoistureLoads</name>
     <message>
         <source>Office</source>
         <translation>Büro</translation>
+    </message>
+</context>
+<context>
+    <name>QtExt::AutoUpdateDialog</name>
+    <message>
+        <source>Download error</source>
+        <translation>Fehler beim Herunterladen</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t write update installer &apos;%1&apos;.</source>
+        <translation>Das Update-Installationsprogramm &apos;%1&apos; konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t download update installer.</source>
+        <translation>Das Update-Installationsprogramm konnte nicht heruntergeladen werden.</translation>
+    </message>
+    <message>
+        <source>Download complete</source>
+        <translation>Herunterladen abgeschlossen</translation>
+    </message>
+    <message>
+        <source>The software updater has downloaded the update installer. You must restart the program to apply the update!</source>
+        <translation>Das Update-Installationsprogramm wurde heruntergeladen. Starten Sie das Programm neu, um das Update anzuwenden!</translation>
+    </message>
+</context>
+<context>
+    <name>QtExt::AutoUpdater</name>
+    <message>
+        <source>Connection error</source>
+        <translation>Verbindungsfehler</translation>
+    </message>
+    <message>
+        <source>Could not retrieve update information.</source>
+        <translation>Die Update-Informationen konnten nicht abgerufen werden.</translation>
+    </message>
+    <message>
+        <source>No update available</source>
+        <translation>Kein Update verfügbar</translation>
+    </message>
+    <message>
+        <source>There is currently no update available for this software and platform/OS.</source>
+        <translation>Für diese Software und dieses Betriebssystem ist derzeit kein Update verfügbar.</translation>
+    </message>
+</context>
+<context>
+    <name>QtExt::ConstructionGraphicsScene</name>
+    <message>
+        <source>Layer widths in [mm]</source>
+        <translation>Schichtdicken in [mm]</translation>
+    </message>
+    <message>
+        <source>outside</source>
+        <translation>außen</translation>
+    </message>
+    <message>
+        <source>inside</source>
+        <translation>innen</translation>
+    </message>
+</context>
+<context>
+    <name>QtExt::ConstructionViewWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Assign material</source>
+        <translation>Material zuweisen</translation>
+    </message>
+    <message>
+        <source>Assign material to the selected layer</source>
+        <translation>Der ausgewählten Schicht ein Material zuweisen</translation>
+    </message>
+    <message>
+        <source>Insert layer left</source>
+        <translation>Schicht links einfügen</translation>
+    </message>
+    <message>
+        <source>Insert a new layer left from selected one</source>
+        <translation>Eine neue Schicht links der ausgewählten einfügen</translation>
+    </message>
+    <message>
+        <source>Insert layer right</source>
+        <translation>Schicht rechts einfügen</translation>
+    </message>
+    <message>
+        <source>Insert a new layer right from selected one</source>
+        <translation>Eine neue Schicht rechts der ausgewählten einfügen</translation>
+    </message>
+    <message>
+        <source>Remove layer</source>
+        <translation>Schicht entfernen</translation>
+    </message>
+    <message>
+        <source>Remove selected layer</source>
+        <translation>Ausgewählte Schicht entfernen</translation>
+    </message>
+    <message>
+        <source>Move layer left</source>
+        <translation>Schicht nach links verschieben</translation>
+    </message>
+    <message>
+        <source>Move selected layer to left</source>
+        <translation>Ausgewählte Schicht nach links verschieben</translation>
+    </message>
+    <message>
+        <source>Move layer right</source>
+        <translation>Schicht nach rechts verschieben</translation>
+    </message>
+    <message>
+        <source>Move selected layer to right</source>
+        <translation>Ausgewählte Schicht nach rechts verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>QtExt::ReportFooterFrame</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Seite %1</translation>
+    </message>
+</context>
+<context>
+    <name>QtExt::RichTextEditWidget</name>
+    <message>
+        <source>Text editor</source>
+        <translation>Texteditor</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Bullet List (Disc)</source>
+        <translation>Aufzählung (Punkt)</translation>
+    </message>
+    <message>
+        <source>Bullet List (Circle)</source>
+        <translation>Aufzählung (Kreis)</translation>
+    </message>
+    <message>
+        <source>Bullet List (Square)</source>
+        <translation>Aufzählung (Quadrat)</translation>
+    </message>
+    <message>
+        <source>Ordered List (Decimal)</source>
+        <translation>Nummerierung (Dezimal)</translation>
+    </message>
+    <message>
+        <source>Ordered List (Alpha lower)</source>
+        <translation>Nummerierung (a, b, c)</translation>
+    </message>
+    <message>
+        <source>Ordered List (Alpha upper)</source>
+        <translation>Nummerierung (A, B, C)</translation>
+    </message>
+    <message>
+        <source>Ordered List (Roman lower)</source>
+        <translation>Nummerierung (i, ii, iii)</translation>
+    </message>
+    <message>
+        <source>Ordered List (Roman upper)</source>
+        <translation>Nummerierung (I, II, III)</translation>
+    </message>
+    <message>
+        <source>Font family</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Font size in points</source>
+        <translation>Schriftgröße in Punkt</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Fett</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation>Ctrl+B</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Kursiv</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Unterstrichen</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Unterstrichen</translation>
+    </message>
+    <message>
+        <source>Ctrl+U</source>
+        <translation>Ctrl+U</translation>
+    </message>
+    <message>
+        <source>&amp;Color...</source>
+        <translation>&amp;Farbe...</translation>
+    </message>
+    <message>
+        <source>Text color</source>
+        <translation>Textfarbe</translation>
+    </message>
+    <message>
+        <source>&amp;Left</source>
+        <translation>&amp;Links</translation>
+    </message>
+    <message>
+        <source>Align left</source>
+        <translation>Linksbündig</translation>
+    </message>
+    <message>
+        <source>C&amp;enter</source>
+        <translation>&amp;Zentriert</translation>
+    </message>
+    <message>
+        <source>Align centered</source>
+        <translation>Zentriert</translation>
+    </message>
+    <message>
+        <source>&amp;Right</source>
+        <translation>&amp;Rechts</translation>
+    </message>
+    <message>
+        <source>Align right</source>
+        <translation>Rechtsbündig</translation>
+    </message>
+    <message>
+        <source>&amp;Justify</source>
+        <translation>&amp;Blocksatz</translation>
+    </message>
+    <message>
+        <source>Justify</source>
+        <translation>Blocksatz</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Undo the last change</source>
+        <translation>Die letzte Änderung rückgängig machen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Redo the last undone change</source>
+        <translation>Die letzte rückgängig gemachte Änderung wiederholen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Cut the selection to the clipboard</source>
+        <translation>Die Auswahl in die Zwischenablage ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the selection to the clipboard</source>
+        <translation>Die Auswahl in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>Paste from the clipboard</source>
+        <translation>Aus der Zwischenablage einfügen</translation>
+    </message>
+</context>
+<context>
+    <name>QtExt_AutoUpdateDialog</name>
+    <message>
+        <source>Software update</source>
+        <translation>Software-Update</translation>
+    </message>
+    <message>
+        <source>A new software version is available</source>
+        <translation>Eine neue Softwareversion ist verfügbar</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Aktuelle Version:</translation>
+    </message>
+    <message>
+        <source>Download update</source>
+        <translation>Update herunterladen</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Neue Version:</translation>
+    </message>
+    <message>
+        <source>Changes:</source>
+        <translation>Änderungen:</translation>
     </message>
 </context>
 <context>
@@ -421,6 +905,74 @@
     </message>
 </context>
 <context>
+    <name>SCI::ChartProperties</name>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+</context>
+<context>
+    <name>ShadingDBModel</name>
+    <message>
+        <source>Percentage of solar radiation that still passes through the window (0-fully shaded, ..., 1-no shading).</source>
+        <translation>Anteil der Sonnenstrahlung, der noch durch das Fenster gelangt (0 - voll verschattet, ..., 1 - keine Verschattung).</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Shading factor [-]</source>
+        <translation>Abminderungsfaktor [-]</translation>
+    </message>
+    <message>
+        <source>en:&lt;new shading type&gt;</source>
+        <translation>en:&lt;new shading type&gt;|de:&lt;neuer Verschattungstyp&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>ShadingDBWidget</name>
+    <message>
+        <source>Shading Types</source>
+        <translation>Verschattungstypen</translation>
+    </message>
+    <message>
+        <source>Adds a new shading type.</source>
+        <translation>Fügt einen neuen Verschattungstyp hinzu.</translation>
+    </message>
+    <message>
+        <source>Removes the currently selected shading type.</source>
+        <translation>Entfernt den ausgewählten Verschattungstyp.</translation>
+    </message>
+</context>
+<context>
+    <name>ShadingEditWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Shading Type</source>
+        <translation>Verschattungstyp</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Shading factor [0..1; 0 - fully shaded, 1 - no shading]:</source>
+        <translation>Abminderungsfaktor [0..1; 0 - voll verschattet, 1 - keine Verschattung]:</translation>
+    </message>
+    <message>
+        <source>Shading factor must be a percentage, a value between 0 and 1.</source>
+        <translation>Der Abminderungsfaktor ist ein Anteil, ein Wert zwischen 0 und 1.</translation>
+    </message>
+</context>
+<context>
     <name>TimePlotPicker</name>
     <message>
         <source>ddd, dd. MMM hh:mm:ss</source>
@@ -433,6 +985,44 @@
     <message>
         <source>Office</source>
         <translation>Büro</translation>
+    </message>
+</context>
+<context>
+    <name>WindowDBModel</name>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Uw [W/m²K]</source>
+        <translation>Uw [W/m²K]</translation>
+    </message>
+    <message>
+        <source>g [-]</source>
+        <translation>g [-]</translation>
+    </message>
+    <message>
+        <source>f [-]</source>
+        <translation>f [-]</translation>
+    </message>
+</context>
+<context>
+    <name>WindowDBWidget</name>
+    <message>
+        <source>Windows</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Adds a new window type.</source>
+        <translation>Fügt einen neuen Fenstertyp hinzu.</translation>
+    </message>
+    <message>
+        <source>Removes the currently selected window type.</source>
+        <translation>Entfernt den ausgewählten Fenstertyp.</translation>
     </message>
 </context>
 <context>
