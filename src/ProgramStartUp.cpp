@@ -16,16 +16,11 @@
 #include <BVX_MessageHandler.h>
 #include <BVX_Path.h>
 
+#include <QtExt_AutoUpdater.h>
 #include <QtExt_Directories.h>
 #include <QtExt_LanguageHandler.h>
 
 #include <RM_LogBanner.h>
-
-// The update check of the Qt extensions is wired when it is part of the tree.
-#if __has_include(<QtExt_AutoUpdater.h>)
-#include <QtExt_AutoUpdater.h>
-#define CALDORYNE_HAVE_AUTOUPDATER
-#endif
 
 #include "ConfirmationMessageBox.h"
 #include "RoomModelDialog.h"
@@ -90,10 +85,8 @@ int ProgramStartUp::run(int argc, char ** argv) {
 	if (args.handleDefaultFlags(std::cout))
 		return 0;
 
-#ifdef CALDORYNE_HAVE_AUTOUPDATER
 	if (QtExt::AutoUpdater::installUpdate(QtExt::Directories::updateFilePath()))
 		return 0;
-#endif
 
 	if (!QDir(QtExt::Directories::userDataDir()).exists())
 		QDir().mkpath(QtExt::Directories::userDataDir());

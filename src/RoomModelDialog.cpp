@@ -25,6 +25,7 @@
 #include <BVX_MessageHandler.h>
 #include <BVX_Version.h>
 
+#include <QtExt_AutoUpdater.h>
 #include <QtExt_Directories.h>
 
 #include <VUREDO_SolverControlFramework.h>
@@ -53,12 +54,6 @@
 #include "ShadingControlModelInputWidget.h"
 #include "ShadingDBWidget.h"
 #include "WindowDBWidget.h"
-
-// The update check of the Qt extensions is wired when it is part of the tree.
-#if __has_include(<QtExt_AutoUpdater.h>)
-#include <QtExt_AutoUpdater.h>
-#define CALDORYNE_HAVE_AUTOUPDATER
-#endif
 
 namespace {
 
@@ -110,10 +105,8 @@ RoomModelDialog::RoomModelDialog(QWidget * parent) :
 	onLoadsChanged();
 	m_resultsWidget->updateResults(m_model, &m_model->m_outputManager);
 
-#ifdef CALDORYNE_HAVE_AUTOUPDATER
 	m_updater = new QtExt::AutoUpdater(this);
 	connect(m_updater, &QtExt::AutoUpdater::updateInfoRetrieved, this, &RoomModelDialog::onUpdateInfoRetrieved);
-#endif
 	startUpdateCheck(0);
 }
 
@@ -526,12 +519,8 @@ void RoomModelDialog::startUpdateCheck(int interactive) {
 		BVX::BVX_Message("No update server configured, update check skipped.\n", BVX::MSG_PROGRESS, FUNC_ID, 1);
 		return;
 	}
-#ifdef CALDORYNE_HAVE_AUTOUPDATER
 	m_updater->checkForUpdateInfo(s_updateInfoUrl, UPDATE_VERSION, interactive,
 								  interactive != 0 ? QtExt::Directories::updateFilePath() : QString());
-#else
-	(void)interactive;
-#endif
 }
 
 

@@ -310,7 +310,7 @@
     <name>MaterialEditWidget</name>
     <message>
         <source>Form</source>
-        <translation>Formular</translation>
+        <translation type="unfinished">Formular</translation>
     </message>
     <message>
         <source>Material properties</source>
@@ -380,11 +380,11 @@
     </message>
     <message>
         <source>Couldn&apos;t write update installer &apos;%1&apos;.</source>
-        <translation>Das Update-Installationsprogramm &apos;%1&apos; konnte nicht geschrieben werden.</translation>
+        <translation>Das Aktualisierungsprogramm &apos;%1&apos; konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Couldn&apos;t download update installer.</source>
-        <translation>Das Update-Installationsprogramm konnte nicht heruntergeladen werden.</translation>
+        <translation>Das Aktualisierungsprogramm konnte nicht heruntergeladen werden.</translation>
     </message>
     <message>
         <source>Download complete</source>
@@ -392,7 +392,7 @@
     </message>
     <message>
         <source>The software updater has downloaded the update installer. You must restart the program to apply the update!</source>
-        <translation>Das Update-Installationsprogramm wurde heruntergeladen. Starten Sie das Programm neu, um das Update anzuwenden!</translation>
+        <translation>Das Aktualisierungsprogramm wurde heruntergeladen. Starten Sie das Programm neu, um die Aktualisierung zu installieren!</translation>
     </message>
 </context>
 <context>
@@ -403,15 +403,15 @@
     </message>
     <message>
         <source>Could not retrieve update information.</source>
-        <translation>Die Update-Informationen konnten nicht abgerufen werden.</translation>
+        <translation>Die Aktualisierungsinformationen konnten nicht abgerufen werden.</translation>
     </message>
     <message>
         <source>No update available</source>
-        <translation>Kein Update verfügbar</translation>
+        <translation>Keine Aktualisierung verfügbar</translation>
     </message>
     <message>
         <source>There is currently no update available for this software and platform/OS.</source>
-        <translation>Für diese Software und dieses Betriebssystem ist derzeit kein Update verfügbar.</translation>
+        <translation>Für diese Software und diese Plattform bzw. dieses Betriebssystem ist derzeit keine Aktualisierung verfügbar.</translation>
     </message>
 </context>
 <context>
@@ -441,7 +441,7 @@
     </message>
     <message>
         <source>Assign material to the selected layer</source>
-        <translation>Der ausgewählten Schicht ein Material zuweisen</translation>
+        <translation>Der gewählten Schicht ein Material zuweisen</translation>
     </message>
     <message>
         <source>Insert layer left</source>
@@ -449,7 +449,7 @@
     </message>
     <message>
         <source>Insert a new layer left from selected one</source>
-        <translation>Eine neue Schicht links der ausgewählten einfügen</translation>
+        <translation>Eine neue Schicht links der gewählten einfügen</translation>
     </message>
     <message>
         <source>Insert layer right</source>
@@ -457,7 +457,7 @@
     </message>
     <message>
         <source>Insert a new layer right from selected one</source>
-        <translation>Eine neue Schicht rechts der ausgewählten einfügen</translation>
+        <translation>Eine neue Schicht rechts der gewählten einfügen</translation>
     </message>
     <message>
         <source>Remove layer</source>
@@ -465,23 +465,23 @@
     </message>
     <message>
         <source>Remove selected layer</source>
-        <translation>Ausgewählte Schicht entfernen</translation>
+        <translation>Die gewählte Schicht entfernen</translation>
     </message>
     <message>
         <source>Move layer left</source>
-        <translation>Schicht nach links verschieben</translation>
+        <translation>Schicht nach links</translation>
     </message>
     <message>
         <source>Move selected layer to left</source>
-        <translation>Ausgewählte Schicht nach links verschieben</translation>
+        <translation>Die gewählte Schicht nach links verschieben</translation>
     </message>
     <message>
         <source>Move layer right</source>
-        <translation>Schicht nach rechts verschieben</translation>
+        <translation>Schicht nach rechts</translation>
     </message>
     <message>
         <source>Move selected layer to right</source>
-        <translation>Ausgewählte Schicht nach rechts verschieben</translation>
+        <translation>Die gewählte Schicht nach rechts verschieben</translation>
     </message>
 </context>
 <context>
@@ -515,23 +515,23 @@
     </message>
     <message>
         <source>Ordered List (Decimal)</source>
-        <translation>Nummerierung (Dezimal)</translation>
+        <translation>Nummerierte Liste (Dezimal)</translation>
     </message>
     <message>
         <source>Ordered List (Alpha lower)</source>
-        <translation>Nummerierung (a, b, c)</translation>
+        <translation>Nummerierte Liste (Kleinbuchstaben)</translation>
     </message>
     <message>
         <source>Ordered List (Alpha upper)</source>
-        <translation>Nummerierung (A, B, C)</translation>
+        <translation>Nummerierte Liste (Großbuchstaben)</translation>
     </message>
     <message>
         <source>Ordered List (Roman lower)</source>
-        <translation>Nummerierung (i, ii, iii)</translation>
+        <translation>Nummerierte Liste (römisch, klein)</translation>
     </message>
     <message>
         <source>Ordered List (Roman upper)</source>
-        <translation>Nummerierung (I, II, III)</translation>
+        <translation>Nummerierte Liste (römisch, groß)</translation>
     </message>
     <message>
         <source>Font family</source>
@@ -579,7 +579,7 @@
     </message>
     <message>
         <source>&amp;Color...</source>
-        <translation>&amp;Farbe...</translation>
+        <translation>F&amp;arbe...</translation>
     </message>
     <message>
         <source>Text color</source>
@@ -627,11 +627,11 @@
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;Wiederholen</translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>Redo the last undone change</source>
-        <translation>Die letzte rückgängig gemachte Änderung wiederholen</translation>
+        <translation>Die zuletzt rückgängig gemachte Änderung wiederherstellen</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
@@ -651,7 +651,7 @@
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>&amp;Einfügen</translation>
+        <translation>E&amp;infügen</translation>
     </message>
     <message>
         <source>Paste from the clipboard</source>
@@ -662,7 +662,7 @@
     <name>QtExt_AutoUpdateDialog</name>
     <message>
         <source>Software update</source>
-        <translation>Software-Update</translation>
+        <translation>Softwareaktualisierung</translation>
     </message>
     <message>
         <source>A new software version is available</source>
@@ -674,7 +674,7 @@
     </message>
     <message>
         <source>Download update</source>
-        <translation>Update herunterladen</translation>
+        <translation>Aktualisierung herunterladen</translation>
     </message>
     <message>
         <source>New version:</source>
@@ -953,7 +953,7 @@
     <name>ShadingEditWidget</name>
     <message>
         <source>Form</source>
-        <translation>Formular</translation>
+        <translation type="unfinished">Formular</translation>
     </message>
     <message>
         <source>Shading Type</source>

@@ -4,9 +4,9 @@
 #include <QPushButton>
 #include <QApplication>
 #include <QDialog>
+#include <QEvent>
 #include <QMessageBox>
 #include <QSettings>
-#include <QTcpSocket>
 
 namespace GuiTest {
 
@@ -48,6 +48,7 @@ void ModalDialogDriver::poll() {
 	if (w == nullptr || !w->isVisible() || w->property("modalDialogDriverSeen").toBool())
 		return;
 	w->setProperty("modalDialogDriverSeen", true);
+	w->installEventFilter(this);
 	Seen seen;
 	seen.m_className = w->metaObject()->className();
 	seen.m_title = w->windowTitle();
@@ -61,6 +62,15 @@ void ModalDialogDriver::poll() {
 		m_actions.pop_front();
 	}
 	action(w);
+}
+
+
+bool ModalDialogDriver::eventFilter(QObject * watched, QEvent * event) {
+	if (event->type() == QEvent::Hide) {
+		watched->setProperty("modalDialogDriverSeen", false);
+		watched->removeEventFilter(this);
+	}
+	return false;
 }
 
 
@@ -106,35 +116,6 @@ ModalDialogDriver::Action ModalDialogDriver::inspectThen(const std::function<voi
 		inspect(w);
 		action(w);
 	};
-}
-
-LoopbackHttpServer::LoopbackHttpServer(const QByteArray & body) :
-	m_body(body)
-{
-	connect(&m_server, &QTcpServer::newConnection, this, &LoopbackHttpServer::onNewConnection);
-	m_server.listen(QHostAddress::LocalHost);
-}
-
-
-QString LoopbackHttpServer::url(const QString & path) const {
-	return QString("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path);
-}
-
-
-void LoopbackHttpServer::onNewConnection() {
-	while (QTcpSocket * socket = m_server.nextPendingConnection()) {
-		connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-		connect(socket, &QTcpSocket::readyRead, socket, [this, socket]() {
-			// answer once the request header is complete
-			if (!socket->peek(socket->bytesAvailable()).contains("\r\n\r\n"))
-				return;
-			socket->readAll();
-			++m_requests;
-			socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nContent-Length: "
-						  + QByteArray::number(m_body.size()) + "\r\nConnection: close\r\n\r\n" + m_body);
-			socket->disconnectFromHost();
-		});
-	}
 }
 
 } // namespace GuiTest

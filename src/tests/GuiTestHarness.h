@@ -9,7 +9,6 @@
 #include <QDialogButtonBox>
 #include <QObject>
 #include <QString>
-#include <QTcpServer>
 #include <QTimer>
 
 class QWidget;
@@ -68,30 +67,16 @@ public:
 
 	std::vector<Seen>	m_seen;
 
+protected:
+	/*! A dialog that hides counts as new when it is shown again. */
+	bool eventFilter(QObject * watched, QEvent * event) override;
+
 private slots:
 	void poll();
 
 private:
 	QTimer				m_timer;
 	std::deque<Action>	m_actions;
-};
-
-/*! HTTP server on 127.0.0.1 that answers every request with the same body. */
-class LoopbackHttpServer : public QObject {
-	Q_OBJECT
-public:
-	explicit LoopbackHttpServer(const QByteArray & body);
-	/*! URL of a file path on this server. */
-	QString url(const QString & path) const;
-	int requests() const { return m_requests; }
-
-private slots:
-	void onNewConnection();
-
-private:
-	QTcpServer	m_server;
-	QByteArray	m_body;
-	int			m_requests = 0;
 };
 
 } // namespace GuiTest

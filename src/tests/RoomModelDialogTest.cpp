@@ -3,23 +3,25 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QScreen>
 #include <QStackedLayout>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 
-#if __has_include(<QtExt_AutoUpdater.h>)
-#define CALDORYNE_TEST_AUTOUPDATER
-#endif
+#include <QtExt_AutoUpdater.h>
 
 #include <RM_Climate.h>
 #include <RM_Room.h>
 
 #include "ButtonBar.h"
 #include "GuiTestHarness.h"
+#include "LoopbackHttpServer.h"
 #include "RoomModelDialog.h"
 
 namespace {
@@ -254,6 +256,77 @@ TEST_F(RoomModelDialogTest, EscapeChangesNothing) {
 }
 
 
+TEST_F(RoomModelDialogTest, AboutDialogIsMadeOnceAndQuitClosesTheWindow) {
+	m_window->show();
+	std::vector<QWidget *> dialogs;
+	GuiTest::ModalDialogDriver driver;
+	for (int i = 0; i < 2; ++i) {
+		driver.add(GuiTest::ModalDialogDriver::inspectThen([&](QWidget * w) { dialogs.push_back(w); },
+														   GuiTest::ModalDialogDriver::reject()));
+		m_window->buttonBar()->toolButtonAbout->click();
+	}
+	ASSERT_EQ(dialogs.size(), 2u);
+	EXPECT_EQ(dialogs[0], dialogs[1]);
+	EXPECT_EQ(dialogs[0]->parentWidget(), m_window.get());
+
+	// the model export is reached by Ctrl+E
+	bool exportAction = false;
+	for (QAction * a : m_window->actions())
+		exportAction |= a->shortcut() == QKeySequence("Ctrl+E") && a->text() == "Export model...";
+	EXPECT_TRUE(exportAction);
+
+	m_window->buttonBar()->toolButtonQuit->click();
+	EXPECT_FALSE(m_window->isVisible());
+}
+
+
+TEST_F(RoomModelDialogTest, LoadedProjectReplacesTheEditedOneAndFailuresKeepIt) {
+	const QString office = GuiTest::sourceDir() + "/resources/examples/Office_SouthFacade.rmxml";
+	m_window->buttonBar()->toolButtonEditMaterials->click();
+	RM::Room * edited = m_window->project();
+	ASSERT_TRUE(m_window->loadProject(office, true));
+	EXPECT_EQ(m_window->project(), edited) << "the pages keep pointing into the same project";
+	EXPECT_EQ(edited->m_projectFilePath, office);
+	EXPECT_EQ(m_window->windowTitle(), "Caldoryne - The Thermal Room Model - Version 3.2 - Office_SouthFacade.rmxml");
+	EXPECT_EQ(m_window->pageStack()->currentIndex(), int(RoomModelDialog::PageRoom));
+	EXPECT_TRUE(m_window->buttonBar()->toolButtonEditRoom->isDown());
+	// the office runs with the moisture balance: its tab is shown
+	EXPECT_EQ(edited->m_moistureBalanceEnabled, tabTitles().contains("Moisture Loads"));
+	const double area = edited->m_area;
+
+	QTemporaryDir dir;
+	const QString broken = dir.path() + "/broken.rmxml";
+	{
+		QFile f(broken);
+		ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+		f.write("<?xml version=\"1.0\"?>\n<RoomModelProject Version=\"3.2.2\"><Room><Geometry>");
+	}
+	struct Case {
+		QString		m_file;
+		bool		m_silent;
+		int			m_boxes;
+	};
+	const Case cases[] = {
+		{ dir.path() + "/missing.rmxml", true, 0 },
+		{ dir.path() + "/missing.rmxml", false, 1 },
+		{ broken, true, 0 },
+		{ broken, false, 1 },
+	};
+	for (const Case & c : cases) {
+		m_window->buttonBar()->toolButtonExport->setEnabled(true);
+		GuiTest::ModalDialogDriver driver;
+		EXPECT_FALSE(m_window->loadProject(c.m_file, c.m_silent)) << c.m_file.toStdString();
+		EXPECT_EQ(int(driver.m_seen.size()), c.m_boxes) << c.m_file.toStdString();
+		if (c.m_boxes == 1) {
+			EXPECT_EQ(driver.m_seen[0].m_title, "Read Error");
+		}
+		EXPECT_EQ(edited->m_projectFilePath, office);
+		EXPECT_EQ(edited->m_area, area);
+		EXPECT_FALSE(m_window->buttonBar()->toolButtonExport->isEnabled()) << "old results no longer match";
+	}
+}
+
+
 TEST_F(RoomModelDialogTest, UpdateAnswersWithoutNewerVersionStartNothing) {
 	GuiTest::ModalDialogDriver driver;
 	// older, equal, malformed versions and failed checks: no dialog, no exception
@@ -268,9 +341,6 @@ TEST_F(RoomModelDialogTest, UpdateAnswersWithoutNewerVersionStartNothing) {
 
 
 TEST(RoomModelDialogUpdateTest, SilentCheckAtStartOpensTheDownloadDialogOnlyForANewerVersion) {
-#ifndef CALDORYNE_TEST_AUTOUPDATER
-	GTEST_SKIP() << "the update check of the Qt extensions is not part of the tree";
-#else
 	struct Case {
 		const char *	m_serverVersion;
 		bool			m_dialog;
@@ -278,8 +348,8 @@ TEST(RoomModelDialogUpdateTest, SilentCheckAtStartOpensTheDownloadDialogOnlyForA
 	const Case cases[] = { { "3.2.3", true }, { "3.2.2", false }, { "3.2.1", false }, { "x.y", false } };
 	for (const Case & c : cases) {
 		GuiTest::clearSettings();
-		GuiTest::LoopbackHttpServer server(QString("win64:Caldoryne_%1_win64.exe\n---HeaderEnd---\nCHANGES\n- fixes\n")
-										   .arg(c.m_serverVersion).toUtf8());
+		GuiTest::LoopbackHttpServer server(QString("%1:Caldoryne_%2_installer\n---HeaderEnd---\nCHANGES\n- fixes\n")
+										   .arg(QtExt::AutoUpdater::INSTALLER_KEY, c.m_serverVersion).toUtf8());
 		RoomModelDialog::setUpdateInfoUrl(server.url("/downloads/caldoryne/Caldoryne.updates"));
 		GuiTest::ModalDialogDriver driver;
 		{
@@ -293,8 +363,8 @@ TEST(RoomModelDialogUpdateTest, SilentCheckAtStartOpensTheDownloadDialogOnlyForA
 		}
 		RoomModelDialog::setUpdateInfoUrl(QString());
 		ASSERT_EQ(driver.m_seen.size(), c.m_dialog ? 1u : 0u) << c.m_serverVersion;
-		if (c.m_dialog)
+		if (c.m_dialog) {
 			EXPECT_EQ(driver.m_seen[0].m_className, "QtExt::AutoUpdateDialog");
+		}
 	}
-#endif
 }

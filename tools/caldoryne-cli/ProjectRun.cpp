@@ -274,8 +274,12 @@ void ProjectRun::postProcess() {
 	QDir().mkpath(dir);
 	BVX::BVX_Message(BVX::FormatText("Storing calculation results in '%1'\n").arg(dir.toStdString()),
 					 BVX::MSG_PROGRESS, FUNC_ID, 1);
+	const std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
 	if (!om.writeOutputs(dir))
 		throw BVX::Exception(BVX::FormatText("Result files could not be written to '%1'.").arg(dir.toStdString()), FUNC_ID);
+	const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+	BVX::BVX_Message(BVX::FormatText("Result files written in %1 s.\n").arg(seconds, 0, 'f', 3),
+					 BVX::MSG_PROGRESS, FUNC_ID, 1);
 }
 
 

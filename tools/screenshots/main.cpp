@@ -8,6 +8,12 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
+#include <QFormLayout>
+#include <QImage>
+#include <QPainter>
+#include <QLabel>
+#include <QVBoxLayout>
 #include <QMenu>
 #include <QSettings>
 #include <QStackedLayout>
@@ -21,12 +27,23 @@
 #include <qwt_plot_canvas.h>
 #include <qwt_plot_grid.h>
 
+#include <BVX_Exception.h>
 #include <BVX_Path.h>
+
+#include <QtExt_AutoUpdater.h>
+#include <QtExt_ConstructionViewWidget.h>
+#include <QtExt_Report.h>
+#include <QtExt_RichTextEditWidget.h>
+#include <QtExt_ValidatingLineEdit.h>
+
+#include <RM_Database.h>
 
 #include <QtExt_Directories.h>
 #include <QtExt_LanguageHandler.h>
 
 #include "AboutDialog.h"
+#include "ChartDemoModels.h"
+#include "LoopbackHttpServer.h"
 #include "ButtonBar.h"
 #include "ConfirmationMessageBox.h"
 #include "PlotCurveWithFramedLegendIcon.h"
@@ -34,6 +51,7 @@
 #include "QwtDateTimeScaleDraw.h"
 #include "QwtDateTimeScaleEngine.h"
 #include "RoomModelDialog.h"
+#include "SampleReportFrame.h"
 
 namespace {
 
@@ -56,12 +74,14 @@ public:
 
 	/*! Runs a call that opens a modal dialog; the dialog is saved and closed. */
 	void saveModal(const QString & name, const std::function<void()> & open) {
+		m_modalSeen = false;
 		QTimer poll;
 		QObject::connect(&poll, &QTimer::timeout, [&]() {
 			QWidget * w = QApplication::activeModalWidget();
 			if (w == nullptr || !w->isVisible())
 				return;
 			poll.stop();
+			m_modalSeen = true;
 			save(w, name);
 			w->close();
 		});
@@ -70,6 +90,8 @@ public:
 	}
 
 	int m_count = 0;
+	/*! The dialog of the last saveModal() was seen. */
+	bool m_modalSeen = false;
 
 private:
 	QString m_outDir;
@@ -166,9 +188,124 @@ void dateScalePlotShots(Screenshots & shots) {
 }
 
 
-/*! Widgets of the Qt extensions (line edit states, construction cross-sections, rich-text
-	editor, report page, update dialogs): added as they become part of the tree. */
-void qtExtGalleryShots(Screenshots & /*shots*/) {
+/*! The three looks of a validating line edit: valid, invalid (with its range as tool tip), read-only. */
+void lineEditShots(Screenshots & shots) {
+	QWidget w;
+	QFormLayout * lay = new QFormLayout(&w);
+	const char * const labels[] = { "Valid (0 .. 100):", "Invalid (0 .. 100):", "Read-only:" };
+	const char * const texts[] = { "21.5", "150", "42" };
+	for (int i = 0; i < 3; ++i) {
+		QtExt::ValidatingLineEdit * edit = new QtExt::ValidatingLineEdit(&w);
+		edit->setup(0, 100, "Value must be between 0 and 100.", true, true);
+		edit->setText(texts[i]);
+		edit->setReadOnly(i == 2);
+		lay->addRow(labels[i], edit);
+	}
+	w.resize(360, 110);
+	w.show();
+	shots.save(&w, "gallery-lineedit-states");
+}
+
+
+/*! Hatching and colour of a layer by its material category. */
+QtExt::ConstructionLayer layerOf(const RM::Material & m, double width) {
+	struct Look { const char * m_color; int m_hatching; };
+	const Look looks[] = {
+		{ "#d5d8dc", 0 }, { "#e8dcc0", 3 }, { "#c0392b", 4 }, { "#a6a6a6", 6 }, { "#95a5a6", 5 },
+		{ "#f9e79f", 7 }, { "#d5d8dc", 1 }, { "#ca9a5b", 2 }, { "#b7950b", 3 }, { "#8d6e63", 4 },
+		{ "#aed6f1", 1 }, { "#34495e", 0 }, { "#bdc3c7", 0 }
+	};
+	const Look & look = looks[qBound(1u, m.m_category, 13u) - 1];
+	return QtExt::ConstructionLayer(width, m.name(), QColor(look.m_color), int(m.m_id), look.m_hatching);
+}
+
+
+/*! Cross-sections of the construction types the example projects use. */
+void constructionShots(Screenshots & shots) {
+	RM::Database db;
+	db.reload();
+	for (unsigned int id : { 7u, 9u, 11u, 14u }) {
+		const RM::ConstructionType * ct = db.constructionType(id);
+		if (ct == nullptr)
+			continue;
+		QVector<QtExt::ConstructionLayer> layers;
+		for (size_t i = 0; i < ct->m_materialIds.size() && i < ct->m_d.size(); ++i)
+			if (const RM::Material * m = db.material(ct->m_materialIds[i]))
+				layers.append(layerOf(*m, ct->m_d[i]));
+		QtExt::ConstructionViewWidget view;
+		view.resize(760, 360);
+		view.show();
+		view.setData(layers, true);
+		shots.save(&view, QString("gallery-construction-%1").arg(id));
+	}
+}
+
+
+void richTextShots(Screenshots & shots) {
+	QtExt::RichTextEditWidget editor;
+	editor.setHtml("<h3>Project notes</h3><p>Office on the second floor, <b>south facade</b> with external "
+				   "venetian blinds.</p><ul><li>Occupancy 8:00 to 18:00</li><li><u>Night ventilation</u> in summer</li></ul>");
+	editor.resize(600, 300);
+	editor.show();
+	shots.save(&editor, "gallery-richtext-editor");
+}
+
+
+/*! First page of a sample report: A4 at 96 dpi with margins of 20 mm. */
+void reportShots(Screenshots & shots) {
+	QtExt::Report report;
+	report.setHeaderData("Caldoryne 3.2.2", "Sample project", "", QPixmap());
+	report.addFrame(new SampleReportFrame(&report, 1));
+	report.addFrame(new SampleReportFrame(&report, 2));
+	const int margin = 76;
+	QImage area(794 - 2*margin, 1123 - 2*margin, QImage::Format_ARGB32);
+	area.fill(Qt::white);
+	report.print(&area, 1, QFont("DejaVu Sans", 10));
+	QImage page(794, 1123, QImage::Format_ARGB32);
+	page.fill(Qt::white);
+	QPainter p(&page);
+	p.drawImage(margin, margin, area);
+	p.end();
+	shots.write(QPixmap::fromImage(page), "gallery-report-page");
+}
+
+
+/*! The update check's two dialogs, from update information served on 127.0.0.1. */
+void updateDialogShots(Screenshots & shots) {
+	const std::pair<const char *, QString> cases[] = {
+		{ "gallery-update-download", QString(QtExt::AutoUpdater::INSTALLER_KEY) + ":Caldoryne_3.2.3_installer\n"
+			"---HeaderEnd---\nCHANGES 3.2.3\n- faster year runs\n- German report texts\n" },
+		{ "gallery-update-none", "---HeaderEnd---\nCHANGES 3.2.2\n- first release of this version\n" },
+	};
+	for (const auto & c : cases) {
+		GuiTest::LoopbackHttpServer server(c.second.toUtf8());
+		QtExt::AutoUpdater updater;
+		shots.saveModal(c.first, [&]() {
+			updater.checkForUpdateInfo(server.url("/downloads/caldoryne/Caldoryne.updates"), "3.2.2", 1,
+									   QDir::tempPath() + "/caldoryne-screenshots-update");
+			// the dialog opens when the answer arrives; saveModal() closes it
+			QEventLoop loop;
+			QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+			QTimer poll;
+			QObject::connect(&poll, &QTimer::timeout, [&]() {
+				if (QApplication::activeModalWidget() == nullptr && shots.m_modalSeen)
+					loop.quit();
+			});
+			poll.start(50);
+			loop.exec();
+		});
+	}
+}
+
+
+/*! Widgets of the Qt extensions: line edit states, cross-sections of the example
+	constructions, rich-text editor, a sample report page and both update dialogs. */
+void qtExtGalleryShots(Screenshots & shots) {
+	lineEditShots(shots);
+	constructionShots(shots);
+	richTextShots(shots);
+	reportShots(shots);
+	updateDialogShots(shots);
 }
 
 } // namespace
@@ -222,6 +359,12 @@ int main(int argc, char ** argv) {
 		dialogShots(shots);
 		dateScalePlotShots(shots);
 		qtExtGalleryShots(shots);
+		for (const QString & file : ChartDemoModels::writeDemoProperties(outDir))
+			std::cout << "Chart properties: " << file.toStdString() << std::endl;
+	}
+	catch (BVX::Exception & ex) {
+		std::cerr << ex.msgStack() << std::endl;
+		return 1;
 	}
 	catch (std::exception & ex) {
 		std::cerr << ex.what() << std::endl;

@@ -607,6 +607,16 @@ void CaldoryneModel::updateDivergences() {
 }
 
 
+void CaldoryneModel::updateSurfaceFluxes() {
+	for (unsigned int k = 0; k < m_constructionCount; ++k) {
+		const double A = m_constructions[k].m_AW;
+		m_solvers[k].computeSurfaceFluxes(m_insideConvectiveHeatFlow[k]/A, m_insideRadiantHeatFlow[k]/A,
+										  m_insideVapourFlow[k]/A, m_absorbedRadiation[k],
+										  m_Te, m_Ti, m_pve, m_pvi);
+	}
+}
+
+
 // *** Jacobian pattern ***
 
 namespace {

@@ -65,6 +65,9 @@ public:
 
 	/*! Derivatives of all states into m_ydot. */
 	void updateDivergences();
+	/*! Only the surface fluxes of the walls, as updateDivergences() sets them (all that the
+		outputs read after a step); m_ydot is left as it is. */
+	void updateSurfaceFluxes();
 
 	/*! Sparsity pattern of the Jacobian in CSR form (row pointers ia with n+1 entries, column
 		indices ja ascending and unique per row): for every node its own block, the neighbour

@@ -249,6 +249,36 @@ void ConstructionSolver::computeDivergences(double insideConvectiveFlux, double 
 											double Te, double Troom, double pvOutside, double pvRoom,
 											double * ydot)
 {
+	computeSurfaceFluxes(insideConvectiveFlux, insideRadiantFlux, insideVapourFlux, outsideSolarFlux,
+						 Te, Troom, pvOutside, pvRoom);
+
+	m_q[0] = m_outsideHeatFlux + m_outsideSolarFlux;
+	m_q[m_n] = -(insideConvectiveFlux + insideRadiantFlux);
+	for (unsigned int i = 1; i < m_n; ++i)
+		m_q[i] = (m_T[i - 1] - m_T[i])*m_heatConductance[i];
+
+	if (!m_moisture) {
+		for (unsigned int i = 0; i < m_n; ++i)
+			ydot[i] = (m_q[i] - m_q[i + 1])*m_inverseWidths[i];
+		return;
+	}
+
+	m_g[0] = m_outsideVapourFlux;
+	m_g[m_n] = m_insideVapourFlux;
+	for (unsigned int i = 1; i < m_n; ++i)
+		m_g[i] = (m_pv[i - 1] - m_pv[i])*m_vapourConductance[i];
+	for (unsigned int i = 0; i < m_n; ++i) {
+		const double r = m_inverseWidths[i];
+		ydot[2*i] = (m_q[i] - m_q[i + 1])*r;
+		ydot[2*i + 1] = (m_g[i] - m_g[i + 1])*r;
+	}
+}
+
+
+void ConstructionSolver::computeSurfaceFluxes(double insideConvectiveFlux, double insideRadiantFlux,
+											  double insideVapourFlux, double outsideSolarFlux,
+											  double Te, double Troom, double pvOutside, double pvRoom)
+{
 	const RoomConstruction & con = *m_construction;
 	const double TsOut = outsideSurfaceTemperature();
 	const double p0 = m_moisture ? m_pv[0] : 0;
@@ -277,27 +307,6 @@ void ConstructionSolver::computeDivergences(double insideConvectiveFlux, double 
 	m_insideConvectiveFlux = insideConvectiveFlux;
 	m_insideRadiantFlux = insideRadiantFlux;
 	m_insideVapourFlux = -insideVapourFlux;
-
-	m_q[0] = m_outsideHeatFlux + m_outsideSolarFlux;
-	m_q[m_n] = -(insideConvectiveFlux + insideRadiantFlux);
-	for (unsigned int i = 1; i < m_n; ++i)
-		m_q[i] = (m_T[i - 1] - m_T[i])*m_heatConductance[i];
-
-	if (!m_moisture) {
-		for (unsigned int i = 0; i < m_n; ++i)
-			ydot[i] = (m_q[i] - m_q[i + 1])*m_inverseWidths[i];
-		return;
-	}
-
-	m_g[0] = m_outsideVapourFlux;
-	m_g[m_n] = m_insideVapourFlux;
-	for (unsigned int i = 1; i < m_n; ++i)
-		m_g[i] = (m_pv[i - 1] - m_pv[i])*m_vapourConductance[i];
-	for (unsigned int i = 0; i < m_n; ++i) {
-		const double r = m_inverseWidths[i];
-		ydot[2*i] = (m_q[i] - m_q[i + 1])*r;
-		ydot[2*i + 1] = (m_g[i] - m_g[i + 1])*r;
-	}
 }
 
 } // namespace RM

@@ -59,6 +59,11 @@ public:
 	void computeDivergences(double insideConvectiveFlux, double insideRadiantFlux,
 							double insideVapourFlux, double outsideSolarFlux,
 							double Te, double Troom, double pvOutside, double pvRoom, double * ydot);
+	/*! Only the fluxes through both surfaces (members m_outside.../m_inside...), as
+		computeDivergences() sets them; arguments as there. */
+	void computeSurfaceFluxes(double insideConvectiveFlux, double insideRadiantFlux,
+							  double insideVapourFlux, double outsideSolarFlux,
+							  double Te, double Troom, double pvOutside, double pvRoom);
 
 	/*! Linear extrapolation of the two outermost element temperatures to the surface, K. */
 	double outsideSurfaceTemperature() const;

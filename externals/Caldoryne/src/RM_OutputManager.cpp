@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTextStream>
 
 #include <BVX_Exception.h>
 #include <BVX_FormatText.h>
@@ -14,6 +13,7 @@
 
 #include "RM_CaldoryneModel.h"
 #include "RM_DIN4108_2Assessment.h"
+#include "RM_ResultFileBuffer.h"
 #include "RM_WindowType.h"
 
 namespace RM {
@@ -109,25 +109,30 @@ QString integralName(const QString & fluxName) {
 }
 
 
+/*! Significant digits of the values and of the time column in the result files. */
+const int VALUE_DIGITS = 6;
+const int TIME_DIGITS = 10;
+
 /*! Writes the value of the series at index row, or "NaN" for a series that is too short. */
-void writeField(QTextStream & out, const std::vector<double> & series, unsigned int row, double scale) {
+void writeField(ResultFileBuffer & out, const std::vector<double> & series, unsigned int row, double scale) {
 	if (row < series.size())
-		out << series[row]*scale << '\t';
+		out.appendNumber(series[row]*scale, VALUE_DIGITS);
 	else
-		out << "NaN\t";
+		out.append("NaN");
+	out.append('\t');
 }
 
 
-void writeTimeField(QTextStream & out, const std::vector<double> & time, unsigned int row) {
-	out.setRealNumberPrecision(10);
-	out << time[row] << '\t';
-	out.setRealNumberPrecision(6);
+void writeTimeField(ResultFileBuffer & out, const std::vector<double> & time, unsigned int row) {
+	out.appendNumber(time[row], TIME_DIGITS);
+	out.append('\t');
 }
 
 
 /*! Opens a result file for writing, replacing an earlier one; reports a failure. */
 bool openResultFile(QFile & file) {
-	if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+	// the buffer writes large blocks: no second buffer in QFile
+	if (file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
 		return true;
 	BVX::BVX_Message(BVX::FormatText("Cannot open result file '%1' for writing (%2).")
 					 .arg(file.fileName().toStdString()).arg(file.errorString().toStdString()),
@@ -137,9 +142,8 @@ bool openResultFile(QFile & file) {
 
 
 /*! Flushes the stream and reports a write failure (disk full, ...). */
-bool finishResultFile(QTextStream & out, QFile & file) {
-	out.flush();
-	if (out.status() == QTextStream::Ok && file.error() == QFileDevice::NoError)
+bool finishResultFile(ResultFileBuffer & out, QFile & file) {
+	if (out.finish() && file.error() == QFileDevice::NoError)
 		return true;
 	BVX::BVX_Message(BVX::FormatText("Error writing result file '%1' (%2).")
 					 .arg(file.fileName().toStdString()).arg(file.errorString().toStdString()),
@@ -156,12 +160,6 @@ double roundDownToTenths(double x) {
 	return std::floor(tenths + 1e-9*std::max(1.0, std::fabs(tenths)))/10;
 }
 
-
-void prepareStream(QTextStream & out) {
-	out.setCodec("UTF-8");
-	out.setRealNumberNotation(QTextStream::SmartNotation);
-	out.setRealNumberPrecision(6);
-}
 
 } // namespace
 
@@ -543,19 +541,21 @@ bool OutputManager::writeStates(const QString & fileName) const {
 	QFile file(fileName);
 	if (!openResultFile(file))
 		return false;
-	QTextStream out(&file);
-	prepareStream(out);
+	ResultFileBuffer out(file);
 
 	const unsigned int stateCount = m_moistureBalance ? static_cast<unsigned int>(NUM_RS) : NUM_RS_DRY;
-	for (unsigned int k = 0; k < stateCount; ++k)
-		out << m_roomStateNames[k] << '\t';
-	out << '\n';
+	for (unsigned int k = 0; k < stateCount; ++k) {
+		out.append(m_roomStateNames[k]);
+		out.append('\t');
+	}
+	out.append('\n');
 	const std::vector<double> & time = m_roomStateSeries[RS_Time];
 	for (unsigned int row = 0; row < time.size(); ++row) {
 		writeTimeField(out, time, row);
 		for (unsigned int k = 1; k < stateCount; ++k)
 			writeField(out, m_roomStateSeries[k], row, 1);
-		out << '\n';
+		out.append('\n');
+		out.lineDone();
 	}
 	return finishResultFile(out, file);
 }
@@ -567,10 +567,12 @@ bool OutputManager::writeCCD(const QString & fileName, const char * title, const
 	QFile file(fileName);
 	if (!openResultFile(file))
 		return false;
-	QTextStream out(&file);
-	prepareStream(out);
+	ResultFileBuffer out(file);
 
-	out << title << type << keywordLine << '\n';
+	out.append(title);
+	out.append(type);
+	out.append(keywordLine);
+	out.append('\n');
 	const std::vector<double> & time = m_roomStateSeries[RS_Time];
 	const std::vector<double> & values = m_roomStateSeries[state];
 	// the first output lies at the start time and is not part of the data
@@ -582,14 +584,21 @@ bool OutputManager::writeCCD(const QString & fileName, const char * title, const
 		const long hour = (seconds / 3600) % 24;
 		const long minute = (seconds / 60) % 60;
 		const long second = seconds % 60;
-		out << QString("%1\t%2:%3:%4\t").arg(day, 3, 10, QChar(' ')).arg(hour, 2, 10, QChar('0'))
-			   .arg(minute, 2, 10, QChar('0')).arg(second, 2, 10, QChar('0'));
-		out << qSetFieldWidth(10);
+		out.appendInteger(day, 3, ' ');
+		out.append('\t');
+		out.appendInteger(hour, 2, '0');
+		out.append(':');
+		out.appendInteger(minute, 2, '0');
+		out.append(':');
+		out.appendInteger(second, 2, '0');
+		out.append('\t');
 		if (row < values.size())
-			out << values[row];
+			out.appendNumber(values[row], VALUE_DIGITS, 10);
 		else
-			out << "NaN";
-		out << '\n' << qSetFieldWidth(0);
+			out.appendPadded("NaN", 10);
+		// the line end is padded to the field width as well (kept: stored files have it)
+		out.appendPadded("\n", 10);
+		out.lineDone();
 	}
 	return finishResultFile(out, file);
 }
@@ -599,14 +608,16 @@ bool OutputManager::writeRoomFluxes(const QString & fileName, bool integrals) co
 	QFile file(fileName);
 	if (!openResultFile(file))
 		return false;
-	QTextStream out(&file);
-	prepareStream(out);
+	ResultFileBuffer out(file);
 
 	const unsigned int fluxCount = m_moistureBalance ? static_cast<unsigned int>(NUM_RF) : NUM_RF_DRY;
-	out << m_roomStateNames[RS_Time] << '\t';
-	for (unsigned int k = 0; k < fluxCount; ++k)
-		out << (integrals ? integralName(m_roomFluxNames[k]) : m_roomFluxNames[k]) << '\t';
-	out << '\n';
+	out.append(m_roomStateNames[RS_Time]);
+	out.append('\t');
+	for (unsigned int k = 0; k < fluxCount; ++k) {
+		out.append(integrals ? integralName(m_roomFluxNames[k]) : m_roomFluxNames[k]);
+		out.append('\t');
+	}
+	out.append('\n');
 
 	const std::array<std::vector<double>, NUM_RF> & series = integrals ? m_roomFluxIntegralSeries : m_roomFluxSeries;
 	const double scale = integrals ? 1e-6 : 1;
@@ -615,7 +626,8 @@ bool OutputManager::writeRoomFluxes(const QString & fileName, bool integrals) co
 		writeTimeField(out, time, row);
 		for (unsigned int k = 0; k < fluxCount; ++k)
 			writeField(out, series[k], row, scale);
-		out << '\n';
+		out.append('\n');
+		out.lineDone();
 	}
 	return finishResultFile(out, file);
 }
@@ -627,14 +639,19 @@ bool OutputManager::writeWallValues(const QString & fileName, unsigned int count
 	QFile file(fileName);
 	if (!openResultFile(file))
 		return false;
-	QTextStream out(&file);
-	prepareStream(out);
+	ResultFileBuffer out(file);
 
-	out << m_roomStateNames[RS_Time] << '\t';
+	out.append(m_roomStateNames[RS_Time]);
+	out.append('\t');
 	for (unsigned int k = 0; k < count; ++k)
-		for (unsigned int j = 0; j < m_wallCount; ++j)
-			out << "Wall " << j << "." << names[k] << '\t';
-	out << '\n';
+		for (unsigned int j = 0; j < m_wallCount; ++j) {
+			out.append("Wall ");
+			out.appendInteger(j, 0, ' ');
+			out.append('.');
+			out.append(names[k]);
+			out.append('\t');
+		}
+	out.append('\n');
 
 	const std::vector<double> & time = m_roomStateSeries[RS_Time];
 	for (unsigned int row = 0; row < time.size(); ++row) {
@@ -642,7 +659,8 @@ bool OutputManager::writeWallValues(const QString & fileName, unsigned int count
 		for (unsigned int k = 0; k < count; ++k)
 			for (unsigned int j = 0; j < m_wallCount; ++j)
 				writeField(out, series[k][j], row, scale);
-		out << '\n';
+		out.append('\n');
+		out.lineDone();
 	}
 	return finishResultFile(out, file);
 }

@@ -450,6 +450,12 @@ void IntegratorImplicitEuler::writeStatistics() {
 }
 
 
+void IntegratorImplicitEuler::flushStatistics() {
+	if (m_statsFile)
+		m_statsFile->flush();
+}
+
+
 void IntegratorImplicitEuler::writeMetrics(double wallClockSeconds, std::ostream * summary) {
 	const char * const FUNC_ID = "[IntegratorImplicitEuler::writeMetrics]";
 	const double tRhs = solverTimerValue(0);

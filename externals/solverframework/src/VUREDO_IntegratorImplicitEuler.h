@@ -34,6 +34,7 @@ public:
 
 	void writeStatisticsHeader(const std::string & logDirectory, bool restart) override;
 	void writeStatistics() override;
+	void flushStatistics() override;
 	void writeMetrics(double wallClockSeconds, std::ostream * summary) override;
 
 	/*! Step size for which the LES was last set up. */

@@ -11,6 +11,9 @@ void IntegratorInterface::writeStatisticsHeader(const std::string &, bool) {
 void IntegratorInterface::writeStatistics() {
 }
 
+void IntegratorInterface::flushStatistics() {
+}
+
 void IntegratorInterface::writeMetrics(double, std::ostream *) {
 }
 

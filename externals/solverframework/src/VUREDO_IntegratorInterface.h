@@ -36,6 +36,8 @@ public:
 	virtual void writeStatisticsHeader(const std::string & logDirectory, bool restart);
 	/*! Writes one line of per-step statistics. */
 	virtual void writeStatistics();
+	/*! Hands the buffered per-step statistics to the file (end of a run, failure). */
+	virtual void flushStatistics();
 	/*! Final statistics into the log and, when given, key-value lines into the summary. */
 	virtual void writeMetrics(double wallClockSeconds, std::ostream * summary);
 

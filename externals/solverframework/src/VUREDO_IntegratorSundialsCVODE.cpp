@@ -552,6 +552,12 @@ void IntegratorSundialsCVODE::writeStatistics() {
 }
 
 
+void IntegratorSundialsCVODE::flushStatistics() {
+	if (m_runRecord && m_runRecord->m_statsFile)
+		m_runRecord->m_statsFile->flush();
+}
+
+
 void IntegratorSundialsCVODE::writeMetrics(double wallClockSeconds, std::ostream * summary) {
 	const char * const FUNC_ID = "[IntegratorSundialsCVODE::writeMetrics]";
 	long steps = 0, rhsEvals = 0, linSetups = 0, nIters = 0, nConvFails = 0, errFails = 0;

@@ -42,6 +42,7 @@ public:
 
 	void writeStatisticsHeader(const std::string & logDirectory, bool restart) override;
 	void writeStatistics() override;
+	void flushStatistics() override;
 	void writeMetrics(double wallClockSeconds, std::ostream * summary) override;
 
 	/*! CVODE state, then the state vector (64-bit length and values), t and dt;

@@ -27,6 +27,11 @@ void LESInterface::writeStatisticsHeader(const std::string &, bool) {
 void LESInterface::writeStatistics(double) {
 }
 
+void LESInterface::flushStatistics() {
+	if (m_statsFileStream)
+		m_statsFileStream->flush();
+}
+
 void LESInterface::writeMetrics(double, std::ostream *) {
 }
 

@@ -37,6 +37,8 @@ public:
 
 	virtual void writeStatisticsHeader(const std::string & logDirectory, bool restart);
 	virtual void writeStatistics(double t);
+	/*! Hands the buffered per-step statistics to the file (end of a run, failure). */
+	virtual void flushStatistics();
 	virtual void writeMetrics(double wallClockTime, std::ostream * metricsStream);
 	/*! Refreshes the statistics counters from the integrator/solver objects. */
 	virtual void updateCounters() = 0;

@@ -46,7 +46,7 @@ void LESInterfaceDirect::writeStatistics(double t) {
 		return;
 	*m_statsFileStream << std::right << std::fixed << std::setprecision(10) << std::setw(25) << t << '\t'
 					   << std::setw(13) << m_statNumJacEvals << '\t'
-					   << std::setw(13) << m_statNumRHSEvals << std::endl;
+					   << std::setw(13) << m_statNumRHSEvals << '\n';
 }
 
 

@@ -64,7 +64,7 @@ void LESInterfaceIterative::writeStatistics(double t) {
 					   << std::setw(10) << m_statNumPrecSetups << '\t'
 					   << std::setw(10) << m_statNumPrecSolves << '\t'
 					   << std::setw(13) << m_statNumJacTimesEvals << '\t'
-					   << std::setw(13) << m_statNumRHSEvals << std::endl;
+					   << std::setw(13) << m_statNumRHSEvals << '\n';
 }
 
 

@@ -18,6 +18,11 @@ void PrecondInterface::writeStatisticsHeader(const std::string &, bool) {
 void PrecondInterface::writeStatistics(double) {
 }
 
+void PrecondInterface::flushStatistics() {
+	if (m_statsFileStream)
+		m_statsFileStream->flush();
+}
+
 std::size_t PrecondInterface::serializationSize() const {
 	return 0;
 }

@@ -34,6 +34,8 @@ public:
 
 	virtual void writeStatisticsHeader(const std::string & logDirectory, bool restart);
 	virtual void writeStatistics(double t);
+	/*! Hands the buffered per-step statistics to the file (end of a run, failure). */
+	virtual void flushStatistics();
 	/*! Model evaluations spent by the preconditioner. */
 	virtual unsigned int nRHSEvals() const = 0;
 

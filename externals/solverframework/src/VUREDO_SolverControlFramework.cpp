@@ -200,13 +200,26 @@ double SolverControlFramework::run(double t) {
 	}
 	catch (BVX::Exception & ex) {
 		m_stopWatch.stop();
+		flushStatistics();
 		throw BVX::Exception(ex, "Error during integration.", FUNC_ID);
 	}
 	catch (std::exception & ex) {
 		m_stopWatch.stop();
+		flushStatistics();
 		throw BVX::Exception(BVX::FormatText("%1\nError during integration.").arg(ex.what()), FUNC_ID);
 	}
-	return m_stopWatch.stop();
+	const double seconds = m_stopWatch.stop();
+	flushStatistics();
+	return seconds;
+}
+
+
+void SolverControlFramework::flushStatistics() {
+	m_integrator->flushStatistics();
+	if (m_lesSolver != nullptr)
+		m_lesSolver->flushStatistics();
+	if (m_preconditioner != nullptr)
+		m_preconditioner->flushStatistics();
 }
 
 
@@ -440,6 +453,8 @@ void SolverControlFramework::writeStatistics() {
 	std::string u = BVX::Time::suitableTimeUnit(wall);
 	BVX::BVX_Message(BVX::FormatText("Wall clock time                            = %1\n")
 					 .arg(BVX::Time::format_time_difference(wall, u), 13), BVX::MSG_PROGRESS, FUNC_ID, 1);
+	BVX::BVX_Message(BVX::FormatText("Clock of the time shares                   = %1\n").arg(solverTimerClockName()),
+					 BVX::MSG_PROGRESS, FUNC_ID, 1);
 	BVX::BVX_Message(DASHED_LINE, BVX::MSG_PROGRESS, FUNC_ID, 1);
 
 	std::unique_ptr<std::ofstream> summary;

@@ -80,6 +80,8 @@ private:
 	/*! Copies the restart blocks before the continuation point and continues from there. */
 	void restartFromFile(int step);
 	void runLoop(double t);
+	/*! Writes the buffered per-step statistics of integrator, linear solver and preconditioner. */
+	void flushStatistics();
 	void writeOutputsAt(double tOut, const double * yOut);
 
 	ModelInterface			*m_model;

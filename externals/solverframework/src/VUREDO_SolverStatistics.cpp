@@ -30,7 +30,7 @@ void writeStepSizeColumn(std::ostream & out, double dt) {
 		out << std::scientific << std::setprecision(8);
 	else
 		out << std::fixed << std::setprecision(6);
-	out << std::setw(14) << dt << std::endl;
+	out << std::setw(14) << dt << '\n';
 }
 
 

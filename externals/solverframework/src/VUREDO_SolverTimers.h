@@ -24,6 +24,9 @@ void solverTimerReset(unsigned int index);
 /*! Clears the accumulated seconds of all slots (start of a run). */
 void solverTimerResetAll();
 
+/*! Clock the slots count ("time-stamp counter" on x86, else "steady clock"). */
+const char * solverTimerClockName();
+
 /*! Starts a slot on construction and stops it on destruction, also when unwinding. */
 class ScopedSolverTimer {
 public:

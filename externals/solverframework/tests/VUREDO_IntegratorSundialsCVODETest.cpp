@@ -231,6 +231,7 @@ TEST(IntegratorSundialsCVODE, StatisticsFile) {
 	cvode.writeStatistics(); // before the first step: nothing
 	ASSERT_EQ(cvode.step(), 1);
 	cvode.writeStatistics();
+	cvode.flushStatistics(); // lines are buffered until then
 
 	std::ifstream in((dir / "integrator_cvode_stats.tsv").string());
 	std::vector<std::string> lines;

@@ -147,6 +147,7 @@ TEST(LESDirect, StatisticsFileAppendsOnRestart) {
 	les.writeStatistics(1.5);
 	les.writeStatisticsHeader(dir.string(), true);
 	les.writeStatistics(2.5);
+	les.flushStatistics(); // lines are buffered until then
 
 	std::ifstream in((dir / "LES_direct_stats.tsv").string());
 	std::vector<std::string> lines;

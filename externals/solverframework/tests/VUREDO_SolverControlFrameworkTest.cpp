@@ -285,6 +285,21 @@ TEST(SolverControlFramework, RunErrors) {
 }
 
 
+TEST(SolverControlFramework, StatisticsReachTheFileWhenTheRunFails) {
+	CapturingMessageHandler messages;
+	TempDir dir("vuredo_framework_stats_fail");
+	TestRod model(8, "KLU", 36000);
+	// the model fails for good after 5.5 h: five hourly statistics lines are written before
+	model.m_ydotHook = [](double t) { return t > 5.5*3600 ? -1 : 0; };
+	SolverControlFramework fw(&model);
+	fw.m_logDirectory = dir.str();
+	EXPECT_THROW(fw.restart(0), BVX::Exception);
+	// framework and integrator still hold the open files: the lines must be there already
+	EXPECT_EQ(readLines(dir.file("integrator_cvode_stats.tsv")).size(), 6u);
+	EXPECT_EQ(readLines(dir.file("LES_direct_stats.tsv")).size(), 6u);
+}
+
+
 TEST(SolverControlFramework, StopAfterInitAndNoRestartFile) {
 	CapturingMessageHandler messages;
 	TempDir dir("vuredo_framework_stop");

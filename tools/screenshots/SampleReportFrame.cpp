@@ -1,0 +1,51 @@
+#include "SampleReportFrame.h"
+
+#include <QPainter>
+
+#include <QtExt_TextProperties.h>
+
+SampleReportFrame::SampleReportFrame(QtExt::Report * report, int index) :
+	QtExt::ReportFrameBase(report, report->textDocument()),
+	m_heading(report->textDocument()),
+	m_text(report->textDocument()),
+	m_table(report->textDocument(), QSize())
+{
+	m_heading.setText(QtExt::htmlHeading(QString("Section %1: monthly loads").arg(index), QtExt::RTT_Heading2));
+	m_text.setText("Heating and cooling loads of the room per month, with the mean air temperature "
+				   "and the hours above the comfort limit. Values are sums over all hours of the month.");
+	const char * const months[] = { "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec" };
+	m_table.setColRowCount(5, 13);
+	m_table.setOuterBorderWidth(1);
+	m_table.setInnerBorderWidth(0.5);
+	const char * const head[] = { "Month", "Heating [kWh]", "Cooling [kWh]", "Mean air temperature [C]", "Hours above 26 C" };
+	for (int c = 0; c < 5; ++c) {
+		m_table.setCellText(c, 0, QString("<b>%1</b>").arg(head[c]));
+		m_table.cell(c, 0).setBackgroundColor(QColor(230, 230, 230));
+	}
+	for (int r = 1; r <= 12; ++r) {
+		m_table.setCellText(0, r, months[r - 1]);
+		for (int c = 1; c < 5; ++c) {
+			m_table.setCellText(c, r, QString::number(10.0 * index + 3.7 * r * c, 'f', 1));
+			m_table.cell(c, r).setAlignment(Qt::AlignRight);
+		}
+	}
+}
+
+
+void SampleReportFrame::update(QPaintDevice * device, double width) {
+	m_headingRect = m_heading.frameRect(device, width);
+	m_textRect = m_text.frameRect(device, width);
+	m_table.setColumnWidth(0, QtExt::Table::Fixed, width * 0.15);
+	m_tableRect = m_table.tableRect(device, width);
+	m_frameRect = QRectF(0, 0, width, m_headingRect.height() + m_textRect.height() + m_tableRect.height());
+}
+
+
+void SampleReportFrame::draw(QPainter * painter, const QRectF & frame) {
+	QPointF pos = frame.topLeft();
+	m_heading.drawFrame(painter, pos, frame.width());
+	pos.ry() += m_headingRect.height();
+	m_text.drawFrame(painter, pos, frame.width());
+	pos.ry() += m_textRect.height();
+	m_table.drawTable(painter, pos);
+}
