@@ -310,7 +310,7 @@
     <name>MaterialEditWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Formular</translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <source>Material properties</source>
@@ -953,7 +953,7 @@
     <name>ShadingEditWidget</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished">Formular</translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <source>Shading Type</source>
