@@ -14,17 +14,17 @@ int ConstructionDBModel::itemCount() const {
 
 
 const RM::AbstractDatabaseItem * ConstructionDBModel::itemAt(int row) const {
-	return nthItem(m_db->m_constructions, row);
+	return rowItem(m_db->m_constructions, row);
 }
 
 
 bool ConstructionDBModel::itemValid(int row) const {
-	return nthItem(m_db->m_constructions, row)->isValid(*m_db);
+	return rowItem(m_db->m_constructions, row)->isValid(*m_db);
 }
 
 
 QString ConstructionDBModel::cellText(int row, int column) const {
-	const RM::ConstructionType & con = *nthItem(m_db->m_constructions, row);
+	const RM::ConstructionType & con = *rowItem(m_db->m_constructions, row);
 	switch (column) {
 		case 2: return con.name();
 		case 3: return QString("%L1").arg(con.m_materialIds.size());

@@ -75,6 +75,7 @@ QModelIndex DBTableModel::addNewItem() {
 	// the database may hand out an id below a kept imported one, so the new row can lie
 	// anywhere in the table: the views learn of it through a reset
 	beginResetModel();
+	m_rowCache.clear();
 	const unsigned int id = createItem();
 	endResetModel();
 	return indexById(id);
@@ -90,6 +91,7 @@ bool DBTableModel::removeItem(const QModelIndex & index) {
 	const unsigned int id = item->m_id;
 	beginRemoveRows(QModelIndex(), index.row(), index.row());
 	eraseItem(id);
+	m_rowCache.clear();
 	endRemoveRows();
 	return true;
 }
@@ -115,6 +117,7 @@ void DBTableModel::setItemModified(unsigned int id) {
 
 void DBTableModel::resetModel() {
 	beginResetModel();
+	m_rowCache.clear();
 	endResetModel();
 }
 

@@ -2,8 +2,11 @@
 #define DBTableModelH
 
 #include <map>
+#include <vector>
 
 #include <QAbstractTableModel>
+
+#include <RM_AbstractDatabaseItem.h>
 
 namespace RM {
 	class AbstractDatabaseItem;
@@ -40,14 +43,19 @@ public:
 	unsigned int itemId(const QModelIndex & index) const;
 
 protected:
-	/*! The r-th item of a table in id order, or nullptr. */
+	/*! The r-th item of a table in id order, or nullptr. The row order is cached (sorting
+		asks for many rows); the cache is rebuilt after a reset, an add or a removal and
+		whenever the table's size differs from it. */
 	template <typename T>
-	static const T * nthItem(const std::map<unsigned int, T> & table, int row) {
+	const T * rowItem(const std::map<unsigned int, T> & table, int row) const {
 		if (row < 0 || row >= int(table.size()))
 			return nullptr;
-		typename std::map<unsigned int, T>::const_iterator it = table.begin();
-		std::advance(it, row);
-		return &it->second;
+		if (m_rowCache.size() != table.size()) {
+			m_rowCache.clear();
+			for (const auto & entry : table)
+				m_rowCache.push_back(&entry.second);
+		}
+		return static_cast<const T *>(m_rowCache[std::size_t(row)]);
 	}
 
 	virtual int itemCount() const = 0;
@@ -63,6 +71,9 @@ protected:
 	virtual void eraseItem(unsigned int id) = 0;
 
 	RM::Database *	m_db;
+
+private:
+	mutable std::vector<const RM::AbstractDatabaseItem *>	m_rowCache;
 };
 
 #endif // DBTableModelH

@@ -14,17 +14,17 @@ int MaterialDBModel::itemCount() const {
 
 
 const RM::AbstractDatabaseItem * MaterialDBModel::itemAt(int row) const {
-	return nthItem(m_db->m_materials, row);
+	return rowItem(m_db->m_materials, row);
 }
 
 
 bool MaterialDBModel::itemValid(int row) const {
-	return nthItem(m_db->m_materials, row)->isValid();
+	return rowItem(m_db->m_materials, row)->isValid();
 }
 
 
 QString MaterialDBModel::cellText(int row, int column) const {
-	const RM::Material & mat = *nthItem(m_db->m_materials, row);
+	const RM::Material & mat = *rowItem(m_db->m_materials, row);
 	const std::vector<double> & rh = mat.m_sorptionIsotherm.x();
 	const std::vector<double> & w = mat.m_sorptionIsotherm.y();
 	switch (column) {

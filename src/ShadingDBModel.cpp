@@ -21,17 +21,17 @@ int ShadingDBModel::itemCount() const {
 
 
 const RM::AbstractDatabaseItem * ShadingDBModel::itemAt(int row) const {
-	return nthItem(m_db->m_shadingTypes, row);
+	return rowItem(m_db->m_shadingTypes, row);
 }
 
 
 bool ShadingDBModel::itemValid(int row) const {
-	return nthItem(m_db->m_shadingTypes, row)->isValid();
+	return rowItem(m_db->m_shadingTypes, row)->isValid();
 }
 
 
 QString ShadingDBModel::cellText(int row, int column) const {
-	const RM::ShadingType & sh = *nthItem(m_db->m_shadingTypes, row);
+	const RM::ShadingType & sh = *rowItem(m_db->m_shadingTypes, row);
 	switch (column) {
 		case 2: return sh.name();
 		case 3: return QString("%L1").arg(sh.m_z, 0, 'f', 2);

@@ -14,17 +14,17 @@ int WindowDBModel::itemCount() const {
 
 
 const RM::AbstractDatabaseItem * WindowDBModel::itemAt(int row) const {
-	return nthItem(m_db->m_windows, row);
+	return rowItem(m_db->m_windows, row);
 }
 
 
 bool WindowDBModel::itemValid(int row) const {
-	return nthItem(m_db->m_windows, row)->isValid();
+	return rowItem(m_db->m_windows, row)->isValid();
 }
 
 
 QString WindowDBModel::cellText(int row, int column) const {
-	const RM::WindowType & win = *nthItem(m_db->m_windows, row);
+	const RM::WindowType & win = *rowItem(m_db->m_windows, row);
 	switch (column) {
 		case 2: return win.name();
 		case 3: return QString("%L1").arg(win.m_U, 0, 'f', 2);
