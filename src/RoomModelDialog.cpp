@@ -253,9 +253,11 @@ void RoomModelDialog::createPageStack() {
 	m_constructionDBWidget = new ConstructionDBWidget(this, m_db);
 	m_windowDBWidget = new WindowDBWidget(this, m_db);
 	m_shadingDBWidget = new ShadingDBWidget(this, m_db);
-	for (QWidget * w : std::initializer_list<QWidget *>{m_materialDBWidget, m_constructionDBWidget,
-														 m_windowDBWidget, m_shadingDBWidget})
+	for (DBPageBase * w : std::initializer_list<DBPageBase *>{m_materialDBWidget, m_constructionDBWidget,
+															  m_windowDBWidget, m_shadingDBWidget}) {
 		w->setMinimumHeight(350);
+		w->setProject(m_project);
+	}
 
 	QWidget * inputContainer = new QWidget(this);
 	QVBoxLayout * inputLayout = new QVBoxLayout(inputContainer);

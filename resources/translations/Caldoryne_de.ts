@@ -87,6 +87,44 @@
     </message>
 </context>
 <context>
+    <name>ConstructionDBModel</name>
+    <message>
+        <source>---</source>
+        <translation>---</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Layers</source>
+        <translation>Schichten</translation>
+    </message>
+    <message>
+        <source>U [W/m2K]</source>
+        <translation>U [W/m2K]</translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionDBWidget</name>
+    <message>
+        <source>Construction Types</source>
+        <translation>Konstruktionstypen</translation>
+    </message>
+    <message>
+        <source>Adds a new construction type.</source>
+        <translation>Fügt einen neuen Konstruktionstyp hinzu.</translation>
+    </message>
+    <message>
+        <source>Removes the currently selected construction type.</source>
+        <translation>Entfernt den ausgewählten Konstruktionstyp.</translation>
+    </message>
+</context>
+<context>
     <name>ConstructionSolver</name>
     <message>
         <source>Construction type with Id &apos;%1&apos; has no layers.</source>
@@ -115,6 +153,26 @@
     <message>
         <source>Material &apos;%1&apos; needs a vapour diffusion resistance factor above 0.</source>
         <translation>Material &apos;%1&apos; benötigt eine Wasserdampf-Diffusionswiderstandszahl größer als 0.</translation>
+    </message>
+</context>
+<context>
+    <name>DBItemUsers</name>
+    <message>
+        <source>Surface %1</source>
+        <translation>Fläche %1</translation>
+    </message>
+</context>
+<context>
+    <name>DBPageBase</name>
+    <message>
+        <source>Item in use</source>
+        <translation>Eintrag wird verwendet</translation>
+    </message>
+    <message>
+        <source>This item cannot be removed, it is still used by:
+%1</source>
+        <translation>Dieser Eintrag kann nicht entfernt werden, er wird noch verwendet von:
+%1</translation>
     </message>
 </context>
 <context>
@@ -342,6 +400,119 @@ Kommandozeile:
     <message>
         <source>Miscellaneous</source>
         <translation>Sonstiges</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialDBModel</name>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>rho [kg/m3]</source>
+        <translation>rho [kg/m3]</translation>
+    </message>
+    <message>
+        <source>cT [J/kgK]</source>
+        <translation>cT [J/kgK]</translation>
+    </message>
+    <message>
+        <source>lambda [W/mK]</source>
+        <translation>lambda [W/mK]</translation>
+    </message>
+    <message>
+        <source>mu [---]</source>
+        <translation>mu [---]</translation>
+    </message>
+    <message>
+        <source>w80 [kg/m3]</source>
+        <translation>w80 [kg/m3]</translation>
+    </message>
+    <message>
+        <source>wsat [kg/m3]</source>
+        <translation>wsat [kg/m3]</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialDBWidget</name>
+    <message>
+        <source>Materials</source>
+        <translation>Materialien</translation>
+    </message>
+    <message>
+        <source>Adds a new material.</source>
+        <translation>Fügt ein neues Material hinzu.</translation>
+    </message>
+    <message>
+        <source>Removes the currently selected material.</source>
+        <translation>Entfernt das ausgewählte Material.</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialEditWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Material properties</source>
+        <translation>Materialeigenschaften</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Kategorie:</translation>
+    </message>
+    <message>
+        <source>Density [kg/m3]:</source>
+        <translation>Rohdichte [kg/m3]:</translation>
+    </message>
+    <message>
+        <source>Heat capacity [J/kgK]:</source>
+        <translation>Wärmekapazität [J/kgK]:</translation>
+    </message>
+    <message>
+        <source>Thermal Conductivity [W/mK]:</source>
+        <translation>Wärmeleitfähigkeit [W/mK]:</translation>
+    </message>
+    <message>
+        <source>PCM Latent Heat [kJ/kg]:</source>
+        <translation>PCM Latente Wärme [kJ/kg]:</translation>
+    </message>
+    <message>
+        <source>PCM Melting Point [C]:</source>
+        <translation>PCM Schmelzpunkt [C]:</translation>
+    </message>
+    <message>
+        <source>Mass density must be a value &gt; 1 and &lt; 100000 kg/m3.</source>
+        <translation>Die Rohdichte muss ein Wert &gt; 1 und &lt; 100000 kg/m3 sein.</translation>
+    </message>
+    <message>
+        <source>Specific heat capacity must be a value between 1 and 10000 J/kgK.</source>
+        <translation>Die spezifische Wärmekapazität muss ein Wert zwischen 1 und 10000 J/kgK sein.</translation>
+    </message>
+    <message>
+        <source>Thermal conductivity must be a value &gt; 1e-6 and &lt; 1000 W/mK.</source>
+        <translation>Die Wärmeleitfähigkeit muss ein Wert &gt; 1e-6 und &lt; 1000 W/mK sein.</translation>
+    </message>
+    <message>
+        <source>Latent heat of PCM must be a value &gt;= 0 and &lt; 350 kJ/kg.</source>
+        <translation>Die latente Wärme des PCM muss ein Wert &gt;= 0 und &lt; 350 kJ/kg sein.</translation>
+    </message>
+    <message>
+        <source>Melting point of PCM must be a value &gt;= 0 and &lt; 100 degree C.</source>
+        <translation>Der Schmelzpunkt des PCM muss ein Wert &gt;= 0 und &lt; 100 Grad C sein.</translation>
     </message>
 </context>
 <context>
@@ -990,6 +1161,67 @@ Kommandozeile:
     </message>
 </context>
 <context>
+    <name>ShadingDBModel</name>
+    <message>
+        <source>Percentage of solar radiation that still passes through the window (0-fully shaded, ..., 1-no shading).</source>
+        <translation>Anteil der Sonnenstrahlung, der noch durch das Fenster gelangt (0 - voll verschattet, ..., 1 - keine Verschattung).</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Shading factor [-]</source>
+        <translation>Abminderungsfaktor [-]</translation>
+    </message>
+    <message>
+        <source>en:&lt;new shading type&gt;</source>
+        <translation>en:&lt;new shading type&gt;|de:&lt;neuer Verschattungstyp&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>ShadingDBWidget</name>
+    <message>
+        <source>Shading Types</source>
+        <translation>Verschattungstypen</translation>
+    </message>
+    <message>
+        <source>Adds a new shading type.</source>
+        <translation>Fügt einen neuen Verschattungstyp hinzu.</translation>
+    </message>
+    <message>
+        <source>Removes the currently selected shading type.</source>
+        <translation>Entfernt den ausgewählten Verschattungstyp.</translation>
+    </message>
+</context>
+<context>
+    <name>ShadingEditWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Shading Type</source>
+        <translation>Verschattungstyp</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Shading factor [0..1; 0 - fully shaded, 1 - no shading]:</source>
+        <translation>Abminderungsfaktor [0..1; 0 - voll verschattet, 1 - keine Verschattung]:</translation>
+    </message>
+    <message>
+        <source>Shading factor must be a percentage, a value between 0 and 1.</source>
+        <translation>Der Abminderungsfaktor ist ein Anteil, ein Wert zwischen 0 und 1.</translation>
+    </message>
+</context>
+<context>
     <name>TimePlotPicker</name>
     <message>
         <source>ddd, dd. MMM hh:mm:ss</source>
@@ -1002,6 +1234,44 @@ Kommandozeile:
     <message>
         <source>Office</source>
         <translation>Büro</translation>
+    </message>
+</context>
+<context>
+    <name>WindowDBModel</name>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Uw [W/m²K]</source>
+        <translation>Uw [W/m²K]</translation>
+    </message>
+    <message>
+        <source>g [-]</source>
+        <translation>g [-]</translation>
+    </message>
+    <message>
+        <source>f [-]</source>
+        <translation>f [-]</translation>
+    </message>
+</context>
+<context>
+    <name>WindowDBWidget</name>
+    <message>
+        <source>Windows</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Adds a new window type.</source>
+        <translation>Fügt einen neuen Fenstertyp hinzu.</translation>
+    </message>
+    <message>
+        <source>Removes the currently selected window type.</source>
+        <translation>Entfernt den ausgewählten Fenstertyp.</translation>
     </message>
 </context>
 <context>
