@@ -10,6 +10,12 @@
 	  run PROJECT.rmxml [--two-years] [--output DIR] [--no-results]
 	                          simulates the project: log and statistics in DIR (default: the
 	                          project path without suffix) + "/log", result files in "/results"
+	  export-construction ID OUTDIR
+	                          writes the construction type ID as Hygrell project "<name>_<ID>.h6p"
+	                          and its materials as ".m6" files into OUTDIR
+	  export-zone PROJECT.rmxml OUTDIR
+	                          writes the room as zone-model project "<project name>.xml" into OUTDIR,
+	                          with the sub-directories constructions, materials and climate
 
 	Exit codes: 0 success, 1 error or problems found, 2 wrong call.
 
@@ -18,6 +24,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -34,7 +41,12 @@
 #include <QtExt_Directories.h>
 #include <QtExt_LanguageHandler.h>
 
+#include <BVX_Conversions.h>
+#include <BVX_Path.h>
+
+#include <RM_Climate.h>
 #include <RM_Database.h>
+#include <RM_HygrellExport.h>
 #include <RM_Room.h>
 
 #include "ProjectRun.h"
@@ -200,6 +212,64 @@ int runRun(Context & ctx, const Args & args) {
 	return run.execute();
 }
 
+/*! Creates the directory (with its parents); throws when that fails. */
+BVX::Path createDirectory(const std::string & dir) {
+	if (!QDir().mkpath(QString::fromStdString(dir)))
+		throw BVX::Exception(BVX::FormatText("Cannot create directory '%1'.").arg(dir), "[caldoryne-cli]");
+	return BVX::Path(dir);
+}
+
+int runExportConstruction(Context & ctx, const Args & args) {
+	requireArgs(args, 2, "export-construction ID OUTDIR");
+	unsigned int id = 0;
+	try {
+		id = BVX::string2val<unsigned int>(args[0]);
+	}
+	catch (BVX::Exception &) {
+		throw UsageError("Invalid construction type id '" + args[0] + "'.");
+	}
+	const BVX::Path dir = createDirectory(args[1]);
+	const BVX::Path materialsDir(QFileInfo(QString::fromStdString(args[1])).absoluteFilePath().toStdString());
+	RM::HygrellExport exporter(&ctx.m_db);
+	try {
+		// the project first: it checks the construction type and all its materials
+		const BVX::Path project = exporter.exportConstruction(id, dir, BVX::Path(), materialsDir);
+		std::cout << "Written '" << project.str() << "'.\n";
+		const std::vector<unsigned int> & layers = ctx.m_db.constructionType(id)->m_materialIds;
+		for (unsigned int materialId : std::set<unsigned int>(layers.begin(), layers.end())) {
+			const BVX::Path material = exporter.exportMaterial(materialId, dir);
+			std::cout << "Written '" << material.str() << "'.\n";
+		}
+	}
+	catch (BVX::Exception & ex) {
+		throw BVX::Exception(ex, BVX::FormatText("Export of construction type %1 failed.").arg(id), "[caldoryne-cli]");
+	}
+	return 0;
+}
+
+int runExportZone(Context & ctx, const Args & args) {
+	requireArgs(args, 2, "export-zone PROJECT.rmxml OUTDIR");
+	const QString projectFile = QString::fromStdString(args[0]);
+	RM::Room room;
+	room.readProjectFile(projectFile, ctx.m_db);
+	RM::Climate climate;
+	climate.parseClimateDataDir(ctx.m_db.builtinDir() + "/DB_climate", ctx.m_db.userDir() + "/DB_climate");
+
+	const BVX::Path dir = createDirectory(args[1]);
+	for (const char * sub : { "constructions", "materials", "climate" })
+		createDirectory(args[1] + "/" + sub);
+	const BVX::Path fileName(QFileInfo(projectFile).completeBaseName().toStdString() + ".xml");
+	RM::HygrellExport exporter(&ctx.m_db);
+	try {
+		exporter.exportZonavexModel(room, dir, fileName, climate.locationData(room.m_climateDataPath));
+	}
+	catch (BVX::Exception & ex) {
+		throw BVX::Exception(ex, BVX::FormatText("Export of project '%1' failed.").arg(args[0]), "[caldoryne-cli]");
+	}
+	std::cout << "Written '" << (dir / fileName).str() << "'.\n";
+	return 0;
+}
+
 struct Subcommand {
 	const char *	m_name;
 	int				(*m_run)(Context &, const Args &);
@@ -211,7 +281,10 @@ const Subcommand SUBCOMMANDS[] = {
 	{ "roundtrip", runRoundtrip, "roundtrip IN OUT: read a project and write it again" },
 	{ "defaults", runDefaults, "defaults OUT: write the default project" },
 	{ "run", runRun, "run PROJECT.rmxml [--two-years] [--output DIR] [--no-results]: simulate the project "
-					 "(run directory: DIR or the project path without suffix; results in its \"results\")" }
+					 "(run directory: DIR or the project path without suffix; results in its \"results\")" },
+	{ "export-construction", runExportConstruction, "export-construction ID OUTDIR: write a construction type "
+					 "and its materials as Hygrell files" },
+	{ "export-zone", runExportZone, "export-zone PROJECT.rmxml OUTDIR: write the room as zone-model project" }
 };
 
 void setupParser(BVX::ArgParser & parser) {
@@ -229,7 +302,7 @@ void setupParser(BVX::ArgParser & parser) {
 int dispatch(Context & ctx) {
 	const Args & all = ctx.m_parser.m_args;
 	if (all.size() < 2)
-		throw UsageError("Missing subcommand (check, roundtrip, defaults, run).");
+		throw UsageError("Missing subcommand (check, roundtrip, defaults, run, export-construction, export-zone).");
 	const Args args(all.begin() + 2, all.end());
 	for (const Subcommand & s : SUBCOMMANDS)
 		if (all[1] == s.m_name)

@@ -88,15 +88,20 @@ void Climate::addDirectory(const QString & dir) {
 
 
 QString Climate::resolvePath(const QString & climateDataFile) const {
+	return resolveClimateFile(m_baseClimateDir, m_userClimateDir, climateDataFile);
+}
+
+
+QString Climate::resolveClimateFile(const QString & baseDir, const QString & userDir, const QString & climateDataFile) {
 	// an empty directory name would resolve against the working directory
-	if (!m_userClimateDir.isEmpty()) {
-		const QString userPath = QDir(m_userClimateDir).absoluteFilePath(climateDataFile);
+	if (!userDir.isEmpty()) {
+		const QString userPath = QDir(userDir).absoluteFilePath(climateDataFile);
 		if (QFileInfo::exists(userPath))
 			return userPath;
 	}
-	if (m_baseClimateDir.isEmpty())
+	if (baseDir.isEmpty())
 		return climateDataFile;
-	return QDir(m_baseClimateDir).absoluteFilePath(climateDataFile);
+	return QDir(baseDir).absoluteFilePath(climateDataFile);
 }
 
 

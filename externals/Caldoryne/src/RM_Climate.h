@@ -34,6 +34,10 @@ public:
 		False on failure, with the error logged and the current file cleared. */
 	bool loadClimateData(const QString & climateDataFile);
 
+	/*! Absolute path of a climate file: below userDir when it exists there, else below baseDir
+		(an empty directory is skipped; with both empty the path is returned unchanged). */
+	static QString resolveClimateFile(const QString & baseDir, const QString & userDir, const QString & climateDataFile);
+
 	/*! Catalogue keys in map order. */
 	QStringList climateDataFiles() const;
 

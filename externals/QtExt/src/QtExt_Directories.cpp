@@ -36,7 +36,11 @@ QString Directories::globalLogFile() {
 
 
 QString Directories::updateFilePath() {
+#if defined(_WIN32)
 	return QDir(userDataDir() + "/updates").absoluteFilePath("update_win64.exe");
+#else
+	return QDir(userDataDir() + "/updates").absoluteFilePath("update_linux64");
+#endif
 }
 
 } // namespace QtExt

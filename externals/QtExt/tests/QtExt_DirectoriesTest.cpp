@@ -12,7 +12,7 @@ TEST(Directories, userPathsFollowTheApplicationName) {
 	const QString home = QDir::home().absolutePath();
 	EXPECT_EQ(Directories::userDataDir(), home + "/AppData/Roaming/Caldoryne");
 	EXPECT_EQ(Directories::globalLogFile(), home + "/AppData/Roaming/Caldoryne/Caldoryne.log");
-	EXPECT_EQ(Directories::updateFilePath(), home + "/AppData/Roaming/Caldoryne/updates/update_win64.exe");
+	EXPECT_EQ(Directories::updateFilePath(), home + "/AppData/Roaming/Caldoryne/updates/update_linux64");
 	Directories::appname.clear();
 }
 

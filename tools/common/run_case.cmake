@@ -1,4 +1,4 @@
-# Runs bvxtool once and compares its stdout (and optionally stderr) and exit code.
+# Runs a console tool once and compares its stdout (and optionally stderr) and exit code.
 #   -DTOOL=<exe> -DARGS=<arguments separated by @@> -DWORKDIR=<dir>
 #   -DEXPECTED=<file with the expected stdout> -DEXPECTED_RC=<exit code>
 #   [-DEXPECTED_ERR=<file with the expected stderr>] [-DREMOVE=<file deleted before the run>]
@@ -29,5 +29,5 @@ if(EXPECTED_ERR)
   endif()
 endif()
 if(failed)
-  message(FATAL_ERROR "bvxtool ${args}: stderr was:\n${err}")
+  message(FATAL_ERROR "${TOOL} ${args}: stderr was:\n${err}")
 endif()

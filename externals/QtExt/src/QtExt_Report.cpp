@@ -1,0 +1,183 @@
+#include "QtExt_Report.h"
+
+#include <algorithm>
+
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QTextDocument>
+
+#include <BVX_Exception.h>
+#include <BVX_FormatText.h>
+
+#include "QtExt_ReportFrameBase.h"
+
+namespace QtExt {
+
+namespace {
+
+/*! Name of the output a painter writes to, for error messages. */
+std::string outputName(QPaintDevice * device) {
+	if (device != nullptr && device->devType() == QInternal::Printer) {
+		const QString file = static_cast<QPrinter *>(device)->outputFileName();
+		if (!file.isEmpty())
+			return file.toStdString();
+		return static_cast<QPrinter *>(device)->printerName().toStdString();
+	}
+	return "paint device";
+}
+
+
+void beginPainter(QPainter & painter, QPaintDevice * device, const char * functionID) {
+	if (!painter.begin(device))
+		throw BVX::Exception(BVX::FormatText("Cannot print report to '%1'.").arg(outputName(device)), functionID);
+}
+
+} // namespace
+
+
+Report::Report(QObject * parent) :
+	QObject(parent),
+	m_textDocument(new QTextDocument(this)),
+	m_headerFrame(this, m_textDocument),
+	m_footerFrame(this, m_textDocument)
+{
+}
+
+
+Report::~Report() {
+	clearFrames();
+}
+
+
+void Report::addFrame(ReportFrameBase * frame) {
+	m_frames.push_back(frame);
+	m_pageNumbers.push_back(0);
+	m_frameRects.push_back(QRect());
+}
+
+
+void Report::clearFrames() {
+	for (ReportFrameBase * f : m_frames)
+		delete f;
+	m_frames.clear();
+	m_pageNumbers.clear();
+	m_frameRects.clear();
+}
+
+
+void Report::setHeaderData(const QString & headerText, const QString & footerText, const QString & headerText2, const QPixmap & logo) {
+	m_headerFrame.m_headerText = headerText;
+	m_headerFrame.m_headerText2 = headerText2;
+	m_headerFrame.m_logo = logo;
+	m_footerFrame.m_footerText = footerText;
+}
+
+
+void Report::setDefaultFont(const QFont & font) {
+	m_textDocument->setDefaultFont(font);
+	m_textProperties.m_font = font;
+	// kept as text only: the default font already sizes body text
+	m_styleSheet = QString("body { font-size:%1pt; }").arg(font.pointSize());
+}
+
+
+void Report::prepare(QPaintDevice * device, const QFont & font) {
+	m_textDocument->documentLayout()->setPaintDevice(device);
+	setDefaultFont(font);
+	m_pageSize = QSize(device->width(), device->height());
+	m_pixelsPerMM = device->widthMM() > 0 ? double(m_pageSize.width()) / double(device->widthMM()) : 1.0;
+	updateFrames(device);
+}
+
+
+void Report::print(QPaintDevice * device, int page, QFont font) {
+	prepare(device, font);
+	QPainter painter;
+	beginPainter(painter, device, "[Report::print]");
+	paintPage(&painter, page);
+	painter.end();
+}
+
+
+void Report::print(QPrinter * printer, QFont font) {
+	prepare(printer, font);
+	int first = 1;
+	int last = m_pageCount;
+	if (printer->fromPage() > 0) {
+		first = std::max(first, printer->fromPage());
+		last = std::min(last, printer->toPage() > 0 ? printer->toPage() : last);
+	}
+	// one painter for the whole document: each QPainter::begin on a PDF printer starts a new file
+	QPainter painter;
+	beginPainter(painter, printer, "[Report::print]");
+	for (int page = first; page <= last; ++page) {
+		if (page > first)
+			printer->newPage();
+		paintPage(&painter, page);
+	}
+	painter.end();
+}
+
+
+void Report::updateFrames(QPaintDevice * device) {
+	m_textProperties.update(m_textDocument, device);
+	const double pageWidth = m_pageSize.width();
+
+	if (m_headerFrame.isHidden()) {
+		m_headerRect = QRect(0, 0, 0, 0);
+	}
+	else {
+		m_headerFrame.update(device, pageWidth);
+		m_headerRect = m_headerFrame.frameRect().toRect();
+	}
+	if (m_footerFrame.isHidden()) {
+		m_footerRect = QRect(0, m_pageSize.height(), 0, 0);
+	}
+	else {
+		m_footerFrame.update(device, pageWidth);
+		m_footerRect = m_footerFrame.frameRect().toRect();
+		m_footerRect.moveTop(m_pageSize.height() - m_footerRect.height());
+	}
+
+	const QRect body(0, m_headerRect.height(), m_pageSize.width(),
+					 m_pageSize.height() - m_footerRect.height() - m_headerRect.height());
+	QRect freeArea = body;
+	int page = 1;
+	for (size_t i = 0; i < m_frames.size(); ++i) {
+		ReportFrameBase * frame = m_frames[i];
+		if (frame->isHidden()) {
+			m_frameRects[i] = QRect(0, 0, 0, 0);
+			continue;
+		}
+		frame->update(device, pageWidth);
+		const double h = frame->frameRect().height();
+		if (h > freeArea.height()) {
+			freeArea = body;
+			++page;
+		}
+		m_frameRects[i] = QRect(0, freeArea.top(), m_pageSize.width(), static_cast<int>(h));
+		freeArea.setTop(static_cast<int>(freeArea.top() + h));
+		m_pageNumbers[i] = page;
+		emit progress(i + 1);
+	}
+	m_pageCount = page;
+}
+
+
+void Report::paintPage(QPainter * painter, int page) {
+	if (!m_headerFrame.isHidden())
+		m_headerFrame.draw(painter, QRectF(m_headerRect));
+	if (!m_footerFrame.isHidden()) {
+		m_footerFrame.m_pageNumber = page;
+		m_footerFrame.draw(painter, QRectF(m_footerRect));
+	}
+	for (size_t i = 0; i < m_frames.size(); ++i) {
+		if (m_pageNumbers[i] != page || m_frames[i]->isHidden())
+			continue;
+		m_frames[i]->draw(painter, QRectF(m_frameRects[i]));
+		emit progress(m_frames.size() + i + 1);
+	}
+}
+
+} // namespace QtExt

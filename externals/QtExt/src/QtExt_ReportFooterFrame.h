@@ -1,0 +1,27 @@
+#ifndef QtExt_ReportFooterFrameH
+#define QtExt_ReportFooterFrameH
+
+#include <QString>
+
+#include "QtExt_ReportFrameBase.h"
+
+namespace QtExt {
+
+/*! Page footer: a rule, the footer text on the left and the page number on the right. */
+class ReportFooterFrame : public ReportFrameBase {
+public:
+	ReportFooterFrame(Report * report, QTextDocument * textDocument);
+
+	void update(QPaintDevice * device, double width) override;
+	void draw(QPainter * painter, const QRectF & frame) override;
+
+	/*! Text drawn for a page number. */
+	static QString pageText(int page);
+
+	int			m_pageNumber = 0;
+	QString		m_footerText;
+};
+
+} // namespace QtExt
+
+#endif // QtExt_ReportFooterFrameH

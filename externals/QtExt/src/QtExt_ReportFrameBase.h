@@ -1,0 +1,45 @@
+#ifndef QtExt_ReportFrameBaseH
+#define QtExt_ReportFrameBaseH
+
+#include <QRectF>
+
+class QTextDocument;
+class QPaintDevice;
+class QPainter;
+
+namespace QtExt {
+
+class Report;
+
+/*! One section of a report: it measures itself for a page width and paints itself
+	into the rectangle the report gives it.
+*/
+class ReportFrameBase {
+public:
+	ReportFrameBase(Report * report, QTextDocument * textDocument);
+	virtual ~ReportFrameBase();
+
+	/*! Builds the content for the device and width (device pixels) and sets the frame rectangle. */
+	virtual void update(QPaintDevice * device, double width) = 0;
+	/*! Paints the content into the frame. */
+	virtual void draw(QPainter * painter, const QRectF & frame) = 0;
+
+	bool isHidden() const { return m_isHidden; }
+	void setHidden(bool hidden) { m_isHidden = hidden; }
+	const QRectF & frameRect() const { return m_frameRect; }
+
+protected:
+	/*! Line spacing of the document's default font on a device. */
+	double lineSpacing(QPaintDevice * device) const;
+	/*! Width of a thin rule on a device: one screen pixel scaled by the device factor. */
+	static double ruleWidth(QPaintDevice * device);
+
+	bool			m_isHidden = false;
+	Report *		m_report;
+	QTextDocument *	m_textDocument;
+	QRectF			m_frameRect;
+};
+
+} // namespace QtExt
+
+#endif // QtExt_ReportFrameBaseH

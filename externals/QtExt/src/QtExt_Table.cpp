@@ -1,0 +1,576 @@
+#include "QtExt_Table.h"
+
+#include <algorithm>
+#include <functional>
+#include <numeric>
+
+#include <QAbstractTextDocumentLayout>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QTextDocument>
+
+namespace QtExt {
+
+Table::Table(QTextDocument * textDocument, QSize size, QObject * parent) :
+	QObject(parent),
+	m_textDocument(textDocument),
+	m_ownDocument(textDocument == nullptr),
+	m_backgroundColor(Qt::transparent),
+	m_size(size)
+{
+	if (m_ownDocument)
+		m_textDocument = new QTextDocument;
+}
+
+
+Table::~Table() {
+	if (m_ownDocument)
+		delete m_textDocument;
+}
+
+
+void Table::clear() {
+	m_cells.clear();
+	m_hLines.clear();
+	m_vLines.clear();
+	m_columns.clear();
+	m_rowRecords.clear();
+	m_spans.clear();
+	m_cols = 0;
+	m_rows = 0;
+	m_margin = 2.0;
+	m_spacing = 2.0;
+	m_outerBorderWidth = 0;
+	m_innerBorderWidth = 1.0;
+	m_deviceFactor = 1.0;
+	m_backgroundColor = Qt::transparent;
+	m_size = QSize();
+	m_textDocument->clear();
+	invalidate();
+}
+
+
+void Table::setColRowCount(int cols, int rows) {
+	if (cols == m_cols && rows == m_rows)
+		return;
+	m_cols = cols;
+	m_rows = rows;
+	const size_t c = static_cast<size_t>(cols);
+	const size_t r = static_cast<size_t>(rows);
+	m_cells.assign(c, std::vector<TableCell>(r, TableCell(m_innerBorderWidth)));
+	m_hLines.assign(c, std::vector<BorderLine>(r + 1));
+	m_vLines.assign(c + 1, std::vector<BorderLine>(r));
+	m_columns.resize(c);
+	m_rowRecords.assign(r, SizeRecord());
+	for (SizeRecord & row : m_rowRecords)
+		row.m_kind = Natural;
+	invalidate();
+}
+
+
+TableCell & Table::cell(int col, int row) {
+	Q_ASSERT_X(col < m_cols, "Table::cell", "col < m_cols");
+	Q_ASSERT_X(row < m_rows, "Table::cell", "row < m_rows");
+	invalidate();
+	return at(col, row);
+}
+
+
+void Table::setCellText(int col, int row, const QString & html) {
+	Q_ASSERT_X(col < m_cols, "Table::setCellText", "col < m_cols");
+	Q_ASSERT_X(row < m_rows, "Table::setCellText", "row < m_rows");
+	at(col, row).setText(html);
+	invalidate();
+	emit changed();
+}
+
+
+void Table::setColumnWidth(int col, int kind, double value) {
+	Q_ASSERT_X(col < m_cols, "Table::setColumnWidth", "col < m_cols");
+	if (kind != Natural && kind != Fixed)
+		return;
+	SizeRecord & rec = m_columns[static_cast<size_t>(col)];
+	if (kind == rec.m_kind && kind != Fixed)
+		return;
+	rec.m_kind = kind;
+	if (kind == Fixed)
+		rec.m_fixed = value;
+	invalidate();
+	emit changed();
+}
+
+
+void Table::setRowMargins(int row, double top, double bottom) {
+	Q_ASSERT_X(row < m_rows, "Table::setRowMargins", "row < m_rows");
+	for (int c = 0; c < m_cols; ++c) {
+		TableCell & cl = at(c, row);
+		if (top >= 0)
+			cl.m_marginTop = top;
+		if (bottom >= 0)
+			cl.m_marginBottom = bottom;
+	}
+}
+
+
+template <typename T>
+void Table::assignChanged(T & member, const T & value) {
+	if (member == value)
+		return;
+	member = value;
+	invalidate();
+	emit changed();
+}
+
+
+void Table::setMargin(double margin) {
+	assignChanged(m_margin, margin);
+}
+
+
+void Table::setSpacing(double spacing) {
+	assignChanged(m_spacing, spacing);
+}
+
+
+void Table::setOuterBorderWidth(double width) {
+	Q_ASSERT_X(width >= 0, "Table::setOuterBorderWidth", "width >= 0");
+	assignChanged(m_outerBorderWidth, width);
+}
+
+
+void Table::setInnerBorderWidth(double width) {
+	Q_ASSERT_X(width >= 0, "Table::setInnerBorderWidth", "width >= 0");
+	if (width == m_innerBorderWidth)
+		return;
+	m_innerBorderWidth = width;
+	invalidate();
+	for (std::vector<TableCell> & column : m_cells)
+		for (TableCell & c : column)
+			c.setBorderWidth(TableCell::AllBorders, width);
+	emit changed();
+}
+
+
+void Table::setBackgroundColor(const QColor & color, bool allCells) {
+	m_backgroundColor = color;
+	if (!allCells)
+		return;
+	for (std::vector<TableCell> & column : m_cells)
+		for (TableCell & c : column)
+			c.m_backgroundColor = color;
+}
+
+
+void Table::setSize(QSize size) {
+	assignChanged(m_size, size);
+}
+
+
+void Table::setBorderRect(int col1, int col2, int row1, int row2, int width) {
+	Q_ASSERT_X(col1 < m_cols && col2 < m_cols, "Table::setBorderRect", "col < m_cols");
+	Q_ASSERT_X(row1 < m_rows && row2 < m_rows, "Table::setBorderRect", "row < m_rows");
+	const double w = width;
+	for (int r = row1; r <= row2; ++r) {
+		at(col1, r).m_borderLeft = w;
+		at(col2, r).m_borderRight = w;
+	}
+	for (int c = col1; c <= col2; ++c) {
+		at(c, row1).m_borderTop = w;
+		at(c, row2).m_borderBottom = w;
+	}
+	invalidate();
+}
+
+
+bool Table::mergeCells(int col, int row, int numCols, int numRows) {
+	Q_ASSERT_X(numCols > 1 || numRows > 1, "Table::mergeCells", "numCols > 1 || numRows > 1");
+	if (col < 0 || row < 0 || col + numCols > m_cols || row + numRows > m_rows)
+		return false;
+	for (int c = col; c < col + numCols; ++c)
+		for (int r = row; r < row + numRows; ++r)
+			if (at(c, r).m_merged != 0)
+				return false;
+	for (int c = col; c < col + numCols; ++c)
+		for (int r = row; r < row + numRows; ++r)
+			at(c, r).m_merged = 1;
+	Span s;
+	s.m_col1 = static_cast<unsigned>(col);
+	s.m_row1 = static_cast<unsigned>(row);
+	s.m_col2 = static_cast<unsigned>(col + numCols - 1);
+	s.m_row2 = static_cast<unsigned>(row + numRows - 1);
+	m_spans.push_back(s);
+	invalidate();
+	return true;
+}
+
+
+int Table::spanIndex(int col, int row) const {
+	Q_ASSERT_X(col < m_cols, "Table::spanIndex", "col < m_cols");
+	Q_ASSERT_X(row < m_rows, "Table::spanIndex", "row < m_rows");
+	const unsigned c = static_cast<unsigned>(col);
+	const unsigned r = static_cast<unsigned>(row);
+	for (size_t i = 0; i < m_spans.size(); ++i) {
+		const Span & s = m_spans[i];
+		if (s.m_col1 <= c && c <= s.m_col2 && s.m_row1 <= r && r <= s.m_row2)
+			return static_cast<int>(i);
+	}
+	return -1;
+}
+
+
+QRectF Table::tableRect(QPaintDevice * device, double width) {
+	if (device == nullptr)
+		return QRectF();
+	if (width <= 0)
+		width = device->width();
+	m_size = QSize(static_cast<int>(width), -1);
+	layoutTable(device);
+	if (m_cols == 0 || m_rows == 0)
+		return QRectF();
+	const QRectF first = at(0, 0).m_cellRect;
+	const QRectF last = at(m_cols - 1, m_rows - 1).m_cellRect;
+	return QRectF(0, 0, last.right() - first.left(), last.bottom() - first.top());
+}
+
+
+double Table::deviceFactorFor(QPaintDevice * device) {
+	int screenDpi = 96;
+	if (const QScreen * screen = QGuiApplication::primaryScreen())
+		screenDpi = static_cast<int>(screen->logicalDotsPerInchX());
+	if (device == nullptr || screenDpi <= 0)
+		return 1.0;
+	// a device coarser than the screen still needs visible borders and margins
+	return std::max(1, device->logicalDpiX() / screenDpi);
+}
+
+
+double Table::extent(const std::vector<SizeRecord> & records, unsigned first, unsigned last) {
+	double sum = 0;
+	for (unsigned i = first; i <= last; ++i)
+		sum += records[i].m_width;
+	return sum;
+}
+
+
+std::vector<double> Table::naturalColumnWidths() {
+	const double f = m_deviceFactor;
+	std::vector<double> natural(static_cast<size_t>(m_cols), 0.0);
+	for (int c = 0; c < m_cols; ++c) {
+		double content = 0;
+		double marginSum = 0;
+		for (int r = 0; r < m_rows; ++r) {
+			TableCell & cl = at(c, r);
+			if (cl.m_merged)
+				continue;
+			content = std::max(content, cl.textSize(-1).width());
+			marginSum = std::max(marginSum, cl.m_marginLeft + cl.m_marginRight);
+		}
+		const SizeRecord & rec = m_columns[static_cast<size_t>(c)];
+		if (rec.m_kind == Fixed)
+			content = rec.m_fixed;
+		natural[static_cast<size_t>(c)] = content + (2 * m_margin + marginSum) * f;
+	}
+	// spans widen their columns equally when their text needs more room
+	for (const Span & s : m_spans) {
+		TableCell & first = at(int(s.m_col1), int(s.m_row1));
+		const double needed = first.textSize(-1).width()
+				+ (first.m_marginLeft + at(int(s.m_col2), int(s.m_row1)).m_marginRight + 2 * m_margin) * f;
+		double sum = 0;
+		for (unsigned c = s.m_col1; c <= s.m_col2; ++c)
+			sum += natural[c];
+		if (sum < needed) {
+			const double share = (needed - sum) / (s.m_col2 - s.m_col1 + 1);
+			for (unsigned c = s.m_col1; c <= s.m_col2; ++c)
+				natural[c] += share;
+		}
+	}
+	return natural;
+}
+
+
+void Table::distributeWidths(const std::vector<double> & natural) {
+	const double f = m_deviceFactor;
+	const double available = m_size.width() - 2 * m_spacing * f;
+	Q_ASSERT_X(available > 0, "Table::layoutTable", "tablewidth > 0");
+	const double sum = std::accumulate(natural.begin(), natural.end(), 0.0);
+	const size_t n = natural.size();
+	if (available >= sum) {
+		const double share = (available - sum) / n;
+		for (size_t c = 0; c < n; ++c) {
+			SizeRecord & rec = m_columns[c];
+			if (rec.m_kind == Natural)
+				rec.m_width = natural[c];
+			else if (rec.m_kind == Fixed)
+				rec.m_width = rec.m_fixed;
+			else
+				rec.m_width = natural[c] + share;
+		}
+		return;
+	}
+	// Narrow: cap the widest columns at a common width so that the table fits.
+	std::vector<double> sorted(natural);
+	std::sort(sorted.begin(), sorted.end(), std::greater<double>());
+	const double excess = sum - available;
+	double cap = available / n;
+	double reduced = 0;
+	for (size_t i = 1; i < n; ++i) {
+		reduced += sorted[0] - sorted[i];
+		if (reduced >= excess) {
+			const double rest = std::accumulate(sorted.begin() + static_cast<std::ptrdiff_t>(i), sorted.end(), 0.0);
+			cap = (available - rest) / i;
+			break;
+		}
+	}
+	for (size_t c = 0; c < n; ++c)
+		m_columns[c].m_width = std::min(natural[c], cap);
+}
+
+
+void Table::layoutRows() {
+	const double f = m_deviceFactor;
+	std::vector<double> natural(static_cast<size_t>(m_rows), 0.0);
+	for (int r = 0; r < m_rows; ++r) {
+		double textHeight = 0;
+		double marginSum = 0;
+		for (int c = 0; c < m_cols; ++c) {
+			TableCell & cl = at(c, r);
+			if (cl.m_merged)
+				continue;
+			const double w = columnWidth(c) - (cl.m_marginLeft + cl.m_marginRight + 2 * m_margin) * f;
+			textHeight = std::max(textHeight, cl.textSize(w).height());
+			marginSum = std::max(marginSum, cl.m_marginTop + cl.m_marginBottom);
+		}
+		natural[static_cast<size_t>(r)] = textHeight + (2 * m_margin + marginSum) * f;
+	}
+	for (Span & s : m_spans) {
+		TableCell & first = at(int(s.m_col1), int(s.m_row1));
+		const double width = extent(m_columns, s.m_col1, s.m_col2);
+		const double padding = first.m_marginLeft + at(int(s.m_col2), int(s.m_row1)).m_marginRight + 2 * m_margin;
+		const double needed = first.textSize(width - padding * f).height()
+				+ (2 * m_margin + first.m_marginTop + at(int(s.m_col1), int(s.m_row2)).m_marginBottom) * f;
+		double sum = 0;
+		for (unsigned r = s.m_row1; r <= s.m_row2; ++r)
+			sum += natural[r];
+		if (sum < needed) {
+			const double share = (needed - sum) / (s.m_row2 - s.m_row1 + 1);
+			for (unsigned r = s.m_row1; r <= s.m_row2; ++r)
+				natural[r] += share;
+			sum = needed;
+		}
+		s.m_rect = QRectF(0, 0, width, sum);
+	}
+	const double available = std::max(0.0, m_size.height() - 2 * m_spacing * f);
+	const double sum = std::accumulate(natural.begin(), natural.end(), 0.0);
+	const double share = std::max(0.0, available - sum) / std::max(1, m_rows);
+	double total = 0;
+	for (size_t r = 0; r < natural.size(); ++r) {
+		SizeRecord & rec = m_rowRecords[r];
+		if (rec.m_kind == Fixed)
+			rec.m_width = rec.m_fixed;
+		else if (rec.m_kind == Natural)
+			rec.m_width = natural[r];
+		else
+			rec.m_width = natural[r] + share;
+		total += rec.m_width;
+	}
+	m_size.setHeight(static_cast<int>(2 * m_spacing * f + total));
+}
+
+
+void Table::placeCells() {
+	const double f = m_deviceFactor;
+	const double start = m_spacing * f;
+	double x = start;
+	for (int c = 0; c < m_cols; ++c) {
+		double y = start;
+		for (int r = 0; r < m_rows; ++r) {
+			TableCell & cl = at(c, r);
+			cl.m_cellRect = QRectF(x, y, columnWidth(c), rowHeight(r));
+			cl.m_innerRect = QRectF(int(x + (cl.m_marginLeft + m_margin) * f),
+									int(y + (cl.m_marginTop + m_margin) * f),
+									int(cl.m_cellRect.width() - (cl.m_marginLeft + cl.m_marginRight + 2 * m_margin) * f),
+									int(cl.m_cellRect.height() - (cl.m_marginTop + cl.m_marginBottom + 2 * m_margin) * f));
+			y += rowHeight(r);
+		}
+		x += columnWidth(c);
+	}
+	for (Span & s : m_spans) {
+		const TableCell & first = spanFirst(s);
+		const double w = extent(m_columns, s.m_col1, s.m_col2);
+		const double h = extent(m_rowRecords, s.m_row1, s.m_row2);
+		s.m_rect = QRectF(first.m_cellRect.topLeft(), QSizeF(w, h));
+		const double right = at(int(s.m_col2), int(s.m_row1)).m_marginRight;
+		const double bottom = at(int(s.m_col1), int(s.m_row2)).m_marginBottom;
+		s.m_innerRect = QRectF(s.m_rect.x() + (first.m_marginLeft + m_margin) * f,
+							   s.m_rect.y() + (first.m_marginTop + m_margin) * f,
+							   w - (2 * m_margin + first.m_marginLeft + right) * f,
+							   h - (2 * m_margin + first.m_marginTop + bottom) * f);
+	}
+	for (int c = 0; c < m_cols; ++c) {
+		for (int r = 0; r < m_rows; ++r) {
+			TableCell & cl = at(c, r);
+			if (cl.m_merged)
+				continue;
+			cl.m_textRect = QRectF(cl.m_innerRect.topLeft(), cl.textSize(cl.m_innerRect.width()));
+		}
+	}
+	for (Span & s : m_spans) {
+		TableCell & first = at(int(s.m_col1), int(s.m_row1));
+		s.m_textRect = QRectF(s.m_innerRect.topLeft(), first.textSize(s.m_innerRect.width()));
+		first.m_textRect = s.m_textRect;
+	}
+}
+
+
+void Table::placeBorderLines() {
+	for (int c = 0; c < m_cols; ++c) {
+		for (int r = 0; r < m_rows; ++r) {
+			const TableCell & cl = at(c, r);
+			const QRectF & rc = cl.m_cellRect;
+			const int span = spanIndex(c, r);
+			const Span * s = span >= 0 ? &m_spans[static_cast<size_t>(span)] : nullptr;
+
+			BorderLine & top = m_hLines[static_cast<size_t>(c)][static_cast<size_t>(r)];
+			top.m_line = QLineF(rc.topLeft(), rc.topRight());
+			top.m_width = cl.m_borderTop;
+			if (r > 0)
+				top.m_width = std::max(top.m_width, at(c, r - 1).m_borderBottom);
+			if (s != nullptr && unsigned(r) != s->m_row1)
+				top.m_width = 0;
+
+			BorderLine & left = m_vLines[static_cast<size_t>(c)][static_cast<size_t>(r)];
+			left.m_line = QLineF(rc.topLeft(), rc.bottomLeft());
+			left.m_width = cl.m_borderLeft;
+			if (c > 0)
+				left.m_width = std::max(left.m_width, at(c - 1, r).m_borderRight);
+			if (s != nullptr && unsigned(c) != s->m_col1)
+				left.m_width = 0;
+		}
+		const TableCell & last = at(c, m_rows - 1);
+		BorderLine & bottom = m_hLines[static_cast<size_t>(c)][static_cast<size_t>(m_rows)];
+		bottom.m_line = QLineF(last.m_cellRect.bottomLeft(), last.m_cellRect.bottomRight());
+		bottom.m_width = last.m_borderBottom;
+	}
+	for (int r = 0; r < m_rows; ++r) {
+		const TableCell & last = at(m_cols - 1, r);
+		BorderLine & right = m_vLines[static_cast<size_t>(m_cols)][static_cast<size_t>(r)];
+		right.m_line = QLineF(last.m_cellRect.topRight(), last.m_cellRect.bottomRight());
+		right.m_width = last.m_borderRight;
+	}
+}
+
+
+void Table::layoutTable(QPaintDevice * device) {
+	if (m_valid)
+		return;
+	m_textDocument->documentLayout()->setPaintDevice(device);
+	m_deviceFactor = deviceFactorFor(device);
+	if (m_cols == 0 || m_rows == 0) {
+		m_valid = true;
+		return;
+	}
+	for (std::vector<TableCell> & column : m_cells) {
+		for (TableCell & c : column) {
+			// measured afresh: device and fonts may differ from the last layout
+			c.m_textInfo = TextFrameInformations();
+			if (!c.m_text.isEmpty())
+				c.m_textInfo.setText(m_textDocument, c.m_text);
+		}
+	}
+	distributeWidths(naturalColumnWidths());
+	layoutRows();
+	placeCells();
+	placeBorderLines();
+	m_valid = true;
+}
+
+
+void Table::drawCellText(QPainter * painter, const TableCell & c, const QRectF & inner, const QPointF & pos) {
+	const QSizeF textSize = c.m_textRect.size();
+	double x = inner.left();
+	double y = inner.top();
+	if (c.m_alignment & Qt::AlignHCenter)
+		x = inner.left() + (inner.width() - textSize.width()) / 2;
+	else if (c.m_alignment & Qt::AlignRight)
+		x = inner.right() - textSize.width();
+	if (c.m_alignment & Qt::AlignBottom)
+		y = inner.bottom() - textSize.height();
+	else if (c.m_alignment & Qt::AlignVCenter)
+		y = inner.top() + (inner.height() - textSize.height()) / 2;
+
+	m_textDocument->setTextWidth(textSize.width());
+	m_textDocument->setDocumentMargin(0);
+	m_textDocument->setHtml("<meta charset=\"utf-8\"/>" + c.m_text);
+	const QTextOption previous = m_textDocument->defaultTextOption();
+	QTextOption option = previous;
+	option.setAlignment(c.m_alignment);
+	option.setWrapMode(QTextOption::WordWrap); // as measured (TextFrameInformations::useWordWrap)
+	m_textDocument->setDefaultTextOption(option);
+	painter->save();
+	painter->translate(QPointF(x, y) + pos);
+	m_textDocument->drawContents(painter);
+	painter->restore();
+	m_textDocument->setDefaultTextOption(previous);
+}
+
+
+void Table::drawTable(QPainter * painter, const QPointF & pos) {
+	if (m_rows == 0 || m_cols == 0)
+		return;
+	Q_ASSERT_X(painter != nullptr, "Table::drawTable", "painter != NULL");
+	QPaintDevice * device = painter->device();
+	Q_ASSERT_X(device != nullptr, "Table::drawTable", "device != NULL");
+	if (m_size.width() < 1) {
+		m_size = QSize(device->width(), -1);
+		invalidate();
+	}
+	layoutTable(device);
+	const double f = m_deviceFactor;
+	painter->fillRect(QRectF(pos, QSizeF(m_size)), m_backgroundColor);
+
+	painter->save();
+	for (const std::vector<TableCell> & column : m_cells)
+		for (const TableCell & c : column)
+			painter->fillRect(c.m_cellRect.translated(pos), c.m_backgroundColor);
+	QPen pen = painter->pen();
+	pen.setJoinStyle(Qt::MiterJoin);
+	for (const std::vector<std::vector<BorderLine>> * lines : { &m_hLines, &m_vLines }) {
+		for (const std::vector<BorderLine> & v : *lines) {
+			for (const BorderLine & l : v) {
+				if (l.m_width * f <= 0)
+					continue;
+				pen.setWidthF(l.m_width * f);
+				painter->setPen(pen);
+				painter->drawLine(l.m_line.translated(pos));
+			}
+		}
+	}
+	painter->restore();
+
+	for (int r = 0; r < m_rows; ++r) {
+		for (int c = 0; c < m_cols; ++c) {
+			const TableCell & cl = at(c, r);
+			if (cl.m_text.isEmpty())
+				continue;
+			const int span = spanIndex(c, r);
+			if (span < 0)
+				drawCellText(painter, cl, cl.m_innerRect, pos);
+			else if (unsigned(c) == m_spans[size_t(span)].m_col1 && unsigned(r) == m_spans[size_t(span)].m_row1)
+				drawCellText(painter, cl, m_spans[size_t(span)].m_innerRect, pos);
+		}
+	}
+
+	if (m_outerBorderWidth > 0) {
+		const QRectF outline(at(0, 0).m_cellRect.topLeft(), at(m_cols - 1, m_rows - 1).m_cellRect.bottomRight());
+		painter->save();
+		QPen outer = painter->pen();
+		outer.setWidthF(m_outerBorderWidth * f);
+		painter->setPen(outer);
+		painter->setBrush(Qt::NoBrush);
+		painter->drawRect(outline.translated(pos));
+		painter->restore();
+	}
+}
+
+} // namespace QtExt

@@ -1,0 +1,56 @@
+#ifndef QtExt_TextFrameH
+#define QtExt_TextFrameH
+
+#include <QColor>
+#include <QObject>
+#include <QRectF>
+
+class QTextDocument;
+class QPaintDevice;
+class QPainter;
+class QFont;
+
+namespace QtExt {
+
+/*! A paragraph block of the report: an html text that measures itself for a width
+	and paints itself at a position.
+*/
+class TextFrame : public QObject {
+	Q_OBJECT
+public:
+	/*! Without a document the frame creates and owns one. */
+	TextFrame(QTextDocument * textDocument, QObject * parent = nullptr);
+	~TextFrame() override;
+
+	void setText(const QString & html);
+	const QString & text() const { return m_text; }
+	void setBackgroundColor(const QColor & color) { m_backgroundColor = color; }
+	void setTextColor(const QColor & color) { m_textColor = color; }
+	void setDefaultFont(const QFont & font);
+
+	/*! Laid-out bounding rectangle for a device; width <= 0 means the device width.
+		A null device gives a null rectangle. */
+	QRectF frameRect(QPaintDevice * device, double width);
+
+	/*! (0, 0, ideal width, height) of the html laid out at the width; null for an empty text. */
+	QRectF measureText(const QString & html, double width) const;
+
+	/*! Paints the text with its top-left at pos; nothing when the painter has no device. */
+	void drawFrame(QPainter * painter, const QPointF & pos, double width);
+
+	QTextDocument * textDocument() const { return m_textDocument; }
+
+signals:
+	void changed();
+
+private:
+	QTextDocument *	m_textDocument;
+	bool			m_ownDocument;
+	QString			m_text;
+	QColor			m_backgroundColor;
+	QColor			m_textColor;
+};
+
+} // namespace QtExt
+
+#endif // QtExt_TextFrameH

@@ -1,0 +1,138 @@
+#include "QtExt_TextFrameInformations.h"
+
+#include <cmath>
+
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+
+namespace QtExt {
+
+namespace {
+
+/*! Lays the document out at a width (-1 unwrapped) and returns its ideal width and height. */
+void layoutAt(QTextDocument * doc, double width, double & idealWidth, double & height) {
+	doc->setTextWidth(width);
+	idealWidth = doc->idealWidth();
+	height = doc->documentLayout()->documentSize().height();
+}
+
+/*! Number of laid-out lines of all blocks. */
+int lineCount(QTextDocument * doc) {
+	int lines = 0;
+	for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+		if (b.layout() != nullptr)
+			lines += b.layout()->lineCount();
+	return lines;
+}
+
+
+/*! Narrowest integer width at which the document keeps a height. Qt wraps slightly
+	before the ideal width (it reserves room for the cursor), so the ideal width is
+	only where the search starts; it never goes past the trial width that gave the height. */
+double narrowestWidth(QTextDocument * doc, double idealWidth, double height, double trialWidth) {
+	double w = std::ceil(idealWidth);
+	double ideal, h;
+	while (w < trialWidth) {
+		layoutAt(doc, w, ideal, h);
+		if (h <= height)
+			break;
+		++w;
+	}
+	return w;
+}
+
+} // namespace
+
+
+void TextFrameInformations::useWordWrap(QTextDocument * textDocument) {
+	QTextOption option = textDocument->defaultTextOption();
+	if (option.wrapMode() == QTextOption::WordWrap)
+		return;
+	option.setWrapMode(QTextOption::WordWrap);
+	textDocument->setDefaultTextOption(option);
+}
+
+
+void TextFrameInformations::setText(QTextDocument * textDocument, const QString & html) {
+	Q_ASSERT_X(textDocument != nullptr, "TextFrameInformations::setText", "m_textDocument != 0");
+	m_textDocument = textDocument;
+	if (html == m_text && !m_infoVect.empty())
+		return;
+	m_text = html;
+	measure();
+}
+
+
+void TextFrameInformations::measure() {
+	m_infoVect.clear();
+	if (m_text.isEmpty() || m_textDocument == nullptr)
+		return;
+	m_textDocument->setDocumentMargin(0);
+	m_textDocument->setHtml(m_text);
+	useWordWrap(m_textDocument);
+
+	double ideal, height;
+	layoutAt(m_textDocument, -1, ideal, height);
+	Info first;
+	first.m_lines = lineCount(m_textDocument);
+	first.m_height = height;
+	first.m_minWidth = narrowestWidth(m_textDocument, ideal, height, std::ceil(ideal) + 8);
+	first.m_maxWidth = 1e10;
+	first.m_valid = first.m_lines != 0;
+	m_infoVect.push_back(first);
+
+	// Each step tries the next narrower width that can change the wrapping: one pixel
+	// below the narrowest width of the last layout. Greedy wrapping keeps the same lines
+	// at any width down to that widest line, so no width in between needs a layout.
+	// Once a word no longer fits (the ideal width exceeds the trial width) narrower
+	// widths cannot make the text narrower: the last entry stands for them.
+	double width = first.m_minWidth - 1;
+	while (width >= 1) {
+		layoutAt(m_textDocument, width, ideal, height);
+		if (ideal > width)
+			break;
+		const int lines = lineCount(m_textDocument);
+		const double narrowest = narrowestWidth(m_textDocument, ideal, height, width);
+		Info & last = m_infoVect.back();
+		if (height > last.m_height) {
+			Info next;
+			next.m_lines = lines;
+			next.m_height = height;
+			next.m_minWidth = narrowest;
+			next.m_maxWidth = last.m_minWidth;
+			next.m_valid = true;
+			m_infoVect.push_back(next);
+		}
+		else {
+			last.m_minWidth = narrowest;
+		}
+		width = m_infoVect.back().m_minWidth - 1;
+	}
+}
+
+
+TextFrameInformations::Info TextFrameInformations::info(double width) {
+	if (m_text.isEmpty())
+		return Info();
+	if (m_infoVect.empty())
+		measure();
+	if (m_infoVect.empty())
+		return Info();
+	if (width < 0) {
+		Q_ASSERT_X(m_infoVect.front().isValid(), "TextFrameInformations::info", "m_infoVect.front().isValid()");
+		return m_infoVect.front();
+	}
+	for (const Info & i : m_infoVect) {
+		if (i.isValid() && i.m_minWidth <= width && width < i.m_maxWidth)
+			return i;
+	}
+	// narrower than the narrowest entry: the text overflows at that entry's width
+	const Info & narrowest = m_infoVect.back();
+	if (narrowest.isValid() && width < narrowest.m_minWidth)
+		return narrowest;
+	return Info();
+}
+
+} // namespace QtExt

@@ -1,0 +1,136 @@
+#include "QtExt_ValidatingLineEdit.h"
+
+#include <cmath>
+
+#include <QEvent>
+#include <QLocale>
+#include <QPalette>
+#include <QSignalBlocker>
+
+#include "QtExt_ValidatorBase.h"
+
+namespace QtExt {
+
+const char * const ValidatingLineEdit::VALID_COLOR = "#f9f6c8";
+const char * const ValidatingLineEdit::INVALID_COLOR = "#ff7777";
+const char * const ValidatingLineEdit::READONLY_COLOR = "#d6e9ff";
+
+
+ValidatingLineEdit::ValidatingLineEdit(QWidget * parent) :
+	QLineEdit(parent)
+{
+	setBackground(QColor(VALID_COLOR));
+	setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+	connect(this, &QLineEdit::textChanged, this, &ValidatingLineEdit::onTextChanged);
+	connect(this, &QLineEdit::editingFinished, this, &ValidatingLineEdit::onEditingFinished);
+}
+
+
+ValidatingLineEdit::~ValidatingLineEdit() = default;
+
+
+bool ValidatingLineEdit::isValidNumber(double & value) const {
+	const QString txt = text();
+	QLocale loc;
+	bool ok = false;
+	double v;
+	if (m_isInteger) {
+		v = loc.toInt(txt, &ok);
+	}
+	else {
+		v = loc.toDouble(txt, &ok);
+		if (!ok)
+			v = txt.toDouble(&ok);	// '.' as decimal point also in German
+	}
+	if (!ok || !std::isfinite(v))
+		return false;
+	value = v;
+	return true;
+}
+
+
+bool ValidatingLineEdit::isValid() {
+	if (m_acceptEmptyInput && text().trimmed().isEmpty())
+		return true;
+	double v;
+	return isValidNumber(v) && ValidatingInputBase::isValid(v);
+}
+
+
+void ValidatingLineEdit::setText(const QString & text) {
+	{
+		QSignalBlocker block(this);
+		QLineEdit::setText(text);
+	}
+	updateColor();
+}
+
+
+void ValidatingLineEdit::setValue(double value) {
+	setText(formatValue(value));
+	// a read-only or disabled field does not run the test while colouring
+	if ((isReadOnly() || !isEnabled()) && std::isfinite(value))
+		m_value = value;
+}
+
+
+void ValidatingLineEdit::setReadOnly(bool readOnly) {
+	QLineEdit::setReadOnly(readOnly);
+	updateColor();
+}
+
+
+void ValidatingLineEdit::setEnabled(bool enabled) {
+	QLineEdit::setEnabled(enabled);
+	updateColor();
+}
+
+
+void ValidatingLineEdit::onEditingFinished() {
+	if (isValid())
+		emit editingFinishedSuccessfully();
+}
+
+
+void ValidatingLineEdit::onTextChanged(const QString & /*text*/) {
+	updateColor();
+}
+
+
+void ValidatingLineEdit::changeEvent(QEvent * event) {
+	QLineEdit::changeEvent(event);
+	if (event->type() == QEvent::EnabledChange)
+		updateColor();
+}
+
+
+void ValidatingLineEdit::setBackground(const QColor & color) {
+	QPalette pal;
+	pal.setBrush(QPalette::All, QPalette::Base, QBrush(color, Qt::SolidPattern));
+	setPalette(pal);
+}
+
+
+void ValidatingLineEdit::updateColor() {
+	if (!isEnabled()) {
+		setPalette(QPalette());
+		setToolTip(QString());
+	}
+	else if (isReadOnly()) {
+		setBackground(QColor(READONLY_COLOR));
+		setToolTip(QString());
+	}
+	else if (isValid()) {
+		setBackground(QColor(VALID_COLOR));
+		setToolTip(QString());
+	}
+	else {
+		setBackground(QColor(INVALID_COLOR));
+		QString tip;
+		if (m_validator)
+			tip = m_validator->toolTip();
+		setToolTip(tip.isEmpty() ? m_toolTip : tip);
+	}
+}
+
+} // namespace QtExt

@@ -1,0 +1,146 @@
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include <QAbstractTextDocumentLayout>
+#include <QImage>
+#include <QPainter>
+#include <QTextDocument>
+
+#include <QtExt_TextFrame.h>
+#include <QtExt_TextFrameInformations.h>
+#include <QtExt_TextProperties.h>
+
+using QtExt::TextFrameInformations;
+
+TEST(TextBlocks, headingTypesMapToHtmlAndFontSizes) {
+	struct Case { int type; const char * html; int smaller; };
+	const Case cases[] = {
+		{ 0, "x", 5 },
+		{ 1, "<h1>x</h1>", 2 },
+		{ 2, "<h2>x</h2>", 3 },
+		{ 3, "<h3>x</h3>", 4 },
+		{ 4, "<h4>x</h4>", 0 },
+		{ 5, "<small>x</small>", 5 },
+		{ 6, "x", 0 },
+		{ -1, "x", 0 }
+	};
+	for (const Case & c : cases) {
+		EXPECT_EQ(QtExt::htmlHeading("x", c.type), QString(c.html)) << c.type;
+		EXPECT_EQ(QtExt::headingFontSize(c.type), c.smaller) << c.type;
+	}
+}
+
+
+namespace {
+
+/*! Height of the html laid out at a width, measured independently of the class under test. */
+double heightAt(const QString & html, double width) {
+	QTextDocument doc;
+	doc.setDocumentMargin(0);
+	doc.setHtml(html);
+	QTextOption option = doc.defaultTextOption();
+	option.setWrapMode(QTextOption::WordWrap);
+	doc.setDefaultTextOption(option);
+	doc.setTextWidth(width);
+	return doc.documentLayout()->documentSize().height();
+}
+
+double unwrappedWidth(const QString & html) {
+	QTextDocument doc;
+	doc.setDocumentMargin(0);
+	doc.setHtml(html);
+	doc.setTextWidth(-1);
+	return doc.idealWidth();
+}
+
+} // namespace
+
+
+TEST(TextBlocks, everyWidthGivesAnEntryMatchingTheLayout) {
+	const QString texts[] = {
+		"Temperature",
+		"The room air is one node of the balance.",
+		"<p>Walls are meshed into <b>finite-volume</b> layers whose temperatures follow from the "
+		"heat flux through their faces.</p><p>The room air exchanges heat with every wall surface, "
+		"with the ventilation air and with the internal loads of the hour.</p>"
+	};
+	for (const QString & html : texts) {
+		QTextDocument doc;
+		TextFrameInformations infos;
+		infos.setText(&doc, html);
+		const double unwrapped = unwrappedWidth(html);
+		const TextFrameInformations::Info first = infos.info(-1);
+		ASSERT_TRUE(first.isValid());
+		EXPECT_GE(first.m_minWidth, unwrapped);
+		EXPECT_LE(first.m_minWidth, unwrapped + 2);
+		EXPECT_DOUBLE_EQ(first.m_height, heightAt(html, -1));
+
+		const double narrowest = infos.entries().back().m_minWidth;
+		int previousLines = 0;
+		for (int w = static_cast<int>(unwrapped) + 2; w >= 1; --w) {
+			const TextFrameInformations::Info i = infos.info(w);
+			ASSERT_TRUE(i.isValid()) << html.toStdString() << " width " << w;
+			EXPECT_DOUBLE_EQ(i.m_height, heightAt(html, i.m_minWidth)) << w;
+			if (w >= narrowest)
+				EXPECT_LE(i.m_minWidth, w);
+			else // a word does not fit: the narrowest entry stands for all narrower widths
+				EXPECT_EQ(i.m_minWidth, narrowest);
+			EXPECT_GE(i.m_lines, previousLines);
+			previousLines = i.m_lines;
+		}
+	}
+}
+
+
+TEST(TextBlocks, oneWordKeepsOneEntryAndEntriesAreContiguous) {
+	QTextDocument doc;
+	TextFrameInformations word;
+	word.setText(&doc, "Heating");
+	ASSERT_EQ(word.entries().size(), 1u);
+	EXPECT_EQ(word.info(1).m_lines, 1);
+
+	TextFrameInformations sentence;
+	sentence.setText(&doc, "one two three four five six seven eight nine ten");
+	const auto & e = sentence.entries();
+	ASSERT_GT(e.size(), 2u);
+	for (size_t k = 1; k < e.size(); ++k) {
+		EXPECT_EQ(e[k].m_maxWidth, e[k - 1].m_minWidth);
+		EXPECT_GT(e[k].m_height, e[k - 1].m_height);
+	}
+}
+
+
+TEST(TextBlocks, emptyTextAndNullDevicesGiveNothing) {
+	QTextDocument doc;
+	TextFrameInformations empty;
+	empty.setText(&doc, QString());
+	EXPECT_FALSE(empty.info(100).isValid());
+	EXPECT_FALSE(empty.info(-1).isValid());
+
+	QtExt::TextFrame frame(nullptr);
+	QImage img(200, 100, QImage::Format_RGB32);
+	EXPECT_TRUE(frame.frameRect(&img, 100).isNull());
+	frame.setText("Some text");
+	EXPECT_TRUE(frame.frameRect(nullptr, 100).isNull());
+	const QRectF r = frame.frameRect(&img, -1);
+	EXPECT_GT(r.width(), 0);
+	EXPECT_LE(r.width(), img.width());
+
+	QPainter unbound; // no device: drawing does nothing
+	frame.drawFrame(&unbound, QPointF(0, 0), 100);
+}
+
+
+TEST(TextBlocks, textPropertiesGrowWithHeadingLevel) {
+	QTextDocument doc;
+	QtExt::TextProperties props;
+	props.m_font = QFont("Sans", 10);
+	QImage img(100, 100, QImage::Format_RGB32);
+	props.update(&doc, &img);
+	EXPECT_GT(props.metrics(QtExt::RTT_Text).m_height, 0);
+	EXPECT_GT(props.metrics(QtExt::RTT_Heading1).m_height, props.metrics(QtExt::RTT_Heading4).m_height);
+	EXPECT_LT(props.metrics(QtExt::RTT_Small).m_height, props.metrics(QtExt::RTT_Heading1).m_height);
+	const auto & m = props.metrics(QtExt::RTT_Text);
+	EXPECT_LE(m.m_ascent + m.m_descent, m.m_height + 1);
+}

@@ -1,0 +1,294 @@
+#include <cmath>
+#include <limits>
+
+#include <gtest/gtest.h>
+
+#include <QLocale>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <QtExt_FormatterBase.h>
+#include <QtExt_ValidatingLineEdit.h>
+#include <QtExt_ValidatorBase.h>
+
+using QtExt::ValidatingLineEdit;
+
+namespace {
+
+/*! Sets the default locale the way the language handler does and restores it. */
+class LocaleScope {
+public:
+	explicit LocaleScope(QLocale::Language lang) : m_saved(QLocale()) {
+		QLocale loc(lang);
+		loc.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+		QLocale::setDefault(loc);
+	}
+	~LocaleScope() { QLocale::setDefault(m_saved); }
+private:
+	QLocale m_saved;
+};
+
+/*! Accepts even numbers only. */
+class EvenValidator : public QtExt::ValidatorBase {
+public:
+	explicit EvenValidator(const QString & tip) : m_tip(tip) {}
+	bool isValid(double value) override { return std::fmod(value, 2.0) == 0.0; }
+	QString toolTip() override { return m_tip; }
+private:
+	QString m_tip;
+};
+
+class BracketFormatter : public QtExt::FormatterBase {
+public:
+	QString formatted(double value) override { return QString("[%1]").arg(value); }
+};
+
+QColor baseColor(const QWidget & w) {
+	return w.palette().color(QPalette::Active, QPalette::Base);
+}
+
+const double KEPT = 42.0;	// m_value before each case, to see whether it was overwritten
+const double NO_RANGE = std::numeric_limits<double>::quiet_NaN();
+
+} // namespace
+
+
+TEST(ValidatingLineEdit, textValidityAndParsedValue) {
+	struct Case {
+		QLocale::Language lang;
+		double minVal, maxVal;		// NO_RANGE: default range, setup() not called
+		bool minIncl, maxIncl;
+		bool acceptEmpty, integer;
+		const char * text;
+		bool valid;
+		double value;				// m_value afterwards (KEPT when unchanged)
+	};
+	const QLocale::Language EN = QLocale::English, DE = QLocale::German;
+	const Case cases[] = {
+		// bounds inclusive / exclusive
+		{ EN, 0, 100, true, false, false, false, "0", true, 0 },
+		{ EN, 0, 100, true, false, false, false, "99.999", true, 99.999 },
+		{ EN, 0, 100, true, false, false, false, "100", false, KEPT },
+		{ EN, 0, 100, true, false, false, false, "-0.1", false, KEPT },
+		{ EN, 0, 100, false, true, false, false, "0", false, KEPT },
+		{ EN, 0, 100, false, true, false, false, "100", true, 100 },
+		{ EN, 0, 100, false, true, false, false, "1e-300", true, 1e-300 },
+		// default range: every finite number
+		{ EN, NO_RANGE, 0, false, false, false, false, "-1.5e300", true, -1.5e300 },
+		{ EN, NO_RANGE, 0, false, false, false, false, "1.7e308", true, 1.7e308 },
+		{ EN, NO_RANGE, 0, false, false, false, false, "1e400", false, KEPT },
+		{ EN, NO_RANGE, 0, false, false, false, false, "abc", false, KEPT },
+		// empty text both ways, m_value kept
+		{ EN, NO_RANGE, 0, false, false, false, false, "", false, KEPT },
+		{ EN, NO_RANGE, 0, false, false, true, false, "", true, KEPT },
+		{ EN, 1, 2, true, true, true, false, "   ", true, KEPT },
+		// locale: English rejects group separators, German reads both decimal points
+		{ EN, NO_RANGE, 0, false, false, false, false, "1,000", false, KEPT },
+		{ EN, NO_RANGE, 0, false, false, false, false, "1,5", false, KEPT },
+		{ EN, NO_RANGE, 0, false, false, false, false, "1.5", true, 1.5 },
+		{ DE, NO_RANGE, 0, false, false, false, false, "1,5", true, 1.5 },
+		{ DE, NO_RANGE, 0, false, false, false, false, "1.5", true, 1.5 },
+		{ DE, NO_RANGE, 0, false, false, false, false, "1.000,5", false, KEPT },
+		{ DE, 0, 2, true, true, false, false, "2,5", false, KEPT },
+		// integer mode: no second attempt with '.'
+		{ EN, NO_RANGE, 0, false, false, false, true, "2.5", false, KEPT },
+		{ EN, NO_RANGE, 0, false, false, false, true, "-3", true, -3 },
+		{ DE, NO_RANGE, 0, false, false, false, true, "2,5", false, KEPT },
+		// non-finite numbers are never valid, also in the default range
+		{ EN, NO_RANGE, 0, false, false, false, false, "nan", false, KEPT },
+		{ EN, NO_RANGE, 0, false, false, false, false, "inf", false, KEPT },
+		{ EN, NO_RANGE, 0, false, false, false, false, "-inf", false, KEPT },
+		{ DE, NO_RANGE, 0, false, false, false, false, "nan", false, KEPT },
+		{ DE, NO_RANGE, 0, false, false, false, false, "inf", false, KEPT },
+		{ DE, NO_RANGE, 0, false, false, false, false, "-inf", false, KEPT },
+		{ EN, 0, 1, true, true, false, false, "nan", false, KEPT },
+	};
+	for (const Case & c : cases) {
+		LocaleScope locale(c.lang);
+		ValidatingLineEdit edit;
+		if (!std::isnan(c.minVal))
+			edit.setup(c.minVal, c.maxVal, "tip", c.minIncl, c.maxIncl);
+		edit.setAcceptEmptyInput(c.acceptEmpty);
+		edit.setInteger(c.integer);
+		edit.m_value = KEPT;
+		edit.setText(c.text);
+		const QString where = QString("'%1' %2 range [%3, %4] incl %5/%6 empty %7 int %8")
+				.arg(c.text).arg(c.lang == EN ? "en" : "de").arg(c.minVal).arg(c.maxVal)
+				.arg(c.minIncl).arg(c.maxIncl).arg(c.acceptEmpty).arg(c.integer);
+		SCOPED_TRACE(where.toStdString());
+		EXPECT_EQ(edit.isValid(), c.valid);
+		EXPECT_DOUBLE_EQ(edit.m_value, c.value);
+		EXPECT_EQ(baseColor(edit), QColor(c.valid ? "#f9f6c8" : "#ff7777"));
+	}
+}
+
+
+TEST(ValidatingLineEdit, isValidNumberParsesWithoutRangeTest) {
+	LocaleScope locale(QLocale::German);
+	ValidatingLineEdit edit;
+	edit.setup(0, 1, "tip", true, true);
+	edit.setText("12,5");
+	double v = 0;
+	EXPECT_TRUE(edit.isValidNumber(v));
+	EXPECT_DOUBLE_EQ(v, 12.5);
+	EXPECT_FALSE(edit.isValid());
+
+	edit.setText("nan");
+	v = 7;
+	EXPECT_FALSE(edit.isValidNumber(v));
+	EXPECT_EQ(v, 7.0);
+}
+
+
+TEST(ValidatingLineEdit, startsAtZeroAndValid) {
+	ValidatingLineEdit edit;
+	EXPECT_EQ(edit.m_value, 0.0);
+	EXPECT_EQ(baseColor(edit), QColor("#f9f6c8"));
+	EXPECT_EQ(edit.alignment(), Qt::AlignRight | Qt::AlignVCenter);
+}
+
+
+TEST(ValidatingLineEdit, validatorReplacesRangeButNotFiniteness) {
+	LocaleScope locale(QLocale::English);
+	ValidatingLineEdit edit;
+	edit.setup(0, 1, "range tip");
+	edit.installValidator(new EvenValidator("even numbers"));
+	edit.m_value = KEPT;
+
+	edit.setText("4");		// outside the range, but the validator decides
+	EXPECT_TRUE(edit.isValid());
+	EXPECT_EQ(edit.m_value, 4.0);
+	EXPECT_TRUE(edit.toolTip().isEmpty());
+
+	edit.setText("3");
+	EXPECT_FALSE(edit.isValid());
+	EXPECT_EQ(edit.toolTip(), QString("even numbers"));
+	EXPECT_EQ(edit.m_value, 4.0);
+
+	// fmod(inf, 2) is NaN, fmod(nan, 2) too: the validator alone would reject, a lax one not
+	for (const char * text : { "nan", "inf", "-inf" }) {
+		edit.setText(text);
+		EXPECT_FALSE(edit.isValid()) << text;
+		EXPECT_EQ(edit.m_value, 4.0) << text;
+	}
+	EXPECT_FALSE(edit.ValidatingInputBase::isValid(std::numeric_limits<double>::quiet_NaN()));
+	EXPECT_FALSE(edit.ValidatingInputBase::isValid(std::numeric_limits<double>::infinity()));
+}
+
+
+TEST(ValidatingLineEdit, toolTipFallsBackToOwnTextForEmptyValidatorTip) {
+	ValidatingLineEdit edit;
+	edit.setup(0, 1, "between 0 and 1");
+	edit.setText("5");
+	EXPECT_EQ(edit.toolTip(), QString("between 0 and 1"));
+
+	edit.installValidator(new EvenValidator(QString()));
+	edit.setText("3");
+	EXPECT_EQ(edit.toolTip(), QString("between 0 and 1"));
+}
+
+
+TEST(ValidatingLineEdit, coloursFollowState) {
+	ValidatingLineEdit edit;
+	edit.setup(0, 1, "tip", true, true);
+	edit.setText("5");
+	ASSERT_EQ(baseColor(edit), QColor("#ff7777"));
+
+	// read-only is blue whatever the text, with no tool tip
+	edit.setReadOnly(true);
+	EXPECT_EQ(baseColor(edit), QColor("#d6e9ff"));
+	EXPECT_TRUE(edit.toolTip().isEmpty());
+	edit.setText("0.5");
+	EXPECT_EQ(baseColor(edit), QColor("#d6e9ff"));
+	for (QPalette::ColorGroup g : { QPalette::Active, QPalette::Inactive, QPalette::Disabled })
+		EXPECT_EQ(edit.palette().color(g, QPalette::Base), QColor("#d6e9ff")) << g;
+
+	// disabled: the default palette, also when disabled through QWidget
+	edit.setEnabled(false);
+	EXPECT_EQ(edit.palette().color(QPalette::Active, QPalette::Base), QPalette().color(QPalette::Active, QPalette::Base));
+	EXPECT_TRUE(edit.toolTip().isEmpty());
+	edit.setEnabled(true);
+	edit.setReadOnly(false);
+	EXPECT_EQ(baseColor(edit), QColor("#f9f6c8"));
+	static_cast<QWidget &>(edit).setEnabled(false);
+	EXPECT_EQ(edit.palette().color(QPalette::Active, QPalette::Base), QPalette().color(QPalette::Active, QPalette::Base));
+	static_cast<QWidget &>(edit).setEnabled(true);
+	EXPECT_EQ(baseColor(edit), QColor("#f9f6c8"));
+
+	// typing re-colours
+	edit.clear();
+	QTest::keyClicks(&edit, "7");
+	EXPECT_EQ(baseColor(edit), QColor("#ff7777"));
+	EXPECT_EQ(edit.toolTip(), QString("tip"));
+}
+
+
+TEST(ValidatingLineEdit, setValueFormatting) {
+	struct Case { QLocale::Language lang; char format; int precision; double value; const char * text; };
+	const Case cases[] = {
+		{ QLocale::English, 'a', 0, 0.1, "0.1" },
+		{ QLocale::German, 'a', 0, 0.1, "0,1" },
+		{ QLocale::English, 'a', 0, 1234567.0, "1.23457e+06" },
+		{ QLocale::English, 'a', 0, 12345.0, "12345" },
+		{ QLocale::English, 'f', 2, 3.14159, "3.14" },
+		{ QLocale::German, 'f', 1, 1234.56, "1234,6" },
+	};
+	for (const Case & c : cases) {
+		LocaleScope locale(c.lang);
+		ValidatingLineEdit edit;
+		edit.setFormat(c.format, c.precision);
+		edit.setValue(c.value);
+		EXPECT_EQ(edit.text(), QString(c.text)) << c.value << " format " << c.format;
+	}
+	ValidatingLineEdit edit;
+	edit.installFormatter(new BracketFormatter);
+	edit.setValue(2);
+	EXPECT_EQ(edit.text(), QString("[2]"));
+}
+
+
+TEST(ValidatingLineEdit, setValueStoresValueOnlyWhereColouringDoesNotTest) {
+	LocaleScope locale(QLocale::English);
+	ValidatingLineEdit edit;
+	edit.setup(0, 10, "tip", true, true);
+	edit.m_value = KEPT;
+	edit.setValue(50);			// editable: the test runs and fails
+	EXPECT_EQ(edit.m_value, KEPT);
+	edit.setValue(5);			// editable: the test runs and passes
+	EXPECT_EQ(edit.m_value, 5.0);
+
+	edit.setReadOnly(true);
+	edit.setValue(50);
+	EXPECT_EQ(edit.m_value, 50.0);
+	edit.setValue(std::numeric_limits<double>::quiet_NaN());
+	EXPECT_EQ(edit.m_value, 50.0);
+	edit.setReadOnly(false);
+	edit.setEnabled(false);
+	edit.setValue(60);
+	EXPECT_EQ(edit.m_value, 60.0);
+}
+
+
+TEST(ValidatingLineEdit, signalsOnlyFromEditingWithValidText) {
+	LocaleScope locale(QLocale::English);
+	ValidatingLineEdit edit;
+	edit.setup(0, 10, "tip", true, true);
+	QSignalSpy finished(&edit, &ValidatingLineEdit::editingFinishedSuccessfully);
+	QSignalSpy changed(&edit, &QLineEdit::textChanged);
+
+	edit.setText("5");
+	edit.setValue(6);
+	EXPECT_EQ(finished.count(), 0);
+	EXPECT_EQ(changed.count(), 0);
+
+	QTest::keyClick(&edit, Qt::Key_Return);
+	EXPECT_EQ(finished.count(), 1);
+
+	edit.setText("11");
+	QTest::keyClick(&edit, Qt::Key_Return);
+	EXPECT_EQ(finished.count(), 1);
+	edit.setText("nan");
+	QTest::keyClick(&edit, Qt::Key_Return);
+	EXPECT_EQ(finished.count(), 1);
+	EXPECT_EQ(edit.m_value, 6.0);
+}

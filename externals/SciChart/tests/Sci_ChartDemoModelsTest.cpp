@@ -1,0 +1,70 @@
+// The chart demo models of the screenshots: their data in axis units, their XML files.
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <tinyxml.h>
+
+#include <BVX_Exception.h>
+#include <BVX_Unit.h>
+
+#include <Sci_LineSeriesContentModel.h>
+
+#include "ChartDemoModels.h"
+#include "Sci_TestHelpers.h"
+
+using A = SCI::AbstractCartesianChartModel;
+using S = SCI::AbstractLineSeriesModel;
+
+TEST(SciChartDemoModels, YearOnATimeAxisAndWallOverMetres) {
+	std::vector<ChartDemoModels::Demo> demos = ChartDemoModels::createDemos();
+	ASSERT_EQ(demos.size(), 2u);
+	const SCI::LineSeriesContentModel & year = *demos[0].m_model;
+	ASSERT_EQ(year.seriesCount(), 2);
+	EXPECT_EQ(year.seriesData(0, S::ValueCount).toInt(), 8760);
+	EXPECT_TRUE(year.axisData(0, A::DateTimeEnabled).toBool());
+	EXPECT_FALSE(year.seriesData(1, S::LeftAxis).toBool());
+	EXPECT_EQ(year.axisData(1, A::AxisUnit).toUInt(), BVX::Unit("C").id());
+	EXPECT_EQ(year.axisData(2, A::AxisUnit).toUInt(), BVX::Unit("W").id());
+	// the last hour ends the year
+	EXPECT_EQ(year.xValues(0)[8759], double(QDateTime(QDate(2022, 1, 1), QTime(0, 0), Qt::UTC).toMSecsSinceEpoch()));
+	// heating load: 80 W/K below 20 C
+	for (unsigned int i : { 0u, 4000u, 8759u }) {
+		double t = year.yValues(0)[i];
+		EXPECT_NEAR(year.yValues(1)[i], std::max(0.0, 80 * (20 - t)), 1e-9);
+	}
+
+	// steady state through the wall: the surface resistances take their share of 25 K
+	const SCI::LineSeriesContentModel & wall = *demos[1].m_model;
+	ASSERT_EQ(wall.seriesData(0, S::ValueCount).toInt(), 4);
+	EXPECT_EQ(wall.axisData(0, A::AxisUnit).toUInt(), BVX::Unit("m").id());
+	EXPECT_NEAR(wall.xValues(0)[3], 0.31, 1e-12);
+	const double r = 0.13 + 0.015 / 0.7 + 0.175 / 0.99 + 0.12 / 0.035 + 0.04;
+	const double q = 25 / r;
+	EXPECT_NEAR(wall.yValues(0)[0], 20 - q * 0.13, 1e-9);
+	EXPECT_NEAR(wall.yValues(0)[3], -5 + q * 0.04, 1e-9);
+}
+
+
+TEST(SciChartDemoModels, PropertiesAreWrittenAsChartDemoFiles) {
+	QTemporaryDir dir;
+	const QStringList files = ChartDemoModels::writeDemoProperties(dir.path());
+	ASSERT_EQ(files.size(), 2);
+	EXPECT_EQ(QFileInfo(files[0]).fileName(), QString("chart-demo-year.xml"));
+	EXPECT_EQ(QFileInfo(files[1]).fileName(), QString("chart-demo-wall.xml"));
+
+	// the file restores the demo's properties on a model holding its data
+	TiXmlDocument doc;
+	ASSERT_TRUE(doc.LoadFile(files[0].toStdString()));
+	std::vector<ChartDemoModels::Demo> demos = ChartDemoModels::createDemos();
+	SCI::LineSeriesContentModel & year = *demos[0].m_model;
+	const std::string written = SCI_Test::writeToText(year);
+	year.clearCachedData();
+	year.readXML(doc.RootElement());
+	EXPECT_EQ(year.seriesData(1, S::TitleText).toString(), QString("Heating load"));
+	EXPECT_TRUE(year.axisData(0, A::DateTimeEnabled).toBool());
+
+	EXPECT_THROW(ChartDemoModels::writeDemoProperties(dir.path() + "/missing/folder"), BVX::Exception);
+}
