@@ -118,6 +118,29 @@
     </message>
 </context>
 <context>
+    <name>DailyCycleInputWidget</name>
+    <message>
+        <source>%1:00</source>
+        <translation>%1:00</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>%L1</source>
+        <translation>%L1</translation>
+    </message>
+    <message>
+        <source> 0:00</source>
+        <translation> 0:00</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+</context>
+<context>
     <name>Database</name>
     <message>
         <source>No Construction</source>
@@ -199,6 +222,319 @@
     <message>
         <source>Office</source>
         <translation>Büro</translation>
+    </message>
+</context>
+<context>
+    <name>QtExt::AutoUpdateDialog</name>
+    <message>
+        <source>Download error</source>
+        <translation>Fehler beim Herunterladen</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t write update installer &apos;%1&apos;.</source>
+        <translation>Das Installationsprogramm des Updates &apos;%1&apos; konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t download update installer.</source>
+        <translation>Das Installationsprogramm des Updates konnte nicht heruntergeladen werden.</translation>
+    </message>
+    <message>
+        <source>Download complete</source>
+        <translation>Herunterladen abgeschlossen</translation>
+    </message>
+    <message>
+        <source>The software updater has downloaded the update installer. You must restart the program to apply the update!</source>
+        <translation>Das Installationsprogramm des Updates wurde heruntergeladen. Starten Sie das Programm neu, um das Update anzuwenden!</translation>
+    </message>
+</context>
+<context>
+    <name>QtExt::AutoUpdater</name>
+    <message>
+        <source>Connection error</source>
+        <translation>Verbindungsfehler</translation>
+    </message>
+    <message>
+        <source>Could not retrieve update information.</source>
+        <translation>Die Update-Informationen konnten nicht abgerufen werden.</translation>
+    </message>
+    <message>
+        <source>No update available</source>
+        <translation>Kein Update verfügbar</translation>
+    </message>
+    <message>
+        <source>There is currently no update available for this software and platform/OS.</source>
+        <translation>Für diese Software und dieses Betriebssystem ist derzeit kein Update verfügbar.</translation>
+    </message>
+</context>
+<context>
+    <name>QtExt::ConstructionGraphicsScene</name>
+    <message>
+        <source>Layer widths in [mm]</source>
+        <translation>Schichtdicken in [mm]</translation>
+    </message>
+    <message>
+        <source>outside</source>
+        <translation>außen</translation>
+    </message>
+    <message>
+        <source>inside</source>
+        <translation>innen</translation>
+    </message>
+</context>
+<context>
+    <name>QtExt::ConstructionViewWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Assign material</source>
+        <translation>Material zuweisen</translation>
+    </message>
+    <message>
+        <source>Assign material to the selected layer</source>
+        <translation>Der gewählten Schicht ein Material zuweisen</translation>
+    </message>
+    <message>
+        <source>Insert layer left</source>
+        <translation>Schicht links einfügen</translation>
+    </message>
+    <message>
+        <source>Insert a new layer left from selected one</source>
+        <translation>Links von der gewählten Schicht eine neue Schicht einfügen</translation>
+    </message>
+    <message>
+        <source>Insert layer right</source>
+        <translation>Schicht rechts einfügen</translation>
+    </message>
+    <message>
+        <source>Insert a new layer right from selected one</source>
+        <translation>Rechts von der gewählten Schicht eine neue Schicht einfügen</translation>
+    </message>
+    <message>
+        <source>Remove layer</source>
+        <translation>Schicht entfernen</translation>
+    </message>
+    <message>
+        <source>Remove selected layer</source>
+        <translation>Gewählte Schicht entfernen</translation>
+    </message>
+    <message>
+        <source>Move layer left</source>
+        <translation>Schicht nach links</translation>
+    </message>
+    <message>
+        <source>Move selected layer to left</source>
+        <translation>Gewählte Schicht nach links verschieben</translation>
+    </message>
+    <message>
+        <source>Move layer right</source>
+        <translation>Schicht nach rechts</translation>
+    </message>
+    <message>
+        <source>Move selected layer to right</source>
+        <translation>Gewählte Schicht nach rechts verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>QtExt::ReportFooterFrame</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Seite %1</translation>
+    </message>
+</context>
+<context>
+    <name>QtExt::RichTextEditWidget</name>
+    <message>
+        <source>Text editor</source>
+        <translation>Texteditor</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Bullet List (Disc)</source>
+        <translation>Aufzählung (Punkt)</translation>
+    </message>
+    <message>
+        <source>Bullet List (Circle)</source>
+        <translation>Aufzählung (Kreis)</translation>
+    </message>
+    <message>
+        <source>Bullet List (Square)</source>
+        <translation>Aufzählung (Quadrat)</translation>
+    </message>
+    <message>
+        <source>Ordered List (Decimal)</source>
+        <translation>Nummerierung (Dezimal)</translation>
+    </message>
+    <message>
+        <source>Ordered List (Alpha lower)</source>
+        <translation>Nummerierung (Kleinbuchstaben)</translation>
+    </message>
+    <message>
+        <source>Ordered List (Alpha upper)</source>
+        <translation>Nummerierung (Großbuchstaben)</translation>
+    </message>
+    <message>
+        <source>Ordered List (Roman lower)</source>
+        <translation>Nummerierung (römisch klein)</translation>
+    </message>
+    <message>
+        <source>Ordered List (Roman upper)</source>
+        <translation>Nummerierung (römisch groß)</translation>
+    </message>
+    <message>
+        <source>Font family</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Font size in points</source>
+        <translation>Schriftgröße in Punkt</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Fett</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation>Ctrl+B</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Kursiv</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Unterstrichen</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Unterstrichen</translation>
+    </message>
+    <message>
+        <source>Ctrl+U</source>
+        <translation>Ctrl+U</translation>
+    </message>
+    <message>
+        <source>&amp;Color...</source>
+        <translation>F&amp;arbe...</translation>
+    </message>
+    <message>
+        <source>Text color</source>
+        <translation>Textfarbe</translation>
+    </message>
+    <message>
+        <source>&amp;Left</source>
+        <translation>&amp;Links</translation>
+    </message>
+    <message>
+        <source>Align left</source>
+        <translation>Linksbündig</translation>
+    </message>
+    <message>
+        <source>C&amp;enter</source>
+        <translation>&amp;Zentriert</translation>
+    </message>
+    <message>
+        <source>Align centered</source>
+        <translation>Zentriert ausrichten</translation>
+    </message>
+    <message>
+        <source>&amp;Right</source>
+        <translation>&amp;Rechts</translation>
+    </message>
+    <message>
+        <source>Align right</source>
+        <translation>Rechtsbündig</translation>
+    </message>
+    <message>
+        <source>&amp;Justify</source>
+        <translation>&amp;Blocksatz</translation>
+    </message>
+    <message>
+        <source>Justify</source>
+        <translation>Blocksatz</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Undo the last change</source>
+        <translation>Letzte Änderung rückgängig machen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Redo the last undone change</source>
+        <translation>Letzte rückgängig gemachte Änderung wiederholen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Cut the selection to the clipboard</source>
+        <translation>Auswahl in die Zwischenablage ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the selection to the clipboard</source>
+        <translation>Auswahl in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>Paste from the clipboard</source>
+        <translation>Aus der Zwischenablage einfügen</translation>
+    </message>
+</context>
+<context>
+    <name>QtExt_AutoUpdateDialog</name>
+    <message>
+        <source>Software update</source>
+        <translation>Software-Update</translation>
+    </message>
+    <message>
+        <source>A new software version is available</source>
+        <translation>Eine neue Version der Software ist verfügbar</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Aktuelle Version:</translation>
+    </message>
+    <message>
+        <source>Download update</source>
+        <translation>Update herunterladen</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Neue Version:</translation>
+    </message>
+    <message>
+        <source>Changes:</source>
+        <translation>Änderungen:</translation>
     </message>
 </context>
 <context>
@@ -418,6 +754,195 @@
     <message>
         <source>Couldn&apos;t save database to directory: %1</source>
         <translation>Die Datenbank konnte nicht im Verzeichnis gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SCI::ChartProperties</name>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleInputWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Constant value:</source>
+        <translation>Konstanter Wert:</translation>
+    </message>
+    <message>
+        <source>Winter schedule</source>
+        <translation>Winterprofil</translation>
+    </message>
+    <message>
+        <source>Begins at day:</source>
+        <translation>Beginnt am Tag:</translation>
+    </message>
+    <message>
+        <source>Summer schedule</source>
+        <translation>Sommerprofil</translation>
+    </message>
+    <message>
+        <source>Maximum value</source>
+        <translation>Maximalwert</translation>
+    </message>
+    <message>
+        <source>Weekday schedule</source>
+        <translation>Profil der Werktage</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Fridays</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>Weekend schedule</source>
+        <translation>Profil des Wochenendes</translation>
+    </message>
+    <message>
+        <source>Constant</source>
+        <translation>Konstant</translation>
+    </message>
+    <message>
+        <source>Daily cycle (Winter/Summer)</source>
+        <translation>Tagesgang (Winter/Sommer)</translation>
+    </message>
+    <message>
+        <source>Daily cycle (Weekday/Weekend)</source>
+        <translation>Tagesgang (Werktag/Wochenende)</translation>
+    </message>
+    <message>
+        <source>Annual hourly schedule</source>
+        <translation>Stundenwerte des Jahres</translation>
+    </message>
+    <message>
+        <source>Copy the schedule into the clipboard, then press the matching import button!</source>
+        <translation>Kopieren Sie das Profil in die Zwischenablage und drücken Sie dann die passende Schaltfläche zum Einfügen!</translation>
+    </message>
+    <message>
+        <source>Paste (day,value)</source>
+        <translation>Einfügen (Tag,Wert)</translation>
+    </message>
+    <message>
+        <source>Expects a table with two columns, where columns are separated by whitespace characters. First column holds time points in days since midnight January 1st, second column holds corresponding values. Time points must be strictly monotonic increasing and should only reference each hour once.</source>
+        <translation>Erwartet eine Tabelle mit zwei durch Leerraum getrennten Spalten. Die erste Spalte enthält Zeitpunkte in Tagen seit Mitternacht des 1. Januar, die zweite die zugehörigen Werte. Die Zeitpunkte müssen streng monoton steigen und sollten jede Stunde nur einmal ansprechen.</translation>
+    </message>
+    <message>
+        <source>Paste (hour,value)</source>
+        <translation>Einfügen (Stunde,Wert)</translation>
+    </message>
+    <message>
+        <source>Expects a table with two columns, where columns are separated by whitespace characters. First column holds time points in hours since midnight January 1st, second column holds corresponding values. Time points must be strictly monotonic increasing and should only reference each hour once.</source>
+        <translation>Erwartet eine Tabelle mit zwei durch Leerraum getrennten Spalten. Die erste Spalte enthält Zeitpunkte in Stunden seit Mitternacht des 1. Januar, die zweite die zugehörigen Werte. Die Zeitpunkte müssen streng monoton steigen und sollten jede Stunde nur einmal ansprechen.</translation>
+    </message>
+    <message>
+        <source>Paste (hourly values)</source>
+        <translation>Einfügen (Stundenwerte)</translation>
+    </message>
+    <message>
+        <source>Expects 8760 hourly values, separated by whitespace/endline characters.</source>
+        <translation>Erwartet 8760 Stundenwerte, getrennt durch Leerzeichen oder Zeilenumbrüche.</translation>
+    </message>
+    <message>
+        <source>Schedule Plot</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Datum/Zeit</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>MMM dd</source>
+        <translation>dd. MMM</translation>
+    </message>
+    <message>
+        <source>Tabulated Values</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>This schedule interpolates a time series, which cannot be edited here. Choose another type to replace it.</source>
+        <translation>Dieses Profil interpoliert eine Zeitreihe, die hier nicht bearbeitet werden kann. Wählen Sie einen anderen Typ, um sie zu ersetzen.</translation>
+    </message>
+    <message>
+        <source>Maximum value allowed for input.</source>
+        <translation>Größter zulässiger Eingabewert.</translation>
+    </message>
+    <message>
+        <source>Maximum value in %1</source>
+        <translation>Maximalwert in %1</translation>
+    </message>
+    <message>
+        <source>Interpolated time series</source>
+        <translation>Interpolierte Zeitreihe</translation>
+    </message>
+    <message>
+        <source>MMMM dd</source>
+        <translation>dd. MMMM</translation>
+    </message>
+    <message>
+        <source>Invalid format, expected table with two columns of numbers, separated by white-space character(s).</source>
+        <translation>Ungültiges Format, erwartet wird eine Tabelle mit zwei Spalten von Zahlen, getrennt durch Leerraum.</translation>
+    </message>
+    <message>
+        <source>Cannot paste schedule data</source>
+        <translation>Profildaten können nicht eingefügt werden</translation>
+    </message>
+    <message>
+        <source>No data on clipboard</source>
+        <translation>Keine Daten in der Zwischenablage</translation>
+    </message>
+    <message>
+        <source>Invalid format, expected 8760 hourly values.</source>
+        <translation>Ungültiges Format, erwartet werden 8760 Stundenwerte.</translation>
+    </message>
+</context>
+<context>
+    <name>SchedulePlot</name>
+    <message>
+        <source>Time [d]</source>
+        <translation>Zeit [d]</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>%1 [%2]</source>
+        <translation>%1 [%2]</translation>
     </message>
 </context>
 <context>

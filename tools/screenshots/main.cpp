@@ -6,6 +6,8 @@
 #include <iostream>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QMenu>
@@ -23,6 +25,8 @@
 
 #include <BVX_Path.h>
 
+#include <RM_Schedule.h>
+
 #include <QtExt_Directories.h>
 #include <QtExt_LanguageHandler.h>
 
@@ -34,6 +38,7 @@
 #include "QwtDateTimeScaleDraw.h"
 #include "QwtDateTimeScaleEngine.h"
 #include "RoomModelDialog.h"
+#include "ScheduleInputWidget.h"
 
 namespace {
 
@@ -166,6 +171,39 @@ void dateScalePlotShots(Screenshots & shots) {
 }
 
 
+/*! The schedule editor on each of its four pages; the annual page after a paste, with its
+	plot tab and its table tab. */
+void scheduleEditorShots(Screenshots & shots) {
+	RM::Schedule schedule = RM::Schedule::workingHoursSchedule("HeatingSetPoint", 21, 16);
+	ScheduleInputWidget w;
+	w.setup("Set point", "C",
+			QString(), 0, 30, &schedule);
+	w.resize(965, 539);
+	w.updateInput();
+	w.show();
+	QComboBox * combo = w.findChild<QComboBox *>("comboBoxType");
+	for (int type = 0; type < 3; ++type) {
+		combo->setCurrentIndex(type);
+		shots.save(&w, QString("schedule-editor-%1").arg(type));
+	}
+	combo->setCurrentIndex(RM::Schedule::ANNUAL);
+	QString text;
+	for (int h = 0; h < 8760; ++h) {
+		const double day = std::floor(h/24.0);
+		const double hour = h % 24;
+		const double value = 18 + 4*std::sin(2*M_PI*(day - 100)/365) + (hour >= 7 && hour < 18 ? 3 : 0);
+		text += QString::number(value, 'f', 2) + "\n";
+	}
+	QGuiApplication::clipboard()->setText(text);
+	w.onPushButtonImportHourlyClicked();
+	QTabWidget * tabs = w.findChild<QTabWidget *>();
+	tabs->setCurrentIndex(0);
+	shots.save(&w, "schedule-editor-3-plot");
+	tabs->setCurrentIndex(1);
+	shots.save(&w, "schedule-editor-3-table");
+}
+
+
 /*! Widgets of the Qt extensions (line edit states, construction cross-sections, rich-text
 	editor, report page, update dialogs): added as they become part of the tree. */
 void qtExtGalleryShots(Screenshots & /*shots*/) {
@@ -222,6 +260,7 @@ int main(int argc, char ** argv) {
 		dialogShots(shots);
 		dateScalePlotShots(shots);
 		qtExtGalleryShots(shots);
+		scheduleEditorShots(shots);
 	}
 	catch (std::exception & ex) {
 		std::cerr << ex.what() << std::endl;
