@@ -304,26 +304,22 @@ void ScheduleInputWidget::on_lineEditConstantEdit_editingFinished() {
 
 
 void ScheduleInputWidget::on_listWidgetWeekDays_itemChanged(QListWidgetItem * item) {
-	if (m_schedule == nullptr)
-		return;
-	const int r = m_ui->listWidgetWeekDays->row(item);
-	if (r < 0 || r > 6)
-		return;
-	const bool weekEnd = item->checkState() != Qt::Checked;
-	m_schedule->m_weekEndDays[size_t(r)] = weekEnd;
-	m_ui->listWidgetWeekEndDays->item(r)->setCheckState(weekEnd ? Qt::Checked : Qt::Unchecked);
+	setWeekEndDay(m_ui->listWidgetWeekDays->row(item), item->checkState() != Qt::Checked);
 }
 
 
 void ScheduleInputWidget::on_listWidgetWeekEndDays_itemChanged(QListWidgetItem * item) {
-	if (m_schedule == nullptr)
+	setWeekEndDay(m_ui->listWidgetWeekEndDays->row(item), item->checkState() == Qt::Checked);
+}
+
+
+void ScheduleInputWidget::setWeekEndDay(int day, bool weekEnd) {
+	if (m_schedule == nullptr || day < 0 || day > 6)
 		return;
-	const int r = m_ui->listWidgetWeekEndDays->row(item);
-	if (r < 0 || r > 6)
-		return;
-	const bool weekEnd = item->checkState() == Qt::Checked;
-	m_schedule->m_weekEndDays[size_t(r)] = weekEnd;
-	m_ui->listWidgetWeekDays->item(r)->setCheckState(weekEnd ? Qt::Unchecked : Qt::Checked);
+	m_schedule->m_weekEndDays[size_t(day)] = weekEnd;
+	// setting an item to the state it has emits nothing: the mirroring stops here
+	m_ui->listWidgetWeekDays->item(day)->setCheckState(weekEnd ? Qt::Unchecked : Qt::Checked);
+	m_ui->listWidgetWeekEndDays->item(day)->setCheckState(weekEnd ? Qt::Checked : Qt::Unchecked);
 }
 
 

@@ -76,6 +76,8 @@ private:
 	void updateInterpolatedEntry();
 	void showAnnualValues();
 	void clearAnnualValues();
+	/*! Week-end flag of a day (0 = Monday), mirrored into both lists. */
+	void setWeekEndDay(int day, bool weekEnd);
 	void importPairs(double hoursPerUnit);
 	void applyImport(ParseResult res, const std::vector<double> & values, const QString & invalidMessage);
 	QList<DailyCycleInputWidget *> dailyCycles() const;
