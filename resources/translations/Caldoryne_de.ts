@@ -127,32 +127,32 @@
 <context>
     <name>ConstructionSolver</name>
     <message>
-        <source>Construction type with Id &apos;%1&apos; has no layers.</source>
-        <translation>Konstruktionstyp mit Id &apos;%1&apos; hat keine Schichten.</translation>
+        <source>Construction type with Id '%1' has no layers.</source>
+        <translation>Konstruktionstyp mit Id '%1' hat keine Schichten.</translation>
     </message>
     <message>
-        <source>Construction type with Id &apos;%1&apos; has %2 layer thicknesses but %3 layer materials.</source>
-        <translation>Konstruktionstyp mit Id &apos;%1&apos; hat %2 Schichtdicken, aber %3 Schichtmaterialien.</translation>
+        <source>Construction type with Id '%1' has %2 layer thicknesses but %3 layer materials.</source>
+        <translation>Konstruktionstyp mit Id '%1' hat %2 Schichtdicken, aber %3 Schichtmaterialien.</translation>
     </message>
     <message>
         <source>Layer #%1 has a width of %2 m, but layer widths must be greater than 0.</source>
         <translation>Schicht #%1 hat eine Dicke von %2 m, Schichtdicken müssen aber größer als 0 sein.</translation>
     </message>
     <message>
-        <source>Material with Id &apos;%1&apos; not defined.</source>
-        <translation>Material mit Id &apos;%1&apos; ist nicht definiert.</translation>
+        <source>Material with Id '%1' not defined.</source>
+        <translation>Material mit Id '%1' ist nicht definiert.</translation>
     </message>
     <message>
-        <source>Material &apos;%1&apos; not parametrized for moisture calculation.</source>
-        <translation>Material &apos;%1&apos; ist nicht für die Feuchteberechnung parametriert.</translation>
+        <source>Material '%1' not parametrized for moisture calculation.</source>
+        <translation>Material '%1' ist nicht für die Feuchteberechnung parametriert.</translation>
     </message>
     <message>
-        <source>Material &apos;%1&apos; needs a thermal conductivity, density and heat capacity above 0.</source>
-        <translation>Material &apos;%1&apos; benötigt Wärmeleitfähigkeit, Rohdichte und Wärmekapazität größer als 0.</translation>
+        <source>Material '%1' needs a thermal conductivity, density and heat capacity above 0.</source>
+        <translation>Material '%1' benötigt Wärmeleitfähigkeit, Rohdichte und Wärmekapazität größer als 0.</translation>
     </message>
     <message>
-        <source>Material &apos;%1&apos; needs a vapour diffusion resistance factor above 0.</source>
-        <translation>Material &apos;%1&apos; benötigt eine Wasserdampf-Diffusionswiderstandszahl größer als 0.</translation>
+        <source>Material '%1' needs a vapour diffusion resistance factor above 0.</source>
+        <translation>Material '%1' benötigt eine Wasserdampf-Diffusionswiderstandszahl größer als 0.</translation>
     </message>
 </context>
 <context>
@@ -265,8 +265,8 @@
         <translation>Die Unterverzeichnisse für den Export konnten nicht angelegt werden.</translation>
     </message>
     <message>
-        <source>Missing climate data for location &apos;%1&apos;.</source>
-        <translation>Fehlende Klimadaten für den Standort &apos;%1&apos;.</translation>
+        <source>Missing climate data for location '%1'.</source>
+        <translation>Fehlende Klimadaten für den Standort '%1'.</translation>
     </message>
     <message>
         <source>Error during export, see logfile for details.</source>
@@ -285,16 +285,16 @@
         <translation>Name der Exportdatei wählen</translation>
     </message>
     <message>
-        <source>Could not create export directory &apos;%1&apos;.</source>
-        <translation>Das Exportverzeichnis &apos;%1&apos; konnte nicht angelegt werden.</translation>
+        <source>Could not create export directory '%1'.</source>
+        <translation>Das Exportverzeichnis '%1' konnte nicht angelegt werden.</translation>
     </message>
     <message>
-        <source>Could not remove existing fmu file &apos;%1&apos;.</source>
-        <translation>Die vorhandene FMU-Datei &apos;%1&apos; konnte nicht entfernt werden.</translation>
+        <source>Could not remove existing fmu file '%1'.</source>
+        <translation>Die vorhandene FMU-Datei '%1' konnte nicht entfernt werden.</translation>
     </message>
     <message>
-        <source>Could not start solver executable &apos;%1&apos;.</source>
-        <translation>Das Rechenprogramm &apos;%1&apos; konnte nicht gestartet werden.</translation>
+        <source>Could not start solver executable '%1'.</source>
+        <translation>Das Rechenprogramm '%1' konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <source>%1
@@ -316,35 +316,35 @@ Kommandozeile:
         <translation>Export abgeschlossen</translation>
     </message>
     <message>
-        <source>Export of model &apos;%1&apos; completed.</source>
-        <translation>Export des Modells &apos;%1&apos; abgeschlossen.</translation>
+        <source>Export of model '%1' completed.</source>
+        <translation>Export des Modells '%1' abgeschlossen.</translation>
     </message>
     <message>
         <source>Export failure</source>
         <translation>Export fehlgeschlagen</translation>
     </message>
     <message>
-        <source>Export of model &apos;%1&apos; failed.</source>
-        <translation>Export des Modells &apos;%1&apos; fehlgeschlagen.</translation>
+        <source>Export of model '%1' failed.</source>
+        <translation>Export des Modells '%1' fehlgeschlagen.</translation>
     </message>
     <message>
-        <source>Export of FMU &apos;%1&apos; completed.</source>
-        <translation>Export der FMU &apos;%1&apos; abgeschlossen.</translation>
+        <source>Export of FMU '%1' completed.</source>
+        <translation>Export der FMU '%1' abgeschlossen.</translation>
     </message>
     <message>
-        <source>Export of FMU &apos;%1&apos; cannot completed.</source>
-        <translation>Export der FMU &apos;%1&apos; konnte nicht abgeschlossen werden.</translation>
+        <source>Export of FMU '%1' cannot completed.</source>
+        <translation>Export der FMU '%1' konnte nicht abgeschlossen werden.</translation>
     </message>
     <message>
-        <source>Couldn&apos;t open file for writing.</source>
+        <source>Couldn't open file for writing.</source>
         <translation>Die Datei konnte nicht zum Schreiben geöffnet werden.</translation>
     </message>
 </context>
 <context>
     <name>Material</name>
     <message>
-        <source>Invalid sorption isotherm data for material for material name &apos;%1&apos;.</source>
-        <translation>Ungültige Sorptionsisothermen-Daten für Material mit dem Namen &apos;%1&apos;.</translation>
+        <source>Invalid sorption isotherm data for material for material name '%1'.</source>
+        <translation>Ungültige Sorptionsisothermen-Daten für Material mit dem Namen '%1'.</translation>
     </message>
 </context>
 <context>
@@ -529,11 +529,11 @@ Kommandozeile:
         <translation>Fehler beim Herunterladen</translation>
     </message>
     <message>
-        <source>Couldn&apos;t write update installer &apos;%1&apos;.</source>
-        <translation>Das Aktualisierungsprogramm &apos;%1&apos; konnte nicht geschrieben werden.</translation>
+        <source>Couldn't write update installer '%1'.</source>
+        <translation>Das Aktualisierungsprogramm '%1' konnte nicht geschrieben werden.</translation>
     </message>
     <message>
-        <source>Couldn&apos;t download update installer.</source>
+        <source>Couldn't download update installer.</source>
         <translation>Das Aktualisierungsprogramm konnte nicht heruntergeladen werden.</translation>
     </message>
     <message>
@@ -1032,8 +1032,8 @@ Kommandozeile:
         <translation>Lesefehler</translation>
     </message>
     <message>
-        <source>Couldn&apos;t open file &apos;%1&apos; for reading.</source>
-        <translation>Die Datei &apos;%1&apos; konnte nicht zum Lesen geöffnet werden.</translation>
+        <source>Couldn't open file '%1' for reading.</source>
+        <translation>Die Datei '%1' konnte nicht zum Lesen geöffnet werden.</translation>
     </message>
     <message>
         <source>Error reading file, see logfile for details. Error message:
@@ -1050,7 +1050,7 @@ Kommandozeile:
         <translation>Fehler beim Speichern der Benutzerdatenbank</translation>
     </message>
     <message>
-        <source>Couldn&apos;t save database to directory: %1</source>
+        <source>Couldn't save database to directory: %1</source>
         <translation>Die Datenbank konnte nicht im Verzeichnis gespeichert werden: %1</translation>
     </message>
     <message>
@@ -1074,7 +1074,7 @@ Kommandozeile:
         <translation>Schreibfehler</translation>
     </message>
     <message>
-        <source>Couldn&apos;t open file for writing.</source>
+        <source>Couldn't open file for writing.</source>
         <translation>Die Datei konnte nicht zum Schreiben geöffnet werden.</translation>
     </message>
     <message>
@@ -1082,8 +1082,8 @@ Kommandozeile:
         <translation>Raummodell</translation>
     </message>
     <message>
-        <source>Wrote project file &apos;%1&apos;.</source>
-        <translation>Projektdatei &apos;%1&apos; geschrieben.</translation>
+        <source>Wrote project file '%1'.</source>
+        <translation>Projektdatei '%1' geschrieben.</translation>
     </message>
     <message>
         <source>Open Room-Model Project</source>
@@ -1102,20 +1102,20 @@ Kommandozeile:
         <translation>Löserfehler</translation>
     </message>
     <message>
-        <source>Error during solver initialization, see error log file &apos;%1&apos;.</source>
-        <translation>Fehler bei der Initialisierung des Lösers, siehe Fehlerprotokoll &apos;%1&apos;.</translation>
+        <source>Error during solver initialization, see error log file '%1'.</source>
+        <translation>Fehler bei der Initialisierung des Lösers, siehe Fehlerprotokoll '%1'.</translation>
     </message>
     <message>
-        <source>Error while running solver, see error log file &apos;%1&apos;.</source>
-        <translation>Fehler während der Berechnung, siehe Fehlerprotokoll &apos;%1&apos;.</translation>
+        <source>Error while running solver, see error log file '%1'.</source>
+        <translation>Fehler während der Berechnung, siehe Fehlerprotokoll '%1'.</translation>
     </message>
     <message>
-        <source>Calculation error at %L1 d, see logfile &apos;%2&apos; for details</source>
-        <translation>Berechnungsfehler bei %L1 d, Einzelheiten im Protokoll &apos;%2&apos;</translation>
+        <source>Calculation error at %L1 d, see logfile '%2' for details</source>
+        <translation>Berechnungsfehler bei %L1 d, Einzelheiten im Protokoll '%2'</translation>
     </message>
     <message>
-        <source>Storing calculation results in &apos;%1&apos;</source>
-        <translation>Berechnungsergebnisse werden in &apos;%1&apos; gespeichert</translation>
+        <source>Storing calculation results in '%1'</source>
+        <translation>Berechnungsergebnisse werden in '%1' gespeichert</translation>
     </message>
     <message>
         <source>Saving outputs</source>
@@ -1126,8 +1126,8 @@ Kommandozeile:
         <translation>Zielverzeichnis wählen</translation>
     </message>
     <message>
-        <source>Result files could not be written to &apos;%1&apos;.</source>
-        <translation>Die Ergebnisdateien konnten nicht nach &apos;%1&apos; geschrieben werden.</translation>
+        <source>Result files could not be written to '%1'.</source>
+        <translation>Die Ergebnisdateien konnten nicht nach '%1' geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -1277,12 +1277,12 @@ Kommandozeile:
 <context>
     <name>WindowType</name>
     <message>
-        <source>Error reading LinearSpline data from WindowType parameter with id=&apos;%1&apos;.</source>
-        <translation>Fehler beim Lesen der LinearSpline-Daten des Fenstertyp-Parameters mit id=&apos;%1&apos;.</translation>
+        <source>Error reading LinearSpline data from WindowType parameter with id='%1'.</source>
+        <translation>Fehler beim Lesen der LinearSpline-Daten des Fenstertyp-Parameters mit id='%1'.</translation>
     </message>
     <message>
-        <source>Error reading LinearSpline data from WindowType parameter with id=&apos;%1&apos;, unknown function &apos;%2&apos;.</source>
-        <translation>Fehler beim Lesen der LinearSpline-Daten des Fenstertyp-Parameters mit id=&apos;%1&apos;, unbekannte Funktion &apos;%2&apos;.</translation>
+        <source>Error reading LinearSpline data from WindowType parameter with id='%1', unknown function '%2'.</source>
+        <translation>Fehler beim Lesen der LinearSpline-Daten des Fenstertyp-Parameters mit id='%1', unbekannte Funktion '%2'.</translation>
     </message>
     <message>
         <source>Invalid x-value unit for LinearSpline of RelativeSHGC parameter.</source>
@@ -1296,27 +1296,27 @@ Kommandozeile:
 <context>
     <name>XMLHelpers</name>
     <message>
-        <source>Invalid value for attribute &apos;%1&apos;.</source>
-        <translation>Ungültiger Wert für Attribut &apos;%1&apos;.</translation>
+        <source>Invalid value for attribute '%1'.</source>
+        <translation>Ungültiger Wert für Attribut '%1'.</translation>
     </message>
     <message>
-        <source>Invalid value for element &apos;%1&apos;, must be a finite number.</source>
-        <translation>Ungültiger Wert für Element &apos;%1&apos;, es muss eine endliche Zahl sein.</translation>
+        <source>Invalid value for element '%1', must be a finite number.</source>
+        <translation>Ungültiger Wert für Element '%1', es muss eine endliche Zahl sein.</translation>
     </message>
     <message>
-        <source>Invalid value for element &apos;%1&apos;, must be a whole number.</source>
-        <translation>Ungültiger Wert für Element &apos;%1&apos;, es muss eine ganze Zahl sein.</translation>
+        <source>Invalid value for element '%1', must be a whole number.</source>
+        <translation>Ungültiger Wert für Element '%1', es muss eine ganze Zahl sein.</translation>
     </message>
     <message>
-        <source>Invalid value in &apos;%1&apos;, all values must be finite numbers.</source>
-        <translation>Ungültiger Wert in &apos;%1&apos;, alle Werte müssen endliche Zahlen sein.</translation>
+        <source>Invalid value in '%1', all values must be finite numbers.</source>
+        <translation>Ungültiger Wert in '%1', alle Werte müssen endliche Zahlen sein.</translation>
     </message>
 </context>
 <context>
     <name>[main]</name>
     <message>
-        <source>Error creating log file &apos;%1&apos;.</source>
-        <translation>Fehler beim Anlegen der Protokolldatei &apos;%1&apos;.</translation>
+        <source>Error creating log file '%1'.</source>
+        <translation>Fehler beim Anlegen der Protokolldatei '%1'.</translation>
     </message>
     <message>
         <source>License Agreement</source>
@@ -1325,6 +1325,211 @@ Kommandozeile:
     <message>
         <source>Accept</source>
         <translation>Akzeptieren</translation>
+    </message>
+</context>
+<context>
+    <name>DailyCycleInputWidget</name>
+    <message>
+        <source>%1:00</source>
+        <translation>%1:00</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>%L1</source>
+        <translation>%L1</translation>
+    </message>
+    <message>
+        <source> 0:00</source>
+        <translation> 0:00</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleInputWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Constant value:</source>
+        <translation>Konstanter Wert:</translation>
+    </message>
+    <message>
+        <source>Winter schedule</source>
+        <translation>Winterprofil</translation>
+    </message>
+    <message>
+        <source>Begins at day:</source>
+        <translation>Beginnt am Tag:</translation>
+    </message>
+    <message>
+        <source>Summer schedule</source>
+        <translation>Sommerprofil</translation>
+    </message>
+    <message>
+        <source>Maximum value</source>
+        <translation>Maximalwert</translation>
+    </message>
+    <message>
+        <source>Weekday schedule</source>
+        <translation>Profil der Werktage</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Fridays</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>Weekend schedule</source>
+        <translation>Profil des Wochenendes</translation>
+    </message>
+    <message>
+        <source>Constant</source>
+        <translation>Konstant</translation>
+    </message>
+    <message>
+        <source>Daily cycle (Winter/Summer)</source>
+        <translation>Tagesgang (Winter/Sommer)</translation>
+    </message>
+    <message>
+        <source>Daily cycle (Weekday/Weekend)</source>
+        <translation>Tagesgang (Werktag/Wochenende)</translation>
+    </message>
+    <message>
+        <source>Annual hourly schedule</source>
+        <translation>Stundenwerte des Jahres</translation>
+    </message>
+    <message>
+        <source>Copy the schedule into the clipboard, then press the matching import button!</source>
+        <translation>Kopieren Sie das Profil in die Zwischenablage und drücken Sie dann die passende Schaltfläche zum Einfügen!</translation>
+    </message>
+    <message>
+        <source>Paste (day,value)</source>
+        <translation>Einfügen (Tag,Wert)</translation>
+    </message>
+    <message>
+        <source>Expects a table with two columns, where columns are separated by whitespace characters. First column holds time points in days since midnight January 1st, second column holds corresponding values. Time points must be strictly monotonic increasing and should only reference each hour once.</source>
+        <translation>Erwartet eine Tabelle mit zwei durch Leerraum getrennten Spalten. Die erste Spalte enthält Zeitpunkte in Tagen seit Mitternacht des 1. Januar, die zweite die zugehörigen Werte. Die Zeitpunkte müssen streng monoton steigen und sollten jede Stunde nur einmal ansprechen.</translation>
+    </message>
+    <message>
+        <source>Paste (hour,value)</source>
+        <translation>Einfügen (Stunde,Wert)</translation>
+    </message>
+    <message>
+        <source>Expects a table with two columns, where columns are separated by whitespace characters. First column holds time points in hours since midnight January 1st, second column holds corresponding values. Time points must be strictly monotonic increasing and should only reference each hour once.</source>
+        <translation>Erwartet eine Tabelle mit zwei durch Leerraum getrennten Spalten. Die erste Spalte enthält Zeitpunkte in Stunden seit Mitternacht des 1. Januar, die zweite die zugehörigen Werte. Die Zeitpunkte müssen streng monoton steigen und sollten jede Stunde nur einmal ansprechen.</translation>
+    </message>
+    <message>
+        <source>Paste (hourly values)</source>
+        <translation>Einfügen (Stundenwerte)</translation>
+    </message>
+    <message>
+        <source>Expects 8760 hourly values, separated by whitespace/endline characters.</source>
+        <translation>Erwartet 8760 Stundenwerte, getrennt durch Leerzeichen oder Zeilenumbrüche.</translation>
+    </message>
+    <message>
+        <source>Schedule Plot</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Datum/Zeit</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>MMM dd</source>
+        <translation>dd. MMM</translation>
+    </message>
+    <message>
+        <source>Tabulated Values</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>This schedule interpolates a time series, which cannot be edited here. Choose another type to replace it.</source>
+        <translation>Dieses Profil interpoliert eine Zeitreihe, die hier nicht bearbeitet werden kann. Wählen Sie einen anderen Typ, um sie zu ersetzen.</translation>
+    </message>
+    <message>
+        <source>Maximum value allowed for input.</source>
+        <translation>Größter zulässiger Eingabewert.</translation>
+    </message>
+    <message>
+        <source>Maximum value in %1</source>
+        <translation>Maximalwert in %1</translation>
+    </message>
+    <message>
+        <source>Interpolated time series</source>
+        <translation>Interpolierte Zeitreihe</translation>
+    </message>
+    <message>
+        <source>MMMM dd</source>
+        <translation>dd. MMMM</translation>
+    </message>
+    <message>
+        <source>Invalid format, expected table with two columns of numbers, separated by white-space character(s).</source>
+        <translation>Ungültiges Format, erwartet wird eine Tabelle mit zwei Spalten von Zahlen, getrennt durch Leerraum.</translation>
+    </message>
+    <message>
+        <source>Cannot paste schedule data</source>
+        <translation>Profildaten können nicht eingefügt werden</translation>
+    </message>
+    <message>
+        <source>No data on clipboard</source>
+        <translation>Keine Daten in der Zwischenablage</translation>
+    </message>
+    <message>
+        <source>Invalid format, expected 8760 hourly values.</source>
+        <translation>Ungültiges Format, erwartet werden 8760 Stundenwerte.</translation>
+    </message>
+</context>
+<context>
+    <name>SchedulePlot</name>
+    <message>
+        <source>Time [d]</source>
+        <translation>Zeit [d]</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>%1 [%2]</source>
+        <translation>%1 [%2]</translation>
     </message>
 </context>
 </TS>

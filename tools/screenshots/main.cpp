@@ -6,6 +6,8 @@
 #include <iostream>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -37,6 +39,7 @@
 #include <QtExt_ValidatingLineEdit.h>
 
 #include <RM_Database.h>
+#include <RM_Schedule.h>
 
 #include <QtExt_Directories.h>
 #include <QtExt_LanguageHandler.h>
@@ -61,6 +64,7 @@
 #include <RM_Climate.h>
 #include <RM_Room.h>
 #include "SampleReportFrame.h"
+#include "ScheduleInputWidget.h"
 
 namespace {
 
@@ -238,6 +242,39 @@ void dateScalePlotShots(Screenshots & shots) {
 }
 
 
+/*! The schedule editor on each of its four pages; the annual page after a paste, with its
+	plot tab and its table tab. */
+void scheduleEditorShots(Screenshots & shots) {
+	RM::Schedule schedule = RM::Schedule::workingHoursSchedule("HeatingSetPoint", 21, 16);
+	ScheduleInputWidget w;
+	w.setup("Set point", "C",
+			QString(), 0, 30, &schedule);
+	w.resize(965, 539);
+	w.updateInput();
+	w.show();
+	QComboBox * combo = w.findChild<QComboBox *>("comboBoxType");
+	for (int type = 0; type < 3; ++type) {
+		combo->setCurrentIndex(type);
+		shots.save(&w, QString("schedule-editor-%1").arg(type));
+	}
+	combo->setCurrentIndex(RM::Schedule::ANNUAL);
+	QString text;
+	for (int h = 0; h < 8760; ++h) {
+		const double day = std::floor(h/24.0);
+		const double hour = h % 24;
+		const double value = 18 + 4*std::sin(2*M_PI*(day - 100)/365) + (hour >= 7 && hour < 18 ? 3 : 0);
+		text += QString::number(value, 'f', 2) + "\n";
+	}
+	QGuiApplication::clipboard()->setText(text);
+	w.onPushButtonImportHourlyClicked();
+	QTabWidget * tabs = w.findChild<QTabWidget *>();
+	tabs->setCurrentIndex(0);
+	shots.save(&w, "schedule-editor-3-plot");
+	tabs->setCurrentIndex(1);
+	shots.save(&w, "schedule-editor-3-table");
+}
+
+
 /*! The three looks of a validating line edit: valid, invalid (with its range as tool tip), read-only. */
 void lineEditShots(Screenshots & shots) {
 	QWidget w;
@@ -410,6 +447,7 @@ int main(int argc, char ** argv) {
 		runShots(shots, home.path());
 		dateScalePlotShots(shots);
 		qtExtGalleryShots(shots);
+		scheduleEditorShots(shots);
 		for (const QString & file : ChartDemoModels::writeDemoProperties(outDir))
 			std::cout << "Chart properties: " << file.toStdString() << std::endl;
 		for (const QString & file : ChartDemoCharts::renderDemoCharts(outDir))
