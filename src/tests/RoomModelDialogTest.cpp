@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -127,6 +128,21 @@ TEST_F(RoomModelDialogTest, MoistureTabLeavesAndReturnsBeforeAdvancedSettings) {
 	m_window->onEnableMoistureBalanceInputs(true);
 	EXPECT_EQ(tabTitles(), ALL_TABS);
 	EXPECT_TRUE(tabEnabled(RoomModelDialog::TabMoistureLoads));
+}
+
+
+TEST_F(RoomModelDialogTest, MoistureSwitchOfTheSettingsPageMovesTheMoistureTab) {
+	QCheckBox * box = m_window->findChild<QCheckBox *>("checkBoxEnableMoistureBalance");
+	ASSERT_NE(box, nullptr);
+	ASSERT_FALSE(box->isChecked());
+	box->click();
+	EXPECT_TRUE(m_window->project()->m_moistureBalanceEnabled);
+	EXPECT_EQ(tabTitles(), ALL_TABS);
+	box->click();
+	EXPECT_FALSE(m_window->project()->m_moistureBalanceEnabled);
+	EXPECT_FALSE(tabTitles().contains("Moisture Loads"));
+	box->click();
+	EXPECT_EQ(tabTitles(), ALL_TABS) << "back before Advanced Settings";
 }
 
 
