@@ -208,8 +208,9 @@ TEST_F(RoomModelDialogTest, ClimateRegionFollowsTheClimateFileName) {
 
 
 TEST_F(RoomModelDialogTest, CalculationModeEnablesTheLoadTabs) {
-	m_window->onEnableMoistureBalanceInputs(true);
-	m_window->project()->m_moistureBalanceEnabled = true;
+	// switched on through the settings page, which shows the moisture tab
+	m_window->findChild<QCheckBox *>("checkBoxEnableMoistureBalance")->setChecked(true);
+	ASSERT_TRUE(m_window->project()->m_moistureBalanceEnabled);
 	RM::DIN4108_2Assessment & din = m_window->project()->m_din4108_2Assessment;
 	din.m_shadingControlType = 1;
 
