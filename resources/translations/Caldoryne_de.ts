@@ -835,6 +835,18 @@
         <source>Invalid value for attribute &apos;%1&apos;.</source>
         <translation>Ungültiger Wert für Attribut &apos;%1&apos;.</translation>
     </message>
+    <message>
+        <source>Invalid value for element &apos;%1&apos;, must be a finite number.</source>
+        <translation>Ungültiger Wert für Element &apos;%1&apos;, es muss eine endliche Zahl sein.</translation>
+    </message>
+    <message>
+        <source>Invalid value for element &apos;%1&apos;, must be a whole number.</source>
+        <translation>Ungültiger Wert für Element &apos;%1&apos;, es muss eine ganze Zahl sein.</translation>
+    </message>
+    <message>
+        <source>Invalid value in &apos;%1&apos;, all values must be finite numbers.</source>
+        <translation>Ungültiger Wert in &apos;%1&apos;, alle Werte müssen endliche Zahlen sein.</translation>
+    </message>
 </context>
 <context>
     <name>[main]</name>

@@ -17,6 +17,7 @@
 
 #include "RM_Database.h"
 #include "RM_Physics.h"
+#include "RM_ValueChecks.h"
 
 namespace RM {
 
@@ -92,6 +93,7 @@ void CaldoryneModel::init(const Database & db) {
 		throw BVX::Exception(BVX::FormatText("Room floor area is %1 m2 but must be > 0!").arg(m_room.m_area, 0, 'g'), FUNC_ID);
 	if (!(m_room.m_height > 0))
 		throw BVX::Exception(BVX::FormatText("Room height is %1 m but must be > 0!").arg(m_room.m_height, 0, 'g'), FUNC_ID);
+	checkRoomValues(m_room);
 
 	SolarRadiationModel & solar = m_climate.m_solarRadiationModel;
 	solar.m_albedo = m_room.m_albedo;
@@ -175,6 +177,7 @@ void CaldoryneModel::addConstruction(unsigned int k, const RoomConstruction & rc
 	// a negative window area would turn solar gains and transmission around
 	if (con.m_AF < 0)
 		throw BVX::Exception(BVX::FormatText("Window area of wall #%1 is negative but must be >= 0!").arg(k), FUNC_ID);
+	checkSurfaceValues(con, k);
 	m_constructions.push_back(con);
 }
 
@@ -207,6 +210,8 @@ void CaldoryneModel::initConstruction(unsigned int i, const Database & db) {
 							 BVX::MSG_WARNING, FUNC_ID, -1);
 		}
 	}
+
+	checkItemValues(con, db);
 
 	if (con.m_type == RoomConstruction::FixedTemperature && con.m_zoneTCCD.isValid()) {
 		try {
@@ -270,6 +275,11 @@ void CaldoryneModel::readZoneTemperatures(RoomConstruction & con) const {
 	BVX::UnitVector temperatures("zoneT", BVX::Unit(static_cast<unsigned int>(unitId)), values);
 	temperatures.convert(BVX::Unit("K"));
 	values = temperatures.m_values;
+	for (std::size_t j = 0; j < values.size(); ++j) {
+		if (!inRange(values[j] - T_KELVIN, TEMPERATURE))
+			checkValue(values[j] - T_KELVIN, TEMPERATURE, BVX::FormatText("Zone temperature at time point #%1").arg(j + 1).str(),
+					   BVX::FormatText("file '%1'").arg(written).str());
+	}
 
 	BVX::LinearSpline & spline = con.m_zoneTemperatureSpline;
 	spline.setValues(timePoints, values);

@@ -133,22 +133,22 @@ void RoomConstruction::readXML(QXmlStreamReader & reader) {
 		bool known = false;
 		for (const DoubleChild & c : doubles) {
 			if (tag == c.m_tag) {
-				*c.m_value = readElementText(reader).toDouble();
+				*c.m_value = readDoubleElement(reader);
 				known = true;
 			}
 		}
 		for (const IdChild & c : ids) {
 			if (tag == c.m_tag) {
-				*c.m_value = readElementText(reader).trimmed().toUInt(nullptr, 10);
+				*c.m_value = readUIntElement(reader);
 				known = true;
 			}
 		}
 		if (known)
 			return;
 		if (tag == "zoneT")
-			m_zoneT = readElementText(reader).toDouble() + T_KELVIN;
+			m_zoneT = readDoubleElement(reader) + T_KELVIN;
 		else if (tag == "zoneRH")
-			m_zoneRH = readElementText(reader).toDouble()/100;
+			m_zoneRH = readDoubleElement(reader)/100;
 		else if (tag == "zoneTCCD")
 			m_zoneTCCD = BVX::Path(readElementText(reader).toStdString());
 		else if (tag == "type") {
