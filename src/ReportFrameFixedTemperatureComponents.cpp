@@ -7,5 +7,5 @@ ReportFrameFixedTemperatureComponents::ReportFrameFixedTemperatureComponents(Rep
 
 
 QString ReportFrameFixedTemperatureComponents::heading() const {
-	return tr("Components adjacent to zones of fixed temperature");
+	return tr("Fixed-temperature components");
 }

@@ -23,30 +23,50 @@ Report * ReportFrameSectionBase::report() const {
 }
 
 
+namespace {
+
+/*! Height of a text wrapped at the width. */
+double wrappedHeight(const QFont & font, QPaintDevice * device, double width, const QString & text) {
+	return QFontMetricsF(font, device).boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap, text).height();
+}
+
+QFont boldFont(QFont font) {
+	font.setBold(true);
+	return font;
+}
+
+} // namespace
+
+
 void ReportFrameSectionBase::update(QPaintDevice * device, double width) {
-	const double line = lineSpacing(device);
-	const int lines = (heading().isEmpty() ? 0 : 1) + bodyLines().size();
+	const QFont font = m_textDocument->defaultFont();
+	double h = 0;
+	if (!heading().isEmpty())
+		h += wrappedHeight(boldFont(font), device, width, heading());
+	for (const QString & text : bodyLines())
+		h += wrappedHeight(font, device, width, text);
 	// one spare line below the section
-	m_frameRect = QRectF(0, 0, width, (lines + 1) * line);
+	m_frameRect = QRectF(0, 0, width, h + lineSpacing(device));
 }
 
 
 void ReportFrameSectionBase::draw(QPainter * painter, const QRectF & frame) {
-	const double line = lineSpacing(painter->device());
+	QPaintDevice * device = painter->device();
+	const QFont font = m_textDocument->defaultFont();
 	painter->save();
-	QFont font = m_textDocument->defaultFont();
 	double y = frame.top();
 	if (!heading().isEmpty()) {
-		QFont bold = font;
-		bold.setBold(true);
+		const QFont bold = boldFont(font);
+		const double h = wrappedHeight(bold, device, frame.width(), heading());
 		painter->setFont(bold);
-		painter->drawText(QRectF(frame.left(), y, frame.width(), line), Qt::AlignLeft | Qt::AlignVCenter, heading());
-		y += line;
+		painter->drawText(QRectF(frame.left(), y, frame.width(), h), Qt::TextWordWrap, heading());
+		y += h;
 	}
 	painter->setFont(font);
 	for (const QString & text : bodyLines()) {
-		painter->drawText(QRectF(frame.left(), y, frame.width(), line), Qt::AlignLeft | Qt::AlignVCenter, text);
-		y += line;
+		const double h = wrappedHeight(font, device, frame.width(), text);
+		painter->drawText(QRectF(frame.left(), y, frame.width(), h), Qt::TextWordWrap, text);
+		y += h;
 	}
 	painter->restore();
 }

@@ -1028,7 +1028,7 @@ Kommandozeile:
 <context>
     <name>ReportFrameFixedTemperatureComponents</name>
     <message>
-        <source>Components adjacent to zones of fixed temperature</source>
+        <source>Fixed-temperature components</source>
         <translation>Bauteile an Zonen fester Temperatur</translation>
     </message>
 </context>

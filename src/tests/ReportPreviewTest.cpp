@@ -21,7 +21,7 @@ namespace {
 /*! Section headings in the order the report lays them out (the remarks section is off by default). */
 const QStringList HEADINGS = {
 	"Project information", "Room data", "Climate", "Exterior components",
-	"Components adjacent to zones of fixed temperature", "Interior components", "Windows",
+	"Fixed-temperature components", "Interior components", "Windows",
 	"Constructions", "Ventilation", "Inner loads and heating", "Shading", "Miscellaneous",
 	"Results: hours of over-temperature", "Room air temperature", "Program description"
 };
@@ -32,7 +32,7 @@ protected:
 		GuiTest::clearSettings();
 		ReportSettings::instance().setDefaults();
 		// a large font spreads the sections over several pages
-		ReportSettings::instance().m_font.setPointSize(40);
+		ReportSettings::instance().m_font.setPointSize(20);
 		ReportTest::addConstructionTypes(m_db, { 3, 4 });
 		m_model = ReportTest::model({ 3, 4, 3 });
 		ASSERT_TRUE(m_dir.isValid());

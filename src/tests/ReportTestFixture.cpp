@@ -42,8 +42,11 @@ QString pdfText(const QString & file, int page) {
 		args << "-f" << QString::number(page) << "-l" << QString::number(page);
 	args << "-layout" << file << "-";
 	QString text = runTool(PDFTOTEXT_EXECUTABLE, args);
+	text.replace(QChar(0xFB00), "ff");
 	text.replace(QChar(0xFB01), "fi");
 	text.replace(QChar(0xFB02), "fl");
+	text.replace(QChar(0xFB03), "ffi");
+	text.replace(QChar(0xFB04), "ffl");
 	return text;
 }
 

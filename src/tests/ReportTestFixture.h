@@ -45,7 +45,7 @@ inline void addConstructionTypes(RM::Database & db, const std::vector<unsigned i
 	}
 }
 
-/*! Records the messages passed to the message handler while it lives. */
+/*! Records the error messages passed to the message handler while it lives. */
 class MessageRecorder : public BVX::MessageHandler {
 public:
 	struct Message {
@@ -55,8 +55,10 @@ public:
 	};
 	MessageRecorder() { BVX::MessageHandlerRegistry::instance().setMessageHandler(this); }
 	~MessageRecorder() override { BVX::MessageHandlerRegistry::instance().setMessageHandler(nullptr); }
+	/*! Keeps the errors only. */
 	void msg(const std::string & text, int t, const char * functionID, int) override {
-		m_messages.push_back(Message{ text, t, functionID != nullptr ? functionID : "" });
+		if (t == BVX::MSG_ERROR)
+			m_messages.push_back(Message{ text, t, functionID != nullptr ? functionID : "" });
 	}
 	std::vector<Message> m_messages;
 };
@@ -83,7 +85,7 @@ public:
 QString runTool(const QString & program, const QStringList & args);
 int pdfPages(const QString & file);
 QString pdfPageSize(const QString & file);
-/*! Text of one page (0: all pages) with the fi/fl ligatures spelt out. */
+/*! Text of one page (0: all pages) with the f-ligatures spelt out. */
 QString pdfText(const QString & file, int page = 0);
 /*! Pages rendered at 50 dpi that hold some non-background pixel. */
 int pdfPagesWithInk(const QString & file);
