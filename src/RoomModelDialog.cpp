@@ -54,6 +54,7 @@
 #include "MoistureLoadInputWidget.h"
 #include "NaturalVentilationModelInputWidget.h"
 #include "OccupancyLoadModelInputWidget.h"
+#include "ReportPreview.h"
 #include "ReportSettings.h"
 #include "ResultsWidget.h"
 #include "RunDialog.h"
@@ -692,6 +693,9 @@ void RoomModelDialog::onToolButtonExportModelClicked() {
 
 
 void RoomModelDialog::onToolButtonReportClicked() {
+	// modal: the next run deletes the model the preview reads
+	ReportPreview preview(m_model, m_db, this);
+	preview.exec();
 }
 
 

@@ -56,6 +56,9 @@
 #include "QwtDateTimeScaleDraw.h"
 #include "QwtDateTimeScaleEngine.h"
 #include "RoomModelDialog.h"
+#include "ReportPreview.h"
+#include "Report.h"
+#include "ReportSettings.h"
 #include "RunDialog.h"
 
 #include <QProgressBar>
@@ -144,6 +147,30 @@ void mainWindowShots(Screenshots & shots) {
 }
 
 
+/*! The report preview of the last run and every report page, each painted by the report
+	on an A4 image at 96 dpi with margins of 20 mm. */
+void reportPreviewShots(Screenshots & shots, RoomModelDialog & w) {
+	ReportPreview preview(w.model(), w.database(), &w);
+	preview.resize(1100, 800);
+	preview.show();
+	preview.updatePreview();
+	shots.save(&preview, "report-preview");
+	const int margin = 76;
+	QImage area(794 - 2*margin, 1123 - 2*margin, QImage::Format_ARGB32);
+	const QFont font = ReportSettings::instance().m_font;
+	for (int page = 1; page == 1 || page <= preview.report()->pageCount(); ++page) {
+		area.fill(Qt::white);
+		preview.report()->print(&area, page, font);
+		QImage sheet(794, 1123, QImage::Format_ARGB32);
+		sheet.fill(Qt::white);
+		QPainter p(&sheet);
+		p.drawImage(margin, margin, area);
+		p.end();
+		shots.write(QPixmap::fromImage(sheet), QString("report-page-%1").arg(page, 2, 10, QChar('0')));
+	}
+}
+
+
 /*! Run dialog, the export dialog per model type, and the main window during and after a
 	three-day run of the default example with automatic saving ("Saving outputs" on top). */
 void runShots(Screenshots & shots, const QString & home) {
@@ -182,6 +209,7 @@ void runShots(Screenshots & shots, const QString & home) {
 	w.runSimulation();
 	poll.stop();
 	shots.save(&w, "mainwindow-after-run");
+	reportPreviewShots(shots, w);
 }
 
 
