@@ -452,7 +452,8 @@ void ConstructionEditWidget::on_pushButtonH6Export_clicked() {
 	if (fname.isEmpty())
 		return;
 	QDir dir = QFileInfo(fname).absoluteDir();
-	if (!dir.exists("materials") && !dir.mkdir("materials")) {
+	// a file named "materials" in the way counts as failure
+	if (!QFileInfo(dir.filePath("materials")).isDir() && !dir.mkdir("materials")) {
 		QMessageBox::critical(this, tr("Export error"), tr("Could not create subdirectories for export."));
 		return;
 	}

@@ -19,7 +19,13 @@ MaterialListDelegate::~MaterialListDelegate() = default;
 QWidget * MaterialListDelegate::createEditor(QWidget * parent, const QStyleOptionViewItem &, const QModelIndex &) const {
 	if (m_db->m_materials.empty())
 		return nullptr;
-	return new MaterialSelectorWidget(parent, m_materialDBModel);
+	MaterialSelectorWidget * selector = new MaterialSelectorWidget(parent, m_materialDBModel);
+	MaterialListDelegate * self = const_cast<MaterialListDelegate *>(this);
+	connect(selector, &MaterialSelectorWidget::materialPicked, self, [self, selector]() {
+		emit self->commitData(selector);
+		emit self->closeEditor(selector);
+	});
+	return selector;
 }
 
 

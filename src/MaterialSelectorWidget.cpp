@@ -63,5 +63,7 @@ void MaterialSelectorWidget::selectMaterial(unsigned int id) {
 
 void MaterialSelectorWidget::materialDoubleClicked(QModelIndex index) {
 	m_materialId = index.data(Qt::UserRole).toUInt();
+	// commit before closing: without focus (an inactive window) closing alone commits nothing
+	emit materialPicked();
 	close();
 }

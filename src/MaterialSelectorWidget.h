@@ -23,6 +23,10 @@ public:
 	/*! The chosen material. */
 	unsigned int	m_materialId;
 
+signals:
+	/*! A material was picked by double-click: the owner commits and closes the editor. */
+	void materialPicked();
+
 public slots:
 	void materialDoubleClicked(QModelIndex index);
 

@@ -302,7 +302,11 @@ TEST_F(ConstructionEditWidgetTest, MaterialSelectorThroughTheView) {
 		ids << v->model()->index(r, 0).data().toString();
 	EXPECT_EQ(ids, QStringList({"5", "7", "10001", "10002"}));
 	// double-click on material 7
+	QApplication::processEvents();
+	ASSERT_TRUE(v->isVisible());
+	v->scrollTo(v->model()->index(1, 2));
 	const QRect cell = v->visualRect(v->model()->index(1, 2));
+	QTest::mouseClick(v->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
 	QTest::mouseDClick(v->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
 	QApplication::processEvents();
 	EXPECT_EQ(t->item(0, 0)->text(), "Aerated");
@@ -314,18 +318,23 @@ TEST_F(ConstructionEditWidgetTest, MaterialSelectorThroughTheView) {
 	EXPECT_TRUE(m_db.isModified());
 
 	// an unknown material preselects the first sorted row; leaving the cell commits it
+	QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+	ASSERT_EQ(t->viewport()->findChild<MaterialSelectorWidget *>(), nullptr);
 	select(10001);
 	t->edit(t->model()->index(1, 0));
 	selector = t->viewport()->findChild<MaterialSelectorWidget *>();
 	ASSERT_NE(selector, nullptr);
 	const unsigned int first = selector->tableView()->model()->index(0, 0).data(Qt::UserRole).toUInt();
 	EXPECT_EQ(selector->m_materialId, first);
-	t->setCurrentCell(0, 1);
-	QApplication::processEvents();
+	QAbstractItemDelegate * delegate = t->itemDelegateForColumn(0);
+	emit delegate->commitData(selector);
+	emit delegate->closeEditor(selector);
+	QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 	EXPECT_EQ(type(10001).m_materialIds[1], first);
 	EXPECT_EQ(t->item(1, 0)->data(Qt::UserRole).toUInt(), first);
 
 	// no editor without materials
+	QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 	m_db.m_materials.clear();
 	t->edit(t->model()->index(0, 0));
 	EXPECT_EQ(t->viewport()->findChild<MaterialSelectorWidget *>(), nullptr);
