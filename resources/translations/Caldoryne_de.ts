@@ -9,6 +9,61 @@
     </message>
 </context>
 <context>
+    <name>AdvancedSettingsInputWidget</name>
+    <message>
+        <source>Advanced Calculation Settings</source>
+        <translation>Erweiterte Berechnungseinstellungen</translation>
+    </message>
+    <message>
+        <source>Solver parameters</source>
+        <translation>Parameter des Lösers</translation>
+    </message>
+    <message>
+        <source>Enable moisture balance calculation</source>
+        <translation>Feuchtebilanz berechnen</translation>
+    </message>
+    <message>
+        <source>Initial temperature of room and constructions [°C]:</source>
+        <translation>Anfangstemperatur von Raum und Konstruktionen [°C]:</translation>
+    </message>
+    <message>
+        <source>Initial relative humidity in room and constructions [%]:</source>
+        <translation>Relative Anfangsfeuchte in Raum und Konstruktionen [%]:</translation>
+    </message>
+    <message>
+        <source>Convective fraction of solar loads [0...100%]:</source>
+        <translation>Konvektiver Anteil der solaren Lasten [0...100%]:</translation>
+    </message>
+    <message>
+        <source>Convective fraction of internal loads [0..100%]:</source>
+        <translation>Konvektiver Anteil der inneren Lasten [0..100%]:</translation>
+    </message>
+    <message>
+        <source>Output options (project independent)</source>
+        <translation>Ausgabeoptionen (projektunabhängig)</translation>
+    </message>
+    <message>
+        <source>Evaluate thermal comfort criteria independent of occupancy</source>
+        <translation>Behaglichkeitskriterien unabhängig von der Belegung auswerten</translation>
+    </message>
+    <message>
+        <source>Normalize results by floor area</source>
+        <translation>Ergebnisse auf die Grundfläche beziehen</translation>
+    </message>
+    <message>
+        <source>Please enter a percentage (0 .. 100 %%)!</source>
+        <translation>Bitte geben Sie einen Prozentwert ein (0 .. 100 %%)!</translation>
+    </message>
+    <message>
+        <source>Please enter an initial temperature in [C] (-100 .. 100)!</source>
+        <translation>Bitte geben Sie eine Anfangstemperatur in [C] ein (-100 .. 100)!</translation>
+    </message>
+    <message>
+        <source>Please enter a relative humidity as percentage (0 .. 100 %%)!</source>
+        <translation>Bitte geben Sie eine relative Feuchte in Prozent ein (0 .. 100 %%)!</translation>
+    </message>
+</context>
+<context>
     <name>ButtonBar</name>
     <message>
         <source>Shows information about the program.</source>
