@@ -109,6 +109,7 @@ public:
 	RM::Climate * climate() { return m_climate; }
 	ButtonBar * buttonBar() { return m_buttonBar; }
 	QTabWidget * inputTabs() { return m_inputTabs; }
+	ResultsWidget * resultsWidget() { return m_resultsWidget; }
 	QStackedLayout * pageStack() { return m_pageStack; }
 	/*! Input page shown at the given position of the tab order at construction. */
 	QWidget * inputPage(InputTab tab) const;

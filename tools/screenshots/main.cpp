@@ -3,6 +3,7 @@
 // PNG files. Runs with a private home directory and settings.
 #include <cmath>
 #include <functional>
+#include <memory>
 #include <iostream>
 
 #include <QApplication>
@@ -36,6 +37,7 @@
 #include <QtExt_RichTextEditWidget.h>
 #include <QtExt_ValidatingLineEdit.h>
 
+#include <RM_CaldoryneModelInterface.h>
 #include <RM_Database.h>
 
 #include <QtExt_Directories.h>
@@ -50,6 +52,8 @@
 #include "ProgramStartUp.h"
 #include "QwtDateTimeScaleDraw.h"
 #include "QwtDateTimeScaleEngine.h"
+#include "ProjectSimulation.h"
+#include "ResultsWidget.h"
 #include "RoomModelDialog.h"
 #include "SampleReportFrame.h"
 
@@ -127,6 +131,29 @@ void mainWindowShots(Screenshots & shots) {
 	for (QAction * a : bar->m_languageMenu->actions())
 		if (a->data().toString() == lang)
 			shots.saveModal("language-changed", [a]() { a->trigger(); });
+	w.close();
+}
+
+
+/*! The results page after a year's run of the window's default project. */
+void resultsShots(Screenshots & shots) {
+	RoomModelDialog w;
+	w.show();
+	QApplication::processEvents();
+	w.resize(1100, 820);
+	RM::Database db;
+	db.setDirectories(QtExt::Directories::databasesDir(), QtExt::Directories::userDataDir() + "/db");
+	db.reload();
+	std::unique_ptr<RM::CaldoryneModelInterface> model = simulateProject(*w.project(), *w.climate(), db, 365*24*3600.0);
+	ResultsWidget * results = w.resultsWidget();
+	results->updateLoads(&model->m_climate);
+	results->updateResults(model.get(), &model->m_outputManager);
+	model.reset();
+	shots.save(&w, "mainwindow-results");
+	for (int i = 0; i < results->m_tabWidget->count(); ++i) {
+		results->m_tabWidget->setCurrentIndex(i);
+		shots.save(results, QString("results-tab-%1").arg(i));
+	}
 	w.close();
 }
 
@@ -356,6 +383,7 @@ int main(int argc, char ** argv) {
 	Screenshots shots(outDir);
 	try {
 		mainWindowShots(shots);
+		resultsShots(shots);
 		dialogShots(shots);
 		dateScalePlotShots(shots);
 		qtExtGalleryShots(shots);
