@@ -695,15 +695,15 @@
     </message>
     <message>
         <source>Hourly Thermal Loads</source>
-        <translation>Stündliche thermische Lasten</translation>
+        <translation>Wärmelasten stündlich</translation>
     </message>
     <message>
         <source>Hourly Moisture Loads</source>
-        <translation>Stündliche Feuchtelasten</translation>
+        <translation>Feuchtelasten stündlich</translation>
     </message>
     <message>
         <source>Monthly Thermal Load</source>
-        <translation>Monatliche thermische Last</translation>
+        <translation>Wärmelast monatlich</translation>
     </message>
     <message>
         <source>Annual Results</source>
