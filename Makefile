@@ -1,8 +1,8 @@
-# Two entry points: `make run` and `make test`. Both install the Debian packages first.
+# Entry points: `make run`, `make test` and `make fuzz`. All install the Debian packages first.
 BUILD_DIR ?= build/release
 JOBS      ?= $(shell nproc)
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test fuzz clean
 
 all: build
 
@@ -20,6 +20,12 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+
+# libFuzzer runs of every reader, FUZZ_SECONDS each (clang build in build/fuzz)
+FUZZ_SECONDS ?= 60
+fuzz:
+	@CALDORYNE_FUZZ=ON bash scripts/install-deps
+	@bash fuzz/run-fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build

@@ -1,19 +1,34 @@
 # Helpers shared by all libraries: one static library per externals/<dir>/src,
 # one GoogleTest executable per externals/<dir>/tests.
 
-set(CALDORYNE_WARNINGS -Wall -Wextra)
+# Warnings are errors in the project's own code. Imported targets (Qt, GoogleTest,
+# SUNDIALS, Qwt::Qwt of FindQwt.cmake) put their headers on the system include path, so their
+# warnings stay out. The options are set for this directory and everything below it,
+# so every target of the project (libraries, tests, tools, benchmarks, the application)
+# compiles with them; CALDORYNE_WARNINGS stays for targets that name it explicitly.
+set(CALDORYNE_WARNINGS -Wall -Wextra -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual -Wpedantic)
+option(CALDORYNE_WERROR "Treat compiler warnings as errors" ON)
+if(CALDORYNE_WERROR)
+  list(APPEND CALDORYNE_WARNINGS -Werror)
+endif()
+add_compile_options(${CALDORYNE_WARNINGS})
+# Numeric conversions are checked where it is cheap: the room model and the solver framework.
+set(CALDORYNE_CONVERSION_WARNINGS -Wconversion)
 
-# caldoryne_library(<target> DEPS <libs...>)
-# Builds every *.cpp below src/ of the current directory into a static library.
+# caldoryne_library(<target> [CONVERSION] DEPS <libs...>)
+# Builds every *.cpp below src/ of the current directory into a static library;
+# CONVERSION adds the numeric conversion warnings.
 function(caldoryne_library target)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "CONVERSION" "" "DEPS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/src/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/src/*.c
        ${CMAKE_CURRENT_SOURCE_DIR}/src/*.ui ${CMAKE_CURRENT_SOURCE_DIR}/src/*.qrc)
   file(GLOB_RECURSE headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/src/*.h)
   add_library(${target} STATIC ${sources} ${headers})
   target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/src)
-  target_compile_options(${target} PRIVATE ${CALDORYNE_WARNINGS})
+  if(ARG_CONVERSION)
+    target_compile_options(${target} PRIVATE ${CALDORYNE_CONVERSION_WARNINGS})
+  endif()
   if(ARG_DEPS)
     target_link_libraries(${target} PUBLIC ${ARG_DEPS})
   endif()
@@ -33,7 +48,6 @@ function(caldoryne_tests target)
     return()
   endif()
   add_executable(${target} ${sources})
-  target_compile_options(${target} PRIVATE ${CALDORYNE_WARNINGS})
   target_link_libraries(${target} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
   target_compile_definitions(${target} PRIVATE
     CALDORYNE_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/tests/data"

@@ -1,23 +1,26 @@
 #ifndef ConstructionDBWidgetH
 #define ConstructionDBWidgetH
 
-#include <QWidget>
+#include "DBPageBase.h"
 
-namespace RM {
-	class Database;
-}
+class ConstructionDBModel;
+class ConstructionEditWidget;
 
-/*! Database page of the construction types (placeholder: shows nothing yet). */
-class ConstructionDBWidget : public QWidget {
+/*! Database page of the construction types: table with add and remove buttons and the edit panel. */
+class ConstructionDBWidget : public DBPageBase {
 	Q_OBJECT
 public:
 	ConstructionDBWidget(QWidget * parent, RM::Database * db);
 
-	/*! Clears the selection and resets the table model (after a project was loaded or created). */
-	void resetModel();
+	ConstructionDBModel * dbModel() const { return m_dbModel; }
+	ConstructionEditWidget * editWidget() const { return m_editWidget; }
+
+protected:
+	QStringList itemUsers(unsigned int id) const override;
 
 private:
-	RM::Database * m_db;
+	ConstructionDBModel *	m_dbModel;
+	ConstructionEditWidget *	m_editWidget;
 };
 
 #endif // ConstructionDBWidgetH

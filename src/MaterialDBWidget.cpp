@@ -1,13 +1,47 @@
 #include "MaterialDBWidget.h"
 
+#include <QHeaderView>
+#include <QTableView>
+
 #include <RM_Database.h>
 
+#include "DBItemUsers.h"
+#include "DBModelSortProxy.h"
+#include "MaterialDBModel.h"
+#include "MaterialEditWidget.h"
+
 MaterialDBWidget::MaterialDBWidget(QWidget * parent, RM::Database * db) :
-	QWidget(parent),
-	m_db(db)
+	DBPageBase(parent, db),
+	m_dbModel(new MaterialDBModel(this, db)),
+	m_proxyModel(nullptr),
+	m_editWidget(new MaterialEditWidget(this, db, m_dbModel))
 {
+	Setup setup;
+	setup.m_model = m_dbModel;
+	m_proxyModel = new DBModelSortProxy(this);
+	m_proxyModel->setNumericColumns({0, 4, 5, 6});
+	setup.m_proxy = m_proxyModel;
+	setup.m_editWidget = m_editWidget;
+	setup.m_updateInput = [this](const QModelIndex & index) { m_editWidget->updateInput(index); };
+	setup.m_title = tr("Materials");
+	setup.m_addToolTip = tr("Adds a new material.");
+	setup.m_removeToolTip = tr("Removes the currently selected material.");
+	setup.m_panelBeside = true;
+	setupPage(setup);
+
+	QHeaderView * header = m_tableView->horizontalHeader();
+	header->setSectionResizeMode(QHeaderView::ResizeToContents);
+	header->setSectionResizeMode(0, QHeaderView::Fixed);
+	header->setSectionResizeMode(1, QHeaderView::Fixed);
+	header->setSectionResizeMode(2, QHeaderView::Interactive);
+	header->setSectionResizeMode(3, QHeaderView::ResizeToContents);
+	header->resizeSection(0, 60);
+	header->resizeSection(1, 22);
+	header->resizeSection(2, 120);
+	header->resizeSection(3, 200);
 }
 
 
-void MaterialDBWidget::resetModel() {
+QStringList MaterialDBWidget::itemUsers(unsigned int id) const {
+	return constructionTypesUsingMaterial(*m_db, id);
 }

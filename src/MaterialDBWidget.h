@@ -1,23 +1,30 @@
 #ifndef MaterialDBWidgetH
 #define MaterialDBWidgetH
 
-#include <QWidget>
+#include "DBPageBase.h"
 
-namespace RM {
-	class Database;
-}
+class MaterialDBModel;
+class MaterialEditWidget;
+class DBModelSortProxy;
 
-/*! Database page of the materials (placeholder: shows nothing yet). */
-class MaterialDBWidget : public QWidget {
+/*! Database page of the materials: table with add and remove buttons and the edit panel. */
+class MaterialDBWidget : public DBPageBase {
 	Q_OBJECT
 public:
 	MaterialDBWidget(QWidget * parent, RM::Database * db);
 
-	/*! Clears the selection and resets the table model (after a project was loaded or created). */
-	void resetModel();
+	MaterialDBModel * dbModel() const { return m_dbModel; }
+	MaterialEditWidget * editWidget() const { return m_editWidget; }
+	DBModelSortProxy * proxyModel() const { return m_proxyModel; }
+
+protected:
+	QStringList itemUsers(unsigned int id) const override;
 
 private:
-	RM::Database * m_db;
+	MaterialDBModel *	m_dbModel;
+	/*! Sorts the table by the clicked column. */
+	DBModelSortProxy *		m_proxyModel;
+	MaterialEditWidget *	m_editWidget;
 };
 
 #endif // MaterialDBWidgetH

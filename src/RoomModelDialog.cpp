@@ -6,7 +6,10 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -34,6 +37,7 @@
 #include <RM_Climate.h>
 #include <RM_Database.h>
 #include <RM_Room.h>
+#include <RM_SimulationRun.h>
 
 #include "AboutDialog.h"
 #include "AdvancedSettingsInputWidget.h"
@@ -43,6 +47,7 @@
 #include "CoolingModelInputWidget.h"
 #include "CustomSplitter.h"
 #include "EquipmentLoadModelInputWidget.h"
+#include "ExportModelDialog.h"
 #include "HeatingModelInputWidget.h"
 #include "MaterialDBWidget.h"
 #include "MechanicalVentilationInputWidget.h"
@@ -51,6 +56,7 @@
 #include "OccupancyLoadModelInputWidget.h"
 #include "ReportSettings.h"
 #include "ResultsWidget.h"
+#include "RunDialog.h"
 #include "ShadingControlModelInputWidget.h"
 #include "ShadingDBWidget.h"
 #include "WindowDBWidget.h"
@@ -61,6 +67,12 @@ namespace {
 const char * const UPDATE_VERSION = "3.2.2";
 
 QString s_updateInfoUrl = CALDORYNE_UPDATE_URL;
+
+QString s_solverExecutable;
+
+const double SECONDS_PER_YEAR = 31536000;
+
+const char * const PROJECT_FILTER = QT_TRANSLATE_NOOP("RoomModelDialog", "Room model projects (*.rmxml);;All files(*.*)");
 
 } // namespace
 
@@ -77,7 +89,8 @@ RoomModelDialog::RoomModelDialog(QWidget * parent) :
 	m_climate = new RM::Climate;
 	m_project = new RM::Room;
 	m_solverFramework = new VUREDO::SolverControlFramework;
-	m_model = new RM::CaldoryneModelInterface;
+	m_run.reset(new RM::SimulationRun);
+	m_model = &m_run->model();
 	m_lastDirectory = QDir::homePath();
 
 	setWindowTitleForProject();
@@ -112,8 +125,8 @@ RoomModelDialog::RoomModelDialog(QWidget * parent) :
 
 
 RoomModelDialog::~RoomModelDialog() {
+	m_run.reset();
 	delete m_solverFramework;
-	delete m_model;
 	delete m_climate;
 	delete m_project;
 	delete m_db;
@@ -123,6 +136,18 @@ RoomModelDialog::~RoomModelDialog() {
 
 void RoomModelDialog::setUpdateInfoUrl(const QString & url) {
 	s_updateInfoUrl = url;
+}
+
+
+void RoomModelDialog::setSolverExecutable(const QString & path) {
+	s_solverExecutable = path;
+}
+
+
+QString RoomModelDialog::solverExecutable() {
+	if (!s_solverExecutable.isEmpty())
+		return s_solverExecutable;
+	return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("CaldoryneSolver");
 }
 
 
@@ -208,10 +233,10 @@ void RoomModelDialog::createButtonBar() {
 		connect(s.first, &QToolButton::clicked, this, s.second);
 	connect(m_buttonBar->toolButtonQuit, &QToolButton::clicked, this, &RoomModelDialog::close);
 
-	QAction * exportModel = new QAction(tr("Export model..."), this);
-	exportModel->setShortcut(Qt::CTRL + Qt::Key_E);
-	addAction(exportModel);
-	connect(exportModel, &QAction::triggered, this, &RoomModelDialog::onToolButtonExportModelClicked);
+	m_exportModelAction = new QAction(tr("Export model..."), this);
+	m_exportModelAction->setShortcut(Qt::CTRL + Qt::Key_E);
+	addAction(m_exportModelAction);
+	connect(m_exportModelAction, &QAction::triggered, this, &RoomModelDialog::onToolButtonExportModelClicked);
 
 	m_buttonBar->toolButtonEditRoom->setDown(true);
 }
@@ -228,9 +253,11 @@ void RoomModelDialog::createPageStack() {
 	m_constructionDBWidget = new ConstructionDBWidget(this, m_db);
 	m_windowDBWidget = new WindowDBWidget(this, m_db);
 	m_shadingDBWidget = new ShadingDBWidget(this, m_db);
-	for (QWidget * w : std::initializer_list<QWidget *>{m_materialDBWidget, m_constructionDBWidget,
-														 m_windowDBWidget, m_shadingDBWidget})
+	for (DBPageBase * w : std::initializer_list<DBPageBase *>{m_materialDBWidget, m_constructionDBWidget,
+															  m_windowDBWidget, m_shadingDBWidget}) {
 		w->setMinimumHeight(350);
+		w->setProject(m_project);
+	}
 
 	QWidget * inputContainer = new QWidget(this);
 	QVBoxLayout * inputLayout = new QVBoxLayout(inputContainer);
@@ -347,13 +374,16 @@ void RoomModelDialog::loadProjectFromCommandLine(const QString & fileName) {
 }
 
 
-void RoomModelDialog::notify(double /*t*/) {
-	notify();
+void RoomModelDialog::notify(double t) {
+	// the second year of a cyclic run counts the hours again from 0
+	const double tYear = t > SECONDS_PER_YEAR ? t - SECONDS_PER_YEAR : t;
+	m_progressBar->setValue(static_cast<int>(tYear/3600));
+	QCoreApplication::processEvents();
 }
 
 
 void RoomModelDialog::notify() {
-	qApp->processEvents();
+	notify(0.0);
 }
 
 
@@ -419,22 +449,182 @@ void RoomModelDialog::onToolButtonAboutClicked() {
 
 
 void RoomModelDialog::onToolButtonNewClicked() {
+	QSettings settings("BVX", "Caldoryne 3.2");
+	settings.setValue("LastOpenedProject", m_project->m_projectFilePath);
+	ReportSettings::instance().write(settings);
+	if (!askSaveProject())
+		return;
+	newProject();
+}
+
+
+void RoomModelDialog::newProject() {
+	*m_project = RM::Room();
+	showRoomPage();
+	m_materialDBWidget->resetModel();
+	m_constructionDBWidget->resetModel();
+	m_windowDBWidget->resetModel();
+	m_shadingDBWidget->resetModel();
+	setWindowTitleForProject();
+	updateInputWidgets();
+}
+
+
+bool RoomModelDialog::askSaveProject() {
+	const int answer = QMessageBox::question(this, tr("Save Project File"), tr("Would you like to save the project file?"),
+											 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+	if (answer == QMessageBox::Cancel)
+		return false;
+	// a cancelled file dialog goes on unsaved; a failed write stops
+	return answer != QMessageBox::Save || saveProject() != SaveFailed;
 }
 
 
 void RoomModelDialog::onToolButtonSaveClicked() {
+	saveProject();
+}
+
+
+RoomModelDialog::SaveResult RoomModelDialog::saveProject() {
+	m_buttonBar->toolButtonSave->setFocus(Qt::OtherFocusReason);
+	QString fileName = QFileDialog::getSaveFileName(this, tr("Select Room-Model Project File"), m_lastDirectory,
+													tr(PROJECT_FILTER));
+	if (fileName.isEmpty())
+		return SaveCancelled;
+	if (QFileInfo(fileName).suffix() != "rmxml")
+		fileName += ".rmxml";
+	m_lastDirectory = QFileInfo(fileName).absoluteFilePath();
+	// an existing backup is kept: it holds the older state
+	if (QFileInfo::exists(fileName))
+		QFile::copy(fileName, fileName + ".bak");
+	if (!m_project->writeProjectFile(fileName, *m_db)) {
+		QMessageBox::critical(this, tr("Write Error"), tr("Couldn't open file for writing."));
+		return SaveFailed;
+	}
+	m_project->m_projectFilePath = fileName;
+	QMessageBox::information(this, tr("Room-Model"), tr("Wrote project file '%1'.").arg(fileName));
+	setWindowTitleForProject();
+	return Saved;
 }
 
 
 void RoomModelDialog::onToolButtonLoadClicked() {
+	const QString fileName = QFileDialog::getOpenFileName(this, tr("Open Room-Model Project"), m_lastDirectory,
+														  tr(PROJECT_FILTER));
+	if (!fileName.isEmpty())
+		loadProject(fileName, false);
 }
 
 
 void RoomModelDialog::onToolButtonUpdateClicked() {
+	RunDialog dlg(this);
+	if (dlg.exec() != QDialog::Accepted)
+		return;
+	m_project->m_cyclicTwoYearSimulation = dlg.twoYearSimulation();
+	if (dlg.automaticSave() && m_project->m_projectFilePath.isEmpty()) {
+		QMessageBox::critical(this, tr("Project not yet saved"),
+			tr("Please save the project at least once before running the simulation (otherwise the output directory is undefined)!"));
+		return;
+	}
+	runSimulation();
+}
+
+
+bool RoomModelDialog::runSimulation() {
+	const char * const FUNC_ID = "[RoomModelDialog::onToolButtonUpdateClicked]";
+	// the model keeps the database copy it points into: both go together
+	m_model = nullptr;
+	m_run.reset(new RM::SimulationRun);
+	m_model = &m_run->model();
+	m_buttonBar->toolButtonUpdate->setFocus(Qt::OtherFocusReason);
+	m_buttonBar->setButtonsEnabled(false);
+	m_exportModelAction->setEnabled(false);
+
+	bool res = false;
+	try {
+		m_run->prepare(RM::SimulationRun::runDirectoryOf(m_project->m_projectFilePath));
+		res = initAndIntegrate();
+	}
+	catch (BVX::Exception & ex) {
+		ex.writeMsgStackToError();
+		BVX::BVX_Message("Simulation not started.", BVX::MSG_ERROR, FUNC_ID, -1);
+		QMessageBox::critical(this, tr("Solver error"),
+							  tr("Error during solver initialization, see error log file '%1'.").arg(m_run->logFile()));
+	}
+	m_model->m_notificationHandler = nullptr;
+	m_run->closeLog();
+	m_resultsWidget->updateResults(m_model, &m_model->m_outputManager);
+	m_buttonBar->setButtonsEnabled(true);
+	m_exportModelAction->setEnabled(true);
+	m_buttonBar->toolButtonExport->setEnabled(m_model->m_outputManager.m_resultsPresent);
+	return res;
+}
+
+
+bool RoomModelDialog::initAndIntegrate() {
+	try {
+		m_run->init(*m_project, *m_climate, *m_db);
+	}
+	catch (BVX::Exception & ex) {
+		ex.writeMsgStackToError();
+		QMessageBox::critical(this, tr("Solver error"),
+							  tr("Error during solver initialization, see error log file '%1'.").arg(m_run->logFile()));
+		return false;
+	}
+	m_resultsWidget->updateResults(m_model, &m_model->m_outputManager);
+
+	try {
+		m_progressBar->setMaximum(8760);
+		notify(0);
+		const RM::SimulationRun::Result result = m_run->integrate(*m_solverFramework, this);
+		if (result != RM::SimulationRun::Success) {
+			if (result == RM::SimulationRun::Failed)
+				QMessageBox::critical(this, tr("Solver error"),
+									  tr("Error while running solver, see error log file '%1'.").arg(m_run->logFile()));
+			notify(SECONDS_PER_YEAR);
+			return false;
+		}
+		m_run->aggregate();
+		notify(SECONDS_PER_YEAR);
+		QSettings settings("BVX", "Caldoryne 3.2");
+		if (settings.value("OutputAutomaticSave", false).toBool())
+			writeResultsWithNotice(RM::SimulationRun::runDirectoryOf(m_project->m_projectFilePath) + "/results");
+		return true;
+	}
+	catch (BVX::Exception & ex) {
+		ex.writeMsgStackToError();
+		QMessageBox::critical(this, tr("Solver error"), tr("Calculation error at %L1 d, see logfile '%2' for details")
+							  .arg(m_run->lastOutputDay(), 0, 'g', QLocale::FloatingPointShortest).arg(m_run->logFile()));
+		return false;
+	}
+}
+
+
+void RoomModelDialog::writeResultsWithNotice(const QString & dir) {
+	QLabel notice(tr("Storing calculation results in '%1'").arg(dir), nullptr, Qt::WindowStaysOnTopHint);
+	notice.setObjectName("savingOutputsNotice");
+	notice.setWindowTitle(tr("Saving outputs"));
+	notice.setWordWrap(true);
+	notice.setMargin(20);
+	notice.show();
+	QCoreApplication::processEvents();
+	m_run->writeResults(dir);
 }
 
 
 void RoomModelDialog::onToolButtonExportClicked() {
+	const QString dir = QFileDialog::getExistingDirectory(this, tr("Select target directory"), m_lastDirectory,
+														  QFileDialog::ShowDirsOnly);
+	if (dir.isEmpty())
+		return;
+	m_lastDirectory = dir;
+	try {
+		writeResultsWithNotice(dir);
+	}
+	catch (BVX::Exception & ex) {
+		ex.writeMsgStackToError();
+		QMessageBox::critical(this, tr("Write Error"), tr("Result files could not be written to '%1'.").arg(dir));
+	}
 }
 
 
@@ -491,6 +681,13 @@ void RoomModelDialog::onToolButtonEditShadingTypesClicked() {
 
 
 void RoomModelDialog::onToolButtonExportModelClicked() {
+	if (m_project->m_projectFilePath.isEmpty())
+		saveProject();
+	if (m_project->m_projectFilePath.isEmpty())
+		return;
+	ExportModelDialog dlg(this);
+	dlg.init(m_project, m_db, m_climate->locationData(m_project->m_climateDataPath), solverExecutable());
+	dlg.exec();
 }
 
 
@@ -546,6 +743,7 @@ void RoomModelDialog::keyPressEvent(QKeyEvent * event) {
 
 
 void RoomModelDialog::closeEvent(QCloseEvent * event) {
+	// a run in progress stops at its next model call, also when the close is then cancelled
 	m_model->m_abortFlag = true;
 	QSettings settings("BVX", "Caldoryne 3.2");
 	settings.setValue("LastOpenedProject", m_project->m_projectFilePath);
@@ -553,5 +751,8 @@ void RoomModelDialog::closeEvent(QCloseEvent * event) {
 	if (!m_db->writeDatabase())
 		QMessageBox::information(this, tr("Error saving user database"),
 								 tr("Couldn't save database to directory: %1").arg(QtExt::Directories::userDataDir()));
-	event->accept();
+	if (askSaveProject())
+		event->accept();
+	else
+		event->ignore();
 }

@@ -2,11 +2,13 @@
 #define RoomModelDialogH
 
 #include <map>
+#include <memory>
 
 #include <QWidget>
 
 #include <BVX_NotificationHandler.h>
 
+class QAction;
 class QProgressBar;
 class QStackedLayout;
 class QTabWidget;
@@ -39,6 +41,7 @@ namespace RM {
 	class Climate;
 	class Database;
 	class Room;
+	class SimulationRun;
 }
 
 namespace VUREDO {
@@ -99,6 +102,9 @@ public:
 	/*! Loads the project named on the command line, with message boxes on failure. */
 	void loadProjectFromCommandLine(const QString & fileName);
 
+	/*! Runs the edited project; true when the integration and the post-processing succeeded. */
+	bool runSimulation();
+
 	/*! Run progress (simulation time in s) keeps the user interface alive. */
 	void notify(double t) override;
 	void notify() override;
@@ -108,6 +114,12 @@ public:
 	RM::Database * database() { return m_db; }
 	RM::Climate * climate() { return m_climate; }
 	ButtonBar * buttonBar() { return m_buttonBar; }
+	/*! Model interface of the last run (an empty one before the first run). */
+	RM::CaldoryneModelInterface * model() { return m_model; }
+	QProgressBar * progressBar() { return m_progressBar; }
+	/*! Path of the external solver started by the model export (default: beside the program). */
+	static void setSolverExecutable(const QString & path);
+	static QString solverExecutable();
 	QTabWidget * inputTabs() { return m_inputTabs; }
 	ResultsWidget * resultsWidget() { return m_resultsWidget; }
 	QStackedLayout * pageStack() { return m_pageStack; }
@@ -155,6 +167,23 @@ private:
 	/*! Reopens "LastOpenedProject" silently, else starts with the default project. */
 	void reopenLastProject();
 	void setWindowTitleForProject();
+	/*! Outcome of the Save procedure. */
+	enum SaveResult {
+		Saved,
+		SaveCancelled,
+		SaveFailed
+	};
+	/*! The Save procedure: file dialog, ".bak" copy, write. */
+	SaveResult saveProject();
+	/*! Save question of New and close; false when the user cancels or a chosen save fails. */
+	bool askSaveProject();
+	/*! Fresh default project on the room page. */
+	void newProject();
+	/*! Steps of a run after the run directory is prepared; returns the run's success. */
+	bool initAndIntegrate();
+	/*! Writes the last run's results into dir under the "Saving outputs" window;
+		throws BVX::Exception when that fails. */
+	void writeResultsWithNotice(const QString & dir);
 	void startUpdateCheck(int interactive);
 
 	Ui::RoomModelDialog *						m_ui;
@@ -175,6 +204,9 @@ private:
 	RM::Climate *								m_climate;
 	RM::Room *									m_project;
 	VUREDO::SolverControlFramework *			m_solverFramework;
+	/*! The last run; owns the model interface and the database copy it points into. */
+	std::unique_ptr<RM::SimulationRun>			m_run;
+	/*! Model interface of m_run. */
 	RM::CaldoryneModelInterface *				m_model;
 	QStackedLayout *							m_pageStack;
 	QTabWidget *								m_inputTabs;
@@ -185,6 +217,8 @@ private:
 	ShadingDBWidget *							m_shadingDBWidget;
 	QString										m_lastDirectory;
 	QtExt::AutoUpdater *						m_updater;
+	/*! "Export model..." (Ctrl+E); disabled during a run like the tool buttons. */
+	QAction *									m_exportModelAction;
 	/*! Input page -> index of its tab at construction. */
 	std::map<QWidget *, int>					m_tabIndexMap;
 };

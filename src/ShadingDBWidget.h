@@ -1,23 +1,26 @@
 #ifndef ShadingDBWidgetH
 #define ShadingDBWidgetH
 
-#include <QWidget>
+#include "DBPageBase.h"
 
-namespace RM {
-	class Database;
-}
+class ShadingDBModel;
+class ShadingEditWidget;
 
-/*! Database page of the shading types (placeholder: shows nothing yet). */
-class ShadingDBWidget : public QWidget {
+/*! Database page of the shading types: table with add and remove buttons and the edit panel. */
+class ShadingDBWidget : public DBPageBase {
 	Q_OBJECT
 public:
 	ShadingDBWidget(QWidget * parent, RM::Database * db);
 
-	/*! Clears the selection and resets the table model (after a project was loaded or created). */
-	void resetModel();
+	ShadingDBModel * dbModel() const { return m_dbModel; }
+	ShadingEditWidget * editWidget() const { return m_editWidget; }
+
+protected:
+	QStringList itemUsers(unsigned int id) const override;
 
 private:
-	RM::Database * m_db;
+	ShadingDBModel *	m_dbModel;
+	ShadingEditWidget *	m_editWidget;
 };
 
 #endif // ShadingDBWidgetH

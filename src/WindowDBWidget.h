@@ -1,23 +1,26 @@
 #ifndef WindowDBWidgetH
 #define WindowDBWidgetH
 
-#include <QWidget>
+#include "DBPageBase.h"
 
-namespace RM {
-	class Database;
-}
+class WindowDBModel;
+class WindowEditWidget;
 
-/*! Database page of the window types (placeholder: shows nothing yet). */
-class WindowDBWidget : public QWidget {
+/*! Database page of the windows: table with add and remove buttons and the edit panel. */
+class WindowDBWidget : public DBPageBase {
 	Q_OBJECT
 public:
 	WindowDBWidget(QWidget * parent, RM::Database * db);
 
-	/*! Clears the selection and resets the table model (after a project was loaded or created). */
-	void resetModel();
+	WindowDBModel * dbModel() const { return m_dbModel; }
+	WindowEditWidget * editWidget() const { return m_editWidget; }
+
+protected:
+	QStringList itemUsers(unsigned int id) const override;
 
 private:
-	RM::Database * m_db;
+	WindowDBModel *	m_dbModel;
+	WindowEditWidget *	m_editWidget;
 };
 
 #endif // WindowDBWidgetH

@@ -87,34 +87,92 @@
     </message>
 </context>
 <context>
-    <name>ConstructionSolver</name>
+    <name>ConstructionDBModel</name>
     <message>
-        <source>Construction type with Id &apos;%1&apos; has no layers.</source>
-        <translation>Konstruktionstyp mit Id &apos;%1&apos; hat keine Schichten.</translation>
+        <source>---</source>
+        <translation>---</translation>
     </message>
     <message>
-        <source>Construction type with Id &apos;%1&apos; has %2 layer thicknesses but %3 layer materials.</source>
-        <translation>Konstruktionstyp mit Id &apos;%1&apos; hat %2 Schichtdicken, aber %3 Schichtmaterialien.</translation>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Layers</source>
+        <translation>Schichten</translation>
+    </message>
+    <message>
+        <source>U [W/m2K]</source>
+        <translation>U [W/m2K]</translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionDBWidget</name>
+    <message>
+        <source>Construction Types</source>
+        <translation>Konstruktionstypen</translation>
+    </message>
+    <message>
+        <source>Adds a new construction type.</source>
+        <translation>Fügt einen neuen Konstruktionstyp hinzu.</translation>
+    </message>
+    <message>
+        <source>Removes the currently selected construction type.</source>
+        <translation>Entfernt den ausgewählten Konstruktionstyp.</translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionSolver</name>
+    <message>
+        <source>Construction type with Id '%1' has no layers.</source>
+        <translation>Konstruktionstyp mit Id '%1' hat keine Schichten.</translation>
+    </message>
+    <message>
+        <source>Construction type with Id '%1' has %2 layer thicknesses but %3 layer materials.</source>
+        <translation>Konstruktionstyp mit Id '%1' hat %2 Schichtdicken, aber %3 Schichtmaterialien.</translation>
     </message>
     <message>
         <source>Layer #%1 has a width of %2 m, but layer widths must be greater than 0.</source>
         <translation>Schicht #%1 hat eine Dicke von %2 m, Schichtdicken müssen aber größer als 0 sein.</translation>
     </message>
     <message>
-        <source>Material with Id &apos;%1&apos; not defined.</source>
-        <translation>Material mit Id &apos;%1&apos; ist nicht definiert.</translation>
+        <source>Material with Id '%1' not defined.</source>
+        <translation>Material mit Id '%1' ist nicht definiert.</translation>
     </message>
     <message>
-        <source>Material &apos;%1&apos; not parametrized for moisture calculation.</source>
-        <translation>Material &apos;%1&apos; ist nicht für die Feuchteberechnung parametriert.</translation>
+        <source>Material '%1' not parametrized for moisture calculation.</source>
+        <translation>Material '%1' ist nicht für die Feuchteberechnung parametriert.</translation>
     </message>
     <message>
-        <source>Material &apos;%1&apos; needs a thermal conductivity, density and heat capacity above 0.</source>
-        <translation>Material &apos;%1&apos; benötigt Wärmeleitfähigkeit, Rohdichte und Wärmekapazität größer als 0.</translation>
+        <source>Material '%1' needs a thermal conductivity, density and heat capacity above 0.</source>
+        <translation>Material '%1' benötigt Wärmeleitfähigkeit, Rohdichte und Wärmekapazität größer als 0.</translation>
     </message>
     <message>
-        <source>Material &apos;%1&apos; needs a vapour diffusion resistance factor above 0.</source>
-        <translation>Material &apos;%1&apos; benötigt eine Wasserdampf-Diffusionswiderstandszahl größer als 0.</translation>
+        <source>Material '%1' needs a vapour diffusion resistance factor above 0.</source>
+        <translation>Material '%1' benötigt eine Wasserdampf-Diffusionswiderstandszahl größer als 0.</translation>
+    </message>
+</context>
+<context>
+    <name>DBItemUsers</name>
+    <message>
+        <source>Surface %1</source>
+        <translation>Fläche %1</translation>
+    </message>
+</context>
+<context>
+    <name>DBPageBase</name>
+    <message>
+        <source>Item in use</source>
+        <translation>Eintrag wird verwendet</translation>
+    </message>
+    <message>
+        <source>This item cannot be removed, it is still used by:
+%1</source>
+        <translation>Dieser Eintrag kann nicht entfernt werden, er wird noch verwendet von:
+%1</translation>
     </message>
 </context>
 <context>
@@ -133,10 +191,160 @@
     </message>
 </context>
 <context>
+    <name>ExportModelDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Model Type</source>
+        <translation>Modelltyp</translation>
+    </message>
+    <message>
+        <source>Zonavex simulation</source>
+        <translation>Zonavex-Simulation</translation>
+    </message>
+    <message>
+        <source>Modelica model (package)</source>
+        <translation>Modelica-Modell (Paket)</translation>
+    </message>
+    <message>
+        <source>Functional Mockup Unit (ModelExchange) Version 2.0</source>
+        <translation>Functional Mockup Unit (ModelExchange) Version 2.0</translation>
+    </message>
+    <message>
+        <source>Export Options</source>
+        <translation>Exportoptionen</translation>
+    </message>
+    <message>
+        <source>Model Name:</source>
+        <translation>Modellname:</translation>
+    </message>
+    <message>
+        <source>FMU Connector Definitions</source>
+        <translation>FMU-Schnittstellen</translation>
+    </message>
+    <message>
+        <source>Heat flow interface</source>
+        <translation>Wärmestrom-Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Hygrothermal interface</source>
+        <translation>Hygrothermische Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Liquid source import interface</source>
+        <translation>Schnittstelle für Flüssigwasserquellen</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Model export</source>
+        <translation>Modellexport</translation>
+    </message>
+    <message>
+        <source>Export error</source>
+        <translation>Exportfehler</translation>
+    </message>
+    <message>
+        <source>Please select a name for the exported model!</source>
+        <translation>Bitte wählen Sie einen Namen für das exportierte Modell!</translation>
+    </message>
+    <message>
+        <source>Select ZONAVEX project file</source>
+        <translation>ZONAVEX-Projektdatei wählen</translation>
+    </message>
+    <message>
+        <source>Could not create subdirectories for export.</source>
+        <translation>Die Unterverzeichnisse für den Export konnten nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Missing climate data for location '%1'.</source>
+        <translation>Fehlende Klimadaten für den Standort '%1'.</translation>
+    </message>
+    <message>
+        <source>Error during export, see logfile for details.</source>
+        <translation>Fehler beim Export, Details in der Protokolldatei.</translation>
+    </message>
+    <message>
+        <source>Export complete</source>
+        <translation>Export abgeschlossen</translation>
+    </message>
+    <message>
+        <source>ZONAVEX project was exported successfully.</source>
+        <translation>Das ZONAVEX-Projekt wurde erfolgreich exportiert.</translation>
+    </message>
+    <message>
+        <source>Select export file name</source>
+        <translation>Name der Exportdatei wählen</translation>
+    </message>
+    <message>
+        <source>Could not create export directory '%1'.</source>
+        <translation>Das Exportverzeichnis '%1' konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Could not remove existing fmu file '%1'.</source>
+        <translation>Die vorhandene FMU-Datei '%1' konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Could not start solver executable '%1'.</source>
+        <translation>Das Rechenprogramm '%1' konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>%1
+See log file at
+ %2
+ for more information.
+
+Command line was:
+%3</source>
+        <translation>%1
+Näheres in der Protokolldatei
+ %2
+
+Kommandozeile:
+%3</translation>
+    </message>
+    <message>
+        <source>Export completed</source>
+        <translation>Export abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Export of model '%1' completed.</source>
+        <translation>Export des Modells '%1' abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Export failure</source>
+        <translation>Export fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Export of model '%1' failed.</source>
+        <translation>Export des Modells '%1' fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Export of FMU '%1' completed.</source>
+        <translation>Export der FMU '%1' abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Export of FMU '%1' cannot completed.</source>
+        <translation>Export der FMU '%1' konnte nicht abgeschlossen werden.</translation>
+    </message>
+    <message>
+        <source>Couldn't open file for writing.</source>
+        <translation>Die Datei konnte nicht zum Schreiben geöffnet werden.</translation>
+    </message>
+</context>
+<context>
     <name>Material</name>
     <message>
-        <source>Invalid sorption isotherm data for material for material name &apos;%1&apos;.</source>
-        <translation>Ungültige Sorptionsisothermen-Daten für Material mit dem Namen &apos;%1&apos;.</translation>
+        <source>Invalid sorption isotherm data for material for material name '%1'.</source>
+        <translation>Ungültige Sorptionsisothermen-Daten für Material mit dem Namen '%1'.</translation>
     </message>
 </context>
 <context>
@@ -195,6 +403,119 @@
     </message>
 </context>
 <context>
+    <name>MaterialDBModel</name>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>rho [kg/m3]</source>
+        <translation>rho [kg/m3]</translation>
+    </message>
+    <message>
+        <source>cT [J/kgK]</source>
+        <translation>cT [J/kgK]</translation>
+    </message>
+    <message>
+        <source>lambda [W/mK]</source>
+        <translation>lambda [W/mK]</translation>
+    </message>
+    <message>
+        <source>mu [---]</source>
+        <translation>mu [---]</translation>
+    </message>
+    <message>
+        <source>w80 [kg/m3]</source>
+        <translation>w80 [kg/m3]</translation>
+    </message>
+    <message>
+        <source>wsat [kg/m3]</source>
+        <translation>wsat [kg/m3]</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialDBWidget</name>
+    <message>
+        <source>Materials</source>
+        <translation>Materialien</translation>
+    </message>
+    <message>
+        <source>Adds a new material.</source>
+        <translation>Fügt ein neues Material hinzu.</translation>
+    </message>
+    <message>
+        <source>Removes the currently selected material.</source>
+        <translation>Entfernt das ausgewählte Material.</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialEditWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Material properties</source>
+        <translation>Materialeigenschaften</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Kategorie:</translation>
+    </message>
+    <message>
+        <source>Density [kg/m3]:</source>
+        <translation>Rohdichte [kg/m3]:</translation>
+    </message>
+    <message>
+        <source>Heat capacity [J/kgK]:</source>
+        <translation>Wärmekapazität [J/kgK]:</translation>
+    </message>
+    <message>
+        <source>Thermal Conductivity [W/mK]:</source>
+        <translation>Wärmeleitfähigkeit [W/mK]:</translation>
+    </message>
+    <message>
+        <source>PCM Latent Heat [kJ/kg]:</source>
+        <translation>PCM Latente Wärme [kJ/kg]:</translation>
+    </message>
+    <message>
+        <source>PCM Melting Point [C]:</source>
+        <translation>PCM Schmelzpunkt [C]:</translation>
+    </message>
+    <message>
+        <source>Mass density must be a value &gt; 1 and &lt; 100000 kg/m3.</source>
+        <translation>Die Rohdichte muss ein Wert &gt; 1 und &lt; 100000 kg/m3 sein.</translation>
+    </message>
+    <message>
+        <source>Specific heat capacity must be a value between 1 and 10000 J/kgK.</source>
+        <translation>Die spezifische Wärmekapazität muss ein Wert zwischen 1 und 10000 J/kgK sein.</translation>
+    </message>
+    <message>
+        <source>Thermal conductivity must be a value &gt; 1e-6 and &lt; 1000 W/mK.</source>
+        <translation>Die Wärmeleitfähigkeit muss ein Wert &gt; 1e-6 und &lt; 1000 W/mK sein.</translation>
+    </message>
+    <message>
+        <source>Latent heat of PCM must be a value &gt;= 0 and &lt; 350 kJ/kg.</source>
+        <translation>Die latente Wärme des PCM muss ein Wert &gt;= 0 und &lt; 350 kJ/kg sein.</translation>
+    </message>
+    <message>
+        <source>Melting point of PCM must be a value &gt;= 0 and &lt; 100 degree C.</source>
+        <translation>Der Schmelzpunkt des PCM muss ein Wert &gt;= 0 und &lt; 100 Grad C sein.</translation>
+    </message>
+</context>
+<context>
     <name>MoistureLoads</name>
     <message>
         <source>Office</source>
@@ -208,11 +529,11 @@
         <translation>Fehler beim Herunterladen</translation>
     </message>
     <message>
-        <source>Couldn&apos;t write update installer &apos;%1&apos;.</source>
-        <translation>Das Aktualisierungsprogramm &apos;%1&apos; konnte nicht geschrieben werden.</translation>
+        <source>Couldn't write update installer '%1'.</source>
+        <translation>Das Aktualisierungsprogramm '%1' konnte nicht geschrieben werden.</translation>
     </message>
     <message>
-        <source>Couldn&apos;t download update installer.</source>
+        <source>Couldn't download update installer.</source>
         <translation>Das Aktualisierungsprogramm konnte nicht heruntergeladen werden.</translation>
     </message>
     <message>
@@ -769,8 +1090,8 @@
         <translation>Lesefehler</translation>
     </message>
     <message>
-        <source>Couldn&apos;t open file &apos;%1&apos; for reading.</source>
-        <translation>Die Datei &apos;%1&apos; konnte nicht zum Lesen geöffnet werden.</translation>
+        <source>Couldn't open file '%1' for reading.</source>
+        <translation>Die Datei '%1' konnte nicht zum Lesen geöffnet werden.</translation>
     </message>
     <message>
         <source>Error reading file, see logfile for details. Error message:
@@ -787,8 +1108,107 @@
         <translation>Fehler beim Speichern der Benutzerdatenbank</translation>
     </message>
     <message>
-        <source>Couldn&apos;t save database to directory: %1</source>
+        <source>Couldn't save database to directory: %1</source>
         <translation>Die Datenbank konnte nicht im Verzeichnis gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Room model projects (*.rmxml);;All files(*.*)</source>
+        <translation>Raummodell-Projekte (*.rmxml);;Alle Dateien(*.*)</translation>
+    </message>
+    <message>
+        <source>Save Project File</source>
+        <translation>Projektdatei speichern</translation>
+    </message>
+    <message>
+        <source>Would you like to save the project file?</source>
+        <translation>Möchten Sie die Projektdatei speichern?</translation>
+    </message>
+    <message>
+        <source>Select Room-Model Project File</source>
+        <translation>Raummodell-Projektdatei wählen</translation>
+    </message>
+    <message>
+        <source>Write Error</source>
+        <translation>Schreibfehler</translation>
+    </message>
+    <message>
+        <source>Couldn't open file for writing.</source>
+        <translation>Die Datei konnte nicht zum Schreiben geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Room-Model</source>
+        <translation>Raummodell</translation>
+    </message>
+    <message>
+        <source>Wrote project file '%1'.</source>
+        <translation>Projektdatei '%1' geschrieben.</translation>
+    </message>
+    <message>
+        <source>Open Room-Model Project</source>
+        <translation>Raummodell-Projekt öffnen</translation>
+    </message>
+    <message>
+        <source>Project not yet saved</source>
+        <translation>Projekt noch nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Please save the project at least once before running the simulation (otherwise the output directory is undefined)!</source>
+        <translation>Bitte speichern Sie das Projekt mindestens einmal, bevor Sie die Simulation starten (sonst ist das Ausgabeverzeichnis nicht festgelegt)!</translation>
+    </message>
+    <message>
+        <source>Solver error</source>
+        <translation>Löserfehler</translation>
+    </message>
+    <message>
+        <source>Error during solver initialization, see error log file '%1'.</source>
+        <translation>Fehler bei der Initialisierung des Lösers, siehe Fehlerprotokoll '%1'.</translation>
+    </message>
+    <message>
+        <source>Error while running solver, see error log file '%1'.</source>
+        <translation>Fehler während der Berechnung, siehe Fehlerprotokoll '%1'.</translation>
+    </message>
+    <message>
+        <source>Calculation error at %L1 d, see logfile '%2' for details</source>
+        <translation>Berechnungsfehler bei %L1 d, Einzelheiten im Protokoll '%2'</translation>
+    </message>
+    <message>
+        <source>Storing calculation results in '%1'</source>
+        <translation>Berechnungsergebnisse werden in '%1' gespeichert</translation>
+    </message>
+    <message>
+        <source>Saving outputs</source>
+        <translation>Ausgaben speichern</translation>
+    </message>
+    <message>
+        <source>Select target directory</source>
+        <translation>Zielverzeichnis wählen</translation>
+    </message>
+    <message>
+        <source>Result files could not be written to '%1'.</source>
+        <translation>Die Ergebnisdateien konnten nicht nach '%1' geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>RunDialog</name>
+    <message>
+        <source>Start Simulation</source>
+        <translation>Simulation starten</translation>
+    </message>
+    <message>
+        <source>1-Year simulation (for thermal comfort in summer)</source>
+        <translation>1-Jahres-Simulation (für den sommerlichen Wärmeschutz)</translation>
+    </message>
+    <message>
+        <source>2-Year simulation (energy consumption)</source>
+        <translation>2-Jahres-Simulation (Energieverbrauch)</translation>
+    </message>
+    <message>
+        <source>Automatically write results to file after simulation</source>
+        <translation>Ergebnisse nach der Simulation automatisch in Dateien schreiben</translation>
+    </message>
+    <message>
+        <source>Run simulation</source>
+        <translation>Simulation starten</translation>
     </message>
 </context>
 <context>
@@ -796,6 +1216,67 @@
     <message>
         <source>Title</source>
         <translation>Titel</translation>
+    </message>
+</context>
+<context>
+    <name>ShadingDBModel</name>
+    <message>
+        <source>Percentage of solar radiation that still passes through the window (0-fully shaded, ..., 1-no shading).</source>
+        <translation>Anteil der Sonnenstrahlung, der noch durch das Fenster gelangt (0 - voll verschattet, ..., 1 - keine Verschattung).</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Shading factor [-]</source>
+        <translation>Abminderungsfaktor [-]</translation>
+    </message>
+    <message>
+        <source>en:&lt;new shading type&gt;</source>
+        <translation>en:&lt;new shading type&gt;|de:&lt;neuer Verschattungstyp&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>ShadingDBWidget</name>
+    <message>
+        <source>Shading Types</source>
+        <translation>Verschattungstypen</translation>
+    </message>
+    <message>
+        <source>Adds a new shading type.</source>
+        <translation>Fügt einen neuen Verschattungstyp hinzu.</translation>
+    </message>
+    <message>
+        <source>Removes the currently selected shading type.</source>
+        <translation>Entfernt den ausgewählten Verschattungstyp.</translation>
+    </message>
+</context>
+<context>
+    <name>ShadingEditWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Shading Type</source>
+        <translation>Verschattungstyp</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Shading factor [0..1; 0 - fully shaded, 1 - no shading]:</source>
+        <translation>Abminderungsfaktor [0..1; 0 - voll verschattet, 1 - keine Verschattung]:</translation>
+    </message>
+    <message>
+        <source>Shading factor must be a percentage, a value between 0 and 1.</source>
+        <translation>Der Abminderungsfaktor ist ein Anteil, ein Wert zwischen 0 und 1.</translation>
     </message>
 </context>
 <context>
@@ -857,14 +1338,52 @@
     </message>
 </context>
 <context>
-    <name>WindowType</name>
+    <name>WindowDBModel</name>
     <message>
-        <source>Error reading LinearSpline data from WindowType parameter with id=&apos;%1&apos;.</source>
-        <translation>Fehler beim Lesen der LinearSpline-Daten des Fenstertyp-Parameters mit id=&apos;%1&apos;.</translation>
+        <source>Id</source>
+        <translation>Id</translation>
     </message>
     <message>
-        <source>Error reading LinearSpline data from WindowType parameter with id=&apos;%1&apos;, unknown function &apos;%2&apos;.</source>
-        <translation>Fehler beim Lesen der LinearSpline-Daten des Fenstertyp-Parameters mit id=&apos;%1&apos;, unbekannte Funktion &apos;%2&apos;.</translation>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Uw [W/m²K]</source>
+        <translation>Uw [W/m²K]</translation>
+    </message>
+    <message>
+        <source>g [-]</source>
+        <translation>g [-]</translation>
+    </message>
+    <message>
+        <source>f [-]</source>
+        <translation>f [-]</translation>
+    </message>
+</context>
+<context>
+    <name>WindowDBWidget</name>
+    <message>
+        <source>Windows</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Adds a new window type.</source>
+        <translation>Fügt einen neuen Fenstertyp hinzu.</translation>
+    </message>
+    <message>
+        <source>Removes the currently selected window type.</source>
+        <translation>Entfernt den ausgewählten Fenstertyp.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowType</name>
+    <message>
+        <source>Error reading LinearSpline data from WindowType parameter with id='%1'.</source>
+        <translation>Fehler beim Lesen der LinearSpline-Daten des Fenstertyp-Parameters mit id='%1'.</translation>
+    </message>
+    <message>
+        <source>Error reading LinearSpline data from WindowType parameter with id='%1', unknown function '%2'.</source>
+        <translation>Fehler beim Lesen der LinearSpline-Daten des Fenstertyp-Parameters mit id='%1', unbekannte Funktion '%2'.</translation>
     </message>
     <message>
         <source>Invalid x-value unit for LinearSpline of RelativeSHGC parameter.</source>
@@ -878,15 +1397,27 @@
 <context>
     <name>XMLHelpers</name>
     <message>
-        <source>Invalid value for attribute &apos;%1&apos;.</source>
-        <translation>Ungültiger Wert für Attribut &apos;%1&apos;.</translation>
+        <source>Invalid value for attribute '%1'.</source>
+        <translation>Ungültiger Wert für Attribut '%1'.</translation>
+    </message>
+    <message>
+        <source>Invalid value for element '%1', must be a finite number.</source>
+        <translation>Ungültiger Wert für Element '%1', es muss eine endliche Zahl sein.</translation>
+    </message>
+    <message>
+        <source>Invalid value for element '%1', must be a whole number.</source>
+        <translation>Ungültiger Wert für Element '%1', es muss eine ganze Zahl sein.</translation>
+    </message>
+    <message>
+        <source>Invalid value in '%1', all values must be finite numbers.</source>
+        <translation>Ungültiger Wert in '%1', alle Werte müssen endliche Zahlen sein.</translation>
     </message>
 </context>
 <context>
     <name>[main]</name>
     <message>
-        <source>Error creating log file &apos;%1&apos;.</source>
-        <translation>Fehler beim Anlegen der Protokolldatei &apos;%1&apos;.</translation>
+        <source>Error creating log file '%1'.</source>
+        <translation>Fehler beim Anlegen der Protokolldatei '%1'.</translation>
     </message>
     <message>
         <source>License Agreement</source>
@@ -895,6 +1426,211 @@
     <message>
         <source>Accept</source>
         <translation>Akzeptieren</translation>
+    </message>
+</context>
+<context>
+    <name>DailyCycleInputWidget</name>
+    <message>
+        <source>%1:00</source>
+        <translation>%1:00</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>%L1</source>
+        <translation>%L1</translation>
+    </message>
+    <message>
+        <source> 0:00</source>
+        <translation> 0:00</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleInputWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Constant value:</source>
+        <translation>Konstanter Wert:</translation>
+    </message>
+    <message>
+        <source>Winter schedule</source>
+        <translation>Winterprofil</translation>
+    </message>
+    <message>
+        <source>Begins at day:</source>
+        <translation>Beginnt am Tag:</translation>
+    </message>
+    <message>
+        <source>Summer schedule</source>
+        <translation>Sommerprofil</translation>
+    </message>
+    <message>
+        <source>Maximum value</source>
+        <translation>Maximalwert</translation>
+    </message>
+    <message>
+        <source>Weekday schedule</source>
+        <translation>Profil der Werktage</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Fridays</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>Weekend schedule</source>
+        <translation>Profil des Wochenendes</translation>
+    </message>
+    <message>
+        <source>Constant</source>
+        <translation>Konstant</translation>
+    </message>
+    <message>
+        <source>Daily cycle (Winter/Summer)</source>
+        <translation>Tagesgang (Winter/Sommer)</translation>
+    </message>
+    <message>
+        <source>Daily cycle (Weekday/Weekend)</source>
+        <translation>Tagesgang (Werktag/Wochenende)</translation>
+    </message>
+    <message>
+        <source>Annual hourly schedule</source>
+        <translation>Stundenwerte des Jahres</translation>
+    </message>
+    <message>
+        <source>Copy the schedule into the clipboard, then press the matching import button!</source>
+        <translation>Kopieren Sie das Profil in die Zwischenablage und drücken Sie dann die passende Schaltfläche zum Einfügen!</translation>
+    </message>
+    <message>
+        <source>Paste (day,value)</source>
+        <translation>Einfügen (Tag,Wert)</translation>
+    </message>
+    <message>
+        <source>Expects a table with two columns, where columns are separated by whitespace characters. First column holds time points in days since midnight January 1st, second column holds corresponding values. Time points must be strictly monotonic increasing and should only reference each hour once.</source>
+        <translation>Erwartet eine Tabelle mit zwei durch Leerraum getrennten Spalten. Die erste Spalte enthält Zeitpunkte in Tagen seit Mitternacht des 1. Januar, die zweite die zugehörigen Werte. Die Zeitpunkte müssen streng monoton steigen und sollten jede Stunde nur einmal ansprechen.</translation>
+    </message>
+    <message>
+        <source>Paste (hour,value)</source>
+        <translation>Einfügen (Stunde,Wert)</translation>
+    </message>
+    <message>
+        <source>Expects a table with two columns, where columns are separated by whitespace characters. First column holds time points in hours since midnight January 1st, second column holds corresponding values. Time points must be strictly monotonic increasing and should only reference each hour once.</source>
+        <translation>Erwartet eine Tabelle mit zwei durch Leerraum getrennten Spalten. Die erste Spalte enthält Zeitpunkte in Stunden seit Mitternacht des 1. Januar, die zweite die zugehörigen Werte. Die Zeitpunkte müssen streng monoton steigen und sollten jede Stunde nur einmal ansprechen.</translation>
+    </message>
+    <message>
+        <source>Paste (hourly values)</source>
+        <translation>Einfügen (Stundenwerte)</translation>
+    </message>
+    <message>
+        <source>Expects 8760 hourly values, separated by whitespace/endline characters.</source>
+        <translation>Erwartet 8760 Stundenwerte, getrennt durch Leerzeichen oder Zeilenumbrüche.</translation>
+    </message>
+    <message>
+        <source>Schedule Plot</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Datum/Zeit</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>MMM dd</source>
+        <translation>dd. MMM</translation>
+    </message>
+    <message>
+        <source>Tabulated Values</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>This schedule interpolates a time series, which cannot be edited here. Choose another type to replace it.</source>
+        <translation>Dieses Profil interpoliert eine Zeitreihe, die hier nicht bearbeitet werden kann. Wählen Sie einen anderen Typ, um sie zu ersetzen.</translation>
+    </message>
+    <message>
+        <source>Maximum value allowed for input.</source>
+        <translation>Größter zulässiger Eingabewert.</translation>
+    </message>
+    <message>
+        <source>Maximum value in %1</source>
+        <translation>Maximalwert in %1</translation>
+    </message>
+    <message>
+        <source>Interpolated time series</source>
+        <translation>Interpolierte Zeitreihe</translation>
+    </message>
+    <message>
+        <source>MMMM dd</source>
+        <translation>dd. MMMM</translation>
+    </message>
+    <message>
+        <source>Invalid format, expected table with two columns of numbers, separated by white-space character(s).</source>
+        <translation>Ungültiges Format, erwartet wird eine Tabelle mit zwei Spalten von Zahlen, getrennt durch Leerraum.</translation>
+    </message>
+    <message>
+        <source>Cannot paste schedule data</source>
+        <translation>Profildaten können nicht eingefügt werden</translation>
+    </message>
+    <message>
+        <source>No data on clipboard</source>
+        <translation>Keine Daten in der Zwischenablage</translation>
+    </message>
+    <message>
+        <source>Invalid format, expected 8760 hourly values.</source>
+        <translation>Ungültiges Format, erwartet werden 8760 Stundenwerte.</translation>
+    </message>
+</context>
+<context>
+    <name>SchedulePlot</name>
+    <message>
+        <source>Time [d]</source>
+        <translation>Zeit [d]</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>%1 [%2]</source>
+        <translation>%1 [%2]</translation>
     </message>
 </context>
 </TS>

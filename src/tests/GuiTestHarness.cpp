@@ -1,5 +1,9 @@
 #include "GuiTestHarness.h"
 
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+
 #include <QAbstractButton>
 #include <QPushButton>
 #include <QApplication>
@@ -85,6 +89,22 @@ ModalDialogDriver::Action ModalDialogDriver::press(QDialogButtonBox::StandardBut
 			btn->click();
 		else
 			w->close();
+	};
+}
+
+
+ModalDialogDriver::Action ModalDialogDriver::chooseFile(const QString & path) {
+	return [path](QWidget * w) {
+		QFileDialog * dlg = qobject_cast<QFileDialog *>(w);
+		QLineEdit * edit = dlg != nullptr ? dlg->findChild<QLineEdit *>("fileNameEdit") : nullptr;
+		if (edit == nullptr) {
+			w->close();
+			return;
+		}
+		dlg->setOption(QFileDialog::DontConfirmOverwrite);
+		dlg->setDirectory(QFileInfo(path).absolutePath());
+		edit->setText(QFileInfo(path).fileName());
+		static_cast<QDialog *>(dlg)->accept();
 	};
 }
 

@@ -62,6 +62,9 @@ public:
 	/*! Accepts or rejects a QDialog (closes any other widget). */
 	static Action accept();
 	static Action reject();
+	/*! Chooses a file in a QFileDialog (typed into its name field: a selection would be
+		completed to an existing file) and accepts it; no overwrite question. */
+	static Action chooseFile(const QString & path);
 	/*! Runs the inspection first, then the action. */
 	static Action inspectThen(const std::function<void(QWidget *)> & inspect, const Action & action);
 

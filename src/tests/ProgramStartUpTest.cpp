@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 #include <BVX_MessageHandler.h>
@@ -59,6 +61,11 @@ protected:
 				RoomModelDialog * window = qobject_cast<RoomModelDialog *>(w);
 				if (window != nullptr && window->isVisible() && QApplication::activeModalWidget() == nullptr) {
 					m_windowTitle = window->windowTitle();
+					// the close asks whether to save the project: no
+					QTimer::singleShot(0, []() {
+						if (QMessageBox * box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+							box->button(QMessageBox::Discard)->click();
+					});
 					window->close();
 					qApp->exit(0);
 				}

@@ -1,5 +1,5 @@
 // Results page: tab order and the moisture tab, the temperature and radiation plots, and the
-// plots after a short simulation run.
+// temperature plot after a short run in the main window.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,9 +9,10 @@
 #include <string>
 #include <vector>
 
+#include <QDir>
+#include <QFile>
 #include <QPointer>
 #include <QTabWidget>
-#include <QTemporaryDir>
 
 #include <qwt_legend_label.h>
 #include <qwt_scale_div.h>
@@ -21,17 +22,15 @@
 #include <RM_CaldoryneModel.h>
 #include <RM_CaldoryneModelInterface.h>
 #include <RM_Climate.h>
-#include <RM_Database.h>
 #include <RM_OutputManager.h>
-#include <RM_Room.h>
 
 #include "GuiTestHarness.h"
 #include "MoistureLoadsHourlyPlot.h"
 #include "PlotCurveWithFramedLegendIcon.h"
-#include "ProjectSimulation.h"
 #include "RadiationPlot.h"
 #include "ResultsAvailability.h"
 #include "ResultsWidget.h"
+#include "RoomModelDialog.h"
 #include "TemperaturePlot.h"
 
 namespace {
@@ -331,33 +330,36 @@ TEST(RadiationPlotTest, CompleteAndIncompleteRadiationData) {
 }
 
 
-TEST(ResultsWidgetTest, ShortRunOfTheOfficeExample) {
-	QTemporaryDir dir;
-	ASSERT_TRUE(dir.isValid());
-	RM::Database db;
-	db.setDirectories(GuiTest::sourceDir() + "/resources", dir.path() + "/userdb");
-	db.reload();
-	RM::Climate climateCatalogue;
-	climateCatalogue.parseClimateDataDir(db.builtinDir() + "/DB_climate", QString());
+TEST(ResultsWidgetTest, MainWindowRunReachesTheTemperaturePlot) {
+	GuiTest::clearSettings();
+	const QString dir = GuiTest::homeDir() + "/runs/results-widget";
+	QDir(dir).removeRecursively();
+	QDir().mkpath(dir);
+	const QString project = dir + "/office.rmxml";
+	ASSERT_TRUE(QFile::copy(GuiTest::sourceDir() + "/tools/caldoryne-cli/tests/data/Office_ThreeDays.rmxml", project));
 
-	RM::Room room;
-	room.readProjectFile(GuiTest::sourceDir() + "/resources/examples/Office_SouthFacade.rmxml", db);
-	std::unique_ptr<RM::CaldoryneModelInterface> model = simulateProject(room, climateCatalogue, db, 3*24*3600);
+	GuiTest::ModalDialogDriver driver;
+	std::unique_ptr<RoomModelDialog> window(new RoomModelDialog);
+	ASSERT_TRUE(window->loadProject(project, true));
+	ASSERT_TRUE(window->runSimulation());
+	EXPECT_TRUE(driver.m_seen.empty());
 
-	ResultsWidget w(nullptr);
-	w.updateLoads(&model->m_climate);
-	w.updateResults(model.get(), &model->m_outputManager);
-	const OM & om = model->m_outputManager;
-	const std::vector<double> time = om.m_roomStateSeries[OM::RS_Time];
-	const std::vector<double> top = om.m_roomStateSeries[OM::RS_OperativeTemperature];
+	const OM & om = window->model()->m_outputManager;
+	const std::vector<double> & time = om.m_roomStateSeries[OM::RS_Time];
+	const std::vector<double> & top = om.m_roomStateSeries[OM::RS_OperativeTemperature];
 	ASSERT_GE(time.size(), 72u);
 	EXPECT_NEAR(time.back(), 3, 1e-9);
-	// the widget keeps copies: the model may go
-	model.reset();
 
-	const QwtPlotCurve * curve = w.m_temperaturePlot->m_operativeTemperatureCurve;
-	ASSERT_EQ(curve->dataSize(), time.size());
+	const TemperaturePlot * plot = window->resultsWidget()->m_temperaturePlot;
+	const QwtPlotCurve * curve = plot->m_operativeTemperatureCurve;
 	EXPECT_TRUE(curve->isVisible());
+	ASSERT_EQ(curve->dataSize(), time.size());
 	for (size_t i = 0; i < time.size(); ++i)
 		ASSERT_EQ(curve->sample(i), QPointF(time[i], top[i])) << "output " << i;
+	// the climate of the project is on the plot as well
+	EXPECT_EQ(plot->m_ambientTemperatureCurve->dataSize(), 8760u);
+
+	// the window asks to save on close
+	driver.add(GuiTest::ModalDialogDriver::press(QDialogButtonBox::Discard));
+	window.reset();
 }

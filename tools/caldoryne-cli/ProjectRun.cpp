@@ -24,11 +24,11 @@
 #include <RM_CaldoryneModelInterface.h>
 #include <RM_Database.h>
 #include <RM_LogBanner.h>
+#include <RM_SimulationRun.h>
 
 namespace {
 
 const double SECONDS_PER_YEAR = 31536000;
-const double DEG_TO_RAD = 0.01745329252;
 const double J_PER_KWH = 3.6e6;
 
 /*! Set by the SIGINT handler, read at every progress notification. */
@@ -63,6 +63,15 @@ double seriesMax(const std::vector<double> & s) {
 	return s.empty() ? 0 : *std::max_element(s.begin(), s.end());
 }
 
+/*! Largest magnitude of the mean load of one output hour, from the energy integral
+	sampled every hour (J): energy of the hour / 3600 s. */
+double peakHourlyMean(const std::vector<double> & integral) {
+	double peak = 0;
+	for (size_t i = 1; i < integral.size(); ++i)
+		peak = std::max(peak, std::fabs(integral[i] - integral[i-1])/3600.0);
+	return peak;
+}
+
 double seriesMin(const std::vector<double> & s) {
 	return s.empty() ? 0 : *std::min_element(s.begin(), s.end());
 }
@@ -75,8 +84,7 @@ ProjectRun::ProjectRun(const Settings & settings, RM::Database & db) :
 	m_db(db),
 	m_progressBar(stderr),
 	m_msgHandler(settings.m_verbose, &m_progressBar),
-	m_previousHandler(nullptr),
-	m_wallTime(0)
+	m_previousHandler(nullptr)
 {
 }
 
@@ -86,8 +94,8 @@ ProjectRun::~ProjectRun() {
 
 
 void ProjectRun::notify(double t) {
-	if (g_interrupted != 0 && m_model)
-		m_model->m_abortFlag = true;
+	if (g_interrupted != 0 && m_run)
+		m_run->model().m_abortFlag = true;
 	m_progressBar.update(t);
 }
 
@@ -103,12 +111,17 @@ int ProjectRun::execute() {
 	m_previousHandler = registry.msgHandler();
 	registry.setMessageHandler(&m_msgHandler);
 	InterruptGuard interruptGuard;
+	m_run.reset(new RM::SimulationRun);
 
 	int res = Success;
 	try {
 		openProgramLog();
 		readProject();
-		prepareRunDirectory();
+		const QString dir = m_settings.m_runDirectory.isEmpty()
+				? RM::SimulationRun::runDirectoryOf(m_settings.m_projectFile) : m_settings.m_runDirectory;
+		m_run->prepare(dir);
+		BVX::BVX_Message(BVX::FormatText("Simulating project '%1'.\n").arg(m_settings.m_projectFile.toStdString()),
+						 BVX::MSG_PROGRESS, FUNC_ID, 1);
 	}
 	catch (BVX::Exception & ex) {
 		m_progressBar.interrupt();
@@ -119,7 +132,7 @@ int ProjectRun::execute() {
 
 	if (res == Success) {
 		try {
-			initModel();
+			m_run->init(m_room, m_climate, m_db);
 		}
 		catch (BVX::Exception & ex) {
 			res = fail(ex, "Error during solver initialization, see error log file '%1'.");
@@ -128,16 +141,24 @@ int ProjectRun::execute() {
 
 	if (res == Success) {
 		try {
-			res = integrate();
-			if (res == Success)
+			notify(0);
+			VUREDO::SolverControlFramework framework;
+			res = m_run->integrate(framework, this);
+			m_progressBar.interrupt();
+			if (res == Aborted)
+				std::cerr << "Simulation aborted.\n";
+			else if (res == Failed)
+				failMessage("Error while running solver, see error log file '%1'.");
+			else
 				postProcess();
 		}
 		catch (BVX::Exception & ex) {
-			res = fail(ex, QString("Calculation error at %1 d, see logfile '%2' for details").arg(lastOutputDay()));
+			res = fail(ex, QString("Calculation error at %1 d, see logfile '%2' for details").arg(m_run->lastOutputDay()));
 		}
-		std::string errmsg;
-		m_msgHandler.openLogFile(QtExt::Directories::globalLogFile().toStdString(), true, errmsg);
 	}
+	if (m_run->model().m_notificationHandler == this)
+		m_run->model().m_notificationHandler = nullptr;
+	m_run->closeLog();
 
 	if (res == Success)
 		printSummary();
@@ -146,18 +167,26 @@ int ProjectRun::execute() {
 }
 
 
-double ProjectRun::lastOutputDay() const {
-	const RM::OutputManager & om = m_model->m_outputManager;
-	const std::vector<double> & time = om.m_roomStateSeries[RM::OutputManager::RS_Time];
-	return (om.m_resultsPresent && !time.empty()) ? time.back() : 0.0;
+const RM::CaldoryneModelInterface * ProjectRun::model() const {
+	return m_run ? &m_run->model() : nullptr;
+}
+
+
+QString ProjectRun::runDirectory() const {
+	return m_run ? m_run->runDirectory() : QString();
 }
 
 
 int ProjectRun::fail(const BVX::Exception & ex, const QString & message) {
 	m_progressBar.interrupt();
 	ex.writeMsgStackToError();
-	BVX::BVX_Message(message.arg(screenLogPath()).toStdString(), BVX::MSG_ERROR, "[ProjectRun::execute]", -1);
+	failMessage(message);
 	return Failed;
+}
+
+
+void ProjectRun::failMessage(const QString & message) {
+	BVX::BVX_Message(message.arg(m_run->logFile()).toStdString(), BVX::MSG_ERROR, "[ProjectRun::execute]", -1);
 }
 
 
@@ -184,123 +213,41 @@ void ProjectRun::readProject() {
 		throw BVX::Exception(ex, BVX::FormatText("Error reading project file '%1'.")
 							 .arg(m_settings.m_projectFile.toStdString()), FUNC_ID);
 	}
-	m_room.m_cyclicTwoYearSimulation = m_settings.m_twoYears;
-}
-
-
-void ProjectRun::prepareRunDirectory() {
-	const char * const FUNC_ID = "[ProjectRun::prepareRunDirectory]";
-	QString dir = m_settings.m_runDirectory;
-	if (dir.isEmpty()) {
-		const BVX::Path project(QFileInfo(m_settings.m_projectFile).absoluteFilePath().toStdString());
-		dir = QString::fromStdString(project.withoutExtension().str());
-	}
-	m_runDirectory = QFileInfo(dir).absoluteFilePath();
-	if (!QDir().mkpath(m_runDirectory + "/log"))
-		throw BVX::Exception(BVX::FormatText("Cannot create run directory '%1'.").arg(m_runDirectory.toStdString()), FUNC_ID);
-
-	std::string errmsg;
-	if (!RM::writeLogBanner(screenLogPath()) || !m_msgHandler.openLogFile(screenLogPath().toStdString(), true, errmsg))
-		throw BVX::Exception(BVX::FormatText("Cannot write screen log file '%1'.").arg(screenLogPath().toStdString()), FUNC_ID);
-	BVX::BVX_Message(BVX::FormatText("Simulating project '%1'.\n").arg(m_settings.m_projectFile.toStdString()),
-					 BVX::MSG_PROGRESS, FUNC_ID, 1);
-}
-
-
-void ProjectRun::initModel() {
-	const char * const FUNC_ID = "[ProjectRun::initModel]";
-	m_model.reset(new RM::CaldoryneModelInterface);
-	m_model->m_room = m_room;
-	m_model->m_climate = m_climate;
-	RM::Climate & climate = m_model->m_climate;
-	climate.m_moistureBalanceEnabled = m_room.m_moistureBalanceEnabled;
-
-	const QString & climateFile = m_room.m_climateDataPath;
-	if (!m_climate.climateDataFiles().contains(climateFile))
-		throw BVX::Exception(BVX::FormatText("Missing climate data for location '%1'.").arg(climateFile.toStdString()), FUNC_ID);
-	if (!climate.loadClimateData(climateFile))
-		throw BVX::Exception("Climata data initialization failed.", FUNC_ID);
-
-	SolarRadiationModel & solar = climate.m_solarRadiationModel;
-	solar.m_latitude = solar.m_climateDataLoader.m_latitude*DEG_TO_RAD;
-	solar.m_longitude = solar.m_climateDataLoader.m_longitude*DEG_TO_RAD;
-
-	m_model->init(m_db);
-	m_model->m_outputManager.m_resultsPresent = false;
-	m_model->m_room.m_outputTimeSteps = 3600;
-}
-
-
-int ProjectRun::integrate() {
-	const char * const FUNC_ID = "[ProjectRun::integrate]";
-	VUREDO::SolverControlFramework framework;
-	framework.m_logDirectory = QString(m_runDirectory + "/log").toStdString();
-
-	notify(0);
-	m_model->m_notificationHandler = this;
-	framework.setModel(m_model.get());
-	framework.setOutputScheduler(m_model.get());
-
-	try {
-		const auto start = std::chrono::steady_clock::now();
-		framework.restart(0);
-		m_wallTime = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-		framework.writeStatistics();
-		m_model->m_outputManager.m_resultsPresent = true;
-	}
-	catch (BVX::Exception & ex) {
-		m_progressBar.interrupt();
-		if (m_model->m_abortFlag) {
-			BVX::BVX_Message("Simulation aborted.\n", BVX::MSG_PROGRESS, FUNC_ID, -1);
-			std::cerr << "Simulation aborted.\n";
-			return Aborted;
-		}
-		return fail(ex, "Error while running solver, see error log file '%1'.");
-	}
-	return Success;
+	// the flag asks for the two-year run; without it the project's own setting holds
+	if (m_settings.m_twoYears)
+		m_room.m_cyclicTwoYearSimulation = true;
 }
 
 
 void ProjectRun::postProcess() {
-	const char * const FUNC_ID = "[ProjectRun::postProcess]";
-	RM::OutputManager & om = m_model->m_outputManager;
-	om.updateAggregatedOutputs();
+	m_run->aggregate();
 	notify(SECONDS_PER_YEAR);
 	m_progressBar.finish();
-
-	if (!m_settings.m_writeResults)
-		return;
-	const QString dir = resultsDirectory();
-	QDir().mkpath(dir);
-	BVX::BVX_Message(BVX::FormatText("Storing calculation results in '%1'\n").arg(dir.toStdString()),
-					 BVX::MSG_PROGRESS, FUNC_ID, 1);
-	const std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
-	if (!om.writeOutputs(dir))
-		throw BVX::Exception(BVX::FormatText("Result files could not be written to '%1'.").arg(dir.toStdString()), FUNC_ID);
-	const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-	BVX::BVX_Message(BVX::FormatText("Result files written in %1 s.\n").arg(seconds, 0, 'f', 3),
-					 BVX::MSG_PROGRESS, FUNC_ID, 1);
+	if (m_settings.m_writeResults)
+		m_run->writeResults(m_run->resultsDirectory());
 }
 
 
 void ProjectRun::printSummary() const {
 	typedef RM::OutputManager OM;
-	const OM & om = m_model->m_outputManager;
+	const OM & om = m_run->model().m_outputManager;
 	const double heating = seriesGrowth(om.m_roomFluxIntegralSeries[OM::RF_Heating])/J_PER_KWH;
 	// cooling loads are negative
 	const double cooling = std::fabs(seriesGrowth(om.m_roomFluxIntegralSeries[OM::RF_Cooling]))/J_PER_KWH;
 	const std::vector<double> & top = om.m_roomStateSeries[OM::RS_OperativeTemperature];
 
 	std::cout << BVX::FormatText("Simulation finished: %1 unknowns, %2 outputs, integration %3 s.\n")
-				 .arg(m_model->n()).arg(om.outputCount()).arg(m_wallTime, 0, 'f', 3).str();
+				 .arg(m_run->model().n()).arg(om.outputCount()).arg(m_run->wallTime(), 0, 'f', 3).str();
 	std::cout << BVX::FormatText("  Heating demand            %1 kWh\n").arg(heating, 10, 'f', 1).str();
 	std::cout << BVX::FormatText("  Cooling demand            %1 kWh\n").arg(cooling, 10, 'f', 1).str();
-	std::cout << BVX::FormatText("  Peak heating load         %1 W\n").arg(seriesMax(om.m_roomFluxSeries[OM::RF_Heating]), 10, 'f', 1).str();
-	std::cout << BVX::FormatText("  Peak cooling load         %1 W\n").arg(std::fabs(seriesMin(om.m_roomFluxSeries[OM::RF_Cooling])), 10, 'f', 1).str();
+	std::cout << BVX::FormatText("  Peak heating load         %1 W (hourly mean)\n")
+				 .arg(peakHourlyMean(om.m_roomFluxIntegralSeries[OM::RF_Heating]), 10, 'f', 1).str();
+	std::cout << BVX::FormatText("  Peak cooling load         %1 W (hourly mean)\n")
+				 .arg(peakHourlyMean(om.m_roomFluxIntegralSeries[OM::RF_Cooling]), 10, 'f', 1).str();
 	std::cout << BVX::FormatText("  Operative temperature     %1 .. %2 C\n")
 				 .arg(seriesMin(top), 0, 'f', 2).arg(seriesMax(top), 0, 'f', 2).str();
 
-	const RM::DIN4108_2Assessment & din = m_model->m_room.m_din4108_2Assessment;
+	const RM::DIN4108_2Assessment & din = m_run->model().m_room.m_din4108_2Assessment;
 	if (din.m_active) {
 		std::cout << BVX::FormatText("  DIN 4108-2 over-temperature degree hours %1 Kh/a above %2 C (limit %3 Kh/a): %4\n")
 					 .arg(om.m_overTemperatureHours, 0, 'f', 1).arg(din.referenceTemperature(), 0, 'g')
@@ -308,6 +255,6 @@ void ProjectRun::printSummary() const {
 					 .arg(om.m_din4108_2VerificationPassed ? "verification passed" : "verification failed").str();
 	}
 	if (m_settings.m_writeResults)
-		std::cout << "  Results in '" << resultsDirectory().toStdString() << "'.\n";
-	std::cout << "  Log in '" << screenLogPath().toStdString() << "'.\n";
+		std::cout << "  Results in '" << m_run->resultsDirectory().toStdString() << "'.\n";
+	std::cout << "  Log in '" << m_run->logFile().toStdString() << "'.\n";
 }

@@ -20,12 +20,14 @@ namespace BVX {
 namespace RM {
 	class CaldoryneModelInterface;
 	class Database;
+	class SimulationRun;
 }
 
 /*! One simulation of a project file without a window, in the steps of the main window's
 	run: program log, climate catalogue, project, run directory with its screen log, model
 	initialisation, integration by the solver framework, aggregation and result files,
-	then a short summary on the console.
+	then a short summary on the console. The steps of the run itself are RM::SimulationRun,
+	which the main window runs too.
 
 	Progress goes to a terminal progress bar. SIGINT (Ctrl+C) sets the model's abort flag,
 	which ends the integration at the next model evaluation.
@@ -60,44 +62,31 @@ public:
 	void notify() override;
 
 	/*! Model of the run; null before execute(). */
-	const RM::CaldoryneModelInterface * model() const { return m_model.get(); }
+	const RM::CaldoryneModelInterface * model() const;
 	/*! Run directory of the last execute(). */
-	const QString & runDirectory() const { return m_runDirectory; }
+	QString runDirectory() const;
 
 private:
 	/*! Program log in the per-user data directory, as the application's start-up does. */
 	void openProgramLog();
 	void readProject();
-	/*! Run directory, its "log" directory and the screen log. */
-	void prepareRunDirectory();
-	/*! Copies room and climate into a new model, loads the climate and initialises it. */
-	void initModel();
-	/*! Solver framework run from the start to the end time, with statistics; returns a
-		Result for integration failures, throws for failures around it. */
-	int integrate();
 	/*! Aggregation and result files. */
 	void postProcess();
 	void printSummary() const;
-	/*! Time in days of the last stored output of a completed integration, else 0. */
-	double lastOutputDay() const;
 	/*! Writes the message stack and the closing failure line; returns the exit code. */
 	int fail(const BVX::Exception & ex, const QString & message);
-
-	QString screenLogPath() const { return m_runDirectory + "/log/screenlog.txt"; }
-	QString resultsDirectory() const { return m_runDirectory + "/results"; }
+	/*! Closing failure line with the run's log file for %1. */
+	void failMessage(const QString & message);
 
 	Settings									m_settings;
 	RM::Database &								m_db;
 	RM::Room									m_room;
 	RM::Climate									m_climate;
-	std::unique_ptr<RM::CaldoryneModelInterface>	m_model;
-	QString										m_runDirectory;
+	std::unique_ptr<RM::SimulationRun>			m_run;
 	TerminalProgressBar							m_progressBar;
 	RunMessageHandler							m_msgHandler;
 	/*! Handler that was current before the run; restored at its end. */
 	BVX::MessageHandler *						m_previousHandler;
-	/*! Wall time of the integration in s. */
-	double										m_wallTime;
 };
 
 #endif // ProjectRunH

@@ -2,10 +2,12 @@
 
 #include <unistd.h>
 
+#include <BVX_Time.h>
+
 namespace {
 
-const double SECONDS_PER_YEAR = 31536000;
-const unsigned int HOURS_PER_YEAR = 8760;
+using BVX::SECONDS_PER_YEAR;
+using BVX::HOURS_PER_YEAR;
 const unsigned int BAR_WIDTH = 40;
 
 } // namespace

@@ -48,6 +48,7 @@
 #include <RM_Database.h>
 #include <RM_HygrellExport.h>
 #include <RM_Room.h>
+#include <RM_ValueChecks.h>
 
 #include "ProjectRun.h"
 
@@ -136,6 +137,19 @@ void reportRoom(const RM::Room & room) {
 	std::cout << "DIN 4108-2 assessment: " << (room.m_din4108_2Assessment.m_active ? "active" : "off") << '\n';
 }
 
+/*! Runs a check that throws on a problem; prints the problem and returns 1, else 0. */
+template <typename F>
+unsigned int reportProblem(F check) {
+	try {
+		check();
+	}
+	catch (BVX::Exception & ex) {
+		std::cout << "Problem: " << ex.what() << '\n';
+		return 1;
+	}
+	return 0;
+}
+
 int runCheck(Context & ctx, const Args & args) {
 	requireArgs(args, 1, "check PROJECT.rmxml");
 	RM::Room room;
@@ -143,13 +157,9 @@ int runCheck(Context & ctx, const Args & args) {
 	std::cout << "Project: " << args[0] << '\n';
 	reportRoom(room);
 	unsigned int problems = reportSurfaces(room, ctx.m_db);
-	try {
-		room.checkSimulationParameters();
-	}
-	catch (BVX::Exception & ex) {
-		std::cout << "Problem: " << ex.what() << '\n';
-		++problems;
-	}
+	problems += reportProblem([&]() { room.checkSimulationParameters(); });
+	// the physical ranges the model checks before a run
+	problems += reportProblem([&]() { RM::checkProjectValues(room, ctx.m_db); });
 	const bool saved = saveUserDatabase(ctx.m_db);
 	if (problems == 0)
 		std::cout << "Result: OK\n";
@@ -294,7 +304,7 @@ void setupParser(BVX::ArgParser & parser) {
 	parser.addOption(0, "resources", "Directory of the built-in database files.", "<dir>", "");
 	parser.addOption(0, "user-db", "Directory of the user database files (created when needed).", "<dir>", "");
 	parser.addFlag('v', "verbose", "Show progress messages.", "false");
-	parser.addFlag(0, "two-years", "run: cyclic two-year simulation.", "false");
+	parser.addFlag(0, "two-years", "run: cyclic two-year simulation (without the flag the project's setting holds).", "false");
 	parser.addOption(0, "output", "run: run directory (log and results).", "<dir>", "");
 	parser.addFlag(0, "no-results", "run: do not write the result files.", "false");
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include <BVX_Exception.h>
+#include <BVX_Math.h>
 
 #include <CLM_ClimateDataLoader.h>
 #include <CLM_SolarRadiationModel.h>
@@ -23,8 +24,6 @@ const char * const USAGE =
 	"  --surface    orientation (deg, 0 north, 90 east, 180 south) and inclination\n"
 	"               (deg, 0 horizontal, 90 vertical); may be repeated\n";
 
-const double DEG2RAD = 0.01745329252;
-const double RAD2DEG = 57.2962109060791;
 
 struct Options {
 	std::string	m_file;
@@ -93,9 +92,9 @@ void printClimate(const ClimateDataLoader & c) {
 void printSun(const SolarRadiationModel & sun) {
 	std::cout << "Solar time:          " << sun.m_solarTime << " s (day " << sun.m_solarTime / 86400 << ")\n"
 			  << "Apparent solar time: " << sun.m_apparentSolarTime << " s (day " << sun.m_apparentSolarTime / 86400 << ")\n"
-			  << "Sun altitude:        " << sun.m_sunAltitude * RAD2DEG << " deg\n"
-			  << "Sun azimuth:         " << sun.m_sunAzimuth * RAD2DEG << " deg\n"
-			  << "Declination:         " << sun.m_declination * RAD2DEG << " deg\n";
+			  << "Sun altitude:        " << sun.m_sunAltitude * BVX::RAD_TO_DEG_SUN << " deg\n"
+			  << "Sun azimuth:         " << sun.m_sunAzimuth * BVX::RAD_TO_DEG_SUN << " deg\n"
+			  << "Declination:         " << sun.m_declination * BVX::RAD_TO_DEG_SUN << " deg\n";
 }
 
 int run(const Options & opts) {
@@ -106,11 +105,11 @@ int run(const Options & opts) {
 	if (opts.m_headerOnly)
 		return 0;
 
-	sun.m_latitude = c.m_latitude * DEG2RAD;
-	sun.m_longitude = c.m_longitude * DEG2RAD;
+	sun.m_latitude = c.m_latitude * BVX::DEG_TO_RAD;
+	sun.m_longitude = c.m_longitude * BVX::DEG_TO_RAD;
 	std::vector<unsigned int> ids;
 	for (const auto & s : opts.m_surfaces)
-		ids.push_back(sun.addSurface(s.first * DEG2RAD, s.second * DEG2RAD));
+		ids.push_back(sun.addSurface(s.first * BVX::DEG_TO_RAD, s.second * BVX::DEG_TO_RAD));
 
 	sun.setTime(c.m_startYear, opts.m_t);
 	std::cout << "\nTime: " << opts.m_t << " s (day " << opts.m_t / 86400 << ")\n";
@@ -121,7 +120,7 @@ int run(const Options & opts) {
 		sun.radiationLoad(ids[i], direct, diffuse, angle);
 		std::cout << "Surface " << opts.m_surfaces[i].first << "/" << opts.m_surfaces[i].second << " deg: "
 				  << "direct " << direct << " W/m2, diffuse " << diffuse << " W/m2, incidence angle "
-				  << angle * RAD2DEG << " deg\n";
+				  << angle * BVX::RAD_TO_DEG_SUN << " deg\n";
 	}
 	return 0;
 }

@@ -1,7 +1,8 @@
 # Runs a console tool once and compares its stdout (and optionally stderr) and exit code.
 #   -DTOOL=<exe> -DARGS=<arguments separated by @@> -DWORKDIR=<dir>
-#   -DEXPECTED=<file with the expected stdout> -DEXPECTED_RC=<exit code>
+#   -DEXPECTED_RC=<exit code> [-DEXPECTED=<file with the expected stdout>]
 #   [-DEXPECTED_ERR=<file with the expected stderr>] [-DREMOVE=<file deleted before the run>]
+#   [-DMATCH=<regular expression that stdout and stderr together must match>]
 string(REPLACE "@@" ";" args "${ARGS}")
 if(REMOVE)
   file(REMOVE "${WORKDIR}/${REMOVE}")
@@ -16,9 +17,15 @@ if(NOT "${rc}" STREQUAL "${EXPECTED_RC}")
   message("exit code ${rc}, expected ${EXPECTED_RC}")
   set(failed TRUE)
 endif()
-file(READ "${EXPECTED}" expected)
-if(NOT out STREQUAL expected)
-  message("stdout differs.\n--- got ---\n${out}--- expected ---\n${expected}---")
+if(EXPECTED)
+  file(READ "${EXPECTED}" expected)
+  if(NOT out STREQUAL expected)
+    message("stdout differs.\n--- got ---\n${out}--- expected ---\n${expected}---")
+    set(failed TRUE)
+  endif()
+endif()
+if(MATCH AND NOT "${out}${err}" MATCHES "${MATCH}")
+  message("output does not match '${MATCH}'.\n--- got ---\n${out}${err}---")
   set(failed TRUE)
 endif()
 if(EXPECTED_ERR)

@@ -127,22 +127,22 @@ void RodModel::buildPattern() {
 
 int RodModel::setTime(double t) {
 	m_t = t;
-	return 0;
+	return VUREDO::MR_Success;
 }
 
 
 int RodModel::setY(const double * y) {
 	std::copy(y, y + m_n, m_y.begin());
-	return 0;
+	return VUREDO::MR_Success;
 }
 
 
 int RodModel::ydot(double * ydot) {
 	if (m_p.m_abortAt >= 0 && m_t >= m_p.m_abortAt)
-		return 2;
+		return VUREDO::MR_Abort;
 	if (m_p.m_recoverableAt >= 0 && !m_recoverableDone && m_t >= m_p.m_recoverableAt) {
 		m_recoverableDone = true;
-		return 1;
+		return VUREDO::MR_RecoverableError;
 	}
 	const unsigned int k = m_p.m_unknownsPerNode;
 	const unsigned int N = m_p.m_nodes;
@@ -165,7 +165,7 @@ int RodModel::ydot(double * ydot) {
 			ydot[2 * i + 1] -= exchange;
 		}
 	}
-	return 0;
+	return VUREDO::MR_Success;
 }
 
 

@@ -58,15 +58,24 @@ std::unique_ptr<SCI::LineSeriesContentModel> createWall() {
 	const double q = (20.0 - (-5.0)) / r;
 	std::vector<double> x = { 0.0 };
 	std::vector<double> theta = { 20.0 - q * 0.13 };
+	// thermal resistance from the room air to each boundary, on a logarithmic right axis
+	std::vector<double> resistance = { 0.13 };
 	for (int i = 0; i < 3; ++i) {
 		x.push_back(x.back() + d[i]);
 		theta.push_back(theta.back() - q * d[i] / lambda[i]);
+		resistance.push_back(resistance.back() + d[i] / lambda[i]);
 	}
 	model->addDataSet(BVX::UnitVector("x", BVX::Unit("m"), x), BVX::UnitVector("theta", BVX::Unit("C"), theta),
 					  QCoreApplication::translate("ChartDemoModels", "Layer boundaries"));
+	model->addDataSet(BVX::UnitVector("x", BVX::Unit("m"), x), BVX::UnitVector("R", BVX::Unit("m2K/W"), resistance),
+					  QCoreApplication::translate("ChartDemoModels", "Thermal resistance from inside"));
+	model->setAxisData(QCoreApplication::translate("ChartDemoModels", "Resistance [$unit]"), A::RightYAxis, A::TitleText);
+	model->setAxisData(true, A::RightYAxis, A::Logarithmic);
+	model->setSeriesData(0, 1, SCI::AbstractLineSeriesModel::LineStyle);
+	model->setSeriesData(0, 1, SCI::AbstractLineSeriesModel::MarkerStyle);
 	model->setAxisData(QCoreApplication::translate("ChartDemoModels", "Position [$unit]"), A::XAxis, A::TitleText);
 	model->setAxisData(QCoreApplication::translate("ChartDemoModels", "Temperature [$unit]"), A::LeftYAxis, A::TitleText);
-	model->setSeriesData(1, 0, SCI::AbstractLineSeriesModel::LineStyle);
+	model->setSeriesData(0, 0, SCI::AbstractLineSeriesModel::LineStyle);	// QwtPlotCurve::Lines
 	model->setSeriesData(2, 0, SCI::AbstractLineSeriesModel::MarkerStyle);
 	return model;
 }

@@ -3,10 +3,11 @@
 // PNG files. Runs with a private home directory and settings.
 #include <cmath>
 #include <functional>
-#include <memory>
 #include <iostream>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -37,13 +38,15 @@
 #include <QtExt_RichTextEditWidget.h>
 #include <QtExt_ValidatingLineEdit.h>
 
-#include <RM_CaldoryneModelInterface.h>
 #include <RM_Database.h>
+#include <RM_Schedule.h>
 
 #include <QtExt_Directories.h>
 #include <QtExt_LanguageHandler.h>
 
 #include "AboutDialog.h"
+#include "ChartDemoCharts.h"
+#include "ExportModelDialog.h"
 #include "ChartDemoModels.h"
 #include "LoopbackHttpServer.h"
 #include "ButtonBar.h"
@@ -52,10 +55,17 @@
 #include "ProgramStartUp.h"
 #include "QwtDateTimeScaleDraw.h"
 #include "QwtDateTimeScaleEngine.h"
-#include "ProjectSimulation.h"
 #include "ResultsWidget.h"
 #include "RoomModelDialog.h"
+#include "RunDialog.h"
+
+#include <QProgressBar>
+#include <QRadioButton>
+
+#include <RM_Climate.h>
+#include <RM_Room.h>
 #include "SampleReportFrame.h"
+#include "ScheduleInputWidget.h"
 
 namespace {
 
@@ -135,26 +145,51 @@ void mainWindowShots(Screenshots & shots) {
 }
 
 
-/*! The results page after a year's run of the window's default project. */
-void resultsShots(Screenshots & shots) {
+/*! Run dialog, the export dialog per model type, the main window during and after a year's
+	run of the default example with automatic saving ("Saving outputs" on top), and the
+	results page of that run with each of its tabs. */
+void runShots(Screenshots & shots, const QString & home) {
 	RoomModelDialog w;
 	w.show();
-	QApplication::processEvents();
-	w.resize(1100, 820);
-	RM::Database db;
-	db.setDirectories(QtExt::Directories::databasesDir(), QtExt::Directories::userDataDir() + "/db");
-	db.reload();
-	std::unique_ptr<RM::CaldoryneModelInterface> model = simulateProject(*w.project(), *w.climate(), db, 365*24*3600.0);
-	ResultsWidget * results = w.resultsWidget();
-	results->updateLoads(&model->m_climate);
-	results->updateResults(model.get(), &model->m_outputManager);
-	model.reset();
-	shots.save(&w, "mainwindow-results");
-	for (int i = 0; i < results->m_tabWidget->count(); ++i) {
-		results->m_tabWidget->setCurrentIndex(i);
-		shots.save(results, QString("results-tab-%1").arg(i));
+	w.loadProject(QtExt::Directories::databasesDir() + "/examples/DefaultRoom.rmxml", true);
+	w.project()->m_projectFilePath = home + "/DefaultRoom.rmxml";
+	w.project()->m_cyclicTwoYearSimulation = false;
+	w.project()->m_simulationEndTime = 365*86400;
+
+	shots.saveModal("run-dialog", [&]() { RunDialog(&w).exec(); });
+	for (const char * type : { "radioButtonZonavex", "radioButtonModelica", "radioButtonFMU" }) {
+		ExportModelDialog dlg(&w);
+		dlg.init(w.project(), w.database(), w.climate()->locationData(w.project()->m_climateDataPath), QString());
+		dlg.findChild<QRadioButton *>(type)->setChecked(true);
+		dlg.show();
+		shots.save(&dlg, QString("export-dialog-%1").arg(QString(type).mid(11).toLower()));
 	}
-	w.close();
+
+	QSettings("BVX", "Caldoryne 3.2").setValue("OutputAutomaticSave", true);
+	bool during = false;
+	bool saving = false;
+	QTimer poll;
+	QObject::connect(&poll, &QTimer::timeout, [&]() {
+		for (QWidget * top : QApplication::topLevelWidgets()) {
+			if (!saving && top->isVisible() && top->objectName() == "savingOutputsNotice") {
+				saving = true;
+				shots.save(top, "saving-outputs");
+			}
+		}
+		if (!during && w.progressBar()->value() > 24) {
+			during = true;
+			shots.save(&w, "mainwindow-during-run");
+		}
+	});
+	poll.start(0);
+	w.runSimulation();
+	poll.stop();
+	shots.save(&w, "mainwindow-after-run");
+	QTabWidget * resultTabs = w.resultsWidget()->m_tabWidget;
+	for (int i = 0; i < resultTabs->count(); ++i) {
+		resultTabs->setCurrentIndex(i);
+		shots.save(w.resultsWidget(), QString("results-tab-%1").arg(i));
+	}
 }
 
 
@@ -212,6 +247,39 @@ void dateScalePlotShots(Screenshots & shots) {
 		plot.replot();
 		shots.save(&plot, QString("plot-datescale-%1").arg(r.second));
 	}
+}
+
+
+/*! The schedule editor on each of its four pages; the annual page after a paste, with its
+	plot tab and its table tab. */
+void scheduleEditorShots(Screenshots & shots) {
+	RM::Schedule schedule = RM::Schedule::workingHoursSchedule("HeatingSetPoint", 21, 16);
+	ScheduleInputWidget w;
+	w.setup("Set point", "C",
+			QString(), 0, 30, &schedule);
+	w.resize(965, 539);
+	w.updateInput();
+	w.show();
+	QComboBox * combo = w.findChild<QComboBox *>("comboBoxType");
+	for (int type = 0; type < 3; ++type) {
+		combo->setCurrentIndex(type);
+		shots.save(&w, QString("schedule-editor-%1").arg(type));
+	}
+	combo->setCurrentIndex(RM::Schedule::ANNUAL);
+	QString text;
+	for (int h = 0; h < 8760; ++h) {
+		const double day = std::floor(h/24.0);
+		const double hour = h % 24;
+		const double value = 18 + 4*std::sin(2*M_PI*(day - 100)/365) + (hour >= 7 && hour < 18 ? 3 : 0);
+		text += QString::number(value, 'f', 2) + "\n";
+	}
+	QGuiApplication::clipboard()->setText(text);
+	w.onPushButtonImportHourlyClicked();
+	QTabWidget * tabs = w.findChild<QTabWidget *>();
+	tabs->setCurrentIndex(0);
+	shots.save(&w, "schedule-editor-3-plot");
+	tabs->setCurrentIndex(1);
+	shots.save(&w, "schedule-editor-3-table");
 }
 
 
@@ -383,12 +451,15 @@ int main(int argc, char ** argv) {
 	Screenshots shots(outDir);
 	try {
 		mainWindowShots(shots);
-		resultsShots(shots);
 		dialogShots(shots);
+		runShots(shots, home.path());
 		dateScalePlotShots(shots);
 		qtExtGalleryShots(shots);
+		scheduleEditorShots(shots);
 		for (const QString & file : ChartDemoModels::writeDemoProperties(outDir))
 			std::cout << "Chart properties: " << file.toStdString() << std::endl;
+		for (const QString & file : ChartDemoCharts::renderDemoCharts(outDir))
+			std::cout << "Chart: " << file.toStdString() << std::endl;
 	}
 	catch (BVX::Exception & ex) {
 		std::cerr << ex.msgStack() << std::endl;

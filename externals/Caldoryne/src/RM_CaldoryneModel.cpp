@@ -8,6 +8,7 @@
 #include <QFileInfo>
 
 #include <BVX_Exception.h>
+#include <BVX_Math.h>
 #include <BVX_MessageHandler.h>
 #include <BVX_StringUtils.h>
 #include <BVX_Unit.h>
@@ -17,12 +18,12 @@
 
 #include "RM_Database.h"
 #include "RM_Physics.h"
+#include "RM_ValueChecks.h"
 
 namespace RM {
 
 namespace {
 
-const double DEG_TO_RAD = 0.01745329252;
 /*! Smallest construction area in m2; keeps per-area fluxes finite. */
 const double MIN_CONSTRUCTION_AREA = 1e-8;
 /*! Volumetric heat capacity of the room air in J/m3K. */
@@ -92,6 +93,7 @@ void CaldoryneModel::init(const Database & db) {
 		throw BVX::Exception(BVX::FormatText("Room floor area is %1 m2 but must be > 0!").arg(m_room.m_area, 0, 'g'), FUNC_ID);
 	if (!(m_room.m_height > 0))
 		throw BVX::Exception(BVX::FormatText("Room height is %1 m but must be > 0!").arg(m_room.m_height, 0, 'g'), FUNC_ID);
+	checkRoomValues(m_room);
 
 	SolarRadiationModel & solar = m_climate.m_solarRadiationModel;
 	solar.m_albedo = m_room.m_albedo;
@@ -160,8 +162,8 @@ void CaldoryneModel::addConstruction(unsigned int k, const RoomConstruction & rc
 		con.m_AF = 0;
 	}
 	else {
-		con.m_solarSurfaceId = m_climate.m_solarRadiationModel.addSurface(con.m_orientation*DEG_TO_RAD,
-																		  con.m_inclination*DEG_TO_RAD);
+		con.m_solarSurfaceId = m_climate.m_solarRadiationModel.addSurface(con.m_orientation*BVX::DEG_TO_RAD,
+																		  con.m_inclination*BVX::DEG_TO_RAD);
 	}
 	if (con.m_AW < MIN_CONSTRUCTION_AREA)
 		con.m_AW = MIN_CONSTRUCTION_AREA;
@@ -175,6 +177,7 @@ void CaldoryneModel::addConstruction(unsigned int k, const RoomConstruction & rc
 	// a negative window area would turn solar gains and transmission around
 	if (con.m_AF < 0)
 		throw BVX::Exception(BVX::FormatText("Window area of wall #%1 is negative but must be >= 0!").arg(k), FUNC_ID);
+	checkSurfaceValues(con, k);
 	m_constructions.push_back(con);
 }
 
@@ -207,6 +210,8 @@ void CaldoryneModel::initConstruction(unsigned int i, const Database & db) {
 							 BVX::MSG_WARNING, FUNC_ID, -1);
 		}
 	}
+
+	checkItemValues(con, db);
 
 	if (con.m_type == RoomConstruction::FixedTemperature && con.m_zoneTCCD.isValid()) {
 		try {
@@ -270,6 +275,11 @@ void CaldoryneModel::readZoneTemperatures(RoomConstruction & con) const {
 	BVX::UnitVector temperatures("zoneT", BVX::Unit(static_cast<unsigned int>(unitId)), values);
 	temperatures.convert(BVX::Unit("K"));
 	values = temperatures.m_values;
+	for (std::size_t j = 0; j < values.size(); ++j) {
+		if (!inRange(values[j] - T_KELVIN, TEMPERATURE))
+			checkValue(values[j] - T_KELVIN, TEMPERATURE, BVX::FormatText("Zone temperature at time point #%1").arg(j + 1).str(),
+					   BVX::FormatText("file '%1'").arg(written).str());
+	}
 
 	BVX::LinearSpline & spline = con.m_zoneTemperatureSpline;
 	spline.setValues(timePoints, values);
@@ -357,9 +367,7 @@ void CaldoryneModel::updateBoundaryConditions() {
 		m_rhove = 0;
 	}
 
-	double t = m_t;
-	while (t > SECONDS_PER_YEAR)
-		t -= SECONDS_PER_YEAR;
+	const double t = BVX::timeOfYearEndInclusive(m_t);
 	for (RoomConstruction & con : m_constructions) {
 		if (con.m_type == RoomConstruction::FixedTemperature && !con.m_zoneTemperatureSpline.empty())
 			con.m_zoneT = con.m_zoneTemperatureSpline.value(t);
@@ -384,8 +392,14 @@ void CaldoryneModel::updateStates() {
 		m_phii = 0;
 		m_rhoDryAir = 0;
 	}
-	for (unsigned int k = 0; k < m_constructionCount; ++k)
+	// the solvers point into m_constructions: it must not have been reallocated since init()
+	Q_ASSERT_X(m_constructions.size() == m_constructionCount && m_solvers.size() == m_constructionCount,
+			   "CaldoryneModel::updateStates", "constructions changed after init()");
+	for (unsigned int k = 0; k < m_constructionCount; ++k) {
+		Q_ASSERT_X(m_solvers[k].m_construction == &m_constructions[k], "CaldoryneModel::updateStates",
+				   "m_constructions reallocated after init()");
 		m_solvers[k].updateStates(&m_y[m_offsets[k]*m_unknownsPerNode]);
+	}
 }
 
 
@@ -480,7 +494,7 @@ void CaldoryneModel::updateSolarLoads(bool din, unsigned int h) {
 
 		double direct = 0, diffuse = 0, angle = 0;
 		solar.radiationLoad(con.m_solarSurfaceId, direct, diffuse, angle);
-		m_incidenceAngle[i] = angle/DEG_TO_RAD;
+		m_incidenceAngle[i] = angle/BVX::DEG_TO_RAD;
 		if (direct + diffuse < 1e-20) {
 			m_effectiveSHGC[i] = 0;
 			continue;

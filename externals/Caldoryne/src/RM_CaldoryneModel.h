@@ -20,6 +20,19 @@ class Database;
 	Construction k's slice starts at m_offsets[k]*m_unknownsPerNode. Room air unknowns: energy
 	in J and, with moisture, vapour mass in kg.
 
+	Room air balance (W and kg/s; every flow positive into the room air, cooling <= 0):
+	  dU/dt = gammaHC Q_heat + Q_cool + gammaRad Q_sol + Q_mechVent + Q_natVent + Q_persons
+	          + Q_equipment + Q_windowTransmission + sum_i A_i (T_si,i - T_i) / R_ui,i
+	          [+ H_dehum + H_moistureLoad + sum_i g_i h_v]                (moisture balance)
+	  dm_v/dt = G_natVent + G_mechVent + G_dehum + G_moistureLoad
+	          + sum_i beta_i A_i (p_v,si,i - p_v,i)                       (moisture balance)
+	with U = (rho_air c_air V + C_add) T_i without moisture and
+	U = ((rho_air c_air + c_v rho_v) V + C_add) T_i + h_v0 rho_v V with it (T in K,
+	rho_v = m_v/V, h_v = c_v T + h_v0). The radiant shares (1 - gammaHC) Q_heat and
+	gammaRad Q_sol go onto the inside surfaces by area; internal loads are convective in full.
+	Each load and control model states its own formula (RM_HeatingModel.h, RM_CoolingModel.h,
+	RM_*VentilationModel.h, RM_UserLoads.h, RM_MoistureLoads.h).
+
 	Evaluation cycle (driven by the model interface): set m_t and m_hourOfYear, then
 	updateBoundaryConditions(); copy the integrator's states into m_y, then updateStates(),
 	updateLoads() and updateDivergences(); read m_ydot. None of these allocate.
@@ -33,7 +46,7 @@ class Database;
 
 	All members are public for reading by the model interface, the output manager and the
 	DIN 4108-2 assessment. m_constructions must not be reallocated after init(): the solvers
-	point into it.
+	point into it (Debug builds assert this at every evaluation).
 */
 class CaldoryneModel {
 public:

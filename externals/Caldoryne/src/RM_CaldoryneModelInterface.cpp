@@ -10,6 +10,7 @@
 #include <BVX_FormatText.h>
 #include <BVX_MessageHandler.h>
 #include <BVX_NotificationHandler.h>
+#include <BVX_Time.h>
 
 #include <VUREDO_JacobianSparseCSR.h>
 #include <VUREDO_LESBTridiag.h>
@@ -66,6 +67,10 @@ void CaldoryneModelInterface::init(const Database & db) {
 }
 
 
+// Tolerances suit states of very different size (wall energy densities of 1e8 J/m3, room air
+// energy, vapour masses of grams): the relative tolerance governs. The step is limited to the
+// output step (one hour) so that hourly climate and schedule changes are not stepped over;
+// the implicit Euler needs the looser relative tolerance, being only first order.
 void CaldoryneModelInterface::setIntegratorParameters() {
 	if (integratorInterface() == &m_integratorImplicitEuler) {
 		m_integratorImplicitEuler.m_relTol = 1e-5;
@@ -107,18 +112,16 @@ double CaldoryneModelInterface::tEnd() const {
 
 int CaldoryneModelInterface::setTime(double t) {
 	m_t = t;
-	double tYear = t;
-	while (tYear >= SECONDS_PER_YEAR)
-		tYear -= SECONDS_PER_YEAR;
+	const double tYear = BVX::timeOfYear(t);
 	m_hourOfYear = std::floor(tYear/3600);
-	Q_ASSERT(m_hourOfYear < 8760);
+	Q_ASSERT(m_hourOfYear < BVX::HOURS_PER_YEAR);
 
 	updateBoundaryConditions();
 
 	const DIN4108_2Assessment & din = m_room.m_din4108_2Assessment;
 	if (din.m_active && din.m_lastAirChangeEvaluation == -1)
 		evaluateVentilationRule(tYear);
-	return 0;
+	return VUREDO::MR_Success;
 }
 
 
@@ -129,15 +132,15 @@ int CaldoryneModelInterface::setY(const double * y) {
 	updateStates();
 	updateLoads();
 	updateDivergences();
-	return 0;
+	return VUREDO::MR_Success;
 }
 
 
 int CaldoryneModelInterface::ydot(double * ydot) {
 	if (m_abortFlag)
-		return 2;
+		return VUREDO::MR_Abort;
 	std::copy(m_ydot.begin(), m_ydot.end(), ydot);
-	return 0;
+	return VUREDO::MR_Success;
 }
 
 
@@ -266,6 +269,7 @@ void CaldoryneModelInterface::createLES() {
 		createSparseJacobian();
 		createPreconditioner();
 		std::unique_ptr<VUREDO::LESInterfaceIterative> les;
+		// "Krylow" is the log text as it has always read, kept on purpose (log readers search for it)
 		if (m_lesSolverName == "BiCGStab") {
 			les.reset(new VUREDO::LESBiCGStab);
 			BVX::BVX_Message("Using iterative BiCGStab (Krylow subspace dimension = 10) LES solver.\n",

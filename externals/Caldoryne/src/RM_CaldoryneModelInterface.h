@@ -31,9 +31,8 @@ class Database;
 	schedules its own outputs, chooses and owns the integrator, the linear equation solver,
 	the preconditioner and the sparse Jacobian, and owns the output manager.
 
-	Usage: copy room and climate into m_room/m_climate, load the climate, init(), set
-	m_room.m_outputTimeSteps, then hand the object to VUREDO::SolverControlFramework
-	(setModel(this), setOutputScheduler(this)).
+	Usage: RM::prepareRun() (RM_RunPreparation.h) creates and initialises it from a project;
+	then hand it to VUREDO::SolverControlFramework (setModel(this), setOutputScheduler(this)).
 
 	Solver names (case-sensitive): integrator "ImplicitEuler" or CVODE (anything else);
 	LES "Dense", "BTridiag", "Band", "GMRES", "BiCGStab" or KLU (anything else);

@@ -8,6 +8,7 @@
 #include <BVX_Exception.h>
 #include <BVX_LinearSpline.h>
 #include <BVX_MessageHandler.h>
+#include <BVX_Time.h>
 
 #include "RM_Physics.h"
 
@@ -15,7 +16,7 @@ namespace RM {
 
 namespace {
 
-const unsigned int HOURS_PER_YEAR = 8760;
+using BVX::HOURS_PER_YEAR;
 
 /*! Weight of the previous day in the running mean outdoor temperature. */
 const double RUNNING_MEAN_WEIGHT = 0.8;

@@ -1,5 +1,6 @@
 #include "RM_ConstructionType.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -81,9 +82,16 @@ void ConstructionType::readLayers(QXmlStreamReader & reader) {
 	// every child of "Layers" is one layer, whatever its tag
 	readChildElements(reader, [&](const QString &) {
 		bool ok = false;
-		unsigned int matId = reader.attributes().value("materialId").toString().toUInt(&ok);
-		if (!ok)
+		const QString idText = reader.attributes().value("materialId").toString();
+		unsigned int matId = idText.toUInt(&ok);
+		if (!ok) {
 			matId = 0;
+			// a number that is no id (nan, 2.5, -1) is refused; a missing id stays 0
+			bool isNumber = false;
+			idText.toDouble(&isNumber);
+			if (isNumber)
+				reader.raiseError(QCoreApplication::translate("XMLHelpers", "Invalid value for attribute '%1'.").arg("materialId"));
+		}
 		double d = 0;
 		readDoubleAttribute(reader, "d", d, false);
 		if (!reader.hasError()) {

@@ -94,7 +94,7 @@ void CoolingModel::readXML(QXmlStreamReader & reader) {
 
 	readChildElements(reader, [&](const QString & tag) {
 		if (tag == "MaxPower")
-			m_maxPower = readElementText(reader).toDouble();
+			m_maxPower = readDoubleElement(reader);
 		else if (tag == "ScheduleSetPoints")
 			m_setPoints.readXML(reader);
 		else if (tag == "ScheduleHumiditySetPoints")

@@ -14,7 +14,11 @@ namespace RM {
 
 /*! Ideal cooling with optional dehumidification: a proportional controller on the room
 	air temperature (steep, self-adapting slope) and a vapour sink towards the humidity
-	set point. Dehumidification takes precedence over sensible cooling for the power.
+	set point. Dehumidification takes precedence over sensible cooling for the power:
+	  G_dehum = min(0, c_dehum (rho_v,set - rho_v,i)),   Q_latent = -h_v0 G_dehum <= P_max
+	  Q_cool  = max(min(0, k (T_set - T_i)), -(P_avail - Q_latent))   (W, <= 0)
+	with rho_v,set = phi_set p_sat(T_i) / (R_v T_i) and P_avail the maximum power (or its
+	curve over T_set).
 */
 class CoolingModel {
 public:

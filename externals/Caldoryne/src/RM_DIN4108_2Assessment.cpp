@@ -37,7 +37,7 @@ bool isWeekday(unsigned int h) {
 
 /*! Integer read from an element; throws the message when outside 0..maxValue. */
 int readBoundedInt(QXmlStreamReader & reader, unsigned int maxValue, const char * message) {
-	const int value = readElementText(reader).trimmed().toInt(nullptr, 10);
+	const int value = readIntElement(reader);
 	// the unsigned comparison rejects negative numbers too
 	if (static_cast<unsigned int>(value) > maxValue)
 		throw BVX::Exception(message, READ_FUNC_ID);
@@ -45,7 +45,7 @@ int readBoundedInt(QXmlStreamReader & reader, unsigned int maxValue, const char 
 }
 
 double readNonNegative(QXmlStreamReader & reader, double & value, const char * message) {
-	value = readElementText(reader).toDouble();
+	value = readDoubleElement(reader);
 	if (value < 0)
 		throw BVX::Exception(message, READ_FUNC_ID);
 	return value;

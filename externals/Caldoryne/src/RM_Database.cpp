@@ -150,14 +150,30 @@ void raiseUserCounter(const std::map<unsigned int, T> & table, unsigned int & co
 }
 
 
+/*! The next free id above the counter; once the counter reaches the largest id, the lowest
+	free user id. Never 0 nor a taken id; throws when no user id is left. */
+template <typename T>
+unsigned int nextFreeUserId(const std::map<unsigned int, T> & table, unsigned int & counter) {
+	while (counter < Database::MAX_ID) {
+		++counter;
+		if (table.find(counter) == table.end())
+			return counter;
+	}
+	unsigned int id = Database::USER_ID_START + 1;
+	for (auto it = table.lower_bound(id); it != table.end() && it->first == id; ++it) {
+		if (id == Database::MAX_ID)
+			throw BVX::Exception(BVX::FormatText("No free id left for a new database entry, all ids from %1 to %2 are taken.")
+								 .arg(Database::USER_ID_START + 1).arg(Database::MAX_ID), "[Database::addItem]");
+		++id;
+	}
+	return id;
+}
+
+
 template <typename T>
 unsigned int addItem(std::map<unsigned int, T> & table, T & item, unsigned int id, unsigned int & counter) {
-	if (id == 0 || table.find(id) != table.end()) {
-		++counter;
-		while (table.find(counter) != table.end())
-			++counter;
-		id = counter;
-	}
+	if (id == 0 || id > Database::MAX_ID || table.find(id) != table.end())
+		id = nextFreeUserId(table, counter);
 	item.m_id = id;
 	table[id] = item;
 	return id;

@@ -32,6 +32,8 @@ public:
 
 	/*! First id counter of user entries; new user entries get ids above it. */
 	static const unsigned int USER_ID_START = 10000;
+	/*! Largest id of any entry: ids pass through int in Qt item data and spin boxes. */
+	static constexpr unsigned int MAX_ID = 2147483647;
 
 	Database();
 
@@ -61,8 +63,9 @@ public:
 	ShadingType * shadingType(unsigned int id);
 	const ShadingType * shadingType(unsigned int id) const;
 
-	/*! Stores a copy of item under id, or under a new user id when id is 0 or taken.
-		The item receives its final id, which is returned. */
+	/*! Stores a copy of item under id, or under a new user id when id is 0, above MAX_ID or taken.
+		The item receives its final id, which is returned. Throws BVX::Exception when no
+		user id is free. */
 	unsigned int addMaterial(Material & item, unsigned int id);
 	unsigned int addConstructionType(ConstructionType & item, unsigned int id);
 	unsigned int addWindowType(WindowType & item, unsigned int id);

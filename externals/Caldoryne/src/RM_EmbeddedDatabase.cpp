@@ -36,6 +36,10 @@ void readSubSection(QXmlStreamReader & reader, std::vector<T> & items) {
 		T item;
 		item.readXML(reader);
 		++count;
+		// an id outside the range would plant a counter that hands out taken ids
+		if (!reader.hasError() && (item.m_id == 0 || item.m_id > Database::MAX_ID))
+			reader.raiseError(QString("Invalid id of embedded item '%1', must be between 1 and %2.")
+							  .arg(item.name()).arg(Database::MAX_ID));
 		if (reader.hasError())
 			throw BVX::Exception(BVX::FormatText("%2\nError reading XML tag #%1.").arg(count)
 								 .arg(reader.errorString().toStdString()), "[readSubSection]");

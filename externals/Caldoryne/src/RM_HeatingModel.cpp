@@ -65,7 +65,7 @@ void HeatingModel::readXML(QXmlStreamReader & reader) {
 
 	readChildElements(reader, [&](const QString & tag) {
 		if (tag == "MaxPower")
-			m_maxPower = readElementText(reader).toDouble();
+			m_maxPower = readDoubleElement(reader);
 		else if (tag == "ScheduleSetPoints")
 			m_setPoints.readXML(reader);
 		else

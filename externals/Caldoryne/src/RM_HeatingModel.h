@@ -11,7 +11,8 @@ class QXmlStreamWriter;
 namespace RM {
 
 /*! Ideal heating: a proportional controller on the room air temperature with a steep
-	slope that stiffens itself during a run, limited to the maximum power.
+	slope that stiffens itself during a run, limited to the maximum power:
+	  Q_heat = min(P_max, max(0, k (T_set - T_i)))      W, k slope in W/K, T in K
 */
 class HeatingModel {
 public:

@@ -89,7 +89,11 @@ void Material::readXML(QXmlStreamReader & reader) {
 		const QString attrName = a.name().toString();
 		if (!attrName.startsWith('w') || attrName == "w80" || attrName == "wsat")
 			continue;
-		points[attrName.mid(1).toDouble() / 100] = a.value().toString().toDouble();
+		const double rh = attrName.mid(1).toDouble() / 100;
+		const double w = a.value().toString().toDouble();
+		if (!checkFiniteValues(reader, std::vector<double>{ rh, w }, attrName))
+			break;
+		points[rh] = w;
 	}
 
 	readUntilEndElement(reader);

@@ -132,19 +132,19 @@ void MechanicalVentilationModel::readXML(QXmlStreamReader & reader) {
 		else if (tag == "ScheduleVentilationRates")
 			m_ventilationRates.readXML(reader);
 		else if (tag == "SupplyTemperature") {
-			m_supplyTemperature = readElementText(reader).toDouble();
+			m_supplyTemperature = readDoubleElement(reader);
 			if (m_supplyTemperature < -T_KELVIN)
 				m_supplyTemperature = -100;
 		}
 		else if (tag == "MaxSupplyFlowRate") {
-			m_maxSupplyFlowRate = readElementText(reader).toDouble();
+			m_maxSupplyFlowRate = readDoubleElement(reader);
 			if (m_maxSupplyFlowRate < 0)
 				m_maxSupplyFlowRate = 0.1;
 		}
 		else if (tag == "HeatRecoveryEfficiency")
-			m_heatRecoveryEfficiency = std::min(1.0, std::max(0.0, readElementText(reader).toDouble()));
+			m_heatRecoveryEfficiency = std::min(1.0, std::max(0.0, readDoubleElement(reader)));
 		else if (tag == "HeatRecoverySetpoint")
-			m_heatRecoverySetpoint = readElementText(reader).toDouble();
+			m_heatRecoverySetpoint = readDoubleElement(reader);
 		else
 			skipUnknownElement(reader, "MechanicalVentilationModel", tag, "[MechanicalVentilationModel::readXML]");
 	}, "MechanicalVentilationModel");

@@ -7,6 +7,13 @@ namespace RM {
 
 /*! One-dimensional grid generator: divides an interval into n elements, uniformly or
 	refined towards one or both ends by hyperbolic-tangent stretching. Plain value.
+
+	Inner nodes x_i of the unit interval, s = i/n (i = 1..n-1), stretch a, ratio r:
+	- uniform:     x_i = s
+	- one-sided:   x_i = 1 + tanh(a (s - 1)) / tanh(a)                  (fine at x = 0)
+	- two-sided:   u = (1 + tanh(a (s - 1/2)) / tanh(a/2)) / 2,
+	               x_i = u / ((1 - r^2) u + r^2)                          (fine at both ends)
+	Element widths are the differences of consecutive nodes with x_0 = 0 and x_n = 1.
 */
 class Mesh {
 public:

@@ -134,7 +134,7 @@ void NaturalVentilationModel::readXML(QXmlStreamReader & reader) {
 		bool done = false;
 		for (const DoubleChild & c : doubles) {
 			if (tag == c.m_tag) {
-				*c.m_value = readElementText(reader).toDouble();
+				*c.m_value = readDoubleElement(reader);
 				done = true;
 			}
 		}

@@ -8,7 +8,9 @@
 
 #include <BVX_Exception.h>
 #include <BVX_FormatText.h>
+#include <BVX_Math.h>
 #include <BVX_MessageHandler.h>
+#include <BVX_Time.h>
 #include <BVX_UnitList.h>
 
 #include "RM_CaldoryneModel.h"
@@ -21,7 +23,6 @@ namespace RM {
 namespace {
 
 /*! Seconds of one (non-leap) year. */
-const double SECONDS_PER_YEAR = 31536000.0;
 
 const char * const ROOM_STATE_NAMES[OutputManager::NUM_RS] = {
 	"Time [d]",
@@ -289,10 +290,7 @@ void OutputManager::appendCurrentOutputs(double t) {
 	const char * const FUNC_ID = "[OutputManager::appendOutputs]";
 
 	// time of the second year of a cyclic run counts from its start
-	if (m_twoYearRun && t > SECONDS_PER_YEAR)
-		m_currentStates[RS_Time] = (t - SECONDS_PER_YEAR)/86400;
-	else
-		m_currentStates[RS_Time] = t/86400;
+	m_currentStates[RS_Time] = (m_twoYearRun ? BVX::timeOfYearEndInclusive(t) : t)/86400;
 
 	for (unsigned int k = 0; k < NUM_RS; ++k)
 		m_roomStateSeries[k].push_back(m_currentStates[k]);
@@ -324,11 +322,11 @@ void OutputManager::appendCurrentOutputs(double t) {
 				s.front() = 0;
 	}
 
-	const double tYear = t > SECONDS_PER_YEAR ? t - SECONDS_PER_YEAR : t;
+	const double tYear = BVX::timeOfYearEndInclusive(t);
 	const unsigned int index = static_cast<unsigned int>(std::floor(tYear/3600));
-	Q_ASSERT(index <= 8760);
+	Q_ASSERT(index <= BVX::HOURS_PER_YEAR);
 
-	if (m_twoYearRun && index == 8760 && t < 2*SECONDS_PER_YEAR) {
+	if (m_twoYearRun && index == BVX::HOURS_PER_YEAR && t < 2*BVX::SECONDS_PER_YEAR) {
 		BVX::BVX_Message("Starting second year of calculation.\n", BVX::MSG_PROGRESS, FUNC_ID, 1);
 		cutSeriesToLastValue();
 	}
@@ -687,8 +685,7 @@ void OutputManager::updateCurrentOutputs() {
 void OutputManager::updateRoomStates() {
 	const CaldoryneModel & m = *m_model;
 	const SolarRadiationModel & solar = m.m_climate.m_solarRadiationModel;
-	// factor of the result files for radians to degrees (not exactly 180/pi)
-	const double DEG = 57.2962109060791;
+	const double DEG = BVX::RAD_TO_DEG_SUN;
 
 	std::array<double, NUM_RS> & s = m_currentStates;
 	s[RS_Time] = m.m_t/86400;

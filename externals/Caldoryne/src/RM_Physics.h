@@ -1,6 +1,8 @@
 #ifndef RM_PhysicsH
 #define RM_PhysicsH
 
+#include <BVX_Time.h>
+
 /*! Physical constants and moist-air relations shared by the load models and the
 	room balance. Temperatures in K, pressures in Pa, densities in kg/m3.
 */
@@ -22,14 +24,16 @@ const double R_AIR = 287.1;
 const double P_ATM = 101325;
 /*! Offset between Celsius and Kelvin. */
 const double T_KELVIN = 273.15;
-/*! Seconds of a (non-leap) year. */
-const double SECONDS_PER_YEAR = 31536000;
+using BVX::SECONDS_PER_YEAR;
 
 /*! Saturation vapour pressure of water in Pa at temperature T in K
 	(sixth-order fits of Lowe 1977, over ice below the triple point).
 	Inline and without branches: evaluated for every wall element in every model
 	evaluation, in loops the compiler can vectorise. */
 inline double saturationVapourPressure(double T) {
+	// Clamps keep the fits inside their range: below 124.6 K the polynomial is evaluated at
+	// 124.6 K (and replaced by a tiny constant below 130 K, where the fit turns negative);
+	// above 373 K (boiling) the pressure is held at 109347 Pa.
 	T = T < 124.6 ? 124.6 : T; // std::max(T, 124.6), NaN passes through
 	const double theta = T - T_KELVIN;
 	// over ice, result of the polynomial in hPa

@@ -188,11 +188,12 @@ void Room::readRoomSection(QXmlStreamReader & reader) {
 void Room::readGeometrySection(QXmlStreamReader & reader) {
 	const char * const FUNC_ID = "[Room::readGeometrySection]";
 	Q_ASSERT(reader.isStartElement());
+	// text that is no number reads as 0 (QString::toDouble), kept on purpose: stored projects rely on it
 	readChildElements(reader, [&](const QString & tag) {
 		if (tag == "Height")
-			m_height = readElementText(reader).toDouble();
+			m_height = readDoubleElement(reader);
 		else if (tag == "Area")
-			m_area = readElementText(reader).toDouble();
+			m_area = readDoubleElement(reader);
 		else if (tag == "Constructions") {
 			// A surface element that lacks a value takes it from the surface before it;
 			// the zone temperature file is the exception: it belongs to one surface only.
@@ -233,7 +234,7 @@ void Room::readSimulationParametersSection(QXmlStreamReader & reader) {
 		bool known = false;
 		for (const DoubleChild & c : doubles) {
 			if (tag == c.m_tag) {
-				*c.m_value = readElementText(reader).toDouble();
+				*c.m_value = readDoubleElement(reader);
 				known = true;
 			}
 		}
@@ -244,17 +245,17 @@ void Room::readSimulationParametersSection(QXmlStreamReader & reader) {
 		else if (tag == "CyclicTwoYearSimulation")
 			m_cyclicTwoYearSimulation = readElementText(reader) == "true";
 		else if (tag == "OutputTimeSteps") {
-			m_outputTimeSteps = readElementText(reader).toDouble();
+			m_outputTimeSteps = readDoubleElement(reader);
 			checkOutputTimeStep(m_outputTimeSteps, SIMPARA_FUNC_ID);
 		}
 		else if (tag == "SimulationEndTime") {
-			m_simulationEndTime = readElementText(reader).toDouble();
+			m_simulationEndTime = readDoubleElement(reader);
 			checkEndTime(m_simulationEndTime, SIMPARA_FUNC_ID);
 		}
 		else if (tag == "RHInitial")
-			m_RHInitial = readElementText(reader).toDouble()/100;
+			m_RHInitial = readDoubleElement(reader)/100;
 		else if (tag == "InterfaceDefinition")
-			m_interfaceDefinition = readElementText(reader).trimmed().toInt(nullptr, 10);
+			m_interfaceDefinition = readIntElement(reader);
 		else
 			skipUnknownElement(reader, "SimulationParameters", tag, SIMPARA_FUNC_ID);
 	});

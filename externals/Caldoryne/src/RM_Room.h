@@ -81,7 +81,8 @@ public:
 	double						m_additionalMassHeatCapacity;
 	/*! Additional thermal mass in kg. */
 	double						m_additionalMass;
-	/*! Convective fraction of internal loads 0..1. */
+	/*! Convective fraction of the heating load 0..1 (the rest is radiant, spread over the
+		inside surfaces by area); internal loads are convective in full. */
 	double						m_gammaHC;
 	/*! Convective fraction of solar loads 0..1. */
 	double						m_gammaRad;

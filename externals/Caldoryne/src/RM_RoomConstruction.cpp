@@ -129,26 +129,27 @@ void RoomConstruction::readXML(QXmlStreamReader & reader) {
 		{ "shadingTypeId", &m_shadingTypeId }
 	};
 
+	// text that is no number reads as 0 (QString::toDouble/toUInt), kept on purpose: stored projects rely on it
 	readChildElements(reader, [&](const QString & tag) {
 		bool known = false;
 		for (const DoubleChild & c : doubles) {
 			if (tag == c.m_tag) {
-				*c.m_value = readElementText(reader).toDouble();
+				*c.m_value = readDoubleElement(reader);
 				known = true;
 			}
 		}
 		for (const IdChild & c : ids) {
 			if (tag == c.m_tag) {
-				*c.m_value = readElementText(reader).trimmed().toUInt(nullptr, 10);
+				*c.m_value = readUIntElement(reader);
 				known = true;
 			}
 		}
 		if (known)
 			return;
 		if (tag == "zoneT")
-			m_zoneT = readElementText(reader).toDouble() + T_KELVIN;
+			m_zoneT = readDoubleElement(reader) + T_KELVIN;
 		else if (tag == "zoneRH")
-			m_zoneRH = readElementText(reader).toDouble()/100;
+			m_zoneRH = readDoubleElement(reader)/100;
 		else if (tag == "zoneTCCD")
 			m_zoneTCCD = BVX::Path(readElementText(reader).toStdString());
 		else if (tag == "type") {

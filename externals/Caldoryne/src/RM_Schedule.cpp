@@ -7,6 +7,7 @@
 #include <BVX_Exception.h>
 #include <BVX_FormatText.h>
 #include <BVX_MessageHandler.h>
+#include <BVX_Time.h>
 #include <BVX_Unit.h>
 #include <BVX_UnitList.h>
 
@@ -18,7 +19,7 @@ namespace {
 
 const char * const READ_FUNC_ID = "Schedule::readXML()";
 const char * const WEEK_DAY_NAMES[7] = { "Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun" };
-const unsigned int HOURS_PER_YEAR = 8760;
+using BVX::HOURS_PER_YEAR;
 
 void warning(const BVX::FormatText & text) {
 	BVX::BVX_Message(text, BVX::MSG_WARNING, READ_FUNC_ID, 1);
@@ -26,7 +27,9 @@ void warning(const BVX::FormatText & text) {
 
 /*! Reads numbers into consecutive slots; stops at the first text that is no number
 	or when all slots are filled, the remaining slots keep their values. */
-void readValuesInto(const QString & text, std::vector<double> & target) {
+void readValuesInto(QXmlStreamReader & reader, const QString & tag, const QString & text, std::vector<double> & target) {
+	if (!checkFiniteText(reader, text, tag))
+		return;
 	std::vector<double> vals = parseDoubles(text);
 	for (std::size_t i = 0; i < vals.size() && i < target.size(); ++i)
 		target[i] = vals[i];
@@ -193,13 +196,13 @@ void Schedule::readChild(QXmlStreamReader & reader, const QString & typeText) {
 	if (tag == "ConstantValue") {
 		bool ok = false;
 		double v = text.trimmed().toDouble(&ok);
-		if (ok)
+		if (ok && checkFiniteValues(reader, std::vector<double>(1, v), tag))
 			m_constantValue = v;
 	}
-	else if (tag == "SummerSchedule")	readValuesInto(text, m_summerSchedule);
-	else if (tag == "WinterSchedule")	readValuesInto(text, m_winterSchedule);
-	else if (tag == "WeekDaySchedule")	readValuesInto(text, m_weekDaySchedule);
-	else if (tag == "WeekEndSchedule")	readValuesInto(text, m_weekEndSchedule);
+	else if (tag == "SummerSchedule")	readValuesInto(reader, tag, text, m_summerSchedule);
+	else if (tag == "WinterSchedule")	readValuesInto(reader, tag, text, m_winterSchedule);
+	else if (tag == "WeekDaySchedule")	readValuesInto(reader, tag, text, m_weekDaySchedule);
+	else if (tag == "WeekEndSchedule")	readValuesInto(reader, tag, text, m_weekEndSchedule);
 	else if (tag == "SummerStartDay")	m_summerStartDay = text.trimmed().toUInt();
 	else if (tag == "WinterStartDay")	m_winterStartDay = text.trimmed().toUInt();
 	else if (tag == "WeekEndDays") {
@@ -220,7 +223,7 @@ void Schedule::readChild(QXmlStreamReader & reader, const QString & typeText) {
 	}
 	else if (tag == "AnnualSchedule") {
 		m_annualValues.resize(HOURS_PER_YEAR, 0.0);
-		readValuesInto(text, m_annualValues);
+		readValuesInto(reader, tag, text, m_annualValues);
 	}
 	else if (tag == "AnnualScheduleCCD")
 		m_annualDataFile = text;

@@ -105,7 +105,7 @@ void ShadingControlModel::readXML(QXmlStreamReader & reader) {
 		bool known = false;
 		for (const ThresholdTag & th : THRESHOLDS) {
 			if (tag == th.m_tag) {
-				this->*th.m_member = readElementText(reader).toDouble();
+				this->*th.m_member = readDoubleElement(reader);
 				known = true;
 			}
 		}

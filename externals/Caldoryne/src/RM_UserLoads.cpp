@@ -39,7 +39,7 @@ void UserLoads::readXML(QXmlStreamReader & reader) {
 	m_name = reader.attributes().value("name").toString();
 	readChildElements(reader, [&](const QString & tag) {
 		if (tag == "PersonLoad")
-			m_personLoad = readElementText(reader).toDouble();
+			m_personLoad = readDoubleElement(reader);
 		else if (tag == "ScheduleOccupancy")
 			m_occupancy.readXML(reader);
 		else if (tag == "ScheduleEquipmentLoad")

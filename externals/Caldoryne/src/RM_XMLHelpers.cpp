@@ -1,9 +1,12 @@
 #include "RM_XMLHelpers.h"
 
+#include <cmath>
 #include <locale>
 #include <sstream>
 
 #include <QCoreApplication>
+#include <QRegularExpression>
+#include <QStringList>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -81,6 +84,10 @@ bool readDoubleAttribute(QXmlStreamReader & reader, const QString & attributeNam
 		return false;
 	bool ok = false;
 	double v = reader.attributes().value(attributeName).toString().toDouble(&ok);
+	if (ok && !std::isfinite(v)) {
+		reader.raiseError(QCoreApplication::translate("XMLHelpers", "Invalid value for attribute '%1'.").arg(attributeName));
+		return false;
+	}
 	if (ok) {
 		value = v;
 		return true;
@@ -88,6 +95,86 @@ bool readDoubleAttribute(QXmlStreamReader & reader, const QString & attributeNam
 	if (!optional)
 		reader.raiseError(QCoreApplication::translate("XMLHelpers", "Invalid value for attribute '%1'.").arg(attributeName));
 	return false;
+}
+
+
+double readDoubleElement(QXmlStreamReader & reader) {
+	if (reader.hasError())
+		return 0;
+	const QString name = reader.name().toString();
+	const double v = readElementText(reader).toDouble();
+	if (std::isfinite(v))
+		return v;
+	if (!reader.hasError())
+		reader.raiseError(QCoreApplication::translate("XMLHelpers", "Invalid value for element '%1', must be a finite number.")
+						  .arg(name));
+	return 0;
+}
+
+
+namespace {
+
+/*! The reader's error for numeric text that the integer conversion refused; other text is left alone. */
+void refuseNonInteger(QXmlStreamReader & reader, const QString & name, const QString & text) {
+	bool isNumber = false;
+	text.toDouble(&isNumber);
+	if (isNumber && !reader.hasError())
+		reader.raiseError(QCoreApplication::translate("XMLHelpers", "Invalid value for element '%1', must be a whole number.")
+						  .arg(name));
+}
+
+} // namespace
+
+
+unsigned int readUIntElement(QXmlStreamReader & reader) {
+	if (reader.hasError())
+		return 0;
+	const QString name = reader.name().toString();
+	const QString text = readElementText(reader).trimmed();
+	bool ok = false;
+	const unsigned int v = text.toUInt(&ok, 10);
+	if (!ok)
+		refuseNonInteger(reader, name, text);
+	return ok ? v : 0;
+}
+
+
+int readIntElement(QXmlStreamReader & reader) {
+	if (reader.hasError())
+		return 0;
+	const QString name = reader.name().toString();
+	const QString text = readElementText(reader).trimmed();
+	bool ok = false;
+	const int v = text.toInt(&ok, 10);
+	if (!ok)
+		refuseNonInteger(reader, name, text);
+	return ok ? v : 0;
+}
+
+
+bool checkFiniteValues(QXmlStreamReader & reader, const std::vector<double> & values, const QString & name) {
+	for (double v : values) {
+		if (!std::isfinite(v)) {
+			if (!reader.hasError())
+				reader.raiseError(QCoreApplication::translate("XMLHelpers", "Invalid value in '%1', all values must be finite numbers.")
+								  .arg(name));
+			return false;
+		}
+	}
+	return true;
+}
+
+
+bool checkFiniteText(QXmlStreamReader & reader, const QString & text, const QString & name) {
+	const QStringList tokens = text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+	std::vector<double> values;
+	for (const QString & t : tokens) {
+		bool ok = false;
+		const double v = t.toDouble(&ok);
+		if (ok)
+			values.push_back(v);
+	}
+	return checkFiniteValues(reader, values, name);
 }
 
 
@@ -147,11 +234,15 @@ void readNamedBVXSplineData(QXmlStreamReader & reader, QString & name, QString &
 	readChildElements(reader, [&](const QString & tag) {
 		if (tag == "X") {
 			xUnit = reader.attributes().value("unit").toString();
-			x = parseDoubles(reader.readElementText());
+			const QString text = reader.readElementText();
+			if (checkFiniteText(reader, text, name + " X"))
+				x = parseDoubles(text);
 		}
 		else if (tag == "Y") {
 			yUnit = reader.attributes().value("unit").toString();
-			y = parseDoubles(reader.readElementText());
+			const QString text = reader.readElementText();
+			if (checkFiniteText(reader, text, name + " Y"))
+				y = parseDoubles(text);
 		}
 		else
 			skipUnknownElement(reader, "ControlModules", tag, FUNC_ID);

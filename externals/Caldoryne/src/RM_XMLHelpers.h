@@ -49,8 +49,28 @@ void readModelTypeAttribute(QXmlStreamReader & reader, int count, QString (*keyw
 /*! Reads a numeric attribute of the current element (C notation). On success the value is
 	set and true returned. On failure (missing attribute included) the value stays; unless
 	optional, the reader's error is raised with "Invalid value for attribute '%1'.".
+	A value that is not finite (nan, inf) raises that error also for an optional attribute.
 */
 bool readDoubleAttribute(QXmlStreamReader & reader, const QString & attributeName, double & value, bool optional);
+
+/*! Number in the text of the current start element (C notation); the reader then stands on
+	its end element. Text that is no number gives 0; a value that is not finite (nan, inf)
+	raises the reader's error naming the element, and gives 0. */
+double readDoubleElement(QXmlStreamReader & reader);
+
+/*! Whole number in the text of the current start element (decimal); the reader then stands
+	on its end element. Text that is no number gives 0; a number that is not a whole number
+	of the type's range (nan, inf, 2.5, 1e308) raises the reader's error naming the element. */
+unsigned int readUIntElement(QXmlStreamReader & reader);
+int readIntElement(QXmlStreamReader & reader);
+
+/*! False, with the reader's error raised naming the element or attribute, when a value
+	is not finite. */
+bool checkFiniteValues(QXmlStreamReader & reader, const std::vector<double> & values, const QString & name);
+
+/*! As checkFiniteValues() for white-space separated numbers in a text: parseDoubles() stops
+	silently at "nan" or "inf", which is a read error instead. */
+bool checkFiniteText(QXmlStreamReader & reader, const QString & text, const QString & name);
 
 /*! Reads a "LinearSpline" element (reader on its start tag): its name, the units of its
 	children "X" and "Y" and the values. The spline is set only from equal, non-empty

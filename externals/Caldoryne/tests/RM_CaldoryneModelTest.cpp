@@ -1,6 +1,7 @@
 #include <cmath>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -411,13 +412,16 @@ TEST_F(CaldoryneModelTest, DIN4108ModeTakesLoadsFromAssessment) {
 TEST_F(CaldoryneModelTest, ZoneTemperatureSeriesIsClosedOverTheYear) {
 	QTemporaryDir dir;
 	ASSERT_TRUE(dir.isValid());
-	{
-		QFile f(dir.filePath("zone.ccd"));
+	const std::pair<const char *, const char *> files[] = {
+		{ "zone.ccd", "# neighbour zone\nTEMPER C\n0 01:00:00 10\n182 12:00:00 20\n364 23:00:00 12\n" },
+		{ "zone.txt", "1\n" },
+		{ "huge.ccd", "TEMPER C\n0 01:00:00 10\n182 12:00:00 1e308\n" },
+		{ "nan.tsv", "Time [h]\tT [C]\n1\t10\n2\t1.#QNAN\n" },
+	};
+	for (const auto & file : files) {
+		QFile f(dir.filePath(file.first));
 		ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Text));
-		f.write("# neighbour zone\nTEMPER C\n0 01:00:00 10\n182 12:00:00 20\n364 23:00:00 12\n");
-		QFile g(dir.filePath("zone.txt"));
-		ASSERT_TRUE(g.open(QIODevice::WriteOnly | QIODevice::Text));
-		g.write("1\n");
+		f.write(file.second);
 	}
 	m_model.m_room.m_projectFilePath = dir.filePath("project.rmxml");
 	RM::RoomConstruction zone = surface(RM::RoomConstruction::FixedTemperature, 1, 10);
@@ -445,6 +449,8 @@ TEST_F(CaldoryneModelTest, ZoneTemperatureSeriesIsClosedOverTheYear) {
 	const Case cases[] = {
 		{ "missing.ccd", "Referenced climate data file 'missing.ccd' does not exists." },
 		{ "zone.txt", "Unsupported format of climate data file 'zone.txt'." },
+		{ "huge.ccd", "Zone temperature at time point #2 of file 'huge.ccd' is 1e+308 but must be between -100 and 200!" },
+		{ "nan.tsv", "Invalid format of line #3: value is not a finite number" },
 	};
 	for (const Case & c : cases) {
 		RM::CaldoryneModel model;

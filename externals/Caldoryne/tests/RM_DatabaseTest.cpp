@@ -96,6 +96,25 @@ TEST(Database, idAllocationForNewUserItems) {
 }
 
 
+TEST(Database, idCounterAtTheTopTakesTheLowestFreeId) {
+	RM::Database db;
+	RM::ShadingType s;
+	db.m_highestUserId[RM::Database::T_ShadingTypes] = RM::Database::MAX_ID - 1;
+	EXPECT_EQ(db.addShadingType(s, 0), RM::Database::MAX_ID);
+	// the counter would wrap to 0: ids start again at the lowest free user id
+	EXPECT_EQ(db.addShadingType(s, 10002), 10002u);
+	EXPECT_EQ(db.addShadingType(s, 0), 10001u);
+	EXPECT_EQ(db.addShadingType(s, 0), 10003u);
+	EXPECT_EQ(db.addShadingType(s, RM::Database::MAX_ID), 10004u);	// taken
+	EXPECT_EQ(db.addShadingType(s, 4294967295u), 10005u);			// beyond the id range
+	EXPECT_EQ(db.shadingType(0), nullptr);
+	for (const auto & e : db.m_shadingTypes)
+		EXPECT_EQ(e.first, e.second.m_id);
+	// a counter raised beyond the range by a user file behaves alike
+	db.m_highestUserId[RM::Database::T_ShadingTypes] = 4294967295u;
+	EXPECT_EQ(db.addShadingType(s, 0), 10006u);
+}
+
 TEST_F(DatabaseDirs, userItemsAfterBuiltinItems) {
 	writeFile(m_builtin + "/db_materials.xml",
 			  "<MaterialList>" + material(5, "Builtin five") + material(7, "Builtin seven") + "</MaterialList>");

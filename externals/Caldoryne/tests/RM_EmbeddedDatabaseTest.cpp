@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QXmlStreamReader>
+
+#include <BVX_Exception.h>
+
 #include <BVX_MessageHandler.h>
 
 #include <RM_Database.h>
@@ -212,4 +216,34 @@ TEST(EmbeddedDatabase, storedCopyWithRoundedValuesIsReused) {
 	// a real difference in the sixth digit is still a different item
 	EXPECT_FALSE(RM::sameAsStored(0.0351234, 0.0351235));
 	EXPECT_TRUE(RM::sameAsStored(0.0351234567, 0.0351235));
+}
+
+
+TEST(EmbeddedDatabase, idsOutsideTheIdRangeAreReadErrors) {
+	// an id of 4294967295 would have planted the user id counter at its wrap-around
+	struct Case { const char * m_id; bool m_accepted; } cases[] = {
+		{ "4294967295", false }, { "2147483648", false }, { "4294967296", false }, { "0", false }, { "", false },
+		{ "2147483647", true }, { "10001", true }, { "7", true },
+	};
+	for (const Case & c : cases) {
+		SCOPED_TRACE(c.m_id);
+		QXmlStreamReader reader;
+		RMTest::startReader(reader, QString("<EmbeddedDataBase><ConstructionTypes>"
+											"<ConstructionType id=\"%1\" name=\"en:Wall\"/>"
+											"</ConstructionTypes></EmbeddedDataBase>").arg(c.m_id));
+		RM::EmbeddedDatabase e;
+		if (c.m_accepted) {
+			EXPECT_NO_THROW(e.readXML(reader));
+			EXPECT_EQ(e.m_constructionTypes.size(), 1u);
+			continue;
+		}
+		try {
+			e.readXML(reader);
+			ADD_FAILURE() << "accepted";
+		}
+		catch (BVX::Exception & ex) {
+			EXPECT_NE(ex.msgStack().find("Invalid id of embedded item 'Wall', must be between 1 and 2147483647."),
+					  std::string::npos) << ex.msgStack();
+		}
+	}
 }

@@ -1,6 +1,7 @@
 #ifndef RM_ModelTestHelpersH
 #define RM_ModelTestHelpersH
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -116,6 +117,14 @@ std::string thrownMessages(F f) {
 		return ex.msgStack();
 	}
 	return std::string("<nothing thrown>");
+}
+
+/*! True when none of the n values is NaN or infinite. */
+inline bool allFinite(const double * v, unsigned int n) {
+	for (unsigned int i = 0; i < n; ++i)
+		if (!std::isfinite(v[i]))
+			return false;
+	return true;
 }
 
 } // namespace RMModelTest

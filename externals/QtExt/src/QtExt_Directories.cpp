@@ -25,6 +25,7 @@ QString Directories::translationsDir() {
 
 
 QString Directories::userDataDir() {
+	// "AppData/Roaming" also on Linux, kept on purpose: the per-user folder is where users' files already are
 	QString dir = QDir::toNativeSeparators(QDir::home().absolutePath() + "/AppData/Roaming/" + appname);
 	return QFileInfo(dir).absoluteFilePath();
 }

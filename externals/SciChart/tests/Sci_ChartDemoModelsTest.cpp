@@ -3,6 +3,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QImage>
 #include <QTemporaryDir>
 
 #include <tinyxml.h>
@@ -12,6 +13,7 @@
 
 #include <Sci_LineSeriesContentModel.h>
 
+#include "ChartDemoCharts.h"
 #include "ChartDemoModels.h"
 #include "Sci_TestHelpers.h"
 
@@ -45,6 +47,11 @@ TEST(SciChartDemoModels, YearOnATimeAxisAndWallOverMetres) {
 	const double q = 25 / r;
 	EXPECT_NEAR(wall.yValues(0)[0], 20 - q * 0.13, 1e-9);
 	EXPECT_NEAR(wall.yValues(0)[3], -5 + q * 0.04, 1e-9);
+	// the resistance series sums the layers from the room air on the right axis
+	ASSERT_EQ(wall.seriesCount(), 2);
+	EXPECT_FALSE(wall.seriesData(1, S::LeftAxis).toBool());
+	EXPECT_NEAR(wall.yValues(1)[3], r - 0.04, 1e-12);
+	EXPECT_TRUE(wall.axisData(2, A::Logarithmic).toBool());
 }
 
 
@@ -67,4 +74,21 @@ TEST(SciChartDemoModels, PropertiesAreWrittenAsChartDemoFiles) {
 	EXPECT_TRUE(year.axisData(0, A::DateTimeEnabled).toBool());
 
 	EXPECT_THROW(ChartDemoModels::writeDemoProperties(dir.path() + "/missing/folder"), BVX::Exception);
+}
+
+
+TEST(SciChartDemoModels, ChartsRenderOnScreenAndForPrint) {
+	QTemporaryDir dir;
+	const QStringList files = ChartDemoCharts::renderDemoCharts(dir.path(), QSize(400, 250));
+	const char * names[] = { "chart-demo-line.png", "chart-demo-line-print.png", "chart-demo-line-inside.png",
+							 "chart-demo-wall.png", "chart-demo-wall-print.png" };
+	ASSERT_EQ(files.size(), 5);
+	for (int i = 0; i < 5; ++i) {
+		EXPECT_EQ(QFileInfo(files[i]).fileName(), QString(names[i]));
+		const QImage img(files[i]);
+		ASSERT_FALSE(img.isNull()) << names[i];
+		// print images at twice the widget's resolution
+		EXPECT_EQ(img.width(), QString(names[i]).contains("print") ? 800 : 400) << names[i];
+	}
+	EXPECT_THROW(ChartDemoCharts::renderDemoCharts(dir.filePath("missing/folder")), BVX::Exception);
 }

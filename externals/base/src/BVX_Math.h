@@ -3,6 +3,13 @@
 
 namespace BVX {
 
+/*! Degrees to radians. The factor is the rounded one that project, climate and result files
+	have always been computed with; kept on purpose so results stay comparable. */
+constexpr double DEG_TO_RAD = 0.01745329252;
+/*! Radians to degrees for the sun angles in the results. Kept on purpose: it is not 180/pi
+	(pi/2 gives 90.0007 degrees), and stored results were written with it. */
+constexpr double RAD_TO_DEG_SUN = 57.2962109060791;
+
 /*! Decimal logarithm; throws BVX::Exception for x <= 0. */
 double f_log10(double x);
 

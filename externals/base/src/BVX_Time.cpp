@@ -10,7 +10,24 @@
 namespace BVX {
 
 const int Time::INVALID_YEAR = -1000000;
-const double Time::SECONDS_PER_YEAR = 31536000;
+const double Time::SECONDS_PER_YEAR = BVX::SECONDS_PER_YEAR;
+
+
+double timeOfYear(double t) {
+	double r = std::fmod(t, SECONDS_PER_YEAR);
+	if (r < 0)
+		r += SECONDS_PER_YEAR;
+	// a tiny negative remainder rounds up to a whole year
+	return r < SECONDS_PER_YEAR ? r : 0.0;
+}
+
+
+double timeOfYearEndInclusive(double t) {
+	if (t <= 0)
+		return timeOfYear(t);
+	const double r = std::fmod(t, SECONDS_PER_YEAR);
+	return r == 0 ? SECONDS_PER_YEAR : r;
+}
 
 namespace {
 

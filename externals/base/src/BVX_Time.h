@@ -5,6 +5,20 @@
 
 namespace BVX {
 
+/*! Seconds of a 365-day year; simulated time runs in these years (no leap years). */
+constexpr double SECONDS_PER_YEAR = 31536000;
+/*! Hours of a 365-day year; hourly year data has this many values. */
+constexpr unsigned int HOURS_PER_YEAR = 8760;
+
+/*! Time of year in [0, SECONDS_PER_YEAR): whole years are removed, a negative time counts
+	back from the end of the year. The start of a year belongs to that year (hour 0). */
+double timeOfYear(double t);
+
+/*! Time of year in [0, SECONDS_PER_YEAR] where the end of a year stays the end of that year:
+	t = k years (k >= 1) gives SECONDS_PER_YEAR (hour 8760, the value that closes the year),
+	0 gives 0; negative times wrap as in timeOfYear(). */
+double timeOfYearEndInclusive(double t);
+
 /*! A point in simulated time: a year and the seconds since the start of that year.
 	The calendar has 365 days per year (no leap years); months and days of the month
 	are counted from 0. The invalid time has year INVALID_YEAR and 0 seconds.

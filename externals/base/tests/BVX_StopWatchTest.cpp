@@ -32,6 +32,7 @@ namespace {
 
 class CountingNotifier : public BVX::NotificationHandler {
 public:
+	using BVX::NotificationHandler::notify;
 	void notify() override { ++m_calls; }
 	int m_calls = 0;
 };

@@ -158,3 +158,29 @@ TEST(Time, FormatTimeDifferenceInUnit) {
 	EXPECT_THROW(Time::format_time_difference(1, "fortnight"), BVX::Exception);
 	EXPECT_THROW(Time::format_time_difference(1, "m"), BVX::Exception);	// not a time unit
 }
+
+// The two year clocks differ only at whole years: the plain one starts the next year there,
+// the end-inclusive one closes the current year (hour 8760).
+TEST(Time, TimeOfYearWraps) {
+	struct Case { double t; double plain; double endInclusive; };
+	const Case cases[] = {
+		{ 0,				0,			0 },
+		{ 3600,				3600,		3600 },
+		{ YEAR - 1,			YEAR - 1,	YEAR - 1 },
+		{ YEAR,				0,			YEAR },
+		{ YEAR + 1800,		1800,		1800 },
+		{ 2*YEAR,			0,			YEAR },
+		{ 5*YEAR + 7200,	7200,		7200 },
+		{ -3600,			YEAR - 3600,	YEAR - 3600 },
+		{ -YEAR,			0,			0 },
+		{ -1e-30,			0,			0 },	// rounds to a whole year, stays in range
+	};
+	for (const Case & c : cases) {
+		SCOPED_TRACE(c.t);
+		EXPECT_DOUBLE_EQ(BVX::timeOfYear(c.t), c.plain);
+		EXPECT_DOUBLE_EQ(BVX::timeOfYearEndInclusive(c.t), c.endInclusive);
+		EXPECT_GE(BVX::timeOfYear(c.t), 0);
+		EXPECT_LT(BVX::timeOfYear(c.t), YEAR);
+	}
+	EXPECT_EQ(BVX::SECONDS_PER_YEAR, 3600.0*BVX::HOURS_PER_YEAR);
+}

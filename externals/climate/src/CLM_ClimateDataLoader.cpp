@@ -12,6 +12,7 @@
 #include <BVX_Conversions.h>
 #include <BVX_Exception.h>
 #include <BVX_FormatText.h>
+#include <BVX_Math.h>
 #include <BVX_MessageHandler.h>
 #include <BVX_Path.h>
 #include <BVX_StringUtils.h>
@@ -24,11 +25,9 @@
 
 #include "CLM_SolarRadiationModel.h"
 
-const double ClimateDataLoader::SECONDS_PER_YEAR = 31536000;
 
 namespace {
 
-const double DEG2RAD = 0.01745329252;
 const char * const TRIM_CHARS = " \t\r";
 /*! Maximum length of a c6b header string. */
 const unsigned int MAX_HEADER_STRING_LENGTH = 2000;
@@ -93,6 +92,23 @@ void splitEPWLine(std::string line, std::vector<std::string> & fields) {
 }
 
 
+/*! Time zone in whole hours from a header field. A zone that is not a finite number of
+	hours within [low, high] is refused before the conversion to int. */
+int timeZoneHours(const std::string & text, double low, double high, const char * functionID) {
+	double hours = BVX::string2val<double>(text);
+	if (!std::isfinite(hours) || hours < low || hours > high)
+		throw BVX::Exception(BVX::FormatText("Invalid time zone '%1', must be a number of hours between %2 and %3.")
+							 .arg(text).arg(low).arg(high), functionID);
+	return static_cast<int>(hours);
+}
+
+/*! Error for a data value that is not a finite number; where names its place in the file.
+	Callers test the value first: composing the text for every value would slow the readers down. */
+[[noreturn]] void throwNonFiniteValue(const BVX::FormatText & where, const char * functionID) {
+	throw BVX::Exception(BVX::FormatText("Invalid value in %1, must be a finite number.").arg(where.str()), functionID);
+}
+
+
 // *** c6b ***
 
 template <typename T>
@@ -135,7 +151,7 @@ void applyC6bHeaderString(ClimateDataLoader & loader, const std::string & str) {
 	else if (key == "CITY")			loader.m_city = value;
 	else if (key == "WMO")			loader.m_wmoCode = value;
 	else if (key == "SOURCE")		loader.m_source = value;
-	else if (key == "TIMEZONE")		loader.m_timeZone = static_cast<int>(BVX::string2val<double>(value));
+	else if (key == "TIMEZONE")		loader.m_timeZone = timeZoneHours(value, -12, 14, "[ClimateDataLoader::readClimateDataBVX]");
 	else if (key == "LATITUDE")		loader.m_latitude = BVX::string2val<double>(value);
 	else if (key == "LONGITUDE")	loader.m_longitude = BVX::string2val<double>(value);
 	else if (key == "STARTYEAR")	loader.m_startYear = BVX::string2val<int>(value);
@@ -242,7 +258,8 @@ WACLayout readWACHeader(std::istream & in, ClimateDataLoader & loader) {
 	loader.m_longitude = BVX::string2val<double>(block[2]);
 	loader.m_latitude = BVX::string2val<double>(block[3]);
 	loader.m_elevation = BVX::string2val<double>(block[4]);
-	int tz = static_cast<int>(BVX::string2val<double>(block[5]));
+	// zones east of +12 h may be written as 13..24 h
+	int tz = timeZoneHours(block[5], -12, 24, FUNC_ID);
 	if (tz > 12)
 		tz -= 24;
 	loader.m_timeZone = tz;
@@ -305,10 +322,16 @@ double parseWACTime(const std::string & field, unsigned int j, const WACLayout &
 	return instant.secondsOfYear() + 3600;
 }
 
-double wacValue(const std::vector<std::string> & fields, const WACLayout & layout, WACColumn c, double factor = 1) {
+double wacValue(const std::vector<std::string> & fields, const WACLayout & layout, unsigned int j, WACColumn c,
+				double factor = 1)
+{
 	if (!layout.has(c))
 		return 0;
-	return BVX::string2val<double>(fields[static_cast<unsigned int>(layout.m_col[c])]) * factor;
+	const double v = BVX::string2val<double>(fields[static_cast<unsigned int>(layout.m_col[c])]) * factor;
+	if (!std::isfinite(v))
+		throwNonFiniteValue(BVX::FormatText("column %1 of data line #%2 (total line #%3)").arg(layout.m_col[c] + 1)
+							.arg(j + 1).arg(layout.totalLine(j)), "[ClimateDataLoader::readClimateDataWAC]");
+	return v;
 }
 
 /*! Reads the data lines; index 2 receives direct (or global minus diffuse) radiation on the horizontal. */
@@ -353,25 +376,25 @@ void readWACData(std::istream & in, const WACLayout & layout, std::vector<double
 			}
 		}
 
-		data[ClimateDataLoader::Temperature].push_back(wacValue(fields, layout, WAC_TA));
-		data[ClimateDataLoader::RelativeHumidity].push_back(wacValue(fields, layout, WAC_HREL, 100));
-		double diffuse = wacValue(fields, layout, WAC_ISD);
+		data[ClimateDataLoader::Temperature].push_back(wacValue(fields, layout, j, WAC_TA));
+		data[ClimateDataLoader::RelativeHumidity].push_back(wacValue(fields, layout, j, WAC_HREL, 100));
+		double diffuse = wacValue(fields, layout, j, WAC_ISD);
 		double direct = 0;
 		if (layout.has(WAC_ISGH)) {
-			direct = wacValue(fields, layout, WAC_ISGH) - diffuse;
+			direct = wacValue(fields, layout, j, WAC_ISGH) - diffuse;
 			if (direct < 0)
 				throw BVX::Exception(BVX::FormatText("Error in line #%1 (total line #%2): global radiation intensity must not be smaller than diffuse radiation intensity!")
 									 .arg(j + 1).arg(layout.totalLine(j)), FUNC_ID);
 		}
 		else
-			direct = wacValue(fields, layout, WAC_ISDH);
+			direct = wacValue(fields, layout, j, WAC_ISDH);
 		data[ClimateDataLoader::DirectRadiationNormal].push_back(direct);
 		data[ClimateDataLoader::DiffuseRadiationHorizontal].push_back(diffuse);
-		data[ClimateDataLoader::Rain].push_back(wacValue(fields, layout, WAC_RN));
-		data[ClimateDataLoader::WindDirection].push_back(wacValue(fields, layout, WAC_WD));
-		data[ClimateDataLoader::WindVelocity].push_back(wacValue(fields, layout, WAC_WS));
-		data[ClimateDataLoader::LongWaveCounterRadiation].push_back(wacValue(fields, layout, WAC_ILAH));
-		data[ClimateDataLoader::AirPressure].push_back(wacValue(fields, layout, WAC_PSTA, 100));
+		data[ClimateDataLoader::Rain].push_back(wacValue(fields, layout, j, WAC_RN));
+		data[ClimateDataLoader::WindDirection].push_back(wacValue(fields, layout, j, WAC_WD));
+		data[ClimateDataLoader::WindVelocity].push_back(wacValue(fields, layout, j, WAC_WS));
+		data[ClimateDataLoader::LongWaveCounterRadiation].push_back(wacValue(fields, layout, j, WAC_ILAH));
+		data[ClimateDataLoader::AirPressure].push_back(wacValue(fields, layout, j, WAC_PSTA, 100));
 	}
 }
 
@@ -473,7 +496,7 @@ void ClimateDataLoader::readClimateDataEPW(const std::string & fname, bool heade
 		m_wmoCode = toUtf8(fields[5]);
 		m_latitude = BVX::string2val<double>(fields[6]);
 		m_longitude = BVX::string2val<double>(fields[7]);
-		m_timeZone = static_cast<int>(BVX::string2val<double>(fields[8]));
+		m_timeZone = timeZoneHours(fields[8], -12, 14, FUNC_ID);
 		m_elevation = BVX::string2val<double>(fields[9]);
 
 		for (unsigned int i = 2; i <= 5; ++i) {
@@ -508,8 +531,13 @@ void ClimateDataLoader::readClimateDataEPW(const std::string & fname, bool heade
 			if (fields.size() < EPW_MIN_DATA_FIELDS)
 				throw BVX::Exception(BVX::FormatText("Error reading data line #%1 (line #%2), expected at least %3 fields, got %4.")
 									 .arg(j + 1).arg(j + 9).arg(EPW_MIN_DATA_FIELDS).arg(fields.size()), FUNC_ID);
-			for (unsigned int q = 0; q < NumClimateComponents - 1; ++q)
-				data[q].push_back(BVX::string2val<double>(fields[FIELD_OF[q]]));
+			for (unsigned int q = 0; q < NumClimateComponents - 1; ++q) {
+				const double v = BVX::string2val<double>(fields[FIELD_OF[q]]);
+				if (!std::isfinite(v))
+					throwNonFiniteValue(BVX::FormatText("field %1 of data line #%2 (line #%3)").arg(FIELD_OF[q] + 1)
+										.arg(j + 1).arg(j + 9), FUNC_ID);
+				data[q].push_back(v);
+			}
 		}
 		data[Rain].assign(HOURS_PER_YEAR, 0.0);
 		for (unsigned int q = 0; q < NumClimateComponents; ++q)
@@ -534,7 +562,12 @@ void ClimateDataLoader::readClimateDataBVX(const std::string & fname, bool heade
 	std::string str;
 	for (std::uint32_t i = 0; i < numStrings; ++i) {
 		BVX::read_string_binary(in, str, MAX_HEADER_STRING_LENGTH);
-		applyC6bHeaderString(*this, str);
+		try {
+			applyC6bHeaderString(*this, str);
+		}
+		catch (BVX::Exception & ex) {
+			throw BVX::Exception(ex, BVX::FormatText("Error reading header of climate data file '%1'.").arg(fname), FUNC_ID);
+		}
 	}
 	if (m_city.empty()) {
 		BVX::BVX_Message("Missing CITY name.", BVX::MSG_WARNING, FUNC_ID, -1);
@@ -549,6 +582,9 @@ void ClimateDataLoader::readClimateDataBVX(const std::string & fname, bool heade
 		if (q > 0 && data[q].size() != data[0].size())
 			throw BVX::Exception(BVX::FormatText("Error reading data file, data vector #%1 has length %2, but should have length %3 as all previous vectors.")
 								 .arg(q).arg(data[q].size()).arg(data[0].size()), FUNC_ID);
+		for (std::size_t j = 0; j < data[q].size(); ++j)
+			if (!std::isfinite(data[q][j]))
+				throwNonFiniteValue(BVX::FormatText("data vector #%1 at index %2 of file '%3'").arg(q).arg(j).arg(fname), FUNC_ID);
 	}
 	std::vector<double> timePoints;
 	BVX::read_vector_binary(in, timePoints, MAX_VECTOR_LENGTH);
@@ -589,8 +625,8 @@ void ClimateDataLoader::readClimateDataWAC(const std::string & fname, bool heade
 
 void ClimateDataLoader::convertWACDirectRadiation() {
 	SolarRadiationModel sun;
-	sun.m_latitude = m_latitude * DEG2RAD;
-	sun.m_longitude = m_longitude * DEG2RAD;
+	sun.m_latitude = m_latitude * BVX::DEG_TO_RAD;
+	sun.m_longitude = m_longitude * BVX::DEG_TO_RAD;
 	sun.m_climateDataLoader.m_timeZone = m_timeZone;
 	std::vector<double> & direct = m_data[DirectRadiationNormal];
 	for (std::size_t j = 0; j < direct.size(); ++j) {
@@ -604,6 +640,7 @@ void ClimateDataLoader::convertWACDirectRadiation() {
 
 void ClimateDataLoader::setTime(int simulationYear, double t) {
 	const char * const FUNC_ID = "[ClimateDataLoader::setTime]";
+	// "Climata" is the message as it has always read, kept on purpose
 	if (m_city.empty())
 		throw BVX::Exception("Climata data loader not properly initialized, at least City property is missing.", FUNC_ID);
 	// a negative time would index before the data
@@ -621,7 +658,7 @@ void ClimateDataLoader::setTime(int simulationYear, double t) {
 				throw BVX::Exception(BVX::FormatText("Annual climate data must have %1 hourly values, but data vector #%2 has %3 values.")
 									 .arg(HOURS_PER_YEAR).arg(q).arg(m_data[q].size()), FUNC_ID);
 		}
-		t = std::fmod(t, SECONDS_PER_YEAR);
+		t = BVX::timeOfYear(t);
 		splineTime = t;
 		if (t < 3600) {
 			// the first hour joins the last value of the year to the first one
@@ -780,6 +817,14 @@ int ClimateDataLoader::readCSVTimeSeries(const std::string & fname, std::vector<
 			values.push_back(row[1]);
 		}
 		times.convert(BVX::Unit("s"));
+		// the table reader keeps "1.#QNAN" as NaN, and a huge time may overflow in seconds
+		for (std::size_t i = 0; i < values.size(); ++i) {
+			if (!std::isfinite(times.m_values[i]) || !std::isfinite(values[i])) {
+				// counted from the caption line, blank lines not counted
+				errorLine = BVX::FormatText("#%1: value is not a finite number").arg(i + 2).str();
+				return 4;
+			}
+		}
 		timePoints = times.m_values;
 		quantity = name;
 		unitId = static_cast<int>(valueUnit->m_index);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <BVX_LinearSpline.h>
+#include <BVX_Time.h>
 
 /*! Climate data of one location: the location header and nine hourly or time-stamped
 	quantities, read from ".c6b", ".epw" or ".wac" files and interpolated at a simulation time.
@@ -36,9 +37,9 @@ public:
 	};
 
 	/*! Seconds of the 365-day year. */
-	static const double SECONDS_PER_YEAR;
+	static constexpr double SECONDS_PER_YEAR = BVX::SECONDS_PER_YEAR;
 	/*! Number of hourly values of annual data. */
-	static const unsigned int HOURS_PER_YEAR = 8760;
+	static constexpr unsigned int HOURS_PER_YEAR = BVX::HOURS_PER_YEAR;
 	/*! Largest vector accepted from a c6b file (ten years of hourly values). */
 	static const unsigned int MAX_VECTOR_LENGTH = 87600;
 

@@ -7,26 +7,19 @@
 #include <BVX_Exception.h>
 #include <BVX_FormatText.h>
 #include <BVX_Math.h>
+#include <BVX_Time.h>
 
 namespace {
 
 const double PI = 3.14159265358979323846;
-const double DEG2RAD = 0.01745329252;
 const double SECONDS_PER_DAY = 86400;
-const double SECONDS_PER_YEAR = 31536000;
+using BVX::SECONDS_PER_YEAR;
+using BVX::DEG_TO_RAD;
 /*! Surfaces with an inclination below this count as horizontal. */
 const double HORIZONTAL_EPS = 1e-5;
 /*! Right angle as used for "no direct beam". */
 const double NO_BEAM_ANGLE = 1.570796327;
 
-/*! Brings a time into [0, one year] by one shift, as the sun position formulas need it. */
-double wrapOnce(double s) {
-	if (s < 0)
-		s += SECONDS_PER_YEAR;
-	else if (s > SECONDS_PER_YEAR)
-		s -= SECONDS_PER_YEAR;
-	return s;
-}
 
 bool isHorizontal(double inclination) {
 	return inclination > -HORIZONTAL_EPS && inclination < HORIZONTAL_EPS;
@@ -172,6 +165,7 @@ void SolarRadiationModel::buildOpticalDepthSpline() {
 	catch (BVX::Exception & ex) {
 		errMsg = ex.what();
 	}
+	// "constructimng" is the message as it has always read, kept on purpose
 	if (!m_opticalDepth.valid())
 		throw BVX::Exception(BVX::FormatText("Error constructimng linear spline for ASHRAE optical depth values: %1")
 							 .arg(errMsg), "[SolarRadiationModel::convertHorizontalToNormalRadiation]");
@@ -183,9 +177,7 @@ void SolarRadiationModel::convertHorizontalToNormalRadiation(double t, double ho
 		buildOpticalDepthSpline();
 
 	// time stamps of multi-year data: only the time of year matters for the sun
-	t = std::fmod(t, SECONDS_PER_YEAR);
-	if (t < 0)
-		t += SECONDS_PER_YEAR;
+	t = BVX::timeOfYear(t);
 
 	double a = equationOfTime(localToSolarTime(t));
 	computeSunPosition(a);
@@ -208,7 +200,7 @@ void SolarRadiationModel::convertHorizontalToNormalRadiation(double t, double ho
 
 
 double SolarRadiationModel::localToSolarTime(double t) const {
-	double b = 15.0 * m_climateDataLoader.m_timeZone - m_longitude / DEG2RAD;
+	double b = 15.0 * m_climateDataLoader.m_timeZone - m_longitude / DEG_TO_RAD;
 	// time zones across the date line
 	if (m_climateDataLoader.m_timeZone == 12 || m_climateDataLoader.m_timeZone == -12) {
 		if (b >= 345)
@@ -216,14 +208,14 @@ double SolarRadiationModel::localToSolarTime(double t) const {
 		else if (b <= -345)
 			b += 360;
 	}
-	return wrapOnce(t - 240 * b); // 4 minutes per degree
+	return BVX::timeOfYearEndInclusive(t - 240 * b); // 4 minutes per degree
 }
 
 
 double SolarRadiationModel::equationOfTime(double solarTime) const {
 	double B = (solarTime / SECONDS_PER_DAY - 81) * 2 * PI / 365;
 	double minutes = 9.87 * std::sin(2 * B) - 7.53 * std::cos(B) - 1.5 * std::sin(B);
-	return wrapOnce(solarTime + 60 * minutes);
+	return BVX::timeOfYearEndInclusive(solarTime + 60 * minutes);
 }
 
 

@@ -97,6 +97,8 @@ TEST_F(EpwReader, RejectsMalformedFilesWithMessages) {
 	std::string eightLines = makeEpw(LOCATION, 0);
 	std::string badNumber = makeEpw(LOCATION);
 	badNumber.replace(badNumber.find(",43.21,"), 7, ",abc,");
+	std::string nanValue = makeEpw(LOCATION);
+	nanValue.replace(nanValue.find(",0.02,"), 6, ",1.#QNAN,");
 	struct Case { const char * m_name; std::string m_content; const char * m_message; } cases[] = {
 		{ "empty file", "", "Error reading line 1." },
 		{ "nine location fields", makeEpw(nineFields, 0), "Error reading line 1, bad format." },
@@ -105,6 +107,12 @@ TEST_F(EpwReader, RejectsMalformedFilesWithMessages) {
 		{ "too few data lines", makeEpw(LOCATION, 8759), "Error reading data line #8760" },
 		{ "too few fields", makeEpw(LOCATION, 8760, 21), "expected at least 22 fields, got 21" },
 		{ "bad number", badNumber, "Could not convert 'abc' into value." },
+		{ "time zone beyond int", makeEpw("LOCATION,a,b,c,d,e,1,2,1e10,4", 0), "Invalid time zone '1e10'" },
+		{ "time zone of 99 h", makeEpw("LOCATION,a,b,c,d,e,1,2,99,4", 0), "Invalid time zone '99'" },
+		// "1.#QNAN" is the one text the number conversion turns into NaN
+		{ "time zone nan", makeEpw("LOCATION,a,b,c,d,e,1,2,1.#QNAN,4", 0), "Invalid time zone '1.#QNAN'" },
+		{ "time zone west of -12 h", makeEpw("LOCATION,a,b,c,d,e,1,2,-13,4", 0), "Invalid time zone '-13'" },
+		{ "data value nan", nanValue, "Invalid value in field 7 of data line #3 (line #11), must be a finite number." },
 	};
 	for (const Case & c : cases) {
 		SCOPED_TRACE(c.m_name);
@@ -207,6 +215,13 @@ TEST_F(C6bReader, RejectsMalformedFilesWithMessages) {
 		{ "long header string", [](C6bBuilder & b) { b.m_header.push_back("COMMENT=" + std::string(1993, 'x')); },
 		  "String length exceeds given maximum!" },
 		{ "bad number", [](C6bBuilder & b) { b.m_header.push_back("LATITUDE=north"); }, "Could not convert 'north' into value." },
+		{ "time zone beyond int", [](C6bBuilder & b) { b.m_header.push_back("TIMEZONE=1e10"); }, "Invalid time zone '1e10'" },
+		{ "time zone of 99 h", [](C6bBuilder & b) { b.m_header.push_back("TIMEZONE=99"); }, "Invalid time zone '99'" },
+		{ "time zone nan", [](C6bBuilder & b) { b.m_header.push_back("TIMEZONE=1.#QNAN"); }, "Invalid time zone '1.#QNAN'" },
+		{ "data value nan", [](C6bBuilder & b) { b.m_vectors[4][17] = std::numeric_limits<double>::quiet_NaN(); },
+		  "Invalid value in data vector #4 at index 17" },
+		{ "data value inf", [](C6bBuilder & b) { b.m_vectors[0][0] = std::numeric_limits<double>::infinity(); },
+		  "Invalid value in data vector #0 at index 0" },
 		{ "vector too long", [](C6bBuilder & b) { b.m_vectors[0].resize(87601); }, "Vector length exceeds given maximum!" },
 		{ "third vector short", [](C6bBuilder & b) { b.m_vectors[2].pop_back(); },
 		  "Error reading data file, data vector #2 has length 8759, but should have length 8760 as all previous vectors." },

@@ -110,6 +110,9 @@ TEST_F(CsvSeriesReader, ReportsBadCaptionsAndFiles) {
 		{ "Time [h]\tA [deg C]\n1\t2\n", 2, "A [deg C]" },
 		{ "Time [h]\tA [C]\n1\tx\n", 4, "untouched" },
 		{ "Time [h]\tA [C]\n1\t2\n3\n", 4, "untouched" },
+		// the table reader's NaN marker and values that overflow once converted to seconds
+		{ "Time [h]\tA [C]\n1\t2\n2\t1.#QNAN\n", 4, "#3: value is not a finite number" },
+		{ "Time [h]\tA [C]\n1e308\t2\n", 4, "#2: value is not a finite number" },
 	};
 	for (const Case & c : cases) {
 		SCOPED_TRACE(c.m_content);

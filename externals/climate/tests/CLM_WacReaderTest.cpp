@@ -182,6 +182,15 @@ TEST_F(WacReader, RejectsMalformedFilesWithMessages) {
 		{ "short data line", [](WacFile & f) { f.m_data[5] = "1\t0.5\t10\t20\t1013"; },
 		  "Error reading data line #6 (total line #18); not enough columns (expected 6 columns, got 5 columns)!" },
 		{ "bad value", [](WacFile & f) { f.m_data[2] = "1\tdry\t10\t20\t1013\t2"; }, "Could not convert 'dry' into value." },
+		{ "time zone beyond int", [](WacFile & f) { f.m_timeZone = "1e10"; }, "Invalid time zone '1e10'" },
+		{ "time zone of 25 h", [](WacFile & f) { f.m_timeZone = "25"; }, "Invalid time zone '25'" },
+		{ "time zone west of -12 h", [](WacFile & f) { f.m_timeZone = "-13"; }, "Invalid time zone '-13'" },
+		{ "time zone nan", [](WacFile & f) { f.m_timeZone = "1.#QNAN"; }, "Invalid time zone '1.#QNAN'" },
+		{ "humidity nan", [](WacFile & f) { f.m_data[2] = "1\t1.#QNAN\t10\t20\t1013\t2"; },
+		  "Invalid value in column 2 of data line #3 (total line #15), must be a finite number." },
+		// hPa to Pa overflows
+		{ "pressure overflows", [](WacFile & f) { f.m_data[0] = "1\t0.5\t10\t20\t1e308\t2"; },
+		  "Invalid value in column 5 of data line #1 (total line #13), must be a finite number." },
 		{ "global below diffuse", [](WacFile & f) { f.m_captions = "TA\tHREL\tISGH\tISD\tPSTA\tWV";
 				for (auto & d : f.m_data)
 					d = "1\t0.5\t30\t20\t1013\t2";

@@ -122,8 +122,8 @@ void IntegratorImplicitEuler::init(ModelInterface * model, double t0, const doub
 
 
 void IntegratorImplicitEuler::handleErrors(int modelResult) const {
-	// recoverable errors (1) are not treated specially: the Newton iteration judges the state
-	if (modelResult == 2)
+	// recoverable errors are not treated specially: the Newton iteration judges the state
+	if (modelResult == MR_Abort)
 		throw BVX::Exception("Aborting simulation (signaled from within model).", "[IntegratorImplicitEuler::handleErrors]");
 }
 
@@ -141,7 +141,7 @@ double IntegratorImplicitEuler::weightedNorm(const std::vector<double> & v) cons
 
 
 void IntegratorImplicitEuler::evaluateResidual() {
-	ScopedSolverTimer timer(0);
+	ScopedSolverTimer timer(ST_RightHandSide);
 	handleErrors(m_model->setY(m_y.data()));
 	handleErrors(m_model->ydot(m_ydot.data()));
 	++m_statNumRHSEvals;
@@ -218,7 +218,7 @@ int IntegratorImplicitEuler::step() {
 
 void IntegratorImplicitEuler::setupLES(bool timed) {
 	if (timed) {
-		ScopedSolverTimer timer(1);
+		ScopedSolverTimer timer(ST_LinearSetup);
 		m_les->setup(m_y.data(), m_ydot.data(), nullptr, m_dt);
 	}
 	else {
@@ -262,7 +262,7 @@ IntegratorImplicitEuler::NewtonResult IntegratorImplicitEuler::newtonIteration()
 		for (unsigned int i = 0; i < m_n; ++i)
 			m_delta[i] = -m_residual[i];
 		{
-			ScopedSolverTimer timer(2);
+			ScopedSolverTimer timer(ST_LinearSolve);
 			m_les->solve(m_delta.data());
 		}
 		++m_statNumNewtonIters;
@@ -458,9 +458,9 @@ void IntegratorImplicitEuler::flushStatistics() {
 
 void IntegratorImplicitEuler::writeMetrics(double wallClockSeconds, std::ostream * summary) {
 	const char * const FUNC_ID = "[IntegratorImplicitEuler::writeMetrics]";
-	const double tRhs = solverTimerValue(0);
-	const double tSetup = solverTimerValue(1);
-	const double tSolve = solverTimerValue(2);
+	const double tRhs = solverTimerValue(ST_RightHandSide);
+	const double tSetup = solverTimerValue(ST_LinearSetup);
+	const double tSolve = solverTimerValue(ST_LinearSolve);
 	const unsigned int convFails = m_statNumConvFails + m_statNumDivergences;
 
 	const IntegratorCounters counters = { m_statNumSteps, m_statNumNewtonIters, convFails, m_statNumErrFails,

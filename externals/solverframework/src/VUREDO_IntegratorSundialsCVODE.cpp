@@ -43,21 +43,21 @@ namespace {
 int IntegratorSundialsCVODE_f(realtype t, N_Vector y, N_Vector ydot, void * user_data) {
 	CVODERunRecord * rr = static_cast<CVODERunRecord *>(user_data);
 	try {
-		ScopedSolverTimer timer(0);
+		ScopedSolverTimer timer(ST_RightHandSide);
 		ModelInterface * model = rr->m_model;
 		const char * op = "setTime";
 		int res = model->setTime(t);
-		if (res == 0) {
+		if (res == MR_Success) {
 			op = "setY";
 			res = model->setY(NV_DATA_S(y));
 		}
-		if (res == 0) {
+		if (res == MR_Success) {
 			op = "ydot";
 			res = model->ydot(NV_DATA_S(ydot));
 		}
-		if (res == 0)
+		if (res == MR_Success)
 			return 0;
-		if (res == 1) {
+		if (res == MR_RecoverableError) {
 			BVX::BVX_Message(BVX::FormatText("%1() function (in physical model) returned with "
 											  "'recoverable error' at time t=%2").arg(op).arg(t),
 							 BVX::MSG_WARNING, "[IntegratorSundialsCVODE_f]", 2);
@@ -116,7 +116,7 @@ int CVJacTimesVecFn_f(N_Vector v, N_Vector Jv, realtype /*t*/, N_Vector /*y*/, N
 {
 	CVODERunRecord * rr = static_cast<CVODERunRecord *>(user_data);
 	try {
-		ScopedSolverTimer timer(6);
+		ScopedSolverTimer timer(ST_MatrixVectorProducts);
 		return rr->m_jacobian->jacTimesVec(NV_DATA_S(v), NV_DATA_S(Jv));
 	}
 	catch (BVX::Exception & ex) {
@@ -137,7 +137,7 @@ int CVSpilsPrecSetupFn_f(realtype t, N_Vector y, N_Vector fy, booleantype jok, b
 		bool jacUpdated = false;
 		int res = 0;
 		if (rr->m_jacobian != nullptr && !jok) {
-			ScopedSolverTimer timer(3);
+			ScopedSolverTimer timer(ST_JacobianSetup);
 			res = rr->m_jacobian->setup(t, NV_DATA_S(y), NV_DATA_S(fy), nullptr, gamma);
 			jacUpdated = true;
 			// a failed Jacobian must not be hidden by a preconditioner built on it
@@ -147,7 +147,7 @@ int CVSpilsPrecSetupFn_f(realtype t, N_Vector y, N_Vector fy, booleantype jok, b
 			}
 		}
 		if (rr->m_precond != nullptr) {
-			ScopedSolverTimer timer(8);
+			ScopedSolverTimer timer(ST_PreconditionerSetup);
 			bool precondJacUpdated = false;
 			res = rr->m_precond->setupODE(t, NV_DATA_S(y), NV_DATA_S(fy), nullptr, jok != SUNFALSE,
 										  precondJacUpdated, gamma);
@@ -172,7 +172,7 @@ int CVSpilsPrecSolveFn_f(realtype t, N_Vector y, N_Vector fy, N_Vector r, N_Vect
 {
 	CVODERunRecord * rr = static_cast<CVODERunRecord *>(user_data);
 	try {
-		ScopedSolverTimer timer(10);
+		ScopedSolverTimer timer(ST_PreconditionerSolve);
 		if (rr->m_precond == nullptr) {
 			std::memcpy(NV_DATA_S(z), NV_DATA_S(r), sizeof(double) * rr->m_n);
 			return 0;
@@ -570,9 +570,9 @@ void IntegratorSundialsCVODE::writeMetrics(double wallClockSeconds, std::ostream
 		nConvFails = rr.m_numNConvFails;
 		errFails = rr.m_numErrFails;
 	}
-	double tRhs = solverTimerValue(0);
-	double tSetup = solverTimerValue(1);
-	double tSolve = solverTimerValue(2);
+	double tRhs = solverTimerValue(ST_RightHandSide);
+	double tSetup = solverTimerValue(ST_LinearSetup);
+	double tSolve = solverTimerValue(ST_LinearSolve);
 
 	const IntegratorCounters counters = { steps, nIters, nConvFails, errFails, rhsEvals, linSetups };
 	writeIntegratorMetricsLog(counters, wallClockSeconds, FUNC_ID);

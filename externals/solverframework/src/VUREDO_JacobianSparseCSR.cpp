@@ -105,11 +105,11 @@ int JacobianSparseCSR::setup(double /*t*/, const double * y, const double * ydot
 			// the increment actually represented in floating point
 			m_increments[c] = m_yMod[c] - y[c];
 		}
-		solverTimerStart(5);
+		solverTimerStart(ST_JacobianModelEvaluations);
 		// return codes are ignored during difference quotients
 		m_model->setY(m_yMod.data());
 		m_model->ydot(m_ydotMod.data());
-		solverTimerStop(5);
+		solverTimerStop(ST_JacobianModelEvaluations);
 		++m_nRHSEvals;
 		for (unsigned int c : group) {
 			const double invD = 1.0 / m_increments[c];

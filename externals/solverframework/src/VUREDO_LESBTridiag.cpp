@@ -44,7 +44,7 @@ int LESBTridiag_jacobian(realtype t, N_Vector y, N_Vector fy, SUNMatrix J, void 
 
 /*! Model result as CVODE callback result: 1 stays recoverable, anything else fails hard. */
 int callbackResult(int modelResult) {
-	return modelResult == 0 || modelResult == 1 ? modelResult : -1;
+	return modelResult == MR_Success || modelResult == MR_RecoverableError ? modelResult : -1;
 }
 
 } // namespace
@@ -124,7 +124,7 @@ int LESBTridiag::setup(const double * y, const double * ydot, const double * /*r
 		m_increments[i] = std::fabs(y[i])*m_relToleranceDQ + m_absToleranceDQ;
 	// return codes are ignored during difference quotients
 	auto rhs = [this](const double * yy, double * f) {
-		ScopedSolverTimer timer(5);
+		ScopedSolverTimer timer(ST_JacobianModelEvaluations);
 		m_model->setY(yy);
 		m_model->ydot(f);
 		return 0;
@@ -132,7 +132,7 @@ int LESBTridiag::setup(const double * y, const double * ydot, const double * /*r
 	BTridiagDQJacobian(*m_matrix, y, ydot, m_increments.data(), m_yMod.data(), m_ydotMod.data(),
 					   rhs, -gamma, 1.0, false, m_statNumRHSEvals);
 	++m_statNumJacEvals;
-	ScopedSolverTimer timer(4);
+	ScopedSolverTimer timer(ST_Factorisation);
 	return BTridiagGETRF(*m_matrix, m_pivots.data());
 }
 
@@ -148,8 +148,8 @@ int LESBTridiag::cvodeJacobian(double t, N_Vector y, N_Vector fy, SUNMatrix J,
 							   N_Vector tmp1, N_Vector tmp2, N_Vector tmp3)
 {
 	// the Jacobian evaluation is part of the linear-solver setup
-	ScopedSolverTimer setupTimer(1);
-	ScopedSolverTimer jacTimer(3);
+	ScopedSolverTimer setupTimer(ST_LinearSetup);
+	ScopedSolverTimer jacTimer(ST_JacobianSetup);
 	IntegratorSundialsCVODE * cvode = static_cast<IntegratorSundialsCVODE *>(m_integrator);
 	void * mem = cvode->cvodeMem();
 
@@ -173,7 +173,7 @@ int LESBTridiag::cvodeJacobian(double t, N_Vector y, N_Vector fy, SUNMatrix J,
 	if (res != 0)
 		return res;
 	auto rhs = [this](const double * yy, double * f) {
-		ScopedSolverTimer timer(5);
+		ScopedSolverTimer timer(ST_JacobianModelEvaluations);
 		int r = m_model->setY(yy);
 		if (r == 0)
 			r = m_model->ydot(f);

@@ -107,11 +107,11 @@ int LESGMRES::setup(const double * y, const double * ydot, const double * residu
 	const double t = m_integrator->t();
 	int res = 0;
 	if (m_jacobian != nullptr) {
-		ScopedSolverTimer timer(3);
+		ScopedSolverTimer timer(ST_JacobianSetup);
 		res = m_jacobian->setup(t, y, ydot, residuals, gamma);
 	}
 	if (m_precond != nullptr) {
-		ScopedSolverTimer timer(8);
+		ScopedSolverTimer timer(ST_PreconditionerSetup);
 		bool jacUpdated = false;
 		res = m_precond->setupODE(t, y, ydot, residuals, false, jacUpdated, gamma);
 		++m_statNumPrecSetups;
@@ -155,14 +155,14 @@ double LESGMRES::dot(const double * a, const double * b) const {
 
 
 void LESGMRES::applyPreconditioner(const double * r, double * z, int lr) {
-	ScopedSolverTimer timer(10);
+	ScopedSolverTimer timer(ST_PreconditionerSolve);
 	m_precond->solve(0, m_y.data(), m_ydot.data(), nullptr, r, z, m_gamma, m_delta, lr);
 	++m_statNumPrecSolves;
 }
 
 
 void LESGMRES::multiplyIterationMatrix(const double * v, double * out) {
-	ScopedSolverTimer timer(6);
+	ScopedSolverTimer timer(ST_MatrixVectorProducts);
 	++m_statNumJacTimesEvals;
 	if (m_jacobian != nullptr) {
 		m_jacobian->jacTimesVec(v, out);
@@ -176,7 +176,7 @@ void LESGMRES::multiplyIterationMatrix(const double * v, double * out) {
 	for (unsigned int i = 0; i < m_n; ++i)
 		yMod[i] = m_y[i] + sigma*v[i];
 	{
-		ScopedSolverTimer rhsTimer(7);
+		ScopedSolverTimer rhsTimer(ST_JvModelEvaluations);
 		m_model->setY(yMod);
 		m_model->ydot(out);
 	}

@@ -54,8 +54,8 @@ void LESInterfaceDirect::writeMetrics(double wallClockTime, std::ostream * metri
 	const char * const FUNC_ID = "[LESInterfaceDirect::writeMetrics]";
 	updateCounters();
 	std::string u = BVX::Time::suitableTimeUnit(wallClockTime);
-	double tFact = solverTimerValue(4);
-	double tRHS = solverTimerValue(5);
+	double tFact = solverTimerValue(ST_Factorisation);
+	double tRHS = solverTimerValue(ST_JacobianModelEvaluations);
 	long setups = 0;
 	IntegratorSundialsCVODE * cvode = dynamic_cast<IntegratorSundialsCVODE *>(m_integrator);
 	if (cvode != nullptr && cvode->cvodeMem() != nullptr)

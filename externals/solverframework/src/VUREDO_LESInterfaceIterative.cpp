@@ -72,13 +72,13 @@ void LESInterfaceIterative::writeMetrics(double wallClockTime, std::ostream * me
 	const char * const FUNC_ID = "[LESInterfaceIterative::writeMetrics]";
 	updateCounters();
 	const std::string u = BVX::Time::suitableTimeUnit(wallClockTime);
-	const double tLS = solverTimerValue(7);
-	const double tJac = solverTimerValue(5);
-	const double tAssembly = solverTimerValue(3);
-	const double tMV = solverTimerValue(6);
-	const double tPreRHS = solverTimerValue(9);
-	const double tPreSetup = solverTimerValue(8);
-	const double tPreSolve = solverTimerValue(10);
+	const double tLS = solverTimerValue(ST_JvModelEvaluations);
+	const double tJac = solverTimerValue(ST_JacobianModelEvaluations);
+	const double tAssembly = solverTimerValue(ST_JacobianSetup);
+	const double tMV = solverTimerValue(ST_MatrixVectorProducts);
+	const double tPreRHS = solverTimerValue(ST_PreconditionerModelEvaluations);
+	const double tPreSetup = solverTimerValue(ST_PreconditionerSetup);
+	const double tPreSolve = solverTimerValue(ST_PreconditionerSolve);
 	const unsigned int jacRHS = m_jacobian != nullptr ? m_jacobian->nRHSEvals() : 0;
 	const unsigned int preRHS = m_precond != nullptr ? m_precond->nRHSEvals() : 0;
 

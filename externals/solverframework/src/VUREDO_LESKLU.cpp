@@ -104,10 +104,10 @@ void LESKLU::solve(double *) {
 
 int LESKLU::fillJacobian(double t, const double * y, SUNMatrix J) {
 	// the Jacobian evaluation is part of the linear-solver setup
-	ScopedSolverTimer setupTimer(1);
-	ScopedSolverTimer jacTimer(3);
+	ScopedSolverTimer setupTimer(ST_LinearSetup);
+	ScopedSolverTimer jacTimer(ST_JacobianSetup);
 	{
-		ScopedSolverTimer rhsTimer(5);
+		ScopedSolverTimer rhsTimer(ST_JacobianModelEvaluations);
 		// f(y) at the time CVODE asks for; return codes are ignored as in all
 		// difference quotients
 		m_model->setTime(t);

@@ -37,7 +37,7 @@ void ModelInterface::reserved() {
 }
 
 int ModelInterface::calculateErrorWeights(const double *, double *) {
-	return 2;
+	return MR_Abort;
 }
 
 bool ModelInterface::hasErrorWeightsFunction() {

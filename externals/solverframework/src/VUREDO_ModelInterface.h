@@ -12,10 +12,18 @@ class PrecondInterface;
 class JacobianInterface;
 class OutputScheduler;
 
+/*! Result codes of the model callbacks setTime(), setY(), ydot() and calculateErrorWeights(). */
+enum ModelResult {
+	MR_Success = 0,
+	/*! The integrator retries with a smaller step. */
+	MR_RecoverableError = 1,
+	/*! The run ends with an error. */
+	MR_Abort = 2
+};
+
 /*! A physical model that the solver framework integrates in time.
 
-	Result codes of setTime(), setY(), ydot() and calculateErrorWeights():
-	0 = success, 1 = recoverable error (retry with a smaller step), 2 = abort the run.
+	Its callbacks return a ModelResult.
 	The solver components returned by lesInterface() ... outputScheduler() stay owned
 	by the model; null selects the run driver's defaults.
 */
@@ -56,7 +64,7 @@ public:
 	virtual void reserved();
 
 	/*! Computes the integrator's error weights; only called when hasErrorWeightsFunction()
-		returns true. The default reports an abort (2). */
+		returns true. The default reports MR_Abort. */
 	virtual int calculateErrorWeights(const double * y, double * weights);
 	virtual bool hasErrorWeightsFunction();
 

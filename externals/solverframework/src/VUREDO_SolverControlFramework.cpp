@@ -224,7 +224,7 @@ void SolverControlFramework::flushStatistics() {
 
 
 void SolverControlFramework::writeOutputsAt(double tOut, const double * yOut) {
-	ScopedSolverTimer timer(19);
+	ScopedSolverTimer timer(ST_OutputWriting);
 	m_model->writeOutputs(tOut, yOut);
 }
 
@@ -237,7 +237,7 @@ void SolverControlFramework::runLoop(double t) {
 	const bool isRestart = (t != m_model->t0());
 
 	{
-		ScopedSolverTimer timer(20);
+		ScopedSolverTimer timer(ST_StepCompleted);
 		double tInt = m_integrator->t();
 		m_model->stepCompleted(tInt, m_integrator->y_out(tInt));
 	}
@@ -265,7 +265,7 @@ void SolverControlFramework::runLoop(double t) {
 								 .arg(t).arg(tEnd), FUNC_ID);
 		const double * y = m_integrator->y_out(t);
 		{
-			ScopedSolverTimer timer(20);
+			ScopedSolverTimer timer(ST_StepCompleted);
 			m_model->stepCompleted(t, y);
 		}
 
@@ -470,8 +470,8 @@ void SolverControlFramework::writeStatistics() {
 		}
 	}
 
-	double tOut = solverTimerValue(19);
-	double tStep = solverTimerValue(20);
+	double tOut = solverTimerValue(ST_OutputWriting);
+	double tStep = solverTimerValue(ST_StepCompleted);
 	BVX::BVX_Message(BVX::FormatText("Framework: Output writing                  = %1 (%2 %%)    \n")
 					 .arg(BVX::Time::format_time_difference(tOut, u), 13)
 					 .arg(percentage(tOut, wall), 5, 'f', 2), BVX::MSG_PROGRESS, FUNC_ID, 1);

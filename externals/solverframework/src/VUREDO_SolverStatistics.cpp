@@ -40,9 +40,9 @@ double percentage(double part, double whole) {
 
 
 void writeIntegratorMetricsLog(const IntegratorCounters & c, double wallClockSeconds, const char * functionID) {
-	const double tRhs = solverTimerValue(0);
-	const double tSetup = solverTimerValue(1);
-	const double tSolve = solverTimerValue(2);
+	const double tRhs = solverTimerValue(ST_RightHandSide);
+	const double tSetup = solverTimerValue(ST_LinearSetup);
+	const double tSolve = solverTimerValue(ST_LinearSolve);
 	const std::string u = BVX::Time::suitableTimeUnit(wallClockSeconds);
 
 	auto count = [functionID](const char * text, long value) {

@@ -3,13 +3,24 @@
 
 namespace VUREDO {
 
-/*! Number of indexed solver timer slots (0..24). Slots in use:
-	0 right-hand-side evaluations, 1 linear-solver setup, 2 linear-solver solve,
-	3 Jacobian setup, 4 matrix factorisation, 5 model evaluations for Jacobians,
-	6 matrix-vector products, 7 model evaluations of DQ J*v, 8 preconditioner setup,
-	9 model evaluations in preconditioner setup, 10 preconditioner solves,
-	19 model output writing, 20 step-completed calculations.
-*/
+/*! Indexed solver timer slots in use; the functions below take a slot or its index. */
+enum SolverTimerSlot {
+	ST_RightHandSide = 0,				///< model right-hand-side evaluations
+	ST_LinearSetup = 1,					///< linear-solver setup
+	ST_LinearSolve = 2,					///< linear-solver solve
+	ST_JacobianSetup = 3,				///< Jacobian setup
+	ST_Factorisation = 4,				///< matrix factorisation
+	ST_JacobianModelEvaluations = 5,	///< model evaluations for Jacobians
+	ST_MatrixVectorProducts = 6,		///< matrix-vector products
+	ST_JvModelEvaluations = 7,			///< model evaluations of difference-quotient J*v
+	ST_PreconditionerSetup = 8,			///< preconditioner setup
+	ST_PreconditionerModelEvaluations = 9,	///< model evaluations in preconditioner setup
+	ST_PreconditionerSolve = 10,		///< preconditioner solves
+	ST_OutputWriting = 19,				///< model output writing
+	ST_StepCompleted = 20				///< step-completed calculations
+};
+
+/*! Number of indexed solver timer slots (0..24). */
 const unsigned int SOLVER_TIMER_COUNT = 25;
 
 /*! Starts the slot; its last interval becomes 0, which marks it as running. */

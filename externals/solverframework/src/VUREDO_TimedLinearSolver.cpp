@@ -41,21 +41,21 @@ int timedInitialize(SUNLinearSolver S) {
 int timedSetup(SUNLinearSolver S, SUNMatrix A) {
 	SUNLinearSolver in = innerOf(S);
 	bool direct = SUNLinSolGetType(in) == SUNLINEARSOLVER_DIRECT;
-	solverTimerStart(1);
+	solverTimerStart(ST_LinearSetup);
 	if (direct)
-		solverTimerStart(4);
+		solverTimerStart(ST_Factorisation);
 	int res = in->ops->setup(in, A);
 	if (direct)
-		solverTimerStop(4);
-	solverTimerStop(1);
+		solverTimerStop(ST_Factorisation);
+	solverTimerStop(ST_LinearSetup);
 	return res;
 }
 
 int timedSolve(SUNLinearSolver S, SUNMatrix A, N_Vector x, N_Vector b, realtype tol) {
 	SUNLinearSolver in = innerOf(S);
-	solverTimerStart(2);
+	solverTimerStart(ST_LinearSolve);
 	int res = in->ops->solve(in, A, x, b, tol);
-	solverTimerStop(2);
+	solverTimerStop(ST_LinearSolve);
 	return res;
 }
 

@@ -1,0 +1,35 @@
+#include "DBEditFieldHelpers.h"
+
+#include <QPalette>
+#include <QVariant>
+#include <QWidget>
+
+#include <QtExt_ValidatingLineEdit.h>
+
+namespace {
+	const char * const SHOWN_TEXT = "shownText";
+}
+
+
+void showFieldText(QtExt::ValidatingLineEdit * field, const QString & text) {
+	field->setText(text);
+	field->setProperty(SHOWN_TEXT, text);
+}
+
+
+bool editedFieldValue(QtExt::ValidatingLineEdit * field, double & value) {
+	if (field->text() == field->property(SHOWN_TEXT).toString())
+		return false;
+	if (!field->isValid())
+		return false;
+	return field->isValidNumber(value);
+}
+
+
+void setBuiltinPalette(std::initializer_list<QWidget *> widgets, bool readOnlyLook) {
+	QPalette pal;
+	if (readOnlyLook)
+		pal.setBrush(QPalette::All, QPalette::Base, QBrush(QColor(QtExt::ValidatingLineEdit::READONLY_COLOR)));
+	for (QWidget * w : widgets)
+		w->setPalette(pal);
+}

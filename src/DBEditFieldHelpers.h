@@ -1,0 +1,26 @@
+#ifndef DBEditFieldHelpersH
+#define DBEditFieldHelpersH
+
+#include <initializer_list>
+
+class QString;
+class QWidget;
+
+namespace QtExt {
+	class ValidatingLineEdit;
+}
+
+/*! Shows a text in a numeric field of a database editor and remembers it as the text the
+	field was given. */
+void showFieldText(QtExt::ValidatingLineEdit * field, const QString & text);
+
+/*! The number the user entered: false when the field still shows the text it was given
+	(leaving a field must not store a rounded display value), or when the text is not a
+	valid number within the field's range. */
+bool editedFieldValue(QtExt::ValidatingLineEdit * field, double & value);
+
+/*! Gives widgets the default palette; with readOnlyLook its Base brush is the light blue of
+	built-in items. */
+void setBuiltinPalette(std::initializer_list<QWidget *> widgets, bool readOnlyLook);
+
+#endif // DBEditFieldHelpersH

@@ -1,0 +1,134 @@
+#include "DBPageBase.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QSplitter>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "DBModelDelegate.h"
+#include "DBModelSortProxy.h"
+#include "DBTableModel.h"
+#include "ToolButtonHelpers.h"
+
+DBPageBase::DBPageBase(QWidget * parent, RM::Database * db) :
+	QWidget(parent),
+	m_db(db),
+	m_project(nullptr),
+	m_toolButtonAdd(new QToolButton(this)),
+	m_toolButtonRemove(new QToolButton(this)),
+	m_tableView(new QTableView(this))
+{
+}
+
+
+void DBPageBase::setupPage(const Setup & setup) {
+	m_setup = setup;
+	setToolButtonIconAndToolTip(m_toolButtonAdd, ":/gfx/plus_32x32.png", setup.m_addToolTip);
+	setToolButtonIconAndToolTip(m_toolButtonRemove, ":/gfx/minus_32x32.png", setup.m_removeToolTip);
+
+	m_tableView->verticalHeader()->setDefaultSectionSize(19);
+	m_tableView->verticalHeader()->setVisible(false);
+	m_tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
+	m_tableView->setSelectionMode(QAbstractItemView::SingleSelection);
+	m_tableView->setAlternatingRowColors(true);
+	if (setup.m_proxy != nullptr) {
+		setup.m_proxy->setSourceModel(setup.m_model);
+		m_tableView->setModel(setup.m_proxy);
+		m_tableView->setSortingEnabled(true);
+	}
+	else {
+		m_tableView->setModel(setup.m_model);
+	}
+	m_tableView->setItemDelegate(new DBModelDelegate(this));
+	connect(m_tableView->selectionModel(), &QItemSelectionModel::currentChanged,
+			this, &DBPageBase::onCurrentIndexChanged);
+
+	QHBoxLayout * buttons = new QHBoxLayout;
+	buttons->setMargin(0);
+	buttons->addWidget(m_toolButtonAdd);
+	buttons->addWidget(m_toolButtonRemove);
+	buttons->addStretch(1);
+	QGroupBox * box = new QGroupBox(setup.m_title, this);
+	QVBoxLayout * boxLayout = new QVBoxLayout(box);
+	boxLayout->addWidget(m_tableView);
+	boxLayout->addLayout(buttons);
+
+	if (setup.m_panelBeside) {
+		QHBoxLayout * lay = new QHBoxLayout(this);
+		lay->setMargin(0);
+		lay->addWidget(box);
+		lay->addWidget(setup.m_editWidget);
+	}
+	else {
+		QSplitter * splitter = new QSplitter(Qt::Vertical, this);
+		splitter->addWidget(box);
+		splitter->addWidget(setup.m_editWidget);
+		QVBoxLayout * lay = new QVBoxLayout(this);
+		lay->addWidget(splitter);
+	}
+
+	connect(m_toolButtonAdd, &QToolButton::clicked, this, &DBPageBase::onToolButtonAddClicked);
+	connect(m_toolButtonRemove, &QToolButton::clicked, this, &DBPageBase::onToolButtonRemoveClicked);
+	m_toolButtonRemove->setEnabled(false);
+}
+
+
+void DBPageBase::resetModel() {
+	m_tableView->selectionModel()->clear();
+	m_tableView->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::Select | QItemSelectionModel::Current);
+	m_setup.m_model->resetModel();
+}
+
+
+void DBPageBase::onToolButtonAddClicked() {
+	const QModelIndex first = fromSource(m_setup.m_model->addNewItem());
+	const QModelIndex last = first.sibling(first.row(), m_setup.m_model->columnCount() - 1);
+	QItemSelectionModel * sel = m_tableView->selectionModel();
+	sel->clear();
+	sel->setCurrentIndex(first, QItemSelectionModel::Select | QItemSelectionModel::Current);
+	sel->select(QItemSelection(first, last), QItemSelectionModel::Select | QItemSelectionModel::Current);
+	m_tableView->scrollTo(first);
+}
+
+
+void DBPageBase::onToolButtonRemoveClicked() {
+	const QModelIndexList selected = m_tableView->selectionModel()->selectedIndexes();
+	if (selected.isEmpty())
+		return;
+	const QModelIndex index = toSource(selected.first());
+	if (index.data(Qt::UserRole + 1).toBool())
+		return;
+	const QStringList users = itemUsers(m_setup.m_model->itemId(index));
+	if (!users.isEmpty()) {
+		// removing a used item would leave a dangling id in the project or a construction
+		QMessageBox::information(this, tr("Item in use"),
+			tr("This item cannot be removed, it is still used by:\n%1").arg(users.join("\n")));
+		return;
+	}
+	m_setup.m_model->removeItem(index);
+}
+
+
+void DBPageBase::onCurrentIndexChanged(const QModelIndex & current, const QModelIndex & /*previous*/) {
+	const QModelIndex index = toSource(current);
+	m_toolButtonRemove->setEnabled(index.isValid() && !index.data(Qt::UserRole + 1).toBool());
+	m_setup.m_updateInput(index);
+}
+
+
+QModelIndex DBPageBase::toSource(const QModelIndex & index) const {
+	if (m_setup.m_proxy == nullptr || !index.isValid())
+		return index;
+	return m_setup.m_proxy->mapToSource(index);
+}
+
+
+QModelIndex DBPageBase::fromSource(const QModelIndex & index) const {
+	if (m_setup.m_proxy == nullptr || !index.isValid())
+		return index;
+	return m_setup.m_proxy->mapFromSource(index);
+}

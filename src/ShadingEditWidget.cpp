@@ -1,0 +1,93 @@
+#include "ShadingEditWidget.h"
+#include "ui_ShadingEditWidget.h"
+
+#include <RM_Database.h>
+
+#include "DBEditFieldHelpers.h"
+#include "ShadingDBModel.h"
+
+ShadingEditWidget::ShadingEditWidget(QWidget * parent, RM::Database * db, ShadingDBModel * dbModel) :
+	QWidget(parent),
+	m_ui(new Ui::ShadingEditWidget),
+	m_db(db),
+	m_dbModel(dbModel),
+	m_current(nullptr)
+{
+	m_ui->setupUi(this);
+	m_ui->verticalLayout_2->setMargin(0);
+	m_ui->stackedWidget->layout()->setMargin(0);
+	m_ui->gridLayout->setMargin(0);
+	m_ui->labelNameEn->setText(QString());
+	m_ui->labelNameEn->setPixmap(QPixmap(":/gfx/gb.png"));
+	m_ui->labelNameDe->setText(QString());
+	m_ui->labelNameDe->setPixmap(QPixmap(":/gfx/de.png"));
+	m_ui->lineEditZconstant->setup(0, 1, tr("Shading factor must be a percentage, a value between 0 and 1."), true, true);
+	updateInput(QModelIndex());
+	setMinimumWidth(400);
+	setMaximumWidth(400);
+}
+
+
+ShadingEditWidget::~ShadingEditWidget() {
+	delete m_ui;
+}
+
+
+void ShadingEditWidget::updateInput(const QModelIndex & index) {
+	m_current = nullptr;
+	if (!index.isValid()) {
+		m_ui->lineEditNameEn->clear();
+		m_ui->lineEditNameDe->clear();
+		m_ui->lineEditNameEn->setReadOnly(true);
+		m_ui->lineEditNameDe->setReadOnly(true);
+		m_ui->lineEditZconstant->setReadOnly(true);
+		showFieldText(m_ui->lineEditZconstant, QString());
+		return;
+	}
+	RM::ShadingType * sh = m_db->shadingType(m_dbModel->itemId(index));
+	if (sh == nullptr)
+		return;
+	m_ui->lineEditNameEn->setText(sh->nameForLanguage("en"));
+	m_ui->lineEditNameDe->setText(sh->nameForLanguage("de"));
+	showFieldText(m_ui->lineEditZconstant, QString("%L1").arg(sh->m_z, 0, 'g', -1));
+	m_ui->lineEditNameEn->setReadOnly(sh->m_builtin);
+	m_ui->lineEditNameDe->setReadOnly(sh->m_builtin);
+	m_ui->lineEditZconstant->setReadOnly(sh->m_builtin);
+	setBuiltinPalette({m_ui->lineEditNameEn, m_ui->lineEditNameDe}, sh->m_builtin);
+	m_current = sh;
+}
+
+
+void ShadingEditWidget::on_lineEditNameEn_editingFinished() {
+	storeName("en", m_ui->lineEditNameEn->text());
+}
+
+
+void ShadingEditWidget::on_lineEditNameDe_editingFinished() {
+	storeName("de", m_ui->lineEditNameDe->text());
+}
+
+
+void ShadingEditWidget::on_lineEditZconstant_editingFinished() {
+	double z;
+	if (m_current == nullptr || m_current->m_builtin || !editedFieldValue(m_ui->lineEditZconstant, z))
+		return;
+	if (z == m_current->m_z)
+		return;
+	m_current->m_z = z;
+	commit();
+}
+
+
+void ShadingEditWidget::storeName(const QString & langId, const QString & text) {
+	if (m_current == nullptr || m_current->m_builtin || text == m_current->nameForLanguage(langId))
+		return;
+	m_current->setName(langId, text);
+	commit();
+}
+
+
+void ShadingEditWidget::commit() {
+	m_db->setModified(true);
+	m_dbModel->setItemModified(m_current->m_id);
+}

@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
+#include <QGraphicsView>
+#include <QSignalSpy>
+#include <QTableWidget>
+
+#include "DailyCycleInputWidget.h"
+#include "Node.h"
+
+namespace {
+
+QList<Node *> nodesOf(DailyCycleInputWidget & w) {
+	QList<Node *> nodes;
+	for (QGraphicsItem * item : w.findChild<QGraphicsView *>()->scene()->items())
+		if (item->type() == Node::Type)
+			nodes.append(static_cast<Node *>(item));
+	std::sort(nodes.begin(), nodes.end(), [](Node * a, Node * b) { return a->m_index < b->m_index; });
+	return nodes;
+}
+
+/*! Editor of the given size, set up and shown. */
+struct Editor {
+	Editor(int width, int height, double minValue, double maxValue) {
+		m_w.resize(width, height);
+		m_w.setup("C", minValue, maxValue);
+		m_w.show();
+		QCoreApplication::processEvents();
+	}
+	DailyCycleInputWidget m_w;
+};
+
+} // namespace
+
+
+TEST(DailyCycleInputWidget, axisRangeWidensToRoundedBoundsAroundTheConfiguredRange) {
+	struct Case { double m_min, m_max, m_lo, m_hi, m_newMax, m_axisMin, m_axisMax; };
+	const Case cases[] = {
+		{10, 20, 18, 18, 20, 10, 20},	// values inside the range
+		{0, 30, 0, 37, 30, 0, 38},		// step 2 above the range
+		{0, 20, 0, 18, 5, 0, 18},		// lowered maximum, step 1
+		{10, 20, 3.3, 15, 20, 3, 20},	// a value below the minimum widens downwards
+	};
+	for (const Case & c : cases) {
+		Editor e(500, 200, c.m_min, c.m_max);
+		std::vector<double> v(24, c.m_lo);
+		v[5] = c.m_hi;
+		e.m_w.setValues(v);
+		e.m_w.setMaximumValue(c.m_newMax);
+		EXPECT_DOUBLE_EQ(e.m_w.axisMinimum(), c.m_axisMin) << c.m_lo << ".." << c.m_hi;
+		EXPECT_DOUBLE_EQ(e.m_w.axisMaximum(), c.m_axisMax) << c.m_lo << ".." << c.m_hi;
+	}
+}
+
+
+TEST(DailyCycleInputWidget, draggingGivesRoundedValuesInsideTheRangeOfEachEditor) {
+	// two editors of different heights: each clamps against its own plot area
+	Editor small(500, 150, 10, 20);
+	Editor tall(700, 420, 0, 30);
+	small.m_w.setValues(std::vector<double>(24, 12));
+	tall.m_w.setValues(std::vector<double>(24, 12));
+	for (Editor * e : {&small, &tall}) {
+		const QRectF area = e->m_w.plotArea();
+		const double lo = e->m_w.axisMinimum();
+		const double hi = e->m_w.axisMaximum();
+		QSignalSpy spy(&e->m_w, &DailyCycleInputWidget::valueChanged);
+		QList<Node *> nodes = nodesOf(e->m_w);
+		ASSERT_EQ(nodes.size(), 24);
+		nodes[3]->setPos(nodes[3]->x() + 7, area.center().y());
+		EXPECT_DOUBLE_EQ(e->m_w.values()[3], (lo + hi)/2);
+		EXPECT_NEAR(nodes[3]->x(), area.left() + 3.5*area.width()/24, 1e-9);	// only vertical moves
+		nodes[4]->setPos(nodes[4]->x(), area.top() - 100);
+		EXPECT_DOUBLE_EQ(e->m_w.values()[4], hi);
+		nodes[5]->setPos(nodes[5]->x(), area.bottom() + 100);
+		EXPECT_DOUBLE_EQ(e->m_w.values()[5], lo);
+		EXPECT_EQ(spy.count(), 3);
+		EXPECT_EQ(e->m_w.findChild<QTableWidget *>()->item(4, 1)->text(), QString("%L1").arg(hi));
+	}
+}
+
+
+TEST(DailyCycleInputWidget, hourLabelsThinOutBelowFortyPixelSlots) {
+	for (int width : {500, 1400}) {
+		Editor e(width, 200, 10, 20);
+		const bool all = e.m_w.plotArea().width()/24 >= 40;
+		EXPECT_EQ(all, width == 1400);
+		QList<QGraphicsTextItem *> labels;
+		for (QGraphicsItem * item : e.m_w.findChild<QGraphicsView *>()->scene()->items())
+			if (QGraphicsTextItem * t = dynamic_cast<QGraphicsTextItem *>(item))
+				if (t->toPlainText().endsWith(":00"))
+					labels.append(t);
+		ASSERT_EQ(labels.size(), 25);
+		for (QGraphicsTextItem * t : labels) {
+			const int hour = t->toPlainText().section(':', 0, 0).trimmed().toInt();
+			EXPECT_EQ(t->isVisible(), all || hour % 4 == 0) << hour;
+		}
+	}
+}
+
+
+TEST(DailyCycleInputWidget, typedValuesAreCheckedAndGoToTheWholeSelection) {
+	Editor e(500, 200, 10, 20);
+	e.m_w.setValues(std::vector<double>(24, 18));
+	QTableWidget * table = e.m_w.findChild<QTableWidget *>();
+	QSignalSpy spy(&e.m_w, &DailyCycleInputWidget::valueChanged);
+	for (const char * text : {"warm", "nan", "inf", "-inf", ""}) {
+		table->item(2, 1)->setText(text);
+		EXPECT_EQ(table->item(2, 1)->text(), "18") << text;
+		EXPECT_DOUBLE_EQ(e.m_w.values()[2], 18) << text;
+	}
+	EXPECT_EQ(spy.count(), 0);
+
+	table->item(6, 1)->setSelected(true);
+	table->item(7, 1)->setSelected(true);
+	table->item(8, 1)->setSelected(true);
+	table->item(7, 1)->setText("25");
+	for (int r : {6, 7, 8})
+		EXPECT_DOUBLE_EQ(e.m_w.values()[size_t(r)], 25) << r;
+	EXPECT_DOUBLE_EQ(e.m_w.values()[9], 18);
+	EXPECT_EQ(spy.count(), 3);
+	EXPECT_DOUBLE_EQ(e.m_w.axisMaximum(), 25);	// typed values are not limited, the axis widens
+}
+
+
+TEST(DailyCycleInputWidget, setValuesEmitsOnlyForValuesItsTextCannotHold) {
+	Editor e(500, 200, 10, 20);
+	QSignalSpy spy(&e.m_w, &DailyCycleInputWidget::valueChanged);
+	std::vector<double> v(24, 18.5);
+	v[1] = 123456;
+	v[2] = 0.000123456;
+	e.m_w.setValues(v);
+	EXPECT_EQ(spy.count(), 0);
+	EXPECT_EQ(e.m_w.values(), v);
+	v[3] = 18.1234567;
+	e.m_w.setValues(v);
+	EXPECT_EQ(spy.count(), 1);
+	EXPECT_DOUBLE_EQ(e.m_w.values()[3], 18.1235);
+}
+
+
+TEST(DailyCycleInputWidget, layoutPassesOnlyMoveItems) {
+	Editor e(500, 200, 10, 20);
+	QGraphicsScene * scene = e.m_w.findChild<QGraphicsView *>()->scene();
+	const QList<QGraphicsItem *> before = scene->items();
+	const QList<Node *> nodes = nodesOf(e.m_w);
+	const double y = nodes[0]->y();
+	QSignalSpy spy(&e.m_w, &DailyCycleInputWidget::valueChanged);
+	for (QSize size : {QSize(900, 400), QSize(400, 160), QSize(1200, 300)}) {
+		e.m_w.resize(size);
+		QCoreApplication::processEvents();
+		EXPECT_EQ(scene->items().size(), before.size());
+	}
+	e.m_w.setMaximumValue(40);
+	QList<QGraphicsItem *> after = scene->items();
+	QList<QGraphicsItem *> sortedBefore = before;
+	std::sort(after.begin(), after.end());
+	std::sort(sortedBefore.begin(), sortedBefore.end());
+	EXPECT_EQ(after, sortedBefore);
+	EXPECT_NE(nodes[0]->y(), y);
+	EXPECT_EQ(spy.count(), 0);		// placements are no user edits
+	EXPECT_DOUBLE_EQ(e.m_w.values()[0], 18);
+}

@@ -1,0 +1,201 @@
+// Simulation run in the main window: a three-day office project loaded, run, saved and
+// reloaded, a run aborted by closing the window, run refusals and failures, progress.
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QProgressBar>
+#include <QSettings>
+#include <QTextStream>
+#include <QToolButton>
+
+#include <BVX_MessageHandler.h>
+
+#include <RM_CaldoryneModelInterface.h>
+#include <RM_Room.h>
+
+#include "ButtonBar.h"
+#include "GuiTestHarness.h"
+#include "RoomModelDialog.h"
+
+namespace {
+
+using Driver = GuiTest::ModalDialogDriver;
+
+
+QString readFile(const QString & path) {
+	QFile f(path);
+	if (!f.open(QIODevice::ReadOnly))
+		return QString();
+	return QString::fromUtf8(f.readAll());
+}
+
+/*! Checks the automatic-saving box of the run dialog as asked, then starts the run. */
+Driver::Action runDialog(bool autoSave) {
+	return [autoSave](QWidget * w) {
+		QList<QAbstractButton *> boxes = w->findChildren<QAbstractButton *>("checkBox");
+		ASSERT_EQ(boxes.size(), 1);
+		boxes.front()->setChecked(autoSave);
+		qobject_cast<QDialog *>(w)->accept();
+	};
+}
+
+class SimulationRunWindowTest : public ::testing::Test {
+protected:
+	void SetUp() override {
+		GuiTest::clearSettings();
+		m_dir = GuiTest::homeDir() + "/runs/" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+		QDir(m_dir).removeRecursively();
+		QDir().mkpath(m_dir);
+		m_project = m_dir + "/office.rmxml";
+		QFile::copy(GuiTest::sourceDir() + "/tools/caldoryne-cli/tests/data/Office_ThreeDays.rmxml", m_project);
+		m_window.reset(new RoomModelDialog);
+	}
+
+	void TearDown() override {
+		// the window asks to save on close
+		Driver driver;
+		driver.add(Driver::press(QDialogButtonBox::Discard));
+		m_window.reset();
+	}
+
+	bool toolButtonsEnabled() const {
+		ButtonBar * bar = m_window->buttonBar();
+		return bar->toolButtonNew->isEnabled() && bar->toolButtonLoad->isEnabled() && bar->toolButtonSave->isEnabled()
+				&& bar->toolButtonUpdate->isEnabled() && bar->toolButtonReport->isEnabled();
+	}
+
+	QString m_dir;
+	QString m_project;
+	std::unique_ptr<RoomModelDialog> m_window;
+};
+
+
+TEST_F(SimulationRunWindowTest, LoadRunSaveReloadThenAbortByClosing) {
+	Driver driver;
+	driver.add(Driver::chooseFile(m_project));
+	m_window->buttonBar()->toolButtonLoad->click();
+	ASSERT_EQ(m_window->project()->m_projectFilePath, m_project);
+
+	driver.add(runDialog(true));
+	m_window->buttonBar()->toolButtonUpdate->click();
+	EXPECT_TRUE(m_window->model()->m_outputManager.m_resultsPresent);
+	EXPECT_EQ(m_window->progressBar()->maximum(), 8760);
+	EXPECT_EQ(m_window->progressBar()->value(), 8760);
+	EXPECT_TRUE(toolButtonsEnabled());
+	EXPECT_TRUE(m_window->buttonBar()->toolButtonExport->isEnabled());
+	EXPECT_TRUE(QSettings("BVX", "Caldoryne 3.2").value("OutputAutomaticSave").toBool());
+
+	const QString runDir = m_dir + "/office";
+	const QString screenLog = readFile(runDir + "/log/screenlog.txt");
+	EXPECT_TRUE(screenLog.startsWith("Caldoryn 3.2, started ")) << screenLog.left(80).toStdString();
+	EXPECT_TRUE(QFileInfo::exists(runDir + "/log/summary.txt"));
+	// the relative humidity file comes with the moisture balance only, which this project has off
+	const QStringList results = QDir(runDir + "/results").entryList(QDir::Files, QDir::Name);
+	EXPECT_EQ(results, QStringList({ "RoomTemperature.ccd", "flux_integrals.tsv", "fluxes.tsv", "states.tsv",
+									 "wall_flux_integrals.tsv", "wall_fluxes.tsv", "wall_states.tsv" }));
+	// three days of hourly rows below the header
+	const QStringList states = readFile(runDir + "/results/states.tsv").split('\n', Qt::SkipEmptyParts);
+	EXPECT_EQ(states.size(), 1 + 72 + 1) << states.size();
+	EXPECT_TRUE(driver.m_seen.size() >= 2);
+
+	// save under a new name, load that and save again: the same XML
+	const QString copy = m_dir + "/copy.rmxml";
+	driver.add(Driver::chooseFile(m_dir + "/copy"));
+	driver.add(Driver::press(QDialogButtonBox::Ok));
+	m_window->buttonBar()->toolButtonSave->click();
+	ASSERT_EQ(m_window->project()->m_projectFilePath, copy);
+	driver.add(Driver::chooseFile(copy));
+	m_window->buttonBar()->toolButtonLoad->click();
+	driver.add(Driver::chooseFile(m_dir + "/copy2.rmxml"));
+	driver.add(Driver::press(QDialogButtonBox::Ok));
+	m_window->buttonBar()->toolButtonSave->click();
+	EXPECT_EQ(readFile(copy), readFile(m_dir + "/copy2.rmxml"));
+	EXPECT_FALSE(m_window->buttonBar()->toolButtonExport->isEnabled());
+
+	// close the window from the first progress notification; the save question is answered
+	const size_t seenBefore = driver.m_seen.size();
+	driver.add([this](QWidget * w) {
+		QTimer::singleShot(0, m_window.get(), [this]() { m_window->close(); });
+		runDialog(false)(w);
+	});
+	driver.add(Driver::press(QDialogButtonBox::Discard));
+	m_window->buttonBar()->toolButtonUpdate->click();
+	ASSERT_EQ(driver.m_seen.size(), seenBefore + 2);
+	EXPECT_EQ(driver.m_seen.back().m_title, "Save Project File");
+	EXPECT_TRUE(readFile(m_dir + "/copy2/log/screenlog.txt").contains("Simulation aborted."));
+	EXPECT_FALSE(m_window->model()->m_outputManager.m_resultsPresent);
+	EXPECT_FALSE(m_window->buttonBar()->toolButtonExport->isEnabled());
+	EXPECT_TRUE(toolButtonsEnabled());
+}
+
+
+TEST_F(SimulationRunWindowTest, UnnamedProjectRefusedWithAutomaticSavingElseRunsInDefaultDirectory) {
+	Driver driver;
+	m_window->project()->m_projectFilePath.clear();
+	m_window->project()->m_simulationEndTime = 86400;
+	driver.add(runDialog(true));
+	driver.add(Driver::press(QDialogButtonBox::Ok));
+	m_window->buttonBar()->toolButtonUpdate->click();
+	ASSERT_EQ(driver.m_seen.size(), 2u);
+	EXPECT_EQ(driver.m_seen[1].m_title, "Project not yet saved");
+	EXPECT_FALSE(m_window->model()->m_outputManager.m_resultsPresent);
+
+	const QString defaultDir = GuiTest::homeDir() + "/CaldoryneDefaultProject";
+	QDir(defaultDir).removeRecursively();
+	driver.add(runDialog(false));
+	m_window->buttonBar()->toolButtonUpdate->click();
+	EXPECT_EQ(driver.m_seen.size(), 3u);
+	EXPECT_TRUE(m_window->model()->m_outputManager.m_resultsPresent);
+	EXPECT_TRUE(QFileInfo::exists(defaultDir + "/log/screenlog.txt"));
+	EXPECT_FALSE(QFileInfo::exists(defaultDir + "/results"));
+}
+
+
+TEST_F(SimulationRunWindowTest, UnknownClimateFailsInitialisationThenGoodRunWorks) {
+	ASSERT_TRUE(m_window->loadProject(m_project, true));
+	const QString good = m_window->project()->m_climateDataPath;
+	m_window->project()->m_climateDataPath = "Nowhere/missing.epw";
+	Driver driver;
+	driver.add(runDialog(false));
+	driver.add(Driver::press(QDialogButtonBox::Ok));
+	m_window->buttonBar()->toolButtonUpdate->click();
+	ASSERT_EQ(driver.m_seen.size(), 2u);
+	const QString screenLog = m_dir + "/office/log/screenlog.txt";
+	EXPECT_EQ(driver.m_seen[1].m_text, QString("Error during solver initialization, see error log file '%1'.").arg(screenLog));
+	EXPECT_TRUE(readFile(screenLog).contains("Missing climate data for location 'Nowhere/missing.epw'."));
+	EXPECT_FALSE(m_window->buttonBar()->toolButtonExport->isEnabled());
+	EXPECT_TRUE(toolButtonsEnabled());
+
+	// the handler is back on the program log: later messages do not reach this screen log
+	const QString before = readFile(screenLog);
+	BVX::BVX_Message("after the run\n", BVX::MSG_PROGRESS, "[test]", -1);
+	EXPECT_EQ(readFile(screenLog), before);
+
+	m_window->project()->m_climateDataPath = good;
+	driver.add(runDialog(false));
+	EXPECT_TRUE(m_window->runSimulation());
+	EXPECT_TRUE(m_window->model()->m_outputManager.m_resultsPresent);
+	EXPECT_EQ(driver.m_seen.size(), 2u);
+}
+
+
+TEST_F(SimulationRunWindowTest, ProgressShowsTheHourOfTheSimulatedYear) {
+	m_window->progressBar()->setMaximum(8760);
+	const struct { double t; int hour; } cases[] = {
+		{ 0, 0 }, { 3599, 0 }, { 3600, 1 }, { 86400, 24 }, { 31536000, 8760 }, { 31536000 + 1, 0 },
+		{ 31536000 + 7200, 2 }, { 63072000, 8760 }
+	};
+	for (const auto & c : cases) {
+		m_window->notify(c.t);
+		EXPECT_EQ(m_window->progressBar()->value(), c.hour) << c.t;
+	}
+	m_window->notify(3600);
+	m_window->notify();
+	EXPECT_EQ(m_window->progressBar()->value(), 0);
+}
+
+} // namespace
