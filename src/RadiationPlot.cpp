@@ -73,9 +73,9 @@ void RadiationPlot::updateLoads(const RM::Climate * climate) {
 	m_climate = climate;
 	if (climate == nullptr)
 		return;
-	const std::vector<double> * data = climate->m_solarRadiationModel.m_climateDataLoader.m_data;
-	const std::vector<double> & direct = data[ClimateDataLoader::DirectRadiationNormal];
-	const std::vector<double> & diffuse = data[ClimateDataLoader::DiffuseRadiationHorizontal];
+	const std::vector<double> * series = climate->m_solarRadiationModel.m_climateDataLoader.m_data;
+	const std::vector<double> & direct = series[ClimateDataLoader::DirectRadiationNormal];
+	const std::vector<double> & diffuse = series[ClimateDataLoader::DiffuseRadiationHorizontal];
 	if (direct.size() != PlotStyle::HOURS_PER_YEAR || diffuse.size() != PlotStyle::HOURS_PER_YEAR) {
 		BVX::BVX_Message(tr("Missing solar radiation climate data.").toStdString() + "\n", BVX::MSG_WARNING, FUNC_ID, 1);
 		return;

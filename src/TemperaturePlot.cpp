@@ -103,8 +103,8 @@ void TemperaturePlot::updateLoads(const RM::Climate * climate) {
 	const char * const FUNC_ID = "[TemperaturePlot::updateLoads]";
 	if (climate == nullptr)
 		return;
-	const std::vector<double> * data = climate->m_solarRadiationModel.m_climateDataLoader.m_data;
-	const std::vector<double> & temperature = data[ClimateDataLoader::Temperature];
+	const std::vector<double> * series = climate->m_solarRadiationModel.m_climateDataLoader.m_data;
+	const std::vector<double> & temperature = series[ClimateDataLoader::Temperature];
 	if (temperature.size() != HOURS_PER_YEAR) {
 		BVX::BVX_Message(tr("Missing temperature climate data.").toStdString() + "\n", BVX::MSG_WARNING, FUNC_ID, 1);
 		return;
@@ -113,7 +113,7 @@ void TemperaturePlot::updateLoads(const RM::Climate * climate) {
 	const auto range = std::minmax_element(temperature.begin(), temperature.end());
 	setAxisScale(yLeft, std::min(DEFAULT_MIN_TEMPERATURE, *range.first), std::max(DEFAULT_MAX_TEMPERATURE, *range.second));
 
-	const std::vector<double> & humidity = data[ClimateDataLoader::RelativeHumidity];
+	const std::vector<double> & humidity = series[ClimateDataLoader::RelativeHumidity];
 	const bool humidityComplete = humidity.size() == HOURS_PER_YEAR;
 	if (humidityComplete) {
 		m_ambientRelativeHumidityCurve->setSamples(hourlySamples(humidity));
