@@ -20,6 +20,8 @@ ResultsWidget::ResultsWidget(QWidget * parent) :
 {
 	m_tabWidget = new QTabWidget(this);
 	m_tabWidget->setTabPosition(QTabWidget::South);
+	// plots and tab bar shrink (the tab bar scrolls): the results must not widen the window
+	m_tabWidget->setMinimumWidth(400);
 	QVBoxLayout * layout = new QVBoxLayout(this);
 	layout->setContentsMargins(0, 0, 0, 0);
 	layout->addWidget(m_tabWidget);
