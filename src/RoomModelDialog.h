@@ -121,6 +121,7 @@ public:
 	static void setSolverExecutable(const QString & path);
 	static QString solverExecutable();
 	QTabWidget * inputTabs() { return m_inputTabs; }
+	ResultsWidget * resultsWidget() { return m_resultsWidget; }
 	QStackedLayout * pageStack() { return m_pageStack; }
 	/*! Input page shown at the given position of the tab order at construction. */
 	QWidget * inputPage(InputTab tab) const;

@@ -2034,4 +2034,105 @@ Kommandozeile:
         <translation>[-]</translation>
     </message>
 </context>
+<context>
+    <name>RadiationPlot</name>
+    <message>
+        <source>Short Wave Radiation Loads</source>
+        <translation>Kurzwellige Strahlungslasten</translation>
+    </message>
+    <message>
+        <source>Solar radiation [W/m&lt;sup&gt;2&lt;/sup&gt;]</source>
+        <translation>Solarstrahlung [W/m&lt;sup&gt;2&lt;/sup&gt;]</translation>
+    </message>
+    <message>
+        <source>W/m&lt;sup&gt;2&lt;/sup&gt;</source>
+        <translation>W/m&lt;sup&gt;2&lt;/sup&gt;</translation>
+    </message>
+    <message>
+        <source>Direct Normal Irradiance</source>
+        <translation>Direktstrahlung (normal)</translation>
+    </message>
+    <message>
+        <source>Diffuse Horizontal Irradiance</source>
+        <translation>Diffusstrahlung (horizontal)</translation>
+    </message>
+    <message>
+        <source>Missing solar radiation climate data.</source>
+        <translation>Fehlende Solarstrahlungs-Klimadaten.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWidget</name>
+    <message>
+        <source>Temperatures</source>
+        <translation>Temperaturen</translation>
+    </message>
+    <message>
+        <source>EN 15251</source>
+        <translation>EN 15251</translation>
+    </message>
+    <message>
+        <source>Radiation Loads</source>
+        <translation>Strahlungslasten</translation>
+    </message>
+    <message>
+        <source>Hourly Thermal Loads</source>
+        <translation>Wärmelasten stündlich</translation>
+    </message>
+    <message>
+        <source>Hourly Moisture Loads</source>
+        <translation>Feuchtelasten stündlich</translation>
+    </message>
+    <message>
+        <source>Monthly Thermal Load</source>
+        <translation>Wärmelast monatlich</translation>
+    </message>
+    <message>
+        <source>Annual Results</source>
+        <translation>Jahresergebnisse</translation>
+    </message>
+</context>
+<context>
+    <name>TemperaturePlot</name>
+    <message>
+        <source>Climate Data</source>
+        <translation>Klimadaten</translation>
+    </message>
+    <message>
+        <source>Temperature [C]</source>
+        <translation>Temperatur [C]</translation>
+    </message>
+    <message>
+        <source>Relative humidity [%]</source>
+        <translation>Relative Feuchte [%]</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Ambient Temperature</source>
+        <translation>Außenlufttemperatur</translation>
+    </message>
+    <message>
+        <source>Operative Temperature</source>
+        <translation>Operative Temperatur</translation>
+    </message>
+    <message>
+        <source>Room Air Temperature</source>
+        <translation>Raumlufttemperatur</translation>
+    </message>
+    <message>
+        <source>Ambient Relative Humidity</source>
+        <translation>Relative Außenluftfeuchte</translation>
+    </message>
+    <message>
+        <source>Room Air Humidity</source>
+        <translation>Raumluftfeuchte</translation>
+    </message>
+    <message>
+        <source>Missing temperature climate data.</source>
+        <translation>Fehlende Temperatur-Klimadaten.</translation>
+    </message>
+</context>
 </TS>

@@ -55,6 +55,7 @@
 #include "ProgramStartUp.h"
 #include "QwtDateTimeScaleDraw.h"
 #include "QwtDateTimeScaleEngine.h"
+#include "ResultsWidget.h"
 #include "RoomModelDialog.h"
 #include "ReportPreview.h"
 #include "Report.h"
@@ -171,14 +172,16 @@ void reportPreviewShots(Screenshots & shots, RoomModelDialog & w) {
 }
 
 
-/*! Run dialog, the export dialog per model type, and the main window during and after a
-	three-day run of the default example with automatic saving ("Saving outputs" on top). */
+/*! Run dialog, the export dialog per model type, the main window during and after a year's
+	run of the default example with automatic saving ("Saving outputs" on top), and the
+	results page of that run with each of its tabs. */
 void runShots(Screenshots & shots, const QString & home) {
 	RoomModelDialog w;
 	w.show();
 	w.loadProject(QtExt::Directories::databasesDir() + "/examples/DefaultRoom.rmxml", true);
 	w.project()->m_projectFilePath = home + "/DefaultRoom.rmxml";
-	w.project()->m_simulationEndTime = 3*86400;
+	w.project()->m_cyclicTwoYearSimulation = false;
+	w.project()->m_simulationEndTime = 365*86400;
 
 	shots.saveModal("run-dialog", [&]() { RunDialog(&w).exec(); });
 	for (const char * type : { "radioButtonZonavex", "radioButtonModelica", "radioButtonFMU" }) {
@@ -209,6 +212,11 @@ void runShots(Screenshots & shots, const QString & home) {
 	w.runSimulation();
 	poll.stop();
 	shots.save(&w, "mainwindow-after-run");
+	QTabWidget * resultTabs = w.resultsWidget()->m_tabWidget;
+	for (int i = 0; i < resultTabs->count(); ++i) {
+		resultTabs->setCurrentIndex(i);
+		shots.save(w.resultsWidget(), QString("results-tab-%1").arg(i));
+	}
 	reportPreviewShots(shots, w);
 }
 
