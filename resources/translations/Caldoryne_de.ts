@@ -180,34 +180,129 @@
     </message>
 </context>
 <context>
-    <name>ConstructionSolver</name>
+    <name>ConstructionEditWidget</name>
     <message>
-        <source>Construction type with Id '%1' has no layers.</source>
-        <translation>Konstruktionstyp mit Id '%1' hat keine Schichten.</translation>
+        <source>Form</source>
+        <translation>Formular</translation>
     </message>
     <message>
-        <source>Construction type with Id '%1' has %2 layer thicknesses but %3 layer materials.</source>
-        <translation>Konstruktionstyp mit Id '%1' hat %2 Schichtdicken, aber %3 Schichtmaterialien.</translation>
+        <source>Construction Definition</source>
+        <translation>Konstruktionsdefinition</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Number of layers:</source>
+        <translation>Anzahl der Schichten:</translation>
+    </message>
+    <message>
+        <source>Outside/Other side</source>
+        <translation>Außen/Andere Seite</translation>
+    </message>
+    <message>
+        <source>Room side</source>
+        <translation>Raumseite</translation>
+    </message>
+    <message>
+        <source>U-Value (assuming standard heat transfer coefficients) [W/m&lt;sup&gt;2&lt;/sup&gt;K]:</source>
+        <translation>U-Wert (mit Standard-Wärmeübergangskoeffizienten) [W/m&lt;sup&gt;2&lt;/sup&gt;K]:</translation>
+    </message>
+    <message>
+        <source>Thermal storage mass [kg/m&lt;sup&gt;2&lt;/sup&gt;] / storage capacity [kJ/m&lt;sup&gt;2&lt;/sup&gt;]:</source>
+        <translation>Thermische Speichermasse [kg/m&lt;sup&gt;2&lt;/sup&gt;] / Speicherkapazität [kJ/m&lt;sup&gt;2&lt;/sup&gt;]:</translation>
+    </message>
+    <message>
+        <source>Export as Hygrell model...</source>
+        <translation>Als Hygrell-Modell exportieren...</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>Width [m]</source>
+        <translation>Dicke [m]</translation>
+    </message>
+    <message>
+        <source>rho [kg/m3]</source>
+        <translation>rho [kg/m3]</translation>
+    </message>
+    <message>
+        <source>cT [J/kgK]</source>
+        <translation>cT [J/kgK]</translation>
+    </message>
+    <message>
+        <source>lambda [W/mK]</source>
+        <translation>lambda [W/mK]</translation>
+    </message>
+    <message>
+        <source>Invalid number format, please enter a valid decimal number!</source>
+        <translation>Ungültiges Zahlenformat, bitte eine gültige Dezimalzahl eingeben!</translation>
+    </message>
+    <message>
+        <source>Layer widths must be larger than 1 mm. Ignore smaller layers, they will not affect the thermal storage mass!</source>
+        <translation>Schichtdicken müssen größer als 1 mm sein. Dünnere Schichten weglassen, sie beeinflussen die thermische Speichermasse nicht!</translation>
+    </message>
+    <message>
+        <source>&lt;select material&gt;</source>
+        <translation>&lt;Material wählen&gt;</translation>
+    </message>
+    <message>
+        <source>Select construction file</source>
+        <translation>Konstruktionsdatei wählen</translation>
+    </message>
+    <message>
+        <source>Export error</source>
+        <translation>Exportfehler</translation>
+    </message>
+    <message>
+        <source>Could not create subdirectories for export.</source>
+        <translation>Unterverzeichnisse für den Export konnten nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Error during export, see logfile &apos;%1&apos; for details.</source>
+        <translation>Fehler beim Export, Details in der Protokolldatei &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Files written before the error:</source>
+        <translation>Vor dem Fehler geschriebene Dateien:</translation>
+    </message>
+    <message>
+        <source>Export complete</source>
+        <translation>Export abgeschlossen</translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionSolver</name>
+    <message>
+        <source>Construction type with Id &apos;%1&apos; has no layers.</source>
+        <translation>Konstruktionstyp mit Id &apos;%1&apos; hat keine Schichten.</translation>
+    </message>
+    <message>
+        <source>Construction type with Id &apos;%1&apos; has %2 layer thicknesses but %3 layer materials.</source>
+        <translation>Konstruktionstyp mit Id &apos;%1&apos; hat %2 Schichtdicken, aber %3 Schichtmaterialien.</translation>
     </message>
     <message>
         <source>Layer #%1 has a width of %2 m, but layer widths must be greater than 0.</source>
         <translation>Schicht #%1 hat eine Dicke von %2 m, Schichtdicken müssen aber größer als 0 sein.</translation>
     </message>
     <message>
-        <source>Material with Id '%1' not defined.</source>
-        <translation>Material mit Id '%1' ist nicht definiert.</translation>
+        <source>Material with Id &apos;%1&apos; not defined.</source>
+        <translation>Material mit Id &apos;%1&apos; ist nicht definiert.</translation>
     </message>
     <message>
-        <source>Material '%1' not parametrized for moisture calculation.</source>
-        <translation>Material '%1' ist nicht für die Feuchteberechnung parametriert.</translation>
+        <source>Material &apos;%1&apos; not parametrized for moisture calculation.</source>
+        <translation>Material &apos;%1&apos; ist nicht für die Feuchteberechnung parametriert.</translation>
     </message>
     <message>
-        <source>Material '%1' needs a thermal conductivity, density and heat capacity above 0.</source>
-        <translation>Material '%1' benötigt Wärmeleitfähigkeit, Rohdichte und Wärmekapazität größer als 0.</translation>
+        <source>Material &apos;%1&apos; needs a thermal conductivity, density and heat capacity above 0.</source>
+        <translation>Material &apos;%1&apos; benötigt Wärmeleitfähigkeit, Rohdichte und Wärmekapazität größer als 0.</translation>
     </message>
     <message>
-        <source>Material '%1' needs a vapour diffusion resistance factor above 0.</source>
-        <translation>Material '%1' benötigt eine Wasserdampf-Diffusionswiderstandszahl größer als 0.</translation>
+        <source>Material &apos;%1&apos; needs a vapour diffusion resistance factor above 0.</source>
+        <translation>Material &apos;%1&apos; benötigt eine Wasserdampf-Diffusionswiderstandszahl größer als 0.</translation>
     </message>
 </context>
 <context>
@@ -343,8 +438,8 @@
         <translation>Die Unterverzeichnisse für den Export konnten nicht angelegt werden.</translation>
     </message>
     <message>
-        <source>Missing climate data for location '%1'.</source>
-        <translation>Fehlende Klimadaten für den Standort '%1'.</translation>
+        <source>Missing climate data for location &apos;%1&apos;.</source>
+        <translation>Fehlende Klimadaten für den Standort &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Error during export, see logfile for details.</source>
@@ -363,16 +458,16 @@
         <translation>Name der Exportdatei wählen</translation>
     </message>
     <message>
-        <source>Could not create export directory '%1'.</source>
-        <translation>Das Exportverzeichnis '%1' konnte nicht angelegt werden.</translation>
+        <source>Could not create export directory &apos;%1&apos;.</source>
+        <translation>Das Exportverzeichnis &apos;%1&apos; konnte nicht angelegt werden.</translation>
     </message>
     <message>
-        <source>Could not remove existing fmu file '%1'.</source>
-        <translation>Die vorhandene FMU-Datei '%1' konnte nicht entfernt werden.</translation>
+        <source>Could not remove existing fmu file &apos;%1&apos;.</source>
+        <translation>Die vorhandene FMU-Datei &apos;%1&apos; konnte nicht entfernt werden.</translation>
     </message>
     <message>
-        <source>Could not start solver executable '%1'.</source>
-        <translation>Das Rechenprogramm '%1' konnte nicht gestartet werden.</translation>
+        <source>Could not start solver executable &apos;%1&apos;.</source>
+        <translation>Das Rechenprogramm &apos;%1&apos; konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <source>%1
@@ -394,35 +489,35 @@ Kommandozeile:
         <translation>Export abgeschlossen</translation>
     </message>
     <message>
-        <source>Export of model '%1' completed.</source>
-        <translation>Export des Modells '%1' abgeschlossen.</translation>
+        <source>Export of model &apos;%1&apos; completed.</source>
+        <translation>Export des Modells &apos;%1&apos; abgeschlossen.</translation>
     </message>
     <message>
         <source>Export failure</source>
         <translation>Export fehlgeschlagen</translation>
     </message>
     <message>
-        <source>Export of model '%1' failed.</source>
-        <translation>Export des Modells '%1' fehlgeschlagen.</translation>
+        <source>Export of model &apos;%1&apos; failed.</source>
+        <translation>Export des Modells &apos;%1&apos; fehlgeschlagen.</translation>
     </message>
     <message>
-        <source>Export of FMU '%1' completed.</source>
-        <translation>Export der FMU '%1' abgeschlossen.</translation>
+        <source>Export of FMU &apos;%1&apos; completed.</source>
+        <translation>Export der FMU &apos;%1&apos; abgeschlossen.</translation>
     </message>
     <message>
-        <source>Export of FMU '%1' cannot completed.</source>
-        <translation>Export der FMU '%1' konnte nicht abgeschlossen werden.</translation>
+        <source>Export of FMU &apos;%1&apos; cannot completed.</source>
+        <translation>Export der FMU &apos;%1&apos; konnte nicht abgeschlossen werden.</translation>
     </message>
     <message>
-        <source>Couldn't open file for writing.</source>
+        <source>Couldn&apos;t open file for writing.</source>
         <translation>Die Datei konnte nicht zum Schreiben geöffnet werden.</translation>
     </message>
 </context>
 <context>
     <name>Material</name>
     <message>
-        <source>Invalid sorption isotherm data for material for material name '%1'.</source>
-        <translation>Ungültige Sorptionsisothermen-Daten für Material mit dem Namen '%1'.</translation>
+        <source>Invalid sorption isotherm data for material for material name &apos;%1&apos;.</source>
+        <translation>Ungültige Sorptionsisothermen-Daten für Material mit dem Namen &apos;%1&apos;.</translation>
     </message>
 </context>
 <context>
@@ -607,11 +702,11 @@ Kommandozeile:
         <translation>Fehler beim Herunterladen</translation>
     </message>
     <message>
-        <source>Couldn't write update installer '%1'.</source>
-        <translation>Das Aktualisierungsprogramm '%1' konnte nicht geschrieben werden.</translation>
+        <source>Couldn&apos;t write update installer &apos;%1&apos;.</source>
+        <translation>Das Aktualisierungsprogramm &apos;%1&apos; konnte nicht geschrieben werden.</translation>
     </message>
     <message>
-        <source>Couldn't download update installer.</source>
+        <source>Couldn&apos;t download update installer.</source>
         <translation>Das Aktualisierungsprogramm konnte nicht heruntergeladen werden.</translation>
     </message>
     <message>
@@ -717,10 +812,6 @@ Kommandozeile:
     <message>
         <source>Page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
-    </message>
-<message>
-        <source>Page %1</source>
-        <translation>Seite %1</translation>
     </message>
 </context>
 <context>
@@ -1056,6 +1147,33 @@ Kommandozeile:
     </message>
 </context>
 <context>
+    <name>RadiationPlot</name>
+    <message>
+        <source>Short Wave Radiation Loads</source>
+        <translation>Kurzwellige Strahlungslasten</translation>
+    </message>
+    <message>
+        <source>Solar radiation [W/m&lt;sup&gt;2&lt;/sup&gt;]</source>
+        <translation>Solarstrahlung [W/m&lt;sup&gt;2&lt;/sup&gt;]</translation>
+    </message>
+    <message>
+        <source>W/m&lt;sup&gt;2&lt;/sup&gt;</source>
+        <translation>W/m&lt;sup&gt;2&lt;/sup&gt;</translation>
+    </message>
+    <message>
+        <source>Direct Normal Irradiance</source>
+        <translation>Direktstrahlung (normal)</translation>
+    </message>
+    <message>
+        <source>Diffuse Horizontal Irradiance</source>
+        <translation>Diffusstrahlung (horizontal)</translation>
+    </message>
+    <message>
+        <source>Missing solar radiation climate data.</source>
+        <translation>Fehlende Solarstrahlungs-Klimadaten.</translation>
+    </message>
+</context>
+<context>
     <name>ReportFrameClimate</name>
     <message>
         <source>Climate</source>
@@ -1316,8 +1434,8 @@ Kommandozeile:
         <translation>PDF-Export</translation>
     </message>
     <message>
-        <source>Cannot write PDF file '%1'. See the log file '%2' for details.</source>
-        <translation>PDF-Datei '%1' kann nicht geschrieben werden. Details stehen in der Protokolldatei '%2'.</translation>
+        <source>Cannot write PDF file &apos;%1&apos;. See the log file &apos;%2&apos; for details.</source>
+        <translation>PDF-Datei &apos;%1&apos; kann nicht geschrieben werden. Details stehen in der Protokolldatei &apos;%2&apos;.</translation>
     </message>
     <message>
         <source>Export PDF</source>
@@ -1332,8 +1450,39 @@ Kommandozeile:
         <translation>PDF-Datei (*.pdf)</translation>
     </message>
     <message>
-        <source>File '%1' exists. Replace it?</source>
-        <translation>Datei '%1' existiert bereits. Ersetzen?</translation>
+        <source>File &apos;%1&apos; exists. Replace it?</source>
+        <translation>Datei &apos;%1&apos; existiert bereits. Ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWidget</name>
+    <message>
+        <source>Temperatures</source>
+        <translation>Temperaturen</translation>
+    </message>
+    <message>
+        <source>EN 15251</source>
+        <translation>EN 15251</translation>
+    </message>
+    <message>
+        <source>Radiation Loads</source>
+        <translation>Strahlungslasten</translation>
+    </message>
+    <message>
+        <source>Hourly Thermal Loads</source>
+        <translation>Wärmelasten stündlich</translation>
+    </message>
+    <message>
+        <source>Hourly Moisture Loads</source>
+        <translation>Feuchtelasten stündlich</translation>
+    </message>
+    <message>
+        <source>Monthly Thermal Load</source>
+        <translation>Wärmelast monatlich</translation>
+    </message>
+    <message>
+        <source>Annual Results</source>
+        <translation>Jahresergebnisse</translation>
     </message>
 </context>
 <context>
@@ -1395,8 +1544,8 @@ Kommandozeile:
         <translation>Lesefehler</translation>
     </message>
     <message>
-        <source>Couldn't open file '%1' for reading.</source>
-        <translation>Die Datei '%1' konnte nicht zum Lesen geöffnet werden.</translation>
+        <source>Couldn&apos;t open file &apos;%1&apos; for reading.</source>
+        <translation>Die Datei &apos;%1&apos; konnte nicht zum Lesen geöffnet werden.</translation>
     </message>
     <message>
         <source>Error reading file, see logfile for details. Error message:
@@ -1413,7 +1562,7 @@ Kommandozeile:
         <translation>Fehler beim Speichern der Benutzerdatenbank</translation>
     </message>
     <message>
-        <source>Couldn't save database to directory: %1</source>
+        <source>Couldn&apos;t save database to directory: %1</source>
         <translation>Die Datenbank konnte nicht im Verzeichnis gespeichert werden: %1</translation>
     </message>
     <message>
@@ -1437,7 +1586,7 @@ Kommandozeile:
         <translation>Schreibfehler</translation>
     </message>
     <message>
-        <source>Couldn't open file for writing.</source>
+        <source>Couldn&apos;t open file for writing.</source>
         <translation>Die Datei konnte nicht zum Schreiben geöffnet werden.</translation>
     </message>
     <message>
@@ -1445,8 +1594,8 @@ Kommandozeile:
         <translation>Raummodell</translation>
     </message>
     <message>
-        <source>Wrote project file '%1'.</source>
-        <translation>Projektdatei '%1' geschrieben.</translation>
+        <source>Wrote project file &apos;%1&apos;.</source>
+        <translation>Projektdatei &apos;%1&apos; geschrieben.</translation>
     </message>
     <message>
         <source>Open Room-Model Project</source>
@@ -1465,20 +1614,20 @@ Kommandozeile:
         <translation>Löserfehler</translation>
     </message>
     <message>
-        <source>Error during solver initialization, see error log file '%1'.</source>
-        <translation>Fehler bei der Initialisierung des Lösers, siehe Fehlerprotokoll '%1'.</translation>
+        <source>Error during solver initialization, see error log file &apos;%1&apos;.</source>
+        <translation>Fehler bei der Initialisierung des Lösers, siehe Fehlerprotokoll &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>Error while running solver, see error log file '%1'.</source>
-        <translation>Fehler während der Berechnung, siehe Fehlerprotokoll '%1'.</translation>
+        <source>Error while running solver, see error log file &apos;%1&apos;.</source>
+        <translation>Fehler während der Berechnung, siehe Fehlerprotokoll &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>Calculation error at %L1 d, see logfile '%2' for details</source>
-        <translation>Berechnungsfehler bei %L1 d, Einzelheiten im Protokoll '%2'</translation>
+        <source>Calculation error at %L1 d, see logfile &apos;%2&apos; for details</source>
+        <translation>Berechnungsfehler bei %L1 d, Einzelheiten im Protokoll &apos;%2&apos;</translation>
     </message>
     <message>
-        <source>Storing calculation results in '%1'</source>
-        <translation>Berechnungsergebnisse werden in '%1' gespeichert</translation>
+        <source>Storing calculation results in &apos;%1&apos;</source>
+        <translation>Berechnungsergebnisse werden in &apos;%1&apos; gespeichert</translation>
     </message>
     <message>
         <source>Saving outputs</source>
@@ -1489,8 +1638,8 @@ Kommandozeile:
         <translation>Zielverzeichnis wählen</translation>
     </message>
     <message>
-        <source>Result files could not be written to '%1'.</source>
-        <translation>Die Ergebnisdateien konnten nicht nach '%1' geschrieben werden.</translation>
+        <source>Result files could not be written to &apos;%1&apos;.</source>
+        <translation>Die Ergebnisdateien konnten nicht nach &apos;%1&apos; geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -1514,6 +1663,45 @@ Kommandozeile:
     <message>
         <source>Run simulation</source>
         <translation>Simulation starten</translation>
+    </message>
+</context>
+<context>
+    <name>SCI::ChartFormatSelectionDialog</name>
+    <message>
+        <source>Export formats</source>
+        <translation>Exportformate</translation>
+    </message>
+    <message>
+        <source>All formats</source>
+        <translation>Alle Formate</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>PNG-Bild</translation>
+    </message>
+    <message>
+        <source>JPEG image</source>
+        <translation>JPEG-Bild</translation>
+    </message>
+    <message>
+        <source>BMP image</source>
+        <translation>BMP-Bild</translation>
+    </message>
+    <message>
+        <source>SVG drawing</source>
+        <translation>SVG-Zeichnung</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>PDF-Dokument</translation>
+    </message>
+    <message>
+        <source>Data as text (tab separated)</source>
+        <translation>Daten als Text (tabulatorgetrennt)</translation>
+    </message>
+    <message>
+        <source>Data as CSV</source>
+        <translation>Daten als CSV</translation>
     </message>
 </context>
 <context>
@@ -1767,6 +1955,49 @@ Kommandozeile:
     </message>
 </context>
 <context>
+    <name>TemperaturePlot</name>
+    <message>
+        <source>Climate Data</source>
+        <translation>Klimadaten</translation>
+    </message>
+    <message>
+        <source>Temperature [C]</source>
+        <translation>Temperatur [C]</translation>
+    </message>
+    <message>
+        <source>Relative humidity [%]</source>
+        <translation>Relative Feuchte [%]</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Ambient Temperature</source>
+        <translation>Außenlufttemperatur</translation>
+    </message>
+    <message>
+        <source>Operative Temperature</source>
+        <translation>Operative Temperatur</translation>
+    </message>
+    <message>
+        <source>Room Air Temperature</source>
+        <translation>Raumlufttemperatur</translation>
+    </message>
+    <message>
+        <source>Ambient Relative Humidity</source>
+        <translation>Relative Außenluftfeuchte</translation>
+    </message>
+    <message>
+        <source>Room Air Humidity</source>
+        <translation>Raumluftfeuchte</translation>
+    </message>
+    <message>
+        <source>Missing temperature climate data.</source>
+        <translation>Fehlende Temperatur-Klimadaten.</translation>
+    </message>
+</context>
+<context>
     <name>TimePlotPicker</name>
     <message>
         <source>ddd, dd. MMM hh:mm:ss</source>
@@ -1817,154 +2048,6 @@ Kommandozeile:
     <message>
         <source>Removes the currently selected window type.</source>
         <translation>Entfernt den ausgewählten Fenstertyp.</translation>
-    </message>
-</context>
-<context>
-    <name>WindowType</name>
-    <message>
-        <source>Error reading LinearSpline data from WindowType parameter with id='%1'.</source>
-        <translation>Fehler beim Lesen der LinearSpline-Daten des Fenstertyp-Parameters mit id='%1'.</translation>
-    </message>
-    <message>
-        <source>Error reading LinearSpline data from WindowType parameter with id='%1', unknown function '%2'.</source>
-        <translation>Fehler beim Lesen der LinearSpline-Daten des Fenstertyp-Parameters mit id='%1', unbekannte Funktion '%2'.</translation>
-    </message>
-    <message>
-        <source>Invalid x-value unit for LinearSpline of RelativeSHGC parameter.</source>
-        <translation>Ungültige Einheit der x-Werte der LinearSpline des Parameters RelativeSHGC.</translation>
-    </message>
-    <message>
-        <source>Invalid y-value unit for LinearSpline of RelativeSHGC parameter.</source>
-        <translation>Ungültige Einheit der y-Werte der LinearSpline des Parameters RelativeSHGC.</translation>
-    </message>
-</context>
-<context>
-    <name>XMLHelpers</name>
-    <message>
-        <source>Invalid value for attribute '%1'.</source>
-        <translation>Ungültiger Wert für Attribut '%1'.</translation>
-    </message>
-    <message>
-        <source>Invalid value for element '%1', must be a finite number.</source>
-        <translation>Ungültiger Wert für Element '%1', es muss eine endliche Zahl sein.</translation>
-    </message>
-    <message>
-        <source>Invalid value for element '%1', must be a whole number.</source>
-        <translation>Ungültiger Wert für Element '%1', es muss eine ganze Zahl sein.</translation>
-    </message>
-    <message>
-        <source>Invalid value in '%1', all values must be finite numbers.</source>
-        <translation>Ungültiger Wert in '%1', alle Werte müssen endliche Zahlen sein.</translation>
-    </message>
-</context>
-<context>
-    <name>[main]</name>
-    <message>
-        <source>Error creating log file '%1'.</source>
-        <translation>Fehler beim Anlegen der Protokolldatei '%1'.</translation>
-    </message>
-    <message>
-        <source>License Agreement</source>
-        <translation>Lizenzvereinbarung</translation>
-    </message>
-    <message>
-        <source>Accept</source>
-        <translation>Akzeptieren</translation>
-    </message>
-</context>
-<context>
-    <name>ConstructionEditWidget</name>
-    <message>
-        <source>Form</source>
-        <translation>Formular</translation>
-    </message>
-    <message>
-        <source>Construction Definition</source>
-        <translation>Konstruktionsdefinition</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Name:</translation>
-    </message>
-    <message>
-        <source>Number of layers:</source>
-        <translation>Anzahl der Schichten:</translation>
-    </message>
-    <message>
-        <source>Outside/Other side</source>
-        <translation>Außen/Andere Seite</translation>
-    </message>
-    <message>
-        <source>Room side</source>
-        <translation>Raumseite</translation>
-    </message>
-    <message>
-        <source>U-Value (assuming standard heat transfer coefficients) [W/m&lt;sup&gt;2&lt;/sup&gt;K]:</source>
-        <translation>U-Wert (mit Standard-Wärmeübergangskoeffizienten) [W/m&lt;sup&gt;2&lt;/sup&gt;K]:</translation>
-    </message>
-    <message>
-        <source>Thermal storage mass [kg/m&lt;sup&gt;2&lt;/sup&gt;] / storage capacity [kJ/m&lt;sup&gt;2&lt;/sup&gt;]:</source>
-        <translation>Thermische Speichermasse [kg/m&lt;sup&gt;2&lt;/sup&gt;] / Speicherkapazität [kJ/m&lt;sup&gt;2&lt;/sup&gt;]:</translation>
-    </message>
-    <message>
-        <source>Export as Hygrell model...</source>
-        <translation>Als Hygrell-Modell exportieren...</translation>
-    </message>
-    <message>
-        <source>Material</source>
-        <translation>Material</translation>
-    </message>
-    <message>
-        <source>Width [m]</source>
-        <translation>Dicke [m]</translation>
-    </message>
-    <message>
-        <source>rho [kg/m3]</source>
-        <translation>rho [kg/m3]</translation>
-    </message>
-    <message>
-        <source>cT [J/kgK]</source>
-        <translation>cT [J/kgK]</translation>
-    </message>
-    <message>
-        <source>lambda [W/mK]</source>
-        <translation>lambda [W/mK]</translation>
-    </message>
-    <message>
-        <source>Invalid number format, please enter a valid decimal number!</source>
-        <translation>Ungültiges Zahlenformat, bitte eine gültige Dezimalzahl eingeben!</translation>
-    </message>
-    <message>
-        <source>Layer widths must be larger than 1 mm. Ignore smaller layers, they will not affect the thermal storage mass!</source>
-        <translation>Schichtdicken müssen größer als 1 mm sein. Dünnere Schichten weglassen, sie beeinflussen die thermische Speichermasse nicht!</translation>
-    </message>
-    <message>
-        <source>&lt;select material&gt;</source>
-        <translation>&lt;Material wählen&gt;</translation>
-    </message>
-    <message>
-        <source>Select construction file</source>
-        <translation>Konstruktionsdatei wählen</translation>
-    </message>
-    <message>
-        <source>Export error</source>
-        <translation>Exportfehler</translation>
-    </message>
-    <message>
-        <source>Could not create subdirectories for export.</source>
-        <translation>Unterverzeichnisse für den Export konnten nicht erstellt werden.</translation>
-    </message>
-    <message>
-        <source>Error during export, see logfile '%1' for details.</source>
-        <translation>Fehler beim Export, Details in der Protokolldatei '%1'.</translation>
-    </message>
-    <message>
-        <source>Files written before the error:</source>
-        <translation>Vor dem Fehler geschriebene Dateien:</translation>
-    </message>
-    <message>
-        <source>Export complete</source>
-        <translation>Export abgeschlossen</translation>
     </message>
 </context>
 <context>
@@ -2035,104 +2118,56 @@ Kommandozeile:
     </message>
 </context>
 <context>
-    <name>RadiationPlot</name>
+    <name>WindowType</name>
     <message>
-        <source>Short Wave Radiation Loads</source>
-        <translation>Kurzwellige Strahlungslasten</translation>
+        <source>Error reading LinearSpline data from WindowType parameter with id=&apos;%1&apos;.</source>
+        <translation>Fehler beim Lesen der LinearSpline-Daten des Fenstertyp-Parameters mit id=&apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>Solar radiation [W/m&lt;sup&gt;2&lt;/sup&gt;]</source>
-        <translation>Solarstrahlung [W/m&lt;sup&gt;2&lt;/sup&gt;]</translation>
+        <source>Error reading LinearSpline data from WindowType parameter with id=&apos;%1&apos;, unknown function &apos;%2&apos;.</source>
+        <translation>Fehler beim Lesen der LinearSpline-Daten des Fenstertyp-Parameters mit id=&apos;%1&apos;, unbekannte Funktion &apos;%2&apos;.</translation>
     </message>
     <message>
-        <source>W/m&lt;sup&gt;2&lt;/sup&gt;</source>
-        <translation>W/m&lt;sup&gt;2&lt;/sup&gt;</translation>
+        <source>Invalid x-value unit for LinearSpline of RelativeSHGC parameter.</source>
+        <translation>Ungültige Einheit der x-Werte der LinearSpline des Parameters RelativeSHGC.</translation>
     </message>
     <message>
-        <source>Direct Normal Irradiance</source>
-        <translation>Direktstrahlung (normal)</translation>
-    </message>
-    <message>
-        <source>Diffuse Horizontal Irradiance</source>
-        <translation>Diffusstrahlung (horizontal)</translation>
-    </message>
-    <message>
-        <source>Missing solar radiation climate data.</source>
-        <translation>Fehlende Solarstrahlungs-Klimadaten.</translation>
+        <source>Invalid y-value unit for LinearSpline of RelativeSHGC parameter.</source>
+        <translation>Ungültige Einheit der y-Werte der LinearSpline des Parameters RelativeSHGC.</translation>
     </message>
 </context>
 <context>
-    <name>ResultsWidget</name>
+    <name>XMLHelpers</name>
     <message>
-        <source>Temperatures</source>
-        <translation>Temperaturen</translation>
+        <source>Invalid value for attribute &apos;%1&apos;.</source>
+        <translation>Ungültiger Wert für Attribut &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>EN 15251</source>
-        <translation>EN 15251</translation>
+        <source>Invalid value for element &apos;%1&apos;, must be a finite number.</source>
+        <translation>Ungültiger Wert für Element &apos;%1&apos;, es muss eine endliche Zahl sein.</translation>
     </message>
     <message>
-        <source>Radiation Loads</source>
-        <translation>Strahlungslasten</translation>
+        <source>Invalid value for element &apos;%1&apos;, must be a whole number.</source>
+        <translation>Ungültiger Wert für Element &apos;%1&apos;, es muss eine ganze Zahl sein.</translation>
     </message>
     <message>
-        <source>Hourly Thermal Loads</source>
-        <translation>Wärmelasten stündlich</translation>
-    </message>
-    <message>
-        <source>Hourly Moisture Loads</source>
-        <translation>Feuchtelasten stündlich</translation>
-    </message>
-    <message>
-        <source>Monthly Thermal Load</source>
-        <translation>Wärmelast monatlich</translation>
-    </message>
-    <message>
-        <source>Annual Results</source>
-        <translation>Jahresergebnisse</translation>
+        <source>Invalid value in &apos;%1&apos;, all values must be finite numbers.</source>
+        <translation>Ungültiger Wert in &apos;%1&apos;, alle Werte müssen endliche Zahlen sein.</translation>
     </message>
 </context>
 <context>
-    <name>TemperaturePlot</name>
+    <name>[main]</name>
     <message>
-        <source>Climate Data</source>
-        <translation>Klimadaten</translation>
+        <source>Error creating log file &apos;%1&apos;.</source>
+        <translation>Fehler beim Anlegen der Protokolldatei &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>Temperature [C]</source>
-        <translation>Temperatur [C]</translation>
+        <source>License Agreement</source>
+        <translation>Lizenzvereinbarung</translation>
     </message>
     <message>
-        <source>Relative humidity [%]</source>
-        <translation>Relative Feuchte [%]</translation>
-    </message>
-    <message>
-        <source>C</source>
-        <translation>C</translation>
-    </message>
-    <message>
-        <source>Ambient Temperature</source>
-        <translation>Außenlufttemperatur</translation>
-    </message>
-    <message>
-        <source>Operative Temperature</source>
-        <translation>Operative Temperatur</translation>
-    </message>
-    <message>
-        <source>Room Air Temperature</source>
-        <translation>Raumlufttemperatur</translation>
-    </message>
-    <message>
-        <source>Ambient Relative Humidity</source>
-        <translation>Relative Außenluftfeuchte</translation>
-    </message>
-    <message>
-        <source>Room Air Humidity</source>
-        <translation>Raumluftfeuchte</translation>
-    </message>
-    <message>
-        <source>Missing temperature climate data.</source>
-        <translation>Fehlende Temperatur-Klimadaten.</translation>
+        <source>Accept</source>
+        <translation>Akzeptieren</translation>
     </message>
 </context>
 </TS>
