@@ -144,7 +144,8 @@ void mainWindowShots(Screenshots & shots) {
 	for (QAction * a : bar->m_languageMenu->actions())
 		if (a->data().toString() == lang)
 			shots.saveModal("language-changed", [a]() { a->trigger(); });
-	w.close();
+	// closing asks whether to save the project: the question is a picture of its own
+	shots.saveModal("save-question", [&]() { w.close(); });
 }
 
 
