@@ -186,6 +186,9 @@ private:
 	void writeResultsWithNotice(const QString & dir);
 	void startUpdateCheck(int interactive);
 
+	/*! Deletes the model objects and the form the window owns (destructor, failed constructor). */
+	void freeOwnedObjects();
+
 	Ui::RoomModelDialog *						m_ui;
 	ButtonBar *									m_buttonBar;
 	CalculationInputWidget *					m_calculationInputWidget;
