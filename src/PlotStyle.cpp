@@ -1,12 +1,15 @@
 #include "PlotStyle.h"
 
 #include <QFrame>
+#include <QPainter>
 #include <QPalette>
 
+#include <qwt_column_symbol.h>
 #include <qwt_legend.h>
 #include <qwt_legend_label.h>
 #include <qwt_plot.h>
 #include <qwt_plot_grid.h>
+#include <qwt_scale_draw.h>
 
 #include "QwtDateTimeScaleDraw.h"
 #include "QwtDateTimeScaleEngine.h"
@@ -52,9 +55,10 @@ QwtLegend * insertFramedLegend(QwtPlot * plot, bool blackText) {
 }
 
 
-void attachGrid(QwtPlot * plot, const QColor & majorColor, const QColor & minorColor) {
+void attachGrid(QwtPlot * plot, const QColor & majorColor, const QColor & minorColor, bool verticalLines) {
 	QwtPlotGrid * grid = new QwtPlotGrid;
-	grid->enableXMin(true);
+	grid->enableX(verticalLines);
+	grid->enableXMin(verticalLines);
 	grid->setMajorPen(QPen(majorColor, 0, Qt::DotLine, Qt::SquareCap, Qt::BevelJoin));
 	grid->setMinorPen(QPen(minorColor, 0, Qt::DotLine, Qt::SquareCap, Qt::BevelJoin));
 	grid->attach(plot);
@@ -63,6 +67,32 @@ void attachGrid(QwtPlot * plot, const QColor & majorColor, const QColor & minorC
 
 QwtLegendLabel * legendLabel(const QwtPlot * plot, const QwtLegend * legend, const QwtPlotItem * item) {
 	return qobject_cast<QwtLegendLabel *>(legend->legendWidget(plot->itemToInfo(const_cast<QwtPlotItem *>(item))));
+}
+
+
+void drawSlotLabels(const QwtScaleDraw * scaleDraw, QPainter * painter, const QPalette & palette,
+					const QString * labels, int count, int lift)
+{
+	painter->save();
+	painter->setPen(palette.color(QPalette::Text));
+	for (int j = 0; j < count; ++j) {
+		const QPointF p = scaleDraw->labelPosition(j - 0.5);
+		const QPointF q = scaleDraw->labelPosition(j + 0.5);
+		painter->drawText(QRect(int(p.x()), int(p.y()) - lift, int(q.x() - p.x()), 20), Qt::AlignHCenter | Qt::AlignTop, labels[j]);
+	}
+	painter->restore();
+}
+
+
+QwtColumnSymbol * columnSymbol(const QColor & fill) {
+	QwtColumnSymbol * symbol = new QwtColumnSymbol(QwtColumnSymbol::Box);
+	symbol->setFrameStyle(QwtColumnSymbol::Plain);
+	symbol->setLineWidth(1);
+	QPalette pal;
+	pal.setBrush(QPalette::Window, fill);
+	pal.setBrush(QPalette::Dark, Qt::black);
+	symbol->setPalette(pal);
+	return symbol;
 }
 
 
