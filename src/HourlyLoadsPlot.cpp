@@ -10,9 +10,6 @@
 #include <qwt_picker_machine.h>
 #include <qwt_plot_panner.h>
 
-#include <BVX_FormatText.h>
-#include <BVX_MessageHandler.h>
-
 #include "PlotCurveWithFramedLegendIcon.h"
 #include "PlotStyle.h"
 #include "PlotZoomer.h"
@@ -140,12 +137,8 @@ void HourlyLoadsPlot::hideCurves() {
 
 
 void HourlyLoadsPlot::fitAxes(double margin, const char * functionId, const char * minText, const char * maxText) {
-	m_minValue = 0;
-	m_maxValue = 0;
-	size_t minIndex = 0, maxIndex = 0;
-	unsigned int minCurve = 0, maxCurve = 0;
-	double visibleMin = 0;
-	double visibleMax = 0;
+	PlotStyle::Extremes all;		// sample 0 left out
+	PlotStyle::Extremes visible;	// sample 0 included
 	size_t n = 0;
 	for (const PlotCurveWithFramedLegendIcon * curve : m_curves)
 		n = std::max(n, curve->dataSize());
@@ -156,27 +149,16 @@ void HourlyLoadsPlot::fitAxes(double margin, const char * functionId, const char
 			if (curve->plot() != this || curve->dataSize() <= i)
 				continue;
 			const double y = curve->sample(i).y();
-			if (i > 0 && y < m_minValue) {
-				m_minValue = y;
-				minIndex = i;
-				minCurve = c;
-			}
-			if (i > 0 && y > m_maxValue) {
-				m_maxValue = y;
-				maxIndex = i;
-				maxCurve = c;
-			}
-			if (curve->isVisible()) {
-				visibleMin = std::min(visibleMin, y);
-				visibleMax = std::max(visibleMax, y);
-			}
+			if (i > 0)
+				all.add(y, i, c);
+			if (curve->isVisible())
+				visible.add(y, i, c);
 		}
 	}
-	BVX::BVX_Message(BVX::FormatText(minText).arg(m_minValue, 0, 'g', -1, ' ').arg(minIndex).arg(minCurve),
-					 BVX::MSG_PROGRESS, functionId, 4);
-	BVX::BVX_Message(BVX::FormatText(maxText).arg(m_maxValue, 0, 'g', -1, ' ').arg(maxIndex).arg(maxCurve),
-					 BVX::MSG_PROGRESS, functionId, 4);
-	setAxisScale(yLeft, visibleMin - margin, visibleMax + margin);
+	m_minValue = all.m_min;
+	m_maxValue = all.m_max;
+	all.log(functionId, minText, maxText);
+	setAxisScale(yLeft, visible.m_min - margin, visible.m_max + margin);
 	replot();
 	m_zoomer->setZoomBase(QRectF(0, m_minValue - margin, 365, m_maxValue - m_minValue + 2*margin));
 }

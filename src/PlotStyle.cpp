@@ -11,6 +11,9 @@
 #include <qwt_plot_grid.h>
 #include <qwt_scale_draw.h>
 
+#include <BVX_FormatText.h>
+#include <BVX_MessageHandler.h>
+
 #include "QwtDateTimeScaleDraw.h"
 #include "QwtDateTimeScaleEngine.h"
 
@@ -93,6 +96,28 @@ QwtColumnSymbol * columnSymbol(const QColor & fill) {
 	pal.setBrush(QPalette::Dark, Qt::black);
 	symbol->setPalette(pal);
 	return symbol;
+}
+
+
+void Extremes::add(double v, std::size_t sample, unsigned int dataset) {
+	if (v < m_min) {
+		m_min = v;
+		m_minSample = sample;
+		m_minDataset = dataset;
+	}
+	if (v > m_max) {
+		m_max = v;
+		m_maxSample = sample;
+		m_maxDataset = dataset;
+	}
+}
+
+
+void Extremes::log(const char * functionId, const char * minText, const char * maxText) const {
+	BVX::BVX_Message(BVX::FormatText(minText).arg(m_min, 0, 'g', -1, ' ').arg(m_minSample).arg(m_minDataset),
+					 BVX::MSG_PROGRESS, functionId, 4);
+	BVX::BVX_Message(BVX::FormatText(maxText).arg(m_max, 0, 'g', -1, ' ').arg(m_maxSample).arg(m_maxDataset),
+					 BVX::MSG_PROGRESS, functionId, 4);
 }
 
 

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QVector>
 
+#include <cstddef>
 #include <vector>
 
 #include <qwt_text.h>
@@ -48,6 +49,21 @@ void drawSlotLabels(const QwtScaleDraw * scaleDraw, QPainter * painter, const QP
 /*! Filled box of the given colour with a black frame of 1 pixel (bar charts); an invalid
 	colour gives an invalid fill. */
 QwtColumnSymbol * columnSymbol(const QColor & fill);
+
+/*! Smallest and largest value of a plot's data (both start at 0) with the sample and the
+	data set where each was found; logged as the plot's axis extremes. */
+struct Extremes {
+	void add(double v, std::size_t sample, unsigned int dataset);
+	/*! Two progress lines (verbosity 4): minText and maxText with value, sample and data set. */
+	void log(const char * functionId, const char * minText, const char * maxText) const;
+
+	double			m_min = 0;
+	double			m_max = 0;
+	std::size_t		m_minSample = 0;
+	std::size_t		m_maxSample = 0;
+	unsigned int	m_minDataset = 0;
+	unsigned int	m_maxDataset = 0;
+};
 
 /*! Hourly values in a climate year. */
 const unsigned int HOURS_PER_YEAR = 8760;

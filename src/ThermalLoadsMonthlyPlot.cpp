@@ -5,9 +5,6 @@
 #include <qwt_legend.h>
 #include <qwt_plot_multi_barchart.h>
 
-#include <BVX_FormatText.h>
-#include <BVX_MessageHandler.h>
-
 #include <RM_CaldoryneModel.h>
 #include <RM_OutputManager.h>
 
@@ -15,6 +12,7 @@
 #include "MonthOfDay.h"
 #include "MonthScaleEngine.h"
 #include "OutputOptions.h"
+#include "PlotStyle.h"
 
 namespace {
 
@@ -93,34 +91,20 @@ void ThermalLoadsMonthlyPlot::updateResults(const RM::CaldoryneModel * model, co
 	}
 	m_chart->setSamples(months);
 
-	m_minValue = 0;
-	m_maxValue = 0;
-	int minMonth = 0, minCategory = 0, maxMonth = 0, maxCategory = 0;
-	double minimum = 0;
-	double maximum = 0;
+	PlotStyle::Extremes logged;		// January left out
+	PlotStyle::Extremes all;
 	for (int m = 0; m < 12; ++m) {
 		for (int k = 0; k < c; ++k) {
 			const double v = months[m].set[k];
-			// January does not enter the logged extremes, only the axis
-			if (m > 0 && v < m_minValue) {
-				m_minValue = v;
-				minMonth = m;
-				minCategory = k;
-			}
-			if (m > 0 && v > m_maxValue) {
-				m_maxValue = v;
-				maxMonth = m;
-				maxCategory = k;
-			}
-			minimum = std::min(minimum, v);
-			maximum = std::max(maximum, v);
+			if (m > 0)
+				logged.add(v, std::size_t(m), unsigned(k));
+			all.add(v, std::size_t(m), unsigned(k));
 		}
 	}
-	const char * const FUNC_ID = "ThermalLoadsMonthlyPlot::updateResults()";
-	BVX::BVX_Message(BVX::FormatText("PlotAxis: Min Heat Load = %1 at tidx = %2 of dataset %3.\n")
-					 .arg(m_minValue, 0, 'g', -1, ' ').arg(minMonth).arg(minCategory), BVX::MSG_PROGRESS, FUNC_ID, 4);
-	BVX::BVX_Message(BVX::FormatText("PlotAxis: Max Heat Load = %1 at tidx = %2 of dataset %3.\n")
-					 .arg(m_maxValue, 0, 'g', -1, ' ').arg(maxMonth).arg(maxCategory), BVX::MSG_PROGRESS, FUNC_ID, 4);
-	setAxisScale(yLeft, std::min(1.02*minimum, -0.5), std::max(1.02*maximum, 0.5));
+	m_minValue = logged.m_min;
+	m_maxValue = logged.m_max;
+	logged.log("ThermalLoadsMonthlyPlot::updateResults()", "PlotAxis: Min Heat Load = %1 at tidx = %2 of dataset %3.\n",
+			   "PlotAxis: Max Heat Load = %1 at tidx = %2 of dataset %3.\n");
+	setAxisScale(yLeft, std::min(1.02*all.m_min, -0.5), std::max(1.02*all.m_max, 0.5));
 	replot();
 }
