@@ -593,3 +593,31 @@ TEST(EN15251PlotTest, ShortOrFailedRunResetsTheVerdict) {
 	plot.updateResults(nullptr, nullptr);
 	EXPECT_EQ(plot.m_samplesCurve->dataSize(), 0u);
 }
+
+
+TEST(LoadPlotsTest, SeriesAndWallsReadWithinBounds) {
+	GuiTest::clearSettings();
+	SyntheticRun r(8761, false);
+	r.setRoomFlux(OM::RF_Heating, HEATING_W);
+	addTwoWalls(r);
+	// the wall list is shorter than the outputs' wall count: only the outside wall counts
+	r.m_model.m_constructions.pop_back();
+	// a heating series that ends after 100 outputs
+	r.m_outputs.m_roomFluxSeries[OM::RF_Heating].resize(100);
+	r.m_outputs.m_roomFluxIntegralSeries[OM::RF_Heating].resize(100);
+
+	ThermalLoadsHourlyPlot hourly(nullptr);
+	hourly.updateResults(&r.m_model, &r.m_outputs);
+	EXPECT_EQ(hourly.m_curves[ThermalLoadsHourlyPlot::Heating]->dataSize(), 100u);
+	EXPECT_DOUBLE_EQ(hourly.m_curves[ThermalLoadsHourlyPlot::RoomSideWallSurfaces]->sample(5).y(), -30);
+
+	ThermalLoadsMonthlyPlot monthly(nullptr);
+	monthly.updateResults(&r.m_model, &r.m_outputs);
+	const std::vector<std::vector<double> > months = bars(monthly.m_chart);
+	EXPECT_EQ(months[0][ThermalLoadsMonthlyPlot::Heating], 0);
+	EXPECT_NEAR(months[0][ThermalLoadsMonthlyPlot::RoomSideWallSurfaces], -30*744/1000., 1e-9);
+
+	EnergyRequirementAnnualPlot energy(nullptr);
+	energy.updateResults(&r.m_model, &r.m_outputs);
+	EXPECT_EQ(bars(energy.m_barChart)[0][0], 0);
+}
