@@ -42,7 +42,7 @@ QVariant DBTableModel::data(const QModelIndex & index, int role) const {
 				return item->m_id;
 			if (col == 1)
 				return QVariant();
-			return cellText(index.row(), col);
+			return cachedText(index.row(), col);
 		case Qt::DecorationRole:
 			if (col != 1)
 				return QVariant();
@@ -75,7 +75,7 @@ QModelIndex DBTableModel::addNewItem() {
 	// the database may hand out an id below a kept imported one, so the new row can lie
 	// anywhere in the table: the views learn of it through a reset
 	beginResetModel();
-	m_rowCache.clear();
+	clearCaches();
 	const unsigned int id = createItem();
 	endResetModel();
 	return indexById(id);
@@ -91,7 +91,7 @@ bool DBTableModel::removeItem(const QModelIndex & index) {
 	const unsigned int id = item->m_id;
 	beginRemoveRows(QModelIndex(), index.row(), index.row());
 	eraseItem(id);
-	m_rowCache.clear();
+	clearCaches();
 	endRemoveRows();
 	return true;
 }
@@ -111,13 +111,15 @@ void DBTableModel::setItemModified(unsigned int id) {
 	const QModelIndex idx = indexById(id);
 	if (!idx.isValid())
 		return;
+	if (std::size_t(idx.row()) < m_textCache.size())
+		m_textCache[std::size_t(idx.row())].clear();
 	emit dataChanged(index(idx.row(), 0), index(idx.row(), columns() - 1), {});
 }
 
 
 void DBTableModel::resetModel() {
 	beginResetModel();
-	m_rowCache.clear();
+	clearCaches();
 	endResetModel();
 }
 
@@ -126,4 +128,21 @@ unsigned int DBTableModel::itemId(const QModelIndex & index) const {
 	if (!index.isValid())
 		return 0;
 	return index.model()->data(index, Qt::UserRole).toUInt();
+}
+
+
+QString DBTableModel::cachedText(int row, int column) const {
+	if (m_textCache.size() != std::size_t(itemCount()))
+		m_textCache.assign(std::size_t(itemCount()), QStringList());
+	QStringList & texts = m_textCache[std::size_t(row)];
+	if (texts.isEmpty())
+		for (int c = 2; c < columns(); ++c)
+			texts.append(cellText(row, c));
+	return texts.value(column - 2);
+}
+
+
+void DBTableModel::clearCaches() {
+	m_rowCache.clear();
+	m_textCache.clear();
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <QAbstractTableModel>
+#include <QStringList>
 
 #include <RM_AbstractDatabaseItem.h>
 
@@ -14,8 +15,9 @@ namespace RM {
 }
 
 /*! Common part of the four read-only database table models: rows are the items of one
-	database table in ascending id order, read straight from the database on every call.
-	Column 0 holds the id, column 1 the validity icon, column 2 the name. */
+	database table in ascending id order. Column 0 holds the id, column 1 the validity icon,
+	column 2 the name. Row order and cell texts are cached (a sort asks for them many times):
+	edits announce themselves through setItemModified(), other changes through resetModel(). */
 class DBTableModel : public QAbstractTableModel {
 	Q_OBJECT
 public:
@@ -73,7 +75,13 @@ protected:
 	RM::Database *	m_db;
 
 private:
+	/*! Display text of a cell from column 2 on, from the cache. */
+	QString cachedText(int row, int column) const;
+	void clearCaches();
+
 	mutable std::vector<const RM::AbstractDatabaseItem *>	m_rowCache;
+	/*! Texts of columns 2... per row; an empty list is not yet filled. */
+	mutable std::vector<QStringList>						m_textCache;
 };
 
 #endif // DBTableModelH

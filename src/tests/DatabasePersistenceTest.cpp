@@ -1,0 +1,230 @@
+// Database edits made in the main window reach the user files when it closes and the
+// projects saved meanwhile; a failing user file leaves the others written.
+#include <map>
+#include <memory>
+#include <set>
+
+#include <gtest/gtest.h>
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QStackedLayout>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+
+#include <QtExt_Directories.h>
+#include <QtExt_ValidatingLineEdit.h>
+#include <RM_Database.h>
+#include <RM_Room.h>
+
+#include "ButtonBar.h"
+#include "DBPageBase.h"
+#include "GuiTestHarness.h"
+#include "RoomModelDialog.h"
+
+namespace {
+
+using Driver = GuiTest::ModalDialogDriver;
+
+/*! A copy: the assertions take their arguments by reference. */
+const unsigned int USER_ID_START = RM::Database::USER_ID_START;
+
+const char * const USER_FILES[] = { "db_materials.xml", "db_constructions.xml", "db_windows.xml", "db_shadingTypes.xml" };
+
+QByteArray readFile(const QString & path) {
+	QFile f(path);
+	return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+template <typename T>
+std::set<unsigned int> userIds(const std::map<unsigned int, T> & table) {
+	std::set<unsigned int> ids;
+	for (const auto & e : table)
+		if (!e.second.m_builtin)
+			ids.insert(e.first);
+	return ids;
+}
+
+class DatabasePersistenceTest : public ::testing::Test {
+protected:
+	void SetUp() override {
+		GuiTest::clearSettings();
+		m_userDir = QtExt::Directories::userDataDir();
+		QDir(m_userDir).removeRecursively();
+		m_projectDir = GuiTest::homeDir() + "/projects/" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+		QDir(m_projectDir).removeRecursively();
+		QDir().mkpath(m_projectDir);
+
+		// user files holding one material, a construction type of it and a window type
+		RM::Database seed;
+		seed.reload();
+		RM::Material mat = seed.m_materials.begin()->second;
+		mat.m_builtin = false;
+		mat.setEncodedName("en:Own plaster");
+		m_materialId = seed.addMaterial(mat, 0);
+		RM::ConstructionType ct;
+		ct.m_d = {0.2};
+		ct.m_materialIds = {m_materialId};
+		ct.setEncodedName("en:Own wall");
+		m_constructionId = seed.addConstructionType(ct, 0);
+		RM::WindowType win = seed.m_windows.begin()->second;
+		win.m_builtin = false;
+		win.setEncodedName("en:Own window");
+		m_windowId = seed.addWindowType(win, 0);
+		ASSERT_TRUE(seed.writeDatabase());
+
+		for (const QString & name : QStringList{"db_materials.xml", "db_constructions.xml", "db_windows.xml", "db_shadingTypes.xml"})
+			m_builtinFiles[name] = readFile(seed.builtinDir() + "/" + name);
+		m_window.reset(new RoomModelDialog);
+	}
+
+	DBPageBase * page(RoomModelDialog::Page p) {
+		return qobject_cast<DBPageBase *>(m_window->pageStack()->widget(p));
+	}
+
+	void select(DBPageBase * pg, unsigned int id) {
+		QAbstractItemModel * m = pg->tableView()->model();
+		for (int r = 0; r < m->rowCount(); ++r)
+			if (m->index(r, 0).data(Qt::UserRole).toUInt() == id) {
+				pg->tableView()->setCurrentIndex(m->index(r, 0));
+				return;
+			}
+		FAIL() << "no row of id " << id;
+	}
+
+	/*! Types a new rho into the material's editor and presses Return. */
+	void editRho(unsigned int id, const QString & text) {
+		DBPageBase * pg = page(RoomModelDialog::PageMaterials);
+		select(pg, id);
+		QtExt::ValidatingLineEdit * f = pg->findChild<QtExt::ValidatingLineEdit *>("lineEditRho");
+		ASSERT_NE(f, nullptr);
+		f->selectAll();
+		f->del();
+		QTest::keyClicks(f, text);
+		QTest::keyClick(f, Qt::Key_Return);
+	}
+
+	bool closeWindow() {
+		QCloseEvent ev;
+		QCoreApplication::sendEvent(m_window.get(), &ev);
+		return ev.isAccepted();
+	}
+
+	QString									m_userDir;
+	QString									m_projectDir;
+	unsigned int							m_materialId = 0;
+	unsigned int							m_constructionId = 0;
+	unsigned int							m_windowId = 0;
+	std::map<QString, QByteArray>			m_builtinFiles;
+	std::unique_ptr<RoomModelDialog>		m_window;
+};
+
+
+TEST_F(DatabasePersistenceTest, EditsReachTheUserFilesAndSavedProjects) {
+	RM::Database & db = *m_window->database();
+	Driver driver;
+
+	editRho(m_materialId, "1234");
+	ASSERT_EQ(db.m_materials[m_materialId].m_rho, 1234);
+
+	DBPageBase * shading = page(RoomModelDialog::PageShadingTypes);
+	const std::set<unsigned int> shadingBefore = userIds(db.m_shadingTypes);
+	shading->addButton()->click();
+	const unsigned int newShadingId = shading->tableView()->currentIndex().data(Qt::UserRole).toUInt();
+	ASSERT_EQ(shadingBefore.count(newShadingId), 0u);
+	ASSERT_GT(newShadingId, USER_ID_START);
+
+	DBPageBase * windows = page(RoomModelDialog::PageWindows);
+	select(windows, m_windowId);
+	windows->removeButton()->click();
+	ASSERT_EQ(db.m_windows.count(m_windowId), 0u);
+	EXPECT_TRUE(driver.m_seen.empty()) << "an unused type goes without a message";
+
+	// a project using the user construction type, edited after it was chosen
+	RM::Room & room = *m_window->project();
+	if (room.m_constructions.empty())
+		room.m_constructions.resize(1);
+	room.m_constructions[0].m_constructionId = m_constructionId;
+	db.m_constructions[m_constructionId].m_d = {0.345};
+	db.setModified(true);
+	const QString projectFile = m_projectDir + "/uses-own-wall.rmxml";
+	driver.add(Driver::chooseFile(projectFile));
+	m_window->buttonBar()->toolButtonSave->click();
+	RM::Database embedded;
+	RM::Room reread;
+	reread.readProjectFile(projectFile, embedded);
+	ASSERT_EQ(embedded.m_constructions.count(m_constructionId), 1u);
+	EXPECT_EQ(embedded.m_constructions[m_constructionId].m_d, std::vector<double>{0.345});
+	ASSERT_EQ(embedded.m_materials.count(m_materialId), 1u);
+	EXPECT_EQ(embedded.m_materials[m_materialId].m_rho, 1234);
+
+	driver.add(Driver::press(QDialogButtonBox::Discard));
+	EXPECT_TRUE(closeWindow());
+	ASSERT_EQ(driver.pending(), 0);
+	EXPECT_EQ(driver.m_seen.back().m_title, "Save Project File");
+
+	RM::Database fresh;
+	fresh.reload();
+	EXPECT_EQ(userIds(fresh.m_materials), std::set<unsigned int>{m_materialId});
+	EXPECT_EQ(fresh.m_materials[m_materialId].m_rho, 1234);
+	EXPECT_EQ(fresh.m_materials[m_materialId].name(), "Own plaster");
+	EXPECT_EQ(userIds(fresh.m_constructions), std::set<unsigned int>{m_constructionId});
+	EXPECT_EQ(fresh.m_constructions[m_constructionId].m_d, std::vector<double>{0.345});
+	EXPECT_TRUE(userIds(fresh.m_windows).empty());
+	std::set<unsigned int> shadingAfter = shadingBefore;
+	shadingAfter.insert(newShadingId);
+	EXPECT_EQ(userIds(fresh.m_shadingTypes), shadingAfter);
+	EXPECT_EQ(fresh.m_shadingTypes[newShadingId].name(), db.m_shadingTypes[newShadingId].name());
+	EXPECT_EQ(fresh.m_materials.size(), db.m_materials.size());
+	EXPECT_EQ(fresh.m_constructions.size(), db.m_constructions.size());
+	EXPECT_EQ(fresh.m_windows.size(), db.m_windows.size());
+	EXPECT_EQ(fresh.m_shadingTypes.size(), db.m_shadingTypes.size());
+
+	for (const auto & f : m_builtinFiles)
+		EXPECT_EQ(readFile(fresh.builtinDir() + "/" + f.first), f.second) << f.first.toStdString();
+	// the user files hold user ids only
+	const QRegularExpression idAttr("\\bid=\"(\\d+)\"");
+	for (const char * name : USER_FILES) {
+		const QString text = QString::fromUtf8(readFile(m_userDir + "/" + name));
+		for (auto it = idAttr.globalMatch(text); it.hasNext(); )
+			EXPECT_GT(it.next().captured(1).toUInt(), USER_ID_START) << name;
+	}
+}
+
+
+TEST_F(DatabasePersistenceTest, FailingUserFileLeavesTheOthersWrittenAndCancelKeepsTheEdits) {
+	const QString shadingFile = m_userDir + "/db_shadingTypes.xml";
+	QFile::remove(shadingFile);
+	ASSERT_TRUE(QDir().mkpath(shadingFile));
+	editRho(m_materialId, "1500");
+	const QByteArray constructionsBefore = readFile(m_userDir + "/db_constructions.xml");
+
+	Driver driver;
+	driver.add(Driver::press(QDialogButtonBox::Ok));
+	driver.add(Driver::press(QDialogButtonBox::Cancel));
+	EXPECT_FALSE(closeWindow());
+	ASSERT_EQ(driver.m_seen.size(), 2u);
+	EXPECT_EQ(driver.m_seen[0].m_title, "Error saving user database");
+	EXPECT_EQ(driver.m_seen[1].m_title, "Save Project File");
+
+	// the window keeps its edits; the folder stays, the other files are complete
+	EXPECT_EQ(m_window->database()->m_materials[m_materialId].m_rho, 1500);
+	EXPECT_EQ(QLocale().toDouble(page(RoomModelDialog::PageMaterials)->findChild<QLineEdit *>("lineEditRho")->text()), 1500);
+	EXPECT_TRUE(QFileInfo(shadingFile).isDir());
+	EXPECT_EQ(readFile(m_userDir + "/db_constructions.xml"), constructionsBefore);
+	QDir(shadingFile).removeRecursively();
+	RM::Database fresh;
+	fresh.reload();
+	EXPECT_EQ(fresh.m_materials[m_materialId].m_rho, 1500);
+	EXPECT_EQ(userIds(fresh.m_constructions), std::set<unsigned int>{m_constructionId});
+	EXPECT_EQ(userIds(fresh.m_windows), std::set<unsigned int>{m_windowId});
+	EXPECT_TRUE(QDir(m_userDir).entryList(QStringList{"*.xml.*", "*.tmp"}, QDir::Files | QDir::Hidden).isEmpty())
+		<< "no half-written file left";
+}
+
+} // namespace
