@@ -134,6 +134,9 @@ QVariant ConstructionTableModel::data(const QModelIndex & index, int role) const
 		return QVariant();
 	}
 	const RM::RoomConstruction & rc = m_room->m_constructions[size_t(row)];
+	// a construction type missing from the database empties the whole row
+	if (m_db->constructionType(rc.m_constructionId) == nullptr)
+		return QVariant();
 	switch (role) {
 		case Qt::DisplayRole:
 			return displayData(row, col);
