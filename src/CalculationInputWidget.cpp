@@ -83,6 +83,8 @@ CalculationInputWidget::CalculationInputWidget(QWidget * parent, RM::Database * 
 	view->setModel(m_constructionTableModel);
 	for (int col = ConstructionTableModel::ColKind; col < ConstructionTableModel::NumColumns; ++col)
 		view->resizeColumnToContents(col);
+	// the id and icon columns are narrower than the header's default minimum
+	view->horizontalHeader()->setMinimumSectionSize(20);
 	view->horizontalHeader()->setSectionResizeMode(ConstructionTableModel::ColId, QHeaderView::Fixed);
 	view->horizontalHeader()->setSectionResizeMode(ConstructionTableModel::ColValid, QHeaderView::Fixed);
 	view->setColumnWidth(ConstructionTableModel::ColId, 30);

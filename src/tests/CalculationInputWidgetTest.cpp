@@ -26,6 +26,7 @@
 #include <QToolButton>
 
 #include <QtExt_Directories.h>
+#include <QtExt_LanguageHandler.h>
 #include <QtExt_ValidatingLineEdit.h>
 #include <RM_Climate.h>
 #include <RM_Room.h>
@@ -307,15 +308,21 @@ TEST_F(CalculationInputTest, FailingFileKeepsTheProjectsLocation) {
 
 
 TEST_F(CalculationInputTest, HeaderTextsAreEscapedInTheInfo) {
+	// the city in the current language; "<" and "&" shown as they are
 	const QString odd = userClimateDir() + "/Test/Odd.c6b";
 	writeC6bWithHeader(QtExt::Directories::databasesDir() + "/DB_climate/" + POTSDAM, odd,
-		{ { "CITY", "en:A<b>&amp;|de:B<i>" }, { "COMMENT", "x < y & <b>z</b>" } });
+		{ { "CITY", "en:A<b>&amp;|de:B<i>" }, { "COUNTRY", "D&D" }, { "COMMENT", "x < y & <b>z</b>" } });
 	m_room.m_climateDataPath = "Test/Odd.c6b";
-	CalculationInputWidget page(nullptr, &m_db, &m_climate, &m_room);
-	page.updateInput();
-	const QString text = page.findChild<QTextBrowser *>("textBrowserClimateDataInfo")->toPlainText();
-	EXPECT_TRUE(text.contains("City/Country: A<b>&amp;/DEU")) << text.toStdString();
-	EXPECT_TRUE(text.contains("x < y & <b>z</b>")) << text.toStdString();
+	for (const char * lang : { "en", "de" }) {
+		QtExt::LanguageHandler::setLangId(lang);
+		CalculationInputWidget page(nullptr, &m_db, &m_climate, &m_room);
+		page.updateInput();
+		const QString text = page.findChild<QTextBrowser *>("textBrowserClimateDataInfo")->toPlainText();
+		const QString city = QString(lang) == "en" ? "A<b>&amp;" : "B<i>";
+		EXPECT_TRUE(text.contains("City/Country: " + city + "/D&D, Source: DWD/BBSR")) << text.toStdString();
+		EXPECT_TRUE(text.contains("x < y & <b>z</b>")) << text.toStdString();
+	}
+	QtExt::LanguageHandler::setLangId("en");
 }
 
 

@@ -94,9 +94,9 @@ TEST_F(ConstructionTableTest, ValueColumnsAndTheirTexts) {
 		{ M::ColInclination, 0.0, true, " 0 - Horizontal" },
 		{ M::ColInclination, 90.0, true, "90 - Vertical" },
 		{ M::ColAbsorption, 0.6, true, "0.60" },
-		{ M::ColRse, 0.04, true, "0.040" },
-		{ M::ColRse, 0.04, false, "0.040" },
-		{ M::ColRsi, 0.13, true, "0.130" },
+		{ M::ColRse, 0.05, true, "0.050" },
+		{ M::ColRse, 0.05, false, "0.050" },
+		{ M::ColRsi, 0.125, true, "0.125" },
 		{ M::ColShading, 10002u, true, shading },
 		{ M::ColShading, 10002u, false, shading },
 		{ M::ColShading, 77u, true, "<unknown shading type>" },
@@ -116,8 +116,8 @@ TEST_F(ConstructionTableTest, ValueColumnsAndTheirTexts) {
 		EXPECT_EQ(c.shown, text(0, c.col));
 	}
 	EXPECT_EQ(0.6, m_room.m_constructions[0].m_ad);
-	EXPECT_EQ(0.04, m_room.m_constructions[0].m_R_ue);
-	EXPECT_EQ(0.13, m_room.m_constructions[0].m_R_ui);
+	EXPECT_EQ(0.05, m_room.m_constructions[0].m_R_ue);
+	EXPECT_EQ(0.125, m_room.m_constructions[0].m_R_ui);
 	EXPECT_EQ(180.0, m_room.m_constructions[0].m_orientation);
 	EXPECT_EQ(88u, m_room.m_constructions[0].m_windowId);
 }
@@ -288,6 +288,8 @@ protected:
 	}
 	/*! Opens the cell's editor and returns it. */
 	QWidget * open(int row, int col) {
+		// a message box may have taken the activation
+		QApplication::setActiveWindow(m_view.get());
 		const QModelIndex idx = m_model->index(row, col);
 		m_view->setCurrentIndex(idx);
 		m_view->edit(idx);

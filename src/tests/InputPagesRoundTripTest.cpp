@@ -11,10 +11,12 @@
 #include <QIcon>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QTest>
 #include <QXmlStreamWriter>
 
 #include <QtExt_ValidatingLineEdit.h>
+#include <RM_Database.h>
 #include <RM_Room.h>
 
 #include "ButtonBar.h"
@@ -31,8 +33,12 @@ QStringList pageTexts(RoomModelDialog & window) {
 	QStringList texts;
 	for (RoomModelDialog::InputTab tab : { RoomModelDialog::TabGeometry, RoomModelDialog::TabAdvancedSettings }) {
 		QWidget * page = window.inputPage(tab);
-		for (QtExt::ValidatingLineEdit * e : page->findChildren<QtExt::ValidatingLineEdit *>())
-			texts << e->objectName() + "=" + e->text();
+		for (QtExt::ValidatingLineEdit * e : page->findChildren<QtExt::ValidatingLineEdit *>()) {
+			// the volume shows 3 decimals after an edit, six digits after a load
+			const QString text = e->objectName() == "lineEditVolume"
+				? QString::number(QLocale().toDouble(e->text()), 'f', 3) : e->text();
+			texts << e->objectName() + "=" + text;
+		}
 		for (QCheckBox * box : page->findChildren<QCheckBox *>())
 			texts << box->objectName() + "=" + (box->isChecked() ? "on" : "off");
 	}
@@ -128,8 +134,10 @@ TEST_P(InputPagesRoundTripTest, ChangedValuesSurviveSaveNewLoad) {
 	{
 		GuiTest::ModalDialogDriver driver;
 		driver.add(GuiTest::ModalDialogDriver::chooseFile(saved));
+		driver.add(GuiTest::ModalDialogDriver::press(QDialogButtonBox::Ok));
 		w.buttonBar()->toolButtonSave->click();
-		ASSERT_EQ(1u, driver.m_seen.size());
+		ASSERT_EQ(2u, driver.m_seen.size());
+		ASSERT_EQ("Room-Model", driver.m_seen[1].m_title);
 	}
 	{
 		GuiTest::ModalDialogDriver driver;
@@ -173,6 +181,13 @@ TEST(InputPagesFreshStartTest, DefaultSurfacesValidAndColumnTwoFillsTheWidth) {
 		EXPECT_EQ(ok, icon.data(Qt::DecorationRole).value<QIcon>().pixmap(16).toImage()) << row;
 	}
 	EXPECT_FALSE(model->hasConstruction(model->index(4, 0)));
+	// the first layout sized the columns and hid the mass rows
+	EXPECT_GE(view->columnWidth(M::ColConstruction), 160);
+	EXPECT_FALSE(w.inputPage(RoomModelDialog::TabGeometry)->findChild<QWidget *>("lineEditExtraMass")->isVisible());
+	// wide enough: column 2 takes the free width
+	w.resize(3600, 900);
+	QApplication::processEvents();
+	qobject_cast<CalculationInputWidget *>(w.inputPage(RoomModelDialog::TabGeometry))->resizeConstructionTableColumns();
 	int sum = 0;
 	for (int col = 0; col < M::NumColumns; ++col)
 		sum += view->columnWidth(col);
