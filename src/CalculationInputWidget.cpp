@@ -159,6 +159,7 @@ void CalculationInputWidget::updateLocationList() {
 	std::sort(locations.begin(), locations.end());
 	for (const auto & loc : locations)
 		combo->addItem(loc.first, loc.second);
+	ConstructionTableDelegate::widenPopup(combo);
 
 	int index = -1;
 	if (userMode) {

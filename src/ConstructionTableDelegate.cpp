@@ -2,8 +2,10 @@
 
 #include <cmath>
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QLineEdit>
 #include <QLocale>
@@ -29,6 +31,7 @@ QComboBox * itemCombo(QWidget * parent, const QString & noneText, const Map & it
 	for (const auto & item : items)
 		combo->addItem(validityIcon(isValid(item.second)),
 			QString("%1 [%2]").arg(item.second.name()).arg(item.first), item.first);
+	ConstructionTableDelegate::widenPopup(combo);
 	return combo;
 }
 
@@ -51,6 +54,16 @@ ConstructionTableDelegate::ConstructionTableDelegate(QObject * parent, RM::Datab
 	m_db(db)
 {
 }
+
+void ConstructionTableDelegate::widenPopup(QComboBox * combo) {
+	const QFontMetrics fm(combo->view()->font());
+	int width = 0;
+	for (int i = 0; i < combo->count(); ++i)
+		width = std::max(width, fm.horizontalAdvance(combo->itemText(i)));
+	// icon, margins and scroll bar
+	combo->view()->setMinimumWidth(width + combo->iconSize().width() + 40);
+}
+
 
 bool ConstructionTableDelegate::parseNumber(const QString & text, double & value) {
 	bool ok = false;

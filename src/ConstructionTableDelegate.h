@@ -3,6 +3,8 @@
 
 #include <QItemDelegate>
 
+class QComboBox;
+
 namespace RM {
 class Database;
 }
@@ -18,6 +20,9 @@ public:
 	void setEditorData(QWidget * editor, const QModelIndex & index) const override;
 	void setModelData(QWidget * editor, QAbstractItemModel * model, const QModelIndex & index) const override;
 	void paint(QPainter * painter, const QStyleOptionViewItem & option, const QModelIndex & index) const override;
+
+	/*! The list of the combo box shows its texts in full, also when the box is narrower. */
+	static void widenPopup(QComboBox * combo);
 
 	/*! The typed text as a number (current locale, then C); false unless finite. */
 	static bool parseNumber(const QString & text, double & value);

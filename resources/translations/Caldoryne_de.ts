@@ -178,7 +178,7 @@
     </message>
     <message>
         <source>Albedo (for calculation of diffuse radiation)  [0..1]:</source>
-        <translation>Albedo (zur Berechnung der diffusen Strahlung)  [0..1]:</translation>
+        <translation>Albedo (für diffuse Strahlung)  [0..1]:</translation>
     </message>
     <message>
         <source>Area must be a valid size in [m&lt;sup&gt;2&lt;/sup&gt;] (higher than 0.001 mm&lt;sup&gt;2&lt;/sup&gt;).</source>
