@@ -28,6 +28,15 @@ bool acceptedValue(QtExt::ValidatingLineEdit * edit, double & value) {
 	return edit->isValid() && edit->isValidNumber(value);
 }
 
+/*! Writes the edit's accepted number into member; false when refused or unchanged. */
+bool takeChangedValue(QtExt::ValidatingLineEdit * edit, double & member) {
+	double val;
+	if (!acceptedValue(edit, val) || val == member)
+		return false;
+	member = val;
+	return true;
+}
+
 /*! Widest item name of a database map plus a margin for the icon, at least minWidth. */
 template <typename Map>
 int maxNameWidth(const QFontMetrics & fm, int minWidth, const Map & items) {
@@ -202,38 +211,26 @@ void CalculationInputWidget::resizeConstructionTableColumns() {
 
 
 void CalculationInputWidget::on_lineEditExtraMass_editingFinished() {
-	double val;
-	if (!acceptedValue(m_ui->lineEditExtraMass, val) || val == m_room->m_additionalMass)
-		return;
-	m_room->m_additionalMass = val;
-	m_ui->lineEditExtraMass->setText(QString("%L1").arg(val, 0, 'f', 1));
+	if (takeChangedValue(m_ui->lineEditExtraMass, m_room->m_additionalMass))
+		m_ui->lineEditExtraMass->setText(QString("%L1").arg(m_room->m_additionalMass, 0, 'f', 1));
 }
 
 
 void CalculationInputWidget::on_lineEditCapacity_editingFinished() {
-	double val;
-	if (!acceptedValue(m_ui->lineEditCapacity, val) || val == m_room->m_additionalMassHeatCapacity)
-		return;
-	m_room->m_additionalMassHeatCapacity = val;
-	m_ui->lineEditCapacity->setText(QString("%L1").arg(val, 0, 'f', 1));
+	if (takeChangedValue(m_ui->lineEditCapacity, m_room->m_additionalMassHeatCapacity))
+		m_ui->lineEditCapacity->setText(QString("%L1").arg(m_room->m_additionalMassHeatCapacity, 0, 'f', 1));
 }
 
 
 void CalculationInputWidget::on_lineEditHeight_editingFinished() {
-	double val;
-	if (!acceptedValue(m_ui->lineEditHeight, val) || val == m_room->m_height)
-		return;
-	m_room->m_height = val;
-	m_ui->lineEditVolume->setText(QString("%L1").arg(m_room->volume(), 0, 'f', 3));
+	if (takeChangedValue(m_ui->lineEditHeight, m_room->m_height))
+		m_ui->lineEditVolume->setText(QString("%L1").arg(m_room->volume(), 0, 'f', 3));
 }
 
 
 void CalculationInputWidget::on_lineEditArea_editingFinished() {
-	double val;
-	if (!acceptedValue(m_ui->lineEditArea, val) || val == m_room->m_area)
-		return;
-	m_room->m_area = val;
-	m_ui->lineEditVolume->setText(QString("%L1").arg(m_room->volume(), 0, 'f', 3));
+	if (takeChangedValue(m_ui->lineEditArea, m_room->m_area))
+		m_ui->lineEditVolume->setText(QString("%L1").arg(m_room->volume(), 0, 'f', 3));
 }
 
 

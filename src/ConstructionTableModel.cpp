@@ -44,6 +44,14 @@ QString inclinationText(double inclination) {
 	return QString("%L1").arg(inclination);
 }
 
+/*! Name of a database item referenced by id: id 0 means none, an id the database lacks is unknown. */
+template <typename Item>
+QString itemName(unsigned int id, const Item * item, const QString & noneText, const QString & unknownText) {
+	if (id == 0)
+		return noneText;
+	return item != nullptr ? item->name() : unknownText;
+}
+
 } // namespace
 
 ConstructionTableModel::ConstructionTableModel(QObject * parent, RM::Room * room, RM::Database * db) :
@@ -173,19 +181,13 @@ QVariant ConstructionTableModel::displayData(int row, int col) const {
 		case ColArea:			return QString("%L1").arg(rc.m_AW + rc.m_AF, 0, 'f', 2);
 		case ColOrientation:	return orientationText(rc.m_orientation);
 		case ColInclination:	return inclinationText(rc.m_inclination);
-		case ColWindow: {
-			if (rc.m_windowId == 0)
-				return RM::Database::noWindowText();
-			const RM::WindowType * w = m_db->windowType(rc.m_windowId);
-			return w != nullptr ? w->name() : tr("<unknown window type>");
-		}
+		case ColWindow:
+			return itemName(rc.m_windowId, m_db->windowType(rc.m_windowId), RM::Database::noWindowText(),
+							tr("<unknown window type>"));
 		case ColWindowArea:		return QString("%L1").arg(rc.m_AF, 0, 'f', 2);
-		case ColShading: {
-			if (rc.m_shadingTypeId == 0)
-				return RM::Database::noShadingText();
-			const RM::ShadingType * s = m_db->shadingType(rc.m_shadingTypeId);
-			return s != nullptr ? s->name() : tr("<unknown shading type>");
-		}
+		case ColShading:
+			return itemName(rc.m_shadingTypeId, m_db->shadingType(rc.m_shadingTypeId), RM::Database::noShadingText(),
+							tr("<unknown shading type>"));
 		case ColAbsorption:		return QString("%L1").arg(rc.m_ad, 0, 'f', 2);
 		case ColRse:			return QString("%L1").arg(rc.m_R_ue, 0, 'f', 3);
 		case ColRsi:			return QString("%L1").arg(rc.m_R_ui, 0, 'f', 3);

@@ -97,14 +97,6 @@ protected:
 	}
 	QComboBox * locations() const { return m_page->findChild<QComboBox *>("comboBoxLocation"); }
 	QString info() const { return m_page->findChild<QTextBrowser *>("textBrowserClimateDataInfo")->toPlainText(); }
-	/*! Replaces the edit's text by typing and finishes with Return. */
-	static void type(QtExt::ValidatingLineEdit * e, const QString & text) {
-		e->setFocus();
-		e->selectAll();
-		QTest::keyClick(e, Qt::Key_Backspace);
-		QTest::keyClicks(e, text);
-		QTest::keyClick(e, Qt::Key_Return);
-	}
 
 	RM::Database							m_db;
 	RM::Climate								m_climate;
@@ -147,7 +139,7 @@ TEST_F(CalculationInputTest, AcceptedEntriesAreStoredAndShown) {
 		GuiTest::ScopedLocale locale(c.m_german ? QLocale::German : QLocale::C);
 		setBaseline();
 		m_page->updateInput();
-		type(edit(c.m_edit), c.m_typed);
+		GuiTest::typeAndReturn(edit(c.m_edit), c.m_typed);
 		EXPECT_DOUBLE_EQ(m_room.*c.m_member, c.m_stored);
 		EXPECT_EQ(edit(c.m_edit)->text(), QString(c.m_shown));
 		EXPECT_EQ(edit("lineEditVolume")->text(), QString(c.m_volume));
@@ -174,7 +166,7 @@ TEST_F(CalculationInputTest, RefusedEntriesLeaveTheRoomAndMarkTheField) {
 		SCOPED_TRACE(std::string(c.m_edit) + " " + c.m_typed);
 		setBaseline();
 		m_page->updateInput();
-		type(edit(c.m_edit), c.m_typed);
+		GuiTest::typeAndReturn(edit(c.m_edit), c.m_typed);
 		EXPECT_EQ(m_room.m_area, 20);
 		EXPECT_EQ(m_room.m_height, 2.5);
 		EXPECT_EQ(m_room.m_additionalMass, 100);

@@ -62,11 +62,7 @@ void type(QWidget * page, const char * name, const QString & text) {
 	QtExt::ValidatingLineEdit * e = page->findChild<QtExt::ValidatingLineEdit *>(name);
 	ASSERT_NE(nullptr, e) << name;
 	ASSERT_TRUE(e->isEnabled()) << name;
-	e->setFocus();
-	e->selectAll();
-	QTest::keyClick(e, Qt::Key_Backspace);
-	QTest::keyClicks(e, text);
-	QTest::keyClick(e, Qt::Key_Return);
+	GuiTest::typeAndReturn(e, text);
 	ASSERT_TRUE(e->isValid()) << name;
 }
 
