@@ -1,6 +1,7 @@
 #include "EnergyRequirementAnnualPlot.h"
 
 #include <algorithm>
+#include <numeric>
 #include <cmath>
 
 #include <qwt_legend.h>
@@ -92,7 +93,9 @@ void EnergyRequirementAnnualPlot::updateResults(const RM::CaldoryneModel * model
 	for (OM::RoomFlux flux : BAR_FLUXES)
 		values << std::fabs(series.change({ThermalLoadSeries::Source::RoomFlux, flux}, 0, end)*factor);
 	m_barChart->setSamples(QVector<QwtSetSample>() << QwtSetSample(0, values));
-	const auto range = std::minmax_element(values.begin(), values.end());
-	setAxisScale(yLeft, std::min(0.0, *range.first), std::max(0.0, *range.second) + 30);
+	// the three demands are stacked (all positive): the axis must reach the top of the stack,
+	// not only the largest single demand
+	const double stackTop = std::accumulate(values.begin(), values.end(), 0.0);
+	setAxisScale(yLeft, 0, stackTop + 30);
 	replot();
 }

@@ -195,7 +195,8 @@ TEST(LoadPlotsTest, IntegralsToShownEnergies) {
 		EXPECT_NEAR(demand[0][0], 1000*hours/8760/perArea, 1e-6);
 		EXPECT_NEAR(demand[0][1], 200*hours/8760/perArea, 1e-6);	// falling integral, positive bar
 		EXPECT_NEAR(demand[0][2], 50*hours/8760/perArea, 1e-6);
-		EXPECT_NEAR(leftAxis(energy).maxValue(), demand[0][0] + 30, 1e-6);
+		// stacked bar: the axis reaches the top of the stack (1250 kWh a year) plus 30
+		EXPECT_NEAR(leftAxis(energy).maxValue(), demand[0][0] + demand[0][1] + demand[0][2] + 30, 1e-6);
 		EXPECT_EQ(leftAxis(energy).minValue(), 0);
 
 		ThermalLoadsMonthlyPlot monthly(nullptr);
