@@ -218,6 +218,21 @@ void runShots(Screenshots & shots, const QString & home) {
 		resultTabs->setCurrentIndex(i);
 		shots.save(w.resultsWidget(), QString("results-tab-%1").arg(i));
 	}
+}
+
+
+/*! Every report page after a year's run of the office example, with the degree hours of
+	both additional cases. */
+void officeReportShots(Screenshots & shots, const QString & home) {
+	RoomModelDialog w;
+	w.show();
+	w.loadProject(QtExt::Directories::databasesDir() + "/examples/Office_SouthFacade.rmxml", true);
+	w.project()->m_projectFilePath = home + "/Office_SouthFacade.rmxml";
+	w.project()->m_cyclicTwoYearSimulation = false;
+	w.project()->m_simulationEndTime = 365*86400;
+	w.runSimulation();
+	ReportSettings::instance().m_overTemperatureHoursP2 = true;
+	ReportSettings::instance().m_overTemperatureHoursP4 = true;
 	reportPreviewShots(shots, w);
 }
 
@@ -482,6 +497,7 @@ int main(int argc, char ** argv) {
 		mainWindowShots(shots);
 		dialogShots(shots);
 		runShots(shots, home.path());
+		officeReportShots(shots, home.path());
 		dateScalePlotShots(shots);
 		qtExtGalleryShots(shots);
 		scheduleEditorShots(shots);
