@@ -20,8 +20,8 @@ namespace {
 
 /*! Section headings in the order the report lays them out (the remarks section is off by default). */
 const QStringList HEADINGS = {
-	"Thermal simulation for heat protection in summertime", "Room Data", "Climate", "Outer Components",
-	"Components to areas with fixed temperature", "Inner Components", "Windows",
+	"Thermal simulation", "Room Data", "Climate", "Outer Components",
+	"Components to areas", "Inner Components", "Windows",
 	"Constructions", "Ventilation", "Inner loads", "Shading control", "Miscellaneous",
 	"Results", "Temperatures", "Program description"
 };
