@@ -1,5 +1,7 @@
 #include "ReportFrameComponentsBase.h"
 
+#include <cmath>
+
 #include <QtExt_Table.h>
 
 #include <RM_CaldoryneModelInterface.h>
@@ -38,18 +40,23 @@ QString ReportFrameComponentsBase::legend(const QStringList & lines) {
 }
 
 
+double ReportFrameComponentsBase::tableWidth() const {
+	return width() - std::ceil(report()->m_tableOuterBorderWidth * QtExt::Table::deviceFactorFor(device()));
+}
+
+
 double ReportFrameComponentsBase::frameTopSpacing() const {
-	return report()->m_frameTopSpacing;
+	return spacing(report()->m_frameTopSpacing);
 }
 
 
 double ReportFrameComponentsBase::legendSpacing() const {
-	return report()->m_legendSpacing;
+	return spacing(report()->m_legendSpacing);
 }
 
 
 double ReportFrameComponentsBase::blockSpacing() const {
-	return report()->m_blockSpacing;
+	return spacing(report()->m_blockSpacing);
 }
 
 
@@ -63,9 +70,9 @@ void ReportFrameComponentsBase::fillTable(QtExt::Table * table, const QStringLis
 	table->setOuterBorderWidth(outer);
 	table->setInnerBorderWidth(report()->m_tableInnerBorderWidth);
 	table->setSpacing(0);
-	table->setSize(QSize(int(width()), -1));
+	const double w = tableWidth();
+	table->setSize(QSize(int(w), -1));
 	table->setBackgroundColor(Qt::white, true);
-	const double w = width();
 	table->setColumnWidth(0, QtExt::Table::Fixed, w / 20);
 	table->setColumnWidth(1, QtExt::Table::Fixed, w * (cols == 8 ? 7 : 11) / 20);
 	for (int c = 2; c < cols; ++c)

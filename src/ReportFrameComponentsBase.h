@@ -47,6 +47,10 @@ protected:
 	void fillTable(QtExt::Table * table, const QStringList & titles, const QStringList & units,
 				   const std::vector<Row> & rows, const QString & noneText, int noneColumns) const;
 
+	/*! Width of the component tables: the frame width less the outer border, which
+		would else be cut off at the right edge. */
+	double tableWidth() const;
+
 	/*! The lines joined in small print. */
 	static QString legend(const QStringList & lines);
 

@@ -46,5 +46,5 @@ void ReportFrameConstruction::layoutBlocks() {
 	placeText(m_title, subHeading(QString("%1 [%2]").arg(name).arg(m_constructionId)), space);
 	fillTable(m_table, { tr("ID"), tr("Material"), "d", "&lambda;", "&rho;", "c" },
 			  { QString(), QString(), "mm", "W/mK", "kg/m<sup>3</sup>", "J/kgK" }, rows, tr("No layers"), 6);
-	placeTable(m_table, blockSpacing());
+	placeTable(m_table, blockSpacing(), tableWidth());
 }

@@ -33,7 +33,7 @@ void ReportFrameExteriorComponents::layoutBlocks() {
 			  { tr("ID"), tr("Construction name"), tr("A"), QString("%1").arg(phi), "&beta;", "a", "R<sub>si</sub>", "R<sub>se</sub>" },
 			  { QString(), QString(), "m<sup>2</sup>", tr("Deg"), tr("Deg"), "-", "m<sup>2</sup>K/W", "m<sup>2</sup>K/W" },
 			  rows, tr("No outer walls"), 8);
-	placeTable(m_table, headingSpacing());
+	placeTable(m_table, headingSpacing(), tableWidth());
 	placeText(m_legend, legend({
 		tr("A - total wall area (including windows)<br>"),
 		tr("%1 - orientation of the component (0 - North, 90 - East)<br>").arg(phi),

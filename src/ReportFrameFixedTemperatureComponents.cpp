@@ -26,7 +26,7 @@ void ReportFrameFixedTemperatureComponents::layoutBlocks() {
 			  { QString(), QString(), "m<sup>2</sup>", QString("%1C").arg(QString::fromUtf8("°")), "m<sup>2</sup>K/W",
 				"W/m<sup>2</sup>K" },
 			  rows, tr("No components"), 6);
-	placeTable(m_table, headingSpacing());
+	placeTable(m_table, headingSpacing(), tableWidth());
 	placeText(m_legend, legend({
 		tr("A - total wall area<br>"),
 		tr("T<sub>other</sub> - temperature of the other side of the wall if given<br>"),

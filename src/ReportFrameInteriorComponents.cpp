@@ -30,7 +30,7 @@ void ReportFrameInteriorComponents::layoutBlocks() {
 		m_table->cell(2, 0).setBorderWidth(QtExt::TableCell::RightBorder, 0);
 		m_table->cell(3, 0).setBorderWidth(QtExt::TableCell::LeftBorder, 0);
 	}
-	placeTable(m_table, headingSpacing());
+	placeTable(m_table, headingSpacing(), tableWidth());
 	placeText(m_legend, legend({
 		tr("A - total wall area<br>"),
 		tr("R<sub>si</sub> - surface resistance inside<br>"),

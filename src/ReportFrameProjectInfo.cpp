@@ -58,6 +58,6 @@ void ReportFrameProjectInfo::layoutBlocks() {
 		m_table->setCellText(1, r, QtExt::htmlHeading(rows[i].m_value.toHtmlEscaped(), rows[i].m_type));
 		m_table->cell(1, r).setMarginLeft(report()->m_titleTopSpacing);
 	}
-	placeTable(m_table, report()->m_titleTopSpacing);
-	setBottomSpace(report()->m_titleBottomSpacing);
+	placeTable(m_table, spacing(report()->m_titleTopSpacing));
+	setBottomSpace(spacing(report()->m_titleBottomSpacing));
 }

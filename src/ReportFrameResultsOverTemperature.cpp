@@ -78,7 +78,7 @@ void ReportFrameResultsOverTemperature::layoutBlocks() {
 		fillActive();
 	else
 		fillInactive();
-	placeTable(m_table, report()->m_subHeadingSpacing);
+	placeTable(m_table, spacing(report()->m_subHeadingSpacing));
 }
 
 

@@ -47,6 +47,7 @@ void ReportFrameRoomData::layoutBlocks() {
 		m_table->cell(1, row).setAlignment(Qt::AlignRight);
 		m_table->setCellText(2, row, unit);
 		m_table->cell(2, row).setAlignment(Qt::AlignLeft);
+		m_table->cell(2, row).setMarginLeft(3);
 		++row;
 	};
 	addRow(tr("Net Floor Space:"), number(r.m_area), "m<sup>2</sup>");

@@ -73,12 +73,12 @@ const RM::Database * ReportFrameSectionBase::database() const {
 
 
 double ReportFrameSectionBase::frameSpacing() const {
-	return report()->m_frameSpacing;
+	return spacing(report()->m_frameSpacing);
 }
 
 
 double ReportFrameSectionBase::headingSpacing() const {
-	return report()->m_headingSpacing;
+	return spacing(report()->m_headingSpacing);
 }
 
 
@@ -87,6 +87,7 @@ void ReportFrameSectionBase::update(QPaintDevice * device, double width) {
 	m_bottomSpace = 0;
 	m_device = device;
 	m_width = width;
+	m_deviceFactor = QtExt::Table::deviceFactorFor(device);
 	if (project() != nullptr)
 		layoutBlocks();
 	double h = m_bottomSpace;
@@ -106,12 +107,12 @@ void ReportFrameSectionBase::placeText(QtExt::TextFrame * block, const QString &
 }
 
 
-void ReportFrameSectionBase::placeTable(QtExt::Table * table, double spaceAbove) {
-	m_blocks.push_back(Block{ nullptr, table, spaceAbove, table->tableRect(m_device, m_width) });
+void ReportFrameSectionBase::placeTable(QtExt::Table * table, double spaceAbove, double tableWidth) {
+	m_blocks.push_back(Block{ nullptr, table, spaceAbove, table->tableRect(m_device, tableWidth > 0 ? tableWidth : m_width) });
 }
 
 
-void ReportFrameSectionBase::setupInfoTable(QtExt::Table * table, int cols, int rows, bool quarterColumn1) const {
+void ReportFrameSectionBase::setupInfoTable(QtExt::Table * table, int cols, int rows, bool naturalColumn1) const {
 	table->clear();
 	table->setColRowCount(cols, rows);
 	table->setOuterBorderWidth(0);
@@ -123,8 +124,8 @@ void ReportFrameSectionBase::setupInfoTable(QtExt::Table * table, int cols, int 
 	for (int r = 0; r < rows; ++r)
 		table->setRowMargins(r, 4, 4);
 	table->setColumnWidth(0, QtExt::Table::Fixed, m_width * 0.5);
-	if (quarterColumn1 && cols > 1)
-		table->setColumnWidth(1, QtExt::Table::Fixed, m_width * 0.25);
+	if (naturalColumn1 && cols > 1)
+		table->setColumnWidth(1, QtExt::Table::Natural, 0);
 }
 
 

@@ -62,15 +62,17 @@ protected:
 	/*! Sets the html (white background), measures the block and places it below the
 		previous one after the space. An empty text takes no room (its space neither). */
 	void placeText(QtExt::TextFrame * block, const QString & html, double spaceAbove);
-	/*! Measures a table (built by the caller) and places it after the space. */
-	void placeTable(QtExt::Table * table, double spaceAbove);
+	/*! Measures a table (built by the caller) at the given width (<= 0: the frame width)
+		and places it after the space. */
+	void placeTable(QtExt::Table * table, double spaceAbove, double tableWidth = 0);
 	/*! Space below the last block that belongs to the frame's height. */
 	void setBottomSpace(double space) { m_bottomSpace = space; }
 
 	/*! Clears a table and sets it up as an info table of the frame width: no borders, no
 		margin and spacing, rows with top and bottom margins of 4, column 0 at half the width
-		and, when asked, column 1 at a quarter. */
-	void setupInfoTable(QtExt::Table * table, int cols, int rows, bool quarterColumn1) const;
+		and, when asked, column 1 as wide as its widest value (so that values do not wrap and
+		right-aligned values line up). */
+	void setupInfoTable(QtExt::Table * table, int cols, int rows, bool naturalColumn1) const;
 
 	Report * report() const;
 	/*! The model of the last run; may be null. */
@@ -84,7 +86,9 @@ protected:
 	QPaintDevice * device() const { return m_device; }
 	double width() const { return m_width; }
 
-	/*! Layout values of the report in device pixels. */
+	/*! A layout value of the report (screen pixels) on the device of the running layout:
+		scaled by the device factor, as the tables scale their margins and borders. */
+	double spacing(int screenPixels) const { return screenPixels * m_deviceFactor; }
 	double frameSpacing() const;
 	double headingSpacing() const;
 
@@ -102,6 +106,7 @@ private:
 	double											m_bottomSpace = 0;
 	QPaintDevice *									m_device = nullptr;
 	double											m_width = 0;
+	double											m_deviceFactor = 1;
 };
 
 #endif // ReportFrameSectionBaseH

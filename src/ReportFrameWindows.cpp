@@ -35,7 +35,7 @@ void ReportFrameWindows::layoutBlocks() {
 			  { tr("ID"), tr("Name"), tr("Wall ID"), tr("A"), "g", "f<sub>R</sub>", "z", tr("U-Value") },
 			  { QString(), QString(), QString(), "m<sup>2</sup>", "-", "-", "-", "W/m<sup>2</sup>K" },
 			  rows, tr("No windows"), 8);
-	placeTable(m_table, headingSpacing());
+	placeTable(m_table, headingSpacing(), tableWidth());
 	// the window area, not the wall area, stands under "A"; the typo of the first line is kept on purpose
 	placeText(m_legend, legend({
 		tr("Wall-ID - ID of ther outer wall there the window is located<br>"),
