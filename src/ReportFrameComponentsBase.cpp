@@ -10,8 +10,22 @@
 #include "Report.h"
 
 ReportFrameComponentsBase::ReportFrameComponentsBase(Report * report, QTextDocument * textDocument) :
-	ReportFrameSectionBase(report, textDocument)
+	ReportFrameSectionBase(report, textDocument),
+	m_subTitle(newText()),
+	m_table(newTable()),
+	m_legend(newText())
 {
+}
+
+
+void ReportFrameComponentsBase::placeComponents(double spaceAbove, const QString & subTitle, const QStringList & titles,
+												const QStringList & units, const std::vector<Row> & rows,
+												const QString & noneText, int noneColumns, const QStringList & legendLines)
+{
+	placeText(m_subTitle, subHeading(subTitle), spaceAbove);
+	fillTable(m_table, titles, units, rows, noneText, noneColumns);
+	placeTable(m_table, headingSpacing(), tableWidth());
+	placeText(m_legend, legend(legendLines), legendSpacing());
 }
 
 

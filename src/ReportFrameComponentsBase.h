@@ -41,6 +41,12 @@ public:
 	static Cell centred(const QString & html);
 
 protected:
+	/*! Places the sub-heading after the space, the table below it and the legend below
+		that: the block sequence of the component frames. */
+	void placeComponents(double spaceAbove, const QString & subTitle, const QStringList & titles,
+						 const QStringList & units, const std::vector<Row> & rows, const QString & noneText,
+						 int noneColumns, const QStringList & legendLines);
+
 	/*! Builds the table: titles and units per column (units of columns 0 and 1 unused),
 		rows of cells, the none text merged over the first noneColumns columns. Column 1 takes
 		seven twentieths of the width in eight-column tables, else eleven twentieths. */
@@ -68,6 +74,10 @@ protected:
 	double frameTopSpacing() const;
 	double legendSpacing() const;
 	double blockSpacing() const;
+
+	QtExt::TextFrame *	m_subTitle;
+	QtExt::Table *		m_table;
+	QtExt::TextFrame *	m_legend;
 };
 
 #endif // ReportFrameComponentsBaseH

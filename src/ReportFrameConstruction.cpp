@@ -9,9 +9,7 @@ ReportFrameConstruction::ReportFrameConstruction(Report * report, QTextDocument 
 	m_first(first),
 	m_constructionId(constructionId),
 	m_heading(newText()),
-	m_symbols(newText()),
-	m_title(newText()),
-	m_table(newTable())
+	m_symbols(newText())
 {
 }
 
@@ -43,7 +41,7 @@ void ReportFrameConstruction::layoutBlocks() {
 		space = blockSpacing();
 	}
 	const QString name = ct != nullptr ? ct->name().toHtmlEscaped() : QString::number(m_constructionId);
-	placeText(m_title, subHeading(QString("%1 [%2]").arg(name).arg(m_constructionId)), space);
+	placeText(m_subTitle, subHeading(QString("%1 [%2]").arg(name).arg(m_constructionId)), space);
 	fillTable(m_table, { tr("ID"), tr("Material"), "d", "&lambda;", "&rho;", "c" },
 			  { QString(), QString(), "mm", "W/mK", "kg/m<sup>3</sup>", "J/kgK" }, rows, tr("No layers"), 6);
 	placeTable(m_table, blockSpacing(), tableWidth());

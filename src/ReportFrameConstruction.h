@@ -24,8 +24,6 @@ private:
 	unsigned int		m_constructionId;
 	QtExt::TextFrame *	m_heading;
 	QtExt::TextFrame *	m_symbols;
-	QtExt::TextFrame *	m_title;
-	QtExt::Table *		m_table;
 };
 
 #endif // ReportFrameConstructionH

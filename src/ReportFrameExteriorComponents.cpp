@@ -6,10 +6,7 @@
 
 ReportFrameExteriorComponents::ReportFrameExteriorComponents(Report * report, QTextDocument * textDocument) :
 	ReportFrameComponentsBase(report, textDocument),
-	m_title(newText()),
-	m_subTitle(newText()),
-	m_table(newTable()),
-	m_legend(newText())
+	m_title(newText())
 {
 }
 
@@ -28,17 +25,14 @@ void ReportFrameExteriorComponents::layoutBlocks() {
 							number(rc.m_ad, 2), number(rc.m_R_ui, 3), number(rc.m_R_ue, 3) });
 	}
 	placeText(m_title, heading(tr("Components")), frameTopSpacing());
-	placeText(m_subTitle, subHeading(tr("Outer Components")), headingSpacing());
-	fillTable(m_table,
-			  { tr("ID"), tr("Construction name"), tr("A"), QString("%1").arg(phi), "&beta;", "a", "R<sub>si</sub>", "R<sub>se</sub>" },
-			  { QString(), QString(), "m<sup>2</sup>", tr("Deg"), tr("Deg"), "-", "m<sup>2</sup>K/W", "m<sup>2</sup>K/W" },
-			  rows, tr("No outer walls"), 8);
-	placeTable(m_table, headingSpacing(), tableWidth());
-	placeText(m_legend, legend({
+	placeComponents(headingSpacing(), tr("Outer Components"),
+		{ tr("ID"), tr("Construction name"), tr("A"), phi, "&beta;", "a", "R<sub>si</sub>", "R<sub>se</sub>" },
+		{ QString(), QString(), "m<sup>2</sup>", tr("Deg"), tr("Deg"), "-", "m<sup>2</sup>K/W", "m<sup>2</sup>K/W" },
+		rows, tr("No outer walls"), 8, {
 		tr("A - total wall area (including windows)<br>"),
 		tr("%1 - orientation of the component (0 - North, 90 - East)<br>").arg(phi),
 		tr("&beta; - inclination of the component (90 - wall, 0 - flat roof)<br>"),
 		tr("a - absorption coefficient of the outer surface<br>"),
 		tr("R<sub>si</sub> - surface resistance inside<br>"),
-		tr("R<sub>se</sub> - surface resistance outside") }), legendSpacing());
+		tr("R<sub>se</sub> - surface resistance outside") });
 }

@@ -16,9 +16,6 @@ protected:
 
 private:
 	QtExt::TextFrame *	m_title;
-	QtExt::TextFrame *	m_subTitle;
-	QtExt::Table *		m_table;
-	QtExt::TextFrame *	m_legend;
 };
 
 #endif // ReportFrameExteriorComponentsH

@@ -5,10 +5,7 @@
 #include <RM_CaldoryneModelInterface.h>
 
 ReportFrameInteriorComponents::ReportFrameInteriorComponents(Report * report, QTextDocument * textDocument) :
-	ReportFrameComponentsBase(report, textDocument),
-	m_subTitle(newText()),
-	m_table(newTable()),
-	m_legend(newText())
+	ReportFrameComponentsBase(report, textDocument)
 {
 }
 
@@ -20,19 +17,16 @@ void ReportFrameInteriorComponents::layoutBlocks() {
 		rows.push_back(Row{ centred(QString::number(s.first)), text(constructionName(rc.m_constructionId)),
 							number(rc.m_AW + rc.m_AF, 2), text(QString()), number(rc.m_R_ui, 3), uValue(rc) });
 	}
-	placeText(m_subTitle, subHeading(tr("Inner Components")), frameSpacing());
-	fillTable(m_table,
-			  { tr("ID"), tr("Construction"), tr("A"), " ", "R<sub>si</sub>", tr("U-Value") },
-			  { QString(), QString(), "m<sup>2</sup>", " ", "m<sup>2</sup>K/W", "W/m<sup>2</sup>K" },
-			  rows, tr("No inner components"), 6);
+	placeComponents(frameSpacing(), tr("Inner Components"),
+		{ tr("ID"), tr("Construction"), tr("A"), " ", "R<sub>si</sub>", tr("U-Value") },
+		{ QString(), QString(), "m<sup>2</sup>", " ", "m<sup>2</sup>K/W", "W/m<sup>2</sup>K" },
+		rows, tr("No inner components"), 6, {
+		tr("A - total wall area<br>"),
+		tr("R<sub>si</sub> - surface resistance inside<br>"),
+		tr("U-value - U-value of the wall with given surface resistance on both sides") });
 	if (!rows.empty()) {
 		// "A" and the empty column beside it read as one title
 		m_table->cell(2, 0).setBorderWidth(QtExt::TableCell::RightBorder, 0);
 		m_table->cell(3, 0).setBorderWidth(QtExt::TableCell::LeftBorder, 0);
 	}
-	placeTable(m_table, headingSpacing(), tableWidth());
-	placeText(m_legend, legend({
-		tr("A - total wall area<br>"),
-		tr("R<sub>si</sub> - surface resistance inside<br>"),
-		tr("U-value - U-value of the wall with given surface resistance on both sides") }), legendSpacing());
 }

@@ -51,6 +51,18 @@ void ReportFrameVentilation::layoutBlocks() {
 }
 
 
+void ReportFrameVentilation::setMergedRow(QtExt::Table * table, int row, const QString & html) {
+	table->mergeCells(0, row, 2, 1);
+	table->setCellText(0, row, html);
+}
+
+
+void ReportFrameVentilation::setRemark(QtExt::Table * table, const QString & remark) {
+	if (!remark.isEmpty())
+		setMergedRow(table, table->rowCount() - 1, remark.toHtmlEscaped());
+}
+
+
 void ReportFrameVentilation::fillDayTable() {
 	const RM::DIN4108_2Assessment & din = room().m_din4108_2Assessment;
 	const QString & remark = din.m_enhancedDayVentilationExplanation;
@@ -62,13 +74,9 @@ void ReportFrameVentilation::fillDayTable() {
 		m_dayTable->setCellText(1, 0, rateText(din.enhancedDayVentilationValue()));
 	}
 	else {
-		m_dayTable->mergeCells(0, 0, 2, 1);
-		m_dayTable->setCellText(0, 0, tr("No enhanced day ventilation set"));
+		setMergedRow(m_dayTable, 0, tr("No enhanced day ventilation set"));
 	}
-	if (!remark.isEmpty()) {
-		m_dayTable->mergeCells(0, rows - 1, 2, 1);
-		m_dayTable->setCellText(0, rows - 1, remark.toHtmlEscaped());
-	}
+	setRemark(m_dayTable, remark);
 }
 
 
@@ -85,18 +93,13 @@ void ReportFrameVentilation::fillNightTable() {
 			case 2 : kind = tr("Mechanical ventilation system"); break;
 			default : break;
 		}
-		m_nightTable->mergeCells(0, 0, 2, 1);
-		m_nightTable->setCellText(0, 0, kind);
+		setMergedRow(m_nightTable, 0, kind);
 		m_nightTable->setCellText(0, 1, tr("Outside time of residence (%1)")
 								  .arg(din.m_residential ? tr("23:00 - 06:00") : tr("18:00 - 07:00")));
 		m_nightTable->setCellText(1, 1, rateText(din.enhancedNightVentilationValue()));
 	}
 	else {
-		m_nightTable->mergeCells(0, 0, 2, 1);
-		m_nightTable->setCellText(0, 0, tr("No enhanced night ventilation set"));
+		setMergedRow(m_nightTable, 0, tr("No enhanced night ventilation set"));
 	}
-	if (!remark.isEmpty()) {
-		m_nightTable->mergeCells(0, rows - 1, 2, 1);
-		m_nightTable->setCellText(0, rows - 1, remark.toHtmlEscaped());
-	}
+	setRemark(m_nightTable, remark);
 }

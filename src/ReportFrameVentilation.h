@@ -17,6 +17,10 @@ protected:
 private:
 	/*! Air change rate (1/s) per hour: "%L1 %2" with width 5 and 2 decimals. */
 	static QString rateText(double ratePerSecond);
+	/*! A text over both columns of a row. */
+	static void setMergedRow(QtExt::Table * table, int row, const QString & html);
+	/*! A remark, when given, in the last row over both columns. */
+	static void setRemark(QtExt::Table * table, const QString & remark);
 	void fillDayTable();
 	void fillNightTable();
 

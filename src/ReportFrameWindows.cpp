@@ -4,10 +4,7 @@
 #include <RM_Database.h>
 
 ReportFrameWindows::ReportFrameWindows(Report * report, QTextDocument * textDocument) :
-	ReportFrameComponentsBase(report, textDocument),
-	m_subTitle(newText()),
-	m_table(newTable()),
-	m_legend(newText())
+	ReportFrameComponentsBase(report, textDocument)
 {
 }
 
@@ -30,18 +27,15 @@ void ReportFrameWindows::layoutBlocks() {
 							wt != nullptr ? number(wt->m_g, 2) : missing(), wt != nullptr ? number(wt->m_f, 2) : missing(),
 							shading, wt != nullptr ? number(wt->m_U, 3) : missing() });
 	}
-	placeText(m_subTitle, subHeading(tr("Windows")), frameSpacing());
-	fillTable(m_table,
-			  { tr("ID"), tr("Name"), tr("Wall ID"), tr("A"), "g", "f<sub>R</sub>", "z", tr("U-Value") },
-			  { QString(), QString(), QString(), "m<sup>2</sup>", "-", "-", "-", "W/m<sup>2</sup>K" },
-			  rows, tr("No windows"), 8);
-	placeTable(m_table, headingSpacing(), tableWidth());
 	// the window area, not the wall area, stands under "A"; the typo of the first line is kept on purpose
-	placeText(m_legend, legend({
+	placeComponents(frameSpacing(), tr("Windows"),
+		{ tr("ID"), tr("Name"), tr("Wall ID"), tr("A"), "g", "f<sub>R</sub>", "z", tr("U-Value") },
+		{ QString(), QString(), QString(), "m<sup>2</sup>", "-", "-", "-", "W/m<sup>2</sup>K" },
+		rows, tr("No windows"), 8, {
 		tr("Wall-ID - ID of ther outer wall there the window is located<br>"),
 		tr("A - window area<br>"),
 		tr("g - solar transmission for glazing (percentage of transmitted radiation)<br>"),
 		tr("f<sub>R</sub> - frame factor (percentage of glazing)<br>"),
 		tr("z - shading value (percentage of transmitted radiation)<br>"),
-		tr("U-value - U-value of the complete window (glazing and frame)") }), legendSpacing());
+		tr("U-value - U-value of the complete window (glazing and frame)") });
 }

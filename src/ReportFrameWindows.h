@@ -13,11 +13,6 @@ public:
 
 protected:
 	void layoutBlocks() override;
-
-private:
-	QtExt::TextFrame *	m_subTitle;
-	QtExt::Table *		m_table;
-	QtExt::TextFrame *	m_legend;
 };
 
 #endif // ReportFrameWindowsH

@@ -173,16 +173,22 @@ void reportPreviewShots(Screenshots & shots, RoomModelDialog & w) {
 }
 
 
+/*! Loads an example for a one-year run, saved (if at all) into the private home. */
+void loadForYearRun(RoomModelDialog & w, const QString & home, const QString & example) {
+	w.loadProject(QtExt::Directories::databasesDir() + "/examples/" + example, true);
+	w.project()->m_projectFilePath = home + "/" + example;
+	w.project()->m_cyclicTwoYearSimulation = false;
+	w.project()->m_simulationEndTime = 365*86400;
+}
+
+
 /*! Run dialog, the export dialog per model type, the main window during and after a year's
 	run of the default example with automatic saving ("Saving outputs" on top), and the
 	results page of that run with each of its tabs. */
 void runShots(Screenshots & shots, const QString & home) {
 	RoomModelDialog w;
 	w.show();
-	w.loadProject(QtExt::Directories::databasesDir() + "/examples/DefaultRoom.rmxml", true);
-	w.project()->m_projectFilePath = home + "/DefaultRoom.rmxml";
-	w.project()->m_cyclicTwoYearSimulation = false;
-	w.project()->m_simulationEndTime = 365*86400;
+	loadForYearRun(w, home, "DefaultRoom.rmxml");
 
 	shots.saveModal("run-dialog", [&]() { RunDialog(&w).exec(); });
 	for (const char * type : { "radioButtonZonavex", "radioButtonModelica", "radioButtonFMU" }) {
@@ -226,10 +232,7 @@ void runShots(Screenshots & shots, const QString & home) {
 void officeReportShots(Screenshots & shots, const QString & home) {
 	RoomModelDialog w;
 	w.show();
-	w.loadProject(QtExt::Directories::databasesDir() + "/examples/Office_SouthFacade.rmxml", true);
-	w.project()->m_projectFilePath = home + "/Office_SouthFacade.rmxml";
-	w.project()->m_cyclicTwoYearSimulation = false;
-	w.project()->m_simulationEndTime = 365*86400;
+	loadForYearRun(w, home, "Office_SouthFacade.rmxml");
 	w.runSimulation();
 	ReportSettings::instance().m_overTemperatureHoursP2 = true;
 	ReportSettings::instance().m_overTemperatureHoursP4 = true;
