@@ -213,16 +213,22 @@ void reportPreviewShots(Screenshots & shots, RoomModelDialog & w) {
 }
 
 
+/*! Loads an example for a one-year run, saved (if at all) into the private home. */
+void loadForYearRun(RoomModelDialog & w, const QString & home, const QString & example) {
+	w.loadProject(QtExt::Directories::databasesDir() + "/examples/" + example, true);
+	w.project()->m_projectFilePath = home + "/" + example;
+	w.project()->m_cyclicTwoYearSimulation = false;
+	w.project()->m_simulationEndTime = 365*86400;
+}
+
+
 /*! Run dialog, the export dialog per model type, the main window during and after a year's
 	run of the default example with automatic saving ("Saving outputs" on top), and the
 	results page of that run with each of its tabs. */
 void runShots(Screenshots & shots, const QString & home) {
 	RoomModelDialog w;
 	w.show();
-	w.loadProject(QtExt::Directories::databasesDir() + "/examples/DefaultRoom.rmxml", true);
-	w.project()->m_projectFilePath = home + "/DefaultRoom.rmxml";
-	w.project()->m_cyclicTwoYearSimulation = false;
-	w.project()->m_simulationEndTime = 365*86400;
+	loadForYearRun(w, home, "DefaultRoom.rmxml");
 
 	shots.saveModal("run-dialog", [&]() { RunDialog(&w).exec(); });
 	for (const char * type : { "radioButtonZonavex", "radioButtonModelica", "radioButtonFMU" }) {
@@ -258,6 +264,18 @@ void runShots(Screenshots & shots, const QString & home) {
 		resultTabs->setCurrentIndex(i);
 		shots.save(w.resultsWidget(), QString("results-tab-%1").arg(i));
 	}
+}
+
+
+/*! Every report page after a year's run of the office example, with the degree hours of
+	both additional cases. */
+void officeReportShots(Screenshots & shots, const QString & home) {
+	RoomModelDialog w;
+	w.show();
+	loadForYearRun(w, home, "Office_SouthFacade.rmxml");
+	w.runSimulation();
+	ReportSettings::instance().m_overTemperatureHoursP2 = true;
+	ReportSettings::instance().m_overTemperatureHoursP4 = true;
 	reportPreviewShots(shots, w);
 }
 
@@ -556,6 +574,7 @@ int main(int argc, char ** argv) {
 		dialogShots(shots);
 		runShots(shots, home.path());
 		loadPlotShots(shots, home.path());
+		officeReportShots(shots, home.path());
 		dateScalePlotShots(shots);
 		qtExtGalleryShots(shots);
 		scheduleEditorShots(shots);
