@@ -252,31 +252,10 @@ void Chart::resetView() {
 		return;
 	}
 	const int type = m_model->seriesType();
-	if (type == 1) {
-		for (int i = 0; i < m_model->seriesCount(); ++i) {
-			if (!insertLineSeriesFromModel(i)) {
-				BVX::BVX_Message("Error creating line series from model, probably incomplete model implementation.",
-								 BVX::MSG_ERROR, "[Chart::resetView]", 0);
-				allowUpdate();
-				return;
-			}
-		}
-	}
-	else if (type == COLOR_GRID_CHART) {
-		if (m_model->seriesCount() != 0 && !insertColorGridSeriesFromModel()) {
-			BVX::BVX_Message("Failed to add ColorGridSeries to chart, probably due to missing/inconsistent data in ColorGridSeriesModel.",
-							 BVX::MSG_ERROR, "[Chart::resetView]", -1);
-			allowUpdate();
-			return;
-		}
-	}
-	else if (type == BAR_CHART) {
-		if (m_model->seriesCount() != 0 && !insertBarSeriesFromModel()) {
-			BVX::BVX_Message("Error creating bar series from model, probably incomplete model implementation.",
-							 BVX::MSG_ERROR, "[Chart::resetView]", -1);
-			allowUpdate();
-			return;
-		}
+	if (const char * error = createSeries(type)) {
+		BVX::BVX_Message(error, BVX::MSG_ERROR, "[Chart::resetView]", -1);
+		allowUpdate();
+		return;
 	}
 
 	for (int role = 0; role < CM::NUM_CDR; ++role)
@@ -302,6 +281,24 @@ void Chart::resetView() {
 	replot();
 	m_zoomer->setZoomBase(QRectF(QPointF(m_axisXBottom.minimum(), m_axisYLeft.minimum()),
 								 QPointF(m_axisXBottom.maximum(), m_axisYLeft.maximum())).normalized());
+}
+
+
+const char * Chart::createSeries(int type) {
+	if (type == LINE_CHART) {
+		for (int i = 0; i < m_model->seriesCount(); ++i)
+			if (!insertLineSeriesFromModel(i))
+				return "Error creating line series from model, probably incomplete model implementation.";
+	}
+	else if (type == COLOR_GRID_CHART) {
+		if (m_model->seriesCount() != 0 && !insertColorGridSeriesFromModel())
+			return "Failed to add ColorGridSeries to chart, probably due to missing/inconsistent data in ColorGridSeriesModel.";
+	}
+	else if (type == BAR_CHART) {
+		if (m_model->seriesCount() != 0 && !insertBarSeriesFromModel())
+			return "Error creating bar series from model, probably incomplete model implementation.";
+	}
+	return nullptr;
 }
 
 

@@ -95,6 +95,8 @@ public slots:
 private:
 	void connectModel(bool doConnect);
 	void deleteAllSeries();
+	/*! The series of the model's kind; the error text when one cannot be made, else null. */
+	const char * createSeries(int type);
 	/*! Role 4: legend widget or item at the model's position, then roles 5..14. */
 	/*! False when the role does not apply now (no replot then). */
 	bool applyChartRole(int role);

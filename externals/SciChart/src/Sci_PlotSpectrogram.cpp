@@ -38,12 +38,12 @@ unsigned int firstNotBelow(const double * coords, unsigned int n, double v) {
 	return i;
 }
 
-/*! Weighted mean of the corners that have a value; NaN corners make it NaN. */
+/*! Weighted mean of the corners that have a finite value, NONE without any. */
 double weightedCorners(const double * z, const double * w, int n) {
 	double sum = 0;
 	double weights = 0;
 	for (int i = 0; i < n; ++i) {
-		if (z[i] == NONE || w[i] == 0)
+		if (!std::isfinite(z[i]) || w[i] == 0)
 			continue;
 		sum += w[i] * z[i];
 		weights += w[i];
@@ -218,6 +218,10 @@ double PlotSpectrogram::ownValue(unsigned int k) const {
 
 
 double PlotSpectrogram::interpolatedValue(unsigned int k, double x, double y) const {
+	// a NaN cell stays white, and its NaN corners do not spread into the neighbours
+	const double own = ownValue(k);
+	if (std::isnan(own))
+		return own;
 	const unsigned int i = k % m_xValueCount;
 	const unsigned int j = k / m_xValueCount;
 	const double b = clamp01(fraction(y, m_yGrid[j], m_yGrid[j + 1]));
@@ -235,7 +239,7 @@ double PlotSpectrogram::interpolatedValue(unsigned int k, double x, double y) co
 		v = weightedCorners(z, w, 4);
 	}
 	// corners without value do not count; none at all: the cell's own value
-	return v == NONE ? ownValue(k) : v;
+	return v == NONE ? own : v;
 }
 
 

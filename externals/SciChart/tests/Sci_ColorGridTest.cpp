@@ -246,6 +246,19 @@ TEST(SciPlotSpectrogram, NeighbourWithoutValueLeavesTheCellItsOwnValueAtTheBound
 }
 
 
+TEST(SciPlotSpectrogram, InterpolatedNaNCellStaysInItsCell) {
+	// the boundary between NaN and 8 is NaN: the right cell leaves it out
+	Grid g({ 0, 1, 2 }, { 0, 1 }, 2, { NaN, 8 });
+	TestSpectrogram spec;
+	g.setTo(spec, 0, 10, true);
+	EXPECT_TRUE(std::isnan(spec.value(0.5, 0.5)));
+	EXPECT_EQ(spec.value(1.2, 0.5), 8.0);
+	const QImage img = Maps(QRectF(0, 0, 2, 1), QSize(20, 10)).render(spec);
+	EXPECT_EQ(img.pixel(5, 5), 0xFFFFFFFFu);
+	EXPECT_EQ(img.pixel(10, 5), expectedColor(8));
+}
+
+
 TEST(SciPlotSpectrogram, PointLayoutShowsTheNearerPointUpToTheLastColumn) {
 	// value columns at x = 0, 2, 3
 	Grid g({ 0, 2, 3 }, { 0, 1 }, 3, { 1, 5, 9 });
