@@ -884,6 +884,9 @@ void Chart::applyAxisRole(int position, int role) {
 			else {
 				const bool shown = isLineChart() && axisValue(2, AM::Enabled).toBool();
 				setUnitText(TrackerUnits::RightYUnit, shown ? name : QString());
+				// the right axis of a colour grid carries the unit of its values
+				if (m_model->seriesType() == COLOR_GRID_CHART && !m_series.isEmpty())
+					setUnitText(TrackerUnits::ValueUnit, name);
 				if (m_rescaler->isEnabled()) {
 					updateAxes();
 					m_rescaler->rescale();

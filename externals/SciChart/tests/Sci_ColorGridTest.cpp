@@ -614,6 +614,9 @@ TEST(SciColorGridChart, CanvasShowsTheCellsAndTheTrackerTheirValues) {
 	EXPECT_EQ(inCell[2], QString("20 C"));
 	EXPECT_EQ(parts(0.5, 0.75).size(), 2) << "NaN cell";
 	EXPECT_EQ(parts(1.5, 0.75)[2], QString("40 C"));
+	// the value unit follows the right axis
+	m.setAxisData(BVX::Unit("K").id(), 2, A::AxisUnit);
+	EXPECT_EQ(parts(1.5, 0.75)[2], QString("40 K"));
 }
 
 
