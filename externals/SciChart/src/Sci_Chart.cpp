@@ -951,8 +951,10 @@ void Chart::onSeriesViewChanged(int first, int last, int role) {
 		prohibitUpdate();
 		// no series: a model whose grid or bars could not be shown
 		if (!m_series.isEmpty()) {
-			if (m_model->seriesType() == BAR_CHART)
+			if (m_model->seriesType() == BAR_CHART) {
 				applyBarSeriesRole(role);
+				applyBarSymbols();
+			}
 			else
 				applyColorGridRole(role);
 		}
@@ -1017,7 +1019,6 @@ void Chart::applyBarSeriesRole(int role) {
 		case BM::Spacing:		s->setSpacing(v.toInt()); break;
 		default: break;
 	}
-	applyBarSymbols();
 }
 
 

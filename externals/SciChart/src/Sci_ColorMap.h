@@ -12,7 +12,7 @@ namespace SCI {
 	it covers is set separately. A plain value type that travels in a QVariant. */
 class ColorMap {
 public:
-	enum ColorMapType {
+	enum ColorMapType : int {
 		Linear,		///< colours given by stops
 		Alpha		///< one colour whose alpha runs over the range
 	};
