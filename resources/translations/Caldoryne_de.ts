@@ -131,6 +131,109 @@
     </message>
 </context>
 <context>
+    <name>CalculationInputWidget</name>
+    <message>
+        <source>Room Dimensions and Thermal Storage Properties</source>
+        <translation>Raumabmessungen und thermische Speichereigenschaften</translation>
+    </message>
+    <message>
+        <source>Internal net area [m&lt;sup&gt;2&lt;/sup&gt;]:</source>
+        <translation>Netto-Grundfläche innen [m&lt;sup&gt;2&lt;/sup&gt;]:</translation>
+    </message>
+    <message>
+        <source>Internal net height [m]:</source>
+        <translation>Lichte Raumhöhe [m]:</translation>
+    </message>
+    <message>
+        <source>Volume [m&lt;sup&gt;3&lt;/sup&gt;]:</source>
+        <translation>Volumen [m&lt;sup&gt;3&lt;/sup&gt;]:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Additional thermal storage mass [kg]:</source>
+        <translation>Zusätzliche thermische Speichermasse [kg]:</translation>
+    </message>
+    <message>
+        <source>Specific heat capacity [J/kgK]:</source>
+        <translation>Spezifische Wärmekapazität [J/kgK]:</translation>
+    </message>
+    <message>
+        <source>Location and Climate</source>
+        <translation>Standort und Klima</translation>
+    </message>
+    <message>
+        <source>Show/hides the advanced climate data options.</source>
+        <translation>Zeigt/verbirgt die erweiterten Klimadaten-Optionen.</translation>
+    </message>
+    <message>
+        <source>User defined</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>DIN 4108-2</source>
+        <translation>DIN 4108-2</translation>
+    </message>
+    <message>
+        <source>Albedo (for calculation of diffuse radiation)  [0..1]:</source>
+        <translation>Albedo (für diffuse Strahlung)  [0..1]:</translation>
+    </message>
+    <message>
+        <source>Area must be a valid size in [m&lt;sup&gt;2&lt;/sup&gt;] (higher than 0.001 mm&lt;sup&gt;2&lt;/sup&gt;).</source>
+        <translation>Die Fläche muss eine gültige Größe in [m&lt;sup&gt;2&lt;/sup&gt;] sein (größer als 0,001 mm&lt;sup&gt;2&lt;/sup&gt;).</translation>
+    </message>
+    <message>
+        <source>Height must be a valid size in [m] (between 0.001 mm and 1000 m).</source>
+        <translation>Die Höhe muss eine gültige Größe in [m] sein (zwischen 0,001 mm und 1000 m).</translation>
+    </message>
+    <message>
+        <source>Thermal storage mass must be a value between 0 and 1000000 kg (1000 tons).</source>
+        <translation>Die thermische Speichermasse muss ein Wert zwischen 0 und 1000000 kg (1000 Tonnen) sein.</translation>
+    </message>
+    <message>
+        <source>Thermal storage capacity must be a value between 0 and 1000 kJ/kgK.</source>
+        <translation>Die spezifische Wärmekapazität muss ein Wert zwischen 0 und 1000 kJ/kgK sein.</translation>
+    </message>
+    <message>
+        <source>Albedo must be a number between 0 and 1 (0 and 100 %%).</source>
+        <translation>Die Albedo muss eine Zahl zwischen 0 und 1 (0 und 100 %%) sein.</translation>
+    </message>
+    <message>
+        <source>Missing climate data</source>
+        <translation>Fehlende Klimadaten</translation>
+    </message>
+    <message>
+        <source>The climate data for location/file &apos;%1&apos; cannot be found.</source>
+        <translation>Die Klimadaten für den Standort/die Datei &apos;%1&apos; wurden nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Error loading climatic data</source>
+        <translation>Fehler beim Laden der Klimadaten</translation>
+    </message>
+    <message>
+        <source>Could not load climatic data in directory &apos;%1&apos;, see error log &apos;%2&apos; for details!</source>
+        <translation>Die Klimadaten &apos;%1&apos; konnten nicht geladen werden, Einzelheiten stehen im Fehlerprotokoll &apos;%2&apos;!</translation>
+    </message>
+    <message>
+        <source>City/Country</source>
+        <translation>Ort/Land</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Längengrad</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Breitengrad</translation>
+    </message>
+</context>
+<context>
     <name>ChartDemoModels</name>
     <message>
         <source>Synthetic year</source>
@@ -341,8 +444,8 @@
         <translation>Unterverzeichnisse für den Export konnten nicht erstellt werden.</translation>
     </message>
     <message>
-        <source>Error during export, see logfile '%1' for details.</source>
-        <translation>Fehler beim Export, Details in der Protokolldatei '%1'.</translation>
+        <source>Error during export, see logfile &apos;%1&apos; for details.</source>
+        <translation>Fehler beim Export, Details in der Protokolldatei &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Files written before the error:</source>
@@ -356,32 +459,207 @@
 <context>
     <name>ConstructionSolver</name>
     <message>
-        <source>Construction type with Id '%1' has no layers.</source>
-        <translation>Konstruktionstyp mit Id '%1' hat keine Schichten.</translation>
+        <source>Construction type with Id &apos;%1&apos; has no layers.</source>
+        <translation>Konstruktionstyp mit Id &apos;%1&apos; hat keine Schichten.</translation>
     </message>
     <message>
-        <source>Construction type with Id '%1' has %2 layer thicknesses but %3 layer materials.</source>
-        <translation>Konstruktionstyp mit Id '%1' hat %2 Schichtdicken, aber %3 Schichtmaterialien.</translation>
+        <source>Construction type with Id &apos;%1&apos; has %2 layer thicknesses but %3 layer materials.</source>
+        <translation>Konstruktionstyp mit Id &apos;%1&apos; hat %2 Schichtdicken, aber %3 Schichtmaterialien.</translation>
     </message>
     <message>
         <source>Layer #%1 has a width of %2 m, but layer widths must be greater than 0.</source>
         <translation>Schicht #%1 hat eine Dicke von %2 m, Schichtdicken müssen aber größer als 0 sein.</translation>
     </message>
     <message>
-        <source>Material with Id '%1' not defined.</source>
-        <translation>Material mit Id '%1' ist nicht definiert.</translation>
+        <source>Material with Id &apos;%1&apos; not defined.</source>
+        <translation>Material mit Id &apos;%1&apos; ist nicht definiert.</translation>
     </message>
     <message>
-        <source>Material '%1' not parametrized for moisture calculation.</source>
-        <translation>Material '%1' ist nicht für die Feuchteberechnung parametriert.</translation>
+        <source>Material &apos;%1&apos; not parametrized for moisture calculation.</source>
+        <translation>Material &apos;%1&apos; ist nicht für die Feuchteberechnung parametriert.</translation>
     </message>
     <message>
-        <source>Material '%1' needs a thermal conductivity, density and heat capacity above 0.</source>
-        <translation>Material '%1' benötigt Wärmeleitfähigkeit, Rohdichte und Wärmekapazität größer als 0.</translation>
+        <source>Material &apos;%1&apos; needs a thermal conductivity, density and heat capacity above 0.</source>
+        <translation>Material &apos;%1&apos; benötigt Wärmeleitfähigkeit, Rohdichte und Wärmekapazität größer als 0.</translation>
     </message>
     <message>
-        <source>Material '%1' needs a vapour diffusion resistance factor above 0.</source>
-        <translation>Material '%1' benötigt eine Wasserdampf-Diffusionswiderstandszahl größer als 0.</translation>
+        <source>Material &apos;%1&apos; needs a vapour diffusion resistance factor above 0.</source>
+        <translation>Material &apos;%1&apos; benötigt eine Wasserdampf-Diffusionswiderstandszahl größer als 0.</translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionTableModel</name>
+    <message>
+        <source> 0 - Horizontal</source>
+        <translation> 0 - Horizontal</translation>
+    </message>
+    <message>
+        <source>45 - Tilted</source>
+        <translation>45 - Geneigt</translation>
+    </message>
+    <message>
+        <source>90 - Vertical</source>
+        <translation>90 - Senkrecht</translation>
+    </message>
+    <message>
+        <source>Outside construction</source>
+        <translation>Außenbauteil</translation>
+    </message>
+    <message>
+        <source>Inside construction</source>
+        <translation>Innenbauteil</translation>
+    </message>
+    <message>
+        <source>Construction to fixed-temperature zone</source>
+        <translation>Bauteil zu Zone fester Temperatur</translation>
+    </message>
+    <message>
+        <source>%L1 - North</source>
+        <translation>%L1 - Nord</translation>
+    </message>
+    <message>
+        <source>%L1 - North-East</source>
+        <translation>%L1 - Nordost</translation>
+    </message>
+    <message>
+        <source>%L1 - East</source>
+        <translation>%L1 - Ost</translation>
+    </message>
+    <message>
+        <source>%L1 - South-East</source>
+        <translation>%L1 - Südost</translation>
+    </message>
+    <message>
+        <source>%L1 - South</source>
+        <translation>%L1 - Süd</translation>
+    </message>
+    <message>
+        <source>%L1 - South-West</source>
+        <translation>%L1 - Südwest</translation>
+    </message>
+    <message>
+        <source>%L1 - West</source>
+        <translation>%L1 - West</translation>
+    </message>
+    <message>
+        <source>%L1 - North-West</source>
+        <translation>%L1 - Nordwest</translation>
+    </message>
+    <message>
+        <source>&lt;unknown window type&gt;</source>
+        <translation>&lt;unbekannter Fenstertyp&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;unknown shading type&gt;</source>
+        <translation>&lt;unbekannter Verschattungstyp&gt;</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Construction</source>
+        <translation>Konstruktion</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The construction type to be used. If the construction type is not selected the wall/roof is not considered in the simulation and all other construction inputs are disabled.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Der zu verwendende Konstruktionstyp. Ist kein Konstruktionstyp gewählt, wird die Wand/das Dach in der Simulation nicht berücksichtigt und alle weiteren Eingaben zur Konstruktion sind gesperrt.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Construction type</source>
+        <translation>Bauteilart</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The type of the construction; outside wall/roof, inside construction, wall to conditioned zone[m&lt;sup&gt;2&lt;/sup&gt;].&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Die Art des Bauteils: Außenwand/Dach, Innenbauteil, Wand zu konditionierter Zone[m&lt;sup&gt;2&lt;/sup&gt;].&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Area [m2]</source>
+        <translation>Fläche [m2]</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The total wall/roof area including the windows in [m&lt;sup&gt;2&lt;/sup&gt;].&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Die gesamte Wand-/Dachfläche einschließlich der Fenster in [m&lt;sup&gt;2&lt;/sup&gt;].&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Orientation [deg]</source>
+        <translation>Orientierung [Grad]</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The orientation of the wall/roof in degrees starting north with 0 degrees.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Die Orientierung der Wand/des Daches in Grad, beginnend mit 0 Grad im Norden.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Inclination [deg]</source>
+        <translation>Neigung [Grad]</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The inclination of the construction in degrees: 0 - flat roof, 90 - wall.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Die Neigung des Bauteils in Grad: 0 - Flachdach, 90 - Wand.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Window type</source>
+        <translation>Fenstertyp</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The window type used in the construction (if any).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Der im Bauteil verwendete Fenstertyp (falls vorhanden).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Window area [m2]</source>
+        <translation>Fensterfläche [m2]</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The total window area (the sum of the areas of all windows, if several windows are in the same wall.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Die gesamte Fensterfläche (die Summe der Flächen aller Fenster, wenn mehrere Fenster in derselben Wand liegen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Shading type</source>
+        <translation>Verschattungstyp</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The type of shading used for the window.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Die Art der Verschattung des Fensters.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>a</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;Absorption coefficient for short wave radiation on outside surface.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Absorptionsgrad der Außenoberfläche für kurzwellige Strahlung.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Rse [m2K/W]</source>
+        <translation>Rse [m2K/W]</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;Surface heat transfer coefficient on outside (convective and radiative).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Wärmeübergangswiderstand außen (konvektiv und Strahlung).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Rsi [m2K/W]</source>
+        <translation>Rsi [m2K/W]</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;Surface heat transfer coefficient coefficient on room side (convective and radiative).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Wärmeübergangswiderstand raumseitig (konvektiv und Strahlung).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Opposite room temperature [C]</source>
+        <translation>Temperatur im Nachbarraum [C]</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;Temperature in room on the opposite side of this construction.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Temperatur im Raum auf der anderen Seite dieses Bauteils.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Invalid input</source>
+        <translation>Ungültige Eingabe</translation>
+    </message>
+    <message>
+        <source>The file path &apos;%1&apos; to climate data file is invalid (or the number you have entered has invalid format).</source>
+        <translation>Der Dateipfad &apos;%1&apos; zur Klimadatendatei ist ungültig (oder die eingegebene Zahl hat ein ungültiges Format).</translation>
     </message>
 </context>
 <context>
@@ -517,8 +795,8 @@
         <translation>Die Unterverzeichnisse für den Export konnten nicht angelegt werden.</translation>
     </message>
     <message>
-        <source>Missing climate data for location '%1'.</source>
-        <translation>Fehlende Klimadaten für den Standort '%1'.</translation>
+        <source>Missing climate data for location &apos;%1&apos;.</source>
+        <translation>Fehlende Klimadaten für den Standort &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Error during export, see logfile for details.</source>
@@ -537,16 +815,16 @@
         <translation>Name der Exportdatei wählen</translation>
     </message>
     <message>
-        <source>Could not create export directory '%1'.</source>
-        <translation>Das Exportverzeichnis '%1' konnte nicht angelegt werden.</translation>
+        <source>Could not create export directory &apos;%1&apos;.</source>
+        <translation>Das Exportverzeichnis &apos;%1&apos; konnte nicht angelegt werden.</translation>
     </message>
     <message>
-        <source>Could not remove existing fmu file '%1'.</source>
-        <translation>Die vorhandene FMU-Datei '%1' konnte nicht entfernt werden.</translation>
+        <source>Could not remove existing fmu file &apos;%1&apos;.</source>
+        <translation>Die vorhandene FMU-Datei &apos;%1&apos; konnte nicht entfernt werden.</translation>
     </message>
     <message>
-        <source>Could not start solver executable '%1'.</source>
-        <translation>Das Rechenprogramm '%1' konnte nicht gestartet werden.</translation>
+        <source>Could not start solver executable &apos;%1&apos;.</source>
+        <translation>Das Rechenprogramm &apos;%1&apos; konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <source>%1
@@ -568,35 +846,35 @@ Kommandozeile:
         <translation>Export abgeschlossen</translation>
     </message>
     <message>
-        <source>Export of model '%1' completed.</source>
-        <translation>Export des Modells '%1' abgeschlossen.</translation>
+        <source>Export of model &apos;%1&apos; completed.</source>
+        <translation>Export des Modells &apos;%1&apos; abgeschlossen.</translation>
     </message>
     <message>
         <source>Export failure</source>
         <translation>Export fehlgeschlagen</translation>
     </message>
     <message>
-        <source>Export of model '%1' failed.</source>
-        <translation>Export des Modells '%1' fehlgeschlagen.</translation>
+        <source>Export of model &apos;%1&apos; failed.</source>
+        <translation>Export des Modells &apos;%1&apos; fehlgeschlagen.</translation>
     </message>
     <message>
-        <source>Export of FMU '%1' completed.</source>
-        <translation>Export der FMU '%1' abgeschlossen.</translation>
+        <source>Export of FMU &apos;%1&apos; completed.</source>
+        <translation>Export der FMU &apos;%1&apos; abgeschlossen.</translation>
     </message>
     <message>
-        <source>Export of FMU '%1' cannot completed.</source>
-        <translation>Export der FMU '%1' konnte nicht abgeschlossen werden.</translation>
+        <source>Export of FMU &apos;%1&apos; cannot completed.</source>
+        <translation>Export der FMU &apos;%1&apos; konnte nicht abgeschlossen werden.</translation>
     </message>
     <message>
-        <source>Couldn't open file for writing.</source>
+        <source>Couldn&apos;t open file for writing.</source>
         <translation>Die Datei konnte nicht zum Schreiben geöffnet werden.</translation>
     </message>
 </context>
 <context>
     <name>Material</name>
     <message>
-        <source>Invalid sorption isotherm data for material for material name '%1'.</source>
-        <translation>Ungültige Sorptionsisothermen-Daten für Material mit dem Namen '%1'.</translation>
+        <source>Invalid sorption isotherm data for material for material name &apos;%1&apos;.</source>
+        <translation>Ungültige Sorptionsisothermen-Daten für Material mit dem Namen &apos;%1&apos;.</translation>
     </message>
 </context>
 <context>
@@ -781,11 +1059,11 @@ Kommandozeile:
         <translation>Fehler beim Herunterladen</translation>
     </message>
     <message>
-        <source>Couldn't write update installer '%1'.</source>
-        <translation>Das Aktualisierungsprogramm '%1' konnte nicht geschrieben werden.</translation>
+        <source>Couldn&apos;t write update installer &apos;%1&apos;.</source>
+        <translation>Das Aktualisierungsprogramm &apos;%1&apos; konnte nicht geschrieben werden.</translation>
     </message>
     <message>
-        <source>Couldn't download update installer.</source>
+        <source>Couldn&apos;t download update installer.</source>
         <translation>Das Aktualisierungsprogramm konnte nicht heruntergeladen werden.</translation>
     </message>
     <message>
@@ -1513,8 +1791,8 @@ Kommandozeile:
         <translation>PDF-Export</translation>
     </message>
     <message>
-        <source>Cannot write PDF file '%1'. See the log file '%2' for details.</source>
-        <translation>PDF-Datei '%1' kann nicht geschrieben werden. Details stehen in der Protokolldatei '%2'.</translation>
+        <source>Cannot write PDF file &apos;%1&apos;. See the log file &apos;%2&apos; for details.</source>
+        <translation>PDF-Datei &apos;%1&apos; kann nicht geschrieben werden. Details stehen in der Protokolldatei &apos;%2&apos;.</translation>
     </message>
     <message>
         <source>Export PDF</source>
@@ -1529,8 +1807,8 @@ Kommandozeile:
         <translation>PDF-Datei (*.pdf)</translation>
     </message>
     <message>
-        <source>File '%1' exists. Replace it?</source>
-        <translation>Datei '%1' existiert bereits. Ersetzen?</translation>
+        <source>File &apos;%1&apos; exists. Replace it?</source>
+        <translation>Datei &apos;%1&apos; existiert bereits. Ersetzen?</translation>
     </message>
 </context>
 <context>
@@ -1623,8 +1901,8 @@ Kommandozeile:
         <translation>Lesefehler</translation>
     </message>
     <message>
-        <source>Couldn't open file '%1' for reading.</source>
-        <translation>Die Datei '%1' konnte nicht zum Lesen geöffnet werden.</translation>
+        <source>Couldn&apos;t open file &apos;%1&apos; for reading.</source>
+        <translation>Die Datei &apos;%1&apos; konnte nicht zum Lesen geöffnet werden.</translation>
     </message>
     <message>
         <source>Error reading file, see logfile for details. Error message:
@@ -1641,7 +1919,7 @@ Kommandozeile:
         <translation>Fehler beim Speichern der Benutzerdatenbank</translation>
     </message>
     <message>
-        <source>Couldn't save database to directory: %1</source>
+        <source>Couldn&apos;t save database to directory: %1</source>
         <translation>Die Datenbank konnte nicht im Verzeichnis gespeichert werden: %1</translation>
     </message>
     <message>
@@ -1665,7 +1943,7 @@ Kommandozeile:
         <translation>Schreibfehler</translation>
     </message>
     <message>
-        <source>Couldn't open file for writing.</source>
+        <source>Couldn&apos;t open file for writing.</source>
         <translation>Die Datei konnte nicht zum Schreiben geöffnet werden.</translation>
     </message>
     <message>
@@ -1673,8 +1951,8 @@ Kommandozeile:
         <translation>Raummodell</translation>
     </message>
     <message>
-        <source>Wrote project file '%1'.</source>
-        <translation>Projektdatei '%1' geschrieben.</translation>
+        <source>Wrote project file &apos;%1&apos;.</source>
+        <translation>Projektdatei &apos;%1&apos; geschrieben.</translation>
     </message>
     <message>
         <source>Open Room-Model Project</source>
@@ -1693,20 +1971,20 @@ Kommandozeile:
         <translation>Löserfehler</translation>
     </message>
     <message>
-        <source>Error during solver initialization, see error log file '%1'.</source>
-        <translation>Fehler bei der Initialisierung des Lösers, siehe Fehlerprotokoll '%1'.</translation>
+        <source>Error during solver initialization, see error log file &apos;%1&apos;.</source>
+        <translation>Fehler bei der Initialisierung des Lösers, siehe Fehlerprotokoll &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>Error while running solver, see error log file '%1'.</source>
-        <translation>Fehler während der Berechnung, siehe Fehlerprotokoll '%1'.</translation>
+        <source>Error while running solver, see error log file &apos;%1&apos;.</source>
+        <translation>Fehler während der Berechnung, siehe Fehlerprotokoll &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>Calculation error at %L1 d, see logfile '%2' for details</source>
-        <translation>Berechnungsfehler bei %L1 d, Einzelheiten im Protokoll '%2'</translation>
+        <source>Calculation error at %L1 d, see logfile &apos;%2&apos; for details</source>
+        <translation>Berechnungsfehler bei %L1 d, Einzelheiten im Protokoll &apos;%2&apos;</translation>
     </message>
     <message>
-        <source>Storing calculation results in '%1'</source>
-        <translation>Berechnungsergebnisse werden in '%1' gespeichert</translation>
+        <source>Storing calculation results in &apos;%1&apos;</source>
+        <translation>Berechnungsergebnisse werden in &apos;%1&apos; gespeichert</translation>
     </message>
     <message>
         <source>Saving outputs</source>
@@ -1717,8 +1995,8 @@ Kommandozeile:
         <translation>Zielverzeichnis wählen</translation>
     </message>
     <message>
-        <source>Result files could not be written to '%1'.</source>
-        <translation>Die Ergebnisdateien konnten nicht nach '%1' geschrieben werden.</translation>
+        <source>Result files could not be written to &apos;%1&apos;.</source>
+        <translation>Die Ergebnisdateien konnten nicht nach &apos;%1&apos; geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -2199,12 +2477,12 @@ Kommandozeile:
 <context>
     <name>WindowType</name>
     <message>
-        <source>Error reading LinearSpline data from WindowType parameter with id='%1'.</source>
-        <translation>Fehler beim Lesen der LinearSpline-Daten des Fenstertyp-Parameters mit id='%1'.</translation>
+        <source>Error reading LinearSpline data from WindowType parameter with id=&apos;%1&apos;.</source>
+        <translation>Fehler beim Lesen der LinearSpline-Daten des Fenstertyp-Parameters mit id=&apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>Error reading LinearSpline data from WindowType parameter with id='%1', unknown function '%2'.</source>
-        <translation>Fehler beim Lesen der LinearSpline-Daten des Fenstertyp-Parameters mit id='%1', unbekannte Funktion '%2'.</translation>
+        <source>Error reading LinearSpline data from WindowType parameter with id=&apos;%1&apos;, unknown function &apos;%2&apos;.</source>
+        <translation>Fehler beim Lesen der LinearSpline-Daten des Fenstertyp-Parameters mit id=&apos;%1&apos;, unbekannte Funktion &apos;%2&apos;.</translation>
     </message>
     <message>
         <source>Invalid x-value unit for LinearSpline of RelativeSHGC parameter.</source>
@@ -2218,27 +2496,27 @@ Kommandozeile:
 <context>
     <name>XMLHelpers</name>
     <message>
-        <source>Invalid value for attribute '%1'.</source>
-        <translation>Ungültiger Wert für Attribut '%1'.</translation>
+        <source>Invalid value for attribute &apos;%1&apos;.</source>
+        <translation>Ungültiger Wert für Attribut &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>Invalid value for element '%1', must be a finite number.</source>
-        <translation>Ungültiger Wert für Element '%1', es muss eine endliche Zahl sein.</translation>
+        <source>Invalid value for element &apos;%1&apos;, must be a finite number.</source>
+        <translation>Ungültiger Wert für Element &apos;%1&apos;, es muss eine endliche Zahl sein.</translation>
     </message>
     <message>
-        <source>Invalid value for element '%1', must be a whole number.</source>
-        <translation>Ungültiger Wert für Element '%1', es muss eine ganze Zahl sein.</translation>
+        <source>Invalid value for element &apos;%1&apos;, must be a whole number.</source>
+        <translation>Ungültiger Wert für Element &apos;%1&apos;, es muss eine ganze Zahl sein.</translation>
     </message>
     <message>
-        <source>Invalid value in '%1', all values must be finite numbers.</source>
-        <translation>Ungültiger Wert in '%1', alle Werte müssen endliche Zahlen sein.</translation>
+        <source>Invalid value in &apos;%1&apos;, all values must be finite numbers.</source>
+        <translation>Ungültiger Wert in &apos;%1&apos;, alle Werte müssen endliche Zahlen sein.</translation>
     </message>
 </context>
 <context>
     <name>[main]</name>
     <message>
-        <source>Error creating log file '%1'.</source>
-        <translation>Fehler beim Anlegen der Protokolldatei '%1'.</translation>
+        <source>Error creating log file &apos;%1&apos;.</source>
+        <translation>Fehler beim Anlegen der Protokolldatei &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>License Agreement</source>
@@ -2247,284 +2525,6 @@ Kommandozeile:
     <message>
         <source>Accept</source>
         <translation>Akzeptieren</translation>
-    </message>
-</context>
-<context>
-    <name>CalculationInputWidget</name>
-    <message>
-        <source>Room Dimensions and Thermal Storage Properties</source>
-        <translation>Raumabmessungen und thermische Speichereigenschaften</translation>
-    </message>
-    <message>
-        <source>Internal net area [m&lt;sup&gt;2&lt;/sup&gt;]:</source>
-        <translation>Netto-Grundfläche innen [m&lt;sup&gt;2&lt;/sup&gt;]:</translation>
-    </message>
-    <message>
-        <source>Internal net height [m]:</source>
-        <translation>Lichte Raumhöhe [m]:</translation>
-    </message>
-    <message>
-        <source>Volume [m&lt;sup&gt;3&lt;/sup&gt;]:</source>
-        <translation>Volumen [m&lt;sup&gt;3&lt;/sup&gt;]:</translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
-        <source>Additional thermal storage mass [kg]:</source>
-        <translation>Zusätzliche thermische Speichermasse [kg]:</translation>
-    </message>
-    <message>
-        <source>Specific heat capacity [J/kgK]:</source>
-        <translation>Spezifische Wärmekapazität [J/kgK]:</translation>
-    </message>
-    <message>
-        <source>Location and Climate</source>
-        <translation>Standort und Klima</translation>
-    </message>
-    <message>
-        <source>Show/hides the advanced climate data options.</source>
-        <translation>Zeigt/verbirgt die erweiterten Klimadaten-Optionen.</translation>
-    </message>
-    <message>
-        <source>User defined</source>
-        <translation>Benutzerdefiniert</translation>
-    </message>
-    <message>
-        <source>DIN 4108-2</source>
-        <translation>DIN 4108-2</translation>
-    </message>
-    <message>
-        <source>Albedo (for calculation of diffuse radiation)  [0..1]:</source>
-        <translation>Albedo (für diffuse Strahlung)  [0..1]:</translation>
-    </message>
-    <message>
-        <source>Area must be a valid size in [m&lt;sup&gt;2&lt;/sup&gt;] (higher than 0.001 mm&lt;sup&gt;2&lt;/sup&gt;).</source>
-        <translation>Die Fläche muss eine gültige Größe in [m&lt;sup&gt;2&lt;/sup&gt;] sein (größer als 0,001 mm&lt;sup&gt;2&lt;/sup&gt;).</translation>
-    </message>
-    <message>
-        <source>Height must be a valid size in [m] (between 0.001 mm and 1000 m).</source>
-        <translation>Die Höhe muss eine gültige Größe in [m] sein (zwischen 0,001 mm und 1000 m).</translation>
-    </message>
-    <message>
-        <source>Thermal storage mass must be a value between 0 and 1000000 kg (1000 tons).</source>
-        <translation>Die thermische Speichermasse muss ein Wert zwischen 0 und 1000000 kg (1000 Tonnen) sein.</translation>
-    </message>
-    <message>
-        <source>Thermal storage capacity must be a value between 0 and 1000 kJ/kgK.</source>
-        <translation>Die spezifische Wärmekapazität muss ein Wert zwischen 0 und 1000 kJ/kgK sein.</translation>
-    </message>
-    <message>
-        <source>Albedo must be a number between 0 and 1 (0 and 100 %%).</source>
-        <translation>Die Albedo muss eine Zahl zwischen 0 und 1 (0 und 100 %%) sein.</translation>
-    </message>
-    <message>
-        <source>Missing climate data</source>
-        <translation>Fehlende Klimadaten</translation>
-    </message>
-    <message>
-        <source>The climate data for location/file '%1' cannot be found.</source>
-        <translation>Die Klimadaten für den Standort/die Datei '%1' wurden nicht gefunden.</translation>
-    </message>
-    <message>
-        <source>Error loading climatic data</source>
-        <translation>Fehler beim Laden der Klimadaten</translation>
-    </message>
-    <message>
-        <source>Could not load climatic data in directory '%1', see error log '%2' for details!</source>
-        <translation>Die Klimadaten '%1' konnten nicht geladen werden, Einzelheiten stehen im Fehlerprotokoll '%2'!</translation>
-    </message>
-    <message>
-        <source>City/Country</source>
-        <translation>Ort/Land</translation>
-    </message>
-    <message>
-        <source>Source</source>
-        <translation>Quelle</translation>
-    </message>
-    <message>
-        <source>Longitude</source>
-        <translation>Längengrad</translation>
-    </message>
-    <message>
-        <source>Latitude</source>
-        <translation>Breitengrad</translation>
-    </message>
-</context>
-<context>
-    <name>ConstructionTableModel</name>
-    <message>
-        <source> 0 - Horizontal</source>
-        <translation> 0 - Horizontal</translation>
-    </message>
-    <message>
-        <source>45 - Tilted</source>
-        <translation>45 - Geneigt</translation>
-    </message>
-    <message>
-        <source>90 - Vertical</source>
-        <translation>90 - Senkrecht</translation>
-    </message>
-    <message>
-        <source>Outside construction</source>
-        <translation>Außenbauteil</translation>
-    </message>
-    <message>
-        <source>Inside construction</source>
-        <translation>Innenbauteil</translation>
-    </message>
-    <message>
-        <source>Construction to fixed-temperature zone</source>
-        <translation>Bauteil zu Zone fester Temperatur</translation>
-    </message>
-    <message>
-        <source>%L1 - North</source>
-        <translation>%L1 - Nord</translation>
-    </message>
-    <message>
-        <source>%L1 - North-East</source>
-        <translation>%L1 - Nordost</translation>
-    </message>
-    <message>
-        <source>%L1 - East</source>
-        <translation>%L1 - Ost</translation>
-    </message>
-    <message>
-        <source>%L1 - South-East</source>
-        <translation>%L1 - Südost</translation>
-    </message>
-    <message>
-        <source>%L1 - South</source>
-        <translation>%L1 - Süd</translation>
-    </message>
-    <message>
-        <source>%L1 - South-West</source>
-        <translation>%L1 - Südwest</translation>
-    </message>
-    <message>
-        <source>%L1 - West</source>
-        <translation>%L1 - West</translation>
-    </message>
-    <message>
-        <source>%L1 - North-West</source>
-        <translation>%L1 - Nordwest</translation>
-    </message>
-    <message>
-        <source>&lt;unknown window type&gt;</source>
-        <translation>&lt;unbekannter Fenstertyp&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;unknown shading type&gt;</source>
-        <translation>&lt;unbekannter Verschattungstyp&gt;</translation>
-    </message>
-    <message>
-        <source>Id</source>
-        <translation>Id</translation>
-    </message>
-    <message>
-        <source>Construction</source>
-        <translation>Konstruktion</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The construction type to be used. If the construction type is not selected the wall/roof is not considered in the simulation and all other construction inputs are disabled.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Der zu verwendende Konstruktionstyp. Ist kein Konstruktionstyp gewählt, wird die Wand/das Dach in der Simulation nicht berücksichtigt und alle weiteren Eingaben zur Konstruktion sind gesperrt.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>Construction type</source>
-        <translation>Bauteilart</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The type of the construction; outside wall/roof, inside construction, wall to conditioned zone[m&lt;sup&gt;2&lt;/sup&gt;].&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Die Art des Bauteils: Außenwand/Dach, Innenbauteil, Wand zu konditionierter Zone[m&lt;sup&gt;2&lt;/sup&gt;].&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>Area [m2]</source>
-        <translation>Fläche [m2]</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The total wall/roof area including the windows in [m&lt;sup&gt;2&lt;/sup&gt;].&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Die gesamte Wand-/Dachfläche einschließlich der Fenster in [m&lt;sup&gt;2&lt;/sup&gt;].&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>Orientation [deg]</source>
-        <translation>Orientierung [Grad]</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The orientation of the wall/roof in degrees starting north with 0 degrees.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Die Orientierung der Wand/des Daches in Grad, beginnend mit 0 Grad im Norden.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>Inclination [deg]</source>
-        <translation>Neigung [Grad]</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The inclination of the construction in degrees: 0 - flat roof, 90 - wall.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Die Neigung des Bauteils in Grad: 0 - Flachdach, 90 - Wand.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>Window type</source>
-        <translation>Fenstertyp</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The window type used in the construction (if any).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Der im Bauteil verwendete Fenstertyp (falls vorhanden).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>Window area [m2]</source>
-        <translation>Fensterfläche [m2]</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The total window area (the sum of the areas of all windows, if several windows are in the same wall.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Die gesamte Fensterfläche (die Summe der Flächen aller Fenster, wenn mehrere Fenster in derselben Wand liegen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>Shading type</source>
-        <translation>Verschattungstyp</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The type of shading used for the window.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Die Art der Verschattung des Fensters.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>a</source>
-        <translation>a</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;Absorption coefficient for short wave radiation on outside surface.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Absorptionsgrad der Außenoberfläche für kurzwellige Strahlung.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>Rse [m2K/W]</source>
-        <translation>Rse [m2K/W]</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;Surface heat transfer coefficient on outside (convective and radiative).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Wärmeübergangswiderstand außen (konvektiv und Strahlung).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>Rsi [m2K/W]</source>
-        <translation>Rsi [m2K/W]</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;Surface heat transfer coefficient coefficient on room side (convective and radiative).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Wärmeübergangswiderstand raumseitig (konvektiv und Strahlung).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>Opposite room temperature [C]</source>
-        <translation>Temperatur im Nachbarraum [C]</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;Temperature in room on the opposite side of this construction.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Temperatur im Raum auf der anderen Seite dieses Bauteils.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>Invalid input</source>
-        <translation>Ungültige Eingabe</translation>
-    </message>
-    <message>
-        <source>The file path '%1' to climate data file is invalid (or the number you have entered has invalid format).</source>
-        <translation>Der Dateipfad '%1' zur Klimadatendatei ist ungültig (oder die eingegebene Zahl hat ein ungültiges Format).</translation>
     </message>
 </context>
 </TS>
