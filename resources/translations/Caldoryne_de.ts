@@ -721,6 +721,107 @@
     </message>
 </context>
 <context>
+    <name>EN15251Plot</name>
+    <message>
+        <source>Running mean ambient temperature [C]</source>
+        <translation>Gleitender Mittelwert der Außentemperatur [C]</translation>
+    </message>
+    <message>
+        <source>Operative temperature [C]</source>
+        <translation>Operative Temperatur [C]</translation>
+    </message>
+    <message>
+        <source>Category not computed, yet.</source>
+        <translation>Kategorie noch nicht berechnet.</translation>
+    </message>
+    <message>
+        <source>Category I</source>
+        <translation>Kategorie I</translation>
+    </message>
+    <message>
+        <source>Category II</source>
+        <translation>Kategorie II</translation>
+    </message>
+    <message>
+        <source>Category III</source>
+        <translation>Kategorie III</translation>
+    </message>
+    <message>
+        <source>Operative temperature and comfort classification during occupancy (DIN EN 15251)</source>
+        <translation>Operative Temperatur und Komfortklassifizierung während der Nutzung (DIN EN 15251)</translation>
+    </message>
+    <message>
+        <source>%L2% failed Category %1</source>
+        <translation>%L2% verfehlen Kategorie %1</translation>
+    </message>
+    <message>
+        <source>Class %1 satisfied</source>
+        <translation>Klasse %1 erfüllt</translation>
+    </message>
+    <message>
+        <source>No comfort class satisfied</source>
+        <translation>Keine Komfortklasse erfüllt</translation>
+    </message>
+    <message>
+        <source>Operative temperature and comfort classification (DIN EN 15251)</source>
+        <translation>Operative Temperatur und Komfortklassifizierung (DIN EN 15251)</translation>
+    </message>
+    <message>
+        <source>Class %1 satisfied
+(with %L2% of occupancy time)</source>
+        <translation>Klasse %1 erfüllt
+(bei %L2% Nutzungszeit)</translation>
+    </message>
+    <message>
+        <source>No comfort class satisfied
+(with %L1% of occupancy time)</source>
+        <translation>Keine Komfortklasse erfüllt
+(bei %L1% Nutzungszeit)</translation>
+    </message>
+</context>
+<context>
+    <name>EnergyBalancePlot</name>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+</context>
+<context>
+    <name>EnergyRequirementAnnualPlot</name>
+    <message>
+        <source>Annual Energy Consumption</source>
+        <translation>Jährlicher Energiebedarf</translation>
+    </message>
+    <message>
+        <source>Equipment</source>
+        <translation>Anlagen</translation>
+    </message>
+    <message>
+        <source>Net energy demand [kWh/m2]</source>
+        <translation>Nutzenergiebedarf [kWh/m2]</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Heating load</source>
+        <translation>Heizlast</translation>
+    </message>
+    <message>
+        <source>Cooling load</source>
+        <translation>Kühllast</translation>
+    </message>
+    <message>
+        <source>Supply air cooling</source>
+        <translation>Zuluftkühlung</translation>
+    </message>
+    <message>
+        <source>Net energy demand [kWh]</source>
+        <translation>Nutzenergiebedarf [kWh]</translation>
+    </message>
+</context>
+<context>
     <name>ExportModelDialog</name>
     <message>
         <source>Dialog</source>
@@ -868,6 +969,17 @@ Kommandozeile:
     <message>
         <source>Couldn&apos;t open file for writing.</source>
         <translation>Die Datei konnte nicht zum Schreiben geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>GainLossAxisScaleDraw</name>
+    <message>
+        <source>Gains</source>
+        <translation>Gewinne</translation>
+    </message>
+    <message>
+        <source>Losses</source>
+        <translation>Verluste</translation>
     </message>
 </context>
 <context>
@@ -1050,6 +1162,144 @@ Kommandozeile:
     <message>
         <source>Office</source>
         <translation>Büro</translation>
+    </message>
+</context>
+<context>
+    <name>MoistureLoadsHourlyPlot</name>
+    <message>
+        <source>Total vapor flux - surface</source>
+        <translation>Gesamter Dampfstrom - Oberflächen</translation>
+    </message>
+    <message>
+        <source>Moisture loads - mechanical ventilation</source>
+        <translation>Feuchtelasten - mechanische Lüftung</translation>
+    </message>
+    <message>
+        <source>Moisture loads - natural ventilation</source>
+        <translation>Feuchtelasten - natürliche Lüftung</translation>
+    </message>
+    <message>
+        <source>Moisture loads - inner loads (occupancy)</source>
+        <translation>Feuchtelasten - innere Lasten (Personen)</translation>
+    </message>
+    <message>
+        <source>Dehumidification load due to cooling</source>
+        <translation>Entfeuchtungslast durch Kühlung</translation>
+    </message>
+    <message>
+        <source>Moisture loads &lt;small&gt;(hourly samples, sources to room are positive, losses to ambient are negative)&lt;/small&gt;</source>
+        <translation>Feuchtelasten &lt;small&gt;(Stundenwerte, Quellen in den Raum positiv, Verluste an die Umgebung negativ)&lt;/small&gt;</translation>
+    </message>
+    <message>
+        <source>Moisture load [g/h]</source>
+        <translation>Feuchtelast [g/h]</translation>
+    </message>
+    <message>
+        <source>Moisture load [g/m2h]</source>
+        <translation>Feuchtelast [g/m2h]</translation>
+    </message>
+    <message>
+        <source>[g/m2h]</source>
+        <translation>[g/m2h]</translation>
+    </message>
+    <message>
+        <source>[g/h]</source>
+        <translation>[g/h]</translation>
+    </message>
+</context>
+<context>
+    <name>MonthAxisScaleDraw</name>
+    <message>
+        <source>January</source>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februar</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Dezember</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>Mär</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>Okt</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>Dez</translation>
     </message>
 </context>
 <context>
@@ -2352,6 +2602,199 @@ Kommandozeile:
     <message>
         <source>Missing temperature climate data.</source>
         <translation>Fehlende Temperatur-Klimadaten.</translation>
+    </message>
+</context>
+<context>
+    <name>ThermalLoadsAnnualPlot</name>
+    <message>
+        <source>Total heat flux - room-side wall surface</source>
+        <translation>Gesamtwärmestrom - raumseitige Wandoberfläche</translation>
+    </message>
+    <message>
+        <source>Heat conduction flux through windows</source>
+        <translation>Wärmeleitung durch Fenster</translation>
+    </message>
+    <message>
+        <source>Solar gains through windows</source>
+        <translation>Solare Gewinne durch Fenster</translation>
+    </message>
+    <message>
+        <source>Mechanical ventilation</source>
+        <translation>Mechanische Lüftung</translation>
+    </message>
+    <message>
+        <source>Natural ventilation</source>
+        <translation>Natürliche Lüftung</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Heizung</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>Kühlung</translation>
+    </message>
+    <message>
+        <source>Internal gains (occupancy)</source>
+        <translation>Innere Gewinne (Personen)</translation>
+    </message>
+    <message>
+        <source>Internal gains (equipment)</source>
+        <translation>Innere Gewinne (Geräte)</translation>
+    </message>
+    <message>
+        <source>Enthalpy (moisture loads)</source>
+        <translation>Enthalpie (Feuchtelasten)</translation>
+    </message>
+    <message>
+        <source>Enthalpy (dehumidication)</source>
+        <translation>Enthalpie (Entfeuchtung)</translation>
+    </message>
+    <message>
+        <source>Annual Energy Balance</source>
+        <translation>Jährliche Energiebilanz</translation>
+    </message>
+    <message>
+        <source>Energy gains/losses [kWh/m&lt;sup&gt;2&lt;/sup&gt;]</source>
+        <translation>Energiegewinne/-verluste [kWh/m&lt;sup&gt;2&lt;/sup&gt;]</translation>
+    </message>
+    <message>
+        <source>Energy gains/losses [kWh]</source>
+        <translation>Energiegewinne/-verluste [kWh]</translation>
+    </message>
+</context>
+<context>
+    <name>ThermalLoadsHourlyPlot</name>
+    <message>
+        <source>Total heat flux - room-side wall surface</source>
+        <translation>Gesamtwärmestrom - raumseitige Wandoberfläche</translation>
+    </message>
+    <message>
+        <source>Total heat flux - outer wall surface</source>
+        <translation>Gesamtwärmestrom - äußere Wandoberfläche</translation>
+    </message>
+    <message>
+        <source>Heat conduction flux through windows</source>
+        <translation>Wärmeleitung durch Fenster</translation>
+    </message>
+    <message>
+        <source>Solar gains through windows</source>
+        <translation>Solare Gewinne durch Fenster</translation>
+    </message>
+    <message>
+        <source>Mechanical ventilation</source>
+        <translation>Mechanische Lüftung</translation>
+    </message>
+    <message>
+        <source>Natural ventilation</source>
+        <translation>Natürliche Lüftung</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Heizung</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>Kühlung</translation>
+    </message>
+    <message>
+        <source>Energy used to cool supply air</source>
+        <translation>Energie zur Kühlung der Zuluft</translation>
+    </message>
+    <message>
+        <source>Internal gains (occupancy)</source>
+        <translation>Innere Gewinne (Personen)</translation>
+    </message>
+    <message>
+        <source>Internal gains (equipment)</source>
+        <translation>Innere Gewinne (Geräte)</translation>
+    </message>
+    <message>
+        <source>Energy used for dehumidification in cooling</source>
+        <translation>Energie zur Entfeuchtung bei der Kühlung</translation>
+    </message>
+    <message>
+        <source>Thermal Loads &lt;small&gt;(hourly samples, gains are positive, losses are negative)&lt;/small&gt;</source>
+        <translation>Thermische Lasten &lt;small&gt;(Stundenwerte, Gewinne positiv, Verluste negativ)&lt;/small&gt;</translation>
+    </message>
+    <message>
+        <source>Heat flow [W]</source>
+        <translation>Wärmestrom [W]</translation>
+    </message>
+    <message>
+        <source>Heat flow [W/m2]</source>
+        <translation>Wärmestrom [W/m2]</translation>
+    </message>
+    <message>
+        <source>[W/m2]</source>
+        <translation>[W/m2]</translation>
+    </message>
+    <message>
+        <source>[W]</source>
+        <translation>[W]</translation>
+    </message>
+</context>
+<context>
+    <name>ThermalLoadsMonthlyPlot</name>
+    <message>
+        <source>Total heat flux - room-side wall surface</source>
+        <translation>Gesamtwärmestrom - raumseitige Wandoberfläche</translation>
+    </message>
+    <message>
+        <source>Total heat flux - outer wall surface</source>
+        <translation>Gesamtwärmestrom - äußere Wandoberfläche</translation>
+    </message>
+    <message>
+        <source>Heat conduction flux through windows</source>
+        <translation>Wärmeleitung durch Fenster</translation>
+    </message>
+    <message>
+        <source>Solar gains through windows</source>
+        <translation>Solare Gewinne durch Fenster</translation>
+    </message>
+    <message>
+        <source>Mechanical ventilation</source>
+        <translation>Mechanische Lüftung</translation>
+    </message>
+    <message>
+        <source>Natural ventilation</source>
+        <translation>Natürliche Lüftung</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Heizung</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>Kühlung</translation>
+    </message>
+    <message>
+        <source>Internal gains (occupancy)</source>
+        <translation>Innere Gewinne (Personen)</translation>
+    </message>
+    <message>
+        <source>Internal gains (equipment)</source>
+        <translation>Innere Gewinne (Geräte)</translation>
+    </message>
+    <message>
+        <source>Energy used to cool supply air</source>
+        <translation>Energie zur Kühlung der Zuluft</translation>
+    </message>
+    <message>
+        <source>Energy used for dehumidification in cooling</source>
+        <translation>Energie zur Entfeuchtung bei der Kühlung</translation>
+    </message>
+    <message>
+        <source>Monthly Energy Balance &lt;small&gt;(gains are positive, losses are negative)&lt;/small&gt;</source>
+        <translation>Monatliche Energiebilanz &lt;small&gt;(Gewinne positiv, Verluste negativ)&lt;/small&gt;</translation>
+    </message>
+    <message>
+        <source>Energy gains/losses [kWh/m&lt;sup&gt;2&lt;/sup&gt;]</source>
+        <translation>Energiegewinne/-verluste [kWh/m&lt;sup&gt;2&lt;/sup&gt;]</translation>
+    </message>
+    <message>
+        <source>Energy gains/losses [kWh]</source>
+        <translation>Energiegewinne/-verluste [kWh]</translation>
     </message>
 </context>
 <context>
