@@ -234,6 +234,85 @@
     </message>
 </context>
 <context>
+    <name>ChartDemoModels</name>
+    <message>
+        <source>Synthetic year</source>
+        <translation>Synthetisches Jahr</translation>
+    </message>
+    <message>
+        <source>Outside air</source>
+        <translation>Außenluft</translation>
+    </message>
+    <message>
+        <source>Heating load</source>
+        <translation>Heizlast</translation>
+    </message>
+    <message>
+        <source>Temperature [$unit]</source>
+        <translation>Temperatur [$unit]</translation>
+    </message>
+    <message>
+        <source>Heating load [$unit]</source>
+        <translation>Heizlast [$unit]</translation>
+    </message>
+    <message>
+        <source>Temperature profile</source>
+        <translation>Temperaturverlauf</translation>
+    </message>
+    <message>
+        <source>Layer boundaries</source>
+        <translation>Schichtgrenzen</translation>
+    </message>
+    <message>
+        <source>Thermal resistance from inside</source>
+        <translation>Wärmedurchlasswiderstand von innen</translation>
+    </message>
+    <message>
+        <source>Resistance [$unit]</source>
+        <translation>Widerstand [$unit]</translation>
+    </message>
+    <message>
+        <source>Position [$unit]</source>
+        <translation>Position [$unit]</translation>
+    </message>
+    <message>
+        <source>Monthly energy</source>
+        <translation>Monatliche Energie</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Energie</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Heizung</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>Kühlung</translation>
+    </message>
+    <message>
+        <source>Energy [$unit]</source>
+        <translation>Energie [$unit]</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Temperatures in a wall corner</source>
+        <translation>Temperaturen in einer Wandecke</translation>
+    </message>
+    <message>
+        <source>Distance from the corner [$unit]</source>
+        <translation>Abstand von der Ecke [$unit]</translation>
+    </message>
+    <message>
+        <source>Height [$unit]</source>
+        <translation>Höhe [$unit]</translation>
+    </message>
+</context>
+<context>
     <name>ConfirmationMessageBox</name>
     <message>
         <source>Dialog</source>
