@@ -146,7 +146,7 @@ int CaldoryneModelInterface::ydot(double * ydot) {
 
 void CaldoryneModelInterface::writeOutputs(double t, const double * y) {
 	setTime(t);
-	setY(y);
+	setOutputStates(y);
 	m_outputManager.appendOutputs();
 	if (m_notificationHandler != nullptr)
 		m_notificationHandler->notify(t);
@@ -155,12 +155,7 @@ void CaldoryneModelInterface::writeOutputs(double t, const double * y) {
 
 void CaldoryneModelInterface::stepCompleted(double t, const double * y) {
 	setTime(t);
-	// as setY(), but of the walls only the surface fluxes: the outputs need no divergences
-	if (y != m_y.data())
-		std::copy(y, y + m_n, m_y.begin());
-	updateStates();
-	updateLoads();
-	updateSurfaceFluxes();
+	setOutputStates(y);
 	m_outputManager.integrateFluxes(t);
 
 	DIN4108_2Assessment & din = m_room.m_din4108_2Assessment;
@@ -181,6 +176,15 @@ void CaldoryneModelInterface::stepCompleted(double t, const double * y) {
 	}
 
 	updateExtremes(t);
+}
+
+
+void CaldoryneModelInterface::setOutputStates(const double * y) {
+	if (y != m_y.data())
+		std::copy(y, y + m_n, m_y.begin());
+	updateStates();
+	updateLoads();
+	updateSurfaceFluxes();
 }
 
 
