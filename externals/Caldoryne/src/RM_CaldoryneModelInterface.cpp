@@ -126,11 +126,7 @@ int CaldoryneModelInterface::setTime(double t) {
 
 
 int CaldoryneModelInterface::setY(const double * y) {
-	// the framework hands y0() back at the start of a run
-	if (y != m_y.data())
-		std::copy(y, y + m_n, m_y.begin());
-	updateStates();
-	updateLoads();
+	takeStates(y);
 	updateDivergences();
 	return VUREDO::MR_Success;
 }
@@ -146,7 +142,9 @@ int CaldoryneModelInterface::ydot(double * ydot) {
 
 void CaldoryneModelInterface::writeOutputs(double t, const double * y) {
 	setTime(t);
-	setOutputStates(y);
+	// as setY(), but of the walls only the surface fluxes: the outputs need no divergences
+	takeStates(y);
+	updateSurfaceFluxes();
 	m_outputManager.appendOutputs();
 	if (m_notificationHandler != nullptr)
 		m_notificationHandler->notify(t);
@@ -155,7 +153,9 @@ void CaldoryneModelInterface::writeOutputs(double t, const double * y) {
 
 void CaldoryneModelInterface::stepCompleted(double t, const double * y) {
 	setTime(t);
-	setOutputStates(y);
+	// the controllers and the flux integrals need no divergences either
+	takeStates(y);
+	updateSurfaceFluxes();
 	m_outputManager.integrateFluxes(t);
 
 	DIN4108_2Assessment & din = m_room.m_din4108_2Assessment;
@@ -179,12 +179,12 @@ void CaldoryneModelInterface::stepCompleted(double t, const double * y) {
 }
 
 
-void CaldoryneModelInterface::setOutputStates(const double * y) {
+void CaldoryneModelInterface::takeStates(const double * y) {
+	// the framework hands y0() back at the start of a run
 	if (y != m_y.data())
 		std::copy(y, y + m_n, m_y.begin());
 	updateStates();
 	updateLoads();
-	updateSurfaceFluxes();
 }
 
 

@@ -166,7 +166,7 @@ ResultFileBuffer::ResultFileBuffer(QFile & file) :
 	m_file(file),
 	m_ok(true)
 {
-	m_buffer.reserve(BLOCK_SIZE + (1 << 16));
+	m_buffer.reserve(BLOCK_SIZE + (1 << 14)); // a block and the line that completes it
 }
 
 
