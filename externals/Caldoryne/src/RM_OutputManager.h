@@ -224,6 +224,8 @@ private:
 	/*! DIN 4108-2 settings of the model's room; null without model. */
 	const DIN4108_2Assessment * din4108_2Settings() const;
 	void setNames();
+	/*! Backs the reserved series with large pages where the system offers them. */
+	void adviseSeriesMemory();
 	void updateRoomStates();
 	void updateRoomFluxes();
 	void updateWallValues();
