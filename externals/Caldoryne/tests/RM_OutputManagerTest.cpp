@@ -92,6 +92,48 @@ TEST(OutputManagerTest, InitOutputsPreparesNamesAndSeries) {
 }
 
 
+TEST(OutputManagerTest, EverySeriesKeepsItsValuesOverAYearAndARerun) {
+	// the series share one large-page backed range: a value of every series and hour must
+	// land in its own series, also after a second run on the same manager
+	auto value = [](unsigned int series, unsigned int hour) { return series*1e5 + hour; };
+	OutputManager om;
+	for (unsigned int walls : {8u, 3u}) {
+		om.initOutputs(walls, true, false);
+		for (unsigned int h = 0; h <= 8760; ++h) {
+			for (unsigned int k = 1; k < OutputManager::NUM_RS; ++k)
+				om.m_currentStates[k] = value(k, h);
+			for (unsigned int k = 0; k < OutputManager::NUM_RF; ++k)
+				om.m_currentFluxes[k] = value(100 + k, h);
+			for (unsigned int k = 0; k < OutputManager::NUM_WS; ++k)
+				for (unsigned int i = 0; i < walls; ++i)
+					om.m_currentWallStates[k][i] = value(200 + 10*k + i, h);
+			for (unsigned int k = 0; k < OutputManager::NUM_WF; ++k)
+				for (unsigned int i = 0; i < walls; ++i)
+					om.m_currentWallFluxes[k][i] = value(300 + 10*k + i, h);
+			om.appendCurrentOutputs(h*3600.0);
+		}
+		ASSERT_EQ(om.outputCount(), 8761u);
+		unsigned int wrong = 0;
+		for (unsigned int h = 0; h <= 8760; ++h) {
+			wrong += om.m_roomStateSeries[OutputManager::RS_Time][h] != h/24.0;
+			for (unsigned int k = 1; k < OutputManager::NUM_RS; ++k)
+				wrong += om.m_roomStateSeries[k][h] != value(k, h);
+			for (unsigned int k = 0; k < OutputManager::NUM_RF; ++k) {
+				const double scale = k == OutputManager::RF_AirChangeRate ? 3600 : 1;
+				wrong += om.m_roomFluxSeries[k][h] != value(100 + k, h)*scale;
+			}
+			for (unsigned int k = 0; k < OutputManager::NUM_WS; ++k)
+				for (unsigned int i = 0; i < walls; ++i)
+					wrong += om.m_wallStateSeries[k][i][h] != value(200 + 10*k + i, h);
+			for (unsigned int k = 0; k < OutputManager::NUM_WF; ++k)
+				for (unsigned int i = 0; i < walls; ++i)
+					wrong += om.m_wallFluxSeries[k][i][h] != value(300 + 10*k + i, h);
+		}
+		EXPECT_EQ(wrong, 0u) << walls << " walls";
+	}
+}
+
+
 TEST(OutputManagerTest, ConstantFluxIntegratesOverSteps) {
 	// 100 W over one hour in steps of 600 s: 360,000 J; 5 W/m2 on the wall: 18,000 J/m2;
 	// an air change rate of 2/h counts 2 air changes in the hour
