@@ -178,23 +178,13 @@ double roundDownToTenths(double x) {
 void backWithHugePages(std::uintptr_t begin, std::uintptr_t end) {
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
 	const std::uintptr_t HUGE_PAGE = std::uintptr_t(1) << 21;
-	if (end - begin < HUGE_PAGE)
-		return;
-	// collapse existing small pages (malloc wrote its chunk headers) into huge pages
+	// collapse existing small pages (malloc wrote its chunk headers) into huge pages; page by
+	// page, since the pages at both ends may reach beyond the mapping and are refused
 	const int MADVISE_COLLAPSE = 25;
-	auto advise = [](std::uintptr_t a, std::uintptr_t b) {
+	for (std::uintptr_t a = begin & ~(HUGE_PAGE - 1); a < end; a += HUGE_PAGE) {
 		void * const p = reinterpret_cast<void *>(a);
-		const std::size_t n = static_cast<std::size_t>(b - a);
-		return ::madvise(p, n, MADV_HUGEPAGE) == 0 && ::madvise(p, n, MADVISE_COLLAPSE) == 0;
-	};
-	// outward to whole huge pages when the mapping reaches that far, else inward
-	const std::uintptr_t lo = begin & ~(HUGE_PAGE - 1);
-	const std::uintptr_t hi = (end + HUGE_PAGE - 1) & ~(HUGE_PAGE - 1);
-	if (!advise(lo, hi)) {
-		const std::uintptr_t innerLo = (begin + HUGE_PAGE - 1) & ~(HUGE_PAGE - 1);
-		const std::uintptr_t innerHi = end & ~(HUGE_PAGE - 1);
-		if (innerHi > innerLo)
-			advise(innerLo, innerHi);
+		if (::madvise(p, HUGE_PAGE, MADV_HUGEPAGE) == 0)
+			::madvise(p, HUGE_PAGE, MADVISE_COLLAPSE);
 	}
 #else
 	(void)begin;
