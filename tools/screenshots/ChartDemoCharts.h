@@ -11,7 +11,10 @@ namespace ChartDemoCharts {
 	"chart-demo-line-print.png" (the same rendered for print: thin pens, fitted curves),
 	"chart-demo-line-inside.png" (axis scales and legend inside the canvas),
 	"chart-demo-wall.png" and "chart-demo-wall-print.png" (the wall over metres with a
-	logarithmic right axis, markers and construction lines at the layer boundaries).
+	logarithmic right axis, markers and construction lines at the layer boundaries),
+	"chart-demo-zoomed.png" (the year zoomed through the model), "chart-demo-legend-moved.png"
+	(then the inside legend dragged to the top-left corner) and "chart-demo-proportional.png"
+	(a floor plan over metres shown in proportion).
 	Returns the written paths; throws BVX::Exception when a file cannot be written. */
 QStringList renderDemoCharts(const QString & folder, const QSize & size = QSize(800, 450));
 

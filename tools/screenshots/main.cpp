@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -42,6 +43,7 @@
 #include <RM_Schedule.h>
 
 #include <QtExt_Directories.h>
+#include <Sci_ChartFormatSelectionDialog.h>
 #include <QtExt_LanguageHandler.h>
 
 #include "AboutDialog.h"
@@ -233,6 +235,14 @@ void dialogShots(Screenshots & shots) {
 	for (const char * l : { "en", "de" })
 		shots.write(QPixmap(QString(":/gfx/splashscreen/splash_screen_%1.png").arg(l), "PNG"),
 					QString("splash-%1").arg(l));
+	// the chart export formats: once with the data formats of a line chart, once without
+	for (bool data : { true, false }) {
+		SCI::ChartFormatSelectionDialog formats;
+		formats.setDataFormatsEnabled(data);
+		formats.checkBoxAll()->setChecked(true);
+		formats.show();
+		shots.save(&formats, data ? "chart-format-dialog" : "chart-format-dialog-images-only");
+	}
 }
 
 

@@ -81,9 +81,11 @@ TEST(SciChartDemoModels, ChartsRenderOnScreenAndForPrint) {
 	QTemporaryDir dir;
 	const QStringList files = ChartDemoCharts::renderDemoCharts(dir.path(), QSize(400, 250));
 	const char * names[] = { "chart-demo-line.png", "chart-demo-line-print.png", "chart-demo-line-inside.png",
-							 "chart-demo-wall.png", "chart-demo-wall-print.png" };
-	ASSERT_EQ(files.size(), 5);
-	for (int i = 0; i < 5; ++i) {
+							 "chart-demo-zoomed.png", "chart-demo-legend-moved.png",
+							 "chart-demo-wall.png", "chart-demo-wall-print.png", "chart-demo-proportional.png" };
+	const int count = int(sizeof(names) / sizeof(names[0]));
+	ASSERT_EQ(files.size(), count);
+	for (int i = 0; i < count; ++i) {
 		EXPECT_EQ(QFileInfo(files[i]).fileName(), QString(names[i]));
 		const QImage img(files[i]);
 		ASSERT_FALSE(img.isNull()) << names[i];
