@@ -171,7 +171,8 @@ GuiTest::ModalDialogDriver::Action typeFileName(const QString & dir, const QStri
 			*seen = dlg;
 		dlg->setDirectory(dir);
 		dlg->findChild<QLineEdit *>("fileNameEdit")->setText(name);
-		static_cast<QDialog *>(dlg)->accept();
+		// later: the dialog's question runs an event loop the driver has to see
+		QTimer::singleShot(0, dlg, [dlg]() { static_cast<QDialog *>(dlg)->accept(); });
 	};
 }
 
