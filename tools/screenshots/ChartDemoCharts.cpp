@@ -100,19 +100,21 @@ void interactionShots(SCI::Chart & chart, const QDir & dir, QStringList & files)
 /*! Floor plan of a room with a round column, both axes in metres, kept in proportion. */
 QImage proportionalImage(const QSize & size) {
 	auto model = std::make_unique<SCI::LineSeriesContentModel>();
-	const std::vector<double> wallX = { 0, 6, 6, 2.5, 2.5, 0, 0 };
-	const std::vector<double> wallY = { 0, 0, 4, 4, 2.5, 2.5, 0 };
+	// wider than high, so that the whole plan fits the proportional height of the canvas
+	const std::vector<double> wallX = { 0.5, 7.5, 7.5, 3.5, 3.5, 0.5, 0.5 };
+	const std::vector<double> wallY = { 0.5, 0.5, 3.0, 3.0, 2.0, 2.0, 0.5 };
 	std::vector<double> columnX, columnY;
 	for (int i = 0; i <= 36; ++i) {
 		const double a = i * 10 * 3.14159265358979 / 180;
-		columnX.push_back(4.5 + 0.4 * std::cos(a));
-		columnY.push_back(1.5 + 0.4 * std::sin(a));
+		columnX.push_back(5.5 + 0.4 * std::cos(a));
+		columnY.push_back(1.6 + 0.4 * std::sin(a));
 	}
 	model->addDataSet(BVX::UnitVector("x", BVX::Unit("m"), wallX), BVX::UnitVector("y", BVX::Unit("m"), wallY),
 					  QCoreApplication::translate("ChartDemoModels", "Walls"));
 	model->addDataSet(BVX::UnitVector("x", BVX::Unit("m"), columnX), BVX::UnitVector("y", BVX::Unit("m"), columnY),
 					  QCoreApplication::translate("ChartDemoModels", "Column"));
 	using A = SCI::AbstractCartesianChartModel;
+	model->setChartData(QCoreApplication::translate("ChartDemoModels", "Floor plan"), C::TitleText);
 	model->setAxisData(QCoreApplication::translate("ChartDemoModels", "Position [$unit]"), A::XAxis, A::TitleText);
 	model->setAxisData(QCoreApplication::translate("ChartDemoModels", "Position [$unit]"), A::LeftYAxis, A::TitleText);
 	SCI::Chart chart;

@@ -181,6 +181,8 @@ void reportPreviewShots(Screenshots & shots, RoomModelDialog & w) {
 void runShots(Screenshots & shots, const QString & home) {
 	RoomModelDialog w;
 	w.show();
+	QApplication::processEvents();	// the window's own initial resize runs first
+	w.resize(1100, 720);
 	w.loadProject(QtExt::Directories::databasesDir() + "/examples/DefaultRoom.rmxml", true);
 	w.project()->m_projectFilePath = home + "/DefaultRoom.rmxml";
 	w.project()->m_cyclicTwoYearSimulation = false;
@@ -206,7 +208,8 @@ void runShots(Screenshots & shots, const QString & home) {
 				shots.save(top, "saving-outputs");
 			}
 		}
-		if (!during && w.progressBar()->value() > 24) {
+		// a third of the year: the bar shows how far the run is
+		if (!during && w.progressBar()->value() > 8760 / 3) {
 			during = true;
 			shots.save(&w, "mainwindow-during-run");
 		}

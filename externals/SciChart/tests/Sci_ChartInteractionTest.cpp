@@ -159,18 +159,23 @@ TEST(SciChartRescaler, PlainFactorBetweenUnitsIsTheAspectRatio) {
 		Chart chart;
 		chart.resize(600, 400);
 		chart.setModel(m.get());
+		chart.replot();
+		const QwtScaleDiv before = chart.axisScaleDiv(QwtPlot::yLeft);
 		m->setChartData(true, C::Proportional);
 		ASSERT_TRUE(chart.rescaler()->isEnabled());
 		EXPECT_DOUBLE_EQ(chart.rescaler()->aspectRatio(QwtPlot::yLeft), c.ratio) << c.yUnit;
 		m->setChartData(false, C::Proportional);
 		EXPECT_FALSE(chart.rescaler()->isEnabled());
+		chart.replot();
+		EXPECT_DOUBLE_EQ(chart.axisScaleDiv(QwtPlot::yLeft).lowerBound(), before.lowerBound()) << c.yUnit;
+		EXPECT_DOUBLE_EQ(chart.axisScaleDiv(QwtPlot::yLeft).upperBound(), before.upperBound()) << c.yUnit;
 	}
 }
 
 
 namespace {
 
-/*! Counts replots: a legend drag paints through the overlay only. */
+/*! Counts replot requests: a legend drag paints through the overlay only. */
 class CountingChart : public Chart {
 public:
 	void replot() override {
@@ -321,7 +326,10 @@ TEST_F(LegendDragTest, PressOutsideTheLegendReachesZoomerAndPicker) {
 	EXPECT_FALSE(mover()->isDragging());
 	EXPECT_GE(picked.count(), 1);
 	EXPECT_GE(zoomed.count(), 1);
+	// the picker's tracker text is hidden while its selection is being made
+	EXPECT_EQ(m_chart.picker()->trackerMode(), QwtPicker::AlwaysOff);
 	sendMouse(canvas(), QEvent::MouseButtonRelease, outside, Qt::LeftButton, Qt::NoButton);
+	EXPECT_EQ(m_chart.picker()->trackerMode(), QwtPicker::AlwaysOn);
 	EXPECT_EQ(legend(), g);
 }
 
