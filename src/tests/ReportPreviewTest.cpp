@@ -176,16 +176,6 @@ GuiTest::ModalDialogDriver::Action typeFileName(const QString & dir, const QStri
 	};
 }
 
-QByteArray content(const QString & path) {
-	QFile f(path);
-	return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeContent(const QString & path, const QByteArray & data) {
-	QFile f(path);
-	ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-	f.write(data);
-}
 
 
 TEST_F(ReportPreviewTest, PdfButtonsAskBeforeReplacingTheFinalNameAndShowFailures) {
@@ -201,7 +191,7 @@ TEST_F(ReportPreviewTest, PdfButtonsAskBeforeReplacingTheFinalNameAndShowFailure
 	// "report" gets its suffix from the dialog, "page.txt" is turned into page.pdf by the export
 	const Case cases[] = { { writeButton, "report", report }, { pageButton, "page.txt", page } };
 	for (const Case & c : cases) {
-		writeContent(c.target, "old");
+		ASSERT_TRUE(GuiTest::writeBytes(c.target, "old"));
 		Driver driver;
 		QFileDialog * dialog = nullptr;
 		driver.add(typeFileName(m_dir.path(), c.typed, &dialog));
@@ -215,13 +205,13 @@ TEST_F(ReportPreviewTest, PdfButtonsAskBeforeReplacingTheFinalNameAndShowFailure
 		ASSERT_EQ(driver.m_seen.size(), 2u) << c.typed.toStdString();
 		EXPECT_TRUE(driver.m_seen[1].m_text.contains("page.pdf") || driver.m_seen[1].m_text.contains("report.pdf"))
 				<< driver.m_seen[1].m_text.toStdString();
-		EXPECT_EQ(content(c.target), QByteArray("old"));
+		EXPECT_EQ(GuiTest::readBytes(c.target), QByteArray("old"));
 
 		driver.add(typeFileName(m_dir.path(), c.typed));
 		driver.add(Driver::press(QDialogButtonBox::Yes));
 		c.button->click();
 		ASSERT_EQ(driver.m_seen.size(), 4u) << c.typed.toStdString();
-		EXPECT_TRUE(content(c.target).startsWith("%PDF")) << c.typed.toStdString();
+		EXPECT_TRUE(GuiTest::readBytes(c.target).startsWith("%PDF")) << c.typed.toStdString();
 	}
 	EXPECT_FALSE(QFile::exists(file("page.txt")));
 

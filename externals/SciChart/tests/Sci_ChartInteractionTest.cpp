@@ -42,6 +42,14 @@ std::unique_ptr<LineSeriesContentModel> tempAndLoad() {
 	return m;
 }
 
+/*! Binds the model and shows the chart at 600 x 400; false when it is not exposed. */
+bool showWithModel(Chart & chart, SCI::AbstractChartModel * model) {
+	chart.resize(600, 400);
+	chart.setModel(model);
+	chart.show();
+	return QTest::qWaitForWindowExposed(&chart);
+}
+
 void sendMouse(QWidget * w, QEvent::Type type, const QPoint & pos, Qt::MouseButton button, Qt::MouseButtons held) {
 	QMouseEvent e(type, pos, w->mapToGlobal(pos), button, held, Qt::NoModifier);
 	QApplication::sendEvent(w, &e);
@@ -354,10 +362,7 @@ TEST(SciChartRoundTrip, ZoomAndLegendCornerSurviveWritingAndReading) {
 	m->setChartData(C::Inside, C::LegendPosition);
 	m->setChartData(3, C::LegendAlignment);
 	Chart chart;
-	chart.resize(600, 400);
-	chart.setModel(m.get());
-	chart.show();
-	ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+	ASSERT_TRUE(showWithModel(chart, m.get()));
 	chart.zoomer()->zoom(QRectF(QPointF(2, 10), QPointF(8, 30)));
 	QWidget * canvas = chart.canvas();
 	const QRect rect = canvas->contentsRect();
@@ -370,10 +375,7 @@ TEST(SciChartRoundTrip, ZoomAndLegendCornerSurviveWritingAndReading) {
 	auto copy = tempAndLoad();
 	SCI_Test::readFromText(*copy, SCI_Test::writeToText(*m));
 	Chart other;
-	other.resize(600, 400);
-	other.setModel(copy.get());
-	other.show();
-	ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+	ASSERT_TRUE(showWithModel(other, copy.get()));
 	for (int axisId : { QwtPlot::xBottom, QwtPlot::yLeft, QwtPlot::yRight }) {
 		EXPECT_DOUBLE_EQ(other.axisScaleDiv(axisId).lowerBound(), chart.axisScaleDiv(axisId).lowerBound()) << axisId;
 		EXPECT_DOUBLE_EQ(other.axisScaleDiv(axisId).upperBound(), chart.axisScaleDiv(axisId).upperBound()) << axisId;
@@ -387,10 +389,7 @@ TEST(SciChartRoundTrip, ZoomAndLegendCornerSurviveWritingAndReading) {
 TEST(SciChartZoom, RightClickStepsBackAndCtrlClickReturnsToTheBase) {
 	auto m = tempAndLoad();
 	Chart chart;
-	chart.resize(600, 400);
-	chart.setModel(m.get());
-	chart.show();
-	ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+	ASSERT_TRUE(showWithModel(chart, m.get()));
 	chart.zoomer()->zoom(QRectF(QPointF(1, 5), QPointF(9, 35)));
 	chart.zoomer()->zoom(QRectF(QPointF(2, 10), QPointF(8, 30)));
 	ASSERT_EQ(chart.zoomer()->zoomRectIndex(), 2u);
