@@ -13,8 +13,10 @@ namespace ChartDemoCharts {
 	"chart-demo-wall.png" and "chart-demo-wall-print.png" (the wall over metres with a
 	logarithmic right axis, markers and construction lines at the layer boundaries),
 	"chart-demo-zoomed.png" (the year zoomed through the model), "chart-demo-legend-moved.png"
-	(then the inside legend dragged to the top-left corner) and "chart-demo-proportional.png"
-	(a floor plan over metres shown in proportion).
+	(then the inside legend dragged to the top-left corner), "chart-demo-proportional.png"
+	(a floor plan over metres shown in proportion), "chart-demo-bars.png" (monthly energies
+	as grouped bars above, stacked bars below) and "chart-demo-colorgrid.png" (temperatures
+	in a wall corner with contour lines, construction lines and the colour bar).
 	Returns the written paths; throws BVX::Exception when a file cannot be written. */
 QStringList renderDemoCharts(const QString & folder, const QSize & size = QSize(800, 450));
 
