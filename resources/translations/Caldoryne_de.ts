@@ -311,6 +311,18 @@
         <source>Height [$unit]</source>
         <translation>Höhe [$unit]</translation>
     </message>
+    <message>
+        <source>Walls</source>
+        <translation>Wände</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Stütze</translation>
+    </message>
+    <message>
+        <source>Floor plan</source>
+        <translation>Grundriss</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmationMessageBox</name>
