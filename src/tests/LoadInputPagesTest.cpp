@@ -332,31 +332,33 @@ TEST_F(LoadInputPagesTest, NaturalVentilationPartnersShowEachOthersValue) {
 TEST_F(LoadInputPagesTest, OccupancyTimeMustStartBeforeItEnds) {
 	QTimeEdit * start = child<QTimeEdit>(m_natural.get(), "timeEditStart");
 	QTimeEdit * end = child<QTimeEdit>(m_natural.get(), "timeEditEnd");
-	const auto finish = [](QTimeEdit * e, const QTime & t) {
-		e->setTime(t);
-		emit e->editingFinished();
+	// both times set, then the editing of one of them finishes
+	const auto finish = [&](const QTime & s, const QTime & e, QTimeEdit * finished) {
+		start->setTime(s);
+		end->setTime(e);
+		emit finished->editingFinished();
 	};
-	finish(start, QTime(7, 0));
-	finish(end, QTime(19, 30));
+	finish(QTime(7, 0), QTime(19, 30), end);
 	EXPECT_EQ(m_room.m_naturalVentilationModel.m_occupancyStartTime, QTime(7, 0));
 	EXPECT_EQ(m_room.m_naturalVentilationModel.m_occupancyEndTime, QTime(19, 30));
 
-	const struct { QTime m_start, m_end; } refused[] = { { QTime(8, 0), QTime(8, 0) }, { QTime(20, 0), QTime(8, 0) } };
+	const struct { QTime m_start, m_end; QTimeEdit * m_finished; } refused[] = {
+		{ QTime(8, 0), QTime(8, 0), start }, { QTime(20, 0), QTime(8, 0), end }
+	};
 	for (const auto & c : refused) {
-		finish(start, c.m_start);
-		finish(end, c.m_end);
+		finish(c.m_start, c.m_end, c.m_finished);
 		EXPECT_EQ(baseColor(start), QColor("#ff7777"));
 		EXPECT_EQ(baseColor(end), QColor("#ff7777"));
 		EXPECT_EQ(m_natural->toolTip(), "Start time must not be later than end time.");
 		EXPECT_EQ(m_room.m_naturalVentilationModel.m_occupancyStartTime, QTime(7, 0));
 		EXPECT_EQ(m_room.m_naturalVentilationModel.m_occupancyEndTime, QTime(19, 30));
 	}
-	finish(start, QTime(9, 0));
+	finish(QTime(9, 0), QTime(17, 0), start);
 	EXPECT_EQ(baseColor(start), QColor("#f9f6c8"));
 	EXPECT_EQ(baseColor(end), QColor("#f9f6c8"));
 	EXPECT_TRUE(m_natural->toolTip().isEmpty());
 	EXPECT_EQ(m_room.m_naturalVentilationModel.m_occupancyStartTime, QTime(9, 0));
-	EXPECT_EQ(m_room.m_naturalVentilationModel.m_occupancyEndTime, QTime(19, 30));
+	EXPECT_EQ(m_room.m_naturalVentilationModel.m_occupancyEndTime, QTime(17, 0));
 }
 
 
