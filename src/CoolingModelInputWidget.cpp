@@ -13,6 +13,11 @@ CoolingModelInputWidget::CoolingModelInputWidget(QWidget * parent, RM::CoolingMo
 	m_ui->setupUi(this);
 	layout()->setContentsMargins(0, 0, 0, 0);
 	m_ui->groupBoxSchedules->setTitle(tr("Schedules for Set Points"));
+	// the tab widget's frame takes the place of the group box margins: the page stays as low as the others
+	m_ui->groupBoxSchedules->layout()->setContentsMargins(0, 0, 0, 0);
+	m_ui->tabWidget->setDocumentMode(true);
+	m_ui->tabT->layout()->setContentsMargins(0, 4, 0, 0);
+	m_ui->tabRH->layout()->setContentsMargins(0, 4, 0, 0);
 	m_ui->scheduleWidgetSetPoints->setup(tr("Set point temperature"), tr("C"),
 		tr("A temperature between -80 and 100 degree C."), -80, 100, &m_model->m_setPoints);
 	m_ui->scheduleWidgetRHSetPoints->setup(tr("Set point relative humidity"), tr("%"),
