@@ -207,11 +207,14 @@ void DailyCycleInputWidget::layoutGraph() {
 
 	const double Yb = m_plotArea.bottom();
 	const double P = m_plotArea.height();
-	QRectF r = m_axisLabels[0]->boundingRect();
-	m_axisLabels[0]->setPos(LEFT - r.width() - 2, TOP - r.height()/2);
-	r = m_axisLabels[1]->boundingRect();
-	m_axisLabels[1]->setPos(LEFT - r.width() - 2, Yb - r.height()/2);
-	r = m_unitLabel->boundingRect();
+	for (int i = 0; i < 2; ++i) {
+		// a wide number (1e+07) is shrunk into the left margin instead of being cut off
+		const QRectF r = m_axisLabels[i]->boundingRect();
+		const double scale = std::min(1.0, (LEFT - 2)/r.width());
+		m_axisLabels[i]->setScale(scale);
+		m_axisLabels[i]->setPos(LEFT - scale*r.width() - 2, (i == 0 ? TOP : Yb) - scale*r.height()/2);
+	}
+	QRectF r = m_unitLabel->boundingRect();
 	m_unitLabel->setPos(LEFT - r.width() - r.height()/2 - 2, (P - 10 - r.width())/2);
 
 	const bool all = slotWidth() >= 40;
