@@ -1061,7 +1061,7 @@ Kommandozeile:
     </message>
     <message>
         <source>Thermal load per person [W/Person]:</source>
-        <translation>Wärmeabgabe je Person [W/Person]:</translation>
+        <translation>Wärmeabgabe [W/Person]:</translation>
     </message>
     <message>
         <source>Schedule for Occupancy </source>
