@@ -131,6 +131,109 @@
     </message>
 </context>
 <context>
+    <name>CalculationInputWidget</name>
+    <message>
+        <source>Room Dimensions and Thermal Storage Properties</source>
+        <translation>Raumabmessungen und thermische Speichereigenschaften</translation>
+    </message>
+    <message>
+        <source>Internal net area [m&lt;sup&gt;2&lt;/sup&gt;]:</source>
+        <translation>Netto-Grundfläche innen [m&lt;sup&gt;2&lt;/sup&gt;]:</translation>
+    </message>
+    <message>
+        <source>Internal net height [m]:</source>
+        <translation>Lichte Raumhöhe [m]:</translation>
+    </message>
+    <message>
+        <source>Volume [m&lt;sup&gt;3&lt;/sup&gt;]:</source>
+        <translation>Volumen [m&lt;sup&gt;3&lt;/sup&gt;]:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Additional thermal storage mass [kg]:</source>
+        <translation>Zusätzliche thermische Speichermasse [kg]:</translation>
+    </message>
+    <message>
+        <source>Specific heat capacity [J/kgK]:</source>
+        <translation>Spezifische Wärmekapazität [J/kgK]:</translation>
+    </message>
+    <message>
+        <source>Location and Climate</source>
+        <translation>Standort und Klima</translation>
+    </message>
+    <message>
+        <source>Show/hides the advanced climate data options.</source>
+        <translation>Zeigt/verbirgt die erweiterten Klimadaten-Optionen.</translation>
+    </message>
+    <message>
+        <source>User defined</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>DIN 4108-2</source>
+        <translation>DIN 4108-2</translation>
+    </message>
+    <message>
+        <source>Albedo (for calculation of diffuse radiation)  [0..1]:</source>
+        <translation>Albedo (für diffuse Strahlung)  [0..1]:</translation>
+    </message>
+    <message>
+        <source>Area must be a valid size in [m&lt;sup&gt;2&lt;/sup&gt;] (higher than 0.001 mm&lt;sup&gt;2&lt;/sup&gt;).</source>
+        <translation>Die Fläche muss eine gültige Größe in [m&lt;sup&gt;2&lt;/sup&gt;] sein (größer als 0,001 mm&lt;sup&gt;2&lt;/sup&gt;).</translation>
+    </message>
+    <message>
+        <source>Height must be a valid size in [m] (between 0.001 mm and 1000 m).</source>
+        <translation>Die Höhe muss eine gültige Größe in [m] sein (zwischen 0,001 mm und 1000 m).</translation>
+    </message>
+    <message>
+        <source>Thermal storage mass must be a value between 0 and 1000000 kg (1000 tons).</source>
+        <translation>Die thermische Speichermasse muss ein Wert zwischen 0 und 1000000 kg (1000 Tonnen) sein.</translation>
+    </message>
+    <message>
+        <source>Thermal storage capacity must be a value between 0 and 1000 kJ/kgK.</source>
+        <translation>Die spezifische Wärmekapazität muss ein Wert zwischen 0 und 1000 kJ/kgK sein.</translation>
+    </message>
+    <message>
+        <source>Albedo must be a number between 0 and 1 (0 and 100 %%).</source>
+        <translation>Die Albedo muss eine Zahl zwischen 0 und 1 (0 und 100 %%) sein.</translation>
+    </message>
+    <message>
+        <source>Missing climate data</source>
+        <translation>Fehlende Klimadaten</translation>
+    </message>
+    <message>
+        <source>The climate data for location/file &apos;%1&apos; cannot be found.</source>
+        <translation>Die Klimadaten für den Standort/die Datei &apos;%1&apos; wurden nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Error loading climatic data</source>
+        <translation>Fehler beim Laden der Klimadaten</translation>
+    </message>
+    <message>
+        <source>Could not load climatic data in directory &apos;%1&apos;, see error log &apos;%2&apos; for details!</source>
+        <translation>Die Klimadaten &apos;%1&apos; konnten nicht geladen werden, Einzelheiten stehen im Fehlerprotokoll &apos;%2&apos;!</translation>
+    </message>
+    <message>
+        <source>City/Country</source>
+        <translation>Ort/Land</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Längengrad</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Breitengrad</translation>
+    </message>
+</context>
+<context>
     <name>ConfirmationMessageBox</name>
     <message>
         <source>Dialog</source>
@@ -303,6 +406,181 @@
     <message>
         <source>Material &apos;%1&apos; needs a vapour diffusion resistance factor above 0.</source>
         <translation>Material &apos;%1&apos; benötigt eine Wasserdampf-Diffusionswiderstandszahl größer als 0.</translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionTableModel</name>
+    <message>
+        <source> 0 - Horizontal</source>
+        <translation> 0 - Horizontal</translation>
+    </message>
+    <message>
+        <source>45 - Tilted</source>
+        <translation>45 - Geneigt</translation>
+    </message>
+    <message>
+        <source>90 - Vertical</source>
+        <translation>90 - Senkrecht</translation>
+    </message>
+    <message>
+        <source>Outside construction</source>
+        <translation>Außenbauteil</translation>
+    </message>
+    <message>
+        <source>Inside construction</source>
+        <translation>Innenbauteil</translation>
+    </message>
+    <message>
+        <source>Construction to fixed-temperature zone</source>
+        <translation>Bauteil zu Zone fester Temperatur</translation>
+    </message>
+    <message>
+        <source>%L1 - North</source>
+        <translation>%L1 - Nord</translation>
+    </message>
+    <message>
+        <source>%L1 - North-East</source>
+        <translation>%L1 - Nordost</translation>
+    </message>
+    <message>
+        <source>%L1 - East</source>
+        <translation>%L1 - Ost</translation>
+    </message>
+    <message>
+        <source>%L1 - South-East</source>
+        <translation>%L1 - Südost</translation>
+    </message>
+    <message>
+        <source>%L1 - South</source>
+        <translation>%L1 - Süd</translation>
+    </message>
+    <message>
+        <source>%L1 - South-West</source>
+        <translation>%L1 - Südwest</translation>
+    </message>
+    <message>
+        <source>%L1 - West</source>
+        <translation>%L1 - West</translation>
+    </message>
+    <message>
+        <source>%L1 - North-West</source>
+        <translation>%L1 - Nordwest</translation>
+    </message>
+    <message>
+        <source>&lt;unknown window type&gt;</source>
+        <translation>&lt;unbekannter Fenstertyp&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;unknown shading type&gt;</source>
+        <translation>&lt;unbekannter Verschattungstyp&gt;</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Construction</source>
+        <translation>Konstruktion</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The construction type to be used. If the construction type is not selected the wall/roof is not considered in the simulation and all other construction inputs are disabled.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Der zu verwendende Konstruktionstyp. Ist kein Konstruktionstyp gewählt, wird die Wand/das Dach in der Simulation nicht berücksichtigt und alle weiteren Eingaben zur Konstruktion sind gesperrt.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Construction type</source>
+        <translation>Bauteilart</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The type of the construction; outside wall/roof, inside construction, wall to conditioned zone[m&lt;sup&gt;2&lt;/sup&gt;].&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Die Art des Bauteils: Außenwand/Dach, Innenbauteil, Wand zu konditionierter Zone[m&lt;sup&gt;2&lt;/sup&gt;].&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Area [m2]</source>
+        <translation>Fläche [m2]</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The total wall/roof area including the windows in [m&lt;sup&gt;2&lt;/sup&gt;].&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Die gesamte Wand-/Dachfläche einschließlich der Fenster in [m&lt;sup&gt;2&lt;/sup&gt;].&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Orientation [deg]</source>
+        <translation>Orientierung [Grad]</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The orientation of the wall/roof in degrees starting north with 0 degrees.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Die Orientierung der Wand/des Daches in Grad, beginnend mit 0 Grad im Norden.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Inclination [deg]</source>
+        <translation>Neigung [Grad]</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The inclination of the construction in degrees: 0 - flat roof, 90 - wall.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Die Neigung des Bauteils in Grad: 0 - Flachdach, 90 - Wand.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Window type</source>
+        <translation>Fenstertyp</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The window type used in the construction (if any).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Der im Bauteil verwendete Fenstertyp (falls vorhanden).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Window area [m2]</source>
+        <translation>Fensterfläche [m2]</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The total window area (the sum of the areas of all windows, if several windows are in the same wall.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Die gesamte Fensterfläche (die Summe der Flächen aller Fenster, wenn mehrere Fenster in derselben Wand liegen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Shading type</source>
+        <translation>Verschattungstyp</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The type of shading used for the window.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Die Art der Verschattung des Fensters.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>a</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;Absorption coefficient for short wave radiation on outside surface.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Absorptionsgrad der Außenoberfläche für kurzwellige Strahlung.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Rse [m2K/W]</source>
+        <translation>Rse [m2K/W]</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;Surface heat transfer coefficient on outside (convective and radiative).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Wärmeübergangswiderstand außen (konvektiv und Strahlung).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Rsi [m2K/W]</source>
+        <translation>Rsi [m2K/W]</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;Surface heat transfer coefficient coefficient on room side (convective and radiative).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Wärmeübergangswiderstand raumseitig (konvektiv und Strahlung).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Opposite room temperature [C]</source>
+        <translation>Temperatur im Nachbarraum [C]</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;Temperature in room on the opposite side of this construction.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Temperatur im Raum auf der anderen Seite dieses Bauteils.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Invalid input</source>
+        <translation>Ungültige Eingabe</translation>
+    </message>
+    <message>
+        <source>The file path &apos;%1&apos; to climate data file is invalid (or the number you have entered has invalid format).</source>
+        <translation>Der Dateipfad &apos;%1&apos; zur Klimadatendatei ist ungültig (oder die eingegebene Zahl hat ein ungültiges Format).</translation>
     </message>
 </context>
 <context>

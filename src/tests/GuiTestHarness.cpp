@@ -32,7 +32,7 @@ QString sourceDir() {
 }
 
 
-void typeText(QLineEdit * edit, const QString & text) {
+void typeAndReturn(QLineEdit * edit, const QString & text) {
 	edit->setFocus();
 	edit->selectAll();
 	QTest::keyClick(edit, Qt::Key_Backspace);

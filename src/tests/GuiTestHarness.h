@@ -33,8 +33,8 @@ void clearSettings();
 /*! Root of the source tree. */
 QString sourceDir();
 
-/*! Replaces the text of a line edit by typing and finishes the editing with Return. */
-void typeText(QLineEdit * edit, const QString & text);
+/*! Replaces the text of a line edit by typing and finishes with Return. */
+void typeAndReturn(QLineEdit * edit, const QString & text);
 
 /*! Modal dialogs appear inside a nested event loop; the driver watches for them and acts
 	on each new one with the next queued action. A dialog without a queued action is

@@ -36,7 +36,7 @@ using Edit = QtExt::ValidatingLineEdit;
 
 const QColor INVALID(Edit::INVALID_COLOR);
 
-using GuiTest::typeText;
+using GuiTest::typeAndReturn;
 
 /*! A schedule editor accepts edits while its type box is enabled. */
 bool editable(ScheduleInputWidget * s) {
@@ -165,7 +165,7 @@ TEST_F(LoadInputPagesTest, FieldsStoreAcceptedValuesAndRefuseTheRest) {
 		ASSERT_NE(e, nullptr);
 		for (const char * typed : f.m_accepted) {
 			SCOPED_TRACE(std::string(f.m_edit) + " accepts " + typed);
-			typeText(e, typed);
+			typeAndReturn(e, typed);
 			EXPECT_DOUBLE_EQ(*f.m_member, QString(typed).toDouble()*f.m_factor);
 			EXPECT_NE(baseColor(e), INVALID);
 		}
@@ -175,14 +175,14 @@ TEST_F(LoadInputPagesTest, FieldsStoreAcceptedValuesAndRefuseTheRest) {
 		for (const char * typed : refused) {
 			SCOPED_TRACE(std::string(f.m_edit) + " refuses " + typed);
 			const double before = *f.m_member;
-			typeText(e, typed);
+			typeAndReturn(e, typed);
 			EXPECT_EQ(*f.m_member, before);
 			EXPECT_EQ(baseColor(e), INVALID);
 			EXPECT_EQ(e->toolTip(), QString(f.m_toolTip));
 		}
 	}
 	// shown again in percent by a refresh
-	typeText(child<Edit>(m_mechanical.get(), "lineEditHeatRecoveryEfficiency"), "85");
+	typeAndReturn(child<Edit>(m_mechanical.get(), "lineEditHeatRecoveryEfficiency"), "85");
 	m_mechanical->updateInput();
 	EXPECT_EQ(child<Edit>(m_mechanical.get(), "lineEditHeatRecoveryEfficiency")->text(), "85");
 	EXPECT_DOUBLE_EQ(r.m_mechanicalVentilationModel.m_heatRecoveryEfficiency, 0.85);
@@ -220,7 +220,7 @@ TEST_F(LoadInputPagesTest, HeatingAndCoolingTypes) {
 	QComboBox * heatingType = child<QComboBox>(m_heating.get(), "comboBoxHeatingType");
 	ScheduleInputWidget * setPoints = child<ScheduleInputWidget>(m_heating.get(), "scheduleWidget");
 	EXPECT_EQ(child<QGroupBox>(m_heating.get(), "groupBox_2")->title(), "Schedule for Heating Setpoints");
-	typeText(child<Edit>(m_heating.get(), "lineEditMaxLoad"), "1234");
+	typeAndReturn(child<Edit>(m_heating.get(), "lineEditMaxLoad"), "1234");
 	for (int t : { 0, 1, 0 }) {
 		heatingType->setCurrentIndex(t);
 		EXPECT_EQ(m_room.m_heatingModel.m_modelType, t);
@@ -262,8 +262,8 @@ TEST_F(LoadInputPagesTest, MechanicalVentilationTypesShowTheirEditorsAndSchedule
 		{ 2, true, true, false, "Schedule for set points" },
 		{ 0, true, false, false, "Schedule for set points" },
 	};
-	typeText(child<Edit>(m_mechanical.get(), "lineEditSupplyFlowRate"), "120");
-	typeText(child<Edit>(m_mechanical.get(), "lineEditHeatRecoveryEfficiency"), "70");
+	typeAndReturn(child<Edit>(m_mechanical.get(), "lineEditSupplyFlowRate"), "120");
+	typeAndReturn(child<Edit>(m_mechanical.get(), "lineEditHeatRecoveryEfficiency"), "70");
 	QComboBox * combo = child<QComboBox>(m_mechanical.get(), "comboBoxType");
 	ScheduleInputWidget * setPoints = child<ScheduleInputWidget>(m_mechanical.get(), "scheduleWidgetSetPoints");
 	ScheduleInputWidget * flowRates = child<ScheduleInputWidget>(m_mechanical.get(), "scheduleWidgetFlowRates");
@@ -290,7 +290,7 @@ TEST_F(LoadInputPagesTest, MechanicalVentilationTypesShowTheirEditorsAndSchedule
 TEST_F(LoadInputPagesTest, NaturalVentilationTypes) {
 	QComboBox * combo = child<QComboBox>(m_natural.get(), "comboBoxType");
 	ScheduleInputWidget * schedule = child<ScheduleInputWidget>(m_natural.get(), "scheduleWidget");
-	typeText(child<Edit>(m_natural.get(), "lineEditBaseVentilationRateDINNight"), "0.3");
+	typeAndReturn(child<Edit>(m_natural.get(), "lineEditBaseVentilationRateDINNight"), "0.3");
 	for (int t : { 3, 2, 1, 0, 3 }) {
 		combo->setCurrentIndex(t);
 		EXPECT_EQ(m_room.m_naturalVentilationModel.m_modelType, t);
@@ -312,11 +312,11 @@ TEST_F(LoadInputPagesTest, NaturalVentilationPartnersShowEachOthersValue) {
 	double value = 12.25;
 	for (const auto & p : pairs) {
 		value += 1;
-		typeText(child<Edit>(m_natural.get(), p.m_typed), QString::number(value));
+		typeAndReturn(child<Edit>(m_natural.get(), p.m_typed), QString::number(value));
 		EXPECT_EQ(m_room.m_naturalVentilationModel.*p.m_member, value) << p.m_typed;
 		EXPECT_EQ(child<Edit>(m_natural.get(), p.m_partner)->text(), QString::number(value)) << p.m_typed;
 		// a refused entry does not reach the partner
-		typeText(child<Edit>(m_natural.get(), p.m_typed), "nan");
+		typeAndReturn(child<Edit>(m_natural.get(), p.m_typed), "nan");
 		EXPECT_EQ(child<Edit>(m_natural.get(), p.m_partner)->text(), QString::number(value)) << p.m_typed;
 	}
 }
@@ -422,7 +422,7 @@ TEST_F(LoadInputPagesTest, GainsPagesShareOneRecord) {
 	// a constant typed into the occupancy editor lands in the shared record only
 	Edit * constant = child<Edit>(child<ScheduleInputWidget>(m_occupancy.get(), "scheduleWidget"), "lineEditConstantEdit");
 	const double equipmentBefore = m_room.m_userLoads.m_equipmentLoad.m_constantValue;
-	typeText(constant, "3");
+	typeAndReturn(constant, "3");
 	EXPECT_EQ(m_room.m_userLoads.m_occupancy.m_constantValue, 3);
 	EXPECT_EQ(m_room.m_userLoads.m_equipmentLoad.m_constantValue, equipmentBefore);
 }
@@ -439,7 +439,7 @@ TEST_F(LoadInputPagesTest, ShadingTypesWithoutAssessment) {
 	ScheduleInputWidget * schedule = child<ScheduleInputWidget>(m_shading.get(), "scheduleWidget");
 	QStackedWidget * stack = child<QStackedWidget>(m_shading.get(), "stackedWidget");
 	m_room.m_din4108_2Assessment.m_active = false;
-	typeText(child<Edit>(m_shading.get(), "lineEditMaxRadIntensitySouth"), "321");
+	typeAndReturn(child<Edit>(m_shading.get(), "lineEditMaxRadIntensitySouth"), "321");
 	for (const Case & c : cases) {
 		combo->setCurrentIndex(c.m_type);
 		EXPECT_EQ(m_room.m_shadingControlModel.m_modelType, c.m_type);

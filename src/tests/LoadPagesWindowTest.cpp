@@ -46,7 +46,7 @@ QByteArray readFile(const QString & path) {
 	return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-using GuiTest::typeText;
+using GuiTest::typeAndReturn;
 
 template <typename T>
 T * child(QWidget * parent, const char * name) {
@@ -121,7 +121,7 @@ void editSchedule(ScheduleInputWidget * s, int scheduleType, double value) {
 	const char * cycle = nullptr;
 	switch (scheduleType) {
 		case RM::Schedule::CONSTANT :
-			typeText(child<Edit>(s, "lineEditConstantEdit"), QString::number(value));
+			typeAndReturn(child<Edit>(s, "lineEditConstantEdit"), QString::number(value));
 			return;
 		case RM::Schedule::DAILY_SEASONAL : cycle = "dailyCycleWinter"; break;
 		case RM::Schedule::DAILY_WEEK : cycle = "dailyCycleWeekDay"; break;
@@ -227,14 +227,14 @@ TEST_F(LoadPagesWindowTest, EditsOnEveryPageSurviveSaveNewAndLoad) {
 		// heating: power, winter profile, then the other type
 		QWidget * p = page(T::TabHeating);
 		child<QComboBox>(p, "comboBoxHeatingType")->setCurrentIndex(1);
-		typeText(child<Edit>(p, "lineEditMaxLoad"), "1777");
+		typeAndReturn(child<Edit>(p, "lineEditMaxLoad"), "1777");
 		editSchedule(child<ScheduleInputWidget>(p, "scheduleWidget"), RM::Schedule::DAILY_SEASONAL, 16.5);
 		child<QComboBox>(p, "comboBoxHeatingType")->setCurrentIndex(loaded.m_heatingModel.m_modelType == 1 ? 0 : 1);
 
 		// cooling: an annual set-point series and a constant humidity
 		p = page(T::TabCooling);
 		child<QComboBox>(p, "comboBoxType")->setCurrentIndex(1);
-		typeText(child<Edit>(p, "lineEditMaxLoad"), "999");
+		typeAndReturn(child<Edit>(p, "lineEditMaxLoad"), "999");
 		editSchedule(child<ScheduleInputWidget>(p, "scheduleWidgetSetPoints"), RM::Schedule::ANNUAL, 24);
 		editSchedule(child<ScheduleInputWidget>(p, "scheduleWidgetRHSetPoints"), RM::Schedule::CONSTANT, 55);
 		child<QComboBox>(p, "comboBoxType")->setCurrentIndex(loaded.m_coolingModel.m_modelType == 1 ? 0 : 1);
@@ -244,18 +244,18 @@ TEST_F(LoadPagesWindowTest, EditsOnEveryPageSurviveSaveNewAndLoad) {
 		child<QComboBox>(p, "comboBoxType")->setCurrentIndex(2);
 		editSchedule(child<ScheduleInputWidget>(p, "scheduleWidgetSetPoints"), RM::Schedule::DAILY_WEEK, 27);
 		editSchedule(child<ScheduleInputWidget>(p, "scheduleWidgetFlowRates"), RM::Schedule::CONSTANT, 45);
-		typeText(child<Edit>(p, "lineEditSupplyTemperature"), "17.5");
-		typeText(child<Edit>(p, "lineEditSupplyFlowRate"), "150");
+		typeAndReturn(child<Edit>(p, "lineEditSupplyTemperature"), "17.5");
+		typeAndReturn(child<Edit>(p, "lineEditSupplyFlowRate"), "150");
 		child<QComboBox>(p, "comboBoxType")->setCurrentIndex(1);
-		typeText(child<Edit>(p, "lineEditHeatRecoveryEfficiency"), "65");
-		typeText(child<Edit>(p, "lineEditHeatRecoverySetpoint"), "24");
+		typeAndReturn(child<Edit>(p, "lineEditHeatRecoveryEfficiency"), "65");
+		typeAndReturn(child<Edit>(p, "lineEditHeatRecoverySetpoint"), "24");
 		child<QComboBox>(p, "comboBoxType")->setCurrentIndex(loaded.m_mechanicalVentilationModel.m_modelType == 2 ? 1 : 2);
 
 		// natural ventilation: usage time values, occupancy time and the air change schedule
 		p = page(T::TabInfiltration);
 		child<QComboBox>(p, "comboBoxType")->setCurrentIndex(3);
-		typeText(child<Edit>(p, "lineEditBaseVentilationRateDIN"), "0.6");
-		typeText(child<Edit>(p, "lineEditTemperatureDifferenceNight"), "3");
+		typeAndReturn(child<Edit>(p, "lineEditBaseVentilationRateDIN"), "0.6");
+		typeAndReturn(child<Edit>(p, "lineEditTemperatureDifferenceNight"), "3");
 		child<QTimeEdit>(p, "timeEditStart")->setTime(QTime(5, 30));
 		emit child<QTimeEdit>(p, "timeEditStart")->editingFinished();
 		editSchedule(child<ScheduleInputWidget>(p, "scheduleWidget"), RM::Schedule::CONSTANT, 0.9);
@@ -266,7 +266,7 @@ TEST_F(LoadPagesWindowTest, EditsOnEveryPageSurviveSaveNewAndLoad) {
 		editSchedule(child<ScheduleInputWidget>(p, "scheduleWidget"), RM::Schedule::DAILY_WEEK, 7.5);
 		child<QListWidget>(p, "listWidgetWeekEndDays")->item(4)->setCheckState(Qt::Checked);
 		p = page(T::TabOccupancy);
-		typeText(child<Edit>(p, "lineEditPersonLoad"), "77");
+		typeAndReturn(child<Edit>(p, "lineEditPersonLoad"), "77");
 		editSchedule(child<ScheduleInputWidget>(p, "scheduleWidget"), RM::Schedule::DAILY_SEASONAL, 1.5);
 		p = page(T::TabMoistureLoads);
 		editSchedule(child<ScheduleInputWidget>(p, "scheduleWidget"), RM::Schedule::ANNUAL, 30);
@@ -274,7 +274,7 @@ TEST_F(LoadPagesWindowTest, EditsOnEveryPageSurviveSaveNewAndLoad) {
 		child<QComboBox>(p, "comboBoxType")->setCurrentIndex(1);
 		editSchedule(child<ScheduleInputWidget>(p, "scheduleWidget"), RM::Schedule::CONSTANT, 0.5);
 		child<QComboBox>(p, "comboBoxType")->setCurrentIndex(2);
-		typeText(child<Edit>(p, "lineEditMaxRadIntensityNorth"), "333");
+		typeAndReturn(child<Edit>(p, "lineEditMaxRadIntensityNorth"), "333");
 		child<QComboBox>(p, "comboBoxType")->setCurrentIndex(loaded.m_shadingControlModel.m_modelType == 1 ? 2 : 1);
 
 		const std::map<QString, QString> edited = allPagesShown();

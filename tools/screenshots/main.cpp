@@ -20,6 +20,7 @@
 #include <QSettings>
 #include <QStackedLayout>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -196,6 +197,39 @@ void loadPageShots(Screenshots & shots) {
 	shoot(T::TabInfiltration, "infiltration-usage-red");
 	choose(T::TabShadingControl, 2);
 	shoot(T::TabShadingControl, "shading-intensity");
+}
+
+
+/*! The geometry and climate page with its hidden rows shown, its construction-type editor
+	open (with the editor's list), and the advanced settings page. */
+void roomInputShots(Screenshots & shots) {
+	RoomModelDialog w;
+	w.show();
+	QApplication::processEvents();	// the window's own initial resize hides the mass rows
+	w.resize(1100, 720);
+	QTabWidget * tabs = w.inputTabs();
+	QWidget * page = w.inputPage(RoomModelDialog::TabGeometry);
+	tabs->setCurrentWidget(page);
+	for (const char * name : { "toolButtonToggleAdvancedRoomProperties", "toolButtonToggleAdvancedClimateProperties" })
+		page->findChild<QToolButton *>(name)->click();
+	shots.save(&w, "input-geometry-climate");
+
+	QTableView * view = page->findChild<QTableView *>("tableViewConstruction");
+	const QModelIndex cell = view->model()->index(0, 2);
+	view->setCurrentIndex(cell);
+	view->edit(cell);
+	QApplication::processEvents();
+	shots.save(&w, "input-construction-table-editor");
+	if (QComboBox * combo = view->viewport()->findChild<QComboBox *>()) {
+		combo->showPopup();
+		QApplication::processEvents();
+		shots.save(combo->view()->window(), "input-construction-type-list");
+		combo->hidePopup();
+	}
+	tabs->setCurrentWidget(w.inputPage(RoomModelDialog::TabAdvancedSettings));
+	shots.save(&w, "input-advanced-settings");
+	// hidden, not closed: no save question
+	w.hide();
 }
 
 
@@ -530,6 +564,7 @@ int main(int argc, char ** argv) {
 	Screenshots shots(outDir);
 	try {
 		mainWindowShots(shots);
+		roomInputShots(shots);
 		loadPageShots(shots);
 		dialogShots(shots);
 		runShots(shots, home.path());
