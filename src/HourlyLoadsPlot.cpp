@@ -77,6 +77,13 @@ void HourlyLoadsPlot::setQwtCurveVisible(bool on) {
 }
 
 
+HourlyLoadsPlot::~HourlyLoadsPlot() {
+	for (PlotCurveWithFramedLegendIcon * curve : m_curves)
+		if (curve != nullptr && curve->plot() == nullptr)
+			delete curve;
+}
+
+
 PlotCurveWithFramedLegendIcon * HourlyLoadsPlot::addCurve(unsigned int index, const QString & title, const QColor & color) {
 	PlotCurveWithFramedLegendIcon * curve = new PlotCurveWithFramedLegendIcon(title);
 	curve->setPen(QPen(color, 1));

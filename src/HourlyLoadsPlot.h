@@ -23,6 +23,9 @@ class TimePlotPicker;
 class HourlyLoadsPlot : public QwtPlot {
 	Q_OBJECT
 public:
+	/*! Deletes the detached curves; the plot deletes the attached ones. */
+	~HourlyLoadsPlot() override;
+
 	/*! Year on the x axis, -300..300 on the y axis; also the zoom base. */
 	void setDefaultAxes();
 

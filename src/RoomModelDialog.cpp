@@ -128,6 +128,10 @@ RoomModelDialog::RoomModelDialog(QWidget * parent) :
 
 
 RoomModelDialog::~RoomModelDialog() {
+	// the pages point into the project: they go first, so that a focused edit, which finishes
+	// its editing when the window goes, still writes into a living project
+	hide();
+	qDeleteAll(findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly));
 	freeOwnedObjects();
 }
 
@@ -334,6 +338,8 @@ void RoomModelDialog::updateInputWidgets() {
 	m_moistureLoadInputWidget->updateInput();
 	m_advancedSettingsInputWidget->updateInput();
 	m_resultsWidget->setRadiationPlotValue(m_project->m_albedo);
+	// no control switches the mode: apply the shading tab rule of the file's assessment here
+	updateShadingControl(m_project->m_din4108_2Assessment.m_shadingControlType);
 }
 
 

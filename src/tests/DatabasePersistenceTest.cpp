@@ -36,10 +36,7 @@ const unsigned int USER_ID_START = RM::Database::USER_ID_START;
 
 const char * const USER_FILES[] = { "db_materials.xml", "db_constructions.xml", "db_windows.xml", "db_shadingTypes.xml" };
 
-QByteArray readFile(const QString & path) {
-	QFile f(path);
-	return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using GuiTest::readBytes;
 
 template <typename T>
 std::set<unsigned int> userIds(const std::map<unsigned int, T> & table) {
@@ -79,7 +76,7 @@ protected:
 		ASSERT_TRUE(seed.writeDatabase());
 
 		for (const QString & name : QStringList{"db_materials.xml", "db_constructions.xml", "db_windows.xml", "db_shadingTypes.xml"})
-			m_builtinFiles[name] = readFile(seed.builtinDir() + "/" + name);
+			m_builtinFiles[name] = readBytes(seed.builtinDir() + "/" + name);
 		m_window.reset(new RoomModelDialog);
 	}
 
@@ -186,11 +183,11 @@ TEST_F(DatabasePersistenceTest, EditsReachTheUserFilesAndSavedProjects) {
 	EXPECT_EQ(fresh.m_shadingTypes.size(), db.m_shadingTypes.size());
 
 	for (const auto & f : m_builtinFiles)
-		EXPECT_EQ(readFile(fresh.builtinDir() + "/" + f.first), f.second) << f.first.toStdString();
+		EXPECT_EQ(readBytes(fresh.builtinDir() + "/" + f.first), f.second) << f.first.toStdString();
 	// the user files hold user ids only
 	const QRegularExpression idAttr("\\bid=\"(\\d+)\"");
 	for (const char * name : USER_FILES) {
-		const QString text = QString::fromUtf8(readFile(m_userDir + "/" + name));
+		const QString text = QString::fromUtf8(readBytes(m_userDir + "/" + name));
 		for (auto it = idAttr.globalMatch(text); it.hasNext(); )
 			EXPECT_GT(it.next().captured(1).toUInt(), USER_ID_START) << name;
 	}
@@ -202,7 +199,7 @@ TEST_F(DatabasePersistenceTest, FailingUserFileLeavesTheOthersWrittenAndCancelKe
 	QFile::remove(shadingFile);
 	ASSERT_TRUE(QDir().mkpath(shadingFile));
 	editRho(m_materialId, "1500");
-	const QByteArray constructionsBefore = readFile(m_userDir + "/db_constructions.xml");
+	const QByteArray constructionsBefore = readBytes(m_userDir + "/db_constructions.xml");
 
 	Driver driver;
 	driver.add(Driver::press(QDialogButtonBox::Ok));
@@ -216,7 +213,7 @@ TEST_F(DatabasePersistenceTest, FailingUserFileLeavesTheOthersWrittenAndCancelKe
 	EXPECT_EQ(m_window->database()->m_materials[m_materialId].m_rho, 1500);
 	EXPECT_EQ(QLocale().toDouble(page(RoomModelDialog::PageMaterials)->findChild<QLineEdit *>("lineEditRho")->text()), 1500);
 	EXPECT_TRUE(QFileInfo(shadingFile).isDir());
-	EXPECT_EQ(readFile(m_userDir + "/db_constructions.xml"), constructionsBefore);
+	EXPECT_EQ(readBytes(m_userDir + "/db_constructions.xml"), constructionsBefore);
 	QDir(shadingFile).removeRecursively();
 	RM::Database fresh;
 	fresh.reload();

@@ -1,5 +1,6 @@
 #include "GuiTestHarness.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -29,6 +30,18 @@ void clearSettings() {
 
 QString sourceDir() {
 	return CALDORYNE_SOURCE_DIR;
+}
+
+
+QByteArray readBytes(const QString & path) {
+	QFile f(path);
+	return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+
+bool writeBytes(const QString & path, const QByteArray & data) {
+	QFile f(path);
+	return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
 }
 
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include <QByteArray>
 #include <QDialogButtonBox>
 #include <QObject>
 #include <QString>
@@ -32,6 +33,11 @@ void clearSettings();
 
 /*! Root of the source tree. */
 QString sourceDir();
+
+/*! Whole content of a file, empty when it cannot be read. */
+QByteArray readBytes(const QString & path);
+/*! Replaces a file's content; false when it cannot be written. */
+bool writeBytes(const QString & path, const QByteArray & data);
 
 /*! Replaces the text of a line edit by typing and finishes with Return. */
 void typeAndReturn(QLineEdit * edit, const QString & text);

@@ -25,16 +25,7 @@ namespace {
 using Driver = GuiTest::ModalDialogDriver;
 
 
-QByteArray readFile(const QString & path) {
-	QFile f(path);
-	return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString & path, const QByteArray & data) {
-	QFile f(path);
-	ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-	f.write(data);
-}
+using GuiTest::readBytes;
 
 /*! A file nobody can create, not even root (tests may run as root). */
 const char * const UNWRITABLE = "/proc/caldoryne-test.rmxml";
@@ -83,8 +74,8 @@ TEST_F(ProjectHandlingTest, SaveAppendsSuffixCaseSensitivelyAndKeepsTheFirstBack
 		EXPECT_EQ(driver.m_seen.back().m_text, QString("Wrote project file '%1'.").arg(written));
 	}
 	// office.rmxml existed (the copied office) before the first save: its old content is the backup
-	const QByteArray original = readFile(GuiTest::sourceDir() + "/tools/caldoryne-cli/tests/data/Office_ThreeDays.rmxml");
-	EXPECT_EQ(readFile(m_office + ".bak"), original);
+	const QByteArray original = readBytes(GuiTest::sourceDir() + "/tools/caldoryne-cli/tests/data/Office_ThreeDays.rmxml");
+	EXPECT_EQ(readBytes(m_office + ".bak"), original);
 	EXPECT_FALSE(QFileInfo::exists(m_dir + "/room.rmxml.bak"));
 
 	// a second save over the file keeps the older backup
@@ -92,15 +83,15 @@ TEST_F(ProjectHandlingTest, SaveAppendsSuffixCaseSensitivelyAndKeepsTheFirstBack
 	driver.add(Driver::chooseFile(m_office));
 	driver.add(Driver::press(QDialogButtonBox::Ok));
 	m_window->buttonBar()->toolButtonSave->click();
-	EXPECT_EQ(readFile(m_office + ".bak"), original);
-	EXPECT_NE(readFile(m_office), original);
+	EXPECT_EQ(readBytes(m_office + ".bak"), original);
+	EXPECT_NE(readBytes(m_office), original);
 }
 
 
 TEST_F(ProjectHandlingTest, UnwritableTargetKeepsFileNameAndTitle) {
 	ASSERT_TRUE(m_window->loadProject(m_office, true));
 	const QString title = m_window->windowTitle();
-	const QByteArray before = readFile(m_office);
+	const QByteArray before = readBytes(m_office);
 	Driver driver;
 	driver.add(Driver::chooseFile(UNWRITABLE));
 	driver.add(Driver::press(QDialogButtonBox::Ok));
@@ -109,17 +100,17 @@ TEST_F(ProjectHandlingTest, UnwritableTargetKeepsFileNameAndTitle) {
 	EXPECT_EQ(driver.m_seen.back().m_title, "Write Error");
 	EXPECT_EQ(m_window->project()->m_projectFilePath, m_office);
 	EXPECT_EQ(m_window->windowTitle(), title);
-	EXPECT_EQ(readFile(m_office), before);
+	EXPECT_EQ(readBytes(m_office), before);
 }
 
 
 TEST_F(ProjectHandlingTest, LoadFailuresLeaveTheProjectUntouched) {
 	ASSERT_TRUE(m_window->loadProject(m_office, true));
 	const double endTime = m_window->project()->m_simulationEndTime;
-	writeFile(m_dir + "/broken.rmxml", "<?xml version=\"1.0\"?><RoomModel><Room></Unclosed>");
-	QByteArray invalid = readFile(m_office);
+	ASSERT_TRUE(GuiTest::writeBytes(m_dir + "/broken.rmxml", "<?xml version=\"1.0\"?><RoomModel><Room></Unclosed>"));
+	QByteArray invalid = readBytes(m_office);
 	invalid.replace("<SimulationEndTime>259200</SimulationEndTime>", "<SimulationEndTime>-5</SimulationEndTime>");
-	writeFile(m_dir + "/invalid.rmxml", invalid);
+	ASSERT_TRUE(GuiTest::writeBytes(m_dir + "/invalid.rmxml", invalid));
 	const struct { QString file; QString text; } cases[] = {
 		{ m_dir + "/none.rmxml", QString("Couldn't open file '%1' for reading.").arg(m_dir + "/none.rmxml") },
 		{ m_dir + "/broken.rmxml", "Error reading file, see logfile for details." },

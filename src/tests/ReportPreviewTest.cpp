@@ -1,14 +1,20 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QFontComboBox>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <QtExt_Directories.h>
 
 #include "GuiTestHarness.h"
 #include "Report.h"
@@ -151,6 +157,77 @@ TEST_F(ReportPreviewTest, UnwritableTargetIsReportedAndPreviewGoesOn) {
 	EXPECT_EQ(progress.count(), 0);
 	EXPECT_TRUE(preview.writePdf(file("good.pdf")));
 	EXPECT_EQ(progress.count(), 1);
+	preview.updatePreview();
+	EXPECT_GT(preview.pageCount(), 1);
+}
+
+
+/*! Types a file name into a save dialog, keeping its own overwrite question. */
+GuiTest::ModalDialogDriver::Action typeFileName(const QString & dir, const QString & name, QFileDialog ** seen = nullptr) {
+	return [dir, name, seen](QWidget * w) {
+		QFileDialog * dlg = qobject_cast<QFileDialog *>(w);
+		ASSERT_NE(dlg, nullptr);
+		if (seen != nullptr)
+			*seen = dlg;
+		dlg->setDirectory(dir);
+		dlg->findChild<QLineEdit *>("fileNameEdit")->setText(name);
+		// later: the dialog's question runs an event loop the driver has to see
+		QTimer::singleShot(0, dlg, [dlg]() { static_cast<QDialog *>(dlg)->accept(); });
+	};
+}
+
+
+
+TEST_F(ReportPreviewTest, PdfButtonsAskBeforeReplacingTheFinalNameAndShowFailures) {
+	using Driver = GuiTest::ModalDialogDriver;
+	ReportPreview preview(m_model.get(), &m_db);
+	QPushButton * writeButton = preview.findChild<QPushButton *>("pushButtonWritePdf");
+	QPushButton * pageButton = preview.findChild<QPushButton *>("pushButtonExportPage");
+	ASSERT_NE(writeButton, nullptr);
+	ASSERT_NE(pageButton, nullptr);
+	const QString report = file("report.pdf");
+	const QString page = file("page.pdf");
+	struct Case { QPushButton * button; QString typed; QString target; };
+	// "report" gets its suffix from the dialog, "page.txt" is turned into page.pdf by the export
+	const Case cases[] = { { writeButton, "report", report }, { pageButton, "page.txt", page } };
+	for (const Case & c : cases) {
+		ASSERT_TRUE(GuiTest::writeBytes(c.target, "old"));
+		Driver driver;
+		QFileDialog * dialog = nullptr;
+		driver.add(typeFileName(m_dir.path(), c.typed, &dialog));
+		driver.add([&dialog](QWidget * w) {
+			Driver::press(QDialogButtonBox::No)(w);
+			// the file dialog's own question leaves it open: give up
+			if (dialog != nullptr && dialog->isVisible())
+				QTimer::singleShot(0, dialog, &QDialog::reject);
+		});
+		c.button->click();
+		ASSERT_EQ(driver.m_seen.size(), 2u) << c.typed.toStdString();
+		EXPECT_TRUE(driver.m_seen[1].m_text.contains("page.pdf") || driver.m_seen[1].m_text.contains("report.pdf"))
+				<< driver.m_seen[1].m_text.toStdString();
+		EXPECT_EQ(GuiTest::readBytes(c.target), QByteArray("old"));
+
+		driver.add(typeFileName(m_dir.path(), c.typed));
+		driver.add(Driver::press(QDialogButtonBox::Yes));
+		c.button->click();
+		ASSERT_EQ(driver.m_seen.size(), 4u) << c.typed.toStdString();
+		EXPECT_TRUE(GuiTest::readBytes(c.target).startsWith("%PDF")) << c.typed.toStdString();
+	}
+	EXPECT_FALSE(QFile::exists(file("page.txt")));
+
+	// a target that cannot be written: a box names the file and the log file
+	for (QPushButton * button : { writeButton, pageButton }) {
+		Driver driver;
+		driver.add(typeFileName("/proc", "report.pdf"));
+		driver.add(Driver::press(QDialogButtonBox::Ok));
+		ReportTest::MessageRecorder recorder;
+		button->click();
+		ASSERT_EQ(driver.m_seen.size(), 2u);
+		EXPECT_EQ(driver.m_seen[1].m_className, "QMessageBox");
+		EXPECT_TRUE(driver.m_seen[1].m_text.contains("/proc/report.pdf")) << driver.m_seen[1].m_text.toStdString();
+		EXPECT_TRUE(driver.m_seen[1].m_text.contains(QtExt::Directories::globalLogFile()));
+	}
+	// and the preview goes on
 	preview.updatePreview();
 	EXPECT_GT(preview.pageCount(), 1);
 }

@@ -10,14 +10,22 @@
 #include <QProgressBar>
 #include <QSettings>
 #include <QTextStream>
+#include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 
 #include <BVX_MessageHandler.h>
 
+#include <QtExt_Directories.h>
+
 #include <RM_CaldoryneModelInterface.h>
+#include <RM_ConstructionType.h>
+#include <RM_Database.h>
 #include <RM_Room.h>
 
 #include "ButtonBar.h"
+#include "ConstructionDBWidget.h"
+#include "ConstructionDBModel.h"
 #include "GuiTestHarness.h"
 #include "RoomModelDialog.h"
 
@@ -177,9 +185,117 @@ TEST_F(SimulationRunWindowTest, UnknownClimateFailsInitialisationThenGoodRunWork
 
 	m_window->project()->m_climateDataPath = good;
 	driver.add(runDialog(false));
-	EXPECT_TRUE(m_window->runSimulation());
+	m_window->buttonBar()->toolButtonUpdate->click();
 	EXPECT_TRUE(m_window->model()->m_outputManager.m_resultsPresent);
+	EXPECT_EQ(driver.m_seen.size(), 3u);
+}
+
+
+TEST_F(SimulationRunWindowTest, UnwritableScreenLogAndResultFilesAreNamedInTheBoxes) {
+	ASSERT_TRUE(m_window->loadProject(m_project, true));
+	const QString good = m_window->project()->m_climateDataPath;
+	Driver driver;
+
+	// a directory in place of the screen log: the run logs into the program log and says so
+	ASSERT_TRUE(QDir().mkpath(m_dir + "/office/log/screenlog.txt"));
+	const QString programLog = QtExt::Directories::globalLogFile();
+	m_window->project()->m_climateDataPath = "Nowhere/missing.epw";
+	driver.add(runDialog(false));
+	driver.add(Driver::press(QDialogButtonBox::Ok));
+	m_window->buttonBar()->toolButtonUpdate->click();
+	ASSERT_EQ(driver.m_seen.size(), 2u);
+	EXPECT_FALSE(m_window->model()->m_outputManager.m_resultsPresent);
+	EXPECT_EQ(driver.m_seen[1].m_text, QString("Error during solver initialization, see error log file '%1'.").arg(programLog));
+	EXPECT_TRUE(readFile(programLog).contains("Missing climate data for location 'Nowhere/missing.epw'."));
+	m_window->project()->m_climateDataPath = good;
+
+	// automatic saving into a results "directory" that is a file: failure C after the run
+	QDir(m_dir + "/office").removeRecursively();
+	ASSERT_TRUE(QDir().mkpath(m_dir + "/office/log"));
+	QFile blocker(m_dir + "/office/results");
+	ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+	blocker.close();
+	driver.add(runDialog(true));
+	driver.add(Driver::press(QDialogButtonBox::Ok));
+	m_window->buttonBar()->toolButtonUpdate->click();
+	ASSERT_EQ(driver.m_seen.size(), 4u);
+	EXPECT_EQ(driver.m_seen[3].m_text, QString("Calculation error at %1 d, see logfile '%2' for details")
+			  .arg(3).arg(m_dir + "/office/log/screenlog.txt"));
+	EXPECT_TRUE(toolButtonsEnabled());
+
+	// the results export into a directory that takes no files
+	driver.add(Driver::chooseFile("/proc"));
+	driver.add(Driver::press(QDialogButtonBox::Ok));
+	m_window->onToolButtonExportClicked();
+	ASSERT_EQ(driver.m_seen.size(), 6u);
+	EXPECT_EQ(driver.m_seen[5].m_title, "Write Error");
+	EXPECT_EQ(driver.m_seen[5].m_text, "Result files could not be written to '/proc'.");
+}
+
+
+TEST_F(SimulationRunWindowTest, EditsOfRoomAndDatabaseDuringARunLeaveTheRunAlone) {
+	ASSERT_TRUE(m_window->loadProject(m_project, true));
+	RM::Room & room = *m_window->project();
+	RM::Database & db = *m_window->database();
+	// the roof becomes a user construction type with twice the layer thicknesses
+	const unsigned int roofIndex = 2;
+	const unsigned int builtinRoof = room.m_constructions[roofIndex].m_constructionId;
+	RM::ConstructionType thick = *db.constructionType(builtinRoof);
+	thick.m_builtin = false;
+	for (double & d : thick.m_d)
+		d *= 2;
+	const unsigned int userRoof = db.addConstructionType(thick, 0);
+	const unsigned int userStart = RM::Database::USER_ID_START;
+	ASSERT_GT(userRoof, userStart);
+	room.m_constructions[roofIndex].m_constructionId = userRoof;
+	ConstructionDBWidget * page = m_window->findChild<ConstructionDBWidget *>();
+	ASSERT_NE(page, nullptr);
+	page->resetModel();
+	const QString states = m_dir + "/office/results/states.tsv";
+
+	Driver driver;
+	driver.add(runDialog(true));
+	m_window->buttonBar()->toolButtonUpdate->click();
+	ASSERT_TRUE(m_window->model()->m_outputManager.m_resultsPresent);
+	const QString undisturbed = readFile(states);
+	ASSERT_FALSE(undisturbed.isEmpty());
+
+	// from the first progress notification on: the roof goes back to the built-in type,
+	// a wall goes, the room shrinks, and the user type is removed on its database page
+	bool edited = false;
+	driver.add([&](QWidget * w) {
+		QTimer::singleShot(0, m_window.get(), [&]() {
+			room.m_constructions[roofIndex].m_constructionId = builtinRoof;
+			room.m_constructions.erase(room.m_constructions.begin());
+			room.m_area /= 2;
+			room.m_height += 1;
+			m_window->updateInputWidgets();
+			m_window->buttonBar()->toolButtonEditConstructions->click();
+			for (int row = 0; row < page->dbModel()->rowCount(); ++row) {
+				const QModelIndex index = page->dbModel()->index(row, 0);
+				if (page->dbModel()->itemId(index) == userRoof)
+					page->tableView()->setCurrentIndex(index);
+			}
+			page->removeButton()->click();
+			edited = db.constructionType(userRoof) == nullptr;
+		});
+		runDialog(true)(w);
+	});
+	m_window->buttonBar()->toolButtonUpdate->click();
+	ASSERT_TRUE(edited);
+	// no message box on the way
 	EXPECT_EQ(driver.m_seen.size(), 2u);
+	EXPECT_EQ(readFile(states), undisturbed);
+	// the run kept its own room and database
+	const RM::CaldoryneModelInterface & model = *m_window->model();
+	EXPECT_EQ(model.m_room.m_constructions[roofIndex].m_constructionId, userRoof);
+	EXPECT_EQ(model.m_room.m_constructions.size(), room.m_constructions.size() + 1);
+	EXPECT_TRUE(model.m_outputManager.m_resultsPresent);
+
+	// the edited room runs differently: the comparison above could tell
+	driver.add(runDialog(true));
+	m_window->buttonBar()->toolButtonUpdate->click();
+	EXPECT_NE(readFile(states), undisturbed);
 }
 
 

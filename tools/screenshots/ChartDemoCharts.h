@@ -12,9 +12,11 @@ namespace ChartDemoCharts {
 	"chart-demo-line-inside.png" (axis scales and legend inside the canvas),
 	"chart-demo-wall.png" and "chart-demo-wall-print.png" (the wall over metres with a
 	logarithmic right axis, markers and construction lines at the layer boundaries),
-	"chart-demo-bars.png" (monthly energies as grouped bars above, stacked bars below) and
-	"chart-demo-colorgrid.png" (temperatures in a wall corner with contour lines, construction
-	lines and the colour bar).
+	"chart-demo-zoomed.png" (the year zoomed through the model), "chart-demo-legend-moved.png"
+	(then the inside legend dragged to the top-left corner), "chart-demo-proportional.png"
+	(a floor plan over metres shown in proportion), "chart-demo-bars.png" (monthly energies
+	as grouped bars above, stacked bars below) and "chart-demo-colorgrid.png" (temperatures
+	in a wall corner with contour lines, construction lines and the colour bar).
 	Returns the written paths; throws BVX::Exception when a file cannot be written. */
 QStringList renderDemoCharts(const QString & folder, const QSize & size = QSize(800, 450));
 

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -43,6 +44,7 @@
 #include <RM_Schedule.h>
 
 #include <QtExt_Directories.h>
+#include <Sci_ChartFormatSelectionDialog.h>
 #include <QtExt_LanguageHandler.h>
 
 #include "AboutDialog.h"
@@ -70,6 +72,7 @@
 #include "RunDialog.h"
 
 #include <QProgressBar>
+#include <QTimeEdit>
 #include <QRadioButton>
 
 #include <RM_Climate.h>
@@ -156,6 +159,55 @@ void mainWindowShots(Screenshots & shots) {
 }
 
 
+/*! The load and control tabs of the office example, then the type pages it does not show. */
+void loadPageShots(Screenshots & shots) {
+	using T = RoomModelDialog;
+	RoomModelDialog w;
+	w.loadProject(QtExt::Directories::databasesDir() + "/examples/Office_SouthFacade.rmxml", true);
+	w.show();
+	QApplication::processEvents();
+	w.resize(1100, 720);
+	QTabWidget * tabs = w.inputTabs();
+	const auto shoot = [&](T::InputTab tab, const QString & name) {
+		tabs->setCurrentWidget(w.inputPage(tab));
+		shots.save(&w, "load-" + name);
+	};
+	// the example's assessment fixes the shading: its tab is disabled, enabled for the picture
+	tabs->setTabEnabled(tabs->indexOf(w.inputPage(T::TabShadingControl)), true);
+	shoot(T::TabShadingControl, "shading-din");
+
+	w.onCalculationModeChanged(false);
+	w.updateInputWidgets();
+	const std::pair<T::InputTab, const char *> loadTabs[] = {
+		{ T::TabHeating, "heating" }, { T::TabCooling, "cooling" }, { T::TabMechanicalVentilation, "mechvent" },
+		{ T::TabInfiltration, "infiltration" }, { T::TabEquipment, "equipment" }, { T::TabOccupancy, "occupancy" },
+		{ T::TabShadingControl, "shading" }, { T::TabMoistureLoads, "moisture" }
+	};
+	for (const auto & t : loadTabs)
+		shoot(t.first, t.second);
+
+	const auto choose = [&](T::InputTab tab, int type) {
+		w.inputPage(tab)->findChild<QComboBox *>(tab == T::TabHeating ? "comboBoxHeatingType" : "comboBoxType")
+				->setCurrentIndex(type);
+	};
+	choose(T::TabHeating, 0);
+	shoot(T::TabHeating, "heating-none");
+	choose(T::TabMechanicalVentilation, 2);
+	shoot(T::TabMechanicalVentilation, "mechvent-type2");
+	choose(T::TabInfiltration, 2);
+	shoot(T::TabInfiltration, "infiltration-user");
+	choose(T::TabInfiltration, 3);
+	for (const char * name : { "timeEditStart", "timeEditEnd" }) {
+		QTimeEdit * e = w.inputPage(T::TabInfiltration)->findChild<QTimeEdit *>(name);
+		e->setTime(QTime(8, 0));
+		emit e->editingFinished();
+	}
+	shoot(T::TabInfiltration, "infiltration-usage-red");
+	choose(T::TabShadingControl, 2);
+	shoot(T::TabShadingControl, "shading-intensity");
+}
+
+
 /*! The geometry and climate page with its hidden rows shown, its construction-type editor
 	open (with the editor's list), and the advanced settings page. */
 void roomInputShots(Screenshots & shots) {
@@ -228,6 +280,8 @@ void loadForYearRun(RoomModelDialog & w, const QString & home, const QString & e
 void runShots(Screenshots & shots, const QString & home) {
 	RoomModelDialog w;
 	w.show();
+	QApplication::processEvents();	// the window's own initial resize runs first
+	w.resize(1100, 720);
 	loadForYearRun(w, home, "DefaultRoom.rmxml");
 
 	shots.saveModal("run-dialog", [&]() { RunDialog(&w).exec(); });
@@ -250,7 +304,8 @@ void runShots(Screenshots & shots, const QString & home) {
 				shots.save(top, "saving-outputs");
 			}
 		}
-		if (!during && w.progressBar()->value() > 24) {
+		// a third of the year: the bar shows how far the run is
+		if (!during && w.progressBar()->value() > 8760 / 3) {
 			during = true;
 			shots.save(&w, "mainwindow-during-run");
 		}
@@ -323,6 +378,14 @@ void dialogShots(Screenshots & shots) {
 	for (const char * l : { "en", "de" })
 		shots.write(QPixmap(QString(":/gfx/splashscreen/splash_screen_%1.png").arg(l), "PNG"),
 					QString("splash-%1").arg(l));
+	// the chart export formats: once with the data formats of a line chart, once without
+	for (bool data : { true, false }) {
+		SCI::ChartFormatSelectionDialog formats;
+		formats.setDataFormatsEnabled(data);
+		formats.checkBoxAll()->setChecked(true);
+		formats.show();
+		shots.save(&formats, data ? "chart-format-dialog" : "chart-format-dialog-images-only");
+	}
 }
 
 
@@ -571,6 +634,7 @@ int main(int argc, char ** argv) {
 	try {
 		mainWindowShots(shots);
 		roomInputShots(shots);
+		loadPageShots(shots);
 		dialogShots(shots);
 		runShots(shots, home.path());
 		loadPlotShots(shots, home.path());

@@ -247,6 +247,8 @@ void Chart::resetView() {
 	prohibitUpdate();
 	BVX::BVX_Message("Chart view reset.\n", BVX::MSG_PROGRESS, "[Chart::resetView]", 4);
 	m_colorBar->setColorBarEnabled(false);
+	// a rebuild of a bound chart starts from no series (the model's indexes hold again)
+	deleteAllSeries();
 	if (m_model == nullptr) {
 		allowUpdateAndReplot();
 		return;

@@ -11,9 +11,10 @@ LegendItem::LegendItem() {
 QRect LegendItem::geometry(const QRectF & canvasRect) const {
 	QRect r = QwtPlotLegendItem::geometry(canvasRect);
 	const Qt::Alignment a = alignment();
-	// Qwt keeps the margin from the aligned sides: the offsets are the whole distance
-	const int dx = m_hOffset - margin();
-	const int dy = m_vOffset - margin();
+	// Qwt keeps the border distance from the aligned sides (the margin lies inside the
+	// frame): the offsets are the whole distance
+	const int dx = m_hOffset - borderDistance();
+	const int dy = m_vOffset - borderDistance();
 	if (a & Qt::AlignLeft)
 		r.translate(dx, 0);
 	else if (a & Qt::AlignRight)

@@ -87,10 +87,12 @@ TEST(SciChartDemoModels, ChartsRenderOnScreenAndForPrint) {
 	QTemporaryDir dir;
 	const QStringList files = ChartDemoCharts::renderDemoCharts(dir.path(), QSize(400, 250));
 	const char * names[] = { "chart-demo-line.png", "chart-demo-line-print.png", "chart-demo-line-inside.png",
-							 "chart-demo-wall.png", "chart-demo-wall-print.png", "chart-demo-bars.png",
-							 "chart-demo-colorgrid.png" };
-	ASSERT_EQ(files.size(), 7);
-	for (int i = 0; i < 7; ++i) {
+							 "chart-demo-zoomed.png", "chart-demo-legend-moved.png",
+							 "chart-demo-wall.png", "chart-demo-wall-print.png", "chart-demo-proportional.png",
+							 "chart-demo-bars.png", "chart-demo-colorgrid.png" };
+	const int count = int(sizeof(names) / sizeof(names[0]));
+	ASSERT_EQ(files.size(), count);
+	for (int i = 0; i < count; ++i) {
 		EXPECT_EQ(QFileInfo(files[i]).fileName(), QString(names[i]));
 		const QImage img(files[i]);
 		ASSERT_FALSE(img.isNull()) << names[i];
@@ -98,7 +100,7 @@ TEST(SciChartDemoModels, ChartsRenderOnScreenAndForPrint) {
 		EXPECT_EQ(img.width(), QString(names[i]).contains("print") ? 800 : 400) << names[i];
 	}
 	// grouped and stacked bars one above the other
-	EXPECT_EQ(QImage(files[5]).height(), 500);
+	EXPECT_EQ(QImage(dir.filePath("chart-demo-bars.png")).height(), 500);
 	EXPECT_THROW(ChartDemoCharts::renderDemoCharts(dir.filePath("missing/folder")), BVX::Exception);
 }
 

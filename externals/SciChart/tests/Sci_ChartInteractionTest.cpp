@@ -22,6 +22,9 @@
 #include <Sci_PlotPicker.h>
 #include <Sci_PlotRescaler.h>
 #include <Sci_PlotZoomer.h>
+#include <Sci_Overlay.h>
+
+#include "Sci_TestHelpers.h"
 
 using SCI::Chart;
 using SCI::LineSeriesContentModel;
@@ -37,6 +40,14 @@ std::unique_ptr<LineSeriesContentModel> tempAndLoad() {
 	m->addDataSet(x, BVX::UnitVector("", BVX::Unit("C"), {0, 20, 40}), "Air");
 	m->addDataSet(x, BVX::UnitVector("", BVX::Unit("W"), {0, 100, 200}), "Load");
 	return m;
+}
+
+/*! Binds the model and shows the chart at 600 x 400; false when it is not exposed. */
+bool showWithModel(Chart & chart, SCI::AbstractChartModel * model) {
+	chart.resize(600, 400);
+	chart.setModel(model);
+	chart.show();
+	return QTest::qWaitForWindowExposed(&chart);
 }
 
 void sendMouse(QWidget * w, QEvent::Type type, const QPoint & pos, Qt::MouseButton button, Qt::MouseButtons held) {
@@ -87,8 +98,13 @@ TEST(SciChartZoom, RebuildingWritesNothingIntoAutoscaledOrFixedModels) {
 		chart.setModel(m.get());
 		QSignalSpy spy(m.get(), SIGNAL(axisChanged(int,int)));
 		chart.setModel(m.get());
+		// a rebuild of the bound chart replaces its series instead of adding to them
+		chart.resetView();
+		chart.resetView();
 		EXPECT_EQ(spy.count(), 0) << fixed;
 		EXPECT_EQ(m->axisData(1, A::Autoscale).toBool(), !fixed);
+		EXPECT_EQ(chart.seriesCount(), 2);
+		EXPECT_EQ(chart.itemList(QwtPlotItem::Rtti_PlotCurve).size(), 2);
 	}
 }
 
@@ -151,70 +167,243 @@ TEST(SciChartRescaler, PlainFactorBetweenUnitsIsTheAspectRatio) {
 		Chart chart;
 		chart.resize(600, 400);
 		chart.setModel(m.get());
+		chart.replot();
+		const QwtScaleDiv before = chart.axisScaleDiv(QwtPlot::yLeft);
 		m->setChartData(true, C::Proportional);
 		ASSERT_TRUE(chart.rescaler()->isEnabled());
 		EXPECT_DOUBLE_EQ(chart.rescaler()->aspectRatio(QwtPlot::yLeft), c.ratio) << c.yUnit;
 		m->setChartData(false, C::Proportional);
 		EXPECT_FALSE(chart.rescaler()->isEnabled());
+		chart.replot();
+		EXPECT_DOUBLE_EQ(chart.axisScaleDiv(QwtPlot::yLeft).lowerBound(), before.lowerBound()) << c.yUnit;
+		EXPECT_DOUBLE_EQ(chart.axisScaleDiv(QwtPlot::yLeft).upperBound(), before.upperBound()) << c.yUnit;
 	}
 }
 
 
-TEST(SciChartLegendMover, DragSnapsToTheNearestCornerAndStoresIt) {
+namespace {
+
+/*! Counts replot requests: a legend drag paints through the overlay only. */
+class CountingChart : public Chart {
+public:
+	void replot() override {
+		++m_replots;
+		Chart::replot();
+	}
+	int m_replots = 0;
+};
+
+/*! A shown chart with the inside legend at the top right, resized until the free room
+	beside and below the legend is odd, so that drop places with equal edge distances exist
+	(the right and bottom distances count one pixel more, see below). */
+class LegendDragTest : public ::testing::Test {
+protected:
+	void SetUp() override {
+		m_model = tempAndLoad();
+		m_model->setChartData(C::Inside, C::LegendPosition);
+		m_model->setChartData(3, C::LegendAlignment);
+		m_chart.setModel(m_model.get());
+		m_chart.show();
+		ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_chart));
+		QSize size(600, 400);
+		for (int i = 0; i < 4; ++i) {
+			m_chart.resize(size);
+			QApplication::processEvents();
+			const QSize free = room();
+			if (free.width() % 2 == 1 && free.height() % 2 == 1)
+				break;
+			size += QSize(1 - free.width() % 2, 1 - free.height() % 2);
+		}
+		ASSERT_EQ(room().width() % 2, 1);
+		ASSERT_EQ(room().height() % 2, 1);
+	}
+
+	QWidget * canvas() { return m_chart.canvas(); }
+	QRect rect() const { return m_chart.canvas()->contentsRect(); }
+	QRect legend() const { return m_chart.legendItem()->geometry(rect()); }
+	/*! Canvas size less legend size. */
+	QSize room() const { return rect().size() - legend().size(); }
+
+	SCI::LegendItemMover * mover() const { return m_chart.findChild<SCI::LegendItemMover *>(); }
+
+	QString trackerText() const {
+		const SCI::PlotPickerText * text = m_chart.picker();
+		return text->trackerText(&m_chart, m_chart.picker()->rubberBand(), QPoint(50, 50)).text();
+	}
+
+	/*! Grabs the legend and moves it so that its top-left corner would reach target, given
+		in pixels from the top-left corner of the canvas contents. */
+	void grabAndMove(const QPoint & target) {
+		const QPoint grab = legend().topLeft() + QPoint(3, 3);
+		m_release = rect().topLeft() + target + QPoint(3, 3);
+		sendMouse(canvas(), QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
+		sendMouse(canvas(), QEvent::MouseMove, m_release, Qt::NoButton, Qt::LeftButton);
+	}
+
+	void release() {
+		sendMouse(canvas(), QEvent::MouseButtonRelease, m_release, Qt::LeftButton, Qt::NoButton);
+	}
+
+	std::unique_ptr<LineSeriesContentModel>	m_model;
+	CountingChart							m_chart;
+	QPoint									m_release;
+};
+
+} // namespace
+
+
+TEST_F(LegendDragTest, DropSnapsToTheNearestCornerAndStoresTheEdgeDistances) {
+	const QRect r = rect();
+	// a legend at x has room().width() - x free pixels on its right
+	const int freeX = room().width();
+	const int freeY = room().height();
+	const int midX = (freeX + 1) / 2;
+	const int midY = (freeY + 1) / 2;
+	struct Case { QPoint target; int alignment; QSize offset; };
+	// Qwt aligns right and bottom with the far side of the canvas rectangle, one pixel beyond
+	// the contents: an item touching the right or bottom edge has the distance 1 there
+	const Case cases[] = {
+		{ QPoint(2, 3), 1, QSize(2, 3) },
+		{ QPoint(freeX - 5, 4), 3, QSize(6, 4) },
+		{ QPoint(freeX - 6, freeY - 7), 5, QSize(7, 8) },
+		{ QPoint(8, freeY - 9), 7, QSize(8, 10) },
+		// the drag stops one pixel beyond the left and top edges, and at the right and bottom ones
+		{ QPoint(-40, -40), 1, QSize(-1, -1) },
+		{ QPoint(r.width() + 50, r.height() + 50), 5, QSize(1, 1) },
+		// ties go to the earlier corner: top-left, top-right, bottom-right, bottom-left
+		{ QPoint(midX, 3), 1, QSize(midX, 3) },
+		{ QPoint(freeX - 2, midY), 3, QSize(3, midY) },
+		{ QPoint(midX, freeY - 2), 5, QSize(midX, 3) },
+		{ QPoint(3, midY), 1, QSize(3, midY) },
+		{ QPoint(midX, midY), 1, QSize(midX, midY) },
+	};
+	for (const Case & c : cases) {
+		const QSize size = legend().size();
+		grabAndMove(c.target);
+		ASSERT_NE(mover(), nullptr);
+		ASSERT_TRUE(mover()->isDragging());
+		const QRect dropped = legend();
+		EXPECT_EQ(dropped.size(), size);
+		release();
+		EXPECT_FALSE(mover()->isDragging());
+		EXPECT_EQ(m_model->chartData(C::LegendAlignment).toInt(), c.alignment) << c.target.x() << "," << c.target.y();
+		EXPECT_EQ(m_model->chartData(C::LegendOffset).toSize(), c.offset) << c.target.x() << "," << c.target.y();
+		// the legend stays where it was dropped
+		EXPECT_EQ(legend(), dropped) << c.target.x() << "," << c.target.y();
+		const SCI::LegendItem * item = m_chart.legendItem();
+		EXPECT_EQ(QSize(item->horizontalOffset(), item->verticalOffset()), c.offset);
+	}
+	// the stored place shows in a chart bound afresh
+	const QRect last = legend();
+	m_chart.setModel(m_model.get());
+	EXPECT_EQ(legend(), last);
+}
+
+
+TEST_F(LegendDragTest, DragPaintsTheOverlayOnlyAndSwitchesTheTrackerOff) {
+	grabAndMove(QPoint(10, 10));
+	const int replots = m_chart.m_replots;
+	for (int i = 0; i < 5; ++i) {
+		m_release += QPoint(7, 5);
+		sendMouse(canvas(), QEvent::MouseMove, m_release, Qt::NoButton, Qt::LeftButton);
+	}
+	EXPECT_EQ(m_chart.m_replots, replots);
+	ASSERT_NE(mover()->overlay(), nullptr);
+	EXPECT_TRUE(mover()->overlay()->isVisible());
+	EXPECT_EQ(mover()->maskHint(), QRegion(legend().adjusted(0, 0, 1, 1)));
+	// the plot's own legend is hidden while the overlay draws it
+	EXPECT_FALSE(m_chart.legendItem()->isVisible());
+	EXPECT_FALSE(m_chart.picker()->m_enabled);
+	EXPECT_TRUE(trackerText().isEmpty());
+	release();
+	EXPECT_EQ(mover()->overlay(), nullptr);
+	EXPECT_TRUE(mover()->maskHint().isEmpty());
+	EXPECT_TRUE(m_chart.legendItem()->isVisible());
+	EXPECT_TRUE(m_chart.picker()->m_enabled);
+	EXPECT_FALSE(trackerText().isEmpty());
+}
+
+
+TEST_F(LegendDragTest, PressOutsideTheLegendReachesZoomerAndPicker) {
+	const QRect g = legend();
+	const QPoint outside = g.bottom() < rect().center().y() ? rect().bottomLeft() + QPoint(20, -20)
+															: rect().topLeft() + QPoint(20, 20);
+	QSignalSpy picked(m_chart.picker(), SIGNAL(appended(QPointF)));
+	QSignalSpy zoomed(m_chart.zoomer(), SIGNAL(appended(QPointF)));
+	sendMouse(canvas(), QEvent::MouseButtonPress, outside, Qt::LeftButton, Qt::LeftButton);
+	EXPECT_FALSE(mover()->isDragging());
+	EXPECT_GE(picked.count(), 1);
+	EXPECT_GE(zoomed.count(), 1);
+	// the picker's tracker text is hidden while its selection is being made
+	EXPECT_EQ(m_chart.picker()->trackerMode(), QwtPicker::AlwaysOff);
+	sendMouse(canvas(), QEvent::MouseButtonRelease, outside, Qt::LeftButton, Qt::NoButton);
+	EXPECT_EQ(m_chart.picker()->trackerMode(), QwtPicker::AlwaysOn);
+	EXPECT_EQ(legend(), g);
+}
+
+
+TEST_F(LegendDragTest, WithoutModelTheLegendIsPlacedWithoutWriting) {
+	// a chart keeps its legend item when the model goes: drop it without a model
+	LineSeriesContentModel * model = m_model.release();
+	QSignalSpy destroyed(model, SIGNAL(destroyed()));
+	grabAndMove(QPoint(4, 6));
+	delete model;
+	ASSERT_EQ(destroyed.count(), 1);
+	ASSERT_EQ(m_chart.model(), nullptr);
+	const QRect dropped = legend();
+	release();
+	EXPECT_FALSE(mover()->isDragging());
+	EXPECT_EQ(legend(), dropped);
+}
+
+
+TEST(SciChartRoundTrip, ZoomAndLegendCornerSurviveWritingAndReading) {
 	auto m = tempAndLoad();
 	m->setChartData(C::Inside, C::LegendPosition);
 	m->setChartData(3, C::LegendAlignment);
 	Chart chart;
-	chart.resize(600, 400);
-	chart.setModel(m.get());
-	chart.show();
-	ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+	ASSERT_TRUE(showWithModel(chart, m.get()));
+	chart.zoomer()->zoom(QRectF(QPointF(2, 10), QPointF(8, 30)));
 	QWidget * canvas = chart.canvas();
 	const QRect rect = canvas->contentsRect();
-	struct Case { QPoint target; int alignment; };
-	// release points near each corner (as the legend's top-left corner)
-	const Case cases[] = {
-		{ QPoint(5, 5), 1 }, { QPoint(rect.right(), 5), 3 },
-		{ QPoint(rect.right(), rect.bottom()), 5 }, { QPoint(5, rect.bottom()), 7 } };
-	for (const Case & c : cases) {
-		const QRect g = chart.legendItem()->geometry(rect);
-		const QPoint grab = g.topLeft() + QPoint(3, 3);
-		sendMouse(canvas, QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
-		SCI::LegendItemMover * mover = canvas->findChild<SCI::LegendItemMover *>();
-		if (mover == nullptr)
-			mover = chart.findChild<SCI::LegendItemMover *>();
-		ASSERT_NE(mover, nullptr);
-		ASSERT_TRUE(mover->isDragging());
-		EXPECT_FALSE(chart.picker()->m_enabled);
-		EXPECT_NE(mover->overlay(), nullptr);
-		sendMouse(canvas, QEvent::MouseMove, c.target + QPoint(3, 3), Qt::NoButton, Qt::LeftButton);
-		// the limits hold
-		EXPECT_GE(chart.legendItem()->horizontalOffset(), -1);
-		EXPECT_LE(chart.legendItem()->horizontalOffset(), rect.right() - g.width());
-		EXPECT_LE(chart.legendItem()->verticalOffset(), rect.bottom() - g.height());
-		const QRect dropped = chart.legendItem()->geometry(rect);
-		sendMouse(canvas, QEvent::MouseButtonRelease, c.target + QPoint(3, 3), Qt::LeftButton, Qt::NoButton);
-		EXPECT_FALSE(mover->isDragging());
-		EXPECT_TRUE(chart.picker()->m_enabled);
-		EXPECT_EQ(m->chartData(C::LegendAlignment).toInt(), c.alignment);
-		(void)dropped;	// the stored edge distances are still to be checked against the drop place
-	}
-	// a press outside the legend reaches the picker
-	const QRect g = chart.legendItem()->geometry(rect);
-	const QPoint outside = g.bottom() < rect.center().y() ? rect.bottomLeft() + QPoint(20, -20)
-														  : rect.topLeft() + QPoint(20, 20);
-	QSignalSpy appended(chart.picker(), SIGNAL(appended(QPointF)));
-	sendMouse(canvas, QEvent::MouseButtonPress, outside, Qt::LeftButton, Qt::LeftButton);
-	EXPECT_GE(appended.count(), 1);
-	sendMouse(canvas, QEvent::MouseButtonRelease, outside, Qt::LeftButton, Qt::NoButton);
+	const QPoint grab = chart.legendItem()->geometry(rect).topLeft() + QPoint(3, 3);
+	sendMouse(canvas, QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
+	sendMouse(canvas, QEvent::MouseMove, QPoint(9, 7), Qt::NoButton, Qt::LeftButton);
+	sendMouse(canvas, QEvent::MouseButtonRelease, QPoint(9, 7), Qt::LeftButton, Qt::NoButton);
+	ASSERT_EQ(m->chartData(C::LegendAlignment).toInt(), 1);
 
-	// without a model the legend is placed without writing
-	chart.setModel(nullptr);
-	if (chart.legendItem() != nullptr && chart.legendItem()->isVisible()) {
-		const QPoint grab = chart.legendItem()->geometry(rect).topLeft() + QPoint(3, 3);
-		sendMouse(canvas, QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
-		sendMouse(canvas, QEvent::MouseButtonRelease, grab, Qt::LeftButton, Qt::NoButton);
+	auto copy = tempAndLoad();
+	SCI_Test::readFromText(*copy, SCI_Test::writeToText(*m));
+	Chart other;
+	ASSERT_TRUE(showWithModel(other, copy.get()));
+	for (int axisId : { QwtPlot::xBottom, QwtPlot::yLeft, QwtPlot::yRight }) {
+		EXPECT_DOUBLE_EQ(other.axisScaleDiv(axisId).lowerBound(), chart.axisScaleDiv(axisId).lowerBound()) << axisId;
+		EXPECT_DOUBLE_EQ(other.axisScaleDiv(axisId).upperBound(), chart.axisScaleDiv(axisId).upperBound()) << axisId;
 	}
+	EXPECT_DOUBLE_EQ(other.axisScaleDiv(QwtPlot::xBottom).lowerBound(), 2);
+	EXPECT_EQ(other.legendItem()->alignment(), Qt::AlignLeft | Qt::AlignTop);
+	EXPECT_EQ(other.legendItem()->geometry(other.canvas()->contentsRect()), chart.legendItem()->geometry(rect));
+}
+
+
+TEST(SciChartZoom, RightClickStepsBackAndCtrlClickReturnsToTheBase) {
+	auto m = tempAndLoad();
+	Chart chart;
+	ASSERT_TRUE(showWithModel(chart, m.get()));
+	chart.zoomer()->zoom(QRectF(QPointF(1, 5), QPointF(9, 35)));
+	chart.zoomer()->zoom(QRectF(QPointF(2, 10), QPointF(8, 30)));
+	ASSERT_EQ(chart.zoomer()->zoomRectIndex(), 2u);
+	const QPoint centre = chart.canvas()->contentsRect().center();
+	QTest::mouseClick(chart.canvas(), Qt::RightButton, Qt::NoModifier, centre);
+	EXPECT_EQ(chart.zoomer()->zoomRectIndex(), 1u);
+	EXPECT_DOUBLE_EQ(m->axisData(0, A::Minimum).toDouble(), 1);
+	EXPECT_DOUBLE_EQ(m->axisData(1, A::Maximum).toDouble(), 35);
+	EXPECT_FALSE(m->axisData(0, A::Autoscale).toBool());
+	chart.zoomer()->zoom(QRectF(QPointF(2, 10), QPointF(8, 30)));
+	QTest::mouseClick(chart.canvas(), Qt::LeftButton, Qt::ControlModifier, centre);
+	EXPECT_EQ(chart.zoomer()->zoomRectIndex(), 0u);
+	for (int pos : { 0, 1, 2 })
+		EXPECT_TRUE(m->axisData(pos, A::Autoscale).toBool()) << pos;
 }
 
 
