@@ -51,6 +51,7 @@
 #include "LoopbackHttpServer.h"
 #include "ButtonBar.h"
 #include "ConfirmationMessageBox.h"
+#include "DatabasePageShots.h"
 #include "PlotCurveWithFramedLegendIcon.h"
 #include "ProgramStartUp.h"
 #include "QwtDateTimeScaleDraw.h"
@@ -443,6 +444,8 @@ int main(int argc, char ** argv) {
 	Screenshots shots(outDir);
 	try {
 		mainWindowShots(shots);
+		DatabasePageShots::render([&](QWidget * w, const QString & name) { shots.save(w, name); },
+								  [&](const QString & name, const std::function<void()> & open) { shots.saveModal(name, open); });
 		dialogShots(shots);
 		runShots(shots, home.path());
 		dateScalePlotShots(shots);

@@ -1,0 +1,101 @@
+#include "DatabasePageShots.h"
+
+#include <memory>
+
+#include <QApplication>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+
+#include <QtExt_ValidatingLineEdit.h>
+#include <RM_Database.h>
+#include <RM_Room.h>
+
+#include "ConstructionDBWidget.h"
+#include "DBModelSortProxy.h"
+#include "MaterialDBWidget.h"
+#include "ShadingDBWidget.h"
+#include "WindowDBWidget.h"
+
+namespace DatabasePageShots {
+
+namespace {
+
+/*! Makes the row of the first item with the given built-in flag current. */
+void selectFirst(DBPageBase * page, bool builtin) {
+	QAbstractItemModel * m = page->tableView()->model();
+	for (int r = 0; r < m->rowCount(); ++r)
+		if (m->index(r, 0).data(Qt::UserRole + 1).toBool() == builtin) {
+			page->tableView()->setCurrentIndex(m->index(r, 0));
+			page->tableView()->scrollTo(m->index(r, 0));
+			return;
+		}
+}
+
+template <typename Page>
+std::unique_ptr<Page> shownPage(RM::Database * db) {
+	std::unique_ptr<Page> page(new Page(nullptr, db));
+	page->resize(1000, 560);
+	page->show();
+	QApplication::processEvents();
+	return page;
+}
+
+/*! Empty, built-in item, then a new user item (added by the page's button). */
+template <typename Page>
+void pageShots(const SaveFunction & save, const QString & name) {
+	RM::Database empty;
+	save(shownPage<Page>(&empty).get(), QString("db-%1-empty").arg(name));
+	RM::Database db;
+	db.reload();
+	std::unique_ptr<Page> page = shownPage<Page>(&db);
+	selectFirst(page.get(), true);
+	save(page.get(), QString("db-%1-builtin").arg(name));
+	page->addButton()->click();
+	save(page.get(), QString("db-%1-user").arg(name));
+}
+
+} // namespace
+
+
+void render(const SaveFunction & save, const SaveModalFunction & saveModal) {
+	pageShots<MaterialDBWidget>(save, "materials");
+	pageShots<ConstructionDBWidget>(save, "constructions");
+	pageShots<WindowDBWidget>(save, "windows");
+	pageShots<ShadingDBWidget>(save, "shading-types");
+
+	// materials sorted by rho, a user material with a refused density
+	RM::Database db;
+	db.reload();
+	std::unique_ptr<MaterialDBWidget> materials = shownPage<MaterialDBWidget>(&db);
+	materials->tableView()->sortByColumn(4, Qt::AscendingOrder);
+	materials->addButton()->click();
+	const unsigned int userMaterial = materials->tableView()->currentIndex().data(Qt::UserRole).toUInt();
+	QtExt::ValidatingLineEdit * rho = materials->findChild<QtExt::ValidatingLineEdit *>("lineEditRho");
+	if (rho != nullptr) {
+		rho->setFocus();
+		rho->selectAll();
+		rho->del();
+		QTest::keyClicks(rho, "1");
+		QTest::keyClick(rho, Qt::Key_Return);
+	}
+	save(materials.get(), "db-materials-sorted-rho-refused");
+
+	// the material is used by a construction type and a surface uses that type
+	RM::ConstructionType wall;
+	wall.m_d = {0.2};
+	wall.m_materialIds = {userMaterial};
+	wall.setEncodedName("en:Outer wall|de:Außenwand");
+	db.addConstructionType(wall, 0);
+	saveModal("db-use-message-material", [&]() { materials->removeButton()->click(); });
+
+	RM::Room room;
+	room.m_constructions.resize(1);
+	std::unique_ptr<ShadingDBWidget> shading = shownPage<ShadingDBWidget>(&db);
+	shading->setProject(&room);
+	shading->addButton()->click();
+	room.m_constructions[0].m_shadingTypeId = shading->tableView()->currentIndex().data(Qt::UserRole).toUInt();
+	saveModal("db-use-message-shading-type", [&]() { shading->removeButton()->click(); });
+}
+
+} // namespace DatabasePageShots
