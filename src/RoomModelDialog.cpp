@@ -54,6 +54,7 @@
 #include "MoistureLoadInputWidget.h"
 #include "NaturalVentilationModelInputWidget.h"
 #include "OccupancyLoadModelInputWidget.h"
+#include "ReportPreview.h"
 #include "ReportSettings.h"
 #include "ResultsWidget.h"
 #include "RunDialog.h"
@@ -100,6 +101,8 @@ RoomModelDialog::RoomModelDialog(QWidget * parent) :
 		m_db->reload();
 	}
 	catch (BVX::Exception & ex) {
+		// the destructor does not run for a constructor that throws: free what it owns here
+		freeOwnedObjects();
 		throw BVX::Exception(ex, "Error during initialization of databases.", FUNC_ID);
 	}
 	qApp->processEvents();
@@ -125,12 +128,22 @@ RoomModelDialog::RoomModelDialog(QWidget * parent) :
 
 
 RoomModelDialog::~RoomModelDialog() {
+	freeOwnedObjects();
+}
+
+
+void RoomModelDialog::freeOwnedObjects() {
 	m_run.reset();
 	delete m_solverFramework;
 	delete m_climate;
 	delete m_project;
 	delete m_db;
 	delete m_ui;
+	m_solverFramework = nullptr;
+	m_climate = nullptr;
+	m_project = nullptr;
+	m_db = nullptr;
+	m_ui = nullptr;
 }
 
 
@@ -692,6 +705,9 @@ void RoomModelDialog::onToolButtonExportModelClicked() {
 
 
 void RoomModelDialog::onToolButtonReportClicked() {
+	// modal: the next run deletes the model the preview reads
+	ReportPreview preview(m_model, m_db, this);
+	preview.exec();
 }
 
 

@@ -121,6 +121,7 @@ public:
 	static void setSolverExecutable(const QString & path);
 	static QString solverExecutable();
 	QTabWidget * inputTabs() { return m_inputTabs; }
+	ResultsWidget * resultsWidget() { return m_resultsWidget; }
 	QStackedLayout * pageStack() { return m_pageStack; }
 	/*! Input page shown at the given position of the tab order at construction. */
 	QWidget * inputPage(InputTab tab) const;
@@ -184,6 +185,9 @@ private:
 		throws BVX::Exception when that fails. */
 	void writeResultsWithNotice(const QString & dir);
 	void startUpdateCheck(int interactive);
+
+	/*! Deletes the model objects and the form the window owns (destructor, failed constructor). */
+	void freeOwnedObjects();
 
 	Ui::RoomModelDialog *						m_ui;
 	ButtonBar *									m_buttonBar;

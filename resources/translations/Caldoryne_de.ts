@@ -9,6 +9,61 @@
     </message>
 </context>
 <context>
+    <name>AdvancedSettingsInputWidget</name>
+    <message>
+        <source>Advanced Calculation Settings</source>
+        <translation>Erweiterte Berechnungseinstellungen</translation>
+    </message>
+    <message>
+        <source>Solver parameters</source>
+        <translation>Parameter des Lösers</translation>
+    </message>
+    <message>
+        <source>Enable moisture balance calculation</source>
+        <translation>Feuchtebilanz berechnen</translation>
+    </message>
+    <message>
+        <source>Initial temperature of room and constructions [°C]:</source>
+        <translation>Anfangstemperatur von Raum und Konstruktionen [°C]:</translation>
+    </message>
+    <message>
+        <source>Initial relative humidity in room and constructions [%]:</source>
+        <translation>Relative Anfangsfeuchte in Raum und Konstruktionen [%]:</translation>
+    </message>
+    <message>
+        <source>Convective fraction of solar loads [0...100%]:</source>
+        <translation>Konvektiver Anteil der solaren Lasten [0...100%]:</translation>
+    </message>
+    <message>
+        <source>Convective fraction of internal loads [0..100%]:</source>
+        <translation>Konvektiver Anteil der inneren Lasten [0..100%]:</translation>
+    </message>
+    <message>
+        <source>Output options (project independent)</source>
+        <translation>Ausgabeoptionen (projektunabhängig)</translation>
+    </message>
+    <message>
+        <source>Evaluate thermal comfort criteria independent of occupancy</source>
+        <translation>Behaglichkeitskriterien unabhängig von der Belegung auswerten</translation>
+    </message>
+    <message>
+        <source>Normalize results by floor area</source>
+        <translation>Ergebnisse auf die Grundfläche beziehen</translation>
+    </message>
+    <message>
+        <source>Please enter a percentage (0 .. 100 %%)!</source>
+        <translation>Bitte geben Sie einen Prozentwert ein (0 .. 100 %%)!</translation>
+    </message>
+    <message>
+        <source>Please enter an initial temperature in [C] (-100 .. 100)!</source>
+        <translation>Bitte geben Sie eine Anfangstemperatur in [C] ein (-100 .. 100)!</translation>
+    </message>
+    <message>
+        <source>Please enter a relative humidity as percentage (0 .. 100 %%)!</source>
+        <translation>Bitte geben Sie eine relative Feuchte in Prozent ein (0 .. 100 %%)!</translation>
+    </message>
+</context>
+<context>
     <name>ButtonBar</name>
     <message>
         <source>Shows information about the program.</source>
@@ -125,34 +180,129 @@
     </message>
 </context>
 <context>
-    <name>ConstructionSolver</name>
+    <name>ConstructionEditWidget</name>
     <message>
-        <source>Construction type with Id '%1' has no layers.</source>
-        <translation>Konstruktionstyp mit Id '%1' hat keine Schichten.</translation>
+        <source>Form</source>
+        <translation>Formular</translation>
     </message>
     <message>
-        <source>Construction type with Id '%1' has %2 layer thicknesses but %3 layer materials.</source>
-        <translation>Konstruktionstyp mit Id '%1' hat %2 Schichtdicken, aber %3 Schichtmaterialien.</translation>
+        <source>Construction Definition</source>
+        <translation>Konstruktionsdefinition</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Number of layers:</source>
+        <translation>Anzahl der Schichten:</translation>
+    </message>
+    <message>
+        <source>Outside/Other side</source>
+        <translation>Außen/Andere Seite</translation>
+    </message>
+    <message>
+        <source>Room side</source>
+        <translation>Raumseite</translation>
+    </message>
+    <message>
+        <source>U-Value (assuming standard heat transfer coefficients) [W/m&lt;sup&gt;2&lt;/sup&gt;K]:</source>
+        <translation>U-Wert (mit Standard-Wärmeübergangskoeffizienten) [W/m&lt;sup&gt;2&lt;/sup&gt;K]:</translation>
+    </message>
+    <message>
+        <source>Thermal storage mass [kg/m&lt;sup&gt;2&lt;/sup&gt;] / storage capacity [kJ/m&lt;sup&gt;2&lt;/sup&gt;]:</source>
+        <translation>Thermische Speichermasse [kg/m&lt;sup&gt;2&lt;/sup&gt;] / Speicherkapazität [kJ/m&lt;sup&gt;2&lt;/sup&gt;]:</translation>
+    </message>
+    <message>
+        <source>Export as Hygrell model...</source>
+        <translation>Als Hygrell-Modell exportieren...</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>Width [m]</source>
+        <translation>Dicke [m]</translation>
+    </message>
+    <message>
+        <source>rho [kg/m3]</source>
+        <translation>rho [kg/m3]</translation>
+    </message>
+    <message>
+        <source>cT [J/kgK]</source>
+        <translation>cT [J/kgK]</translation>
+    </message>
+    <message>
+        <source>lambda [W/mK]</source>
+        <translation>lambda [W/mK]</translation>
+    </message>
+    <message>
+        <source>Invalid number format, please enter a valid decimal number!</source>
+        <translation>Ungültiges Zahlenformat, bitte eine gültige Dezimalzahl eingeben!</translation>
+    </message>
+    <message>
+        <source>Layer widths must be larger than 1 mm. Ignore smaller layers, they will not affect the thermal storage mass!</source>
+        <translation>Schichtdicken müssen größer als 1 mm sein. Dünnere Schichten weglassen, sie beeinflussen die thermische Speichermasse nicht!</translation>
+    </message>
+    <message>
+        <source>&lt;select material&gt;</source>
+        <translation>&lt;Material wählen&gt;</translation>
+    </message>
+    <message>
+        <source>Select construction file</source>
+        <translation>Konstruktionsdatei wählen</translation>
+    </message>
+    <message>
+        <source>Export error</source>
+        <translation>Exportfehler</translation>
+    </message>
+    <message>
+        <source>Could not create subdirectories for export.</source>
+        <translation>Unterverzeichnisse für den Export konnten nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Error during export, see logfile &apos;%1&apos; for details.</source>
+        <translation>Fehler beim Export, Details in der Protokolldatei &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Files written before the error:</source>
+        <translation>Vor dem Fehler geschriebene Dateien:</translation>
+    </message>
+    <message>
+        <source>Export complete</source>
+        <translation>Export abgeschlossen</translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionSolver</name>
+    <message>
+        <source>Construction type with Id &apos;%1&apos; has no layers.</source>
+        <translation>Konstruktionstyp mit Id &apos;%1&apos; hat keine Schichten.</translation>
+    </message>
+    <message>
+        <source>Construction type with Id &apos;%1&apos; has %2 layer thicknesses but %3 layer materials.</source>
+        <translation>Konstruktionstyp mit Id &apos;%1&apos; hat %2 Schichtdicken, aber %3 Schichtmaterialien.</translation>
     </message>
     <message>
         <source>Layer #%1 has a width of %2 m, but layer widths must be greater than 0.</source>
         <translation>Schicht #%1 hat eine Dicke von %2 m, Schichtdicken müssen aber größer als 0 sein.</translation>
     </message>
     <message>
-        <source>Material with Id '%1' not defined.</source>
-        <translation>Material mit Id '%1' ist nicht definiert.</translation>
+        <source>Material with Id &apos;%1&apos; not defined.</source>
+        <translation>Material mit Id &apos;%1&apos; ist nicht definiert.</translation>
     </message>
     <message>
-        <source>Material '%1' not parametrized for moisture calculation.</source>
-        <translation>Material '%1' ist nicht für die Feuchteberechnung parametriert.</translation>
+        <source>Material &apos;%1&apos; not parametrized for moisture calculation.</source>
+        <translation>Material &apos;%1&apos; ist nicht für die Feuchteberechnung parametriert.</translation>
     </message>
     <message>
-        <source>Material '%1' needs a thermal conductivity, density and heat capacity above 0.</source>
-        <translation>Material '%1' benötigt Wärmeleitfähigkeit, Rohdichte und Wärmekapazität größer als 0.</translation>
+        <source>Material &apos;%1&apos; needs a thermal conductivity, density and heat capacity above 0.</source>
+        <translation>Material &apos;%1&apos; benötigt Wärmeleitfähigkeit, Rohdichte und Wärmekapazität größer als 0.</translation>
     </message>
     <message>
-        <source>Material '%1' needs a vapour diffusion resistance factor above 0.</source>
-        <translation>Material '%1' benötigt eine Wasserdampf-Diffusionswiderstandszahl größer als 0.</translation>
+        <source>Material &apos;%1&apos; needs a vapour diffusion resistance factor above 0.</source>
+        <translation>Material &apos;%1&apos; benötigt eine Wasserdampf-Diffusionswiderstandszahl größer als 0.</translation>
     </message>
 </context>
 <context>
@@ -173,6 +323,29 @@
 %1</source>
         <translation>Dieser Eintrag kann nicht entfernt werden, er wird noch verwendet von:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>DailyCycleInputWidget</name>
+    <message>
+        <source>%1:00</source>
+        <translation>%1:00</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>%L1</source>
+        <translation>%L1</translation>
+    </message>
+    <message>
+        <source> 0:00</source>
+        <translation> 0:00</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
     </message>
 </context>
 <context>
@@ -265,8 +438,8 @@
         <translation>Die Unterverzeichnisse für den Export konnten nicht angelegt werden.</translation>
     </message>
     <message>
-        <source>Missing climate data for location '%1'.</source>
-        <translation>Fehlende Klimadaten für den Standort '%1'.</translation>
+        <source>Missing climate data for location &apos;%1&apos;.</source>
+        <translation>Fehlende Klimadaten für den Standort &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Error during export, see logfile for details.</source>
@@ -285,16 +458,16 @@
         <translation>Name der Exportdatei wählen</translation>
     </message>
     <message>
-        <source>Could not create export directory '%1'.</source>
-        <translation>Das Exportverzeichnis '%1' konnte nicht angelegt werden.</translation>
+        <source>Could not create export directory &apos;%1&apos;.</source>
+        <translation>Das Exportverzeichnis &apos;%1&apos; konnte nicht angelegt werden.</translation>
     </message>
     <message>
-        <source>Could not remove existing fmu file '%1'.</source>
-        <translation>Die vorhandene FMU-Datei '%1' konnte nicht entfernt werden.</translation>
+        <source>Could not remove existing fmu file &apos;%1&apos;.</source>
+        <translation>Die vorhandene FMU-Datei &apos;%1&apos; konnte nicht entfernt werden.</translation>
     </message>
     <message>
-        <source>Could not start solver executable '%1'.</source>
-        <translation>Das Rechenprogramm '%1' konnte nicht gestartet werden.</translation>
+        <source>Could not start solver executable &apos;%1&apos;.</source>
+        <translation>Das Rechenprogramm &apos;%1&apos; konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <source>%1
@@ -316,35 +489,35 @@ Kommandozeile:
         <translation>Export abgeschlossen</translation>
     </message>
     <message>
-        <source>Export of model '%1' completed.</source>
-        <translation>Export des Modells '%1' abgeschlossen.</translation>
+        <source>Export of model &apos;%1&apos; completed.</source>
+        <translation>Export des Modells &apos;%1&apos; abgeschlossen.</translation>
     </message>
     <message>
         <source>Export failure</source>
         <translation>Export fehlgeschlagen</translation>
     </message>
     <message>
-        <source>Export of model '%1' failed.</source>
-        <translation>Export des Modells '%1' fehlgeschlagen.</translation>
+        <source>Export of model &apos;%1&apos; failed.</source>
+        <translation>Export des Modells &apos;%1&apos; fehlgeschlagen.</translation>
     </message>
     <message>
-        <source>Export of FMU '%1' completed.</source>
-        <translation>Export der FMU '%1' abgeschlossen.</translation>
+        <source>Export of FMU &apos;%1&apos; completed.</source>
+        <translation>Export der FMU &apos;%1&apos; abgeschlossen.</translation>
     </message>
     <message>
-        <source>Export of FMU '%1' cannot completed.</source>
-        <translation>Export der FMU '%1' konnte nicht abgeschlossen werden.</translation>
+        <source>Export of FMU &apos;%1&apos; cannot completed.</source>
+        <translation>Export der FMU &apos;%1&apos; konnte nicht abgeschlossen werden.</translation>
     </message>
     <message>
-        <source>Couldn't open file for writing.</source>
+        <source>Couldn&apos;t open file for writing.</source>
         <translation>Die Datei konnte nicht zum Schreiben geöffnet werden.</translation>
     </message>
 </context>
 <context>
     <name>Material</name>
     <message>
-        <source>Invalid sorption isotherm data for material for material name '%1'.</source>
-        <translation>Ungültige Sorptionsisothermen-Daten für Material mit dem Namen '%1'.</translation>
+        <source>Invalid sorption isotherm data for material for material name &apos;%1&apos;.</source>
+        <translation>Ungültige Sorptionsisothermen-Daten für Material mit dem Namen &apos;%1&apos;.</translation>
     </message>
 </context>
 <context>
@@ -529,11 +702,11 @@ Kommandozeile:
         <translation>Fehler beim Herunterladen</translation>
     </message>
     <message>
-        <source>Couldn't write update installer '%1'.</source>
-        <translation>Das Aktualisierungsprogramm '%1' konnte nicht geschrieben werden.</translation>
+        <source>Couldn&apos;t write update installer &apos;%1&apos;.</source>
+        <translation>Das Aktualisierungsprogramm &apos;%1&apos; konnte nicht geschrieben werden.</translation>
     </message>
     <message>
-        <source>Couldn't download update installer.</source>
+        <source>Couldn&apos;t download update installer.</source>
         <translation>Das Aktualisierungsprogramm konnte nicht heruntergeladen werden.</translation>
     </message>
     <message>
@@ -637,8 +810,8 @@ Kommandozeile:
 <context>
     <name>QtExt::ReportFooterFrame</name>
     <message>
-        <source>Page %1</source>
-        <translation>Seite %1</translation>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -974,6 +1147,345 @@ Kommandozeile:
     </message>
 </context>
 <context>
+    <name>RadiationPlot</name>
+    <message>
+        <source>Short Wave Radiation Loads</source>
+        <translation>Kurzwellige Strahlungslasten</translation>
+    </message>
+    <message>
+        <source>Solar radiation [W/m&lt;sup&gt;2&lt;/sup&gt;]</source>
+        <translation>Solarstrahlung [W/m&lt;sup&gt;2&lt;/sup&gt;]</translation>
+    </message>
+    <message>
+        <source>W/m&lt;sup&gt;2&lt;/sup&gt;</source>
+        <translation>W/m&lt;sup&gt;2&lt;/sup&gt;</translation>
+    </message>
+    <message>
+        <source>Direct Normal Irradiance</source>
+        <translation>Direktstrahlung (normal)</translation>
+    </message>
+    <message>
+        <source>Diffuse Horizontal Irradiance</source>
+        <translation>Diffusstrahlung (horizontal)</translation>
+    </message>
+    <message>
+        <source>Missing solar radiation climate data.</source>
+        <translation>Fehlende Solarstrahlungs-Klimadaten.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFrameClimate</name>
+    <message>
+        <source>Climate</source>
+        <translation>Klima</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFrameConstruction</name>
+    <message>
+        <source>Constructions</source>
+        <translation>Konstruktionen</translation>
+    </message>
+    <message>
+        <source>Unknown construction</source>
+        <translation>Unbekannte Konstruktion</translation>
+    </message>
+    <message>
+        <source>%1 [%2]</source>
+        <translation>%1 [%2]</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFrameExteriorComponents</name>
+    <message>
+        <source>Exterior components</source>
+        <translation>Außenbauteile</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFrameFixedTemperatureComponents</name>
+    <message>
+        <source>Fixed-temperature components</source>
+        <translation>Bauteile an Zonen fester Temperatur</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFrameInnerLoadsHeating</name>
+    <message>
+        <source>Inner loads and heating</source>
+        <translation>Innere Lasten und Heizung</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFrameInteriorComponents</name>
+    <message>
+        <source>Interior components</source>
+        <translation>Innenbauteile</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFrameMiscellaneous</name>
+    <message>
+        <source>Miscellaneous</source>
+        <translation>Sonstiges</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFrameProgramDescription</name>
+    <message>
+        <source>Program description</source>
+        <translation>Programmbeschreibung</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFrameProjectInfo</name>
+    <message>
+        <source>Project information</source>
+        <translation>Projektinformationen</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFrameProjectRemarks</name>
+    <message>
+        <source>Project remarks</source>
+        <translation>Projektbemerkungen</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFrameResultsOverTemperature</name>
+    <message>
+        <source>Results: hours of over-temperature</source>
+        <translation>Ergebnisse: Übertemperaturstunden</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFrameRoomData</name>
+    <message>
+        <source>Room data</source>
+        <translation>Raumdaten</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFrameShading</name>
+    <message>
+        <source>Shading</source>
+        <translation>Verschattung</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFrameTemperaturePlot</name>
+    <message>
+        <source>Room air temperature</source>
+        <translation>Raumlufttemperatur</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFrameVentilation</name>
+    <message>
+        <source>Ventilation</source>
+        <translation>Lüftung</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFrameWindows</name>
+    <message>
+        <source>Windows</source>
+        <translation>Fenster</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPreview</name>
+    <message>
+        <source>Report preview</source>
+        <translation>Berichtsvorschau</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>Abschnitte</translation>
+    </message>
+    <message>
+        <source>Project information</source>
+        <translation>Projektinformationen</translation>
+    </message>
+    <message>
+        <source>Room data</source>
+        <translation>Raumdaten</translation>
+    </message>
+    <message>
+        <source>Climate</source>
+        <translation>Klima</translation>
+    </message>
+    <message>
+        <source>Components and windows</source>
+        <translation>Bauteile und Fenster</translation>
+    </message>
+    <message>
+        <source>Constructions</source>
+        <translation>Konstruktionen</translation>
+    </message>
+    <message>
+        <source>Ventilation</source>
+        <translation>Lüftung</translation>
+    </message>
+    <message>
+        <source>Inner loads and heating</source>
+        <translation>Innere Lasten und Heizung</translation>
+    </message>
+    <message>
+        <source>Shading</source>
+        <translation>Verschattung</translation>
+    </message>
+    <message>
+        <source>Miscellaneous</source>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <source>Results: hours of over-temperature</source>
+        <translation>Ergebnisse: Übertemperaturstunden</translation>
+    </message>
+    <message>
+        <source>Room air temperature</source>
+        <translation>Raumlufttemperatur</translation>
+    </message>
+    <message>
+        <source>Project remarks</source>
+        <translation>Projektbemerkungen</translation>
+    </message>
+    <message>
+        <source>Program description</source>
+        <translation>Programmbeschreibung</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>Schriftart:</translation>
+    </message>
+    <message>
+        <source>Font size:</source>
+        <translation>Schriftgröße:</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>Zoom:</translation>
+    </message>
+    <message>
+        <source>Fit page</source>
+        <translation>Ganze Seite</translation>
+    </message>
+    <message>
+        <source>Fit width</source>
+        <translation>Seitenbreite</translation>
+    </message>
+    <message>
+        <source>Custom zoom</source>
+        <translation>Eigener Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Page numbers</source>
+        <translation>Seitenzahlen</translation>
+    </message>
+    <message>
+        <source>Over-temperature hours of case P2</source>
+        <translation>Übertemperaturstunden des Falls P2</translation>
+    </message>
+    <message>
+        <source>Over-temperature hours of case P4</source>
+        <translation>Übertemperaturstunden des Falls P4</translation>
+    </message>
+    <message>
+        <source>Page setup...</source>
+        <translation>Seite einrichten...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drucken...</translation>
+    </message>
+    <message>
+        <source>Write PDF...</source>
+        <translation>PDF schreiben...</translation>
+    </message>
+    <message>
+        <source>Export page...</source>
+        <translation>Seite exportieren...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Error while printing report.
+%1!</source>
+        <translation>Fehler beim Drucken des Berichts.
+%1!</translation>
+    </message>
+    <message>
+        <source>PDF export</source>
+        <translation>PDF-Export</translation>
+    </message>
+    <message>
+        <source>Cannot write PDF file &apos;%1&apos;. See the log file &apos;%2&apos; for details.</source>
+        <translation>PDF-Datei &apos;%1&apos; kann nicht geschrieben werden. Details stehen in der Protokolldatei &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <source>Export file</source>
+        <translation>Datei exportieren</translation>
+    </message>
+    <message>
+        <source>Pdf file (*.pdf)</source>
+        <translation>PDF-Datei (*.pdf)</translation>
+    </message>
+    <message>
+        <source>File &apos;%1&apos; exists. Replace it?</source>
+        <translation>Datei &apos;%1&apos; existiert bereits. Ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWidget</name>
+    <message>
+        <source>Temperatures</source>
+        <translation>Temperaturen</translation>
+    </message>
+    <message>
+        <source>EN 15251</source>
+        <translation>EN 15251</translation>
+    </message>
+    <message>
+        <source>Radiation Loads</source>
+        <translation>Strahlungslasten</translation>
+    </message>
+    <message>
+        <source>Hourly Thermal Loads</source>
+        <translation>Wärmelasten stündlich</translation>
+    </message>
+    <message>
+        <source>Hourly Moisture Loads</source>
+        <translation>Feuchtelasten stündlich</translation>
+    </message>
+    <message>
+        <source>Monthly Thermal Load</source>
+        <translation>Wärmelast monatlich</translation>
+    </message>
+    <message>
+        <source>Annual Results</source>
+        <translation>Jahresergebnisse</translation>
+    </message>
+</context>
+<context>
     <name>RoomModelDialog</name>
     <message>
         <source>Geometry and Climate</source>
@@ -1032,8 +1544,8 @@ Kommandozeile:
         <translation>Lesefehler</translation>
     </message>
     <message>
-        <source>Couldn't open file '%1' for reading.</source>
-        <translation>Die Datei '%1' konnte nicht zum Lesen geöffnet werden.</translation>
+        <source>Couldn&apos;t open file &apos;%1&apos; for reading.</source>
+        <translation>Die Datei &apos;%1&apos; konnte nicht zum Lesen geöffnet werden.</translation>
     </message>
     <message>
         <source>Error reading file, see logfile for details. Error message:
@@ -1050,7 +1562,7 @@ Kommandozeile:
         <translation>Fehler beim Speichern der Benutzerdatenbank</translation>
     </message>
     <message>
-        <source>Couldn't save database to directory: %1</source>
+        <source>Couldn&apos;t save database to directory: %1</source>
         <translation>Die Datenbank konnte nicht im Verzeichnis gespeichert werden: %1</translation>
     </message>
     <message>
@@ -1074,7 +1586,7 @@ Kommandozeile:
         <translation>Schreibfehler</translation>
     </message>
     <message>
-        <source>Couldn't open file for writing.</source>
+        <source>Couldn&apos;t open file for writing.</source>
         <translation>Die Datei konnte nicht zum Schreiben geöffnet werden.</translation>
     </message>
     <message>
@@ -1082,8 +1594,8 @@ Kommandozeile:
         <translation>Raummodell</translation>
     </message>
     <message>
-        <source>Wrote project file '%1'.</source>
-        <translation>Projektdatei '%1' geschrieben.</translation>
+        <source>Wrote project file &apos;%1&apos;.</source>
+        <translation>Projektdatei &apos;%1&apos; geschrieben.</translation>
     </message>
     <message>
         <source>Open Room-Model Project</source>
@@ -1102,20 +1614,20 @@ Kommandozeile:
         <translation>Löserfehler</translation>
     </message>
     <message>
-        <source>Error during solver initialization, see error log file '%1'.</source>
-        <translation>Fehler bei der Initialisierung des Lösers, siehe Fehlerprotokoll '%1'.</translation>
+        <source>Error during solver initialization, see error log file &apos;%1&apos;.</source>
+        <translation>Fehler bei der Initialisierung des Lösers, siehe Fehlerprotokoll &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>Error while running solver, see error log file '%1'.</source>
-        <translation>Fehler während der Berechnung, siehe Fehlerprotokoll '%1'.</translation>
+        <source>Error while running solver, see error log file &apos;%1&apos;.</source>
+        <translation>Fehler während der Berechnung, siehe Fehlerprotokoll &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>Calculation error at %L1 d, see logfile '%2' for details</source>
-        <translation>Berechnungsfehler bei %L1 d, Einzelheiten im Protokoll '%2'</translation>
+        <source>Calculation error at %L1 d, see logfile &apos;%2&apos; for details</source>
+        <translation>Berechnungsfehler bei %L1 d, Einzelheiten im Protokoll &apos;%2&apos;</translation>
     </message>
     <message>
-        <source>Storing calculation results in '%1'</source>
-        <translation>Berechnungsergebnisse werden in '%1' gespeichert</translation>
+        <source>Storing calculation results in &apos;%1&apos;</source>
+        <translation>Berechnungsergebnisse werden in &apos;%1&apos; gespeichert</translation>
     </message>
     <message>
         <source>Saving outputs</source>
@@ -1126,8 +1638,8 @@ Kommandozeile:
         <translation>Zielverzeichnis wählen</translation>
     </message>
     <message>
-        <source>Result files could not be written to '%1'.</source>
-        <translation>Die Ergebnisdateien konnten nicht nach '%1' geschrieben werden.</translation>
+        <source>Result files could not be written to &apos;%1&apos;.</source>
+        <translation>Die Ergebnisdateien konnten nicht nach &apos;%1&apos; geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -1154,200 +1666,49 @@ Kommandozeile:
     </message>
 </context>
 <context>
+    <name>SCI::ChartFormatSelectionDialog</name>
+    <message>
+        <source>Export formats</source>
+        <translation>Exportformate</translation>
+    </message>
+    <message>
+        <source>All formats</source>
+        <translation>Alle Formate</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>PNG-Bild</translation>
+    </message>
+    <message>
+        <source>JPEG image</source>
+        <translation>JPEG-Bild</translation>
+    </message>
+    <message>
+        <source>BMP image</source>
+        <translation>BMP-Bild</translation>
+    </message>
+    <message>
+        <source>SVG drawing</source>
+        <translation>SVG-Zeichnung</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>PDF-Dokument</translation>
+    </message>
+    <message>
+        <source>Data as text (tab separated)</source>
+        <translation>Daten als Text (tabulatorgetrennt)</translation>
+    </message>
+    <message>
+        <source>Data as CSV</source>
+        <translation>Daten als CSV</translation>
+    </message>
+</context>
+<context>
     <name>SCI::ChartProperties</name>
     <message>
         <source>Title</source>
         <translation>Titel</translation>
-    </message>
-</context>
-<context>
-    <name>ShadingDBModel</name>
-    <message>
-        <source>Percentage of solar radiation that still passes through the window (0-fully shaded, ..., 1-no shading).</source>
-        <translation>Anteil der Sonnenstrahlung, der noch durch das Fenster gelangt (0 - voll verschattet, ..., 1 - keine Verschattung).</translation>
-    </message>
-    <message>
-        <source>Id</source>
-        <translation>Id</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Shading factor [-]</source>
-        <translation>Abminderungsfaktor [-]</translation>
-    </message>
-    <message>
-        <source>en:&lt;new shading type&gt;</source>
-        <translation>en:&lt;new shading type&gt;|de:&lt;neuer Verschattungstyp&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>ShadingDBWidget</name>
-    <message>
-        <source>Shading Types</source>
-        <translation>Verschattungstypen</translation>
-    </message>
-    <message>
-        <source>Adds a new shading type.</source>
-        <translation>Fügt einen neuen Verschattungstyp hinzu.</translation>
-    </message>
-    <message>
-        <source>Removes the currently selected shading type.</source>
-        <translation>Entfernt den ausgewählten Verschattungstyp.</translation>
-    </message>
-</context>
-<context>
-    <name>ShadingEditWidget</name>
-    <message>
-        <source>Form</source>
-        <translation>Formular</translation>
-    </message>
-    <message>
-        <source>Shading Type</source>
-        <translation>Verschattungstyp</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Name:</translation>
-    </message>
-    <message>
-        <source>Shading factor [0..1; 0 - fully shaded, 1 - no shading]:</source>
-        <translation>Abminderungsfaktor [0..1; 0 - voll verschattet, 1 - keine Verschattung]:</translation>
-    </message>
-    <message>
-        <source>Shading factor must be a percentage, a value between 0 and 1.</source>
-        <translation>Der Abminderungsfaktor ist ein Anteil, ein Wert zwischen 0 und 1.</translation>
-    </message>
-</context>
-<context>
-    <name>TimePlotPicker</name>
-    <message>
-        <source>ddd, dd. MMM hh:mm:ss</source>
-        <comment>Date/time format.</comment>
-        <translation>ddd, dd. MMM hh:mm:ss</translation>
-    </message>
-</context>
-<context>
-    <name>UserLoads</name>
-    <message>
-        <source>Office</source>
-        <translation>Büro</translation>
-    </message>
-</context>
-<context>
-    <name>WindowDBModel</name>
-    <message>
-        <source>Id</source>
-        <translation>Id</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Uw [W/m²K]</source>
-        <translation>Uw [W/m²K]</translation>
-    </message>
-    <message>
-        <source>g [-]</source>
-        <translation>g [-]</translation>
-    </message>
-    <message>
-        <source>f [-]</source>
-        <translation>f [-]</translation>
-    </message>
-</context>
-<context>
-    <name>WindowDBWidget</name>
-    <message>
-        <source>Windows</source>
-        <translation>Fenster</translation>
-    </message>
-    <message>
-        <source>Adds a new window type.</source>
-        <translation>Fügt einen neuen Fenstertyp hinzu.</translation>
-    </message>
-    <message>
-        <source>Removes the currently selected window type.</source>
-        <translation>Entfernt den ausgewählten Fenstertyp.</translation>
-    </message>
-</context>
-<context>
-    <name>WindowType</name>
-    <message>
-        <source>Error reading LinearSpline data from WindowType parameter with id='%1'.</source>
-        <translation>Fehler beim Lesen der LinearSpline-Daten des Fenstertyp-Parameters mit id='%1'.</translation>
-    </message>
-    <message>
-        <source>Error reading LinearSpline data from WindowType parameter with id='%1', unknown function '%2'.</source>
-        <translation>Fehler beim Lesen der LinearSpline-Daten des Fenstertyp-Parameters mit id='%1', unbekannte Funktion '%2'.</translation>
-    </message>
-    <message>
-        <source>Invalid x-value unit for LinearSpline of RelativeSHGC parameter.</source>
-        <translation>Ungültige Einheit der x-Werte der LinearSpline des Parameters RelativeSHGC.</translation>
-    </message>
-    <message>
-        <source>Invalid y-value unit for LinearSpline of RelativeSHGC parameter.</source>
-        <translation>Ungültige Einheit der y-Werte der LinearSpline des Parameters RelativeSHGC.</translation>
-    </message>
-</context>
-<context>
-    <name>XMLHelpers</name>
-    <message>
-        <source>Invalid value for attribute '%1'.</source>
-        <translation>Ungültiger Wert für Attribut '%1'.</translation>
-    </message>
-    <message>
-        <source>Invalid value for element '%1', must be a finite number.</source>
-        <translation>Ungültiger Wert für Element '%1', es muss eine endliche Zahl sein.</translation>
-    </message>
-    <message>
-        <source>Invalid value for element '%1', must be a whole number.</source>
-        <translation>Ungültiger Wert für Element '%1', es muss eine ganze Zahl sein.</translation>
-    </message>
-    <message>
-        <source>Invalid value in '%1', all values must be finite numbers.</source>
-        <translation>Ungültiger Wert in '%1', alle Werte müssen endliche Zahlen sein.</translation>
-    </message>
-</context>
-<context>
-    <name>[main]</name>
-    <message>
-        <source>Error creating log file '%1'.</source>
-        <translation>Fehler beim Anlegen der Protokolldatei '%1'.</translation>
-    </message>
-    <message>
-        <source>License Agreement</source>
-        <translation>Lizenzvereinbarung</translation>
-    </message>
-    <message>
-        <source>Accept</source>
-        <translation>Akzeptieren</translation>
-    </message>
-</context>
-<context>
-    <name>DailyCycleInputWidget</name>
-    <message>
-        <source>%1:00</source>
-        <translation>%1:00</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation>Zeit</translation>
-    </message>
-    <message>
-        <source>%L1</source>
-        <translation>%L1</translation>
-    </message>
-    <message>
-        <source> 0:00</source>
-        <translation> 0:00</translation>
-    </message>
-    <message>
-        <source>%1</source>
-        <translation>%1</translation>
     </message>
 </context>
 <context>
@@ -1530,6 +1891,283 @@ Kommandozeile:
     <message>
         <source>%1 [%2]</source>
         <translation>%1 [%2]</translation>
+    </message>
+</context>
+<context>
+    <name>ShadingDBModel</name>
+    <message>
+        <source>Percentage of solar radiation that still passes through the window (0-fully shaded, ..., 1-no shading).</source>
+        <translation>Anteil der Sonnenstrahlung, der noch durch das Fenster gelangt (0 - voll verschattet, ..., 1 - keine Verschattung).</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Shading factor [-]</source>
+        <translation>Abminderungsfaktor [-]</translation>
+    </message>
+    <message>
+        <source>en:&lt;new shading type&gt;</source>
+        <translation>en:&lt;new shading type&gt;|de:&lt;neuer Verschattungstyp&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>ShadingDBWidget</name>
+    <message>
+        <source>Shading Types</source>
+        <translation>Verschattungstypen</translation>
+    </message>
+    <message>
+        <source>Adds a new shading type.</source>
+        <translation>Fügt einen neuen Verschattungstyp hinzu.</translation>
+    </message>
+    <message>
+        <source>Removes the currently selected shading type.</source>
+        <translation>Entfernt den ausgewählten Verschattungstyp.</translation>
+    </message>
+</context>
+<context>
+    <name>ShadingEditWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Shading Type</source>
+        <translation>Verschattungstyp</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Shading factor [0..1; 0 - fully shaded, 1 - no shading]:</source>
+        <translation>Abminderungsfaktor [0..1; 0 - voll verschattet, 1 - keine Verschattung]:</translation>
+    </message>
+    <message>
+        <source>Shading factor must be a percentage, a value between 0 and 1.</source>
+        <translation>Der Abminderungsfaktor ist ein Anteil, ein Wert zwischen 0 und 1.</translation>
+    </message>
+</context>
+<context>
+    <name>TemperaturePlot</name>
+    <message>
+        <source>Climate Data</source>
+        <translation>Klimadaten</translation>
+    </message>
+    <message>
+        <source>Temperature [C]</source>
+        <translation>Temperatur [C]</translation>
+    </message>
+    <message>
+        <source>Relative humidity [%]</source>
+        <translation>Relative Feuchte [%]</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Ambient Temperature</source>
+        <translation>Außenlufttemperatur</translation>
+    </message>
+    <message>
+        <source>Operative Temperature</source>
+        <translation>Operative Temperatur</translation>
+    </message>
+    <message>
+        <source>Room Air Temperature</source>
+        <translation>Raumlufttemperatur</translation>
+    </message>
+    <message>
+        <source>Ambient Relative Humidity</source>
+        <translation>Relative Außenluftfeuchte</translation>
+    </message>
+    <message>
+        <source>Room Air Humidity</source>
+        <translation>Raumluftfeuchte</translation>
+    </message>
+    <message>
+        <source>Missing temperature climate data.</source>
+        <translation>Fehlende Temperatur-Klimadaten.</translation>
+    </message>
+</context>
+<context>
+    <name>TimePlotPicker</name>
+    <message>
+        <source>ddd, dd. MMM hh:mm:ss</source>
+        <comment>Date/time format.</comment>
+        <translation>ddd, dd. MMM hh:mm:ss</translation>
+    </message>
+</context>
+<context>
+    <name>UserLoads</name>
+    <message>
+        <source>Office</source>
+        <translation>Büro</translation>
+    </message>
+</context>
+<context>
+    <name>WindowDBModel</name>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Uw [W/m²K]</source>
+        <translation>Uw [W/m²K]</translation>
+    </message>
+    <message>
+        <source>g [-]</source>
+        <translation>g [-]</translation>
+    </message>
+    <message>
+        <source>f [-]</source>
+        <translation>f [-]</translation>
+    </message>
+</context>
+<context>
+    <name>WindowDBWidget</name>
+    <message>
+        <source>Windows</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Adds a new window type.</source>
+        <translation>Fügt einen neuen Fenstertyp hinzu.</translation>
+    </message>
+    <message>
+        <source>Removes the currently selected window type.</source>
+        <translation>Entfernt den ausgewählten Fenstertyp.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowEditWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Window type</source>
+        <translation>Fenstertyp</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Window U-Factor [W/m2K]:</source>
+        <translation>U-Wert des Fensters [W/m2K]:</translation>
+    </message>
+    <message>
+        <source>Solar Heat Gain Coefficient (glass-only) [0..1]:</source>
+        <translation>Gesamtenergiedurchlassgrad (nur Glas) [0..1]:</translation>
+    </message>
+    <message>
+        <source>Glass fraction [0..1; 1 - all glass, no frame]:</source>
+        <translation>Glasanteil [0..1; 1 - nur Glas, kein Rahmen]:</translation>
+    </message>
+    <message>
+        <source>Angle-dependent solar heat gain coefficient:</source>
+        <translation>Winkelabhängiger Gesamtenergiedurchlassgrad:</translation>
+    </message>
+    <message>
+        <source>Data Points:</source>
+        <translation>Stützstellen:</translation>
+    </message>
+    <message>
+        <source>Define angle-dependent solar heat gain coefficient (SHGC) as relative value in table (0..1). The plot shows that absolute value (relative value multiplied with maximum SHGC).</source>
+        <translation>Winkelabhängigen Gesamtenergiedurchlassgrad (g-Wert) als relativen Wert in der Tabelle angeben (0..1). Das Diagramm zeigt den absoluten Wert (relativer Wert mal maximaler g-Wert).</translation>
+    </message>
+    <message>
+        <source>U-value must be a positive number.</source>
+        <translation>Der U-Wert muss eine positive Zahl sein.</translation>
+    </message>
+    <message>
+        <source>Transmissibility must be a percentage, a value between 0 and 1.</source>
+        <translation>Der Durchlassgrad muss ein Anteil zwischen 0 und 1 sein.</translation>
+    </message>
+    <message>
+        <source>Frame factor must be a percentage, a value between 0 and 1.</source>
+        <translation>Der Rahmenanteil muss ein Anteil zwischen 0 und 1 sein.</translation>
+    </message>
+    <message>
+        <source>Incident Angle [Deg]</source>
+        <translation>Einfallswinkel [Grad]</translation>
+    </message>
+    <message>
+        <source>SHGC [-]</source>
+        <translation>g-Wert [-]</translation>
+    </message>
+    <message>
+        <source>[deg]</source>
+        <translation>[Grad]</translation>
+    </message>
+    <message>
+        <source>[-]</source>
+        <translation>[-]</translation>
+    </message>
+</context>
+<context>
+    <name>WindowType</name>
+    <message>
+        <source>Error reading LinearSpline data from WindowType parameter with id=&apos;%1&apos;.</source>
+        <translation>Fehler beim Lesen der LinearSpline-Daten des Fenstertyp-Parameters mit id=&apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Error reading LinearSpline data from WindowType parameter with id=&apos;%1&apos;, unknown function &apos;%2&apos;.</source>
+        <translation>Fehler beim Lesen der LinearSpline-Daten des Fenstertyp-Parameters mit id=&apos;%1&apos;, unbekannte Funktion &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>Invalid x-value unit for LinearSpline of RelativeSHGC parameter.</source>
+        <translation>Ungültige Einheit der x-Werte der LinearSpline des Parameters RelativeSHGC.</translation>
+    </message>
+    <message>
+        <source>Invalid y-value unit for LinearSpline of RelativeSHGC parameter.</source>
+        <translation>Ungültige Einheit der y-Werte der LinearSpline des Parameters RelativeSHGC.</translation>
+    </message>
+</context>
+<context>
+    <name>XMLHelpers</name>
+    <message>
+        <source>Invalid value for attribute &apos;%1&apos;.</source>
+        <translation>Ungültiger Wert für Attribut &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Invalid value for element &apos;%1&apos;, must be a finite number.</source>
+        <translation>Ungültiger Wert für Element &apos;%1&apos;, es muss eine endliche Zahl sein.</translation>
+    </message>
+    <message>
+        <source>Invalid value for element &apos;%1&apos;, must be a whole number.</source>
+        <translation>Ungültiger Wert für Element &apos;%1&apos;, es muss eine ganze Zahl sein.</translation>
+    </message>
+    <message>
+        <source>Invalid value in &apos;%1&apos;, all values must be finite numbers.</source>
+        <translation>Ungültiger Wert in &apos;%1&apos;, alle Werte müssen endliche Zahlen sein.</translation>
+    </message>
+</context>
+<context>
+    <name>[main]</name>
+    <message>
+        <source>Error creating log file &apos;%1&apos;.</source>
+        <translation>Fehler beim Anlegen der Protokolldatei &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>License Agreement</source>
+        <translation>Lizenzvereinbarung</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Akzeptieren</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -12,8 +13,6 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTimer>
 
 #include <BVX_MessageHandler.h>
@@ -37,7 +36,8 @@ QString readFile(const QString & path) {
 }
 
 /*! Start-up in this process with a home directory of its own; the main window, once shown,
-	is closed and the event loop ended. */
+	is closed and the event loop ended. All modal dialogs go through one driver, so that the
+	answers come in the order the dialogs appear. */
 class ProgramStartUpTest : public ::testing::Test {
 protected:
 	void SetUp() override {
@@ -57,21 +57,31 @@ protected:
 
 	void connect() {
 		QObject::connect(&m_closer, &QTimer::timeout, [this]() {
+			// The start-up processes events before it enters the event loop: an exit() then
+			// would be lost and the loop would wait for ever.
+			if (QThread::currentThread()->loopLevel() == 0 || QApplication::activeModalWidget() != nullptr)
+				return;
 			for (QWidget * w : QApplication::topLevelWidgets()) {
 				RoomModelDialog * window = qobject_cast<RoomModelDialog *>(w);
-				if (window != nullptr && window->isVisible() && QApplication::activeModalWidget() == nullptr) {
+				if (window != nullptr && window->isVisible()) {
 					m_windowTitle = window->windowTitle();
 					// the close asks whether to save the project: no
-					QTimer::singleShot(0, []() {
-						if (QMessageBox * box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-							box->button(QMessageBox::Discard)->click();
-					});
+					m_driver.add(Driver::press(QDialogButtonBox::Discard));
 					window->close();
 					qApp->exit(0);
+					return;
 				}
 			}
 		});
 		m_closer.start(50);
+	}
+
+	/*! Titles of the dialogs seen so far. */
+	QStringList seenTitles() const {
+		QStringList titles;
+		for (const Driver::Seen & seen : m_driver.m_seen)
+			titles << seen.m_title;
+		return titles;
 	}
 
 	int run(QStringList args) {
@@ -97,6 +107,7 @@ protected:
 
 	QTemporaryDir	m_home;
 	QByteArray		m_oldHome;
+	Driver			m_driver;
 	QTimer			m_closer;
 	QString			m_windowTitle;
 };
@@ -105,11 +116,9 @@ protected:
 
 
 TEST_F(ProgramStartUpTest, LogStartsWithTheBannerAndQtMessagesAreDebugLines) {
-	Driver driver;
-	driver.add(Driver::press(QDialogButtonBox::Ok));
+	m_driver.add(Driver::press(QDialogButtonBox::Ok));
 	EXPECT_EQ(run({}), 0);
-	ASSERT_EQ(driver.m_seen.size(), 1u);
-	EXPECT_EQ(driver.m_seen[0].m_title, "License Agreement");
+	EXPECT_EQ(seenTitles(), QStringList({ "License Agreement", "Save Project File" }));
 	EXPECT_EQ(m_windowTitle, "Caldoryne - The Thermal Room Model - Version 3.2");
 	EXPECT_TRUE(QFileInfo(QtExt::Directories::userDataDir()).isDir());
 
@@ -161,8 +170,7 @@ TEST_F(ProgramStartUpTest, LanguageOptionIsLoggedOnlyWhenItChangesTheLanguage) {
 
 TEST_F(ProgramStartUpTest, DecliningTheLicenseEndsWithOneAndNoWindow) {
 	for (const Driver::Action & decline : { Driver::press(QDialogButtonBox::Cancel), Driver::reject() }) {
-		Driver driver;
-		driver.add(decline);
+		m_driver.add(decline);
 		EXPECT_EQ(run({}), 1);
 		EXPECT_TRUE(m_windowTitle.isEmpty());
 		for (QWidget * w : QApplication::topLevelWidgets())
@@ -183,11 +191,11 @@ TEST_F(ProgramStartUpTest, ProjectNamedOnTheCommandLineIsOpened) {
 
 	// a missing file is reported, the default project stays
 	QSettings("BVX", "Caldoryne 3.2").remove("LastOpenedProject");
-	Driver driver;
+	m_driver.m_seen.clear();
 	EXPECT_EQ(run({ m_home.path() + "/missing.rmxml" }), 0);
-	ASSERT_EQ(driver.m_seen.size(), 1u);
-	EXPECT_EQ(driver.m_seen[0].m_title, "Read Error");
-	EXPECT_TRUE(driver.m_seen[0].m_text.contains("missing.rmxml"));
+	EXPECT_EQ(seenTitles(), QStringList({ "Read Error", "Save Project File" }));
+	ASSERT_FALSE(m_driver.m_seen.empty());
+	EXPECT_TRUE(m_driver.m_seen[0].m_text.contains("missing.rmxml"));
 	EXPECT_EQ(m_windowTitle, "Caldoryne - The Thermal Room Model - Version 3.2");
 }
 
@@ -224,7 +232,13 @@ protected:
 		settings.setValue("ConfirmationDontShowLicense3.2", true);
 	}
 
-	QTemporaryDir m_home;
+	void SetUp() override {
+		ASSERT_TRUE(m_home.isValid()) << m_home.errorString().toStdString();
+	}
+
+	/*! In the build tree, not in the temporary folder: the program and the installer it
+		starts run from this home, and a temporary folder may forbid running programs. */
+	QTemporaryDir m_home{ QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../testhome") + "/program-XXXXXX" };
 };
 
 } // namespace
@@ -274,10 +288,13 @@ TEST_F(ProgramProcessTest, PendingUpdateInstallerIsStartedBeforeTheLog) {
 		f.write(QString("#!/bin/sh\ntouch '%1'\n").arg(ranFile).toUtf8());
 	}
 	QFile(installer).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-	EXPECT_EQ(runProgram(CALDORYNE_PROGRAM, {}), 0);
-	for (int i = 0; i < 100 && !QFile::exists(ranFile); ++i)
-		QThread::msleep(30);
-	EXPECT_TRUE(QFile::exists(ranFile));
+	QString out;
+	EXPECT_EQ(runProgram(CALDORYNE_PROGRAM, {}, &out), 0) << out.toStdString();
+	// the installer runs detached from the program: wait for its file however slow the machine is
+	QDeadlineTimer deadline(60000);
+	while (!QFile::exists(ranFile) && !deadline.hasExpired())
+		QThread::msleep(20);
+	EXPECT_TRUE(QFile::exists(ranFile)) << out.toStdString();
 	EXPECT_TRUE(QFile::exists(installer + ".run"));
-	EXPECT_FALSE(QFile::exists(userDataDir() + "/Caldoryne.log"));
+	EXPECT_FALSE(QFile::exists(userDataDir() + "/Caldoryne.log")) << out.toStdString();
 }

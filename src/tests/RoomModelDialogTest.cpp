@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -130,6 +131,21 @@ TEST_F(RoomModelDialogTest, MoistureTabLeavesAndReturnsBeforeAdvancedSettings) {
 }
 
 
+TEST_F(RoomModelDialogTest, MoistureSwitchOfTheSettingsPageMovesTheMoistureTab) {
+	QCheckBox * box = m_window->findChild<QCheckBox *>("checkBoxEnableMoistureBalance");
+	ASSERT_NE(box, nullptr);
+	ASSERT_FALSE(box->isChecked());
+	box->click();
+	EXPECT_TRUE(m_window->project()->m_moistureBalanceEnabled);
+	EXPECT_EQ(tabTitles(), ALL_TABS);
+	box->click();
+	EXPECT_FALSE(m_window->project()->m_moistureBalanceEnabled);
+	EXPECT_FALSE(tabTitles().contains("Moisture Loads"));
+	box->click();
+	EXPECT_EQ(tabTitles(), ALL_TABS) << "back before Advanced Settings";
+}
+
+
 TEST_F(RoomModelDialogTest, PageSwitchingByTheEditButtons) {
 	ButtonBar * bar = m_window->buttonBar();
 	struct Case {
@@ -192,8 +208,9 @@ TEST_F(RoomModelDialogTest, ClimateRegionFollowsTheClimateFileName) {
 
 
 TEST_F(RoomModelDialogTest, CalculationModeEnablesTheLoadTabs) {
-	m_window->onEnableMoistureBalanceInputs(true);
-	m_window->project()->m_moistureBalanceEnabled = true;
+	// switched on through the settings page, which shows the moisture tab
+	m_window->findChild<QCheckBox *>("checkBoxEnableMoistureBalance")->setChecked(true);
+	ASSERT_TRUE(m_window->project()->m_moistureBalanceEnabled);
 	RM::DIN4108_2Assessment & din = m_window->project()->m_din4108_2Assessment;
 	din.m_shadingControlType = 1;
 

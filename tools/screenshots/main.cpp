@@ -56,7 +56,11 @@
 #include "ProgramStartUp.h"
 #include "QwtDateTimeScaleDraw.h"
 #include "QwtDateTimeScaleEngine.h"
+#include "ResultsWidget.h"
 #include "RoomModelDialog.h"
+#include "ReportPreview.h"
+#include "Report.h"
+#include "ReportSettings.h"
 #include "RunDialog.h"
 
 #include <QProgressBar>
@@ -141,18 +145,45 @@ void mainWindowShots(Screenshots & shots) {
 	for (QAction * a : bar->m_languageMenu->actions())
 		if (a->data().toString() == lang)
 			shots.saveModal("language-changed", [a]() { a->trigger(); });
-	w.close();
+	// closing asks whether to save the project: the question is a picture of its own
+	shots.saveModal("save-question", [&]() { w.close(); });
 }
 
 
-/*! Run dialog, the export dialog per model type, and the main window during and after a
-	three-day run of the default example with automatic saving ("Saving outputs" on top). */
+/*! The report preview of the last run and every report page, each painted by the report
+	on an A4 image at 96 dpi with margins of 20 mm. */
+void reportPreviewShots(Screenshots & shots, RoomModelDialog & w) {
+	ReportPreview preview(w.model(), w.database(), &w);
+	preview.resize(1100, 800);
+	preview.show();
+	preview.updatePreview();
+	shots.save(&preview, "report-preview");
+	const int margin = 76;
+	QImage area(794 - 2*margin, 1123 - 2*margin, QImage::Format_ARGB32);
+	const QFont font = ReportSettings::instance().m_font;
+	for (int page = 1; page == 1 || page <= preview.report()->pageCount(); ++page) {
+		area.fill(Qt::white);
+		preview.report()->print(&area, page, font);
+		QImage sheet(794, 1123, QImage::Format_ARGB32);
+		sheet.fill(Qt::white);
+		QPainter p(&sheet);
+		p.drawImage(margin, margin, area);
+		p.end();
+		shots.write(QPixmap::fromImage(sheet), QString("report-page-%1").arg(page, 2, 10, QChar('0')));
+	}
+}
+
+
+/*! Run dialog, the export dialog per model type, the main window during and after a year's
+	run of the default example with automatic saving ("Saving outputs" on top), and the
+	results page of that run with each of its tabs. */
 void runShots(Screenshots & shots, const QString & home) {
 	RoomModelDialog w;
 	w.show();
 	w.loadProject(QtExt::Directories::databasesDir() + "/examples/DefaultRoom.rmxml", true);
 	w.project()->m_projectFilePath = home + "/DefaultRoom.rmxml";
-	w.project()->m_simulationEndTime = 3*86400;
+	w.project()->m_cyclicTwoYearSimulation = false;
+	w.project()->m_simulationEndTime = 365*86400;
 
 	shots.saveModal("run-dialog", [&]() { RunDialog(&w).exec(); });
 	for (const char * type : { "radioButtonZonavex", "radioButtonModelica", "radioButtonFMU" }) {
@@ -183,6 +214,12 @@ void runShots(Screenshots & shots, const QString & home) {
 	w.runSimulation();
 	poll.stop();
 	shots.save(&w, "mainwindow-after-run");
+	QTabWidget * resultTabs = w.resultsWidget()->m_tabWidget;
+	for (int i = 0; i < resultTabs->count(); ++i) {
+		resultTabs->setCurrentIndex(i);
+		shots.save(w.resultsWidget(), QString("results-tab-%1").arg(i));
+	}
+	reportPreviewShots(shots, w);
 }
 
 

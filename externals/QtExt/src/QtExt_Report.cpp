@@ -170,6 +170,7 @@ void Report::paintPage(QPainter * painter, int page) {
 		m_headerFrame.draw(painter, QRectF(m_headerRect));
 	if (!m_footerFrame.isHidden()) {
 		m_footerFrame.m_pageNumber = page;
+		m_footerFrame.m_pageCount = m_pageCount;
 		m_footerFrame.draw(painter, QRectF(m_footerRect));
 	}
 	for (size_t i = 0; i < m_frames.size(); ++i) {

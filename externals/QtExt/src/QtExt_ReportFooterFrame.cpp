@@ -18,8 +18,8 @@ void ReportFooterFrame::update(QPaintDevice * device, double width) {
 }
 
 
-QString ReportFooterFrame::pageText(int page) {
-	return QCoreApplication::translate("QtExt::ReportFooterFrame", "Page %1").arg(page);
+QString ReportFooterFrame::pageText(int page, int pageCount) {
+	return QCoreApplication::translate("QtExt::ReportFooterFrame", "Page %1 of %2").arg(page).arg(pageCount);
 }
 
 
@@ -35,7 +35,8 @@ void ReportFooterFrame::draw(QPainter * painter, const QRectF & frame) {
 	const double y = textRect.top() - 0.1 * line;
 	painter->drawLine(QPointF(frame.left(), y), QPointF(frame.right(), y));
 	painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, m_footerText);
-	painter->drawText(textRect, Qt::AlignRight | Qt::AlignVCenter, pageText(m_pageNumber));
+	if (m_pageNumbersVisible)
+		painter->drawText(textRect, Qt::AlignRight | Qt::AlignVCenter, pageText(m_pageNumber, m_pageCount));
 	painter->restore();
 }
 

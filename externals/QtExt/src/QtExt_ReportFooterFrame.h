@@ -15,10 +15,13 @@ public:
 	void update(QPaintDevice * device, double width) override;
 	void draw(QPainter * painter, const QRectF & frame) override;
 
-	/*! Text drawn for a page number. */
-	static QString pageText(int page);
+	/*! Text drawn for a page number of a page count. */
+	static QString pageText(int page, int pageCount);
 
 	int			m_pageNumber = 0;
+	int			m_pageCount = 0;
+	/*! When false the footer shows only its text. */
+	bool		m_pageNumbersVisible = true;
 	QString		m_footerText;
 };
 

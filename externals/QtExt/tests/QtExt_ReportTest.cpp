@@ -191,7 +191,7 @@ TEST(Report, wholeDocumentToPdf) {
 	for (int page = 1; page <= report.pageCount(); ++page) {
 		const QString text = pdfPageText(file, page);
 		EXPECT_TRUE(text.contains("Sample project")) << page;
-		EXPECT_TRUE(text.contains(QString("Page %1").arg(page))) << text.toStdString();
+		EXPECT_TRUE(text.contains(QString("Page %1 of %2").arg(page).arg(report.pageCount()))) << text.toStdString();
 		for (size_t i = 0; i < report.frameCount(); ++i)
 			EXPECT_EQ(text.contains(QString("Frame%1").arg(i)), report.framePage(i) == page) << page << " " << i;
 	}

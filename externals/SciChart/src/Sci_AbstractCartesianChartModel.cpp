@@ -13,7 +13,7 @@ namespace SCI {
 
 namespace {
 
-/*! Same instant and same time spec (QDateTime's == compares instants only). */
+/*! Same instant and same kind of time (UTC, local, offset): QDateTime's == compares instants only. */
 bool sameDateTime(const QDateTime & a, const QDateTime & b) {
 	return a == b && a.timeSpec() == b.timeSpec();
 }

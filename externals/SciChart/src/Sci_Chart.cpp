@@ -89,7 +89,7 @@ Chart::Chart(QWidget * parent) :
 	m_colorBar->setColorBarEnabled(false);
 	m_colorBar->hide();
 
-	m_zoomer = new PlotZoomer(QwtPlot::xBottom, QwtPlot::yLeft, canvas());
+	m_zoomer = new PlotZoomer(QwtPlot::xBottom, QwtPlot::yLeft, canvas(), &m_axisXBottom);
 	m_zoomer->setRubberBand(QwtPicker::RectRubberBand);
 	m_zoomer->setRubberBandPen(QColor(181, 207, 255));
 	m_zoomer->setTrackerMode(QwtPicker::ActiveOnly);
@@ -98,13 +98,13 @@ Chart::Chart(QWidget * parent) :
 	m_panner = new QwtPlotPanner(canvas());
 	m_panner->setMouseButton(Qt::MiddleButton);
 
-	m_picker = new PlotPicker(QwtPlot::xBottom, QwtPlot::yLeft, canvas());
+	m_picker = new PlotPicker(QwtPlot::xBottom, QwtPlot::yLeft, canvas(), &m_axisXBottom);
 	m_picker->setTrackerPen(QPen(Qt::black));
 	m_picker->setTrackerMode(QwtPicker::AlwaysOn);
 	m_picker->setStateMachine(new QwtPickerDragRectMachine);
 
 	m_legendItemMover = new LegendItemMover(this, m_picker);
-	m_rescaler = new PlotRescaler(canvas());
+	m_rescaler = new PlotRescaler(this);
 
 	// built in the order yRight, yLeft, xTop, xBottom; each ticks into the canvas
 	const QwtScaleDraw::Alignment alignments[QwtPlot::axisCnt] = {

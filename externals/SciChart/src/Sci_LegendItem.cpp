@@ -11,14 +11,17 @@ LegendItem::LegendItem() {
 QRect LegendItem::geometry(const QRectF & canvasRect) const {
 	QRect r = QwtPlotLegendItem::geometry(canvasRect);
 	const Qt::Alignment a = alignment();
+	// Qwt keeps the margin from the aligned sides: the offsets are the whole distance
+	const int dx = m_hOffset - margin();
+	const int dy = m_vOffset - margin();
 	if (a & Qt::AlignLeft)
-		r.translate(m_hOffset, 0);
+		r.translate(dx, 0);
 	else if (a & Qt::AlignRight)
-		r.translate(-m_hOffset, 0);
+		r.translate(-dx, 0);
 	if (a & Qt::AlignTop)
-		r.translate(0, m_vOffset);
+		r.translate(0, dy);
 	else if (a & Qt::AlignBottom)
-		r.translate(0, -m_vOffset);
+		r.translate(0, -dy);
 	return r;
 }
 

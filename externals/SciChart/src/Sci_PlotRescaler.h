@@ -5,11 +5,27 @@
 
 namespace SCI {
 
-/*! Keeps x and y proportional on a metre-based chart; created disabled. */
+class Chart;
+
+/*! Keeps the left y axis in proportion to the x axis on a metre-based chart, using the
+	factor between the two axis units; created disabled. */
 class PlotRescaler : public QwtPlotRescaler {
 	Q_OBJECT
 public:
-	explicit PlotRescaler(QWidget * canvas) : QwtPlotRescaler(canvas) { setEnabled(false); }
+	explicit PlotRescaler(Chart * chart);
+
+	/*! Runs the Qwt rescaling with the current canvas size. */
+	void rescale() const { QwtPlotRescaler::rescale(); }
+
+protected:
+	void rescale(const QSize & oldSize, const QSize & newSize) const override;
+
+private:
+	/*! Factor converting a value in the left y unit into the x unit; 1 when the units are
+		not related by a plain factor. */
+	double unitRatio() const;
+
+	Chart *	m_chart;
 };
 
 } // namespace SCI

@@ -433,6 +433,9 @@ public:
 	bool inspecting() const { return m_mode == CVODE_STATE_READ || m_mode == CVODE_STATE_CHECK; }
 
 	void raw(void * field, std::size_t n) {
+		// arrays without entries (no root functions) may be null: memcpy must not see them
+		if (n == 0)
+			return;
 		if (writing())
 			std::memcpy(m_pos, field, n);
 		else if (reading())

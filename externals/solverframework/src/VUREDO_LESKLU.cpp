@@ -1,5 +1,7 @@
 #include "VUREDO_LESKLU.h"
 
+#include <algorithm>
+
 #include <cvode/cvode.h>
 #include <cvode/cvode_ls.h>
 #include <nvector/nvector_serial.h>
@@ -42,7 +44,8 @@ int LESKLU_jacobian(realtype t, N_Vector y, N_Vector /*fy*/, SUNMatrix J, void *
 
 LESKLU::LESKLU() :
 	m_jacobian(nullptr),
-	m_nBaseEvals(0)
+	m_nBaseEvals(0),
+	m_patternKey(0)
 {
 }
 
@@ -59,6 +62,7 @@ void LESKLU::init(ModelInterface * model, IntegratorInterface * integrator,
 	m_integrator = integrator;
 	m_jacobian = nullptr;
 	m_nBaseEvals = 0;
+	m_patternKey = 0;
 	if (model == nullptr)
 		throw BVX::Exception("Missing model.", FUNC_ID);
 	if (precond != nullptr)
@@ -117,21 +121,22 @@ int LESKLU::fillJacobian(double t, const double * y, SUNMatrix J) {
 	++m_nBaseEvals;
 	m_jacobian->setup(t, y, m_ydot.data(), nullptr, m_integrator->dt());
 
-	// CVODE clears the whole sparse matrix, pattern included, before every call
+	// the pattern is written once; CVODE's zero and copy keep it from then on
 	const unsigned int n = m_jacobian->n();
 	const unsigned int nnz = m_jacobian->nnz();
-	const std::vector<unsigned int> & ia = m_jacobian->ia();
-	const std::vector<unsigned int> & ja = m_jacobian->ja();
-	sunindextype * rowPtr = SUNSparseMatrix_IndexPointers(J);
-	sunindextype * colIdx = SUNSparseMatrix_IndexValues(J);
-	realtype * values = SUNSparseMatrix_Data(J);
-	for (unsigned int i = 0; i <= n; ++i)
-		rowPtr[i] = static_cast<sunindextype>(ia[i]);
-	const double * jacValues = m_jacobian->data();
-	for (unsigned int p = 0; p < nnz; ++p) {
-		colIdx[p] = static_cast<sunindextype>(ja[p]);
-		values[p] = jacValues[p];
+	if (!SUNMatrixSparseOps::holdsPattern(J, m_patternKey)) {
+		const std::vector<unsigned int> & ia = m_jacobian->ia();
+		const std::vector<unsigned int> & ja = m_jacobian->ja();
+		sunindextype * rowPtr = SUNSparseMatrix_IndexPointers(J);
+		sunindextype * colIdx = SUNSparseMatrix_IndexValues(J);
+		for (unsigned int i = 0; i <= n; ++i)
+			rowPtr[i] = static_cast<sunindextype>(ia[i]);
+		for (unsigned int p = 0; p < nnz; ++p)
+			colIdx[p] = static_cast<sunindextype>(ja[p]);
+		m_patternKey = SUNMatrixSparseOps::fixPattern(J);
 	}
+	const double * jacValues = m_jacobian->data();
+	std::copy(jacValues, jacValues + nnz, SUNSparseMatrix_Data(J));
 	return 0;
 }
 

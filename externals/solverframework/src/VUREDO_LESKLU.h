@@ -28,7 +28,8 @@ public:
 	void updateCounters() override;
 
 	/*! Fills the SUNDIALS sparse matrix J with the Jacobian at (t, y): the model is
-		evaluated at y, the Jacobian recomputed and pattern and values copied.
+		evaluated at y, the Jacobian recomputed and its values copied (the pattern
+		only when J does not hold it yet).
 		Called from CVODE's Jacobian callback; returns 0.
 	*/
 	int fillJacobian(double t, const double * y, SUNMatrix J);
@@ -37,6 +38,8 @@ private:
 	JacobianSparseCSR	*m_jacobian;
 	/*! Evaluations of f(y) that precede each Jacobian update. */
 	unsigned int		m_nBaseEvals;
+	/*! Key of the pattern written into CVODE's matrix (0: not yet written). */
+	unsigned long long	m_patternKey;
 	/*! f(y) of the last Jacobian update. */
 	std::vector<double>	m_ydot;
 };

@@ -1,5 +1,6 @@
 // The compiled sparse matrix operations give the library's results, leave structural
-// changes to the library and are inherited by clones.
+// changes to the library and are inherited by clones. A fixed pattern survives zero and
+// copy, and a structural change by the library releases it.
 
 #include <vector>
 
@@ -11,6 +12,10 @@
 #include <VUREDO_SUNMatrixSparseOps.h>
 
 namespace {
+
+bool holds(SUNMatrix A, unsigned long long key) {
+	return VUREDO::SUNMatrixSparseOps::holdsPattern(A, key);
+}
 
 class SUNMatrixSparseOpsTest : public ::testing::Test {
 protected:
@@ -85,6 +90,79 @@ TEST_F(SUNMatrixSparseOpsTest, CopyAndZeroMatchTheLibraryAndClonesInheritThem) {
 	EXPECT_EQ(clone->ops->scaleaddi, ownTarget->ops->scaleaddi);
 	EXPECT_EQ(clone->ops->copy, ownTarget->ops->copy);
 	EXPECT_NE(clone->ops->copy, source->ops->copy);
+}
+
+
+// CVODE's cycle at a new Jacobian: zero, fill the values, save a copy, form I - gamma*J;
+// at a reused one: restore the saved copy, form I - gamma*J. Compared with the library's
+// operations on the same sequence, over several cycles.
+TEST_F(SUNMatrixSparseOpsTest, FixedPatternGivesTheLibrarysResultsOverSetupCycles) {
+	SUNMatrix lib = create(true, false);
+	SUNMatrix own = create(true, true);
+	SUNMatrix libSaved = SUNMatClone(lib);
+	SUNMatrix ownSaved = SUNMatClone(own);
+	m_matrices.push_back(libSaved);
+	m_matrices.push_back(ownSaved);
+	const std::vector<sunindextype> ptr{ 0, 2, 5, 8, 10 };
+	const std::vector<sunindextype> idx{ 0, 1, 0, 1, 2, 1, 2, 3, 2, 3 };
+	unsigned long long key = 0;
+	for (int cycle = 0; cycle < 4; ++cycle) {
+		SCOPED_TRACE(cycle);
+		const bool newJacobian = cycle % 2 == 0;
+		const double gamma = 0.1 + 0.37*cycle;
+		if (newJacobian) {
+			ASSERT_EQ(SUNMatZero(lib), SUNMAT_SUCCESS);
+			ASSERT_EQ(SUNMatZero(own), SUNMAT_SUCCESS);
+			// the library's zero clears the pattern, the fixed one keeps it
+			EXPECT_EQ(SM_INDEXPTRS_S(lib)[4], 0);
+			EXPECT_EQ(holds(own, key), cycle > 0);
+			for (sunindextype k = 0; k < SM_NNZ_S(own); ++k)
+				EXPECT_EQ(SM_DATA_S(own)[k], 0.0);
+			// the values always, the pattern only where it is not held (as the Jacobian fill)
+			for (SUNMatrix A : { lib, own }) {
+				const bool writePattern = !holds(A, key);
+				if (writePattern) {
+					for (std::size_t i = 0; i < ptr.size(); ++i)
+						SM_INDEXPTRS_S(A)[i] = ptr[i];
+				}
+				for (std::size_t k = 0; k < idx.size(); ++k) {
+					if (writePattern)
+						SM_INDEXVALS_S(A)[k] = idx[k];
+					SM_DATA_S(A)[k] = 1.5 - 0.75*static_cast<double>(k) + cycle;
+				}
+			}
+			if (key == 0)
+				key = VUREDO::SUNMatrixSparseOps::fixPattern(own);
+			ASSERT_EQ(SUNMatCopy(lib, libSaved), SUNMAT_SUCCESS);
+			ASSERT_EQ(SUNMatCopy(own, ownSaved), SUNMAT_SUCCESS);
+			EXPECT_TRUE(holds(ownSaved, key));
+		}
+		else {
+			ASSERT_EQ(SUNMatCopy(libSaved, lib), SUNMAT_SUCCESS);
+			ASSERT_EQ(SUNMatCopy(ownSaved, own), SUNMAT_SUCCESS);
+		}
+		ASSERT_EQ(SUNMatScaleAddI(-gamma, lib), SUNMAT_SUCCESS);
+		ASSERT_EQ(SUNMatScaleAddI(-gamma, own), SUNMAT_SUCCESS);
+		expectEqual(own, lib);
+		expectEqual(ownSaved, libSaved);
+	}
+}
+
+
+TEST_F(SUNMatrixSparseOpsTest, StructuralChangeReleasesTheFixedPattern) {
+	// a pattern without row 2's diagonal: the library adds it and the key no longer holds
+	SUNMatrix lib = create(false, false);
+	SUNMatrix own = create(false, true);
+	const unsigned long long key = VUREDO::SUNMatrixSparseOps::fixPattern(own);
+	ASSERT_NE(key, 0u);
+	EXPECT_TRUE(holds(own, key));
+	ASSERT_EQ(SUNMatScaleAddI(2.0, lib), SUNMAT_SUCCESS);
+	ASSERT_EQ(SUNMatScaleAddI(2.0, own), SUNMAT_SUCCESS);
+	expectEqual(own, lib);
+	EXPECT_FALSE(holds(own, key));
+	// a matrix without the compiled operations has no fixed pattern
+	EXPECT_EQ(VUREDO::SUNMatrixSparseOps::fixPattern(lib), 0u);
+	EXPECT_FALSE(holds(lib, 0));
 }
 
 } // namespace

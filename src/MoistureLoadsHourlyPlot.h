@@ -1,0 +1,24 @@
+#ifndef MoistureLoadsHourlyPlotH
+#define MoistureLoadsHourlyPlotH
+
+#include <qwt_plot.h>
+
+namespace RM {
+	class CaldoryneModel;
+	class OutputManager;
+}
+
+/*! Result plot of the results page; shows nothing yet. */
+class MoistureLoadsHourlyPlot : public QwtPlot {
+	Q_OBJECT
+public:
+	explicit MoistureLoadsHourlyPlot(QWidget * parent);
+
+	/*! Year on the x axis. */
+	void setDefaultAxes();
+
+	/*! Results of a run; nothing is drawn yet. */
+	void updateResults(const RM::CaldoryneModel * model, const RM::OutputManager * outputs);
+};
+
+#endif // MoistureLoadsHourlyPlotH

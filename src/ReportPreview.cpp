@@ -1,0 +1,338 @@
+#include "ReportPreview.h"
+#include "ui_ReportPreview.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+
+#include <BVX_MessageHandler.h>
+
+#include <QtExt_Directories.h>
+
+#include <RM_CaldoryneModelInterface.h>
+
+#include "Report.h"
+#include "ReportSettings.h"
+
+namespace {
+
+const double ZOOM_FACTOR = 1.1;
+
+} // namespace
+
+
+ReportPreview::ReportPreview(const RM::CaldoryneModelInterface * project, const RM::Database * database, QWidget * parent) :
+	QDialog(parent),
+	m_ui(new Ui::ReportPreview),
+	m_printer(new QPrinter(QPrinter::HighResolution)),
+	m_report(new Report(this)),
+	m_project(project),
+	m_database(database)
+{
+	m_ui->setupUi(this);
+	m_printer->setPageSize(QPageSize(QPageSize::A4));
+	m_printer->setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+
+	m_printPreviewWidget = new QPrintPreviewWidget(m_printer.get(), this);
+	m_ui->verticalLayoutPreview->addWidget(m_printPreviewWidget);
+	connect(m_printPreviewWidget, &QPrintPreviewWidget::paintRequested, this, &ReportPreview::printReport);
+
+	m_frameCheckBoxes = {
+		{ m_ui->checkBoxProjectInfo, 2 },
+		{ m_ui->checkBoxRoomData, 3 },
+		{ m_ui->checkBoxClimate, 4 },
+		{ m_ui->checkBoxComponents, 5 },
+		{ m_ui->checkBoxConstructions, 6 },
+		{ m_ui->checkBoxVentilation, 7 },
+		{ m_ui->checkBoxInnerLoadsHeating, 8 },
+		{ m_ui->checkBoxShading, 12 },
+		{ m_ui->checkBoxMiscellaneous, 11 },
+		{ m_ui->checkBoxResultsOverTemperature, 9 },
+		{ m_ui->checkBoxTemperaturePlot, 10 },
+		{ m_ui->checkBoxProjectRemarks, 14 },
+		{ m_ui->checkBoxProgramDescription, 13 }
+	};
+	ReportSettings & settings = ReportSettings::instance();
+	for (const auto & box : m_frameCheckBoxes) {
+		box.first->setChecked(settings.m_activatedFrames.count(box.second) > 0);
+		connect(box.first, &QCheckBox::stateChanged, this, &ReportPreview::checkBoxStateChanged);
+	}
+	// the settings always re-add the program description
+	m_ui->checkBoxProgramDescription->setChecked(true);
+	m_ui->checkBoxProgramDescription->setEnabled(false);
+
+	m_ui->checkBoxPageNumbers->blockSignals(true);
+	m_ui->checkBoxPageNumbers->setChecked(settings.m_currentPageNumbersVisible);
+	m_ui->checkBoxPageNumbers->blockSignals(false);
+	m_ui->checkBoxOverTempP2->setChecked(settings.m_overTemperatureHoursP2);
+	m_ui->checkBoxOverTempP4->setChecked(settings.m_overTemperatureHoursP4);
+
+	m_ui->comboBoxZoomOptions->blockSignals(true);
+	m_ui->comboBoxZoomOptions->setCurrentIndex(0);
+	m_ui->comboBoxZoomOptions->blockSignals(false);
+	m_printPreviewWidget->setZoomMode(QPrintPreviewWidget::FitInView);
+
+	m_ui->fontComboBoxFont->blockSignals(true);
+	m_ui->fontComboBoxFont->setCurrentFont(settings.m_font);
+	m_ui->fontComboBoxFont->blockSignals(false);
+	fillFontSizes(settings.m_font);
+	m_report->setDefaultFont(settings.m_font);
+
+	m_ready = true;
+}
+
+
+ReportPreview::~ReportPreview() {
+	delete m_ui;
+}
+
+
+int ReportPreview::pageCount() const {
+	return m_printPreviewWidget->pageCount();
+}
+
+
+void ReportPreview::updatePreview() {
+	m_printPreviewWidget->updatePreview();
+}
+
+
+void ReportPreview::on_pushButtonPrint_clicked() {
+	QPrintDialog dlg(m_printer.get(), this);
+	if (dlg.exec() == QDialog::Accepted)
+		printReport(m_printer.get());
+}
+
+
+void ReportPreview::printReport(QPrinter * printer) {
+	renderReport(printer);
+}
+
+
+bool ReportPreview::renderReport(QPrinter * printer) {
+	const char * const FUNC_ID = "[PrintDialog::printReport]";
+	if (!m_ready || m_project == nullptr)
+		return false;
+	m_ready = false;
+	try {
+		const QString header = QString("%1 %2").arg("Caldoryne", "3.2.2");
+		m_report->setHeaderData(header, m_project->m_room.m_projectInformation.m_projectName, QString(), QPixmap());
+		m_report->footerFrame().m_pageNumbersVisible = ReportSettings::instance().m_currentPageNumbersVisible;
+		m_report->setData(m_project, m_database);
+		m_report->print(printer, QFont(ReportSettings::instance().m_font));
+	}
+	catch (std::exception & ex) {
+		BVX::BVX_Message(tr("Error while printing report.\n%1!").arg(QString::fromStdString(ex.what())).toStdString(),
+						 BVX::MSG_ERROR, FUNC_ID, 1);
+		// unlike a cleared guard for good, the preview keeps working after a failed output
+		m_ready = true;
+		return false;
+	}
+	emit progress(0);
+	m_ready = true;
+	return true;
+}
+
+
+void ReportPreview::checkBoxStateChanged(int state) {
+	QCheckBox * box = qobject_cast<QCheckBox *>(sender());
+	const auto it = m_frameCheckBoxes.find(box);
+	if (it == m_frameCheckBoxes.end())
+		return;
+	box->blockSignals(true);
+	box->setCheckState(static_cast<Qt::CheckState>(state));
+	box->blockSignals(false);
+	std::set<int> & active = ReportSettings::instance().m_activatedFrames;
+	if (state == Qt::Checked)
+		active.insert(it->second);
+	else
+		active.erase(it->second);
+	if (m_ready)
+		updatePreview();
+}
+
+
+void ReportPreview::on_pushButtonClose_clicked() {
+	close();
+}
+
+
+void ReportPreview::on_comboBoxZoomOptions_currentIndexChanged(int index) {
+	switch (index) {
+		case 0: m_printPreviewWidget->setZoomMode(QPrintPreviewWidget::FitInView); break;
+		case 1: m_printPreviewWidget->setZoomMode(QPrintPreviewWidget::FitToWidth); break;
+		case 2: m_printPreviewWidget->setZoomMode(QPrintPreviewWidget::CustomZoom); break;
+		default: break;
+	}
+}
+
+
+void ReportPreview::on_checkBoxPageNumbers_toggled(bool checked) {
+	ReportSettings::instance().m_currentPageNumbersVisible = checked;
+	updatePreview();
+}
+
+
+void ReportPreview::on_pushButtonPageSetup_clicked() {
+	QPageSetupDialog dlg(m_printer.get(), this);
+	dlg.exec();
+	updatePreview();
+}
+
+
+void ReportPreview::on_checkBoxOverTempP2_clicked() {
+	ReportSettings::instance().m_overTemperatureHoursP2 = m_ui->checkBoxOverTempP2->isChecked();
+	if (m_ready)
+		updatePreview();
+}
+
+
+void ReportPreview::on_checkBoxOverTempP4_clicked() {
+	ReportSettings::instance().m_overTemperatureHoursP4 = m_ui->checkBoxOverTempP4->isChecked();
+	if (m_ready)
+		updatePreview();
+}
+
+
+void ReportPreview::setupPdfPrinter(QPrinter & printer, const QString & fileName) {
+	printer.setOutputFormat(QPrinter::PdfFormat);
+	printer.setPageSize(QPageSize(QPageSize::A4));
+	printer.setOutputFileName(fileName);
+	printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+}
+
+
+void ReportPreview::showPdfError(const QString & fileName) {
+	QMessageBox::critical(this, tr("PDF export"),
+						  tr("Cannot write PDF file '%1'. See the log file '%2' for details.")
+						  .arg(fileName, QtExt::Directories::globalLogFile()));
+}
+
+
+bool ReportPreview::writePdf(const QString & fileName) {
+	QPrinter printer(QPrinter::HighResolution);
+	setupPdfPrinter(printer, fileName);
+	m_ready = true;
+	return renderReport(&printer);
+}
+
+
+void ReportPreview::on_pushButtonWritePdf_clicked() {
+	// the default suffix lets the dialog ask before replacing the final name
+	QFileDialog dlg(nullptr, tr("Export PDF"), QString(), "*.pdf");
+	dlg.setAcceptMode(QFileDialog::AcceptSave);
+	dlg.setDefaultSuffix("pdf");
+	if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+		return;
+	const QString fileName = dlg.selectedFiles().first();
+	if (fileName.isEmpty())
+		return;
+	if (!writePdf(fileName))
+		showPdfError(fileName);
+}
+
+
+bool ReportPreview::exportPage(const QString & fileName) {
+	const char * const FUNC_ID = "[ReportPreview::exportPage]";
+	const QFileInfo info(fileName);
+	const QString pdfName = info.dir().filePath(info.completeBaseName() + ".pdf");
+	QPrinter printer(QPrinter::HighResolution);
+	setupPdfPrinter(printer, pdfName);
+	// the page on view: same page layout and font as the preview
+	printer.setPageLayout(m_printer->pageLayout());
+	m_ready = true;
+	try {
+		m_report->print(static_cast<QPaintDevice *>(&printer), m_printPreviewWidget->currentPage(),
+						QFont(ReportSettings::instance().m_font));
+	}
+	catch (std::exception & ex) {
+		BVX::BVX_Message(tr("Error while printing report.\n%1!").arg(QString::fromStdString(ex.what())).toStdString(),
+						 BVX::MSG_ERROR, FUNC_ID, 1);
+		return false;
+	}
+	return true;
+}
+
+
+void ReportPreview::on_pushButtonExportPage_clicked() {
+	QFileDialog dlg(this, tr("Export file"), "./", QString());
+	dlg.setNameFilters(QStringList() << tr("Pdf file (*.pdf)"));
+	dlg.setAcceptMode(QFileDialog::AcceptSave);
+	dlg.setDefaultSuffix("pdf");
+	dlg.setDirectory("./");
+	if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+		return;
+	const QString fileName = dlg.selectedFiles().first();
+	if (fileName.isEmpty())
+		return;
+	const QFileInfo info(fileName);
+	const QString pdfName = info.dir().filePath(info.completeBaseName() + ".pdf");
+	// another extension bypassed the dialog's overwrite prompt
+	if (pdfName != fileName && QFileInfo::exists(pdfName) &&
+		QMessageBox::question(this, tr("Export file"), tr("File '%1' exists. Replace it?").arg(pdfName)) != QMessageBox::Yes)
+		return;
+	if (!exportPage(fileName))
+		showPdfError(pdfName);
+}
+
+
+void ReportPreview::fillFontSizes(const QFont & font) {
+	QComboBox * box = m_ui->comboBoxFontSize;
+	box->blockSignals(true);
+	box->clear();
+	const QList<int> sizes = QFontDatabase().pointSizes(font.family(), QString());
+	for (int size : sizes)
+		box->addItem(QString("%1").arg(size), size);
+	int index = box->findData(font.pointSize());
+	if (index < 0) {
+		// size not offered by the family: keep it as an extra entry
+		box->addItem(QString("%1").arg(font.pointSize()), font.pointSize());
+		index = box->count() - 1;
+	}
+	box->setCurrentIndex(index);
+	box->blockSignals(false);
+}
+
+
+void ReportPreview::on_fontComboBoxFont_currentFontChanged(const QFont & font) {
+	ReportSettings & settings = ReportSettings::instance();
+	QFont f = font;
+	if (settings.m_font.pointSize() > 0)
+		f.setPointSize(settings.m_font.pointSize());
+	settings.m_font = f;
+	fillFontSizes(f);
+	m_report->setDefaultFont(f);
+	updatePreview();
+}
+
+
+void ReportPreview::on_comboBoxFontSize_currentIndexChanged(int index) {
+	if (index < 0)
+		return;
+	const int size = m_ui->comboBoxFontSize->itemData(index, Qt::UserRole).toInt();
+	if (size <= 0)
+		return;
+	ReportSettings & settings = ReportSettings::instance();
+	settings.m_font.setPointSize(size);
+	m_report->setDefaultFont(settings.m_font);
+	updatePreview();
+}
+
+
+void ReportPreview::on_pushButtonZoomIn_clicked() {
+	m_ui->comboBoxZoomOptions->setCurrentIndex(2);
+	m_printPreviewWidget->zoomIn(ZOOM_FACTOR);
+}
+
+
+void ReportPreview::on_pushButtonZoomOut_clicked() {
+	m_ui->comboBoxZoomOptions->setCurrentIndex(2);
+	m_printPreviewWidget->zoomOut(ZOOM_FACTOR);
+}

@@ -1,0 +1,21 @@
+#ifndef ThermalLoadsMonthlyPlotH
+#define ThermalLoadsMonthlyPlotH
+
+#include <qwt_plot.h>
+
+namespace RM {
+	class CaldoryneModel;
+	class OutputManager;
+}
+
+/*! Result plot of the results page; shows nothing yet. */
+class ThermalLoadsMonthlyPlot : public QwtPlot {
+	Q_OBJECT
+public:
+	explicit ThermalLoadsMonthlyPlot(QWidget * parent);
+
+	/*! Results of a run; nothing is drawn yet. */
+	void updateResults(const RM::CaldoryneModel * model, const RM::OutputManager * outputs);
+};
+
+#endif // ThermalLoadsMonthlyPlotH

@@ -1,0 +1,343 @@
+// Construction type editor: layers, widths, results, view actions and the export.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QDir>
+#include <QSignalSpy>
+#include <QTest>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <BVX_Exception.h>
+#include <QtExt_ConstructionViewWidget.h>
+
+#include "ConstructionDBModel.h"
+#include "ConstructionDBWidget.h"
+#include "ConstructionEditWidget.h"
+#include "DatabaseTestFixture.h"
+#include "GuiTestHarness.h"
+#include "MaterialDBModel.h"
+#include "MaterialListDelegate.h"
+#include "MaterialSelectorWidget.h"
+#include "DBModelSortProxy.h"
+
+namespace {
+
+using Driver = GuiTest::ModalDialogDriver;
+
+class ConstructionEditWidgetTest : public ::testing::Test {
+protected:
+	ConstructionEditWidgetTest() :
+		m_locale(QLocale::English)
+	{
+		GuiTest::fillTestDatabase(m_db);
+		RM::ConstructionType longType;
+		for (int i = 0; i < 16; ++i) {
+			longType.m_d.push_back(0.01 * (i + 1));
+			longType.m_materialIds.push_back(i % 2 == 0 ? 5 : 10002);
+		}
+		longType.m_id = 10003;
+		longType.setName("en", "Sixteen");
+		m_db.m_constructions[10003] = longType;
+		m_page.reset(new ConstructionDBWidget(nullptr, &m_db));
+		MaterialDBModel * materials = m_page->editWidget()->findChild<MaterialDBModel *>();
+		EXPECT_NE(materials, nullptr);
+		new QAbstractItemModelTester(materials, QAbstractItemModelTester::FailureReportingMode::Fatal, m_page.get());
+		m_db.setModified(false);
+	}
+
+	template <typename T>
+	T * field(const char * name) {
+		T * w = m_page->findChild<T *>(name);
+		EXPECT_NE(w, nullptr) << name;
+		return w;
+	}
+
+	void select(unsigned int id) {
+		QAbstractItemModel * m = m_page->tableView()->model();
+		for (int r = 0; r < m->rowCount(); ++r)
+			if (m->index(r, 0).data(Qt::UserRole).toUInt() == id) {
+				m_page->tableView()->setCurrentIndex(m->index(r, 0));
+				return;
+			}
+		FAIL() << "no row of id " << id;
+	}
+
+	QTableWidget * table() { return field<QTableWidget>("tableWidget"); }
+	QSpinBox * spinBox() { return field<QSpinBox>("spinBoxLayerCount"); }
+	QtExt::ConstructionViewWidget * view() { return field<QtExt::ConstructionViewWidget>("widgetConstructionView"); }
+	RM::ConstructionType & type(unsigned int id) { return m_db.m_constructions[id]; }
+
+	GuiTest::ScopedLocale					m_locale;
+	RM::Database							m_db;
+	std::unique_ptr<ConstructionDBWidget>	m_page;
+};
+
+
+TEST_F(ConstructionEditWidgetTest, LayerCountFollowsTheSpinBoxAndRowsFollowTheLayers) {
+	select(10002);
+	EXPECT_FALSE(m_db.isModified());
+	spinBox()->setValue(3);
+	// new layers: the smallest material id and 0.1 m
+	EXPECT_EQ(type(10002).m_materialIds, (std::vector<unsigned int>{10002, 5, 5}));
+	EXPECT_EQ(type(10002).m_d, (std::vector<double>{0.1, 0.1, 0.1}));
+	EXPECT_EQ(table()->rowCount(), 3);
+	EXPECT_TRUE(m_db.isModified());
+	spinBox()->setValue(2);
+	EXPECT_EQ(type(10002).m_materialIds, (std::vector<unsigned int>{10002, 5}));
+	EXPECT_EQ(table()->rowCount(), 2);
+	EXPECT_EQ(table()->item(1, 0)->text(), "Brick");
+	EXPECT_EQ(table()->item(1, 0)->data(Qt::UserRole).toUInt(), 5u);
+	EXPECT_EQ(spinBox()->maximum(), ConstructionEditWidget::MAX_LAYERS);
+}
+
+
+TEST_F(ConstructionEditWidgetTest, ShowingNeverChangesAType) {
+	const RM::ConstructionType longType = type(10003);
+	const RM::ConstructionType emptyBuiltin = type(1);
+	select(10003);
+	select(1);
+	select(10003);
+	EXPECT_EQ(type(10003), longType);
+	EXPECT_EQ(type(1), emptyBuiltin);
+	EXPECT_FALSE(m_db.isModified());
+	// the long type is shown whole and can be shortened by the user only
+	EXPECT_EQ(spinBox()->value(), 16);
+	EXPECT_EQ(table()->rowCount(), 16);
+	spinBox()->setValue(15);
+	EXPECT_EQ(type(10003).m_d.size(), 15u);
+	EXPECT_EQ(spinBox()->maximum(), 15);
+	// the built-in type without layers has no rows
+	select(1);
+	EXPECT_EQ(table()->rowCount(), 0);
+	// an empty user type gets its default layer
+	type(10002).m_d.clear();
+	type(10002).m_materialIds.clear();
+	m_db.setModified(false);
+	select(10002);
+	EXPECT_EQ(type(10002).m_materialIds, (std::vector<unsigned int>{5}));
+	EXPECT_EQ(type(10002).m_d, (std::vector<double>{0.1}));
+	EXPECT_TRUE(m_db.isModified());
+}
+
+
+TEST_F(ConstructionEditWidgetTest, WidthCellsStoreOnlyValidWidths) {
+	struct Case { QString text; bool stored; const char * tip; };
+	const char * const FORMAT_TIP = "Invalid number format, please enter a valid decimal number!";
+	const char * const MM_TIP = "Layer widths must be larger than 1 mm. Ignore smaller layers, they will not affect the thermal storage mass!";
+	const Case cases[] = {
+		{"0.0009", false, MM_TIP}, {"abc", false, FORMAT_TIP}, {"nan", false, FORMAT_TIP},
+		{"inf", false, FORMAT_TIP}, {"0.001", true, ""}, {"0.001", false, ""},
+	};
+	select(10002);
+	for (const Case & c : cases) {
+		SCOPED_TRACE(c.text.toStdString());
+		const double before = type(10002).m_d[0];
+		m_db.setModified(false);
+		table()->item(0, 1)->setText(c.text);
+		QTableWidgetItem * cell = table()->item(0, 1);
+		const bool red = cell->background().color() == QColor("#ff7777");
+		EXPECT_EQ(red, QString(c.tip) != "");
+		EXPECT_EQ(cell->toolTip(), QString(c.tip));
+		EXPECT_EQ(m_db.isModified(), c.stored);
+		EXPECT_EQ(type(10002).m_d[0], c.stored ? c.text.toDouble() : before);
+	}
+}
+
+
+TEST_F(ConstructionEditWidgetTest, ViewActionsKeepRowsAndLayersEqual) {
+	select(10002);
+	QtExt::ConstructionViewWidget * v = view();
+	// the last layer cannot be removed
+	emit v->removelayer(0);
+	EXPECT_EQ(type(10002).m_d.size(), 1u);
+	EXPECT_EQ(table()->rowCount(), 1);
+	EXPECT_FALSE(m_db.isModified());
+	emit v->insertLayer(0, true);   // new layer left of the first
+	emit v->insertLayer(1, false);  // right of the second
+	EXPECT_EQ(type(10002).m_materialIds, (std::vector<unsigned int>{5, 10002, 5}));
+	EXPECT_EQ(table()->rowCount(), 3);
+	type(10002).m_d = {0.01, 0.02, 0.03};
+	const RM::ConstructionType before = type(10002);
+	emit v->moveLayer(0, true);
+	emit v->moveLayer(2, false);
+	emit v->moveLayer(-1, false);
+	emit v->removelayer(3);
+	EXPECT_EQ(type(10002), before);
+	emit v->moveLayer(0, false);
+	EXPECT_EQ(type(10002).m_d, (std::vector<double>{0.02, 0.01, 0.03}));
+	EXPECT_EQ(type(10002).m_materialIds, (std::vector<unsigned int>{10002, 5, 5}));
+	emit v->removelayer(1);
+	EXPECT_EQ(type(10002).m_d, (std::vector<double>{0.02, 0.03}));
+	EXPECT_EQ(table()->rowCount(), 2);
+	EXPECT_EQ(spinBox()->value(), 2);
+	// insert stops at the limit
+	spinBox()->setValue(15);
+	emit v->insertLayer(0, true);
+	EXPECT_EQ(type(10002).m_d.size(), 15u);
+	EXPECT_EQ(table()->rowCount(), 15);
+}
+
+
+TEST_F(ConstructionEditWidgetTest, UValueAndStorageMass) {
+	select(10002);
+	spinBox()->setValue(2); // Alpha 0.1 m (lambda 0.04) + Brick 0.1 m (lambda 0.03512)
+	const double U = 1 / (0.13 + 0.1 / 0.04 + 0.1 / 0.03512 + 0.04);
+	EXPECT_EQ(field<QLineEdit>("lineEditUValue")->text(), QString::number(U, 'f', 3));
+	// both 1800 kg/m3 over 0.2 m
+	EXPECT_TRUE(field<QLineEdit>("lineEditCTm")->text().startsWith("360 / "));
+	select(10001); // a missing material
+	EXPECT_EQ(field<QLineEdit>("lineEditUValue")->text(), "---");
+	EXPECT_EQ(field<QLineEdit>("lineEditCTm")->text(), "---");
+	EXPECT_EQ(table()->item(1, 0)->text(), "<select material>");
+	EXPECT_EQ(table()->item(1, 0)->data(Qt::UserRole).toUInt(), 0u);
+}
+
+
+TEST_F(ConstructionEditWidgetTest, BuiltinTypesAreLocked) {
+	RM::ConstructionType & builtin = type(1);
+	builtin.m_d = {0.2};
+	builtin.m_materialIds = {5};
+	const RM::ConstructionType before = builtin;
+	select(1);
+	EXPECT_TRUE(field<QLineEdit>("lineEditNameEn")->isReadOnly());
+	EXPECT_EQ(field<QLineEdit>("lineEditNameEn")->palette().color(QPalette::Base), QColor("#d6e9ff"));
+	EXPECT_FALSE(spinBox()->isEnabled());
+	EXPECT_TRUE(field<QPushButton>("pushButtonH6Export")->isEnabled());
+	EXPECT_FALSE(table()->item(0, 1)->flags() & Qt::ItemIsEditable);
+	EXPECT_EQ(table()->item(0, 1)->background().color(), QColor("#d6e9ff"));
+	table()->item(0, 1)->setText("0.5");
+	emit view()->insertLayer(0, true);
+	emit view()->removelayer(0);
+	EXPECT_EQ(type(1), before);
+	EXPECT_FALSE(m_db.isModified());
+}
+
+
+TEST_F(ConstructionEditWidgetTest, ExportWritesTheChosenFileAndEachMaterialOnce) {
+	QTemporaryDir dir;
+	ASSERT_TRUE(QDir(dir.path()).mkdir("materials"));
+	type(10002).m_d = {0.1, 0.1, 0.1};
+	type(10002).m_materialIds = {10002, 5, 10002};
+	QStringList written;
+	const QString report = ConstructionEditWidget::exportConstructionFiles(m_db, 10002, dir.path() + "/chosen.h6p", written);
+	ASSERT_EQ(written.size(), 3);
+	EXPECT_EQ(QFileInfo(written[0]).fileName(), "chosen.h6p");
+	EXPECT_TRUE(QFile::exists(dir.path() + "/chosen.h6p"));
+	// ascending material ids
+	EXPECT_TRUE(QFileInfo(written[1]).fileName().contains("_5."));
+	EXPECT_TRUE(QFileInfo(written[2]).fileName().contains("_10002."));
+	EXPECT_EQ(QDir(dir.path() + "/materials").entryList(QDir::Files).size(), 2);
+	EXPECT_TRUE(report.startsWith(QString("Created construction file '%1'").arg(written[0])));
+	EXPECT_TRUE(report.contains(written[1] + "\n" + written[2] + "\n"));
+	// a missing material throws
+	written.clear();
+	EXPECT_THROW(ConstructionEditWidget::exportConstructionFiles(m_db, 10001, dir.path() + "/wall.h6p", written), BVX::Exception);
+}
+
+
+TEST_F(ConstructionEditWidgetTest, ExportButtonReportsErrorsInBoxes) {
+	QTemporaryDir dir;
+	// a missing material: an error box, no report
+	select(10001);
+	{
+		Driver driver;
+		driver.add(Driver::chooseFile(dir.path() + "/wall.h6p"));
+		driver.add(Driver::press(QDialogButtonBox::Ok));
+		field<QPushButton>("pushButtonH6Export")->click();
+		ASSERT_EQ(driver.m_seen.size(), 2u);
+		EXPECT_EQ(driver.m_seen[1].m_title, "Export error");
+	}
+	// a file named "materials" in the way
+	QTemporaryDir dir2;
+	QFile blocker(dir2.path() + "/materials");
+	ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+	blocker.close();
+	select(10002);
+	{
+		Driver driver;
+		driver.add(Driver::chooseFile(dir2.path() + "/slab.h6p"));
+		driver.add(Driver::press(QDialogButtonBox::Ok));
+		field<QPushButton>("pushButtonH6Export")->click();
+		ASSERT_EQ(driver.m_seen.size(), 2u);
+		EXPECT_EQ(driver.m_seen[1].m_title, "Export error");
+		EXPECT_EQ(driver.m_seen[1].m_text, "Could not create subdirectories for export.");
+	}
+	// success under the chosen name
+	{
+		Driver driver;
+		driver.add(Driver::chooseFile(dir.path() + "/my slab.h6p"));
+		driver.add(Driver::press(QDialogButtonBox::Ok));
+		field<QPushButton>("pushButtonH6Export")->click();
+		ASSERT_EQ(driver.m_seen.size(), 2u);
+		EXPECT_EQ(driver.m_seen[1].m_title, "Export complete");
+		EXPECT_TRUE(QFile::exists(dir.path() + "/my slab.h6p"));
+	}
+}
+
+TEST_F(ConstructionEditWidgetTest, MaterialSelectorThroughTheView) {
+	m_page->resize(1000, 700);
+	m_page->show();
+	select(10002);
+	QTableWidget * t = table();
+	QSignalSpy spy(t->itemDelegateForColumn(0), SIGNAL(materialChanged(unsigned int,int)));
+	t->edit(t->model()->index(0, 0));
+	MaterialSelectorWidget * selector = t->viewport()->findChild<MaterialSelectorWidget *>();
+	ASSERT_NE(selector, nullptr);
+	new QAbstractItemModelTester(selector->proxyModel(), QAbstractItemModelTester::FailureReportingMode::Fatal, selector);
+	// covers the viewport, preselects the layer's material
+	EXPECT_EQ(selector->geometry(), t->viewport()->rect().adjusted(0, 0, -1, -1));
+	EXPECT_EQ(selector->m_materialId, 10002u);
+	// the id column sorts by number
+	QTableView * v = selector->tableView();
+	v->sortByColumn(0, Qt::AscendingOrder);
+	QStringList ids;
+	for (int r = 0; r < v->model()->rowCount(); ++r)
+		ids << v->model()->index(r, 0).data().toString();
+	EXPECT_EQ(ids, QStringList({"5", "7", "10001", "10002"}));
+	// double-click on material 7
+	QApplication::processEvents();
+	ASSERT_TRUE(v->isVisible());
+	v->scrollTo(v->model()->index(1, 2));
+	const QRect cell = v->visualRect(v->model()->index(1, 2));
+	QTest::mouseClick(v->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+	QTest::mouseDClick(v->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+	QApplication::processEvents();
+	EXPECT_EQ(t->item(0, 0)->text(), "Aerated");
+	EXPECT_EQ(t->item(0, 0)->data(Qt::UserRole).toUInt(), 7u);
+	ASSERT_EQ(spy.count(), 1);
+	EXPECT_EQ(spy.at(0).at(0).toUInt(), 7u);
+	EXPECT_EQ(spy.at(0).at(1).toInt(), 0);
+	EXPECT_EQ(type(10002).m_materialIds[0], 7u);
+	EXPECT_TRUE(m_db.isModified());
+
+	// an unknown material preselects the first sorted row; leaving the cell commits it
+	QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+	ASSERT_EQ(t->viewport()->findChild<MaterialSelectorWidget *>(), nullptr);
+	select(10001);
+	t->edit(t->model()->index(1, 0));
+	selector = t->viewport()->findChild<MaterialSelectorWidget *>();
+	ASSERT_NE(selector, nullptr);
+	const unsigned int first = selector->tableView()->model()->index(0, 0).data(Qt::UserRole).toUInt();
+	EXPECT_EQ(selector->m_materialId, first);
+	QAbstractItemDelegate * delegate = t->itemDelegateForColumn(0);
+	emit delegate->commitData(selector);
+	emit delegate->closeEditor(selector);
+	QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+	EXPECT_EQ(type(10001).m_materialIds[1], first);
+	EXPECT_EQ(t->item(1, 0)->data(Qt::UserRole).toUInt(), first);
+
+	// no editor without materials
+	QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+	m_db.m_materials.clear();
+	t->edit(t->model()->index(0, 0));
+	EXPECT_EQ(t->viewport()->findChild<MaterialSelectorWidget *>(), nullptr);
+}
+
+} // namespace

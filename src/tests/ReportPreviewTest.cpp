@@ -1,0 +1,217 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFontComboBox>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "GuiTestHarness.h"
+#include "Report.h"
+#include "ReportPreview.h"
+#include "ReportSettings.h"
+#include "ReportTestFixture.h"
+
+namespace {
+
+/*! Section headings in the order the report lays them out (the remarks section is off by default). */
+const QStringList HEADINGS = {
+	"Project information", "Room data", "Climate", "Exterior components",
+	"Fixed-temperature components", "Interior components", "Windows",
+	"Constructions", "Ventilation", "Inner loads and heating", "Shading", "Miscellaneous",
+	"Results: hours of over-temperature", "Room air temperature", "Program description"
+};
+
+class ReportPreviewTest : public ::testing::Test {
+protected:
+	void SetUp() override {
+		GuiTest::clearSettings();
+		ReportSettings::instance().setDefaults();
+		// a large font spreads the sections over several pages
+		ReportSettings::instance().m_font.setPointSize(20);
+		ReportTest::addConstructionTypes(m_db, { 3, 4 });
+		m_model = ReportTest::model({ 3, 4, 3 });
+		ASSERT_TRUE(m_dir.isValid());
+	}
+	void TearDown() override { ReportSettings::instance().setDefaults(); }
+
+	QString file(const QString & name) const { return m_dir.filePath(name); }
+
+	QTemporaryDir									m_dir;
+	RM::Database									m_db;
+	std::unique_ptr<RM::CaldoryneModelInterface>	m_model;
+};
+
+/*! Positions of the headings in the text, -1 for a missing one. */
+std::vector<int> headingPositions(const QString & text) {
+	std::vector<int> pos;
+	for (const QString & h : HEADINGS)
+		pos.push_back(text.indexOf(h));
+	return pos;
+}
+
+} // namespace
+
+
+TEST_F(ReportPreviewTest, WritePdfAllPagesWithHeaderFooterAndSectionsInOrder) {
+	ReportPreview preview(m_model.get(), &m_db);
+	preview.updatePreview();
+	const int pages = preview.pageCount();
+	ASSERT_GT(pages, 1);
+
+	QSignalSpy progress(&preview, &ReportPreview::progress);
+	ASSERT_TRUE(preview.writePdf(file("report.pdf")));
+	EXPECT_EQ(progress.count(), 1);
+	EXPECT_EQ(ReportTest::pdfPages(file("report.pdf")), pages);
+	EXPECT_EQ(ReportTest::pdfPageSize(file("report.pdf")), "595 x 842 pts (A4)");
+	EXPECT_EQ(ReportTest::pdfPagesWithInk(file("report.pdf")), pages);
+
+	for (int page = 1; page <= pages; ++page) {
+		const QString text = ReportTest::pdfText(file("report.pdf"), page);
+		EXPECT_TRUE(text.contains("Caldoryne 3.2.2")) << page;
+		EXPECT_TRUE(text.contains("Test office")) << page;
+		EXPECT_TRUE(text.contains(QString("Page %1 of %2").arg(page).arg(pages))) << page;
+	}
+	const std::vector<int> pos = headingPositions(ReportTest::pdfText(file("report.pdf")));
+	for (size_t i = 0; i < pos.size(); ++i) {
+		EXPECT_GE(pos[i], 0) << HEADINGS[int(i)].toStdString();
+		if (i > 0) {
+			EXPECT_GT(pos[i], pos[i - 1]) << HEADINGS[int(i)].toStdString();
+		}
+	}
+	// both construction types, each once
+	const QString all = ReportTest::pdfText(file("report.pdf"));
+	EXPECT_EQ(all.count("Construction 3 [3]"), 1);
+	EXPECT_EQ(all.count("Construction 4 [4]"), 1);
+}
+
+
+TEST_F(ReportPreviewTest, SectionCheckBoxesAndPageNumbersAct) {
+	ReportPreview preview(m_model.get(), &m_db);
+	QCheckBox * ventilation = preview.findChild<QCheckBox *>("checkBoxVentilation");
+	ASSERT_NE(ventilation, nullptr);
+	ASSERT_TRUE(ventilation->isChecked());
+
+	ventilation->setChecked(false);
+	EXPECT_EQ(ReportSettings::instance().m_activatedFrames.count(7), 0u);
+	preview.findChild<QCheckBox *>("checkBoxPageNumbers")->setChecked(false);
+	ASSERT_TRUE(preview.writePdf(file("off.pdf")));
+	QString text = ReportTest::pdfText(file("off.pdf"));
+	EXPECT_FALSE(text.contains("Ventilation"));
+	EXPECT_TRUE(text.contains("Inner loads and heating"));
+	EXPECT_FALSE(text.contains("Page 1 of"));
+
+	ventilation->setChecked(true);
+	preview.findChild<QCheckBox *>("checkBoxPageNumbers")->setChecked(true);
+	ASSERT_TRUE(preview.writePdf(file("on.pdf")));
+	text = ReportTest::pdfText(file("on.pdf"));
+	EXPECT_TRUE(text.contains("Ventilation"));
+	EXPECT_TRUE(text.contains("Page 1 of"));
+
+	// the program description cannot be switched off
+	QCheckBox * description = preview.findChild<QCheckBox *>("checkBoxProgramDescription");
+	EXPECT_TRUE(description->isChecked());
+	EXPECT_FALSE(description->isEnabled());
+}
+
+
+TEST_F(ReportPreviewTest, ExportPageWritesThePageOnViewAsPdf) {
+	ReportPreview preview(m_model.get(), &m_db);
+	preview.updatePreview();
+	ASSERT_GT(preview.pageCount(), 1);
+	preview.previewWidget()->setCurrentPage(2);
+	ASSERT_TRUE(preview.writePdf(file("whole.pdf")));
+
+	ASSERT_TRUE(preview.exportPage(file("x.txt")));
+	EXPECT_FALSE(QFile::exists(file("x.txt")));
+	ASSERT_TRUE(QFile::exists(file("x.pdf")));
+	EXPECT_EQ(ReportTest::pdfPages(file("x.pdf")), 1);
+	EXPECT_EQ(ReportTest::pdfText(file("x.pdf"), 1), ReportTest::pdfText(file("whole.pdf"), 2));
+}
+
+
+TEST_F(ReportPreviewTest, UnwritableTargetIsReportedAndPreviewGoesOn) {
+	ReportPreview preview(m_model.get(), &m_db);
+	QSignalSpy progress(&preview, &ReportPreview::progress);
+	const QString bad = file("missing-folder/report.pdf");
+	{
+		ReportTest::MessageRecorder recorder;
+		EXPECT_FALSE(preview.writePdf(bad));
+		ASSERT_EQ(recorder.m_messages.size(), 1u);
+		const ReportTest::MessageRecorder::Message & m = recorder.m_messages.front();
+		EXPECT_EQ(m.m_type, BVX::MSG_ERROR);
+		EXPECT_EQ(m.m_functionID, "[PrintDialog::printReport]");
+		EXPECT_EQ(QString::fromStdString(m.m_text),
+				  QString("Error while printing report.\nCannot write PDF file '%1'.!").arg(bad));
+	}
+	EXPECT_EQ(progress.count(), 0);
+	EXPECT_TRUE(preview.writePdf(file("good.pdf")));
+	EXPECT_EQ(progress.count(), 1);
+	preview.updatePreview();
+	EXPECT_GT(preview.pageCount(), 1);
+}
+
+
+TEST_F(ReportPreviewTest, ThrowingFrameIsLoggedAndWithoutProjectNothingHappens) {
+	ReportPreview preview(m_model.get(), &m_db);
+	ASSERT_TRUE(preview.writePdf(file("first.pdf")));
+	// the frames are kept for the same model, so the extra frame takes part in the next print
+	preview.report()->addFrame(new ReportTest::TestFrame(preview.report(), preview.report()->textDocument(), 10, "x", true));
+	QSignalSpy progress(&preview, &ReportPreview::progress);
+	{
+		ReportTest::MessageRecorder recorder;
+		EXPECT_FALSE(preview.writePdf(file("second.pdf")));
+		ASSERT_EQ(recorder.m_messages.size(), 1u);
+		EXPECT_EQ(recorder.m_messages[0].m_text, "Error while printing report.\nFrame cannot be laid out!");
+		EXPECT_EQ(recorder.m_messages[0].m_functionID, "[PrintDialog::printReport]");
+	}
+	EXPECT_EQ(progress.count(), 0);
+
+	ReportPreview noProject(nullptr, &m_db);
+	QSignalSpy noProgress(&noProject, &ReportPreview::progress);
+	ReportTest::MessageRecorder recorder;
+	EXPECT_FALSE(noProject.writePdf(file("none.pdf")));
+	EXPECT_FALSE(QFile::exists(file("none.pdf")));
+	EXPECT_EQ(noProgress.count(), 0);
+	EXPECT_TRUE(recorder.m_messages.empty());
+}
+
+
+TEST_F(ReportPreviewTest, ZoomButtonsSwitchToCustomZoom) {
+	ReportPreview preview(m_model.get(), &m_db);
+	QComboBox * zoom = preview.findChild<QComboBox *>("comboBoxZoomOptions");
+	for (const char * button : { "pushButtonZoomIn", "pushButtonZoomOut" }) {
+		zoom->setCurrentIndex(0);
+		EXPECT_EQ(preview.previewWidget()->zoomMode(), QPrintPreviewWidget::FitInView);
+		const double before = preview.previewWidget()->zoomFactor();
+		QTest::mouseClick(preview.findChild<QPushButton *>(button), Qt::LeftButton);
+		EXPECT_EQ(zoom->currentIndex(), 2) << button;
+		EXPECT_EQ(preview.previewWidget()->zoomMode(), QPrintPreviewWidget::CustomZoom) << button;
+		EXPECT_NE(preview.previewWidget()->zoomFactor(), before) << button;
+	}
+}
+
+
+TEST_F(ReportPreviewTest, FontChangeRefillsSizesAndAppliesTheSizeOnce) {
+	ReportSettings::instance().m_font.setPointSize(12);
+	ReportPreview preview(m_model.get(), &m_db);
+	QSignalSpy paints(preview.previewWidget(), &QPrintPreviewWidget::paintRequested);
+	QFontComboBox * fonts = preview.findChild<QFontComboBox *>("fontComboBoxFont");
+	ASSERT_GT(fonts->count(), 1);
+	const int other = fonts->currentIndex() == 0 ? 1 : 0;
+	fonts->setCurrentIndex(other);
+	EXPECT_EQ(paints.count(), 1);
+	EXPECT_EQ(ReportSettings::instance().m_font.pointSize(), 12);
+	QComboBox * sizes = preview.findChild<QComboBox *>("comboBoxFontSize");
+	EXPECT_EQ(sizes->currentData().toInt(), 12);
+
+	// choosing a size applies it
+	const int index = sizes->findData(sizes->itemData(0));
+	sizes->setCurrentIndex(index == sizes->currentIndex() ? 1 : index);
+	EXPECT_EQ(ReportSettings::instance().m_font.pointSize(), sizes->currentData().toInt());
+	EXPECT_EQ(paints.count(), 2);
+}
