@@ -44,6 +44,7 @@ void DBPageBase::setupPage(const Setup & setup) {
 		m_tableView->setModel(setup.m_model);
 	}
 	m_tableView->setItemDelegate(new DBModelDelegate(this));
+	setupColumns(setup.m_nameStretches);
 	connect(m_tableView->selectionModel(), &QItemSelectionModel::currentChanged,
 			this, &DBPageBase::onCurrentIndexChanged);
 
@@ -74,6 +75,19 @@ void DBPageBase::setupPage(const Setup & setup) {
 	connect(m_toolButtonAdd, &QToolButton::clicked, this, &DBPageBase::onToolButtonAddClicked);
 	connect(m_toolButtonRemove, &QToolButton::clicked, this, &DBPageBase::onToolButtonRemoveClicked);
 	m_toolButtonRemove->setEnabled(false);
+}
+
+
+void DBPageBase::setupColumns(bool nameStretches) {
+	// id and built-in icon fixed, the name column 120 wide or stretched, values fit their contents
+	QHeaderView * header = m_tableView->horizontalHeader();
+	header->setSectionResizeMode(QHeaderView::ResizeToContents);
+	header->setSectionResizeMode(0, QHeaderView::Fixed);
+	header->setSectionResizeMode(1, QHeaderView::Fixed);
+	header->setSectionResizeMode(2, nameStretches ? QHeaderView::Stretch : QHeaderView::Interactive);
+	header->resizeSection(0, 60);
+	header->resizeSection(1, 22);
+	header->resizeSection(2, 120);
 }
 
 

@@ -50,9 +50,11 @@ protected:
 		QString										m_removeToolTip;
 		/*! Panel beside the table (true) or below it in a splitter. */
 		bool										m_panelBeside = true;
+		/*! The name column takes the free width (true) or is resized by the user. */
+		bool										m_nameStretches = true;
 	};
 
-	/*! Builds buttons, table view and layout; the page then sets column modes and widths. */
+	/*! Builds buttons, table view, column widths and layout. */
 	void setupPage(const Setup & setup);
 
 	/*! Users of an item that block its removal (surfaces, construction types). */
@@ -65,6 +67,7 @@ protected:
 	QTableView *			m_tableView;
 
 private:
+	void setupColumns(bool nameStretches);
 	QModelIndex toSource(const QModelIndex & index) const;
 	QModelIndex fromSource(const QModelIndex & index) const;
 
