@@ -2,6 +2,7 @@
 #define DBPageBaseH
 
 #include <functional>
+#include <map>
 
 #include <QModelIndex>
 #include <QWidget>
@@ -50,8 +51,9 @@ protected:
 		QString										m_removeToolTip;
 		/*! Panel beside the table (true) or below it in a splitter. */
 		bool										m_panelBeside = true;
-		/*! The name column takes the free width (true) or is resized by the user. */
-		bool										m_nameStretches = true;
+		/*! Columns resized by the user, with their initial widths; without the name
+			column (2) here, the name takes the free width. */
+		std::map<int, int>							m_interactiveColumns;
 	};
 
 	/*! Builds buttons, table view, column widths and layout. */
@@ -67,7 +69,7 @@ protected:
 	QTableView *			m_tableView;
 
 private:
-	void setupColumns(bool nameStretches);
+	void setupColumns(const std::map<int, int> & interactiveColumns);
 	QModelIndex toSource(const QModelIndex & index) const;
 	QModelIndex fromSource(const QModelIndex & index) const;
 

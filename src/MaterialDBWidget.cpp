@@ -23,7 +23,7 @@ MaterialDBWidget::MaterialDBWidget(QWidget * parent, RM::Database * db) :
 	setup.m_title = tr("Materials");
 	setup.m_addToolTip = tr("Adds a new material.");
 	setup.m_removeToolTip = tr("Removes the currently selected material.");
-	setup.m_nameStretches = false;
+	setup.m_interactiveColumns = {{2, 200}, {3, 160}};
 	setupPage(setup);
 }
 

@@ -35,7 +35,7 @@ void selectFirst(DBPageBase * page, bool builtin) {
 template <typename Page>
 std::unique_ptr<Page> shownPage(RM::Database * db) {
 	std::unique_ptr<Page> page(new Page(nullptr, db));
-	page->resize(1000, 560);
+	page->resize(1000, 720);
 	page->show();
 	QApplication::processEvents();
 	return page;
@@ -79,6 +79,8 @@ void render(const SaveFunction & save, const SaveModalFunction & saveModal) {
 		QTest::keyClicks(rho, "1");
 		QTest::keyClick(rho, Qt::Key_Return);
 	}
+	const QModelIndex current = materials->tableView()->currentIndex();
+	materials->tableView()->scrollTo(current.sibling(current.row(), 4));
 	save(materials.get(), "db-materials-sorted-rho-refused");
 
 	// the material is used by a construction type and a surface uses that type
