@@ -72,10 +72,11 @@ void DBPageBase::setupPage(const Setup & setup) {
 		QSplitter * splitter = new QSplitter(Qt::Vertical, this);
 		splitter->addWidget(box);
 		splitter->addWidget(setup.m_editWidget);
-		// the panel takes what the table does not need
+		// the panel takes what the table does not need (the table starts at its four rows)
 		splitter->setChildrenCollapsible(false);
 		splitter->setStretchFactor(0, 0);
 		splitter->setStretchFactor(1, 1);
+		splitter->setSizes({1, 1000000});
 		QVBoxLayout * lay = new QVBoxLayout(this);
 		lay->addWidget(splitter);
 	}

@@ -3,6 +3,9 @@
 #include <memory>
 
 #include <QApplication>
+#include <QLocale>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -55,6 +58,43 @@ void pageShots(const SaveFunction & save, const QString & name) {
 	save(page.get(), QString("db-%1-user").arg(name));
 }
 
+/*! The construction editor with a 14-layer user type, a refused width and the material
+	selector open; the window editor with a five-point curve. */
+void editorShots(const SaveFunction & save) {
+	RM::Database db;
+	db.reload();
+	std::unique_ptr<ConstructionDBWidget> constructions = shownPage<ConstructionDBWidget>(&db);
+	constructions->addButton()->click();
+	QSpinBox * layers = constructions->findChild<QSpinBox *>("spinBoxLayerCount");
+	QTableWidget * layerTable = constructions->findChild<QTableWidget *>("tableWidget");
+	if (layers == nullptr || layerTable == nullptr)
+		return;
+	layers->setValue(14);
+	for (int r = 0; r < 14; ++r)
+		layerTable->item(r, 1)->setText(QString::number(0.01 * (r % 4 + 1)));
+	save(constructions.get(), "db-constructions-14-layers");
+	layerTable->item(1, 1)->setText("0.0005");
+	layerTable->scrollToTop();
+	save(constructions.get(), "db-constructions-refused-width");
+	layerTable->edit(layerTable->model()->index(0, 0));
+	save(constructions.get(), "db-constructions-material-selector");
+
+	std::unique_ptr<WindowDBWidget> windows = shownPage<WindowDBWidget>(&db);
+	windows->addButton()->click();
+	QSpinBox * points = windows->findChild<QSpinBox *>("spinBox");
+	QTableWidget * shgc = windows->findChild<QTableWidget *>("tableWidget");
+	if (points == nullptr || shgc == nullptr)
+		return;
+	points->setValue(5);
+	const char * const values[] = {"1", "0.97", "0.9", "0.7", "0"};
+	const char * const angles[] = {"0", "30", "50", "70", "90"};
+	for (int r = 0; r < 5; ++r) {
+		shgc->item(r, 0)->setText(QLocale().toString(QString(angles[r]).toDouble()));
+		shgc->item(r, 1)->setText(QLocale().toString(QString(values[r]).toDouble()));
+	}
+	save(windows.get(), "db-windows-shgc-5-points");
+}
+
 } // namespace
 
 
@@ -63,6 +103,7 @@ void render(const SaveFunction & save, const SaveModalFunction & saveModal) {
 	pageShots<ConstructionDBWidget>(save, "constructions");
 	pageShots<WindowDBWidget>(save, "windows");
 	pageShots<ShadingDBWidget>(save, "shading-types");
+	editorShots(save);
 
 	// materials sorted by rho, a user material with a refused density
 	RM::Database db;
