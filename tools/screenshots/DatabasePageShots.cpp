@@ -3,11 +3,16 @@
 #include <memory>
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QLocale>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <QtExt_ValidatingLineEdit.h>
@@ -58,6 +63,35 @@ void pageShots(const SaveFunction & save, const QString & name) {
 	save(page.get(), QString("db-%1-user").arg(name));
 }
 
+/*! Exports the shown construction type into a temporary folder: the file dialog is
+	answered, the report pictured and closed. */
+void exportReportShot(ConstructionDBWidget * page, const SaveFunction & save) {
+	QPushButton * button = page->findChild<QPushButton *>("pushButtonH6Export");
+	if (button == nullptr)
+		return;
+	QTemporaryDir dir;
+	QTimer poll;
+	QObject::connect(&poll, &QTimer::timeout, [&]() {
+		QWidget * w = QApplication::activeModalWidget();
+		if (w == nullptr || !w->isVisible())
+			return;
+		QFileDialog * fd = qobject_cast<QFileDialog *>(w);
+		QLineEdit * name = fd != nullptr ? fd->findChild<QLineEdit *>("fileNameEdit") : nullptr;
+		if (name != nullptr) {
+			fd->setDirectory(dir.path());
+			name->setText("wall.h6p");
+			static_cast<QDialog *>(fd)->accept();
+			return;
+		}
+		poll.stop();
+		save(w, "db-constructions-export-report");
+		w->close();
+	});
+	poll.start(50);
+	button->click();
+}
+
+
 /*! The construction editor with a 14-layer user type, a refused width and the material
 	selector open; the window editor with a five-point curve. */
 void editorShots(const SaveFunction & save) {
@@ -78,6 +112,8 @@ void editorShots(const SaveFunction & save) {
 	save(constructions.get(), "db-constructions-refused-width");
 	layerTable->edit(layerTable->model()->index(0, 0));
 	save(constructions.get(), "db-constructions-material-selector");
+	layerTable->item(1, 1)->setText("0.02");
+	exportReportShot(constructions.get(), save);
 
 	std::unique_ptr<WindowDBWidget> windows = shownPage<WindowDBWidget>(&db);
 	windows->addButton()->click();
