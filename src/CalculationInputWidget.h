@@ -1,7 +1,12 @@
 #ifndef CalculationInputWidgetH
 #define CalculationInputWidgetH
 
+#include <QModelIndex>
 #include <QWidget>
+
+namespace Ui {
+	class CalculationInputWidget;
+}
 
 namespace RM {
 	class Climate;
@@ -9,31 +14,67 @@ namespace RM {
 	class Room;
 }
 
-/*! Input page of geometry, climate location and constructions (placeholder: scans the
-	climate directories and loads the project's climate file). */
+class ConstructionTableModel;
+
+/*! Input page of the room's geometry, additional storage mass, climate location and
+	albedo, with the table of the room's constructions. Accepted entries go straight
+	into the room; the page keeps no copy.
+*/
 class CalculationInputWidget : public QWidget {
 	Q_OBJECT
 public:
-	/*! Scans the built-in and the user's climate directory. */
+	/*! Scans the built-in and the user's climate directory; the location list is filled
+		by updateInput(). */
 	CalculationInputWidget(QWidget * parent, RM::Database * db, RM::Climate * climate, RM::Room * room);
+	~CalculationInputWidget() override;
 
 	/*! Refreshes the page from the room; loads its climate file and emits loadsChanged()
 		when that succeeds. */
 	void updateInput();
 
-	/*! Sets the construction table's column widths; called once at the first layout. */
+	/*! Sets the construction table's column widths and hides the mass rows; called once
+		at the first layout. */
 	void resizeConstructionTableColumns();
+
+	/*! Refills the location list (DIN 4108-2 mode: only the DIN files); loads nothing. */
+	void updateLocationList();
+
+	ConstructionTableModel * constructionTableModel() const { return m_constructionTableModel; }
 
 signals:
 	/*! A climate data file was loaded. */
 	void loadsChanged();
-	/*! Switch between the user-defined and the DIN 4108-2 calculation. */
+	/*! Switch between the user-defined and the DIN 4108-2 calculation (not emitted yet:
+		the page offers no switch). */
 	void calculationMode4108Standard(bool isDIN);
 
+public slots:
+	void on_lineEditExtraMass_editingFinished();
+	/*! Loads the climate file of the list entry (entry 0 for -1). */
+	void climateLocationChanged(int index);
+	void onConstructionDataChanged(QModelIndex, QModelIndex);
+	void on_lineEditAlbedo_editingFinished();
+	void constructionTableColumnResized(int, int, int);
+	void on_lineEditCapacity_editingFinished();
+	void on_lineEditHeight_editingFinished();
+	void on_lineEditArea_editingFinished();
+	void on_toolButtonToggleAdvancedRoomProperties_toggled(bool checked);
+	void on_toolButtonToggleAdvancedClimateProperties_toggled(bool checked);
+	void on_radioButtonUserCalculation_toggled(bool checked);
+
 private:
-	RM::Database * m_db;
-	RM::Climate * m_climate;
-	RM::Room * m_room;
+	void showMassRows(bool visible);
+	void showAlbedoRow(bool visible);
+	/*! List index of the project's location, -1 when it is not listed. */
+	int projectLocationIndex() const;
+	void setLocationIndexSilently(int index);
+	QString climateInfoHtml() const;
+
+	Ui::CalculationInputWidget *	m_ui;
+	ConstructionTableModel *		m_constructionTableModel;
+	RM::Database *					m_db;
+	RM::Climate *					m_climate;
+	RM::Room *						m_room;
 };
 
 #endif // CalculationInputWidgetH

@@ -1,24 +1,33 @@
 #ifndef MoistureLoadsHourlyPlotH
 #define MoistureLoadsHourlyPlotH
 
-#include <qwt_plot.h>
+#include "HourlyLoadsPlot.h"
 
 namespace RM {
 	class CaldoryneModel;
 	class OutputManager;
 }
 
-/*! Result plot of the results page; shows nothing yet. */
-class MoistureLoadsHourlyPlot : public QwtPlot {
+/*! Hourly moisture flows into the room (sources positive, losses negative) in g/h or
+	g/(m2 h) of floor area, one curve per flow, switched in the legend. */
+class MoistureLoadsHourlyPlot : public HourlyLoadsPlot {
 	Q_OBJECT
 public:
+	enum Curve {
+		WallSurfaces,
+		MechanicalVentilation,
+		NaturalVentilation,
+		Occupancy,
+		Dehumidification,
+		NUM_CURVES
+	};
+
 	explicit MoistureLoadsHourlyPlot(QWidget * parent);
 
-	/*! Year on the x axis. */
-	void setDefaultAxes();
-
-	/*! Results of a run; nothing is drawn yet. */
+	/*! Curves of a run; without outputs all curves hide. */
 	void updateResults(const RM::CaldoryneModel * model, const RM::OutputManager * outputs);
+	/*! Axis title and units by the per-floor-area option. */
+	void updateUnits();
 };
 
 #endif // MoistureLoadsHourlyPlotH

@@ -1,12 +1,18 @@
 #include "PlotStyle.h"
 
 #include <QFrame>
+#include <QPainter>
 #include <QPalette>
 
+#include <qwt_column_symbol.h>
 #include <qwt_legend.h>
 #include <qwt_legend_label.h>
 #include <qwt_plot.h>
 #include <qwt_plot_grid.h>
+#include <qwt_scale_draw.h>
+
+#include <BVX_FormatText.h>
+#include <BVX_MessageHandler.h>
 
 #include "QwtDateTimeScaleDraw.h"
 #include "QwtDateTimeScaleEngine.h"
@@ -52,9 +58,10 @@ QwtLegend * insertFramedLegend(QwtPlot * plot, bool blackText) {
 }
 
 
-void attachGrid(QwtPlot * plot, const QColor & majorColor, const QColor & minorColor) {
+void attachGrid(QwtPlot * plot, const QColor & majorColor, const QColor & minorColor, bool verticalLines) {
 	QwtPlotGrid * grid = new QwtPlotGrid;
-	grid->enableXMin(true);
+	grid->enableX(verticalLines);
+	grid->enableXMin(verticalLines);
 	grid->setMajorPen(QPen(majorColor, 0, Qt::DotLine, Qt::SquareCap, Qt::BevelJoin));
 	grid->setMinorPen(QPen(minorColor, 0, Qt::DotLine, Qt::SquareCap, Qt::BevelJoin));
 	grid->attach(plot);
@@ -63,6 +70,54 @@ void attachGrid(QwtPlot * plot, const QColor & majorColor, const QColor & minorC
 
 QwtLegendLabel * legendLabel(const QwtPlot * plot, const QwtLegend * legend, const QwtPlotItem * item) {
 	return qobject_cast<QwtLegendLabel *>(legend->legendWidget(plot->itemToInfo(const_cast<QwtPlotItem *>(item))));
+}
+
+
+void drawSlotLabels(const QwtScaleDraw * scaleDraw, QPainter * painter, const QPalette & palette,
+					const QString * labels, int count, int lift)
+{
+	painter->save();
+	painter->setPen(palette.color(QPalette::Text));
+	for (int j = 0; j < count; ++j) {
+		const QPointF p = scaleDraw->labelPosition(j - 0.5);
+		const QPointF q = scaleDraw->labelPosition(j + 0.5);
+		painter->drawText(QRect(int(p.x()), int(p.y()) - lift, int(q.x() - p.x()), 20), Qt::AlignHCenter | Qt::AlignTop, labels[j]);
+	}
+	painter->restore();
+}
+
+
+QwtColumnSymbol * columnSymbol(const QColor & fill) {
+	QwtColumnSymbol * symbol = new QwtColumnSymbol(QwtColumnSymbol::Box);
+	symbol->setFrameStyle(QwtColumnSymbol::Plain);
+	symbol->setLineWidth(1);
+	QPalette pal;
+	pal.setBrush(QPalette::Window, fill);
+	pal.setBrush(QPalette::Dark, Qt::black);
+	symbol->setPalette(pal);
+	return symbol;
+}
+
+
+void Extremes::add(double v, std::size_t sample, unsigned int dataset) {
+	if (v < m_min) {
+		m_min = v;
+		m_minSample = sample;
+		m_minDataset = dataset;
+	}
+	if (v > m_max) {
+		m_max = v;
+		m_maxSample = sample;
+		m_maxDataset = dataset;
+	}
+}
+
+
+void Extremes::log(const char * functionId, const char * minText, const char * maxText) const {
+	BVX::BVX_Message(BVX::FormatText(minText).arg(m_min, 0, 'g', -1, ' ').arg(m_minSample).arg(m_minDataset),
+					 BVX::MSG_PROGRESS, functionId, 4);
+	BVX::BVX_Message(BVX::FormatText(maxText).arg(m_max, 0, 'g', -1, ' ').arg(m_maxSample).arg(m_maxDataset),
+					 BVX::MSG_PROGRESS, functionId, 4);
 }
 
 

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QVector>
 
+#include <cstddef>
 #include <vector>
 
 #include <qwt_text.h>
@@ -14,6 +15,10 @@ class QwtLegend;
 class QwtLegendLabel;
 class QwtPlot;
 class QwtPlotItem;
+class QwtColumnSymbol;
+class QwtScaleDraw;
+class QPainter;
+class QPalette;
 
 /*! Look shared by the hourly result plots: fonts, legend, grid and the time axis in days. */
 namespace PlotStyle {
@@ -30,11 +35,35 @@ void setTimeAxis(QwtPlot * plot);
 /*! Framed light-grey legend at the right side of the plot (Text black when blackText). */
 QwtLegend * insertFramedLegend(QwtPlot * plot, bool blackText);
 
-/*! Dotted grid with vertical minor lines. */
-void attachGrid(QwtPlot * plot, const QColor & majorColor, const QColor & minorColor);
+/*! Dotted grid with vertical minor lines (no vertical lines at all when verticalLines is false). */
+void attachGrid(QwtPlot * plot, const QColor & majorColor, const QColor & minorColor, bool verticalLines = true);
 
 /*! The legend entry widget of an attached item, null when it has none. */
 QwtLegendLabel * legendLabel(const QwtPlot * plot, const QwtLegend * legend, const QwtPlotItem * item);
+
+/*! Draws label j centred between the scale positions j - 0.5 and j + 0.5 (j = 0..count-1),
+	its top raised by lift pixels; bar axes whose scale draw paints no labels of its own. */
+void drawSlotLabels(const QwtScaleDraw * scaleDraw, QPainter * painter, const QPalette & palette,
+					const QString * labels, int count, int lift);
+
+/*! Filled box of the given colour with a black frame of 1 pixel (bar charts); an invalid
+	colour gives an invalid fill. */
+QwtColumnSymbol * columnSymbol(const QColor & fill);
+
+/*! Smallest and largest value of a plot's data (both start at 0) with the sample and the
+	data set where each was found; logged as the plot's axis extremes. */
+struct Extremes {
+	void add(double v, std::size_t sample, unsigned int dataset);
+	/*! Two progress lines (verbosity 4): minText and maxText with value, sample and data set. */
+	void log(const char * functionId, const char * minText, const char * maxText) const;
+
+	double			m_min = 0;
+	double			m_max = 0;
+	std::size_t		m_minSample = 0;
+	std::size_t		m_maxSample = 0;
+	unsigned int	m_minDataset = 0;
+	unsigned int	m_maxDataset = 0;
+};
 
 /*! Hourly values in a climate year. */
 const unsigned int HOURS_PER_YEAR = 8760;

@@ -3,23 +3,27 @@
 
 #include <QCoreApplication>
 
-#include "ReportFrameSectionBase.h"
+#include "ReportFrameComponentsBase.h"
 
-/*! Report section of one construction type; the first of them carries the section heading. */
-class ReportFrameConstruction : public ReportFrameSectionBase {
+/*! Report section "Constructions": the layers of one construction type, outside first;
+	the first of these frames carries the section heading and the symbols.
+*/
+class ReportFrameConstruction : public ReportFrameComponentsBase {
 	Q_DECLARE_TR_FUNCTIONS(ReportFrameConstruction)
 public:
 	ReportFrameConstruction(Report * report, QTextDocument * textDocument, bool first, unsigned int constructionId);
 
-	QString heading() const override;
-	QStringList bodyLines() const override;
-
 	bool isFirst() const { return m_first; }
 	unsigned int constructionId() const { return m_constructionId; }
 
+protected:
+	void layoutBlocks() override;
+
 private:
-	bool			m_first;
-	unsigned int	m_constructionId;
+	bool				m_first;
+	unsigned int		m_constructionId;
+	QtExt::TextFrame *	m_heading;
+	QtExt::TextFrame *	m_symbols;
 };
 
 #endif // ReportFrameConstructionH

@@ -3,15 +3,19 @@
 
 #include <QCoreApplication>
 
-#include "ReportFrameSectionBase.h"
+#include "ReportFrameComponentsBase.h"
 
-/*! Report section: surfaces facing the outdoor climate. */
-class ReportFrameExteriorComponents : public ReportFrameSectionBase {
+/*! Report section "Components", first table: the surfaces towards the outside climate (ID = index in the room's surface list). */
+class ReportFrameExteriorComponents : public ReportFrameComponentsBase {
 	Q_DECLARE_TR_FUNCTIONS(ReportFrameExteriorComponents)
 public:
 	ReportFrameExteriorComponents(Report * report, QTextDocument * textDocument);
 
-	QString heading() const override;
+protected:
+	void layoutBlocks() override;
+
+private:
+	QtExt::TextFrame *	m_title;
 };
 
 #endif // ReportFrameExteriorComponentsH

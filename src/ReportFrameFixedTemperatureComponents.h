@@ -3,15 +3,16 @@
 
 #include <QCoreApplication>
 
-#include "ReportFrameSectionBase.h"
+#include "ReportFrameComponentsBase.h"
 
-/*! Report section: surfaces facing zones of given temperature. */
-class ReportFrameFixedTemperatureComponents : public ReportFrameSectionBase {
+/*! Report section "Components": the surfaces towards zones of fixed temperature. */
+class ReportFrameFixedTemperatureComponents : public ReportFrameComponentsBase {
 	Q_DECLARE_TR_FUNCTIONS(ReportFrameFixedTemperatureComponents)
 public:
 	ReportFrameFixedTemperatureComponents(Report * report, QTextDocument * textDocument);
 
-	QString heading() const override;
+protected:
+	void layoutBlocks() override;
 };
 
 #endif // ReportFrameFixedTemperatureComponentsH

@@ -1,11 +1,33 @@
 #include "ReportFrameInnerLoadsHeating.h"
 
+#include <QtExt_Table.h>
+
+#include <RM_CaldoryneModelInterface.h>
+
 ReportFrameInnerLoadsHeating::ReportFrameInnerLoadsHeating(Report * report, QTextDocument * textDocument) :
-	ReportFrameSectionBase(report, textDocument)
+	ReportFrameSectionBase(report, textDocument),
+	m_loadsTitle(newText()),
+	m_loadsTable(newTable()),
+	m_heatingTitle(newText()),
+	m_heatingTable(newTable())
 {
 }
 
 
-QString ReportFrameInnerLoadsHeating::heading() const {
-	return tr("Inner loads and heating");
+void ReportFrameInnerLoadsHeating::layoutBlocks() {
+	const RM::DIN4108_2Assessment & din = room().m_din4108_2Assessment;
+	placeText(m_loadsTitle, heading(tr("Inner loads")), frameSpacing());
+	setupInfoTable(m_loadsTable, 2, 2, true);
+	m_loadsTable->setCellText(0, 0, tr("Load:"));
+	m_loadsTable->setCellText(1, 0, din.m_residential ? "100 Wh/(m<sup>2</sup>d)" : "144 Wh/(m<sup>2</sup>d)");
+	m_loadsTable->setCellText(0, 1, tr("Usage time:"));
+	m_loadsTable->setCellText(1, 1, din.m_residential ? tr("daily 0:00 - 24:00 h") : tr("Mo. - Fr.  7:00 - 18:00 h"));
+	placeTable(m_loadsTable, headingSpacing());
+
+	placeText(m_heatingTitle, heading(tr("Heating")), frameSpacing());
+	setupInfoTable(m_heatingTable, 2, 1, true);
+	m_heatingTable->setCellText(0, 0, tr("Room temperature setpoint for heating:"));
+	m_heatingTable->setCellText(1, 0, tr("%L1 %2C").arg(din.heatingSetpointTemperature(), 0, 'f', 1)
+								.arg(QString::fromUtf8("°")));
+	placeTable(m_heatingTable, headingSpacing());
 }

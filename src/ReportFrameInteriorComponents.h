@@ -3,15 +3,16 @@
 
 #include <QCoreApplication>
 
-#include "ReportFrameSectionBase.h"
+#include "ReportFrameComponentsBase.h"
 
-/*! Report section: surfaces facing rooms with the same conditions. */
-class ReportFrameInteriorComponents : public ReportFrameSectionBase {
+/*! Report section "Components": the surfaces towards rooms of the same conditions. */
+class ReportFrameInteriorComponents : public ReportFrameComponentsBase {
 	Q_DECLARE_TR_FUNCTIONS(ReportFrameInteriorComponents)
 public:
 	ReportFrameInteriorComponents(Report * report, QTextDocument * textDocument);
 
-	QString heading() const override;
+protected:
+	void layoutBlocks() override;
 };
 
 #endif // ReportFrameInteriorComponentsH

@@ -5,13 +5,17 @@
 
 #include "ReportFrameSectionBase.h"
 
-/*! Report section: project name, author and dates. */
+/*! Report section: title of the report with project, variant, user and company (empty ones left out). */
 class ReportFrameProjectInfo : public ReportFrameSectionBase {
 	Q_DECLARE_TR_FUNCTIONS(ReportFrameProjectInfo)
 public:
 	ReportFrameProjectInfo(Report * report, QTextDocument * textDocument);
 
-	QString heading() const override;
+protected:
+	void layoutBlocks() override;
+
+private:
+	QtExt::Table *	m_table;
 };
 
 #endif // ReportFrameProjectInfoH

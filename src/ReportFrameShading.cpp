@@ -1,11 +1,58 @@
 #include "ReportFrameShading.h"
 
+#include <BVX_MessageHandler.h>
+#include <BVX_FormatText.h>
+#include <QtExt_Table.h>
+
+#include <RM_CaldoryneModelInterface.h>
+
 ReportFrameShading::ReportFrameShading(Report * report, QTextDocument * textDocument) :
-	ReportFrameSectionBase(report, textDocument)
+	ReportFrameSectionBase(report, textDocument),
+	m_title(newText()),
+	m_table(newTable())
 {
 }
 
 
-QString ReportFrameShading::heading() const {
-	return tr("Shading");
+void ReportFrameShading::layoutBlocks() {
+	const RM::DIN4108_2Assessment & din = room().m_din4108_2Assessment;
+	const bool automated = din.m_shadingControlType == 2;
+	const int rows = automated ? 4 : 2;
+	placeText(m_title, heading(tr("Shading control")), frameSpacing());
+	setupInfoTable(m_table, 2, rows, false);
+	switch (din.m_shadingControlType) {
+		case 0 :
+			m_table->setCellText(0, 0, tr("Full shading:"));
+			m_table->setCellText(1, 0, din.m_residential ? tr("always") : tr("weekdays (Mo. - Fr.)"));
+			break;
+		case 1 :
+			m_table->mergeCells(0, 0, 2, 1);
+			m_table->setCellText(0, 0, tr("No shading system"));
+			break;
+		case 2 :
+			m_table->mergeCells(0, 0, 2, 1);
+			m_table->setCellText(0, 0, tr("Automated shading system"));
+			m_table->setCellText(0, 1, tr("Global radiation > %L1 W/m<sup>2</sup>").arg(din.maxRadiationIntensity(0)));
+			m_table->setCellText(1, 1, tr("For orientation N. NO and NW"));
+			m_table->setCellText(0, 2, tr("Global radiation > %L1 W/m<sup>2</sup>").arg(din.maxRadiationIntensity(180)));
+			m_table->setCellText(1, 2, tr("For all other orientations"));
+			break;
+		default :
+			m_table->mergeCells(0, 0, 2, 1);
+			m_table->setCellText(0, 0, tr("User defined shading system"));
+			break;
+	}
+	m_table->mergeCells(0, rows - 1, 2, 1);
+	m_table->setCellText(0, rows - 1, din.m_shadingControlExplanation.toHtmlEscaped());
+	placeTable(m_table, headingSpacing());
+}
+
+
+void ReportFrameShading::update(QPaintDevice * device, double width) {
+	ReportFrameSectionBase::update(device, width);
+	const char * const FUNC_ID = "[ReportFrameShading::update]";
+	const double tableHeight = tables().empty() ? 0.0 : m_table->tableRect(device, width).height();
+	BVX::BVX_Message("Shading table\n", BVX::MSG_DEBUG, FUNC_ID, 3);
+	BVX::BVX_Message(BVX::FormatText("%1\n").arg(tableHeight).str(), BVX::MSG_DEBUG, FUNC_ID, 3);
+	BVX::BVX_Message(BVX::FormatText("%1\n").arg(m_frameRect.height()).str(), BVX::MSG_DEBUG, FUNC_ID, 3);
 }

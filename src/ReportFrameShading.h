@@ -5,13 +5,21 @@
 
 #include "ReportFrameSectionBase.h"
 
-/*! Report section: shading types and their control. */
+/*! Report section "Shading control" of the DIN 4108-2 assessment. */
 class ReportFrameShading : public ReportFrameSectionBase {
 	Q_DECLARE_TR_FUNCTIONS(ReportFrameShading)
 public:
 	ReportFrameShading(Report * report, QTextDocument * textDocument);
 
-	QString heading() const override;
+	/*! Lays out, then logs the table's and the frame's height as debug messages. */
+	void update(QPaintDevice * device, double width) override;
+
+protected:
+	void layoutBlocks() override;
+
+private:
+	QtExt::TextFrame *	m_title;
+	QtExt::Table *		m_table;
 };
 
 #endif // ReportFrameShadingH

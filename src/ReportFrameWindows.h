@@ -3,15 +3,16 @@
 
 #include <QCoreApplication>
 
-#include "ReportFrameSectionBase.h"
+#include "ReportFrameComponentsBase.h"
 
-/*! Report section: the windows of the outside surfaces. */
-class ReportFrameWindows : public ReportFrameSectionBase {
+/*! Report section "Components": the windows of the outside surfaces with their wall's ID. */
+class ReportFrameWindows : public ReportFrameComponentsBase {
 	Q_DECLARE_TR_FUNCTIONS(ReportFrameWindows)
 public:
 	ReportFrameWindows(Report * report, QTextDocument * textDocument);
 
-	QString heading() const override;
+protected:
+	void layoutBlocks() override;
 };
 
 #endif // ReportFrameWindowsH

@@ -1,21 +1,34 @@
 #ifndef ThermalLoadsAnnualPlotH
 #define ThermalLoadsAnnualPlotH
 
-#include <qwt_plot.h>
+#include "EnergyBalancePlot.h"
 
-namespace RM {
-	class CaldoryneModel;
-	class OutputManager;
-}
-
-/*! Result plot of the results page; shows nothing yet. */
-class ThermalLoadsAnnualPlot : public QwtPlot {
+/*! Annual energy balance of the room: two stacked bars, the gains and the losses (drawn
+	positive), split by heat-flow category, in kWh or kWh/m2 of floor area. */
+class ThermalLoadsAnnualPlot : public EnergyBalancePlot {
 	Q_OBJECT
 public:
+	enum CategoryIndex {
+		RoomSideWallSurfaces,
+		WindowConduction,
+		WindowSolarGains,
+		MechanicalVentilation,
+		NaturalVentilation,
+		Heating,
+		Cooling,
+		Occupancy,
+		Equipment,
+		MoistureSourceEnthalpy,
+		DehumidificationEnthalpy,
+		NUM_CATEGORIES
+	};
+
 	explicit ThermalLoadsAnnualPlot(QWidget * parent);
 
-	/*! Results of a run; nothing is drawn yet. */
+	/*! Annual energies of a run; without outputs the bars hide. */
 	void updateResults(const RM::CaldoryneModel * model, const RM::OutputManager * outputs);
+	/*! Axis title and picker unit by the per-floor-area option. */
+	void updateUnits();
 };
 
 #endif // ThermalLoadsAnnualPlotH

@@ -131,6 +131,109 @@
     </message>
 </context>
 <context>
+    <name>CalculationInputWidget</name>
+    <message>
+        <source>Room Dimensions and Thermal Storage Properties</source>
+        <translation>Raumabmessungen und thermische Speichereigenschaften</translation>
+    </message>
+    <message>
+        <source>Internal net area [m&lt;sup&gt;2&lt;/sup&gt;]:</source>
+        <translation>Netto-Grundfläche innen [m&lt;sup&gt;2&lt;/sup&gt;]:</translation>
+    </message>
+    <message>
+        <source>Internal net height [m]:</source>
+        <translation>Lichte Raumhöhe [m]:</translation>
+    </message>
+    <message>
+        <source>Volume [m&lt;sup&gt;3&lt;/sup&gt;]:</source>
+        <translation>Volumen [m&lt;sup&gt;3&lt;/sup&gt;]:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Additional thermal storage mass [kg]:</source>
+        <translation>Zusätzliche thermische Speichermasse [kg]:</translation>
+    </message>
+    <message>
+        <source>Specific heat capacity [J/kgK]:</source>
+        <translation>Spezifische Wärmekapazität [J/kgK]:</translation>
+    </message>
+    <message>
+        <source>Location and Climate</source>
+        <translation>Standort und Klima</translation>
+    </message>
+    <message>
+        <source>Show/hides the advanced climate data options.</source>
+        <translation>Zeigt/verbirgt die erweiterten Klimadaten-Optionen.</translation>
+    </message>
+    <message>
+        <source>User defined</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>DIN 4108-2</source>
+        <translation>DIN 4108-2</translation>
+    </message>
+    <message>
+        <source>Albedo (for calculation of diffuse radiation)  [0..1]:</source>
+        <translation>Albedo (für diffuse Strahlung)  [0..1]:</translation>
+    </message>
+    <message>
+        <source>Area must be a valid size in [m&lt;sup&gt;2&lt;/sup&gt;] (higher than 0.001 mm&lt;sup&gt;2&lt;/sup&gt;).</source>
+        <translation>Die Fläche muss eine gültige Größe in [m&lt;sup&gt;2&lt;/sup&gt;] sein (größer als 0,001 mm&lt;sup&gt;2&lt;/sup&gt;).</translation>
+    </message>
+    <message>
+        <source>Height must be a valid size in [m] (between 0.001 mm and 1000 m).</source>
+        <translation>Die Höhe muss eine gültige Größe in [m] sein (zwischen 0,001 mm und 1000 m).</translation>
+    </message>
+    <message>
+        <source>Thermal storage mass must be a value between 0 and 1000000 kg (1000 tons).</source>
+        <translation>Die thermische Speichermasse muss ein Wert zwischen 0 und 1000000 kg (1000 Tonnen) sein.</translation>
+    </message>
+    <message>
+        <source>Thermal storage capacity must be a value between 0 and 1000 kJ/kgK.</source>
+        <translation>Die spezifische Wärmekapazität muss ein Wert zwischen 0 und 1000 kJ/kgK sein.</translation>
+    </message>
+    <message>
+        <source>Albedo must be a number between 0 and 1 (0 and 100 %%).</source>
+        <translation>Die Albedo muss eine Zahl zwischen 0 und 1 (0 und 100 %%) sein.</translation>
+    </message>
+    <message>
+        <source>Missing climate data</source>
+        <translation>Fehlende Klimadaten</translation>
+    </message>
+    <message>
+        <source>The climate data for location/file &apos;%1&apos; cannot be found.</source>
+        <translation>Die Klimadaten für den Standort/die Datei &apos;%1&apos; wurden nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Error loading climatic data</source>
+        <translation>Fehler beim Laden der Klimadaten</translation>
+    </message>
+    <message>
+        <source>Could not load climatic data in directory &apos;%1&apos;, see error log &apos;%2&apos; for details!</source>
+        <translation>Die Klimadaten &apos;%1&apos; konnten nicht geladen werden, Einzelheiten stehen im Fehlerprotokoll &apos;%2&apos;!</translation>
+    </message>
+    <message>
+        <source>City/Country</source>
+        <translation>Ort/Land</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Längengrad</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Breitengrad</translation>
+    </message>
+</context>
+<context>
     <name>ConfirmationMessageBox</name>
     <message>
         <source>Dialog</source>
@@ -306,6 +409,181 @@
     </message>
 </context>
 <context>
+    <name>ConstructionTableModel</name>
+    <message>
+        <source> 0 - Horizontal</source>
+        <translation> 0 - Horizontal</translation>
+    </message>
+    <message>
+        <source>45 - Tilted</source>
+        <translation>45 - Geneigt</translation>
+    </message>
+    <message>
+        <source>90 - Vertical</source>
+        <translation>90 - Senkrecht</translation>
+    </message>
+    <message>
+        <source>Outside construction</source>
+        <translation>Außenbauteil</translation>
+    </message>
+    <message>
+        <source>Inside construction</source>
+        <translation>Innenbauteil</translation>
+    </message>
+    <message>
+        <source>Construction to fixed-temperature zone</source>
+        <translation>Bauteil zu Zone fester Temperatur</translation>
+    </message>
+    <message>
+        <source>%L1 - North</source>
+        <translation>%L1 - Nord</translation>
+    </message>
+    <message>
+        <source>%L1 - North-East</source>
+        <translation>%L1 - Nordost</translation>
+    </message>
+    <message>
+        <source>%L1 - East</source>
+        <translation>%L1 - Ost</translation>
+    </message>
+    <message>
+        <source>%L1 - South-East</source>
+        <translation>%L1 - Südost</translation>
+    </message>
+    <message>
+        <source>%L1 - South</source>
+        <translation>%L1 - Süd</translation>
+    </message>
+    <message>
+        <source>%L1 - South-West</source>
+        <translation>%L1 - Südwest</translation>
+    </message>
+    <message>
+        <source>%L1 - West</source>
+        <translation>%L1 - West</translation>
+    </message>
+    <message>
+        <source>%L1 - North-West</source>
+        <translation>%L1 - Nordwest</translation>
+    </message>
+    <message>
+        <source>&lt;unknown window type&gt;</source>
+        <translation>&lt;unbekannter Fenstertyp&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;unknown shading type&gt;</source>
+        <translation>&lt;unbekannter Verschattungstyp&gt;</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Construction</source>
+        <translation>Konstruktion</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The construction type to be used. If the construction type is not selected the wall/roof is not considered in the simulation and all other construction inputs are disabled.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Der zu verwendende Konstruktionstyp. Ist kein Konstruktionstyp gewählt, wird die Wand/das Dach in der Simulation nicht berücksichtigt und alle weiteren Eingaben zur Konstruktion sind gesperrt.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Construction type</source>
+        <translation>Bauteilart</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The type of the construction; outside wall/roof, inside construction, wall to conditioned zone[m&lt;sup&gt;2&lt;/sup&gt;].&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Die Art des Bauteils: Außenwand/Dach, Innenbauteil, Wand zu konditionierter Zone[m&lt;sup&gt;2&lt;/sup&gt;].&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Area [m2]</source>
+        <translation>Fläche [m2]</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The total wall/roof area including the windows in [m&lt;sup&gt;2&lt;/sup&gt;].&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Die gesamte Wand-/Dachfläche einschließlich der Fenster in [m&lt;sup&gt;2&lt;/sup&gt;].&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Orientation [deg]</source>
+        <translation>Orientierung [Grad]</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The orientation of the wall/roof in degrees starting north with 0 degrees.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Die Orientierung der Wand/des Daches in Grad, beginnend mit 0 Grad im Norden.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Inclination [deg]</source>
+        <translation>Neigung [Grad]</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The inclination of the construction in degrees: 0 - flat roof, 90 - wall.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Die Neigung des Bauteils in Grad: 0 - Flachdach, 90 - Wand.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Window type</source>
+        <translation>Fenstertyp</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The window type used in the construction (if any).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Der im Bauteil verwendete Fenstertyp (falls vorhanden).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Window area [m2]</source>
+        <translation>Fensterfläche [m2]</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The total window area (the sum of the areas of all windows, if several windows are in the same wall.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Die gesamte Fensterfläche (die Summe der Flächen aller Fenster, wenn mehrere Fenster in derselben Wand liegen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Shading type</source>
+        <translation>Verschattungstyp</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;The type of shading used for the window.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Die Art der Verschattung des Fensters.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>a</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;Absorption coefficient for short wave radiation on outside surface.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Absorptionsgrad der Außenoberfläche für kurzwellige Strahlung.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Rse [m2K/W]</source>
+        <translation>Rse [m2K/W]</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;Surface heat transfer coefficient on outside (convective and radiative).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Wärmeübergangswiderstand außen (konvektiv und Strahlung).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Rsi [m2K/W]</source>
+        <translation>Rsi [m2K/W]</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;Surface heat transfer coefficient coefficient on room side (convective and radiative).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Wärmeübergangswiderstand raumseitig (konvektiv und Strahlung).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Opposite room temperature [C]</source>
+        <translation>Temperatur im Nachbarraum [C]</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;Temperature in room on the opposite side of this construction.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Temperatur im Raum auf der anderen Seite dieses Bauteils.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Invalid input</source>
+        <translation>Ungültige Eingabe</translation>
+    </message>
+    <message>
+        <source>The file path &apos;%1&apos; to climate data file is invalid (or the number you have entered has invalid format).</source>
+        <translation>Der Dateipfad &apos;%1&apos; zur Klimadatendatei ist ungültig (oder die eingegebene Zahl hat ein ungültiges Format).</translation>
+    </message>
+</context>
+<context>
     <name>DBItemUsers</name>
     <message>
         <source>Surface %1</source>
@@ -361,6 +639,107 @@
     <message>
         <source>No Shading</source>
         <translation>Keine Verschattung</translation>
+    </message>
+</context>
+<context>
+    <name>EN15251Plot</name>
+    <message>
+        <source>Running mean ambient temperature [C]</source>
+        <translation>Gleitender Mittelwert der Außentemperatur [C]</translation>
+    </message>
+    <message>
+        <source>Operative temperature [C]</source>
+        <translation>Operative Temperatur [C]</translation>
+    </message>
+    <message>
+        <source>Category not computed, yet.</source>
+        <translation>Kategorie noch nicht berechnet.</translation>
+    </message>
+    <message>
+        <source>Category I</source>
+        <translation>Kategorie I</translation>
+    </message>
+    <message>
+        <source>Category II</source>
+        <translation>Kategorie II</translation>
+    </message>
+    <message>
+        <source>Category III</source>
+        <translation>Kategorie III</translation>
+    </message>
+    <message>
+        <source>Operative temperature and comfort classification during occupancy (DIN EN 15251)</source>
+        <translation>Operative Temperatur und Komfortklassifizierung während der Nutzung (DIN EN 15251)</translation>
+    </message>
+    <message>
+        <source>%L2% failed Category %1</source>
+        <translation>%L2% verfehlen Kategorie %1</translation>
+    </message>
+    <message>
+        <source>Class %1 satisfied</source>
+        <translation>Klasse %1 erfüllt</translation>
+    </message>
+    <message>
+        <source>No comfort class satisfied</source>
+        <translation>Keine Komfortklasse erfüllt</translation>
+    </message>
+    <message>
+        <source>Operative temperature and comfort classification (DIN EN 15251)</source>
+        <translation>Operative Temperatur und Komfortklassifizierung (DIN EN 15251)</translation>
+    </message>
+    <message>
+        <source>Class %1 satisfied
+(with %L2% of occupancy time)</source>
+        <translation>Klasse %1 erfüllt
+(bei %L2% Nutzungszeit)</translation>
+    </message>
+    <message>
+        <source>No comfort class satisfied
+(with %L1% of occupancy time)</source>
+        <translation>Keine Komfortklasse erfüllt
+(bei %L1% Nutzungszeit)</translation>
+    </message>
+</context>
+<context>
+    <name>EnergyBalancePlot</name>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+</context>
+<context>
+    <name>EnergyRequirementAnnualPlot</name>
+    <message>
+        <source>Annual Energy Consumption</source>
+        <translation>Jährlicher Energiebedarf</translation>
+    </message>
+    <message>
+        <source>Equipment</source>
+        <translation>Anlagen</translation>
+    </message>
+    <message>
+        <source>Net energy demand [kWh/m2]</source>
+        <translation>Nutzenergiebedarf [kWh/m2]</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Heating load</source>
+        <translation>Heizlast</translation>
+    </message>
+    <message>
+        <source>Cooling load</source>
+        <translation>Kühllast</translation>
+    </message>
+    <message>
+        <source>Supply air cooling</source>
+        <translation>Zuluftkühlung</translation>
+    </message>
+    <message>
+        <source>Net energy demand [kWh]</source>
+        <translation>Nutzenergiebedarf [kWh]</translation>
     </message>
 </context>
 <context>
@@ -511,6 +890,17 @@ Kommandozeile:
     <message>
         <source>Couldn&apos;t open file for writing.</source>
         <translation>Die Datei konnte nicht zum Schreiben geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>GainLossAxisScaleDraw</name>
+    <message>
+        <source>Gains</source>
+        <translation>Gewinne</translation>
+    </message>
+    <message>
+        <source>Losses</source>
+        <translation>Verluste</translation>
     </message>
 </context>
 <context>
@@ -693,6 +1083,144 @@ Kommandozeile:
     <message>
         <source>Office</source>
         <translation>Büro</translation>
+    </message>
+</context>
+<context>
+    <name>MoistureLoadsHourlyPlot</name>
+    <message>
+        <source>Total vapor flux - surface</source>
+        <translation>Gesamter Dampfstrom - Oberflächen</translation>
+    </message>
+    <message>
+        <source>Moisture loads - mechanical ventilation</source>
+        <translation>Feuchtelasten - mechanische Lüftung</translation>
+    </message>
+    <message>
+        <source>Moisture loads - natural ventilation</source>
+        <translation>Feuchtelasten - natürliche Lüftung</translation>
+    </message>
+    <message>
+        <source>Moisture loads - inner loads (occupancy)</source>
+        <translation>Feuchtelasten - innere Lasten (Personen)</translation>
+    </message>
+    <message>
+        <source>Dehumidification load due to cooling</source>
+        <translation>Entfeuchtungslast durch Kühlung</translation>
+    </message>
+    <message>
+        <source>Moisture loads &lt;small&gt;(hourly samples, sources to room are positive, losses to ambient are negative)&lt;/small&gt;</source>
+        <translation>Feuchtelasten &lt;small&gt;(Stundenwerte, Quellen in den Raum positiv, Verluste an die Umgebung negativ)&lt;/small&gt;</translation>
+    </message>
+    <message>
+        <source>Moisture load [g/h]</source>
+        <translation>Feuchtelast [g/h]</translation>
+    </message>
+    <message>
+        <source>Moisture load [g/m2h]</source>
+        <translation>Feuchtelast [g/m2h]</translation>
+    </message>
+    <message>
+        <source>[g/m2h]</source>
+        <translation>[g/m2h]</translation>
+    </message>
+    <message>
+        <source>[g/h]</source>
+        <translation>[g/h]</translation>
+    </message>
+</context>
+<context>
+    <name>MonthAxisScaleDraw</name>
+    <message>
+        <source>January</source>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februar</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Dezember</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>Mär</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>Okt</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>Dez</translation>
     </message>
 </context>
 <context>
@@ -1179,6 +1707,38 @@ Kommandozeile:
         <source>Climate</source>
         <translation>Klima</translation>
     </message>
+    <message>
+        <source>A (TRY 2011 Zone 2)</source>
+        <translation>A (TRY 2011 Zone 2)</translation>
+    </message>
+    <message>
+        <source>B (TRY 2011 Zone 4)</source>
+        <translation>B (TRY 2011 Zone 4)</translation>
+    </message>
+    <message>
+        <source>C (TRY 2011 Zone 12)</source>
+        <translation>C (TRY 2011 Zone 12)</translation>
+    </message>
+    <message>
+        <source>Other region</source>
+        <translation>Andere Region</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Standort:</translation>
+    </message>
+    <message>
+        <source>Summer Climate Region according DIN 4108-2 8.1:</source>
+        <translation>Sommerklimaregion nach DIN 4108-2 8.1:</translation>
+    </message>
+    <message>
+        <source>Climate Data:</source>
+        <translation>Klimadaten:</translation>
+    </message>
+    <message>
+        <source>Albedo:</source>
+        <translation>Albedo:</translation>
+    </message>
 </context>
 <context>
     <name>ReportFrameConstruction</name>
@@ -1187,40 +1747,212 @@ Kommandozeile:
         <translation>Konstruktionen</translation>
     </message>
     <message>
-        <source>Unknown construction</source>
-        <translation>Unbekannte Konstruktion</translation>
+        <source>Layers will shown from outside (top) to inside.&lt;br&gt;</source>
+        <translation>Die Schichten werden von außen (oben) nach innen gezeigt.&lt;br&gt;</translation>
     </message>
     <message>
-        <source>%1 [%2]</source>
-        <translation>%1 [%2]</translation>
+        <source>Symbols:&lt;br&gt;</source>
+        <translation>Formelzeichen:&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>d - thickness of layer&lt;br&gt;</source>
+        <translation>d - Schichtdicke&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;lambda; - thermal conductivity&lt;br&gt;</source>
+        <translation>&amp;lambda; - Wärmeleitfähigkeit&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;rho; - bulk density of dry material&lt;br&gt;</source>
+        <translation>&amp;rho; - Rohdichte des trockenen Materials&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>c - specific heat capacity</source>
+        <translation>c - spezifische Wärmekapazität</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>No layers</source>
+        <translation>Keine Schichten</translation>
     </message>
 </context>
 <context>
     <name>ReportFrameExteriorComponents</name>
     <message>
-        <source>Exterior components</source>
+        <source>Components</source>
+        <translation>Bauteile</translation>
+    </message>
+    <message>
+        <source>Outer Components</source>
         <translation>Außenbauteile</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Construction name</source>
+        <translation>Konstruktionsname</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Deg</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>No outer walls</source>
+        <translation>Keine Außenwände</translation>
+    </message>
+    <message>
+        <source>A - total wall area (including windows)&lt;br&gt;</source>
+        <translation>A - gesamte Wandfläche (einschließlich Fenster)&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>%1 - orientation of the component (0 - North, 90 - East)&lt;br&gt;</source>
+        <translation>%1 - Orientierung des Bauteils (0 - Nord, 90 - Ost)&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;beta; - inclination of the component (90 - wall, 0 - flat roof)&lt;br&gt;</source>
+        <translation>&amp;beta; - Neigung des Bauteils (90 - Wand, 0 - Flachdach)&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>a - absorption coefficient of the outer surface&lt;br&gt;</source>
+        <translation>a - Absorptionsgrad der Außenoberfläche&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>R&lt;sub&gt;si&lt;/sub&gt; - surface resistance inside&lt;br&gt;</source>
+        <translation>R&lt;sub&gt;si&lt;/sub&gt; - innerer Wärmeübergangswiderstand&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>R&lt;sub&gt;se&lt;/sub&gt; - surface resistance outside</source>
+        <translation>R&lt;sub&gt;se&lt;/sub&gt; - äußerer Wärmeübergangswiderstand</translation>
     </message>
 </context>
 <context>
     <name>ReportFrameFixedTemperatureComponents</name>
     <message>
-        <source>Fixed-temperature components</source>
-        <translation>Bauteile an Zonen fester Temperatur</translation>
+        <source>Components to areas with fixed temperature</source>
+        <translation>Bauteile zu Bereichen mit fester Temperatur</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Construction</source>
+        <translation>Konstruktion</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>U-Value</source>
+        <translation>U-Wert</translation>
+    </message>
+    <message>
+        <source>No components</source>
+        <translation>Keine Bauteile</translation>
+    </message>
+    <message>
+        <source>A - total wall area&lt;br&gt;</source>
+        <translation>A - gesamte Wandfläche&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>T&lt;sub&gt;other&lt;/sub&gt; - temperature of the other side of the wall if given&lt;br&gt;</source>
+        <translation>T&lt;sub&gt;other&lt;/sub&gt; - Temperatur auf der anderen Seite der Wand, falls angegeben&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>R&lt;sub&gt;si&lt;/sub&gt; - surface resistance inside&lt;br&gt;</source>
+        <translation>R&lt;sub&gt;si&lt;/sub&gt; - innerer Wärmeübergangswiderstand&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>U-value - U-value of the wall with given surface resistance on both sides</source>
+        <translation>U-Wert - U-Wert der Wand mit dem angegebenen Wärmeübergangswiderstand auf beiden Seiten</translation>
     </message>
 </context>
 <context>
     <name>ReportFrameInnerLoadsHeating</name>
     <message>
-        <source>Inner loads and heating</source>
-        <translation>Innere Lasten und Heizung</translation>
+        <source>Inner loads</source>
+        <translation>Innere Lasten</translation>
+    </message>
+    <message>
+        <source>Load:</source>
+        <translation>Last:</translation>
+    </message>
+    <message>
+        <source>Usage time:</source>
+        <translation>Nutzungszeit:</translation>
+    </message>
+    <message>
+        <source>daily 0:00 - 24:00 h</source>
+        <translation>täglich 0:00 - 24:00 Uhr</translation>
+    </message>
+    <message>
+        <source>Mo. - Fr.  7:00 - 18:00 h</source>
+        <translation>Mo. - Fr.  7:00 - 18:00 Uhr</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Heizung</translation>
+    </message>
+    <message>
+        <source>Room temperature setpoint for heating:</source>
+        <translation>Raumtemperatur-Sollwert für die Heizung:</translation>
+    </message>
+    <message>
+        <source>%L1 %2C</source>
+        <translation>%L1 %2C</translation>
     </message>
 </context>
 <context>
     <name>ReportFrameInteriorComponents</name>
     <message>
-        <source>Interior components</source>
+        <source>Inner Components</source>
         <translation>Innenbauteile</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Construction</source>
+        <translation>Konstruktion</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>U-Value</source>
+        <translation>U-Wert</translation>
+    </message>
+    <message>
+        <source>No inner components</source>
+        <translation>Keine Innenbauteile</translation>
+    </message>
+    <message>
+        <source>A - total wall area&lt;br&gt;</source>
+        <translation>A - gesamte Wandfläche&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>R&lt;sub&gt;si&lt;/sub&gt; - surface resistance inside&lt;br&gt;</source>
+        <translation>R&lt;sub&gt;si&lt;/sub&gt; - innerer Wärmeübergangswiderstand&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>U-value - U-value of the wall with given surface resistance on both sides</source>
+        <translation>U-Wert - U-Wert der Wand mit dem angegebenen Wärmeübergangswiderstand auf beiden Seiten</translation>
     </message>
 </context>
 <context>
@@ -1229,6 +1961,14 @@ Kommandozeile:
         <source>Miscellaneous</source>
         <translation>Sonstiges</translation>
     </message>
+    <message>
+        <source>External shading is not considered</source>
+        <translation>Externe Verschattung wird nicht berücksichtigt</translation>
+    </message>
+    <message>
+        <source>No passive cooling systems</source>
+        <translation>Keine passiven Kühlsysteme</translation>
+    </message>
 </context>
 <context>
     <name>ReportFrameProgramDescription</name>
@@ -1236,12 +1976,48 @@ Kommandozeile:
         <source>Program description</source>
         <translation>Programmbeschreibung</translation>
     </message>
+    <message>
+        <source>CALDORYNE is a dynamic simulation model for buildings represented by single zones (one air space and enclosure).&lt;br&gt;</source>
+        <translation>CALDORYNE ist ein dynamisches Simulationsmodell für Gebäude, die als Einzelzone (ein Luftraum mit seiner Hülle) abgebildet werden.&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>It considers the interaction of the building and its envelope constructions with environmental loads, such as temperature and solar radiation and the interaction with the user of building. The physical model is very detailed and solved with a numerical solution method. The solver uses an error controlled time integration method that dynamically adapts time steps and can resolve building system control signals (heating/cooling/ventilation) in an accurate time resolution. The building envelope is calculated with spatial resolution using the Finite-Volume method yielding dynamic temperature profiles across the construction. This enables very detailed predictions of the availability of thermal storage masses utilized for dampening the zone&apos;s temperatures, which is particularly useful for massive constructions used in European/German buildings.&lt;br&gt;&lt;br&gt;</source>
+        <translation>Es berücksichtigt die Wechselwirkung des Gebäudes und seiner Hüllkonstruktionen mit den Umweltlasten wie Temperatur und Sonnenstrahlung sowie mit den Nutzern des Gebäudes. Das physikalische Modell ist sehr detailliert und wird mit einem numerischen Lösungsverfahren gelöst. Der Löser verwendet ein fehlergesteuertes Zeitintegrationsverfahren, das die Zeitschritte dynamisch anpasst und Regelsignale der Anlagentechnik (Heizung/Kühlung/Lüftung) zeitlich genau auflösen kann. Die Gebäudehülle wird mit der Finite-Volumen-Methode räumlich aufgelöst berechnet, woraus sich dynamische Temperaturprofile über die Konstruktion ergeben. Dies ermöglicht sehr genaue Aussagen über die Verfügbarkeit thermischer Speichermassen zur Dämpfung der Raumtemperaturen, was besonders für die in europäischen/deutschen Gebäuden üblichen massiven Konstruktionen von Bedeutung ist.&lt;br&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>The calculation engine conforms to the requirements of the DIN 4108-2 for dynamic simulation models for summer heat protection calculation/thermal comfort evaluation.</source>
+        <translation>Der Rechenkern erfüllt die Anforderungen der DIN 4108-2 an dynamische Simulationsmodelle für den Nachweis des sommerlichen Wärmeschutzes bzw. die Bewertung der thermischen Behaglichkeit.</translation>
+    </message>
 </context>
 <context>
     <name>ReportFrameProjectInfo</name>
     <message>
-        <source>Project information</source>
-        <translation>Projektinformationen</translation>
+        <source>Project:</source>
+        <translation>Projekt:</translation>
+    </message>
+    <message>
+        <source>Variant:</source>
+        <translation>Variante:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>Bearbeiter:</translation>
+    </message>
+    <message>
+        <source>Company:</source>
+        <translation>Firma:</translation>
+    </message>
+    <message>
+        <source>Thermal simulation for heat protection in summertime according DIN 4108-2 8.4</source>
+        <translation>Thermische Simulation zum sommerlichen Wärmeschutz nach DIN 4108-2 8.4</translation>
+    </message>
+    <message>
+        <source>Thermal simulation for heat protection in summertime</source>
+        <translation>Thermische Simulation zum sommerlichen Wärmeschutz</translation>
+    </message>
+    <message>
+        <source> </source>
+        <translation> </translation>
     </message>
 </context>
 <context>
@@ -1254,29 +2030,177 @@ Kommandozeile:
 <context>
     <name>ReportFrameResultsOverTemperature</name>
     <message>
-        <source>Results: hours of over-temperature</source>
-        <translation>Ergebnisse: Übertemperaturstunden</translation>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>No simulation results available.</source>
+        <translation>Keine Simulationsergebnisse vorhanden.</translation>
+    </message>
+    <message>
+        <source>Verification according DIN 4108-2 2013 8.4.1</source>
+        <translation>Nachweis nach DIN 4108-2 2013 8.4.1</translation>
+    </message>
+    <message>
+        <source>residential building</source>
+        <translation>Wohngebäude</translation>
+    </message>
+    <message>
+        <source>non residential building</source>
+        <translation>Nichtwohngebäude</translation>
+    </message>
+    <message>
+        <source>Related to using hours</source>
+        <translation>Bezogen auf Nutzungsstunden</translation>
+    </message>
+    <message>
+        <source>Related to operative room temperature</source>
+        <translation>Bezogen auf die operative Raumtemperatur</translation>
+    </message>
+    <message>
+        <source>(Region %1)</source>
+        <translation>(Region %1)</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Verification fullfilled.&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Nachweis erfüllt.&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;&lt;font color=&quot;red&quot;&gt;Verification failed!&lt;/font&gt;&lt;/b&gt;</source>
+        <translation>&lt;b&gt;&lt;font color=&quot;red&quot;&gt;Nachweis nicht erfüllt!&lt;/font&gt;&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Related to operative room temperature + 2K</source>
+        <translation>Bezogen auf die operative Raumtemperatur + 2K</translation>
+    </message>
+    <message>
+        <source>Related to operative room temperature + 4K</source>
+        <translation>Bezogen auf die operative Raumtemperatur + 4K</translation>
+    </message>
+    <message>
+        <source>Related to room temperature</source>
+        <translation>Bezogen auf die Raumtemperatur</translation>
+    </message>
+    <message>
+        <source>Overtemperature hours</source>
+        <translation>Übertemperaturgradstunden</translation>
     </message>
 </context>
 <context>
     <name>ReportFrameRoomData</name>
     <message>
-        <source>Room data</source>
+        <source>Room Data</source>
         <translation>Raumdaten</translation>
+    </message>
+    <message>
+        <source>Net Floor Space:</source>
+        <translation>Nettogrundfläche:</translation>
+    </message>
+    <message>
+        <source>Clear Room Height:</source>
+        <translation>Lichte Raumhöhe:</translation>
+    </message>
+    <message>
+        <source>Room Air Volume:</source>
+        <translation>Raumluftvolumen:</translation>
+    </message>
+    <message>
+        <source>Additional thermal mass:</source>
+        <translation>Zusätzliche thermische Masse:</translation>
+    </message>
+    <message>
+        <source>Specific Heat Capacity of Thermal Mass:</source>
+        <translation>Spezifische Wärmekapazität der thermischen Masse:</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Kind of building:&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Gebäudeart:&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Residential building&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Wohngebäude&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Non-residential building&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Nichtwohngebäude&lt;/b&gt;</translation>
     </message>
 </context>
 <context>
     <name>ReportFrameShading</name>
     <message>
-        <source>Shading</source>
-        <translation>Verschattung</translation>
+        <source>Shading control</source>
+        <translation>Sonnenschutzsteuerung</translation>
+    </message>
+    <message>
+        <source>Full shading:</source>
+        <translation>Ständige Verschattung:</translation>
+    </message>
+    <message>
+        <source>always</source>
+        <translation>immer</translation>
+    </message>
+    <message>
+        <source>weekdays (Mo. - Fr.)</source>
+        <translation>werktags (Mo. - Fr.)</translation>
+    </message>
+    <message>
+        <source>No shading system</source>
+        <translation>Kein Sonnenschutz</translation>
+    </message>
+    <message>
+        <source>Automated shading system</source>
+        <translation>Automatisch gesteuerter Sonnenschutz</translation>
+    </message>
+    <message>
+        <source>Global radiation &gt; %L1 W/m&lt;sup&gt;2&lt;/sup&gt;</source>
+        <translation>Globalstrahlung &gt; %L1 W/m&lt;sup&gt;2&lt;/sup&gt;</translation>
+    </message>
+    <message>
+        <source>For orientation N. NO and NW</source>
+        <translation>Für die Orientierungen N, NO und NW</translation>
+    </message>
+    <message>
+        <source>For all other orientations</source>
+        <translation>Für alle anderen Orientierungen</translation>
+    </message>
+    <message>
+        <source>User defined shading system</source>
+        <translation>Benutzerdefinierter Sonnenschutz</translation>
     </message>
 </context>
 <context>
     <name>ReportFrameTemperaturePlot</name>
     <message>
-        <source>Room air temperature</source>
-        <translation>Raumlufttemperatur</translation>
+        <source>time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>temperature [C]</source>
+        <translation>Temperatur [C]</translation>
+    </message>
+    <message>
+        <source>%1C assessment value</source>
+        <translation>%1C Bewertungswert</translation>
+    </message>
+    <message>
+        <source>Operative indoor temperature</source>
+        <translation>Operative Raumtemperatur</translation>
+    </message>
+    <message>
+        <source>Ambient temperature</source>
+        <translation>Außentemperatur</translation>
+    </message>
+    <message>
+        <source>Temperatures</source>
+        <translation>Temperaturen</translation>
+    </message>
+    <message>
+        <source>No simulation results available.</source>
+        <translation>Keine Simulationsergebnisse vorhanden.</translation>
+    </message>
+    <message>
+        <source>Missing temperature climate data.</source>
+        <translation>Temperaturdaten des Klimas fehlen.</translation>
     </message>
 </context>
 <context>
@@ -1285,12 +2209,132 @@ Kommandozeile:
         <source>Ventilation</source>
         <translation>Lüftung</translation>
     </message>
+    <message>
+        <source>Basic ventilation</source>
+        <translation>Grundlüftung</translation>
+    </message>
+    <message>
+        <source>Whole time</source>
+        <translation>Ganztägig</translation>
+    </message>
+    <message>
+        <source>Usage time (07:00 - 18:00)</source>
+        <translation>Nutzungszeit (07:00 - 18:00)</translation>
+    </message>
+    <message>
+        <source>Outside usage time</source>
+        <translation>Außerhalb der Nutzungszeit</translation>
+    </message>
+    <message>
+        <source>Enhanced day ventilation</source>
+        <translation>Erhöhte Taglüftung</translation>
+    </message>
+    <message>
+        <source>Enhanced night ventilation</source>
+        <translation>Erhöhte Nachtlüftung</translation>
+    </message>
+    <message>
+        <source>During time of residence (%1)</source>
+        <translation>Während der Anwesenheit (%1)</translation>
+    </message>
+    <message>
+        <source>06:00 - 23:00</source>
+        <translation>06:00 - 23:00</translation>
+    </message>
+    <message>
+        <source>07:00 - 18:00</source>
+        <translation>07:00 - 18:00</translation>
+    </message>
+    <message>
+        <source>No enhanced day ventilation set</source>
+        <translation>Keine erhöhte Taglüftung angesetzt</translation>
+    </message>
+    <message>
+        <source>Only window ventilation</source>
+        <translation>Nur Fensterlüftung</translation>
+    </message>
+    <message>
+        <source>Ventilation across floors</source>
+        <translation>Geschossübergreifende Lüftung</translation>
+    </message>
+    <message>
+        <source>Mechanical ventilation system</source>
+        <translation>Lüftungsanlage</translation>
+    </message>
+    <message>
+        <source>Outside time of residence (%1)</source>
+        <translation>Außerhalb der Anwesenheit (%1)</translation>
+    </message>
+    <message>
+        <source>23:00 - 06:00</source>
+        <translation>23:00 - 06:00</translation>
+    </message>
+    <message>
+        <source>18:00 - 07:00</source>
+        <translation>18:00 - 07:00</translation>
+    </message>
+    <message>
+        <source>No enhanced night ventilation set</source>
+        <translation>Keine erhöhte Nachtlüftung angesetzt</translation>
+    </message>
 </context>
 <context>
     <name>ReportFrameWindows</name>
     <message>
         <source>Windows</source>
         <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Wall ID</source>
+        <translation>Wand-ID</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>U-Value</source>
+        <translation>U-Wert</translation>
+    </message>
+    <message>
+        <source>No windows</source>
+        <translation>Keine Fenster</translation>
+    </message>
+    <message>
+        <source>Wall-ID - ID of ther outer wall there the window is located&lt;br&gt;</source>
+        <translation>Wand-ID - ID der Außenwand, in der das Fenster liegt&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>A - window area&lt;br&gt;</source>
+        <translation>A - Fensterfläche&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>g - solar transmission for glazing (percentage of transmitted radiation)&lt;br&gt;</source>
+        <translation>g - Gesamtenergiedurchlassgrad der Verglasung (Anteil der durchgelassenen Strahlung)&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>f&lt;sub&gt;R&lt;/sub&gt; - frame factor (percentage of glazing)&lt;br&gt;</source>
+        <translation>f&lt;sub&gt;R&lt;/sub&gt; - Rahmenanteil (Anteil der Verglasung)&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>z - shading value (percentage of transmitted radiation)&lt;br&gt;</source>
+        <translation>z - Abminderungsfaktor des Sonnenschutzes (Anteil der durchgelassenen Strahlung)&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>U-value - U-value of the complete window (glazing and frame)</source>
+        <translation>U-Wert - U-Wert des gesamten Fensters (Verglasung und Rahmen)</translation>
     </message>
 </context>
 <context>
@@ -1995,6 +3039,199 @@ Kommandozeile:
     <message>
         <source>Missing temperature climate data.</source>
         <translation>Fehlende Temperatur-Klimadaten.</translation>
+    </message>
+</context>
+<context>
+    <name>ThermalLoadsAnnualPlot</name>
+    <message>
+        <source>Total heat flux - room-side wall surface</source>
+        <translation>Gesamtwärmestrom - raumseitige Wandoberfläche</translation>
+    </message>
+    <message>
+        <source>Heat conduction flux through windows</source>
+        <translation>Wärmeleitung durch Fenster</translation>
+    </message>
+    <message>
+        <source>Solar gains through windows</source>
+        <translation>Solare Gewinne durch Fenster</translation>
+    </message>
+    <message>
+        <source>Mechanical ventilation</source>
+        <translation>Mechanische Lüftung</translation>
+    </message>
+    <message>
+        <source>Natural ventilation</source>
+        <translation>Natürliche Lüftung</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Heizung</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>Kühlung</translation>
+    </message>
+    <message>
+        <source>Internal gains (occupancy)</source>
+        <translation>Innere Gewinne (Personen)</translation>
+    </message>
+    <message>
+        <source>Internal gains (equipment)</source>
+        <translation>Innere Gewinne (Geräte)</translation>
+    </message>
+    <message>
+        <source>Enthalpy (moisture loads)</source>
+        <translation>Enthalpie (Feuchtelasten)</translation>
+    </message>
+    <message>
+        <source>Enthalpy (dehumidication)</source>
+        <translation>Enthalpie (Entfeuchtung)</translation>
+    </message>
+    <message>
+        <source>Annual Energy Balance</source>
+        <translation>Jährliche Energiebilanz</translation>
+    </message>
+    <message>
+        <source>Energy gains/losses [kWh/m&lt;sup&gt;2&lt;/sup&gt;]</source>
+        <translation>Energiegewinne/-verluste [kWh/m&lt;sup&gt;2&lt;/sup&gt;]</translation>
+    </message>
+    <message>
+        <source>Energy gains/losses [kWh]</source>
+        <translation>Energiegewinne/-verluste [kWh]</translation>
+    </message>
+</context>
+<context>
+    <name>ThermalLoadsHourlyPlot</name>
+    <message>
+        <source>Total heat flux - room-side wall surface</source>
+        <translation>Gesamtwärmestrom - raumseitige Wandoberfläche</translation>
+    </message>
+    <message>
+        <source>Total heat flux - outer wall surface</source>
+        <translation>Gesamtwärmestrom - äußere Wandoberfläche</translation>
+    </message>
+    <message>
+        <source>Heat conduction flux through windows</source>
+        <translation>Wärmeleitung durch Fenster</translation>
+    </message>
+    <message>
+        <source>Solar gains through windows</source>
+        <translation>Solare Gewinne durch Fenster</translation>
+    </message>
+    <message>
+        <source>Mechanical ventilation</source>
+        <translation>Mechanische Lüftung</translation>
+    </message>
+    <message>
+        <source>Natural ventilation</source>
+        <translation>Natürliche Lüftung</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Heizung</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>Kühlung</translation>
+    </message>
+    <message>
+        <source>Energy used to cool supply air</source>
+        <translation>Energie zur Kühlung der Zuluft</translation>
+    </message>
+    <message>
+        <source>Internal gains (occupancy)</source>
+        <translation>Innere Gewinne (Personen)</translation>
+    </message>
+    <message>
+        <source>Internal gains (equipment)</source>
+        <translation>Innere Gewinne (Geräte)</translation>
+    </message>
+    <message>
+        <source>Energy used for dehumidification in cooling</source>
+        <translation>Energie zur Entfeuchtung bei der Kühlung</translation>
+    </message>
+    <message>
+        <source>Thermal Loads &lt;small&gt;(hourly samples, gains are positive, losses are negative)&lt;/small&gt;</source>
+        <translation>Thermische Lasten &lt;small&gt;(Stundenwerte, Gewinne positiv, Verluste negativ)&lt;/small&gt;</translation>
+    </message>
+    <message>
+        <source>Heat flow [W]</source>
+        <translation>Wärmestrom [W]</translation>
+    </message>
+    <message>
+        <source>Heat flow [W/m2]</source>
+        <translation>Wärmestrom [W/m2]</translation>
+    </message>
+    <message>
+        <source>[W/m2]</source>
+        <translation>[W/m2]</translation>
+    </message>
+    <message>
+        <source>[W]</source>
+        <translation>[W]</translation>
+    </message>
+</context>
+<context>
+    <name>ThermalLoadsMonthlyPlot</name>
+    <message>
+        <source>Total heat flux - room-side wall surface</source>
+        <translation>Gesamtwärmestrom - raumseitige Wandoberfläche</translation>
+    </message>
+    <message>
+        <source>Total heat flux - outer wall surface</source>
+        <translation>Gesamtwärmestrom - äußere Wandoberfläche</translation>
+    </message>
+    <message>
+        <source>Heat conduction flux through windows</source>
+        <translation>Wärmeleitung durch Fenster</translation>
+    </message>
+    <message>
+        <source>Solar gains through windows</source>
+        <translation>Solare Gewinne durch Fenster</translation>
+    </message>
+    <message>
+        <source>Mechanical ventilation</source>
+        <translation>Mechanische Lüftung</translation>
+    </message>
+    <message>
+        <source>Natural ventilation</source>
+        <translation>Natürliche Lüftung</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Heizung</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>Kühlung</translation>
+    </message>
+    <message>
+        <source>Internal gains (occupancy)</source>
+        <translation>Innere Gewinne (Personen)</translation>
+    </message>
+    <message>
+        <source>Internal gains (equipment)</source>
+        <translation>Innere Gewinne (Geräte)</translation>
+    </message>
+    <message>
+        <source>Energy used to cool supply air</source>
+        <translation>Energie zur Kühlung der Zuluft</translation>
+    </message>
+    <message>
+        <source>Energy used for dehumidification in cooling</source>
+        <translation>Energie zur Entfeuchtung bei der Kühlung</translation>
+    </message>
+    <message>
+        <source>Monthly Energy Balance &lt;small&gt;(gains are positive, losses are negative)&lt;/small&gt;</source>
+        <translation>Monatliche Energiebilanz &lt;small&gt;(Gewinne positiv, Verluste negativ)&lt;/small&gt;</translation>
+    </message>
+    <message>
+        <source>Energy gains/losses [kWh/m&lt;sup&gt;2&lt;/sup&gt;]</source>
+        <translation>Energiegewinne/-verluste [kWh/m&lt;sup&gt;2&lt;/sup&gt;]</translation>
+    </message>
+    <message>
+        <source>Energy gains/losses [kWh]</source>
+        <translation>Energiegewinne/-verluste [kWh]</translation>
     </message>
 </context>
 <context>

@@ -45,14 +45,6 @@ protected:
 	QCheckBox * box(const char * name) {
 		return m_page->findChild<QCheckBox *>(name);
 	}
-	/*! Replaces the edit's text by typing and finishes with Return. */
-	void type(QtExt::ValidatingLineEdit * e, const QString & text) {
-		e->setFocus();
-		e->selectAll();
-		QTest::keyClick(e, Qt::Key_Backspace);
-		QTest::keyClicks(e, text);
-		QTest::keyClick(e, Qt::Key_Return);
-	}
 
 	RM::Room										m_room;
 	std::unique_ptr<AdvancedSettingsInputWidget>	m_page;
@@ -83,7 +75,7 @@ TEST_F(AdvancedSettingsTest, AcceptedEntriesAreStoredAndShown) {
 		SCOPED_TRACE(std::string(c.m_edit) + " " + c.m_locale + " " + c.m_typed);
 		QLocale::setDefault(QLocale(c.m_locale));
 		m_page->updateInput();
-		type(edit(c.m_edit), c.m_typed);
+		GuiTest::typeAndReturn(edit(c.m_edit), c.m_typed);
 		EXPECT_DOUBLE_EQ(m_room.*c.m_member, c.m_stored);
 		EXPECT_EQ(edit(c.m_edit)->text(), QString(c.m_shown));
 		EXPECT_TRUE(edit(c.m_edit)->isValid());
@@ -107,7 +99,7 @@ TEST_F(AdvancedSettingsTest, RefusedEntriesLeaveTheRoomAndMarkTheField) {
 		SCOPED_TRACE(std::string(c.m_edit) + " " + c.m_typed);
 		m_page->updateInput();
 		const RM::Room before = m_room;
-		type(edit(c.m_edit), c.m_typed);
+		GuiTest::typeAndReturn(edit(c.m_edit), c.m_typed);
 		EXPECT_EQ(m_room.m_TInitial, before.m_TInitial);
 		EXPECT_EQ(m_room.m_RHInitial, before.m_RHInitial);
 		EXPECT_EQ(m_room.m_gammaHC, before.m_gammaHC);

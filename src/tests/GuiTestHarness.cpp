@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QMessageBox>
 #include <QSettings>
+#include <QTest>
 
 namespace GuiTest {
 
@@ -28,6 +29,15 @@ void clearSettings() {
 
 QString sourceDir() {
 	return CALDORYNE_SOURCE_DIR;
+}
+
+
+void typeAndReturn(QLineEdit * edit, const QString & text) {
+	edit->setFocus();
+	edit->selectAll();
+	QTest::keyClick(edit, Qt::Key_Backspace);
+	QTest::keyClicks(edit, text);
+	QTest::keyClick(edit, Qt::Key_Return);
 }
 
 

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QTimer>
 
+class QLineEdit;
 class QWidget;
 
 /*! Readable QString values in test failure messages. */
@@ -31,6 +32,9 @@ void clearSettings();
 
 /*! Root of the source tree. */
 QString sourceDir();
+
+/*! Replaces the text of a line edit by typing and finishes with Return. */
+void typeAndReturn(QLineEdit * edit, const QString & text);
 
 /*! Modal dialogs appear inside a nested event loop; the driver watches for them and acts
 	on each new one with the next queued action. A dialog without a queued action is

@@ -45,7 +45,7 @@ inline void addConstructionTypes(RM::Database & db, const std::vector<unsigned i
 	}
 }
 
-/*! Records the error messages passed to the message handler while it lives. */
+/*! Records the messages of one type (errors unless told) passed to the message handler while it lives. */
 class MessageRecorder : public BVX::MessageHandler {
 public:
 	struct Message {
@@ -53,13 +53,16 @@ public:
 		int			m_type;
 		std::string	m_functionID;
 	};
-	MessageRecorder() { BVX::MessageHandlerRegistry::instance().setMessageHandler(this); }
+	explicit MessageRecorder(int type = BVX::MSG_ERROR) : m_type(type) {
+		BVX::MessageHandlerRegistry::instance().setMessageHandler(this);
+	}
 	~MessageRecorder() override { BVX::MessageHandlerRegistry::instance().setMessageHandler(nullptr); }
-	/*! Keeps the errors only. */
+	/*! Keeps the messages of the recorded type only. */
 	void msg(const std::string & text, int t, const char * functionID, int) override {
-		if (t == BVX::MSG_ERROR)
+		if (t == m_type)
 			m_messages.push_back(Message{ text, t, functionID != nullptr ? functionID : "" });
 	}
+	int					m_type;
 	std::vector<Message> m_messages;
 };
 

@@ -97,7 +97,10 @@ TEST_F(RoomModelDialogTest, InitialResizeCentresTwoThirdsOfThePrimaryScreen) {
 	EXPECT_EQ(m_window->width(), qMax(532, minimum.width()));
 	EXPECT_EQ(m_window->height(), qMax(400, minimum.height()));
 	const QRect frame = m_window->frameGeometry();
-	EXPECT_NEAR(frame.center().x(), screen.center().x(), 1);
+	if (frame.width() <= screen.width())
+		EXPECT_NEAR(frame.center().x(), screen.center().x(), 1);
+	else
+		EXPECT_EQ(frame.left(), screen.left()) << "the title bar stays on the screen";
 	if (frame.height() <= screen.height())
 		EXPECT_NEAR(frame.center().y(), screen.center().y(), 1);
 	else

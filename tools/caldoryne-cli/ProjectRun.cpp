@@ -235,26 +235,27 @@ void ProjectRun::printSummary() const {
 	// cooling loads are negative
 	const double cooling = std::fabs(seriesGrowth(om.m_roomFluxIntegralSeries[OM::RF_Cooling]))/J_PER_KWH;
 	const std::vector<double> & top = om.m_roomStateSeries[OM::RS_OperativeTemperature];
+	std::ostream & out = *m_settings.m_summary;
 
-	std::cout << BVX::FormatText("Simulation finished: %1 unknowns, %2 outputs, integration %3 s.\n")
+	out << BVX::FormatText("Simulation finished: %1 unknowns, %2 outputs, integration %3 s.\n")
 				 .arg(m_run->model().n()).arg(om.outputCount()).arg(m_run->wallTime(), 0, 'f', 3).str();
-	std::cout << BVX::FormatText("  Heating demand            %1 kWh\n").arg(heating, 10, 'f', 1).str();
-	std::cout << BVX::FormatText("  Cooling demand            %1 kWh\n").arg(cooling, 10, 'f', 1).str();
-	std::cout << BVX::FormatText("  Peak heating load         %1 W (hourly mean)\n")
+	out << BVX::FormatText("  Heating demand            %1 kWh\n").arg(heating, 10, 'f', 1).str();
+	out << BVX::FormatText("  Cooling demand            %1 kWh\n").arg(cooling, 10, 'f', 1).str();
+	out << BVX::FormatText("  Peak heating load         %1 W (hourly mean)\n")
 				 .arg(peakHourlyMean(om.m_roomFluxIntegralSeries[OM::RF_Heating]), 10, 'f', 1).str();
-	std::cout << BVX::FormatText("  Peak cooling load         %1 W (hourly mean)\n")
+	out << BVX::FormatText("  Peak cooling load         %1 W (hourly mean)\n")
 				 .arg(peakHourlyMean(om.m_roomFluxIntegralSeries[OM::RF_Cooling]), 10, 'f', 1).str();
-	std::cout << BVX::FormatText("  Operative temperature     %1 .. %2 C\n")
+	out << BVX::FormatText("  Operative temperature     %1 .. %2 C\n")
 				 .arg(seriesMin(top), 0, 'f', 2).arg(seriesMax(top), 0, 'f', 2).str();
 
 	const RM::DIN4108_2Assessment & din = m_run->model().m_room.m_din4108_2Assessment;
 	if (din.m_active) {
-		std::cout << BVX::FormatText("  DIN 4108-2 over-temperature degree hours %1 Kh/a above %2 C (limit %3 Kh/a): %4\n")
+		out << BVX::FormatText("  DIN 4108-2 over-temperature degree hours %1 Kh/a above %2 C (limit %3 Kh/a): %4\n")
 					 .arg(om.m_overTemperatureHours, 0, 'f', 1).arg(din.referenceTemperature(), 0, 'g')
 					 .arg(din.overTemperatureLimit())
 					 .arg(om.m_din4108_2VerificationPassed ? "verification passed" : "verification failed").str();
 	}
 	if (m_settings.m_writeResults)
-		std::cout << "  Results in '" << m_run->resultsDirectory().toStdString() << "'.\n";
-	std::cout << "  Log in '" << m_run->logFile().toStdString() << "'.\n";
+		out << "  Results in '" << m_run->resultsDirectory().toStdString() << "'.\n";
+	out << "  Log in '" << m_run->logFile().toStdString() << "'.\n";
 }

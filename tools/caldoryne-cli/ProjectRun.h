@@ -1,6 +1,7 @@
 #ifndef ProjectRunH
 #define ProjectRunH
 
+#include <iostream>
 #include <memory>
 
 #include <QString>
@@ -42,6 +43,8 @@ public:
 		bool		m_twoYears = false;
 		bool		m_writeResults = true;
 		bool		m_verbose = false;
+		/*! Where the closing summary goes (not owned). */
+		std::ostream *	m_summary = &std::cout;
 	};
 
 	/*! Exit codes of execute(). */

@@ -20,6 +20,7 @@
 #include <QSettings>
 #include <QStackedLayout>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -56,7 +57,13 @@
 #include "ProgramStartUp.h"
 #include "QwtDateTimeScaleDraw.h"
 #include "QwtDateTimeScaleEngine.h"
+#include "EN15251Plot.h"
+#include "EnergyRequirementAnnualPlot.h"
+#include "MoistureLoadsHourlyPlot.h"
 #include "ResultsWidget.h"
+#include "ThermalLoadsAnnualPlot.h"
+#include "ThermalLoadsHourlyPlot.h"
+#include "ThermalLoadsMonthlyPlot.h"
 #include "RoomModelDialog.h"
 #include "ReportPreview.h"
 #include "Report.h"
@@ -150,6 +157,39 @@ void mainWindowShots(Screenshots & shots) {
 }
 
 
+/*! The geometry and climate page with its hidden rows shown, its construction-type editor
+	open (with the editor's list), and the advanced settings page. */
+void roomInputShots(Screenshots & shots) {
+	RoomModelDialog w;
+	w.show();
+	QApplication::processEvents();	// the window's own initial resize hides the mass rows
+	w.resize(1100, 720);
+	QTabWidget * tabs = w.inputTabs();
+	QWidget * page = w.inputPage(RoomModelDialog::TabGeometry);
+	tabs->setCurrentWidget(page);
+	for (const char * name : { "toolButtonToggleAdvancedRoomProperties", "toolButtonToggleAdvancedClimateProperties" })
+		page->findChild<QToolButton *>(name)->click();
+	shots.save(&w, "input-geometry-climate");
+
+	QTableView * view = page->findChild<QTableView *>("tableViewConstruction");
+	const QModelIndex cell = view->model()->index(0, 2);
+	view->setCurrentIndex(cell);
+	view->edit(cell);
+	QApplication::processEvents();
+	shots.save(&w, "input-construction-table-editor");
+	if (QComboBox * combo = view->viewport()->findChild<QComboBox *>()) {
+		combo->showPopup();
+		QApplication::processEvents();
+		shots.save(combo->view()->window(), "input-construction-type-list");
+		combo->hidePopup();
+	}
+	tabs->setCurrentWidget(w.inputPage(RoomModelDialog::TabAdvancedSettings));
+	shots.save(&w, "input-advanced-settings");
+	// hidden, not closed: no save question
+	w.hide();
+}
+
+
 /*! The report preview of the last run and every report page, each painted by the report
 	on an A4 image at 96 dpi with margins of 20 mm. */
 void reportPreviewShots(Screenshots & shots, RoomModelDialog & w) {
@@ -174,16 +214,22 @@ void reportPreviewShots(Screenshots & shots, RoomModelDialog & w) {
 }
 
 
+/*! Loads an example for a one-year run, saved (if at all) into the private home. */
+void loadForYearRun(RoomModelDialog & w, const QString & home, const QString & example) {
+	w.loadProject(QtExt::Directories::databasesDir() + "/examples/" + example, true);
+	w.project()->m_projectFilePath = home + "/" + example;
+	w.project()->m_cyclicTwoYearSimulation = false;
+	w.project()->m_simulationEndTime = 365*86400;
+}
+
+
 /*! Run dialog, the export dialog per model type, the main window during and after a year's
 	run of the default example with automatic saving ("Saving outputs" on top), and the
 	results page of that run with each of its tabs. */
 void runShots(Screenshots & shots, const QString & home) {
 	RoomModelDialog w;
 	w.show();
-	w.loadProject(QtExt::Directories::databasesDir() + "/examples/DefaultRoom.rmxml", true);
-	w.project()->m_projectFilePath = home + "/DefaultRoom.rmxml";
-	w.project()->m_cyclicTwoYearSimulation = false;
-	w.project()->m_simulationEndTime = 365*86400;
+	loadForYearRun(w, home, "DefaultRoom.rmxml");
 
 	shots.saveModal("run-dialog", [&]() { RunDialog(&w).exec(); });
 	for (const char * type : { "radioButtonZonavex", "radioButtonModelica", "radioButtonFMU" }) {
@@ -219,7 +265,51 @@ void runShots(Screenshots & shots, const QString & home) {
 		resultTabs->setCurrentIndex(i);
 		shots.save(w.resultsWidget(), QString("results-tab-%1").arg(i));
 	}
+}
+
+
+/*! Every report page after a year's run of the office example, with the degree hours of
+	both additional cases. */
+void officeReportShots(Screenshots & shots, const QString & home) {
+	RoomModelDialog w;
+	w.show();
+	loadForYearRun(w, home, "Office_SouthFacade.rmxml");
+	w.runSimulation();
+	ReportSettings::instance().m_overTemperatureHoursP2 = true;
+	ReportSettings::instance().m_overTemperatureHoursP4 = true;
 	reportPreviewShots(shots, w);
+}
+
+
+/*! The load, energy and comfort plots after a year's run of the office example, whose
+	moisture balance is on (moisture tab and enthalpy categories): each result tab, and the
+	two annual plots on their own. */
+void loadPlotShots(Screenshots & shots, const QString & home) {
+	RoomModelDialog w;
+	w.show();
+	w.loadProject(QtExt::Directories::databasesDir() + "/examples/Office_SouthFacade.rmxml", true);
+	w.project()->m_projectFilePath = home + "/Office_SouthFacade.rmxml";
+	// the DIN 4108-2 assessment replaces the room's own loads (no moisture sources): off here
+	w.project()->m_din4108_2Assessment.m_active = false;
+	w.project()->m_cyclicTwoYearSimulation = false;
+	w.project()->m_simulationEndTime = 365*86400;
+	QApplication::processEvents();
+	w.resize(1400, 1000);
+	w.runSimulation();
+	ResultsWidget * results = w.resultsWidget();
+	const std::pair<QWidget *, const char *> tabs[] = {
+		{ results->m_en15251Plot, "en15251" },
+		{ results->m_thermalLoadsHourlyPlot, "hourly-thermal-loads" },
+		{ results->m_moistureLoadsHourlyPlot, "hourly-moisture-loads" },
+		{ results->m_thermalLoadsMonthlyPlot, "monthly-thermal-loads" },
+		{ results->m_thermalLoadsAnnualPlot->parentWidget(), "annual-results" },
+	};
+	for (const auto & tab : tabs) {
+		results->m_tabWidget->setCurrentWidget(tab.first);
+		shots.save(results, QString("office-results-%1").arg(tab.second));
+	}
+	shots.save(results->m_thermalLoadsAnnualPlot, "office-annual-energy-balance");
+	shots.save(results->m_energyRequirementAnnualPlot, "office-annual-energy-demand");
 }
 
 
@@ -483,8 +573,11 @@ int main(int argc, char ** argv) {
 		mainWindowShots(shots);
 		DatabasePageShots::render([&](QWidget * w, const QString & name) { shots.save(w, name); },
 								  [&](const QString & name, const std::function<void()> & open) { shots.saveModal(name, open); });
+		roomInputShots(shots);
 		dialogShots(shots);
 		runShots(shots, home.path());
+		loadPlotShots(shots, home.path());
+		officeReportShots(shots, home.path());
 		dateScalePlotShots(shots);
 		qtExtGalleryShots(shots);
 		scheduleEditorShots(shots);

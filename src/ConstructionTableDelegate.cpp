@@ -1,0 +1,179 @@
+#include "ConstructionTableDelegate.h"
+
+#include <cmath>
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPainter>
+
+#include <RM_ConstructionType.h>
+#include <RM_Database.h>
+#include <RM_ShadingType.h>
+#include <RM_WindowType.h>
+
+#include "ConstructionTableModel.h"
+
+namespace {
+
+QIcon validityIcon(bool valid) {
+	return QIcon(valid ? ":/gfx/ok_16x16.png" : ":/gfx/error_16x16.png");
+}
+
+template <typename Map, typename IsValid>
+QComboBox * itemCombo(QWidget * parent, const QString & noneText, const Map & items, IsValid isValid) {
+	QComboBox * combo = new QComboBox(parent);
+	combo->addItem(noneText, 0u);
+	for (const auto & item : items)
+		combo->addItem(validityIcon(isValid(item.second)),
+			QString("%1 [%2]").arg(item.second.name()).arg(item.first), item.first);
+	ConstructionTableDelegate::widenPopup(combo);
+	return combo;
+}
+
+QComboBox * angleCombo(QWidget * parent, const std::vector<int> & angles) {
+	QComboBox * combo = new QComboBox(parent);
+	combo->setEditable(true);
+	combo->setAutoFillBackground(true);
+	for (int a : angles)
+		combo->addItem(QString::number(a), a);
+	return combo;
+}
+
+const std::vector<int> ORIENTATIONS = { 0, 90, 180, 270 };
+const std::vector<int> INCLINATIONS = { 0, 45, 90 };
+
+} // namespace
+
+ConstructionTableDelegate::ConstructionTableDelegate(QObject * parent, RM::Database * db) :
+	QItemDelegate(parent),
+	m_db(db)
+{
+}
+
+void ConstructionTableDelegate::widenPopup(QComboBox * combo) {
+	const QFontMetrics fm(combo->view()->font());
+	int width = 0;
+	for (int i = 0; i < combo->count(); ++i)
+		width = std::max(width, fm.horizontalAdvance(combo->itemText(i)));
+	// icon, margins and scroll bar
+	combo->view()->setMinimumWidth(width + combo->iconSize().width() + 40);
+}
+
+
+bool ConstructionTableDelegate::parseNumber(const QString & text, double & value) {
+	bool ok = false;
+	double v = QLocale().toDouble(text, &ok);
+	if (!ok)
+		v = QLocale::c().toDouble(text, &ok);
+	if (!ok || !std::isfinite(v))
+		return false;
+	value = v;
+	return true;
+}
+
+QWidget * ConstructionTableDelegate::createEditor(QWidget * parent, const QStyleOptionViewItem & option,
+	const QModelIndex & index) const
+{
+	const RM::Database & db = *m_db;
+	switch (index.column()) {
+		case ConstructionTableModel::ColConstruction:
+			return itemCombo(parent, RM::Database::noConstructionText(), db.m_constructions,
+				[&db](const RM::ConstructionType & c) { return c.isValid(db); });
+		case ConstructionTableModel::ColWindow:
+			return itemCombo(parent, RM::Database::noWindowText(), db.m_windows,
+				[](const RM::WindowType & w) { return w.isValid(); });
+		case ConstructionTableModel::ColShading:
+			return itemCombo(parent, RM::Database::noShadingText(), db.m_shadingTypes,
+				[](const RM::ShadingType & s) { return s.isValid(); });
+		case ConstructionTableModel::ColKind: {
+			QComboBox * combo = new QComboBox(parent);
+			for (int k = 0; k < 3; ++k)
+				combo->addItem(ConstructionTableModel::kindText(k), k);
+			return combo;
+		}
+		case ConstructionTableModel::ColOrientation:
+			return angleCombo(parent, ORIENTATIONS);
+		case ConstructionTableModel::ColInclination:
+			return angleCombo(parent, INCLINATIONS);
+		case ConstructionTableModel::ColOppositeT: {
+			QWidget * editor = QItemDelegate::createEditor(parent, option, index);
+			editor->setAutoFillBackground(true);
+			return editor;
+		}
+		case ConstructionTableModel::ColArea:
+		case ConstructionTableModel::ColWindowArea:
+		case ConstructionTableModel::ColAbsorption:
+		case ConstructionTableModel::ColRse:
+		case ConstructionTableModel::ColRsi: {
+			QWidget * editor = QItemDelegate::createEditor(parent, option, index);
+			editor->setAutoFillBackground(true);
+			QDoubleSpinBox * spin = qobject_cast<QDoubleSpinBox *>(editor);
+			if (spin != nullptr) {
+				spin->setMinimum(0);
+				spin->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+				if (index.column() == ConstructionTableModel::ColRse || index.column() == ConstructionTableModel::ColRsi) {
+					spin->setDecimals(3);
+					spin->setMinimum(0.001);
+				}
+			}
+			return editor;
+		}
+		default:
+			return QItemDelegate::createEditor(parent, option, index);
+	}
+}
+
+void ConstructionTableDelegate::setEditorData(QWidget * editor, const QModelIndex & index) const {
+	const QVariant v = index.data(Qt::EditRole);
+	QComboBox * combo = qobject_cast<QComboBox *>(editor);
+	if (combo != nullptr && !combo->isEditable()) {
+		combo->setCurrentIndex(std::max(0, combo->findData(v.toUInt())));
+		return;
+	}
+	if (combo != nullptr) {
+		const double d = v.toDouble();
+		const int found = (d == std::floor(d)) ? combo->findData(int(d)) : -1;
+		if (found >= 0)
+			combo->setCurrentIndex(found);
+		else
+			combo->setEditText(QString::number(d, 'g', 6));
+		combo->lineEdit()->selectAll();
+		return;
+	}
+	QItemDelegate::setEditorData(editor, index);
+	if (QDoubleSpinBox * spin = qobject_cast<QDoubleSpinBox *>(editor))
+		spin->selectAll();
+}
+
+void ConstructionTableDelegate::setModelData(QWidget * editor, QAbstractItemModel * model, const QModelIndex & index) const {
+	if (m_writing)
+		return;
+	m_writing = true;
+	QComboBox * combo = qobject_cast<QComboBox *>(editor);
+	if (combo != nullptr && !combo->isEditable()) {
+		model->setData(index, combo->currentData().toUInt(), Qt::EditRole);
+	}
+	else if (combo != nullptr) {
+		// the text, not the selected item: a value typed and left without Return counts
+		double value = 0;
+		if (parseNumber(combo->currentText(), value))
+			model->setData(index, value, Qt::EditRole);
+	}
+	else {
+		QItemDelegate::setModelData(editor, model, index);
+	}
+	m_writing = false;
+}
+
+void ConstructionTableDelegate::paint(QPainter * painter, const QStyleOptionViewItem & option, const QModelIndex & index) const {
+	if (index.flags() & Qt::ItemIsEditable) {
+		const bool alternate = option.features & QStyleOptionViewItem::Alternate;
+		painter->fillRect(option.rect, QColor(alternate ? "#f9f6c8" : "#f9ffd8"));
+	}
+	QItemDelegate::paint(painter, option, index);
+}

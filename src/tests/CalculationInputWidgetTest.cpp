@@ -1,0 +1,367 @@
+// Geometry and climate page: each edit typed and finished with Return changes its room value
+// with the page's conversion; refused entries leave the room alone; the location list, the
+// loading of the chosen climate file and its info text.
+#include <gtest/gtest.h>
+
+#include "DatabaseTestFixture.h"
+#include "GuiTestHarness.h"
+
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <map>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+
+#include <QtExt_Directories.h>
+#include <QtExt_LanguageHandler.h>
+#include <QtExt_ValidatingLineEdit.h>
+#include <RM_Climate.h>
+#include <RM_Room.h>
+
+#include "CalculationInputWidget.h"
+#include "ConstructionTableModel.h"
+
+namespace {
+
+const QString POTSDAM = "Europe/Germany/TRY2011/DE-04-TRY-2010__Potsdam__Jahr_00000K0_00081m.c6b";
+
+/*! Copies a shipped c6b file with some header strings replaced ("KEY=value" entries). */
+void writeC6bWithHeader(const QString & source, const QString & target, const std::map<std::string, std::string> & replaced) {
+	std::ifstream in(source.toStdString(), std::ios::binary);
+	const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+	ASSERT_GT(bytes.size(), 20u);
+	std::size_t pos = 16;		// magic numbers, version, reserved
+	std::uint32_t count = 0;
+	std::memcpy(&count, bytes.data() + pos, 4);
+	pos += 4;
+	std::string header;
+	for (std::uint32_t i = 0; i < count; ++i) {
+		std::uint32_t len = 0;
+		std::memcpy(&len, bytes.data() + pos, 4);
+		std::string entry = bytes.substr(pos + 4, len);
+		pos += 4 + len;
+		const std::string key = entry.substr(0, entry.find('='));
+		if (replaced.count(key))
+			entry = key + "=" + replaced.at(key);
+		const std::uint32_t newLen = std::uint32_t(entry.size());
+		header.append(reinterpret_cast<const char *>(&newLen), 4);
+		header += entry;
+	}
+	QDir().mkpath(QFileInfo(target).absolutePath());
+	std::ofstream out(target.toStdString(), std::ios::binary);
+	out << bytes.substr(0, 20) << header << bytes.substr(pos);
+}
+
+class CalculationInputTest : public ::testing::Test {
+protected:
+	void SetUp() override {
+		GuiTest::clearSettings();
+		QLocale::setDefault(QLocale::c());
+		GuiTest::fillTestDatabase(m_db);
+		m_room.m_constructions.assign(2, RM::RoomConstruction());
+		m_room.m_constructions[0].m_constructionId = 1;
+		m_room.m_climateDataPath = POTSDAM;
+		setBaseline();
+		m_page.reset(new CalculationInputWidget(nullptr, &m_db, &m_climate, &m_room));
+		m_page->updateInput();
+	}
+	void TearDown() override {
+		QLocale::setDefault(QLocale::c());
+		QDir(userClimateDir()).removeRecursively();
+	}
+
+	void setBaseline() {
+		m_room.m_area = 20;
+		m_room.m_height = 2.5;
+		m_room.m_additionalMass = 100;
+		m_room.m_additionalMassHeatCapacity = 1000;
+		m_room.m_albedo = 0.2;
+	}
+	static QString userClimateDir() { return QtExt::Directories::userDataDir() + "/DB_climate"; }
+
+	QtExt::ValidatingLineEdit * edit(const char * name) const {
+		return m_page->findChild<QtExt::ValidatingLineEdit *>(name);
+	}
+	QComboBox * locations() const { return m_page->findChild<QComboBox *>("comboBoxLocation"); }
+	QString info() const { return m_page->findChild<QTextBrowser *>("textBrowserClimateDataInfo")->toPlainText(); }
+
+	RM::Database							m_db;
+	RM::Climate								m_climate;
+	RM::Room								m_room;
+	std::unique_ptr<CalculationInputWidget>	m_page;
+};
+
+
+TEST_F(CalculationInputTest, AcceptedEntriesAreStoredAndShown) {
+	struct Case {
+		const char *	m_edit;
+		bool			m_german;
+		const char *	m_typed;
+		double			RM::Room::* m_member;
+		double			m_stored;
+		const char *	m_shown;	// text of the edit afterwards
+		const char *	m_volume;	// text of the volume afterwards
+	};
+	const Case cases[] = {
+		// a new area or height rewrites the volume with 3 decimals; the edit keeps the text
+		{ "lineEditArea", false, "30", &RM::Room::m_area, 30, "30", "75.000" },
+		{ "lineEditArea", true, "12,5", &RM::Room::m_area, 12.5, "12,5", "31,250" },
+		{ "lineEditArea", false, "0.000001", &RM::Room::m_area, 1e-6, "0.000001", "0.000" },
+		{ "lineEditHeight", false, "1000", &RM::Room::m_height, 1000, "1000", "20000.000" },
+		{ "lineEditHeight", false, "0.000001", &RM::Room::m_height, 1e-6, "0.000001", "0.000" },
+		// the same area again: nothing is written, the volume keeps its shorter form
+		{ "lineEditArea", false, "20.0", &RM::Room::m_area, 20, "20.0", "50" },
+		{ "lineEditExtraMass", false, "250", &RM::Room::m_additionalMass, 250, "250.0", "50" },
+		{ "lineEditExtraMass", true, "1000000", &RM::Room::m_additionalMass, 1e6, "1000000,0", "50" },
+		{ "lineEditExtraMass", false, "100.00", &RM::Room::m_additionalMass, 100, "100.00", "50" },
+		{ "lineEditCapacity", false, "0", &RM::Room::m_additionalMassHeatCapacity, 0, "0.0", "50" },
+		{ "lineEditCapacity", true, "840,75", &RM::Room::m_additionalMassHeatCapacity, 840.75, "840,8", "50" },
+		// the albedo is rewritten even when unchanged
+		{ "lineEditAlbedo", false, "0.20", &RM::Room::m_albedo, 0.2, "0.2", "50" },
+		{ "lineEditAlbedo", true, "0,35", &RM::Room::m_albedo, 0.35, "0,35", "50" },
+		{ "lineEditAlbedo", false, "1", &RM::Room::m_albedo, 1, "1", "50" },
+	};
+	for (const Case & c : cases) {
+		SCOPED_TRACE(std::string(c.m_edit) + " " + c.m_typed);
+		GuiTest::ScopedLocale locale(c.m_german ? QLocale::German : QLocale::C);
+		setBaseline();
+		m_page->updateInput();
+		GuiTest::typeAndReturn(edit(c.m_edit), c.m_typed);
+		EXPECT_DOUBLE_EQ(m_room.*c.m_member, c.m_stored);
+		EXPECT_EQ(edit(c.m_edit)->text(), QString(c.m_shown));
+		EXPECT_EQ(edit("lineEditVolume")->text(), QString(c.m_volume));
+		EXPECT_TRUE(edit(c.m_edit)->isValid());
+	}
+}
+
+
+TEST_F(CalculationInputTest, RefusedEntriesLeaveTheRoomAndMarkTheField) {
+	const char * area = "Area must be a valid size in [m<sup>2</sup>] (higher than 0.001 mm<sup>2</sup>).";
+	const char * height = "Height must be a valid size in [m] (between 0.001 mm and 1000 m).";
+	const char * mass = "Thermal storage mass must be a value between 0 and 1000000 kg (1000 tons).";
+	const char * capacity = "Thermal storage capacity must be a value between 0 and 1000 kJ/kgK.";
+	const char * albedo = "Albedo must be a number between 0 and 1 (0 and 100 %%).";
+	struct Case { const char * m_edit; const char * m_typed; const char * m_tip; };
+	const Case cases[] = {
+		{ "lineEditArea", "0", area }, { "lineEditArea", "0.0000009", area }, { "lineEditArea", "nan", area },
+		{ "lineEditHeight", "0", height }, { "lineEditHeight", "1000.001", height }, { "lineEditHeight", "abc", height },
+		{ "lineEditExtraMass", "-0.1", mass }, { "lineEditExtraMass", "1000000.1", mass },
+		{ "lineEditCapacity", "inf", capacity }, { "lineEditCapacity", "-1", capacity },
+		{ "lineEditAlbedo", "1.01", albedo }, { "lineEditAlbedo", "-0.01", albedo }, { "lineEditAlbedo", "nan", albedo },
+	};
+	for (const Case & c : cases) {
+		SCOPED_TRACE(std::string(c.m_edit) + " " + c.m_typed);
+		setBaseline();
+		m_page->updateInput();
+		GuiTest::typeAndReturn(edit(c.m_edit), c.m_typed);
+		EXPECT_EQ(m_room.m_area, 20);
+		EXPECT_EQ(m_room.m_height, 2.5);
+		EXPECT_EQ(m_room.m_additionalMass, 100);
+		EXPECT_EQ(m_room.m_additionalMassHeatCapacity, 1000);
+		EXPECT_EQ(m_room.m_albedo, 0.2);
+		EXPECT_EQ(edit("lineEditVolume")->text(), "50");
+		EXPECT_FALSE(edit(c.m_edit)->isValid());
+		EXPECT_EQ(edit(c.m_edit)->text(), QString(c.m_typed));
+		EXPECT_EQ(edit(c.m_edit)->toolTip(), CalculationInputWidget::tr(c.m_tip));
+	}
+}
+
+
+TEST_F(CalculationInputTest, UpdateInputFormatsTheRoom) {
+	GuiTest::ScopedLocale german(QLocale::German);
+	m_room.m_area = 12.25;
+	m_room.m_height = 2.6;
+	m_room.m_additionalMass = 12.34;
+	m_room.m_albedo = 0.125;
+	m_page->updateInput();
+	EXPECT_EQ(edit("lineEditArea")->text(), "12,25");
+	EXPECT_EQ(edit("lineEditHeight")->text(), "2,6");
+	EXPECT_EQ(edit("lineEditVolume")->text(), "31,85");
+	EXPECT_EQ(edit("lineEditExtraMass")->text(), "12,3");
+	EXPECT_EQ(edit("lineEditCapacity")->text(), "1000,0");
+	EXPECT_EQ(edit("lineEditAlbedo")->text(), "0,125");
+	EXPECT_TRUE(edit("lineEditVolume")->isReadOnly());
+}
+
+
+TEST_F(CalculationInputTest, LocationsSortedAndTheProjectsOneLoaded) {
+	QComboBox * combo = locations();
+	ASSERT_EQ(combo->count(), m_climate.climateDataFiles().size());
+	for (int i = 1; i < combo->count(); ++i) {
+		const auto prev = std::make_pair(combo->itemText(i - 1), combo->itemData(i - 1).toString());
+		const auto cur = std::make_pair(combo->itemText(i), combo->itemData(i).toString());
+		EXPECT_LT(prev, cur) << i;
+	}
+	EXPECT_EQ(combo->currentData().toString(), POTSDAM);
+	EXPECT_EQ(m_climate.m_currentClimateDataFile, POTSDAM);
+	// the shipped header in the info view
+	const QString text = info();
+	EXPECT_TRUE(text.contains("City/Country: Potsdam/DEU, Source: DWD/BBSR test reference year")) << text.toStdString();
+	EXPECT_TRUE(text.contains("Longitude: 13.07 Deg, Latitude: 52.38 Deg")) << text.toStdString();
+	EXPECT_TRUE(text.contains("Average year of TRY region 4, station Potsdam")) << text.toStdString();
+
+	// choosing another one loads it at once and tells the window
+	QSignalSpy loads(m_page.get(), &CalculationInputWidget::loadsChanged);
+	const int region = m_room.m_din4108_2Assessment.m_climateRegion;
+	const int other = combo->findData("Europe/Germany/DIN4108_2/DIN4108_2_Region_C.c6b");
+	ASSERT_NE(other, -1);
+	combo->setCurrentIndex(other);
+	EXPECT_EQ(loads.count(), 1);
+	EXPECT_EQ(m_climate.m_currentClimateDataFile, combo->itemData(other).toString());
+	EXPECT_TRUE(info().contains("Region C/DEU"));
+	// user-defined mode leaves the DIN region alone
+	EXPECT_EQ(m_room.m_din4108_2Assessment.m_climateRegion, region);
+}
+
+
+TEST_F(CalculationInputTest, DinModeListsTheDinFilesAndFollowsTheRegion) {
+	RM::DIN4108_2Assessment & din = m_room.m_din4108_2Assessment;
+	din.m_active = true;
+	din.m_climateRegion = 2;
+	m_room.m_climateDataPath = "Europe/Germany/DIN4108_2/DIN4108_2_Region_C.c6b";
+	m_page->updateInput();
+	QComboBox * combo = locations();
+	ASSERT_EQ(combo->count(), 3);
+	for (int i = 0; i < 3; ++i)
+		EXPECT_TRUE(combo->itemData(i).toString().contains("DIN4108_2")) << i;
+	EXPECT_EQ(combo->currentIndex(), 2);
+	EXPECT_EQ(m_climate.m_currentClimateDataFile, m_room.m_climateDataPath);
+
+	// the page sets the region from the city "Region B"
+	const int regionB = combo->findData("Europe/Germany/DIN4108_2/DIN4108_2_Region_B.c6b");
+	ASSERT_NE(regionB, -1);
+	combo->setCurrentIndex(regionB);
+	EXPECT_EQ(din.m_climateRegion, 1);
+
+	// back in user-defined mode the region is left alone
+	din.m_active = false;
+	din.m_climateRegion = 2;
+	m_page->updateInput();
+	EXPECT_GT(combo->count(), 3);
+	combo->setCurrentIndex(combo->findData("Europe/Germany/DIN4108_2/DIN4108_2_Region_B.c6b"));
+	EXPECT_EQ(din.m_climateRegion, 2);
+}
+
+
+TEST_F(CalculationInputTest, MissingLocationLoadsTheFirstEntry) {
+	m_room.m_climateDataPath = "Europe/Nowhere/missing.c6b";
+	GuiTest::ModalDialogDriver driver;
+	driver.add(GuiTest::ModalDialogDriver::press(QDialogButtonBox::Ok));
+	QSignalSpy loads(m_page.get(), &CalculationInputWidget::loadsChanged);
+	m_page->updateInput();
+	ASSERT_EQ(driver.m_seen.size(), 1u);
+	EXPECT_EQ(driver.m_seen[0].m_title, "Missing climate data");
+	EXPECT_EQ(driver.m_seen[0].m_text, "The climate data for location/file 'Europe/Nowhere/missing.c6b' cannot be found.");
+	EXPECT_EQ(locations()->currentIndex(), 0);
+	EXPECT_EQ(m_climate.m_currentClimateDataFile, locations()->itemData(0).toString());
+	EXPECT_EQ(loads.count(), 1);
+}
+
+
+TEST_F(CalculationInputTest, FailingFileKeepsTheProjectsLocation) {
+	// catalogued while intact, broken before it is chosen
+	const QString broken = userClimateDir() + "/Test/Broken.c6b";
+	writeC6bWithHeader(QtExt::Directories::databasesDir() + "/DB_climate/" + POTSDAM, broken, {});
+	CalculationInputWidget page(nullptr, &m_db, &m_climate, &m_room);
+	page.updateInput();
+	QFile::resize(broken, 100);
+
+	QComboBox * combo = page.findChild<QComboBox *>("comboBoxLocation");
+	const int index = combo->findData("Test/Broken.c6b");
+	ASSERT_NE(index, -1);
+	GuiTest::ModalDialogDriver driver;
+	driver.add(GuiTest::ModalDialogDriver::press(QDialogButtonBox::Ok));
+	QSignalSpy loads(&page, &CalculationInputWidget::loadsChanged);
+	const RM::Room before = m_room;
+	combo->setCurrentIndex(index);
+	ASSERT_EQ(driver.m_seen.size(), 1u);
+	EXPECT_EQ(driver.m_seen[0].m_title, "Error loading climatic data");
+	EXPECT_EQ(driver.m_seen[0].m_text,
+		QString("Could not load climatic data in directory 'Test/Broken.c6b', see error log '%1' for details!")
+			.arg(QtExt::Directories::globalLogFile()));
+	EXPECT_EQ(loads.count(), 0);
+	EXPECT_EQ(m_room.m_climateDataPath, before.m_climateDataPath);
+	EXPECT_EQ(combo->currentData().toString(), POTSDAM) << "the list shows the project's location again";
+	EXPECT_TRUE(page.findChild<QTextBrowser *>("textBrowserClimateDataInfo")->toPlainText().isEmpty());
+}
+
+
+TEST_F(CalculationInputTest, HeaderTextsAreEscapedInTheInfo) {
+	// the city in the current language; "<" and "&" shown as they are
+	const QString odd = userClimateDir() + "/Test/Odd.c6b";
+	writeC6bWithHeader(QtExt::Directories::databasesDir() + "/DB_climate/" + POTSDAM, odd,
+		{ { "CITY", "en:A<b>&amp;|de:B<i>" }, { "COUNTRY", "D&D" }, { "COMMENT", "x < y & <b>z</b>" } });
+	m_room.m_climateDataPath = "Test/Odd.c6b";
+	for (const char * lang : { "en", "de" }) {
+		QtExt::LanguageHandler::setLangId(lang);
+		CalculationInputWidget page(nullptr, &m_db, &m_climate, &m_room);
+		page.updateInput();
+		const QString text = page.findChild<QTextBrowser *>("textBrowserClimateDataInfo")->toPlainText();
+		const QString city = QString(lang) == "en" ? "A<b>&amp;" : "B<i>";
+		EXPECT_TRUE(text.contains("City/Country: " + city + "/D&D, Source: DWD/BBSR")) << text.toStdString();
+		EXPECT_TRUE(text.contains("x < y & <b>z</b>")) << text.toStdString();
+	}
+	QtExt::LanguageHandler::setLangId("en");
+}
+
+
+TEST_F(CalculationInputTest, ToolButtonsShowTheHiddenRows) {
+	m_page->show();
+	m_page->resize(1000, 600);
+	QToolButton * room = m_page->findChild<QToolButton *>("toolButtonToggleAdvancedRoomProperties");
+	QToolButton * climate = m_page->findChild<QToolButton *>("toolButtonToggleAdvancedClimateProperties");
+	EXPECT_TRUE(edit("lineEditExtraMass")->isVisible());
+	EXPECT_FALSE(edit("lineEditAlbedo")->isVisible());
+	m_page->resizeConstructionTableColumns();
+	EXPECT_FALSE(edit("lineEditExtraMass")->isVisible());
+	EXPECT_FALSE(edit("lineEditCapacity")->isVisible());
+	room->click();
+	EXPECT_TRUE(edit("lineEditExtraMass")->isVisible());
+	EXPECT_TRUE(m_page->findChild<QLabel *>("labelCapacity")->isVisible());
+	climate->click();
+	EXPECT_TRUE(edit("lineEditAlbedo")->isVisible());
+	EXPECT_TRUE(m_page->findChild<QLabel *>("labelAlbedo")->isVisible());
+	climate->click();
+	EXPECT_FALSE(edit("lineEditAlbedo")->isVisible());
+}
+
+
+TEST_F(CalculationInputTest, ColumnTwoTakesTheFreeWidthOnly) {
+	QTableView * view = m_page->findChild<QTableView *>("tableViewConstruction");
+	struct Case { int m_width; bool m_fills; };
+	for (const Case & c : { Case{ 2400, true }, Case{ 400, false } }) {
+		m_page->resize(c.m_width, 600);
+		m_page->show();
+		QApplication::processEvents();
+		m_page->resizeConstructionTableColumns();
+		int sum = 0;
+		for (int col = 0; col < ConstructionTableModel::NumColumns; ++col)
+			sum += view->columnWidth(col);
+		if (c.m_fills) {
+			EXPECT_LE(sum, view->viewport()->width());
+			EXPECT_GE(sum, view->viewport()->width() - 2);
+		}
+		else {
+			EXPECT_GT(sum, view->viewport()->width());
+			EXPECT_GE(view->columnWidth(ConstructionTableModel::ColConstruction), 160);
+		}
+		EXPECT_EQ(view->columnWidth(ConstructionTableModel::ColId), 30);
+		EXPECT_EQ(view->columnWidth(ConstructionTableModel::ColValid), 22);
+		EXPECT_EQ(view->columnWidth(ConstructionTableModel::ColKind), 150);
+	}
+}
+
+} // namespace
