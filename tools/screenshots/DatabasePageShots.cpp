@@ -63,6 +63,22 @@ void pageShots(const SaveFunction & save, const QString & name) {
 	save(page.get(), QString("db-%1-user").arg(name));
 }
 
+/*! A shown page with a new user item whose row count (spin box) is set; table is the
+	editor's table, nullptr when the editor lacks it. */
+template <typename Page>
+std::unique_ptr<Page> newItemWithRows(RM::Database * db, const char * countName, int count, QTableWidget *& table) {
+	std::unique_ptr<Page> page = shownPage<Page>(db);
+	page->addButton()->click();
+	QSpinBox * spinBox = page->template findChild<QSpinBox *>(countName);
+	table = page->template findChild<QTableWidget *>("tableWidget");
+	if (spinBox == nullptr)
+		table = nullptr;
+	else
+		spinBox->setValue(count);
+	return page;
+}
+
+
 /*! Exports the shown construction type into a temporary folder: the file dialog is
 	answered, the report pictured and closed. */
 void exportReportShot(ConstructionDBWidget * page, const SaveFunction & save) {
@@ -97,13 +113,10 @@ void exportReportShot(ConstructionDBWidget * page, const SaveFunction & save) {
 void editorShots(const SaveFunction & save) {
 	RM::Database db;
 	db.reload();
-	std::unique_ptr<ConstructionDBWidget> constructions = shownPage<ConstructionDBWidget>(&db);
-	constructions->addButton()->click();
-	QSpinBox * layers = constructions->findChild<QSpinBox *>("spinBoxLayerCount");
-	QTableWidget * layerTable = constructions->findChild<QTableWidget *>("tableWidget");
-	if (layers == nullptr || layerTable == nullptr)
+	QTableWidget * layerTable = nullptr;
+	std::unique_ptr<ConstructionDBWidget> constructions = newItemWithRows<ConstructionDBWidget>(&db, "spinBoxLayerCount", 14, layerTable);
+	if (layerTable == nullptr)
 		return;
-	layers->setValue(14);
 	for (int r = 0; r < 14; ++r)
 		layerTable->item(r, 1)->setText(QString::number(0.01 * (r % 4 + 1)));
 	save(constructions.get(), "db-constructions-14-layers");
@@ -115,13 +128,10 @@ void editorShots(const SaveFunction & save) {
 	layerTable->item(1, 1)->setText("0.02");
 	exportReportShot(constructions.get(), save);
 
-	std::unique_ptr<WindowDBWidget> windows = shownPage<WindowDBWidget>(&db);
-	windows->addButton()->click();
-	QSpinBox * points = windows->findChild<QSpinBox *>("spinBox");
-	QTableWidget * shgc = windows->findChild<QTableWidget *>("tableWidget");
-	if (points == nullptr || shgc == nullptr)
+	QTableWidget * shgc = nullptr;
+	std::unique_ptr<WindowDBWidget> windows = newItemWithRows<WindowDBWidget>(&db, "spinBox", 5, shgc);
+	if (shgc == nullptr)
 		return;
-	points->setValue(5);
 	const char * const values[] = {"1", "0.97", "0.9", "0.7", "0"};
 	const char * const angles[] = {"0", "30", "50", "70", "90"};
 	for (int r = 0; r < 5; ++r) {
