@@ -45,6 +45,7 @@ public slots:
 
 protected:
 	HourlyLoadsPlot(QWidget * parent, const QString & title);
+	~HourlyLoadsPlot() override;
 
 	/*! A hidden curve of the given colour on the left axis, attached, stored at index. */
 	PlotCurveWithFramedLegendIcon * addCurve(unsigned int index, const QString & title, const QColor & color);
