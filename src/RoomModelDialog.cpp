@@ -128,6 +128,10 @@ RoomModelDialog::RoomModelDialog(QWidget * parent) :
 
 
 RoomModelDialog::~RoomModelDialog() {
+	// the pages point into the project: they go first, so that a focused edit, which finishes
+	// its editing when the window goes, still writes into a living project
+	hide();
+	qDeleteAll(findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly));
 	freeOwnedObjects();
 }
 
