@@ -207,12 +207,22 @@ void DailyCycleInputWidget::layoutGraph() {
 
 	const double Yb = m_plotArea.bottom();
 	const double P = m_plotArea.height();
-	QRectF r = m_axisLabels[0]->boundingRect();
-	m_axisLabels[0]->setPos(LEFT - r.width() - 2, TOP - r.height()/2);
-	r = m_axisLabels[1]->boundingRect();
-	m_axisLabels[1]->setPos(LEFT - r.width() - 2, Yb - r.height()/2);
-	r = m_unitLabel->boundingRect();
-	m_unitLabel->setPos(LEFT - r.width() - r.height()/2 - 2, (P - 10 - r.width())/2);
+	for (int i = 0; i < 2; ++i) {
+		// a wide number (1e+07) is shrunk into the left margin instead of being cut off
+		const QRectF r = m_axisLabels[i]->boundingRect();
+		const double scale = std::min(1.0, (LEFT - 2)/r.width());
+		m_axisLabels[i]->setScale(scale);
+		m_axisLabels[i]->setPos(LEFT - scale*r.width() - 2, (i == 0 ? TOP : Yb) - scale*r.height()/2);
+	}
+	// the unit runs upwards beside the axis between the two numbers; a long one is shrunk to fit
+	const double numberHeight = m_axisLabels[0]->boundingRect().height()*m_axisLabels[0]->scale();
+	const QRectF r = m_unitLabel->boundingRect();
+	const double free = std::max(P - numberHeight, 10.0);
+	const double scale = std::min(1.0, free/r.width());
+	m_unitLabel->setScale(scale);
+	// rotation and scale keep the text's right end (its transform origin) in place
+	const QPointF origin(LEFT - 2 - scale*r.height()/2, TOP + numberHeight/2 + (free - scale*r.width())/2);
+	m_unitLabel->setPos(origin - QPointF(r.width(), r.height()/2));
 
 	const bool all = slotWidth() >= 40;
 	for (int i = 0; i < 24; ++i)

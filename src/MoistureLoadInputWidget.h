@@ -3,21 +3,27 @@
 
 #include <QWidget>
 
+namespace Ui {
+	class MoistureLoadInputWidget;
+}
+
 namespace RM {
 	class MoistureLoads;
 }
 
-/*! Input page of the moisture loads (placeholder: shows nothing yet). */
+/*! Input page of the moisture load schedule; shown while the moisture balance is on. */
 class MoistureLoadInputWidget : public QWidget {
 	Q_OBJECT
 public:
-	MoistureLoadInputWidget(QWidget * parent, RM::MoistureLoads * model);
+	MoistureLoadInputWidget(QWidget * parent, RM::MoistureLoads * loads);
+	~MoistureLoadInputWidget() override;
 
 	/*! Refreshes the page from its record. */
 	void updateInput();
 
 private:
-	RM::MoistureLoads * m_model;
+	Ui::MoistureLoadInputWidget *	m_ui;
+	RM::MoistureLoads *				m_loads;
 };
 
 #endif // MoistureLoadInputWidgetH

@@ -338,6 +338,8 @@ void RoomModelDialog::updateInputWidgets() {
 	m_moistureLoadInputWidget->updateInput();
 	m_advancedSettingsInputWidget->updateInput();
 	m_resultsWidget->setRadiationPlotValue(m_project->m_albedo);
+	// no control switches the mode: apply the shading tab rule of the file's assessment here
+	updateShadingControl(m_project->m_din4108_2Assessment.m_shadingControlType);
 }
 
 

@@ -234,6 +234,85 @@
     </message>
 </context>
 <context>
+    <name>ChartDemoModels</name>
+    <message>
+        <source>Synthetic year</source>
+        <translation>Synthetisches Jahr</translation>
+    </message>
+    <message>
+        <source>Outside air</source>
+        <translation>Außenluft</translation>
+    </message>
+    <message>
+        <source>Heating load</source>
+        <translation>Heizlast</translation>
+    </message>
+    <message>
+        <source>Temperature [$unit]</source>
+        <translation>Temperatur [$unit]</translation>
+    </message>
+    <message>
+        <source>Heating load [$unit]</source>
+        <translation>Heizlast [$unit]</translation>
+    </message>
+    <message>
+        <source>Temperature profile</source>
+        <translation>Temperaturverlauf</translation>
+    </message>
+    <message>
+        <source>Layer boundaries</source>
+        <translation>Schichtgrenzen</translation>
+    </message>
+    <message>
+        <source>Thermal resistance from inside</source>
+        <translation>Wärmedurchlasswiderstand von innen</translation>
+    </message>
+    <message>
+        <source>Resistance [$unit]</source>
+        <translation>Widerstand [$unit]</translation>
+    </message>
+    <message>
+        <source>Position [$unit]</source>
+        <translation>Position [$unit]</translation>
+    </message>
+    <message>
+        <source>Monthly energy</source>
+        <translation>Monatliche Energie</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Energie</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Heizung</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>Kühlung</translation>
+    </message>
+    <message>
+        <source>Energy [$unit]</source>
+        <translation>Energie [$unit]</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Temperatures in a wall corner</source>
+        <translation>Temperaturen in einer Wandecke</translation>
+    </message>
+    <message>
+        <source>Distance from the corner [$unit]</source>
+        <translation>Abstand von der Ecke [$unit]</translation>
+    </message>
+    <message>
+        <source>Height [$unit]</source>
+        <translation>Höhe [$unit]</translation>
+    </message>
+</context>
+<context>
     <name>ConfirmationMessageBox</name>
     <message>
         <source>Dialog</source>
@@ -584,6 +663,73 @@
     </message>
 </context>
 <context>
+    <name>CoolingModelInputWidget</name>
+    <message>
+        <source>Model Parameter</source>
+        <translation>Modellparameter</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Maximum cooling power [W]:</source>
+        <translation>Maximale Kühlleistung [W]:</translation>
+    </message>
+    <message>
+        <source>Schedules</source>
+        <translation>Zeitpläne</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Relative Humidity</source>
+        <translation>Relative Feuchte</translation>
+    </message>
+    <message>
+        <source>Schedules for Set Points</source>
+        <translation>Zeitpläne der Sollwerte</translation>
+    </message>
+    <message>
+        <source>Set point temperature</source>
+        <translation>Solltemperatur</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>A temperature between -80 and 100 degree C.</source>
+        <translation>Eine Temperatur zwischen -80 und 100 °C.</translation>
+    </message>
+    <message>
+        <source>Set point relative humidity</source>
+        <translation>Soll-Luftfeuchte</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>A relative humidity between 0 and 100 %.</source>
+        <translation>Eine relative Feuchte zwischen 0 und 100 %.</translation>
+    </message>
+    <message>
+        <source>No cooling</source>
+        <translation>Keine Kühlung</translation>
+    </message>
+    <message>
+        <source>Simple A/C model</source>
+        <translation>Einfaches Klimagerätemodell</translation>
+    </message>
+    <message>
+        <source>Maximum cooling power must be a value between 0 and 1000 MW.</source>
+        <translation>Die maximale Kühlleistung muss ein Wert zwischen 0 und 1000 MW sein.</translation>
+    </message>
+</context>
+<context>
     <name>DBItemUsers</name>
     <message>
         <source>Surface %1</source>
@@ -740,6 +886,29 @@
     <message>
         <source>Net energy demand [kWh]</source>
         <translation>Nutzenergiebedarf [kWh]</translation>
+    </message>
+</context>
+<context>
+    <name>EquipmentLoadModelInputWidget</name>
+    <message>
+        <source>Model Parameter</source>
+        <translation>Modellparameter</translation>
+    </message>
+    <message>
+        <source>Schedule for internal gains (equipment)</source>
+        <translation>Zeitplan der inneren Lasten (Geräte)</translation>
+    </message>
+    <message>
+        <source>Equipment load</source>
+        <translation>Gerätelast</translation>
+    </message>
+    <message>
+        <source>W/m2</source>
+        <translation>W/m2</translation>
+    </message>
+    <message>
+        <source>Equipment load must be a positive value W/m2 (power per floor area).</source>
+        <translation>Die Gerätelast muss ein positiver Wert in W/m2 sein (Leistung je Grundfläche).</translation>
     </message>
 </context>
 <context>
@@ -901,6 +1070,49 @@ Kommandozeile:
     <message>
         <source>Losses</source>
         <translation>Verluste</translation>
+    </message>
+</context>
+<context>
+    <name>HeatingModelInputWidget</name>
+    <message>
+        <source>Model Parameter</source>
+        <translation>Modellparameter</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Maximum heating power [W]:</source>
+        <translation>Maximale Heizleistung [W]:</translation>
+    </message>
+    <message>
+        <source>Schedule for Heating Setpoints</source>
+        <translation>Zeitplan der Heizungs-Sollwerte</translation>
+    </message>
+    <message>
+        <source>Set point</source>
+        <translation>Sollwert</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>A temperature between 0 and 30 degree C.</source>
+        <translation>Eine Temperatur zwischen 0 und 30 °C.</translation>
+    </message>
+    <message>
+        <source>No heating</source>
+        <translation>Keine Heizung</translation>
+    </message>
+    <message>
+        <source>Heating with thermostat</source>
+        <translation>Heizung mit Thermostat</translation>
+    </message>
+    <message>
+        <source>Maximum power of heating in [W], must be a value between 0 and 1000000 [kW].</source>
+        <translation>Maximale Heizleistung in [W], muss ein Wert zwischen 0 und 1000000 [kW] sein.</translation>
     </message>
 </context>
 <context>
@@ -1079,6 +1291,120 @@ Kommandozeile:
     </message>
 </context>
 <context>
+    <name>MechanicalVentilationInputWidget</name>
+    <message>
+        <source>Model Parameter</source>
+        <translation>Modellparameter</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Heat recovery efficiency [%]:</source>
+        <translation>Wärmerückgewinnungsgrad [%]:</translation>
+    </message>
+    <message>
+        <source>Room temperature setpoint to disable heat recovery [C]:</source>
+        <translation>Raumtemperatur, ab der die Wärmerückgewinnung abschaltet [C]:</translation>
+    </message>
+    <message>
+        <source>If room air temperature is above this setpoint temperature, the heat recovery is bypassed (needed for summer mechanical cooling case).</source>
+        <translation>Liegt die Raumlufttemperatur über diesem Sollwert, wird die Wärmerückgewinnung umgangen (für die sommerliche Kühlung durch die Lüftungsanlage).</translation>
+    </message>
+    <message>
+        <source>Supply temperature [C]:</source>
+        <translation>Zulufttemperatur [C]:</translation>
+    </message>
+    <message>
+        <source>Max. supply flow rate [m3/h]:</source>
+        <translation>Max. Zuluftvolumenstrom [m3/h]:</translation>
+    </message>
+    <message>
+        <source>Schedules</source>
+        <translation>Zeitpläne</translation>
+    </message>
+    <message>
+        <source>Set point</source>
+        <translation>Sollwert</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>A temperature between -80 and 100 degree C.</source>
+        <translation>Eine Temperatur zwischen -80 und 100 °C.</translation>
+    </message>
+    <message>
+        <source>Air flow rate</source>
+        <translation>Luftvolumenstrom</translation>
+    </message>
+    <message>
+        <source>m3/h</source>
+        <translation>m3/h</translation>
+    </message>
+    <message>
+        <source>The volumetric flow rate must be a postive value.</source>
+        <translation>Der Volumenstrom muss ein positiver Wert sein.</translation>
+    </message>
+    <message>
+        <source>No mechanical ventilation</source>
+        <translation>Keine mechanische Lüftung</translation>
+    </message>
+    <message>
+        <source>Mechanical ventilation (heat recovery possible)</source>
+        <translation>Mechanische Lüftung (Wärmerückgewinnung möglich)</translation>
+    </message>
+    <message>
+        <source>Flow rate controlled ventilation (no moisture)</source>
+        <translation>Volumenstromgeregelte Lüftung (ohne Feuchte)</translation>
+    </message>
+    <message>
+        <source>Supply temperature must be a temperature in the range of -80 to 100 degree C.</source>
+        <translation>Die Zulufttemperatur muss eine Temperatur im Bereich von -80 bis 100 °C sein.</translation>
+    </message>
+    <message>
+        <source>Supply flow rate must be a positive value.</source>
+        <translation>Der Zuluftvolumenstrom muss ein positiver Wert sein.</translation>
+    </message>
+    <message>
+        <source>Efficiency of heat recovery system must be a percentage (0 to 100 %).</source>
+        <translation>Der Wärmerückgewinnungsgrad muss ein Prozentwert sein (0 bis 100 %).</translation>
+    </message>
+    <message>
+        <source>Setpoint for heat recovery system, if room temperature is above this setpoint, heat recovery is disabled (-80 to 100 degree C).</source>
+        <translation>Sollwert der Wärmerückgewinnung: liegt die Raumtemperatur darüber, ist die Wärmerückgewinnung abgeschaltet (-80 bis 100 °C).</translation>
+    </message>
+    <message>
+        <source>Schedule for air flow rates</source>
+        <translation>Zeitplan der Luftvolumenströme</translation>
+    </message>
+    <message>
+        <source>Schedule for set points</source>
+        <translation>Zeitplan der Sollwerte</translation>
+    </message>
+</context>
+<context>
+    <name>MoistureLoadInputWidget</name>
+    <message>
+        <source>Schedule for moisture load</source>
+        <translation>Zeitplan der Feuchtelast</translation>
+    </message>
+    <message>
+        <source>Moisture load</source>
+        <translation>Feuchtelast</translation>
+    </message>
+    <message>
+        <source>g/h</source>
+        <translation>g/h</translation>
+    </message>
+    <message>
+        <source>Moisture load must be a positive value.</source>
+        <translation>Die Feuchtelast muss ein positiver Wert sein.</translation>
+    </message>
+</context>
+<context>
     <name>MoistureLoads</name>
     <message>
         <source>Office</source>
@@ -1221,6 +1547,148 @@ Kommandozeile:
     <message>
         <source>Dec</source>
         <translation>Dez</translation>
+    </message>
+</context>
+<context>
+    <name>NaturalVentilationModelInputWidget</name>
+    <message>
+        <source>Model Parameter</source>
+        <translation>Modellparameter</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Base ventilation rate [1/h]:</source>
+        <translation>Grundluftwechsel [1/h]:</translation>
+    </message>
+    <message>
+        <source>Min. room temperature [°C]: </source>
+        <translation>Min. Raumtemperatur [°C]: </translation>
+    </message>
+    <message>
+        <source>Defaults:</source>
+        <translation>Vorgaben:</translation>
+    </message>
+    <message>
+        <source>Residential</source>
+        <translation>Wohngebäude</translation>
+    </message>
+    <message>
+        <source>Commercial</source>
+        <translation>Nichtwohngebäude</translation>
+    </message>
+    <message>
+        <source>Base ventilation rate (nighttime) [1/h]:</source>
+        <translation>Grundluftwechsel (nachts) [1/h]:</translation>
+    </message>
+    <message>
+        <source>Occupancy time:</source>
+        <translation>Nutzungszeit:</translation>
+    </message>
+    <message>
+        <source>Increased daytime ventilation</source>
+        <translation>Erhöhte Taglüftung</translation>
+    </message>
+    <message>
+        <source>Min. room temperature [°C]:</source>
+        <translation>Min. Raumtemperatur [°C]:</translation>
+    </message>
+    <message>
+        <source>Temperature difference [K]:</source>
+        <translation>Temperaturdifferenz [K]:</translation>
+    </message>
+    <message>
+        <source>Increased nighttime ventilation</source>
+        <translation>Erhöhte Nachtlüftung</translation>
+    </message>
+    <message>
+        <source>Temperature set point [°C]:</source>
+        <translation>Solltemperatur [°C]:</translation>
+    </message>
+    <message>
+        <source>Schedule for air change rates</source>
+        <translation>Zeitplan der Luftwechselraten</translation>
+    </message>
+    <message>
+        <source>Air change rate</source>
+        <translation>Luftwechselrate</translation>
+    </message>
+    <message>
+        <source>1/h</source>
+        <translation>1/h</translation>
+    </message>
+    <message>
+        <source>An air change rate (air changes per hour) must be a positive value.</source>
+        <translation>Eine Luftwechselrate (Luftwechsel pro Stunde) muss ein positiver Wert sein.</translation>
+    </message>
+    <message>
+        <source>No natural ventilation</source>
+        <translation>Keine natürliche Lüftung</translation>
+    </message>
+    <message>
+        <source>Predefined</source>
+        <translation>Vorgegeben</translation>
+    </message>
+    <message>
+        <source>User-controlled</source>
+        <translation>Nutzergesteuert</translation>
+    </message>
+    <message>
+        <source>Usage time depending</source>
+        <translation>Nutzungszeitabhängig</translation>
+    </message>
+    <message>
+        <source>Ventilation rate (air changes per hour) must be a positive value.</source>
+        <translation>Der Luftwechsel (Luftwechsel pro Stunde) muss ein positiver Wert sein.</translation>
+    </message>
+    <message>
+        <source>Temperature must be in range -20 and 80 degree C.</source>
+        <translation>Die Temperatur muss zwischen -20 und 80 °C liegen.</translation>
+    </message>
+    <message>
+        <source>Temperature difference must be in range 0 and 40 degree K.</source>
+        <translation>Die Temperaturdifferenz muss zwischen 0 und 40 K liegen.</translation>
+    </message>
+    <message>
+        <source>Start time must not be later than end time.</source>
+        <translation>Die Anfangszeit darf nicht nach der Endzeit liegen.</translation>
+    </message>
+</context>
+<context>
+    <name>OccupancyLoadModelInputWidget</name>
+    <message>
+        <source>Model Parameter</source>
+        <translation>Modellparameter</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Thermal load per person [W/Person]:</source>
+        <translation>Wärmeabgabe [W/Person]:</translation>
+    </message>
+    <message>
+        <source>Schedule for Occupancy </source>
+        <translation>Zeitplan der Belegung </translation>
+    </message>
+    <message>
+        <source>Occupancy</source>
+        <translation>Belegung</translation>
+    </message>
+    <message>
+        <source>Number of occupants</source>
+        <translation>Anzahl Personen</translation>
+    </message>
+    <message>
+        <source>Number of persons in room must be &gt;= 0.</source>
+        <translation>Die Anzahl der Personen im Raum muss &gt;= 0 sein.</translation>
+    </message>
+    <message>
+        <source>Rate of heat emission per person in [W/Person], must be a value between 0 and 3500 [W/Person].</source>
+        <translation>Wärmeabgabe je Person in [W/Person], muss ein Wert zwischen 0 und 3500 [W/Person] sein.</translation>
     </message>
 </context>
 <context>
@@ -2935,6 +3403,93 @@ Kommandozeile:
     <message>
         <source>%1 [%2]</source>
         <translation>%1 [%2]</translation>
+    </message>
+</context>
+<context>
+    <name>ShadingControlModelInputWidget</name>
+    <message>
+        <source>Model Parameter</source>
+        <translation>Modellparameter</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Maximum radiation intensity. Above this limit, shading is fully closed.</source>
+        <translation>Maximale Strahlungsintensität. Oberhalb dieser Grenze ist der Sonnenschutz ganz geschlossen.</translation>
+    </message>
+    <message>
+        <source>Horizontal [W/m2]:</source>
+        <translation>Horizontal [W/m2]:</translation>
+    </message>
+    <message>
+        <source>North [W/m2]:</source>
+        <translation>Nord [W/m2]:</translation>
+    </message>
+    <message>
+        <source>East [W/m2]:</source>
+        <translation>Ost [W/m2]:</translation>
+    </message>
+    <message>
+        <source>South [W/m2]:</source>
+        <translation>Süd [W/m2]:</translation>
+    </message>
+    <message>
+        <source>West [W/m2]:</source>
+        <translation>West [W/m2]:</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Zeitplan</translation>
+    </message>
+    <message>
+        <source>Shading Control</source>
+        <translation>Sonnenschutzsteuerung</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>A shading percentage, off = 0, on = 1.</source>
+        <translation>Ein Verschattungsanteil, offen = 0, geschlossen = 1.</translation>
+    </message>
+    <message>
+        <source>Constant</source>
+        <translation>Konstant</translation>
+    </message>
+    <message>
+        <source>Scheduled</source>
+        <translation>Nach Zeitplan</translation>
+    </message>
+    <message>
+        <source>Intensity-Controlled</source>
+        <translation>Strahlungsgesteuert</translation>
+    </message>
+    <message>
+        <source>Maximum radiation intensity on horizontal surface should be a value between 0..10000 [W/m2].</source>
+        <translation>Die maximale Strahlungsintensität auf horizontalen Flächen sollte ein Wert zwischen 0..10000 [W/m2] sein.</translation>
+    </message>
+    <message>
+        <source>Surfaces with inclination angle &lt; 45 degree are considered as horizontal surfaces.</source>
+        <translation>Flächen mit einer Neigung unter 45 Grad gelten als horizontale Flächen.</translation>
+    </message>
+    <message>
+        <source>Maximum radiation intensity on west surface should be a value between 0..10000 [W/m2].</source>
+        <translation>Die maximale Strahlungsintensität auf Westflächen sollte ein Wert zwischen 0..10000 [W/m2] sein.</translation>
+    </message>
+    <message>
+        <source>Maximum radiation intensity on south surface should be a value between 0..10000 [W/m2].</source>
+        <translation>Die maximale Strahlungsintensität auf Südflächen sollte ein Wert zwischen 0..10000 [W/m2] sein.</translation>
+    </message>
+    <message>
+        <source>Maximum radiation intensity on north surface should be a value between 0..10000 [W/m2].</source>
+        <translation>Die maximale Strahlungsintensität auf Nordflächen sollte ein Wert zwischen 0..10000 [W/m2] sein.</translation>
+    </message>
+    <message>
+        <source>Maximum radiation intensity on east surface should be a value between 0..10000 [W/m2].</source>
+        <translation>Die maximale Strahlungsintensität auf Ostflächen sollte ein Wert zwischen 0..10000 [W/m2] sein.</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,8 @@
 #include <qwt_scale_map.h>
 #include <qwt_transform.h>
 
+#include <QtExt_LanguageHandler.h>
+
 #include "GuiTestHarness.h"
 #include "MonthOfDay.h"
 #include "PlotCurveWithFramedLegendIcon.h"
@@ -188,6 +190,18 @@ TEST_F(PlotHelpersTest, ScaleLabelsByVisibleRange) {
 	EXPECT_EQ(scaleTexts(0, 3, 600), QStringList({ "Mon Jan/01", "Tue Jan/02", "Wed Jan/03" }));
 	// leap years play no part: day 59 is 1 March
 	EXPECT_EQ(scaleTexts(58, 60.5, 600), QStringList({ "Wed Feb/28", "Thu Mar/01", "Fri Mar/02" }));
+}
+
+
+/*! Under German the month, week and day labels are German (scale draws made after the switch). */
+TEST_F(PlotHelpersTest, ScaleLabelsInGerman) {
+	QtExt::LanguageHandler::instance().installTranslator("de");
+	EXPECT_EQ(scaleTexts(0, 365, 500), QStringList({ "Jan", "Feb", QString::fromUtf8("M\xc3\xa4r"), "Apr", "Mai",
+		"Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dez" }));
+	EXPECT_EQ(scaleTexts(0, 365, 3000).mid(2, 3), QStringList({ QString::fromUtf8("M\xc3\xa4rz"), "April", "Mai" }));
+	EXPECT_EQ(scaleTexts(100, 120, 600), QStringList({ "Woche 16", "Woche 17" }));
+	EXPECT_EQ(scaleTexts(58, 60.5, 600), QStringList({ "Mi. 28.02.", "Do. 01.03.", "Fr. 02.03." }));
+	QtExt::LanguageHandler::instance().installTranslator("en");
 }
 
 

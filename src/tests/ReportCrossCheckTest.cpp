@@ -10,11 +10,14 @@
 #include <gtest/gtest.h>
 
 #include <qwt_plot_curve.h>
+#include <qwt_plot_multi_barchart.h>
 
 #include <RM_CaldoryneModelInterface.h>
 #include <RM_Database.h>
 
+#include "EnergyRequirementAnnualPlot.h"
 #include "GuiTestHarness.h"
+#include "OutputOptions.h"
 #include "PlotCurveWithFramedLegendIcon.h"
 #include "ProjectRun.h"
 #include "ReportFrameResultsOverTemperature.h"
@@ -23,6 +26,8 @@
 #include "ReportTestFixture.h"
 #include "ResultsWidget.h"
 #include "TemperaturePlot.h"
+#include "ThermalLoadsAnnualPlot.h"
+#include "ThermalLoadsMonthlyPlot.h"
 
 namespace {
 
@@ -61,7 +66,7 @@ double summaryValue(const QString & summary, const QString & pattern, int group 
 }
 
 /*! The default room with cooling, optionally with the DIN 4108-2 assessment switched on
-	(which takes over the loads: no cooling then). */
+	(which takes over the loads: no cooling then), else with supply air cooling. */
 QString writeFixtureProject(const QString & dir, bool assessment) {
 	QFile source(GuiTest::sourceDir() + "/resources/examples/DefaultRoom.rmxml");
 	EXPECT_TRUE(source.open(QIODevice::ReadOnly));
@@ -69,6 +74,11 @@ QString writeFixtureProject(const QString & dir, bool assessment) {
 	xml.replace("<CoolingModel name=\"\" modelType=\"NONE\">", "<CoolingModel name=\"\" modelType=\"SIMPLE\">");
 	if (assessment)
 		xml.replace("<DIN4108_2Assessment>\n", "<DIN4108_2Assessment>\n            <Active>true</Active>\n");
+	else {
+		// supply air cooling above 26 C room temperature on weekdays
+		xml.replace("<MechanicalVentilationModel name=\"\" modelType=\"NONE\">",
+					"<MechanicalVentilationModel name=\"\" modelType=\"MECHANICAL_VENTILATION_COOLING\">");
+	}
 	const QString fileName = dir + "/CrossCheck.rmxml";
 	QFile target(fileName);
 	EXPECT_TRUE(target.open(QIODevice::WriteOnly));
@@ -76,12 +86,108 @@ QString writeFixtureProject(const QString & dir, bool assessment) {
 	return fileName;
 }
 
+/*! Values of a bar chart: [sample][category]. */
+std::vector<std::vector<double>> bars(const QwtPlotMultiBarChart * chart) {
+	std::vector<std::vector<double>> v;
+	for (size_t i = 0; i < chart->dataSize(); ++i) {
+		const QwtSetSample s = chart->sample(int(i));
+		v.emplace_back(s.set.begin(), s.set.end());
+	}
+	return v;
+}
+
+/*! Growth of a column of flux_integrals.tsv (MJ) in kWh. */
+double growthKWh(const ResultTable & integrals, const QString & caption) {
+	const std::vector<double> c = integrals.column(caption);
+	return c.empty() ? 0 : (c.back() - c.front())/3.6;
+}
+
+/*! Tolerance of a value of the result files, written with six significant digits. */
+double filePrecision(double value) {
+	return 1e-5*std::fabs(value) + 1e-3;
+}
+
+/*! The energy plots of the results page against the run's integrals: the demand bars, the
+	months summing to the year, the annual balance per category and as a whole. */
+void checkEnergyPlots(const ResultsWidget & results, const ResultTable & integrals, double heating, double cooling,
+					  bool supplyAirCooling) {
+	typedef ThermalLoadsMonthlyPlot M;
+	typedef ThermalLoadsAnnualPlot A;
+	const double heatingFile = growthKWh(integrals, "Heating loads");
+	const double coolingFile = -growthKWh(integrals, "Active cooling loads");
+	// the cooling power of the supply air is negative
+	const double supplyAirFile = -growthKWh(integrals, "Energy consumption of A/C");
+
+	// demand bars: heating, cooling, supply air cooling
+	const std::vector<std::vector<double>> demand = bars(results.m_energyRequirementAnnualPlot->m_barChart);
+	ASSERT_EQ(demand.size(), 1u);
+	ASSERT_EQ(demand[0].size(), 3u);
+	EXPECT_NEAR(demand[0][0], heating, 0.05 + 1e-9);
+	EXPECT_NEAR(demand[0][1], cooling, 0.05 + 1e-9);
+	EXPECT_NEAR(demand[0][0], heatingFile, filePrecision(heatingFile));
+	EXPECT_NEAR(demand[0][1], coolingFile, filePrecision(coolingFile));
+	EXPECT_NEAR(demand[0][2], supplyAirFile, filePrecision(supplyAirFile));
+	EXPECT_EQ(supplyAirFile > 0, supplyAirCooling) << supplyAirFile;
+
+	// annual balance: gains minus losses per category is the growth of its integral
+	const std::vector<std::vector<double>> year = bars(results.m_thermalLoadsAnnualPlot->m_chart);
+	ASSERT_EQ(year.size(), 2u);
+	auto net = [&year](int k) { return year[0][size_t(k)] - year[1][size_t(k)]; };
+	EXPECT_NEAR(year[0][A::Heating], heating, 0.05 + 1e-9);
+	EXPECT_NEAR(year[1][A::Cooling], cooling, 0.05 + 1e-9);
+	const std::pair<int, const char *> roomFluxes[] = {
+		{A::Heating, "Heating loads"}, {A::Cooling, "Active cooling loads"},
+		{A::WindowConduction, "Total convective heat transmission loads through all windows"},
+		{A::WindowSolarGains, "Total radiation loads through all windows"},
+		{A::MechanicalVentilation, "Mechanical ventilation loads"},
+		{A::NaturalVentilation, "Natural ventilation heat loss/gain"},
+		{A::Occupancy, "Usage (Person) loads"}, {A::Equipment, "Equipment loads"}
+	};
+	for (const auto & k : roomFluxes) {
+		const double file = growthKWh(integrals, k.second);
+		EXPECT_NEAR(net(k.first), file, filePrecision(file)) << k.second;
+	}
+	// the room air stores next to nothing over a year: gains and losses balance to the
+	// solver's tolerance
+	double sum = 0;
+	double gains = 0;
+	for (size_t k = 0; k < year[0].size(); ++k) {
+		sum += net(int(k));
+		gains += year[0][k];
+	}
+	EXPECT_GT(gains, heating);
+	EXPECT_NEAR(sum, 0, 1e-3*gains);
+
+	// each category's months sum to its annual value
+	const std::vector<std::vector<double>> months = bars(results.m_thermalLoadsMonthlyPlot->m_chart);
+	ASSERT_EQ(months.size(), 12u);
+	auto yearOfMonths = [&months](int k) {
+		double s = 0;
+		for (const std::vector<double> & m : months)
+			s += m[size_t(k)];
+		return s;
+	};
+	const std::pair<int, int> sameCategory[] = {
+		{M::RoomSideWallSurfaces, A::RoomSideWallSurfaces}, {M::WindowConduction, A::WindowConduction},
+		{M::WindowSolarGains, A::WindowSolarGains}, {M::MechanicalVentilation, A::MechanicalVentilation},
+		{M::NaturalVentilation, A::NaturalVentilation}, {M::Heating, A::Heating}, {M::Cooling, A::Cooling},
+		{M::Occupancy, A::Occupancy}, {M::Equipment, A::Equipment}
+	};
+	for (const auto & k : sameCategory)
+		EXPECT_NEAR(yearOfMonths(k.first), net(k.second), 1e-6) << "category " << k.first;
+	// removed energies are losses in the months, positive demands in the annual bars
+	EXPECT_NEAR(-yearOfMonths(M::SupplyAirCooling), demand[0][2], 1e-6);
+	EXPECT_NEAR(yearOfMonths(M::Heating), heating, 0.05 + 1e-9);
+	EXPECT_NEAR(-yearOfMonths(M::Cooling), cooling, 0.05 + 1e-9);
+}
+
 } // namespace
 
 
 /*! A year of the fixture run through the command line's run code in this process: what the
 	results page and the report show equals the run's own summary and result files. Once with
-	the DIN 4108-2 assessment (verdict), once without (cooling, degree hours above 26 C). */
+	the DIN 4108-2 assessment (verdict), once without (cooling, supply air cooling, degree hours
+	above 26 C). */
 TEST(ReportCrossCheckTest, ShownNumbersEqualTheRunsOwn) {
 	for (bool assessment : { true, false }) {
 		SCOPED_TRACE(assessment ? "with assessment" : "without assessment");
@@ -117,8 +223,10 @@ TEST(ReportCrossCheckTest, ShownNumbersEqualTheRunsOwn) {
 		EXPECT_NEAR(std::fabs(coolingIntegral.back() - coolingIntegral.front()) / 3.6, cooling, 0.1);
 
 		// the results page's operative curve is the column of the states file, its extremes the summary's range
+		OutputOptions::setHeatLoadsPerFloorArea(false);
 		ResultsWidget results(nullptr);
 		results.updateResults(&model, &model.m_outputManager);
+		checkEnergyPlots(results, integrals, heating, cooling, !assessment);
 		const QwtPlotCurve * curve = results.m_temperaturePlot->m_operativeTemperatureCurve;
 		const ResultTable states(dir.filePath("run/results/states.tsv"));
 		const std::vector<double> time = states.column("Time");

@@ -1,5 +1,7 @@
 #include "ChartDemoCharts.h"
 
+#include <memory>
+
 #include <QDir>
 #include <QImage>
 #include <QPainter>
@@ -9,6 +11,8 @@
 #include <BVX_Exception.h>
 #include <BVX_FormatText.h>
 
+#include <Sci_AbstractBarSeriesModel.h>
+#include <Sci_AbstractColorGridSeriesModel.h>
 #include <Sci_Chart.h>
 #include <Sci_LineSeriesContentModel.h>
 
@@ -59,6 +63,33 @@ void addLayerLines(SCI::Chart & chart, const SCI::LineSeriesContentModel & wall)
 	chart.replot();
 }
 
+/*! The bar demo grouped above and stacked below. */
+QImage barImage(const QSize & size) {
+	std::unique_ptr<SCI::AbstractBarSeriesModel> model = ChartDemoModels::createBarDemo();
+	SCI::Chart chart;
+	chart.resize(size);
+	chart.setModel(model.get());
+	QImage img(size.width(), 2 * size.height(), QImage::Format_ARGB32);
+	img.fill(Qt::white);
+	QPainter p(&img);
+	p.drawImage(0, 0, screenImage(chart));
+	model->setSeriesData(1, 0, SCI::AbstractBarSeriesModel::Style);
+	p.drawImage(0, size.height(), screenImage(chart));
+	chart.setModel(nullptr);
+	return img;
+}
+
+
+QImage colorGridImage(const QSize & size) {
+	std::unique_ptr<SCI::AbstractColorGridSeriesModel> model = ChartDemoModels::createColorGridDemo();
+	SCI::Chart chart;
+	chart.resize(size);
+	chart.setModel(model.get());
+	const QImage img = screenImage(chart);
+	chart.setModel(nullptr);
+	return img;
+}
+
 } // namespace
 
 
@@ -87,6 +118,8 @@ QStringList renderDemoCharts(const QString & folder, const QSize & size) {
 		}
 		chart.setModel(nullptr);
 	}
+	save(barImage(size), dir.filePath("chart-demo-bars.png"), files);
+	save(colorGridImage(size), dir.filePath("chart-demo-colorgrid.png"), files);
 	return files;
 }
 

@@ -71,6 +71,7 @@
 #include "RunDialog.h"
 
 #include <QProgressBar>
+#include <QTimeEdit>
 #include <QRadioButton>
 
 #include <RM_Climate.h>
@@ -154,6 +155,55 @@ void mainWindowShots(Screenshots & shots) {
 			shots.saveModal("language-changed", [a]() { a->trigger(); });
 	// closing asks whether to save the project: the question is a picture of its own
 	shots.saveModal("save-question", [&]() { w.close(); });
+}
+
+
+/*! The load and control tabs of the office example, then the type pages it does not show. */
+void loadPageShots(Screenshots & shots) {
+	using T = RoomModelDialog;
+	RoomModelDialog w;
+	w.loadProject(QtExt::Directories::databasesDir() + "/examples/Office_SouthFacade.rmxml", true);
+	w.show();
+	QApplication::processEvents();
+	w.resize(1100, 720);
+	QTabWidget * tabs = w.inputTabs();
+	const auto shoot = [&](T::InputTab tab, const QString & name) {
+		tabs->setCurrentWidget(w.inputPage(tab));
+		shots.save(&w, "load-" + name);
+	};
+	// the example's assessment fixes the shading: its tab is disabled, enabled for the picture
+	tabs->setTabEnabled(tabs->indexOf(w.inputPage(T::TabShadingControl)), true);
+	shoot(T::TabShadingControl, "shading-din");
+
+	w.onCalculationModeChanged(false);
+	w.updateInputWidgets();
+	const std::pair<T::InputTab, const char *> loadTabs[] = {
+		{ T::TabHeating, "heating" }, { T::TabCooling, "cooling" }, { T::TabMechanicalVentilation, "mechvent" },
+		{ T::TabInfiltration, "infiltration" }, { T::TabEquipment, "equipment" }, { T::TabOccupancy, "occupancy" },
+		{ T::TabShadingControl, "shading" }, { T::TabMoistureLoads, "moisture" }
+	};
+	for (const auto & t : loadTabs)
+		shoot(t.first, t.second);
+
+	const auto choose = [&](T::InputTab tab, int type) {
+		w.inputPage(tab)->findChild<QComboBox *>(tab == T::TabHeating ? "comboBoxHeatingType" : "comboBoxType")
+				->setCurrentIndex(type);
+	};
+	choose(T::TabHeating, 0);
+	shoot(T::TabHeating, "heating-none");
+	choose(T::TabMechanicalVentilation, 2);
+	shoot(T::TabMechanicalVentilation, "mechvent-type2");
+	choose(T::TabInfiltration, 2);
+	shoot(T::TabInfiltration, "infiltration-user");
+	choose(T::TabInfiltration, 3);
+	for (const char * name : { "timeEditStart", "timeEditEnd" }) {
+		QTimeEdit * e = w.inputPage(T::TabInfiltration)->findChild<QTimeEdit *>(name);
+		e->setTime(QTime(8, 0));
+		emit e->editingFinished();
+	}
+	shoot(T::TabInfiltration, "infiltration-usage-red");
+	choose(T::TabShadingControl, 2);
+	shoot(T::TabShadingControl, "shading-intensity");
 }
 
 
@@ -574,6 +624,7 @@ int main(int argc, char ** argv) {
 		DatabasePageShots::render([&](QWidget * w, const QString & name) { shots.save(w, name); },
 								  [&](const QString & name, const std::function<void()> & open) { shots.saveModal(name, open); });
 		roomInputShots(shots);
+		loadPageShots(shots);
 		dialogShots(shots);
 		runShots(shots, home.path());
 		loadPlotShots(shots, home.path());

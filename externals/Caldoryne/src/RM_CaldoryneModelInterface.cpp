@@ -126,11 +126,7 @@ int CaldoryneModelInterface::setTime(double t) {
 
 
 int CaldoryneModelInterface::setY(const double * y) {
-	// the framework hands y0() back at the start of a run
-	if (y != m_y.data())
-		std::copy(y, y + m_n, m_y.begin());
-	updateStates();
-	updateLoads();
+	takeStates(y);
 	updateDivergences();
 	return VUREDO::MR_Success;
 }
@@ -146,7 +142,9 @@ int CaldoryneModelInterface::ydot(double * ydot) {
 
 void CaldoryneModelInterface::writeOutputs(double t, const double * y) {
 	setTime(t);
-	setY(y);
+	// as setY(), but of the walls only the surface fluxes: the outputs need no divergences
+	takeStates(y);
+	updateSurfaceFluxes();
 	m_outputManager.appendOutputs();
 	if (m_notificationHandler != nullptr)
 		m_notificationHandler->notify(t);
@@ -155,11 +153,8 @@ void CaldoryneModelInterface::writeOutputs(double t, const double * y) {
 
 void CaldoryneModelInterface::stepCompleted(double t, const double * y) {
 	setTime(t);
-	// as setY(), but of the walls only the surface fluxes: the outputs need no divergences
-	if (y != m_y.data())
-		std::copy(y, y + m_n, m_y.begin());
-	updateStates();
-	updateLoads();
+	// the controllers and the flux integrals need no divergences either
+	takeStates(y);
 	updateSurfaceFluxes();
 	m_outputManager.integrateFluxes(t);
 
@@ -181,6 +176,15 @@ void CaldoryneModelInterface::stepCompleted(double t, const double * y) {
 	}
 
 	updateExtremes(t);
+}
+
+
+void CaldoryneModelInterface::takeStates(const double * y) {
+	// the framework hands y0() back at the start of a run
+	if (y != m_y.data())
+		std::copy(y, y + m_n, m_y.begin());
+	updateStates();
+	updateLoads();
 }
 
 

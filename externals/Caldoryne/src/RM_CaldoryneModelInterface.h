@@ -113,6 +113,8 @@ private:
 	void logUnknowns() const;
 	/*! DIN 4108-2 ventilation rule at the current state; records tRecord as its time. */
 	void evaluateVentilationRule(double tRecord);
+	/*! Copies y and updates the states and loads (setY() without the divergences). */
+	void takeStates(const double * y);
 	/*! Minimum and maximum room air temperature and air change rate of the run. */
 	void updateExtremes(double t);
 

@@ -116,10 +116,18 @@ void ConstructionSolver::mesh(const std::map<unsigned int, Material> & materials
 	m_rhoC.assign(m_n, 0);
 	m_inverseRhoC.assign(m_n, 0);
 	m_inverseWidths.assign(m_n, 0);
-	m_isothermInterval.assign(m_n, 1);
+	m_isotherms.assign(m_n, IsothermTable());
 	m_hasPCM = false;
 	for (unsigned int i = 0; i < m_n; ++i) {
 		const Material & mat = *m_elements[i].m_material;
+		const BVX::LinearSpline & isotherm = mat.m_reversedSorptionIsotherm;
+		IsothermTable & table = m_isotherms[i];
+		table.m_spline = &isotherm;
+		table.m_x = isotherm.x().data();
+		table.m_y = isotherm.y().data();
+		table.m_slopes = isotherm.slopes().data();
+		table.m_size = isotherm.valid() && isotherm.x().size() >= 2 ? static_cast<unsigned int>(isotherm.x().size()) : 0;
+		table.m_interval = 1;
 		m_widths[i] = m_elements[i].m_width;
 		m_rhoC[i] = mat.m_rho*mat.m_cT;
 		m_inverseRhoC[i] = 1/m_rhoC[i];
@@ -192,22 +200,20 @@ void ConstructionSolver::setInitialStates(double T, double phi, double * y) {
 
 
 inline double ConstructionSolver::relativeHumidity(unsigned int i, double w) {
-	const BVX::LinearSpline & isotherm = m_elements[i].m_material->m_reversedSorptionIsotherm;
-	const std::vector<double> & x = isotherm.x();
+	IsothermTable & t = m_isotherms[i];
 	// outside the table, and for tables without an interval, the spline's own rules apply
-	if (!isotherm.valid() || x.size() < 2 || !(w > x.front()) || w > x.back())
-		return isotherm.value(w);
-	// the interval (k-1, k] holding w, the one the spline's binary search would find
-	unsigned int k = m_isothermInterval[i];
-	if (k >= x.size())
-		k = static_cast<unsigned int>(x.size()) - 1;
-	while (w > x[k])
+	if (t.m_size == 0 || !(w > t.m_x[0]) || w > t.m_x[t.m_size - 1])
+		return t.m_spline->value(w);
+	// the interval (k-1, k] holding w, the one the spline's binary search would find;
+	// k stays within 1 ... size-1 as x[0] < w <= x[size-1]
+	unsigned int k = t.m_interval;
+	while (w > t.m_x[k])
 		++k;
-	while (w <= x[k - 1])
+	while (w <= t.m_x[k - 1])
 		--k;
-	m_isothermInterval[i] = k;
+	t.m_interval = k;
 	// the stored slope spares a division per element
-	return isotherm.y()[k - 1] + (w - x[k - 1])*isotherm.slopes()[k - 1];
+	return t.m_y[k - 1] + (w - t.m_x[k - 1])*t.m_slopes[k - 1];
 }
 
 

@@ -6,6 +6,10 @@
 
 #include "RM_ConstructionMesh.h"
 
+namespace BVX {
+class LinearSpline;
+}
+
 namespace RM {
 
 class Material;
@@ -136,8 +140,20 @@ private:
 	std::vector<double>						m_rhoC;
 	std::vector<double>						m_inverseWidths;
 	std::vector<double>						m_inverseRhoC;
-	/*! Per element: index of the upper point of the isotherm interval used last (moisture only). */
-	std::vector<unsigned int>				m_isothermInterval;
+	/*! Reversed sorption isotherm of an element as plain arrays, with the index of the upper
+		point of the interval used last; the element loop reads it without following the
+		material and the spline. */
+	struct IsothermTable {
+		const BVX::LinearSpline *	m_spline;
+		const double *				m_x;
+		const double *				m_y;
+		const double *				m_slopes;
+		/*! Number of points; 0 where the spline's own rules apply (invalid, or no interval). */
+		unsigned int				m_size;
+		unsigned int				m_interval;
+	};
+	/*! Per element (moisture only), set by mesh(): the materials must outlive the solver. */
+	std::vector<IsothermTable>				m_isotherms;
 	/*! True when an element's material has a phase change (latent heat). */
 	bool									m_hasPCM;
 

@@ -58,6 +58,107 @@ bool isDecimalTie(double v, int precision) {
 	return digits == precision + 1;
 }
 
+/*! Exact powers of ten 10^0 ... 10^22 (all representable in a double). */
+const double POW10[] = { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13,
+						 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22 };
+const int MAX_POW10 = 22;
+
+/*! Appends the decimal digits of n (n > 0), returns the end. */
+char * writeDigits(std::uint64_t n, char * p) {
+	char digits[20];
+	int len = 0;
+	for (; n > 0; n /= 10)
+		digits[len++] = static_cast<char>('0' + n % 10);
+	while (len > 0)
+		*p++ = digits[--len];
+	return p;
+}
+
+/*! "%g"-style text of a > 0 with precision significant digits (at most 10), as to_chars
+	writes it, for the common case; 0 when that case does not apply and to_chars decides.
+
+	a*10^k is computed with one rounding (10^k exact), so its error is below 2^-53 relative:
+	a few 1e-7 units of the last kept digit at 10 digits. Values whose remainder after the
+	kept digits lies that close to one half, or to a change of the exponent, go to to_chars;
+	for all others rounding the scaled value gives the correctly rounded digits. */
+unsigned int formatCommon(double a, int precision, char * buf) {
+	if (!(a >= 1e-30 && a < 1e30))
+		return 0;
+	// decimal exponent: 10^x <= a < 10^(x+1), estimated from the binary one and corrected
+	int e2;
+	std::frexp(a, &e2);
+	int x = ((e2 - 1)*78913) >> 18; // floor((e2 - 1)*log10(2))
+	const int k = precision - 1 - x;
+	if (k > MAX_POW10 || k < -MAX_POW10)
+		return 0;
+	double scaled = k >= 0 ? a*POW10[k] : a/POW10[-k];
+	const double low = POW10[precision - 1];
+	const double high = POW10[precision];
+	// the estimate may be one too small
+	if (scaled >= high) {
+		if (k - 1 < -MAX_POW10)
+			return 0;
+		++x;
+		scaled = k - 1 >= 0 ? a*POW10[k - 1] : a/POW10[1 - k];
+	}
+	const double margin = high*2.3e-16; // above the error of the scaled value
+	if (scaled < low + margin || scaled >= high - margin)
+		return 0;
+	const double whole = std::floor(scaled);
+	const double frac = scaled - whole;
+	if (std::fabs(frac - 0.5) < 2*margin)
+		return 0;
+	std::uint64_t n = static_cast<std::uint64_t>(whole) + (frac > 0.5 ? 1 : 0);
+	if (n == static_cast<std::uint64_t>(high)) {
+		n /= 10;
+		++x;
+	}
+	// drop trailing zeros of the significant digits
+	while (n % 10 == 0)
+		n /= 10;
+	char * p = buf;
+	if (x < -4 || x >= precision) {
+		// d.ddde+XX
+		char mantissa[24] = {};
+		char * end = writeDigits(n, mantissa);
+		*p++ = mantissa[0];
+		if (end - mantissa > 1) {
+			*p++ = '.';
+			for (const char * c = mantissa + 1; c < end; ++c)
+				*p++ = *c;
+		}
+		*p++ = 'e';
+		*p++ = x < 0 ? '-' : '+';
+		const int ax = x < 0 ? -x : x;
+		if (ax < 10)
+			*p++ = '0';
+		p = writeDigits(static_cast<std::uint64_t>(ax), p);
+	}
+	else if (x < 0) {
+		// 0.000ddd
+		*p++ = '0';
+		*p++ = '.';
+		for (int z = -1; z > x; --z)
+			*p++ = '0';
+		p = writeDigits(n, p);
+	}
+	else {
+		// ddd.ddd or ddd000
+		char all[24] = {};
+		char * end = writeDigits(n, all);
+		const int len = static_cast<int>(end - all);
+		const int intDigits = x + 1;
+		for (int i = 0; i < intDigits; ++i)
+			*p++ = i < len ? all[i] : '0';
+		if (len > intDigits) {
+			*p++ = '.';
+			for (int i = intDigits; i < len; ++i)
+				*p++ = all[i];
+		}
+	}
+	return static_cast<unsigned int>(p - buf);
+}
+
 } // namespace
 
 
@@ -65,7 +166,7 @@ ResultFileBuffer::ResultFileBuffer(QFile & file) :
 	m_file(file),
 	m_ok(true)
 {
-	m_buffer.reserve(BLOCK_SIZE + (1 << 16));
+	m_buffer.reserve(BLOCK_SIZE + (1 << 14)); // a block and the line that completes it
 }
 
 
@@ -89,6 +190,15 @@ unsigned int ResultFileBuffer::formatNumber(double v, int precision, char * buf,
 	// ties round away from zero: the next number in that direction rounds the same way
 	if (isDecimalTie(v, precision))
 		v = std::nextafter(v, v > 0 ? HUGE_VAL : -HUGE_VAL);
+	if (precision >= 1 && precision <= 10 && bufSize >= NUMBER_CHARS) {
+		const double a = std::fabs(v);
+		char * digits = buf;
+		if (v < 0)
+			*digits++ = '-';
+		const unsigned int len = formatCommon(a, precision, digits);
+		if (len > 0)
+			return len + static_cast<unsigned int>(digits - buf);
+	}
 	// general format: the shorter of fixed and exponent form with two-digit exponents, like "%g"
 	const std::to_chars_result r = std::to_chars(buf, buf + bufSize, v, std::chars_format::general, precision);
 	return static_cast<unsigned int>(r.ptr - buf);

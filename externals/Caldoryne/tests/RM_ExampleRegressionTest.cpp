@@ -53,16 +53,29 @@ void run(RM::CaldoryneModelInterface & model) {
 }
 
 double growth(const std::vector<double> & s) { return s.empty() ? 0 : s.back() - s.front(); }
-double maxOf(const std::vector<double> & s) { return s.empty() ? 0 : *std::max_element(s.begin(), s.end()); }
-double minOf(const std::vector<double> & s) { return s.empty() ? 0 : *std::min_element(s.begin(), s.end()); }
 
+/*! The p-th fraction of the values (0 <= p <= 1), interpolated between neighbouring ranks;
+	scale multiplies the values first (-1 turns cooling into a positive amount). */
+double percentile(const std::vector<double> & s, double p, double scale = 1) {
+	if (s.empty())
+		return 0;
+	std::vector<double> v;
+	for (double x : s)
+		v.push_back(scale*x);
+	std::sort(v.begin(), v.end());
+	const double r = p*static_cast<double>(v.size() - 1);
+	const size_t k = static_cast<size_t>(r);
+	return k + 1 < v.size() ? v[k] + (r - static_cast<double>(k))*(v[k + 1] - v[k]) : v[k];
+}
+
+/*! Figures over the whole run that do not hang on single hours. */
 struct Summary {
 	double m_heatingKWh;
 	double m_coolingKWh;		///< as a positive amount
-	double m_peakHeatingW;
-	double m_peakCoolingW;		///< as a positive amount
-	double m_minAirC;
-	double m_maxAirC;
+	double m_heatingP95W;		///< 95th percentile of the hourly heating load
+	double m_coolingP95W;		///< 95th percentile of the hourly cooling load, as a positive amount
+	double m_airP05C;			///< 5th percentile of the hourly room air temperature
+	double m_airP95C;			///< 95th percentile of the hourly room air temperature
 };
 
 Summary summarise(const RM::OutputManager & om) {
@@ -70,9 +83,9 @@ Summary summarise(const RM::OutputManager & om) {
 	const std::vector<double> & air = om.m_roomStateSeries[OM::RS_RoomAirTemperature];
 	return Summary{ growth(om.m_roomFluxIntegralSeries[OM::RF_Heating])/J_PER_KWH,
 					-growth(om.m_roomFluxIntegralSeries[OM::RF_Cooling])/J_PER_KWH,
-					maxOf(om.m_roomFluxSeries[OM::RF_Heating]),
-					-minOf(om.m_roomFluxSeries[OM::RF_Cooling]),
-					minOf(air), maxOf(air) };
+					percentile(om.m_roomFluxSeries[OM::RF_Heating], 0.95),
+					percentile(om.m_roomFluxSeries[OM::RF_Cooling], 0.95, -1),
+					percentile(air, 0.05), percentile(air, 0.95) };
 }
 
 struct Reference {
@@ -87,14 +100,17 @@ struct Reference {
 // Reference values: the default room (no cooling) from January to the end of July, the office
 // (ideal heating at 2 kW, cooling idle in winter) over its first three weeks.
 // They pin today's results, so an unintended change of the physics, the project reading or
-// the run preparation shows. Tolerances: energies 0.5 % (or 0.05 kWh), peak loads 2 % (or
-// 5 W), temperatures 0.05 K. The heating controller is a steep proportional band, so a change
-// within the integrator's tolerance can move the load of single hours by some percent; sums
-// over weeks and the temperatures move much less.
+// the run preparation shows. Compared are sums over the run and percentiles of the hourly
+// values, not single hours: the office switches its ventilation by the DIN 4108-2 rule at the
+// first step after each 300 s, so a change at rounding level (summation order, another
+// processor) moves the switching and with it single hourly temperatures by tenths of a kelvin.
+// Likewise the heating controller is a steep proportional band, so the load of single hours
+// moves by some percent. Tolerances: energies 0.5 % (or 0.05 kWh), load percentiles 2 % (or
+// 5 W), temperature percentiles 0.05 K.
 TEST(ExampleRegression, FirstWeeksMatchTheReferenceResults) {
 	const Reference references[] = {
-		{ "DefaultRoom.rmxml",			210, { 97.00, 0, 122.6, 0, 19.98, 44.71 } },
-		{ "Office_SouthFacade.rmxml",	21, { 187.20, 0, 2000.0, 0, 20.00, 21.05 } },
+		{ "DefaultRoom.rmxml",			210, { 97.00, 0, 87.06, 0, 19.98, 42.11 } },
+		{ "Office_SouthFacade.rmxml",	21, { 187.20, 0, 655.6, 0, 20.92, 20.98 } },
 	};
 	for (const Reference & ref : references) {
 		SCOPED_TRACE(ref.m_project);
@@ -106,10 +122,10 @@ TEST(ExampleRegression, FirstWeeksMatchTheReferenceResults) {
 		const Summary & e = ref.m_expected;
 		EXPECT_NEAR(s.m_heatingKWh, e.m_heatingKWh, std::max(0.005*e.m_heatingKWh, 0.05));
 		EXPECT_NEAR(s.m_coolingKWh, e.m_coolingKWh, std::max(0.005*e.m_coolingKWh, 0.05));
-		EXPECT_NEAR(s.m_peakHeatingW, e.m_peakHeatingW, std::max(0.02*e.m_peakHeatingW, 5.0));
-		EXPECT_NEAR(s.m_peakCoolingW, e.m_peakCoolingW, std::max(0.02*e.m_peakCoolingW, 5.0));
-		EXPECT_NEAR(s.m_minAirC, e.m_minAirC, 0.05);
-		EXPECT_NEAR(s.m_maxAirC, e.m_maxAirC, 0.05);
+		EXPECT_NEAR(s.m_heatingP95W, e.m_heatingP95W, std::max(0.02*e.m_heatingP95W, 5.0));
+		EXPECT_NEAR(s.m_coolingP95W, e.m_coolingP95W, std::max(0.02*e.m_coolingP95W, 5.0));
+		EXPECT_NEAR(s.m_airP05C, e.m_airP05C, 0.05);
+		EXPECT_NEAR(s.m_airP95C, e.m_airP95C, 0.05);
 	}
 }
 

@@ -1,5 +1,6 @@
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,42 @@ TEST(ResultFileBuffer, NumbersAsQTextStreamWritesThem) {
 	for (int precision : { 6, 10 }) {
 		for (double v : values)
 			EXPECT_EQ(bufferText(v, precision), textStreamText(v, precision)) << "value " << v << " precision " << precision;
+	}
+}
+
+
+// The fast path for common magnitudes against QTextStream over many values: random ones over
+// 24 decades, decimal fractions (ties and near-ties at the last digit), and the neighbours of
+// powers of ten and of the rounding boundaries where the exponent changes.
+TEST(ResultFileBuffer, ManyNumbersAsQTextStreamWritesThem) {
+	std::mt19937_64 random(42);
+	std::uniform_real_distribution<double> mantissa(1, 10);
+	std::uniform_int_distribution<int> exponent(-12, 12);
+	std::uniform_int_distribution<long> integer(1, 10000000);
+	std::vector<double> values;
+	for (int i = 0; i < 20000; ++i) {
+		const double sign = i % 3 == 0 ? -1 : 1;
+		values.push_back(sign*mantissa(random)*std::pow(10.0, exponent(random)));
+		values.push_back(sign*static_cast<double>(integer(random))/1000);
+		values.push_back(sign*static_cast<double>(integer(random))/64*std::pow(10.0, exponent(random)));
+	}
+	for (int e = -12; e <= 12; ++e) {
+		for (double m : { 1.0, 9.999995, 9.9999999995, 9.999999, 9.99999949999 }) {
+			const double v = m*std::pow(10.0, e);
+			for (double w : { std::nextafter(v, 0.0), v, std::nextafter(v, HUGE_VAL) })
+				values.push_back(w);
+		}
+	}
+	for (int precision : { 6, 10 }) {
+		std::vector<std::string> differences;
+		for (double v : values) {
+			const std::string expected = textStreamText(v, precision);
+			const std::string text = bufferText(v, precision);
+			if (text != expected)
+				differences.push_back(text + " instead of " + expected);
+		}
+		EXPECT_TRUE(differences.empty()) << differences.size() << " differences at precision " << precision
+										 << ", the first: " << differences.front();
 	}
 }
 

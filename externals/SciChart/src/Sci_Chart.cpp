@@ -10,11 +10,17 @@
 #include <qwt_plot_panner.h>
 #include <qwt_scale_widget.h>
 
+#include <BVX_Exception.h>
 #include <BVX_MessageHandler.h>
 #include <BVX_Unit.h>
 #include <BVXMK_GridData.h>
 
+#include "Sci_AbstractBarSeriesModel.h"
+#include "Sci_AbstractColorGridSeriesModel.h"
 #include "Sci_AbstractLineSeriesModel.h"
+#include "Sci_BarSeries.h"
+#include "Sci_ColorGridSeries.h"
+#include "Sci_ColorMapCreator.h"
 #include "Sci_Legend.h"
 #include "Sci_LegendItem.h"
 #include "Sci_LegendItemMover.h"
@@ -24,6 +30,7 @@
 #include "Sci_PlotPicker.h"
 #include "Sci_PlotRescaler.h"
 #include "Sci_PlotScaleItem.h"
+#include "Sci_PlotSpectrogram.h"
 #include "Sci_PlotZoomer.h"
 
 namespace SCI {
@@ -33,6 +40,13 @@ namespace {
 typedef AbstractChartModel CM;
 typedef AbstractCartesianChartModel AM;
 typedef AbstractLineSeriesModel LM;
+typedef AbstractBarSeriesModel BM;
+typedef AbstractColorGridSeriesModel GM;
+
+/*! Series kinds of AbstractChartModel::seriesType(). */
+const int LINE_CHART = 1;
+const int COLOR_GRID_CHART = 4;
+const int BAR_CHART = 5;
 
 /*! Qwt axis ids of the model axis positions 0 x, 1 left y, 2 right y. */
 const int AXIS_OF_POSITION[3] = { QwtPlot::xBottom, QwtPlot::yLeft, QwtPlot::yRight };
@@ -238,26 +252,28 @@ void Chart::resetView() {
 		return;
 	}
 	const int type = m_model->seriesType();
-	if (type == 1) {
-		for (int i = 0; i < m_model->seriesCount(); ++i) {
-			if (!insertLineSeriesFromModel(i)) {
-				BVX::BVX_Message("Error creating line series from model, probably incomplete model implementation.",
-								 BVX::MSG_ERROR, "[Chart::resetView]", 0);
-				allowUpdate();
-				return;
-			}
-		}
+	if (const char * error = createSeries(type)) {
+		BVX::BVX_Message(error, BVX::MSG_ERROR, "[Chart::resetView]", -1);
+		allowUpdate();
+		return;
 	}
-	// colour-grid and bar series are not drawn yet: such models show axes and legend only
 
 	for (int role = 0; role < CM::NUM_CDR; ++role)
 		onChartChanged(role);
 	for (int pos = 0; pos < 3; ++pos)
 		for (int role = 0; role < AM::NUM_ADR; ++role)
 			onAxisChanged(pos, role);
-	if (!m_series.isEmpty() && type == 1) {
+	if (!m_series.isEmpty() && type == LINE_CHART) {
 		for (int role = LM::Title; role <= LM::InLegend; ++role)
 			onSeriesViewChanged(0, m_series.size() - 1, role);
+	}
+	else if (!m_series.isEmpty() && type == COLOR_GRID_CHART) {
+		for (int role = 0; role < GM::NUM_SDR; ++role)
+			onSeriesViewChanged(0, 0, role);
+	}
+	else if (!m_series.isEmpty() && type == BAR_CHART) {
+		for (int role = BM::Title; role < BM::NUM_SDR; ++role)
+			onSeriesViewChanged(0, 0, role);
 	}
 	updateStyle();
 	updateAxisScalesInside();
@@ -265,6 +281,24 @@ void Chart::resetView() {
 	replot();
 	m_zoomer->setZoomBase(QRectF(QPointF(m_axisXBottom.minimum(), m_axisYLeft.minimum()),
 								 QPointF(m_axisXBottom.maximum(), m_axisYLeft.maximum())).normalized());
+}
+
+
+const char * Chart::createSeries(int type) {
+	if (type == LINE_CHART) {
+		for (int i = 0; i < m_model->seriesCount(); ++i)
+			if (!insertLineSeriesFromModel(i))
+				return "Error creating line series from model, probably incomplete model implementation.";
+	}
+	else if (type == COLOR_GRID_CHART) {
+		if (m_model->seriesCount() != 0 && !insertColorGridSeriesFromModel())
+			return "Failed to add ColorGridSeries to chart, probably due to missing/inconsistent data in ColorGridSeriesModel.";
+	}
+	else if (type == BAR_CHART) {
+		if (m_model->seriesCount() != 0 && !insertBarSeriesFromModel())
+			return "Error creating bar series from model, probably incomplete model implementation.";
+	}
+	return nullptr;
 }
 
 
@@ -314,6 +348,98 @@ bool Chart::insertLineSeriesFromModel(int index) {
 	catch (...) {
 		qDebug() << "Exception caught while creating new line series.";
 		return false;
+	}
+}
+
+
+bool Chart::insertBarSeriesFromModel() {
+	const char * const FUNC_ID = "[Chart::insertBarSeriesFromModel]";
+	Q_ASSERT_X(m_series.empty(), "Chart::insertBarSeriesFromModel", "m_series.empty()");
+	BM * barModel = dynamic_cast<BM *>(m_model);
+	Q_ASSERT_X(barModel != nullptr, "Chart::insertBarSeriesFromModel", "barModel != nullptr");
+	if (barModel == nullptr || !m_series.empty())
+		return false;
+	const QString title = barModel->seriesData(0, BM::Title).toString();
+	const BVX::Unit xUnit(barModel->axisData(0, AM::AxisUnit).toUInt());
+	const BVX::Unit yUnit(barModel->axisData(1, AM::AxisUnit).toUInt());
+	if (yUnit.id() == 0) {
+		BVX::BVX_Message("Invalid y-unit returned from BarSeriesModel.", BVX::MSG_ERROR, FUNC_ID, -1);
+		return false;
+	}
+	if (barModel->seriesCount() != 1)
+		return false;
+	BarSeries * series = new BarSeries(this, title);
+	try {
+		series->setData(barModel);
+	}
+	catch (std::exception & ex) {
+		BVX::BVX_Message(ex.what(), BVX::MSG_ERROR, FUNC_ID, -1);
+	}
+	m_series.append(series);
+	for (int role = BM::Style; role <= BM::Spacing; ++role)
+		applyBarSeriesRole(role);
+	applyBarSymbols();
+	// bars have no right axis and no colour bar
+	m_model->setAxisData(false, 2, AM::Enabled);
+	m_axisYRight.setEnabled(false);
+	m_colorBar->setColorBarEnabled(false);
+	plotLayout()->setAlignCanvasToScales(true);
+	if (xUnit.id() != 0)
+		setUnitText(TrackerUnits::XUnit, QString::fromStdString(xUnit.name()));
+	setUnitText(TrackerUnits::LeftYUnit, QString::fromStdString(yUnit.name()));
+	return true;
+}
+
+
+bool Chart::insertColorGridSeriesFromModel() {
+	const char * const FUNC_ID = "[Chart::insertColorGridSeriesFromModel]";
+	Q_ASSERT_X(m_series.empty(), "Chart::insertColorGridSeriesFromModel", "m_series.empty()");
+	GM * colorModel = dynamic_cast<GM *>(m_model);
+	Q_ASSERT_X(colorModel != nullptr, "Chart::insertColorGridSeriesFromModel", "colorModel != nullptr");
+	if (colorModel == nullptr || !m_series.empty())
+		return false;
+	const BVX::Unit xUnit(colorModel->axisData(0, AM::AxisUnit).toUInt());
+	const BVX::Unit yUnit(colorModel->axisData(1, AM::AxisUnit).toUInt());
+	const BVX::Unit valueUnit(colorModel->axisData(2, AM::AxisUnit).toUInt());
+	if (xUnit.id() == 0 || yUnit.id() == 0) {
+		BVX::BVX_Message("Invalid x-unit or y-unit returned from ColorGridSeriesModel.", BVX::MSG_ERROR, FUNC_ID, -1);
+		return false;
+	}
+	if (valueUnit.id() == 0) {
+		BVX::BVX_Message("Invalid value unit returned from ColorGridSeriesModel.", BVX::MSG_ERROR, FUNC_ID, -1);
+		return false;
+	}
+	if (colorModel->seriesCount() != 1)
+		return false;
+	m_series.append(new ColorGridSeries(this, QString()));
+	setColorGridData();
+	// the right axis carries the colour bar
+	colorModel->setAxisData(true, 2, AM::Enabled);
+	m_colorBar->setColorBarEnabled(true);
+	setUnitText(TrackerUnits::XUnit, QString::fromStdString(xUnit.name()));
+	setUnitText(TrackerUnits::LeftYUnit, QString::fromStdString(yUnit.name()));
+	setUnitText(TrackerUnits::ValueUnit, QString::fromStdString(valueUnit.name()));
+	return true;
+}
+
+
+void Chart::setColorGridData() {
+	ColorGridSeries * series = qobject_cast<ColorGridSeries *>(seriesAt(0));
+	if (series == nullptr)
+		return;
+	auto count = [this](int role) { return m_model->seriesData(0, role).toUInt(); };
+	auto array = [this](int role) { return m_model->seriesData(0, role).value<const double *>(); };
+	try {
+		series->setData(count(GM::XGridSize), array(GM::XGrid), count(GM::YGridSize), array(GM::YGrid),
+						count(GM::XValueCount), count(GM::YValueCount), array(GM::Values),
+						m_model->seriesData(0, GM::Cells).value<const ColorGridCell *>());
+	}
+	catch (BVX::Exception & ex) {
+		ex.writeMsgStackToError();
+		BVX::BVX_Message(ex.what(), BVX::MSG_ERROR, "[Chart::insertColorGridSeriesFromModel]", -1);
+	}
+	catch (std::exception & ex) {
+		BVX::BVX_Message(ex.what(), BVX::MSG_ERROR, "[Chart::insertColorGridSeriesFromModel]", -1);
 	}
 }
 
@@ -385,6 +511,20 @@ void Chart::onSeriesChanged(int first, int last) {
 		if (ls != nullptr && model != nullptr) {
 			const unsigned int ui = static_cast<unsigned int>(i);
 			ls->setData(model->seriesData(i, LM::ValueCount).toInt(), model->xValues(ui), model->yValues(ui));
+		}
+		else if (m_model != nullptr && m_model->seriesType() == BAR_CHART) {
+			BarSeries * barSeries = qobject_cast<BarSeries *>(s);
+			Q_ASSERT_X(barSeries != nullptr, "Chart::onSeriesChanged", "barSeries != nullptr");
+			if (barSeries != nullptr) {
+				barSeries->setData(dynamic_cast<BM *>(m_model));
+				applyBarSymbols();
+			}
+		}
+		else if (m_model != nullptr && m_model->seriesType() == COLOR_GRID_CHART) {
+			prohibitUpdate();
+			setColorGridData();
+			applyColorScale();
+			allowUpdate();
 		}
 	}
 	replot();
@@ -602,7 +742,19 @@ void Chart::applyConstructionLines() {
 	if (m_series.isEmpty())
 		return;
 	const BVX::GridData * lines = m_model->constructionLineData();
-	if (!chartValue(CM::ConstructionLinesVisible).toBool() || lines == nullptr || lines->hasNoPoints())
+	const bool visible = chartValue(CM::ConstructionLinesVisible).toBool() && lines != nullptr;
+	if (m_model->seriesType() == COLOR_GRID_CHART) {
+		// drawn by the spectrogram, horizontal lines included
+		ColorGridSeries * s = qobject_cast<ColorGridSeries *>(seriesAt(0));
+		Q_ASSERT_X(s != nullptr, "Chart::onChartChanged", "colorGridSeries");
+		if (s == nullptr)
+			return;
+		const bool shown = visible && !lines->empty();
+		s->spectrogram()->setConstructionLines(shown ? *lines : BVX::GridData(BVX::Unit(1)));
+		s->spectrogram()->setConstructionLinePen(shown ? chartValue(CM::ConstructionLinesPen).value<QPen>() : QPen(Qt::NoPen));
+		return;
+	}
+	if (!visible || lines->hasNoPoints())
 		return;
 	const QVariant value = chartValue(CM::ConstructionLinesPen);
 	Q_ASSERT_X(value.canConvert<QPen>(), "Chart::applyConstructionLines", "value.canConvert<QPen>()");
@@ -675,6 +827,11 @@ void Chart::applyAxisRole(int position, int role) {
 		case AM::Maximum:
 		case AM::Minimum:
 		case AM::Autoscale:
+			// the right axis of a colour grid shows the z range of the colour bar
+			if (position == 2 && m_model->seriesType() == COLOR_GRID_CHART && !m_series.isEmpty()) {
+				applyColorScale();
+				break;
+			}
 			if (axisValue(position, AM::Autoscale).toBool())
 				a.setAutoScale(true);
 			else
@@ -727,6 +884,9 @@ void Chart::applyAxisRole(int position, int role) {
 			else {
 				const bool shown = isLineChart() && axisValue(2, AM::Enabled).toBool();
 				setUnitText(TrackerUnits::RightYUnit, shown ? name : QString());
+				// the right axis of a colour grid carries the unit of its values
+				if (m_model->seriesType() == COLOR_GRID_CHART && !m_series.isEmpty())
+					setUnitText(TrackerUnits::ValueUnit, name);
 				if (m_rescaler->isEnabled()) {
 					updateAxes();
 					m_rescaler->rescale();
@@ -784,8 +944,26 @@ void Chart::applyAxisRole(int position, int role) {
 // *** series properties ***
 
 void Chart::onSeriesViewChanged(int first, int last, int role) {
+	if (m_model != nullptr && (m_model->seriesType() == COLOR_GRID_CHART || m_model->seriesType() == BAR_CHART)) {
+		Q_ASSERT_X(first == 0 && last == 0, "Chart::onSeriesViewChanged", "start == 0 && end == 0");
+		(void)first;
+		(void)last;
+		prohibitUpdate();
+		// no series: a model whose grid or bars could not be shown
+		if (!m_series.isEmpty()) {
+			if (m_model->seriesType() == BAR_CHART) {
+				applyBarSeriesRole(role);
+				applyBarSymbols();
+			}
+			else
+				applyColorGridRole(role);
+		}
+		allowUpdate();
+		replot();
+		return;
+	}
 	if (!isLineChart())
-		return;	// colour-grid and bar series are not drawn yet
+		return;
 	if (role < LM::TitleText || role > LM::InLegend)
 		return;
 	prohibitUpdate();
@@ -820,6 +998,108 @@ void Chart::applyLineSeriesRole(int index, int role) {
 		case LM::InLegend:		s->setInLegend(v.toBool()); break;
 		default: break;
 	}
+}
+
+
+void Chart::applyBarSeriesRole(int role) {
+	BarSeries * s = qobject_cast<BarSeries *>(seriesAt(0));
+	Q_ASSERT_X(s != nullptr, "Chart::onSeriesViewChanged", "barSeries");
+	Q_ASSERT_X(dynamic_cast<BM *>(m_model) != nullptr, "Chart::onSeriesViewChanged", "barSeriesModel");
+	if (s == nullptr)
+		return;
+	const QVariant v = m_model->seriesData(0, role);
+	switch (role) {
+		case BM::TitleText:
+		case BM::Title:			s->setTitle(m_model->seriesData(0, BM::Title).toString()); break;
+		case BM::Style:			s->setStyle(v.toInt()); break;
+		case BM::Baseline:		s->setBaseline(v.toDouble()); break;
+		case BM::LayoutPolicy:	s->setLayoutPolicy(v.toInt()); break;
+		case BM::Margin:		s->setMargin(v.toInt()); break;
+		case BM::LayoutHint:	s->setLayoutHint(v.toDouble()); break;
+		case BM::Spacing:		s->setSpacing(v.toInt()); break;
+		default: break;
+	}
+}
+
+
+void Chart::applyBarSymbols() {
+	BarSeries * s = qobject_cast<BarSeries *>(seriesAt(0));
+	const BM * model = dynamic_cast<const BM *>(m_model);
+	if (s == nullptr || model == nullptr)
+		return;
+	QStringList titles;
+	for (unsigned int i = 0; i < model->barCount(); ++i) {
+		s->setBarSymbol(static_cast<int>(i), model->barSymbolPalette(i));
+		titles << model->barTitle(i);
+	}
+	s->setBarTitles(titles);
+}
+
+
+void Chart::applyColorGridRole(int role) {
+	ColorGridSeries * s = qobject_cast<ColorGridSeries *>(seriesAt(0));
+	Q_ASSERT_X(s != nullptr, "Chart::onSeriesViewChanged", "colorGridSeries");
+	if (s == nullptr)
+		return;
+	const QVariant v = m_model->seriesData(0, role);
+	switch (role) {
+		case GM::ColorMapDefinition:
+		case GM::ColorMapMinColor:
+		case GM::ColorMapMaxColor:
+		case GM::ColorMapSteps:
+		case GM::ZRange:
+		case GM::Interpolation:
+			applyColorScale();
+			break;
+		case GM::DisplayType:
+			s->setDisplayType(v.toInt());
+			applyAxisRole(1, AM::GridVisible);
+			applyAxisRole(2, AM::GridVisible);
+			break;
+		case GM::RightAxis:
+			m_axisYRight.setEnabled(v.toBool());
+			break;
+		case GM::ContourLinesColoredByLevel:
+			s->setContourLinesColoredByLevel(v.toBool());
+			break;
+		case GM::ContourLineDistance:
+			s->setContourLineDistance(v.toDouble());
+			break;
+		case GM::ContourPen:
+			if (v.userType() == QMetaType::QPen)
+				s->setContourPen(v.value<QPen>());
+			break;
+		default:
+			break;
+	}
+}
+
+
+void Chart::applyColorScale() {
+	ColorGridSeries * s = qobject_cast<ColorGridSeries *>(seriesAt(0));
+	if (s == nullptr)
+		return;
+	const QVariant mapValue = m_model->seriesData(0, GM::ColorMapDefinition);
+	Q_ASSERT_X(mapValue.canConvert<ColorMap>(), "Chart::onSeriesViewChanged", "value.canConvert<SCI::ColorMap>()");
+	const ColorMap colorMap = mapValue.value<ColorMap>();
+	const QVariant rangeValue = m_model->seriesData(0, GM::ZRange);
+	Q_ASSERT_X(rangeValue.canConvert<Range>(), "Chart::onSeriesViewChanged", "value.canConvert<Range>()");
+	const Range range = rangeValue.canConvert<Range>() ? rangeValue.value<Range>() : Range(0, 0);
+	const int interpolation = m_model->seriesData(0, GM::Interpolation).toInt();
+	const bool fixedColors = interpolation == 1;
+	const QwtInterval interval(range.m_min, range.m_max);
+	m_axisYRight.setScale(range.m_min, range.m_max);
+	// colour bar and grid each own their map
+	if (QwtColorMap * barMap = ColorMapCreator::createColorMap(colorMap, fixedColors))
+		m_colorBar->setColorMap(interval, barMap);
+	if (QwtColorMap * gridMap = ColorMapCreator::createColorMap(colorMap, fixedColors))
+		s->setColorMap(gridMap);
+	s->setZRange(interval);
+	s->setInterpolationMode(interpolation);
+	s->setContourLineDistance(m_model->seriesData(0, GM::ContourLineDistance).toDouble());
+	int start, end;
+	m_colorBar->getBorderDistHint(start, end);
+	m_colorBar->setBorderDist(start, end);
 }
 
 

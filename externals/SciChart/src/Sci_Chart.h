@@ -41,6 +41,10 @@ public:
 	void resetView();
 
 	bool insertLineSeriesFromModel(int index);
+	/*! The one series of a bar model. */
+	bool insertBarSeriesFromModel();
+	/*! The one series of a colour-grid model, with the colour bar on the right axis. */
+	bool insertColorGridSeriesFromModel();
 
 	/*! The series at index, null outside. */
 	ChartSeries * seriesAt(int index) const;
@@ -91,6 +95,8 @@ public slots:
 private:
 	void connectModel(bool doConnect);
 	void deleteAllSeries();
+	/*! The series of the model's kind; the error text when one cannot be made, else null. */
+	const char * createSeries(int type);
 	/*! Role 4: legend widget or item at the model's position, then roles 5..14. */
 	/*! False when the role does not apply now (no replot then). */
 	bool applyChartRole(int role);
@@ -100,6 +106,14 @@ private:
 	void applyConstructionLines();
 	void applyProportional();
 	void applyLineSeriesRole(int index, int role);
+	void applyBarSeriesRole(int role);
+	/*! Bar palettes and titles of the model. */
+	void applyBarSymbols();
+	void applyColorGridRole(int role);
+	/*! Colour maps of colour bar and grid, z range, interpolation and contour distance. */
+	void applyColorScale();
+	/*! Hands the grid of the model to the colour-grid series; errors are logged. */
+	void setColorGridData();
 	/*! Unit text kind of every tracker text (picker and zoomer). */
 	void setUnitText(int kind, const QString & text);
 	bool isLineChart() const;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QLocale>
+
 #include <qwt_date.h>
 
 namespace SCI {
@@ -44,7 +46,27 @@ QwtText DateScaleDraw::dateLabel(double value, int offset) const {
 	if (offset > 0)
 		type = std::max(type - offset, 0);
 	QString format = dateFormatOfDate(dt, static_cast<QwtDate::IntervalType>(type));
-	return QwtText(QwtDate::toString(dt, format, week0Type()), QwtText::AutoText);
+	return QwtText(toText(dt, format), QwtText::AutoText);
+}
+
+
+QwtText DateScaleDraw::label(double value) const {
+	const QDateTime dt = toDateTime(value);
+	const QString format = dateFormatOfDate(dt, intervalType(scaleDiv()));
+	return QwtText(toText(dt, format), QwtText::AutoText);
+}
+
+
+QString DateScaleDraw::toText(const QDateTime & dt, const QString & format) const {
+	QString f = format;
+	// week numbers are no QDateTime field: put them in as quoted literals
+	if (f.contains('w')) {
+		const int week = QwtDate::weekNumber(dt.date(), week0Type());
+		f.replace("ww", "'" + QString("%1").arg(week, 2, 10, QChar('0')) + "'");
+		f.replace("w", "'" + QString::number(week) + "'");
+	}
+	// QDateTime::toString() would take the month names of the system locale
+	return QLocale().toString(dt, f);
 }
 
 } // namespace SCI

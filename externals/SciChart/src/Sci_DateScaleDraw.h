@@ -23,6 +23,14 @@ public:
 	/*! Label of a value with a format finer by offset interval types than the one of
 		the current scale division (never finer than milliseconds). */
 	QwtText dateLabel(double value, int offset) const;
+
+	/*! Label of a value in the format of the current scale division, with month and day
+		names in the default locale (the program's language) rather than the system's. */
+	QwtText label(double value) const override;
+
+	/*! A date and time as text: QwtDate's week number placeholders, all other fields
+		through QLocale(). */
+	QString toText(const QDateTime & dt, const QString & format) const;
 };
 
 } // namespace SCI

@@ -3,7 +3,13 @@
 #include <qwt_picker.h>
 #include <qwt_plot.h>
 
+#include <cmath>
+#include <limits>
+
+#include "Sci_Chart.h"
 #include "Sci_ChartAxis.h"
+#include "Sci_ColorGridSeries.h"
+#include "Sci_PlotSpectrogram.h"
 
 namespace SCI {
 
@@ -16,6 +22,15 @@ QString PlotPickerText::valueText(double value, const QString & unit, bool xValu
 	if (xValue && m_xAxis != nullptr && m_xAxis->isDateTime())
 		return m_xAxis->label(value).text();
 	return QString("%L1 %2").arg(value, 0, 'g', -1, QLatin1Char(' ')).arg(unit);
+}
+
+
+double PlotPickerText::colorGridValue(const QwtPlot * plot, double x, double y) {
+	const Chart * chart = dynamic_cast<const Chart *>(plot);
+	const ColorGridSeries * series = chart != nullptr ? qobject_cast<const ColorGridSeries *>(chart->seriesAt(0)) : nullptr;
+	if (series == nullptr)
+		return std::numeric_limits<double>::quiet_NaN();
+	return series->spectrogram()->value(x, y);
 }
 
 
@@ -41,7 +56,14 @@ QwtText PlotPickerText::trackerText(const QwtPlot * plot, int rubberBand, const 
 			text = y2Set ? QString("%1, %2, %3").arg(xText, yText, y2Text) : QString("%1, %2").arg(xText, yText);
 			break;
 	}
-	// the value of a colour grid under the mouse is looked up once colour-grid series are drawn
+	// a colour grid: its value under the mouse
+	if (isUnitSet(m_units.m_texts[TrackerUnits::ValueUnit])) {
+		const double z = colorGridValue(plot, x, y);
+		if (std::isnan(z))
+			text = QString("%1, %2").arg(xText, yText);
+		else
+			text = QString("%1, %2, %3").arg(xText, yText, valueText(z, m_units.m_texts[TrackerUnits::ValueUnit], false));
+	}
 	return QwtText(text, QwtText::RichText);
 }
 

@@ -31,6 +31,8 @@ public:
 private:
 	/*! "value unit", or the axis' date label on a time x axis. */
 	QString valueText(double value, const QString & unit, bool xValue) const;
+	/*! Value of the chart's colour grid at x, y; NaN without one. */
+	static double colorGridValue(const QwtPlot * plot, double x, double y);
 
 	ChartAxis *		m_xAxis;
 };

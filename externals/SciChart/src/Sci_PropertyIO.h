@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include <QVariant>
+
 #include <tinyxml.h>
 
 #include <BVX_Conversions.h>
@@ -19,6 +21,29 @@ bool assignChanged(T & stored, const T & value) {
 	if (stored == value)
 		return false;
 	stored = value;
+	return true;
+}
+
+/*! Numbers from a QVariant; false when the value is no number. */
+inline bool convertVariant(const QVariant & value, int & result) {
+	bool ok;
+	result = value.toInt(&ok);
+	return ok;
+}
+
+inline bool convertVariant(const QVariant & value, double & result) {
+	bool ok;
+	result = value.toDouble(&ok);
+	return ok;
+}
+
+/*! Stores the converted value when it converts; changed tells whether it differed. */
+template <typename T>
+bool assignConverted(T & stored, const QVariant & value, bool & changed) {
+	T converted;
+	if (!convertVariant(value, converted))
+		return false;
+	changed = assignChanged(stored, converted);
 	return true;
 }
 

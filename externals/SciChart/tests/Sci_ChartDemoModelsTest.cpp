@@ -1,4 +1,6 @@
 // The chart demo models of the screenshots: their data in axis units, their XML files.
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 #include <QDateTime>
@@ -11,6 +13,10 @@
 #include <BVX_Exception.h>
 #include <BVX_Unit.h>
 
+#include <BVXMK_GridData.h>
+
+#include <Sci_AbstractBarSeriesModel.h>
+#include <Sci_AbstractColorGridSeriesModel.h>
 #include <Sci_LineSeriesContentModel.h>
 
 #include "ChartDemoCharts.h"
@@ -81,14 +87,49 @@ TEST(SciChartDemoModels, ChartsRenderOnScreenAndForPrint) {
 	QTemporaryDir dir;
 	const QStringList files = ChartDemoCharts::renderDemoCharts(dir.path(), QSize(400, 250));
 	const char * names[] = { "chart-demo-line.png", "chart-demo-line-print.png", "chart-demo-line-inside.png",
-							 "chart-demo-wall.png", "chart-demo-wall-print.png" };
-	ASSERT_EQ(files.size(), 5);
-	for (int i = 0; i < 5; ++i) {
+							 "chart-demo-wall.png", "chart-demo-wall-print.png", "chart-demo-bars.png",
+							 "chart-demo-colorgrid.png" };
+	ASSERT_EQ(files.size(), 7);
+	for (int i = 0; i < 7; ++i) {
 		EXPECT_EQ(QFileInfo(files[i]).fileName(), QString(names[i]));
 		const QImage img(files[i]);
 		ASSERT_FALSE(img.isNull()) << names[i];
 		// print images at twice the widget's resolution
 		EXPECT_EQ(img.width(), QString(names[i]).contains("print") ? 800 : 400) << names[i];
 	}
+	// grouped and stacked bars one above the other
+	EXPECT_EQ(QImage(files[5]).height(), 500);
 	EXPECT_THROW(ChartDemoCharts::renderDemoCharts(dir.filePath("missing/folder")), BVX::Exception);
+}
+
+
+TEST(SciChartDemoModels, BarAndColorGridDemos) {
+	using B = SCI::AbstractBarSeriesModel;
+	using G = SCI::AbstractColorGridSeriesModel;
+	std::unique_ptr<B> bars = ChartDemoModels::createBarDemo();
+	ASSERT_EQ(bars->sampleCount(), 12);
+	ASSERT_EQ(bars->valuesPerSample(), 2u);
+	EXPECT_EQ(bars->samplePositions()[0], 1.0);
+	// January: mean air 9 - 10 cos(2 pi (365 - 480) / 8760) C, 80 W/K below 18 C over 730 h
+	const double tJan = 9 - 10 * std::cos(2 * 3.14159265358979323846 * (365.0 - 480) / 8760);
+	EXPECT_NEAR(bars->sampleValues(0)[0], 0.08 * (18 - tJan) * 730, 1e-9);
+	EXPECT_EQ(bars->sampleValues(0)[1], 0.0);
+	EXPECT_GT(bars->sampleValues(6)[1], 0.0) << "cooling in July";
+	EXPECT_EQ(bars->barCount(), 2u);
+
+	std::unique_ptr<G> grid = ChartDemoModels::createColorGridDemo();
+	ASSERT_EQ(grid->xGridSize(), grid->xValueCount() + 1);
+	ASSERT_EQ(grid->yGridSize(), grid->yValueCount() + 1);
+	int noValue = 0, nan = 0;
+	for (unsigned int k = 0; k < grid->xValueCount() * grid->yValueCount(); ++k) {
+		const SCI::ColorGridCell & c = grid->cells()[k];
+		if (!c.hasValue())
+			++noValue;
+		else if (std::isnan(grid->values()[c.m_valueIndex]))
+			++nan;
+	}
+	EXPECT_EQ(noValue, 1);
+	EXPECT_EQ(nan, 1);
+	ASSERT_TRUE(grid->constructionLineData() != nullptr);
+	EXPECT_FALSE(grid->constructionLineData()->hasNoPoints());
 }

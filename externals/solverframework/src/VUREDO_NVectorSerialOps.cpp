@@ -5,9 +5,15 @@
 
 #include <nvector/nvector_serial.h>
 
-#include <BVX_Elementwise.h>
+// This file is compiled with -ffp-contract=off: a*x + b*y must round like the plain loop in
+// every instruction-set variant, without fused multiply-add.
 
-// the reductions keep their sequential summation order and are not cloned
+#if defined(__GNUC__) && defined(__x86_64__)
+#define VUREDO_X86_VARIANTS
+#define VUREDO_INLINE inline __attribute__((always_inline))
+#else
+#define VUREDO_INLINE inline
+#endif
 
 namespace VUREDO {
 
@@ -16,8 +22,10 @@ namespace {
 inline sunindextype len(N_Vector v) { return NV_LENGTH_S(v); }
 inline realtype * data(N_Vector v) { return NV_DATA_S(v); }
 
-BVX_ELEMENTWISE
-void linearSum(realtype a, N_Vector x, realtype b, N_Vector y, N_Vector z) {
+/*! The loops, inlined into one function per instruction set and vectorised there. */
+namespace kernel {
+
+VUREDO_INLINE void linearSum(realtype a, N_Vector x, realtype b, N_Vector y, N_Vector z) {
 	const realtype * xd = data(x);
 	const realtype * yd = data(y);
 	realtype * zd = data(z);
@@ -26,13 +34,11 @@ void linearSum(realtype a, N_Vector x, realtype b, N_Vector y, N_Vector z) {
 		zd[i] = a*xd[i] + b*yd[i];
 }
 
-BVX_ELEMENTWISE
-void constant(realtype c, N_Vector z) {
+VUREDO_INLINE void constant(realtype c, N_Vector z) {
 	std::fill(data(z), data(z) + len(z), c);
 }
 
-BVX_ELEMENTWISE
-void prod(N_Vector x, N_Vector y, N_Vector z) {
+VUREDO_INLINE void prod(N_Vector x, N_Vector y, N_Vector z) {
 	const realtype * xd = data(x);
 	const realtype * yd = data(y);
 	realtype * zd = data(z);
@@ -41,8 +47,7 @@ void prod(N_Vector x, N_Vector y, N_Vector z) {
 		zd[i] = xd[i]*yd[i];
 }
 
-BVX_ELEMENTWISE
-void div(N_Vector x, N_Vector y, N_Vector z) {
+VUREDO_INLINE void div(N_Vector x, N_Vector y, N_Vector z) {
 	const realtype * xd = data(x);
 	const realtype * yd = data(y);
 	realtype * zd = data(z);
@@ -51,8 +56,7 @@ void div(N_Vector x, N_Vector y, N_Vector z) {
 		zd[i] = xd[i]/yd[i];
 }
 
-BVX_ELEMENTWISE
-void scale(realtype c, N_Vector x, N_Vector z) {
+VUREDO_INLINE void scale(realtype c, N_Vector x, N_Vector z) {
 	const realtype * xd = data(x);
 	realtype * zd = data(z);
 	const sunindextype n = len(x);
@@ -60,8 +64,7 @@ void scale(realtype c, N_Vector x, N_Vector z) {
 		zd[i] = c*xd[i];
 }
 
-BVX_ELEMENTWISE
-void absolute(N_Vector x, N_Vector z) {
+VUREDO_INLINE void absolute(N_Vector x, N_Vector z) {
 	const realtype * xd = data(x);
 	realtype * zd = data(z);
 	const sunindextype n = len(x);
@@ -69,8 +72,7 @@ void absolute(N_Vector x, N_Vector z) {
 		zd[i] = std::fabs(xd[i]);
 }
 
-BVX_ELEMENTWISE
-void inverse(N_Vector x, N_Vector z) {
+VUREDO_INLINE void inverse(N_Vector x, N_Vector z) {
 	const realtype * xd = data(x);
 	realtype * zd = data(z);
 	const sunindextype n = len(x);
@@ -78,14 +80,79 @@ void inverse(N_Vector x, N_Vector z) {
 		zd[i] = 1.0/xd[i];
 }
 
-BVX_ELEMENTWISE
-void addConst(N_Vector x, realtype b, N_Vector z) {
+VUREDO_INLINE void addConst(N_Vector x, realtype b, N_Vector z) {
 	const realtype * xd = data(x);
 	realtype * zd = data(z);
 	const sunindextype n = len(x);
 	for (sunindextype i = 0; i < n; ++i)
 		zd[i] = xd[i] + b;
 }
+
+/*! Sum of (x_i w_i)^2 in eight partial sums: element i goes into sum i mod 8, the sums are
+	added pairwise. The chains are independent (the sequential sum waits for each addition)
+	and the order is fixed, so every variant gives the same bits. */
+VUREDO_INLINE realtype wSqrSum(N_Vector x, N_Vector w) {
+	const realtype * xd = data(x);
+	const realtype * wd = data(w);
+	const sunindextype n = len(x);
+	realtype s[8] = { 0, 0, 0, 0, 0, 0, 0, 0 };
+	sunindextype i = 0;
+	for (; i + 8 <= n; i += 8) {
+		for (int k = 0; k < 8; ++k) {
+			const realtype p = xd[i + k]*wd[i + k];
+			s[k] += p*p;
+		}
+	}
+	for (int k = 0; i < n; ++i, ++k) {
+		const realtype p = xd[i]*wd[i];
+		s[k] += p*p;
+	}
+	return ((s[0] + s[1]) + (s[2] + s[3])) + ((s[4] + s[5]) + (s[6] + s[7]));
+}
+
+VUREDO_INLINE realtype wrmsNorm(N_Vector x, N_Vector w) {
+	return std::sqrt(wSqrSum(x, w)/static_cast<realtype>(len(x)));
+}
+
+VUREDO_INLINE int linearCombination(int nvec, realtype * c, N_Vector * X, N_Vector z) {
+	if (nvec == 1) {
+		scale(c[0], X[0], z);
+		return 0;
+	}
+	if (nvec == 2) {
+		linearSum(c[0], X[0], c[1], X[1], z);
+		return 0;
+	}
+	realtype * zd = data(z);
+	const sunindextype n = len(z);
+	// z may be X[0]: the first term is written before the others are added
+	const realtype * x0 = data(X[0]);
+	for (sunindextype j = 0; j < n; ++j)
+		zd[j] = c[0]*x0[j];
+	for (int i = 1; i < nvec; ++i) {
+		const realtype * xd = data(X[i]);
+		const realtype ci = c[i];
+		for (sunindextype j = 0; j < n; ++j)
+			zd[j] += ci*xd[j];
+	}
+	return 0;
+}
+
+VUREDO_INLINE int scaleAddMulti(int nvec, realtype * a, N_Vector x, N_Vector * Y, N_Vector * Z) {
+	const realtype * xd = data(x);
+	const sunindextype n = len(x);
+	for (int i = 0; i < nvec; ++i) {
+		const realtype * yd = data(Y[i]);
+		realtype * zd = data(Z[i]);
+		const realtype ai = a[i];
+		for (sunindextype j = 0; j < n; ++j)
+			zd[j] = ai*xd[j] + yd[j];
+	}
+	return 0;
+}
+
+} // namespace kernel
+
 
 realtype dotProd(N_Vector x, N_Vector y) {
 	const realtype * xd = data(x);
@@ -106,82 +173,118 @@ realtype maxNorm(N_Vector x) {
 	return m;
 }
 
-realtype wSqrSum(N_Vector x, N_Vector w) {
-	const realtype * xd = data(x);
-	const realtype * wd = data(w);
-	const sunindextype n = len(x);
-	realtype sum = 0;
-	for (sunindextype i = 0; i < n; ++i) {
-		const realtype p = xd[i]*wd[i];
-		sum += p*p;
-	}
-	return sum;
+
+/*! The operations of one instruction-set variant. */
+struct OpSet {
+	void (*linearSum)(realtype, N_Vector, realtype, N_Vector, N_Vector);
+	void (*constant)(realtype, N_Vector);
+	void (*prod)(N_Vector, N_Vector, N_Vector);
+	void (*div)(N_Vector, N_Vector, N_Vector);
+	void (*scale)(realtype, N_Vector, N_Vector);
+	void (*absolute)(N_Vector, N_Vector);
+	void (*inverse)(N_Vector, N_Vector);
+	void (*addConst)(N_Vector, realtype, N_Vector);
+	realtype (*wSqrSum)(N_Vector, N_Vector);
+	realtype (*wrmsNorm)(N_Vector, N_Vector);
+	int (*linearCombination)(int, realtype *, N_Vector *, N_Vector);
+	int (*scaleAddMulti)(int, realtype *, N_Vector, N_Vector *, N_Vector *);
+};
+
+// One function per operation and variant; TARGET selects the instruction set the inlined
+// loops are vectorised for.
+#define VUREDO_NVECTOR_OPSET(NAME, TARGET) \
+namespace NAME { \
+TARGET void linearSum(realtype a, N_Vector x, realtype b, N_Vector y, N_Vector z) { kernel::linearSum(a, x, b, y, z); } \
+TARGET void constant(realtype c, N_Vector z) { kernel::constant(c, z); } \
+TARGET void prod(N_Vector x, N_Vector y, N_Vector z) { kernel::prod(x, y, z); } \
+TARGET void div(N_Vector x, N_Vector y, N_Vector z) { kernel::div(x, y, z); } \
+TARGET void scale(realtype c, N_Vector x, N_Vector z) { kernel::scale(c, x, z); } \
+TARGET void absolute(N_Vector x, N_Vector z) { kernel::absolute(x, z); } \
+TARGET void inverse(N_Vector x, N_Vector z) { kernel::inverse(x, z); } \
+TARGET void addConst(N_Vector x, realtype b, N_Vector z) { kernel::addConst(x, b, z); } \
+TARGET realtype wSqrSum(N_Vector x, N_Vector w) { return kernel::wSqrSum(x, w); } \
+TARGET realtype wrmsNorm(N_Vector x, N_Vector w) { return kernel::wrmsNorm(x, w); } \
+TARGET int linearCombination(int nvec, realtype * c, N_Vector * X, N_Vector z) { \
+	return kernel::linearCombination(nvec, c, X, z); } \
+TARGET int scaleAddMulti(int nvec, realtype * a, N_Vector x, N_Vector * Y, N_Vector * Z) { \
+	return kernel::scaleAddMulti(nvec, a, x, Y, Z); } \
+const OpSet ops = { linearSum, constant, prod, div, scale, absolute, inverse, addConst, \
+	wSqrSum, wrmsNorm, linearCombination, scaleAddMulti }; \
 }
 
-realtype wrmsNorm(N_Vector x, N_Vector w) {
-	return std::sqrt(wSqrSum(x, w)/static_cast<realtype>(len(x)));
-}
+VUREDO_NVECTOR_OPSET(baseline, )
+#ifdef VUREDO_X86_VARIANTS
+VUREDO_NVECTOR_OPSET(avx2, __attribute__((target("avx2"))))
+// 512-bit registers: without the preference the compiler keeps 256-bit vectors
+VUREDO_NVECTOR_OPSET(avx512, __attribute__((target("avx512f,prefer-vector-width=512"))))
+#endif
 
-BVX_ELEMENTWISE
-int linearCombination(int nvec, realtype * c, N_Vector * X, N_Vector z) {
-	realtype * zd = data(z);
-	const sunindextype n = len(z);
-	if (nvec == 1) {
-		scale(c[0], X[0], z);
-		return 0;
+const OpSet & opSet(NVectorSerialOps::InstructionSet isa) {
+#ifdef VUREDO_X86_VARIANTS
+	switch (isa) {
+		case NVectorSerialOps::AVX512: return avx512::ops;
+		case NVectorSerialOps::AVX2: return avx2::ops;
+		case NVectorSerialOps::Baseline: break;
 	}
-	if (nvec == 2) {
-		linearSum(c[0], X[0], c[1], X[1], z);
-		return 0;
-	}
-	// z may be X[0]: the first term is written before the others are added
-	const realtype * x0 = data(X[0]);
-	for (sunindextype j = 0; j < n; ++j)
-		zd[j] = c[0]*x0[j];
-	for (int i = 1; i < nvec; ++i) {
-		const realtype * xd = data(X[i]);
-		const realtype ci = c[i];
-		for (sunindextype j = 0; j < n; ++j)
-			zd[j] += ci*xd[j];
-	}
-	return 0;
-}
-
-BVX_ELEMENTWISE
-int scaleAddMulti(int nvec, realtype * a, N_Vector x, N_Vector * Y, N_Vector * Z) {
-	const realtype * xd = data(x);
-	const sunindextype n = len(x);
-	for (int i = 0; i < nvec; ++i) {
-		const realtype * yd = data(Y[i]);
-		realtype * zd = data(Z[i]);
-		const realtype ai = a[i];
-		for (sunindextype j = 0; j < n; ++j)
-			zd[j] = ai*xd[j] + yd[j];
-	}
-	return 0;
+#else
+	(void)isa;
+#endif
+	return baseline::ops;
 }
 
 } // namespace
 
 
+bool NVectorSerialOps::supported(InstructionSet isa) {
+	switch (isa) {
+		case Baseline: return true;
+#ifdef VUREDO_X86_VARIANTS
+		case AVX2: return __builtin_cpu_supports("avx2");
+		case AVX512: return __builtin_cpu_supports("avx512f");
+#else
+		case AVX2:
+		case AVX512: return false;
+#endif
+	}
+	return false;
+}
+
+
+NVectorSerialOps::InstructionSet NVectorSerialOps::best() {
+	if (supported(AVX512))
+		return AVX512;
+	if (supported(AVX2))
+		return AVX2;
+	return Baseline;
+}
+
+
 void NVectorSerialOps::install(N_Vector v) {
+	static const InstructionSet isa = best();
+	install(v, isa);
+}
+
+
+void NVectorSerialOps::install(N_Vector v, InstructionSet isa) {
+	const OpSet & s = opSet(isa);
 	N_Vector_Ops ops = v->ops;
-	ops->nvlinearsum = linearSum;
-	ops->nvconst = constant;
-	ops->nvprod = prod;
-	ops->nvdiv = div;
-	ops->nvscale = scale;
-	ops->nvabs = absolute;
-	ops->nvinv = inverse;
-	ops->nvaddconst = addConst;
+	ops->nvlinearsum = s.linearSum;
+	ops->nvconst = s.constant;
+	ops->nvprod = s.prod;
+	ops->nvdiv = s.div;
+	ops->nvscale = s.scale;
+	ops->nvabs = s.absolute;
+	ops->nvinv = s.inverse;
+	ops->nvaddconst = s.addConst;
+	ops->nvwrmsnorm = s.wrmsNorm;
+	ops->nvwsqrsumlocal = s.wSqrSum;
+	ops->nvlinearcombination = s.linearCombination;
+	ops->nvscaleaddmulti = s.scaleAddMulti;
+	// dot product (iterative solvers only) and maximum norm keep one plain loop
 	ops->nvdotprod = dotProd;
 	ops->nvdotprodlocal = dotProd;
 	ops->nvmaxnorm = maxNorm;
 	ops->nvmaxnormlocal = maxNorm;
-	ops->nvwrmsnorm = wrmsNorm;
-	ops->nvwsqrsumlocal = wSqrSum;
-	ops->nvlinearcombination = linearCombination;
-	ops->nvscaleaddmulti = scaleAddMulti;
 }
 
 } // namespace VUREDO

@@ -11,13 +11,34 @@ namespace VUREDO {
 	The distribution's SUNDIALS build is not optimised, so these loops otherwise dominate
 	the cost of a step for models of a few hundred unknowns. Installed on a serial vector,
 	they are inherited by every vector cloned from it, so installing them on the state
-	vector before CVodeInit() covers all of CVODE's work vectors. The results are those of
-	the library's operations (element-wise, same formulas).
+	vector before CVodeInit() covers all of CVODE's work vectors.
+
+	The element-wise operations use the library's formulas and come in one variant per
+	instruction set, all compiled without contraction into fused multiply-add, so every
+	variant gives the same bits. The weighted root-mean-square norm sums in eight
+	interleaved partial sums (element i into sum i mod 8, then added pairwise): its result
+	differs from the library's sequential sum by rounding only and is the same for every
+	variant, so results do not depend on the machine.
 */
 class NVectorSerialOps {
 public:
-	/*! Replaces the operations of the serial vector v. */
+	/*! Instruction sets of the element-wise loops. */
+	enum InstructionSet {
+		Baseline,	///< x86-64 baseline (SSE2), or the plain loop on other machines
+		AVX2,
+		AVX512
+	};
+
+	/*! Replaces the operations of the serial vector v with the fastest variant the
+		processor supports. */
 	static void install(N_Vector v);
+	/*! Replaces the operations of v with the given variant (must be supported). */
+	static void install(N_Vector v, InstructionSet isa);
+
+	/*! True when the processor (and this build) supports the variant. */
+	static bool supported(InstructionSet isa);
+	/*! The variant install(v) chooses on this processor. */
+	static InstructionSet best();
 };
 
 } // namespace VUREDO

@@ -1,0 +1,20 @@
+#include "LoadPageHelpers.h"
+
+#include <QtExt_ValidatingLineEdit.h>
+
+namespace LoadPageHelpers {
+
+bool acceptedValue(QtExt::ValidatingLineEdit * edit, double & value) {
+	double v;
+	if (!edit->isValid() || !edit->isValidNumber(v))
+		return false;
+	value = v;
+	return true;
+}
+
+
+void showValue(QtExt::ValidatingLineEdit * edit, double value) {
+	edit->setText(QString("%L1").arg(value));
+}
+
+} // namespace LoadPageHelpers
