@@ -1,8 +1,5 @@
 #include "ConstructionDBWidget.h"
 
-#include <QHeaderView>
-#include <QTableView>
-
 #include <RM_Database.h>
 
 #include "DBItemUsers.h"
@@ -23,16 +20,6 @@ ConstructionDBWidget::ConstructionDBWidget(QWidget * parent, RM::Database * db) 
 	setup.m_removeToolTip = tr("Removes the currently selected construction type.");
 	setup.m_panelBeside = false;
 	setupPage(setup);
-
-	QHeaderView * header = m_tableView->horizontalHeader();
-	header->setSectionResizeMode(0, QHeaderView::Fixed);
-	header->setSectionResizeMode(1, QHeaderView::Fixed);
-	header->setSectionResizeMode(2, QHeaderView::Stretch);
-	header->setSectionResizeMode(3, QHeaderView::ResizeToContents);
-	header->setSectionResizeMode(4, QHeaderView::ResizeToContents);
-	header->resizeSection(0, 60);
-	header->resizeSection(1, 22);
-	header->resizeSection(2, 120);
 }
 
 

@@ -93,11 +93,19 @@ ConstructionEditWidget::ConstructionEditWidget(QWidget * parent, RM::Database * 
 	const QFontMetrics fm(boldFont);
 	table->verticalHeader()->setDefaultSectionSize(fm.lineSpacing() + 3);
 	QHeaderView * header = table->horizontalHeader();
-	header->setSectionResizeMode(0, QHeaderView::Stretch);
-	for (int col = 1; col <= 3; ++col) {
+	// the material name keeps a readable width, the last column takes what is left
+	header->setSectionResizeMode(0, QHeaderView::Interactive);
+	header->resizeSection(0, 18 * fm.averageCharWidth());
+	header->setStretchLastSection(true);
+	for (int col = 1; col <= 4; ++col) {
 		header->setSectionResizeMode(col, QHeaderView::Fixed);
 		header->resizeSection(col, fm.horizontalAdvance(table->horizontalHeaderItem(col)->text()) + 8);
 	}
+	// four layers at least; the table gets two thirds of the width beside the cross-section
+	setMinimumVisibleRows(table, 4);
+	m_ui->splitter->setStretchFactor(0, 2);
+	m_ui->splitter->setStretchFactor(1, 1);
+	m_ui->splitter->setSizes({2000, 1000});
 	connect(table, &QTableWidget::itemChanged, this, &ConstructionEditWidget::tableItemChanged);
 	connect(table, &QTableWidget::itemClicked, this, &ConstructionEditWidget::tableItemClicked);
 

@@ -1,6 +1,9 @@
 #include "DBEditFieldHelpers.h"
 
+#include <QHeaderView>
 #include <QPalette>
+#include <QScrollBar>
+#include <QTableView>
 #include <QVariant>
 #include <QWidget>
 
@@ -32,4 +35,11 @@ void setBuiltinPalette(std::initializer_list<QWidget *> widgets, bool readOnlyLo
 		pal.setBrush(QPalette::All, QPalette::Base, QBrush(QColor(QtExt::ValidatingLineEdit::READONLY_COLOR)));
 	for (QWidget * w : widgets)
 		w->setPalette(pal);
+}
+
+
+void setMinimumVisibleRows(QTableView * table, int rows) {
+	table->setMinimumHeight(table->horizontalHeader()->sizeHint().height()
+							+ rows * table->verticalHeader()->defaultSectionSize()
+							+ 2 * table->frameWidth() + table->horizontalScrollBar()->sizeHint().height());
 }

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 class QString;
+class QTableView;
 class QWidget;
 
 namespace QtExt {
@@ -22,5 +23,8 @@ bool editedFieldValue(QtExt::ValidatingLineEdit * field, double & value);
 /*! Gives widgets the default palette; with readOnlyLook its Base brush is the light blue of
 	built-in items. */
 void setBuiltinPalette(std::initializer_list<QWidget *> widgets, bool readOnlyLook);
+
+/*! Keeps a table at least as tall as its header and the given number of rows. */
+void setMinimumVisibleRows(QTableView * table, int rows);
 
 #endif // DBEditFieldHelpersH

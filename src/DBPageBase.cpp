@@ -1,5 +1,7 @@
 #include "DBPageBase.h"
 
+#include <algorithm>
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -9,6 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "DBEditFieldHelpers.h"
 #include "DBModelDelegate.h"
 #include "DBModelSortProxy.h"
 #include "DBTableModel.h"
@@ -35,6 +38,7 @@ void DBPageBase::setupPage(const Setup & setup) {
 	m_tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
 	m_tableView->setSelectionMode(QAbstractItemView::SingleSelection);
 	m_tableView->setAlternatingRowColors(true);
+	m_tableView->setWordWrap(false);
 	if (setup.m_proxy != nullptr) {
 		setup.m_proxy->setSourceModel(setup.m_model);
 		m_tableView->setModel(setup.m_proxy);
@@ -44,6 +48,7 @@ void DBPageBase::setupPage(const Setup & setup) {
 		m_tableView->setModel(setup.m_model);
 	}
 	m_tableView->setItemDelegate(new DBModelDelegate(this));
+	setupColumns(setup.m_interactiveColumns);
 	connect(m_tableView->selectionModel(), &QItemSelectionModel::currentChanged,
 			this, &DBPageBase::onCurrentIndexChanged);
 
@@ -60,13 +65,18 @@ void DBPageBase::setupPage(const Setup & setup) {
 	if (setup.m_panelBeside) {
 		QHBoxLayout * lay = new QHBoxLayout(this);
 		lay->setMargin(0);
-		lay->addWidget(box);
+		lay->addWidget(box, 1);
 		lay->addWidget(setup.m_editWidget);
 	}
 	else {
 		QSplitter * splitter = new QSplitter(Qt::Vertical, this);
 		splitter->addWidget(box);
 		splitter->addWidget(setup.m_editWidget);
+		// the panel takes what the table does not need (the table starts at its four rows)
+		splitter->setChildrenCollapsible(false);
+		splitter->setStretchFactor(0, 0);
+		splitter->setStretchFactor(1, 1);
+		splitter->setSizes({1, 1000000});
 		QVBoxLayout * lay = new QVBoxLayout(this);
 		lay->addWidget(splitter);
 	}
@@ -74,6 +84,24 @@ void DBPageBase::setupPage(const Setup & setup) {
 	connect(m_toolButtonAdd, &QToolButton::clicked, this, &DBPageBase::onToolButtonAddClicked);
 	connect(m_toolButtonRemove, &QToolButton::clicked, this, &DBPageBase::onToolButtonRemoveClicked);
 	m_toolButtonRemove->setEnabled(false);
+}
+
+
+void DBPageBase::setupColumns(const std::map<int, int> & interactiveColumns) {
+	// id wide enough for user ids, the icon fixed, the name stretched, values fit their contents
+	QHeaderView * header = m_tableView->horizontalHeader();
+	header->setSectionResizeMode(QHeaderView::ResizeToContents);
+	header->setSectionResizeMode(0, QHeaderView::Fixed);
+	header->setSectionResizeMode(1, QHeaderView::Fixed);
+	header->setSectionResizeMode(2, QHeaderView::Stretch);
+	header->resizeSection(0, std::max(60, m_tableView->fontMetrics().horizontalAdvance("0000000")));
+	header->resizeSection(1, 22);
+	for (const auto & column : interactiveColumns) {
+		header->setSectionResizeMode(column.first, QHeaderView::Interactive);
+		header->resizeSection(column.first, column.second);
+	}
+	// four rows at least
+	setMinimumVisibleRows(m_tableView, 4);
 }
 
 

@@ -2,6 +2,7 @@
 #define DBPageBaseH
 
 #include <functional>
+#include <map>
 
 #include <QModelIndex>
 #include <QWidget>
@@ -50,9 +51,12 @@ protected:
 		QString										m_removeToolTip;
 		/*! Panel beside the table (true) or below it in a splitter. */
 		bool										m_panelBeside = true;
+		/*! Columns resized by the user, with their initial widths; without the name
+			column (2) here, the name takes the free width. */
+		std::map<int, int>							m_interactiveColumns;
 	};
 
-	/*! Builds buttons, table view and layout; the page then sets column modes and widths. */
+	/*! Builds buttons, table view, column widths and layout. */
 	void setupPage(const Setup & setup);
 
 	/*! Users of an item that block its removal (surfaces, construction types). */
@@ -65,6 +69,7 @@ protected:
 	QTableView *			m_tableView;
 
 private:
+	void setupColumns(const std::map<int, int> & interactiveColumns);
 	QModelIndex toSource(const QModelIndex & index) const;
 	QModelIndex fromSource(const QModelIndex & index) const;
 

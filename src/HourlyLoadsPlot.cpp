@@ -48,6 +48,14 @@ HourlyLoadsPlot::HourlyLoadsPlot(QWidget * parent, const QString & title) :
 }
 
 
+HourlyLoadsPlot::~HourlyLoadsPlot() {
+	// the plot deletes its attached items; a curve taken off it (dehumidification) is ours
+	for (PlotCurveWithFramedLegendIcon * curve : m_curves)
+		if (curve != nullptr && curve->plot() != this)
+			delete curve;
+}
+
+
 void HourlyLoadsPlot::setDefaultAxes() {
 	setAxisScale(xBottom, 0, 365);
 	setAxisScale(yLeft, -300, 300);
@@ -74,13 +82,6 @@ void HourlyLoadsPlot::setQwtCurveVisible(bool on) {
 			return;
 		}
 	}
-}
-
-
-HourlyLoadsPlot::~HourlyLoadsPlot() {
-	for (PlotCurveWithFramedLegendIcon * curve : m_curves)
-		if (curve != nullptr && curve->plot() == nullptr)
-			delete curve;
 }
 
 

@@ -1,8 +1,5 @@
 #include "MaterialDBWidget.h"
 
-#include <QHeaderView>
-#include <QTableView>
-
 #include <RM_Database.h>
 
 #include "DBItemUsers.h"
@@ -26,19 +23,8 @@ MaterialDBWidget::MaterialDBWidget(QWidget * parent, RM::Database * db) :
 	setup.m_title = tr("Materials");
 	setup.m_addToolTip = tr("Adds a new material.");
 	setup.m_removeToolTip = tr("Removes the currently selected material.");
-	setup.m_panelBeside = true;
+	setup.m_interactiveColumns = {{2, 200}, {3, 160}};
 	setupPage(setup);
-
-	QHeaderView * header = m_tableView->horizontalHeader();
-	header->setSectionResizeMode(QHeaderView::ResizeToContents);
-	header->setSectionResizeMode(0, QHeaderView::Fixed);
-	header->setSectionResizeMode(1, QHeaderView::Fixed);
-	header->setSectionResizeMode(2, QHeaderView::Interactive);
-	header->setSectionResizeMode(3, QHeaderView::ResizeToContents);
-	header->resizeSection(0, 60);
-	header->resizeSection(1, 22);
-	header->resizeSection(2, 120);
-	header->resizeSection(3, 200);
 }
 
 

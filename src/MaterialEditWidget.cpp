@@ -42,7 +42,7 @@ MaterialEditWidget::MaterialEditWidget(QWidget * parent, RM::Database * db, Mate
 
 	updateInput(QModelIndex());
 	setMinimumWidth(320);
-	setMaximumWidth(320);
+	setMaximumWidth(420);
 }
 
 

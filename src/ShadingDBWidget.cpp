@@ -1,8 +1,5 @@
 #include "ShadingDBWidget.h"
 
-#include <QHeaderView>
-#include <QTableView>
-
 #include <RM_Database.h>
 
 #include "DBItemUsers.h"
@@ -23,16 +20,6 @@ ShadingDBWidget::ShadingDBWidget(QWidget * parent, RM::Database * db) :
 	setup.m_removeToolTip = tr("Removes the currently selected shading type.");
 	setup.m_panelBeside = true;
 	setupPage(setup);
-
-	QHeaderView * header = m_tableView->horizontalHeader();
-	header->setSectionResizeMode(QHeaderView::ResizeToContents);
-	header->setSectionResizeMode(0, QHeaderView::Fixed);
-	header->setSectionResizeMode(1, QHeaderView::Fixed);
-	header->setSectionResizeMode(2, QHeaderView::Stretch);
-	header->resizeSection(0, 60);
-	header->resizeSection(1, 22);
-	header->resizeSection(2, 120);
-	header->resizeSection(3, 50);
 }
 
 

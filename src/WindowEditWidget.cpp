@@ -64,8 +64,8 @@ WindowEditWidget::WindowEditWidget(QWidget * parent, RM::Database * db, WindowDB
 	m_ui->lineEditf->setup(0, 1, tr("Frame factor must be a percentage, a value between 0 and 1."), true, true);
 	setupPlot();
 	updateInput(QModelIndex());
-	setMinimumWidth(400);
-	setMaximumWidth(400);
+	setMinimumWidth(440);
+	setMaximumWidth(440);
 }
 
 

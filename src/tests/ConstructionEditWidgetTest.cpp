@@ -1,4 +1,7 @@
 // Construction type editor: layers, widths, results, view actions and the export.
+#include <map>
+#include <set>
+
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
@@ -7,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QFile>
+#include <QGraphicsRectItem>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -15,6 +19,8 @@
 #include <QTemporaryDir>
 
 #include <BVX_Exception.h>
+#include <QtExt_ConstructionGraphicsScene.h>
+#include <QtExt_ConstructionView.h>
 #include <QtExt_ConstructionViewWidget.h>
 
 #include "ConstructionDBModel.h"
@@ -197,6 +203,45 @@ TEST_F(ConstructionEditWidgetTest, UValueAndStorageMass) {
 	EXPECT_EQ(field<QLineEdit>("lineEditCTm")->text(), "---");
 	EXPECT_EQ(table()->item(1, 0)->text(), "<select material>");
 	EXPECT_EQ(table()->item(1, 0)->data(Qt::UserRole).toUInt(), 0u);
+}
+
+
+/*! Fill colour of each drawn layer, outside first. */
+std::vector<QColor> drawnLayerColors(QtExt::ConstructionViewWidget * v) {
+	std::map<int, QColor> byIndex;
+	for (QGraphicsItem * item : v->view()->constructionScene()->items())
+		if (item->type() == QGraphicsRectItem::Type && item->data(0).isValid())
+			byIndex[item->data(0).toInt()] = static_cast<QGraphicsRectItem *>(item)->brush().color();
+	std::vector<QColor> colors;
+	for (const auto & e : byIndex)
+		colors.push_back(e.second);
+	return colors;
+}
+
+
+TEST_F(ConstructionEditWidgetTest, LayerColoursFollowThePosition) {
+	m_page->resize(1000, 700);
+	m_page->show();
+	select(10003); // 16 layers, materials 5 and 10002 alternating
+	QApplication::processEvents();
+	const std::vector<QColor> colors = drawnLayerColors(view());
+	ASSERT_EQ(colors.size(), 16u);
+	// twelve distinct colours, then the layer's default colour from the 13th layer on
+	const QColor defaultColor = QtExt::ConstructionLayer().m_color;
+	std::set<QRgb> first12;
+	for (std::size_t i = 0; i < 12; ++i)
+		first12.insert(colors[i].rgb());
+	EXPECT_EQ(first12.size(), 12u);
+	EXPECT_EQ(first12.count(defaultColor.rgb()), 0u);
+	for (std::size_t i = 12; i < 16; ++i)
+		EXPECT_EQ(colors[i], defaultColor) << "layer " << i + 1;
+	// the position decides, not the material: layer 1 of another type (material 10002)
+	// has the colour of layer 1 here (material 5)
+	select(10002);
+	QApplication::processEvents();
+	const std::vector<QColor> slab = drawnLayerColors(view());
+	ASSERT_EQ(slab.size(), 1u);
+	EXPECT_EQ(slab[0], colors[0]);
 }
 
 

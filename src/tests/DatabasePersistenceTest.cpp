@@ -11,14 +11,16 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QLineEdit>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QStackedLayout>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
 
 #include <QtExt_Directories.h>
-#include <QtExt_ValidatingLineEdit.h>
 #include <RM_Database.h>
 #include <RM_Room.h>
 
@@ -94,16 +96,26 @@ protected:
 		FAIL() << "no row of id " << id;
 	}
 
-	/*! Types a new rho into the material's editor and presses Return. */
-	void editRho(unsigned int id, const QString & text) {
-		DBPageBase * pg = page(RoomModelDialog::PageMaterials);
-		select(pg, id);
-		QtExt::ValidatingLineEdit * f = pg->findChild<QtExt::ValidatingLineEdit *>("lineEditRho");
-		ASSERT_NE(f, nullptr);
+	/*! Replaces the text of a field of the page's editor by typing, then presses Return. */
+	void typeInto(DBPageBase * pg, const char * fieldName, const QString & text) {
+		QLineEdit * f = pg->findChild<QLineEdit *>(fieldName);
+		ASSERT_NE(f, nullptr) << fieldName;
 		f->selectAll();
 		f->del();
 		QTest::keyClicks(f, text);
 		QTest::keyClick(f, Qt::Key_Return);
+	}
+
+	/*! Types a new rho into the material's editor and presses Return. */
+	void editRho(unsigned int id, const QString & text) {
+		DBPageBase * pg = page(RoomModelDialog::PageMaterials);
+		select(pg, id);
+		typeInto(pg, "lineEditRho", text);
+	}
+
+	void expectBuiltinFilesUnchanged(const RM::Database & fresh) {
+		for (const auto & f : m_builtinFiles)
+			EXPECT_EQ(readBytes(fresh.builtinDir() + "/" + f.first), f.second) << f.first.toStdString();
 	}
 
 	bool closeWindow() {
@@ -182,8 +194,7 @@ TEST_F(DatabasePersistenceTest, EditsReachTheUserFilesAndSavedProjects) {
 	EXPECT_EQ(fresh.m_windows.size(), db.m_windows.size());
 	EXPECT_EQ(fresh.m_shadingTypes.size(), db.m_shadingTypes.size());
 
-	for (const auto & f : m_builtinFiles)
-		EXPECT_EQ(readBytes(fresh.builtinDir() + "/" + f.first), f.second) << f.first.toStdString();
+	expectBuiltinFilesUnchanged(fresh);
 	// the user files hold user ids only
 	const QRegularExpression idAttr("\\bid=\"(\\d+)\"");
 	for (const char * name : USER_FILES) {
@@ -191,6 +202,58 @@ TEST_F(DatabasePersistenceTest, EditsReachTheUserFilesAndSavedProjects) {
 		for (auto it = idAttr.globalMatch(text); it.hasNext(); )
 			EXPECT_GT(it.next().captured(1).toUInt(), USER_ID_START) << name;
 	}
+}
+
+
+TEST_F(DatabasePersistenceTest, EditorEditsReachTheUserFilesAtClose) {
+	RM::Database & db = *m_window->database();
+	Driver driver;
+
+	DBPageBase * materials = page(RoomModelDialog::PageMaterials);
+	select(materials, m_materialId);
+	typeInto(materials, "lineEditNameEn", "Own lime plaster");
+
+	// a second layer (the smallest material id), 5 cm wide
+	DBPageBase * constructions = page(RoomModelDialog::PageConstructions);
+	select(constructions, m_constructionId);
+	QSpinBox * layers = constructions->findChild<QSpinBox *>("spinBoxLayerCount");
+	ASSERT_NE(layers, nullptr);
+	layers->setValue(2);
+	QTableWidget * layerTable = constructions->findChild<QTableWidget *>("tableWidget");
+	ASSERT_NE(layerTable, nullptr);
+	ASSERT_EQ(layerTable->rowCount(), 2);
+	layerTable->item(1, 1)->setText("0.05");
+
+	// U and one SHGC point more
+	DBPageBase * windows = page(RoomModelDialog::PageWindows);
+	select(windows, m_windowId);
+	typeInto(windows, "lineEditU", "1.3");
+	QSpinBox * pointCount = windows->findChild<QSpinBox *>("spinBox");
+	ASSERT_NE(pointCount, nullptr);
+	const std::size_t points = std::size_t(pointCount->value()) + 1;
+	pointCount->setValue(int(points));
+
+	DBPageBase * shading = page(RoomModelDialog::PageShadingTypes);
+	shading->addButton()->click();
+	const unsigned int shadingId = shading->tableView()->currentIndex().data(Qt::UserRole).toUInt();
+	ASSERT_GT(shadingId, USER_ID_START);
+	typeInto(shading, "lineEditZconstant", "0.35");
+
+	driver.add(Driver::press(QDialogButtonBox::Discard));
+	EXPECT_TRUE(closeWindow());
+	ASSERT_EQ(driver.pending(), 0);
+
+	RM::Database fresh;
+	fresh.reload();
+	const unsigned int smallestMaterial = fresh.m_materials.begin()->first;
+	EXPECT_EQ(fresh.m_materials[m_materialId].name(), "Own lime plaster");
+	EXPECT_EQ(fresh.m_constructions[m_constructionId].m_d, (std::vector<double>{0.2, 0.05}));
+	EXPECT_EQ(fresh.m_constructions[m_constructionId].m_materialIds, (std::vector<unsigned int>{m_materialId, smallestMaterial}));
+	EXPECT_EQ(fresh.m_windows[m_windowId].m_U, 1.3);
+	EXPECT_EQ(fresh.m_windows[m_windowId].m_relativeSHGC.size(), points);
+	EXPECT_EQ(fresh.m_windows[m_windowId].m_relativeSHGC.x(), db.m_windows[m_windowId].m_relativeSHGC.x());
+	EXPECT_EQ(fresh.m_shadingTypes[shadingId].m_z, 0.35);
+	expectBuiltinFilesUnchanged(fresh);
 }
 
 

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -14,6 +15,20 @@
 #include <QtExt_LanguageHandler.h>
 
 #include "ProgramStartUp.h"
+
+namespace {
+
+// Tests that switch the language change Qt's default locale; each test starts from the
+// locale of the run, so a test's number formats do not depend on the tests run before it.
+class DefaultLocaleRestorer : public ::testing::EmptyTestEventListener {
+public:
+	void OnTestStart(const ::testing::TestInfo &) override { m_locale = QLocale(); }
+	void OnTestEnd(const ::testing::TestInfo &) override { QLocale::setDefault(m_locale); }
+private:
+	QLocale m_locale;
+};
+
+} // namespace
 
 int main(int argc, char ** argv) {
 	::testing::InitGoogleTest(&argc, argv);
@@ -34,6 +49,7 @@ int main(int argc, char ** argv) {
 		QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path() + "/.config");
 		ProgramStartUp::registerResources();
 		QtExt::LanguageHandler::setup("BVX", "Caldoryne 3.2", QtExt::Directories::translationsDir(), "Caldoryne");
+		::testing::UnitTest::GetInstance()->listeners().Append(new DefaultLocaleRestorer);	// gtest owns it
 		res = RUN_ALL_TESTS();
 	}
 	return res;

@@ -54,6 +54,7 @@
 #include "LoopbackHttpServer.h"
 #include "ButtonBar.h"
 #include "ConfirmationMessageBox.h"
+#include "DatabasePageShots.h"
 #include "PlotCurveWithFramedLegendIcon.h"
 #include "ProgramStartUp.h"
 #include "QwtDateTimeScaleDraw.h"
@@ -633,6 +634,8 @@ int main(int argc, char ** argv) {
 	Screenshots shots(outDir);
 	try {
 		mainWindowShots(shots);
+		DatabasePageShots::render([&](QWidget * w, const QString & name) { shots.save(w, name); },
+								  [&](const QString & name, const std::function<void()> & open) { shots.saveModal(name, open); });
 		roomInputShots(shots);
 		loadPageShots(shots);
 		dialogShots(shots);

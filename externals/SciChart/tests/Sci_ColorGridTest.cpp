@@ -61,14 +61,14 @@ struct Grid {
 						  m_model.xValueCount(), m_model.yValueCount(), m_model.values(), m_model.cells());
 		return m_series.get();
 	}
-	/*! Hands the grid to spec with the z range. */
-	void setTo(PlotSpectrogram & spec, double zMin, double zMax, bool interpolate = false) {
+	/*! Hands the grid to spectrogram with the z range. */
+	void setTo(PlotSpectrogram & spectrogram, double zMin, double zMax, bool interpolate = false) {
 		SCI::ColorGrid3DData * data = new SCI::ColorGrid3DData(
 			m_model.xGridSize(), m_model.xGrid(), m_model.yGridSize(), m_model.yGrid(), m_model.xValueCount(),
 			m_model.yValueCount(), m_model.values(), m_model.cells());
 		data->setInterval(Qt::ZAxis, QwtInterval(zMin, zMax));
-		spec.setData(data, interpolate);
-		spec.setColorMap(SCI::ColorMapCreator::createColorMap(SCI::ColorMap(), false));
+		spectrogram.setData(data, interpolate);
+		spectrogram.setColorMap(SCI::ColorMapCreator::createColorMap(SCI::ColorMap(), false));
 	}
 
 	GridModel							m_model;
@@ -83,7 +83,7 @@ struct Maps {
 		m_y.setScaleInterval(area.top(), area.bottom());
 		m_y.setPaintInterval(size.height(), 0);
 	}
-	QImage render(const TestSpectrogram & spec) const { return spec.renderImage(m_x, m_y, m_area, m_size); }
+	QImage render(const TestSpectrogram & spectrogram) const { return spectrogram.renderImage(m_x, m_y, m_area, m_size); }
 
 	QRectF		m_area;
 	QSize		m_size;
@@ -134,9 +134,9 @@ TEST(SciPlotSpectrogram, CellAndPointLayoutsAreAcceptedOtherSizesRejected) {
 			EXPECT_STREQ(ex.what(), c.error);
 			EXPECT_EQ(ex.messages().back().m_functionID, "[ColorGridSeries::setData]");
 		}
-		TestSpectrogram spec;
-		EXPECT_THROW(g.setTo(spec, 0, 1), BVX::Exception);
-		EXPECT_TRUE(spec.gridData() == nullptr);
+		TestSpectrogram spectrogram;
+		EXPECT_THROW(g.setTo(spectrogram, 0, 1), BVX::Exception);
+		EXPECT_TRUE(spectrogram.gridData() == nullptr);
 	}
 
 	// a refused grid leaves the series with its previous one, marked invalid
@@ -154,12 +154,12 @@ TEST(SciPlotSpectrogram, CellAndPointLayoutsAreAcceptedOtherSizesRejected) {
 TEST(SciPlotSpectrogram, CellsTakeTheMapColourNaNIsWhiteNoValueTransparent) {
 	// x boundaries 0 1 3 4, y boundaries 0 2 3; upper row: NaN, no value, 2.5
 	Grid g({ 0, 1, 3, 4 }, { 0, 2, 3 }, 3, { 0, 5, 10, NaN, 7, 2.5 }, { 4 });
-	TestSpectrogram spec;
-	g.setTo(spec, 0, 10);
-	EXPECT_EQ(spec.renderThreadCount(), 1u);
+	TestSpectrogram spectrogram;
+	g.setTo(spectrogram, 0, 10);
+	EXPECT_EQ(spectrogram.renderThreadCount(), 1u);
 	// 10 pixels per metre
 	const Maps maps(QRectF(0, 0, 4, 3), QSize(40, 30));
-	const QImage img = maps.render(spec);
+	const QImage img = maps.render(spectrogram);
 	ASSERT_EQ(img.size(), QSize(40, 30));
 	EXPECT_EQ(img.format(), QImage::Format_ARGB32);
 	struct Probe { int px, py; QRgb expected; };
@@ -177,23 +177,23 @@ TEST(SciPlotSpectrogram, CellsTakeTheMapColourNaNIsWhiteNoValueTransparent) {
 
 	// outside the grid nothing is painted
 	const Maps wide(QRectF(-1, 0, 6, 3), QSize(60, 30));
-	const QImage wideImg = wide.render(spec);
+	const QImage wideImg = wide.render(spectrogram);
 	EXPECT_EQ(qAlpha(wideImg.pixel(5, 20)), 0);
 	EXPECT_EQ(wideImg.pixel(15, 20), expectedColor(0));
 	EXPECT_EQ(qAlpha(wideImg.pixel(55, 20)), 0);
 
 	// nothing to draw: a null image
-	EXPECT_TRUE(spec.renderImage(maps.m_x, maps.m_y, QRectF(), maps.m_size).isNull());
+	EXPECT_TRUE(spectrogram.renderImage(maps.m_x, maps.m_y, QRectF(), maps.m_size).isNull());
 }
 
 
 TEST(SciPlotSpectrogram, InvalidZRangeIsLoggedAndGivesATransparentImage) {
 	Grid g({ 0, 1 }, { 0, 1 }, 1, { 5 });
 	for (double zMax : { -1.0, NaN }) {
-		TestSpectrogram spec;
-		g.setTo(spec, 0, zMax);
+		TestSpectrogram spectrogram;
+		g.setTo(spectrogram, 0, zMax);
 		MessageCollector messages;
-		const QImage img = Maps(QRectF(0, 0, 1, 1), QSize(10, 10)).render(spec);
+		const QImage img = Maps(QRectF(0, 0, 1, 1), QSize(10, 10)).render(spectrogram);
 		ASSERT_EQ(messages.m_messages.size(), 1u);
 		EXPECT_EQ(messages.m_messages[0].text, "Invalid data/z-value range.");
 		EXPECT_EQ(messages.m_messages[0].type, BVX::MSG_ERROR);
@@ -209,8 +209,8 @@ TEST(SciPlotSpectrogram, BilinearInterpolationBetweenHandComputedCorners) {
 	// runs linearly between the centres 0.5 and 2: 0 + 0.5/1.5 * 6 = 2 (4 + 6/3 = 6 above).
 	// Corner rows: y=0: 0 2 6; y=1 (mean of the rows): 2 4 8; y=2: 4 6 10.
 	Grid g({ 0, 1, 3 }, { 0, 1, 2 }, 2, { 0, 6, 4, 10 });
-	TestSpectrogram spec;
-	g.setTo(spec, 0, 10, true);
+	TestSpectrogram spectrogram;
+	g.setTo(spectrogram, 0, 10, true);
 	struct Case { double x, y, z; };
 	const Case cases[] = {
 		{ 0, 0, 0 }, { 1, 0, 2 }, { 3, 0, 6 }, { 1, 1, 4 }, { 3, 2, 10 }, { 0, 2, 4 },
@@ -219,41 +219,41 @@ TEST(SciPlotSpectrogram, BilinearInterpolationBetweenHandComputedCorners) {
 		{ 0.5, 1.5, 4 },		// centre of cell (0, 1): mean of 2 4 6 4
 	};
 	for (const Case & c : cases)
-		EXPECT_NEAR(spec.value(c.x, c.y), c.z, 1e-12) << c.x << "," << c.y;
+		EXPECT_NEAR(spectrogram.value(c.x, c.y), c.z, 1e-12) << c.x << "," << c.y;
 
 	// the image samples pixel centres: pixel (14, 17) at x 1.45, y 0.25 gives
 	// 0.75 * (0.775 * 2 + 0.225 * 6) + 0.25 * (0.775 * 4 + 0.225 * 8) = 3.4
-	const QImage img = Maps(QRectF(0, 0, 3, 2), QSize(30, 20)).render(spec);
+	const QImage img = Maps(QRectF(0, 0, 3, 2), QSize(30, 20)).render(spectrogram);
 	EXPECT_EQ(img.pixel(14, 17), expectedColor(3.4));
 
 	// without interpolation each cell shows its own value
-	spec.setInterpolation(false);
-	EXPECT_EQ(spec.value(1.5, 0.25), 6.0);
-	EXPECT_EQ(Maps(QRectF(0, 0, 3, 2), QSize(30, 20)).render(spec).pixel(14, 17), expectedColor(6));
+	spectrogram.setInterpolation(false);
+	EXPECT_EQ(spectrogram.value(1.5, 0.25), 6.0);
+	EXPECT_EQ(Maps(QRectF(0, 0, 3, 2), QSize(30, 20)).render(spectrogram).pixel(14, 17), expectedColor(6));
 }
 
 
 TEST(SciPlotSpectrogram, NeighbourWithoutValueLeavesTheCellItsOwnValueAtTheBoundary) {
 	// the left cell has no value: the right cell's left boundary takes its own value 8
 	Grid g({ 0, 1, 2 }, { 0, 1 }, 2, { 3, 8 }, { 0 });
-	TestSpectrogram spec;
-	g.setTo(spec, 0, 10, true);
+	TestSpectrogram spectrogram;
+	g.setTo(spectrogram, 0, 10, true);
 	// x = 1 itself belongs to the left cell
-	EXPECT_TRUE(std::isnan(spec.value(1, 0.5)));
-	EXPECT_EQ(spec.value(1.01, 0.5), 8.0);
-	EXPECT_EQ(spec.value(1.5, 0.5), 8.0);
-	EXPECT_TRUE(std::isnan(spec.value(0.5, 0.5)));
+	EXPECT_TRUE(std::isnan(spectrogram.value(1, 0.5)));
+	EXPECT_EQ(spectrogram.value(1.01, 0.5), 8.0);
+	EXPECT_EQ(spectrogram.value(1.5, 0.5), 8.0);
+	EXPECT_TRUE(std::isnan(spectrogram.value(0.5, 0.5)));
 }
 
 
 TEST(SciPlotSpectrogram, InterpolatedNaNCellStaysInItsCell) {
 	// the boundary between NaN and 8 is NaN: the right cell leaves it out
 	Grid g({ 0, 1, 2 }, { 0, 1 }, 2, { NaN, 8 });
-	TestSpectrogram spec;
-	g.setTo(spec, 0, 10, true);
-	EXPECT_TRUE(std::isnan(spec.value(0.5, 0.5)));
-	EXPECT_EQ(spec.value(1.2, 0.5), 8.0);
-	const QImage img = Maps(QRectF(0, 0, 2, 1), QSize(20, 10)).render(spec);
+	TestSpectrogram spectrogram;
+	g.setTo(spectrogram, 0, 10, true);
+	EXPECT_TRUE(std::isnan(spectrogram.value(0.5, 0.5)));
+	EXPECT_EQ(spectrogram.value(1.2, 0.5), 8.0);
+	const QImage img = Maps(QRectF(0, 0, 2, 1), QSize(20, 10)).render(spectrogram);
 	EXPECT_EQ(img.pixel(5, 5), 0xFFFFFFFFu);
 	EXPECT_EQ(img.pixel(10, 5), expectedColor(8));
 }
@@ -262,39 +262,39 @@ TEST(SciPlotSpectrogram, InterpolatedNaNCellStaysInItsCell) {
 TEST(SciPlotSpectrogram, PointLayoutShowsTheNearerPointUpToTheLastColumn) {
 	// value columns at x = 0, 2, 3
 	Grid g({ 0, 2, 3 }, { 0, 1 }, 3, { 1, 5, 9 });
-	TestSpectrogram spec;
-	g.setTo(spec, 0, 10);
+	TestSpectrogram spectrogram;
+	g.setTo(spectrogram, 0, 10);
 	struct Case { double x, z; };
 	const Case cases[] = { { -1, 1 }, { 0, 1 }, { 0.9, 1 }, { 1.0, 1 }, { 1.2, 5 }, { 2.4, 5 }, { 2.6, 9 }, { 3, 9 },
 						   { 3.01, NaN }, { 100, NaN } };
 	for (const Case & c : cases) {
-		const double z = spec.value(c.x, 0.5);
+		const double z = spectrogram.value(c.x, 0.5);
 		if (std::isnan(c.z))
 			EXPECT_TRUE(std::isnan(z)) << c.x;
 		else
 			EXPECT_EQ(z, c.z) << c.x;
 	}
 	// the image ends at the last point; its column adds no cell of its own
-	const QImage img = Maps(QRectF(0, 0, 4, 1), QSize(40, 10)).render(spec);
+	const QImage img = Maps(QRectF(0, 0, 4, 1), QSize(40, 10)).render(spectrogram);
 	EXPECT_EQ(img.pixel(5, 5), expectedColor(1));
 	EXPECT_EQ(img.pixel(15, 5), expectedColor(5));
 	EXPECT_EQ(img.pixel(29, 5), expectedColor(9));
 	EXPECT_EQ(qAlpha(img.pixel(30, 5)), 0);
 
 	// interpolated: linear between the points, the last column too
-	spec.setInterpolation(true);
-	EXPECT_NEAR(spec.value(1, 0.5), 3, 1e-12);
-	EXPECT_NEAR(spec.value(2.9, 0.5), 8.6, 1e-12);
-	EXPECT_NEAR(spec.value(3, 0.5), 9, 1e-12);
+	spectrogram.setInterpolation(true);
+	EXPECT_NEAR(spectrogram.value(1, 0.5), 3, 1e-12);
+	EXPECT_NEAR(spectrogram.value(2.9, 0.5), 8.6, 1e-12);
+	EXPECT_NEAR(spectrogram.value(3, 0.5), 9, 1e-12);
 }
 
 
 TEST(SciPlotSpectrogram, ValueAtAndBeyondTheEdges) {
 	// cells 0..1..3 in x, 0..1..2 in y: values 1 2 / 3 4
 	Grid g({ 0, 1, 3 }, { 0, 1, 2 }, 2, { 1, 2, 3, 4 });
-	TestSpectrogram spec;
-	EXPECT_TRUE(std::isnan(spec.value(0.5, 0.5))) << "no grid";
-	g.setTo(spec, 0, 10);
+	TestSpectrogram spectrogram;
+	EXPECT_TRUE(std::isnan(spectrogram.value(0.5, 0.5))) << "no grid";
+	g.setTo(spectrogram, 0, 10);
 	struct Case { double x, y, z; };
 	const Case cases[] = {
 		{ 0, 0, 1 }, { -5, -5, 1 },		// left of and below the grid: the first cell
@@ -302,13 +302,13 @@ TEST(SciPlotSpectrogram, ValueAtAndBeyondTheEdges) {
 		{ 3.5, 0.5, NaN }, { 0.5, 2.5, NaN }, { NaN, 0.5, NaN },
 	};
 	for (const Case & c : cases) {
-		const double z = spec.value(c.x, c.y);
+		const double z = spectrogram.value(c.x, c.y);
 		if (std::isnan(c.z))
 			EXPECT_TRUE(std::isnan(z)) << c.x << "," << c.y;
 		else
 			EXPECT_EQ(z, c.z) << c.x << "," << c.y;
 	}
-	EXPECT_EQ(spec.boundingRect(), QRectF(0, 0, 3, 2));
+	EXPECT_EQ(spectrogram.boundingRect(), QRectF(0, 0, 3, 2));
 }
 
 
@@ -318,10 +318,10 @@ TEST(SciPlotSpectrogram, ContourSegmentsOnThePlaneZEqualsX) {
 	// each cell, two when it passes the cell centre, and a level through grid points
 	// gives the edge of one triangle on each side.
 	Grid g({ 0, 1, 2, 3 }, { 0, 1, 3 }, 4, { 0, 1, 2, 3, 0, 1, 2, 3 });
-	TestSpectrogram spec;
-	g.setTo(spec, 0, 3);
-	spec.setContourLevels({ 0.25, 1, 1.5, 2.75 });
-	const QwtRasterData::ContourLines lines = spec.renderContourLines(QRectF(0, 0, 3, 3), QSize(10, 10));
+	TestSpectrogram spectrogram;
+	g.setTo(spectrogram, 0, 3);
+	spectrogram.setContourLevels({ 0.25, 1, 1.5, 2.75 });
+	const QwtRasterData::ContourLines lines = spectrogram.renderContourLines(QRectF(0, 0, 3, 3), QSize(10, 10));
 	struct Case { double level; int segments; };
 	const Case cases[] = { { 0.25, 6 }, { 1, 4 }, { 1.5, 4 }, { 2.75, 6 } };
 	for (const Case & c : cases) {
@@ -333,27 +333,27 @@ TEST(SciPlotSpectrogram, ContourSegmentsOnThePlaneZEqualsX) {
 	}
 
 	// out-of-range cells are skipped when asked: the last column reaches z = 3 > 2
-	spec.setConrecFlag(QwtRasterData::IgnoreOutOfRange, true);
-	g.setTo(spec, 0, 2);
-	const QwtRasterData::ContourLines inRange = spec.renderContourLines(QRectF(0, 0, 3, 3), QSize(10, 10));
+	spectrogram.setConrecFlag(QwtRasterData::IgnoreOutOfRange, true);
+	g.setTo(spectrogram, 0, 2);
+	const QwtRasterData::ContourLines inRange = spectrogram.renderContourLines(QRectF(0, 0, 3, 3), QSize(10, 10));
 	EXPECT_FALSE(inRange.contains(2.75));
 	EXPECT_EQ(inRange.value(0.25).size(), 12);
 
 	// no levels or an invalid raster: no lines
-	EXPECT_TRUE(spec.renderContourLines(QRectF(0, 0, 3, 3), QSize()).isEmpty());
-	spec.setContourLevels({});
-	EXPECT_TRUE(spec.renderContourLines(QRectF(0, 0, 3, 3), QSize(10, 10)).isEmpty());
+	EXPECT_TRUE(spectrogram.renderContourLines(QRectF(0, 0, 3, 3), QSize()).isEmpty());
+	spectrogram.setContourLevels({});
+	EXPECT_TRUE(spectrogram.renderContourLines(QRectF(0, 0, 3, 3), QSize(10, 10)).isEmpty());
 }
 
 
 TEST(SciPlotSpectrogram, ConstructionLinesAreDrawnIntoTheImage) {
 	Grid g({ 0, 3 }, { 0, 3 }, 1, { 0 });
-	TestSpectrogram spec;
-	g.setTo(spec, 0, 10);
+	TestSpectrogram spectrogram;
+	g.setTo(spectrogram, 0, 10);
 	BVX::GridData lines(BVX::Unit(1));
 	lines.m_horizontalLines.push_back(BVX::GridLine{ 1, 0, 2 });	// y = 1 from x 0 to 2
 	lines.m_verticalMajorLines.push_back(BVX::GridLine{ 2, 0, 3 });	// x = 2, twice as wide
-	spec.setConstructionLines(lines);
+	spectrogram.setConstructionLines(lines);
 	const Maps maps(QRectF(0, 0, 3, 3), QSize(30, 30));
 
 	// 10 pixels per metre: y = 1 is pixel row 20, x = 2 pixel column 20
@@ -369,14 +369,14 @@ TEST(SciPlotSpectrogram, ConstructionLinesAreDrawnIntoTheImage) {
 			n += isDark(img.pixel(px, py)) ? 1 : 0;
 		return n;
 	};
-	QImage img = maps.render(spec);
+	QImage img = maps.render(spectrogram);
 	EXPECT_EQ(darkRows(img, 5), 1) << "horizontal line one pixel wide";
 	EXPECT_EQ(darkRows(img, 26), 0) << "the line ends at x = 2";
 	EXPECT_EQ(darkColumns(img, 5), 2) << "major line twice as wide";
 	EXPECT_EQ(img.pixel(5, 5), expectedColor(0));
 
-	spec.setConstructionLinePen(Qt::NoPen);
-	img = maps.render(spec);
+	spectrogram.setConstructionLinePen(Qt::NoPen);
+	img = maps.render(spectrogram);
 	EXPECT_EQ(darkRows(img, 5), 0);
 	EXPECT_EQ(darkColumns(img, 5), 0);
 }
@@ -385,10 +385,10 @@ TEST(SciPlotSpectrogram, ConstructionLinesAreDrawnIntoTheImage) {
 TEST(SciColorGridSeries, ContourLevelsStartAtTheMinimumAndStayBelowTheMaximum) {
 	Grid g({ 0, 1 }, { 0, 1 }, 1, { 0.5 });
 	ColorGridSeries * s = g.series();
-	PlotSpectrogram * spec = s->spectrogram();
-	EXPECT_TRUE(spec->testDisplayMode(QwtPlotSpectrogram::ImageMode));
+	PlotSpectrogram * spectrogram = s->spectrogram();
+	EXPECT_TRUE(spectrogram->testDisplayMode(QwtPlotSpectrogram::ImageMode));
 	s->setContourLineDistance(0.25);
-	EXPECT_TRUE(spec->contourLevels().isEmpty()) << "no z range yet";
+	EXPECT_TRUE(spectrogram->contourLevels().isEmpty()) << "no z range yet";
 	struct Case { double zMin, zMax, d; QList<double> levels; };
 	const Case cases[] = {
 		{ 0, 1, 0.25, { 0, 0.25, 0.5, 0.75 } },
@@ -399,16 +399,16 @@ TEST(SciColorGridSeries, ContourLevelsStartAtTheMinimumAndStayBelowTheMaximum) {
 	for (const Case & c : cases) {
 		s->setZRange(QwtInterval(c.zMin, c.zMax));
 		s->setContourLineDistance(c.d);
-		EXPECT_EQ(spec->contourLevels(), c.levels) << c.zMin << ".." << c.zMax << " by " << c.d;
+		EXPECT_EQ(spectrogram->contourLevels(), c.levels) << c.zMin << ".." << c.zMax << " by " << c.d;
 	}
 	// the levels follow the z range; a new grid keeps the range and the levels
 	s->setContourLineDistance(1);
 	s->setZRange(QwtInterval(0, 3));
-	EXPECT_EQ(spec->contourLevels(), QList<double>({ 0, 1, 2 }));
+	EXPECT_EQ(spectrogram->contourLevels(), QList<double>({ 0, 1, 2 }));
 	s->setData(g.m_model.xGridSize(), g.m_model.xGrid(), g.m_model.yGridSize(), g.m_model.yGrid(), 1, 1,
 			   g.m_model.values(), g.m_model.cells());
-	EXPECT_EQ(spec->gridData()->interval(Qt::ZAxis), QwtInterval(0, 3));
-	EXPECT_EQ(spec->contourLevels(), QList<double>({ 0, 1, 2 }));
+	EXPECT_EQ(spectrogram->gridData()->interval(Qt::ZAxis), QwtInterval(0, 3));
+	EXPECT_EQ(spectrogram->contourLevels(), QList<double>({ 0, 1, 2 }));
 }
 
 
@@ -441,31 +441,31 @@ TEST(SciColorGridSeries, BadContourDistancesAreRefusedAndLevelsCapped) {
 TEST(SciColorGridSeries, ContourPenDisplayTypeAndInterpolation) {
 	Grid g({ 0, 1 }, { 0, 1 }, 1, { 0.5 });
 	ColorGridSeries * s = g.series();
-	PlotSpectrogram * spec = s->spectrogram();
+	PlotSpectrogram * spectrogram = s->spectrogram();
 	const QPen pen(Qt::darkGreen, 2, Qt::DashLine);
 	s->setContourPen(pen);
 	// coloured by level: Qwt asks contourPen, which takes the colour of the level
-	EXPECT_EQ(spec->defaultContourPen().style(), Qt::NoPen);
+	EXPECT_EQ(spectrogram->defaultContourPen().style(), Qt::NoPen);
 	s->setZRange(QwtInterval(0, 10));
 	s->setColorMap(SCI::ColorMapCreator::createColorMap(SCI::ColorMap(), false));
-	const QPen levelPen = spec->contourPen(5);
+	const QPen levelPen = spectrogram->contourPen(5);
 	EXPECT_EQ(levelPen.color().rgba(), expectedColor(5));
 	EXPECT_EQ(levelPen.style(), Qt::DashLine);
 	EXPECT_EQ(levelPen.widthF(), 2.0);
 	s->setContourLinesColoredByLevel(false);
-	EXPECT_EQ(spec->defaultContourPen(), pen);
+	EXPECT_EQ(spectrogram->defaultContourPen(), pen);
 
 	struct Case { int type; bool image, contours; };
 	const Case cases[] = { { 2, false, true }, { 3, true, true }, { 1, true, false }, { 0, true, false }, { 4, true, true } };
 	for (const Case & c : cases) {
 		s->setDisplayType(c.type);
-		EXPECT_EQ(spec->testDisplayMode(QwtPlotSpectrogram::ImageMode), c.image) << c.type;
-		EXPECT_EQ(spec->testDisplayMode(QwtPlotSpectrogram::ContourMode), c.contours) << c.type;
+		EXPECT_EQ(spectrogram->testDisplayMode(QwtPlotSpectrogram::ImageMode), c.image) << c.type;
+		EXPECT_EQ(spectrogram->testDisplayMode(QwtPlotSpectrogram::ContourMode), c.contours) << c.type;
 	}
 	s->setInterpolationMode(2);
-	EXPECT_TRUE(spec->interpolation());
+	EXPECT_TRUE(spectrogram->interpolation());
 	s->setInterpolationMode(0);
-	EXPECT_FALSE(spec->interpolation());
+	EXPECT_FALSE(spectrogram->interpolation());
 }
 
 
@@ -625,34 +625,34 @@ TEST(SciColorGridChart, ModelChangesReachTheSeries) {
 	Chart chart;
 	chart.setModel(&m);
 	ColorGridSeries * s = colorGrid(chart);
-	PlotSpectrogram * spec = s->spectrogram();
+	PlotSpectrogram * spectrogram = s->spectrogram();
 
 	// contour settings
 	m.setSeriesData(10.0, 0, G::ContourLineDistance);
 	m.setSeriesData(3, 0, G::DisplayType);
-	EXPECT_EQ(spec->contourLevels(), QList<double>({ 0, 10, 20, 30 }));
-	EXPECT_TRUE(spec->testDisplayMode(QwtPlotSpectrogram::ContourMode));
+	EXPECT_EQ(spectrogram->contourLevels(), QList<double>({ 0, 10, 20, 30 }));
+	EXPECT_TRUE(spectrogram->testDisplayMode(QwtPlotSpectrogram::ContourMode));
 	m.setSeriesData(false, 0, G::ContourLinesColoredByLevel);
 	m.setSeriesData(QPen(Qt::magenta), 0, G::ContourPen);
-	EXPECT_EQ(spec->defaultContourPen().color(), QColor(Qt::magenta));
+	EXPECT_EQ(spectrogram->defaultContourPen().color(), QColor(Qt::magenta));
 
 	// construction lines: the model's lines and pen, none when switched off
 	m.setChartData(QPen(Qt::darkGray, 2), SCI::AbstractChartModel::ConstructionLinesPen);
 	m.setChartData(true, SCI::AbstractChartModel::ConstructionLinesVisible);
-	EXPECT_EQ(spec->constructionLines().m_horizontalLines.size(), 1u);
-	EXPECT_EQ(spec->constructionLinePen(), QPen(Qt::darkGray, 2));
+	EXPECT_EQ(spectrogram->constructionLines().m_horizontalLines.size(), 1u);
+	EXPECT_EQ(spectrogram->constructionLinePen(), QPen(Qt::darkGray, 2));
 	EXPECT_TRUE(chart.constructionLines().isEmpty()) << "no markers: the spectrogram draws them";
 	m.setChartData(false, SCI::AbstractChartModel::ConstructionLinesVisible);
-	EXPECT_TRUE(spec->constructionLines().empty());
-	EXPECT_EQ(spec->constructionLinePen().style(), Qt::NoPen);
+	EXPECT_TRUE(spectrogram->constructionLines().empty());
+	EXPECT_EQ(spectrogram->constructionLinePen().style(), Qt::NoPen);
 
 	// a new grid announced by the model keeps the look
 	m.beginChangeSeries(0, 0);
 	m.setGrid({ 0, 2 }, { 0, 1 }, 1, { 30 });
 	m.endChangeSeries();
-	EXPECT_EQ(spec->value(1, 0.5), 30.0);
-	EXPECT_EQ(spec->gridData()->interval(Qt::ZAxis), QwtInterval(0, 40));
-	EXPECT_EQ(spec->contourLevels(), QList<double>({ 0, 10, 20, 30 }));
+	EXPECT_EQ(spectrogram->value(1, 0.5), 30.0);
+	EXPECT_EQ(spectrogram->gridData()->interval(Qt::ZAxis), QwtInterval(0, 40));
+	EXPECT_EQ(spectrogram->contourLevels(), QList<double>({ 0, 10, 20, 30 }));
 
 	// a broken grid is logged; the chart keeps going
 	MessageCollector messages;
