@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include <QBrush>
+#include <QEvent>
+#include <QFontMetricsF>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
@@ -13,6 +15,7 @@
 #include <QLinearGradient>
 #include <QLocale>
 #include <QPen>
+#include <QTextDocument>
 #include <QScrollBar>
 #include <QTableWidget>
 
@@ -22,6 +25,8 @@
 namespace {
 const double LEFT = 50;
 const double TOP = 10;
+// smallest scale of the unit label that stays readable
+const double MIN_UNIT_SCALE = 0.6;
 }
 
 
@@ -78,6 +83,7 @@ DailyCycleInputWidget::DailyCycleInputWidget(QWidget * parent) :
 	m_frame = m_scene->addRect(m_plotArea, QPen(Qt::black), Qt::NoBrush);
 	m_frame->setZValue(0);
 	m_positioning = false;
+	m_view->installEventFilter(this);
 }
 
 
@@ -171,6 +177,13 @@ void DailyCycleInputWidget::resizeEvent(QResizeEvent * event) {
 }
 
 
+bool DailyCycleInputWidget::eventFilter(QObject * watched, QEvent * event) {
+	if (watched == m_view && event->type() == QEvent::Resize)
+		layoutGraph();
+	return QWidget::eventFilter(watched, event);
+}
+
+
 void DailyCycleInputWidget::showEvent(QShowEvent * event) {
 	QWidget::showEvent(event);
 	layoutGraph();
@@ -216,8 +229,9 @@ void DailyCycleInputWidget::layoutGraph() {
 	}
 	// the unit runs upwards beside the axis between the two numbers; a long one is shrunk to fit
 	const double numberHeight = m_axisLabels[0]->boundingRect().height()*m_axisLabels[0]->scale();
-	const QRectF r = m_unitLabel->boundingRect();
 	const double free = std::max(P - numberHeight, 10.0);
+	setUnitLabelText(free/MIN_UNIT_SCALE);
+	const QRectF r = m_unitLabel->boundingRect();
 	const double scale = std::min(1.0, free/r.width());
 	m_unitLabel->setScale(scale);
 	// rotation and scale keep the text's right end (its transform origin) in place
@@ -229,6 +243,22 @@ void DailyCycleInputWidget::layoutGraph() {
 		m_hourLabels[i]->setVisible(all || i % 4 == 0);
 	m_hourLabels[24]->setVisible(true);
 	positionHourItems();
+}
+
+
+void DailyCycleInputWidget::setUnitLabelText(double maxWidth) {
+	// below the smallest readable scale the unit is elided instead of shrunk further
+	const double margins = 2*m_unitLabel->document()->documentMargin();
+	const QFontMetricsF fm(m_unitLabel->font());
+	QString text = tr("%1").arg(m_unit);
+	if (fm.horizontalAdvance(text) + margins > maxWidth)
+		text = fm.elidedText(text, Qt::ElideRight, std::max(maxWidth - margins, 0.0));
+	m_unitLabel->setToolTip(tr("%1").arg(m_unit));
+	if (text == m_unitLabel->toPlainText())
+		return;
+	m_unitLabel->setPlainText(text);
+	const QRectF r = m_unitLabel->boundingRect();
+	m_unitLabel->setTransformOriginPoint(r.width(), r.height()/2);
 }
 
 

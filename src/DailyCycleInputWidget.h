@@ -49,8 +49,13 @@ public slots:
 protected:
 	void resizeEvent(QResizeEvent * event) override;
 	void showEvent(QShowEvent * event) override;
+	/*! Lays the graph out again when the view alone changes its size (the table beside it
+		can take or give back width and height without this widget being resized). */
+	bool eventFilter(QObject * watched, QEvent * event) override;
 
 private:
+	/*! The unit, elided to the given width (in scene units) when it is longer. */
+	void setUnitLabelText(double maxWidth);
 	void layoutGraph();
 	void createItems();
 	void positionHourItems();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QGraphicsRectItem>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
 #include <QGraphicsView>
@@ -160,4 +161,35 @@ TEST(DailyCycleInputWidget, layoutPassesOnlyMoveItems) {
 	EXPECT_NE(nodes[0]->y(), y);
 	EXPECT_EQ(spy.count(), 0);		// placements are no user edits
 	EXPECT_DOUBLE_EQ(e.m_w.values()[0], 18);
+}
+
+
+TEST(DailyCycleInputWidget, longUnitFitsBesideTheAxisShrunkOrElided) {
+	const QString unit = "Number of occupants in the room";
+	for (int height : {150, 420}) {
+		DailyCycleInputWidget w;
+		w.resize(700, height);
+		w.setup(unit, 0, 10);
+		w.show();
+		QCoreApplication::processEvents();
+		QGraphicsScene * scene = w.findChild<QGraphicsView *>()->scene();
+		QGraphicsTextItem * label = nullptr;
+		QRectF frame;
+		for (QGraphicsItem * item : scene->items()) {
+			if (item->toolTip() == unit)
+				label = static_cast<QGraphicsTextItem *>(item);
+			if (item->type() == QGraphicsRectItem::Type && item->zValue() == 0)
+				frame = item->sceneBoundingRect();
+		}
+		ASSERT_NE(label, nullptr) << height;
+		const QRectF r = label->sceneBoundingRect();
+		// upright beside the plot and within its height, never below a readable size
+		EXPECT_LE(r.width(), r.height()) << height;
+		EXPECT_LE(r.height(), frame.height()) << height;
+		EXPECT_GE(label->scale(), 0.6) << height;
+		if (height == 150)
+			EXPECT_TRUE(label->toPlainText().endsWith(QChar(0x2026))) << label->toPlainText().toStdString();
+		else
+			EXPECT_EQ(label->toPlainText(), unit);
+	}
 }
