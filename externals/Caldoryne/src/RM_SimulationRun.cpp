@@ -20,11 +20,6 @@
 
 namespace RM {
 
-namespace {
-const double DEG_TO_RAD = 0.01745329252;
-}
-
-
 SimulationRun::SimulationRun() :
 	m_model(new CaldoryneModelInterface),
 	m_wallTime(0)

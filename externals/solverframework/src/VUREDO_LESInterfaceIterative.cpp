@@ -82,14 +82,14 @@ void LESInterfaceIterative::writeMetrics(double wallClockTime, std::ostream * me
 	const unsigned int jacRHS = m_jacobian != nullptr ? m_jacobian->nRHSEvals() : 0;
 	const unsigned int preRHS = m_precond != nullptr ? m_precond->nRHSEvals() : 0;
 
-	auto count = [FUNC_ID](const char * text, unsigned int c) {
+	auto count = [=](const char * text, unsigned int c) {
 		BVX::BVX_Message(BVX::FormatText(text).arg(c, 8), BVX::MSG_PROGRESS, FUNC_ID, 1);
 	};
-	auto timed = [FUNC_ID, &u, wallClockTime](const char * text, double t) -> BVX::FormatText {
+	auto timed = [=, &u](const char * text, double t) -> BVX::FormatText {
 		return BVX::FormatText(text).arg(BVX::Time::format_time_difference(t, u), 13)
 				.arg(wallClockTime > 0 ? t/wallClockTime*100 : 0.0, 5, 'f', 2);
 	};
-	auto msg = [FUNC_ID](const BVX::FormatText & t) { BVX::BVX_Message(t, BVX::MSG_PROGRESS, FUNC_ID, 1); };
+	auto msg = [=](const BVX::FormatText & t) { BVX::BVX_Message(t, BVX::MSG_PROGRESS, FUNC_ID, 1); };
 
 	count("LES: Linear iterations                     =                          %1\n", m_statNumLinIters);
 	count("LES: Linear convergence failures           =                          %1\n", m_statNumLinConvFails);

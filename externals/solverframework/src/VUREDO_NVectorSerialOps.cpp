@@ -215,8 +215,13 @@ const OpSet ops = { linearSum, constant, prod, div, scale, absolute, inverse, ad
 VUREDO_NVECTOR_OPSET(baseline, )
 #ifdef VUREDO_X86_VARIANTS
 VUREDO_NVECTOR_OPSET(avx2, __attribute__((target("avx2"))))
-// 512-bit registers: without the preference the compiler keeps 256-bit vectors
+// 512-bit registers: without the preference GCC keeps 256-bit vectors (clang takes no
+// preference in the attribute)
+#ifdef __clang__
+VUREDO_NVECTOR_OPSET(avx512, __attribute__((target("avx512f"))))
+#else
 VUREDO_NVECTOR_OPSET(avx512, __attribute__((target("avx512f,prefer-vector-width=512"))))
+#endif
 #endif
 
 const OpSet & opSet(NVectorSerialOps::InstructionSet isa) {
