@@ -18,33 +18,12 @@ QString weekNumber(double t) {
 } // namespace
 
 
-QwtDateTimeScaleDraw::QwtDateTimeScaleDraw() {
-	const char * const names[12] = {
-		QT_TR_NOOP("January"), QT_TR_NOOP("February"), QT_TR_NOOP("March"), QT_TR_NOOP("April"),
-		QT_TR_NOOP("May"), QT_TR_NOOP("June"), QT_TR_NOOP("July"), QT_TR_NOOP("August"),
-		QT_TR_NOOP("September"), QT_TR_NOOP("October"), QT_TR_NOOP("November"), QT_TR_NOOP("December")
-	};
-	const char * const shortNames[12] = {
-		QT_TR_NOOP("Jan"), QT_TR_NOOP("Feb"), QT_TR_NOOP("Mar"), QT_TR_NOOP("Apr"),
-		QT_TR_NOOP("May"), QT_TR_NOOP("Jun"), QT_TR_NOOP("Jul"), QT_TR_NOOP("Aug"),
-		QT_TR_NOOP("Sep"), QT_TR_NOOP("Oct"), QT_TR_NOOP("Nov"), QT_TR_NOOP("Dec")
-	};
-	for (int i = 0; i < 12; ++i) {
-		m_monthNames[i] = tr(names[i]);
-		m_shortMonthNames[i] = tr(shortNames[i]);
-	}
-}
-
-
 void QwtDateTimeScaleDraw::drawLabel(QPainter * /*painter*/, double /*value*/) const {
 }
 
 
 bool QwtDateTimeScaleDraw::longMonthNamesFit(const QFontMetrics & fm, int monthWidth) const {
-	for (const QString & name : m_monthNames)
-		if (fm.boundingRect(name).width() > monthWidth)
-			return false;
-	return true;
+	return m_months.fitting(fm, monthWidth) == m_months.m_long;
 }
 
 
@@ -107,7 +86,7 @@ void QwtDateTimeScaleDraw::drawMonthLabels(QPainter * painter, unsigned int m1, 
 	// width of one month: the last month has no successor, measure the one before
 	const unsigned int m = qMin(m1, 10u);
 	const int monthWidth = int(labelPosition(MONTH_END_DAYS[m + 1]).x() - labelPosition(MONTH_END_DAYS[m]).x());
-	const QString * names = longMonthNamesFit(fm, monthWidth) ? m_monthNames : m_shortMonthNames;
+	const QString * names = m_months.fitting(fm, monthWidth);
 
 	QPointF p = labelPosition(d1);
 	for (unsigned int i = m1; i <= m2 && i < 12; ++i) {

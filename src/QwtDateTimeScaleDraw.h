@@ -6,21 +6,20 @@
 
 #include <qwt_scale_draw.h>
 
+#include "MonthNames.h"
+
 /*! Bottom-axis scale draw of a time axis in days since 1 January: paints month names
 	(long or short, as they fit) with week numbers, week labels or day labels itself,
 	depending on the visible range. */
 class QwtDateTimeScaleDraw : public QwtScaleDraw {
 	Q_DECLARE_TR_FUNCTIONS(QwtDateTimeScaleDraw)
 public:
-	QwtDateTimeScaleDraw();
-
 	void draw(QPainter * painter, const QPalette & palette) const override;
 
 	/*! True when every long month name fits into monthWidth pixels with these metrics. */
 	bool longMonthNamesFit(const QFontMetrics & fm, int monthWidth) const;
 
-	QString m_monthNames[12];
-	QString m_shortMonthNames[12];
+	MonthNames m_months;
 
 protected:
 	/*! Labels are drawn by draw() itself. */

@@ -1467,7 +1467,7 @@ Kommandozeile:
     </message>
 </context>
 <context>
-    <name>MonthAxisScaleDraw</name>
+    <name>MonthNames</name>
     <message>
         <source>January</source>
         <translation>Januar</translation>
@@ -2018,98 +2018,6 @@ Kommandozeile:
 </context>
 <context>
     <name>QwtDateTimeScaleDraw</name>
-    <message>
-        <source>January</source>
-        <translation>Januar</translation>
-    </message>
-    <message>
-        <source>February</source>
-        <translation>Februar</translation>
-    </message>
-    <message>
-        <source>March</source>
-        <translation>März</translation>
-    </message>
-    <message>
-        <source>April</source>
-        <translation>April</translation>
-    </message>
-    <message>
-        <source>May</source>
-        <translation>Mai</translation>
-    </message>
-    <message>
-        <source>June</source>
-        <translation>Juni</translation>
-    </message>
-    <message>
-        <source>July</source>
-        <translation>Juli</translation>
-    </message>
-    <message>
-        <source>August</source>
-        <translation>August</translation>
-    </message>
-    <message>
-        <source>September</source>
-        <translation>September</translation>
-    </message>
-    <message>
-        <source>October</source>
-        <translation>Oktober</translation>
-    </message>
-    <message>
-        <source>November</source>
-        <translation>November</translation>
-    </message>
-    <message>
-        <source>December</source>
-        <translation>Dezember</translation>
-    </message>
-    <message>
-        <source>Jan</source>
-        <translation>Jan</translation>
-    </message>
-    <message>
-        <source>Feb</source>
-        <translation>Feb</translation>
-    </message>
-    <message>
-        <source>Mar</source>
-        <translation>Mär</translation>
-    </message>
-    <message>
-        <source>Apr</source>
-        <translation>Apr</translation>
-    </message>
-    <message>
-        <source>Jun</source>
-        <translation>Jun</translation>
-    </message>
-    <message>
-        <source>Jul</source>
-        <translation>Jul</translation>
-    </message>
-    <message>
-        <source>Aug</source>
-        <translation>Aug</translation>
-    </message>
-    <message>
-        <source>Sep</source>
-        <translation>Sep</translation>
-    </message>
-    <message>
-        <source>Oct</source>
-        <translation>Okt</translation>
-    </message>
-    <message>
-        <source>Nov</source>
-        <translation>Nov</translation>
-    </message>
-    <message>
-        <source>Dec</source>
-        <translation>Dez</translation>
-    </message>
     <message>
         <source>Week %1</source>
         <translation>Woche %1</translation>
