@@ -73,10 +73,7 @@ ConstructionEditWidget::ConstructionEditWidget(QWidget * parent, RM::Database * 
 {
 	m_ui->setupUi(this);
 	m_ui->verticalLayout_2->setMargin(0);
-	m_ui->labelNameEn->setText(QString());
-	m_ui->labelNameEn->setPixmap(QPixmap(":/gfx/gb.png"));
-	m_ui->labelNameDe->setText(QString());
-	m_ui->labelNameDe->setPixmap(QPixmap(":/gfx/de.png"));
+	setNameFlags(m_ui->labelNameEn, m_ui->labelNameDe);
 	m_ui->spinBoxLayerCount->setMaximum(MAX_LAYERS);
 
 	QTableWidget * table = m_ui->tableWidget;

@@ -1,6 +1,8 @@
 #include "DBEditFieldHelpers.h"
 
 #include <QHeaderView>
+#include <QLabel>
+#include <QPixmap>
 #include <QPalette>
 #include <QScrollBar>
 #include <QTableView>
@@ -42,4 +44,12 @@ void setMinimumVisibleRows(QTableView * table, int rows) {
 	table->setMinimumHeight(table->horizontalHeader()->sizeHint().height()
 							+ rows * table->verticalHeader()->defaultSectionSize()
 							+ 2 * table->frameWidth() + table->horizontalScrollBar()->sizeHint().height());
+}
+
+
+void setNameFlags(QLabel * english, QLabel * german) {
+	english->setText(QString());
+	english->setPixmap(QPixmap(":/gfx/gb.png"));
+	german->setText(QString());
+	german->setPixmap(QPixmap(":/gfx/de.png"));
 }

@@ -3,6 +3,7 @@
 
 #include <initializer_list>
 
+class QLabel;
 class QString;
 class QTableView;
 class QWidget;
@@ -26,5 +27,8 @@ void setBuiltinPalette(std::initializer_list<QWidget *> widgets, bool readOnlyLo
 
 /*! Keeps a table at least as tall as its header and the given number of rows. */
 void setMinimumVisibleRows(QTableView * table, int rows);
+
+/*! The English and German flags in place of the two name labels of an editor. */
+void setNameFlags(QLabel * english, QLabel * german);
 
 #endif // DBEditFieldHelpersH

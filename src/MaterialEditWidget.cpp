@@ -26,10 +26,7 @@ MaterialEditWidget::MaterialEditWidget(QWidget * parent, RM::Database * db, Mate
 {
 	m_ui->setupUi(this);
 	m_ui->verticalLayout->setMargin(0);
-	m_ui->labelNameEn->setText(QString());
-	m_ui->labelNameEn->setPixmap(QPixmap(":/gfx/gb.png"));
-	m_ui->labelNameDe->setText(QString());
-	m_ui->labelNameDe->setPixmap(QPixmap(":/gfx/de.png"));
+	setNameFlags(m_ui->labelNameEn, m_ui->labelNameDe);
 
 	m_ui->lineEditRho->setup(1.00000001, 100000, tr("Mass density must be a value > 1 and < 100000 kg/m3."), true, true);
 	m_ui->lineEditCet->setup(1, 10000, tr("Specific heat capacity must be a value between 1 and 10000 J/kgK."), true, true);

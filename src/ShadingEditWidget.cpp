@@ -17,10 +17,7 @@ ShadingEditWidget::ShadingEditWidget(QWidget * parent, RM::Database * db, Shadin
 	m_ui->verticalLayout_2->setMargin(0);
 	m_ui->stackedWidget->layout()->setMargin(0);
 	m_ui->gridLayout->setMargin(0);
-	m_ui->labelNameEn->setText(QString());
-	m_ui->labelNameEn->setPixmap(QPixmap(":/gfx/gb.png"));
-	m_ui->labelNameDe->setText(QString());
-	m_ui->labelNameDe->setPixmap(QPixmap(":/gfx/de.png"));
+	setNameFlags(m_ui->labelNameEn, m_ui->labelNameDe);
 	m_ui->lineEditZconstant->setup(0, 1, tr("Shading factor must be a percentage, a value between 0 and 1."), true, true);
 	updateInput(QModelIndex());
 	setMinimumWidth(400);

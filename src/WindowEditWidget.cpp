@@ -55,10 +55,7 @@ WindowEditWidget::WindowEditWidget(QWidget * parent, RM::Database * db, WindowDB
 {
 	m_ui->setupUi(this);
 	m_ui->verticalLayout->setMargin(0);
-	m_ui->labelNameEn->setText(QString());
-	m_ui->labelNameEn->setPixmap(QPixmap(":/gfx/gb.png"));
-	m_ui->labelNameDe->setText(QString());
-	m_ui->labelNameDe->setPixmap(QPixmap(":/gfx/de.png"));
+	setNameFlags(m_ui->labelNameEn, m_ui->labelNameDe);
 	m_ui->lineEditU->setup(0, 10000000, tr("U-value must be a positive number."), false, false);
 	m_ui->lineEditg->setup(0, 1, tr("Transmissibility must be a percentage, a value between 0 and 1."), true, true);
 	m_ui->lineEditf->setup(0, 1, tr("Frame factor must be a percentage, a value between 0 and 1."), true, true);
