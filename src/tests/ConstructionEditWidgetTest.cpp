@@ -66,13 +66,7 @@ protected:
 	}
 
 	void select(unsigned int id) {
-		QAbstractItemModel * m = m_page->tableView()->model();
-		for (int r = 0; r < m->rowCount(); ++r)
-			if (m->index(r, 0).data(Qt::UserRole).toUInt() == id) {
-				m_page->tableView()->setCurrentIndex(m->index(r, 0));
-				return;
-			}
-		FAIL() << "no row of id " << id;
+		ASSERT_TRUE(GuiTest::selectRowOfId(m_page->tableView(), id)) << "no row of id " << id;
 	}
 
 	QTableWidget * table() { return field<QTableWidget>("tableWidget"); }

@@ -54,13 +54,7 @@ protected:
 
 	/*! Selects the row of an id on a page. */
 	void select(DBPageBase * page, unsigned int id) {
-		QAbstractItemModel * m = page->tableView()->model();
-		for (int r = 0; r < m->rowCount(); ++r)
-			if (m->index(r, 0).data(Qt::UserRole).toUInt() == id) {
-				page->tableView()->setCurrentIndex(m->index(r, 0));
-				return;
-			}
-		FAIL() << "no row of id " << id;
+		ASSERT_TRUE(GuiTest::selectRowOfId(page->tableView(), id)) << "no row of id " << id;
 	}
 
 	/*! Types text into a field (replacing its text) and presses Return. */

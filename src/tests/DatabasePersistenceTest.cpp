@@ -26,6 +26,7 @@
 
 #include "ButtonBar.h"
 #include "DBPageBase.h"
+#include "DatabaseTestFixture.h"
 #include "GuiTestHarness.h"
 #include "RoomModelDialog.h"
 
@@ -87,13 +88,7 @@ protected:
 	}
 
 	void select(DBPageBase * pg, unsigned int id) {
-		QAbstractItemModel * m = pg->tableView()->model();
-		for (int r = 0; r < m->rowCount(); ++r)
-			if (m->index(r, 0).data(Qt::UserRole).toUInt() == id) {
-				pg->tableView()->setCurrentIndex(m->index(r, 0));
-				return;
-			}
-		FAIL() << "no row of id " << id;
+		ASSERT_TRUE(GuiTest::selectRowOfId(pg->tableView(), id)) << "no row of id " << id;
 	}
 
 	/*! Replaces the text of a field of the page's editor by typing, then presses Return. */

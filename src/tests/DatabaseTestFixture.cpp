@@ -1,5 +1,8 @@
 #include "DatabaseTestFixture.h"
 
+#include <QAbstractItemModel>
+#include <QTableView>
+
 namespace GuiTest {
 
 namespace {
@@ -66,6 +69,16 @@ ScopedLocale::ScopedLocale(QLocale::Language lang) :
 
 ScopedLocale::~ScopedLocale() {
 	QLocale::setDefault(m_previous);
+}
+
+bool selectRowOfId(QTableView * view, unsigned int id) {
+	QAbstractItemModel * m = view->model();
+	for (int r = 0; r < m->rowCount(); ++r)
+		if (m->index(r, 0).data(Qt::UserRole).toUInt() == id) {
+			view->setCurrentIndex(m->index(r, 0));
+			return true;
+		}
+	return false;
 }
 
 } // namespace GuiTest

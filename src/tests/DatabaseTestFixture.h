@@ -5,6 +5,8 @@
 
 #include <RM_Database.h>
 
+class QTableView;
+
 namespace GuiTest {
 
 /*! An in-memory database: built-in items below 10000 and user items.
@@ -26,6 +28,10 @@ public:
 private:
 	QLocale m_previous;
 };
+
+/*! Makes the row of an item id (user role of column 0) the view's current row; false when
+	no row holds that id. */
+bool selectRowOfId(QTableView * view, unsigned int id);
 
 } // namespace GuiTest
 
