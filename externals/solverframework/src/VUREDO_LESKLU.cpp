@@ -14,6 +14,7 @@
 #include "VUREDO_CVODERunRecord.h"
 #include "VUREDO_IntegratorSundialsCVODE.h"
 #include "VUREDO_JacobianSparseCSR.h"
+#include "VUREDO_KLUTransposedSolve.h"
 #include "VUREDO_ModelInterface.h"
 #include "VUREDO_SUNMatrixSparseOps.h"
 #include "VUREDO_SolverTimers.h"
@@ -37,6 +38,33 @@ int LESKLU_jacobian(realtype t, N_Vector y, N_Vector /*fy*/, SUNMatrix J, void *
 		rr->storeException(ex, "[LESKLU_jacobian]");
 	}
 	return -1;
+}
+
+/*! KLU's set-up, then the solve schedule brought up to date with the new factors. The
+	schedule is reached through KLU's user pointer, which only a user-supplied ordering
+	would use.
+*/
+int LESKLU_setup(SUNLinearSolver S, SUNMatrix A) {
+	int res = SUNLinSolSetup_KLU(S, A);
+	KLUTransposedSolve * fast = static_cast<KLUTransposedSolve *>(SUNLinSol_KLUGetCommon(S)->user_data);
+	if (res == SUNLS_SUCCESS)
+		fast->update(SUNLinSol_KLUGetSymbolic(S), SUNLinSol_KLUGetNumeric(S));
+	else
+		fast->update(nullptr, nullptr);
+	return res;
+}
+
+/*! KLU's solve for the row-compressed matrix (A^T solved with the factors of A), with
+	the columns visited in dependency order: the same result to the bit.
+*/
+int LESKLU_solve(SUNLinearSolver S, SUNMatrix A, N_Vector x, N_Vector b, realtype tol) {
+	KLUTransposedSolve * fast = static_cast<KLUTransposedSolve *>(SUNLinSol_KLUGetCommon(S)->user_data);
+	if (!fast->ready() || A == nullptr || x == nullptr || b == nullptr)
+		return SUNLinSolSolve_KLU(S, A, x, b, tol);
+	N_VScale(1.0, b, x);
+	fast->solve(NV_DATA_S(x));
+	static_cast<SUNLinearSolverContent_KLU>(S->content)->last_flag = SUNLS_SUCCESS;
+	return SUNLS_SUCCESS;
 }
 
 } // namespace
@@ -88,6 +116,12 @@ void LESKLU::init(ModelInterface * model, IntegratorInterface * integrator,
 	if (A != nullptr)
 		SUNMatrixSparseOps::install(A);
 	SUNLinearSolver LS = A != nullptr ? SUNLinSol_KLU(cvode->stateVector(), A, cvode->sunContext()) : nullptr;
+	if (LS != nullptr) {
+		m_transposedSolve.update(nullptr, nullptr);
+		SUNLinSol_KLUGetCommon(LS)->user_data = &m_transposedSolve;
+		LS->ops->setup = LESKLU_setup;
+		LS->ops->solve = LESKLU_solve;
+	}
 	int res = cvode->attachLinearSolver(A, LS);
 	if (res != 0)
 		throwAttachError(res, "CVKLU", FUNC_ID);

@@ -5,6 +5,7 @@
 
 #include <sundials/sundials_matrix.h>
 
+#include "VUREDO_KLUTransposedSolve.h"
 #include "VUREDO_LESInterfaceDirect.h"
 
 namespace VUREDO {
@@ -42,6 +43,8 @@ private:
 	unsigned long long	m_patternKey;
 	/*! f(y) of the last Jacobian update. */
 	std::vector<double>	m_ydot;
+	/*! Solves with KLU's factors, columns in dependency order. */
+	KLUTransposedSolve	m_transposedSolve;
 };
 
 } // namespace VUREDO
