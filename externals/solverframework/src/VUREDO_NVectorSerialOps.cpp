@@ -88,26 +88,20 @@ VUREDO_INLINE void addConst(N_Vector x, realtype b, N_Vector z) {
 		zd[i] = xd[i] + b;
 }
 
-/*! Sum of (x_i w_i)^2 in eight partial sums: element i goes into sum i mod 8, the sums are
-	added pairwise. The chains are independent (the sequential sum waits for each addition)
-	and the order is fixed, so every variant gives the same bits. */
+/*! Sum of (x_i w_i)^2 in the library's sequential order. Partial sums would be faster
+	(the loop waits for each addition), but the error test of the integrator compares this
+	norm with 1, so rounding differences here move the step sequence and with it every
+	result; the sequential sum keeps the library's results to the bit. */
 VUREDO_INLINE realtype wSqrSum(N_Vector x, N_Vector w) {
 	const realtype * xd = data(x);
 	const realtype * wd = data(w);
 	const sunindextype n = len(x);
-	realtype s[8] = { 0, 0, 0, 0, 0, 0, 0, 0 };
-	sunindextype i = 0;
-	for (; i + 8 <= n; i += 8) {
-		for (int k = 0; k < 8; ++k) {
-			const realtype p = xd[i + k]*wd[i + k];
-			s[k] += p*p;
-		}
-	}
-	for (int k = 0; i < n; ++i, ++k) {
+	realtype s = 0;
+	for (sunindextype i = 0; i < n; ++i) {
 		const realtype p = xd[i]*wd[i];
-		s[k] += p*p;
+		s += p*p;
 	}
-	return ((s[0] + s[1]) + (s[2] + s[3])) + ((s[4] + s[5]) + (s[6] + s[7]));
+	return s;
 }
 
 VUREDO_INLINE realtype wrmsNorm(N_Vector x, N_Vector w) {

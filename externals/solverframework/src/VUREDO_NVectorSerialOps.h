@@ -15,10 +15,9 @@ namespace VUREDO {
 
 	The element-wise operations use the library's formulas and come in one variant per
 	instruction set, all compiled without contraction into fused multiply-add, so every
-	variant gives the same bits. The weighted root-mean-square norm sums in eight
-	interleaved partial sums (element i into sum i mod 8, then added pairwise): its result
-	differs from the library's sequential sum by rounding only and is the same for every
-	variant, so results do not depend on the machine.
+	variant gives the same bits. The weighted root-mean-square norm sums sequentially like
+	the library: the integrator's error test compares it with 1, so a sum in another order
+	would change the step sequence and every result at rounding level.
 */
 class NVectorSerialOps {
 public:
