@@ -28,10 +28,15 @@ bool acceptedValue(QtExt::ValidatingLineEdit * edit, double & value) {
 	return edit->isValid() && edit->isValidNumber(value);
 }
 
-/*! Writes the edit's accepted number into member; false when refused or unchanged. */
+/*! Writes the edit's accepted number into member; false when refused or unchanged.
+	Only a text the user changed counts: the field shows a rounded value, which leaving
+	the field must not store. */
 bool takeChangedValue(QtExt::ValidatingLineEdit * edit, double & member) {
 	double val;
-	if (!acceptedValue(edit, val) || val == member)
+	if (!edit->isModified() || !acceptedValue(edit, val))
+		return false;
+	edit->setModified(false);
+	if (val == member)
 		return false;
 	member = val;
 	return true;

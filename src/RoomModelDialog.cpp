@@ -60,6 +60,7 @@
 #include "RunDialog.h"
 #include "ShadingControlModelInputWidget.h"
 #include "ShadingDBWidget.h"
+#include "WheelFocusFilter.h"
 #include "WindowDBWidget.h"
 
 namespace {
@@ -86,6 +87,8 @@ RoomModelDialog::RoomModelDialog(QWidget * parent) :
 {
 	const char * const FUNC_ID = "[RoomModelDialog::RoomModelDialog]";
 	m_ui->setupUi(this);
+	// before any box is shown: the filter sets their focus policy when they are polished
+	qApp->installEventFilter(new WheelFocusFilter(this));
 	m_db = new RM::Database;
 	m_climate = new RM::Climate;
 	m_project = new RM::Room;

@@ -148,6 +148,39 @@ TEST_F(CalculationInputTest, AcceptedEntriesAreStoredAndShown) {
 }
 
 
+TEST_F(CalculationInputTest, LeavingAFieldThatShowsARoundedValueKeepsTheStoredValue) {
+	struct Case {
+		const char *	m_edit;
+		double			RM::Room::* m_member;
+		double			m_stored;
+		const char *	m_typed;	// empty: the loaded value is left as shown
+	};
+	const Case cases[] = {
+		{ "lineEditExtraMass", &RM::Room::m_additionalMass, 0.25, "" },
+		{ "lineEditCapacity", &RM::Room::m_additionalMassHeatCapacity, 840.75, "" },
+		{ "lineEditExtraMass", &RM::Room::m_additionalMass, 0.25, "0.25" },
+		{ "lineEditCapacity", &RM::Room::m_additionalMassHeatCapacity, 840.75, "840.75" },
+	};
+	m_page->show();
+	ASSERT_TRUE(QTest::qWaitForWindowExposed(m_page.get()));
+	for (const Case & c : cases) {
+		SCOPED_TRACE(std::string(c.m_edit) + " '" + c.m_typed + "'");
+		setBaseline();
+		m_room.*c.m_member = c.m_stored;
+		m_page->updateInput();
+		if (*c.m_typed == 0)
+			QTest::mouseClick(edit(c.m_edit), Qt::LeftButton);
+		else
+			GuiTest::typeAndReturn(edit(c.m_edit), c.m_typed);
+		ASSERT_TRUE(edit(c.m_edit)->hasFocus());
+		// the field shows one decimal; the focus moves on by a click into another field
+		QTest::mouseClick(edit("lineEditArea"), Qt::LeftButton);
+		EXPECT_FALSE(edit(c.m_edit)->hasFocus());
+		EXPECT_EQ(m_room.*c.m_member, c.m_stored);
+	}
+}
+
+
 TEST_F(CalculationInputTest, RefusedEntriesLeaveTheRoomAndMarkTheField) {
 	const char * area = "Area must be a valid size in [m<sup>2</sup>] (higher than 0.001 mm<sup>2</sup>).";
 	const char * height = "Height must be a valid size in [m] (between 0.001 mm and 1000 m).";

@@ -13,6 +13,8 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QTest>
+#include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
 
 namespace GuiTest {
 
@@ -54,6 +56,20 @@ void typeAndReturn(QLineEdit * edit, const QString & text) {
 }
 
 
+void wheelNotch(QWidget * w, int direction) {
+	const QPoint local = w->rect().center();
+	QWidget * target = w->childAt(local);
+	if (target == nullptr)
+		target = w;
+	QWheelEvent event(QPointF(target->mapFrom(w, local)), QPointF(w->mapToGlobal(local)), QPoint(),
+					  QPoint(0, 120*direction), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+	// only a spontaneous event takes the application's path of wheel focus and propagation;
+	// sendEvent() would clear the flag
+	QSpontaneKeyEvent::setSpontaneous(&event);
+	qApp->notify(target, &event);
+}
+
+
 ModalDialogDriver::ModalDialogDriver() {
 	connect(&m_timer, &QTimer::timeout, this, &ModalDialogDriver::poll);
 	m_timer.start(20);
@@ -83,7 +99,7 @@ void ModalDialogDriver::poll() {
 		seen.m_text = box->text();
 	m_seen.push_back(seen);
 
-	Action action = reject();
+	Action action = m_fallback ? m_fallback : reject();
 	if (!m_actions.empty()) {
 		action = m_actions.front();
 		m_actions.pop_front();

@@ -42,6 +42,11 @@ bool writeBytes(const QString & path, const QByteArray & data);
 /*! Replaces the text of a line edit by typing and finishes with Return. */
 void typeAndReturn(QLineEdit * edit, const QString & text);
 
+/*! One wheel notch (direction 1 up, -1 down) over the middle of w as the window system
+	delivers it: to the widget under the pointer, giving wheel focus, passed on to the
+	parents while not accepted. */
+void wheelNotch(QWidget * w, int direction);
+
 /*! Modal dialogs appear inside a nested event loop; the driver watches for them and acts
 	on each new one with the next queued action. A dialog without a queued action is
 	recorded and rejected, so that a test never hangs on an unexpected dialog.
@@ -66,6 +71,8 @@ public:
 	void add(const Action & action);
 	/*! Actions not yet used. */
 	int pending() const { return int(m_actions.size()); }
+	/*! Action for a dialog when none is queued (default: reject). */
+	void setFallback(const Action & action) { m_fallback = action; }
 
 	/*! Presses a standard button of a message box or of the dialog's button box. */
 	static Action press(QDialogButtonBox::StandardButton button);
@@ -90,6 +97,7 @@ private slots:
 private:
 	QTimer				m_timer;
 	std::deque<Action>	m_actions;
+	Action				m_fallback;
 };
 
 } // namespace GuiTest

@@ -14,6 +14,7 @@
 #include <QtExt_Directories.h>
 #include <QtExt_LanguageHandler.h>
 
+#include "GuiWalk.h"
 #include "ProgramStartUp.h"
 
 namespace {
@@ -32,6 +33,9 @@ private:
 
 int main(int argc, char ** argv) {
 	::testing::InitGoogleTest(&argc, argv);
+	// "--seed S --actions N --log FILE": a long walk or the replay of a failed one
+	if (GuiWalk::parseArguments(argc, argv).m_replay)
+		GuiWalk::registerReplay();
 	qputenv("QT_QPA_PLATFORM", "offscreen");
 
 	// nothing of a test run reaches the real home or settings of the user

@@ -1,0 +1,49 @@
+// The seeded random walk through the main window with the seeds of the CI run; with
+// "--seed S" on the command line the walk of that seed is played instead (see GuiWalk).
+#include <gtest/gtest.h>
+
+#include <QLocale>
+
+#include "GuiTestHarness.h"
+#include "GuiWalk.h"
+
+namespace {
+
+/*! Actions of each CI seed. */
+const int CI_ACTIONS = 300;
+
+/*! Plays one walk; odd seeds in the English, even seeds in the German number format. */
+void playWalk(const GuiWalk::Options & options) {
+	if (options.m_seed % 2 == 0)
+		QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+	GuiWalk walk(options, GuiTest::homeDir() + QString("/walk-%1").arg(options.m_seed));
+	walk.run();
+	EXPECT_EQ(walk.failure(), QString());
+	EXPECT_EQ(walk.actionsPlayed(), options.m_actions);
+}
+
+class GuiWalkTest : public ::testing::TestWithParam<unsigned int> {};
+
+class GuiWalkReplay : public ::testing::Test {
+public:
+	void TestBody() override { playWalk(GuiWalk::commandLineOptions()); }
+};
+
+} // namespace
+
+
+TEST_P(GuiWalkTest, NoActionBreaksAnInvariant) {
+	GuiWalk::Options options;
+	options.m_seed = GetParam();
+	options.m_actions = CI_ACTIONS;
+	playWalk(options);
+}
+
+INSTANTIATE_TEST_SUITE_P(CiSeeds, GuiWalkTest, ::testing::Values(1u, 2u, 3u, 4u, 5u, 6u));
+
+
+void GuiWalk::registerReplay() {
+	::testing::RegisterTest("GuiWalkReplay", "CommandLineSeed", nullptr, nullptr, __FILE__, __LINE__,
+							[]() -> ::testing::Test * { return new GuiWalkReplay; });
+	::testing::GTEST_FLAG(filter) = "GuiWalkReplay.CommandLineSeed";
+}
