@@ -332,6 +332,12 @@ void GuiWalk::playOne() {
 		draw -= e.m_weight;
 	}
 
+	// a closed dialog hands the activation back as a window manager does
+	if (m_window != nullptr && !m_window->isActiveWindow()) {
+		m_window->activateWindow();
+		if (!QTest::qWaitForWindowActive(m_window.get()))
+			fail("the main window cannot be activated");
+	}
 	++m_actionIndex;
 	m_badMessages.clear();
 	m_longAction = false;
@@ -807,8 +813,10 @@ GuiWalk::Kind GuiWalk::typeText() {
 						  qobject_cast<QAbstractItemView *>(target) != nullptr ? QPoint(4, 4) : clickTarget->rect().center());
 	}
 	QWidget * focus = QApplication::focusWidget();
-	if (focus == nullptr)
+	if (focus == nullptr) {
+		logAction("type: no focus after a click on " + describe(target) + (m_window->isActiveWindow() ? "" : " (window not active)"));
 		return Edit;
+	}
 	const QString text = randomText();
 	if (qobject_cast<QLineEdit *>(focus) != nullptr)
 		QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
