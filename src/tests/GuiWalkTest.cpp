@@ -1,5 +1,7 @@
 // The seeded random walk through the main window with the seeds of the CI run; with
 // "--seed S" on the command line the walk of that seed is played instead (see GuiWalk).
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include <QLocale>
@@ -39,7 +41,11 @@ TEST_P(GuiWalkTest, NoActionBreaksAnInvariant) {
 	playWalk(options);
 }
 
-INSTANTIATE_TEST_SUITE_P(CiSeeds, GuiWalkTest, ::testing::Values(1u, 2u, 3u, 4u, 5u, 6u));
+// named by seed: "--seed S" replays the walk of CiSeeds/GuiWalkTest.*/seedS
+INSTANTIATE_TEST_SUITE_P(CiSeeds, GuiWalkTest, ::testing::Values(1u, 2u, 3u, 4u, 5u, 6u),
+						 [](const ::testing::TestParamInfo<unsigned int> & info) {
+							 return "seed" + std::to_string(info.param);
+						 });
 
 
 void GuiWalk::registerReplay() {
