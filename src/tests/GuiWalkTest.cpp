@@ -43,8 +43,8 @@ TEST_P(GuiWalkTest, NoActionBreaksAnInvariant) {
 
 // named by seed: "--seed S" replays the walk of CiSeeds/GuiWalkTest.*/seedS
 INSTANTIATE_TEST_SUITE_P(CiSeeds, GuiWalkTest, ::testing::Values(1u, 2u, 3u, 4u, 5u, 6u),
-						 [](const ::testing::TestParamInfo<unsigned int> & info) {
-							 return "seed" + std::to_string(info.param);
+						 [](const ::testing::TestParamInfo<unsigned int> & param) {
+							 return "seed" + std::to_string(param.param);
 						 });
 
 
