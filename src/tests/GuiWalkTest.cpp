@@ -12,7 +12,7 @@
 namespace {
 
 /*! Actions of each CI seed. */
-const int CI_ACTIONS = 300;
+const int CI_ACTIONS = 500;
 
 /*! Plays one walk; odd seeds in the English, even seeds in the German number format. */
 void playWalk(const GuiWalk::Options & options) {
