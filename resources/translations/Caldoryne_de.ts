@@ -232,6 +232,14 @@
         <source>Latitude</source>
         <translation>Breitengrad</translation>
     </message>
+    <message>
+        <source>On reading, the direct normal radiation of 1 hour lay above the extraterrestrial irradiance and was repaired (the program log names the hour).</source>
+        <translation>Beim Einlesen lag die direkte Normalstrahlung von 1 Stunde über der extraterrestrischen Strahlung und wurde korrigiert (das Programmprotokoll nennt die Stunde).</translation>
+    </message>
+    <message>
+        <source>On reading, the direct normal radiation of %1 hours lay above the extraterrestrial irradiance and was repaired (the program log names the hours).</source>
+        <translation>Beim Einlesen lag die direkte Normalstrahlung von %1 Stunden über der extraterrestrischen Strahlung und wurde korrigiert (das Programmprotokoll nennt die Stunden).</translation>
+    </message>
 </context>
 <context>
     <name>ChartDemoModels</name>
