@@ -2003,6 +2003,10 @@ Kommandozeile:
         <source>Ambiguous number &apos;%1&apos;: write &apos;%2&apos; for the thousands or &apos;%3&apos; for the decimal value.</source>
         <translation>Mehrdeutige Zahl &apos;%1&apos;: &apos;%2&apos; für den Tausenderwert oder &apos;%3&apos; für den Dezimalwert schreiben.</translation>
     </message>
+    <message>
+        <source>Ambiguous number &apos;%1&apos;: write &apos;%2&apos; without the thousands separator.</source>
+        <translation>Mehrdeutige Zahl &apos;%1&apos;: &apos;%2&apos; ohne Tausendertrennzeichen schreiben.</translation>
+    </message>
 </context>
 <context>
     <name>QtExt_AutoUpdateDialog</name>
