@@ -280,7 +280,18 @@ QString CalculationInputWidget::climateInfoHtml() const {
 	const QString country = localized(loader.m_country, langId).toHtmlEscaped();
 	const QString source = QString::fromStdString(loader.m_source).toHtmlEscaped();
 	const QString comment = QString::fromStdString(loader.m_comment).toHtmlEscaped();
+	// hours the reader repaired, each named in the program log; first, so that the short
+	// info box shows it without scrolling
+	const std::size_t repairedCount = loader.m_repairedHours.size();
+	QString repaired;
+	if (repairedCount == 1)
+		repaired = "<p>" + tr("On reading, the direct normal radiation of 1 hour lay above the extraterrestrial "
+							  "irradiance and was repaired (the program log names the hour).") + "</p>";
+	else if (repairedCount > 1)
+		repaired = "<p>" + tr("On reading, the direct normal radiation of %1 hours lay above the extraterrestrial "
+							  "irradiance and was repaired (the program log names the hours).").arg(repairedCount) + "</p>";
 	return QString("<html><body>")
+		+ repaired
 		+ "<p>" + tr("City/Country") + ": <b>" + city + "</b>/" + "<b>" + country + "</b>, "
 		+ tr("Source") + ": <b>" + source + "</b><br>"
 		+ tr("Longitude") + ": <b>" + QString("%L1").arg(loader.m_longitude, 0, 'f', 2) + " Deg</b>, "

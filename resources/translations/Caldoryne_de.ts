@@ -232,6 +232,14 @@
         <source>Latitude</source>
         <translation>Breitengrad</translation>
     </message>
+    <message>
+        <source>On reading, the direct normal radiation of 1 hour lay above the extraterrestrial irradiance and was repaired (the program log names the hour).</source>
+        <translation>Beim Einlesen lag die direkte Normalstrahlung von 1 Stunde über der extraterrestrischen Strahlung und wurde korrigiert (das Programmprotokoll nennt die Stunde).</translation>
+    </message>
+    <message>
+        <source>On reading, the direct normal radiation of %1 hours lay above the extraterrestrial irradiance and was repaired (the program log names the hours).</source>
+        <translation>Beim Einlesen lag die direkte Normalstrahlung von %1 Stunden über der extraterrestrischen Strahlung und wurde korrigiert (das Programmprotokoll nennt die Stunden).</translation>
+    </message>
 </context>
 <context>
     <name>ChartDemoModels</name>
@@ -1994,6 +2002,10 @@ Kommandozeile:
     <message>
         <source>Ambiguous number &apos;%1&apos;: write &apos;%2&apos; for the thousands or &apos;%3&apos; for the decimal value.</source>
         <translation>Mehrdeutige Zahl &apos;%1&apos;: &apos;%2&apos; für den Tausenderwert oder &apos;%3&apos; für den Dezimalwert schreiben.</translation>
+    </message>
+    <message>
+        <source>Ambiguous number &apos;%1&apos;: write &apos;%2&apos; without the thousands separator.</source>
+        <translation>Mehrdeutige Zahl &apos;%1&apos;: &apos;%2&apos; ohne Tausendertrennzeichen schreiben.</translation>
     </message>
 </context>
 <context>

@@ -65,6 +65,29 @@ void writeC6bWithHeader(const QString & source, const QString & target, const st
 	out << bytes.substr(0, 20) << header << bytes.substr(pos);
 }
 
+/*! Copies a shipped annual c6b file with some direct normal radiation values (hour index -> W/m2) replaced. */
+void writeC6bWithDirectNormal(const QString & source, const QString & target, const std::map<unsigned int, double> & values) {
+	std::ifstream in(source.toStdString(), std::ios::binary);
+	std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+	ASSERT_GT(bytes.size(), 20u);
+	std::uint32_t count = 0;
+	std::memcpy(&count, bytes.data() + 16, 4);
+	std::size_t pos = 20;
+	for (std::uint32_t i = 0; i < count; ++i) {
+		std::uint32_t len = 0;
+		std::memcpy(&len, bytes.data() + pos, 4);
+		pos += 4 + len;
+	}
+	// vectors of temperature and humidity, then the count of the direct normal radiation
+	const std::size_t directNormal = pos + 2 * (4 + 8760 * 8) + 4;
+	ASSERT_LE(directNormal + 8760 * 8, bytes.size());
+	for (const auto & v : values)
+		std::memcpy(&bytes[directNormal + 8 * v.first], &v.second, 8);
+	QDir().mkpath(QFileInfo(target).absolutePath());
+	std::ofstream out(target.toStdString(), std::ios::binary);
+	out << bytes;
+}
+
 class CalculationInputTest : public ::testing::Test {
 protected:
 	void SetUp() override {
@@ -348,6 +371,38 @@ TEST_F(CalculationInputTest, HeaderTextsAreEscapedInTheInfo) {
 		EXPECT_TRUE(text.contains("x < y & <b>z</b>")) << text.toStdString();
 	}
 	QtExt::LanguageHandler::setLangId("en");
+}
+
+
+TEST_F(CalculationInputTest, InfoCountsTheRepairedHoursOfTheFile) {
+	// 16 Feb 08:00 and 5 Sep 06:00 with a beam far above the extraterrestrial irradiance,
+	// as the weather file of this climate held them; one impossible hour in a second file
+	const QString source = QtExt::Directories::databasesDir() + "/DB_climate/" + POTSDAM;
+	writeC6bWithDirectNormal(source, userClimateDir() + "/Test/Two.c6b", { { 1111, 11606 }, { 5933, 5117 } });
+	writeC6bWithDirectNormal(source, userClimateDir() + "/Test/One.c6b", { { 1111, 11606 } });
+	struct Case { const char * m_file; const char * m_lang; const char * m_text; } cases[] = {
+		{ "Test/Two.c6b", "en", "On reading, the direct normal radiation of 2 hours lay above the extraterrestrial "
+								"irradiance and was repaired (the program log names the hours)." },
+		{ "Test/Two.c6b", "de", "Beim Einlesen lag die direkte Normalstrahlung von 2 Stunden über der extraterrestrischen "
+								"Strahlung und wurde korrigiert (das Programmprotokoll nennt die Stunden)." },
+		{ "Test/One.c6b", "en", "On reading, the direct normal radiation of 1 hour lay above the extraterrestrial "
+								"irradiance and was repaired (the program log names the hour)." },
+		{ "Test/One.c6b", "de", "Beim Einlesen lag die direkte Normalstrahlung von 1 Stunde über der extraterrestrischen "
+								"Strahlung und wurde korrigiert (das Programmprotokoll nennt die Stunde)." },
+	};
+	for (const Case & c : cases) {
+		SCOPED_TRACE(std::string(c.m_file) + " " + c.m_lang);
+		QtExt::LanguageHandler::instance().installTranslator(c.m_lang);
+		m_room.m_climateDataPath = c.m_file;
+		CalculationInputWidget page(nullptr, &m_db, &m_climate, &m_room);
+		page.updateInput();
+		const QString text = page.findChild<QTextBrowser *>("textBrowserClimateDataInfo")->toPlainText();
+		EXPECT_TRUE(text.contains(QString::fromUtf8(c.m_text))) << text.toStdString();
+	}
+	QtExt::LanguageHandler::instance().installTranslator("en");
+	// the shipped file holds the repaired values: nothing to say
+	EXPECT_FALSE(info().contains("repaired")) << info().toStdString();
+	EXPECT_FALSE(info().isEmpty());
 }
 
 

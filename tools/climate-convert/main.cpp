@@ -1,8 +1,10 @@
 // climate-convert: EnergyPlus weather file (.epw) -> binary climate record file (.c6b).
 //
-// The EPW file is read with the climate library's own reader; header fields can be
-// overridden on the command line. The written file is read back and compared with the
-// source data, so a converted file is known to load.
+// The EPW file is read with the climate library's own reader, which repairs every hour whose
+// direct normal radiation exceeds the extraterrestrial irradiance; the repaired hours are
+// listed as table rows. Header fields can be overridden on the command line. The written
+// file is read back and compared with the source data, so a converted file is known to load
+// and to need no repair.
 
 #include <cmath>
 #include <cstdint>
@@ -14,9 +16,12 @@
 #include <vector>
 
 #include <BVX_Exception.h>
+#include <BVX_FormatText.h>
+#include <BVX_Math.h>
 #include <BVX_StringUtils.h>
 
 #include <CLM_ClimateDataLoader.h>
+#include <CLM_SolarRadiationModel.h>
 
 namespace {
 
@@ -150,6 +155,10 @@ bool verify(const std::string & fname, const ClimateDataLoader & src) {
 			  back.m_dataTimePoints == src.m_dataTimePoints;
 	if (!ok)
 		std::cerr << "Header read back differs from the source.\n";
+	if (!back.m_repairedHours.empty()) {
+		std::cerr << "The written file still holds direct normal radiation above the extraterrestrial irradiance.\n";
+		ok = false;
+	}
 	for (unsigned int q = 0; q < ClimateDataLoader::NumClimateComponents; ++q) {
 		if (back.m_data[q] != src.m_data[q]) {
 			std::cerr << "Data vector #" << q << " read back differs from the source.\n";
@@ -157,6 +166,24 @@ bool verify(const std::string & fname, const ClimateDataLoader & src) {
 		}
 	}
 	return ok;
+}
+
+/*! The repaired hours as rows of a Markdown table: hour, EPW data line, value of the file,
+	extraterrestrial irradiance of the hour, value written. */
+void printRepairedHours(const ClimateDataLoader & c) {
+	std::cout << "Repaired hours (direct normal radiation above the extraterrestrial irradiance E0): "
+			  << c.m_repairedHours.size() << "\n";
+	if (c.m_repairedHours.empty())
+		return;
+	SolarRadiationModel sun;
+	sun.m_climateDataLoader.m_timeZone = c.m_timeZone;
+	sun.m_longitude = c.m_longitude * BVX::DEG_TO_RAD;
+	std::cout << "| Hour | Data line | Direct normal in the file [W/m2] | E0 [W/m2] | Direct normal written [W/m2] |\n"
+			  << "| --- | --- | --- | --- | --- |\n";
+	for (const ClimateDataLoader::RepairedHour & r : c.m_repairedHours)
+		std::cout << "| " << ClimateDataLoader::hourText(r.m_time) << " | " << r.m_index + 1 << " | "
+				  << numberText(r.m_fileValue, 6) << " | " << std::lround(sun.extraterrestrialRadiation(r.m_time))
+				  << " | " << BVX::FormatText("%1").arg(r.m_value, 0, 'f', 1).str() << " |\n";
 }
 
 } // namespace
@@ -182,6 +209,7 @@ int main(int argc, char * argv[]) {
 			std::cerr << "Verification of '" << opts.m_output << "' failed.\n";
 			return 1;
 		}
+		printRepairedHours(c);
 		std::cout << "Wrote '" << opts.m_output << "' (" << c.m_city << ", " << c.m_country << "), "
 				  << c.m_data[0].size() << " hourly values per quantity, verified.\n";
 	}

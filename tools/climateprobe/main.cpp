@@ -1,5 +1,6 @@
-// climateprobe: loads a climate data file and prints its header, the climate values at a
-// time, the sun position and the radiation on given surfaces.
+// climateprobe: loads a climate data file and prints its header, the hours whose direct
+// normal radiation was repaired on reading, the climate values at a time, the sun position
+// and the radiation on given surfaces.
 
 #include <cstdlib>
 #include <iomanip>
@@ -77,6 +78,15 @@ void printHeader(const ClimateDataLoader & c) {
 			  << "Comment:    " << c.m_comment << "\n";
 }
 
+void printRepairedHours(const ClimateDataLoader & c) {
+	std::cout << "Repaired hours (direct normal radiation above the extraterrestrial irradiance): "
+			  << c.m_repairedHours.size() << "\n";
+	for (const ClimateDataLoader::RepairedHour & r : c.m_repairedHours)
+		std::cout << "  " << ClimateDataLoader::hourText(r.m_time) << " (value #" << r.m_index + 1 << "): "
+				  << r.m_fileValue << " -> " << std::fixed << std::setprecision(1) << r.m_value
+				  << std::defaultfloat << std::setprecision(6) << " W/m2\n";
+}
+
 void printClimate(const ClimateDataLoader & c) {
 	static const char * const NAMES[ClimateDataLoader::NumClimateComponents] = {
 		"Air temperature [C]", "Relative humidity [%]", "Direct normal radiation [W/m2]",
@@ -105,6 +115,7 @@ int run(const Options & opts) {
 	if (opts.m_headerOnly)
 		return 0;
 
+	printRepairedHours(c);
 	sun.m_latitude = c.m_latitude * BVX::DEG_TO_RAD;
 	sun.m_longitude = c.m_longitude * BVX::DEG_TO_RAD;
 	std::vector<unsigned int> ids;

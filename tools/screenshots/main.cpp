@@ -30,6 +30,7 @@
 #include <qwt_plot.h>
 #include <qwt_plot_canvas.h>
 #include <qwt_plot_grid.h>
+#include <qwt_plot_renderer.h>
 
 #include <BVX_Exception.h>
 #include <BVX_Path.h>
@@ -44,7 +45,9 @@
 #include <RM_Schedule.h>
 
 #include <QtExt_Directories.h>
+#include <Sci_Chart.h>
 #include <Sci_ChartFormatSelectionDialog.h>
+#include <Sci_LineSeriesContentModel.h>
 #include <QtExt_LanguageHandler.h>
 
 #include "AboutDialog.h"
@@ -519,6 +522,79 @@ void constructionShots(Screenshots & shots) {
 }
 
 
+/*! A wall of fourteen layers, foils and boards between thick ones, as the construction
+	editor shows it: labels of thin layers below the chain, none cut off. */
+void manyLayersShot(Screenshots & shots) {
+	const std::pair<const char *, double> build[] = {
+		{ "Render", 0.008 }, { "Reinforcement", 0.004 }, { "Mineral wool", 0.16 }, { "Adhesive", 0.005 },
+		{ "Concrete", 0.18 }, { "Vapour barrier", 0.001 }, { "Air layer", 0.02 }, { "Wood fibre", 0.06 },
+		{ "Foil", 0.001 }, { "OSB", 0.015 }, { "Battens", 0.024 }, { "Gypsum board", 0.0125 },
+		{ "Filler", 0.002 }, { "Paint", 0.001 } };
+	QVector<QtExt::ConstructionLayer> layers;
+	int i = 0;
+	for (const auto & l : build) {
+		layers.append(QtExt::ConstructionLayer(l.second, l.first, QColor::fromHsv((37 * i) % 360, 90, 235), i));
+		++i;
+	}
+	QtExt::ConstructionViewWidget view;
+	view.resize(760, 360);
+	view.show();
+	view.setData(layers, false);
+	view.selectLayer(8);
+	shots.save(&view, "gallery-construction-14-layers");
+}
+
+
+/*! A year's temperature chart as the report prints it at 1200 dpi, cropped to the lower
+	left corner: ticks of both axes beside the grid. */
+void printedAxisShot(Screenshots & shots) {
+	SCI::LineSeriesContentModel m;
+	typedef SCI::AbstractCartesianChartModel AM;
+	const QDateTime zero(QDate(2001, 1, 1), QTime(0, 0), Qt::LocalTime);
+	m.setAxisData(true, AM::XAxis, AM::DateTimeEnabled);
+	m.setAxisData(zero, AM::XAxis, AM::DateTimeZero);
+	QStringList formats = m.axisData(AM::XAxis, AM::DateTimeFormats).toStringList();
+	formats[6] = "MMM";
+	formats[7] = "MMM";
+	m.setAxisData(formats, AM::XAxis, AM::DateTimeFormats);
+	m.setAxisData(QString("temperature [C]"), AM::LeftYAxis, AM::TitleText);
+	m.setAxisData(false, AM::RightYAxis, AM::Enabled);
+	for (int axis : { AM::XAxis, AM::LeftYAxis }) {
+		m.setAxisData(QPen(Qt::gray, 0, Qt::DotLine), axis, AM::GridPen);
+		m.setAxisData(QPen(Qt::lightGray, 0, Qt::DotLine), axis, AM::MinorGridPen);
+	}
+	std::vector<double> h, t;
+	for (int k = 0; k < 8760; k += 6) {
+		h.push_back(k);
+		t.push_back(18 + 8 * std::sin(2 * M_PI * (k - 2200) / 8760.0) + 3 * std::sin(2 * M_PI * k / 24.0));
+	}
+	m.addDataSet(BVX::UnitVector("", BVX::Unit("h"), h), BVX::UnitVector("", BVX::Unit("C"), t), "Operative");
+	m.setAxisData(false, AM::LeftYAxis, AM::Autoscale);
+	m.setAxisData(0.0, AM::LeftYAxis, AM::Minimum);
+	m.setAxisData(35.0, AM::LeftYAxis, AM::Maximum);
+	SCI::Chart chart;
+	chart.resize(640, 300);
+	chart.setModel(&m);
+	chart.replot();
+
+	const double scale = 1200.0 / 96.0;
+	const QSize crop(1800, 1200);	// 3.8 x 2.5 cm of paper
+	QImage img(crop, QImage::Format_ARGB32);
+	img.fill(Qt::white);
+	chart.preparePrinting(false, true);
+	{
+		QPainter p(&img);
+		p.translate(0, crop.height() - 300 * scale);
+		p.scale(scale, scale);
+		QwtPlotRenderer renderer;
+		renderer.render(&chart, &p, QRectF(0, 0, 640, 300));
+	}
+	chart.finishPrinting();
+	shots.write(QPixmap::fromImage(img), "gallery-report-chart-1200dpi-axis");
+	chart.setModel(nullptr);
+}
+
+
 void richTextShots(Screenshots & shots) {
 	QtExt::RichTextEditWidget editor;
 	editor.setHtml("<h3>Project notes</h3><p>Office on the second floor, <b>south facade</b> with external "
@@ -581,7 +657,9 @@ void updateDialogShots(Screenshots & shots) {
 void qtExtGalleryShots(Screenshots & shots) {
 	lineEditShots(shots);
 	constructionShots(shots);
+	manyLayersShot(shots);
 	richTextShots(shots);
+	printedAxisShot(shots);
 	reportShots(shots);
 	updateDialogShots(shots);
 }

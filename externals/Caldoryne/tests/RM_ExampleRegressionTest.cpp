@@ -108,9 +108,12 @@ struct Reference {
 // moves by some percent (summing the integrator's error norm in another order moved the
 // office's 95th percentile of the heating load by 2.2 %). Tolerances: energies 0.5 % (or
 // 0.05 kWh), load percentiles 3 % (or 5 W), temperature percentiles 0.05 K.
+// The default room's figures come from its climate with the two hours of impossible direct
+// normal radiation repaired (16 Feb 08:00 held 11,606 W/m2): heating 96.998 -> 97.022 kWh,
+// 95th percentile 87.04 -> 87.03 W; the office's first weeks hold no such hour.
 TEST(ExampleRegression, FirstWeeksMatchTheReferenceResults) {
 	const Reference references[] = {
-		{ "DefaultRoom.rmxml",			210, { 97.00, 0, 87.06, 0, 19.98, 42.11 } },
+		{ "DefaultRoom.rmxml",			210, { 97.02, 0, 87.03, 0, 19.98, 42.11 } },
 		{ "Office_SouthFacade.rmxml",	21, { 187.20, 0, 641.6, 0, 20.93, 20.98 } },
 	};
 	for (const Reference & ref : references) {

@@ -42,6 +42,15 @@ int AutoUpdateDialog::run(const QString & currentVersion, const QString & newVer
 }
 
 
+QNetworkRequest AutoUpdateDialog::updateRequest(const QString & url) {
+	QNetworkRequest request{QUrl(url)};
+	// servers move their files: follow a few redirects, never from https down to http
+	request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+	request.setMaximumRedirectsAllowed(MAX_REDIRECTS);
+	return request;
+}
+
+
 bool AutoUpdateDialog::replySucceeded(QNetworkReply * reply) {
 	return reply->error() == QNetworkReply::NoError
 			&& reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200;
@@ -59,7 +68,7 @@ void AutoUpdateDialog::setMonospaceFont(QWidget * w) {
 
 
 void AutoUpdateDialog::on_pushButtonDownload_clicked() {
-	QNetworkReply * reply = m_networkManager->get(QNetworkRequest(QUrl(m_downloadUrl)));
+	QNetworkReply * reply = m_networkManager->get(updateRequest(m_downloadUrl));
 	connect(reply, &QNetworkReply::downloadProgress, this, &AutoUpdateDialog::onDownloadProgress);
 	m_ui->pushButtonDownload->setEnabled(false);
 	// busy until a progress report tells the size

@@ -2,6 +2,7 @@
 #define QtExt_AutoUpdateDialogH
 
 #include <QDialog>
+#include <QNetworkRequest>
 
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -24,6 +25,13 @@ public:
 	/*! Fills the dialog and runs it modally; returns the dialog's result. */
 	int run(const QString & currentVersion, const QString & newVersion, const QString & changeLog,
 			const QString & downloadUrl, const QString & installerPath);
+
+	/*! Redirects followed before a request fails. */
+	static const int MAX_REDIRECTS = 5;
+
+	/*! GET request for the update server: follows up to MAX_REDIRECTS redirects of the
+		same scheme or from http to https. */
+	static QNetworkRequest updateRequest(const QString & url);
 
 	/*! True when the reply finished without error and with HTTP status 200: Qt 5 reports
 		neither redirects nor some other statuses as errors. */

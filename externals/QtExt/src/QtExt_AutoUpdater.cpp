@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
@@ -10,7 +11,6 @@
 #include <QNetworkRequest>
 #include <QPlainTextEdit>
 #include <QProcess>
-#include <QTextStream>
 #include <QVBoxLayout>
 
 #include <BVX_Exception.h>
@@ -47,7 +47,7 @@ void AutoUpdater::checkForUpdateInfo(const QString & url, const char * currentVe
 	m_newInstallerPath = newInstallerPath;
 	const QString text = QUrl(url).toString();
 	m_baseUrl = text.left(text.lastIndexOf('/'));
-	m_networkManager->get(QNetworkRequest(QUrl(url)));
+	m_networkManager->get(AutoUpdateDialog::updateRequest(url));
 }
 
 
@@ -142,6 +142,9 @@ void AutoUpdater::showNoUpdateDialog() {
 	const int pos = m_changeLog.indexOf("CHANGES");
 	edit->setPlainText(pos == -1 ? m_changeLog : m_changeLog.mid(pos));
 	lay->addWidget(edit);
+	QDialogButtonBox * buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dlg);
+	connect(buttons, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
+	lay->addWidget(buttons);
 	dlg.exec();
 }
 
@@ -156,17 +159,30 @@ bool AutoUpdater::installUpdate(const QString & installerPath) {
 		QFile::remove(installerPath);
 		return false;
 	}
-	if (!QProcess::startDetached(installerPath, QStringList())) {
-		BVX::BVX_Message("Error installing update.", 3, nullptr, 1);
+	// the marker comes first: an installer that could not be marked would run at every start
+	if (!writeMarker(marker)) {
+		BVX::BVX_Message(BVX::FormatText("Cannot write the update marker '%1'; the update installer is removed "
+										 "without being started.").arg(marker.toStdString()), BVX::MSG_ERROR,
+						 "[AutoUpdater::installUpdate]", 1);
 		QFile::remove(installerPath);
 		return false;
 	}
-	QFile markerFile(marker);
-	if (markerFile.open(QIODevice::WriteOnly)) {
-		QTextStream strm(&markerFile);
-		strm << QDateTime::currentDateTime().toString(Qt::TextDate);
+	if (!QProcess::startDetached(installerPath, QStringList())) {
+		BVX::BVX_Message("Error installing update.", 3, nullptr, 1);
+		QFile::remove(marker);
+		QFile::remove(installerPath);
+		return false;
 	}
 	return true;
+}
+
+
+bool AutoUpdater::writeMarker(const QString & marker) {
+	QFile markerFile(marker);
+	if (!markerFile.open(QIODevice::WriteOnly))
+		return false;
+	const QByteArray stamp = QDateTime::currentDateTime().toString(Qt::TextDate).toUtf8();
+	return markerFile.write(stamp) == stamp.size() && markerFile.flush();
 }
 
 } // namespace QtExt

@@ -58,6 +58,8 @@ public slots:
 	void downloadFinished(QNetworkReply * reply);
 
 private:
+	/*! Writes the start time into the marker file; false when it cannot be written. */
+	static bool writeMarker(const QString & marker);
 	QWidget * parentWidget() const;
 	void showNoUpdateDialog();
 	void evaluateInteractive();

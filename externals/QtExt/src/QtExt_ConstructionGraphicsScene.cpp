@@ -162,9 +162,42 @@ void ConstructionGraphicsScene::calculatePositions() {
 	m_xStart = static_cast<int>(m_inner.left() + leftReserve);
 	m_xEnd = static_cast<int>(m_inner.right() - rightReserve);
 	m_xPositions.assign(1, m_xStart + d);
-	const double scale = (m_xEnd - 2 * d - m_xStart) / m_totalWidth;
-	for (const ConstructionLayer & l : m_layers)
-		m_xPositions.push_back(m_xPositions.back() + static_cast<int>(scale * l.m_width));
+	for (double w : drawnWidths(m_xEnd - 2 * d - m_xStart))
+		m_xPositions.push_back(m_xPositions.back() + static_cast<int>(w));
+}
+
+
+std::vector<double> ConstructionGraphicsScene::drawnWidths(double available) const {
+	const int n = m_layers.size();
+	// on screen a foil of 1 mm beside 300 mm of masonry stays wide enough to be clicked
+	const double minWidth = m_onScreen ? MIN_SCREEN_LAYER_WIDTH : 0.0;
+	std::vector<bool> atMinimum(static_cast<std::size_t>(n), false);
+	if (minWidth * n > available)
+		return std::vector<double>(static_cast<std::size_t>(n), available / n);
+	for (;;) {
+		double rest = available;
+		double restTotal = 0;
+		for (int i = 0; i < n; ++i) {
+			if (atMinimum[i])
+				rest -= minWidth;
+			else
+				restTotal += m_layers[i].m_width;
+		}
+		const double scale = restTotal > 0 ? rest / restTotal : 0;
+		bool changed = false;
+		for (int i = 0; i < n; ++i) {
+			if (!atMinimum[i] && scale * m_layers[i].m_width < minWidth) {
+				atMinimum[i] = true;
+				changed = true;
+			}
+		}
+		if (changed)
+			continue;
+		std::vector<double> widths;
+		for (int i = 0; i < n; ++i)
+			widths.push_back(atMinimum[i] ? minWidth : scale * m_layers[i].m_width);
+		return widths;
+	}
 }
 
 
@@ -180,41 +213,46 @@ void ConstructionGraphicsScene::drawDimensions() {
 
 	// with one layer the total is the chain: no label of its own
 	std::vector<QGraphicsTextItem *> labels;
-	std::vector<bool> fits;
-	bool allFit = true;
+	std::vector<int> hanging;	// layers whose label does not fit between its boundaries
 	if (n > 1) {
 		for (int i = 0; i < n; ++i) {
 			labels.push_back(addTextItem(widthLabel(m_layers[i].m_width), m_textFont));
 			const QRectF r = labels.back()->boundingRect();
 			H = std::max(H, r.height());
 			const int space = static_cast<int>(m_xPositions[i + 1] - m_xPositions[i] - 2 * m);
-			fits.push_back(r.width() <= space);
-			allFit = allFit && fits.back();
+			if (r.width() > space)
+				hanging.push_back(i);
 		}
 	}
+	const std::vector<HangingLabel> placed = placeHangingLabels(labels, hanging, m);
+	int rows = 0;
+	for (const HangingLabel & h : placed)
+		rows = std::max(rows, h.m_row + 1);
 
+	// each row of hanging labels takes one label height between chain and total
 	const double bottom = m_inner.bottom();
 	double y0 = bottom - H;
-	double yc = bottom - (allFit ? 2.1 : 3.1) * H;
+	double yc = bottom - (rows == 0 ? 2.1 : 2.1 + rows) * H;
 	if (n == 1)
 		yc = y0;
 	m_inner.setBottom(yc - H);
 
-	// labels that fit sit on the chain; the others hang below it, left to right,
-	// each pushed right of the previous one, with a leader line to their layer
-	double prevRight = std::numeric_limits<double>::lowest();
 	for (int i = 0; i < static_cast<int>(labels.size()); ++i) {
 		const QRectF r = labels[i]->boundingRect();
 		const double centre = 0.5 * (m_xPositions[i] + m_xPositions[i + 1]);
-		if (fits[i]) {
-			labels[i]->setPos(centre - r.width() / 2, yc - r.height());
-		}
-		else {
-			const double x = std::max(centre - r.width() / 2, prevRight);
-			labels[i]->setPos(x, yc);
-			prevRight = x + r.width();
-			addLine(centre, yc, x + r.width() / 2, yc + 2 * m, m_dimensionPen);
-		}
+		labels[i]->setPos(centre - r.width() / 2, yc - r.height());
+	}
+	// hanging labels below the chain, a leader line to their layer; those left out are hidden
+	for (int i : hanging)
+		labels[i]->setVisible(false);
+	for (const HangingLabel & h : placed) {
+		QGraphicsTextItem * label = labels[h.m_layer];
+		const QRectF r = label->boundingRect();
+		const double top = yc + h.m_row * H;
+		label->setPos(h.m_x, top);
+		label->setVisible(true);
+		const double centre = 0.5 * (m_xPositions[h.m_layer] + m_xPositions[h.m_layer + 1]);
+		addLine(centre, yc, h.m_x + r.width() / 2, top + 2 * m, m_dimensionPen);
 	}
 
 	const double centre = 0.5 * (X0 + Xn);
@@ -244,6 +282,45 @@ void ConstructionGraphicsScene::drawDimensions() {
 }
 
 
+std::vector<ConstructionGraphicsScene::HangingLabel> ConstructionGraphicsScene::placeHangingLabels(
+		const std::vector<QGraphicsTextItem *> & labels, std::vector<int> shown, double gap) const
+{
+	const double left = m_frame.left();
+	const double right = m_frame.right();
+	for (;;) {
+		// side by side in one row where they fit, else staggered on two rows
+		for (int rows = 1; rows <= 2; ++rows) {
+			std::vector<HangingLabel> placed;
+			double rowEnd[2] = { std::numeric_limits<double>::lowest(), std::numeric_limits<double>::lowest() };
+			bool fits = true;
+			for (int i : shown) {
+				const double w = labels[i]->boundingRect().width();
+				const double centre = 0.5 * (m_xPositions[i] + m_xPositions[i + 1]);
+				const double ideal = std::min(std::max(centre - w / 2, left), right - w);
+				// each row pushes its labels right of the previous one; the nearer row wins
+				const double x0 = std::max(ideal, rowEnd[0] + gap);
+				const double x1 = std::max(ideal, rowEnd[1] + gap);
+				const int row = rows == 2 && x1 < x0 ? 1 : 0;
+				const double x = row == 0 ? x0 : x1;
+				if (x < left || x + w > right) {
+					fits = false;
+					break;
+				}
+				rowEnd[row] = x + w;
+				placed.push_back(HangingLabel{ i, row, x });
+			}
+			if (fits)
+				return placed;
+		}
+		// too many to stand in two rows: leave out the label of the thinnest layer
+		auto thinnest = std::min_element(shown.begin(), shown.end(), [this](int a, int b) {
+			return m_layers[a].m_width < m_layers[b].m_width;
+		});
+		shown.erase(thinnest);
+	}
+}
+
+
 void ConstructionGraphicsScene::drawLayers() {
 	const int a = static_cast<int>(m_inner.top());
 	const int b = static_cast<int>(m_inner.bottom());
@@ -261,6 +338,8 @@ void ConstructionGraphicsScene::drawLayers() {
 		rect->setHatchPen(hatchPen);
 		rect->setFlag(QGraphicsItem::ItemIsSelectable);
 		rect->setData(0, i);
+		// the width also where the chain has no room for its label
+		rect->setToolTip(QStringLiteral("%1\n%2 mm").arg(layer.m_name, widthLabel(layer.m_width)));
 		addItem(rect);
 
 		QGraphicsTextItem * name = addTextItem(layer.m_name, m_textFont);

@@ -27,6 +27,9 @@ namespace QtExt {
 class ConstructionGraphicsScene : public QGraphicsScene {
 	Q_OBJECT
 public:
+	/*! Smallest width of a layer rectangle on screen, in pixels. */
+	static constexpr double MIN_SCREEN_LAYER_WIDTH = 4;
+
 	ConstructionGraphicsScene(bool onScreen, QPaintDevice * device, QObject * parent = nullptr);
 	~ConstructionGraphicsScene() override;
 
@@ -57,11 +60,26 @@ public slots:
 	void clear();
 
 private:
+	/*! A width label below the chain: layer index, row (0 or 1) and left edge. */
+	struct HangingLabel {
+		int		m_layer;
+		int		m_row;
+		double	m_x;
+	};
+
 	void updatePens();
 	void createCaption();
 	QGraphicsTextItem * addTextItem(const QString & text, const QFont & font);
 	void calculatePositions();
+	/*! Width in pixels of every layer: proportional to its thickness, on screen at least
+		MIN_SCREEN_LAYER_WIDTH, together available. */
+	std::vector<double> drawnWidths(double available) const;
 	void drawDimensions();
+	/*! Places the labels of the layers in shown (left to right) in up to two rows below the
+		chain, inside the frame and apart by gap; leaves out the labels of the thinnest
+		layers until the rest fit. */
+	std::vector<HangingLabel> placeHangingLabels(const std::vector<QGraphicsTextItem *> & labels,
+												 std::vector<int> shown, double gap) const;
 	void drawLayers();
 
 	QVector<ConstructionLayer>	m_layers;

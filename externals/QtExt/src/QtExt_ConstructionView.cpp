@@ -47,6 +47,8 @@ void ConstructionView::setData(QPaintDevice * device, const QVector<Construction
 	Q_ASSERT(m_device);
 	m_layers = layers;
 	m_resolution = resolution;
+	// new data start without selection, also when the layers are the same as before
+	setSelectedRect(nullptr);
 	// the drawing fills the viewport; resize events report the viewport's size as well
 	redraw(viewport()->size());
 	show();
@@ -66,17 +68,17 @@ void ConstructionView::redraw(const QSize & size) {
 }
 
 
-void ConstructionView::selectLayer(int index) {
-	QGraphicsRectItem * target = nullptr;
+QGraphicsRectItem * ConstructionView::layerRect(int index) const {
 	for (QGraphicsItem * item : m_scene->items()) {
-		if (item->type() == QGraphicsRectItem::Type && item->data(0).toInt() == index
-			&& item->data(0).isValid())
-		{
-			target = static_cast<QGraphicsRectItem *>(item);
-			break;
-		}
+		if (item->type() == QGraphicsRectItem::Type && item->data(0).isValid() && item->data(0).toInt() == index)
+			return static_cast<QGraphicsRectItem *>(item);
 	}
-	setSelectedRect(target);
+	return nullptr;
+}
+
+
+void ConstructionView::selectLayer(int index) {
+	setSelectedRect(layerRect(index));
 }
 
 
@@ -107,9 +109,19 @@ void ConstructionView::sceneSelectionChanged() {
 
 void ConstructionView::mousePressEvent(QMouseEvent * event) {
 	if (event->button() == Qt::LeftButton) {
-		QGraphicsItem * item = itemAt(event->pos());
-		if (item != nullptr && item->type() == QGraphicsRectItem::Type && !item->isSelected())
-			setSelectedRect(static_cast<QGraphicsRectItem *>(item));
+		// the layer under the click, also where its name is drawn over it; the middle of the
+		// clicked pixel decides between two layers that share a boundary
+		const QPointF p = mapToScene(event->pos()) + QPointF(0.5, 0.5);
+		for (QGraphicsItem * item : items(event->pos())) {
+			if (item->type() != QGraphicsRectItem::Type || !item->data(0).isValid())
+				continue;
+			const QRectF r = static_cast<QGraphicsRectItem *>(item)->rect();
+			if (p.x() < r.left() || p.x() >= r.right() || p.y() < r.top() || p.y() > r.bottom())
+				continue;
+			if (!item->isSelected())
+				setSelectedRect(static_cast<QGraphicsRectItem *>(item));
+			break;
+		}
 	}
 	QGraphicsView::mousePressEvent(event);
 }
@@ -130,7 +142,13 @@ void ConstructionView::resizeEvent(QResizeEvent * event) {
 	{
 		return;
 	}
+	// the new drawing keeps the selected layer, without reporting a change
+	const QSignalBlocker block(m_scene.get());
 	redraw(s);
+	if (QGraphicsRectItem * rect = layerRect(m_selectedLayer)) {
+		rect->setZValue(1);
+		rect->setSelected(true);
+	}
 }
 
 } // namespace QtExt

@@ -49,6 +49,8 @@ private:
 	void redraw(const QSize & size);
 	/*! Makes rect the only selected layer (nullptr: none); emits one selection change. */
 	void setSelectedRect(QGraphicsRectItem * rect);
+	/*! Rectangle of the layer with that index, nullptr if there is none. */
+	QGraphicsRectItem * layerRect(int index) const;
 
 	/*! Device for text measuring (not owned). */
 	QPaintDevice *								m_device = nullptr;

@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 
 #include "QtExt_ValidatorBase.h"
+#include "QtExt_UserNumber.h"
 
 namespace QtExt {
 
@@ -30,22 +31,24 @@ ValidatingLineEdit::~ValidatingLineEdit() = default;
 
 
 bool ValidatingLineEdit::isValidNumber(double & value) const {
-	const QString txt = text();
-	QLocale loc;
-	bool ok = false;
+	return readNumber(value) == UserNumberStatus::Valid;
+}
+
+
+UserNumberStatus ValidatingLineEdit::readNumber(double & value) const {
+	const QLocale loc;
+	if (!m_isInteger)
+		return parseUserNumber(text(), value, loc);
 	double v;
-	if (m_isInteger) {
-		v = loc.toInt(txt, &ok);
-	}
-	else {
-		v = loc.toDouble(txt, &ok);
-		if (!ok)
-			v = txt.toDouble(&ok);	// '.' as decimal point also in German
-	}
-	if (!ok || !std::isfinite(v))
-		return false;
-	value = v;
-	return true;
+	// "1.000" under German: the thousands or 1, in integer mode as well
+	if (parseUserNumber(text(), v, loc) == UserNumberStatus::AmbiguousGrouping)
+		return UserNumberStatus::AmbiguousGrouping;
+	bool ok = false;
+	const int i = loc.toInt(text(), &ok);
+	if (!ok)
+		return UserNumberStatus::Invalid;
+	value = i;
+	return UserNumberStatus::Valid;
 }
 
 
@@ -126,8 +129,11 @@ void ValidatingLineEdit::updateColor() {
 	}
 	else {
 		setBackground(QColor(INVALID_COLOR));
+		double v;
 		QString tip;
-		if (m_validator)
+		if (readNumber(v) == UserNumberStatus::AmbiguousGrouping)
+			tip = ambiguousGroupingMessage(text());
+		else if (m_validator)
 			tip = m_validator->toolTip();
 		setToolTip(tip.isEmpty() ? m_toolTip : tip);
 	}

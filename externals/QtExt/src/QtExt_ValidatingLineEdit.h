@@ -3,6 +3,7 @@
 
 #include <QLineEdit>
 
+#include "QtExt_UserNumber.h"
 #include "QtExt_ValidatingInputBase.h"
 
 namespace QtExt {
@@ -13,7 +14,9 @@ namespace QtExt {
 	is emitted only when editing ends on a valid value.
 
 	Numbers are read with the default locale and, failing that, with '.' as decimal
-	point. Non-finite numbers ("nan", "inf") are never valid.
+	point (parseUserNumber()). Under a locale grouping with '.', a text such as "1.000"
+	is refused as ambiguous, with a tool tip naming both plain forms. Non-finite numbers
+	("nan", "inf") are never valid.
 */
 class ValidatingLineEdit : public QLineEdit, public ValidatingInputBase {
 	Q_OBJECT
@@ -52,6 +55,8 @@ protected:
 	void changeEvent(QEvent * event) override;
 
 private:
+	/*! Reads the text as the field's mode (integer or not) demands. */
+	UserNumberStatus readNumber(double & value) const;
 	void setBackground(const QColor & color);
 	void updateColor();
 };

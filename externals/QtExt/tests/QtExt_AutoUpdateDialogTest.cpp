@@ -64,6 +64,13 @@ TEST(AutoUpdateDialog, downloadsWritesOrReports) {
 	r.m_status = 302;
 	r.m_extraHeaders = "Location: /installer.run\r\n";
 	server.setResponse("/moved.run", r);
+	r.m_extraHeaders = "Location: /moved.run\r\n";
+	server.setResponse("/moved-twice.run", r);
+	// a loop /loop0 -> /loop1 -> ... -> /loop5 -> /loop0 runs past the five redirects allowed
+	for (int i = 0; i < 6; ++i) {
+		r.m_extraHeaders = QString("Location: /loop%1.run\r\n").arg((i + 1) % 6).toUtf8();
+		server.setResponse(QString("/loop%1.run").arg(i), r);
+	}
 
 	QTemporaryDir dir;
 	QFile blocker(dir.filePath("plainfile"));
@@ -91,7 +98,9 @@ TEST(AutoUpdateDialog, downloadsWritesOrReports) {
 		{ "no content length", server.baseUrl() + "/streamed.run", dir.filePath("streamed"), complete, "The software updater", { 0 } },
 		{ "old file replaced", server.baseUrl() + "/installer.run", old.fileName(), complete, "The software updater", {} },
 		{ "not found", server.baseUrl() + "/missing.run", dir.filePath("a"), failed, noDownload, {} },
-		{ "redirect", server.baseUrl() + "/moved.run", dir.filePath("b"), failed, noDownload, {} },
+		{ "redirect", server.baseUrl() + "/moved.run", dir.filePath("b"), complete, "The software updater", {} },
+		{ "redirect chain of two", server.baseUrl() + "/moved-twice.run", dir.filePath("c"), complete, "The software updater", {} },
+		{ "redirect loop", server.baseUrl() + "/loop0.run", dir.filePath("d"), failed, noDownload, {} },
 		{ "unwritable", server.baseUrl() + "/installer.run", dir.filePath("plainfile/update"), failed,
 		  QString("Couldn't write update installer '%1'.").arg(dir.filePath("plainfile/update")), {} }
 	};

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QDateTime>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTest>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -65,6 +68,19 @@ protected:
 		r.m_body = INFO_FILE;
 		r.m_extraHeaders = "Location: /updates/Caldoryne.updates\r\n";
 		m_server.setResponse("/updates/moved.updates", r);
+		r.m_extraHeaders = "Location: /updates/moved.updates\r\n";
+		m_server.setResponse("/updates/moved-twice.updates", r);
+		// five redirects are followed, the sixth is refused
+		for (int i = 0; i < 6; ++i) {
+			r.m_extraHeaders = QString("Location: /updates/chain%1.updates\r\n").arg(i + 1).toUtf8();
+			if (i == 5)
+				r.m_extraHeaders = "Location: /updates/Caldoryne.updates\r\n";
+			m_server.setResponse(QString("/updates/chain%1.updates").arg(i), r);
+		}
+		for (int i = 0; i < 6; ++i) {
+			r.m_extraHeaders = QString("Location: /updates/loop%1.updates\r\n").arg((i + 1) % 6).toUtf8();
+			m_server.setResponse(QString("/updates/loop%1.updates").arg(i), r);
+		}
 	}
 
 	QString url(const QString & path) const { return m_server.baseUrl() + path; }
@@ -130,8 +146,16 @@ TEST_F(AutoUpdaterTest, silentResults) {
 	EXPECT_EQ(r.first, 1);
 	EXPECT_TRUE(r.second.isEmpty());
 
-	// a missing file, a redirect and a closed port all fail to retrieve the information
-	for (const QString & u : { url("/updates/missing.updates"), url("/updates/moved.updates"),
+	// a server that moved its file: redirects are followed, the installer keeps the asked base
+	for (const char * moved : { "/updates/moved.updates", "/updates/moved-twice.updates", "/updates/chain1.updates" }) {
+		r = silentCheck(url(moved));
+		EXPECT_EQ(r.first, 0) << moved;
+		EXPECT_EQ(r.second, QString("3.3.0")) << moved;
+		EXPECT_EQ(m_installerUrl, url("/updates/caldoryne_3.3.0_linux64.run")) << moved;
+	}
+
+	// a missing file, a chain of six redirects, a redirect loop and a closed port all fail
+	for (const QString & u : { url("/updates/missing.updates"), url("/updates/chain0.updates"), url("/updates/loop0.updates"),
 							   QString("http://127.0.0.1:%1/x.updates").arg(LoopbackHttpServer::closedPort()) })
 	{
 		r = silentCheck(u);
@@ -164,12 +188,21 @@ TEST_F(AutoUpdaterTest, interactiveNoUpdateShowsChangesFromTheMarkerWord) {
 		AutoUpdater updater;
 		ModalDialogDriver driver;
 		QString title, log;
-		driver.closeDialog("NoUpdateDialog", [&](QWidget * w) {
+		bool closed = false;
+		driver.addStep([](QWidget * w) { return w->objectName() == "NoUpdateDialog"; }, [&](QWidget * w) {
 			title = w->windowTitle();
 			log = w->findChild<QPlainTextEdit *>()->toPlainText();
+			// the user closes it with its button
+			QDialogButtonBox * buttons = w->findChild<QDialogButtonBox *>();
+			ASSERT_NE(buttons, nullptr);
+			QPushButton * close = buttons->button(QDialogButtonBox::Close);
+			ASSERT_NE(close, nullptr);
+			QTest::mouseClick(close, Qt::LeftButton);
+			closed = !w->isVisible();
 		});
 		updater.checkForUpdateInfo(url(c.path), c.current, 1, QString());
 		ASSERT_TRUE(driver.waitDone()) << c.path << " " << c.current;
+		EXPECT_TRUE(closed);
 		EXPECT_EQ(title, QString("No update available"));
 		EXPECT_EQ(log, QString(c.expectedLog));
 	}
@@ -268,4 +301,25 @@ TEST(AutoUpdaterInstall, unstartableInstallerIsRemoved) {
 	EXPECT_FALSE(QFile::exists(installer));
 	EXPECT_FALSE(QFile::exists(installer + ".run"));
 	EXPECT_TRUE(handler.has(3, "Error installing update."));
+}
+
+
+TEST(AutoUpdaterInstall, unwritableMarkerNeverStartsTheInstallerAgain) {
+	TemporaryHome home;
+	CapturingHandler handler;
+	const QString installer = QtExt::Directories::updateFilePath();
+	const QString ran = home.m_dir.filePath("installer-ran");
+	writeFile(installer, "#!/bin/sh\ntouch '" + ran.toUtf8() + "'\n", true);
+	// the marker's place leads into a folder that does not exist: it cannot be written
+	ASSERT_TRUE(QFile::link(home.m_dir.filePath("no/such/folder/marker"), installer + ".run"));
+	ASSERT_FALSE(QFile::exists(installer + ".run"));
+
+	for (int start = 0; start < 3; ++start)
+		EXPECT_FALSE(AutoUpdater::installUpdate(installer)) << start;
+	EXPECT_FALSE(QFile::exists(installer));
+	EXPECT_FALSE(QFile::exists(ran));
+	int logged = 0;
+	for (const auto & m : handler.m_messages)
+		logged += m.second.find("update marker") != std::string::npos ? 1 : 0;
+	EXPECT_EQ(logged, 1);
 }

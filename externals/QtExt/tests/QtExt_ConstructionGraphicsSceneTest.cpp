@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <iterator>
 #include <limits>
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <QGraphicsTextItem>
 #include <QImage>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTextDocument>
 
 #include <QtExt_ConstructionGraphicsScene.h>
@@ -325,4 +327,58 @@ TEST(ConstructionScenePrint, offsetsAndPensScaleWithTheResolution) {
 	EXPECT_EQ(large.boundary.width(), 4 * small.boundary.width());
 	EXPECT_DOUBLE_EQ(large.surface.widthF(), 4 * small.surface.widthF());
 	EXPECT_EQ(small.dim.color(), QColor(Qt::black));		// print: black dimension lines
+}
+
+
+// Real build-ups have many thin layers: every width label that is shown lies inside the
+// drawing and clear of the others; a label left out keeps its width in the layer's tool tip.
+TEST(ConstructionSceneChain, labelsStayInsideAndApartForUpToFifteenLayers) {
+	QImage device(10, 10, QImage::Format_ARGB32);
+	const std::function<double(int, int)> patterns[] = {
+		[](int, int) { return 0.001; },
+		[](int, int) { return 0.3; },
+		[](int i, int) { return i % 2 == 0 ? 0.001 : 0.3; },
+		[](int i, int n) { return 0.001 + 0.299 * i / std::max(1, n - 1); },
+		[](int i, int) { return i % 5 == 2 ? 0.24 : 0.001 * (1 + i % 4); },	// insulation between foils
+	};
+	const QRect frames[] = { QRect(5, 5, 640, 320), QRect(5, 5, 480, 260) };
+	const QRegularExpression widthText("^\\d+(\\.\\d)?$");
+	for (const QRect & frame : frames) {
+		for (std::size_t p = 0; p < std::size(patterns); ++p) {
+			for (int n = 1; n <= 15; ++n) {
+				SCOPED_TRACE(QString("frame %1, pattern %2, %3 layers").arg(frame.width()).arg(p).arg(n).toStdString());
+				QVector<ConstructionLayer> l;
+				for (int i = 0; i < n; ++i)
+					l.append(ConstructionLayer(patterns[p](i, n), QString("M%1").arg(i), Qt::gray, i));
+				ConstructionGraphicsScene scene(true, &device);
+				scene.setup(frame, &device, 1.0, l);
+
+				std::vector<QGraphicsTextItem *> labels;
+				int widthLabels = 0;
+				for (QGraphicsItem * item : scene.items()) {
+					auto * t = qgraphicsitem_cast<QGraphicsTextItem *>(item);
+					if (t == nullptr || !t->isVisible())
+						continue;
+					if (widthText.match(t->toPlainText()).hasMatch()) {
+						labels.push_back(t);
+						++widthLabels;
+					}
+					else if (t->toPlainText() == "Layer widths in [mm]")
+						labels.push_back(t);
+				}
+				EXPECT_GE(widthLabels, 1);	// the total at least
+				for (std::size_t a = 0; a < labels.size(); ++a) {
+					const QRectF ra = labels[a]->sceneBoundingRect();
+					EXPECT_TRUE(scene.sceneRect().contains(ra)) << labels[a]->toPlainText().toStdString();
+					for (std::size_t b = a + 1; b < labels.size(); ++b)
+						EXPECT_FALSE(overlap(labels[a], labels[b]))
+							<< labels[a]->toPlainText().toStdString() << " / " << labels[b]->toPlainText().toStdString();
+				}
+				for (QGraphicsRectItem * r : layerRects(scene)) {
+					const int i = r->data(0).toInt();
+					EXPECT_TRUE(r->toolTip().contains(ConstructionGraphicsScene::widthLabel(l[i].m_width) + " mm"));
+				}
+			}
+		}
+	}
 }

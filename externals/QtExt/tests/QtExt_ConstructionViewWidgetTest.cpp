@@ -92,13 +92,28 @@ TEST_F(ConstructionViewWidgetTest, clickSelectsALayer) {
 }
 
 
-TEST_F(ConstructionViewWidgetTest, clickOnEmptySpaceOrALabelChangesNothing) {
+TEST_F(ConstructionViewWidgetTest, clickOnEmptySpaceOrADimensionLabelChangesNothing) {
 	click(layerPoint(0));
 	QSignalSpy spy(&m_widget, &ConstructionViewWidget::layerSelected);
 
 	const QRectF first = layerRect(0)->sceneBoundingRect();
 	click(view()->mapFromScene(QPointF(first.left() - 20, first.center().y())));	// left of the wall
 	click(QPoint(2, 2));
+	QGraphicsTextItem * total = nullptr;
+	for (QGraphicsItem * item : view()->scene()->items())
+		if (auto * t = qgraphicsitem_cast<QGraphicsTextItem *>(item))
+			if (t->toPlainText() == "375")
+				total = t;
+	ASSERT_NE(total, nullptr);
+	click(view()->mapFromScene(total->sceneBoundingRect().center()));
+
+	EXPECT_EQ(spy.count(), 0);
+	EXPECT_EQ(view()->selectedLayer(), 0);
+	EXPECT_TRUE(layerRect(0)->isSelected());
+}
+
+
+TEST_F(ConstructionViewWidgetTest, clickOnALayerNameSelectsItsLayer) {
 	QGraphicsTextItem * name = nullptr;
 	for (QGraphicsItem * item : view()->scene()->items())
 		if (auto * t = qgraphicsitem_cast<QGraphicsTextItem *>(item))
@@ -106,11 +121,70 @@ TEST_F(ConstructionViewWidgetTest, clickOnEmptySpaceOrALabelChangesNothing) {
 				name = t;
 	ASSERT_NE(name, nullptr);
 	ASSERT_TRUE(name->isVisible());
-	click(view()->mapFromScene(name->sceneBoundingRect().center()));
+	QSignalSpy spy(&m_widget, &ConstructionViewWidget::layerSelected);
+	click(view()->mapFromScene(layerRect(1)->rect().center()));
+	ASSERT_EQ(spy.count(), 1);
+	EXPECT_EQ(spy.at(0).at(0).toInt(), 1);
+	EXPECT_TRUE(layerRect(1)->isSelected());
+	EXPECT_TRUE(actionsEnabled());
+}
 
+
+// Thin and thick layers, from one layer to fifteen: a click just inside either edge
+// of a layer's rectangle selects that layer, also where its name is drawn.
+TEST_F(ConstructionViewWidgetTest, clickAtEitherEdgeOfEveryLayerSelectsIt) {
+	const double widths[] = { 0.001, 0.3, 0.0125, 0.05, 0.002, 0.24, 0.008, 0.1, 0.003, 0.015, 0.001, 0.2, 0.004, 0.06, 0.3 };
+	for (int n = 1; n <= 15; ++n) {
+		QVector<ConstructionLayer> layers;
+		for (int i = 0; i < n; ++i)
+			layers << ConstructionLayer(widths[i], QString("Layer %1").arg(i), QColor::fromHsv(20 * i, 200, 220), i);
+		m_widget.setData(layers, false);
+		for (int i = 0; i < n; ++i) {
+			// the first and the last pixel column of the rectangle
+			const QRectF r = layerRect(i)->rect();
+			ASSERT_GE(r.width(), 2) << n << " layers, layer " << i;
+			for (double x : { r.left(), r.right() - 1 }) {
+				click(view()->mapFromScene(QPointF(x, r.center().y())));
+				EXPECT_EQ(view()->selectedLayer(), i) << n << " layers, layer " << i << " at x " << x;
+				EXPECT_TRUE(layerRect(i)->isSelected()) << n << " layers, layer " << i;
+				EXPECT_TRUE(actionsEnabled()) << n << " layers, layer " << i;
+			}
+		}
+	}
+}
+
+
+TEST_F(ConstructionViewWidgetTest, selectionAndHighlightAgreeAfterNewDataAndResizes) {
+	click(layerPoint(1));
+	ASSERT_TRUE(layerRect(1)->isSelected());
+	QSignalSpy spy(&m_widget, &ConstructionViewWidget::layerSelected);
+
+	// a resize redraws and keeps the selected layer, without reporting a change
+	m_widget.resize(700, 400);
+	QCoreApplication::processEvents();
+	ASSERT_NE(layerRect(1), nullptr);
+	EXPECT_TRUE(layerRect(1)->isSelected());
+	EXPECT_EQ(view()->selectedLayer(), 1);
+	EXPECT_TRUE(actionsEnabled());
 	EXPECT_EQ(spy.count(), 0);
-	EXPECT_EQ(view()->selectedLayer(), 0);
-	EXPECT_TRUE(layerRect(0)->isSelected());
+
+	// the same layers again: no highlight left while the actions are off
+	m_widget.setData(m_layers, false);
+	EXPECT_FALSE(actionsEnabled());
+	EXPECT_FALSE(layerRect(1)->isSelected());
+	EXPECT_EQ(view()->selectedLayer(), -1);
+	ASSERT_EQ(spy.count(), 1);
+	EXPECT_EQ(spy.takeFirst().at(0).toInt(), -1);
+
+	// and both ways to select work again
+	click(layerPoint(1));
+	EXPECT_TRUE(layerRect(1)->isSelected());
+	EXPECT_TRUE(actionsEnabled());
+	m_widget.setData(m_layers, false);
+	m_widget.selectLayer(2);
+	EXPECT_TRUE(layerRect(2)->isSelected());
+	EXPECT_EQ(view()->selectedLayer(), 2);
+	EXPECT_TRUE(actionsEnabled());
 }
 
 

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <QtExt_FormatterBase.h>
+#include <QtExt_UserNumber.h>
 #include <QtExt_ValidatingLineEdit.h>
 #include <QtExt_ValidatorBase.h>
 
@@ -291,4 +293,133 @@ TEST(ValidatingLineEdit, signalsOnlyFromEditingWithValidText) {
 	QTest::keyClick(&edit, Qt::Key_Return);
 	EXPECT_EQ(finished.count(), 1);
 	EXPECT_EQ(edit.m_value, 6.0);
+}
+
+
+namespace {
+const double REFUSED = std::numeric_limits<double>::quiet_NaN();
+}
+
+
+// What a user types into a field and what it reads as. Under German "." groups thousands
+// and is also taken as decimal point: a text the grouping could have meant is refused.
+TEST(ValidatingLineEdit, typedNumbersReadAsMeantOrRefused) {
+	struct Case { const char * text; double english; double german; };
+	const Case cases[] = {
+		{ "1.000", 1, REFUSED },
+		{ "12.500", 12.5, REFUSED },
+		{ "1.5", 1.5, 1.5 },
+		{ "1,5", REFUSED, 1.5 },
+		{ "2,500", REFUSED, 2.5 },
+		{ "1.000.000", REFUSED, REFUSED },
+		{ "0.25", 0.25, 0.25 },
+		{ "-2.500", -2.5, REFUSED },
+		{ "1.0000", 1, 1 },			// four digits after the point: no thousands group
+		{ "1234.500", 1234.5, 1234.5 },	// a first group of four digits: no grouping either
+		{ "1.000,5", REFUSED, REFUSED },
+		{ "1,000", REFUSED, 1 },
+	};
+	for (QLocale::Language lang : { QLocale::English, QLocale::German }) {
+		LocaleScope locale(lang);
+		for (const Case & c : cases) {
+			const double expected = lang == QLocale::English ? c.english : c.german;
+			SCOPED_TRACE(std::string(c.text) + (lang == QLocale::English ? " en" : " de"));
+			ValidatingLineEdit edit;
+			edit.setup(-1e9, 1e9, "range tip", true, true);
+			edit.m_value = KEPT;
+			QTest::keyClicks(&edit, c.text);
+			QSignalSpy finished(&edit, &ValidatingLineEdit::editingFinishedSuccessfully);
+			QTest::keyClick(&edit, Qt::Key_Return);
+			double v = KEPT;
+			if (std::isnan(expected)) {
+				EXPECT_FALSE(edit.isValidNumber(v));
+				EXPECT_FALSE(edit.isValid());
+				EXPECT_EQ(finished.count(), 0);
+				EXPECT_EQ(baseColor(edit), QColor("#ff7777"));
+			}
+			else {
+				EXPECT_TRUE(edit.isValidNumber(v));
+				EXPECT_DOUBLE_EQ(v, expected);
+				EXPECT_DOUBLE_EQ(edit.m_value, expected);
+				EXPECT_EQ(finished.count(), 1);
+				EXPECT_EQ(baseColor(edit), QColor("#f9f6c8"));
+			}
+		}
+	}
+}
+
+
+TEST(ValidatingLineEdit, ambiguousGroupingNamesThePlainForms) {
+	LocaleScope locale(QLocale::German);
+	struct Case { const char * text; const char * toolTipPart; const char * notInToolTip; };
+	const Case cases[] = {
+		{ "1.000", "'1000' for the thousands or '1,000' for the decimal value", nullptr },
+		{ "12.500", "'12500' for the thousands or '12,500'", nullptr },
+		// no decimal reading: only the grouped form is offered
+		{ "1.000.000", "'1000000'", "1,000,000" },
+		{ "1.000,5", "'1000,5'", "1,000,5" },
+	};
+	for (const Case & c : cases) {
+		SCOPED_TRACE(c.text);
+		ValidatingLineEdit edit;
+		edit.setup(0, 1e9, "between 0 and 1e9", true, true);
+		QTest::keyClicks(&edit, c.text);
+		EXPECT_TRUE(edit.toolTip().contains(QString::fromUtf8(c.toolTipPart))) << edit.toolTip().toStdString();
+		if (c.notInToolTip != nullptr) {
+			EXPECT_FALSE(edit.toolTip().contains(QString::fromUtf8(c.notInToolTip)));
+		}
+		// each offered form is accepted as typed
+		const QString tip = edit.toolTip();
+		const QRegularExpression quoted("'([^']*)'");
+		auto it = quoted.globalMatch(tip);
+		it.next();		// the refused text itself
+		int offered = 0;
+		while (it.hasNext()) {
+			const QString form = it.next().captured(1);
+			edit.clear();
+			QTest::keyClicks(&edit, form);
+			EXPECT_TRUE(edit.isValid()) << form.toStdString();
+			++offered;
+		}
+		EXPECT_GE(offered, 1);
+	}
+	// an out-of-range number keeps the range tip; integer fields refuse grouping too
+	ValidatingLineEdit edit;
+	edit.setup(0, 10, "between 0 and 10", true, true);
+	QTest::keyClicks(&edit, "12,5");
+	EXPECT_EQ(edit.toolTip(), QString("between 0 and 10"));
+	edit.setInteger(true);
+	edit.setup(0, 1e6, "integer", true, true);
+	edit.clear();
+	QTest::keyClicks(&edit, "2.000");
+	EXPECT_FALSE(edit.isValid());
+	EXPECT_TRUE(edit.toolTip().startsWith("Ambiguous number '2.000'"));
+}
+
+
+TEST(UserNumber, readsTablesAndPastesWithTheSameRule) {
+	QLocale de(QLocale::German);
+	de.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+	QLocale en(QLocale::English);
+	en.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+	using S = QtExt::UserNumberStatus;
+	struct Case { const char * text; const QLocale * loc; S status; double value; };
+	const Case cases[] = {
+		{ " 1.000 ", &de, S::AmbiguousGrouping, 0 },
+		{ "+1.000", &de, S::AmbiguousGrouping, 0 },
+		{ "1.000", &en, S::Valid, 1 },
+		{ "12.5", &de, S::Valid, 12.5 },
+		{ "\t0,25\n", &de, S::Valid, 0.25 },
+		{ "1e3", &de, S::Valid, 1000 },
+		{ "1.000abc", &de, S::Invalid, 0 },
+		{ "", &de, S::Invalid, 0 },
+		{ "inf", &en, S::Invalid, 0 },
+	};
+	for (const Case & c : cases) {
+		double v = -7;
+		EXPECT_EQ(QtExt::parseUserNumber(QString::fromUtf8(c.text), v, *c.loc), c.status) << c.text;
+		EXPECT_EQ(v, c.status == S::Valid ? c.value : -7.0) << c.text;
+		double r = -7;
+		EXPECT_EQ(QtExt::readUserNumber(QString::fromUtf8(c.text), r, *c.loc), c.status == S::Valid) << c.text;
+	}
 }

@@ -256,6 +256,8 @@ void AbstractCartesianChartModel::clearCachedData() {
 
 
 void AbstractCartesianChartModel::readXML(const TiXmlElement * element) {
+	// the axes are read silently: a bound chart learns of them at the end, with one replot
+	beginChangeModel();
 	const TiXmlElement * axisProps = element->FirstChildElement("AxisProperties");
 	if (axisProps != nullptr) {
 		try {
@@ -263,10 +265,28 @@ void AbstractCartesianChartModel::readXML(const TiXmlElement * element) {
 				readAxis(c);
 		}
 		catch (BVX::Exception & ex) {
+			announceAxes();
+			endChangeModel();
 			throw BVX::Exception(ex, "Error reading chart series.", "[AbstractCartesianChartModel::readXML]");
 		}
 	}
-	AbstractChartModel::readXML(element);
+	try {
+		AbstractChartModel::readXML(element);
+	}
+	catch (...) {
+		announceAxes();
+		endChangeModel();
+		throw;
+	}
+	announceAxes();
+	endChangeModel();
+}
+
+
+void AbstractCartesianChartModel::announceAxes() {
+	for (int position = 0; position < NUM_AXES; ++position)
+		for (int role = 0; role < NUM_ADR; ++role)
+			emit axisChanged(position, role);
 }
 
 

@@ -72,6 +72,8 @@ protected:
 	AxisProperties		m_axisProperties[NUM_AXES];
 
 private:
+	/*! axisChanged() for every role of every axis: after the records were set silently. */
+	void announceAxes();
 	void resetAxes();
 	void readAxis(const TiXmlElement * axis);
 	void writeAxis(TiXmlElement * parent, int axisPosition) const;

@@ -138,10 +138,19 @@ void AbstractChartModel::readXML(const TiXmlElement * element) {
 	}
 	catch (BVX::Exception & ex) {
 		// close the bracket, else a bound chart never replots again
+		announceChart();
 		endChangeModel();
 		throw BVX::Exception(ex, "Error reading chart settings.", "[AbstractChartModel::readXML]");
 	}
+	// read silently: a bound chart learns of every property now
+	announceChart();
 	endChangeModel();
+}
+
+
+void AbstractChartModel::announceChart() {
+	for (int role = 0; role < NUM_CDR; ++role)
+		emit chartChanged(role);
 }
 
 

@@ -127,6 +127,8 @@ protected:
 	QStack<ChangeRecord>	m_changes;
 
 private:
+	/*! chartChanged() for every chart role: after properties were set silently. */
+	void announceChart();
 	void readChartProperties(const TiXmlElement * chartProps);
 	void readLegend(const TiXmlElement * legend);
 	void readConstructionLines(const TiXmlElement * chartProps);

@@ -237,8 +237,17 @@ void AbstractLineSeriesModel::clearCachedData() {
 void AbstractLineSeriesModel::setSeriesProperties(int seriesIndex, const SeriesProperties & props) {
 	Q_ASSERT_X(seriesIndex >= 0 && seriesIndex < static_cast<int>(seriesCount()), "AbstractLineSeriesModel::setSeriesProperties",
 			   "seriesIndex >= 0 && seriesIndex < static_cast<int>(seriesCount())");
+	// one replot for the whole record; the axis side goes through its setter (axis units, values)
+	beginChangeModel();
+	const bool leftAxis = m_seriesProperties[seriesIndex].m_leftAxis;
 	m_seriesProperties[seriesIndex] = props;
+	m_seriesProperties[seriesIndex].m_leftAxis = leftAxis;
+	setSeriesData(props.m_leftAxis, seriesIndex, LeftAxis);
+	for (int role = TitleText; role <= InLegend; ++role)
+		if (role != LeftAxis)
+			emit seriesViewChanged(seriesIndex, seriesIndex, role);
 	emit seriesChanged(seriesIndex, seriesIndex);
+	endChangeModel();
 }
 
 

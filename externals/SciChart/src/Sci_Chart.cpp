@@ -32,6 +32,7 @@
 #include "Sci_PlotScaleItem.h"
 #include "Sci_PlotSpectrogram.h"
 #include "Sci_PlotZoomer.h"
+#include "Sci_ScaleDraw.h"
 
 namespace SCI {
 
@@ -92,12 +93,15 @@ Chart::Chart(QWidget * parent) :
 	setAutoFillBackground(true);
 	setCanvasBackground(Qt::white);
 	setPlotLayout(new PlotLayout);
+	// scale draws whose ticks can print thinner than one whole pen unit
+	for (int id = 0; id < QwtPlot::axisCnt; ++id)
+		setAxisScaleDraw(id, new ScaleDraw);
 	updateStyle();
 	m_grid->setMajorPen(QPen(Qt::gray, 1, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
 	m_grid->setMinorPen(QPen(Qt::lightGray, 1, Qt::DotLine, Qt::SquareCap, Qt::BevelJoin));
 	m_grid->setZ(0);
 	m_grid->attach(this);
-	setScalePenWidth(1);
+	setScalePenWidth(0);
 	m_colorBar = axisWidget(QwtPlot::yRight);
 	m_colorBar->setMargin(2);
 	m_colorBar->setColorBarEnabled(false);
@@ -120,9 +124,10 @@ Chart::Chart(QWidget * parent) :
 	m_legendItemMover = new LegendItemMover(this, m_picker);
 	m_rescaler = new PlotRescaler(this);
 
-	// built in the order yRight, yLeft, xTop, xBottom; each ticks into the canvas
+	// built in the order yRight, yLeft, xTop, xBottom; each ticks into the canvas from the
+	// border of its own axis: the left axis' ticks point right from the left border
 	const QwtScaleDraw::Alignment alignments[QwtPlot::axisCnt] = {
-		QwtScaleDraw::LeftScale, QwtScaleDraw::RightScale, QwtScaleDraw::BottomScale, QwtScaleDraw::TopScale };
+		QwtScaleDraw::RightScale, QwtScaleDraw::LeftScale, QwtScaleDraw::TopScale, QwtScaleDraw::BottomScale };
 	const int order[QwtPlot::axisCnt] = { QwtPlot::yRight, QwtPlot::yLeft, QwtPlot::xTop, QwtPlot::xBottom };
 	for (int id : order) {
 		m_scaleItems[id] = new PlotScaleItem(alignments[id]);
@@ -793,8 +798,9 @@ void Chart::clearConstructionLines() {
 
 void Chart::updateAxisScalesInside() {
 	const bool inside = m_model != nullptr && chartValue(CM::AxisScalesInside).toBool();
-	for (PlotScaleItem * item : m_scaleItems)
-		item->setVisible(inside);
+	// an axis that is not shown has no scale inside either (xTop is never driven)
+	for (int id = 0; id < QwtPlot::axisCnt; ++id)
+		m_scaleItems[id]->setVisible(inside && axisEnabled(id));
 	for (int id : SCALE_AXES)
 		axisScaleDraw(id)->enableComponent(QwtAbstractScaleDraw::Ticks, !inside);
 	const bool rightEnabled = isLineChart() && axisValue(2, AM::Enabled).toBool();
@@ -820,6 +826,8 @@ void Chart::applyAxisRole(int position, int role) {
 	switch (role) {
 		case AM::Enabled:
 			a.setEnabled(v.toBool());
+			if (chartValue(CM::AxisScalesInside).toBool())
+				updateAxisScalesInside();
 			break;
 		case AM::Title:
 		case AM::TitleText:
@@ -930,8 +938,17 @@ void Chart::applyAxisRole(int position, int role) {
 			a.setLabelSpacing(v.toInt());
 			break;
 		case AM::DateTimeEnabled:
-			if (position == 0)
+			if (position == 0) {
+				a.setTimeOffset(axisValue(0, AM::DateTimeZero).toDateTime().offsetFromUtc());
 				a.setDateTime(v.toBool());
+				// a new date scale starts from the default formats: give it the model's
+				if (v.toBool())
+					a.setDateTimeFormats(axisValue(0, AM::DateTimeFormats).toStringList());
+			}
+			break;
+		case AM::DateTimeZero:
+			if (position == 0)
+				a.setTimeOffset(v.toDateTime().offsetFromUtc());
 			break;
 		case AM::DateTimeFormats:
 			if (position == 0 && axisValue(0, AM::DateTimeEnabled).toBool())
@@ -1131,12 +1148,18 @@ void Chart::updateStyle() {
 }
 
 
-void Chart::setScalePenWidth(int width) {
+void Chart::setScalePenWidth(double width) {
+	// Qwt keeps whole-number widths: 1 for the layout, the fraction replaces it while drawing
+	auto apply = [width](QwtScaleDraw * sd) {
+		sd->setPenWidth(1);
+		if (ScalePen * pen = dynamic_cast<ScalePen *>(sd))
+			pen->setPenWidthF(width);
+	};
 	for (int id : SCALE_AXES)
-		axisScaleDraw(id)->setPenWidth(width);
+		apply(axisScaleDraw(id));
 	for (PlotScaleItem * item : m_scaleItems)
 		if (item != nullptr)
-			item->scaleDraw()->setPenWidth(width);
+			apply(item->scaleDraw());
 }
 
 
@@ -1164,8 +1187,8 @@ void Chart::preparePrinting(bool showLegendItem, bool fitted) {
 			m_legendItem->setBorderPen(p);
 		}
 	}
-	// Qwt's scale draws take int pen widths: the scales print as hairlines
-	setScalePenWidth(0);
+	// half a pixel, scaled with the device like the grid
+	setScalePenWidth(0.5);
 	setCurvesFitted(fitted);
 	m_paletteBeforePrinting = palette();
 	QPalette pal = palette();
@@ -1184,7 +1207,7 @@ void Chart::finishPrinting() {
 		if (m_model != nullptr)
 			applyLegendRole(CM::LegendHasFrame);
 	}
-	setScalePenWidth(1);
+	setScalePenWidth(0);
 	setCurvesFitted(false);
 	setPalette(m_paletteBeforePrinting);
 }

@@ -117,8 +117,9 @@ private:
 	/*! Unit text kind of every tracker text (picker and zoomer). */
 	void setUnitText(int kind, const QString & text);
 	bool isLineChart() const;
-	/*! Pen width for the scale draws of yLeft, yRight, xBottom and the scale items. */
-	void setScalePenWidth(int width);
+	/*! Pen width in painter units for the ticks of yLeft, yRight, xBottom and the scale
+		items; 0 draws with the whole-number width 1. */
+	void setScalePenWidth(double width);
 	void setCurvesFitted(bool fitted);
 	QVariant axisValue(int position, int role) const;
 	QVariant chartValue(int role) const;

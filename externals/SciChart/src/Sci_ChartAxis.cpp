@@ -8,6 +8,7 @@
 #include "Sci_Chart.h"
 #include "Sci_DateScaleDraw.h"
 #include "Sci_DateScaleEngine.h"
+#include "Sci_ScaleDraw.h"
 
 namespace SCI {
 
@@ -63,18 +64,47 @@ void ChartAxis::setScale(double minimum, double maximum) {
 }
 
 
+void ChartAxis::installScaleDraw(QwtScaleDraw * scaleDraw) {
+	if (const QwtScaleDraw * old = m_chart->axisScaleDraw(m_axisId)) {
+		scaleDraw->setSpacing(old->spacing());
+		scaleDraw->setLabelRotation(old->labelRotation());
+		scaleDraw->setLabelAlignment(old->labelAlignment());
+		scaleDraw->setPenWidth(old->penWidth());
+		for (int t = QwtScaleDiv::MinorTick; t < QwtScaleDiv::NTickTypes; ++t)
+			scaleDraw->setTickLength(static_cast<QwtScaleDiv::TickType>(t), old->tickLength(static_cast<QwtScaleDiv::TickType>(t)));
+		for (QwtAbstractScaleDraw::ScaleComponent c : { QwtAbstractScaleDraw::Backbone, QwtAbstractScaleDraw::Ticks, QwtAbstractScaleDraw::Labels })
+			scaleDraw->enableComponent(c, old->hasComponent(c));
+		const ScalePen * oldPen = dynamic_cast<const ScalePen *>(old);
+		ScalePen * newPen = dynamic_cast<ScalePen *>(scaleDraw);
+		if (oldPen != nullptr && newPen != nullptr)
+			newPen->setPenWidthF(oldPen->penWidthF());
+	}
+	m_chart->setAxisScaleDraw(m_axisId, scaleDraw);
+}
+
+
+void ChartAxis::installScaleEngine(QwtScaleEngine * engine) {
+	if (const QwtScaleEngine * old = m_chart->axisScaleEngine(m_axisId)) {
+		engine->setAttributes(old->attributes());
+		engine->setReference(old->reference());
+		engine->setMargins(old->lowerMargin(), old->upperMargin());
+	}
+	m_chart->setAxisScaleEngine(m_axisId, engine);
+}
+
+
 void ChartAxis::leaveDateTime() {
 	if (!m_dateTime)
 		return;
-	m_chart->setAxisScaleDraw(m_axisId, new QwtScaleDraw);
-	m_chart->setAxisScaleEngine(m_axisId, new QwtLinearScaleEngine(10));
+	installScaleDraw(new ScaleDraw);
+	installScaleEngine(new QwtLinearScaleEngine(10));
 	m_dateTime = false;
 }
 
 
 void ChartAxis::setLinear() {
 	leaveDateTime();
-	m_chart->setAxisScaleEngine(m_axisId, new QwtLinearScaleEngine(10));
+	installScaleEngine(new QwtLinearScaleEngine(10));
 	m_chart->replot();
 }
 
@@ -83,7 +113,7 @@ void ChartAxis::setLogarithmic() {
 	if (dynamic_cast<QwtLogScaleEngine *>(m_chart->axisScaleEngine(m_axisId)) != nullptr)
 		return;
 	leaveDateTime();
-	m_chart->setAxisScaleEngine(m_axisId, new QwtLogScaleEngine(10));
+	installScaleEngine(new QwtLogScaleEngine(10));
 	m_chart->replot();
 }
 
@@ -92,14 +122,30 @@ void ChartAxis::setDateTime(bool on) {
 	if (on == m_dateTime)
 		return;
 	if (on) {
-		m_chart->setAxisScaleDraw(m_axisId, new DateScaleDraw);
-		m_chart->setAxisScaleEngine(m_axisId, new DateScaleEngine);
+		installScaleDraw(new DateScaleDraw(m_timeOffset));
+		installScaleEngine(new DateScaleEngine(m_timeOffset));
 	}
 	else {
-		m_chart->setAxisScaleDraw(m_axisId, new QwtScaleDraw);
-		m_chart->setAxisScaleEngine(m_axisId, new QwtLinearScaleEngine(10));
+		installScaleDraw(new ScaleDraw);
+		installScaleEngine(new QwtLinearScaleEngine(10));
 	}
 	m_dateTime = on;
+}
+
+
+void ChartAxis::setTimeOffset(int seconds) {
+	if (seconds == m_timeOffset)
+		return;
+	m_timeOffset = seconds;
+	if (!m_dateTime)
+		return;
+	// new objects: the engine places its ticks and the draw its labels at the new offset
+	DateScaleDraw * old = dynamic_cast<DateScaleDraw *>(m_chart->axisScaleDraw(m_axisId));
+	const QStringList formats = old != nullptr ? old->dateFormats() : DateScaleDraw::defaultDateFormats();
+	DateScaleDraw * scaleDraw = new DateScaleDraw(seconds);
+	scaleDraw->setDateFormats(formats);
+	installScaleDraw(scaleDraw);
+	installScaleEngine(new DateScaleEngine(seconds));
 }
 
 

@@ -7,6 +7,9 @@
 
 #include <qwt_text.h>
 
+class QwtScaleDraw;
+class QwtScaleEngine;
+
 namespace SCI {
 
 class Chart;
@@ -25,6 +28,9 @@ public:
 	void setLinear();
 	void setLogarithmic();
 	void setDateTime(bool on);
+	/*! Offset from UTC in s at which dates are shown (the offset of the axis' zero). */
+	void setTimeOffset(int seconds);
+	int timeOffset() const { return m_timeOffset; }
 	void setDateTimeFormats(const QStringList & formats);
 	void setTitle(const QString & title);
 	void setTitleFont(const QFont & font);
@@ -51,6 +57,10 @@ public:
 private:
 	/*! Plain scale draw and linear engine, date-time mode off. */
 	void leaveDateTime();
+	/*! Replaces the scale draw; spacing, rotation, alignment, pen and tick settings carry over. */
+	void installScaleDraw(QwtScaleDraw * scaleDraw);
+	/*! Replaces the scale engine; attributes, reference and margins carry over. */
+	void installScaleEngine(QwtScaleEngine * engine);
 
 	Chart *	m_chart;
 	int		m_axisId;
@@ -58,6 +68,7 @@ private:
 	int		m_maxMinor = 0;
 	int		m_maxMajor = 0;
 	bool	m_dateTime = false;
+	int		m_timeOffset = 0;
 };
 
 } // namespace SCI

@@ -8,10 +8,23 @@
 
 namespace SCI {
 
-DateScaleDraw::DateScaleDraw() :
-	QwtDateScaleDraw(Qt::LocalTime)
+DateScaleDraw::DateScaleDraw(int utcOffset) :
+	QwtDateScaleDraw(Qt::OffsetFromUTC)
 {
+	setUtcOffset(utcOffset);
 	setDateFormats(defaultDateFormats());
+}
+
+
+void DateScaleDraw::drawTick(QPainter * painter, double value, double len) const {
+	applyPenWidthF(painter);
+	QwtDateScaleDraw::drawTick(painter, value, len);
+}
+
+
+void DateScaleDraw::drawBackbone(QPainter * painter) const {
+	applyPenWidthF(painter);
+	QwtDateScaleDraw::drawBackbone(painter);
 }
 
 
@@ -30,6 +43,7 @@ QStringList DateScaleDraw::defaultDateFormats() {
 
 void DateScaleDraw::setDateFormats(const QStringList & formats) {
 	Q_ASSERT_X(formats.size() == 8, "DateScaleDraw::setDateFormats", "formats.size() == 8");
+	m_formats = formats;
 	for (int i = 0; i < formats.size() && i <= QwtDate::Year; ++i) {
 		QString format = formats[i];
 		format.replace(";;", "\n");

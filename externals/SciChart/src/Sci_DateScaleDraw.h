@@ -6,19 +6,29 @@
 #include <qwt_date_scale_draw.h>
 #include <qwt_text.h>
 
+#include "Sci_ScalePen.h"
+
 namespace SCI {
 
-/*! Date scale draw in local time whose label formats come as a list of eight texts,
-	one per QwtDate::IntervalType; ";;" in a format stands for a line break. */
-class DateScaleDraw : public QwtDateScaleDraw {
+/*! Date scale draw whose label formats come as a list of eight texts, one per
+	QwtDate::IntervalType; ";;" in a format stands for a line break.
+
+	Simulation time knows no daylight saving: dates are shown at a fixed offset from UTC
+	(that of the time axis' zero), never in local time, which would label the summer
+	hours one hour late.
+*/
+class DateScaleDraw : public QwtDateScaleDraw, public ScalePen {
 public:
-	DateScaleDraw();
+	/*! Dates at utcOffset seconds from UTC. */
+	explicit DateScaleDraw(int utcOffset = 0);
 
 	/*! The eight default formats, millisecond to year. */
 	static QStringList defaultDateFormats();
 
 	/*! Sets the formats (exactly 8) and drops the cached labels. */
 	void setDateFormats(const QStringList & formats);
+	/*! The eight formats as given to setDateFormats(). */
+	const QStringList & dateFormats() const { return m_formats; }
 
 	/*! Label of a value with a format finer by offset interval types than the one of
 		the current scale division (never finer than milliseconds). */
@@ -31,6 +41,13 @@ public:
 	/*! A date and time as text: QwtDate's week number placeholders, all other fields
 		through QLocale(). */
 	QString toText(const QDateTime & dt, const QString & format) const;
+
+protected:
+	void drawTick(QPainter * painter, double value, double len) const override;
+	void drawBackbone(QPainter * painter) const override;
+
+private:
+	QStringList	m_formats;
 };
 
 } // namespace SCI

@@ -5,10 +5,10 @@
 
 namespace SCI {
 
-/*! Date scale engine in local time. */
+/*! Date scale engine at a fixed offset from UTC (no daylight saving), like the date scale draw. */
 class DateScaleEngine : public QwtDateScaleEngine {
 public:
-	DateScaleEngine() : QwtDateScaleEngine(Qt::LocalTime) {}
+	explicit DateScaleEngine(int utcOffset = 0) : QwtDateScaleEngine(Qt::OffsetFromUTC) { setUtcOffset(utcOffset); }
 };
 
 } // namespace SCI

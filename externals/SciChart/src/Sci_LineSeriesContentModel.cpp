@@ -149,7 +149,37 @@ bool LineSeriesContentModel::setSeriesData(const QVariant & value, int seriesInd
 			   "seriesIndex >= 0 && seriesIndex <= static_cast<int>(m_xValues.size())");
 	if (role == ValueCount)
 		return false;
+	if (role == LeftAxis)
+		return moveSeriesToAxis(seriesIndex, value.toBool());
 	return AbstractLineSeriesModel::setSeriesData(value, seriesIndex, role);
+}
+
+
+bool LineSeriesContentModel::moveSeriesToAxis(int seriesIndex, bool leftAxis) {
+	const unsigned int index = static_cast<unsigned int>(seriesIndex);
+	if (m_seriesProperties[seriesIndex].m_leftAxis == leftAxis)
+		return true;
+	const int to = leftAxis ? LeftYAxis : RightYAxis;
+	const BVX::Unit own = m_yValues[index]->m_unit;
+	const BVX::Unit target = axisUnit(to);
+	bool othersThere = false;
+	for (int i = 0; i < seriesCount(); ++i)
+		othersThere = othersThere || (i != seriesIndex && m_seriesProperties[i].m_leftAxis == leftAxis);
+	if (target.id() != 0 && !sameBase(target, own) && othersThere) {
+		BVX_Message(BVX::FormatText("Series %1 with values in '%2' cannot move to the %3 y axis, whose values are in '%4'.")
+					.arg(index).arg(own.name()).arg(leftAxis ? "left" : "right").arg(target.name()),
+					BVX::MSG_ERROR, "[LineSeriesContentModel::setSeriesData]", -1);
+		return false;
+	}
+	// values and axis change together: a bound chart replots once, with converted values
+	beginChangeModel();
+	if (target.id() != 0 && !sameBase(target, own))
+		AbstractCartesianChartModel::setAxisData(own.id(), to, AxisUnit);	// an axis without series takes the unit
+	const bool moved = AbstractLineSeriesModel::setSeriesData(leftAxis, seriesIndex, LeftAxis);
+	if (moved && axisUnit(to).id() != 0)
+		m_yValues[index]->convert(axisUnit(to));
+	endChangeModel();
+	return moved;
 }
 
 
@@ -193,6 +223,8 @@ bool LineSeriesContentModel::setAxisData(const QVariant & value, int axisPositio
 	BVX::Unit previousUnits[NUM_AXES];
 	for (int i = 0; i < NUM_AXES; ++i)
 		previousUnits[i] = m_axisProperties[i].m_unit;
+	const bool wasTimeAxis = m_axisProperties[XAxis].m_dateTimeEnabled;
+	const QDateTime previousZero = m_axisProperties[XAxis].m_dateTimeZero;
 	bool accepted;
 	{
 		QSignalBlocker blocker(this);
@@ -203,6 +235,8 @@ bool LineSeriesContentModel::setAxisData(const QVariant & value, int axisPositio
 	if (role == AxisUnit || role == DateTimeEnabled || role == DateTimeZero) {
 		convertAllData();
 		convertLimits(previousUnits);
+		if (axisPosition == XAxis)
+			convertTimeLimits(wasTimeAxis, previousZero);
 	}
 	emit axisChanged(axisPosition, role);
 	return true;
@@ -244,6 +278,36 @@ void LineSeriesContentModel::convertLimits(const BVX::Unit previousUnits[]) {
 			// limits that cannot follow stay as they are; the other axes still follow
 		}
 	}
+}
+
+
+void LineSeriesContentModel::convertTimeLimits(bool wasTimeAxis, const QDateTime & previousZero) {
+	const AxisProperties & p = m_axisProperties[XAxis];
+	if (p.m_autoscale || (wasTimeAxis == p.m_dateTimeEnabled && (!wasTimeAxis || previousZero == p.m_dateTimeZero)))
+		return;
+	// durations are in the axis unit, else in the unit of the given x values
+	BVX::Unit unit = axisUnit(XAxis);
+	if (unit.id() == 0)
+		unit = m_xValues.front()->m_unit;
+	const BVX::Unit ms("ms");
+	double limits[2] = { p.m_minimum, p.m_maximum };
+	try {
+		for (double & v : limits) {
+			if (wasTimeAxis) {
+				v -= static_cast<double>(previousZero.toMSecsSinceEpoch());
+				BVX::UnitList::instance().convert(ms, unit, v);
+			}
+			if (p.m_dateTimeEnabled) {
+				BVX::UnitList::instance().convert(unit, ms, v);
+				v += static_cast<double>(p.m_dateTimeZero.toMSecsSinceEpoch());
+			}
+		}
+	}
+	catch (BVX::Exception &) {
+		return;	// x data in no time unit: the limits stay
+	}
+	setAxisData(limits[0], XAxis, Minimum);
+	setAxisData(limits[1], XAxis, Maximum);
 }
 
 

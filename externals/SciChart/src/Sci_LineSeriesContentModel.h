@@ -61,6 +61,12 @@ private:
 	void convertAllData();
 	/*! Converts the fixed limits of each axis whose unit differs from the previous one. */
 	void convertLimits(const BVX::Unit previousUnits[]);
+	/*! Fixed x limits follow a time axis switched on or off or a new zero: durations in
+		the axis unit become milliseconds since the epoch and back. */
+	void convertTimeLimits(bool wasTimeAxis, const QDateTime & previousZero);
+	/*! Moves a series to the other y axis with its values converted into that axis' unit;
+		false with a message where the units do not convert. */
+	bool moveSeriesToAxis(int seriesIndex, bool leftAxis);
 
 	std::vector<std::unique_ptr<BVX::UnitVector>>	m_xValues;
 	std::vector<std::unique_ptr<BVX::UnitVector>>	m_xValuesConverted;

@@ -2,12 +2,17 @@
 
 #include <qwt_scale_map.h>
 
+#include "Sci_ScaleDraw.h"
+
 namespace SCI {
 
 PlotScaleItem::PlotScaleItem(QwtScaleDraw::Alignment alignment) :
 	QwtPlotScaleItem(alignment, 0)
 {
-	QwtScaleDraw * sd = scaleDraw();
+	// a scale draw whose ticks can print thinner than one whole pen unit
+	QwtScaleDraw * sd = new ScaleDraw;
+	sd->setAlignment(alignment);
+	setScaleDraw(sd);
 	sd->enableComponent(QwtAbstractScaleDraw::Backbone, false);
 	sd->enableComponent(QwtAbstractScaleDraw::Labels, false);
 	sd->setPenWidth(1);

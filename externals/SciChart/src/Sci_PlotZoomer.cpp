@@ -19,6 +19,18 @@ PlotZoomer::PlotZoomer(int xAxis, int yAxis, QWidget * canvas, ChartAxis * xChar
 }
 
 
+void PlotZoomer::setZoomBase(bool doReplot) {
+	m_haveBeforeZoom = false;
+	QwtPlotZoomer::setZoomBase(doReplot);
+}
+
+
+void PlotZoomer::setZoomBase(const QRectF & base) {
+	m_haveBeforeZoom = false;
+	QwtPlotZoomer::setZoomBase(base);
+}
+
+
 void PlotZoomer::rescale() {
 	Chart * chart = qobject_cast<Chart *>(plot());
 	AbstractCartesianChartModel * model =
@@ -46,6 +58,14 @@ void PlotZoomer::rescale() {
 	const bool autoReplot = chart->autoReplot();
 	chart->setAutoReplot(false);
 	if (zoomRectIndex() != 0) {
+		if (!m_haveBeforeZoom) {
+			for (int pos = 0; pos < axisCount; ++pos) {
+				m_beforeZoom[pos].m_autoscale = model->axisData(pos, AM::Autoscale).toBool();
+				m_beforeZoom[pos].m_minimum = model->axisData(pos, AM::Minimum).toDouble();
+				m_beforeZoom[pos].m_maximum = model->axisData(pos, AM::Maximum).toDouble();
+			}
+			m_haveBeforeZoom = true;
+		}
 		model->setAxisData(qMin(rect.left(), rect.right()), 0, AM::Minimum);
 		model->setAxisData(qMax(rect.left(), rect.right()), 0, AM::Maximum);
 		if (lineModel) {
@@ -57,12 +77,16 @@ void PlotZoomer::rescale() {
 		for (int pos = 0; pos < axisCount; ++pos)
 			model->setAxisData(false, pos, AM::Autoscale);
 	}
-	else {
-		// back at the base: autoscale again (switched off first so that the change is seen)
+	else if (m_haveBeforeZoom) {
+		// back at the base: the ranges as designed before zooming, autoscaled or fixed
 		for (int pos = 0; pos < axisCount; ++pos) {
+			const AxisRange & r = m_beforeZoom[pos];
 			model->setAxisData(false, pos, AM::Autoscale);
-			model->setAxisData(true, pos, AM::Autoscale);
+			model->setAxisData(r.m_minimum, pos, AM::Minimum);
+			model->setAxisData(r.m_maximum, pos, AM::Maximum);
+			model->setAxisData(r.m_autoscale, pos, AM::Autoscale);
 		}
+		m_haveBeforeZoom = false;
 	}
 	chart->setAutoReplot(autoReplot);
 	chart->allowUpdateAndReplot();

@@ -15,11 +15,27 @@ class PlotZoomer : public QwtPlotZoomer, public PlotPickerText {
 public:
 	PlotZoomer(int xAxis, int yAxis, QWidget * canvas, ChartAxis * xChartAxis = nullptr);
 
+	/*! A new base forgets the axis settings kept from before the first zoom. */
+	void setZoomBase(bool doReplot = true) override;
+	void setZoomBase(const QRectF & base) override;
+
 protected:
 	QwtText trackerText(const QPoint & pos) const override {
 		return PlotPickerText::trackerText(plot(), rubberBand(), pos);
 	}
 	void rescale() override;
+
+private:
+	/*! Range settings of one model axis. */
+	struct AxisRange {
+		bool	m_autoscale = true;
+		double	m_minimum = 0;
+		double	m_maximum = 0;
+	};
+
+	/*! Settings of the axes before the first zoom step, restored at the base. */
+	AxisRange	m_beforeZoom[3];
+	bool		m_haveBeforeZoom = false;
 };
 
 } // namespace SCI

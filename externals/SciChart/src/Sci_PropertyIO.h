@@ -58,6 +58,15 @@ bool readChild(const TiXmlElement * parent, const char * name, T & value) {
 	return true;
 }
 
+/*! Doubles also as infinities (fixed limits may be infinite). */
+inline bool readChild(const TiXmlElement * parent, const char * name, double & value) {
+	const TiXmlElement * child = parent->FirstChildElement(name);
+	if (child == nullptr)
+		return false;
+	value = numberFromXml(elementText(child));
+	return true;
+}
+
 /*! The named attribute converted into value, when it exists. */
 template <typename T>
 bool readAttribute(const TiXmlElement * element, const char * name, T & value) {

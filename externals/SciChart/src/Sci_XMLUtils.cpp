@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 #include <QColor>
 #include <QDateTime>
@@ -21,6 +22,16 @@ std::string xmlNumber(double value) {
 	char buf[64];
 	std::to_chars_result res = std::to_chars(buf, buf + sizeof(buf), value);
 	return std::string(buf, res.ptr);
+}
+
+
+double numberFromXml(const std::string & text) {
+	// the stream reading of the base library knows no infinities
+	if (text == "inf" || text == "+inf")
+		return std::numeric_limits<double>::infinity();
+	if (text == "-inf")
+		return -std::numeric_limits<double>::infinity();
+	return BVX::string2val<double>(text);
 }
 
 
@@ -84,8 +95,32 @@ std::string elementText(const TiXmlElement * element) {
 }
 
 
+namespace {
+
+/*! True for a text that the reader would change: the reader condenses runs of blanks,
+	drops leading and trailing ones and drops a text of white space only (line feeds and
+	tabs are written as character references and survive otherwise). */
+bool alteredByReader(const std::string & text) {
+	if (text.empty())
+		return false;
+	if (text.front() == ' ' || text.back() == ' ' || text.find("  ") != std::string::npos)
+		return true;
+	return text.find_first_not_of(" \t\n\r") == std::string::npos;
+}
+
+} // namespace
+
+
 void appendElement(TiXmlElement * parent, const char * name, const std::string & text) {
-	BVX::appendSingleAttributeElement(parent, name, nullptr, std::string(), text);
+	if (!alteredByReader(text) || text.find("]]>") != std::string::npos) {
+		BVX::appendSingleAttributeElement(parent, name, nullptr, std::string(), text);
+		return;
+	}
+	TiXmlElement * e = new TiXmlElement(name);
+	TiXmlText * t = new TiXmlText(text);
+	t->SetCDATA(true);
+	e->LinkEndChild(t);
+	parent->LinkEndChild(e);
 }
 
 } // namespace SCI

@@ -14,8 +14,12 @@ class TiXmlElement;
 	its reader turns back into the identical value. */
 namespace SCI {
 
-/*! Shortest text that reads back to exactly the same double ("0.1", "9.5e+11"). */
+/*! Shortest text that reads back to exactly the same double ("0.1", "9.5e+11");
+	infinities as "inf" and "-inf". */
 std::string xmlNumber(double value);
+/*! The double of a text written by xmlNumber() (also "inf", "-inf" and NaN);
+	throws BVX::Exception for any other text that is no number. */
+double numberFromXml(const std::string & text);
 /*! "1" or "0". */
 std::string xmlBool(bool value);
 /*! "#rrggbb" for an opaque colour, "#aarrggbb" otherwise (both read by QColor::setNamedColor). */
@@ -33,7 +37,9 @@ QString fromUtf8(const std::string & text);
 
 /*! Text of an element, empty when it has none. */
 std::string elementText(const TiXmlElement * element);
-/*! Appends <name>text</name> to parent. */
+/*! Appends <name>text</name> to parent. A text that the XML reader would alter
+	(leading, trailing or double blanks, white space only) is written as a CDATA
+	section, which keeps it as it is. */
 void appendElement(TiXmlElement * parent, const char * name, const std::string & text);
 
 } // namespace SCI

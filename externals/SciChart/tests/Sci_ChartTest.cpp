@@ -1,5 +1,6 @@
 // Chart widget bound to line models: structure of curves, axes, legends and markers
 // after binding and after each kind of model change.
+#include <cmath>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -379,23 +380,54 @@ TEST(SciChart, IncompleteSeriesStopsTheViewResetWithItsMessage) {
 }
 
 
-TEST(SciChart, AxisScalesInsideShowTheScaleItemsAndHideTheTicks) {
+TEST(SciChart, AxisScalesInsideShowEachAxisAlongItsOwnBorder) {
 	auto m = threeSeries();
 	Chart chart;
+	chart.resize(500, 300);
 	chart.setModel(m.get());
 	const int ids[] = { QwtPlot::yLeft, QwtPlot::yRight, QwtPlot::xBottom };
 	for (bool inside : { true, false }) {
 		m->setChartData(inside, C::AxisScalesInside);
-		for (int id = 0; id < QwtPlot::axisCnt; ++id)
-			EXPECT_EQ(chart.scaleItem(id)->isVisible(), inside);
+		for (int id : ids)
+			EXPECT_EQ(chart.scaleItem(id)->isVisible(), inside) << id;
+		// the top axis is never shown: no scale of its own default 0..1000 inside either
+		EXPECT_FALSE(chart.scaleItem(QwtPlot::xTop)->isVisible());
 		for (int id : ids)
 			EXPECT_EQ(chart.axisScaleDraw(id)->hasComponent(QwtAbstractScaleDraw::Ticks), !inside);
 	}
-	// the bottom item follows the right axis while it is in use
-	EXPECT_EQ(chart.scaleItem(QwtPlot::xBottom)->yAxis(), QwtPlot::yRight);
-	m->setSeriesData(true, 2, S::LeftAxis);
 	m->setChartData(true, C::AxisScalesInside);
+	chart.replot();
+	chart.grab();	// the items find their place while they are drawn
+	// ticks point into the canvas from the border beside their labels, over their own scale
+	struct Expect { int id; QwtScaleDraw::Alignment alignment; int positionAxis; bool atLower; };
+	const Expect expects[] = {
+		{ QwtPlot::yLeft, QwtScaleDraw::RightScale, QwtPlot::xBottom, true },
+		{ QwtPlot::yRight, QwtScaleDraw::LeftScale, QwtPlot::xBottom, false },
+		{ QwtPlot::xBottom, QwtScaleDraw::TopScale, QwtPlot::yRight, true },
+	};
+	for (const Expect & e : expects) {
+		SCOPED_TRACE(e.id);
+		const SCI::PlotScaleItem * item = chart.scaleItem(e.id);
+		EXPECT_EQ(item->scaleDraw()->alignment(), e.alignment);
+		// the axis' own ticks, as far as the canvas shows them
+		const QwtScaleDiv & own = item->scaleDraw()->scaleDiv();
+		int shared = 0;
+		for (double t : chart.axisScaleDiv(e.id).ticks(QwtScaleDiv::MajorTick)) {
+			if (t < own.lowerBound() || t > own.upperBound())
+				continue;
+			EXPECT_TRUE(own.ticks(QwtScaleDiv::MajorTick).contains(t)) << t;
+			++shared;
+		}
+		EXPECT_GE(shared, 2);
+		const QwtScaleDiv & across = chart.axisScaleDiv(e.positionAxis);
+		const double border = e.atLower ? across.lowerBound() : across.upperBound();
+		EXPECT_NEAR(item->position(), border, 0.02 * std::fabs(across.range()));
+	}
+	// the bottom item follows the left axis once the right one is off
+	EXPECT_EQ(chart.scaleItem(QwtPlot::xBottom)->yAxis(), QwtPlot::yRight);
+	m->setAxisData(false, A::RightYAxis, A::Enabled);
 	EXPECT_EQ(chart.scaleItem(QwtPlot::xBottom)->yAxis(), QwtPlot::yLeft);
+	EXPECT_FALSE(chart.scaleItem(QwtPlot::yRight)->isVisible());
 }
 
 

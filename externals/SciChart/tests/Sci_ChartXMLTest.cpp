@@ -1,6 +1,9 @@
 // Chart-properties XML: minimal document, exact round trips, reading errors.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <limits>
+
 #include <QDateTime>
 #include <QFont>
 #include <QPen>
@@ -9,6 +12,7 @@
 #include <BVX_Exception.h>
 #include <BVX_UnitVector.h>
 
+#include <Sci_DateScaleDraw.h>
 #include <Sci_LineSeriesContentModel.h>
 #include <Sci_XMLUtils.h>
 
@@ -278,4 +282,74 @@ TEST(SciChartXML, ReadingKeepsWhatTheDocumentDoesNotMention) {
 	EXPECT_EQ(m.chartData(AbstractChartModel::TitleText).toString(), QString("Kept"));
 	readFromText(m, "<C><ChartProperties><Legend /><ConstructionLinesVisible>0</ConstructionLinesVisible></ChartProperties></C>");
 	EXPECT_FALSE(m.chartData(AbstractChartModel::ConstructionLinesVisible).toBool());
+}
+
+
+// Everything the writer writes reads back to the same document: blanks that the reader
+// would condense or drop, date formats that are empty or blank, infinite limits.
+TEST(SciChartXML, WrittenDocumentsReadBackIdentical) {
+	using Setup = std::function<void(AbstractChartModel &)>;
+	const QStringList defaults = SCI::DateScaleDraw::defaultDateFormats();
+	QStringList months = defaults;
+	months[6] = "MMM";
+	months[7] = "MMM";
+	const double inf = std::numeric_limits<double>::infinity();
+	struct Case { const char * name; Setup setup; };
+	const Case cases[] = {
+		{ "double blanks in titles", [](AbstractChartModel & m) {
+			m.setChartData(QString("Room  air"), AbstractChartModel::TitleText);
+			m.setAxisData(QString("Time  [h]"), 0, AbstractCartesianChartModel::TitleText);
+			m.setSeriesData(QString("Air  temperature"), 0, AbstractLineSeriesModel::TitleText);
+		} },
+		{ "leading and trailing blanks", [](AbstractChartModel & m) {
+			m.setChartData(QString(" Room air "), AbstractChartModel::TitleText);
+			m.setAxisData(QString("  C"), 1, AbstractCartesianChartModel::TitleText);
+			m.setSeriesData(QString("Air "), 0, AbstractLineSeriesModel::TitleText);
+		} },
+		{ "blank titles", [](AbstractChartModel & m) {
+			m.setChartData(QString("   "), AbstractChartModel::TitleText);
+			m.setAxisData(QString(" "), 2, AbstractCartesianChartModel::TitleText);
+		} },
+		{ "line feed and markup in a title", [](AbstractChartModel & m) {
+			m.setChartData(QString("Air\n<b>& co</b> ]]> x"), AbstractChartModel::TitleText);
+		} },
+		{ "month formats", [months](AbstractChartModel & m) {
+			m.setAxisData(true, 0, AbstractCartesianChartModel::DateTimeEnabled);
+			m.setAxisData(months, 0, AbstractCartesianChartModel::DateTimeFormats);
+		} },
+		{ "eight empty formats", [](AbstractChartModel & m) {
+			m.setAxisData(QStringList(QVector<QString>(8).toList()), 0, AbstractCartesianChartModel::DateTimeFormats);
+		} },
+		{ "blank and spaced formats", [](AbstractChartModel & m) {
+			m.setAxisData(QStringList({ " ", "  ss", "mm  ", "hh ;;dd", "", "dd.MM.", "MMM  yyyy", "yyyy" }), 1,
+						  AbstractCartesianChartModel::DateTimeFormats);
+		} },
+		{ "default formats written", [defaults](AbstractChartModel & m) {
+			m.m_writeAllProperties = true;
+			m.setAxisData(defaults, 0, AbstractCartesianChartModel::DateTimeFormats);
+		} },
+		{ "infinite limits", [inf](AbstractChartModel & m) {
+			m.setAxisData(false, 1, AbstractCartesianChartModel::Autoscale);
+			m.setAxisData(-inf, 1, AbstractCartesianChartModel::Minimum);
+			m.setAxisData(inf, 1, AbstractCartesianChartModel::Maximum);
+		} },
+		{ "fixed limits", [](AbstractChartModel & m) {
+			m.setAxisData(false, 0, AbstractCartesianChartModel::Autoscale);
+			m.setAxisData(0.1, 0, AbstractCartesianChartModel::Minimum);
+			m.setAxisData(8760.0, 0, AbstractCartesianChartModel::Maximum);
+			m.setAxisData(-1e-300, 2, AbstractCartesianChartModel::Minimum);
+		} },
+	};
+	for (const Case & c : cases) {
+		SCOPED_TRACE(c.name);
+		PropertiesOnlyModel a(1);
+		c.setup(a);
+		const std::string text = writeToText(a);
+		PropertiesOnlyModel b(1);
+		b.m_writeAllProperties = a.m_writeAllProperties;
+		MessageCollector messages;
+		ASSERT_NO_THROW(readFromText(b, text)) << text;
+		EXPECT_EQ(writeToText(b), text);
+		expectSameRoles(a, b);
+	}
 }

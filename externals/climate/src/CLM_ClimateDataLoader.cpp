@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -106,6 +107,25 @@ int timeZoneHours(const std::string & text, double low, double high, const char 
 	Callers test the value first: composing the text for every value would slow the readers down. */
 [[noreturn]] void throwNonFiniteValue(const BVX::FormatText & where, const char * functionID) {
 	throw BVX::Exception(BVX::FormatText("Invalid value in %1, must be a finite number.").arg(where.str()), functionID);
+}
+
+
+/*! A field read only when needed: NaN when it is not a finite number, never throws. */
+double optionalNumber(const std::string & text) {
+	try {
+		const double v = BVX::string2val<double>(text);
+		return std::isfinite(v) ? v : std::nan("");
+	}
+	catch (BVX::Exception &) {
+		return std::nan("");
+	}
+}
+
+/*! A solar radiation model at the loader's location. */
+void placeSun(SolarRadiationModel & sun, const ClimateDataLoader & loader) {
+	sun.m_latitude = loader.m_latitude * BVX::DEG_TO_RAD;
+	sun.m_longitude = loader.m_longitude * BVX::DEG_TO_RAD;
+	sun.m_climateDataLoader.m_timeZone = loader.m_timeZone;
 }
 
 
@@ -523,6 +543,10 @@ void ClimateDataLoader::readClimateDataEPW(const std::string & fname, bool heade
 		std::vector<double> data[NumClimateComponents];
 		for (auto & v : data)
 			v.reserve(HOURS_PER_YEAR);
+		// global horizontal radiation, only to repair impossible direct normal values
+		const unsigned int GLOBAL_FIELD = 13;
+		std::vector<double> global;
+		global.reserve(HOURS_PER_YEAR);
 		for (unsigned int j = 0; j < HOURS_PER_YEAR; ++j) {
 			if (!readLine(in, line))
 				throw BVX::Exception(BVX::FormatText("Error reading data line #%1 (line #%2), expected %3 data lines.")
@@ -538,11 +562,13 @@ void ClimateDataLoader::readClimateDataEPW(const std::string & fname, bool heade
 										.arg(j + 1).arg(j + 9), FUNC_ID);
 				data[q].push_back(v);
 			}
+			global.push_back(optionalNumber(fields[GLOBAL_FIELD]));
 		}
 		data[Rain].assign(HOURS_PER_YEAR, 0.0);
 		for (unsigned int q = 0; q < NumClimateComponents; ++q)
 			m_data[q].swap(data[q]);
 		m_dataTimePoints.clear();
+		repairDirectNormalRadiation(fname, global, FUNC_ID);
 	}
 	catch (BVX::Exception & ex) {
 		throw BVX::Exception(ex, BVX::FormatText("Error reading file '%1'.").arg(fname), FUNC_ID);
@@ -593,6 +619,7 @@ void ClimateDataLoader::readClimateDataBVX(const std::string & fname, bool heade
 	for (unsigned int q = 0; q < NumClimateComponents; ++q)
 		m_data[q].swap(data[q]);
 	m_dataTimePoints.swap(timePoints);
+	repairDirectNormalRadiation(fname, std::vector<double>(), FUNC_ID);
 }
 
 
@@ -616,6 +643,8 @@ void ClimateDataLoader::readClimateDataWAC(const std::string & fname, bool heade
 		m_dataTimePoints.swap(timePoints);
 		m_startYear = startYear;
 		convertWACDirectRadiation();
+		// the conversion keeps every value within the clear-sky beam
+		m_repairedHours.clear();
 	}
 	catch (BVX::Exception & ex) {
 		throw BVX::Exception(ex, BVX::FormatText("Error reading file '%1'.").arg(fname), FUNC_ID);
@@ -625,9 +654,7 @@ void ClimateDataLoader::readClimateDataWAC(const std::string & fname, bool heade
 
 void ClimateDataLoader::convertWACDirectRadiation() {
 	SolarRadiationModel sun;
-	sun.m_latitude = m_latitude * BVX::DEG_TO_RAD;
-	sun.m_longitude = m_longitude * BVX::DEG_TO_RAD;
-	sun.m_climateDataLoader.m_timeZone = m_timeZone;
+	placeSun(sun, *this);
 	std::vector<double> & direct = m_data[DirectRadiationNormal];
 	for (std::size_t j = 0; j < direct.size(); ++j) {
 		double t = m_dataTimePoints.empty() ? (j + 1) * 3600.0 : m_dataTimePoints[j];
@@ -635,6 +662,67 @@ void ClimateDataLoader::convertWACDirectRadiation() {
 		sun.convertHorizontalToNormalRadiation(t, direct[j], normal);
 		direct[j] = normal;
 	}
+}
+
+
+void ClimateDataLoader::repairDirectNormalRadiation(const std::string & fname, const std::vector<double> & globalHorizontal,
+													const char * functionID)
+{
+	m_repairedHours.clear();
+	SolarRadiationModel sun;
+	placeSun(sun, *this);
+	std::vector<double> & direct = m_data[DirectRadiationNormal];
+	const std::vector<double> & diffuse = m_data[DiffuseRadiationHorizontal];
+	bool fromGlobal = false;
+	for (std::size_t j = 0; j < direct.size(); ++j) {
+		// the time the reader gives the value, as for the conversion of WAC files
+		const double t = m_dataTimePoints.empty() ? (j + 1) * 3600.0 : m_dataTimePoints[j];
+		// a beam above the extraterrestrial irradiance comes from dividing a small horizontal
+		// beam by the sine of an altitude near zero
+		if (!(direct[j] > sun.extraterrestrialRadiation(t)))
+			continue;
+		double value = 0;
+		if (j < globalHorizontal.size() && std::isfinite(globalHorizontal[j])) {
+			sun.convertHorizontalToNormalRadiation(t, std::max(0.0, globalHorizontal[j] - diffuse[j]), value);
+			fromGlobal = true;
+		}
+		else
+			value = sun.clearSkyNormalRadiation(t);
+		m_repairedHours.push_back(RepairedHour{ static_cast<unsigned int>(j), t, direct[j], value });
+		direct[j] = value;
+	}
+	if (m_repairedHours.empty())
+		return;
+
+	std::string text = BVX::FormatText("Climate data file '%1': direct normal radiation above the extraterrestrial irradiance in %2 hour(s), replaced by %3:")
+			.arg(fname).arg(m_repairedHours.size())
+			.arg(fromGlobal ? "the direct normal radiation of the horizontal beam (global minus diffuse) within the clear-sky limit"
+							: "the clear-sky direct normal radiation").str();
+	for (const RepairedHour & r : m_repairedHours)
+		text += BVX::FormatText("\n  %1 (value #%2): %3 -> %4 W/m2").arg(hourText(r.m_time)).arg(r.m_index + 1)
+				.arg(r.m_fileValue, 0, 'g', 6).arg(r.m_value, 0, 'f', 1).str();
+	BVX::BVX_Message(text + "\n", BVX::MSG_WARNING, functionID, -1);
+}
+
+
+std::string ClimateDataLoader::hourText(double t) {
+	static const char * const MONTHS[12] = { "Jan", "Feb", "Mar", "Apr", "May", "Jun",
+											 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec" };
+	static const unsigned int DAYS_IN_MONTH[12] = { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
+	// the time 0 closes the previous year, as the last hourly value does
+	const double s = BVX::timeOfYear(t);
+	const double hours = std::ceil(s / 3600);
+	const unsigned int hourOfYear = hours < 1 ? HOURS_PER_YEAR - 1 : static_cast<unsigned int>(hours) - 1;
+	unsigned int day = hourOfYear / 24;
+	const unsigned int hour = hourOfYear % 24;
+	unsigned int month = 0;
+	while (day >= DAYS_IN_MONTH[month]) {
+		day -= DAYS_IN_MONTH[month];
+		++month;
+	}
+	char buf[32];
+	std::snprintf(buf, sizeof(buf), "%u %s %02u:00-%02u:00", day + 1, MONTHS[month], hour, hour + 1);
+	return buf;
 }
 
 

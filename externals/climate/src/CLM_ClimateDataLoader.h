@@ -43,6 +43,15 @@ public:
 	/*! Largest vector accepted from a c6b file (ten years of hourly values). */
 	static const unsigned int MAX_VECTOR_LENGTH = 87600;
 
+	/*! An hour whose direct normal radiation in the file exceeded the extraterrestrial
+		irradiance and was repaired on reading. */
+	struct RepairedHour {
+		unsigned int	m_index;		///< index of the value in the data vectors
+		double			m_time;			///< s, the time the value belongs to
+		double			m_fileValue;	///< W/m2, as in the file
+		double			m_value;		///< W/m2, as read
+	};
+
 	ClimateDataLoader();
 
 	/*! Reads a climate data file, choosing the reader by the extension ("epw", "c6b",
@@ -62,6 +71,10 @@ public:
 		year, t >= 0) into m_currentData. Throws BVX::Exception.
 	*/
 	void setTime(int simulationYear, double t);
+
+	/*! The hour of the year that ends at t (s, value convention of the data), e.g.
+		"16 Feb 07:00-08:00" for t = 4,003,200 s. */
+	static std::string hourText(double t);
 
 	/*! Current value of a quantity (index of ClimateComponents) at the last setTime. */
 	double currentValue(unsigned int quantity) const { return m_currentData[quantity]; }
@@ -126,10 +139,18 @@ public:
 	BVX::LinearSpline		m_splines[NumClimateComponents];
 	/*! Quantities at the last setTime(). */
 	double					m_currentData[NumClimateComponents];
+	/*! Hours of the last complete read whose direct normal radiation was repaired. */
+	std::vector<RepairedHour>	m_repairedHours;
 
 private:
 	/*! Turns direct radiation on the horizontal (index 2) into direct normal radiation. */
 	void convertWACDirectRadiation();
+	/*! Replaces every direct normal value above the extraterrestrial irradiance: from the
+		hour's horizontal beam (global minus diffuse) with the clear-sky limited conversion,
+		or by the clear-sky beam where globalHorizontal holds no finite value for the hour
+		(c6b files hold no global radiation: pass an empty vector). Logs one warning. */
+	void repairDirectNormalRadiation(const std::string & fname, const std::vector<double> & globalHorizontal,
+									 const char * functionID);
 };
 
 #endif // CLM_ClimateDataLoaderH

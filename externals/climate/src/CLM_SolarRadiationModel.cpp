@@ -21,6 +21,12 @@ const double HORIZONTAL_EPS = 1e-5;
 const double NO_BEAM_ANGLE = 1.570796327;
 
 
+/*! Solar constant corrected for the sun's distance over the year; a is the apparent solar time. */
+double extraterrestrialOfApparentTime(double a) {
+	return 1366.1 * (1 + 0.033 * std::cos(2 * PI * (a / SECONDS_PER_DAY) / 365));
+}
+
+
 bool isHorizontal(double inclination) {
 	return inclination > -HORIZONTAL_EPS && inclination < HORIZONTAL_EPS;
 }
@@ -176,10 +182,7 @@ void SolarRadiationModel::convertHorizontalToNormalRadiation(double t, double ho
 	if (!m_extraterrestrialLimitOnly && m_opticalDepth.empty())
 		buildOpticalDepthSpline();
 
-	// time stamps of multi-year data: only the time of year matters for the sun
-	t = BVX::timeOfYear(t);
-
-	double a = equationOfTime(localToSolarTime(t));
+	double a = apparentSolarTimeOfYear(t);
 	computeSunPosition(a);
 	double h = m_sunAltitude;
 	if (h <= 0 || horizontalDirect == 0) {
@@ -188,14 +191,40 @@ void SolarRadiationModel::convertHorizontalToNormalRadiation(double t, double ho
 	}
 
 	double sinH = std::sin(h);
-	double extraterrestrial = 1366.1 * (1 + 0.033 * std::cos(2 * PI * (a / SECONDS_PER_DAY) / 365));
 	if (m_extraterrestrialLimitOnly) {
-		normalDirect = std::min(extraterrestrial, horizontalDirect / sinH);
+		normalDirect = std::min(extraterrestrialOfApparentTime(a), horizontalDirect / sinH);
 		return;
 	}
+	normalDirect = std::min(clearSkyBeam(a), horizontalDirect / sinH);
+}
+
+
+double SolarRadiationModel::extraterrestrialRadiation(double t) const {
+	return extraterrestrialOfApparentTime(apparentSolarTimeOfYear(t));
+}
+
+
+double SolarRadiationModel::clearSkyNormalRadiation(double t) {
+	if (m_opticalDepth.empty())
+		buildOpticalDepthSpline();
+	double a = apparentSolarTimeOfYear(t);
+	computeSunPosition(a);
+	return clearSkyBeam(a);
+}
+
+
+double SolarRadiationModel::apparentSolarTimeOfYear(double t) const {
+	// time stamps of multi-year data: only the time of year matters for the sun
+	return equationOfTime(localToSolarTime(BVX::timeOfYear(t)));
+}
+
+
+double SolarRadiationModel::clearSkyBeam(double a) {
+	double h = m_sunAltitude;
+	if (!(h > 0.001))
+		return 0.0;
 	double tau = m_opticalDepth.value(a);
-	double clearSky = h > 0.001 ? extraterrestrial * std::exp(-tau / sinH) : 0.0;
-	normalDirect = std::min(clearSky, horizontalDirect / sinH);
+	return extraterrestrialOfApparentTime(a) * std::exp(-tau / std::sin(h));
 }
 
 

@@ -38,6 +38,13 @@ public:
 		radiation when m_extraterrestrialLimitOnly is set). Overwrites the sun position. */
 	void convertHorizontalToNormalRadiation(double t, double horizontalDirect, double & normalDirect);
 
+	/*! Extraterrestrial irradiance at normal incidence at local time t (W/m2): the solar
+		constant corrected for the sun's distance; no direct normal radiation can exceed it. */
+	double extraterrestrialRadiation(double t) const;
+	/*! ASHRAE clear-sky direct normal radiation at local time t (W/m2); 0 while the sun is
+		below 0.001 rad. Overwrites the sun position. */
+	double clearSkyNormalRadiation(double t);
+
 	/*! Local standard time -> mean solar time (seconds of the year). */
 	double localToSolarTime(double t) const;
 	/*! Mean solar time -> apparent solar time (seconds of the year). */
@@ -75,6 +82,10 @@ private:
 	void setNightRadiation(double diffuseHorizontal);
 	void setDayRadiation(double directNormal, double diffuseHorizontal);
 	void buildOpticalDepthSpline();
+	/*! Apparent solar time of local time t, whole years removed. */
+	double apparentSolarTimeOfYear(double t) const;
+	/*! Clear-sky beam at the current sun position; a is its apparent solar time. */
+	double clearSkyBeam(double a);
 
 	/*! ASHRAE clear-sky optical depth over the year; built on first use. */
 	BVX::LinearSpline		m_opticalDepth;

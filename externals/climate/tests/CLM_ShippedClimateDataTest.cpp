@@ -1,6 +1,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include <BVX_StringUtils.h>
 
@@ -80,6 +81,50 @@ TEST(ShippedClimateData, EveryFileOfTheDirectoryLoads) {
 			EXPECT_NO_THROW(m.setTime(m.m_climateDataLoader.m_startYear, t));
 	}
 	EXPECT_EQ(count, 11u);
+}
+
+// The TRY2035 weather files hold hours whose direct normal radiation exceeds the extraterrestrial
+// irradiance E0 (a small horizontal beam divided by the sine of an altitude near zero); the reader
+// repairs them, and the c6b files converted from these files hold the repaired values.
+TEST(ShippedClimateData, NoHourReachesARunAboveTheExtraterrestrialIrradiance) {
+	const std::map<std::string, std::size_t> repairedInFile = {
+		{ "02_MV_Rostock-Warnemunde_TRY2035.epw", 8 }, { "04_BB_Potsdam_TRY2035.epw", 2 },
+		{ "12_BW_Mannheim_TRY2035.epw", 19 },
+	};
+	for (const auto & entry : std::filesystem::recursive_directory_iterator(DB)) {
+		const std::string ext = entry.path().extension().string();
+		if (ext != ".c6b" && ext != ".epw")
+			continue;
+		const std::string name = entry.path().filename().string();
+		SCOPED_TRACE(name);
+		RecordingHandler quiet;
+		SolarRadiationModel m;
+		ClimateDataLoader & c = m.m_climateDataLoader;
+		c.readClimateData(entry.path().string());
+		const auto expected = repairedInFile.find(name);
+		EXPECT_EQ(c.m_repairedHours.size(), expected == repairedInFile.end() ? 0u : expected->second);
+		EXPECT_EQ(quiet.m_warnings.size(), c.m_repairedHours.empty() ? 0u : 1u);
+
+		m.m_latitude = c.m_latitude * DEG;
+		m.m_longitude = c.m_longitude * DEG;
+		const unsigned int roof = m.addSurface(0, 0);
+		const unsigned int east = m.addSurface(90 * DEG, 90 * DEG);
+		const unsigned int south = m.addSurface(180 * DEG, 90 * DEG);
+		const unsigned int west = m.addSurface(270 * DEG, 90 * DEG);
+		const std::vector<double> & dni = c.m_data[ClimateDataLoader::DirectRadiationNormal];
+		for (unsigned int j = 0; j < dni.size(); ++j) {
+			const double t = (j + 1) * 3600.0;
+			const double e0 = m.extraterrestrialRadiation(t);
+			ASSERT_LE(dni[j], e0) << ClimateDataLoader::hourText(t);
+			// between two hours too: on the half hour no surface receives more than E0
+			m.setTime(c.m_startYear, t - 1800);
+			for (unsigned int id : { roof, east, south, west }) {
+				double direct, diffuse, angle;
+				m.radiationLoad(id, direct, diffuse, angle);
+				ASSERT_LE(direct, m.extraterrestrialRadiation(t - 1800)) << ClimateDataLoader::hourText(t) << ", surface " << id;
+			}
+		}
+	}
 }
 
 TEST(ShippedClimateData, PotsdamSummerRadiationMatchesItsSource) {
