@@ -181,3 +181,13 @@ void ReportFrameTemperaturePlot::draw(QPainter * painter, const QRectF & frame) 
 	renderer.render(m_chart.get(), painter, QRectF(QPointF(frame.left() + m_chartRect.left(), top), m_chartRect.size()));
 	m_chart->finishPrinting();
 }
+
+
+std::vector<double> ReportFrameTemperaturePlot::breakPositions() const {
+	return std::vector<double>();
+}
+
+
+void ReportFrameTemperaturePlot::drawPart(QPainter * painter, const QRectF & rect, double from, double to) {
+	QtExt::ReportFrameBase::drawPart(painter, rect, from, to);
+}
