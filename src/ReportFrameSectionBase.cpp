@@ -104,3 +104,15 @@ void ReportFrameSectionBase::setupInfoTable(QtExt::Table * table, int cols, int 
 }
 
 
+
+
+void ReportFrameSectionBase::placeInfoRows(QtExt::Table * table, const std::vector<std::pair<QString, QString>> & rows,
+										   double spaceAbove)
+{
+	setupInfoTable(table, 2, int(rows.size()), true);
+	for (size_t r = 0; r < rows.size(); ++r) {
+		table->setCellText(0, int(r), rows[r].first);
+		table->setCellText(1, int(r), rows[r].second);
+	}
+	placeTable(table, spaceAbove);
+}

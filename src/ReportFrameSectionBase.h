@@ -2,6 +2,7 @@
 #define ReportFrameSectionBaseH
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include <QRectF>
@@ -54,6 +55,10 @@ protected:
 		and, when asked, column 1 as wide as its widest value (so that values do not wrap and
 		right-aligned values line up). */
 	void setupInfoTable(QtExt::Table * table, int cols, int rows, bool naturalColumn1) const;
+
+	/*! Sets up an info table of label and value rows (values as wide as the widest) and
+		places it after the space. */
+	void placeInfoRows(QtExt::Table * table, const std::vector<std::pair<QString, QString>> & rows, double spaceAbove);
 
 	Report * report() const;
 	/*! The model whose project the report shows; may be null. */
