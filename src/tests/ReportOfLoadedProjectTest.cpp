@@ -130,6 +130,10 @@ TEST_F(ReportOfLoadedProjectTest, ReportShowsTheLoadedProjectAndOnlyItsOwnResult
 		EXPECT_EQ(r.m_projectName, QString("Office, south facade"));
 		EXPECT_TRUE(r.m_results);
 		EXPECT_FALSE(r.m_text.contains(noResults));
+		// the office is assessed after DIN 4108-2: the standard's boundary conditions
+		EXPECT_TRUE(r.m_text.contains("144 Wh/(m2d)"));
+		EXPECT_TRUE(r.m_text.contains("Verification according DIN 4108-2"));
+		EXPECT_FALSE(r.m_text.contains("Natural ventilation:"));
 	}
 	{
 		SCOPED_TRACE("B loaded, not run");
@@ -163,5 +167,10 @@ TEST_F(ReportOfLoadedProjectTest, ReportShowsTheLoadedProjectAndOnlyItsOwnResult
 		EXPECT_EQ(r.m_area, RM::Room().m_area);
 		EXPECT_TRUE(r.m_text.contains(noResults));
 		EXPECT_FALSE(r.m_text.contains("Meeting room B"));
+		// the default room has the assessment off: its own models, none of the standard's values
+		for (const char * own : { "Natural ventilation:", "Mechanical ventilation:", "Equipment:", "Heating:", "Shading:" })
+			EXPECT_TRUE(r.m_text.contains(own)) << own;
+		for (const char * standard : { "100 Wh/(m2d)", "144 Wh/(m2d)", "Automated shading system", "Verification" })
+			EXPECT_FALSE(r.m_text.contains(standard)) << standard;
 	}
 }
