@@ -118,10 +118,10 @@ void Report::createFrames() {
 }
 
 
-void Report::print(QPrinter * printer, QFont font) {
+int Report::print(QPrinter * printer, QFont font) {
 	const char * const FUNC_ID = "[Report::print]";
 	try {
-		QtExt::Report::print(printer, font);
+		return QtExt::Report::print(printer, font);
 	}
 	catch (BVX::Exception & ex) {
 		if (printer->outputFormat() != QPrinter::PdfFormat || printer->outputFileName().isEmpty())

@@ -27,8 +27,9 @@ public:
 	void setData(const RM::CaldoryneModelInterface * project, const RM::Database * database);
 
 	using QtExt::Report::print;
-	/*! Whole-document print; an unwritable PDF target throws BVX::Exception naming the file. */
-	void print(QPrinter * printer, QFont font) override;
+	/*! Whole-document print, returns the pages printed; an unwritable PDF target throws
+		BVX::Exception naming the file. */
+	int print(QPrinter * printer, QFont font) override;
 
 	const RM::CaldoryneModelInterface * project() const { return m_project; }
 	const RM::Database * database() const { return m_database; }

@@ -81,6 +81,8 @@ void ReportFrameComponentsBase::fillTable(QtExt::Table * table, const QStringLis
 	const double outer = report()->m_tableOuterBorderWidth;
 	table->clear();
 	table->setColRowCount(cols, rows.empty() ? 3 : int(rows.size()) + 2);
+	// titles and units head every page of a table broken over pages
+	table->setHeaderRowCount(2);
 	table->setOuterBorderWidth(outer);
 	table->setInnerBorderWidth(report()->m_tableInnerBorderWidth);
 	table->setSpacing(0);

@@ -4,6 +4,8 @@
 
 #include <RM_CaldoryneModelInterface.h>
 
+#include "ReportModelTexts.h"
+
 ReportFrameInnerLoadsHeating::ReportFrameInnerLoadsHeating(Report * report, QTextDocument * textDocument) :
 	ReportFrameSectionBase(report, textDocument),
 	m_loadsTitle(newText()),
@@ -17,6 +19,13 @@ ReportFrameInnerLoadsHeating::ReportFrameInnerLoadsHeating(Report * report, QTex
 void ReportFrameInnerLoadsHeating::layoutBlocks() {
 	const RM::DIN4108_2Assessment & din = room().m_din4108_2Assessment;
 	placeText(m_loadsTitle, heading(tr("Inner loads")), frameSpacing());
+	if (!din.m_active) {
+		// the run used the project's own load and heating models
+		placeInfoRows(m_loadsTable, ReportModelTexts::internalLoads(room().m_userLoads), headingSpacing());
+		placeText(m_heatingTitle, heading(tr("Heating")), frameSpacing());
+		placeInfoRows(m_heatingTable, ReportModelTexts::heating(room().m_heatingModel), headingSpacing());
+		return;
+	}
 	setupInfoTable(m_loadsTable, 2, 2, true);
 	m_loadsTable->setCellText(0, 0, tr("Load:"));
 	m_loadsTable->setCellText(1, 0, din.m_residential ? "100 Wh/(m<sup>2</sup>d)" : "144 Wh/(m<sup>2</sup>d)");

@@ -59,8 +59,11 @@ void ReportFrameResultsOverTemperature::layoutBlocks() {
 		return;
 	}
 	const RM::DIN4108_2Assessment & din = room().m_din4108_2Assessment;
-	placeText(m_subTitle, subHeading(QString("%1 - %2").arg(tr("Verification according DIN 4108-2 2013 8.4.1"))
-			  .arg(din.m_residential ? tr("residential building") : tr("non residential building"))), headingSpacing());
+	if (din.m_active)
+		placeText(m_subTitle, subHeading(QString("%1 - %2").arg(tr("Verification according DIN 4108-2 2013 8.4.1"))
+				  .arg(din.m_residential ? tr("residential building") : tr("non residential building"))), headingSpacing());
+	else
+		placeText(m_subTitle, subHeading(tr("Over-temperature hours")), headingSpacing());
 
 	const ReportSettings & settings = ReportSettings::instance();
 	const int extra = (settings.m_overTemperatureHoursP2 ? 1 : 0) + (settings.m_overTemperatureHoursP4 ? 1 : 0);
@@ -121,11 +124,30 @@ void ReportFrameResultsOverTemperature::fillActive() {
 void ReportFrameResultsOverTemperature::fillInactive() {
 	typedef RM::OutputManager OM;
 	const OM & om = project()->m_outputManager;
-	const double hours = degreeHoursAbove(om.m_roomStateSeries[OM::RS_Time],
-										  om.m_roomStateSeries[OM::RS_OperativeTemperature], 26);
+	const RM::DIN4108_2Assessment & din = room().m_din4108_2Assessment;
+	const ReportSettings & settings = ReportSettings::instance();
+	// the climate region's reference temperature, as the temperature chart draws it
+	const double reference = din.referenceTemperature();
+	const std::vector<double> & time = om.m_roomStateSeries[OM::RS_Time];
+	const std::vector<double> & operative = om.m_roomStateSeries[OM::RS_OperativeTemperature];
 	m_table->setCellText(0, 0, " ");
-	m_table->setCellText(0, 1, tr("Related to room temperature"));
-	m_table->setCellText(1, 1, valueText(26, "&deg;C"));
+	m_table->setCellText(0, 1, tr("Related to operative room temperature"));
+	m_table->setCellText(1, 1, valueText(reference, "&deg;C"));
+	const char * const letters[] = { "A", "B", "C" };
+	if (din.m_climateRegion >= 0 && din.m_climateRegion <= 2)
+		m_table->setCellText(2, 1, tr("(Region %1)").arg(letters[din.m_climateRegion]));
 	m_table->setCellText(0, 2, tr("Overtemperature hours"));
-	m_table->setCellText(1, 2, "<b>" + valueText(hours, "Kh/a") + "</b>");
+	m_table->setCellText(1, 2, "<b>" + valueText(degreeHoursAbove(time, operative, reference), "Kh/a") + "</b>");
+	int row = 3;
+	if (settings.m_overTemperatureHoursP2) {
+		m_table->cell(0, row).setMarginLeft(5);
+		m_table->setCellText(0, row, tr("Related to operative room temperature + 2K"));
+		m_table->setCellText(1, row, valueText(degreeHoursAbove(time, operative, reference + 2), "Kh/a"));
+		++row;
+	}
+	if (settings.m_overTemperatureHoursP4) {
+		m_table->cell(0, row).setMarginLeft(5);
+		m_table->setCellText(0, row, tr("Related to operative room temperature + 4K"));
+		m_table->setCellText(1, row, valueText(degreeHoursAbove(time, operative, reference + 4), "Kh/a"));
+	}
 }

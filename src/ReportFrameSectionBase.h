@@ -2,13 +2,14 @@
 #define ReportFrameSectionBaseH
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include <QRectF>
 #include <QString>
 #include <QStringList>
 
-#include <QtExt_ReportFrameBase.h>
+#include <QtExt_ReportBlockFrame.h>
 
 namespace QtExt {
 	class Table;
@@ -24,24 +25,15 @@ namespace RM {
 class Report;
 
 /*! Common part of the report's section frames: a column of blocks (html text frames and
-	tables on the report's document), each with a space above it, rebuilt from the project
-	at every layout and painted in the same order.
+	tables on the report's document) rebuilt from the project at every layout.
 
 	Subclasses create their blocks in the constructor (newText(), newTable()) and place
 	them in layoutBlocks(). Without a project the frame takes no room.
 */
-class ReportFrameSectionBase : public QtExt::ReportFrameBase {
+class ReportFrameSectionBase : public QtExt::ReportBlockFrame {
 public:
 	ReportFrameSectionBase(Report * report, QTextDocument * textDocument);
 	~ReportFrameSectionBase() override;
-
-	void update(QPaintDevice * device, double width) override;
-	void draw(QPainter * painter, const QRectF & frame) override;
-
-	/*! Tables placed by the last layout, in painting order. */
-	std::vector<QtExt::Table *> tables() const;
-	/*! Html of the text blocks placed by the last layout, in painting order. */
-	QStringList texts() const;
 
 	/*! "<h2>%1</h2>" */
 	static QString heading(const QString & text);
@@ -53,20 +45,10 @@ public:
 	static QString paragraph(const QString & text);
 
 protected:
-	/*! Places the blocks for the current project with place...() calls. */
-	virtual void layoutBlocks() = 0;
+	bool hasContent() const override;
 
 	QtExt::TextFrame * newText();
 	QtExt::Table * newTable();
-
-	/*! Sets the html (white background), measures the block and places it below the
-		previous one after the space. An empty text takes no room (its space neither). */
-	void placeText(QtExt::TextFrame * block, const QString & html, double spaceAbove);
-	/*! Measures a table (built by the caller) at the given width (<= 0: the frame width)
-		and places it after the space. */
-	void placeTable(QtExt::Table * table, double spaceAbove, double tableWidth = 0);
-	/*! Space below the last block that belongs to the frame's height. */
-	void setBottomSpace(double space) { m_bottomSpace = space; }
 
 	/*! Clears a table and sets it up as an info table of the frame width: no borders, no
 		margin and spacing, rows with top and bottom margins of 4, column 0 at half the width
@@ -74,39 +56,27 @@ protected:
 		right-aligned values line up). */
 	void setupInfoTable(QtExt::Table * table, int cols, int rows, bool naturalColumn1) const;
 
+	/*! Sets up an info table of label and value rows (values as wide as the widest) and
+		places it after the space. */
+	void placeInfoRows(QtExt::Table * table, const std::vector<std::pair<QString, QString>> & rows, double spaceAbove);
+
 	Report * report() const;
-	/*! The model of the last run; may be null. */
+	/*! The model whose project the report shows; may be null. */
 	const RM::CaldoryneModelInterface * project() const;
 	/*! The model's copy of the room (the project is not null during layout). */
 	const RM::Room & room() const;
 	/*! The database; may be null. */
 	const RM::Database * database() const;
 
-	/*! Device and width of the running layout. */
-	QPaintDevice * device() const { return m_device; }
-	double width() const { return m_width; }
-
 	/*! A layout value of the report (screen pixels) on the device of the running layout:
 		scaled by the device factor, as the tables scale their margins and borders. */
-	double spacing(int screenPixels) const { return screenPixels * m_deviceFactor; }
+	double spacing(int screenPixels) const { return screenPixels * deviceFactor(); }
 	double frameSpacing() const;
 	double headingSpacing() const;
 
 private:
-	struct Block {
-		QtExt::TextFrame *	m_text;
-		QtExt::Table *		m_table;
-		double				m_spaceAbove;
-		QRectF				m_rect;
-	};
-
 	std::vector<std::unique_ptr<QtExt::TextFrame>>	m_textFrames;
 	std::vector<std::unique_ptr<QtExt::Table>>		m_tableBlocks;
-	std::vector<Block>								m_blocks;
-	double											m_bottomSpace = 0;
-	QPaintDevice *									m_device = nullptr;
-	double											m_width = 0;
-	double											m_deviceFactor = 1;
 };
 
 #endif // ReportFrameSectionBaseH

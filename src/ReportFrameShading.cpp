@@ -6,6 +6,8 @@
 
 #include <RM_CaldoryneModelInterface.h>
 
+#include "ReportModelTexts.h"
+
 ReportFrameShading::ReportFrameShading(Report * report, QTextDocument * textDocument) :
 	ReportFrameSectionBase(report, textDocument),
 	m_title(newText()),
@@ -19,6 +21,11 @@ void ReportFrameShading::layoutBlocks() {
 	const bool automated = din.m_shadingControlType == 2;
 	const int rows = automated ? 4 : 2;
 	placeText(m_title, heading(tr("Shading control")), frameSpacing());
+	if (!din.m_active) {
+		// the run used the project's own shading control
+		placeInfoRows(m_table, ReportModelTexts::shading(room().m_shadingControlModel), headingSpacing());
+		return;
+	}
 	setupInfoTable(m_table, 2, rows, false);
 	switch (din.m_shadingControlType) {
 		case 0 :

@@ -84,9 +84,11 @@ ReportFrameTemperaturePlot::ReportFrameTemperaturePlot(Report * report, QTextDoc
 	m_chart->setModel(&m);
 
 	const double reference = project() != nullptr ? room().m_din4108_2Assessment.referenceTemperature() : 25;
+	const bool assessed = project() != nullptr && room().m_din4108_2Assessment.m_active;
 	const std::vector<double> yearEnds = { 0, MS_PER_YEAR };
+	// without the assessment the same temperature is the results table's reference
 	m.addDataSet(msVector(yearEnds), celsiusVector({ reference, reference }),
-				 tr("%1C assessment value").arg(int(reference)));
+				 (assessed ? tr("%1C assessment value") : tr("%1C reference temperature")).arg(int(reference)));
 	m.addDataSet(msVector(yearEnds), celsiusVector({ 20, 20 }), tr("Operative indoor temperature"));
 	m.addDataSet(msVector(yearEnds), celsiusVector({ 20, 20 }), tr("Ambient temperature"));
 	m.setSeriesData(QPen(QColor(255, 0, 0), 2), 0, LM::Pen);
@@ -129,6 +131,13 @@ bool ReportFrameTemperaturePlot::updateSeries() {
 	for (double & v : t)
 		v *= MS_PER_DAY;
 	m_chartModel->setValues(1, msVector(t), celsiusVector(operative));
+
+	// the reference of the project as it is now (region and assessment may have changed)
+	const RM::DIN4108_2Assessment & din = model.m_room.m_din4108_2Assessment;
+	const double reference = din.referenceTemperature();
+	m_chartModel->setValues(0, msVector({ 0, MS_PER_YEAR }), celsiusVector({ reference, reference }));
+	m_chartModel->setSeriesData((din.m_active ? tr("%1C assessment value") : tr("%1C reference temperature"))
+								.arg(int(reference)), 0, SCI::AbstractLineSeriesModel::TitleText);
 
 	double lo = -20;
 	double hi = 60;
@@ -180,4 +189,14 @@ void ReportFrameTemperaturePlot::draw(QPainter * painter, const QRectF & frame) 
 	renderer.setLayoutFlag(QwtPlotRenderer::FrameWithScales);
 	renderer.render(m_chart.get(), painter, QRectF(QPointF(frame.left() + m_chartRect.left(), top), m_chartRect.size()));
 	m_chart->finishPrinting();
+}
+
+
+std::vector<double> ReportFrameTemperaturePlot::breakPositions() const {
+	return std::vector<double>();
+}
+
+
+void ReportFrameTemperaturePlot::drawPart(QPainter * painter, const QRectF & rect, double from, double to) {
+	QtExt::ReportFrameBase::drawPart(painter, rect, from, to);
 }

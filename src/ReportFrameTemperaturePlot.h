@@ -25,6 +25,9 @@ public:
 
 	void update(QPaintDevice * device, double width) override;
 	void draw(QPainter * painter, const QRectF & frame) override;
+	/*! The chart is never broken: cut at a page end, if ever, like any frame without breaks. */
+	std::vector<double> breakPositions() const override;
+	void drawPart(QPainter * painter, const QRectF & rect, double from, double to) override;
 
 	SCI::Chart * chart() const { return m_chart.get(); }
 	SCI::LineSeriesContentModel * chartModel() const { return m_chartModel.get(); }

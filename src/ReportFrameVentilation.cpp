@@ -4,6 +4,8 @@
 
 #include <RM_CaldoryneModelInterface.h>
 
+#include "ReportModelTexts.h"
+
 ReportFrameVentilation::ReportFrameVentilation(Report * report, QTextDocument * textDocument) :
 	ReportFrameSectionBase(report, textDocument),
 	m_title(newText()),
@@ -26,6 +28,14 @@ void ReportFrameVentilation::layoutBlocks() {
 	const RM::Room & r = room();
 	const RM::DIN4108_2Assessment & din = r.m_din4108_2Assessment;
 	placeText(m_title, heading(tr("Ventilation")), frameSpacing());
+	if (!din.m_active) {
+		// the run used the project's own ventilation models
+		ReportModelTexts::Rows rows = ReportModelTexts::naturalVentilation(r.m_naturalVentilationModel);
+		const ReportModelTexts::Rows mechanical = ReportModelTexts::mechanicalVentilation(r.m_mechanicalVentilationModel);
+		rows.insert(rows.end(), mechanical.begin(), mechanical.end());
+		placeInfoRows(m_basicTable, rows, headingSpacing());
+		return;
+	}
 	placeText(m_basicTitle, subHeading(tr("Basic ventilation")), headingSpacing());
 	if (din.m_residential) {
 		setupInfoTable(m_basicTable, 2, 1, false);

@@ -106,8 +106,14 @@ void ReportPreview::updatePreview() {
 
 void ReportPreview::on_pushButtonPrint_clicked() {
 	QPrintDialog dlg(m_printer.get(), this);
-	if (dlg.exec() == QDialog::Accepted)
-		printReport(m_printer.get());
+	if (dlg.exec() != QDialog::Accepted)
+		return;
+	printReport(m_printer.get());
+	// a range past the end prints nothing, which the printer would not tell
+	if (m_printedPages == 0)
+		QMessageBox::warning(this, tr("Print report"),
+							 tr("The chosen pages lie past the last page of the report (page %1): nothing was printed.")
+							 .arg(m_report->pageCount()));
 }
 
 
@@ -118,6 +124,7 @@ void ReportPreview::printReport(QPrinter * printer) {
 
 bool ReportPreview::renderReport(QPrinter * printer) {
 	const char * const FUNC_ID = "[PrintDialog::printReport]";
+	m_printedPages = -1;
 	if (!m_ready || m_project == nullptr)
 		return false;
 	m_ready = false;
@@ -126,7 +133,7 @@ bool ReportPreview::renderReport(QPrinter * printer) {
 		m_report->setHeaderData(header, m_project->m_room.m_projectInformation.m_projectName, QString(), QPixmap());
 		m_report->footerFrame().m_pageNumbersVisible = ReportSettings::instance().m_currentPageNumbersVisible;
 		m_report->setData(m_project, m_database);
-		m_report->print(printer, QFont(ReportSettings::instance().m_font));
+		m_printedPages = m_report->print(printer, QFont(ReportSettings::instance().m_font));
 	}
 	catch (std::exception & ex) {
 		BVX::BVX_Message(tr("Error while printing report.\n%1!").arg(QString::fromStdString(ex.what())).toStdString(),

@@ -82,6 +82,8 @@ private:
 	const RM::Database *					m_database;
 	std::map<QCheckBox *, int>				m_frameCheckBoxes;
 	bool									m_ready = false;
+	/*! Pages the last rendering printed (-1: it failed or did not run). */
+	int										m_printedPages = -1;
 };
 
 #endif // ReportPreviewH

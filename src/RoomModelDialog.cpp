@@ -387,6 +387,7 @@ bool RoomModelDialog::loadProject(const QString & fileName, bool silent) {
 	m_shadingDBWidget->resetModel();
 	setWindowTitleForProject();
 	updateInputWidgets();
+	discardResults();
 	return true;
 }
 
@@ -489,6 +490,16 @@ void RoomModelDialog::newProject() {
 	m_shadingDBWidget->resetModel();
 	setWindowTitleForProject();
 	updateInputWidgets();
+	discardResults();
+}
+
+
+void RoomModelDialog::discardResults() {
+	m_model = nullptr;
+	m_run.reset(new RM::SimulationRun);
+	m_model = &m_run->model();
+	m_resultsWidget->updateResults(m_model, &m_model->m_outputManager);
+	m_buttonBar->toolButtonExport->setEnabled(false);
 }
 
 
@@ -714,8 +725,19 @@ void RoomModelDialog::onToolButtonExportModelClicked() {
 
 
 void RoomModelDialog::onToolButtonReportClicked() {
+	// results come from a run of the loaded project (Load and New discard the last run),
+	// with the run's copies of room and database; without them the report describes the
+	// project and database as they are now
+	RM::CaldoryneModelInterface description;
+	const RM::CaldoryneModelInterface * project = m_model;
+	const RM::Database * db = &m_run->database();
+	if (!m_model->m_outputManager.m_resultsPresent) {
+		description.describe(*m_project);
+		project = &description;
+		db = m_db;
+	}
 	// modal: the next run deletes the model the preview reads
-	ReportPreview preview(m_model, m_db, this);
+	ReportPreview preview(project, db, this);
 	preview.exec();
 }
 

@@ -179,6 +179,9 @@ private:
 	bool askSaveProject();
 	/*! Fresh default project on the room page. */
 	void newProject();
+	/*! Forgets the last run (a run of the project before Load or New): empty model,
+		results page without results, result export off. */
+	void discardResults();
 	/*! Steps of a run after the run directory is prepared; returns the run's success. */
 	bool initAndIntegrate();
 	/*! Writes the last run's results into dir under the "Saving outputs" window;

@@ -44,16 +44,26 @@ ThermalLoadSeries::ThermalLoadSeries(const RM::CaldoryneModel & model, const RM:
 
 
 double ThermalLoadSeries::value(const Source & source, std::size_t i) const {
-	if (source.m_kind == Source::RoomFlux)
-		return at((m_integrals ? m_outputs.m_roomFluxIntegralSeries : m_outputs.m_roomFluxSeries)[std::size_t(source.m_flux)], i);
+	if (source.m_kind == Source::RoomFlux || source.m_kind == Source::RoomFluxTaken)
+		return sign(source)*at(roomSeries(source), i);
 	return wallSum(source.m_kind, NONE, i);
 }
 
 
 double ThermalLoadSeries::change(const Source & source, std::size_t from, std::size_t to) const {
-	if (source.m_kind == Source::RoomFlux)
-		return delta((m_integrals ? m_outputs.m_roomFluxIntegralSeries : m_outputs.m_roomFluxSeries)[std::size_t(source.m_flux)], from, to);
+	if (source.m_kind == Source::RoomFlux || source.m_kind == Source::RoomFluxTaken)
+		return sign(source)*delta(roomSeries(source), from, to);
 	return wallSum(source.m_kind, from, to);
+}
+
+
+const std::vector<double> & ThermalLoadSeries::roomSeries(const Source & source) const {
+	return (m_integrals ? m_outputs.m_roomFluxIntegralSeries : m_outputs.m_roomFluxSeries)[std::size_t(source.m_flux)];
+}
+
+
+double ThermalLoadSeries::sign(const Source & source) {
+	return source.m_kind == Source::RoomFluxTaken ? -1 : 1;
 }
 
 
@@ -67,8 +77,8 @@ std::vector<double> ThermalLoadSeries::values(const Source & source, std::size_t
 
 std::size_t ThermalLoadSeries::length(const Source & source) const {
 	const auto & wallSeries = m_integrals ? m_outputs.m_wallFluxIntegralSeries : m_outputs.m_wallFluxSeries;
-	if (source.m_kind == Source::RoomFlux)
-		return (m_integrals ? m_outputs.m_roomFluxIntegralSeries : m_outputs.m_roomFluxSeries)[std::size_t(source.m_flux)].size();
+	if (source.m_kind == Source::RoomFlux || source.m_kind == Source::RoomFluxTaken)
+		return roomSeries(source).size();
 	std::size_t n = 0;
 	for (const Wall & w : m_walls) {
 		for (int f : {OM::WF_InsideConvection, OM::WF_InsideWindowRadiation, OM::WF_OutsideConvection, OM::WF_AbsorbedRadiation})

@@ -26,10 +26,13 @@ public:
 			/*! Sum over Outside walls of (absorbed radiation + outside convection) x area. */
 			OuterWalls,
 			/*! One room flux of the output manager. */
-			RoomFlux
+			RoomFlux,
+			/*! A room flux that counts the energy it takes from the room as positive (the
+				latent cooling load): read with the opposite sign, so it shows as a loss. */
+			RoomFluxTaken
 		};
 		Kind	m_kind;
-		/*! Room flux index for RoomFlux. */
+		/*! Room flux index for RoomFlux and RoomFluxTaken. */
 		int		m_flux;
 	};
 
@@ -60,6 +63,10 @@ private:
 		std::size_t	m_index;
 	};
 
+	/*! Rate or integral series of a room flux source. */
+	const std::vector<double> & roomSeries(const Source & source) const;
+	/*! -1 for RoomFluxTaken, else 1. */
+	static double sign(const Source & source);
 	/*! Sum of the wall terms at i1 minus those at i0 (i0 == npos: only i1). */
 	double wallSum(Source::Kind kind, std::size_t i0, std::size_t i1) const;
 

@@ -37,7 +37,7 @@ const CurveDef CURVES[ThermalLoadsHourlyPlot::NUM_CURVES] = {
 	{ QT_TRANSLATE_NOOP("ThermalLoadsHourlyPlot", "Energy used to cool supply air"), QColor("#a4e14e"), {Source::RoomFlux, OM::RF_ACEnergy} },
 	{ QT_TRANSLATE_NOOP("ThermalLoadsHourlyPlot", "Internal gains (occupancy)"), QColor("#a86341"), {Source::RoomFlux, OM::RF_Persons} },
 	{ QT_TRANSLATE_NOOP("ThermalLoadsHourlyPlot", "Internal gains (equipment)"), QColor("#6f442e"), {Source::RoomFlux, OM::RF_Equipment} },
-	{ QT_TRANSLATE_NOOP("ThermalLoadsHourlyPlot", "Energy used for dehumidification in cooling"), QColor("#66ac03"), {Source::RoomFlux, OM::RF_DehumidificationEnergy} },
+	{ QT_TRANSLATE_NOOP("ThermalLoadsHourlyPlot", "Energy used for dehumidification in cooling"), QColor("#66ac03"), {Source::RoomFluxTaken, OM::RF_DehumidificationEnergy} },
 };
 
 /*! Legend order: the supply air cooling curve follows the internal gains. */
@@ -95,12 +95,13 @@ void ThermalLoadsHourlyPlot::updateResults(const RM::CaldoryneModel * model, con
 	m_roomSideFlux = series.values(CURVES[RoomSideWallSurfaces].m_source, time.size());
 	m_outerSurfaceFlux = series.values(CURVES[OuterWallSurfaces].m_source, time.size());
 	for (unsigned int c = 0; c < NUM_CURVES; ++c) {
-		const std::vector<double> * y = &m_roomSideFlux;
-		if (c == OuterWallSurfaces)
-			y = &m_outerSurfaceFlux;
-		else if (c != RoomSideWallSurfaces)
-			y = &outputs->m_roomFluxSeries[std::size_t(CURVES[c].m_source.m_flux)];
-		m_curves[c]->setSamples(scaledSamples(time, *y, factor));
+		const Source & source = CURVES[c].m_source;
+		if (c == RoomSideWallSurfaces || c == OuterWallSurfaces)
+			m_curves[c]->setSamples(scaledSamples(time, c == OuterWallSurfaces ? m_outerSurfaceFlux : m_roomSideFlux, factor));
+		else if (source.m_kind == Source::RoomFluxTaken)
+			m_curves[c]->setSamples(scaledSamples(time, series.values(source, series.length(source)), factor));
+		else
+			m_curves[c]->setSamples(scaledSamples(time, outputs->m_roomFluxSeries[std::size_t(source.m_flux)], factor));
 	}
 	fitAxes(30, "ThermalLoadsHourlyPlot::updateResults()",
 			"PlotAxis: Min Heat Load = %1 at tidx = %2 of dataset %3.\n",

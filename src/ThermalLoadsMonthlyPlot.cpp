@@ -31,7 +31,7 @@ const EnergyBalancePlot::Category CATEGORIES[ThermalLoadsMonthlyPlot::NUM_CATEGO
 	{ QT_TRANSLATE_NOOP("ThermalLoadsMonthlyPlot", "Internal gains (occupancy)"), QColor("#a86341"), {Source::RoomFlux, OM::RF_Persons} },
 	{ QT_TRANSLATE_NOOP("ThermalLoadsMonthlyPlot", "Internal gains (equipment)"), QColor("#6f442e"), {Source::RoomFlux, OM::RF_Equipment} },
 	{ QT_TRANSLATE_NOOP("ThermalLoadsMonthlyPlot", "Energy used to cool supply air"), QColor("#a4e14e"), {Source::RoomFlux, OM::RF_ACEnergy} },
-	{ QT_TRANSLATE_NOOP("ThermalLoadsMonthlyPlot", "Energy used for dehumidification in cooling"), QColor("#66ac03"), {Source::RoomFlux, OM::RF_DehumidificationEnergy} },
+	{ QT_TRANSLATE_NOOP("ThermalLoadsMonthlyPlot", "Energy used for dehumidification in cooling"), QColor("#66ac03"), {Source::RoomFluxTaken, OM::RF_DehumidificationEnergy} },
 };
 
 } // namespace

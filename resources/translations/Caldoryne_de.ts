@@ -2485,11 +2485,11 @@ Kommandozeile:
         <translation>Bezogen auf die operative Raumtemperatur + 4K</translation>
     </message>
     <message>
-        <source>Related to room temperature</source>
-        <translation>Bezogen auf die Raumtemperatur</translation>
+        <source>Overtemperature hours</source>
+        <translation>Übertemperaturgradstunden</translation>
     </message>
     <message>
-        <source>Overtemperature hours</source>
+        <source>Over-temperature hours</source>
         <translation>Übertemperaturgradstunden</translation>
     </message>
 </context>
@@ -2608,6 +2608,10 @@ Kommandozeile:
     <message>
         <source>Missing temperature climate data.</source>
         <translation>Temperaturdaten des Klimas fehlen.</translation>
+    </message>
+    <message>
+        <source>%1C reference temperature</source>
+        <translation>%1C Bezugstemperatur</translation>
     </message>
 </context>
 <context>
@@ -2742,6 +2746,149 @@ Kommandozeile:
     <message>
         <source>U-value - U-value of the complete window (glazing and frame)</source>
         <translation>U-Wert - U-Wert des gesamten Fensters (Verglasung und Rahmen)</translation>
+    </message>
+</context>
+<context>
+    <name>ReportModelTexts</name>
+    <message>
+        <source>schedule, %L1 to %2</source>
+        <translation>Zeitplan, %L1 bis %2</translation>
+    </message>
+    <message>
+        <source>Natural ventilation:</source>
+        <translation>Natürliche Lüftung:</translation>
+    </message>
+    <message>
+        <source>Air change rate by schedule</source>
+        <translation>Luftwechsel nach Zeitplan</translation>
+    </message>
+    <message>
+        <source>Air change rate:</source>
+        <translation>Luftwechsel:</translation>
+    </message>
+    <message>
+        <source>Window ventilation managed by room temperature</source>
+        <translation>Fensterlüftung nach Raumtemperatur</translation>
+    </message>
+    <message>
+        <source>Base air change rate:</source>
+        <translation>Grundluftwechsel:</translation>
+    </message>
+    <message>
+        <source>Raised air change rate:</source>
+        <translation>Erhöhter Luftwechsel:</translation>
+    </message>
+    <message>
+        <source>Raised above room temperature:</source>
+        <translation>Erhöht ab Raumtemperatur:</translation>
+    </message>
+    <message>
+        <source>Window ventilation by time of occupancy</source>
+        <translation>Fensterlüftung nach Anwesenheitszeit</translation>
+    </message>
+    <message>
+        <source>Base air change rate outside occupancy:</source>
+        <translation>Grundluftwechsel außerhalb der Anwesenheit:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Mechanical ventilation:</source>
+        <translation>Mechanische Lüftung:</translation>
+    </message>
+    <message>
+        <source>Supply and exhaust air with heat recovery</source>
+        <translation>Zu- und Abluft mit Wärmerückgewinnung</translation>
+    </message>
+    <message>
+        <source>Air flow:</source>
+        <translation>Luftvolumenstrom:</translation>
+    </message>
+    <message>
+        <source>Heat recovery efficiency:</source>
+        <translation>Wärmerückgewinnungsgrad:</translation>
+    </message>
+    <message>
+        <source>Supply air cooling</source>
+        <translation>Zuluftkühlung</translation>
+    </message>
+    <message>
+        <source>Supply air temperature:</source>
+        <translation>Zulufttemperatur:</translation>
+    </message>
+    <message>
+        <source>Equipment:</source>
+        <translation>Geräte:</translation>
+    </message>
+    <message>
+        <source>Occupancy:</source>
+        <translation>Belegung:</translation>
+    </message>
+    <message>
+        <source>persons</source>
+        <translation>Personen</translation>
+    </message>
+    <message>
+        <source>Heat gain per person:</source>
+        <translation>Wärmeabgabe je Person:</translation>
+    </message>
+    <message>
+        <source>Heating:</source>
+        <translation>Heizung:</translation>
+    </message>
+    <message>
+        <source>Ideal heating up to a maximum power</source>
+        <translation>Ideale Heizung bis zu einer Höchstleistung</translation>
+    </message>
+    <message>
+        <source>Room temperature setpoint for heating:</source>
+        <translation>Raumtemperatur-Sollwert für die Heizung:</translation>
+    </message>
+    <message>
+        <source>Maximum heating power:</source>
+        <translation>Maximale Heizleistung:</translation>
+    </message>
+    <message>
+        <source>Shading:</source>
+        <translation>Verschattung:</translation>
+    </message>
+    <message>
+        <source>always closed (shading value z of each window)</source>
+        <translation>immer geschlossen (Abminderungsfaktor z des Fensters)</translation>
+    </message>
+    <message>
+        <source>by schedule</source>
+        <translation>nach Zeitplan</translation>
+    </message>
+    <message>
+        <source>Shading degree:</source>
+        <translation>Verschattungsgrad:</translation>
+    </message>
+    <message>
+        <source>closed above a radiation on the window</source>
+        <translation>geschlossen ab einer Einstrahlung auf das Fenster</translation>
+    </message>
+    <message>
+        <source>Horizontal:</source>
+        <translation>Horizontal:</translation>
+    </message>
+    <message>
+        <source>North:</source>
+        <translation>Nord:</translation>
+    </message>
+    <message>
+        <source>East:</source>
+        <translation>Ost:</translation>
+    </message>
+    <message>
+        <source>South:</source>
+        <translation>Süd:</translation>
+    </message>
+    <message>
+        <source>West:</source>
+        <translation>West:</translation>
     </message>
 </context>
 <context>
@@ -2903,6 +3050,14 @@ Kommandozeile:
     <message>
         <source>File &apos;%1&apos; exists. Replace it?</source>
         <translation>Datei &apos;%1&apos; existiert bereits. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>Print report</source>
+        <translation>Bericht drucken</translation>
+    </message>
+    <message>
+        <source>The chosen pages lie past the last page of the report (page %1): nothing was printed.</source>
+        <translation>Die gewählten Seiten liegen hinter der letzten Seite des Berichts (Seite %1): es wurde nichts gedruckt.</translation>
     </message>
 </context>
 <context>

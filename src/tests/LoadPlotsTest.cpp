@@ -287,7 +287,7 @@ TEST(LoadPlotsTest, MoistureBalanceSwitchesCategoriesAndCurve) {
 		EXPECT_TRUE(curveEntry->isChecked());
 		EXPECT_TRUE(dehumidification->isVisible());
 		EXPECT_EQ(dehumidification->dataSize(), 200u);
-		EXPECT_EQ(dehumidification->sample(10).y(), 2);
+		EXPECT_EQ(dehumidification->sample(10).y(), -2);
 		const QwtLegendLabel * barEntry = barLegendEntry(monthly, ThermalLoadsMonthlyPlot::Dehumidification);
 		ASSERT_NE(barEntry, nullptr);
 		EXPECT_TRUE(barEntry->isChecked());
@@ -303,6 +303,26 @@ TEST(LoadPlotsTest, MoistureBalanceSwitchesCategoriesAndCurve) {
 	QTest::mouseClick(entry, Qt::LeftButton);
 	EXPECT_FALSE(entry->isChecked());
 	EXPECT_FALSE(dehumidification->isVisible());
+}
+
+
+// Latent cooling is stored as the power the cooler spends (positive); it takes that energy
+// from the room like sensible cooling, so both plots draw it below zero with the cooling.
+TEST(LoadPlotsTest, DehumidificationIsDrawnAsALossLikeCooling) {
+	GuiTest::clearSettings();
+	SyntheticRun r(MONTH_HOURS[0] + 1, true);
+	r.setRoomFlux(OM::RF_Cooling, -500);
+	r.setRoomFlux(OM::RF_DehumidificationEnergy, 250);
+	ThermalLoadsHourlyPlot hourly(nullptr);
+	ThermalLoadsMonthlyPlot monthly(nullptr);
+	hourly.updateResults(&r.m_model, &r.m_outputs);
+	monthly.updateResults(&r.m_model, &r.m_outputs);
+	EXPECT_EQ(hourly.m_curves[ThermalLoadsHourlyPlot::Cooling]->sample(5).y(), -500);
+	EXPECT_EQ(hourly.m_curves[ThermalLoadsHourlyPlot::Dehumidification]->sample(5).y(), -250);
+	// January: 744 h x 0.5 kW and 744 h x 0.25 kW taken from the room
+	const std::vector<std::vector<double> > months = bars(monthly.m_chart);
+	EXPECT_NEAR(months[0][ThermalLoadsMonthlyPlot::Cooling], -372, 1e-9);
+	EXPECT_NEAR(months[0][ThermalLoadsMonthlyPlot::Dehumidification], -186, 1e-9);
 }
 
 

@@ -183,11 +183,17 @@ TEST_F(ReportFramesTest, OverTemperatureRowsAndBoxForEachCombination) {
 			}
 		}
 		else {
-			EXPECT_EQ(text[1], (QStringList{ "Related to room temperature", QString::fromUtf8("26 °C"), "" }));
-			EXPECT_EQ(text[2][0], "Overtemperature hours");
-			// the option rows of an inactive assessment stay empty
-			for (int r = 3; r < rows; ++r)
-				EXPECT_EQ(text[size_t(r)], (QStringList{ "", "", "" })) << r;
+			// the climate region's reference temperature (region B), no verdict
+			EXPECT_EQ(text[1], (QStringList{ "Related to operative room temperature", QString::fromUtf8("26 °C"), "(Region B)" }));
+			EXPECT_EQ(text[2], (QStringList{ "Overtemperature hours", "0 Kh/a", "" }));
+			int row = 3;
+			if (p2) {
+				EXPECT_EQ(text[size_t(row++)], (QStringList{ "Related to operative room temperature + 2K", "0 Kh/a", "" }));
+			}
+			if (p4) {
+				EXPECT_EQ(text[size_t(row)], (QStringList{ "Related to operative room temperature + 4K", "0 Kh/a", "" }));
+			}
+			EXPECT_EQ(f->texts()[1], "<h3>Over-temperature hours</h3>");
 		}
 	}
 }
@@ -234,11 +240,28 @@ TEST_F(ReportFramesTest, OverTemperatureRegionsAndVerdictTexts) {
 }
 
 
-TEST_F(ReportFramesTest, InactiveAssessmentIntegratesDegreeHoursAbove26) {
+// Without the assessment the table and the chart use one reference temperature, the climate
+// region's: region A 25 C, B 26 C, C 27 C. Ten hourly steps at 28 C: 10 h x (28 - reference).
+TEST_F(ReportFramesTest, InactiveAssessmentIntegratesDegreeHoursAboveTheRegionsReference) {
+	typedef SCI::AbstractLineSeriesModel LM;
 	din().m_active = false;
-	// ten hourly steps at 28 C: 10 h x 2 K
+	setYear();
 	setResults(11, 28);
-	EXPECT_EQ(table<ReportFrameResultsOverTemperature>(9)[2][1], "20 Kh/a");
+	const struct { int region; const char * reference; const char * hours; const char * line; } cases[] = {
+		{ 0, "25 °C", "30 Kh/a", "25C reference temperature" },
+		{ 1, "26 °C", "20 Kh/a", "26C reference temperature" },
+		{ 2, "27 °C", "10 Kh/a", "27C reference temperature" },
+	};
+	for (const auto & c : cases) {
+		din().m_climateRegion = c.region;
+		const std::vector<QStringList> text = table<ReportFrameResultsOverTemperature>(9);
+		ASSERT_EQ(text.size(), 3u);
+		EXPECT_EQ(text[1][1], QString::fromUtf8(c.reference)) << c.region;
+		EXPECT_EQ(text[2][1], c.hours) << c.region;
+		ReportFrameTemperaturePlot * chart = frame<ReportFrameTemperaturePlot>(10);
+		EXPECT_EQ(chart->chartModel()->seriesData(0, LM::TitleText).toString(), c.line);
+		EXPECT_DOUBLE_EQ(chart->chartModel()->yValues(0)[0], 25.0 + c.region);
+	}
 	// a ramp 25 -> 29 C over two steps of half an hour: means 25.5 (none) and 28 (2 K x 0.5 h)
 	EXPECT_DOUBLE_EQ(ReportFrameResultsOverTemperature::degreeHoursAbove({ 0, 0.5/24, 1.0/24 }, { 25, 26, 30 }, 26), 1.0);
 	EXPECT_DOUBLE_EQ(ReportFrameResultsOverTemperature::degreeHoursAbove({ 0 }, { 40 }, 26), 0.0);
@@ -488,6 +511,7 @@ TEST_F(ReportComponentFramesTest, ItemsRemovedAfterTheRunPrintDashesAndBareIds) 
 // *** DIN 4108-2 boundary conditions ***
 
 TEST_F(ReportFramesTest, VentilationTables) {
+	din().m_active = true;
 	room().m_height = 2.5;
 	din().m_residential = true;
 	din().m_enhancedDayVentilation = false;
@@ -530,6 +554,7 @@ TEST_F(ReportFramesTest, VentilationTables) {
 
 
 TEST_F(ReportFramesTest, InnerLoadsHeatingAndShading) {
+	din().m_active = true;
 	for (bool residential : { true, false }) {
 		din().m_residential = residential;
 		const std::vector<QStringList> loads = table<ReportFrameInnerLoadsHeating>(8, 0);
@@ -563,6 +588,64 @@ TEST_F(ReportFramesTest, InnerLoadsHeatingAndShading) {
 }
 
 
+// Without the assessment the run used the project's own models: the sections describe them
+// (kind and main values, a schedule by its range) and print none of the standard's values.
+TEST_F(ReportFramesTest, InactiveAssessmentDescribesTheProjectsOwnModels) {
+	din().m_active = false;
+	din().m_residential = false;
+	RM::Room & r = room();
+	r.m_naturalVentilationModel.m_modelType = RM::NaturalVentilationModel::NONE;
+	r.m_mechanicalVentilationModel.m_modelType = RM::MechanicalVentilationModel::NONE;
+	r.m_userLoads.m_equipmentLoad.m_type = RM::Schedule::CONSTANT;
+	r.m_userLoads.m_equipmentLoad.m_constantValue = 0;
+	r.m_userLoads.m_occupancy.m_type = RM::Schedule::CONSTANT;
+	r.m_userLoads.m_occupancy.m_constantValue = 0;
+	r.m_heatingModel.m_modelType = RM::HeatingModel::NONE;
+	r.m_shadingControlModel.m_modelType = RM::ShadingControlModel::CONSTANT;
+	EXPECT_EQ(table<ReportFrameVentilation>(7), (std::vector<QStringList>{ { "Natural ventilation:", "none" },
+																		 { "Mechanical ventilation:", "none" } }));
+	EXPECT_EQ(frame<ReportFrameVentilation>(7)->tables().size(), 1u);
+	EXPECT_EQ(table<ReportFrameInnerLoadsHeating>(8, 0), (std::vector<QStringList>{ { "Equipment:", "0.0 W/m2" },
+		{ "Occupancy:", "0.0 persons" }, { "Heat gain per person:", "80 W" } }));
+	EXPECT_EQ(table<ReportFrameInnerLoadsHeating>(8, 1), (std::vector<QStringList>{ { "Heating:", "none" } }));
+	EXPECT_EQ(table<ReportFrameShading>(12), (std::vector<QStringList>{ { "Shading:", "always closed (shading value z of each window)" } }));
+
+	// schedules by their range over the year: a working-day profile of 0.5 and 1.2 per hour
+	r.m_naturalVentilationModel.m_modelType = RM::NaturalVentilationModel::SIMPLE;
+	r.m_naturalVentilationModel.m_airChangeRates.m_type = RM::Schedule::DAILY_WEEK;
+	r.m_mechanicalVentilationModel.m_modelType = RM::MechanicalVentilationModel::MECHANICAL_VENTILATION;
+	r.m_mechanicalVentilationModel.m_ventilationRates.m_constantValue = 60;
+	r.m_mechanicalVentilationModel.m_heatRecoveryEfficiency = 0.75;
+	EXPECT_EQ(table<ReportFrameVentilation>(7), (std::vector<QStringList>{
+		{ "Natural ventilation:", "Air change rate by schedule" }, { "Air change rate:", "schedule, 0.50 to 1.20 h-1" },
+		{ "Mechanical ventilation:", "Supply and exhaust air with heat recovery" }, { "Air flow:", "60.0 m3/h" },
+		{ "Heat recovery efficiency:", "75 %" } }));
+	// the default heating set points: 8 C in summer, 16 and 20 C
+	r.m_heatingModel.m_modelType = RM::HeatingModel::SIMPLE;
+	r.m_heatingModel.m_setPoints.m_type = RM::Schedule::DAILY_SEASONAL;
+	r.m_heatingModel.m_maxPower = 1500;
+	EXPECT_EQ(table<ReportFrameInnerLoadsHeating>(8, 1), (std::vector<QStringList>{
+		{ "Heating:", "Ideal heating up to a maximum power" },
+		{ "Room temperature setpoint for heating:", QString::fromUtf8("schedule, 8.0 to 20.0 °C") },
+		{ "Maximum heating power:", "1,500 W" } }));
+	r.m_shadingControlModel.m_modelType = RM::ShadingControlModel::INTENSITY_CONTROLLED;
+	r.m_shadingControlModel.m_maxRadiationIntensitySouth = 180;
+	const std::vector<QStringList> shading = table<ReportFrameShading>(12);
+	ASSERT_EQ(shading.size(), 6u);
+	EXPECT_EQ(shading[4], (QStringList{ "South:", "180 W/m2" }));
+
+	// none of the standard's boundary conditions
+	for (int section : { 7, 8, 12 }) {
+		QString all;
+		for (const QStringList & row : section == 8 ? table<ReportFrameInnerLoadsHeating>(8, 0) :
+			 section == 7 ? table<ReportFrameVentilation>(7) : table<ReportFrameShading>(12))
+			all += row.join(' ');
+		for (const char * standard : { "144 Wh", "100 Wh", "0.24 h-1", "Usage time", "Automated shading system" })
+			EXPECT_FALSE(all.contains(standard)) << section << " " << standard;
+	}
+}
+
+
 // *** Temperature chart ***
 
 TEST_F(ReportFramesTest, TemperatureChartSeriesRangeAndSize) {
@@ -571,7 +654,7 @@ TEST_F(ReportFramesTest, TemperatureChartSeriesRangeAndSize) {
 	ReportFrameTemperaturePlot * f = frame<ReportFrameTemperaturePlot>(10);
 	SCI::LineSeriesContentModel * m = f->chartModel();
 	ASSERT_EQ(m->seriesCount(), 3);
-	EXPECT_EQ(m->seriesData(0, SCI::AbstractLineSeriesModel::TitleText).toString(), "26C assessment value");
+	EXPECT_EQ(m->seriesData(0, SCI::AbstractLineSeriesModel::TitleText).toString(), "26C reference temperature");
 	EXPECT_EQ(m->seriesData(1, SCI::AbstractLineSeriesModel::ValueCount).toInt(), 8761);
 	EXPECT_EQ(m->seriesData(2, SCI::AbstractLineSeriesModel::ValueCount).toInt(), 8760);
 	// all values within -20..60: the axis spans -22..66

@@ -41,6 +41,7 @@
 #include <QtExt_RichTextEditWidget.h>
 #include <QtExt_ValidatingLineEdit.h>
 
+#include <RM_CaldoryneModelInterface.h>
 #include <RM_Database.h>
 #include <RM_Schedule.h>
 
@@ -247,12 +248,12 @@ void roomInputShots(Screenshots & shots) {
 
 /*! The report preview of the last run and every report page, each painted by the report
 	on an A4 image at 96 dpi with margins of 20 mm. */
-void reportPreviewShots(Screenshots & shots, RoomModelDialog & w) {
+void reportPreviewShots(Screenshots & shots, RoomModelDialog & w, const QString & prefix = "report") {
 	ReportPreview preview(w.model(), w.database(), &w);
 	preview.resize(1100, 800);
 	preview.show();
 	preview.updatePreview();
-	shots.save(&preview, "report-preview");
+	shots.save(&preview, prefix + "-preview");
 	const int margin = 76;
 	QImage area(794 - 2*margin, 1123 - 2*margin, QImage::Format_ARGB32);
 	const QFont font = ReportSettings::instance().m_font;
@@ -264,7 +265,7 @@ void reportPreviewShots(Screenshots & shots, RoomModelDialog & w) {
 		QPainter p(&sheet);
 		p.drawImage(margin, margin, area);
 		p.end();
-		shots.write(QPixmap::fromImage(sheet), QString("report-page-%1").arg(page, 2, 10, QChar('0')));
+		shots.write(QPixmap::fromImage(sheet), QString("%1-page-%2").arg(prefix).arg(page, 2, 10, QChar('0')));
 	}
 }
 
@@ -336,6 +337,27 @@ void officeReportShots(Screenshots & shots, const QString & home) {
 	ReportSettings::instance().m_overTemperatureHoursP2 = true;
 	ReportSettings::instance().m_overTemperatureHoursP4 = true;
 	reportPreviewShots(shots, w);
+}
+
+
+/*! Report pages of the default example after a year's run (DIN 4108-2 assessment off: the
+	room's own models), then with a remark of 120 lines that continues over the pages. */
+void defaultRoomReportShots(Screenshots & shots, const QString & home) {
+	RoomModelDialog w;
+	w.show();
+	loadForYearRun(w, home, "DefaultRoom.rmxml");
+	w.runSimulation();
+	ReportSettings::instance().m_overTemperatureHoursP2 = false;
+	ReportSettings::instance().m_overTemperatureHoursP4 = false;
+	reportPreviewShots(shots, w, "report-default-room");
+	QStringList lines;
+	for (int i = 1; i <= 120; ++i)
+		lines << QString("Remark %1: the blinds of the south window close at noon from May to September.").arg(i);
+	ReportSettings::instance().m_activatedFrames = { 2, 13, 14 };
+	RM::CaldoryneModelInterface * model = w.model();
+	model->m_room.m_projectInformation.m_description = "<p>" + lines.join("<br>") + "</p>";
+	reportPreviewShots(shots, w, "report-long-remark");
+	ReportSettings::instance().setDefaults();
 }
 
 
@@ -720,6 +742,7 @@ int main(int argc, char ** argv) {
 		runShots(shots, home.path());
 		loadPlotShots(shots, home.path());
 		officeReportShots(shots, home.path());
+		defaultRoomReportShots(shots, home.path());
 		dateScalePlotShots(shots);
 		qtExtGalleryShots(shots);
 		scheduleEditorShots(shots);

@@ -149,19 +149,34 @@ void CaldoryneModel::init(const Database & db) {
 }
 
 
-void CaldoryneModel::addConstruction(unsigned int k, const RoomConstruction & rc) {
-	const char * const FUNC_ID = "[CaldoryneModel::init]";
+RoomConstruction CaldoryneModel::modelWall(const RoomConstruction & rc) {
 	RoomConstruction con = rc;
 	if (con.m_type != RoomConstruction::Outside) {
-		if (con.m_windowId != 0)
-			BVX::BVX_Message(BVX::FormatText("Warning: Window specified for inside/floor construction #%1. "
-											 "Window type and area set to zero!").arg(k), BVX::MSG_WARNING, FUNC_ID, 1);
 		// a window only makes sense towards the outside: count it as wall
 		con.m_windowId = 0;
 		con.m_AW += con.m_AF;
 		con.m_AF = 0;
 	}
-	else {
+	return con;
+}
+
+
+void CaldoryneModel::describe(const Room & room) {
+	m_room = room;
+	m_constructions.clear();
+	for (const RoomConstruction & rc : m_room.m_constructions)
+		if (rc.m_constructionId != 0)
+			m_constructions.push_back(modelWall(rc));
+}
+
+
+void CaldoryneModel::addConstruction(unsigned int k, const RoomConstruction & rc) {
+	const char * const FUNC_ID = "[CaldoryneModel::init]";
+	if (rc.m_type != RoomConstruction::Outside && rc.m_windowId != 0)
+		BVX::BVX_Message(BVX::FormatText("Warning: Window specified for inside/floor construction #%1. "
+										 "Window type and area set to zero!").arg(k), BVX::MSG_WARNING, FUNC_ID, 1);
+	RoomConstruction con = modelWall(rc);
+	if (con.m_type == RoomConstruction::Outside) {
 		con.m_solarSurfaceId = m_climate.m_solarRadiationModel.addSurface(con.m_orientation*BVX::DEG_TO_RAD,
 																		  con.m_inclination*BVX::DEG_TO_RAD);
 	}

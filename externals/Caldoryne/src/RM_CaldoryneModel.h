@@ -61,6 +61,14 @@ public:
 		m_climate and the database. Throws BVX::Exception. */
 	void init(const Database & db);
 
+	/*! Takes a project without initialising: m_room and the wall list as a run sees it
+		(surfaces with a construction type; a window of a wall not to the outside counted as
+		wall). The model then describes the project, e.g. for a report without results. */
+	void describe(const Room & room);
+	/*! A surface as the model's wall list holds it: towards the inside or a zone, a
+		window area counts as wall area. */
+	static RoomConstruction modelWall(const RoomConstruction & rc);
+
 	/*! Climate at m_t; outside temperature and humidity; zone temperatures of the hour.
 		Depends on m_t only: a call at the time of the previous one returns at once (the
 		Newton iterations of one step evaluate the model repeatedly at the same time). */

@@ -135,7 +135,10 @@ double DIN4108_2Assessment::basicAirChangeRate(unsigned int h, const Room & room
 double DIN4108_2Assessment::internalLoadsPerArea(unsigned int h) const {
 	if (m_residential)
 		return 100.0/24;
-	return isUsageHour(h) ? 144.0/11 : 0;
+	// 144 Wh/(m2d) from 7:00 to 18:00: the eleven hours of day 7 to 17; a load held for
+	// the hour beginning at h, so hour 18 (18:00 - 19:00) gets none
+	const unsigned int hourOfDay = h % 24;
+	return isWeekday(h) && hourOfDay >= 7 && hourOfDay <= 17 ? 144.0/11 : 0;
 }
 
 

@@ -48,7 +48,8 @@ public:
 	static double airChangeRate(bool residential, bool duringUsage, const Room & room);
 	/*! Basic air change in 1/s of hour h. */
 	double basicAirChangeRate(unsigned int h, const Room & room) const;
-	/*! Internal gains per floor area in W/m2 of hour h. */
+	/*! Internal gains per floor area in W/m2 of hour h: residential 100 Wh/(m2d) all day,
+		non-residential 144 Wh/(m2d) on weekdays from 7:00 to 18:00. */
 	double internalLoadsPerArea(unsigned int h) const;
 	/*! Weekday at hour of day 7..18. */
 	static bool isUsageHour(unsigned int h);

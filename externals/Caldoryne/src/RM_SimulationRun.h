@@ -77,6 +77,8 @@ public:
 	double lastOutputDay() const;
 
 	CaldoryneModelInterface & model() { return *m_model; }
+	/*! The run's copy of the database (empty before init()). */
+	const Database & database() const { return m_db; }
 	const CaldoryneModelInterface & model() const { return *m_model; }
 	const QString & runDirectory() const { return m_runDirectory; }
 	QString screenLogPath() const { return m_runDirectory + "/log/screenlog.txt"; }

@@ -53,7 +53,8 @@ TEST(DIN4108_2, usageHoursInternalGainsAndBasicAirChange) {
 	struct Case { unsigned int h; bool usage; double gains; double airChange; } cases[] = {
 		{ 0*24 + 6, false, 0, 0.24/3600 },
 		{ 0*24 + 7, true, 144.0/11, 4.0/3/3600 },
-		{ 18, true, 144.0/11, 4.0/3/3600 },
+		{ 17, true, 144.0/11, 4.0/3/3600 },
+		{ 18, true, 0, 4.0/3/3600 },					// gains end at 18:00, the usage hour not
 		{ 19, false, 0, 0.24/3600 },
 		{ 4*24 + 12, true, 144.0/11, 4.0/3/3600 },		// Friday
 		{ 5*24 + 10, false, 0, 0.24/3600 },				// Saturday
@@ -67,11 +68,15 @@ TEST(DIN4108_2, usageHoursInternalGainsAndBasicAirChange) {
 		EXPECT_DOUBLE_EQ(home.internalLoadsPerArea(c.h), 100.0/24) << c.h;
 		EXPECT_DOUBLE_EQ(home.basicAirChangeRate(c.h, room), 0.5/3600) << c.h;
 	}
-	// residential gains over a day: 100 Wh/m2
+	// gains over a week: residential 7 x 100 Wh/m2, non-residential 5 x 144 Wh/m2
 	double sumHome = 0;
-	for (unsigned int h = 0; h < 24; ++h)
+	double sumOffice = 0;
+	for (unsigned int h = 0; h < 7*24; ++h) {
 		sumHome += home.internalLoadsPerArea(h);
-	EXPECT_NEAR(sumHome, 100, 1e-9);
+		sumOffice += office.internalLoadsPerArea(h);
+	}
+	EXPECT_NEAR(sumHome, 7*100, 1e-9);
+	EXPECT_NEAR(sumOffice, 5*144, 1e-9);
 }
 
 

@@ -54,6 +54,7 @@ void Report::addFrame(ReportFrameBase * frame) {
 	m_frames.push_back(frame);
 	m_pageNumbers.push_back(0);
 	m_frameRects.push_back(QRect());
+	m_frameParts.emplace_back();
 }
 
 
@@ -63,6 +64,7 @@ void Report::clearFrames() {
 	m_frames.clear();
 	m_pageNumbers.clear();
 	m_frameRects.clear();
+	m_frameParts.clear();
 }
 
 
@@ -100,7 +102,7 @@ void Report::print(QPaintDevice * device, int page, QFont font) {
 }
 
 
-void Report::print(QPrinter * printer, QFont font) {
+int Report::print(QPrinter * printer, QFont font) {
 	prepare(printer, font);
 	int first = 1;
 	int last = m_pageCount;
@@ -108,6 +110,9 @@ void Report::print(QPrinter * printer, QFont font) {
 		first = std::max(first, printer->fromPage());
 		last = std::min(last, printer->toPage() > 0 ? printer->toPage() : last);
 	}
+	// a range past the last page: no painter, else the printer gives a blank page
+	if (first > last)
+		return 0;
 	// one painter for the whole document: each QPainter::begin on a PDF printer starts a new file
 	QPainter painter;
 	beginPainter(painter, printer, "[Report::print]");
@@ -117,6 +122,7 @@ void Report::print(QPrinter * printer, QFont font) {
 		paintPage(&painter, page);
 	}
 	painter.end();
+	return last - first + 1;
 }
 
 
@@ -148,20 +154,68 @@ void Report::updateFrames(QPaintDevice * device) {
 		ReportFrameBase * frame = m_frames[i];
 		if (frame->isHidden()) {
 			m_frameRects[i] = QRect(0, 0, 0, 0);
+			m_frameParts[i].clear();
 			continue;
 		}
 		frame->update(device, pageWidth);
+		m_frameParts[i].clear();
 		const double h = frame->frameRect().height();
-		if (h > freeArea.height()) {
-			freeArea = body;
-			++page;
+		if (h > body.height()) {
+			placeInParts(i, body, freeArea, page);
 		}
-		m_frameRects[i] = QRect(0, freeArea.top(), m_pageSize.width(), static_cast<int>(h));
-		freeArea.setTop(static_cast<int>(freeArea.top() + h));
-		m_pageNumbers[i] = page;
+		else {
+			if (h > freeArea.height()) {
+				freeArea = body;
+				++page;
+			}
+			addPart(i, page, freeArea, 0, h, h);
+		}
+		m_frameRects[i] = m_frameParts[i].front().m_rect;
+		m_pageNumbers[i] = m_frameParts[i].front().m_page;
 		emit progress(i + 1);
 	}
 	m_pageCount = page;
+}
+
+
+void Report::addPart(size_t i, int page, QRect & freeArea, double from, double to, double height) {
+	m_frameParts[i].push_back(FramePart{ page, QRect(0, freeArea.top(), m_pageSize.width(), static_cast<int>(height)), from, to });
+	freeArea.setTop(static_cast<int>(freeArea.top() + height));
+}
+
+
+void Report::placeInParts(size_t i, const QRect & body, QRect & freeArea, int & page) {
+	ReportFrameBase * frame = m_frames[i];
+	const double h = frame->frameRect().height();
+	const std::vector<double> breaks = frame->breakPositions();
+	double from = 0;
+	for (;;) {
+		const double repeated = from > 0 ? frame->repeatedHeight(from) : 0;
+		const double available = freeArea.height();
+		if (repeated + h - from <= available) {
+			addPart(i, page, freeArea, from, h, repeated + h - from);
+			return;
+		}
+		// the lowest break that still fits below the repeated header
+		double to = from;
+		for (double b : breaks)
+			if (b > from && repeated + b - from <= available)
+				to = b;
+		if (to <= from) {
+			if (freeArea != body) {
+				// nothing fits on the rest of this page: try a whole page
+				freeArea = body;
+				++page;
+				continue;
+			}
+			// no break within a whole page: cut at the page end
+			to = from + std::max(1.0, available - repeated);
+		}
+		addPart(i, page, freeArea, from, to, repeated + to - from);
+		freeArea = body;
+		++page;
+		from = to;
+	}
 }
 
 
@@ -174,10 +228,20 @@ void Report::paintPage(QPainter * painter, int page) {
 		m_footerFrame.draw(painter, QRectF(m_footerRect));
 	}
 	for (size_t i = 0; i < m_frames.size(); ++i) {
-		if (m_pageNumbers[i] != page || m_frames[i]->isHidden())
+		if (m_frames[i]->isHidden())
 			continue;
-		m_frames[i]->draw(painter, QRectF(m_frameRects[i]));
-		emit progress(m_frames.size() + i + 1);
+		bool painted = false;
+		for (const FramePart & part : m_frameParts[i]) {
+			if (part.m_page != page)
+				continue;
+			if (m_frameParts[i].size() == 1)
+				m_frames[i]->draw(painter, QRectF(part.m_rect));
+			else
+				m_frames[i]->drawPart(painter, QRectF(part.m_rect), part.m_from, part.m_to);
+			painted = true;
+		}
+		if (painted)
+			emit progress(m_frames.size() + i + 1);
 	}
 }
 

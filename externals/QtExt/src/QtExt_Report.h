@@ -23,8 +23,10 @@ namespace QtExt {
 class ReportFrameBase;
 
 /*! A printable document: frames placed one below the other on pages, with a header
-	at the top and a footer at the bottom of every page. Frames are never split: one
-	that does not fit on the rest of a page starts the next page.
+	at the top and a footer at the bottom of every page. A frame that does not fit on
+	the rest of a page starts the next page; a frame taller than a whole page continues
+	over as many pages as it needs, broken where the frame allows it (between lines of
+	text, between table rows with the header rows repeated).
 */
 class Report : public QObject {
 	Q_OBJECT
@@ -46,8 +48,18 @@ public:
 	void print(QPaintDevice * device, int page, QFont font);
 
 	/*! Lays the report out for the printer once and paints every page (or the printer's
-		page range) with one painter. Throws BVX::Exception when painting cannot begin. */
-	virtual void print(QPrinter * printer, QFont font);
+		page range, clamped to the pages there are) with one painter. Returns the number of
+		pages printed: 0 when the range lies past the last page (nothing is printed then).
+		Throws BVX::Exception when painting cannot begin. */
+	virtual int print(QPrinter * printer, QFont font);
+
+	/*! One piece of a frame on a page: frame coordinates from..to, painted in rect. */
+	struct FramePart {
+		int		m_page;
+		QRect	m_rect;
+		double	m_from;
+		double	m_to;
+	};
 
 	/*! Layout pass; emits progress(i + 1) after frame i has been placed. */
 	void updateFrames(QPaintDevice * device);
@@ -59,8 +71,11 @@ public:
 	QSize pageSize() const { return m_pageSize; }
 	double pixelsPerMM() const { return m_pixelsPerMM; }
 	size_t frameCount() const { return m_frames.size(); }
+	/*! Rectangle and page of a frame's first part. */
 	QRect frameRect(size_t i) const { return m_frameRects[i]; }
 	int framePage(size_t i) const { return m_pageNumbers[i]; }
+	/*! Parts of a frame in page order: one unless the frame is taller than a page. */
+	const std::vector<FramePart> & frameParts(size_t i) const { return m_frameParts[i]; }
 	QRect headerRect() const { return m_headerRect; }
 	QRect footerRect() const { return m_footerRect; }
 	ReportHeaderFrame & headerFrame() { return m_headerFrame; }
@@ -86,6 +101,10 @@ signals:
 private:
 	/*! Common start of both print operations: font, page size and layout. */
 	void prepare(QPaintDevice * device, const QFont & font);
+	/*! Places frame i, taller than the body, in parts from the free area on. */
+	void placeInParts(size_t i, const QRect & body, QRect & freeArea, int & page);
+	/*! Appends a part of frame i at the top of the free area and moves the area's top below it. */
+	void addPart(size_t i, int page, QRect & freeArea, double from, double to, double height);
 
 	QTextDocument *					m_textDocument;
 	TextProperties					m_textProperties;
@@ -98,6 +117,7 @@ private:
 	QRect							m_headerRect;
 	QRect							m_footerRect;
 	std::vector<int>				m_pageNumbers;
+	std::vector<std::vector<FramePart>>	m_frameParts;
 	std::vector<ReportFrameBase*>	m_frames;
 	QString							m_styleSheet;
 };

@@ -1,6 +1,7 @@
 #include "QtExt_ReportFrameBase.h"
 
 #include <QFontMetricsF>
+#include <QPainter>
 #include <QTextDocument>
 
 #include "QtExt_Table.h"
@@ -15,6 +16,24 @@ ReportFrameBase::ReportFrameBase(Report * report, QTextDocument * textDocument) 
 
 
 ReportFrameBase::~ReportFrameBase() = default;
+
+
+std::vector<double> ReportFrameBase::breakPositions() const {
+	return std::vector<double>();
+}
+
+
+double ReportFrameBase::repeatedHeight(double /*from*/) const {
+	return 0;
+}
+
+
+void ReportFrameBase::drawPart(QPainter * painter, const QRectF & rect, double from, double /*to*/) {
+	painter->save();
+	painter->setClipRect(rect, Qt::IntersectClip);
+	draw(painter, QRectF(rect.left(), rect.top() - from, rect.width(), m_frameRect.height()));
+	painter->restore();
+}
 
 
 double ReportFrameBase::lineSpacing(QPaintDevice * device) const {

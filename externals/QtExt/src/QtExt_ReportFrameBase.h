@@ -1,6 +1,8 @@
 #ifndef QtExt_ReportFrameBaseH
 #define QtExt_ReportFrameBaseH
 
+#include <vector>
+
 #include <QRectF>
 
 class QTextDocument;
@@ -23,6 +25,17 @@ public:
 	virtual void update(QPaintDevice * device, double width) = 0;
 	/*! Paints the content into the frame. */
 	virtual void draw(QPainter * painter, const QRectF & frame) = 0;
+
+	/*! Where a frame taller than a page may continue on the next one: frame coordinates
+		(ascending, inside the frame) after the last update. None by default: the report
+		then cuts the frame at the page ends. */
+	virtual std::vector<double> breakPositions() const;
+	/*! Height of what a part starting at a break repeats at its top (a table's header
+		rows); 0 by default. */
+	virtual double repeatedHeight(double from) const;
+	/*! Paints the part from..to (frame coordinates) with its top at the top of rect.
+		By default the whole frame is painted, shifted and clipped to rect. */
+	virtual void drawPart(QPainter * painter, const QRectF & rect, double from, double to);
 
 	bool isHidden() const { return m_isHidden; }
 	void setHidden(bool hidden) { m_isHidden = hidden; }

@@ -1,5 +1,8 @@
 #include "QtExt_ReportHeaderFrame.h"
 
+#include <algorithm>
+
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QTextDocument>
 
@@ -17,14 +20,33 @@ void ReportHeaderFrame::update(QPaintDevice * device, double width) {
 }
 
 
+ReportHeaderFrame::TextLayout ReportHeaderFrame::textLayout(QPaintDevice * device, const QRectF & frame) const {
+	const QFontMetricsF metrics(m_textDocument->defaultFont(), device);
+	const double line = metrics.lineSpacing();
+	TextLayout layout;
+	double room = frame.width();
+	if (!m_headerText2.isEmpty()) {
+		layout.m_text2 = metrics.elidedText(m_headerText2, Qt::ElideRight, frame.width()/2);
+		const double w = std::min(frame.width()/2, metrics.horizontalAdvance(layout.m_text2));
+		layout.m_text2Rect = QRectF(frame.right() - w, frame.top(), w, line);
+		room = std::max(0.0, room - w - metrics.height());
+	}
+	layout.m_text = metrics.elidedText(m_headerText, Qt::ElideRight, room);
+	layout.m_textRect = QRectF(frame.left(), frame.top(), std::min(room, metrics.horizontalAdvance(layout.m_text)), line);
+	return layout;
+}
+
+
 void ReportHeaderFrame::draw(QPainter * painter, const QRectF & frame) {
 	QPaintDevice * device = painter->device();
 	const double line = lineSpacing(device);
 	const QRectF textRect(frame.left(), frame.top(), frame.width(), line);
+	const TextLayout layout = textLayout(device, frame);
 	painter->save();
 	painter->setFont(m_textDocument->defaultFont());
-	painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, m_headerText);
-	painter->drawText(textRect, Qt::AlignRight | Qt::AlignVCenter, m_headerText2);
+	painter->drawText(layout.m_textRect, Qt::AlignLeft | Qt::AlignVCenter, layout.m_text);
+	if (!layout.m_text2.isEmpty())
+		painter->drawText(layout.m_text2Rect, Qt::AlignRight | Qt::AlignVCenter, layout.m_text2);
 	if (!m_logo.isNull()) {
 		QSizeF logoSize = QSizeF(m_logo.size()).scaled(QSizeF(frame.width() / 3, line), Qt::KeepAspectRatio);
 		QRectF logoRect(QPointF(0, 0), logoSize);

@@ -46,6 +46,7 @@ void Table::clear() {
 	m_deviceFactor = 1.0;
 	m_backgroundColor = Qt::transparent;
 	m_size = QSize();
+	m_headerRows = 0;
 	m_textDocument->clear();
 	invalidate();
 }
@@ -505,7 +506,8 @@ void Table::drawCellText(QPainter * painter, const TableCell & c, const QRectF &
 	const QTextOption previous = m_textDocument->defaultTextOption();
 	QTextOption option = previous;
 	option.setAlignment(c.m_alignment);
-	option.setWrapMode(QTextOption::WordWrap); // as measured (TextFrameInformations::useWordWrap)
+	// as measured: words break inside only where they are wider than the cell
+	option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
 	m_textDocument->setDefaultTextOption(option);
 	painter->save();
 	painter->translate(QPointF(x, y) + pos);
@@ -515,9 +517,7 @@ void Table::drawCellText(QPainter * painter, const TableCell & c, const QRectF &
 }
 
 
-void Table::drawTable(QPainter * painter, const QPointF & pos) {
-	if (m_rows == 0 || m_cols == 0)
-		return;
+void Table::layoutForPainter(QPainter * painter) {
 	Q_ASSERT_X(painter != nullptr, "Table::drawTable", "painter != NULL");
 	QPaintDevice * device = painter->device();
 	Q_ASSERT_X(device != nullptr, "Table::drawTable", "device != NULL");
@@ -526,29 +526,34 @@ void Table::drawTable(QPainter * painter, const QPointF & pos) {
 		invalidate();
 	}
 	layoutTable(device);
-	const double f = m_deviceFactor;
-	painter->fillRect(QRectF(pos, QSizeF(m_size)), m_backgroundColor);
+}
 
+
+void Table::drawRowRange(QPainter * painter, const QPointF & pos, int first, int end) {
+	const double f = m_deviceFactor;
 	painter->save();
 	for (const std::vector<TableCell> & column : m_cells)
-		for (const TableCell & c : column)
-			painter->fillRect(c.m_cellRect.translated(pos), c.m_backgroundColor);
+		for (int r = first; r < end; ++r)
+			painter->fillRect(column[size_t(r)].m_cellRect.translated(pos), column[size_t(r)].m_backgroundColor);
 	QPen pen = painter->pen();
 	pen.setJoinStyle(Qt::MiterJoin);
-	for (const std::vector<std::vector<BorderLine>> * lines : { &m_hLines, &m_vLines }) {
-		for (const std::vector<BorderLine> & v : *lines) {
-			for (const BorderLine & l : v) {
-				if (l.m_width * f <= 0)
-					continue;
-				pen.setWidthF(l.m_width * f);
-				painter->setPen(pen);
-				painter->drawLine(l.m_line.translated(pos));
-			}
-		}
-	}
+	auto drawLine = [&](const BorderLine & l) {
+		if (l.m_width * f <= 0)
+			return;
+		pen.setWidthF(l.m_width * f);
+		painter->setPen(pen);
+		painter->drawLine(l.m_line.translated(pos));
+	};
+	// the line below the last row is the top line of the next one
+	for (const std::vector<BorderLine> & v : m_hLines)
+		for (int r = first; r <= end; ++r)
+			drawLine(v[size_t(r)]);
+	for (const std::vector<BorderLine> & v : m_vLines)
+		for (int r = first; r < end; ++r)
+			drawLine(v[size_t(r)]);
 	painter->restore();
 
-	for (int r = 0; r < m_rows; ++r) {
+	for (int r = first; r < end; ++r) {
 		for (int c = 0; c < m_cols; ++c) {
 			const TableCell & cl = at(c, r);
 			if (cl.m_text.isEmpty())
@@ -560,17 +565,85 @@ void Table::drawTable(QPainter * painter, const QPointF & pos) {
 				drawCellText(painter, cl, m_spans[size_t(span)].m_innerRect, pos);
 		}
 	}
+}
 
-	if (m_outerBorderWidth > 0) {
-		const QRectF outline(at(0, 0).m_cellRect.topLeft(), at(m_cols - 1, m_rows - 1).m_cellRect.bottomRight());
-		painter->save();
-		QPen outer = painter->pen();
-		outer.setWidthF(m_outerBorderWidth * f);
-		painter->setPen(outer);
-		painter->setBrush(Qt::NoBrush);
-		painter->drawRect(outline.translated(pos));
-		painter->restore();
+
+void Table::drawOutline(QPainter * painter, const QPointF & pos, int first, int end) {
+	if (m_outerBorderWidth <= 0 || first >= end)
+		return;
+	const QRectF outline(at(0, first).m_cellRect.topLeft(), at(m_cols - 1, end - 1).m_cellRect.bottomRight());
+	painter->save();
+	QPen outer = painter->pen();
+	outer.setWidthF(m_outerBorderWidth * m_deviceFactor);
+	painter->setPen(outer);
+	painter->setBrush(Qt::NoBrush);
+	painter->drawRect(outline.translated(pos));
+	painter->restore();
+}
+
+
+void Table::drawTable(QPainter * painter, const QPointF & pos) {
+	if (m_rows == 0 || m_cols == 0)
+		return;
+	layoutForPainter(painter);
+	painter->fillRect(QRectF(pos, QSizeF(m_size)), m_backgroundColor);
+	drawRowRange(painter, pos, 0, m_rows);
+	drawOutline(painter, pos, 0, m_rows);
+}
+
+
+std::vector<double> Table::rowBreaks() const {
+	std::vector<double> breaks;
+	if (m_cols == 0)
+		return breaks;
+	for (int r = std::max(0, m_headerRows); r + 1 < m_rows; ++r) {
+		bool spanned = false;
+		for (const Span & s : m_spans)
+			spanned = spanned || (int(s.m_row1) <= r && r < int(s.m_row2));
+		if (!spanned)
+			breaks.push_back(at(0, r).m_cellRect.bottom());
 	}
+	return breaks;
+}
+
+
+double Table::headerHeight() const {
+	const int rows = std::min(m_headerRows, m_rows);
+	if (rows <= 0 || m_cols == 0)
+		return 0;
+	return at(0, rows - 1).m_cellRect.bottom() - at(0, 0).m_cellRect.top();
+}
+
+
+void Table::drawRows(QPainter * painter, const QPointF & pos, double from, double to) {
+	if (m_rows == 0 || m_cols == 0)
+		return;
+	layoutForPainter(painter);
+	// half a device pixel: break positions are row edges
+	const double eps = 0.5;
+	int first = m_rows;
+	int end = 0;
+	for (int r = 0; r < m_rows; ++r) {
+		const QRectF & rc = at(0, r).m_cellRect;
+		if (rc.top() >= from - eps && rc.bottom() <= to + eps) {
+			first = std::min(first, r);
+			end = r + 1;
+		}
+	}
+	if (first >= end)
+		return;
+	const double top = at(0, 0).m_cellRect.top();
+	double header = 0;
+	if (from > top + eps && m_headerRows > 0) {
+		const int rows = std::min(m_headerRows, first);
+		const QPointF headerPos(pos.x(), pos.y() - top);
+		drawRowRange(painter, headerPos, 0, rows);
+		drawOutline(painter, headerPos, 0, rows);
+		header = headerHeight();
+	}
+	const QPointF bodyPos(pos.x(), pos.y() + header - from);
+	drawRowRange(painter, bodyPos, first, end);
+	drawOutline(painter, bodyPos, first, end);
 }
 
 } // namespace QtExt

@@ -69,6 +69,20 @@ public:
 	void drawTable(QPainter * painter, const QPointF & pos);
 	void layoutTable(QPaintDevice * device);
 
+	/*! Leading rows repeated at the top of every continuation of a table broken over pages
+		(column titles and units); 0 after clear(). */
+	void setHeaderRowCount(int rows) { m_headerRows = rows; }
+	int headerRowCount() const { return m_headerRows; }
+	/*! After a layout: where the table may be broken, in the coordinates of drawTable's
+		position: below every row from the first row after the header rows on, except the
+		last row and rows that share a span with the next. */
+	std::vector<double> rowBreaks() const;
+	/*! Laid-out height of the header rows. */
+	double headerHeight() const;
+	/*! Paints the rows lying within from..to (coordinates of drawTable's position) with
+		from at pos. A part that starts below the first row starts with the header rows. */
+	void drawRows(QPainter * painter, const QPointF & pos, double from, double to);
+
 	/*! Laid-out column width and row height in device pixels. */
 	double columnWidth(int col) const { return m_columns[static_cast<size_t>(col)].m_width; }
 	double rowHeight(int row) const { return m_rowRecords[static_cast<size_t>(row)].m_width; }
@@ -116,6 +130,12 @@ private:
 	void placeCells();
 	void placeBorderLines();
 	void drawCellText(QPainter * painter, const TableCell & c, const QRectF & inner, const QPointF & pos);
+	/*! Lays the table out for the painter's device (the device width when no size is set). */
+	void layoutForPainter(QPainter * painter);
+	/*! Backgrounds, grid lines and texts of the rows first..end-1, moved by pos. */
+	void drawRowRange(QPainter * painter, const QPointF & pos, int first, int end);
+	/*! The outline around the rows first..end-1, moved by pos, when there is an outer border. */
+	void drawOutline(QPainter * painter, const QPointF & pos, int first, int end);
 
 	QTextDocument *						m_textDocument;
 	bool								m_ownDocument;
@@ -135,6 +155,7 @@ private:
 	std::vector<std::vector<BorderLine>>	m_vLines;
 	double								m_deviceFactor = 1.0;
 	bool								m_valid = false;
+	int									m_headerRows = 0;
 };
 
 } // namespace QtExt

@@ -3,7 +3,9 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 namespace QtExt {
 
@@ -51,26 +53,78 @@ QRectF TextFrame::measureText(const QString & html, double width) const {
 		return QRectF();
 	m_textDocument->setTextWidth(width);
 	m_textDocument->setDocumentMargin(0);
-	TextFrameInformations::useWordWrap(m_textDocument);
+	TextFrameInformations::useReportWrap(m_textDocument);
 	m_textDocument->setHtml(html);
 	return QRectF(0, 0, m_textDocument->idealWidth(), m_textDocument->documentLayout()->documentSize().height());
+}
+
+
+void TextFrame::prepareDrawing(QPainter * painter, double width) {
+	m_textDocument->documentLayout()->setPaintDevice(painter->device());
+	m_textDocument->setTextWidth(width);
+	m_textDocument->setDocumentMargin(0);
+	TextFrameInformations::useReportWrap(m_textDocument);
+	m_textDocument->setHtml(m_text);
+	painter->setBackgroundMode(Qt::OpaqueMode);
+	painter->setBackground(QBrush(m_backgroundColor));
+	painter->setPen(m_textColor);
 }
 
 
 void TextFrame::drawFrame(QPainter * painter, const QPointF & pos, double width) {
 	if (painter == nullptr || painter->device() == nullptr)
 		return;
-	m_textDocument->documentLayout()->setPaintDevice(painter->device());
-	m_textDocument->setTextWidth(width);
-	m_textDocument->setDocumentMargin(0);
-	TextFrameInformations::useWordWrap(m_textDocument);
-	m_textDocument->setHtml(m_text);
 	painter->save();
-	painter->setBackgroundMode(Qt::OpaqueMode);
-	painter->setBackground(QBrush(m_backgroundColor));
-	painter->setPen(m_textColor);
+	prepareDrawing(painter, width);
 	painter->translate(pos);
 	m_textDocument->drawContents(painter);
+	painter->restore();
+}
+
+
+std::vector<double> TextFrame::lineBreaks(QPaintDevice * device, double width) {
+	std::vector<double> breaks;
+	if (frameRect(device, width).isNull())
+		return breaks;
+	QAbstractTextDocumentLayout * layout = m_textDocument->documentLayout();
+	for (QTextBlock b = m_textDocument->begin(); b.isValid(); b = b.next()) {
+		const QTextLayout * lines = b.layout();
+		if (lines == nullptr)
+			continue;
+		const double origin = layout->blockBoundingRect(b).top() - lines->boundingRect().top();
+		// a line may reach into the next one (leading below 0): break at line tops
+		for (int i = 0; i < lines->lineCount(); ++i)
+			breaks.push_back(origin + lines->lineAt(i).y());
+	}
+	if (!breaks.empty())
+		breaks.erase(breaks.begin());
+	return breaks;
+}
+
+
+void TextFrame::drawLines(QPainter * painter, const QPointF & pos, double width, double from, double to) {
+	if (painter == nullptr || painter->device() == nullptr || to <= from)
+		return;
+	painter->save();
+	prepareDrawing(painter, width);
+	// line by line: the document layout also paints lines next to its clip rectangle
+	const double eps = 0.5;
+	QAbstractTextDocumentLayout * layout = m_textDocument->documentLayout();
+	for (QTextBlock b = m_textDocument->begin(); b.isValid(); b = b.next()) {
+		const QTextLayout * lines = b.layout();
+		if (lines == nullptr)
+			continue;
+		const QRectF block = layout->blockBoundingRect(b);
+		const QPointF origin = block.topLeft() - lines->boundingRect().topLeft();
+		for (int i = 0; i < lines->lineCount(); ++i) {
+			const QTextLine line = lines->lineAt(i);
+			// each line belongs to the part in which it starts
+			const double top = origin.y() + line.y();
+			if (top < from - eps || top >= to - eps)
+				continue;
+			line.draw(painter, QPointF(pos.x() + origin.x(), pos.y() + origin.y() - from));
+		}
+	}
 	painter->restore();
 }
 

@@ -1,6 +1,8 @@
 #ifndef QtExt_TextFrameH
 #define QtExt_TextFrameH
 
+#include <vector>
+
 #include <QColor>
 #include <QObject>
 #include <QRectF>
@@ -38,12 +40,22 @@ public:
 	/*! Paints the text with its top-left at pos; nothing when the painter has no device. */
 	void drawFrame(QPainter * painter, const QPointF & pos, double width);
 
+	/*! Top of every laid-out line but the first, in the coordinates of the text laid out
+		on a device at a width: where the text may be broken. */
+	std::vector<double> lineBreaks(QPaintDevice * device, double width);
+	/*! Paints the lines starting within from..to (text coordinates) with from at pos: the
+		lines' text only (no list bullets, table borders or block backgrounds). */
+	void drawLines(QPainter * painter, const QPointF & pos, double width, double from, double to);
+
 	QTextDocument * textDocument() const { return m_textDocument; }
 
 signals:
 	void changed();
 
 private:
+	/*! Sets up the document for painting the text on the painter's device. */
+	void prepareDrawing(QPainter * painter, double width);
+
 	QTextDocument *	m_textDocument;
 	bool			m_ownDocument;
 	QString			m_text;

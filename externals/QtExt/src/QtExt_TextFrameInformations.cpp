@@ -43,15 +43,21 @@ double narrowestWidth(QTextDocument * doc, double idealWidth, double height, dou
 	return w;
 }
 
+
+/*! Wrap mode of the document's default text option. */
+void setWrapMode(QTextDocument * textDocument, QTextOption::WrapMode mode) {
+	QTextOption option = textDocument->defaultTextOption();
+	if (option.wrapMode() == mode)
+		return;
+	option.setWrapMode(mode);
+	textDocument->setDefaultTextOption(option);
+}
+
 } // namespace
 
 
-void TextFrameInformations::useWordWrap(QTextDocument * textDocument) {
-	QTextOption option = textDocument->defaultTextOption();
-	if (option.wrapMode() == QTextOption::WordWrap)
-		return;
-	option.setWrapMode(QTextOption::WordWrap);
-	textDocument->setDefaultTextOption(option);
+void TextFrameInformations::useReportWrap(QTextDocument * textDocument) {
+	setWrapMode(textDocument, QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 
@@ -61,6 +67,7 @@ void TextFrameInformations::setText(QTextDocument * textDocument, const QString 
 	if (html == m_text && !m_infoVect.empty())
 		return;
 	m_text = html;
+	m_brokenWords = Info();
 	measure();
 }
 
@@ -71,7 +78,8 @@ void TextFrameInformations::measure() {
 		return;
 	m_textDocument->setDocumentMargin(0);
 	m_textDocument->setHtml(m_text);
-	useWordWrap(m_textDocument);
+	// the entries are those of whole words; narrower widths break words (brokenWordsInfo)
+	setWrapMode(m_textDocument, QTextOption::WordWrap);
 
 	double ideal, height;
 	layoutAt(m_textDocument, -1, ideal, height);
@@ -128,11 +136,31 @@ TextFrameInformations::Info TextFrameInformations::info(double width) {
 		if (i.isValid() && i.m_minWidth <= width && width < i.m_maxWidth)
 			return i;
 	}
-	// narrower than the narrowest entry: the text overflows at that entry's width
 	const Info & narrowest = m_infoVect.back();
-	if (narrowest.isValid() && width < narrowest.m_minWidth)
-		return narrowest;
+	if (narrowest.isValid() && width < narrowest.m_minWidth && width >= 1)
+		return brokenWordsInfo(width);
 	return Info();
+}
+
+
+TextFrameInformations::Info TextFrameInformations::brokenWordsInfo(double width) {
+	if (m_brokenWords.isValid() && m_brokenWords.m_minWidth == width)
+		return m_brokenWords;
+	// the document is shared with other texts: lay this one out again
+	m_textDocument->setDocumentMargin(0);
+	m_textDocument->setHtml(m_text);
+	useReportWrap(m_textDocument);
+	double ideal, height;
+	layoutAt(m_textDocument, width, ideal, height);
+	Info broken;
+	broken.m_lines = lineCount(m_textDocument);
+	broken.m_height = height;
+	// drawn at this very width: a narrower one could wrap otherwise
+	broken.m_minWidth = width;
+	broken.m_maxWidth = m_infoVect.back().m_minWidth;
+	broken.m_valid = broken.m_lines != 0;
+	m_brokenWords = broken;
+	return broken;
 }
 
 } // namespace QtExt

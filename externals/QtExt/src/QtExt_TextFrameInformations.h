@@ -28,24 +28,29 @@ public:
 	/*! Binds the document and measures the text unless it is the one measured already. */
 	void setText(QTextDocument * textDocument, const QString & html);
 
-	/*! Entry for a wrap width: a negative width gives the unwrapped text, a width below
-		the narrowest entry gives the narrowest entry (a word wider than the width
-		overflows). An empty text gives an invalid entry.
+	/*! Entry for a wrap width: a negative width gives the unwrapped text. A width below
+		the narrowest entry (a word wider than the width) is laid out on its own with
+		words broken inside: the entry has that width as its minimum width.
+		An empty text gives an invalid entry.
 	*/
 	Info info(double width);
 
+	/*! Entries of the widths at which every word fits, widest first. */
 	const std::vector<Info> & entries() const { return m_infoVect; }
 
-	/*! Report texts wrap at word boundaries only: a word wider than the width overflows
-		instead of being broken inside (Qt's default breaks it anywhere). */
-	static void useWordWrap(QTextDocument * textDocument);
+	/*! Report texts wrap at word boundaries and break a word inside only where it is
+		wider than the line (no hyphen). */
+	static void useReportWrap(QTextDocument * textDocument);
 
 private:
 	void measure();
+	/*! Entry of a width below the narrowest entry; the last one is kept. */
+	Info brokenWordsInfo(double width);
 
 	QTextDocument *		m_textDocument = nullptr;
 	std::vector<Info>	m_infoVect;
 	QString				m_text;
+	Info				m_brokenWords;
 };
 
 } // namespace QtExt

@@ -244,3 +244,34 @@ TEST(Table, rowHeightsHoldWrappedText) {
 	EXPECT_LE(c.innerRect().bottom(), c.cellRect().bottom());
 	EXPECT_TRUE(c.cellRect().contains(c.textRect()));
 }
+
+
+// A word wider than its column (a long compound word of a German window type) is broken
+// inside its cell instead of running into the next one: laid out within the cell, and when
+// painted the neighbour cell stays blank.
+TEST(Table, aWordWiderThanItsColumnStaysInsideItsCell) {
+	QImage img = screenImage(400, 300);
+	Table t(nullptr, QSize());
+	t.setColRowCount(2, 1);
+	t.setBackgroundColor(Qt::white, true);
+	t.setInnerBorderWidth(0);
+	t.setColumnWidth(0, Table::Fixed, 60);
+	t.cell(0, 0).setAlignment(Qt::AlignLeft | Qt::AlignTop);
+	t.setCellText(0, 0, QString::fromUtf8("Wärmeschutzverglasung, zweifach"));
+	const QRectF r = t.tableRect(&img, 300);
+	const TableCell & word = t.cell(0, 0);
+	EXPECT_LE(word.textRect().right(), word.innerRect().right() + 1e-9);
+	EXPECT_TRUE(word.cellRect().contains(word.textRect()));
+	EXPECT_GE(word.textRect().height(), 3*t.cell(0, 0).textSize(-1).height() - 1e-9);
+
+	QPainter painter(&img);
+	t.drawTable(&painter, QPointF(0, 0));
+	painter.end();
+	const QRect neighbour = t.cell(1, 0).cellRect().toAlignedRect().adjusted(1, 0, 0, 0) & QRect(0, 0, int(r.width()), int(r.height()));
+	int ink = 0;
+	for (int y = neighbour.top(); y <= neighbour.bottom(); ++y)
+		for (int x = neighbour.left(); x <= neighbour.right(); ++x)
+			if (qGray(img.pixel(x, y)) < 128)
+				++ink;
+	EXPECT_EQ(ink, 0);
+}
