@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QFile>
+#include <QFileDialog>
 #include <QGraphicsRectItem>
 #include <QLineEdit>
 #include <QPushButton>
@@ -425,6 +426,41 @@ TEST_F(ConstructionEditWidgetTest, LayerCountActsOnlyWhenCommittedAndKeepsTheOth
 	GuiTest::wheel(count, 120);
 	EXPECT_EQ(type(10002).m_d, (std::vector<double>{0.01, 0.02, 0.03, 0.1}));
 	EXPECT_EQ(type(10002).m_materialIds, (std::vector<unsigned int>{10002, 5, 7, 5}));
+}
+
+} // namespace
+
+
+namespace {
+
+TEST_F(ConstructionEditWidgetTest, ExportAddsTheSuffixAndStartsInTheLastExportDirectory) {
+	GuiTest::clearSettings();
+	QTemporaryDir dir;
+	ASSERT_TRUE(dir.isValid());
+	select(10002);
+	QString startDir;
+	const auto noteDirectory = [&startDir](QWidget * w) {
+		if (QFileDialog * fd = qobject_cast<QFileDialog *>(w))
+			startDir = fd->directory().absolutePath();
+	};
+	{
+		Driver driver;
+		driver.add(Driver::inspectThen(noteDirectory, Driver::chooseFile(dir.path() + "/my wall")));
+		driver.add(Driver::press(QDialogButtonBox::Ok));
+		field<QPushButton>("pushButtonH6Export")->click();
+		ASSERT_EQ(driver.m_seen.size(), 2u);
+		EXPECT_EQ(driver.m_seen[1].m_title, "Export complete");
+	}
+	EXPECT_EQ(startDir, QDir(GuiTest::homeDir()).absolutePath());
+	EXPECT_TRUE(QFile::exists(dir.path() + "/my wall.h6p"));
+	EXPECT_FALSE(QFile::exists(dir.path() + "/my wall"));
+	{
+		Driver driver;
+		driver.add(Driver::inspectThen(noteDirectory, Driver::reject()));
+		field<QPushButton>("pushButtonH6Export")->click();
+		EXPECT_EQ(driver.pending(), 0);
+	}
+	EXPECT_EQ(startDir, QDir(dir.path()).absolutePath());
 }
 
 } // namespace

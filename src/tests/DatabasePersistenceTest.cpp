@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -280,6 +281,51 @@ TEST_F(DatabasePersistenceTest, FailingUserFileLeavesTheOthersWrittenAndCancelKe
 	EXPECT_EQ(userIds(fresh.m_windows), std::set<unsigned int>{m_windowId});
 	EXPECT_TRUE(QDir(m_userDir).entryList(QStringList{"*.xml.*", "*.tmp"}, QDir::Files | QDir::Hidden).isEmpty())
 		<< "no half-written file left";
+}
+
+
+/*! A value typed but not confirmed with Return is stored before the window closes, starts a
+	new project or loads one. */
+TEST_F(DatabasePersistenceTest, UnconfirmedEditIsKeptAtCloseNewAndLoad) {
+	struct Case { const char * action; QString rho; };
+	const Case cases[] = { { "new", "2020" }, { "load", "2121" }, { "close", "2222" } };
+	m_window->resize(1280, 720);
+	ASSERT_TRUE(GuiTest::showActive(m_window.get()));
+	ButtonBar * bar = m_window->buttonBar();
+	for (const Case & c : cases) {
+		SCOPED_TRACE(c.action);
+		// the answered dialog of the case before may leave no active window behind
+		QApplication::setActiveWindow(m_window.get());
+		bar->toolButtonEditMaterials->click();
+		DBPageBase * pg = page(RoomModelDialog::PageMaterials);
+		select(pg, m_materialId);
+		QLineEdit * rho = pg->findChild<QLineEdit *>("lineEditRho");
+		ASSERT_NE(rho, nullptr);
+		QTest::mouseClick(rho, Qt::LeftButton);
+		ASSERT_TRUE(rho->hasFocus());
+		rho->selectAll();
+		QTest::keyClick(rho, Qt::Key_Backspace);
+		QTest::keyClicks(rho, c.rho);
+		Driver driver;
+		const QString action = c.action;
+		if (action == "new") {
+			driver.add(Driver::press(QDialogButtonBox::Discard));
+			bar->toolButtonNew->click();
+		}
+		else if (action == "load") {
+			driver.add(Driver::reject());
+			bar->toolButtonLoad->click();
+		}
+		else {
+			driver.add(Driver::press(QDialogButtonBox::Discard));
+			EXPECT_TRUE(closeWindow());
+		}
+		EXPECT_EQ(driver.pending(), 0);
+		EXPECT_EQ(m_window->database()->m_materials[m_materialId].m_rho, c.rho.toDouble());
+	}
+	RM::Database fresh;
+	fresh.reload();
+	EXPECT_EQ(fresh.m_materials[m_materialId].m_rho, 2222);
 }
 
 } // namespace
