@@ -30,10 +30,13 @@ MaterialSelectorWidget::MaterialSelectorWidget(QWidget * parent, MaterialDBModel
 	header->setSectionResizeMode(QHeaderView::ResizeToContents);
 	header->setSectionResizeMode(0, QHeaderView::Fixed);
 	header->setSectionResizeMode(1, QHeaderView::Fixed);
-	header->setSectionResizeMode(2, QHeaderView::Stretch);
-	header->setSectionResizeMode(3, QHeaderView::Stretch);
+	// the name is what one picks by: never cut; the category is cut (tool tip) and the
+	// values beyond the viewport scroll in
+	header->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+	header->setSectionResizeMode(3, QHeaderView::Interactive);
 	header->resizeSection(0, 40);
 	header->resizeSection(1, 22);
+	header->resizeSection(3, 12 * fontMetrics().averageCharWidth());
 	m_tableView->setItemDelegate(new DBModelDelegate(this));
 
 	QVBoxLayout * lay = new QVBoxLayout(this);
