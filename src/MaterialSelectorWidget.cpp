@@ -1,6 +1,7 @@
 #include "MaterialSelectorWidget.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -60,6 +61,8 @@ void MaterialSelectorWidget::selectMaterial(unsigned int id) {
 		id = found.data(Qt::UserRole).toUInt();
 	}
 	m_tableView->selectRow(found.row());
+	// the row is scrolled into view, the names stay at the left edge
+	m_tableView->horizontalScrollBar()->setValue(0);
 	m_materialId = id;
 }
 
