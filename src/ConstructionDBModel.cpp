@@ -3,7 +3,7 @@
 #include <RM_Database.h>
 
 ConstructionDBModel::ConstructionDBModel(QObject * parent, RM::Database * db) :
-	DBTableModel(parent, db)
+	DBTableModel(parent, db, RM::Database::T_Constructions)
 {
 }
 
@@ -22,6 +22,21 @@ bool ConstructionDBModel::itemValid(int row) const {
 	return rowItem(m_db->m_constructions, row)->isValid(*m_db);
 }
 
+
+QStringList ConstructionDBModel::invalidReasons(int row) const {
+	const RM::ConstructionType & con = *rowItem(m_db->m_constructions, row);
+	QStringList reasons;
+	for (std::size_t i = 0; i < con.m_d.size() && i < con.m_materialIds.size(); ++i) {
+		const RM::Material * mat = m_db->material(con.m_materialIds[i]);
+		if (mat == nullptr)
+			reasons << tr("Layer %1: material %2 does not exist.").arg(i + 1).arg(con.m_materialIds[i]);
+		else if (!mat->isValid())
+			reasons << tr("Layer %1: material '%2' is invalid.").arg(i + 1).arg(mat->name());
+		if (!(con.m_d[i] > 0))
+			reasons << tr("Layer %1: the width must be above 0 m.").arg(i + 1);
+	}
+	return reasons;
+}
 
 QString ConstructionDBModel::cellText(int row, int column) const {
 	const RM::ConstructionType & con = *rowItem(m_db->m_constructions, row);

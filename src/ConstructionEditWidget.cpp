@@ -9,12 +9,14 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QSettings>
 
 #include <BVX_Exception.h>
 #include <BVX_MessageHandler.h>
 #include <BVX_Path.h>
 
 #include <QtExt_Directories.h>
+#include <QtExt_UserNumber.h>
 #include <QtExt_ValidatingLineEdit.h>
 
 #include <RM_Database.h>
@@ -24,6 +26,7 @@
 #include "DBEditFieldHelpers.h"
 #include "MaterialDBModel.h"
 #include "MaterialListDelegate.h"
+#include "WheelFocusGuard.h"
 
 namespace {
 
@@ -31,6 +34,7 @@ namespace {
 	const QColor INVALID_BACKGROUND("#ff7777");
 	const double DEFAULT_WIDTH = 0.1; // m
 	const double MIN_WIDTH = 0.001; // m
+	const char * const LAST_EXPORT_DIR_KEY = "LastConstructionExportDirectory";
 
 	// layer colours by position; layers from 12 on keep the layer record's default colour
 	const QColor LAYER_COLORS[] = {
@@ -69,12 +73,18 @@ ConstructionEditWidget::ConstructionEditWidget(QWidget * parent, RM::Database * 
 	m_db(db),
 	m_dbModel(dbModel),
 	m_current(nullptr),
+	m_currentId(0),
 	m_materialDBModel(new MaterialDBModel(this, db))
 {
 	m_ui->setupUi(this);
 	m_ui->verticalLayout_2->setMargin(0);
 	setNameFlags(m_ui->labelNameEn, m_ui->labelNameDe);
 	m_ui->spinBoxLayerCount->setMaximum(MAX_LAYERS);
+	// a count takes effect when committed: typing 12 must not pass through 1 layer
+	m_ui->spinBoxLayerCount->setKeyboardTracking(false);
+	WheelFocusGuard::install(m_ui->spinBoxLayerCount);
+	watchNameField(m_ui->lineEditNameEn);
+	watchNameField(m_ui->lineEditNameDe);
 
 	QTableWidget * table = m_ui->tableWidget;
 	table->setColumnCount(5);
@@ -113,6 +123,11 @@ ConstructionEditWidget::ConstructionEditWidget(QWidget * parent, RM::Database * 
 	connect(view, &QtExt::ConstructionViewWidget::moveLayer, this, &ConstructionEditWidget::constructionViewMove_layer);
 	connect(view, &QtExt::ConstructionViewWidget::removelayer, this, &ConstructionEditWidget::constructionViewRemove_layer);
 
+	connect(m_materialDBModel, &QAbstractItemModel::dataChanged, this, &ConstructionEditWidget::onMaterialsChanged);
+	connect(m_materialDBModel, &QAbstractItemModel::rowsInserted, this, &ConstructionEditWidget::onMaterialsChanged);
+	connect(m_materialDBModel, &QAbstractItemModel::rowsRemoved, this, &ConstructionEditWidget::onMaterialsChanged);
+	connect(m_materialDBModel, &QAbstractItemModel::modelReset, this, &ConstructionEditWidget::onMaterialsChanged);
+
 	setMinimumWidth(500);
 	updateInput(QModelIndex());
 }
@@ -125,6 +140,7 @@ ConstructionEditWidget::~ConstructionEditWidget() {
 
 void ConstructionEditWidget::updateInput(const QModelIndex & index) {
 	m_current = nullptr;
+	m_currentId = 0;
 	RM::ConstructionType * con = index.isValid() ? m_db->constructionType(m_dbModel->itemId(index)) : nullptr;
 	if (con == nullptr) {
 		m_ui->lineEditNameEn->clear();
@@ -148,12 +164,27 @@ void ConstructionEditWidget::updateInput(const QModelIndex & index) {
 	setBuiltinPalette({m_ui->lineEditNameEn, m_ui->lineEditNameDe, m_ui->spinBoxLayerCount}, builtin);
 	m_ui->pushButtonH6Export->setEnabled(true);
 	m_current = con;
+	m_currentId = con->m_id;
 	// showing never changes a type; only an empty user type gets its default layer
 	if (con->m_d.empty() && !builtin) {
 		setLayerCount(1);
 		commit();
 	}
 	showLayerCount(int(con->m_d.size()));
+	updateTable();
+	updateConstructionView();
+}
+
+
+void ConstructionEditWidget::onMaterialsChanged() {
+	if (m_currentId == 0)
+		return;
+	// the type may have been replaced with the database contents (a project load)
+	m_current = m_db->constructionType(m_currentId);
+	if (m_current == nullptr) {
+		updateInput(QModelIndex());
+		return;
+	}
 	updateTable();
 	updateConstructionView();
 }
@@ -179,16 +210,21 @@ unsigned int ConstructionEditWidget::defaultMaterialId() const {
 
 
 void ConstructionEditWidget::on_lineEditNameEn_editingFinished() {
-	storeName("en", m_ui->lineEditNameEn->text());
+	storeName("en", m_ui->lineEditNameEn);
 }
 
 
 void ConstructionEditWidget::on_lineEditNameDe_editingFinished() {
-	storeName("de", m_ui->lineEditNameDe->text());
+	storeName("de", m_ui->lineEditNameDe);
 }
 
 
-void ConstructionEditWidget::storeName(const QString & langId, const QString & text) {
+void ConstructionEditWidget::storeName(const QString & langId, QLineEdit * field) {
+	QString text;
+	if (!storableName(field, text))
+		return;
+	if (field->text() != text)
+		field->setText(text);
 	RM::ConstructionType * con = editable();
 	if (con == nullptr || text == con->nameForLanguage(langId))
 		return;
@@ -238,11 +274,13 @@ void ConstructionEditWidget::tableItemChanged(QTableWidgetItem * item) {
 	if (row < 0 || std::size_t(row) >= con->m_d.size())
 		return;
 	QSignalBlocker block(m_ui->tableWidget);
-	bool ok = false;
-	double width = QLocale().toDouble(item->text().trimmed(), &ok);
-	if (!ok)
-		width = QLocale::c().toDouble(item->text().trimmed(), &ok);
-	if (!ok || !std::isfinite(width)) {
+	double width = 0;
+	const QtExt::UserNumberStatus status = QtExt::parseUserNumber(item->text(), width);
+	if (status == QtExt::UserNumberStatus::AmbiguousGrouping) {
+		item->setBackground(INVALID_BACKGROUND);
+		item->setToolTip(QtExt::ambiguousGroupingMessage(item->text()));
+	}
+	else if (status != QtExt::UserNumberStatus::Valid) {
 		item->setBackground(INVALID_BACKGROUND);
 		item->setToolTip(tr("Invalid number format, please enter a valid decimal number!"));
 	}
@@ -440,6 +478,24 @@ QString ConstructionEditWidget::exportConstructionFiles(const RM::Database & db,
 }
 
 
+QString ConstructionEditWidget::chooseExportFile(const QString & defaultName) {
+	QSettings settings("BVX", "Caldoryne 3.2");
+	QString startDir = settings.value(LAST_EXPORT_DIR_KEY).toString();
+	if (startDir.isEmpty() || !QFileInfo(startDir).isDir())
+		startDir = QDir::homePath();
+	QFileDialog dlg(this, tr("Select construction file"), startDir);
+	dlg.setAcceptMode(QFileDialog::AcceptSave);
+	// the suffix is added before the overwrite question, so that it asks about the real file
+	dlg.setDefaultSuffix("h6p");
+	dlg.selectFile(defaultName);
+	if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+		return QString();
+	const QString fname = dlg.selectedFiles().first();
+	settings.setValue(LAST_EXPORT_DIR_KEY, QFileInfo(fname).absolutePath());
+	return fname;
+}
+
+
 void ConstructionEditWidget::on_pushButtonH6Export_clicked() {
 	const char * const FUNC_ID = "[ConstructionEditWidget::on_pushButtonH6Export_clicked]";
 	if (m_current == nullptr)
@@ -453,7 +509,7 @@ void ConstructionEditWidget::on_pushButtonH6Export_clicked() {
 		ex.writeMsgStackToError();
 		return;
 	}
-	const QString fname = QFileDialog::getSaveFileName(this, tr("Select construction file"), defaultName, QString());
+	const QString fname = chooseExportFile(defaultName);
 	if (fname.isEmpty())
 		return;
 	QDir dir = QFileInfo(fname).absoluteDir();

@@ -16,6 +16,7 @@ namespace RM {
 
 class ConstructionDBModel;
 class MaterialDBModel;
+class QLineEdit;
 class QTableWidgetItem;
 
 /*! Edit panel of the construction type page: names, layers (material and width, outside
@@ -53,6 +54,8 @@ private slots:
 	void constructionViewInsert_layer(int index, bool left);
 	void constructionViewRemove_layer(int index);
 	void constructionViewMove_layer(int index, bool left);
+	/*! Materials changed through any page: names, values, U-value and view follow. */
+	void onMaterialsChanged();
 
 private:
 	void updateTable();
@@ -68,15 +71,21 @@ private:
 	void setLayerCount(unsigned int count);
 	/*! Sets the spin box without calling the count slot; its maximum grows for longer types. */
 	void showLayerCount(int count);
-	void storeName(const QString & langId, const QString & text);
+	void storeName(const QString & langId, QLineEdit * field);
 	/*! Commit, then refresh table and view. */
 	void layersChanged();
 	void commit();
+	/*! Asks for the construction file of an export, starting in the last export directory
+		(else the home directory); empty when cancelled. */
+	QString chooseExportFile(const QString & defaultName);
 
 	Ui::ConstructionEditWidget *	m_ui;
 	RM::Database *					m_db;
 	ConstructionDBModel *			m_dbModel;
 	RM::ConstructionType *			m_current;
+	/*! Id of the shown type (0 for none): the type is looked up again after changes of the
+		database made elsewhere. */
+	unsigned int					m_currentId;
 	MaterialDBModel *				m_materialDBModel;
 };
 

@@ -1,6 +1,8 @@
 #include "DBEditFieldHelpers.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QLabel>
 #include <QPixmap>
 #include <QPalette>
@@ -28,6 +30,34 @@ bool editedFieldValue(QtExt::ValidatingLineEdit * field, double & value) {
 	if (!field->isValid())
 		return false;
 	return field->isValidNumber(value);
+}
+
+
+void acceptFieldText(QtExt::ValidatingLineEdit * field) {
+	field->setProperty(SHOWN_TEXT, field->text());
+}
+
+
+void watchNameField(QLineEdit * field) {
+	QObject::connect(field, &QLineEdit::textChanged, field, [field](const QString & text) {
+		QPalette pal;
+		if (text.contains(':') || text.contains('|')) {
+			pal.setBrush(QPalette::All, QPalette::Base, QBrush(QColor(QtExt::ValidatingLineEdit::INVALID_COLOR)));
+			field->setPalette(pal);
+			field->setToolTip(QCoreApplication::translate("DBEditFieldHelpers",
+				"Names cannot hold the characters ':' and '|'."));
+		}
+		else if (!field->toolTip().isEmpty()) {
+			field->setPalette(pal);
+			field->setToolTip(QString());
+		}
+	});
+}
+
+
+bool storableName(const QLineEdit * field, QString & name) {
+	name = field->text().trimmed();
+	return !name.contains(':') && !name.contains('|');
 }
 
 

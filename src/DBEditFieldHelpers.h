@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 class QLabel;
+class QLineEdit;
 class QString;
 class QTableView;
 class QWidget;
@@ -20,6 +21,18 @@ void showFieldText(QtExt::ValidatingLineEdit * field, const QString & text);
 	(leaving a field must not store a rounded display value), or when the text is not a
 	valid number within the field's range. */
 bool editedFieldValue(QtExt::ValidatingLineEdit * field, double & value);
+
+/*! After a value was stored from what the user typed: the field's text now stands for the
+	stored value, so that typing the previous value back counts as an edit. */
+void acceptFieldText(QtExt::ValidatingLineEdit * field);
+
+/*! Marks a name field red, with a tool tip naming the two characters, while its text holds
+	':' or '|': the encoded name in the files cannot keep them. */
+void watchNameField(QLineEdit * field);
+
+/*! The name typed into a field, blanks trimmed as the files read them back; false while it
+	holds ':' or '|'. */
+bool storableName(const QLineEdit * field, QString & name);
 
 /*! Gives widgets the default palette; with readOnlyLook its Base brush is the light blue of
 	built-in items. */

@@ -61,3 +61,15 @@ bool DBModelSortProxy::tieLessThan(const QModelIndex & left, const QModelIndex &
 	}
 	return QSortFilterProxyModel::lessThan(leftId, rightId);
 }
+
+
+QVariant DBModelSortProxy::headerData(int section, Qt::Orientation orientation, int role) const {
+	const QVariant value = QSortFilterProxyModel::headerData(section, orientation, role);
+	if (orientation != Qt::Horizontal || role != Qt::DisplayRole || value.type() != QVariant::String)
+		return value;
+	QString text = value.toString();
+	const int unit = text.lastIndexOf(" [");
+	if (unit > 0)
+		text[unit] = '\n';
+	return text;
+}

@@ -15,6 +15,10 @@ public:
 	/*! Columns whose display text is a number in the default locale. */
 	void setNumericColumns(const QSet<int> & columns);
 
+	/*! Horizontal headers with their unit on a second line ("rho\n[kg/m3]"), so that the
+		many value columns of the material table fit beside the name. */
+	QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
 protected:
 	bool lessThan(const QModelIndex & left, const QModelIndex & right) const override;
 

@@ -1,17 +1,34 @@
 #include "DBTableModel.h"
 
+#include <algorithm>
+
 #include <QIcon>
 
 #include <RM_AbstractDatabaseItem.h>
 
-DBTableModel::DBTableModel(QObject * parent, RM::Database * db) :
+namespace {
+
+	/*! All live table models, so that a change made through one reaches the others. */
+	std::vector<DBTableModel *> & liveModels() {
+		static std::vector<DBTableModel *> models;
+		return models;
+	}
+
+}
+
+
+DBTableModel::DBTableModel(QObject * parent, RM::Database * db, RM::Database::Table table) :
 	QAbstractTableModel(parent),
-	m_db(db)
+	m_db(db),
+	m_table(table)
 {
+	liveModels().push_back(this);
 }
 
 
 DBTableModel::~DBTableModel() {
+	std::vector<DBTableModel *> & models = liveModels();
+	models.erase(std::remove(models.begin(), models.end(), this), models.end());
 }
 
 
@@ -47,6 +64,15 @@ QVariant DBTableModel::data(const QModelIndex & index, int role) const {
 			if (col != 1)
 				return QVariant();
 			return QIcon(itemValid(index.row()) ? ":/gfx/ok_16x16.png" : ":/gfx/error_16x16.png");
+		case Qt::ToolTipRole: {
+			// names and categories may be cut in narrow columns
+			if (textColumn(col))
+				return cachedText(index.row(), col);
+			if (col != 1 || itemValid(index.row()))
+				return QVariant();
+			const QStringList reasons = invalidReasons(index.row());
+			return reasons.isEmpty() ? tr("The item is invalid.") : reasons.join("\n");
+		}
 		case Qt::TextAlignmentRole:
 			if (rightAligned(col))
 				return int(Qt::AlignRight | Qt::AlignVCenter);
@@ -74,10 +100,15 @@ QVariant DBTableModel::headerData(int section, Qt::Orientation orientation, int 
 QModelIndex DBTableModel::addNewItem() {
 	// the database may hand out an id below a kept imported one, so the new row can lie
 	// anywhere in the table: the views learn of it through a reset
-	beginResetModel();
-	clearCaches();
+	const std::vector<DBTableModel *> models = showing(m_table);
+	for (DBTableModel * m : models)
+		m->beginResetModel();
 	const unsigned int id = createItem();
-	endResetModel();
+	for (DBTableModel * m : models) {
+		m->clearCaches();
+		m->endResetModel();
+	}
+	announceToDependants();
 	return indexById(id);
 }
 
@@ -89,19 +120,27 @@ bool DBTableModel::removeItem(const QModelIndex & index) {
 	if (item == nullptr || item->m_builtin)
 		return false;
 	const unsigned int id = item->m_id;
-	beginRemoveRows(QModelIndex(), index.row(), index.row());
+	const int row = index.row();
+	// all models of the table share the row order: the row is the same in each
+	const std::vector<DBTableModel *> models = showing(m_table);
+	for (DBTableModel * m : models)
+		m->beginRemoveRows(QModelIndex(), row, row);
 	eraseItem(id);
-	clearCaches();
-	endRemoveRows();
+	for (DBTableModel * m : models) {
+		m->clearCaches();
+		m->endRemoveRows();
+	}
+	announceToDependants();
 	return true;
 }
 
 
 QModelIndex DBTableModel::indexById(unsigned int id) const {
-	for (int i = 0; i < rowCount(); ++i) {
-		QModelIndex idx = index(i, 0);
-		if (data(idx, Qt::UserRole).toUInt() == id)
-			return idx;
+	const int rows = rowCount();
+	for (int i = 0; i < rows; ++i) {
+		const RM::AbstractDatabaseItem * item = itemAt(i);
+		if (item != nullptr && item->m_id == id)
+			return index(i, 0);
 	}
 	return QModelIndex();
 }
@@ -111,16 +150,23 @@ void DBTableModel::setItemModified(unsigned int id) {
 	const QModelIndex idx = indexById(id);
 	if (!idx.isValid())
 		return;
-	if (std::size_t(idx.row()) < m_textCache.size())
-		m_textCache[std::size_t(idx.row())].clear();
-	emit dataChanged(index(idx.row(), 0), index(idx.row(), columns() - 1), {});
+	for (DBTableModel * m : showing(m_table)) {
+		m->m_textCache.erase(id);
+		emit m->dataChanged(m->index(idx.row(), 0), m->index(idx.row(), m->columns() - 1), {});
+	}
+	announceToDependants();
 }
 
 
 void DBTableModel::resetModel() {
-	beginResetModel();
-	clearCaches();
-	endResetModel();
+	const std::vector<DBTableModel *> models = showing(m_table);
+	for (DBTableModel * m : models)
+		m->beginResetModel();
+	for (DBTableModel * m : models) {
+		m->clearCaches();
+		m->endResetModel();
+	}
+	announceToDependants();
 }
 
 
@@ -131,10 +177,35 @@ unsigned int DBTableModel::itemId(const QModelIndex & index) const {
 }
 
 
+std::vector<DBTableModel *> DBTableModel::showing(RM::Database::Table table) const {
+	std::vector<DBTableModel *> models;
+	for (DBTableModel * m : liveModels())
+		if (m->m_db == m_db && m->m_table == table)
+			models.push_back(m);
+	return models;
+}
+
+
+void DBTableModel::announceToDependants() const {
+	const std::vector<DBTableModel *> models = liveModels();
+	for (DBTableModel * m : models)
+		if (m->m_db == m_db && m->dependsOn(m_table))
+			m->announceAllRowsChanged();
+}
+
+
+void DBTableModel::announceAllRowsChanged() {
+	clearCaches();
+	if (itemCount() > 0)
+		emit dataChanged(index(0, 0), index(itemCount() - 1, columns() - 1), {});
+}
+
+
 QString DBTableModel::cachedText(int row, int column) const {
-	if (m_textCache.size() != std::size_t(itemCount()))
-		m_textCache.assign(std::size_t(itemCount()), QStringList());
-	QStringList & texts = m_textCache[std::size_t(row)];
+	const RM::AbstractDatabaseItem * item = itemAt(row);
+	if (item == nullptr)
+		return QString();
+	QStringList & texts = m_textCache[item->m_id];
 	if (texts.isEmpty())
 		for (int c = 2; c < columns(); ++c)
 			texts.append(cellText(row, c));
@@ -143,6 +214,6 @@ QString DBTableModel::cachedText(int row, int column) const {
 
 
 void DBTableModel::clearCaches() {
-	m_rowCache.clear();
+	m_rowIds.clear();
 	m_textCache.clear();
 }

@@ -1,27 +1,32 @@
 #ifndef DBTableModelH
 #define DBTableModelH
 
+#include <iterator>
 #include <map>
 #include <vector>
 
 #include <QAbstractTableModel>
 #include <QStringList>
 
-#include <RM_AbstractDatabaseItem.h>
+#include <RM_Database.h>
 
 namespace RM {
 	class AbstractDatabaseItem;
-	class Database;
 }
 
 /*! Common part of the four read-only database table models: rows are the items of one
 	database table in ascending id order. Column 0 holds the id, column 1 the validity icon,
-	column 2 the name. Row order and cell texts are cached (a sort asks for them many times):
-	edits announce themselves through setItemModified(), other changes through resetModel(). */
+	column 2 the name.
+
+	The models keep no copy of the database: every call reads it. Several models may show the
+	same table (a page's and an editor's own); every change made through one of them (add,
+	remove, edit announced with setItemModified, reset) is announced by all models of the same
+	database that show that table or depend on it (the construction types' U-values and
+	validity depend on the materials). */
 class DBTableModel : public QAbstractTableModel {
 	Q_OBJECT
 public:
-	DBTableModel(QObject * parent, RM::Database * db);
+	DBTableModel(QObject * parent, RM::Database * db, RM::Database::Table table);
 	~DBTableModel() override;
 
 	int rowCount(const QModelIndex & parent = QModelIndex()) const override;
@@ -45,43 +50,63 @@ public:
 	unsigned int itemId(const QModelIndex & index) const;
 
 protected:
-	/*! The r-th item of a table in id order, or nullptr. The row order is cached (sorting
-		asks for many rows); the cache is rebuilt after a reset, an add or a removal and
-		whenever the table's size differs from it. */
+	/*! The r-th item of a table in id order, or nullptr. The ids of the rows are kept (a sort
+		asks for many rows) and looked up in the table on every call; they are rebuilt after
+		each announced change, and whenever the table's size differs or an id has gone. */
 	template <typename T>
 	const T * rowItem(const std::map<unsigned int, T> & table, int row) const {
 		if (row < 0 || row >= int(table.size()))
 			return nullptr;
-		if (m_rowCache.size() != table.size()) {
-			m_rowCache.clear();
-			for (const auto & entry : table)
-				m_rowCache.push_back(&entry.second);
+		if (m_rowIds.size() != table.size())
+			rebuildRowIds(table);
+		auto it = table.find(m_rowIds[std::size_t(row)]);
+		if (it == table.end()) {
+			rebuildRowIds(table);
+			it = table.find(m_rowIds[std::size_t(row)]);
 		}
-		return static_cast<const T *>(m_rowCache[std::size_t(row)]);
+		return &it->second;
 	}
 
 	virtual int itemCount() const = 0;
 	virtual const RM::AbstractDatabaseItem * itemAt(int row) const = 0;
 	virtual bool itemValid(int row) const = 0;
+	/*! Why the item of a row is not valid, one reason a line; empty for a valid item. */
+	virtual QStringList invalidReasons(int row) const = 0;
 	/*! Display text of the columns from 2 on. */
 	virtual QString cellText(int row, int column) const = 0;
 	virtual QString headerText(int column) const = 0;
 	virtual int columns() const = 0;
 	virtual bool rightAligned(int column) const { return column >= 3; }
+	/*! Columns whose full text is also the tool tip. */
+	virtual bool textColumn(int column) const { return column == 2; }
 	/*! Adds a new item to the database and returns its id. */
 	virtual unsigned int createItem() = 0;
 	virtual void eraseItem(unsigned int id) = 0;
+	/*! Whether the cells depend on another table's items. */
+	virtual bool dependsOn(RM::Database::Table /*table*/) const { return false; }
 
 	RM::Database *	m_db;
 
 private:
-	/*! Display text of a cell from column 2 on, from the cache. */
+	template <typename T>
+	void rebuildRowIds(const std::map<unsigned int, T> & table) const {
+		m_rowIds.clear();
+		for (const auto & entry : table)
+			m_rowIds.push_back(entry.first);
+	}
+	/*! Display text of a cell from column 2 on, kept per item id until the next change. */
 	QString cachedText(int row, int column) const;
 	void clearCaches();
 
-	mutable std::vector<const RM::AbstractDatabaseItem *>	m_rowCache;
-	/*! Texts of columns 2... per row; an empty list is not yet filled. */
-	mutable std::vector<QStringList>						m_textCache;
+	/*! Models of the same database showing the table (this one included). */
+	std::vector<DBTableModel *> showing(RM::Database::Table table) const;
+	/*! Tells the models depending on this model's table that all their rows may have changed. */
+	void announceToDependants() const;
+	void announceAllRowsChanged();
+
+	RM::Database::Table								m_table;
+	mutable std::vector<unsigned int>				m_rowIds;
+	mutable std::map<unsigned int, QStringList>		m_textCache;
 };
 
 #endif // DBTableModelH

@@ -3,7 +3,7 @@
 #include <RM_Database.h>
 
 MaterialDBModel::MaterialDBModel(QObject * parent, RM::Database * db) :
-	DBTableModel(parent, db)
+	DBTableModel(parent, db, RM::Database::T_Materials)
 {
 }
 
@@ -22,6 +22,23 @@ bool MaterialDBModel::itemValid(int row) const {
 	return rowItem(m_db->m_materials, row)->isValid();
 }
 
+
+QStringList MaterialDBModel::invalidReasons(int row) const {
+	// the same bounds as the material's own validity test
+	const RM::Material & mat = *rowItem(m_db->m_materials, row);
+	QStringList reasons;
+	if (!(mat.m_lambda > 0.000001 && mat.m_lambda <= 10000))
+		reasons << tr("Thermal conductivity must be above 1e-6 and at most 10000 W/mK.");
+	if (!(mat.m_rho >= 1 && mat.m_rho <= 100000))
+		reasons << tr("Density must lie between 1 and 100000 kg/m3.");
+	if (!(mat.m_cT >= 1 && mat.m_cT <= 10000))
+		reasons << tr("Specific heat capacity must lie between 1 and 10000 J/kgK.");
+	if (!(mat.m_HPCM >= 0))
+		reasons << tr("Latent heat of PCM must not be negative.");
+	else if (mat.m_HPCM > 0 && !(mat.m_TPCMLow >= 0 && mat.m_TPCMLow <= 100))
+		reasons << tr("Melting point of PCM must lie between 0 and 100 C.");
+	return reasons;
+}
 
 QString MaterialDBModel::cellText(int row, int column) const {
 	const RM::Material & mat = *rowItem(m_db->m_materials, row);

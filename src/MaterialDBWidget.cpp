@@ -23,7 +23,12 @@ MaterialDBWidget::MaterialDBWidget(QWidget * parent, RM::Database * db) :
 	setup.m_title = tr("Materials");
 	setup.m_addToolTip = tr("Adds a new material.");
 	setup.m_removeToolTip = tr("Removes the currently selected material.");
-	setup.m_interactiveColumns = {{2, 200}, {3, 160}};
+	// the six value columns as wide as a unit (headers in two lines) and the category cut
+	// (tool tip): at the smallest window the name keeps the width they leave
+	const int valueWidth = fontMetrics().horizontalAdvance("[W/mK]") + fontMetrics().averageCharWidth();
+	setup.m_interactiveColumns = {{3, 10 * fontMetrics().averageCharWidth()}};
+	for (int col = 4; col <= 9; ++col)
+		setup.m_interactiveColumns[col] = valueWidth;
 	setupPage(setup);
 }
 

@@ -27,6 +27,8 @@ MaterialEditWidget::MaterialEditWidget(QWidget * parent, RM::Database * db, Mate
 	m_ui->setupUi(this);
 	m_ui->verticalLayout->setMargin(0);
 	setNameFlags(m_ui->labelNameEn, m_ui->labelNameDe);
+	watchNameField(m_ui->lineEditNameEn);
+	watchNameField(m_ui->lineEditNameDe);
 
 	m_ui->lineEditRho->setup(1.00000001, 100000, tr("Mass density must be a value > 1 and < 100000 kg/m3."), true, true);
 	m_ui->lineEditCet->setup(1, 10000, tr("Specific heat capacity must be a value between 1 and 10000 J/kgK."), true, true);
@@ -89,12 +91,12 @@ void MaterialEditWidget::updateInput(const QModelIndex & index) {
 
 
 void MaterialEditWidget::on_lineEditNameEn_editingFinished() {
-	storeName("en", m_ui->lineEditNameEn->text());
+	storeName("en", m_ui->lineEditNameEn);
 }
 
 
 void MaterialEditWidget::on_lineEditNameDe_editingFinished() {
-	storeName("de", m_ui->lineEditNameDe->text());
+	storeName("de", m_ui->lineEditNameDe);
 }
 
 
@@ -134,7 +136,12 @@ void MaterialEditWidget::on_lineEditPCMTlow_editingFinished() {
 }
 
 
-void MaterialEditWidget::storeName(const QString & langId, const QString & text) {
+void MaterialEditWidget::storeName(const QString & langId, QLineEdit * field) {
+	QString text;
+	if (!storableName(field, text))
+		return;
+	if (field->text() != text)
+		field->setText(text);
 	if (m_current == nullptr || m_current->m_builtin || text == m_current->nameForLanguage(langId))
 		return;
 	m_current->setName(langId, text);

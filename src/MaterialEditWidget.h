@@ -17,6 +17,7 @@ namespace RM {
 }
 
 class MaterialDBModel;
+class QLineEdit;
 
 /*! Edit panel of the material page: names, category, rho, cT, lambda and the phase-change
 	values of the current material. Built-in materials are shown read-only. */
@@ -40,7 +41,7 @@ private slots:
 	void on_lineEditPCMTlow_editingFinished();
 
 private:
-	void storeName(const QString & langId, const QString & text);
+	void storeName(const QString & langId, QLineEdit * field);
 	/*! Takes an edited value of a field (times unitFactor into the stored unit), stores it
 		in the member of the current material and shows it again with the given decimals. */
 	void storeValue(QtExt::ValidatingLineEdit * field, double RM::Material::* member,

@@ -1,6 +1,7 @@
 #include "MaterialSelectorWidget.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -30,10 +31,13 @@ MaterialSelectorWidget::MaterialSelectorWidget(QWidget * parent, MaterialDBModel
 	header->setSectionResizeMode(QHeaderView::ResizeToContents);
 	header->setSectionResizeMode(0, QHeaderView::Fixed);
 	header->setSectionResizeMode(1, QHeaderView::Fixed);
-	header->setSectionResizeMode(2, QHeaderView::Stretch);
-	header->setSectionResizeMode(3, QHeaderView::Stretch);
+	// the name is what one picks by: never cut; the category is cut (tool tip) and the
+	// values beyond the viewport scroll in
+	header->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+	header->setSectionResizeMode(3, QHeaderView::Interactive);
 	header->resizeSection(0, 40);
 	header->resizeSection(1, 22);
+	header->resizeSection(3, 12 * fontMetrics().averageCharWidth());
 	m_tableView->setItemDelegate(new DBModelDelegate(this));
 
 	QVBoxLayout * lay = new QVBoxLayout(this);
@@ -57,6 +61,8 @@ void MaterialSelectorWidget::selectMaterial(unsigned int id) {
 		id = found.data(Qt::UserRole).toUInt();
 	}
 	m_tableView->selectRow(found.row());
+	// the row is scrolled into view, the names stay at the left edge
+	m_tableView->horizontalScrollBar()->setValue(0);
 	m_materialId = id;
 }
 

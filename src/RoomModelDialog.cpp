@@ -472,6 +472,7 @@ void RoomModelDialog::onToolButtonAboutClicked() {
 
 
 void RoomModelDialog::onToolButtonNewClicked() {
+	commitPendingEdit();
 	QSettings settings("BVX", "Caldoryne 3.2");
 	settings.setValue("LastOpenedProject", m_project->m_projectFilePath);
 	ReportSettings::instance().write(settings);
@@ -542,6 +543,7 @@ RoomModelDialog::SaveResult RoomModelDialog::saveProject() {
 
 
 void RoomModelDialog::onToolButtonLoadClicked() {
+	commitPendingEdit();
 	const QString fileName = QFileDialog::getOpenFileName(this, tr("Open Room-Model Project"), m_lastDirectory,
 														  tr(PROJECT_FILTER));
 	if (!fileName.isEmpty())
@@ -789,7 +791,17 @@ void RoomModelDialog::keyPressEvent(QKeyEvent * event) {
 }
 
 
+void RoomModelDialog::commitPendingEdit() {
+	// leaving the focused field (or open table cell) stores what was typed without Return,
+	// before the database is written or its pages are reset
+	QWidget * focused = QApplication::focusWidget();
+	if (focused != nullptr && isAncestorOf(focused))
+		focused->clearFocus();
+}
+
+
 void RoomModelDialog::closeEvent(QCloseEvent * event) {
+	commitPendingEdit();
 	// a run in progress stops at its next model call, also when the close is then cancelled
 	m_model->m_abortFlag = true;
 	QSettings settings("BVX", "Caldoryne 3.2");

@@ -177,6 +177,8 @@ private:
 	SaveResult saveProject();
 	/*! Save question of New and close; false when the user cancels or a chosen save fails. */
 	bool askSaveProject();
+	/*! Makes the focused editor store what the user typed but did not confirm yet. */
+	void commitPendingEdit();
 	/*! Fresh default project on the room page. */
 	void newProject();
 	/*! Forgets the last run (a run of the project before Load or New): empty model,

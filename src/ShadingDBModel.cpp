@@ -3,7 +3,7 @@
 #include <RM_Database.h>
 
 ShadingDBModel::ShadingDBModel(QObject * parent, RM::Database * db) :
-	DBTableModel(parent, db)
+	DBTableModel(parent, db, RM::Database::T_ShadingTypes)
 {
 }
 
@@ -29,6 +29,12 @@ bool ShadingDBModel::itemValid(int row) const {
 	return rowItem(m_db->m_shadingTypes, row)->isValid();
 }
 
+
+QStringList ShadingDBModel::invalidReasons(int row) const {
+	if (rowItem(m_db->m_shadingTypes, row)->isValid())
+		return QStringList();
+	return QStringList(tr("The shading factor must lie between 0 and 1."));
+}
 
 QString ShadingDBModel::cellText(int row, int column) const {
 	const RM::ShadingType & sh = *rowItem(m_db->m_shadingTypes, row);

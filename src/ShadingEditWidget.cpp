@@ -18,6 +18,8 @@ ShadingEditWidget::ShadingEditWidget(QWidget * parent, RM::Database * db, Shadin
 	m_ui->stackedWidget->layout()->setMargin(0);
 	m_ui->gridLayout->setMargin(0);
 	setNameFlags(m_ui->labelNameEn, m_ui->labelNameDe);
+	watchNameField(m_ui->lineEditNameEn);
+	watchNameField(m_ui->lineEditNameDe);
 	m_ui->lineEditZconstant->setup(0, 1, tr("Shading factor must be a percentage, a value between 0 and 1."), true, true);
 	updateInput(QModelIndex());
 	setMinimumWidth(400);
@@ -56,12 +58,12 @@ void ShadingEditWidget::updateInput(const QModelIndex & index) {
 
 
 void ShadingEditWidget::on_lineEditNameEn_editingFinished() {
-	storeName("en", m_ui->lineEditNameEn->text());
+	storeName("en", m_ui->lineEditNameEn);
 }
 
 
 void ShadingEditWidget::on_lineEditNameDe_editingFinished() {
-	storeName("de", m_ui->lineEditNameDe->text());
+	storeName("de", m_ui->lineEditNameDe);
 }
 
 
@@ -72,11 +74,17 @@ void ShadingEditWidget::on_lineEditZconstant_editingFinished() {
 	if (z == m_current->m_z)
 		return;
 	m_current->m_z = z;
+	acceptFieldText(m_ui->lineEditZconstant);
 	commit();
 }
 
 
-void ShadingEditWidget::storeName(const QString & langId, const QString & text) {
+void ShadingEditWidget::storeName(const QString & langId, QLineEdit * field) {
+	QString text;
+	if (!storableName(field, text))
+		return;
+	if (field->text() != text)
+		field->setText(text);
 	if (m_current == nullptr || m_current->m_builtin || text == m_current->nameForLanguage(langId))
 		return;
 	m_current->setName(langId, text);

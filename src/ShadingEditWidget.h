@@ -13,6 +13,7 @@ namespace RM {
 }
 
 class ShadingDBModel;
+class QLineEdit;
 
 /*! Edit panel of the shading-type page: names and shading factor of the current type.
 	Built-in types are shown read-only. */
@@ -31,7 +32,7 @@ private slots:
 	void on_lineEditZconstant_editingFinished();
 
 private:
-	void storeName(const QString & langId, const QString & text);
+	void storeName(const QString & langId, QLineEdit * field);
 	void commit();
 
 	Ui::ShadingEditWidget *	m_ui;

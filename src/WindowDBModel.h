@@ -13,6 +13,7 @@ protected:
 	int itemCount() const override;
 	const RM::AbstractDatabaseItem * itemAt(int row) const override;
 	bool itemValid(int row) const override;
+	QStringList invalidReasons(int row) const override;
 	QString cellText(int row, int column) const override;
 	QString headerText(int column) const override;
 	int columns() const override { return 6; }

@@ -10,9 +10,12 @@
 #include <qwt_scale_widget.h>
 #include <qwt_text.h>
 
+#include <QtExt_UserNumber.h>
+
 #include <RM_Database.h>
 
 #include "DBEditFieldHelpers.h"
+#include "WheelFocusGuard.h"
 #include "WindowDBModel.h"
 
 namespace {
@@ -21,13 +24,8 @@ namespace {
 		return QString("%L1").arg(value, 0, 'g', -1, QChar(' '));
 	}
 
-	/*! Locale first, then the C form; false for text or non-finite numbers. */
 	bool parseNumber(const QString & text, double & value) {
-		bool ok = false;
-		value = QLocale().toDouble(text.trimmed(), &ok);
-		if (!ok)
-			value = QLocale::c().toDouble(text.trimmed(), &ok);
-		return ok && std::isfinite(value);
+		return QtExt::readUserNumber(text, value);
 	}
 
 	/*! Clears a pointer for the lifetime of the guard, so refreshes write nothing. */
@@ -56,9 +54,14 @@ WindowEditWidget::WindowEditWidget(QWidget * parent, RM::Database * db, WindowDB
 	m_ui->setupUi(this);
 	m_ui->verticalLayout->setMargin(0);
 	setNameFlags(m_ui->labelNameEn, m_ui->labelNameDe);
+	watchNameField(m_ui->lineEditNameEn);
+	watchNameField(m_ui->lineEditNameDe);
 	m_ui->lineEditU->setup(0, 10000000, tr("U-value must be a positive number."), false, false);
 	m_ui->lineEditg->setup(0, 1, tr("Transmissibility must be a percentage, a value between 0 and 1."), true, true);
 	m_ui->lineEditf->setup(0, 1, tr("Frame factor must be a percentage, a value between 0 and 1."), true, true);
+	// a point count takes effect when committed: typing 20 must not pass through 2 points
+	m_ui->spinBox->setKeyboardTracking(false);
+	WheelFocusGuard::install(m_ui->spinBox);
 	setupPlot();
 	updateInput(QModelIndex());
 	setMinimumWidth(440);
@@ -190,16 +193,21 @@ void WindowEditWidget::updateSHGCTable(const RM::WindowType & win) {
 
 
 void WindowEditWidget::on_lineEditNameEn_editingFinished() {
-	storeName("en", m_ui->lineEditNameEn->text());
+	storeName("en", m_ui->lineEditNameEn);
 }
 
 
 void WindowEditWidget::on_lineEditNameDe_editingFinished() {
-	storeName("de", m_ui->lineEditNameDe->text());
+	storeName("de", m_ui->lineEditNameDe);
 }
 
 
-void WindowEditWidget::storeName(const QString & langId, const QString & text) {
+void WindowEditWidget::storeName(const QString & langId, QLineEdit * field) {
+	QString text;
+	if (!storableName(field, text))
+		return;
+	if (field->text() != text)
+		field->setText(text);
 	if (m_current == nullptr || m_current->m_builtin || text == m_current->nameForLanguage(langId))
 		return;
 	m_current->setName(langId, text);
@@ -212,6 +220,7 @@ void WindowEditWidget::on_lineEditU_editingFinished() {
 	if (m_current == nullptr || m_current->m_builtin || !editedFieldValue(m_ui->lineEditU, value) || value == m_current->m_U)
 		return;
 	m_current->m_U = value;
+	acceptFieldText(m_ui->lineEditU);
 	commit();
 }
 
@@ -221,6 +230,7 @@ void WindowEditWidget::on_lineEditf_editingFinished() {
 	if (m_current == nullptr || m_current->m_builtin || !editedFieldValue(m_ui->lineEditf, value) || value == m_current->m_f)
 		return;
 	m_current->m_f = value;
+	acceptFieldText(m_ui->lineEditf);
 	commit();
 }
 
@@ -230,6 +240,7 @@ void WindowEditWidget::on_lineEditg_editingFinished() {
 	if (m_current == nullptr || m_current->m_builtin || !editedFieldValue(m_ui->lineEditg, value) || value == m_current->m_g)
 		return;
 	m_current->m_g = value;
+	acceptFieldText(m_ui->lineEditg);
 	// the plot shows relative value times g
 	updateSHGCTable(*m_current);
 	commit();

@@ -15,6 +15,7 @@ namespace RM {
 }
 
 class WindowDBModel;
+class QLineEdit;
 class QTableWidgetItem;
 class QwtPlotCurve;
 
@@ -43,7 +44,7 @@ private:
 	void setupPlot();
 	/*! Refreshes spin box, table and plot; writes nothing while doing so. */
 	void updateSHGCTable(const RM::WindowType & win);
-	void storeName(const QString & langId, const QString & text);
+	void storeName(const QString & langId, QLineEdit * field);
 	/*! Stores an accepted relative value of a row; false when refused. */
 	bool storeRelativeValue(int row, const QString & text);
 	/*! Stores an accepted angle of a row; false when refused. */

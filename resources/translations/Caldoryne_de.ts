@@ -365,6 +365,18 @@
         <source>U [W/m2K]</source>
         <translation>U [W/m2K]</translation>
     </message>
+    <message>
+        <source>Layer %1: material %2 does not exist.</source>
+        <translation>Schicht %1: Material %2 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Layer %1: material &apos;%2&apos; is invalid.</source>
+        <translation>Schicht %1: Material &apos;%2&apos; ist ungültig.</translation>
+    </message>
+    <message>
+        <source>Layer %1: the width must be above 0 m.</source>
+        <translation>Schicht %1: die Dicke muss größer als 0 m sein.</translation>
+    </message>
 </context>
 <context>
     <name>ConstructionDBWidget</name>
@@ -505,6 +517,10 @@
     <message>
         <source>Material &apos;%1&apos; needs a vapour diffusion resistance factor above 0.</source>
         <translation>Material &apos;%1&apos; benötigt eine Wasserdampf-Diffusionswiderstandszahl größer als 0.</translation>
+    </message>
+    <message>
+        <source>User materials carry no moisture data (sorption isotherm); switch the moisture balance off or use a built-in material.</source>
+        <translation>Benutzermaterialien haben keine Feuchtedaten (Sorptionsisotherme); schalten Sie die Feuchtebilanz ab oder verwenden Sie ein mitgeliefertes Material.</translation>
     </message>
 </context>
 <context>
@@ -750,6 +766,13 @@
     </message>
 </context>
 <context>
+    <name>DBEditFieldHelpers</name>
+    <message>
+        <source>Names cannot hold the characters &apos;:&apos; and &apos;|&apos;.</source>
+        <translation>Namen dürfen die Zeichen &apos;:&apos; und &apos;|&apos; nicht enthalten.</translation>
+    </message>
+</context>
+<context>
     <name>DBItemUsers</name>
     <message>
         <source>Surface %1</source>
@@ -767,6 +790,13 @@
 %1</source>
         <translation>Dieser Eintrag kann nicht entfernt werden, er wird noch verwendet von:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>DBTableModel</name>
+    <message>
+        <source>The item is invalid.</source>
+        <translation>Der Eintrag ist ungültig.</translation>
     </message>
 </context>
 <context>
@@ -1234,6 +1264,26 @@ Kommandozeile:
     <message>
         <source>wsat [kg/m3]</source>
         <translation>wsat [kg/m3]</translation>
+    </message>
+    <message>
+        <source>Thermal conductivity must be above 1e-6 and at most 10000 W/mK.</source>
+        <translation>Die Wärmeleitfähigkeit muss größer als 1e-6 und höchstens 10000 W/mK sein.</translation>
+    </message>
+    <message>
+        <source>Density must lie between 1 and 100000 kg/m3.</source>
+        <translation>Die Rohdichte muss zwischen 1 und 100000 kg/m3 liegen.</translation>
+    </message>
+    <message>
+        <source>Specific heat capacity must lie between 1 and 10000 J/kgK.</source>
+        <translation>Die spezifische Wärmekapazität muss zwischen 1 und 10000 J/kgK liegen.</translation>
+    </message>
+    <message>
+        <source>Latent heat of PCM must not be negative.</source>
+        <translation>Die latente Wärme des PCM darf nicht negativ sein.</translation>
+    </message>
+    <message>
+        <source>Melting point of PCM must lie between 0 and 100 C.</source>
+        <translation>Der Schmelzpunkt des PCM muss zwischen 0 und 100 °C liegen.</translation>
     </message>
 </context>
 <context>
@@ -3608,6 +3658,10 @@ Kommandozeile:
         <source>en:&lt;new shading type&gt;</source>
         <translation>en:&lt;new shading type&gt;|de:&lt;neuer Verschattungstyp&gt;</translation>
     </message>
+    <message>
+        <source>The shading factor must lie between 0 and 1.</source>
+        <translation>Der Abminderungsfaktor muss zwischen 0 und 1 liegen.</translation>
+    </message>
 </context>
 <context>
     <name>ShadingDBWidget</name>
@@ -3919,6 +3973,30 @@ Kommandozeile:
     <message>
         <source>f [-]</source>
         <translation>f [-]</translation>
+    </message>
+    <message>
+        <source>The U-value must be above 0.</source>
+        <translation>Der U-Wert muss größer als 0 sein.</translation>
+    </message>
+    <message>
+        <source>The solar heat gain coefficient g must lie between 0 and 1.</source>
+        <translation>Der Gesamtenergiedurchlassgrad g muss zwischen 0 und 1 liegen.</translation>
+    </message>
+    <message>
+        <source>The glass fraction must lie between 0 and 1.</source>
+        <translation>Der Glasanteil muss zwischen 0 und 1 liegen.</translation>
+    </message>
+    <message>
+        <source>The angle-dependent SHGC needs at least two points with increasing angles.</source>
+        <translation>Der winkelabhängige g-Wert braucht mindestens zwei Punkte mit steigenden Winkeln.</translation>
+    </message>
+    <message>
+        <source>The relative SHGC at %L1 deg must lie between 0 and 1.</source>
+        <translation>Der relative g-Wert bei %L1 Grad muss zwischen 0 und 1 liegen.</translation>
+    </message>
+    <message>
+        <source>The relative SHGC at %L1 deg (%L2) is above the value at %L3 deg (%L4).</source>
+        <translation>Der relative g-Wert bei %L1 Grad (%L2) liegt über dem Wert bei %L3 Grad (%L4).</translation>
     </message>
 </context>
 <context>

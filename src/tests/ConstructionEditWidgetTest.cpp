@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QFile>
+#include <QFileDialog>
 #include <QGraphicsRectItem>
 #include <QLineEdit>
 #include <QPushButton>
@@ -377,6 +378,89 @@ TEST_F(ConstructionEditWidgetTest, MaterialSelectorThroughTheView) {
 	m_db.m_materials.clear();
 	t->edit(t->model()->index(0, 0));
 	EXPECT_EQ(t->viewport()->findChild<MaterialSelectorWidget *>(), nullptr);
+}
+
+} // namespace
+
+
+namespace {
+
+TEST_F(ConstructionEditWidgetTest, LayerCountActsOnlyWhenCommittedAndKeepsTheOtherLayers) {
+	type(10002).m_d = {0.01, 0.02, 0.03, 0.04, 0.05};
+	type(10002).m_materialIds = {10002, 5, 7, 5, 10002};
+	const RM::ConstructionType five = type(10002);
+	m_page->resize(1000, 700);
+	ASSERT_TRUE(GuiTest::showActive(m_page.get()));
+	select(10002);
+	QSpinBox * count = spinBox();
+
+	// a wheel notch while scrolling past the unfocused box
+	m_page->tableView()->setFocus();
+	GuiTest::wheel(count, -120);
+	EXPECT_EQ(type(10002), five);
+	EXPECT_EQ(count->value(), 5);
+
+	// typing 12 passes through 1: nothing happens before Return
+	QLineEdit * edit = count->findChild<QLineEdit *>();
+	ASSERT_NE(edit, nullptr);
+	QTest::mouseClick(edit, Qt::LeftButton);
+	count->selectAll();
+	QTest::keyClicks(count, "1");
+	EXPECT_EQ(type(10002), five);
+	QTest::keyClicks(count, "2");
+	EXPECT_EQ(type(10002), five);
+	QTest::keyClick(count, Qt::Key_Return);
+	ASSERT_EQ(type(10002).m_d.size(), 12u);
+	EXPECT_EQ(std::vector<double>(type(10002).m_d.begin(), type(10002).m_d.begin() + 5), five.m_d);
+	EXPECT_EQ(std::vector<unsigned int>(type(10002).m_materialIds.begin(), type(10002).m_materialIds.begin() + 5), five.m_materialIds);
+	EXPECT_EQ(table()->rowCount(), 12);
+
+	// 3 and Tab: exactly the layers beyond the third go
+	GuiTest::typeIntoSpinBox(count, "3", Qt::Key_Tab);
+	EXPECT_EQ(type(10002).m_d, (std::vector<double>{0.01, 0.02, 0.03}));
+	EXPECT_EQ(type(10002).m_materialIds, (std::vector<unsigned int>{10002, 5, 7}));
+
+	// the wheel over the focused box adds one default layer on the room side
+	count->setFocus();
+	ASSERT_TRUE(count->hasFocus());
+	GuiTest::wheel(count, 120);
+	EXPECT_EQ(type(10002).m_d, (std::vector<double>{0.01, 0.02, 0.03, 0.1}));
+	EXPECT_EQ(type(10002).m_materialIds, (std::vector<unsigned int>{10002, 5, 7, 5}));
+}
+
+} // namespace
+
+
+namespace {
+
+TEST_F(ConstructionEditWidgetTest, ExportAddsTheSuffixAndStartsInTheLastExportDirectory) {
+	GuiTest::clearSettings();
+	QTemporaryDir dir;
+	ASSERT_TRUE(dir.isValid());
+	select(10002);
+	QString startDir;
+	const auto noteDirectory = [&startDir](QWidget * w) {
+		if (QFileDialog * fd = qobject_cast<QFileDialog *>(w))
+			startDir = fd->directory().absolutePath();
+	};
+	{
+		Driver driver;
+		driver.add(Driver::inspectThen(noteDirectory, Driver::chooseFile(dir.path() + "/my wall")));
+		driver.add(Driver::press(QDialogButtonBox::Ok));
+		field<QPushButton>("pushButtonH6Export")->click();
+		ASSERT_EQ(driver.m_seen.size(), 2u);
+		EXPECT_EQ(driver.m_seen[1].m_title, "Export complete");
+	}
+	EXPECT_EQ(startDir, QDir(GuiTest::homeDir()).absolutePath());
+	EXPECT_TRUE(QFile::exists(dir.path() + "/my wall.h6p"));
+	EXPECT_FALSE(QFile::exists(dir.path() + "/my wall"));
+	{
+		Driver driver;
+		driver.add(Driver::inspectThen(noteDirectory, Driver::reject()));
+		field<QPushButton>("pushButtonH6Export")->click();
+		EXPECT_EQ(driver.pending(), 0);
+	}
+	EXPECT_EQ(startDir, QDir(dir.path()).absolutePath());
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // Database table models, the sort proxy and the built-in row delegate on an in-memory database.
+#include <functional>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -256,6 +257,64 @@ TEST_F(DatabaseModelsTest, BuiltinRowsPaintedYellowWithDarkRedText) {
 	};
 	EXPECT_TRUE(darkRed(0));
 	EXPECT_FALSE(darkRed(2));
+}
+
+} // namespace
+
+
+namespace {
+
+/*! Every way an item fails its validity test gives the error icon a tool tip naming it; a
+	valid item has none. */
+TEST_F(DatabaseModelsTest, InvalidIconToolTipNamesEveryFailure) {
+	struct Case {
+		ModelNo model;
+		unsigned int id;
+		std::function<void(RM::Database &)> breakIt;
+		const char * named;
+	};
+	const Case cases[] = {
+		{ Mat, 10001, [](RM::Database & db) { db.m_materials[10001].m_lambda = 0; }, "conductivity" },
+		{ Mat, 10001, [](RM::Database & db) { db.m_materials[10001].m_rho = 0.5; }, "Density" },
+		{ Mat, 10001, [](RM::Database & db) { db.m_materials[10001].m_cT = 20000; }, "heat capacity" },
+		{ Mat, 10001, [](RM::Database & db) { db.m_materials[10001].m_HPCM = -1; }, "Latent heat" },
+		{ Mat, 10001, [](RM::Database & db) { db.m_materials[10001].m_HPCM = 1000; db.m_materials[10001].m_TPCMLow = 120; }, "Melting point" },
+		{ Con, 10001, [](RM::Database &) {}, "material 999" },
+		{ Con, 10002, [](RM::Database & db) { db.m_materials[10002].m_rho = 0; }, "material 'Alpha'" },
+		{ Con, 10002, [](RM::Database & db) { db.m_constructions[10002].m_d = {0}; }, "width" },
+		{ Sha, 10001, [](RM::Database &) {}, "shading factor" },
+		{ Win, 10001, [](RM::Database & db) { db.m_windows[10001].m_U = 0; }, "U-value" },
+		{ Win, 10001, [](RM::Database & db) { db.m_windows[10001].m_g = 1.2; }, "coefficient g" },
+		{ Win, 10001, [](RM::Database & db) { db.m_windows[10001].m_f = -0.1; }, "glass fraction" },
+		{ Win, 10001, [](RM::Database & db) { db.m_windows[10001].m_relativeSHGC.setValues({0, 45, 90}, {1, 1.1, 0}); }, "between 0 and 1" },
+		{ Win, 10001, [](RM::Database & db) { db.m_windows[10001].m_relativeSHGC.setValues({0, 45, 90}, {0.8, 0.9, 0}); }, "above the value at 0 deg" },
+		{ Win, 10001, [](RM::Database & db) { db.m_windows[10001].m_relativeSHGC.setValues({0}, {1}); }, "two points" },
+	};
+	for (const Case & c : cases) {
+		RM::Database db;
+		GuiTest::fillTestDatabase(db);
+		QObject parent;
+		std::unique_ptr<DBTableModel> model;
+		switch (c.model) {
+			case Con: model.reset(new ConstructionDBModel(&parent, &db)); break;
+			case Mat: model.reset(new MaterialDBModel(&parent, &db)); break;
+			case Sha: model.reset(new ShadingDBModel(&parent, &db)); break;
+			case Win: model.reset(new WindowDBModel(&parent, &db)); break;
+		}
+		const QModelIndex row = model->indexById(c.id);
+		const QModelIndex icon = row.sibling(row.row(), 1);
+		c.breakIt(db);
+		model->resetModel();
+		const QString tip = icon.sibling(row.row(), 1).data(Qt::ToolTipRole).toString();
+		EXPECT_TRUE(tip.contains(c.named)) << c.named << ": " << tip.toStdString();
+		EXPECT_NE(icon.sibling(row.row(), 1).data(Qt::DecorationRole), QVariant()) << c.named;
+	}
+	// valid items: no tool tip on the icon
+	for (const auto & idAndModel : { std::make_pair(10002u, Mat), std::make_pair(10002u, Con),
+									  std::make_pair(10002u, Sha), std::make_pair(1u, Win) }) {
+		const QModelIndex row = m_models[idAndModel.second]->indexById(idAndModel.first);
+		EXPECT_FALSE(row.sibling(row.row(), 1).data(Qt::ToolTipRole).isValid()) << idAndModel.first;
+	}
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QMessageBox>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -61,7 +62,13 @@ protected:
 	static void enter(QLineEdit * f, const QString & text) {
 		f->selectAll();
 		f->del();
-		QTest::keyClicks(f, text);
+		// one key per character; QTest has key codes for ASCII only
+		for (const QChar c : text) {
+			if (c.unicode() < 128)
+				QTest::keyClick(f, c.toLatin1());
+			else
+				QTest::sendKeyEvent(QTest::Click, f, Qt::Key_unknown, QString(c), Qt::NoModifier);
+		}
 		QTest::keyClick(f, Qt::Key_Return);
 	}
 
@@ -250,6 +257,86 @@ TEST_F(DatabasePagesTest, ShadingEditorBoundsAndRejections) {
 	EXPECT_EQ(z->text(), "0,25");
 	enter(z, "0,75");
 	EXPECT_EQ(m_db.m_shadingTypes[10002].m_z, 0.75);
+}
+
+} // namespace
+
+
+namespace {
+
+TEST_F(DatabasePagesTest, ShadingFactorTypedBackIsStored) {
+	select(m_shading, 10002);
+	QtExt::ValidatingLineEdit * z = field<QtExt::ValidatingLineEdit>(m_shading, "lineEditZconstant");
+	ASSERT_EQ(z->text(), "0.25");
+	enter(z, "0.5");
+	EXPECT_EQ(m_db.m_shadingTypes[10002].m_z, 0.5);
+	enter(z, "0.25");
+	EXPECT_EQ(m_db.m_shadingTypes[10002].m_z, 0.25);
+	const QModelIndex row = m_shading->dbModel()->indexById(10002);
+	EXPECT_EQ(row.sibling(row.row(), 3).data().toString(), "0.25");
+}
+
+
+/*! Names typed into the editors reach the user file and come back identical; the two
+	characters that the encoded name cannot hold never reach the file. */
+TEST_F(DatabasePagesTest, NamesRoundTripThroughTheUserFile) {
+	struct Case { QString en; QString de; bool storable; };
+	const Case cases[] = {
+		{ "Plain brick", "Vollziegel", true },
+		{ "Lehm Größe", "Dämmung äöüß ÄÖÜ", true },
+		{ "Brick & mortar", "Stein & Mörtel", true },
+		{ "<b>bold</b> > 3", "a < b", true },
+		{ "\"quoted\" 'single'", "„deutsch“ »Guillemets«", true },
+		{ "Brick: solid", "Vollziegel", false },
+		{ "Concrete C20/25", "Beton|C20", false },
+	};
+	QTemporaryDir userDir;
+	ASSERT_TRUE(userDir.isValid());
+	m_db.setDirectories(QString(), userDir.path());
+	select(m_materials, 10001);
+	select(m_shading, 10002);
+	QLineEdit * matEn = field<QLineEdit>(m_materials, "lineEditNameEn");
+	QLineEdit * matDe = field<QLineEdit>(m_materials, "lineEditNameDe");
+	QLineEdit * shadingEn = field<QLineEdit>(m_shading, "lineEditNameEn");
+	for (const Case & c : cases) {
+		SCOPED_TRACE(c.en.toStdString() + " / " + c.de.toStdString());
+		const RM::Material before = m_db.m_materials[10001];
+		const QString shadingBefore = m_db.m_shadingTypes[10002].nameForLanguage("en");
+		enter(matEn, c.en);
+		enter(matDe, c.de);
+		enter(shadingEn, c.en);
+		const bool refusedShown = matEn->palette().color(QPalette::Base) == QColor(QtExt::ValidatingLineEdit::INVALID_COLOR)
+				|| matDe->palette().color(QPalette::Base) == QColor(QtExt::ValidatingLineEdit::INVALID_COLOR);
+		EXPECT_EQ(refusedShown, !c.storable);
+		if (!c.storable) {
+			const QString tip = matEn->toolTip() + matDe->toolTip();
+			EXPECT_TRUE(tip.contains("':'") && tip.contains("'|'")) << tip.toStdString();
+		}
+		ASSERT_TRUE(m_db.writeDatabase());
+		RM::Database fresh;
+		fresh.setDirectories(QString(), userDir.path());
+		fresh.reload();
+		ASSERT_EQ(fresh.m_materials.count(10001), 1u);
+		const RM::Material & read = fresh.m_materials[10001];
+		if (c.storable) {
+			EXPECT_EQ(read.nameForLanguage("en"), c.en);
+			EXPECT_EQ(read.nameForLanguage("de"), c.de);
+			EXPECT_EQ(fresh.m_shadingTypes[10002].nameForLanguage("en"), c.en);
+		}
+		else {
+			// the refused field keeps the stored name; the other field of the case is stored
+			EXPECT_FALSE(read.encodedName().contains(c.en.contains(':') ? "solid" : "Beton|"));
+			EXPECT_EQ(read.nameForLanguage(c.en.contains(':') ? "en" : "de"),
+					  before.nameForLanguage(c.en.contains(':') ? "en" : "de"));
+			EXPECT_EQ(fresh.m_shadingTypes[10002].nameForLanguage("en"),
+					  c.en.contains(':') ? shadingBefore : c.en);
+		}
+		EXPECT_EQ(read.encodedName(), m_db.m_materials[10001].encodedName());
+	}
+	// blanks at the ends are dropped at once, as the file would drop them
+	enter(matDe, "  Ziegel  ");
+	EXPECT_EQ(m_db.m_materials[10001].nameForLanguage("de"), "Ziegel");
+	EXPECT_EQ(matDe->text(), "Ziegel");
 }
 
 } // namespace

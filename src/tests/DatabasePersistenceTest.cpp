@@ -1,17 +1,20 @@
 // Database edits made in the main window reach the user files when it closes and the
 // projects saved meanwhile; a failing user file leaves the others written.
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <set>
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QLineEdit>
+#include <QHeaderView>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QStackedLayout>
@@ -28,6 +31,7 @@
 #include "DBPageBase.h"
 #include "DatabaseTestFixture.h"
 #include "GuiTestHarness.h"
+#include "MaterialSelectorWidget.h"
 #include "RoomModelDialog.h"
 
 namespace {
@@ -280,6 +284,88 @@ TEST_F(DatabasePersistenceTest, FailingUserFileLeavesTheOthersWrittenAndCancelKe
 	EXPECT_EQ(userIds(fresh.m_windows), std::set<unsigned int>{m_windowId});
 	EXPECT_TRUE(QDir(m_userDir).entryList(QStringList{"*.xml.*", "*.tmp"}, QDir::Files | QDir::Hidden).isEmpty())
 		<< "no half-written file left";
+}
+
+
+/*! A value typed but not confirmed with Return is stored before the window closes, starts a
+	new project or loads one. */
+TEST_F(DatabasePersistenceTest, UnconfirmedEditIsKeptAtCloseNewAndLoad) {
+	struct Case { const char * action; QString rho; };
+	const Case cases[] = { { "new", "2020" }, { "load", "2121" }, { "close", "2222" } };
+	m_window->resize(1280, 720);
+	ASSERT_TRUE(GuiTest::showActive(m_window.get()));
+	ButtonBar * bar = m_window->buttonBar();
+	for (const Case & c : cases) {
+		SCOPED_TRACE(c.action);
+		// the answered dialog of the case before may leave no active window behind
+		QApplication::setActiveWindow(m_window.get());
+		bar->toolButtonEditMaterials->click();
+		DBPageBase * pg = page(RoomModelDialog::PageMaterials);
+		select(pg, m_materialId);
+		QLineEdit * rho = pg->findChild<QLineEdit *>("lineEditRho");
+		ASSERT_NE(rho, nullptr);
+		QTest::mouseClick(rho, Qt::LeftButton);
+		ASSERT_TRUE(rho->hasFocus());
+		rho->selectAll();
+		QTest::keyClick(rho, Qt::Key_Backspace);
+		QTest::keyClicks(rho, c.rho);
+		Driver driver;
+		const QString action = c.action;
+		if (action == "new") {
+			driver.add(Driver::press(QDialogButtonBox::Discard));
+			bar->toolButtonNew->click();
+		}
+		else if (action == "load") {
+			driver.add(Driver::reject());
+			bar->toolButtonLoad->click();
+		}
+		else {
+			driver.add(Driver::press(QDialogButtonBox::Discard));
+			EXPECT_TRUE(closeWindow());
+		}
+		EXPECT_EQ(driver.pending(), 0);
+		EXPECT_EQ(m_window->database()->m_materials[m_materialId].m_rho, c.rho.toDouble());
+	}
+	RM::Database fresh;
+	fresh.reload();
+	EXPECT_EQ(fresh.m_materials[m_materialId].m_rho, 2222);
+}
+
+
+/*! At the smallest window size the material table shows every value column and the
+	material selector every built-in name whole. */
+TEST_F(DatabasePersistenceTest, MaterialTableAndSelectorFitTheSmallestWindow) {
+	m_window->resize(1280, 720);
+	ASSERT_TRUE(GuiTest::showActive(m_window.get()));
+	ButtonBar * bar = m_window->buttonBar();
+	bar->toolButtonEditMaterials->click();
+	QApplication::processEvents();
+	QTableView * materials = page(RoomModelDialog::PageMaterials)->tableView();
+	const QHeaderView * header = materials->horizontalHeader();
+	EXPECT_LE(header->sectionViewportPosition(9) + header->sectionSize(9), materials->viewport()->width());
+	EXPECT_GE(header->sectionSize(2), 8 * materials->fontMetrics().averageCharWidth()) << "a name column remains";
+	const QModelIndex first = materials->model()->index(0, 2);
+	EXPECT_EQ(first.data(Qt::ToolTipRole).toString(), first.data().toString()) << "cut names show in the tool tip";
+
+	bar->toolButtonEditConstructions->click();
+	DBPageBase * constructions = page(RoomModelDialog::PageConstructions);
+	constructions->addButton()->click();
+	QTableWidget * layers = constructions->findChild<QTableWidget *>("tableWidget");
+	ASSERT_NE(layers, nullptr);
+	ASSERT_EQ(layers->rowCount(), 1);
+	layers->edit(layers->model()->index(0, 0));
+	MaterialSelectorWidget * selector = layers->viewport()->findChild<MaterialSelectorWidget *>();
+	ASSERT_NE(selector, nullptr);
+	QApplication::processEvents();
+	QTableView * view = selector->tableView();
+	int widest = 0;
+	for (const auto & m : m_window->database()->m_materials)
+		if (m.second.m_builtin)
+			widest = std::max(widest, view->fontMetrics().horizontalAdvance(m.second.name()));
+	const QHeaderView * selectorHeader = view->horizontalHeader();
+	EXPECT_GE(selectorHeader->sectionSize(2), widest);
+	EXPECT_LE(selectorHeader->sectionPosition(2) + selectorHeader->sectionSize(2), view->viewport()->width());
+	constructions->removeButton()->click();
 }
 
 } // namespace

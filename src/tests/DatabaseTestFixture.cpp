@@ -1,6 +1,11 @@
 #include "DatabaseTestFixture.h"
 
 #include <QAbstractItemModel>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QWheelEvent>
 #include <QTableView>
 
 namespace GuiTest {
@@ -79,6 +84,31 @@ bool selectRowOfId(QTableView * view, unsigned int id) {
 			return true;
 		}
 	return false;
+}
+
+
+
+bool showActive(QWidget * window) {
+	window->show();
+	QApplication::setActiveWindow(window);
+	return QTest::qWaitForWindowActive(window);
+}
+
+
+void wheel(QWidget * widget, int angleDelta) {
+	const QPointF pos = QRectF(widget->rect()).center();
+	QWheelEvent ev(pos, widget->mapToGlobal(pos.toPoint()), QPoint(), QPoint(0, angleDelta),
+				   Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+	QApplication::sendEvent(widget, &ev);
+}
+
+
+void typeIntoSpinBox(QAbstractSpinBox * box, const QString & text, Qt::Key finish) {
+	QLineEdit * edit = box->findChild<QLineEdit *>();
+	QTest::mouseClick(edit != nullptr ? static_cast<QWidget *>(edit) : box, Qt::LeftButton);
+	box->selectAll();
+	QTest::keyClicks(box, text);
+	QTest::keyClick(box, finish);
 }
 
 } // namespace GuiTest

@@ -5,7 +5,9 @@
 
 #include <RM_Database.h>
 
+class QAbstractSpinBox;
 class QTableView;
+class QWidget;
 
 namespace GuiTest {
 
@@ -32,6 +34,17 @@ private:
 /*! Makes the row of an item id (user role of column 0) the view's current row; false when
 	no row holds that id. */
 bool selectRowOfId(QTableView * view, unsigned int id);
+
+/*! Shows a top-level widget and makes it the active window, so that focus and keys reach
+	its children; false when it did not become active. */
+bool showActive(QWidget * window);
+
+/*! Turns the mouse wheel over a widget by angleDelta eighths of a degree (120: one notch up). */
+void wheel(QWidget * widget, int angleDelta);
+
+/*! Clicks into a spin box, selects its text, types text character by character and ends
+	with the key finish (Return or Tab). */
+void typeIntoSpinBox(QAbstractSpinBox * box, const QString & text, Qt::Key finish);
 
 } // namespace GuiTest
 

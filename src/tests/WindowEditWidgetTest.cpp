@@ -1,6 +1,7 @@
 // Window type editor: U, g, f and the angle-dependent solar heat gain coefficient.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTableView>
@@ -13,6 +14,7 @@
 #include <QtExt_ValidatingLineEdit.h>
 
 #include "DatabaseTestFixture.h"
+#include "WindowDBModel.h"
 #include "WindowDBWidget.h"
 #include "WindowEditWidget.h"
 
@@ -156,6 +158,92 @@ TEST_F(WindowEditWidgetTest, BuiltinTypesAreReadOnly) {
 	field<QSpinBox>("spinBox")->setValue(4);
 	EXPECT_EQ(m_db.m_windows[1], before);
 	EXPECT_FALSE(m_db.isModified());
+}
+
+} // namespace
+
+
+namespace {
+
+TEST_F(WindowEditWidgetTest, PointCountActsOnlyWhenCommittedAndKeepsTheOtherPoints) {
+	win().m_relativeSHGC.setValues({0, 20, 40, 60, 90}, {1, 0.98, 0.95, 0.8, 0});
+	m_page->resize(1000, 700);
+	ASSERT_TRUE(GuiTest::showActive(m_page.get()));
+	select(10001);
+	QSpinBox * count = field<QSpinBox>("spinBox");
+	const std::vector<double> angles = win().m_relativeSHGC.x();
+
+	m_page->tableView()->setFocus();
+	GuiTest::wheel(count, -120);
+	EXPECT_EQ(win().m_relativeSHGC.x(), angles);
+
+	// typing 20 passes through 2, which would keep only 0 and 90 degrees
+	QTest::mouseClick(count->findChild<QLineEdit *>(), Qt::LeftButton);
+	count->selectAll();
+	QTest::keyClicks(count, "2");
+	EXPECT_EQ(win().m_relativeSHGC.x(), angles);
+	QTest::keyClicks(count, "0");
+	QTest::keyClick(count, Qt::Key_Return);
+	const std::vector<double> x = win().m_relativeSHGC.x();
+	ASSERT_EQ(x.size(), 20u);
+	EXPECT_EQ(std::vector<double>(x.begin(), x.begin() + 4), (std::vector<double>{0, 20, 40, 60}));
+	EXPECT_EQ(x.back(), 90);
+	EXPECT_EQ(table()->rowCount(), 20);
+	EXPECT_TRUE(m_db.isModified());
+}
+
+
+TEST_F(WindowEditWidgetTest, ValueTypedBackIsStored) {
+	m_page->resize(1000, 700);
+	ASSERT_TRUE(GuiTest::showActive(m_page.get()));
+	win().m_U = 1.8;
+	win().m_f = 0.7;
+	select(10001);
+	struct Case { const char * field; double RM::WindowType::* member; int column; QString first; QString back; };
+	const Case cases[] = {
+		{ "lineEditU", &RM::WindowType::m_U, 3, "1.5", "1.8" },
+		{ "lineEditg", &RM::WindowType::m_g, 4, "0.5", "0.6" },
+		{ "lineEditf", &RM::WindowType::m_f, 5, "0.9", "0.7" },
+	};
+	const WindowDBModel * model = m_page->dbModel();
+	const QModelIndex row = model->indexById(10001);
+	for (const Case & c : cases) {
+		QLineEdit * f = field<QLineEdit>(c.field);
+		ASSERT_EQ(f->text(), c.back) << c.field;
+		for (const QString & text : { c.first, c.back }) {
+			QTest::mouseClick(f, Qt::LeftButton);
+			f->selectAll();
+			QTest::keyClick(f, Qt::Key_Backspace);
+			QTest::keyClicks(f, text);
+			QTest::keyClick(f, Qt::Key_Return);
+			EXPECT_EQ(win().*c.member, text.toDouble()) << c.field << " " << text.toStdString();
+			EXPECT_EQ(row.sibling(row.row(), c.column).data().toString(), QString::number(text.toDouble(), 'f', 2)) << c.field;
+		}
+	}
+}
+
+
+TEST_F(WindowEditWidgetTest, InvalidIconNamesTheReason) {
+	m_page->resize(1000, 700);
+	ASSERT_TRUE(GuiTest::showActive(m_page.get()));
+	win().m_relativeSHGC.setValues({0, 45, 90}, {0.8, 0.7, 0.5});
+	select(10001);
+	const QModelIndex row = m_page->dbModel()->indexById(10001);
+	const QModelIndex icon = row.sibling(row.row(), 1);
+	EXPECT_FALSE(icon.data(Qt::ToolTipRole).isValid());
+	// a relative value above the one at 0 degrees is taken by the table, and the icon says why
+	QTableWidget * t = table();
+	t->editItem(t->item(1, 1));
+	QLineEdit * cellEdit = t->viewport()->findChild<QLineEdit *>();
+	ASSERT_NE(cellEdit, nullptr);
+	cellEdit->selectAll();
+	QTest::keyClicks(cellEdit, "0.9");
+	QTest::keyClick(cellEdit, Qt::Key_Return);
+	QCoreApplication::processEvents(); // the view commits a cell editor's Return queued
+	ASSERT_EQ(win().m_relativeSHGC.y()[1], 0.9);
+	EXPECT_FALSE(win().isValid());
+	const QString tip = icon.data(Qt::ToolTipRole).toString();
+	EXPECT_TRUE(tip.contains("45") && tip.contains("0.9") && tip.contains("0.8")) << tip.toStdString();
 }
 
 } // namespace

@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QToolTip>
 #include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
@@ -108,6 +111,31 @@ void exportReportShot(ConstructionDBWidget * page, const SaveFunction & save) {
 }
 
 
+/*! The page with the tool tip of the current row's validity icon drawn over it. */
+void invalidToolTipShot(DBPageBase * page, const SaveFunction & save) {
+	QTableView * view = page->tableView();
+	const QModelIndex current = view->currentIndex();
+	const QModelIndex icon = current.sibling(current.row(), 1);
+	const QRect cell = view->visualRect(icon);
+	QToolTip::showText(view->viewport()->mapToGlobal(cell.center()), icon.data(Qt::ToolTipRole).toString(), view->viewport());
+	QApplication::processEvents();
+	QWidget * tip = nullptr;
+	for (QWidget * w : QApplication::topLevelWidgets())
+		if (w->objectName() == "qtooltip_label" && w->isVisible())
+			tip = w;
+	QPixmap shot = page->grab();
+	if (tip != nullptr) {
+		QPainter painter(&shot);
+		painter.drawPixmap(view->viewport()->mapTo(page, cell.center()) + QPoint(8, 12), tip->grab());
+	}
+	QToolTip::hideText();
+	QLabel picture;
+	picture.setPixmap(shot);
+	picture.resize(shot.size());
+	save(&picture, "db-windows-invalid-tooltip");
+}
+
+
 /*! The construction editor with a 14-layer user type, a refused width and the material
 	selector open; the window editor with a five-point curve. */
 void editorShots(const SaveFunction & save) {
@@ -139,6 +167,11 @@ void editorShots(const SaveFunction & save) {
 		shgc->item(r, 1)->setText(QLocale().toString(QString(values[r]).toDouble()));
 	}
 	save(windows.get(), "db-windows-shgc-5-points");
+
+	// a relative value above the one at 0 degrees: the icon's tool tip says what is wrong
+	shgc->item(1, 1)->setText(QLocale().toString(1.0));
+	shgc->item(0, 1)->setText(QLocale().toString(0.9));
+	invalidToolTipShot(windows.get(), save);
 }
 
 } // namespace

@@ -70,6 +70,7 @@
 #include "ThermalLoadsAnnualPlot.h"
 #include "ThermalLoadsHourlyPlot.h"
 #include "ThermalLoadsMonthlyPlot.h"
+#include "DBPageBase.h"
 #include "RoomModelDialog.h"
 #include "ReportPreview.h"
 #include "Report.h"
@@ -77,6 +78,7 @@
 #include "RunDialog.h"
 
 #include <QProgressBar>
+#include <QTableWidget>
 #include <QTimeEdit>
 #include <QRadioButton>
 
@@ -130,6 +132,30 @@ private:
 };
 
 
+/*! The material table and the material selector at the smallest window size. */
+void minimumSizeDatabaseShots(Screenshots & shots, RoomModelDialog & w) {
+	const QSize previous = w.size();
+	w.resize(1280, 720);
+	ButtonBar * bar = w.buttonBar();
+	bar->toolButtonEditMaterials->click();
+	shots.save(&w, "mainwindow-1280-materials");
+	bar->toolButtonEditConstructions->click();
+	DBPageBase * page = qobject_cast<DBPageBase *>(w.pageStack()->widget(RoomModelDialog::PageConstructions));
+	QTableWidget * layers = page != nullptr ? page->findChild<QTableWidget *>("tableWidget") : nullptr;
+	if (layers != nullptr) {
+		page->addButton()->click();
+		QApplication::processEvents();
+		if (layers->rowCount() > 0) {
+			layers->edit(layers->model()->index(0, 0));
+			shots.save(&w, "mainwindow-1280-material-selector");
+		}
+		// the new type goes again (its rows, and the open selector, with it)
+		page->removeButton()->click();
+	}
+	w.resize(previous);
+}
+
+
 void mainWindowShots(Screenshots & shots) {
 	RoomModelDialog w;
 	w.onEnableMoistureBalanceInputs(true);	// all ten tabs
@@ -150,6 +176,7 @@ void mainWindowShots(Screenshots & shots) {
 		page.first->click();
 		shots.save(&w, QString("mainwindow-db-%1").arg(page.second));
 	}
+	minimumSizeDatabaseShots(shots, w);
 	bar->toolButtonEditRoom->click();
 	shots.save(bar, "buttonbar");
 

@@ -81,9 +81,16 @@ void ConstructionSolver::checkMaterials() const {
 		if (mat == previous)
 			continue;
 		previous = mat;
-		if (m_moisture && !mat->hasSorptionData())
-			throw BVX::Exception(QCoreApplication::translate("ConstructionSolver",
-				"Material '%1' not parametrized for moisture calculation.").arg(mat->name()).toStdString(), FUNC_ID);
+		if (m_moisture && !mat->hasSorptionData()) {
+			QString msg = QCoreApplication::translate("ConstructionSolver",
+				"Material '%1' not parametrized for moisture calculation.").arg(mat->name());
+			// the material editor has no fields for them
+			if (!mat->m_builtin)
+				msg += " " + QCoreApplication::translate("ConstructionSolver",
+					"User materials carry no moisture data (sorption isotherm); switch the moisture balance off "
+					"or use a built-in material.");
+			throw BVX::Exception(msg.toStdString(), FUNC_ID);
+		}
 		// these would divide by zero in the temperature or in the face fluxes
 		if (!(mat->m_lambda > 0) || !(mat->m_rho*mat->m_cT > 0))
 			throw BVX::Exception(QCoreApplication::translate("ConstructionSolver",

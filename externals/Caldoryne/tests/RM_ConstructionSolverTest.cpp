@@ -187,8 +187,15 @@ TEST(ConstructionSolver, MoistureNeedsSorptionIsotherms) {
 	dry.setName("en", "Dry brick");
 	Wall wall({ 0.01, 0.005 }, { sorptiveMaterial(1.0, 1000, 1000, 10, 5), dry });
 	RM::ConstructionSolver solver;
-	EXPECT_NE(thrownMessages([&]() { solver.init(true, &wall.m_construction, wall.m_materials); })
-			  .find("Material 'Dry brick' not parametrized for moisture calculation."), std::string::npos);
+	const std::string userMessage = thrownMessages([&]() { solver.init(true, &wall.m_construction, wall.m_materials); });
+	EXPECT_NE(userMessage.find("Material 'Dry brick' not parametrized for moisture calculation."), std::string::npos);
+	EXPECT_NE(userMessage.find("User materials carry no moisture data"), std::string::npos) << userMessage;
+	// a built-in material without isotherm is named without the hint on user materials
+	for (auto & m : wall.m_materials)
+		m.second.m_builtin = true;
+	const std::string builtinMessage = thrownMessages([&]() { solver.init(true, &wall.m_construction, wall.m_materials); });
+	EXPECT_NE(builtinMessage.find("Material 'Dry brick' not parametrized"), std::string::npos);
+	EXPECT_EQ(builtinMessage.find("User materials"), std::string::npos) << builtinMessage;
 	// without the moisture balance the isotherm is not needed
 	RM::ConstructionSolver thermal;
 	EXPECT_NO_THROW(thermal.init(false, &wall.m_construction, wall.m_materials));
