@@ -26,7 +26,7 @@
 #include "DBEditFieldHelpers.h"
 #include "MaterialDBModel.h"
 #include "MaterialListDelegate.h"
-#include "WheelFocusGuard.h"
+#include "WheelFocusFilter.h"
 
 namespace {
 
@@ -82,7 +82,7 @@ ConstructionEditWidget::ConstructionEditWidget(QWidget * parent, RM::Database * 
 	m_ui->spinBoxLayerCount->setMaximum(MAX_LAYERS);
 	// a count takes effect when committed: typing 12 must not pass through 1 layer
 	m_ui->spinBoxLayerCount->setKeyboardTracking(false);
-	WheelFocusGuard::install(m_ui->spinBoxLayerCount);
+	WheelFocusFilter::install(m_ui->spinBoxLayerCount);
 	watchNameField(m_ui->lineEditNameEn);
 	watchNameField(m_ui->lineEditNameDe);
 

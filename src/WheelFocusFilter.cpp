@@ -16,6 +16,12 @@ QWidget * valueBox(QObject * o) {
 } // namespace
 
 
+void WheelFocusFilter::install(QWidget * box) {
+	box->setFocusPolicy(Qt::StrongFocus);
+	box->installEventFilter(new WheelFocusFilter(box));
+}
+
+
 bool WheelFocusFilter::eventFilter(QObject * watched, QEvent * event) {
 	if (event->type() != QEvent::Polish && event->type() != QEvent::Wheel)
 		return false;

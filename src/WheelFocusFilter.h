@@ -14,6 +14,10 @@ class WheelFocusFilter : public QObject {
 public:
 	explicit WheelFocusFilter(QObject * parent) : QObject(parent) {}
 
+	/*! Guards one box on its own, for editors shown outside the main window; the filter
+		is owned by the box. */
+	static void install(QWidget * box);
+
 protected:
 	bool eventFilter(QObject * watched, QEvent * event) override;
 };

@@ -15,7 +15,7 @@
 #include <RM_Database.h>
 
 #include "DBEditFieldHelpers.h"
-#include "WheelFocusGuard.h"
+#include "WheelFocusFilter.h"
 #include "WindowDBModel.h"
 
 namespace {
@@ -61,7 +61,7 @@ WindowEditWidget::WindowEditWidget(QWidget * parent, RM::Database * db, WindowDB
 	m_ui->lineEditf->setup(0, 1, tr("Frame factor must be a percentage, a value between 0 and 1."), true, true);
 	// a point count takes effect when committed: typing 20 must not pass through 2 points
 	m_ui->spinBox->setKeyboardTracking(false);
-	WheelFocusGuard::install(m_ui->spinBox);
+	WheelFocusFilter::install(m_ui->spinBox);
 	setupPlot();
 	updateInput(QModelIndex());
 	setMinimumWidth(440);
