@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QPushButton>
 #include <QApplication>
 #include <QDialog>
@@ -15,6 +16,17 @@
 #include <QTest>
 
 namespace GuiTest {
+
+namespace {
+
+/*! A file selected in the list (the dialog's initial selection) would win over the typed name. */
+void clearFileSelection(QFileDialog * dlg) {
+	for (QAbstractItemView * view : dlg->findChildren<QAbstractItemView *>())
+		if (view->selectionModel() != nullptr)
+			view->clearSelection();
+}
+
+} // namespace
 
 QString homeDir() {
 	return QString::fromLocal8Bit(qgetenv("HOME"));
@@ -127,7 +139,35 @@ ModalDialogDriver::Action ModalDialogDriver::chooseFile(const QString & path) {
 		dlg->setOption(QFileDialog::DontConfirmOverwrite);
 		dlg->setDirectory(QFileInfo(path).absolutePath());
 		edit->setText(QFileInfo(path).fileName());
+		clearFileSelection(dlg);
 		static_cast<QDialog *>(dlg)->accept();
+	};
+}
+
+
+ModalDialogDriver::Action ModalDialogDriver::typeFileName(const QString & path) {
+	return [path](QWidget * w) {
+		QFileDialog * dlg = qobject_cast<QFileDialog *>(w);
+		QLineEdit * edit = dlg != nullptr ? dlg->findChild<QLineEdit *>("fileNameEdit") : nullptr;
+		QDialogButtonBox * buttons = dlg != nullptr ? dlg->findChild<QDialogButtonBox *>("buttonBox") : nullptr;
+		QPushButton * acceptButton = nullptr;
+		if (buttons != nullptr)
+			for (QAbstractButton * b : buttons->buttons())
+				if (buttons->buttonRole(b) == QDialogButtonBox::AcceptRole)
+					acceptButton = qobject_cast<QPushButton *>(b);
+		if (edit == nullptr || acceptButton == nullptr) {
+			w->close();
+			return;
+		}
+		dlg->setDirectory(QFileInfo(path).absolutePath());
+		edit->selectAll();
+		QTest::keyClick(edit, Qt::Key_Backspace);
+		QTest::keyClicks(edit, QFileInfo(path).fileName());
+		// posted: a question of the dialog runs outside this action, where the driver sees it
+		QTimer::singleShot(0, acceptButton, [dlg, acceptButton]() {
+			clearFileSelection(dlg);
+			acceptButton->click();
+		});
 	};
 }
 

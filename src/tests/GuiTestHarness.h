@@ -75,6 +75,9 @@ public:
 	/*! Chooses a file in a QFileDialog (typed into its name field: a selection would be
 		completed to an existing file) and accepts it; no overwrite question. */
 	static Action chooseFile(const QString & path);
+	/*! Types the file name into a QFileDialog key by key and presses its accept button, as
+		a user does: the dialog's own default suffix and overwrite question apply. */
+	static Action typeFileName(const QString & path);
 	/*! Runs the inspection first, then the action. */
 	static Action inspectThen(const std::function<void(QWidget *)> & inspect, const Action & action);
 
