@@ -783,6 +783,7 @@ void RoomModelDialog::onToolButtonExportModelClicked() {
 	if (m_project->m_projectFilePath.isEmpty())
 		return;
 	ExportModelDialog dlg(this);
+	connect(&dlg, &ExportModelDialog::projectModified, this, &RoomModelDialog::onProjectModified);
 	dlg.init(m_project, m_db, m_climate->locationData(m_project->m_climateDataPath), solverExecutable());
 	dlg.exec();
 }

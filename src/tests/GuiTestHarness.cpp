@@ -82,6 +82,11 @@ void ModalDialogDriver::add(const Action & action) {
 }
 
 
+void ModalDialogDriver::handleClass(const QString & className, const Action & action) {
+	m_classActions[className] = action;
+}
+
+
 void ModalDialogDriver::poll() {
 	QWidget * w = QApplication::activeModalWidget();
 	if (w == nullptr || !w->isVisible() || w->property("modalDialogDriverSeen").toBool())
@@ -95,6 +100,12 @@ void ModalDialogDriver::poll() {
 		seen.m_text = box->text();
 	m_seen.push_back(seen);
 
+	const auto handler = m_classActions.find(seen.m_className);
+	if (handler != m_classActions.end()) {
+		if (handler->second)
+			handler->second(w);
+		return;
+	}
 	Action action = reject();
 	if (!m_actions.empty()) {
 		action = m_actions.front();

@@ -2,6 +2,7 @@
 #define GuiTestHarnessH
 
 #include <deque>
+#include <map>
 #include <ostream>
 #include <functional>
 #include <vector>
@@ -64,6 +65,9 @@ public:
 
 	/*! Queues an action for the next modal dialog. */
 	void add(const Action & action);
+	/*! Every dialog of this class gets this action instead of a queued one (for dialogs that
+		may close by themselves before the driver sees them); an empty action leaves it alone. */
+	void handleClass(const QString & className, const Action & action);
 	/*! Actions not yet used. */
 	int pending() const { return int(m_actions.size()); }
 
@@ -93,6 +97,7 @@ private slots:
 private:
 	QTimer				m_timer;
 	std::deque<Action>	m_actions;
+	std::map<QString, Action>	m_classActions;
 };
 
 } // namespace GuiTest
