@@ -19,7 +19,8 @@ namespace GuiTest {
 
 namespace {
 
-/*! A file selected in the list (the dialog's initial selection) would win over the typed name. */
+/*! A file selected in the list (the dialog's initial selection) would win over the typed name,
+	or join it. */
 void clearFileSelection(QFileDialog * dlg) {
 	for (QAbstractItemView * view : dlg->findChildren<QAbstractItemView *>())
 		if (view->selectionModel() != nullptr)
@@ -149,6 +150,8 @@ ModalDialogDriver::Action ModalDialogDriver::chooseFile(const QString & path) {
 		}
 		dlg->setOption(QFileDialog::DontConfirmOverwrite);
 		dlg->setDirectory(QFileInfo(path).absolutePath());
+		// first: a name typed beside a selected file is added to the selection
+		clearFileSelection(dlg);
 		edit->setText(QFileInfo(path).fileName());
 		clearFileSelection(dlg);
 		static_cast<QDialog *>(dlg)->accept();
@@ -171,6 +174,7 @@ ModalDialogDriver::Action ModalDialogDriver::typeFileName(const QString & path) 
 			return;
 		}
 		dlg->setDirectory(QFileInfo(path).absolutePath());
+		clearFileSelection(dlg);
 		edit->selectAll();
 		QTest::keyClick(edit, Qt::Key_Backspace);
 		QTest::keyClicks(edit, QFileInfo(path).fileName());
