@@ -3,6 +3,7 @@
 
 #include <RM_Room.h>
 
+#include "LoadPageHelpers.h"
 #include "OutputOptions.h"
 
 AdvancedSettingsInputWidget::AdvancedSettingsInputWidget(QWidget * parent, RM::Room * room) :
@@ -56,26 +57,23 @@ void AdvancedSettingsInputWidget::setMoistureBalanceDisabled(bool disabled) {
 
 void AdvancedSettingsInputWidget::on_lineEditInitialT_editingFinished() {
 	double val;
-	if (!m_ui->lineEditInitialT->isValid() || !m_ui->lineEditInitialT->isValidNumber(val))
+	if (!LoadPageHelpers::acceptedValue(m_ui->lineEditInitialT, val))
 		return;
+	const bool changed = val != m_room->m_TInitial;
 	m_room->m_TInitial = val;
 	m_ui->lineEditInitialT->setText(QString("%L1").arg(val, 0, 'f', 2));
+	if (changed)
+		emit projectModified();
 }
 
 
 void AdvancedSettingsInputWidget::on_lineEditGammaHC_editingFinished() {
-	double val;
-	if (!m_ui->lineEditGammaHC->isValid() || !m_ui->lineEditGammaHC->isValidNumber(val))
-		return;
-	m_room->m_gammaHC = val/100;
+	storePercentage(m_ui->lineEditGammaHC, m_room->m_gammaHC);
 }
 
 
 void AdvancedSettingsInputWidget::on_lineEditGammaRad_editingFinished() {
-	double val;
-	if (!m_ui->lineEditGammaRad->isValid() || !m_ui->lineEditGammaRad->isValidNumber(val))
-		return;
-	m_room->m_gammaRad = val/100;
+	storePercentage(m_ui->lineEditGammaRad, m_room->m_gammaRad);
 }
 
 
@@ -93,17 +91,29 @@ void AdvancedSettingsInputWidget::on_checkBoxHeatLoadsPerFloorArea_toggled(bool 
 
 void AdvancedSettingsInputWidget::on_lineEditInitialRH_editingFinished() {
 	double val;
-	if (!m_ui->lineEditInitialRH->isValid() || !m_ui->lineEditInitialRH->isValidNumber(val))
+	if (!LoadPageHelpers::acceptedValue(m_ui->lineEditInitialRH, val))
 		return;
-	m_room->m_RHInitial = val/100;
+	storePercentage(m_ui->lineEditInitialRH, m_room->m_RHInitial);
 	m_ui->lineEditInitialRH->setText(QString("%L1").arg(m_room->m_RHInitial*100, 0, 'f', 1));
 }
 
 
+void AdvancedSettingsInputWidget::storePercentage(QtExt::ValidatingLineEdit * edit, double & fraction) {
+	double val;
+	if (!LoadPageHelpers::acceptedValue(edit, val) || val/100 == fraction)
+		return;
+	fraction = val/100;
+	emit projectModified();
+}
+
+
 void AdvancedSettingsInputWidget::on_checkBoxEnableMoistureBalance_toggled(bool checked) {
+	const bool changed = checked != m_room->m_moistureBalanceEnabled;
 	m_room->m_moistureBalanceEnabled = checked;
 	enableHumidityInput(checked);
 	emit enableMoistureBalanceInputs(checked);
+	if (changed)
+		emit projectModified();
 }
 
 

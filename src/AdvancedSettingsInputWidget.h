@@ -11,6 +11,10 @@ namespace RM {
 	class Room;
 }
 
+namespace QtExt {
+	class ValidatingLineEdit;
+}
+
 /*! Input page of the simulation settings: initial conditions, convective fractions,
 	the moisture balance switch, and the two user output options (not in the project). */
 class AdvancedSettingsInputWidget : public QWidget {
@@ -26,6 +30,8 @@ public:
 	void setMoistureBalanceDisabled(bool disabled);
 
 signals:
+	/*! A committed edit changed the project (not emitted by updateInput()). */
+	void projectModified();
 	/*! Either output option was toggled. */
 	void outputUpdateNeeded();
 	/*! The moisture balance was switched or refreshed. */
@@ -42,6 +48,8 @@ private slots:
 
 private:
 	void enableHumidityInput(bool enabled);
+	/*! Stores a valid percentage as fraction; projectModified() when that changed it. */
+	void storePercentage(QtExt::ValidatingLineEdit * edit, double & fraction);
 
 	Ui::AdvancedSettingsInputWidget *	m_ui;
 	RM::Room *							m_room;

@@ -115,7 +115,9 @@ CalculationInputWidget::CalculationInputWidget(QWidget * parent, RM::Database * 
 	connect(m_constructionTableModel, &QAbstractItemModel::dataChanged,
 			this, &CalculationInputWidget::onConstructionDataChanged);
 	connect(m_ui->comboBoxLocation, QOverload<int>::of(&QComboBox::currentIndexChanged),
-			this, &CalculationInputWidget::climateLocationChanged);
+			this, &CalculationInputWidget::onLocationChosen);
+	connect(m_constructionTableModel, &ConstructionTableModel::projectModified,
+			this, &CalculationInputWidget::projectModified);
 
 	showMassRows(true);
 	showAlbedoRow(false);
@@ -216,26 +218,34 @@ void CalculationInputWidget::resizeConstructionTableColumns() {
 
 
 void CalculationInputWidget::on_lineEditExtraMass_editingFinished() {
-	if (takeChangedValue(m_ui->lineEditExtraMass, m_room->m_additionalMass))
-		m_ui->lineEditExtraMass->setText(QString("%L1").arg(m_room->m_additionalMass, 0, 'f', 1));
+	if (!takeChangedValue(m_ui->lineEditExtraMass, m_room->m_additionalMass))
+		return;
+	m_ui->lineEditExtraMass->setText(QString("%L1").arg(m_room->m_additionalMass, 0, 'f', 1));
+	emit projectModified();
 }
 
 
 void CalculationInputWidget::on_lineEditCapacity_editingFinished() {
-	if (takeChangedValue(m_ui->lineEditCapacity, m_room->m_additionalMassHeatCapacity))
-		m_ui->lineEditCapacity->setText(QString("%L1").arg(m_room->m_additionalMassHeatCapacity, 0, 'f', 1));
+	if (!takeChangedValue(m_ui->lineEditCapacity, m_room->m_additionalMassHeatCapacity))
+		return;
+	m_ui->lineEditCapacity->setText(QString("%L1").arg(m_room->m_additionalMassHeatCapacity, 0, 'f', 1));
+	emit projectModified();
 }
 
 
 void CalculationInputWidget::on_lineEditHeight_editingFinished() {
-	if (takeChangedValue(m_ui->lineEditHeight, m_room->m_height))
-		m_ui->lineEditVolume->setText(QString("%L1").arg(m_room->volume(), 0, 'f', 3));
+	if (!takeChangedValue(m_ui->lineEditHeight, m_room->m_height))
+		return;
+	m_ui->lineEditVolume->setText(QString("%L1").arg(m_room->volume(), 0, 'f', 3));
+	emit projectModified();
 }
 
 
 void CalculationInputWidget::on_lineEditArea_editingFinished() {
-	if (takeChangedValue(m_ui->lineEditArea, m_room->m_area))
-		m_ui->lineEditVolume->setText(QString("%L1").arg(m_room->volume(), 0, 'f', 3));
+	if (!takeChangedValue(m_ui->lineEditArea, m_room->m_area))
+		return;
+	m_ui->lineEditVolume->setText(QString("%L1").arg(m_room->volume(), 0, 'f', 3));
+	emit projectModified();
 }
 
 
@@ -243,8 +253,11 @@ void CalculationInputWidget::on_lineEditAlbedo_editingFinished() {
 	double val;
 	if (!acceptedValue(m_ui->lineEditAlbedo, val))
 		return;
+	const bool changed = val != m_room->m_albedo;
 	m_room->m_albedo = val;
 	m_ui->lineEditAlbedo->setText(QString("%L1").arg(val));
+	if (changed)
+		emit projectModified();
 }
 
 
@@ -269,6 +282,15 @@ void CalculationInputWidget::climateLocationChanged(int index) {
 	}
 	m_ui->textBrowserClimateDataInfo->setHtml(climateInfoHtml());
 	emit loadsChanged();
+}
+
+
+void CalculationInputWidget::onLocationChosen(int index) {
+	// the main window takes the loaded file into the project (loadsChanged)
+	const QString previous = m_room->m_climateDataPath;
+	climateLocationChanged(index);
+	if (m_room->m_climateDataPath != previous)
+		emit projectModified();
 }
 
 

@@ -42,6 +42,8 @@ public:
 	ConstructionTableModel * constructionTableModel() const { return m_constructionTableModel; }
 
 signals:
+	/*! A committed edit changed the project (not emitted by updateInput()). */
+	void projectModified();
 	/*! A climate data file was loaded. */
 	void loadsChanged();
 	/*! Switch between the user-defined and the DIN 4108-2 calculation (not emitted yet:
@@ -52,6 +54,8 @@ public slots:
 	void on_lineEditExtraMass_editingFinished();
 	/*! Loads the climate file of the list entry (entry 0 for -1). */
 	void climateLocationChanged(int index);
+	/*! The user's choice of a location. */
+	void onLocationChosen(int index);
 	void onConstructionDataChanged(QModelIndex, QModelIndex);
 	void on_lineEditAlbedo_editingFinished();
 	void constructionTableColumnResized(int, int, int);

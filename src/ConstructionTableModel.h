@@ -38,6 +38,10 @@ public:
 	static QString orientationText(double orientation);
 	static QString kindText(int kind);
 
+signals:
+	/*! An edit changed the room's constructions. */
+	void projectModified();
+
 private:
 	QVariant displayData(int row, int col) const;
 	QVariant editData(int row, int col) const;

@@ -26,6 +26,7 @@ CoolingModelInputWidget::CoolingModelInputWidget(QWidget * parent, RM::CoolingMo
 	m_ui->comboBoxType->addItem(QIcon(), tr("Simple A/C model"), QVariant());
 	m_ui->stackedWidget->widget(1)->layout()->setContentsMargins(0, 0, 0, 0);
 	m_ui->lineEditMaxLoad->setup(0, 1e9, tr("Maximum cooling power must be a value between 0 and 1000 MW."), true, true);
+	LoadPageHelpers::forwardScheduleEdits(this);
 }
 
 
@@ -44,7 +45,8 @@ void CoolingModelInputWidget::updateInput() {
 
 
 void CoolingModelInputWidget::on_lineEditMaxLoad_editingFinished() {
-	LoadPageHelpers::acceptedValue(m_ui->lineEditMaxLoad, m_model->m_maxPower);
+	if (LoadPageHelpers::storeChangedValue(m_ui->lineEditMaxLoad, m_model->m_maxPower))
+		emit projectModified();
 }
 
 
@@ -54,5 +56,6 @@ void CoolingModelInputWidget::on_comboBoxType_currentIndexChanged(int index) {
 		m_ui->scheduleWidgetSetPoints->setScheduleEditable(index == 1);
 		m_ui->scheduleWidgetRHSetPoints->setScheduleEditable(index == 1);
 	}
-	m_model->m_modelType = index;
+	if (LoadPageHelpers::storeChangedType(index, m_model->m_modelType))
+		emit projectModified();
 }

@@ -8,13 +8,19 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QSettings>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
 
 #include <BVX_Exception.h>
 #include <BVX_MessageHandler.h>
 #include <BVX_Path.h>
 
+#include <QtExt_Directories.h>
+
 #include <RM_HygrellExport.h>
 #include <RM_Room.h>
+
+#include "SolverProgressDialog.h"
 
 namespace {
 
@@ -178,84 +184,158 @@ bool ExportModelDialog::exportWithSolver(const QString & lastDir) {
 	const QString fileName = QFileDialog::getSaveFileName(this, tr("Select export file name"), proposal);
 	if (fileName.isEmpty())
 		return false;
+	// nothing is touched before it is known that the solver can run
+	const QFileInfo solver(m_solverExecutable);
+	if (!solver.isFile() || !solver.isExecutable()) {
+		QMessageBox::critical(this, tr("Export error"), tr("Could not start solver executable '%1'.").arg(m_solverExecutable));
+		return false;
+	}
 	const QFileInfo info(fileName);
+	const QString exportDir = info.absolutePath();
+	// the solver writes below a temporary folder beside the target; the old export stays until it succeeded
+	QTemporaryDir staging(exportDir + "/." + info.baseName() + "-export-XXXXXX");
+	if (!staging.isValid()) {
+		QMessageBox::critical(this, tr("Export error"), tr("Could not create export directory '%1'.").arg(exportDir));
+		return false;
+	}
 	BVX::Path fmuFile = toPath(fileName).withoutExtension();
 	fmuFile.addExtension("fmu");
 	const QString fmuPath = fromPath(fmuFile);
-
+	const QString stagedFmu = staging.path() + "/" + QFileInfo(fmuPath).fileName();
+	const QString resultRoot = exportDir + "/" + info.baseName() + "_FMU";
 	QStringList args;
-	args << m_projectFilePath;
-	if (!fmu) {
-		const QString packageDir = info.absoluteDir().absoluteFilePath(info.baseName());
+	if (fmu) {
+		args << "--fmu-export=" + stagedFmu << "--fmu-result-root=" + resultRoot;
+		storeInterfaceFlags();
+	}
+	else {
+		const QString packageDir = staging.path() + "/" + info.baseName();
 		if (!QDir().mkpath(packageDir)) {
 			QMessageBox::critical(this, tr("Export error"), tr("Could not create export directory '%1'.").arg(packageDir));
 			return false;
 		}
-		args << "--modelica-export=" + fileName;
+		args << "--modelica-export=" + staging.path() + "/" + info.fileName();
 	}
-	else {
-		if (QFile::exists(fmuPath) && !QFile::remove(fmuPath)) {
-			QMessageBox::critical(this, tr("Export error"), tr("Could not remove existing fmu file '%1'.").arg(fmuPath));
-			return false;
-		}
-		args << "--fmu-export=" + fmuPath
-			 << "--fmu-result-root=" + info.absolutePath() + "/" + info.baseName() + "_FMU";
-		if (!writeProjectWithInterfaceFlags())
-			return false;
-	}
-	const QString exportDir = info.absolutePath();
 
-	// the command line is shown and logged only; the process gets the argument list
-	QStringList shown = args.mid(1);
-	if (fmu) {
-		shown[0] = "--fmu-export=\"" + fmuPath + "\"";
-		shown[1] = "--fmu-result-root=\"" + info.absolutePath() + "/" + info.baseName() + "_FMU\"";
+	// the solver reads a copy of what the window shows; the user's file stays as it is
+	const QFileInfo projectInfo(m_projectFilePath);
+	QTemporaryFile copy(projectInfo.absolutePath() + "/." + projectInfo.completeBaseName() + "-export-XXXXXX.rmxml");
+	const QByteArray content = m_project->projectFileContent(*m_db);
+	if (!copy.open() || copy.write(content) != content.size() || !copy.flush()) {
+		QMessageBox::critical(this, tr("Export error"), tr("Could not write a temporary copy of the project to '%1'.")
+							  .arg(projectInfo.absolutePath()));
+		return false;
 	}
-	const QString commandLine = QString("%1 \"%2\" %3").arg(m_solverExecutable, m_projectFilePath, shown.join(" "));
+	copy.close();
+	const QString copyPath = copy.fileName();
+
+	QStringList shown = args;
+	if (fmu) {
+		shown[0] = "--fmu-export=\"" + stagedFmu + "\"";
+		shown[1] = "--fmu-result-root=\"" + resultRoot + "\"";
+	}
+	const QString commandLine = QString("%1 \"%2\" %3").arg(m_solverExecutable, copyPath, shown.join(" "));
 	BVX::BVX_Message(commandLine.toStdString() + "\n", BVX::MSG_PROGRESS, FUNC_ID, 1);
 
-	QProcess solver;
-	solver.setProcessChannelMode(QProcess::ForwardedChannels);
-	solver.start(m_solverExecutable, args);
-	if (!solver.waitForStarted(-1)) {
+	SolverProgressDialog progress(this);
+	const QString name = fmu ? fmuPath : m_ui->lineEditModelName->text();
+	const SolverProgressDialog::Outcome outcome = progress.run(m_solverExecutable, QStringList(copyPath) << args,
+		tr("Exporting '%1' with the solver. Cancel ends the solver, nothing is exported then.").arg(name));
+	const QString log = keepSolverLog(copyPath);
+	if (outcome == SolverProgressDialog::NotStarted) {
 		QMessageBox::critical(this, tr("Export error"), tr("Could not start solver executable '%1'.").arg(m_solverExecutable));
 		return false;
 	}
-	solver.waitForFinished(-1);
-
-	const QString screenLog = fromPath(toPath(m_projectFilePath).withoutExtension()) + "/log/screenlog.txt";
-	const QString failure = tr("%1\nSee log file at\n %2\n for more information.\n\nCommand line was:\n%3");
-	if (!fmu) {
-		const QString name = m_ui->lineEditModelName->text();
-		if (solver.exitStatus() == QProcess::NormalExit && solver.exitCode() == 0)
-			QMessageBox::information(this, tr("Export completed"), tr("Export of model '%1' completed.").arg(name));
-		else
-			QMessageBox::critical(this, tr("Export failure"), failure.arg(tr("Export of model '%1' failed.").arg(name),
-																		   screenLog, commandLine));
+	if (outcome == SolverProgressDialog::Cancelled) {
+		BVX::BVX_Message("Model export cancelled, the solver was ended.\n", BVX::MSG_PROGRESS, FUNC_ID, 1);
+		return false;
 	}
-	else if (QFile::exists(fmuPath))
-		QMessageBox::information(this, tr("Export completed"), tr("Export of FMU '%1' completed.").arg(fmuPath));
-	else
-		// "cannot completed" is the program's wording, kept on purpose
-		QMessageBox::critical(this, tr("Export failure"), failure.arg(tr("Export of FMU '%1' cannot completed.").arg(fmuPath),
-																	   screenLog, commandLine));
+
+	const bool solved = outcome == SolverProgressDialog::Finished
+			&& (fmu ? QFile::exists(stagedFmu) : progress.exitCode() == 0);
+	const QString failure = tr("%1\nSee log file at\n %2\n for more information.\n\nCommand line was:\n%3");
+	if (!solved) {
+		const QString what = fmu ? tr("Export of FMU '%1' cannot completed.").arg(fmuPath)
+								 : tr("Export of model '%1' failed.").arg(name);
+		QMessageBox::critical(this, tr("Export failure"), failure.arg(what, log, commandLine));
+	}
+	else {
+		QString target;
+		// the FMU alone; of a Modelica export everything the solver wrote
+		const QStringList entries = fmu ? QStringList(QFileInfo(stagedFmu).fileName())
+			: QDir(staging.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+		if (!installStaged(staging.path(), entries, exportDir, target)) {
+			QMessageBox::critical(this, tr("Export error"), tr("Could not replace '%1'.").arg(target));
+			return false;
+		}
+		if (fmu)
+			QMessageBox::information(this, tr("Export completed"), tr("Export of FMU '%1' completed.").arg(fmuPath));
+		else
+			QMessageBox::information(this, tr("Export completed"), tr("Export of model '%1' completed.").arg(name));
+	}
 	QSettings("BVX", "Caldoryne 3.2").setValue("LastExportDirectory", exportDir);
 	close();
 	return true;
 }
 
 
-bool ExportModelDialog::writeProjectWithInterfaceFlags() {
+void ExportModelDialog::storeInterfaceFlags() {
 	int flags = 0;
 	if (m_ui->checkBoxVaporSource->isChecked())
 		flags |= INTERFACE_VAPOR_SOURCE;
 	if (m_ui->checkBoxLiquid->isChecked())
 		flags |= INTERFACE_LIQUID;
+	if (flags == m_project->m_interfaceDefinition)
+		return;
 	m_project->m_interfaceDefinition = flags;
-	if (!m_project->writeProjectFile(m_projectFilePath, *m_db)) {
-		QMessageBox::critical(this, tr("Export error"), tr("Couldn't open file for writing."));
+	emit projectModified();
+}
+
+
+QString ExportModelDialog::keepSolverLog(const QString & copyPath) const {
+	// the solver logs into the run directory of the project it reads: the copy's
+	const QFileInfo copyInfo(copyPath);
+	const QString copyRunDir = copyInfo.absolutePath() + "/" + copyInfo.completeBaseName();
+	const QString solverLog = copyRunDir + "/log/screenlog.txt";
+	const QString projectLogDir = fromPath(toPath(m_projectFilePath).withoutExtension()) + "/log";
+	const QString projectLog = projectLogDir + "/screenlog.txt";
+	if (!QFileInfo::exists(solverLog)) {
+		QDir(copyRunDir).removeRecursively();
+		// the solver's output lines went to the program log
+		return QtExt::Directories::globalLogFile();
+	}
+	if (QDir().mkpath(projectLogDir) && (!QFileInfo::exists(projectLog) || QFile::remove(projectLog))
+			&& QFile::copy(solverLog, projectLog)) {
+		QDir(copyRunDir).removeRecursively();
+		return projectLog;
+	}
+	return solverLog;
+}
+
+
+bool ExportModelDialog::installStaged(const QString & stagingDir, const QStringList & entries, const QString & exportDir,
+									  QString & failed)
+{
+	const QString aside = stagingDir + "/.replaced";
+	if (!QDir().mkpath(aside)) {
+		failed = exportDir;
 		return false;
 	}
-	m_project->m_projectFilePath = m_projectFilePath;
+	for (const QString & entry : entries) {
+		const QString target = exportDir + "/" + entry;
+		const QFileInfo old(target);
+		const bool hadOld = old.exists() || old.isSymLink();
+		if (hadOld && !QDir().rename(target, aside + "/" + entry)) {
+			failed = target;
+			return false;
+		}
+		if (!QDir().rename(stagingDir + "/" + entry, target)) {
+			if (hadOld)
+				QDir().rename(aside + "/" + entry, target);
+			failed = target;
+			return false;
+		}
+	}
+	// the replaced versions go with the staging folder
 	return true;
 }

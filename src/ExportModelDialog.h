@@ -26,6 +26,10 @@ public:
 	void init(RM::Room * project, RM::Database * db, const RM::ClimateLocationData * location,
 			  const QString & solverExecutable);
 
+signals:
+	/*! The FMU connector choice changed the project's interface flags. */
+	void projectModified();
+
 private slots:
 	void on_pushButtonCancel_clicked();
 	void on_pushButtonExport_clicked();
@@ -34,10 +38,19 @@ private slots:
 private:
 	/*! Zonavex export; true when it ran to its end. */
 	bool exportZonavex(const QString & exportDir);
-	/*! Modelica or FMU export through the solver program; true when it ran to its end. */
+	/*! Modelica or FMU export through the solver program; true when it ran to its end. The
+		solver reads a temporary copy of the project and writes into a temporary folder; an
+		earlier export is replaced only after the solver succeeded. */
 	bool exportWithSolver(const QString & exportDir);
-	/*! FMU export: rewrites the project with the connector flags; false on failure (box shown). */
-	bool writeProjectWithInterfaceFlags();
+	/*! FMU export: the connector boxes into the project's interface flags. */
+	void storeInterfaceFlags();
+	/*! Moves the solver's log of the copy copyPath to the project's run directory and removes
+		the copy's run directory; returns where the log is now (the program log without one). */
+	QString keepSolverLog(const QString & copyPath) const;
+	/*! Moves the entries of stagingDir into exportDir, each replacing one of the same name;
+		false with the target that could not be replaced (that one is restored). */
+	static bool installStaged(const QString & stagingDir, const QStringList & entries, const QString & exportDir,
+							  QString & failed);
 
 	Ui::ExportModelDialog *				m_ui;
 	QString								m_projectFilePath;

@@ -20,6 +20,7 @@ HeatingModelInputWidget::HeatingModelInputWidget(QWidget * parent, RM::HeatingMo
 	m_ui->stackedWidget->widget(1)->layout()->setContentsMargins(0, 0, 0, 0);
 	m_ui->lineEditMaxLoad->setup(0, 1e9,
 		tr("Maximum power of heating in [W], must be a value between 0 and 1000000 [kW]."), true, true);
+	LoadPageHelpers::forwardScheduleEdits(this);
 }
 
 
@@ -40,12 +41,14 @@ void HeatingModelInputWidget::updateInput() {
 
 
 void HeatingModelInputWidget::on_lineEditMaxLoad_editingFinished() {
-	LoadPageHelpers::acceptedValue(m_ui->lineEditMaxLoad, m_model->m_maxPower);
+	if (LoadPageHelpers::storeChangedValue(m_ui->lineEditMaxLoad, m_model->m_maxPower))
+		emit projectModified();
 }
 
 
 void HeatingModelInputWidget::on_comboBoxHeatingType_currentIndexChanged(int index) {
 	m_ui->stackedWidget->setCurrentIndex(index);
 	m_ui->scheduleWidget->setScheduleEditable(index != RM::HeatingModel::NONE);
-	m_model->m_modelType = index;
+	if (LoadPageHelpers::storeChangedType(index, m_model->m_modelType))
+		emit projectModified();
 }

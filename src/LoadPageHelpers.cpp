@@ -13,6 +13,23 @@ bool acceptedValue(QtExt::ValidatingLineEdit * edit, double & value) {
 }
 
 
+bool storeChangedValue(QtExt::ValidatingLineEdit * edit, double & value) {
+	double v;
+	if (!acceptedValue(edit, v) || v == value)
+		return false;
+	value = v;
+	return true;
+}
+
+
+bool storeChangedType(int index, int & modelType) {
+	if (index == modelType)
+		return false;
+	modelType = index;
+	return true;
+}
+
+
 void showValue(QtExt::ValidatingLineEdit * edit, double value) {
 	edit->setText(QString("%L1").arg(value));
 }

@@ -9,6 +9,7 @@
 
 using LoadPageHelpers::acceptedValue;
 using LoadPageHelpers::showValue;
+using LoadPageHelpers::storeChangedValue;
 
 MechanicalVentilationInputWidget::MechanicalVentilationInputWidget(QWidget * parent,
 																   RM::MechanicalVentilationModel * model) :
@@ -37,6 +38,7 @@ MechanicalVentilationInputWidget::MechanicalVentilationInputWidget(QWidget * par
 	m_ui->lineEditHeatRecoverySetpoint->setup(-80, 100,
 		tr("Setpoint for heat recovery system, if room temperature is above this setpoint, heat recovery is disabled (-80 to 100 degree C)."),
 		true, true);
+	LoadPageHelpers::forwardScheduleEdits(this);
 }
 
 
@@ -63,24 +65,29 @@ void MechanicalVentilationInputWidget::updateInput() {
 
 
 void MechanicalVentilationInputWidget::on_lineEditSupplyTemperature_editingFinished() {
-	acceptedValue(m_ui->lineEditSupplyTemperature, m_model->m_supplyTemperature);
+	if (storeChangedValue(m_ui->lineEditSupplyTemperature, m_model->m_supplyTemperature))
+		emit projectModified();
 }
 
 
 void MechanicalVentilationInputWidget::on_lineEditSupplyFlowRate_editingFinished() {
-	acceptedValue(m_ui->lineEditSupplyFlowRate, m_model->m_maxSupplyFlowRate);
+	if (storeChangedValue(m_ui->lineEditSupplyFlowRate, m_model->m_maxSupplyFlowRate))
+		emit projectModified();
 }
 
 
 void MechanicalVentilationInputWidget::on_lineEditHeatRecoveryEfficiency_editingFinished() {
 	double percent;
-	if (acceptedValue(m_ui->lineEditHeatRecoveryEfficiency, percent))
-		m_model->m_heatRecoveryEfficiency = percent/100;
+	if (!acceptedValue(m_ui->lineEditHeatRecoveryEfficiency, percent) || percent/100 == m_model->m_heatRecoveryEfficiency)
+		return;
+	m_model->m_heatRecoveryEfficiency = percent/100;
+	emit projectModified();
 }
 
 
 void MechanicalVentilationInputWidget::on_lineEditHeatRecoverySetpoint_editingFinished() {
-	acceptedValue(m_ui->lineEditHeatRecoverySetpoint, m_model->m_heatRecoverySetpoint);
+	if (storeChangedValue(m_ui->lineEditHeatRecoverySetpoint, m_model->m_heatRecoverySetpoint))
+		emit projectModified();
 }
 
 
@@ -104,5 +111,6 @@ void MechanicalVentilationInputWidget::on_comboBoxType_currentIndexChanged(int i
 			m_ui->scheduleWidgetSetPoints->setScheduleEditable(false);
 			m_ui->scheduleWidgetFlowRates->hide();
 	}
-	m_model->m_modelType = index;
+	if (LoadPageHelpers::storeChangedType(index, m_model->m_modelType))
+		emit projectModified();
 }

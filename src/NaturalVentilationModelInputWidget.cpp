@@ -51,6 +51,7 @@ NaturalVentilationModelInputWidget::NaturalVentilationModelInputWidget(QWidget *
 	const QString differenceTip = tr("Temperature difference must be in range 0 and 40 degree K.");
 	for (QtExt::ValidatingLineEdit * e : { m_ui->lineEditTemperatureDifferenceDay, m_ui->lineEditTemperatureDifferenceNight })
 		e->setup(0, 40, differenceTip, true, true);
+	LoadPageHelpers::forwardScheduleEdits(this);
 }
 
 
@@ -84,18 +85,21 @@ void NaturalVentilationModelInputWidget::updateInput() {
 
 void NaturalVentilationModelInputWidget::on_comboBoxType_currentIndexChanged(int index) {
 	m_ui->stackedWidget->setCurrentIndex(index);
-	m_model->m_modelType = index;
+	const bool changed = LoadPageHelpers::storeChangedType(index, m_model->m_modelType);
 	m_ui->scheduleWidget->setScheduleEditable(index != RM::NaturalVentilationModel::NONE);
+	if (changed)
+		emit projectModified();
 }
 
 
 void NaturalVentilationModelInputWidget::storeValue(QtExt::ValidatingLineEdit * edit, double & member,
 													QtExt::ValidatingLineEdit * partner)
 {
-	if (!LoadPageHelpers::acceptedValue(edit, member))
+	if (!LoadPageHelpers::storeChangedValue(edit, member))
 		return;
 	if (partner != nullptr)
 		showValue(partner, member);
+	emit projectModified();
 }
 
 
@@ -140,12 +144,21 @@ void NaturalVentilationModelInputWidget::on_lineEditTemperatureDifferenceNight_e
 
 
 void NaturalVentilationModelInputWidget::on_timeEditStart_editingFinished() {
-	checkOccupancyTime();
+	storeOccupancyTime();
 }
 
 
 void NaturalVentilationModelInputWidget::on_timeEditEnd_editingFinished() {
+	storeOccupancyTime();
+}
+
+
+void NaturalVentilationModelInputWidget::storeOccupancyTime() {
+	const QTime start = m_model->m_occupancyStartTime;
+	const QTime end = m_model->m_occupancyEndTime;
 	checkOccupancyTime();
+	if (start != m_model->m_occupancyStartTime || end != m_model->m_occupancyEndTime)
+		emit projectModified();
 }
 
 
@@ -185,6 +198,7 @@ void NaturalVentilationModelInputWidget::applyDefaults(double baseRate, double b
 	s.m_weekDaySchedule = profile;
 	s.m_weekEndSchedule = profile;
 	updateInput();
+	emit projectModified();
 }
 
 

@@ -20,6 +20,7 @@ OccupancyLoadModelInputWidget::OccupancyLoadModelInputWidget(QWidget * parent, R
 	m_ui->stackedWidget->widget(1)->layout()->setContentsMargins(0, 0, 0, 0);
 	m_ui->lineEditPersonLoad->setup(0, 3500,
 		tr("Rate of heat emission per person in [W/Person], must be a value between 0 and 3500 [W/Person]."), true, true);
+	LoadPageHelpers::forwardScheduleEdits(this);
 }
 
 
@@ -35,5 +36,6 @@ void OccupancyLoadModelInputWidget::updateInput() {
 
 
 void OccupancyLoadModelInputWidget::on_lineEditPersonLoad_editingFinished() {
-	LoadPageHelpers::acceptedValue(m_ui->lineEditPersonLoad, m_loads->m_personLoad);
+	if (LoadPageHelpers::storeChangedValue(m_ui->lineEditPersonLoad, m_loads->m_personLoad))
+		emit projectModified();
 }

@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QSaveFile>
 #include <QScreen>
 #include <QSettings>
 #include <QStackedLayout>
@@ -76,6 +77,32 @@ const double SECONDS_PER_YEAR = 31536000;
 
 const char * const PROJECT_FILTER = QT_TRANSLATE_NOOP("RoomModelDialog", "Room model projects (*.rmxml);;All files(*.*)");
 
+/*! Replaces fileName + ".bak" with the current content of fileName; a warning when that fails. */
+void refreshBackup(const QString & fileName) {
+	const char * const FUNC_ID = "[RoomModelDialog::onToolButtonSaveClicked]";
+	QFile current(fileName);
+	QSaveFile backup(fileName + ".bak");
+	if (current.open(QIODevice::ReadOnly) && backup.open(QIODevice::WriteOnly)
+			&& backup.write(current.readAll()) == current.size() && backup.commit())
+		return;
+	BVX::BVX_Message(BVX::FormatText("Cannot write backup file '%1'.").arg((fileName + ".bak").toStdString()),
+					 BVX::MSG_WARNING, FUNC_ID, 1);
+}
+
+/*! Writes the project; the version it replaces becomes the ".bak" file. The file and its
+	backup stay as they were when the new content cannot be written. */
+bool writeProjectWithBackup(const RM::Room & room, const RM::Database & db, const QString & fileName) {
+	QSaveFile file(fileName);
+	if (!file.open(QIODevice::WriteOnly))
+		return false;
+	const QByteArray content = room.projectFileContent(db);
+	if (file.write(content) != content.size())
+		return false;
+	if (QFileInfo::exists(fileName))
+		refreshBackup(fileName);
+	return file.commit();
+}
+
 } // namespace
 
 
@@ -83,7 +110,8 @@ RoomModelDialog::RoomModelDialog(QWidget * parent) :
 	QWidget(parent),
 	m_ui(new Ui::RoomModelDialog),
 	m_aboutDialog(nullptr),
-	m_updater(nullptr)
+	m_updater(nullptr),
+	m_modified(false)
 {
 	const char * const FUNC_ID = "[RoomModelDialog::RoomModelDialog]";
 	m_ui->setupUi(this);
@@ -214,6 +242,16 @@ void RoomModelDialog::createInputPages() {
 			this, &RoomModelDialog::onOutputUpdatedNeeded);
 	connect(m_advancedSettingsInputWidget, &AdvancedSettingsInputWidget::enableMoistureBalanceInputs,
 			this, &RoomModelDialog::onEnableMoistureBalanceInputs);
+	connectProjectModified(m_calculationInputWidget);
+	connectProjectModified(m_heatingModelInputWidget);
+	connectProjectModified(m_coolingModelInputWidget);
+	connectProjectModified(m_mechanicalVentilationInputWidget);
+	connectProjectModified(m_naturalVentilationModelInputWidget);
+	connectProjectModified(m_equipmentLoadModelInputWidget);
+	connectProjectModified(m_occupancyLoadModelInputWidget);
+	connectProjectModified(m_moistureLoadInputWidget);
+	connectProjectModified(m_advancedSettingsInputWidget);
+	connectProjectModified(m_shadingControlModelInputWidget);
 
 	m_inputTabs = new QTabWidget(this);
 	const std::pair<QWidget *, QString> tabs[NUM_TABS] = {
@@ -321,11 +359,27 @@ void RoomModelDialog::reopenLastProject() {
 
 
 void RoomModelDialog::setWindowTitleForProject() {
+	QString title;
 	if (m_project->m_projectFilePath.isEmpty())
-		setWindowTitle(tr("%1 - The Thermal Room Model - Version %2").arg("Caldoryne", "3.2"));
-	else
-		setWindowTitle(tr("%1 - The Thermal Room Model - Version %2 - %3")
-					   .arg("Caldoryne", "3.2", QFileInfo(m_project->m_projectFilePath).fileName()));
+		title = tr("%1 - The Thermal Room Model - Version %2").arg("Caldoryne", "3.2");
+	else {
+		// Qt reads "[*]" in a title as the modified mark; doubled it shows as written
+		const QString fileName = QFileInfo(m_project->m_projectFilePath).fileName().replace("[*]", "[*][*]");
+		title = tr("%1 - The Thermal Room Model - Version %2 - %3").arg("Caldoryne", "3.2", fileName);
+	}
+	setWindowTitle(m_modified ? title + "*" : title);
+}
+
+
+void RoomModelDialog::setProjectModified(bool modified) {
+	m_modified = modified;
+	setWindowTitleForProject();
+}
+
+
+void RoomModelDialog::onProjectModified() {
+	if (!m_modified)
+		setProjectModified(true);
 }
 
 
@@ -379,15 +433,17 @@ bool RoomModelDialog::loadProject(const QString & fileName, bool silent) {
 
 	// the pages point into the edited project: replace its content, not the object
 	*m_project = room;
-	m_project->m_projectFilePath = fileName;
+	// absolute: the stored last project and the run directory must not depend on the working directory
+	m_project->m_projectFilePath = QFileInfo(fileName).absoluteFilePath();
 	showRoomPage();
 	m_materialDBWidget->resetModel();
 	m_constructionDBWidget->resetModel();
 	m_windowDBWidget->resetModel();
 	m_shadingDBWidget->resetModel();
-	setWindowTitleForProject();
 	updateInputWidgets();
 	discardResults();
+	// the refresh may adjust values (a missing location): the loaded project counts as unchanged
+	setProjectModified(false);
 	return true;
 }
 
@@ -489,8 +545,8 @@ void RoomModelDialog::newProject() {
 	m_constructionDBWidget->resetModel();
 	m_windowDBWidget->resetModel();
 	m_shadingDBWidget->resetModel();
-	setWindowTitleForProject();
 	updateInputWidgets();
+	setProjectModified(false);
 	discardResults();
 }
 
@@ -505,12 +561,14 @@ void RoomModelDialog::discardResults() {
 
 
 bool RoomModelDialog::askSaveProject() {
+	if (!m_modified)
+		return true;
 	const int answer = QMessageBox::question(this, tr("Save Project File"), tr("Would you like to save the project file?"),
 											 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
 	if (answer == QMessageBox::Cancel)
 		return false;
-	// a cancelled file dialog goes on unsaved; a failed write stops
-	return answer != QMessageBox::Save || saveProject() != SaveFailed;
+	// a cancelled file dialog or a failed write keeps the edits: the action stops
+	return answer != QMessageBox::Save || saveProject() == Saved;
 }
 
 
@@ -519,31 +577,43 @@ void RoomModelDialog::onToolButtonSaveClicked() {
 }
 
 
+QString RoomModelDialog::askSaveFileName() {
+	QFileDialog dlg(this, tr("Select Room-Model Project File"), m_lastDirectory, tr(PROJECT_FILTER));
+	dlg.setAcceptMode(QFileDialog::AcceptSave);
+	// a name typed without suffix gets it inside the dialog, so its overwrite question names the real file
+	dlg.setDefaultSuffix("rmxml");
+	// the name as accepted: the selection may still change while the hidden dialog reads its folder
+	QString fileName;
+	connect(&dlg, &QFileDialog::fileSelected, [&fileName](const QString & file) { fileName = file; });
+	if (dlg.exec() != QDialog::Accepted)
+		return QString();
+	return fileName;
+}
+
+
 RoomModelDialog::SaveResult RoomModelDialog::saveProject() {
 	m_buttonBar->toolButtonSave->setFocus(Qt::OtherFocusReason);
-	QString fileName = QFileDialog::getSaveFileName(this, tr("Select Room-Model Project File"), m_lastDirectory,
-													tr(PROJECT_FILTER));
+	QString fileName = askSaveFileName();
 	if (fileName.isEmpty())
 		return SaveCancelled;
 	if (QFileInfo(fileName).suffix() != "rmxml")
 		fileName += ".rmxml";
 	m_lastDirectory = QFileInfo(fileName).absoluteFilePath();
-	// an existing backup is kept: it holds the older state
-	if (QFileInfo::exists(fileName))
-		QFile::copy(fileName, fileName + ".bak");
-	if (!m_project->writeProjectFile(fileName, *m_db)) {
+	if (!writeProjectWithBackup(*m_project, *m_db, fileName)) {
 		QMessageBox::critical(this, tr("Write Error"), tr("Couldn't open file for writing."));
 		return SaveFailed;
 	}
 	m_project->m_projectFilePath = fileName;
+	setProjectModified(false);
 	QMessageBox::information(this, tr("Room-Model"), tr("Wrote project file '%1'.").arg(fileName));
-	setWindowTitleForProject();
 	return Saved;
 }
 
 
 void RoomModelDialog::onToolButtonLoadClicked() {
 	commitPendingEdit();
+	if (!askSaveProject())
+		return;
 	const QString fileName = QFileDialog::getOpenFileName(this, tr("Open Room-Model Project"), m_lastDirectory,
 														  tr(PROJECT_FILTER));
 	if (!fileName.isEmpty())
@@ -623,7 +693,7 @@ bool RoomModelDialog::initAndIntegrate() {
 		notify(SECONDS_PER_YEAR);
 		QSettings settings("BVX", "Caldoryne 3.2");
 		if (settings.value("OutputAutomaticSave", false).toBool())
-			writeResultsWithNotice(RM::SimulationRun::runDirectoryOf(m_project->m_projectFilePath) + "/results");
+			return writeResultFiles(RM::SimulationRun::runDirectoryOf(m_project->m_projectFilePath) + "/results");
 		return true;
 	}
 	catch (BVX::Exception & ex) {
@@ -647,19 +717,27 @@ void RoomModelDialog::writeResultsWithNotice(const QString & dir) {
 }
 
 
+bool RoomModelDialog::writeResultFiles(const QString & dir) {
+	try {
+		writeResultsWithNotice(dir);
+		return true;
+	}
+	catch (BVX::Exception & ex) {
+		// the results stay on screen: only the files are missing
+		ex.writeMsgStackToError();
+		QMessageBox::critical(this, tr("Write Error"), tr("Result files could not be written to '%1'.").arg(dir));
+		return false;
+	}
+}
+
+
 void RoomModelDialog::onToolButtonExportClicked() {
 	const QString dir = QFileDialog::getExistingDirectory(this, tr("Select target directory"), m_lastDirectory,
 														  QFileDialog::ShowDirsOnly);
 	if (dir.isEmpty())
 		return;
 	m_lastDirectory = dir;
-	try {
-		writeResultsWithNotice(dir);
-	}
-	catch (BVX::Exception & ex) {
-		ex.writeMsgStackToError();
-		QMessageBox::critical(this, tr("Write Error"), tr("Result files could not be written to '%1'.").arg(dir));
-	}
+	writeResultFiles(dir);
 }
 
 
@@ -721,6 +799,7 @@ void RoomModelDialog::onToolButtonExportModelClicked() {
 	if (m_project->m_projectFilePath.isEmpty())
 		return;
 	ExportModelDialog dlg(this);
+	connect(&dlg, &ExportModelDialog::projectModified, this, &RoomModelDialog::onProjectModified);
 	dlg.init(m_project, m_db, m_climate->locationData(m_project->m_climateDataPath), solverExecutable());
 	dlg.exec();
 }
@@ -802,16 +881,18 @@ void RoomModelDialog::commitPendingEdit() {
 
 void RoomModelDialog::closeEvent(QCloseEvent * event) {
 	commitPendingEdit();
-	// a run in progress stops at its next model call, also when the close is then cancelled
-	m_model->m_abortFlag = true;
 	QSettings settings("BVX", "Caldoryne 3.2");
 	settings.setValue("LastOpenedProject", m_project->m_projectFilePath);
 	ReportSettings::instance().write(settings);
 	if (!m_db->writeDatabase())
 		QMessageBox::information(this, tr("Error saving user database"),
 								 tr("Couldn't save database to directory: %1").arg(QtExt::Directories::userDataDir()));
-	if (askSaveProject())
-		event->accept();
-	else
+	if (!askSaveProject()) {
+		// a run in progress goes on
 		event->ignore();
+		return;
+	}
+	// the window closes: a run in progress stops at its next model call
+	m_model->m_abortFlag = true;
+	event->accept();
 }

@@ -111,6 +111,8 @@ public:
 
 	/*! The edited project. */
 	RM::Room * project() { return m_project; }
+	/*! Whether the project was edited since the last Load, New or successful Save. */
+	bool isProjectModified() const { return m_modified; }
 	RM::Database * database() { return m_db; }
 	RM::Climate * climate() { return m_climate; }
 	ButtonBar * buttonBar() { return m_buttonBar; }
@@ -147,6 +149,8 @@ public slots:
 	void onToolButtonReportClicked();
 	void onEnableMoistureBalanceInputs(bool enable);
 	void onUpdateInfoRetrieved(int result, QString newVersion);
+	/*! A committed edit changed the project: "*" in the title until Load, New or Save. */
+	void onProjectModified();
 
 protected:
 	/*! Accepts Escape and every other key without doing anything. */
@@ -157,6 +161,11 @@ private:
 	/*! Throws when a built-in database file is missing. */
 	void checkBuiltinDatabaseFiles() const;
 	void createInputPages();
+	/*! Every committed edit of the page sets the modified flag. */
+	template <typename Page>
+	void connectProjectModified(Page * page) {
+		connect(page, &Page::projectModified, this, &RoomModelDialog::onProjectModified);
+	}
 	void createButtonBar();
 	void createPageStack();
 	/*! Page 0 with Edit room down, or a database page toggled by its button. */
@@ -175,10 +184,14 @@ private:
 	};
 	/*! The Save procedure: file dialog, ".bak" copy, write. */
 	SaveResult saveProject();
-	/*! Save question of New and close; false when the user cancels or a chosen save fails. */
+	/*! Save dialog with the default suffix; empty when cancelled. */
+	QString askSaveFileName();
+	/*! Save question of Load, New and close, asked only for a modified project; false when
+		the user cancels, or chose Save and the save did not happen. */
 	bool askSaveProject();
 	/*! Makes the focused editor store what the user typed but did not confirm yet. */
 	void commitPendingEdit();
+	void setProjectModified(bool modified);
 	/*! Fresh default project on the room page. */
 	void newProject();
 	/*! Forgets the last run (a run of the project before Load or New): empty model,
@@ -189,6 +202,8 @@ private:
 	/*! Writes the last run's results into dir under the "Saving outputs" window;
 		throws BVX::Exception when that fails. */
 	void writeResultsWithNotice(const QString & dir);
+	/*! writeResultsWithNotice with the "Write Error" box on failure; false then. */
+	bool writeResultFiles(const QString & dir);
 	void startUpdateCheck(int interactive);
 
 	/*! Deletes the model objects and the form the window owns (destructor, failed constructor). */
@@ -229,6 +244,8 @@ private:
 	QAction *									m_exportModelAction;
 	/*! Input page -> index of its tab at construction. */
 	std::map<QWidget *, int>					m_tabIndexMap;
+	/*! Edited since the last Load, New or successful Save. */
+	bool										m_modified;
 };
 
 #endif // RoomModelDialogH

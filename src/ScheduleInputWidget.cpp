@@ -289,8 +289,11 @@ void ScheduleInputWidget::on_comboBoxType_currentIndexChanged(int index) {
 	if (index < 0)
 		return;
 	m_ui->stackedWidgetSchedules->setCurrentIndex(index);
-	if (m_editable && m_schedule != nullptr)
-		m_schedule->m_type = index; // index 4 exists only for an interpolating schedule
+	// index 4 exists only for an interpolating schedule
+	if (m_editable && m_schedule != nullptr && m_schedule->m_type != index) {
+		m_schedule->m_type = index;
+		emit projectModified();
+	}
 }
 
 
@@ -298,8 +301,11 @@ void ScheduleInputWidget::on_lineEditConstantEdit_editingFinished() {
 	if (m_schedule == nullptr)
 		return;
 	double value = 0;
-	if (m_ui->lineEditConstantEdit->isValid() && m_ui->lineEditConstantEdit->isValidNumber(value))
+	if (m_ui->lineEditConstantEdit->isValid() && m_ui->lineEditConstantEdit->isValidNumber(value)
+			&& value != m_schedule->m_constantValue) {
 		m_schedule->m_constantValue = value;
+		emit projectModified();
+	}
 }
 
 
@@ -316,24 +322,33 @@ void ScheduleInputWidget::on_listWidgetWeekEndDays_itemChanged(QListWidgetItem *
 void ScheduleInputWidget::setWeekEndDay(int day, bool weekEnd) {
 	if (m_schedule == nullptr || day < 0 || day > 6)
 		return;
+	const bool changed = m_schedule->m_weekEndDays[size_t(day)] != weekEnd;
 	m_schedule->m_weekEndDays[size_t(day)] = weekEnd;
 	// setting an item to the state it has emits nothing: the mirroring stops here
 	m_ui->listWidgetWeekDays->item(day)->setCheckState(weekEnd ? Qt::Unchecked : Qt::Checked);
 	m_ui->listWidgetWeekEndDays->item(day)->setCheckState(weekEnd ? Qt::Checked : Qt::Unchecked);
+	if (changed)
+		emit projectModified();
 }
 
 
 void ScheduleInputWidget::on_spinBoxWinterStart_valueChanged(int day) {
 	m_ui->lineEditWinterStart->setText(dateText(QDate(2001, 1, 1).addDays(day), tr("MMMM dd")));
-	if (m_schedule != nullptr)
-		m_schedule->m_winterStartDay = unsigned(day);
+	storeStartDay(day, m_schedule != nullptr ? &m_schedule->m_winterStartDay : nullptr);
 }
 
 
 void ScheduleInputWidget::on_spinBoxSummerStart_valueChanged(int day) {
 	m_ui->lineEditSummerStart->setText(dateText(QDate(2001, 1, 1).addDays(day), tr("MMMM dd")));
-	if (m_schedule != nullptr)
-		m_schedule->m_summerStartDay = unsigned(day);
+	storeStartDay(day, m_schedule != nullptr ? &m_schedule->m_summerStartDay : nullptr);
+}
+
+
+void ScheduleInputWidget::storeStartDay(int day, unsigned int * member) {
+	if (member == nullptr || *member == unsigned(day))
+		return;
+	*member = unsigned(day);
+	emit projectModified();
 }
 
 
@@ -341,14 +356,20 @@ void ScheduleInputWidget::onDailyCycleChanged() {
 	if (m_schedule == nullptr)
 		return;
 	const QObject * s = sender();
+	std::vector<double> * profile = nullptr;
 	if (s == m_ui->dailyCycleSummer)
-		m_schedule->m_summerSchedule = m_ui->dailyCycleSummer->values();
+		profile = &m_schedule->m_summerSchedule;
 	else if (s == m_ui->dailyCycleWinter)
-		m_schedule->m_winterSchedule = m_ui->dailyCycleWinter->values();
+		profile = &m_schedule->m_winterSchedule;
 	else if (s == m_ui->dailyCycleWeekDay)
-		m_schedule->m_weekDaySchedule = m_ui->dailyCycleWeekDay->values();
+		profile = &m_schedule->m_weekDaySchedule;
 	else if (s == m_ui->dailyCycleWeekEnds)
-		m_schedule->m_weekEndSchedule = m_ui->dailyCycleWeekEnds->values();
+		profile = &m_schedule->m_weekEndSchedule;
+	const DailyCycleInputWidget * cycle = qobject_cast<const DailyCycleInputWidget *>(s);
+	if (profile == nullptr || cycle == nullptr || *profile == cycle->values())
+		return;
+	*profile = cycle->values();
+	emit projectModified();
 }
 
 
@@ -432,6 +453,7 @@ void ScheduleInputWidget::applyImport(ParseResult res, const std::vector<double>
 		return;
 	m_schedule->m_annualValues = values;
 	updateInput();
+	emit projectModified();
 }
 
 

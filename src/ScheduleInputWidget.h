@@ -56,6 +56,10 @@ public:
 	SchedulePlot * plot() const { return m_plot; }
 	QTableWidget * annualTable() const { return m_table; }
 
+signals:
+	/*! A committed edit changed the schedule (not emitted by updateInput()). */
+	void projectModified();
+
 public slots:
 	void on_lineEditConstantEdit_editingFinished();
 	void on_listWidgetWeekEndDays_itemChanged(QListWidgetItem * item);
@@ -78,6 +82,8 @@ private:
 	void clearAnnualValues();
 	/*! Week-end flag of a day (0 = Monday), mirrored into both lists. */
 	void setWeekEndDay(int day, bool weekEnd);
+	/*! Stores a start day of the summer or winter season (member may be null). */
+	void storeStartDay(int day, unsigned int * member);
 	void importPairs(double hoursPerUnit);
 	void applyImport(ParseResult res, const std::vector<double> & values, const QString & invalidMessage);
 	QList<DailyCycleInputWidget *> dailyCycles() const;

@@ -6,7 +6,7 @@
 
 #include "LoadPageHelpers.h"
 
-using LoadPageHelpers::acceptedValue;
+using LoadPageHelpers::storeChangedValue;
 using LoadPageHelpers::showValue;
 
 namespace {
@@ -45,6 +45,7 @@ ShadingControlModelInputWidget::ShadingControlModelInputWidget(QWidget * parent,
 	m_ui->lineEditMaxRadIntensityEast->setup(0, 10000,
 		tr("Maximum radiation intensity on east surface should be a value between 0..10000 [W/m2]."), true, true);
 	m_ui->scheduleWidget->setScheduleEditable(true);
+	LoadPageHelpers::forwardScheduleEdits(this);
 }
 
 
@@ -110,31 +111,38 @@ void ShadingControlModelInputWidget::showType(int type) {
 
 
 void ShadingControlModelInputWidget::on_comboBoxType_currentIndexChanged(int index) {
-	m_model->m_modelType = index;
+	const bool changed = LoadPageHelpers::storeChangedType(index, m_model->m_modelType);
 	showType(index);
+	if (changed)
+		emit projectModified();
 }
 
 
 void ShadingControlModelInputWidget::on_lineEditMaxRadIntensityHor_editingFinished() {
-	acceptedValue(m_ui->lineEditMaxRadIntensityHor, m_model->m_maxRadiationIntensityHorizontal);
+	if (storeChangedValue(m_ui->lineEditMaxRadIntensityHor, m_model->m_maxRadiationIntensityHorizontal))
+		emit projectModified();
 }
 
 
 void ShadingControlModelInputWidget::on_lineEditMaxRadIntensityWest_editingFinished() {
-	acceptedValue(m_ui->lineEditMaxRadIntensityWest, m_model->m_maxRadiationIntensityWest);
+	if (storeChangedValue(m_ui->lineEditMaxRadIntensityWest, m_model->m_maxRadiationIntensityWest))
+		emit projectModified();
 }
 
 
 void ShadingControlModelInputWidget::on_lineEditMaxRadIntensitySouth_editingFinished() {
-	acceptedValue(m_ui->lineEditMaxRadIntensitySouth, m_model->m_maxRadiationIntensitySouth);
+	if (storeChangedValue(m_ui->lineEditMaxRadIntensitySouth, m_model->m_maxRadiationIntensitySouth))
+		emit projectModified();
 }
 
 
 void ShadingControlModelInputWidget::on_lineEditMaxRadIntensityEast_editingFinished() {
-	acceptedValue(m_ui->lineEditMaxRadIntensityEast, m_model->m_maxRadiationIntensityEast);
+	if (storeChangedValue(m_ui->lineEditMaxRadIntensityEast, m_model->m_maxRadiationIntensityEast))
+		emit projectModified();
 }
 
 
 void ShadingControlModelInputWidget::on_lineEditMaxRadIntensityNorth_editingFinished() {
-	acceptedValue(m_ui->lineEditMaxRadIntensityNorth, m_model->m_maxRadiationIntensityNorth);
+	if (storeChangedValue(m_ui->lineEditMaxRadIntensityNorth, m_model->m_maxRadiationIntensityNorth))
+		emit projectModified();
 }

@@ -1060,10 +1060,6 @@
         <translation>Das Exportverzeichnis &apos;%1&apos; konnte nicht angelegt werden.</translation>
     </message>
     <message>
-        <source>Could not remove existing fmu file &apos;%1&apos;.</source>
-        <translation>Die vorhandene FMU-Datei &apos;%1&apos; konnte nicht entfernt werden.</translation>
-    </message>
-    <message>
         <source>Could not start solver executable &apos;%1&apos;.</source>
         <translation>Das Rechenprogramm &apos;%1&apos; konnte nicht gestartet werden.</translation>
     </message>
@@ -1107,8 +1103,16 @@ Kommandozeile:
         <translation>Export der FMU &apos;%1&apos; konnte nicht abgeschlossen werden.</translation>
     </message>
     <message>
-        <source>Couldn&apos;t open file for writing.</source>
-        <translation>Die Datei konnte nicht zum Schreiben geöffnet werden.</translation>
+        <source>Could not write a temporary copy of the project to &apos;%1&apos;.</source>
+        <translation>Eine temporäre Kopie des Projekts konnte nicht in &apos;%1&apos; geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Exporting &apos;%1&apos; with the solver. Cancel ends the solver, nothing is exported then.</source>
+        <translation>&apos;%1&apos; wird mit dem Rechenprogramm exportiert. Abbrechen beendet das Rechenprogramm, dann wird nichts exportiert.</translation>
+    </message>
+    <message>
+        <source>Could not replace &apos;%1&apos;.</source>
+        <translation>&apos;%1&apos; konnte nicht ersetzt werden.</translation>
     </message>
 </context>
 <context>
@@ -3699,6 +3703,17 @@ Kommandozeile:
     <message>
         <source>Shading factor must be a percentage, a value between 0 and 1.</source>
         <translation>Der Abminderungsfaktor ist ein Anteil, ein Wert zwischen 0 und 1.</translation>
+    </message>
+</context>
+<context>
+    <name>SolverProgressDialog</name>
+    <message>
+        <source>Model export</source>
+        <translation>Modellexport</translation>
+    </message>
+    <message>
+        <source>Ending the solver...</source>
+        <translation>Das Rechenprogramm wird beendet...</translation>
     </message>
 </context>
 <context>

@@ -1,18 +1,25 @@
 // Model export dialog: stored type, names per type, connector boxes and flags, the zone-model
-// export, and the Modelica/FMU exports through a fake solver script.
+// export, and the Modelica/FMU exports through the main window with a fake solver script that
+// is absent, succeeds, fails or hangs until cancelled.
+#include <map>
 #include <memory>
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QTableView>
+#include <QTest>
 #include <QTextStream>
+#include <QTimer>
 
 #include <RM_Climate.h>
 #include <RM_Room.h>
@@ -26,15 +33,29 @@ namespace {
 using Driver = GuiTest::ModalDialogDriver;
 
 
-/*! Fake solver: writes its arguments one per line beside itself; creates the FMU when
-	"makefmu" lies beside it; exits with the code in "exitcode" (default 0). */
+/*! Fake solver: writes its arguments one per line, the project it was given and its pid
+	beside itself, logs into the run directory of that project and prints progress lines.
+	A file "mode" beside it: "fail" ends with exit code 2 and writes nothing, "hang" waits
+	until it is ended; else it writes the FMU, or the package folder with its file. */
 const char * const FAKE_SOLVER =
 	"#!/bin/sh\n"
 	"d=$(dirname \"$0\")\n"
 	"printf '%s\\n' \"$@\" > \"$d/args.txt\"\n"
-	"case \"$2\" in --fmu-export=*) [ -f \"$d/makefmu\" ] && : > \"${2#--fmu-export=}\";; esac\n"
-	"[ -f \"$d/exitcode\" ] && exit $(cat \"$d/exitcode\")\n"
-	"exit 0\n";
+	"cp \"$1\" \"$d/project-seen.rmxml\"\n"
+	"echo $$ > \"$d/pid\"\n"
+	"run=\"${1%.rmxml}\"\n"
+	"mkdir -p \"$run/log\" && echo \"solver log\" > \"$run/log/screenlog.txt\"\n"
+	"echo \"solver: reading the project\"\n"
+	"case \"$(cat \"$d/mode\" 2>/dev/null)\" in\n"
+	"  hang) echo waiting; exec sleep 600;;\n"
+	"  fail) echo \"solver: cannot build the model\" >&2; exit 2;;\n"
+	"esac\n"
+	"case \"$2\" in\n"
+	"  --fmu-export=*) echo \"new fmu\" > \"${2#--fmu-export=}\";;\n"
+	"  --modelica-export=*) out=\"${2#--modelica-export=}\"; pkg=\"$(dirname \"$out\")/$(basename \"$out\" .mo)\";\n"
+	"     mkdir -p \"$pkg\" && echo \"new package\" > \"$pkg/package.mo\" && echo \"new model\" > \"$out\";;\n"
+	"esac\n"
+	"echo \"solver: done\"\n";
 
 class ExportModelDialogTest : public ::testing::Test {
 protected:
@@ -128,18 +149,21 @@ TEST_F(ExportModelDialogTest, ConnectorBoxesFollowTheMoistureBalanceAndSetTheFla
 		EXPECT_EQ(child<QCheckBox>(dlg.get(), "checkBoxVaporSource")->isChecked(), (flags & 16) != 0);
 		EXPECT_EQ(child<QCheckBox>(dlg.get(), "checkBoxLiquid")->isChecked(), (flags & 32) != 0);
 	}
-	// the FMU export writes the flags of the boxes into the project file
+	// the FMU export hands the flags of the boxes to the solver; the user's file stays
+	const QByteArray onDisk = GuiTest::readBytes(m_project);
 	QSettings("BVX", "Caldoryne 3.2").setValue("ModelExportOption", 1);
 	dlg = dialog(m_solver);
 	child<QCheckBox>(dlg.get(), "checkBoxVaporSource")->setChecked(false);
 	Driver driver;
+	driver.handleClass("SolverProgressDialog", Driver::Action());
 	driver.add(Driver::chooseFile(m_dir + "/out put/room.fmu"));
 	driver.add(Driver::press(QDialogButtonBox::Ok));
 	child<QPushButton>(dlg.get(), "pushButtonExport")->click();
 	EXPECT_EQ(room.m_interfaceDefinition, 32);
-	RM::Room reread;
-	reread.readProjectFile(m_project, *m_window->database());
-	EXPECT_EQ(reread.m_interfaceDefinition, 32);
+	RM::Room seen;
+	seen.readProjectFile(m_dir + "/solver dir/project-seen.rmxml", *m_window->database());
+	EXPECT_EQ(seen.m_interfaceDefinition, 32);
+	EXPECT_EQ(GuiTest::readBytes(m_project), onDisk);
 }
 
 
@@ -174,68 +198,197 @@ TEST_F(ExportModelDialogTest, ZonavexWritesProjectAndDirectoriesOrNamesMissingCl
 }
 
 
-TEST_F(ExportModelDialogTest, FmuRemovesOldFilePassesArgumentsAndReportsTheOutcome) {
-	QSettings("BVX", "Caldoryne 3.2").setValue("ModelExportOption", 1);
-	const QString fmu = m_dir + "/out put/room.fmu";
-	for (bool made : { false, true }) {
-		QFile old(fmu);
-		ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-		old.close();
-		if (made)
-			QFile(m_dir + "/solver dir/makefmu").open(QIODevice::WriteOnly);
-		std::unique_ptr<ExportModelDialog> dlg = dialog(m_solver);
-		Driver driver;
-		driver.add(Driver::chooseFile(m_dir + "/out put/room.xyz"));
-		driver.add(Driver::press(QDialogButtonBox::Ok));
-		child<QPushButton>(dlg.get(), "pushButtonExport")->click();
-		EXPECT_EQ(solverArgs(), QStringList({ m_project, "--fmu-export=" + fmu,
-											  "--fmu-result-root=" + m_dir + "/out put/room_FMU" }));
-		EXPECT_EQ(QFileInfo::exists(fmu), made);
-		ASSERT_EQ(driver.m_seen.size(), 2u);
-		if (made) {
-			EXPECT_EQ(driver.m_seen[1].m_title, "Export completed");
-		}
-		else {
-			EXPECT_EQ(driver.m_seen[1].m_title, "Export failure");
-			EXPECT_TRUE(driver.m_seen[1].m_text.endsWith(QString("Command line was:\n%1 \"%2\" --fmu-export=\"%3\" "
-				"--fmu-result-root=\"%4\"").arg(m_solver, m_project, fmu, m_dir + "/out put/room_FMU")))
-				<< driver.m_seen[1].m_text.toStdString();
-			EXPECT_TRUE(driver.m_seen[1].m_text.contains(m_dir + "/plant room/log/screenlog.txt"));
+/*! Exports through the main window (Ctrl+E) of an edited, unsaved project, with an older
+	FMU, an older Modelica package and a project backup lying about. */
+class ModelExportWindowTest : public ExportModelDialogTest {
+protected:
+	enum Kind { Modelica, FMU };
+
+	void SetUp() override {
+		ExportModelDialogTest::SetUp();
+		RoomModelDialog::setSolverExecutable(m_solver);
+		ASSERT_TRUE(GuiTest::writeBytes(m_project + ".bak", "older backup"));
+		ASSERT_TRUE(GuiTest::writeBytes(m_dir + "/out put/room.fmu", "old fmu"));
+		ASSERT_TRUE(QDir().mkpath(m_dir + "/out put/pkg"));
+		ASSERT_TRUE(GuiTest::writeBytes(m_dir + "/out put/pkg/package.mo", "old package"));
+		ASSERT_TRUE(GuiTest::writeBytes(m_dir + "/out put/pkg.mo", "old model"));
+		m_window->show();
+		QApplication::setActiveWindow(m_window.get());
+		ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+		GuiTest::typeAndReturn(m_window->inputPage(RoomModelDialog::TabGeometry)->findChild<QLineEdit *>("lineEditArea"), "31");
+		ASSERT_TRUE(m_window->isProjectModified());
+		m_before = files();
+	}
+
+	void TearDown() override {
+		RoomModelDialog::setSolverExecutable(QString());
+		ExportModelDialogTest::TearDown();
+	}
+
+	/*! Every file and folder (hidden ones too) of the project and export folders with its content. */
+	std::map<QString, QByteArray> files() const {
+		std::map<QString, QByteArray> all;
+		for (const QString & dir : { m_dir, m_dir + "/out put", m_dir + "/out put/pkg" })
+			for (const QFileInfo & f : QDir(dir).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+				all[f.absoluteFilePath()] = f.isDir() ? QByteArray("<dir>") : GuiTest::readBytes(f.absoluteFilePath());
+		return all;
+	}
+
+	void setMode(const char * mode) {
+		ASSERT_TRUE(GuiTest::writeBytes(m_dir + "/solver dir/mode", mode));
+	}
+
+	/*! Ctrl+E, the type chosen with a click, Export, the file chosen; then the given answers. */
+	void exportVia(Kind kind, const QString & file, const std::vector<Driver::Action> & answers) {
+		m_driver.add([kind](QWidget * w) {
+			QRadioButton * radio = w->findChild<QRadioButton *>(kind == FMU ? "radioButtonFMU" : "radioButtonModelica");
+			ASSERT_NE(radio, nullptr);
+			QTest::mouseClick(radio, Qt::LeftButton, Qt::NoModifier, QPoint(6, radio->height()/2));
+			QPushButton * exportButton = w->findChild<QPushButton *>("pushButtonExport");
+			ASSERT_NE(exportButton, nullptr);
+			QTimer::singleShot(0, exportButton, &QPushButton::click);
+		});
+		m_driver.add(Driver::chooseFile(file));
+		for (const Driver::Action & a : answers)
+			m_driver.add(a);
+		// a line edit with the focus takes Ctrl+E itself (end of line): the user clicks into the table first
+		QApplication::setActiveWindow(m_window.get());
+		ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+		QTableView * table = m_window->inputPage(RoomModelDialog::TabGeometry)->findChild<QTableView *>();
+		ASSERT_NE(table, nullptr);
+		QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+		ASSERT_EQ(QApplication::focusWidget(), table);
+		QTest::keyClick(m_window.get(), Qt::Key_E, Qt::ControlModifier);
+		EXPECT_EQ(m_driver.pending(), 0);
+	}
+
+	/*! Presses Ok, then closes the export dialog left open behind the box. */
+	static Driver::Action okThenCloseExportDialog() {
+		return [](QWidget * box) {
+			QDialog * exportDialog = qobject_cast<QDialog *>(box->parentWidget());
+			Driver::press(QDialogButtonBox::Ok)(box);
+			if (exportDialog != nullptr)
+				QTimer::singleShot(0, exportDialog, &QDialog::reject);
+		};
+	}
+
+	QString solverPid() const {
+		return QString::fromUtf8(GuiTest::readBytes(m_dir + "/solver dir/pid")).trimmed();
+	}
+
+	Driver							m_driver;
+	std::map<QString, QByteArray>	m_before;
+};
+
+
+TEST_F(ModelExportWindowTest, AbsentSolverTouchesNothing) {
+	RoomModelDialog::setSolverExecutable(m_dir + "/nowhere/CaldoryneSolver");
+	for (Kind kind : { FMU, Modelica }) {
+		m_driver.m_seen.clear();
+		exportVia(kind, m_dir + (kind == FMU ? "/out put/room.fmu" : "/out put/pkg.mo"), { okThenCloseExportDialog() });
+		ASSERT_EQ(m_driver.m_seen.size(), 3u);
+		EXPECT_EQ(m_driver.m_seen[2].m_title, "Export error");
+		EXPECT_EQ(m_driver.m_seen[2].m_text, QString("Could not start solver executable '%1'.").arg(m_dir + "/nowhere/CaldoryneSolver"));
+		EXPECT_EQ(files(), m_before);
+	}
+	EXPECT_EQ(lastExportDirectory(), "unset");
+}
+
+
+TEST_F(ModelExportWindowTest, FailingSolverLeavesEverythingAsBeforeAndNamesItsLog) {
+	setMode("fail");
+	const QString log = m_dir + "/plant room/log/screenlog.txt";
+	for (Kind kind : { FMU, Modelica }) {
+		m_driver.m_seen.clear();
+		m_driver.handleClass("SolverProgressDialog", Driver::Action());
+		exportVia(kind, m_dir + (kind == FMU ? "/out put/room.fmu" : "/out put/pkg.mo"), { Driver::press(QDialogButtonBox::Ok) });
+		ASSERT_FALSE(m_driver.m_seen.empty());
+		const Driver::Seen & box = m_driver.m_seen.back();
+		EXPECT_EQ(box.m_title, "Export failure");
+		EXPECT_TRUE(box.m_text.contains("See log file at\n " + log + "\n")) << box.m_text.toStdString();
+		EXPECT_EQ(GuiTest::readBytes(log), "solver log\n");
+		// the solver's log is the one new thing
+		std::map<QString, QByteArray> now = files();
+		now.erase(m_dir + "/plant room");
+		EXPECT_EQ(now, m_before);
+		QDir(m_dir + "/plant room").removeRecursively();
+	}
+	EXPECT_TRUE(m_window->isProjectModified());
+}
+
+
+TEST_F(ModelExportWindowTest, SucceedingSolverGetsTheShownProjectAndReplacesTheOldExport) {
+	const struct { Kind kind; const char * file; std::map<QString, QByteArray> expected; } cases[] = {
+		{ FMU, "/out put/room.fmu", { { "/out put/room.fmu", "new fmu\n" } } },
+		{ Modelica, "/out put/pkg.mo", { { "/out put/pkg.mo", "new model\n" }, { "/out put/pkg/package.mo", "new package\n" } } },
+	};
+	const QByteArray onDisk = GuiTest::readBytes(m_project);
+	for (const auto & c : cases) {
+		m_driver.m_seen.clear();
+		m_driver.handleClass("SolverProgressDialog", Driver::Action());
+		exportVia(c.kind, m_dir + c.file, { Driver::press(QDialogButtonBox::Ok) });
+		ASSERT_FALSE(m_driver.m_seen.empty());
+		EXPECT_EQ(m_driver.m_seen.back().m_title, "Export completed") << m_driver.m_seen.back().m_text.toStdString();
+		std::map<QString, QByteArray> expected = m_before;
+		for (const auto & kv : c.expected)
+			expected[m_dir + kv.first] = kv.second;
+		expected[m_dir + "/plant room"] = "<dir>";
+		EXPECT_EQ(files(), expected);
+		m_before = files();
+
+		// the unsaved area went to the solver in a copy beside the project; the project file stayed
+		const QStringList args = solverArgs();
+		ASSERT_EQ(args.size(), c.kind == FMU ? 3 : 2);
+		EXPECT_EQ(QFileInfo(args[0]).absolutePath(), m_dir);
+		EXPECT_NE(args[0], m_project);
+		RM::Room seen;
+		seen.readProjectFile(m_dir + "/solver dir/project-seen.rmxml", *m_window->database());
+		EXPECT_EQ(seen.m_area, 31);
+		EXPECT_EQ(GuiTest::readBytes(m_project), onDisk);
+		if (c.kind == FMU) {
+			EXPECT_EQ(args[2], "--fmu-result-root=" + m_dir + "/out put/room_FMU");
 		}
 		EXPECT_EQ(lastExportDirectory(), m_dir + "/out put");
 	}
 }
 
 
-TEST_F(ExportModelDialogTest, ModelicaReportsSolverFailureAndAbsentSolver) {
-	QSettings("BVX", "Caldoryne 3.2").setValue("ModelExportOption", 0);
-	for (int exitCode : { 0, 3 }) {
-		QFile code(m_dir + "/solver dir/exitcode");
-		ASSERT_TRUE(code.open(QIODevice::WriteOnly));
-		code.write(QByteArray::number(exitCode));
-		code.close();
-		std::unique_ptr<ExportModelDialog> dlg = dialog(m_solver);
-		Driver driver;
-		driver.add(Driver::chooseFile(m_dir + "/out put/pkg.mo"));
-		driver.add(Driver::press(QDialogButtonBox::Ok));
-		child<QPushButton>(dlg.get(), "pushButtonExport")->click();
-		EXPECT_EQ(solverArgs(), QStringList({ m_project, "--modelica-export=" + m_dir + "/out put/pkg.mo" }));
-		EXPECT_TRUE(QFileInfo(m_dir + "/out put/pkg").isDir());
-		ASSERT_EQ(driver.m_seen.size(), 2u);
-		EXPECT_EQ(driver.m_seen[1].m_title, exitCode == 0 ? "Export completed" : "Export failure");
+TEST_F(ModelExportWindowTest, CancelEndsAHangingSolverAndLeavesEverythingAsBefore) {
+	setMode("hang");
+	for (Kind kind : { FMU, Modelica }) {
+		m_driver.m_seen.clear();
+		QString shownAtCancel;
+		m_driver.handleClass("SolverProgressDialog", [&shownAtCancel](QWidget * w) {
+			QPlainTextEdit * output = w->findChild<QPlainTextEdit *>("plainTextEditOutput");
+			ASSERT_NE(output, nullptr);
+			QDialog * progress = qobject_cast<QDialog *>(w);
+			QDialog * exportDialog = qobject_cast<QDialog *>(w->parentWidget());
+			QObject::connect(progress, &QDialog::finished, exportDialog, [exportDialog]() {
+				QTimer::singleShot(0, exportDialog, &QDialog::reject);
+			});
+			// Cancel once the solver has said that it waits: its lines show while it runs
+			auto cancelWhenWaiting = [output, w, &shownAtCancel]() {
+				if (!shownAtCancel.isEmpty() || !output->toPlainText().contains("waiting"))
+					return;
+				shownAtCancel = output->toPlainText();
+				Driver::press(QDialogButtonBox::Cancel)(w);
+			};
+			QObject::connect(output, &QPlainTextEdit::textChanged, w, cancelWhenWaiting);
+			cancelWhenWaiting();
+		});
+		exportVia(kind, m_dir + (kind == FMU ? "/out put/room.fmu" : "/out put/pkg.mo"), {});
+		EXPECT_EQ(shownAtCancel, "solver: reading the project\nwaiting");
+		const QString pid = solverPid();
+		ASSERT_FALSE(pid.isEmpty());
+		EXPECT_FALSE(QFileInfo::exists("/proc/" + pid)) << "the solver was ended";
+		// no box after a cancel
+		ASSERT_FALSE(m_driver.m_seen.empty());
+		EXPECT_NE(m_driver.m_seen.back().m_className, "QMessageBox");
+		std::map<QString, QByteArray> now = files();
+		now.erase(m_dir + "/plant room");
+		EXPECT_EQ(now, m_before);
+		QFile::remove(m_dir + "/solver dir/pid");
 	}
-
-	QSettings("BVX", "Caldoryne 3.2").remove("LastExportDirectory");
-	const QString absent = m_dir + "/nowhere/CaldoryneSolver";
-	std::unique_ptr<ExportModelDialog> dlg = dialog(absent);
-	Driver driver;
-	driver.add(Driver::chooseFile(m_dir + "/out put/pkg2.mo"));
-	driver.add(Driver::press(QDialogButtonBox::Ok));
-	child<QPushButton>(dlg.get(), "pushButtonExport")->click();
-	ASSERT_EQ(driver.m_seen.size(), 2u);
-	EXPECT_EQ(driver.m_seen[1].m_title, "Export error");
-	EXPECT_EQ(driver.m_seen[1].m_text, QString("Could not start solver executable '%1'.").arg(absent));
-	EXPECT_TRUE(dlg->isVisible());
 	EXPECT_EQ(lastExportDirectory(), "unset");
 }
 

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QPushButton>
 #include <QApplication>
 #include <QDialog>
@@ -17,6 +18,18 @@
 #include <QtTest/qtestspontaneevent.h>
 
 namespace GuiTest {
+
+namespace {
+
+/*! A file selected in the list (the dialog's initial selection) would win over the typed name,
+	or join it. */
+void clearFileSelection(QFileDialog * dlg) {
+	for (QAbstractItemView * view : dlg->findChildren<QAbstractItemView *>())
+		if (view->selectionModel() != nullptr)
+			view->clearSelection();
+}
+
+} // namespace
 
 QString homeDir() {
 	return QString::fromLocal8Bit(qgetenv("HOME"));
@@ -86,6 +99,11 @@ void ModalDialogDriver::add(const Action & action) {
 }
 
 
+void ModalDialogDriver::handleClass(const QString & className, const Action & action) {
+	m_classActions[className] = action;
+}
+
+
 void ModalDialogDriver::poll() {
 	QWidget * w = QApplication::activeModalWidget();
 	if (w == nullptr || !w->isVisible() || w->property("modalDialogDriverSeen").toBool())
@@ -99,6 +117,12 @@ void ModalDialogDriver::poll() {
 		seen.m_text = box->text();
 	m_seen.push_back(seen);
 
+	const auto handler = m_classActions.find(seen.m_className);
+	if (handler != m_classActions.end()) {
+		if (handler->second)
+			handler->second(w);
+		return;
+	}
 	Action action = m_fallback ? m_fallback : reject();
 	if (!m_actions.empty()) {
 		action = m_actions.front();
@@ -142,8 +166,39 @@ ModalDialogDriver::Action ModalDialogDriver::chooseFile(const QString & path) {
 		}
 		dlg->setOption(QFileDialog::DontConfirmOverwrite);
 		dlg->setDirectory(QFileInfo(path).absolutePath());
+		// first: a name typed beside a selected file is added to the selection
+		clearFileSelection(dlg);
 		edit->setText(QFileInfo(path).fileName());
+		clearFileSelection(dlg);
 		static_cast<QDialog *>(dlg)->accept();
+	};
+}
+
+
+ModalDialogDriver::Action ModalDialogDriver::typeFileName(const QString & path) {
+	return [path](QWidget * w) {
+		QFileDialog * dlg = qobject_cast<QFileDialog *>(w);
+		QLineEdit * edit = dlg != nullptr ? dlg->findChild<QLineEdit *>("fileNameEdit") : nullptr;
+		QDialogButtonBox * buttons = dlg != nullptr ? dlg->findChild<QDialogButtonBox *>("buttonBox") : nullptr;
+		QPushButton * acceptButton = nullptr;
+		if (buttons != nullptr)
+			for (QAbstractButton * b : buttons->buttons())
+				if (buttons->buttonRole(b) == QDialogButtonBox::AcceptRole)
+					acceptButton = qobject_cast<QPushButton *>(b);
+		if (edit == nullptr || acceptButton == nullptr) {
+			w->close();
+			return;
+		}
+		dlg->setDirectory(QFileInfo(path).absolutePath());
+		clearFileSelection(dlg);
+		edit->selectAll();
+		QTest::keyClick(edit, Qt::Key_Backspace);
+		QTest::keyClicks(edit, QFileInfo(path).fileName());
+		// posted: a question of the dialog runs outside this action, where the driver sees it
+		QTimer::singleShot(0, acceptButton, [dlg, acceptButton]() {
+			clearFileSelection(dlg);
+			acceptButton->click();
+		});
 	};
 }
 

@@ -2,6 +2,7 @@
 #define GuiTestHarnessH
 
 #include <deque>
+#include <map>
 #include <ostream>
 #include <functional>
 #include <vector>
@@ -69,6 +70,9 @@ public:
 
 	/*! Queues an action for the next modal dialog. */
 	void add(const Action & action);
+	/*! Every dialog of this class gets this action instead of a queued one (for dialogs that
+		may close by themselves before the driver sees them); an empty action leaves it alone. */
+	void handleClass(const QString & className, const Action & action);
 	/*! Actions not yet used. */
 	int pending() const { return int(m_actions.size()); }
 	/*! Action for a dialog when none is queued (default: reject). */
@@ -82,6 +86,9 @@ public:
 	/*! Chooses a file in a QFileDialog (typed into its name field: a selection would be
 		completed to an existing file) and accepts it; no overwrite question. */
 	static Action chooseFile(const QString & path);
+	/*! Types the file name into a QFileDialog key by key and presses its accept button, as
+		a user does: the dialog's own default suffix and overwrite question apply. */
+	static Action typeFileName(const QString & path);
 	/*! Runs the inspection first, then the action. */
 	static Action inspectThen(const std::function<void(QWidget *)> & inspect, const Action & action);
 
@@ -98,6 +105,7 @@ private:
 	QTimer				m_timer;
 	std::deque<Action>	m_actions;
 	Action				m_fallback;
+	std::map<QString, Action>	m_classActions;
 };
 
 } // namespace GuiTest

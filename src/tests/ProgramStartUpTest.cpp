@@ -65,8 +65,9 @@ protected:
 				RoomModelDialog * window = qobject_cast<RoomModelDialog *>(w);
 				if (window != nullptr && window->isVisible()) {
 					m_windowTitle = window->windowTitle();
-					// the close asks whether to save the project: no
-					m_driver.add(Driver::press(QDialogButtonBox::Discard));
+					// the close asks whether to save an edited project: no
+					if (window->isProjectModified())
+						m_driver.add(Driver::press(QDialogButtonBox::Discard));
 					window->close();
 					qApp->exit(0);
 					return;
@@ -118,7 +119,8 @@ protected:
 TEST_F(ProgramStartUpTest, LogStartsWithTheBannerAndQtMessagesAreDebugLines) {
 	m_driver.add(Driver::press(QDialogButtonBox::Ok));
 	EXPECT_EQ(run({}), 0);
-	EXPECT_EQ(seenTitles(), QStringList({ "License Agreement", "Save Project File" }));
+	// an unchanged project closes without a question
+	EXPECT_EQ(seenTitles(), QStringList({ "License Agreement" }));
 	EXPECT_EQ(m_windowTitle, "Caldoryne - The Thermal Room Model - Version 3.2");
 	EXPECT_TRUE(QFileInfo(QtExt::Directories::userDataDir()).isDir());
 
@@ -181,19 +183,26 @@ TEST_F(ProgramStartUpTest, DecliningTheLicenseEndsWithOneAndNoWindow) {
 
 TEST_F(ProgramStartUpTest, ProjectNamedOnTheCommandLineIsOpened) {
 	suppressLicense();
-	const QString project = GuiTest::sourceDir() + "/resources/examples/Office_SouthFacade.rmxml";
-	EXPECT_EQ(run({ project }), 0);
+	const QString examples = GuiTest::sourceDir() + "/resources/examples";
+	const QString project = examples + "/Office_SouthFacade.rmxml";
+	const QString startDir = QDir::currentPath();
+	// named relative to the working directory of that start
+	ASSERT_TRUE(QDir::setCurrent(examples));
+	EXPECT_EQ(run({ "Office_SouthFacade.rmxml" }), 0);
 	EXPECT_EQ(m_windowTitle, "Caldoryne - The Thermal Room Model - Version 3.2 - Office_SouthFacade.rmxml");
+	EXPECT_EQ(QSettings("BVX", "Caldoryne 3.2").value("LastOpenedProject").toString(), QFileInfo(project).absoluteFilePath());
 
-	// the window stored the project on closing and reopens it at the next start
+	// the window stored the project on closing and reopens it at the next start, from elsewhere
+	ASSERT_TRUE(QDir::setCurrent(m_home.path()));
 	EXPECT_EQ(run({}), 0);
+	ASSERT_TRUE(QDir::setCurrent(startDir));
 	EXPECT_EQ(m_windowTitle, "Caldoryne - The Thermal Room Model - Version 3.2 - Office_SouthFacade.rmxml");
 
 	// a missing file is reported, the default project stays
 	QSettings("BVX", "Caldoryne 3.2").remove("LastOpenedProject");
 	m_driver.m_seen.clear();
 	EXPECT_EQ(run({ m_home.path() + "/missing.rmxml" }), 0);
-	EXPECT_EQ(seenTitles(), QStringList({ "Read Error", "Save Project File" }));
+	EXPECT_EQ(seenTitles(), QStringList({ "Read Error" }));
 	ASSERT_FALSE(m_driver.m_seen.empty());
 	EXPECT_TRUE(m_driver.m_seen[0].m_text.contains("missing.rmxml"));
 	EXPECT_EQ(m_windowTitle, "Caldoryne - The Thermal Room Model - Version 3.2");

@@ -1,5 +1,5 @@
 // Main window project handling: save names and backups, write and read failures, start-up
-// reopen, New and close with their save question; the run dialog's stored choice.
+// reopen, Load, New and close with their save question; the run dialog's stored choice.
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -9,8 +9,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QSettings>
+#include <QTimer>
 #include <QToolButton>
 
 #include <RM_Room.h>
@@ -46,6 +48,13 @@ protected:
 		m_window.reset(new RoomModelDialog);
 	}
 
+	/*! A committed edit on the geometry page, as a user makes it. */
+	void editArea(const QString & area) {
+		QLineEdit * edit = m_window->inputPage(RoomModelDialog::TabGeometry)->findChild<QLineEdit *>("lineEditArea");
+		ASSERT_NE(edit, nullptr);
+		GuiTest::typeAndReturn(edit, area);
+	}
+
 	/*! Sends a close event; true when the window accepted it. */
 	bool closeWindow() {
 		QCloseEvent ev;
@@ -59,7 +68,7 @@ protected:
 };
 
 
-TEST_F(ProjectHandlingTest, SaveAppendsSuffixCaseSensitivelyAndKeepsTheFirstBackup) {
+TEST_F(ProjectHandlingTest, SaveAppendsSuffixCaseSensitivelyAndBackupHoldsTheReplacedVersion) {
 	const struct { const char * chosen; const char * written; } cases[] = {
 		{ "room", "room.rmxml" }, { "room.RMXML", "room.RMXML.rmxml" }, { "office.rmxml", "office.rmxml" }
 	};
@@ -78,13 +87,44 @@ TEST_F(ProjectHandlingTest, SaveAppendsSuffixCaseSensitivelyAndKeepsTheFirstBack
 	EXPECT_EQ(readBytes(m_office + ".bak"), original);
 	EXPECT_FALSE(QFileInfo::exists(m_dir + "/room.rmxml.bak"));
 
-	// a second save over the file keeps the older backup
-	m_window->project()->m_simulationEndTime = 7200;
-	driver.add(Driver::chooseFile(m_office));
+	// every later save backs up the version it replaces
+	for (const char * area : { "31", "32" }) {
+		const QByteArray replaced = readBytes(m_office);
+		editArea(area);
+		driver.add(Driver::chooseFile(m_office));
+		driver.add(Driver::press(QDialogButtonBox::Ok));
+		m_window->buttonBar()->toolButtonSave->click();
+		EXPECT_EQ(readBytes(m_office + ".bak"), replaced) << area;
+		EXPECT_NE(readBytes(m_office), replaced) << area;
+	}
+}
+
+
+TEST_F(ProjectHandlingTest, NameTypedWithoutSuffixGetsTheOverwriteQuestionOfTheRealFile) {
+	const QByteArray before = readBytes(m_office);
+	Driver driver;
+	driver.add(Driver::typeFileName(m_dir + "/office"));
+	// "No" to the question leaves the file dialog open; the user then cancels it
+	driver.add([](QWidget * box) {
+		QDialog * fileDialog = qobject_cast<QDialog *>(box->parentWidget());
+		Driver::press(QDialogButtonBox::No)(box);
+		if (fileDialog != nullptr)
+			QTimer::singleShot(0, fileDialog, &QDialog::reject);
+	});
+	m_window->buttonBar()->toolButtonSave->click();
+	ASSERT_EQ(driver.m_seen.size(), 2u);
+	EXPECT_TRUE(driver.m_seen[1].m_text.startsWith("office.rmxml already exists.")) << driver.m_seen[1].m_text.toStdString();
+	EXPECT_EQ(readBytes(m_office), before);
+	EXPECT_FALSE(QFileInfo::exists(m_office + ".bak"));
+	EXPECT_TRUE(m_window->project()->m_projectFilePath.isEmpty());
+
+	// "Yes" replaces it
+	driver.add(Driver::typeFileName(m_dir + "/office"));
+	driver.add(Driver::press(QDialogButtonBox::Yes));
 	driver.add(Driver::press(QDialogButtonBox::Ok));
 	m_window->buttonBar()->toolButtonSave->click();
-	EXPECT_EQ(readBytes(m_office + ".bak"), original);
-	EXPECT_NE(readBytes(m_office), original);
+	EXPECT_EQ(m_window->project()->m_projectFilePath, m_office);
+	EXPECT_EQ(readBytes(m_office + ".bak"), before);
 }
 
 
@@ -131,13 +171,15 @@ TEST_F(ProjectHandlingTest, LoadFailuresLeaveTheProjectUntouched) {
 
 TEST_F(ProjectHandlingTest, NewThenCloseStoresEmptyPathAndDeletedLastProjectOpensDefault) {
 	ASSERT_TRUE(m_window->loadProject(m_office, true));
+	editArea("31");
 	Driver driver;
 	driver.add(Driver::press(QDialogButtonBox::Discard));
 	m_window->buttonBar()->toolButtonNew->click();
 	EXPECT_TRUE(m_window->project()->m_projectFilePath.isEmpty());
 	EXPECT_EQ(lastOpenedProject(), m_office);
-	driver.add(Driver::press(QDialogButtonBox::Discard));
+	// the new project is unchanged: the close asks nothing
 	EXPECT_TRUE(closeWindow());
+	EXPECT_EQ(driver.m_seen.size(), 1u);
 	EXPECT_EQ(lastOpenedProject(), QString());
 
 	// a deleted last project: the default project, no box
@@ -149,32 +191,87 @@ TEST_F(ProjectHandlingTest, NewThenCloseStoresEmptyPathAndDeletedLastProjectOpen
 }
 
 
-TEST_F(ProjectHandlingTest, CloseQuestionCancelSaveCancelledAndFailedSave) {
+TEST_F(ProjectHandlingTest, SaveQuestionOnlyForAnEditedProjectAndCancelKeepsTheEdits) {
 	ASSERT_TRUE(m_window->loadProject(m_office, true));
 	QFile::remove(GuiTest::homeDir() + "/AppData/Roaming/Caldoryne/db_materials.xml");
 	Driver driver;
-	// Cancel: the window stays, settings and databases are written already
-	driver.add(Driver::press(QDialogButtonBox::Cancel));
-	EXPECT_FALSE(closeWindow());
-	EXPECT_EQ(lastOpenedProject(), m_office);
-
-	// Save with a cancelled file dialog closes unsaved
-	driver.add(Driver::press(QDialogButtonBox::Save));
+	// unchanged: Load and close ask nothing
 	driver.add(Driver::reject());
+	m_window->buttonBar()->toolButtonLoad->click();
+	ASSERT_EQ(driver.m_seen.size(), 1u);
+	EXPECT_EQ(driver.m_seen[0].m_className, "QFileDialog");
 	EXPECT_TRUE(closeWindow());
+	EXPECT_EQ(driver.m_seen.size(), 1u);
 
-	// Save with a failed write stops the close, and New
-	for (QToolButton * btn : { (QToolButton *)nullptr, m_window->buttonBar()->toolButtonNew }) {
-		driver.add(Driver::press(QDialogButtonBox::Save));
-		driver.add(Driver::chooseFile(UNWRITABLE));
-		driver.add(Driver::press(QDialogButtonBox::Ok));
-		if (btn == nullptr)
-			EXPECT_FALSE(closeWindow());
-		else
-			btn->click();
-		EXPECT_EQ(driver.m_seen.back().m_title, "Write Error");
-		EXPECT_EQ(m_window->project()->m_projectFilePath, m_office);
+	editArea("31");
+	ASSERT_TRUE(m_window->isProjectModified());
+	const double area = m_window->project()->m_area;
+	ASSERT_EQ(area, 31);
+	const QByteArray onDisk = readBytes(m_office);
+
+	// Cancel, or Save with a cancelled file dialog, or Save with a failed write: the close,
+	// Load or New stops, the edit stays, the file is as it was
+	const struct { const char * name; std::vector<Driver::Action> answers; const char * lastTitle; } answers[] = {
+		{ "cancel", { Driver::press(QDialogButtonBox::Cancel) }, "Save Project File" },
+		{ "save, cancelled", { Driver::press(QDialogButtonBox::Save), Driver::reject() }, "Select Room-Model Project File" },
+		{ "save, failed", { Driver::press(QDialogButtonBox::Save), Driver::chooseFile(UNWRITABLE),
+							Driver::press(QDialogButtonBox::Ok) }, "Write Error" },
+	};
+	enum Action { Close, Load, New };
+	for (Action action : { Close, Load, New }) {
+		for (const auto & a : answers) {
+			SCOPED_TRACE(std::string(a.name) + " " + std::to_string(action));
+			driver.m_seen.clear();
+			for (const Driver::Action & answer : a.answers)
+				driver.add(answer);
+			if (action == Close)
+				EXPECT_FALSE(closeWindow());
+			else if (action == Load)
+				m_window->buttonBar()->toolButtonLoad->click();
+			else
+				m_window->buttonBar()->toolButtonNew->click();
+			EXPECT_EQ(driver.pending(), 0);
+			ASSERT_EQ(driver.m_seen.size(), a.answers.size());
+			EXPECT_EQ(driver.m_seen[0].m_title, "Save Project File");
+			EXPECT_EQ(driver.m_seen.back().m_title, a.lastTitle);
+			EXPECT_EQ(m_window->project()->m_area, area);
+			EXPECT_EQ(m_window->project()->m_projectFilePath, m_office);
+			EXPECT_TRUE(m_window->isProjectModified());
+			EXPECT_TRUE(m_window->windowTitle().endsWith("office.rmxml*")) << m_window->windowTitle().toStdString();
+			EXPECT_EQ(readBytes(m_office), onDisk);
+		}
 	}
+	// the settings and databases are written before the question
+	EXPECT_EQ(lastOpenedProject(), m_office);
+	EXPECT_TRUE(QFileInfo::exists(GuiTest::homeDir() + "/AppData/Roaming/Caldoryne/db_materials.xml"));
+
+	// Save that succeeds: the close goes on, the file holds the edit
+	driver.add(Driver::press(QDialogButtonBox::Save));
+	driver.add(Driver::chooseFile(m_office));
+	driver.add(Driver::press(QDialogButtonBox::Ok));
+	EXPECT_TRUE(closeWindow());
+	EXPECT_FALSE(m_window->isProjectModified());
+	RM::Room reread;
+	reread.readProjectFile(m_office, *m_window->database());
+	EXPECT_EQ(reread.m_area, 31);
+}
+
+
+TEST_F(ProjectHandlingTest, LoadAsksForAnEditedProjectAndDiscardLoadsTheChosenFile) {
+	ASSERT_TRUE(m_window->loadProject(m_office, true));
+	const QString other = m_dir + "/other.rmxml";
+	ASSERT_TRUE(QFile::copy(m_office, other));
+	editArea("31");
+	Driver driver;
+	driver.add(Driver::press(QDialogButtonBox::Discard));
+	driver.add(Driver::chooseFile(other));
+	m_window->buttonBar()->toolButtonLoad->click();
+	ASSERT_EQ(driver.m_seen.size(), 2u);
+	EXPECT_EQ(driver.m_seen[0].m_title, "Save Project File");
+	EXPECT_EQ(m_window->project()->m_projectFilePath, other);
+	EXPECT_NE(m_window->project()->m_area, 31);
+	EXPECT_FALSE(m_window->isProjectModified());
+	EXPECT_FALSE(m_window->windowTitle().endsWith("*"));
 }
 
 

@@ -1,5 +1,6 @@
 // Simulation run in the main window: a three-day office project loaded, run, saved and
-// reloaded, a run aborted by closing the window, run refusals and failures, progress.
+// reloaded, a run aborted by closing the window or going on after a cancelled close, run
+// refusals and failures, progress.
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QSettings>
 #include <QTextStream>
@@ -124,16 +126,15 @@ TEST_F(SimulationRunWindowTest, LoadRunSaveReloadThenAbortByClosing) {
 	EXPECT_EQ(readFile(copy), readFile(m_dir + "/copy2.rmxml"));
 	EXPECT_FALSE(m_window->buttonBar()->toolButtonExport->isEnabled());
 
-	// close the window from the first progress notification; the save question is answered
+	// close the window from the first progress notification; the saved project closes unasked
 	const size_t seenBefore = driver.m_seen.size();
 	driver.add([this](QWidget * w) {
 		QTimer::singleShot(0, m_window.get(), [this]() { m_window->close(); });
 		runDialog(false)(w);
 	});
-	driver.add(Driver::press(QDialogButtonBox::Discard));
 	m_window->buttonBar()->toolButtonUpdate->click();
-	ASSERT_EQ(driver.m_seen.size(), seenBefore + 2);
-	EXPECT_EQ(driver.m_seen.back().m_title, "Save Project File");
+	ASSERT_EQ(driver.m_seen.size(), seenBefore + 1);
+	EXPECT_EQ(driver.m_seen.back().m_title, "Start Simulation");
 	EXPECT_TRUE(readFile(m_dir + "/copy2/log/screenlog.txt").contains("Simulation aborted."));
 	EXPECT_FALSE(m_window->model()->m_outputManager.m_resultsPresent);
 	EXPECT_FALSE(m_window->buttonBar()->toolButtonExport->isEnabled());
@@ -219,8 +220,12 @@ TEST_F(SimulationRunWindowTest, UnwritableScreenLogAndResultFilesAreNamedInTheBo
 	driver.add(Driver::press(QDialogButtonBox::Ok));
 	m_window->buttonBar()->toolButtonUpdate->click();
 	ASSERT_EQ(driver.m_seen.size(), 4u);
-	EXPECT_EQ(driver.m_seen[3].m_text, QString("Calculation error at %1 d, see logfile '%2' for details")
-			  .arg(3).arg(m_dir + "/office/log/screenlog.txt"));
+	// the calculation itself completed: its results stay, only the files are missing
+	EXPECT_EQ(driver.m_seen[3].m_title, "Write Error");
+	EXPECT_EQ(driver.m_seen[3].m_text, QString("Result files could not be written to '%1'.").arg(m_dir + "/office/results"));
+	EXPECT_TRUE(m_window->model()->m_outputManager.m_resultsPresent);
+	EXPECT_EQ(m_window->progressBar()->value(), 8760);
+	EXPECT_TRUE(m_window->buttonBar()->toolButtonExport->isEnabled());
 	EXPECT_TRUE(toolButtonsEnabled());
 
 	// the results export into a directory that takes no files
@@ -230,6 +235,77 @@ TEST_F(SimulationRunWindowTest, UnwritableScreenLogAndResultFilesAreNamedInTheBo
 	ASSERT_EQ(driver.m_seen.size(), 6u);
 	EXPECT_EQ(driver.m_seen[5].m_title, "Write Error");
 	EXPECT_EQ(driver.m_seen[5].m_text, "Result files could not be written to '/proc'.");
+}
+
+
+TEST_F(SimulationRunWindowTest, RunDirectoryThatCannotBeCreatedIsNamedInTheProgramLog) {
+	// a project file without extension is its own run directory; /proc takes no folders, not even root's
+	const QString noExtension = m_dir + "/office";
+	ASSERT_TRUE(QFile::copy(m_project, noExtension));
+	const struct { QString project; QString reason; } cases[] = {
+		{ noExtension, QString("'%1' exists and is not a directory").arg(noExtension) },
+		{ "/proc/caldoryne-test/office.rmxml", "cannot write in '/proc': " },
+	};
+	const QString programLog = QtExt::Directories::globalLogFile();
+	for (const auto & c : cases) {
+		SCOPED_TRACE(c.project.toStdString());
+		Driver driver;
+		if (c.project == noExtension) {
+			driver.add(Driver::chooseFile(c.project));
+			m_window->buttonBar()->toolButtonLoad->click();
+			ASSERT_EQ(m_window->project()->m_projectFilePath, noExtension);
+			driver.m_seen.clear();
+		}
+		else {
+			// as if loaded from a folder the user may not write
+			m_window->project()->m_projectFilePath = c.project;
+		}
+		driver.add(runDialog(false));
+		driver.add(Driver::press(QDialogButtonBox::Ok));
+		m_window->buttonBar()->toolButtonUpdate->click();
+		ASSERT_EQ(driver.m_seen.size(), 2u);
+		EXPECT_EQ(driver.m_seen[1].m_title, "Solver error");
+		EXPECT_EQ(driver.m_seen[1].m_text, QString("Error during solver initialization, see error log file '%1'.").arg(programLog));
+		const QString runDir = QString(c.project).replace(".rmxml", "");
+		EXPECT_TRUE(readFile(programLog).contains(QString("Cannot create run directory '%1/log': %2").arg(runDir, c.reason)));
+		EXPECT_FALSE(m_window->model()->m_outputManager.m_resultsPresent);
+		EXPECT_TRUE(toolButtonsEnabled());
+	}
+	EXPECT_EQ(GuiTest::readBytes(noExtension), GuiTest::readBytes(m_project));
+}
+
+
+TEST_F(SimulationRunWindowTest, CancelledCloseDuringAYearRunLetsTheRunFinish) {
+	const QString project = m_dir + "/room.rmxml";
+	ASSERT_TRUE(QFile::copy(GuiTest::sourceDir() + "/resources/examples/DefaultRoom.rmxml", project));
+	ASSERT_TRUE(m_window->loadProject(project, false));
+	ASSERT_EQ(m_window->project()->m_simulationEndTime, 31536000);
+	GuiTest::typeAndReturn(m_window->inputPage(RoomModelDialog::TabGeometry)->findChild<QLineEdit *>("lineEditArea"), "21");
+	ASSERT_TRUE(m_window->isProjectModified());
+
+	Driver driver;
+	int hourAtClose = -1;
+	driver.add([&](QWidget * w) {
+		QTimer::singleShot(0, m_window.get(), [&]() {
+			hourAtClose = m_window->progressBar()->value();
+			m_window->close();
+		});
+		runDialog(false)(w);
+	});
+	driver.add(Driver::press(QDialogButtonBox::Cancel));
+	m_window->show();
+	m_window->buttonBar()->toolButtonUpdate->click();
+	ASSERT_EQ(driver.m_seen.size(), 2u);
+	EXPECT_EQ(driver.m_seen[1].m_title, "Save Project File");
+	EXPECT_LT(hourAtClose, 8760);
+	EXPECT_TRUE(m_window->isVisible());
+	EXPECT_TRUE(m_window->model()->m_outputManager.m_resultsPresent);
+	EXPECT_FALSE(readFile(m_dir + "/room/log/screenlog.txt").contains("Simulation aborted."));
+	const std::vector<double> & time = m_window->model()->m_outputManager.m_roomStateSeries[RM::OutputManager::RS_Time];
+	ASSERT_FALSE(time.empty());
+	EXPECT_EQ(time.back(), 365);
+	EXPECT_TRUE(m_window->buttonBar()->toolButtonExport->isEnabled());
+	EXPECT_TRUE(m_window->isProjectModified());
 }
 
 

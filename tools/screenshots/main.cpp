@@ -77,14 +77,17 @@
 #include "ReportSettings.h"
 #include "RunDialog.h"
 
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QTableWidget>
+#include <QTest>
 #include <QTimeEdit>
 #include <QRadioButton>
 
 #include <RM_Climate.h>
 #include <RM_Room.h>
 #include "SampleReportFrame.h"
+#include "SolverProgressDialog.h"
 #include "ScheduleInputWidget.h"
 
 namespace {
@@ -156,6 +159,46 @@ void minimumSizeDatabaseShots(Screenshots & shots, RoomModelDialog & w) {
 }
 
 
+/*! The window below a drawn title bar with its title: the offscreen platform draws none. */
+QPixmap withTitleBar(QWidget & w) {
+	const QPixmap content = w.grab();
+	const QFontMetrics fm(w.font());
+	const int barHeight = fm.height() + 12;
+	QPixmap sheet(content.width(), content.height() + barHeight);
+	sheet.fill(QColor("#3c4a5c"));
+	QPainter p(&sheet);
+	p.setPen(Qt::white);
+	p.setFont(w.font());
+	p.drawText(QRect(0, 0, content.width(), barHeight), Qt::AlignCenter,
+			   fm.elidedText(w.windowTitle(), Qt::ElideMiddle, content.width() - 20));
+	p.drawPixmap(0, barHeight, content);
+	p.end();
+	return sheet;
+}
+
+
+/*! The progress dialog of a model export while a stand-in solver prints its lines. */
+void exportProgressShot(Screenshots & shots, QWidget * parent) {
+	SolverProgressDialog dlg(parent);
+	const QString lastLine = "Writing FMU 'office.fmu'";
+	QTimer poll;
+	QObject::connect(&poll, &QTimer::timeout, [&]() {
+		QPlainTextEdit * output = dlg.findChild<QPlainTextEdit *>("plainTextEditOutput");
+		if (!dlg.isVisible() || !output->toPlainText().contains(lastLine))
+			return;
+		poll.stop();
+		shots.save(&dlg, "export-progress");
+		dlg.reject();
+	});
+	poll.start(50);
+	const QString script = "echo 'Reading project'; echo 'Meshing 6 constructions'; echo 'Generating model code';"
+						   " echo \"" + lastLine + "\"; exec sleep 60";
+	dlg.run("/bin/sh", QStringList() << "-c" << script,
+			QCoreApplication::translate("ExportModelDialog",
+				"Exporting '%1' with the solver. Cancel ends the solver, nothing is exported then.").arg("/home/user/office.fmu"));
+}
+
+
 void mainWindowShots(Screenshots & shots) {
 	RoomModelDialog w;
 	w.onEnableMoistureBalanceInputs(true);	// all ten tabs
@@ -186,7 +229,14 @@ void mainWindowShots(Screenshots & shots) {
 	for (QAction * a : bar->m_languageMenu->actions())
 		if (a->data().toString() == lang)
 			shots.saveModal("language-changed", [a]() { a->trigger(); });
-	// closing asks whether to save the project: the question is a picture of its own
+	// an edit marks the project in the title; closing then asks whether to save it
+	tabs->setCurrentIndex(RoomModelDialog::TabGeometry);
+	QtExt::ValidatingLineEdit * area = w.inputPage(RoomModelDialog::TabGeometry)->findChild<QtExt::ValidatingLineEdit *>("lineEditArea");
+	area->setFocus();
+	area->selectAll();
+	QTest::keyClicks(area, "31");
+	QTest::keyClick(area, Qt::Key_Return);
+	shots.write(withTitleBar(w), "mainwindow-modified-title");
 	shots.saveModal("save-question", [&]() { w.close(); });
 }
 
@@ -324,6 +374,12 @@ void runShots(Screenshots & shots, const QString & home) {
 		dlg.show();
 		shots.save(&dlg, QString("export-dialog-%1").arg(QString(type).mid(11).toLower()));
 	}
+	exportProgressShot(shots, &w);
+	// a run directory that cannot be created: the box names the program log
+	const QString projectFile = w.project()->m_projectFilePath;
+	w.project()->m_projectFilePath = "/proc/caldoryne/DefaultRoom.rmxml";
+	shots.saveModal("run-directory-failure", [&]() { w.runSimulation(); });
+	w.project()->m_projectFilePath = projectFile;
 
 	QSettings("BVX", "Caldoryne 3.2").setValue("OutputAutomaticSave", true);
 	bool during = false;

@@ -1,5 +1,6 @@
 #include "RM_Room.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QSaveFile>
 #include <QXmlStreamReader>
@@ -365,6 +366,16 @@ bool Room::writeProjectFile(const QString & fileName, const Database & db) const
 		return false;
 	}
 	return true;
+}
+
+
+QByteArray Room::projectFileContent(const Database & db) const {
+	QByteArray bytes;
+	QBuffer buffer(&bytes);
+	buffer.open(QIODevice::WriteOnly);
+	QXmlStreamWriter writer(&buffer);
+	writeXML(writer, &db);
+	return bytes;
 }
 
 

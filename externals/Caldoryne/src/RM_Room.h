@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include <QByteArray>
 #include <QString>
 
 #include "RM_CoolingModel.h"
@@ -63,6 +64,8 @@ public:
 	void readProjectFile(const QString & fileName, Database & db);
 	/*! Writes the project file (replaced only when written completely); false on failure. */
 	bool writeProjectFile(const QString & fileName, const Database & db) const;
+	/*! The content writeProjectFile() writes. */
+	QByteArray projectFileContent(const Database & db) const;
 
 	/*! Checks what a run relies on: end time and output step in range, DIN 4108-2 ventilation
 		within its limits. Throws BVX::Exception. */

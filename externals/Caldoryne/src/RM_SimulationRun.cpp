@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 #include <BVX_Exception.h>
 #include <BVX_FormatText.h>
@@ -19,6 +20,25 @@
 #include "RM_LogBanner.h"
 
 namespace RM {
+
+namespace {
+
+/*! Why dir cannot be created: the first existing path on the way is no directory, or no
+	file can be made in it (with the system's reason). */
+QString directoryProblem(const QString & dir) {
+	QFileInfo existing(dir);
+	while (!existing.exists() && !existing.isRoot() && existing.absolutePath() != existing.absoluteFilePath())
+		existing.setFile(existing.absolutePath());
+	if (existing.exists() && !existing.isDir())
+		return QString("'%1' exists and is not a directory").arg(existing.absoluteFilePath());
+	QTemporaryFile probe(existing.absoluteFilePath() + "/XXXXXX");
+	if (!probe.open())
+		return QString("cannot write in '%1': %2").arg(existing.absoluteFilePath(), probe.errorString());
+	return QString("reason unknown");
+}
+
+} // namespace
+
 
 SimulationRun::SimulationRun() :
 	m_model(new CaldoryneModelInterface),
@@ -42,8 +62,14 @@ QString SimulationRun::runDirectoryOf(const QString & projectFile) {
 void SimulationRun::prepare(const QString & runDirectory) {
 	const char * const FUNC_ID = "[SimulationRun::prepare]";
 	m_runDirectory = QFileInfo(runDirectory).absoluteFilePath();
-	if (!QDir().mkpath(m_runDirectory + "/log"))
-		throw BVX::Exception(BVX::FormatText("Cannot create run directory '%1'.").arg(m_runDirectory.toStdString()), FUNC_ID);
+	// the messages stay in the program log until the screen log is open
+	m_logFile = QtExt::Directories::globalLogFile();
+	const QString logDir = m_runDirectory + "/log";
+	if (!QDir().mkpath(logDir)) {
+		closeLog();
+		throw BVX::Exception(BVX::FormatText("Cannot create run directory '%1': %2.").arg(logDir.toStdString())
+							 .arg(directoryProblem(logDir).toStdString()), FUNC_ID);
+	}
 
 	BVX::MessageHandler * handler = BVX::MessageHandlerRegistry::instance().msgHandler();
 	std::string errmsg;
