@@ -15,6 +15,7 @@
 #include <QtExt_LanguageHandler.h>
 
 #include <RM_Climate.h>
+#include <RM_ClimateLocationData.h>
 #include <RM_Database.h>
 #include <RM_Room.h>
 
@@ -60,6 +61,21 @@ QString localized(const std::string & raw, const QString & langId) {
 			return QString::fromStdString(s);
 	}
 	return QString::fromStdString(raw);
+}
+
+/*! Text of a location in the list: city, country and source first; the file path is the
+	tool tip. Without a city the catalogue's own label. */
+QString locationText(const RM::Climate & climate, const QString & path, const QString & langId) {
+	const RM::ClimateLocationData * loc = climate.locationData(path);
+	if (loc == nullptr || loc->m_city.trimmed().isEmpty())
+		return climate.climateDescription(path, langId);
+	QString text = localized(loc->m_city.toStdString(), langId);
+	const QString country = localized(loc->m_country.toStdString(), langId);
+	if (!country.trimmed().isEmpty())
+		text += ", " + country;
+	if (!loc->m_source.trimmed().isEmpty())
+		text += " (" + loc->m_source.trimmed() + ")";
+	return text;
 }
 
 } // namespace
@@ -170,11 +186,13 @@ void CalculationInputWidget::updateLocationList() {
 	std::vector<std::pair<QString, QString> > locations;	// description, path
 	for (const QString & path : m_climate->climateDataFiles()) {
 		if (userMode || path.contains("DIN4108_2", Qt::CaseSensitive))
-			locations.emplace_back(m_climate->climateDescription(path, langId), path);
+			locations.emplace_back(locationText(*m_climate, path, langId), path);
 	}
 	std::sort(locations.begin(), locations.end());
-	for (const auto & loc : locations)
+	for (const auto & loc : locations) {
 		combo->addItem(loc.first, loc.second);
+		combo->setItemData(combo->count() - 1, loc.second, Qt::ToolTipRole);
+	}
 	ConstructionTableDelegate::widenPopup(combo);
 
 	int index = -1;
@@ -189,6 +207,7 @@ void CalculationInputWidget::updateLocationList() {
 	if (index == -1 && combo->count() > 0)
 		index = 0;
 	combo->setCurrentIndex(index);
+	combo->setToolTip(combo->currentData().toString());
 	combo->blockSignals(false);
 }
 
@@ -198,7 +217,7 @@ void CalculationInputWidget::resizeConstructionTableColumns() {
 	const QFontMetrics fm(view->font());
 	const int MIN_WIDTH = 100;
 	view->setColumnWidth(ConstructionTableModel::ColConstruction, maxNameWidth(fm, MIN_WIDTH, m_db->m_constructions) + 60);
-	view->setColumnWidth(ConstructionTableModel::ColKind, 150);
+	view->setColumnWidth(ConstructionTableModel::ColKind, ConstructionTableModel::kindColumnWidth(fm));
 	view->setColumnWidth(ConstructionTableModel::ColWindow, maxNameWidth(fm, MIN_WIDTH, m_db->m_windows) + 60);
 	view->setColumnWidth(ConstructionTableModel::ColShading, maxNameWidth(fm, MIN_WIDTH, m_db->m_shadingTypes) + 60);
 	view->setColumnWidth(ConstructionTableModel::ColAbsorption, 70);
@@ -280,6 +299,7 @@ void CalculationInputWidget::climateLocationChanged(int index) {
 		const QStringList regions = { "Region A", "Region B", "Region C" };
 		m_room->m_din4108_2Assessment.m_climateRegion = std::max(0, regions.indexOf(city));
 	}
+	m_ui->comboBoxLocation->setToolTip(path);
 	m_ui->textBrowserClimateDataInfo->setHtml(climateInfoHtml());
 	emit loadsChanged();
 }
@@ -331,6 +351,7 @@ int CalculationInputWidget::projectLocationIndex() const {
 void CalculationInputWidget::setLocationIndexSilently(int index) {
 	m_ui->comboBoxLocation->blockSignals(true);
 	m_ui->comboBoxLocation->setCurrentIndex(index);
+	m_ui->comboBoxLocation->setToolTip(m_ui->comboBoxLocation->currentData().toString());
 	m_ui->comboBoxLocation->blockSignals(false);
 }
 

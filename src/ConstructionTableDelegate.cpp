@@ -11,12 +11,16 @@
 #include <QLocale>
 #include <QPainter>
 
+#include <limits>
+
+#include <QtExt_UserNumber.h>
 #include <RM_ConstructionType.h>
 #include <RM_Database.h>
 #include <RM_ShadingType.h>
 #include <RM_WindowType.h>
 
 #include "ConstructionTableModel.h"
+#include "UserNumberSpinBox.h"
 
 namespace {
 
@@ -38,11 +42,17 @@ QComboBox * itemCombo(QWidget * parent, const QString & noneText, const Map & it
 QComboBox * angleCombo(QWidget * parent, const std::vector<int> & angles) {
 	QComboBox * combo = new QComboBox(parent);
 	combo->setEditable(true);
+	// the typed text is the value: Return must neither add it as an item nor complete it
+	// to a listed angle (the inline completion turned "187.25" into "0")
+	combo->setInsertPolicy(QComboBox::NoInsert);
+	combo->setCompleter(nullptr);
 	combo->setAutoFillBackground(true);
 	for (int a : angles)
 		combo->addItem(QString::number(a), a);
 	return combo;
 }
+
+const char * const INITIAL_VALUE = "initialValue";
 
 const std::vector<int> ORIENTATIONS = { 0, 90, 180, 270 };
 const std::vector<int> INCLINATIONS = { 0, 45, 90 };
@@ -66,14 +76,18 @@ void ConstructionTableDelegate::widenPopup(QComboBox * combo) {
 
 
 bool ConstructionTableDelegate::parseNumber(const QString & text, double & value) {
-	bool ok = false;
-	double v = QLocale().toDouble(text, &ok);
-	if (!ok)
-		v = QLocale::c().toDouble(text, &ok);
-	if (!ok || !std::isfinite(v))
-		return false;
-	value = v;
-	return true;
+	return QtExt::readUserNumber(text, value);
+}
+
+
+QVariant ConstructionTableDelegate::editorValue(QWidget * editor) {
+	if (QComboBox * combo = qobject_cast<QComboBox *>(editor))
+		return combo->isEditable() ? QVariant(combo->currentText()) : combo->currentData();
+	if (QDoubleSpinBox * spin = qobject_cast<QDoubleSpinBox *>(editor))
+		return spin->value();
+	if (QLineEdit * edit = qobject_cast<QLineEdit *>(editor))
+		return edit->text();
+	return QVariant();
 }
 
 QWidget * ConstructionTableDelegate::createEditor(QWidget * parent, const QStyleOptionViewItem & option,
@@ -98,8 +112,11 @@ QWidget * ConstructionTableDelegate::createEditor(QWidget * parent, const QStyle
 		}
 		case ConstructionTableModel::ColOrientation:
 			return angleCombo(parent, ORIENTATIONS);
-		case ConstructionTableModel::ColInclination:
-			return angleCombo(parent, INCLINATIONS);
+		case ConstructionTableModel::ColInclination: {
+			QComboBox * combo = angleCombo(parent, INCLINATIONS);
+			combo->setToolTip(ConstructionTableModel::inclinationHint());
+			return combo;
+		}
 		case ConstructionTableModel::ColOppositeT: {
 			QWidget * editor = QItemDelegate::createEditor(parent, option, index);
 			editor->setAutoFillBackground(true);
@@ -110,18 +127,17 @@ QWidget * ConstructionTableDelegate::createEditor(QWidget * parent, const QStyle
 		case ConstructionTableModel::ColAbsorption:
 		case ConstructionTableModel::ColRse:
 		case ConstructionTableModel::ColRsi: {
-			QWidget * editor = QItemDelegate::createEditor(parent, option, index);
-			editor->setAutoFillBackground(true);
-			QDoubleSpinBox * spin = qobject_cast<QDoubleSpinBox *>(editor);
-			if (spin != nullptr) {
-				spin->setMinimum(0);
-				spin->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-				if (index.column() == ConstructionTableModel::ColRse || index.column() == ConstructionTableModel::ColRsi) {
-					spin->setDecimals(3);
-					spin->setMinimum(0.001);
-				}
+			UserNumberSpinBox * spin = new UserNumberSpinBox(parent);
+			spin->setFrame(false);
+			spin->setAutoFillBackground(true);
+			spin->setMaximum(std::numeric_limits<double>::max());
+			spin->setMinimum(0);
+			spin->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+			if (index.column() == ConstructionTableModel::ColRse || index.column() == ConstructionTableModel::ColRsi) {
+				spin->setDecimals(3);
+				spin->setMinimum(0.001);
 			}
-			return editor;
+			return spin;
 		}
 		default:
 			return QItemDelegate::createEditor(parent, option, index);
@@ -129,6 +145,13 @@ QWidget * ConstructionTableDelegate::createEditor(QWidget * parent, const QStyle
 }
 
 void ConstructionTableDelegate::setEditorData(QWidget * editor, const QModelIndex & index) const {
+	fillEditor(editor, index);
+	// what the editor showed at first: leaving it unchanged writes nothing
+	editor->setProperty(INITIAL_VALUE, editorValue(editor));
+}
+
+
+void ConstructionTableDelegate::fillEditor(QWidget * editor, const QModelIndex & index) const {
 	const QVariant v = index.data(Qt::EditRole);
 	QComboBox * combo = qobject_cast<QComboBox *>(editor);
 	if (combo != nullptr && !combo->isEditable()) {
@@ -145,6 +168,11 @@ void ConstructionTableDelegate::setEditorData(QWidget * editor, const QModelInde
 		combo->lineEdit()->selectAll();
 		return;
 	}
+	if (QDoubleSpinBox * spin = qobject_cast<QDoubleSpinBox *>(editor)) {
+		// enough decimals for the stored value: the spin box rounds to its decimals
+		const int minDecimals = spin->minimum() > 0 ? 3 : 2;
+		spin->setDecimals(UserNumberSpinBox::decimalsFor(v.toDouble(), minDecimals));
+	}
 	QItemDelegate::setEditorData(editor, index);
 	if (QDoubleSpinBox * spin = qobject_cast<QDoubleSpinBox *>(editor))
 		spin->selectAll();
@@ -152,6 +180,9 @@ void ConstructionTableDelegate::setEditorData(QWidget * editor, const QModelInde
 
 void ConstructionTableDelegate::setModelData(QWidget * editor, QAbstractItemModel * model, const QModelIndex & index) const {
 	if (m_writing)
+		return;
+	const QVariant initial = editor->property(INITIAL_VALUE);
+	if (initial.isValid() && initial == editorValue(editor))
 		return;
 	m_writing = true;
 	QComboBox * combo = qobject_cast<QComboBox *>(editor);

@@ -24,10 +24,15 @@ public:
 	/*! The list of the combo box shows its texts in full, also when the box is narrower. */
 	static void widenPopup(QComboBox * combo);
 
-	/*! The typed text as a number (current locale, then C); false unless finite. */
+	/*! The typed text as a number (current locale, then '.' as decimal point); false unless
+		finite and unambiguous. */
 	static bool parseNumber(const QString & text, double & value);
+	/*! What an editor holds: the chosen item's data, the text or the number. */
+	static QVariant editorValue(QWidget * editor);
 
 private:
+	void fillEditor(QWidget * editor, const QModelIndex & index) const;
+
 	RM::Database *	m_db;
 	/*! Set while a value is written: an editor losing focus to a message box must not commit again. */
 	mutable bool	m_writing = false;

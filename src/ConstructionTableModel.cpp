@@ -2,11 +2,13 @@
 
 #include <cmath>
 
+#include <QFontMetrics>
 #include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
 
 #include <BVX_Path.h>
+#include <QtExt_UserNumber.h>
 #include <RM_ConstructionType.h>
 #include <RM_Database.h>
 #include <RM_RoomConstruction.h>
@@ -82,8 +84,9 @@ bool ConstructionTableModel::isCellActive(const QModelIndex & index) const {
 	if (!hasConstruction(index))
 		return col == ColConstruction;
 	const RM::RoomConstruction & rc = m_room->m_constructions[size_t(index.row())];
+	// a type missing from the database: the row shows its id and the missing id only
 	if (m_db->constructionType(rc.m_constructionId) == nullptr)
-		return col == ColConstruction;
+		return col <= ColConstruction;
 	switch (rc.m_type) {
 		case RM::RoomConstruction::Inside:
 			return col <= ColArea || col == ColRsi;
@@ -115,6 +118,17 @@ QString ConstructionTableModel::kindText(int kind) {
 	}
 }
 
+QString ConstructionTableModel::inclinationHint() {
+	return tr("Surfaces with inclination angle < 45 degree are considered as horizontal surfaces.");
+}
+
+int ConstructionTableModel::kindColumnWidth(const QFontMetrics & fm) {
+	int width = 150;
+	for (int kind = RM::RoomConstruction::Outside; kind <= RM::RoomConstruction::FixedTemperature; ++kind)
+		width = std::max(width, fm.horizontalAdvance(kindText(kind)) + 40);
+	return width;
+}
+
 QString ConstructionTableModel::orientationText(double orientation) {
 	if (!std::isfinite(orientation))
 		return QString();
@@ -126,9 +140,19 @@ QString ConstructionTableModel::orientationText(double orientation) {
 		QT_TR_NOOP("%L1 - South-East"), QT_TR_NOOP("%L1 - South"), QT_TR_NOOP("%L1 - South-West"),
 		QT_TR_NOOP("%L1 - West"), QT_TR_NOOP("%L1 - North-West")
 	};
-	// sector i covers [45 i - 22.5, 45 i + 22.5); the top of the last one wraps to North
+	// sector i covers [45 i - 22.5, 45 i + 22.5); the top of the last one wraps to North;
+	// a stored angle outside 0..360 is shown as it is, with its sector
 	const int sector = int(std::floor((o + 22.5) / 45.0)) % 8;
-	return tr(SECTORS[sector]).arg(o);
+	return tr(SECTORS[sector]).arg(orientation);
+}
+
+
+double ConstructionTableModel::normalisedOrientation(double orientation) {
+	double o = std::fmod(orientation, 360.0);
+	if (o < 0)
+		o += 360;
+	// -1e-20 + 360 rounds to 360
+	return o >= 360 ? 0 : o;
 }
 
 QVariant ConstructionTableModel::data(const QModelIndex & index, int role) const {
@@ -142,9 +166,8 @@ QVariant ConstructionTableModel::data(const QModelIndex & index, int role) const
 		return QVariant();
 	}
 	const RM::RoomConstruction & rc = m_room->m_constructions[size_t(row)];
-	// a construction type missing from the database empties the whole row
 	if (m_db->constructionType(rc.m_constructionId) == nullptr)
-		return QVariant();
+		return missingTypeData(row, col, role);
 	switch (role) {
 		case Qt::DisplayRole:
 			return displayData(row, col);
@@ -166,7 +189,34 @@ QVariant ConstructionTableModel::data(const QModelIndex & index, int role) const
 				if (!rc.checkValidity(*m_db, msg))
 					return msg;
 			}
+			// the shading control's limits tell horizontal from vertical surfaces by this
+			if (col == ColInclination)
+				return inclinationHint();
 			return QVariant();
+		default:
+			return QVariant();
+	}
+}
+
+QVariant ConstructionTableModel::missingTypeData(int row, int col, int role) const {
+	const unsigned int id = m_room->m_constructions[size_t(row)].m_constructionId;
+	const bool warns = col == ColValid || col == ColConstruction;
+	switch (role) {
+		case Qt::DisplayRole:
+			if (col == ColId)
+				return QString("%1").arg(row);
+			if (col == ColConstruction)
+				return tr("<unknown construction type> [%1]").arg(id);
+			return QVariant();
+		case Qt::EditRole:
+			return col == ColConstruction ? QVariant(id) : QVariant();
+		case Qt::DecorationRole:
+			return warns ? QVariant(QIcon(":/gfx/error_16x16.png")) : QVariant();
+		case Qt::ToolTipRole:
+			return warns ? QVariant(tr("The construction type with id %1 is not in the database. "
+				"Choose another construction type, or import a database that holds it.").arg(id)) : QVariant();
+		case Qt::TextAlignmentRole:
+			return col == ColId ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter)) : QVariant();
 		default:
 			return QVariant();
 	}
@@ -325,7 +375,14 @@ bool ConstructionTableModel::setConstructionValue(int row, int col, const QVaria
 			rc.m_AW = a - rc.m_AF;
 			return true;
 		}
-		case ColOrientation:	return setDouble(rc.m_orientation);
+		case ColOrientation: {
+			// the angle is stored as the compass reads it
+			const double o = normalisedOrientation(value.toDouble());
+			if (o == rc.m_orientation)
+				return false;
+			rc.m_orientation = o;
+			return true;
+		}
 		case ColInclination:	return setDouble(rc.m_inclination);
 		case ColAbsorption:		return setDouble(rc.m_ad);
 		case ColRse:			return setDouble(rc.m_R_ue);
@@ -371,10 +428,10 @@ bool ConstructionTableModel::setConstructionValue(int row, int col, const QVaria
 
 bool ConstructionTableModel::setOppositeTemperature(int row, const QString & s) {
 	RM::RoomConstruction & rc = m_room->m_constructions[size_t(row)];
-	bool ok = false;
-	const double celsius = QLocale().toDouble(s, &ok);
-	// "nan" and "inf" are no temperatures: they go on as (failing) paths
-	if (ok && std::isfinite(celsius)) {
+	double celsius = 0;
+	// numbers as everywhere else: the locale first, then '.' as decimal point
+	const QtExt::UserNumberStatus status = QtExt::parseUserNumber(s, celsius);
+	if (status == QtExt::UserNumberStatus::Valid) {
 		const double t = celsius + CELSIUS_OFFSET;
 		if (t == rc.m_zoneT && !rc.m_zoneTCCD.isValid())
 			return false;
@@ -382,9 +439,13 @@ bool ConstructionTableModel::setOppositeTemperature(int row, const QString & s) 
 		rc.m_zoneTCCD = BVX::Path();
 		return true;
 	}
+	if (status == QtExt::UserNumberStatus::AmbiguousGrouping) {
+		QMessageBox::critical(nullptr, tr("Invalid input"), QtExt::ambiguousGroupingMessage(s));
+		return false;
+	}
 	const BVX::Path entered(s.toStdString());
 	QString shownPath = s;
-	if (!s.isEmpty()) {
+	if (!s.trimmed().isEmpty()) {
 		BVX::Path resolved = entered;
 		if (!m_room->m_projectFilePath.isEmpty() && !entered.isAbsolute()) {
 			resolved = BVX::Path(m_room->m_projectFilePath.toStdString()).parentPath();
@@ -397,8 +458,8 @@ bool ConstructionTableModel::setOppositeTemperature(int row, const QString & s) 
 		shownPath = QString::fromStdString(resolved.str());
 	}
 	QMessageBox::critical(nullptr, tr("Invalid input"),
-		tr("The file path '%1' to climate data file is invalid (or the number you have entered has invalid format).")
-			.arg(shownPath));
+		tr("'%1' is neither a temperature nor an existing climate data file (looked for '%2').")
+			.arg(s, shownPath));
 	return false;
 }
 

@@ -3,6 +3,8 @@
 
 #include <QAbstractTableModel>
 
+class QFontMetrics;
+
 namespace RM {
 class Database;
 class Room;
@@ -34,15 +36,24 @@ public:
 	bool hasConstruction(const QModelIndex & index) const;
 	void resetModel();
 
-	/*! Text of an orientation with its compass sector; [337.5, 360) counts as North. */
+	/*! Text of an orientation with its compass sector; [337.5, 360) counts as North. An angle
+		outside 0..360 is shown as it is. */
 	static QString orientationText(double orientation);
+	/*! The angle brought into [0, 360). */
+	static double normalisedOrientation(double orientation);
 	static QString kindText(int kind);
+	/*! Which inclinations count as horizontal (tool tip of the inclination cells and editor). */
+	static QString inclinationHint();
+	/*! Width of the kind column: its longest text with the editor's arrow, at least 150. */
+	static int kindColumnWidth(const QFontMetrics & fm);
 
 signals:
 	/*! An edit changed the room's constructions. */
 	void projectModified();
 
 private:
+	/*! A row whose construction type is not in the database: its id, the missing id, a warning. */
+	QVariant missingTypeData(int row, int col, int role) const;
 	QVariant displayData(int row, int col) const;
 	QVariant editData(int row, int col) const;
 	bool setConstructionValue(int row, int col, const QVariant & value);

@@ -19,6 +19,8 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
+#include <QtExt_UserNumber.h>
+
 #include "Edge.h"
 #include "Node.h"
 
@@ -87,7 +89,10 @@ DailyCycleInputWidget::DailyCycleInputWidget(QWidget * parent) :
 }
 
 
-void DailyCycleInputWidget::setup(const QString & unit, double minValue, double maxValue) {
+void DailyCycleInputWidget::setup(const QString & unit, double minValue, double maxValue,
+								   const QString & belowMinimumMessage)
+{
+	m_belowMinimumMessage = belowMinimumMessage;
 	m_axisMinimum = m_minimumValue = minValue;
 	m_axisMaximum = m_maximumValue = maxValue;
 	m_unit = unit;
@@ -99,11 +104,14 @@ void DailyCycleInputWidget::setup(const QString & unit, double minValue, double 
 void DailyCycleInputWidget::setValues(const std::vector<double> & values) {
 	m_values = values;
 	m_values.resize(24, 0.0);
-	for (int i = 0; i < 24; ++i) {
-		QTableWidgetItem * item = new QTableWidgetItem(tr("%L1").arg(m_values[size_t(i)]));
-		item->setTextAlignment(Qt::AlignCenter);
-		// comes back through tableValueEdited(): the value becomes what its text says
-		m_table->setItem(i, 1, item);
+	{
+		// showing values is no edit: a cell left selected must not take another hour's value
+		const QSignalBlocker block(m_table);
+		for (int i = 0; i < 24; ++i) {
+			QTableWidgetItem * item = new QTableWidgetItem(tr("%L1").arg(m_values[size_t(i)]));
+			item->setTextAlignment(Qt::AlignCenter);
+			m_table->setItem(i, 1, item);
+		}
 	}
 	updateAxisRange();
 	positionHourItems();
@@ -147,13 +155,25 @@ void DailyCycleInputWidget::tableValueEdited(QTableWidgetItem * item) {
 	if (item == nullptr || item->column() != 1)
 		return;
 	const int r = item->row();
-	bool ok = false;
-	const double v = QLocale().toDouble(item->text(), &ok);
-	if (!ok || !std::isfinite(v)) {
+	double v = 0;
+	const QtExt::UserNumberStatus status = QtExt::parseUserNumber(item->text(), v);
+	if (status == QtExt::UserNumberStatus::Invalid) {
 		const QSignalBlocker block(m_table);
 		item->setText(tr("%L1").arg(m_values[size_t(r)]));
+		markRefused(item, QString());
 		return;
 	}
+	// a refused text stays visible, marked, and the hour keeps its value
+	if (status == QtExt::UserNumberStatus::AmbiguousGrouping) {
+		markRefused(item, QtExt::ambiguousGroupingMessage(item->text()));
+		return;
+	}
+	if (v < m_minimumValue) {
+		markRefused(item, m_belowMinimumMessage.isEmpty()
+			? tr("Values below %L1 are not accepted.").arg(m_minimumValue) : m_belowMinimumMessage);
+		return;
+	}
+	markRefused(item, QString());
 	if (v != m_values[size_t(r)]) {
 		m_values[size_t(r)] = v;
 		updateAxisRange();
@@ -167,6 +187,19 @@ void DailyCycleInputWidget::tableValueEdited(QTableWidgetItem * item) {
 	m_table->clearSelection();
 	for (QTableWidgetItem * other : others)
 		other->setText(tr("%L1").arg(v));
+}
+
+
+void DailyCycleInputWidget::markRefused(QTableWidgetItem * item, const QString & message) {
+	const QSignalBlocker block(m_table);
+	if (message.isEmpty()) {
+		item->setData(Qt::BackgroundRole, QVariant());
+		item->setData(Qt::ToolTipRole, QVariant());
+	}
+	else {
+		item->setBackground(QColor("#ff7777"));
+		item->setToolTip(message);
+	}
 }
 
 

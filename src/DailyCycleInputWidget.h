@@ -24,9 +24,11 @@ class DailyCycleInputWidget : public QWidget {
 public:
 	explicit DailyCycleInputWidget(QWidget * parent = nullptr);
 
-	/*! Unit and value range; builds the graph. Call once before the other functions. */
-	void setup(const QString & unit, double minValue, double maxValue);
-	/*! Shows 24 values. */
+	/*! Unit and value range; builds the graph. Call once before the other functions.
+		A typed value below minValue is refused, its cell marked with belowMinimumMessage. */
+	void setup(const QString & unit, double minValue, double maxValue,
+			   const QString & belowMinimumMessage = QString());
+	/*! Shows 24 values as they are (no edit: nothing is emitted). */
 	void setValues(const std::vector<double> & values);
 	const std::vector<double> & values() const { return m_values; }
 	/*! Upper end of the configured range; values above it still widen the axis. */
@@ -65,8 +67,11 @@ private:
 	/*! Value of height y, rounded to two decimals and clamped into the axis range. */
 	double valueOfY(double y) const;
 	double slotWidth() const;
+	/*! Marks a refused cell (red, message as tool tip); an empty message clears the mark. */
+	void markRefused(QTableWidgetItem * item, const QString & message);
 
 	QString						m_unit = "C";
+	QString						m_belowMinimumMessage;
 	std::vector<double>			m_values = std::vector<double>(24, 18.0);
 	double						m_axisMinimum = 10;
 	double						m_axisMaximum = 20;

@@ -16,11 +16,12 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QTextStream>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include <BVX_FormatText.h>
 #include <BVX_MessageHandler.h>
+#include <QtExt_UserNumber.h>
 
 #include <RM_Schedule.h>
 
@@ -32,12 +33,6 @@ namespace {
 const int HOURS_PER_YEAR = 8760;
 /*! Combo entry of a schedule that interpolates a time series (shown only for such a schedule). */
 const int INTERPOLATED_INDEX = 4;
-
-/*! Reads the next number; non-finite numbers count as unreadable. */
-bool readNumber(QTextStream & in, double & value) {
-	in >> value;
-	return in.status() == QTextStream::Ok && std::isfinite(value);
-}
 
 QString dateText(const QDate & date, const QString & format) {
 	// the language handler's locale, not the system's month names
@@ -182,6 +177,8 @@ void ScheduleInputWidget::setup(const QString & caption, const QString & unit, c
 								double minValue, double maxValue, RM::Schedule * schedule)
 {
 	m_schedule = schedule;
+	m_minValue = minValue;
+	m_description = description;
 	const double largest = std::numeric_limits<double>::max();
 	for (QtExt::ValidatingLineEdit * edit : {m_ui->lineEditMaximumValueSeason, m_ui->lineEditMaximumValueWeekday}) {
 		// a maximum equal to the lower bound would leave no height for the graphs
@@ -193,7 +190,7 @@ void ScheduleInputWidget::setup(const QString & caption, const QString & unit, c
 	m_ui->labelConstantText->setText(QString("%1 [%2]:").arg(caption, unit));
 	m_ui->lineEditConstantEdit->setup(minValue, largest, description, true, true);
 	for (DailyCycleInputWidget * w : dailyCycles())
-		w->setup(unit, minValue, maxValue);
+		w->setup(unit, minValue, maxValue, description);
 	m_plot->setup(caption, unit, minValue, maxValue);
 }
 
@@ -207,6 +204,7 @@ void ScheduleInputWidget::setScheduleEditable(bool editable) {
 	}
 	else
 		m_ui->comboBoxType->setCurrentIndex(0);
+	showPageOfType();
 	m_ui->lineEditConstantEdit->setEnabled(editable);
 	m_ui->lineEditMaximumValueSeason->setEnabled(true);
 	m_ui->lineEditMaximumValueWeekday->setEnabled(true);
@@ -243,6 +241,13 @@ void ScheduleInputWidget::updateInput() {
 		updateInterpolatedEntry();
 		m_ui->comboBoxType->setCurrentIndex(m_schedule->m_type);
 	}
+	showPageOfType();
+}
+
+
+void ScheduleInputWidget::showPageOfType() {
+	// removing the fifth entry moves the index without a signal: the page follows here
+	m_ui->stackedWidgetSchedules->setCurrentIndex(std::max(0, m_ui->comboBoxType->currentIndex()));
 }
 
 
@@ -289,11 +294,19 @@ void ScheduleInputWidget::on_comboBoxType_currentIndexChanged(int index) {
 	if (index < 0)
 		return;
 	m_ui->stackedWidgetSchedules->setCurrentIndex(index);
-	// index 4 exists only for an interpolating schedule
-	if (m_editable && m_schedule != nullptr && m_schedule->m_type != index) {
-		m_schedule->m_type = index;
-		emit projectModified();
+	if (!m_editable || m_schedule == nullptr || m_schedule->m_type == index)
+		return;
+	// an annual schedule without its series would run on the constant: it starts from the
+	// values in force, so that what is shown, saved and simulated agree
+	if (index == RM::Schedule::ANNUAL && m_schedule->m_annualValues.size() != size_t(HOURS_PER_YEAR)) {
+		std::vector<double> values(static_cast<size_t>(HOURS_PER_YEAR));
+		for (unsigned int h = 0; h < unsigned(HOURS_PER_YEAR); ++h)
+			values[h] = m_schedule->value(h, h*3600.0);
+		m_schedule->m_annualValues.swap(values);
+		showAnnualValues();
 	}
+	m_schedule->m_type = index; // index 4 exists only for an interpolating schedule
+	emit projectModified();
 }
 
 
@@ -388,32 +401,26 @@ ScheduleInputWidget::ParseResult ScheduleInputWidget::parseTimeValuePairs(const 
 {
 	if (text.isEmpty())
 		return ParseEmpty;
-	QString numbers = text;
-	numbers.replace(',', '.');
-	QTextStream in(&numbers, QIODevice::ReadOnly);
-	double t = 0;
-	double v = 0;
-	if (!readNumber(in, t) || !readNumber(in, v))
+	std::vector<double> numbers;
+	// every field must be a number: a comma-separated column would pair the wrong numbers
+	if (!readNumbers(text, -1, numbers) || numbers.size() % 2 != 0)
 		return ParseInvalid;
 
 	std::vector<double> result(HOURS_PER_YEAR, 0.0);
 	int n = 0;
 	double previous = 0;
-	bool havePrevious = false;
-	while (n < HOURS_PER_YEAR) {
+	for (size_t i = 0; i < numbers.size() && n < HOURS_PER_YEAR; i += 2) {
+		const double t = numbers[i];
+		const double v = numbers[i + 1];
 		// clamped before the conversion: times far outside the year stay defined
 		const double hour = std::min(std::max(t*hoursPerUnit, 0.0), double(HOURS_PER_YEAR));
 		const int k = int(hour);
 		for (; n < k && n < HOURS_PER_YEAR; ++n)
 			result[size_t(n)] = previous;
-		if (!havePrevious) {
-			// the hours before the first time point take the first value
+		// the hours before the first time point take the first value
+		if (i == 0)
 			std::fill(result.begin(), result.begin() + n, v);
-			havePrevious = true;
-		}
 		previous = v;
-		if (!readNumber(in, t) || !readNumber(in, v))
-			break;
 	}
 	std::fill(result.begin() + n, result.end(), previous);
 	values.swap(result);
@@ -424,15 +431,26 @@ ScheduleInputWidget::ParseResult ScheduleInputWidget::parseTimeValuePairs(const 
 ScheduleInputWidget::ParseResult ScheduleInputWidget::parseHourlyValues(const QString & text, std::vector<double> & values) {
 	if (text.isEmpty())
 		return ParseEmpty;
-	QString numbers = text;
-	numbers.replace(',', '.');
-	QTextStream in(&numbers, QIODevice::ReadOnly);
-	std::vector<double> result(HOURS_PER_YEAR);
-	for (double & value : result)
-		if (!readNumber(in, value))
-			return ParseInvalid;
+	std::vector<double> result;
+	if (!readNumbers(text, HOURS_PER_YEAR, result) || result.size() != size_t(HOURS_PER_YEAR))
+		return ParseInvalid;
 	values.swap(result);
 	return ParseOk;
+}
+
+
+bool ScheduleInputWidget::readNumbers(const QString & text, int maxCount, std::vector<double> & numbers) {
+	const QStringList fields = text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+	numbers.clear();
+	for (const QString & field : fields) {
+		if (maxCount >= 0 && int(numbers.size()) == maxCount)
+			break;	// the rest of the text is not read
+		double v = 0;
+		if (!QtExt::readUserNumber(field, v))
+			return false;
+		numbers.push_back(v);
+	}
+	return !numbers.empty();
 }
 
 
@@ -451,6 +469,12 @@ void ScheduleInputWidget::applyImport(ParseResult res, const std::vector<double>
 	}
 	if (m_schedule == nullptr)
 		return;
+	if (*std::min_element(values.begin(), values.end()) < m_minValue) {
+		QMessageBox::critical(this, tr("Cannot paste schedule data"),
+			tr("The data hold values below %L1, which are not accepted here.").arg(m_minValue)
+				+ (m_description.isEmpty() ? QString() : "\n" + m_description));
+		return;
+	}
 	m_schedule->m_annualValues = values;
 	updateInput();
 	emit projectModified();

@@ -47,10 +47,11 @@ public:
 
 	/*! Reads time-value pairs (time in units of hoursPerUnit hours) into 8760 hourly values:
 		each value holds from its time's hour up to the next time's hour, the first value also
-		before it, the last one to the end of the year. Reading ends at the first unreadable
-		pair; ParseInvalid if that is the first one. ',' counts as decimal point. */
+		before it, the last one to the end of the year. Numbers are read in the current locale
+		or with '.' as decimal point; any other field, or a row of one number, gives ParseInvalid. */
 	static ParseResult parseTimeValuePairs(const QString & text, double hoursPerUnit, std::vector<double> & values);
-	/*! Reads 8760 hourly values; ParseInvalid if fewer can be read, text after them is ignored. */
+	/*! Reads 8760 hourly values (numbers as above); ParseInvalid if fewer can be read, text
+		after them is ignored. */
 	static ParseResult parseHourlyValues(const QString & text, std::vector<double> & values);
 
 	SchedulePlot * plot() const { return m_plot; }
@@ -79,17 +80,26 @@ private:
 	/*! Shows the fifth type entry only while the schedule interpolates a time series. */
 	void updateInterpolatedEntry();
 	void showAnnualValues();
+	/*! The stacked page of the entry the type combo box shows. */
+	void showPageOfType();
 	void clearAnnualValues();
 	/*! Week-end flag of a day (0 = Monday), mirrored into both lists. */
 	void setWeekEndDay(int day, bool weekEnd);
 	/*! Stores a start day of the summer or winter season (member may be null). */
 	void storeStartDay(int day, unsigned int * member);
+	/*! All white-space separated fields of text as numbers, at most maxCount (-1: all);
+		false at the first field that is no number, or when there is none. */
+	static bool readNumbers(const QString & text, int maxCount, std::vector<double> & numbers);
 	void importPairs(double hoursPerUnit);
 	void applyImport(ParseResult res, const std::vector<double> & values, const QString & invalidMessage);
 	QList<DailyCycleInputWidget *> dailyCycles() const;
 
 	Ui::ScheduleInputWidget *	m_ui;
 	RM::Schedule *				m_schedule = nullptr;
+	/*! Lowest value accepted in typed and pasted values. */
+	double						m_minValue = 0;
+	/*! Message for refused values. */
+	QString						m_description;
 	SchedulePlot *				m_plot = nullptr;
 	QTableWidget *				m_table = nullptr;
 	QTabWidget *				m_tabWidget = nullptr;

@@ -34,7 +34,10 @@ ShadingControlModelInputWidget::ShadingControlModelInputWidget(QWidget * parent,
 
 	m_ui->lineEditMaxRadIntensityHor->setup(0, 10000,
 		tr("Maximum radiation intensity on horizontal surface should be a value between 0..10000 [W/m2]."), true, true);
+	// the line edit's own tool tip is its validation message: the hint goes on its label
 	m_ui->lineEditMaxRadIntensityHor->setToolTip(
+		tr("Surfaces with inclination angle < 45 degree are considered as horizontal surfaces."));
+	m_ui->label_2->setToolTip(
 		tr("Surfaces with inclination angle < 45 degree are considered as horizontal surfaces."));
 	m_ui->lineEditMaxRadIntensityWest->setup(0, 10000,
 		tr("Maximum radiation intensity on west surface should be a value between 0..10000 [W/m2]."), true, true);

@@ -694,8 +694,20 @@
         <translation>Ungültige Eingabe</translation>
     </message>
     <message>
-        <source>The file path &apos;%1&apos; to climate data file is invalid (or the number you have entered has invalid format).</source>
-        <translation>Der Dateipfad &apos;%1&apos; zur Klimadatendatei ist ungültig (oder die eingegebene Zahl hat ein ungültiges Format).</translation>
+        <source>Surfaces with inclination angle &lt; 45 degree are considered as horizontal surfaces.</source>
+        <translation>Flächen mit einer Neigung unter 45 Grad gelten als horizontale Flächen.</translation>
+    </message>
+    <message>
+        <source>&lt;unknown construction type&gt; [%1]</source>
+        <translation>&lt;unbekannter Konstruktionstyp&gt; [%1]</translation>
+    </message>
+    <message>
+        <source>The construction type with id %1 is not in the database. Choose another construction type, or import a database that holds it.</source>
+        <translation>Der Konstruktionstyp mit der Id %1 ist nicht in der Datenbank. Wählen Sie einen anderen Konstruktionstyp oder importieren Sie eine Datenbank, die ihn enthält.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is neither a temperature nor an existing climate data file (looked for &apos;%2&apos;).</source>
+        <translation>&apos;%1&apos; ist weder eine Temperatur noch eine vorhandene Klimadatendatei (gesucht wurde &apos;%2&apos;).</translation>
     </message>
 </context>
 <context>
@@ -820,6 +832,10 @@
     <message>
         <source>%1</source>
         <translation>%1</translation>
+    </message>
+    <message>
+        <source>Values below %L1 are not accepted.</source>
+        <translation>Werte unter %L1 werden nicht angenommen.</translation>
     </message>
 </context>
 <context>
@@ -3536,6 +3552,10 @@ Kommandozeile:
     <message>
         <source>Invalid format, expected 8760 hourly values.</source>
         <translation>Ungültiges Format, erwartet werden 8760 Stundenwerte.</translation>
+    </message>
+    <message>
+        <source>The data hold values below %L1, which are not accepted here.</source>
+        <translation>Die Daten enthalten Werte unter %L1, die hier nicht angenommen werden.</translation>
     </message>
 </context>
 <context>

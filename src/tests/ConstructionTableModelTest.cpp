@@ -85,9 +85,11 @@ TEST_F(ConstructionTableTest, ValueColumnsAndTheirTexts) {
 	const Case cases[] = {
 		{ M::ColOrientation, 22.5, true, "22.5 - North-East" },
 		{ M::ColOrientation, 22.5, false, "22.5 - North-East" },
-		{ M::ColOrientation, -90.0, true, "270 - West" },
+		{ M::ColOrientation, -90.0, true, "270 - West" },			// stored as the compass reads it
 		{ M::ColOrientation, 337.5, true, "337.5 - North" },		// the top of the last sector wraps
+		{ M::ColOrientation, 400.0, true, "40 - North-East" },
 		{ M::ColOrientation, 360.0, true, "0 - North" },
+		{ M::ColOrientation, 720.0, false, "0 - North" },			// the same angle
 		{ M::ColOrientation, 180.0, true, "180 - South" },
 		{ M::ColInclination, 45.0, true, "45 - Tilted" },
 		{ M::ColInclination, 30.0, true, "30" },
@@ -112,9 +114,18 @@ TEST_F(ConstructionTableTest, ValueColumnsAndTheirTexts) {
 			EXPECT_EQ(m_model->index(0, 0), changed[0][0].toModelIndex());
 			EXPECT_EQ(m_model->index(0, M::NumColumns - 1), changed[0][1].toModelIndex());
 		}
-		EXPECT_EQ(c.value.toDouble(), m_model->index(0, c.col).data(Qt::EditRole).toDouble());
+		const double stored = c.col == M::ColOrientation ? M::normalisedOrientation(c.value.toDouble()) : c.value.toDouble();
+		EXPECT_EQ(stored, m_model->index(0, c.col).data(Qt::EditRole).toDouble());
 		EXPECT_EQ(c.shown, text(0, c.col));
 	}
+	// an angle outside 0..360 from a file is shown as it is, with its sector
+	for (const auto & c : { std::make_pair(400.0, "400 - North-East"), std::make_pair(-90.0, "-90 - West"),
+							std::make_pair(-0.0001, "-0.0001 - North") }) {
+		m_room.m_constructions[1].m_orientation = c.first;
+		EXPECT_EQ(QString(c.second), text(1, M::ColOrientation));
+	}
+	for (double o : { -1e-20, -360.0, 359.9999 })
+		EXPECT_LT(M::normalisedOrientation(o), 360) << o;
 	EXPECT_EQ(0.6, m_room.m_constructions[0].m_ad);
 	EXPECT_EQ(0.05, m_room.m_constructions[0].m_R_ue);
 	EXPECT_EQ(0.125, m_room.m_constructions[0].m_R_ui);
@@ -131,7 +142,7 @@ TEST_F(ConstructionTableTest, ActiveCellsPerKind) {
 		{ "inside", RM::RoomConstruction::Inside, 1, 0, "AAEEE.......E." },
 		{ "fixed temperature", RM::RoomConstruction::FixedTemperature, 1, 0, "AAEEE......EEE" },
 		{ "no construction type", RM::RoomConstruction::Outside, 0, 1, "..E..........." },
-		{ "construction type not in the database", RM::RoomConstruction::Outside, 999, 1, "..E..........." },
+		{ "construction type not in the database", RM::RoomConstruction::Outside, 999, 1, "AAE..........." },
 	};
 	for (const Case & c : cases) {
 		SCOPED_TRACE(c.what);
@@ -149,8 +160,15 @@ TEST_F(ConstructionTableTest, ActiveCellsPerKind) {
 		}
 		EXPECT_EQ(QString(c.cells), cells);
 	}
-	// an unknown construction type shows nothing, not even its id
-	EXPECT_FALSE(m_model->index(1, M::ColConstruction).data().isValid());
+	// an unknown construction type shows the row's id and the missing id, with a warning
+	EXPECT_EQ("1", text(1, M::ColId));
+	EXPECT_EQ("<unknown construction type> [999]", text(1, M::ColConstruction));
+	EXPECT_EQ(999u, m_model->index(1, M::ColConstruction).data(Qt::EditRole).toUInt());
+	for (int col : { int(M::ColValid), int(M::ColConstruction) }) {
+		const QModelIndex idx = m_model->index(1, col);
+		EXPECT_TRUE(idx.data(Qt::DecorationRole).canConvert<QIcon>()) << col;
+		EXPECT_TRUE(idx.data(Qt::ToolTipRole).toString().contains("999 is not in the database")) << col;
+	}
 	// the empty rows offer the construction type only
 	EXPECT_EQ(RM::Database::noConstructionText(), text(5, M::ColConstruction));
 	EXPECT_EQ(Qt::ItemIsEnabled, m_model->flags(m_model->index(5, M::ColKind)));
@@ -198,7 +216,7 @@ TEST_F(ConstructionTableTest, OppositeTemperature) {
 	m_room.m_projectFilePath = dir.path() + "/project.rmxml";
 	RM::RoomConstruction & rc = m_room.m_constructions[2];
 	rc.m_type = RM::RoomConstruction::FixedTemperature;
-	const QString message = "The file path '%1' to climate data file is invalid (or the number you have entered has invalid format).";
+	const QString message = "'%1' is neither a temperature nor an existing climate data file (looked for '%2').";
 	struct Case {
 		QString		text;
 		bool		german;
@@ -213,6 +231,8 @@ TEST_F(ConstructionTableTest, OppositeTemperature) {
 		{ "zone.ccd", false, true, 294.65, "zone.ccd", "" },	// beside the project: stored as entered
 		{ "zone.ccd", false, true, 294.65, "zone.ccd", "" },
 		{ "21,5", true, true, 294.65, "", "" },			// the same number clears the file
+		{ "12.5", true, true, 285.65, "", "" },			// German with '.' as decimal point
+		{ "1.000", true, false, 285.65, "", "ambiguous" },	// a thousands group or a decimal point
 		{ "-3,25", true, true, 269.9, "", "" },
 		{ "nan", false, false, 269.9, "", dir.path() + "/nan" },	// no number: a failing path
 		{ "inf", false, false, 269.9, "", dir.path() + "/inf" },
@@ -233,7 +253,12 @@ TEST_F(ConstructionTableTest, OppositeTemperature) {
 		else {
 			ASSERT_EQ(1u, driver.m_seen.size());
 			EXPECT_EQ("Invalid input", driver.m_seen[0].m_title);
-			EXPECT_EQ(message.arg(c.boxPath), driver.m_seen[0].m_text);
+			if (c.boxPath == "ambiguous") {
+				EXPECT_TRUE(driver.m_seen[0].m_text.startsWith("Ambiguous number '1.000'")) << driver.m_seen[0].m_text.toStdString();
+			}
+			else {
+				EXPECT_EQ(message.arg(c.text, c.boxPath), driver.m_seen[0].m_text);
+			}
 		}
 	}
 	// a file is shown as entered, a temperature in the current locale
@@ -378,9 +403,80 @@ TEST_F(ConstructionTableViewTest, OrientationKeptWhenLeftWithoutReturn) {
 	EXPECT_DOUBLE_EQ(180, rc.m_orientation);
 	typeAndLeave(open(0, M::ColOrientation), "south", Qt::Key_Return);
 	EXPECT_DOUBLE_EQ(180, rc.m_orientation);
+	// typed and confirmed with Return, also a value that begins like a listed angle
+	typeAndLeave(open(0, M::ColOrientation), "187.5", Qt::Key_Return);
+	EXPECT_DOUBLE_EQ(187.5, rc.m_orientation);
+	typeAndLeave(open(0, M::ColInclination), "9", Qt::Key_Return);
+	EXPECT_DOUBLE_EQ(9, rc.m_inclination);
+	// an angle beyond a turn is stored as the compass reads it
+	typeAndLeave(open(0, M::ColOrientation), "400", Qt::Key_Tab);
+	EXPECT_DOUBLE_EQ(40, rc.m_orientation);
+	EXPECT_EQ("40 - North-East", text(0, M::ColOrientation));
 	// the inclination likewise
 	typeAndLeave(open(0, M::ColInclination), "22.5", Qt::Key_Tab);
 	EXPECT_DOUBLE_EQ(22.5, rc.m_inclination);
+}
+
+TEST_F(ConstructionTableViewTest, CellsOpenedAndLeftWithoutTypingKeepTheStoredValues) {
+	RM::RoomConstruction & rc = m_room.m_constructions[0];
+	rc.m_AW = 12.345;
+	rc.m_AF = 0;
+	rc.m_windowId = 1;
+	rc.m_R_ue = 0.0434;
+	rc.m_R_ui = 0.13;
+	rc.m_ad = 0.655;
+	rc.m_orientation = 187.25;
+	rc.m_inclination = 87.5;
+	m_room.m_constructions[1].m_type = RM::RoomConstruction::FixedTemperature;
+	m_room.m_constructions[1].m_zoneT = 273.15 + 18.125;
+	m_room.m_constructions[2].m_constructionId = 999;		// not in the database
+	const std::vector<RM::RoomConstruction> before = m_room.m_constructions;
+	struct Cell { int row; int col; const char * shown; };
+	const Cell cells[] = {
+		{ 0, M::ColArea, "12.345" }, { 0, M::ColWindowArea, "0.00" }, { 0, M::ColAbsorption, "0.655" },
+		{ 0, M::ColRse, "0.0434" }, { 0, M::ColRsi, "0.130" }, { 0, M::ColOrientation, "187.25" },
+		{ 0, M::ColInclination, "87.5" }, { 0, M::ColConstruction, nullptr }, { 0, M::ColKind, nullptr },
+		{ 0, M::ColWindow, nullptr }, { 0, M::ColShading, nullptr },
+		{ 1, M::ColOppositeT, "18.13" }, { 2, M::ColConstruction, nullptr },
+	};
+	const QPoint elsewhere = m_view->visualRect(m_model->index(20, M::ColArea)).center();
+	for (Qt::Key leave : { Qt::Key_Tab, Qt::Key_Escape, Qt::Key_Return, Qt::Key_unknown }) {
+		for (const Cell & c : cells) {
+			SCOPED_TRACE(std::to_string(c.col) + " left with " + std::to_string(leave));
+			QWidget * editor = open(c.row, c.col);
+			ASSERT_NE(nullptr, editor);
+			ASSERT_NE(m_view.get(), editor);
+			if (c.shown != nullptr) {
+				QLineEdit * line = editor->findChild<QLineEdit *>();
+				if (line == nullptr)
+					line = qobject_cast<QLineEdit *>(editor);
+				ASSERT_NE(nullptr, line);
+				EXPECT_EQ(QString(c.shown), line->text());
+			}
+			if (leave == Qt::Key_unknown)
+				QTest::mouseClick(m_view->viewport(), Qt::LeftButton, Qt::NoModifier, elsewhere);
+			else
+				QTest::keyClick(editor, leave);
+			QApplication::processEvents();
+			for (size_t r = 0; r < before.size(); ++r) {
+				const RM::RoomConstruction & a = before[r];
+				const RM::RoomConstruction & b = m_room.m_constructions[r];
+				EXPECT_EQ(a.m_AW, b.m_AW); EXPECT_EQ(a.m_AF, b.m_AF); EXPECT_EQ(a.m_ad, b.m_ad);
+				EXPECT_EQ(a.m_R_ue, b.m_R_ue); EXPECT_EQ(a.m_R_ui, b.m_R_ui); EXPECT_EQ(a.m_zoneT, b.m_zoneT);
+				EXPECT_EQ(a.m_orientation, b.m_orientation); EXPECT_EQ(a.m_inclination, b.m_inclination);
+				EXPECT_EQ(a.m_constructionId, b.m_constructionId); EXPECT_EQ(a.m_windowId, b.m_windowId);
+				EXPECT_EQ(a.m_shadingTypeId, b.m_shadingTypeId); EXPECT_EQ(a.m_type, b.m_type);
+			}
+		}
+	}
+	// a number typed in German with '.' is read like everywhere else
+	GuiTest::ScopedLocale german(QLocale::German);
+	typeAndLeave(open(0, M::ColRse), "0.05", Qt::Key_Tab);
+	EXPECT_DOUBLE_EQ(0.05, rc.m_R_ue);
+	typeAndLeave(open(0, M::ColAbsorption), "0,5", Qt::Key_Tab);
+	EXPECT_DOUBLE_EQ(0.5, rc.m_ad);
+	typeAndLeave(open(1, M::ColOppositeT), "12.5", Qt::Key_Tab);
+	EXPECT_DOUBLE_EQ(273.15 + 12.5, m_room.m_constructions[1].m_zoneT);
 }
 
 TEST_F(ConstructionTableViewTest, RefusedFileGivesOneBox) {

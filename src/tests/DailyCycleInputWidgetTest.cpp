@@ -6,8 +6,11 @@
 #include <QGraphicsView>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QApplication>
+#include <QTest>
 
 #include "DailyCycleInputWidget.h"
+#include "DatabaseTestFixture.h"
 #include "Node.h"
 
 namespace {
@@ -124,19 +127,17 @@ TEST(DailyCycleInputWidget, typedValuesAreCheckedAndGoToTheWholeSelection) {
 }
 
 
-TEST(DailyCycleInputWidget, setValuesEmitsOnlyForValuesItsTextCannotHold) {
+TEST(DailyCycleInputWidget, setValuesShowsTheValuesAsTheyAreAndEmitsNothing) {
 	Editor e(500, 200, 10, 20);
 	QSignalSpy spy(&e.m_w, &DailyCycleInputWidget::valueChanged);
 	std::vector<double> v(24, 18.5);
 	v[1] = 123456;
 	v[2] = 0.000123456;
+	v[3] = 18.1234567;		// more digits than the cell shows: kept, not rounded to the text
 	e.m_w.setValues(v);
 	EXPECT_EQ(spy.count(), 0);
 	EXPECT_EQ(e.m_w.values(), v);
-	v[3] = 18.1234567;
-	e.m_w.setValues(v);
-	EXPECT_EQ(spy.count(), 1);
-	EXPECT_DOUBLE_EQ(e.m_w.values()[3], 18.1235);
+	EXPECT_EQ(e.m_w.findChild<QTableWidget *>()->item(3, 1)->text(), QString("%L1").arg(18.1235));
 }
 
 
@@ -192,4 +193,74 @@ TEST(DailyCycleInputWidget, longUnitFitsBesideTheAxisShrunkOrElided) {
 		else
 			EXPECT_EQ(label->toPlainText(), unit);
 	}
+}
+
+
+TEST(DailyCycleInputWidget, typedCellsReadNumbersAsTheInputFieldsAndRefuseValuesBelowTheMinimum) {
+	struct Case { QLocale::Language m_lang; const char * m_text; bool m_stored; double m_value; bool m_marked; };
+	const Case cases[] = {
+		{ QLocale::German, "12.5", true, 12.5, false },		// '.' as decimal point under German too
+		{ QLocale::German, "12,5", true, 12.5, false },
+		{ QLocale::German, "1.000", false, 4, true },		// a thousands group or a decimal point?
+		{ QLocale::English, "-3", false, 4, true },			// below the lower bound
+		{ QLocale::English, "0", true, 0, false },			// the bound itself
+		{ QLocale::English, "7.25", true, 7.25, false },
+	};
+	for (const Case & c : cases) {
+		SCOPED_TRACE(c.m_text);
+		GuiTest::ScopedLocale locale(c.m_lang);
+		DailyCycleInputWidget w;
+		w.resize(600, 250);
+		w.setup("W/m2", 0, 10, "Equipment load must be a positive value.");
+		w.setValues(std::vector<double>(24, 4));
+		w.show();
+		QApplication::setActiveWindow(&w);
+		QTableWidget * table = w.findChild<QTableWidget *>();
+		QSignalSpy spy(&w, &DailyCycleInputWidget::valueChanged);
+		// double-click opens the cell's editor; the text is typed and confirmed
+		const QRect cell = table->visualItemRect(table->item(5, 1));
+		QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+		QTest::mouseDClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+		QWidget * editor = QApplication::focusWidget();
+		ASSERT_NE(editor, nullptr);
+		ASSERT_NE(editor, table);
+		QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+		QTest::keyClicks(editor, c.m_text);
+		QTest::keyClick(editor, Qt::Key_Return);
+		QApplication::processEvents();		// the delegate commits after the key
+		EXPECT_DOUBLE_EQ(w.values()[5], c.m_value);
+		EXPECT_EQ(spy.count(), c.m_value != 4 ? 1 : 0);
+		QTableWidgetItem * item = table->item(5, 1);
+		EXPECT_EQ(item->background().color() == QColor("#ff7777"), c.m_marked);
+		EXPECT_EQ(item->toolTip().isEmpty(), !c.m_marked);
+		if (c.m_marked) {
+			EXPECT_EQ(item->text().toStdString(), c.m_text) << "the refused text stays visible";
+		}
+		if (std::string(c.m_text) == "-3") {
+			EXPECT_EQ(item->toolTip().toStdString(), "Equipment load must be a positive value.");
+		}
+	}
+}
+
+
+TEST(DailyCycleInputWidget, refreshLeavesASelectedCellAlone) {
+	DailyCycleInputWidget w;
+	w.resize(600, 250);
+	w.setup("C", 0, 30);
+	std::vector<double> first(24);
+	for (size_t h = 0; h < 24; ++h)
+		first[h] = 10 + 0.5*double(h);
+	w.setValues(first);
+	w.show();
+	QTableWidget * table = w.findChild<QTableWidget *>();
+	QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, table->visualItemRect(table->item(14, 1)).center());
+	ASSERT_TRUE(table->item(14, 1)->isSelected());
+	QSignalSpy spy(&w, &DailyCycleInputWidget::valueChanged);
+	std::vector<double> second(24);
+	for (size_t h = 0; h < 24; ++h)
+		second[h] = 20 - 0.25*double(h);
+	w.setValues(second);
+	EXPECT_EQ(w.values(), second);
+	EXPECT_EQ(table->item(14, 1)->text(), QString("%L1").arg(second[14]));
+	EXPECT_EQ(spy.count(), 0);
 }

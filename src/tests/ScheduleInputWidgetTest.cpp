@@ -10,7 +10,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
+#include <QPushButton>
 #include <QSpinBox>
+#include <QTest>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -25,6 +27,7 @@
 #include <RM_Schedule.h>
 
 #include "DailyCycleInputWidget.h"
+#include "DatabaseTestFixture.h"
 #include "GuiTestHarness.h"
 #include "ScheduleInputWidget.h"
 #include "SchedulePlot.h"
@@ -67,42 +70,50 @@ TEST(ScheduleParsers, timeValuePairs) {
 	struct Case {
 		const char *		m_text;
 		double				m_hoursPerUnit;
+		bool				m_german;
 		bool				m_ok;
 		std::vector<Span>	m_spans;
 	};
 	const Case cases[] = {
-		{"0 5\n100 7\n", 24, true, {{0, 2399, 5}, {2400, 8759, 7}}},
-		{"45 3", 24, true, {{0, 8759, 3}}},
-		{"0 1\n10 2\n5 3\n20 4", 24, true, {{0, 239, 1}, {240, 479, 3}, {480, 8759, 4}}},
-		{"1,5 2,5", 24, true, {{0, 8759, 2.5}}},
-		{"0,5\n", 24, false, {}},								// comma as column separator: one number
-		{"0 2\n400 9", 24, true, {{0, 8759, 2}}},				// beyond the year
-		{"0.9 4\n2 6", 1, true, {{0, 1, 4}, {2, 8759, 6}}},		// hour 0.9 addresses hour 0
-		{"10 -1000000\n20 3", 1, true, {{0, 19, -1e6}, {20, 8759, 3}}},	// an ordinary value
-		{"5 1\n8 2\nx 9\n12 3", 1, true, {{0, 7, 1}, {8, 8759, 2}}},	// reading ends at a broken row
-		{"5 1\n8", 1, true, {{0, 8759, 1}}},					// a lone number ends reading
-		{"1e30 5", 1, true, {{0, 8759, 5}}},
-		{"-1e30 5", 24, true, {{0, 8759, 5}}},
-		{"3 1\n1e300 5\n", 24, true, {{0, 8759, 1}}},			// a time beyond the year fills nothing
-		{"inf 5", 1, false, {}},
-		{"0 nan", 1, false, {}},
-		{"2 1\n-inf 4\n", 1, true, {{0, 8759, 1}}},				// non-finite later: reading ends
-		{"hello", 1, false, {}},
-		{"7", 1, false, {}},
+		{"0 5\n100 7\n", 24, false, true, {{0, 2399, 5}, {2400, 8759, 7}}},
+		{"45 3", 24, false, true, {{0, 8759, 3}}},
+		{"0 1\n10 2\n5 3\n20 4", 24, false, true, {{0, 239, 1}, {240, 479, 3}, {480, 8759, 4}}},
+		{"1,5 2,5", 24, true, true, {{0, 8759, 2.5}}},			// German decimal commas
+		{"0.5 2\n1.5 3", 24, true, true, {{0, 35, 2}, {36, 8759, 3}}},	// '.' read as decimal point in German too
+		{"1,5 2,5", 24, false, false, {}},						// no numbers in English
+		{"0,5\n100,7\n200,9", 24, false, false, {}},			// comma-separated columns
+		{"0,5\n100,7\n200,9", 24, true, false, {}},			// one column of German numbers
+		{"0,5\n", 24, false, false, {}},
+		{"0 2\n400 9", 24, false, true, {{0, 8759, 2}}},		// beyond the year
+		{"0.9 4\n2 6", 1, false, true, {{0, 1, 4}, {2, 8759, 6}}},	// hour 0.9 addresses hour 0
+		{"10 -1000000\n20 3", 1, false, true, {{0, 19, -1e6}, {20, 8759, 3}}},	// an ordinary value
+		{"5 1\n8 2\nx 9\n12 3", 1, false, false, {}},			// a broken row refuses the table
+		{"5 1\n8", 1, false, false, {}},						// so does a row of one number
+		{"1e30 5", 1, false, true, {{0, 8759, 5}}},
+		{"-1e30 5", 24, false, true, {{0, 8759, 5}}},
+		{"3 1\n1e300 5\n", 24, false, true, {{0, 8759, 1}}},	// a time beyond the year fills nothing
+		{"inf 5", 1, false, false, {}},
+		{"0 nan", 1, false, false, {}},
+		{"2 1\n-inf 4\n", 1, false, false, {}},
+		{"1.000 4", 1, true, false, {}},						// ambiguous under German
+		{"hello", 1, false, false, {}},
+		{"7", 1, false, false, {}},
 	};
 	for (const Case & c : cases) {
+		GuiTest::ScopedLocale locale(c.m_german ? QLocale::German : QLocale::English);
+		const std::string what = std::string(c.m_text) + (c.m_german ? " (de)" : " (en)");
 		std::vector<double> values{42};
 		const ScheduleInputWidget::ParseResult res = ScheduleInputWidget::parseTimeValuePairs(c.m_text, c.m_hoursPerUnit, values);
 		if (!c.m_ok) {
-			EXPECT_EQ(res, ScheduleInputWidget::ParseInvalid) << c.m_text;
-			EXPECT_EQ(values, std::vector<double>{42}) << c.m_text;
+			EXPECT_EQ(res, ScheduleInputWidget::ParseInvalid) << what;
+			EXPECT_EQ(values, std::vector<double>{42}) << what;
 			continue;
 		}
-		ASSERT_EQ(res, ScheduleInputWidget::ParseOk) << c.m_text;
-		ASSERT_EQ(values.size(), 8760u) << c.m_text;
+		ASSERT_EQ(res, ScheduleInputWidget::ParseOk) << what;
+		ASSERT_EQ(values.size(), 8760u) << what;
 		for (const Span & s : c.m_spans)
 			for (int h = s.m_from; h <= s.m_to; ++h)
-				ASSERT_EQ(values[size_t(h)], s.m_value) << c.m_text << " hour " << h;
+				ASSERT_EQ(values[size_t(h)], s.m_value) << what << " hour " << h;
 	}
 	std::vector<double> values;
 	EXPECT_EQ(ScheduleInputWidget::parseTimeValuePairs("", 1, values), ScheduleInputWidget::ParseEmpty);
@@ -116,18 +127,21 @@ TEST(ScheduleParsers, hourlyValues) {
 			text += QString::number(i % 100) + ",25" + separator;
 		return text;
 	};
-	struct Case { QString m_text; ScheduleInputWidget::ParseResult m_res; };
+	struct Case { QString m_text; bool m_german; ScheduleInputWidget::ParseResult m_res; };
 	const Case cases[] = {
-		{numbers(8760, "\n"), ScheduleInputWidget::ParseOk},
-		{numbers(8761, " "), ScheduleInputWidget::ParseOk},
-		{numbers(8760, "\t") + "rest of the sheet", ScheduleInputWidget::ParseOk},
-		{numbers(8759, "\n"), ScheduleInputWidget::ParseInvalid},
-		{numbers(100, "\n") + "nan\n" + numbers(8659, "\n"), ScheduleInputWidget::ParseInvalid},
-		{numbers(100, "\n") + "inf\n" + numbers(8659, "\n"), ScheduleInputWidget::ParseInvalid},
-		{numbers(100, "\n") + "x\n" + numbers(8659, "\n"), ScheduleInputWidget::ParseInvalid},
-		{"", ScheduleInputWidget::ParseEmpty},
+		{numbers(8760, "\n"), true, ScheduleInputWidget::ParseOk},
+		{numbers(8760, "\n").replace(',', '.'), false, ScheduleInputWidget::ParseOk},
+		{numbers(8760, "\n"), false, ScheduleInputWidget::ParseInvalid},		// no numbers in English
+		{numbers(8761, " "), true, ScheduleInputWidget::ParseOk},
+		{numbers(8760, "\t") + "rest of the sheet", true, ScheduleInputWidget::ParseOk},
+		{numbers(8759, "\n"), true, ScheduleInputWidget::ParseInvalid},
+		{numbers(100, "\n") + "nan\n" + numbers(8659, "\n"), true, ScheduleInputWidget::ParseInvalid},
+		{numbers(100, "\n") + "inf\n" + numbers(8659, "\n"), true, ScheduleInputWidget::ParseInvalid},
+		{numbers(100, "\n") + "x\n" + numbers(8659, "\n"), true, ScheduleInputWidget::ParseInvalid},
+		{"", true, ScheduleInputWidget::ParseEmpty},
 	};
 	for (const Case & c : cases) {
+		GuiTest::ScopedLocale locale(c.m_german ? QLocale::German : QLocale::English);
 		std::vector<double> values;
 		EXPECT_EQ(ScheduleInputWidget::parseHourlyValues(c.m_text, values), c.m_res) << c.m_text.left(40).toStdString();
 		if (c.m_res == ScheduleInputWidget::ParseOk) {
@@ -383,7 +397,7 @@ TEST(ScheduleInputWidget, editsSurviveAProjectRoundTrip) {
 				  EXPECT_EQ(table("dailyCycleWeekEnds")->item(0, 1)->text(), "14");
 				  EXPECT_EQ(w.findChild<QListWidget *>("listWidgetWeekDays")->item(4)->checkState(), Qt::Unchecked); }},
 		{RM::Schedule::ANNUAL,
-			[&] { QGuiApplication::clipboard()->setText("0 17\n100 19,5\n"); w.onPushButtonImportDayClicked(); },
+			[&] { QGuiApplication::clipboard()->setText("0 17\n100 " + QString("%L1").arg(19.5)); w.onPushButtonImportDayClicked(); },
 			[&] { EXPECT_EQ(w.annualTable()->item(99, 24)->text(), "17");
 				  EXPECT_EQ(w.annualTable()->item(100, 1)->text(), QString("%L1").arg(19.5));
 				  EXPECT_EQ(w.plot()->curve()->dataSize(), 8760u); }},
@@ -401,4 +415,107 @@ TEST(ScheduleInputWidget, editsSurviveAProjectRoundTrip) {
 		EXPECT_EQ(combo->currentIndex(), s.m_type);
 		s.m_check();
 	}
+}
+
+
+namespace {
+
+QPushButton * pasteButton(ScheduleInputWidget & w, const char * text) {
+	for (QPushButton * b : w.findChildren<QPushButton *>())
+		if (b->text() == text)
+			return b;
+	return nullptr;
+}
+
+} // namespace
+
+
+TEST_F(Editor, pagesFollowTheTypeAfterAnInterpolatingSchedule) {
+	m_schedule.m_type = RM::Schedule::DATLINEAR;
+	m_w.updateInput();
+	ASSERT_EQ(page(), 4);
+	// the next project's schedule, read into the same record
+	for (int type : {int(RM::Schedule::ANNUAL), int(RM::Schedule::DATLINEAR), int(RM::Schedule::CONSTANT)}) {
+		m_schedule.m_type = type;
+		m_w.updateInput();
+		EXPECT_EQ(combo()->currentIndex(), type);
+		EXPECT_EQ(page(), type) << combo()->currentText().toStdString();
+	}
+	m_schedule.m_type = RM::Schedule::DATLINEAR;
+	m_w.updateInput();
+	m_schedule.m_type = RM::Schedule::ANNUAL;
+	m_w.setScheduleEditable(false);
+	EXPECT_EQ(page(), 0);
+	m_w.setScheduleEditable(true);
+	EXPECT_EQ(page(), int(RM::Schedule::ANNUAL));
+}
+
+
+TEST_F(Editor, choosingTheAnnualKindStartsFromTheValuesInForce) {
+	for (int type : {int(RM::Schedule::CONSTANT), int(RM::Schedule::DAILY_SEASONAL), int(RM::Schedule::DAILY_WEEK)}) {
+		SCOPED_TRACE(type);
+		m_schedule = RM::Schedule::workingHoursSchedule("HeatingSetPoint", 21, 16);
+		m_schedule.m_summerSchedule.assign(24, 25);
+		m_schedule.m_type = type;
+		m_w.updateInput();
+		const RM::Schedule before = m_schedule;
+		m_w.show();
+		combo()->setFocus();
+		QTest::keyClick(combo(), Qt::Key_End);		// the last entry: "Annual hourly schedule"
+		ASSERT_EQ(combo()->currentText(), "Annual hourly schedule");
+		EXPECT_EQ(m_schedule.m_type, int(RM::Schedule::ANNUAL));
+		ASSERT_EQ(m_schedule.m_annualValues.size(), 8760u);
+		for (unsigned int h = 0; h < 8760; h += 7)
+			ASSERT_EQ(m_schedule.value(h, h*3600.0), before.value(h, h*3600.0)) << h;
+		EXPECT_EQ(m_w.plot()->curve()->dataSize(), 8760u);
+		EXPECT_EQ(m_w.annualTable()->item(0, 9)->text(), QString("%L1").arg(m_schedule.m_annualValues[8]));
+	}
+	// a series already there is kept; a refresh of an annual schedule without one fills nothing
+	std::vector<double> series = annualSeries(3);
+	m_schedule.m_annualValues = series;
+	combo()->setCurrentIndex(0);
+	combo()->setCurrentIndex(int(RM::Schedule::ANNUAL));
+	EXPECT_EQ(m_schedule.m_annualValues, series);
+	m_schedule.m_annualValues.clear();
+	m_w.updateInput();
+	EXPECT_TRUE(m_schedule.m_annualValues.empty());
+}
+
+
+TEST_F(Editor, pastesOfCommaTablesAndNegativeValuesAreRefused) {
+	m_schedule.m_type = RM::Schedule::ANNUAL;
+	m_schedule.m_annualValues = annualSeries(1);
+	m_w.updateInput();
+	m_w.show();
+	const QString twoColumns = "Invalid format, expected table with two columns of numbers, separated by white-space character(s).";
+	QStringList negative;
+	for (int h = 0; h < 8760; ++h)
+		negative << (h == 4000 ? "-1" : "20");
+	struct Case { QLocale::Language m_lang; const char * m_button; QString m_text; QString m_message; };
+	const Case cases[] = {
+		{ QLocale::English, "Paste (day,value)", "0,5\n100,7\n200,9", twoColumns },
+		{ QLocale::English, "Paste (hour,value)", "0,5\n100,7\n200,9", twoColumns },
+		{ QLocale::German, "Paste (hour,value)", "0,5\n100,7\n200,9", twoColumns },
+		{ QLocale::English, "Paste (hour,value)", "0 18\n100 -2", "The data hold values below 0, which are not accepted here.\nSet point of the heating" },
+		{ QLocale::English, "Paste (hourly values)", negative.join('\n'), "The data hold values below 0, which are not accepted here.\nSet point of the heating" },
+	};
+	for (const Case & c : cases) {
+		SCOPED_TRACE(c.m_text.left(30).toStdString());
+		GuiTest::ScopedLocale locale(c.m_lang);
+		QGuiApplication::clipboard()->setText(c.m_text);
+		Driver driver;
+		driver.add(Driver::press(QDialogButtonBox::Ok));
+		QPushButton * button = pasteButton(m_w, c.m_button);
+		ASSERT_NE(button, nullptr);
+		QTest::mouseClick(button, Qt::LeftButton);
+		ASSERT_EQ(driver.m_seen.size(), 1u);
+		EXPECT_EQ(driver.m_seen[0].m_text, c.m_message);
+		EXPECT_EQ(m_schedule.m_annualValues, annualSeries(1));
+	}
+	// German decimal commas in two columns are numbers
+	GuiTest::ScopedLocale german(QLocale::German);
+	QGuiApplication::clipboard()->setText("0 0,5\n100 7,25");
+	QTest::mouseClick(pasteButton(m_w, "Paste (hour,value)"), Qt::LeftButton);
+	EXPECT_EQ(m_schedule.m_annualValues[99], 0.5);
+	EXPECT_EQ(m_schedule.m_annualValues[100], 7.25);
 }

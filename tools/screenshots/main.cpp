@@ -316,6 +316,14 @@ void roomInputShots(Screenshots & shots) {
 		shots.save(combo->view()->window(), "input-construction-type-list");
 		combo->hidePopup();
 	}
+	// a surface whose construction type is not in the database
+	w.project()->m_constructions[1].m_constructionId = 999;
+	w.updateInputWidgets();
+	tabs->setCurrentWidget(page);
+	view->setCurrentIndex(view->model()->index(1, 0));
+	QApplication::processEvents();
+	shots.save(&w, "input-construction-table-missing-type");
+
 	tabs->setCurrentWidget(w.inputPage(RoomModelDialog::TabAdvancedSettings));
 	shots.save(&w, "input-advanced-settings");
 	// hidden, not closed: no save question
@@ -571,6 +579,15 @@ void scheduleEditorShots(Screenshots & shots) {
 	shots.save(&w, "schedule-editor-3-plot");
 	tabs->setCurrentIndex(1);
 	shots.save(&w, "schedule-editor-3-table");
+
+	// an interpolating schedule, then an annual one read into the same record
+	schedule.m_type = RM::Schedule::DATLINEAR;
+	w.updateInput();
+	shots.save(&w, "schedule-editor-4-interpolated");
+	schedule.m_type = RM::Schedule::ANNUAL;
+	w.updateInput();
+	tabs->setCurrentIndex(0);
+	shots.save(&w, "schedule-editor-3-after-interpolated");
 }
 
 

@@ -67,6 +67,7 @@ void ClimateLocationData::readLocation(const QString & rootDir, const QString & 
 
 	rec.m_city = QString::fromStdString(loader.m_city);
 	rec.m_country = QString::fromStdString(loader.m_country);
+	rec.m_source = QString::fromStdString(loader.m_source);
 	rec.m_latitude = loader.m_latitude;
 	rec.m_longitude = loader.m_longitude;
 	rec.m_timeZone = loader.m_timeZone;

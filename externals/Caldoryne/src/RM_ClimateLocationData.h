@@ -32,6 +32,8 @@ public:
 	QString										m_country;
 	/*! City as in the file header (possibly multi-language encoded). */
 	QString										m_city;
+	/*! Origin of the data as in the file header, e.g. "TRY2035". */
+	QString										m_source;
 	/*! Degrees, north positive. */
 	double										m_latitude;
 	/*! Degrees, east positive. */

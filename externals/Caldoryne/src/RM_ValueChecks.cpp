@@ -135,8 +135,9 @@ void checkRoomValues(const Room & room) {
 	const std::string loads = modelOwner("user loads", room.m_userLoads.m_name);
 	checkValue(room.m_userLoads.m_personLoad, NON_NEGATIVE, "Load per person 'PersonLoad'", loads);
 	checkSchedule(room.m_userLoads.m_occupancy, NON_NEGATIVE, "Occupancy", loads);
-	checkSchedule(room.m_userLoads.m_equipmentLoad, FINITE, "Equipment load", loads);
-	checkSchedule(room.m_moistureLoads.m_moistureLoad, FINITE, "Moisture load",
+	// gains, not sinks: a negative load would run as cooling or drying nobody installed
+	checkSchedule(room.m_userLoads.m_equipmentLoad, NON_NEGATIVE, "Equipment load", loads);
+	checkSchedule(room.m_moistureLoads.m_moistureLoad, NON_NEGATIVE, "Moisture load",
 				  modelOwner("moisture loads", room.m_moistureLoads.m_name));
 
 	// the radiation limits are only compared with: any finite limit is sound

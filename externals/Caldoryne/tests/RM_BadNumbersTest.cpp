@@ -163,6 +163,11 @@ TEST_F(BadNumbers, InitErrorNamesFieldAndOwner) {
 		  "Load per person 'PersonLoad' of user loads 'Office, two persons' is -80 but must be >= 0" },
 		{ "<ConstantValue>0.15</ConstantValue>", "<ConstantValue>-1</ConstantValue>",
 		  "Air change rate schedule of natural ventilation model 'Infiltration' is -1" },
+		// loads that cannot be negative
+		{ "<ConstantValue>20</ConstantValue>", "<ConstantValue>-20</ConstantValue>",
+		  "Moisture load schedule of moisture loads 'Office' is -20 but must be >= 0" },
+		{ "<WeekEndSchedule>1 1 1", "<WeekEndSchedule>-1 1 1",
+		  "Equipment load schedule of user loads 'Office, two persons' is -1 but must be >= 0" },
 		// messages the checks had before stay as they were
 		{ "<R_ue>0.04</R_ue>", "<R_ue>0</R_ue>",
 		  "Convective heat transfer coefficient R_ue of wall #0 is negative or zero but must be > 0!" },
