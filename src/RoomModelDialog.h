@@ -157,6 +157,8 @@ private:
 	/*! Throws when a built-in database file is missing. */
 	void checkBuiltinDatabaseFiles() const;
 	void createInputPages();
+	/*! Enables or disables the tabs of the load models (DIN 4108-2 mode: rules in their place). */
+	void enableLoadTabs(bool enable);
 	void createButtonBar();
 	void createPageStack();
 	/*! Page 0 with Edit room down, or a database page toggled by its button. */
