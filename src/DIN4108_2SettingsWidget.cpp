@@ -12,8 +12,9 @@ enum BuildingUse {
 	NonResidential
 };
 
-/*! The number a field shows for value ("%L1", six significant digits). */
-double shownNumber(double value) {
+/*! value to six significant digits: what a field shows ("%L1") and what the project file
+	keeps, so that a run before saving and one after loading see the same number. */
+double sixDigits(double value) {
 	return QString::number(value, 'g', 6).toDouble();
 }
 
@@ -24,7 +25,7 @@ QString shownText(double value) {
 /*! The edit's accepted number when it differs from what the edit showed for current. */
 bool changedValue(QtExt::ValidatingLineEdit * edit, double current, double & value) {
 	double v;
-	if (!edit->isValid() || !edit->isValidNumber(v) || v == shownNumber(current))
+	if (!edit->isValid() || !edit->isValidNumber(v) || v == sixDigits(current))
 		return false;
 	value = v;
 	return true;
@@ -143,7 +144,7 @@ void DIN4108_2SettingsWidget::on_lineEditEnhancedDayVentilation_editingFinished(
 	double perHour;
 	if (!changedValue(edit, m_assessment->enhancedDayVentilationValue()*3600, perHour))
 		return;
-	m_assessment->setEnhancedDayVentilationValue(perHour/3600);
+	m_assessment->setEnhancedDayVentilationValue(sixDigits(perHour/3600));
 	edit->setText(shownText(perHour));
 	emit projectModified();
 }
@@ -154,7 +155,7 @@ void DIN4108_2SettingsWidget::on_lineEditEnhancedNightVentilation_editingFinishe
 	double perHour;
 	if (!changedValue(edit, m_assessment->enhancedNightVentilationValue()*3600, perHour))
 		return;
-	m_assessment->setEnhancedNightVentilationValue(perHour/3600);
+	m_assessment->setEnhancedNightVentilationValue(sixDigits(perHour/3600));
 	edit->setText(shownText(perHour));
 	emit projectModified();
 }
@@ -164,8 +165,8 @@ void DIN4108_2SettingsWidget::on_lineEditMaxHeatingPower_editingFinished() {
 	double power;
 	if (!changedValue(m_ui->lineEditMaxHeatingPower, m_assessment->m_maximumHeatingPower, power))
 		return;
-	m_assessment->m_maximumHeatingPower = power;
-	m_ui->lineEditMaxHeatingPower->setText(shownText(power));
+	m_assessment->m_maximumHeatingPower = sixDigits(power);
+	m_ui->lineEditMaxHeatingPower->setText(shownText(m_assessment->m_maximumHeatingPower));
 	emit projectModified();
 }
 

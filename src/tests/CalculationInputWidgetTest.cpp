@@ -446,6 +446,7 @@ TEST_F(DinSettingsTest, TypedValuesStoredInBaseUnits) {
 	QTest::mouseClick(child<QCheckBox>("checkBoxEnhancedNightVentilation"), Qt::LeftButton);
 	ASSERT_TRUE(din().m_enhancedDayVentilation);
 	ASSERT_TRUE(din().m_enhancedNightVentilation);
+	// stored in 1/s with the six digits the project file keeps
 	struct Case {
 		const char *	m_field;
 		const char *	m_typed;
@@ -456,22 +457,22 @@ TEST_F(DinSettingsTest, TypedValuesStoredInBaseUnits) {
 		const char *	m_shown;
 	};
 	const Case cases[] = {
-		{ "lineEditEnhancedDayVentilation", "1.5", true, 1.5/3600, 0, 10000, "1.5" },
-		{ "lineEditEnhancedDayVentilation", "3", false, 3.0/3600, 0, 10000, "3" },
+		{ "lineEditEnhancedDayVentilation", "1.5", true, 0.000416667, 0, 10000, "1.5" },
+		{ "lineEditEnhancedDayVentilation", "3", false, 0.000833333, 0, 10000, "3" },
 		{ "lineEditEnhancedDayVentilation", "0", true, 0, 0, 10000, "0" },
 		// window ventilation: up to 2 1/h at night
-		{ "lineEditEnhancedNightVentilation", "2", true, 0, 2.0/3600, 10000, "2" },
-		{ "lineEditEnhancedNightVentilation", "0.50", false, 0, 0.5/3600, 10000, "0.5" },
-		{ "lineEditMaxHeatingPower", "2500", true, 0, 0.5/3600, 2500, "2500" },
-		{ "lineEditMaxHeatingPower", "0", false, 0, 0.5/3600, 0, "0" },
+		{ "lineEditEnhancedNightVentilation", "2", true, 0, 0.000555556, 10000, "2" },
+		{ "lineEditEnhancedNightVentilation", "0.50", false, 0, 0.000138889, 10000, "0.5" },
+		{ "lineEditMaxHeatingPower", "2500.004", true, 0, 0.000138889, 2500, "2500" },
+		{ "lineEditMaxHeatingPower", "0", false, 0, 0.000138889, 0, "0" },
 	};
 	for (const Case & c : cases) {
 		SCOPED_TRACE(std::string(c.m_field) + " " + c.m_typed);
 		QSignalSpy modified(m_page.get(), &CalculationInputWidget::projectModified);
 		type(c.m_field, c.m_typed, c.m_byReturn);
-		EXPECT_DOUBLE_EQ(din().enhancedDayVentilationValue(), c.m_day);
-		EXPECT_DOUBLE_EQ(din().enhancedNightVentilationValue(), c.m_night);
-		EXPECT_DOUBLE_EQ(din().m_maximumHeatingPower, c.m_power);
+		EXPECT_EQ(din().enhancedDayVentilationValue(), c.m_day);
+		EXPECT_EQ(din().enhancedNightVentilationValue(), c.m_night);
+		EXPECT_EQ(din().m_maximumHeatingPower, c.m_power);
 		EXPECT_EQ(edit(c.m_field)->text(), QString(c.m_shown));
 		EXPECT_TRUE(edit(c.m_field)->isValid());
 		EXPECT_EQ(modified.count(), 1);
@@ -485,7 +486,7 @@ TEST_F(DinSettingsTest, TypedValuesStoredInBaseUnits) {
 	QTest::keyClick(night, Qt::Key_End);
 	QTest::keyClicks(night, "1");
 	EXPECT_EQ(night->text(), "0.51");
-	EXPECT_DOUBLE_EQ(din().enhancedNightVentilationValue(), 0.5/3600);
+	EXPECT_EQ(din().enhancedNightVentilationValue(), 0.000138889);
 	EXPECT_EQ(modified.count(), 0);
 }
 
@@ -531,14 +532,14 @@ TEST_F(DinSettingsTest, NightLimitFollowsTheVentilationType) {
 	EXPECT_EQ(din().ventilationType(), 1);
 	EXPECT_TRUE(edit("lineEditEnhancedNightVentilation")->isValid());
 	type("lineEditEnhancedNightVentilation", "5", true);
-	EXPECT_DOUBLE_EQ(din().enhancedNightVentilationValue(), 5.0/3600);
+	EXPECT_EQ(din().enhancedNightVentilationValue(), 0.00138889);
 
 	// a mechanical system has no upper limit
 	kind->setFocus();
 	QTest::keyClick(kind, Qt::Key_Down);
 	EXPECT_EQ(din().ventilationType(), 2);
 	type("lineEditEnhancedNightVentilation", "12", true);
-	EXPECT_DOUBLE_EQ(din().enhancedNightVentilationValue(), 12.0/3600);
+	EXPECT_EQ(din().enhancedNightVentilationValue(), 0.00333333);
 	type("lineEditEnhancedNightVentilation", "-1", true);
 	EXPECT_EQ(edit("lineEditEnhancedNightVentilation")->toolTip(), "Air change rate must be >= 0 h<sup>-1</sup>");
 
@@ -548,7 +549,7 @@ TEST_F(DinSettingsTest, NightLimitFollowsTheVentilationType) {
 	emit kind->activated(0);
 	EXPECT_FALSE(edit("lineEditEnhancedNightVentilation")->isValid());
 	EXPECT_EQ(edit("lineEditEnhancedNightVentilation")->toolTip(), "Air change rate must be >= 0 and <= 2 h<sup>-1</sup>");
-	EXPECT_DOUBLE_EQ(din().enhancedNightVentilationValue(), 12.0/3600);
+	EXPECT_EQ(din().enhancedNightVentilationValue(), 0.00333333);
 }
 
 
