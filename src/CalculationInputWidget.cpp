@@ -129,6 +129,9 @@ CalculationInputWidget::CalculationInputWidget(QWidget * parent, RM::Database * 
 
 
 CalculationInputWidget::~CalculationInputWidget() {
+	// a settings field with the focus finishes its edit while the children go: this page
+	// is then no longer a CalculationInputWidget to forward its signals
+	disconnect(m_ui->groupBoxDIN4108_2Settings, nullptr, this, nullptr);
 	delete m_ui;
 }
 
