@@ -21,8 +21,12 @@
 
 #include "ConstructionTableDelegate.h"
 #include "ConstructionTableModel.h"
+#include "DIN4108_2SettingsWidget.h"
 
 namespace {
+
+/*! Part of the path of every climate file of the DIN 4108-2 regions. */
+const char * const DIN_CLIMATE_FILES = "DIN4108_2";
 
 /*! The edit's number when its text parses and lies in the range; else the edit marks itself. */
 bool acceptedValue(QtExt::ValidatingLineEdit * edit, double & value) {
@@ -91,9 +95,11 @@ CalculationInputWidget::CalculationInputWidget(QWidget * parent, RM::Database * 
 {
 	m_ui->setupUi(this);
 	layout()->setContentsMargins(0, 0, 0, 0);
-	// the mode follows the project; the buttons only carry it
-	m_ui->radioButtonUserCalculation->setVisible(false);
-	m_ui->radioButtonDIN4108_2Calculation->setVisible(false);
+	DIN4108_2SettingsWidget * din = m_ui->groupBoxDIN4108_2Settings;
+	din->setAssessment(&m_room->m_din4108_2Assessment);
+	connect(din, &DIN4108_2SettingsWidget::projectModified, this, &CalculationInputWidget::projectModified);
+	connect(din, &DIN4108_2SettingsWidget::shadingControlChanged, this, &CalculationInputWidget::shadingControlChanged);
+	din->setVisible(false);
 
 	m_ui->lineEditArea->setup(1e-6, 1e30,
 		tr("Area must be a valid size in [m<sup>2</sup>] (higher than 0.001 mm<sup>2</sup>)."), true, true);
@@ -107,6 +113,11 @@ CalculationInputWidget::CalculationInputWidget(QWidget * parent, RM::Database * 
 
 	m_climate->parseClimateDataDir(QtExt::Directories::databasesDir() + "/DB_climate",
 								   QtExt::Directories::userDataDir() + "/DB_climate");
+	// without the regions' climate files the DIN mode has no location to offer
+	const QStringList files = m_climate->climateDataFiles();
+	const bool dinFiles = std::any_of(files.begin(), files.end(),
+									  [](const QString & path) { return path.contains(DIN_CLIMATE_FILES); });
+	m_ui->radioButtonDIN4108_2Calculation->setEnabled(dinFiles);
 
 	QTableView * view = m_ui->tableViewConstruction;
 	m_constructionTableModel = new ConstructionTableModel(this, m_room, m_db);
@@ -141,6 +152,9 @@ CalculationInputWidget::CalculationInputWidget(QWidget * parent, RM::Database * 
 
 
 CalculationInputWidget::~CalculationInputWidget() {
+	// a settings field with the focus finishes its edit while the children go: this page
+	// is then no longer a CalculationInputWidget to forward its signals
+	disconnect(m_ui->groupBoxDIN4108_2Settings, nullptr, this, nullptr);
 	delete m_ui;
 }
 
@@ -152,14 +166,7 @@ void CalculationInputWidget::updateInput() {
 	m_ui->lineEditExtraMass->setText(QString("%L1").arg(m_room->m_additionalMass, 0, 'f', 1));
 	m_ui->lineEditCapacity->setText(QString("%L1").arg(m_room->m_additionalMassHeatCapacity, 0, 'f', 1));
 
-	const bool din = m_room->m_din4108_2Assessment.m_active;
-	m_ui->radioButtonDIN4108_2Calculation->blockSignals(true);
-	m_ui->radioButtonUserCalculation->blockSignals(true);
-	m_ui->radioButtonDIN4108_2Calculation->setChecked(din);
-	m_ui->radioButtonUserCalculation->setChecked(!din);
-	m_ui->radioButtonUserCalculation->blockSignals(false);
-	m_ui->radioButtonDIN4108_2Calculation->blockSignals(false);
-
+	showCalculationMode();
 	updateLocationList();
 	int index = projectLocationIndex();
 	if (index == -1) {
@@ -185,7 +192,7 @@ void CalculationInputWidget::updateLocationList() {
 
 	std::vector<std::pair<QString, QString> > locations;	// description, path
 	for (const QString & path : m_climate->climateDataFiles()) {
-		if (userMode || path.contains("DIN4108_2", Qt::CaseSensitive))
+		if (userMode || path.contains(DIN_CLIMATE_FILES, Qt::CaseSensitive))
 			locations.emplace_back(locationText(*m_climate, path, langId), path);
 	}
 	std::sort(locations.begin(), locations.end());
@@ -302,6 +309,8 @@ void CalculationInputWidget::climateLocationChanged(int index) {
 	m_ui->comboBoxLocation->setToolTip(path);
 	m_ui->textBrowserClimateDataInfo->setHtml(climateInfoHtml());
 	emit loadsChanged();
+	// the window has taken the region from the file name
+	m_ui->groupBoxDIN4108_2Settings->updateClimateRegion();
 }
 
 
@@ -374,7 +383,29 @@ void CalculationInputWidget::on_toolButtonToggleAdvancedClimateProperties_toggle
 }
 
 
-void CalculationInputWidget::on_radioButtonUserCalculation_toggled(bool) {
+void CalculationInputWidget::on_radioButtonUserCalculation_toggled(bool checked) {
+	RM::DIN4108_2Assessment & assessment = m_room->m_din4108_2Assessment;
+	const bool din = !checked;
+	if (din == assessment.m_active)
+		return;
+	assessment.m_active = din;
+	showCalculationMode();
+	emit calculationMode4108Standard(din);
+	// the DIN mode offers the regions' files only, the list index is the region
+	updateLocationList();
+	climateLocationChanged(m_ui->comboBoxLocation->currentIndex());
+	emit projectModified();
+}
+
+
+void CalculationInputWidget::showCalculationMode() {
+	const bool din = m_room->m_din4108_2Assessment.m_active;
+	const QSignalBlocker blockDin(m_ui->radioButtonDIN4108_2Calculation);
+	const QSignalBlocker blockUser(m_ui->radioButtonUserCalculation);
+	m_ui->radioButtonDIN4108_2Calculation->setChecked(din);
+	m_ui->radioButtonUserCalculation->setChecked(!din);
+	m_ui->groupBoxDIN4108_2Settings->updateInput();
+	m_ui->groupBoxDIN4108_2Settings->setVisible(din);
 }
 
 

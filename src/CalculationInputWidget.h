@@ -46,9 +46,11 @@ signals:
 	void projectModified();
 	/*! A climate data file was loaded. */
 	void loadsChanged();
-	/*! Switch between the user-defined and the DIN 4108-2 calculation (not emitted yet:
-		the page offers no switch). */
+	/*! The user switched between the user-defined and the DIN 4108-2 calculation; the
+		assessment's active flag is set already. */
 	void calculationMode4108Standard(bool isDIN);
+	/*! The DIN 4108-2 shading control type or use of the building changed. */
+	void shadingControlChanged(int shadingControlType);
 
 public slots:
 	void on_lineEditExtraMass_editingFinished();
@@ -64,6 +66,8 @@ public slots:
 	void on_lineEditArea_editingFinished();
 	void on_toolButtonToggleAdvancedRoomProperties_toggled(bool checked);
 	void on_toolButtonToggleAdvancedClimateProperties_toggled(bool checked);
+	/*! Switches the calculation mode: settings shown, location list refilled and the
+		chosen location loaded. */
 	void on_radioButtonUserCalculation_toggled(bool checked);
 
 private:
@@ -73,6 +77,8 @@ private:
 	int projectLocationIndex() const;
 	void setLocationIndexSilently(int index);
 	QString climateInfoHtml() const;
+	/*! Mode buttons and the settings shown for the room's assessment; no signals. */
+	void showCalculationMode();
 
 	Ui::CalculationInputWidget *	m_ui;
 	ConstructionTableModel *		m_constructionTableModel;

@@ -238,6 +238,10 @@ void RoomModelDialog::createInputPages() {
 																		  &m_project->m_din4108_2Assessment);
 
 	connect(m_calculationInputWidget, &CalculationInputWidget::loadsChanged, this, &RoomModelDialog::onLoadsChanged);
+	connect(m_calculationInputWidget, &CalculationInputWidget::calculationMode4108Standard,
+			this, &RoomModelDialog::onCalculationModeChanged);
+	connect(m_calculationInputWidget, &CalculationInputWidget::shadingControlChanged,
+			this, &RoomModelDialog::updateShadingControl);
 	connect(m_advancedSettingsInputWidget, &AdvancedSettingsInputWidget::outputUpdateNeeded,
 			this, &RoomModelDialog::onOutputUpdatedNeeded);
 	connect(m_advancedSettingsInputWidget, &AdvancedSettingsInputWidget::enableMoistureBalanceInputs,
@@ -395,7 +399,11 @@ void RoomModelDialog::updateInputWidgets() {
 	m_moistureLoadInputWidget->updateInput();
 	m_advancedSettingsInputWidget->updateInput();
 	m_resultsWidget->setRadiationPlotValue(m_project->m_albedo);
-	// no control switches the mode: apply the shading tab rule of the file's assessment here
+	// the tabs show the project's mode; a loaded project keeps its moisture balance, which
+	// in the DIN mode can only be switched off
+	const bool din = m_project->m_din4108_2Assessment.m_active;
+	enableLoadTabs(!din);
+	m_advancedSettingsInputWidget->setMoistureBalanceDisabled(din && !m_project->m_moistureBalanceEnabled);
 	updateShadingControl(m_project->m_din4108_2Assessment.m_shadingControlType);
 }
 
@@ -487,6 +495,8 @@ void RoomModelDialog::updateShadingControl(int shadingControlType) {
 	const RM::DIN4108_2Assessment & din = m_project->m_din4108_2Assessment;
 	const int index = m_inputTabs->indexOf(m_shadingControlModelInputWidget);
 	m_inputTabs->setTabEnabled(index, !din.m_active || shadingControlType == 3);
+	// the page shows the rules' limits or the model's own
+	m_shadingControlModelInputWidget->updateInput();
 }
 
 
@@ -505,6 +515,14 @@ void RoomModelDialog::onLoadsChanged() {
 
 
 void RoomModelDialog::onCalculationModeChanged(bool isDIN) {
+	enableLoadTabs(!isDIN);
+	m_project->m_din4108_2Assessment.m_active = isDIN;
+	m_advancedSettingsInputWidget->setMoistureBalanceDisabled(isDIN);
+	updateShadingControl(m_project->m_din4108_2Assessment.m_shadingControlType);
+}
+
+
+void RoomModelDialog::enableLoadTabs(bool enable) {
 	// pages by their current tab: with the moisture tab removed the recorded indices shift
 	for (QWidget * page : std::initializer_list<QWidget *>{ m_heatingModelInputWidget, m_coolingModelInputWidget,
 			m_mechanicalVentilationInputWidget, m_naturalVentilationModelInputWidget,
@@ -512,11 +530,8 @@ void RoomModelDialog::onCalculationModeChanged(bool isDIN) {
 	{
 		const int index = m_inputTabs->indexOf(page);
 		if (index != -1)
-			m_inputTabs->setTabEnabled(index, !isDIN);
+			m_inputTabs->setTabEnabled(index, enable);
 	}
-	m_project->m_din4108_2Assessment.m_active = isDIN;
-	m_advancedSettingsInputWidget->setMoistureBalanceDisabled(isDIN);
-	updateShadingControl(m_project->m_din4108_2Assessment.m_shadingControlType);
 }
 
 
@@ -832,7 +847,8 @@ void RoomModelDialog::onEnableMoistureBalanceInputs(bool enable) {
 	}
 	if (index == -1)
 		m_inputTabs->insertTab(m_inputTabs->count() - 1, m_moistureLoadInputWidget, tr("Moisture Loads"));
-	m_inputTabs->setTabEnabled(m_inputTabs->indexOf(m_moistureLoadInputWidget), true);
+	// like the other load tabs, disabled in the DIN 4108-2 mode
+	m_inputTabs->setTabEnabled(m_inputTabs->indexOf(m_moistureLoadInputWidget), !m_project->m_din4108_2Assessment.m_active);
 }
 
 

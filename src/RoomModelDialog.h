@@ -166,6 +166,8 @@ private:
 	void connectProjectModified(Page * page) {
 		connect(page, &Page::projectModified, this, &RoomModelDialog::onProjectModified);
 	}
+	/*! Enables or disables the tabs of the load models (DIN 4108-2 mode: rules in their place). */
+	void enableLoadTabs(bool enable);
 	void createButtonBar();
 	void createPageStack();
 	/*! Page 0 with Edit room down, or a database page toggled by its button. */

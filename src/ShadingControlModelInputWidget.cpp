@@ -59,11 +59,11 @@ ShadingControlModelInputWidget::~ShadingControlModelInputWidget() {
 
 void ShadingControlModelInputWidget::updateInput() {
 	// with rule-based shading the run closes the shading above the rule limits: show those;
-	// the record's own limits stay as they are unless typed
+	// the record (type and limits) stays as it is, for the user-defined mode
 	if (m_assessment->m_active && m_assessment->m_shadingControlType != SHADING_BY_MODEL) {
-		m_model->m_modelType = RM::ShadingControlModel::INTENSITY_CONTROLLED;
 		m_ui->stackedWidget->setCurrentIndex(1);
 		m_ui->scheduleWidget->setScheduleEditable(false);
+		const QSignalBlocker block(m_ui->comboBoxType);
 		m_ui->comboBoxType->setCurrentIndex(RM::ShadingControlModel::INTENSITY_CONTROLLED);
 		showValue(m_ui->lineEditMaxRadIntensityHor, m_assessment->maxRadiationIntensity(270));
 		showValue(m_ui->lineEditMaxRadIntensityWest, m_assessment->maxRadiationIntensity(270));

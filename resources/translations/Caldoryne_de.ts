@@ -809,6 +809,94 @@
     <message>
         <source>The item is invalid.</source>
         <translation>Der Eintrag ist ungültig.</translation>
+    <name>DIN4108_2SettingsWidget</name>
+    <message>
+        <source>DIN 4108-2 Summer Heat Protection</source>
+        <translation>Sommerlicher Wärmeschutz nach DIN 4108-2</translation>
+    </message>
+    <message>
+        <source>Use of the building:</source>
+        <translation>Nutzung des Gebäudes:</translation>
+    </message>
+    <message>
+        <source>Shading control:</source>
+        <translation>Sonnenschutzsteuerung:</translation>
+    </message>
+    <message>
+        <source>Ventilation type:</source>
+        <translation>Lüftungsart:</translation>
+    </message>
+    <message>
+        <source>Maximum heating power [W]:</source>
+        <translation>Maximale Heizleistung [W]:</translation>
+    </message>
+    <message>
+        <source>Enhanced day ventilation [1/h]:</source>
+        <translation>Erhöhte Taglüftung [1/h]:</translation>
+    </message>
+    <message>
+        <source>Enhanced night ventilation [1/h]:</source>
+        <translation>Erhöhte Nachtlüftung [1/h]:</translation>
+    </message>
+    <message>
+        <source>Summer climate region:</source>
+        <translation>Sommerklimaregion:</translation>
+    </message>
+    <message>
+        <source>Residential building</source>
+        <translation>Wohngebäude</translation>
+    </message>
+    <message>
+        <source>Non-residential building</source>
+        <translation>Nichtwohngebäude</translation>
+    </message>
+    <message>
+        <source>Window ventilation only</source>
+        <translation>Nur Fensterlüftung</translation>
+    </message>
+    <message>
+        <source>Ventilation across floors</source>
+        <translation>Geschossübergreifende Lüftung</translation>
+    </message>
+    <message>
+        <source>Mechanical ventilation system</source>
+        <translation>Lüftungsanlage</translation>
+    </message>
+    <message>
+        <source>Full shading</source>
+        <translation>Vollständige Verschattung</translation>
+    </message>
+    <message>
+        <source>No shading system</source>
+        <translation>Kein Sonnenschutz</translation>
+    </message>
+    <message>
+        <source>Automated shading system</source>
+        <translation>Automatisch gesteuerter Sonnenschutz</translation>
+    </message>
+    <message>
+        <source>User-defined shading system</source>
+        <translation>Benutzerdefinierter Sonnenschutz</translation>
+    </message>
+    <message>
+        <source>Air change rate must be &gt;= 0 and &lt;= %1 h&lt;sup&gt;-1&lt;/sup&gt;</source>
+        <translation>Die Luftwechselrate muss &gt;= 0 und &lt;= %1 h&lt;sup&gt;-1&lt;/sup&gt; sein</translation>
+    </message>
+    <message>
+        <source>Maximum heating power must be a value &gt;= 0 W.</source>
+        <translation>Die maximale Heizleistung muss ein Wert &gt;= 0 W sein.</translation>
+    </message>
+    <message>
+        <source>Region %1</source>
+        <translation>Region %1</translation>
+    </message>
+    <message>
+        <source>Limit: %1 Kh/a above %2 °C operative temperature</source>
+        <translation>Grenzwert: %1 Kh/a über %2 °C operativer Temperatur</translation>
+    </message>
+    <message>
+        <source>Air change rate must be &gt;= 0 h&lt;sup&gt;-1&lt;/sup&gt;</source>
+        <translation>Die Luftwechselrate muss &gt;= 0 h&lt;sup&gt;-1&lt;/sup&gt; sein</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,10 @@
 #include <map>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QRadioButton>
+#include <QWheelEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,6 +36,7 @@
 
 #include "CalculationInputWidget.h"
 #include "ConstructionTableModel.h"
+#include "DIN4108_2SettingsWidget.h"
 
 namespace {
 
@@ -452,6 +456,293 @@ TEST_F(CalculationInputTest, ColumnTwoTakesTheFreeWidthOnly) {
 		for (int kind = 0; kind < 3; ++kind)
 			EXPECT_GT(view->columnWidth(ConstructionTableModel::ColKind),
 					  view->fontMetrics().horizontalAdvance(ConstructionTableModel::kindText(kind))) << kind;
+	}
+}
+
+/*! The page switched to the DIN 4108-2 mode by a click, as a user does. */
+class DinSettingsTest : public CalculationInputTest {
+protected:
+	void SetUp() override {
+		CalculationInputTest::SetUp();
+		m_page->show();
+		m_page->resize(1200, 600);
+		// focus moves between fields of the active window only
+		QApplication::setActiveWindow(m_page.get());
+		ASSERT_TRUE(QTest::qWaitForWindowActive(m_page.get()));
+		QTest::mouseClick(child<QRadioButton>("radioButtonDIN4108_2Calculation"), Qt::LeftButton);
+	}
+	template <typename T>
+	T * child(const char * name) const {
+		T * w = m_page->findChild<T *>(name);
+		EXPECT_NE(w, nullptr) << name;
+		return w;
+	}
+	RM::DIN4108_2Assessment & din() { return m_room.m_din4108_2Assessment; }
+	/*! Types into a field key by key and ends the edit with Return or by a click elsewhere. */
+	void type(const char * field, const QString & text, bool byReturn) {
+		QtExt::ValidatingLineEdit * e = edit(field);
+		e->setFocus();
+		e->selectAll();
+		QTest::keyClick(e, Qt::Key_Backspace);
+		QTest::keyClicks(e, text);
+		if (byReturn)
+			QTest::keyClick(e, Qt::Key_Return);
+		else
+			QTest::mouseClick(edit("lineEditArea"), Qt::LeftButton);
+	}
+	void wheelOver(QWidget * w, int delta) {
+		const QPoint pos = w->rect().center();
+		QWheelEvent ev(pos, w->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+					   Qt::NoScrollPhase, false);
+		QApplication::sendEvent(w, &ev);
+	}
+};
+
+
+TEST_F(DinSettingsTest, SwitchShowsTheSettingsAndTheRegionsFiles) {
+	EXPECT_TRUE(din().m_active);
+	EXPECT_TRUE(child<DIN4108_2SettingsWidget>("groupBoxDIN4108_2Settings")->isVisible());
+	QComboBox * combo = locations();
+	ASSERT_EQ(combo->count(), 3);
+	// the default region B chooses its file, which is loaded at once
+	EXPECT_EQ(m_room.m_din4108_2Assessment.m_climateRegion, 1);
+	EXPECT_EQ(m_climate.m_currentClimateDataFile, "Europe/Germany/DIN4108_2/DIN4108_2_Region_B.c6b");
+	EXPECT_EQ(edit("lineEditClimateRegion")->text(), "Region B");
+	EXPECT_TRUE(edit("lineEditClimateRegion")->isReadOnly());
+	EXPECT_EQ(child<QLabel>("labelReferenceValues")->text(), "Limit: 1200 Kh/a above 26 °C operative temperature");
+
+	// another region through the list: the region and its reference temperature follow
+	combo->setFocus();
+	QTest::keyClick(combo, Qt::Key_Down);
+	EXPECT_EQ(m_room.m_din4108_2Assessment.m_climateRegion, 2);
+	EXPECT_EQ(edit("lineEditClimateRegion")->text(), "Region C");
+	EXPECT_EQ(child<QLabel>("labelReferenceValues")->text(), "Limit: 1200 Kh/a above 27 °C operative temperature");
+
+	// and back: the settings go, the list holds every file again, the location stays
+	QSignalSpy modes(m_page.get(), &CalculationInputWidget::calculationMode4108Standard);
+	QSignalSpy modified(m_page.get(), &CalculationInputWidget::projectModified);
+	QTest::mouseClick(child<QRadioButton>("radioButtonUserCalculation"), Qt::LeftButton);
+	EXPECT_FALSE(din().m_active);
+	ASSERT_EQ(modes.count(), 1);
+	EXPECT_EQ(modes[0][0].toBool(), false);
+	EXPECT_EQ(modified.count(), 1);
+	EXPECT_FALSE(child<DIN4108_2SettingsWidget>("groupBoxDIN4108_2Settings")->isVisible());
+	EXPECT_GT(combo->count(), 3);
+	EXPECT_EQ(combo->currentData().toString(), "Europe/Germany/DIN4108_2/DIN4108_2_Region_C.c6b");
+}
+
+
+TEST_F(DinSettingsTest, TypedValuesStoredInBaseUnits) {
+	QTest::mouseClick(child<QCheckBox>("checkBoxEnhancedDayVentilation"), Qt::LeftButton);
+	QTest::mouseClick(child<QCheckBox>("checkBoxEnhancedNightVentilation"), Qt::LeftButton);
+	ASSERT_TRUE(din().m_enhancedDayVentilation);
+	ASSERT_TRUE(din().m_enhancedNightVentilation);
+	// stored in 1/s with the six digits the project file keeps
+	struct Case {
+		const char *	m_field;
+		const char *	m_typed;
+		bool			m_byReturn;
+		double			m_day;		// stored, 1/s
+		double			m_night;	// stored, 1/s
+		double			m_power;	// W
+		const char *	m_shown;
+	};
+	const Case cases[] = {
+		{ "lineEditEnhancedDayVentilation", "1.5", true, 0.000416667, 0, 10000, "1.5" },
+		{ "lineEditEnhancedDayVentilation", "3", false, 0.000833333, 0, 10000, "3" },
+		{ "lineEditEnhancedDayVentilation", "0", true, 0, 0, 10000, "0" },
+		// window ventilation: up to 2 1/h at night
+		{ "lineEditEnhancedNightVentilation", "2", true, 0, 0.000555556, 10000, "2" },
+		{ "lineEditEnhancedNightVentilation", "0.50", false, 0, 0.000138889, 10000, "0.5" },
+		{ "lineEditMaxHeatingPower", "2500.004", true, 0, 0.000138889, 2500, "2500" },
+		{ "lineEditMaxHeatingPower", "0", false, 0, 0.000138889, 0, "0" },
+	};
+	for (const Case & c : cases) {
+		SCOPED_TRACE(std::string(c.m_field) + " " + c.m_typed);
+		QSignalSpy modified(m_page.get(), &CalculationInputWidget::projectModified);
+		type(c.m_field, c.m_typed, c.m_byReturn);
+		EXPECT_EQ(din().enhancedDayVentilationValue(), c.m_day);
+		EXPECT_EQ(din().enhancedNightVentilationValue(), c.m_night);
+		EXPECT_EQ(din().m_maximumHeatingPower, c.m_power);
+		EXPECT_EQ(edit(c.m_field)->text(), QString(c.m_shown));
+		EXPECT_TRUE(edit(c.m_field)->isValid());
+		EXPECT_EQ(modified.count(), 1);
+	}
+
+	// the shown value again, or a value only typed: nothing stored, nothing modified
+	QSignalSpy modified(m_page.get(), &CalculationInputWidget::projectModified);
+	type("lineEditEnhancedNightVentilation", "0.5", true);
+	QtExt::ValidatingLineEdit * night = edit("lineEditEnhancedNightVentilation");
+	night->setFocus();
+	QTest::keyClick(night, Qt::Key_End);
+	QTest::keyClicks(night, "1");
+	EXPECT_EQ(night->text(), "0.51");
+	EXPECT_EQ(din().enhancedNightVentilationValue(), 0.000138889);
+	EXPECT_EQ(modified.count(), 0);
+}
+
+
+TEST_F(DinSettingsTest, RefusedValuesMarkTheFieldAndStoreNothing) {
+	QTest::mouseClick(child<QCheckBox>("checkBoxEnhancedDayVentilation"), Qt::LeftButton);
+	QTest::mouseClick(child<QCheckBox>("checkBoxEnhancedNightVentilation"), Qt::LeftButton);
+	const char * day = "Air change rate must be >= 0 and <= 3 h<sup>-1</sup>";
+	const char * night = "Air change rate must be >= 0 and <= 2 h<sup>-1</sup>";
+	const char * power = "Maximum heating power must be a value >= 0 W.";
+	struct Case { const char * m_field; const char * m_typed; const char * m_tip; };
+	const Case cases[] = {
+		{ "lineEditEnhancedDayVentilation", "3.01", day }, { "lineEditEnhancedDayVentilation", "-0.1", day },
+		{ "lineEditEnhancedDayVentilation", "abc", day },
+		{ "lineEditEnhancedNightVentilation", "2.5", night }, { "lineEditEnhancedNightVentilation", "inf", night },
+		{ "lineEditMaxHeatingPower", "-1", power }, { "lineEditMaxHeatingPower", "nan", power },
+	};
+	const RM::DIN4108_2Assessment before = din();
+	for (const Case & c : cases) {
+		SCOPED_TRACE(std::string(c.m_field) + " " + c.m_typed);
+		QSignalSpy modified(m_page.get(), &CalculationInputWidget::projectModified);
+		type(c.m_field, c.m_typed, true);
+		EXPECT_EQ(din().enhancedDayVentilationValue(), before.enhancedDayVentilationValue());
+		EXPECT_EQ(din().enhancedNightVentilationValue(), before.enhancedNightVentilationValue());
+		EXPECT_EQ(din().m_maximumHeatingPower, before.m_maximumHeatingPower);
+		EXPECT_FALSE(edit(c.m_field)->isValid());
+		EXPECT_EQ(edit(c.m_field)->text(), QString(c.m_typed));
+		EXPECT_EQ(edit(c.m_field)->toolTip(), DIN4108_2SettingsWidget::tr(c.m_tip));
+		EXPECT_EQ(modified.count(), 0);
+	}
+}
+
+
+TEST_F(DinSettingsTest, NightLimitFollowsTheVentilationType) {
+	QTest::mouseClick(child<QCheckBox>("checkBoxEnhancedNightVentilation"), Qt::LeftButton);
+	QComboBox * kind = child<QComboBox>("comboBoxVentilationType");
+	type("lineEditEnhancedNightVentilation", "5", true);
+	EXPECT_FALSE(edit("lineEditEnhancedNightVentilation")->isValid());
+
+	// across floors allows 5 1/h: the shown text becomes valid and can be taken
+	kind->setFocus();
+	QTest::keyClick(kind, Qt::Key_Down);
+	EXPECT_EQ(din().ventilationType(), 1);
+	EXPECT_TRUE(edit("lineEditEnhancedNightVentilation")->isValid());
+	type("lineEditEnhancedNightVentilation", "5", true);
+	EXPECT_EQ(din().enhancedNightVentilationValue(), 0.00138889);
+
+	// a mechanical system has no upper limit
+	kind->setFocus();
+	QTest::keyClick(kind, Qt::Key_Down);
+	EXPECT_EQ(din().ventilationType(), 2);
+	type("lineEditEnhancedNightVentilation", "12", true);
+	EXPECT_EQ(din().enhancedNightVentilationValue(), 0.00333333);
+	type("lineEditEnhancedNightVentilation", "-1", true);
+	EXPECT_EQ(edit("lineEditEnhancedNightVentilation")->toolTip(), "Air change rate must be >= 0 h<sup>-1</sup>");
+
+	// back to window ventilation: the stored 12 1/h is shown as refused, not changed
+	type("lineEditEnhancedNightVentilation", "12", true);
+	kind->setCurrentIndex(0);
+	emit kind->activated(0);
+	EXPECT_FALSE(edit("lineEditEnhancedNightVentilation")->isValid());
+	EXPECT_EQ(edit("lineEditEnhancedNightVentilation")->toolTip(), "Air change rate must be >= 0 and <= 2 h<sup>-1</sup>");
+	EXPECT_EQ(din().enhancedNightVentilationValue(), 0.00333333);
+}
+
+
+TEST_F(DinSettingsTest, ChoicesByKeyWheelAndClick) {
+	QSignalSpy shading(m_page.get(), &CalculationInputWidget::shadingControlChanged);
+	QSignalSpy modified(m_page.get(), &CalculationInputWidget::projectModified);
+	QComboBox * use = child<QComboBox>("comboBoxBuildingUse");
+	QComboBox * control = child<QComboBox>("comboBoxShadingControl");
+
+	// the wheel over the unfocused use box chooses as the keys do
+	wheelOver(use, -120);
+	EXPECT_FALSE(din().m_residential);
+	EXPECT_EQ(child<QLabel>("labelReferenceValues")->text(), "Limit: 500 Kh/a above 26 °C operative temperature");
+	ASSERT_EQ(shading.count(), 1);
+	EXPECT_EQ(shading[0][0].toInt(), 2);		// the limits of the shading page change with the use
+	control->setFocus();
+	QTest::keyClick(control, Qt::Key_Down);
+	EXPECT_EQ(din().m_shadingControlType, 3);
+	ASSERT_EQ(shading.count(), 2);
+	EXPECT_EQ(shading[1][0].toInt(), 3);
+	// beyond the last entry nothing changes and nothing is reported
+	QTest::keyClick(control, Qt::Key_Down);
+	EXPECT_EQ(shading.count(), 2);
+	EXPECT_EQ(modified.count(), 2);
+
+	// the value fields follow their check boxes; a disabled one takes no wheel or keys
+	QtExt::ValidatingLineEdit * day = edit("lineEditEnhancedDayVentilation");
+	EXPECT_FALSE(day->isEnabled());
+	wheelOver(day, 120);
+	QTest::keyClicks(day, "2");
+	EXPECT_EQ(day->text(), "0");
+	QCheckBox * box = child<QCheckBox>("checkBoxEnhancedDayVentilation");
+	box->setFocus();
+	QTest::keyClick(box, Qt::Key_Space);
+	EXPECT_TRUE(din().m_enhancedDayVentilation);
+	EXPECT_TRUE(day->isEnabled());
+	EXPECT_EQ(modified.count(), 3);
+	// a wheel over the value changes nothing
+	wheelOver(day, 120);
+	EXPECT_EQ(day->text(), "0");
+	EXPECT_EQ(din().enhancedDayVentilationValue(), 0);
+}
+
+
+TEST_F(DinSettingsTest, RefreshShowsTheProjectAndStoresNothing) {
+	RM::DIN4108_2Assessment & a = din();
+	a.m_residential = false;
+	a.m_ventilationType = 1;
+	a.m_shadingControlType = 0;
+	a.m_enhancedNightVentilation = true;
+	a.m_enhancedNightVentilationValue = 0.000555556;	// 2 1/h with the file's six digits
+	a.m_maximumHeatingPower = 1234.5678;
+	a.m_climateRegion = 0;
+	m_room.m_climateDataPath = "Europe/Germany/DIN4108_2/DIN4108_2_Region_A.c6b";
+	QSignalSpy modified(m_page.get(), &CalculationInputWidget::projectModified);
+	QSignalSpy modes(m_page.get(), &CalculationInputWidget::calculationMode4108Standard);
+	m_page->updateInput();
+	EXPECT_EQ(child<QComboBox>("comboBoxBuildingUse")->currentText(), "Non-residential building");
+	EXPECT_EQ(child<QComboBox>("comboBoxVentilationType")->currentText(), "Ventilation across floors");
+	EXPECT_EQ(child<QComboBox>("comboBoxShadingControl")->currentText(), "Full shading");
+	EXPECT_TRUE(child<QCheckBox>("checkBoxEnhancedNightVentilation")->isChecked());
+	EXPECT_FALSE(child<QCheckBox>("checkBoxEnhancedDayVentilation")->isChecked());
+	EXPECT_EQ(edit("lineEditEnhancedNightVentilation")->text(), "2");
+	EXPECT_EQ(edit("lineEditMaxHeatingPower")->text(), "1234.57");
+	EXPECT_EQ(edit("lineEditClimateRegion")->text(), "Region A");
+	EXPECT_EQ(child<QLabel>("labelReferenceValues")->text(), "Limit: 500 Kh/a above 25 °C operative temperature");
+
+	// the shown values finished unchanged keep the stored digits
+	type("lineEditEnhancedNightVentilation", "2", true);
+	type("lineEditMaxHeatingPower", "1234.57", false);
+	EXPECT_EQ(a.m_enhancedNightVentilationValue, 0.000555556);
+	EXPECT_EQ(a.m_maximumHeatingPower, 1234.5678);
+	EXPECT_EQ(modified.count(), 0);
+	EXPECT_EQ(modes.count(), 0);
+
+	// a user-defined project hides the settings again
+	a.m_active = false;
+	m_page->updateInput();
+	EXPECT_TRUE(child<QRadioButton>("radioButtonUserCalculation")->isChecked());
+	EXPECT_FALSE(child<DIN4108_2SettingsWidget>("groupBoxDIN4108_2Settings")->isVisible());
+	EXPECT_EQ(modified.count(), 0);
+	EXPECT_EQ(modes.count(), 0);
+}
+
+
+TEST_F(DinSettingsTest, SettingsFitBesideEachOther) {
+	// labels before their fields, none clipped, every field inside the group box
+	DIN4108_2SettingsWidget * box = child<DIN4108_2SettingsWidget>("groupBoxDIN4108_2Settings");
+	QApplication::processEvents();
+	const std::pair<const char *, const char *> pairs[] = {
+		{ "labelBuildingUse", "comboBoxBuildingUse" }, { "labelShadingControl", "comboBoxShadingControl" },
+		{ "labelVentilationType", "comboBoxVentilationType" }, { "labelMaxHeatingPower", "lineEditMaxHeatingPower" },
+		{ "checkBoxEnhancedDayVentilation", "lineEditEnhancedDayVentilation" },
+		{ "checkBoxEnhancedNightVentilation", "lineEditEnhancedNightVentilation" },
+		{ "labelClimateRegion", "lineEditClimateRegion" }
+	};
+	for (const auto & p : pairs) {
+		QWidget * label = child<QWidget>(p.first);
+		QWidget * field = child<QWidget>(p.second);
+		EXPECT_LE(label->geometry().right(), field->geometry().left()) << p.first;
+		EXPECT_GE(label->width(), label->sizeHint().width()) << p.first << " is clipped";
+		EXPECT_TRUE(box->rect().contains(field->geometry())) << p.second;
 	}
 }
 

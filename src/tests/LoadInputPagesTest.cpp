@@ -491,7 +491,8 @@ TEST_F(LoadInputPagesTest, ShadingUnderAnActiveAssessment) {
 		EXPECT_EQ(child<QComboBox>(m_shading.get(), "comboBoxType")->currentText(), "Intensity-Controlled");
 		EXPECT_EQ(child<QStackedWidget>(m_shading.get(), "stackedWidget")->currentIndex(), 1);
 		EXPECT_FALSE(editable(child<ScheduleInputWidget>(m_shading.get(), "scheduleWidget")));
-		EXPECT_EQ(s.m_modelType, int(RM::ShadingControlModel::INTENSITY_CONTROLLED));
+		// the record keeps its type for a return to the user-defined mode
+		EXPECT_EQ(s.m_modelType, int(RM::ShadingControlModel::SCHEDULED));
 		EXPECT_TRUE(recordUnchanged());
 	}
 

@@ -15,6 +15,7 @@
 #include <QFormLayout>
 #include <QImage>
 #include <QPainter>
+#include <QRadioButton>
 #include <QLabel>
 #include <QVBoxLayout>
 #include <QMenu>
@@ -303,6 +304,17 @@ void roomInputShots(Screenshots & shots) {
 	for (const char * name : { "toolButtonToggleAdvancedRoomProperties", "toolButtonToggleAdvancedClimateProperties" })
 		page->findChild<QToolButton *>(name)->click();
 	shots.save(&w, "input-geometry-climate");
+	// the DIN 4108-2 mode with its settings, non-residential with night ventilation, the
+	// hidden rows hidden again
+	for (const char * name : { "toolButtonToggleAdvancedRoomProperties", "toolButtonToggleAdvancedClimateProperties" })
+		page->findChild<QToolButton *>(name)->click();
+	page->findChild<QRadioButton *>("radioButtonDIN4108_2Calculation")->click();
+	QComboBox * use = page->findChild<QComboBox *>("comboBoxBuildingUse");
+	use->setCurrentIndex(1);
+	emit use->activated(1);
+	page->findChild<QCheckBox *>("checkBoxEnhancedNightVentilation")->click();
+	shots.save(&w, "input-geometry-din");
+	page->findChild<QRadioButton *>("radioButtonUserCalculation")->click();
 
 	QTableView * view = page->findChild<QTableView *>("tableViewConstruction");
 	const QModelIndex cell = view->model()->index(0, 2);

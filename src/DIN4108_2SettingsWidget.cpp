@@ -1,0 +1,189 @@
+#include "DIN4108_2SettingsWidget.h"
+#include "ui_DIN4108_2SettingsWidget.h"
+
+#include <limits>
+
+#include <RM_DIN4108_2Assessment.h>
+
+namespace {
+
+enum BuildingUse {
+	Residential,
+	NonResidential
+};
+
+/*! value to six significant digits: what a field shows ("%L1") and what the project file
+	keeps, so that a run before saving and one after loading see the same number. */
+double sixDigits(double value) {
+	return QString::number(value, 'g', 6).toDouble();
+}
+
+QString shownText(double value) {
+	return QString("%L1").arg(value);
+}
+
+/*! The edit's accepted number when it differs from what the edit showed for current. */
+bool changedValue(QtExt::ValidatingLineEdit * edit, double current, double & value) {
+	double v;
+	if (!edit->isValid() || !edit->isValidNumber(v) || v == sixDigits(current))
+		return false;
+	value = v;
+	return true;
+}
+
+} // namespace
+
+
+DIN4108_2SettingsWidget::DIN4108_2SettingsWidget(QWidget * parent) :
+	QGroupBox(parent),
+	m_ui(new Ui::DIN4108_2SettingsWidget),
+	m_assessment(nullptr)
+{
+	m_ui->setupUi(this);
+	m_ui->comboBoxBuildingUse->addItem(tr("Residential building"));
+	m_ui->comboBoxBuildingUse->addItem(tr("Non-residential building"));
+	m_ui->comboBoxVentilationType->addItem(tr("Window ventilation only"));
+	m_ui->comboBoxVentilationType->addItem(tr("Ventilation across floors"));
+	m_ui->comboBoxVentilationType->addItem(tr("Mechanical ventilation system"));
+	m_ui->comboBoxShadingControl->addItem(tr("Full shading"));
+	m_ui->comboBoxShadingControl->addItem(tr("No shading system"));
+	m_ui->comboBoxShadingControl->addItem(tr("Automated shading system"));
+	m_ui->comboBoxShadingControl->addItem(tr("User-defined shading system"));
+
+	const double dayLimit = RM::DIN4108_2Assessment::MaxEnhancedDayVentilation;
+	m_ui->lineEditEnhancedDayVentilation->setup(0, dayLimit,
+		tr("Air change rate must be >= 0 and <= %1 h<sup>-1</sup>").arg(shownText(dayLimit)), true, true);
+	m_ui->lineEditMaxHeatingPower->setup(0, std::numeric_limits<double>::max(),
+		tr("Maximum heating power must be a value >= 0 W."), true, true);
+	m_ui->lineEditClimateRegion->setReadOnly(true);
+}
+
+
+DIN4108_2SettingsWidget::~DIN4108_2SettingsWidget() {
+	delete m_ui;
+}
+
+
+void DIN4108_2SettingsWidget::setAssessment(RM::DIN4108_2Assessment * assessment) {
+	m_assessment = assessment;
+}
+
+
+void DIN4108_2SettingsWidget::updateInput() {
+	const RM::DIN4108_2Assessment & din = *m_assessment;
+	// combo boxes and check boxes report user choices only (activated, clicked)
+	m_ui->comboBoxBuildingUse->setCurrentIndex(din.m_residential ? Residential : NonResidential);
+	m_ui->comboBoxVentilationType->setCurrentIndex(din.m_ventilationType);
+	m_ui->comboBoxShadingControl->setCurrentIndex(din.m_shadingControlType);
+	m_ui->checkBoxEnhancedDayVentilation->setChecked(din.m_enhancedDayVentilation);
+	m_ui->checkBoxEnhancedNightVentilation->setChecked(din.m_enhancedNightVentilation);
+	m_ui->lineEditEnhancedDayVentilation->setText(shownText(din.enhancedDayVentilationValue()*3600));
+	m_ui->lineEditEnhancedNightVentilation->setText(shownText(din.enhancedNightVentilationValue()*3600));
+	m_ui->lineEditMaxHeatingPower->setText(shownText(din.m_maximumHeatingPower));
+	setupNightVentilationRange();
+	enableVentilationValues();
+	updateClimateRegion();
+}
+
+
+void DIN4108_2SettingsWidget::updateClimateRegion() {
+	const RM::DIN4108_2Assessment & din = *m_assessment;
+	const char * const letters[] = { "A", "B", "C" };
+	const bool known = din.m_climateRegion >= 0 && din.m_climateRegion <= 2;
+	m_ui->lineEditClimateRegion->setText(known ? tr("Region %1").arg(letters[din.m_climateRegion]) : QString());
+	m_ui->labelReferenceValues->setText(tr("Limit: %1 Kh/a above %2 °C operative temperature")
+		.arg(shownText(din.overTemperatureLimit()), shownText(din.referenceTemperature())));
+}
+
+
+void DIN4108_2SettingsWidget::on_comboBoxBuildingUse_activated(int index) {
+	const bool residential = index == Residential;
+	if (residential == m_assessment->m_residential)
+		return;
+	m_assessment->m_residential = residential;
+	updateClimateRegion();
+	emit shadingControlChanged(m_assessment->m_shadingControlType);
+	emit projectModified();
+}
+
+
+void DIN4108_2SettingsWidget::on_comboBoxVentilationType_activated(int index) {
+	if (index == m_assessment->m_ventilationType)
+		return;
+	m_assessment->m_ventilationType = index;
+	setupNightVentilationRange();
+	emit projectModified();
+}
+
+
+void DIN4108_2SettingsWidget::on_comboBoxShadingControl_activated(int index) {
+	if (index == m_assessment->m_shadingControlType)
+		return;
+	m_assessment->m_shadingControlType = index;
+	emit shadingControlChanged(index);
+	emit projectModified();
+}
+
+
+void DIN4108_2SettingsWidget::on_checkBoxEnhancedDayVentilation_clicked(bool checked) {
+	m_assessment->m_enhancedDayVentilation = checked;
+	enableVentilationValues();
+	emit projectModified();
+}
+
+
+void DIN4108_2SettingsWidget::on_checkBoxEnhancedNightVentilation_clicked(bool checked) {
+	m_assessment->m_enhancedNightVentilation = checked;
+	enableVentilationValues();
+	emit projectModified();
+}
+
+
+void DIN4108_2SettingsWidget::on_lineEditEnhancedDayVentilation_editingFinished() {
+	QtExt::ValidatingLineEdit * edit = m_ui->lineEditEnhancedDayVentilation;
+	double perHour;
+	if (!changedValue(edit, m_assessment->enhancedDayVentilationValue()*3600, perHour))
+		return;
+	m_assessment->setEnhancedDayVentilationValue(sixDigits(perHour/3600));
+	edit->setText(shownText(perHour));
+	emit projectModified();
+}
+
+
+void DIN4108_2SettingsWidget::on_lineEditEnhancedNightVentilation_editingFinished() {
+	QtExt::ValidatingLineEdit * edit = m_ui->lineEditEnhancedNightVentilation;
+	double perHour;
+	if (!changedValue(edit, m_assessment->enhancedNightVentilationValue()*3600, perHour))
+		return;
+	m_assessment->setEnhancedNightVentilationValue(sixDigits(perHour/3600));
+	edit->setText(shownText(perHour));
+	emit projectModified();
+}
+
+
+void DIN4108_2SettingsWidget::on_lineEditMaxHeatingPower_editingFinished() {
+	double power;
+	if (!changedValue(m_ui->lineEditMaxHeatingPower, m_assessment->m_maximumHeatingPower, power))
+		return;
+	m_assessment->m_maximumHeatingPower = sixDigits(power);
+	m_ui->lineEditMaxHeatingPower->setText(shownText(m_assessment->m_maximumHeatingPower));
+	emit projectModified();
+}
+
+
+void DIN4108_2SettingsWidget::setupNightVentilationRange() {
+	const double limit = m_assessment->maxEnhancedNightVentilation();
+	// a mechanical system has no limit: its bound is the largest number
+	const QString message = limit == std::numeric_limits<double>::max()
+			? tr("Air change rate must be >= 0 h<sup>-1</sup>")
+			: tr("Air change rate must be >= 0 and <= %1 h<sup>-1</sup>").arg(shownText(limit));
+	QtExt::ValidatingLineEdit * edit = m_ui->lineEditEnhancedNightVentilation;
+	edit->setup(0, limit, message, true, true);
+	edit->setText(edit->text());
+}
+
+
+void DIN4108_2SettingsWidget::enableVentilationValues() {
+	m_ui->lineEditEnhancedDayVentilation->setEnabled(m_assessment->m_enhancedDayVentilation);
+	m_ui->lineEditEnhancedNightVentilation->setEnabled(m_assessment->m_enhancedNightVentilation);
+}

@@ -1,0 +1,255 @@
+// The DIN 4108-2 mode switched in the main window as a user does: the tabs follow the mode,
+// the settings reach the run and the report's verdict, survive Save and Load, and the
+// user-defined mode afterwards runs the project's own models again.
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QImage>
+#include <QLocale>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextDocumentFragment>
+#include <QToolButton>
+
+#include <QtExt_Directories.h>
+#include <QtExt_Table.h>
+#include <QtExt_ValidatingLineEdit.h>
+
+#include <RM_CaldoryneModelInterface.h>
+#include <RM_Room.h>
+
+#include "ButtonBar.h"
+#include "GuiTestHarness.h"
+#include "Report.h"
+#include "ReportFrameResultsOverTemperature.h"
+#include "ReportSettings.h"
+#include "RoomModelDialog.h"
+
+namespace {
+
+using Driver = GuiTest::ModalDialogDriver;
+using T = RoomModelDialog;
+
+/*! Starts the run from the run dialog, without saving outputs. */
+void startRun(QWidget * w) {
+	qobject_cast<QDialog *>(w)->accept();
+}
+
+class DinModeWindowTest : public ::testing::Test {
+protected:
+	void SetUp() override {
+		GuiTest::clearSettings();
+		// numbers as the language handler shows them: no group separators
+		QLocale::setDefault(QLocale::c());
+		ReportSettings::instance().setDefaults();
+		m_dir = GuiTest::homeDir() + "/din/" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+		QDir(m_dir).removeRecursively();
+		QDir().mkpath(m_dir);
+		m_window.reset(new RoomModelDialog);
+		m_window->show();
+		QApplication::setActiveWindow(m_window.get());
+		ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+	}
+	void TearDown() override {
+		Driver driver;
+		driver.add(Driver::press(QDialogButtonBox::Discard));
+		m_window.reset();
+	}
+
+	template <typename W>
+	W * child(const char * name) const {
+		W * w = m_window->findChild<W *>(name);
+		EXPECT_NE(w, nullptr) << name;
+		return w;
+	}
+	bool tabEnabled(T::InputTab tab) const {
+		QTabWidget * tabs = m_window->inputTabs();
+		return tabs->isTabEnabled(tabs->indexOf(m_window->inputPage(tab)));
+	}
+	bool loadTabsEnabled(bool enabled) const {
+		for (T::InputTab t : { T::TabHeating, T::TabCooling, T::TabMechanicalVentilation, T::TabInfiltration,
+							   T::TabEquipment, T::TabOccupancy })
+			if (tabEnabled(t) != enabled)
+				return false;
+		return true;
+	}
+	void click(const char * name) { QTest::mouseClick(child<QWidget>(name), Qt::LeftButton); }
+	void keyInto(const char * name, Qt::Key key) {
+		QWidget * w = child<QWidget>(name);
+		w->setFocus();
+		QTest::keyClick(w, key);
+	}
+	void typeAndReturn(const char * name, const QString & text) {
+		GuiTest::typeAndReturn(child<QtExt::ValidatingLineEdit>(name), text);
+	}
+	void run() {
+		Driver driver;
+		driver.add(startRun);
+		m_window->buttonBar()->toolButtonUpdate->click();
+		ASSERT_TRUE(m_window->model()->m_outputManager.m_resultsPresent);
+	}
+	/*! Plain texts of the report's results table of the last run, row by row. */
+	QStringList reportResults() {
+		Report report;
+		report.setData(m_window->model(), m_window->database());
+		auto * frame = dynamic_cast<ReportFrameResultsOverTemperature *>(report.frames(9).at(0));
+		if (frame == nullptr)
+			return {};
+		QImage page(794, 1123, QImage::Format_ARGB32);
+		frame->update(&page, 600);
+		QStringList rows;
+		QtExt::Table * t = frame->tables().at(0);
+		for (int r = 0; r < t->rowCount(); ++r) {
+			QStringList row;
+			for (int c = 0; c < t->columnCount(); ++c)
+				row << QTextDocumentFragment::fromHtml(t->cell(c, r).text()).toPlainText().trimmed();
+			rows << row.join(' ').trimmed();
+		}
+		return rows;
+	}
+
+	QString							m_dir;
+	std::unique_ptr<RoomModelDialog>	m_window;
+};
+
+
+TEST_F(DinModeWindowTest, NonResidentialRoomVerifiedSavedLoadedAndSwitchedBack) {
+	{
+		Driver driver;
+		driver.add(Driver::press(QDialogButtonBox::Discard));
+		m_window->buttonBar()->toolButtonNew->click();
+	}
+	RM::Room & project = *m_window->project();
+	const int userShading = project.m_shadingControlModel.m_modelType;
+
+	click("radioButtonDIN4108_2Calculation");
+	EXPECT_TRUE(project.m_din4108_2Assessment.m_active);
+	EXPECT_TRUE(loadTabsEnabled(false));
+	EXPECT_FALSE(tabEnabled(T::TabShadingControl));		// automated shading by the rules
+	keyInto("comboBoxBuildingUse", Qt::Key_Down);
+	// region A, then B from the list of the regions' files
+	keyInto("comboBoxLocation", Qt::Key_Up);
+	EXPECT_EQ(project.m_din4108_2Assessment.m_climateRegion, 0);
+	keyInto("comboBoxLocation", Qt::Key_Down);
+	EXPECT_EQ(project.m_climateDataPath, "Europe/Germany/DIN4108_2/DIN4108_2_Region_B.c6b");
+	EXPECT_EQ(project.m_din4108_2Assessment.m_climateRegion, 1);
+	click("checkBoxEnhancedNightVentilation");
+	typeAndReturn("lineEditEnhancedNightVentilation", "2");
+
+	run();
+	const RM::DIN4108_2Assessment & ran = m_window->model()->m_room.m_din4108_2Assessment;
+	EXPECT_TRUE(ran.m_active);
+	EXPECT_FALSE(ran.m_residential);
+	EXPECT_TRUE(ran.m_enhancedNightVentilation);
+	EXPECT_EQ(ran.enhancedNightVentilationValue(), 0.000555556);	// the file's six digits
+	const double hours = m_window->model()->m_outputManager.m_overTemperatureHours;
+	QStringList rows = reportResults();
+	ASSERT_EQ(rows.size(), 4);
+	EXPECT_EQ(rows[0], "Related to using hours 3000 h");
+	EXPECT_EQ(rows[1], "Related to operative room temperature 26 °C (Region B)");
+	EXPECT_TRUE(rows[3].endsWith("500 Kh/a")) << rows[3].toStdString();
+	EXPECT_EQ(rows[3].startsWith("Verification fullfilled."), hours <= 500) << rows[3].toStdString();
+
+	// Save, New and Load: the same settings on the page and in the next run
+	const QString file = m_dir + "/din.rmxml";
+	{
+		Driver driver;
+		driver.add(Driver::chooseFile(file));
+		driver.add(Driver::press(QDialogButtonBox::Ok));
+		m_window->buttonBar()->toolButtonSave->click();
+		driver.add(Driver::press(QDialogButtonBox::Discard));
+		m_window->buttonBar()->toolButtonNew->click();
+		EXPECT_FALSE(project.m_din4108_2Assessment.m_active);
+		EXPECT_TRUE(loadTabsEnabled(true));
+		driver.add(Driver::chooseFile(file));
+		m_window->buttonBar()->toolButtonLoad->click();
+	}
+	ASSERT_EQ(project.m_projectFilePath, file);
+	EXPECT_TRUE(child<QRadioButton>("radioButtonDIN4108_2Calculation")->isChecked());
+	EXPECT_TRUE(child<QWidget>("groupBoxDIN4108_2Settings")->isVisible());
+	EXPECT_EQ(child<QComboBox>("comboBoxBuildingUse")->currentText(), "Non-residential building");
+	EXPECT_TRUE(child<QCheckBox>("checkBoxEnhancedNightVentilation")->isChecked());
+	EXPECT_EQ(child<QtExt::ValidatingLineEdit>("lineEditEnhancedNightVentilation")->text(), "2");
+	EXPECT_EQ(child<QtExt::ValidatingLineEdit>("lineEditClimateRegion")->text(), "Region B");
+	EXPECT_TRUE(loadTabsEnabled(false));
+	run();
+	EXPECT_DOUBLE_EQ(m_window->model()->m_outputManager.m_overTemperatureHours, hours);
+	EXPECT_EQ(reportResults(), rows);
+
+	// user-defined again: tabs back, and the run takes the project's own models
+	click("radioButtonUserCalculation");
+	EXPECT_FALSE(project.m_din4108_2Assessment.m_active);
+	EXPECT_TRUE(loadTabsEnabled(true));
+	EXPECT_TRUE(tabEnabled(T::TabShadingControl));
+	EXPECT_TRUE(child<QCheckBox>("checkBoxEnableMoistureBalance")->isEnabled());
+	EXPECT_EQ(project.m_shadingControlModel.m_modelType, userShading);
+	run();
+	EXPECT_FALSE(m_window->model()->m_room.m_din4108_2Assessment.m_active);
+	EXPECT_EQ(m_window->model()->m_room.m_shadingControlModel.m_modelType, userShading);
+	rows = reportResults();
+	ASSERT_FALSE(rows.isEmpty());
+	EXPECT_TRUE(rows.join('\n').contains("Related to room temperature 26 °C")) << rows.join('\n').toStdString();
+}
+
+
+TEST_F(DinModeWindowTest, MoistureBalanceAndShadingTabFollowTheMode) {
+	click("checkBoxEnableMoistureBalance");
+	ASSERT_TRUE(m_window->project()->m_moistureBalanceEnabled);
+	click("radioButtonDIN4108_2Calculation");
+	// the rules know no moisture balance: switched off, its tab gone
+	EXPECT_FALSE(m_window->project()->m_moistureBalanceEnabled);
+	EXPECT_FALSE(child<QCheckBox>("checkBoxEnableMoistureBalance")->isEnabled());
+	EXPECT_EQ(m_window->inputTabs()->indexOf(m_window->inputPage(T::TabMoistureLoads)), -1);
+
+	// user-defined shading: the shading tab opens and shows the model's own limits
+	keyInto("comboBoxShadingControl", Qt::Key_Down);
+	ASSERT_EQ(m_window->project()->m_din4108_2Assessment.m_shadingControlType, 3);
+	EXPECT_TRUE(tabEnabled(T::TabShadingControl));
+	QWidget * shading = m_window->inputPage(T::TabShadingControl);
+	EXPECT_EQ(shading->findChild<QtExt::ValidatingLineEdit *>("lineEditMaxRadIntensityNorth")->text(),
+			  QString("%L1").arg(m_window->project()->m_shadingControlModel.m_maxRadiationIntensityNorth));
+	// automated again, non-residential: the rules' limits
+	keyInto("comboBoxShadingControl", Qt::Key_Up);
+	keyInto("comboBoxBuildingUse", Qt::Key_Down);
+	EXPECT_FALSE(tabEnabled(T::TabShadingControl));
+	EXPECT_EQ(shading->findChild<QtExt::ValidatingLineEdit *>("lineEditMaxRadIntensityNorth")->text(), "150");
+
+	// New starts user-defined with every control usable again
+	{
+		Driver driver;
+		driver.add(Driver::press(QDialogButtonBox::Discard));
+		m_window->buttonBar()->toolButtonNew->click();
+	}
+	EXPECT_TRUE(child<QRadioButton>("radioButtonUserCalculation")->isChecked());
+	EXPECT_FALSE(child<QWidget>("groupBoxDIN4108_2Settings")->isVisible());
+	EXPECT_TRUE(child<QCheckBox>("checkBoxEnableMoistureBalance")->isEnabled());
+	EXPECT_TRUE(loadTabsEnabled(true));
+	EXPECT_TRUE(tabEnabled(T::TabShadingControl));
+}
+
+
+TEST_F(DinModeWindowTest, LoadedExampleShowsItsModeAndKeepsItsRecords) {
+	const QString example = QtExt::Directories::databasesDir() + "/examples/Office_SouthFacade.rmxml";
+	ASSERT_TRUE(m_window->loadProject(example, true));
+	const RM::Room loaded = *m_window->project();
+	EXPECT_TRUE(child<QRadioButton>("radioButtonDIN4108_2Calculation")->isChecked());
+	EXPECT_EQ(child<QComboBox>("comboBoxVentilationType")->currentText(), "Mechanical ventilation system");
+	EXPECT_EQ(child<QtExt::ValidatingLineEdit>("lineEditMaxHeatingPower")->text(), "2000");
+	EXPECT_TRUE(loadTabsEnabled(false));
+	EXPECT_FALSE(tabEnabled(T::TabShadingControl));
+	// its moisture balance stays on: a refresh changes no project, the user may switch it off
+	EXPECT_TRUE(m_window->project()->m_moistureBalanceEnabled);
+	EXPECT_TRUE(child<QCheckBox>("checkBoxEnableMoistureBalance")->isEnabled());
+	EXPECT_FALSE(tabEnabled(T::TabMoistureLoads));
+	EXPECT_EQ(m_window->project()->m_din4108_2Assessment.m_climateRegion, loaded.m_din4108_2Assessment.m_climateRegion);
+	EXPECT_EQ(m_window->project()->m_climateDataPath, "Europe/Germany/DIN4108_2/DIN4108_2_Region_B.c6b");
+}
+
+} // namespace
