@@ -778,13 +778,6 @@
     </message>
 </context>
 <context>
-    <name>DBEditFieldHelpers</name>
-    <message>
-        <source>Names cannot hold the characters &apos;:&apos; and &apos;|&apos;.</source>
-        <translation>Namen dürfen die Zeichen &apos;:&apos; und &apos;|&apos; nicht enthalten.</translation>
-    </message>
-</context>
-<context>
     <name>DBItemUsers</name>
     <message>
         <source>Surface %1</source>
@@ -802,101 +795,6 @@
 %1</source>
         <translation>Dieser Eintrag kann nicht entfernt werden, er wird noch verwendet von:
 %1</translation>
-    </message>
-</context>
-<context>
-    <name>DBTableModel</name>
-    <message>
-        <source>The item is invalid.</source>
-        <translation>Der Eintrag ist ungültig.</translation>
-    <name>DIN4108_2SettingsWidget</name>
-    <message>
-        <source>DIN 4108-2 Summer Heat Protection</source>
-        <translation>Sommerlicher Wärmeschutz nach DIN 4108-2</translation>
-    </message>
-    <message>
-        <source>Use of the building:</source>
-        <translation>Nutzung des Gebäudes:</translation>
-    </message>
-    <message>
-        <source>Shading control:</source>
-        <translation>Sonnenschutzsteuerung:</translation>
-    </message>
-    <message>
-        <source>Ventilation type:</source>
-        <translation>Lüftungsart:</translation>
-    </message>
-    <message>
-        <source>Maximum heating power [W]:</source>
-        <translation>Maximale Heizleistung [W]:</translation>
-    </message>
-    <message>
-        <source>Enhanced day ventilation [1/h]:</source>
-        <translation>Erhöhte Taglüftung [1/h]:</translation>
-    </message>
-    <message>
-        <source>Enhanced night ventilation [1/h]:</source>
-        <translation>Erhöhte Nachtlüftung [1/h]:</translation>
-    </message>
-    <message>
-        <source>Summer climate region:</source>
-        <translation>Sommerklimaregion:</translation>
-    </message>
-    <message>
-        <source>Residential building</source>
-        <translation>Wohngebäude</translation>
-    </message>
-    <message>
-        <source>Non-residential building</source>
-        <translation>Nichtwohngebäude</translation>
-    </message>
-    <message>
-        <source>Window ventilation only</source>
-        <translation>Nur Fensterlüftung</translation>
-    </message>
-    <message>
-        <source>Ventilation across floors</source>
-        <translation>Geschossübergreifende Lüftung</translation>
-    </message>
-    <message>
-        <source>Mechanical ventilation system</source>
-        <translation>Lüftungsanlage</translation>
-    </message>
-    <message>
-        <source>Full shading</source>
-        <translation>Vollständige Verschattung</translation>
-    </message>
-    <message>
-        <source>No shading system</source>
-        <translation>Kein Sonnenschutz</translation>
-    </message>
-    <message>
-        <source>Automated shading system</source>
-        <translation>Automatisch gesteuerter Sonnenschutz</translation>
-    </message>
-    <message>
-        <source>User-defined shading system</source>
-        <translation>Benutzerdefinierter Sonnenschutz</translation>
-    </message>
-    <message>
-        <source>Air change rate must be &gt;= 0 and &lt;= %1 h&lt;sup&gt;-1&lt;/sup&gt;</source>
-        <translation>Die Luftwechselrate muss &gt;= 0 und &lt;= %1 h&lt;sup&gt;-1&lt;/sup&gt; sein</translation>
-    </message>
-    <message>
-        <source>Maximum heating power must be a value &gt;= 0 W.</source>
-        <translation>Die maximale Heizleistung muss ein Wert &gt;= 0 W sein.</translation>
-    </message>
-    <message>
-        <source>Region %1</source>
-        <translation>Region %1</translation>
-    </message>
-    <message>
-        <source>Limit: %1 Kh/a above %2 °C operative temperature</source>
-        <translation>Grenzwert: %1 Kh/a über %2 °C operativer Temperatur</translation>
-    </message>
-    <message>
-        <source>Air change rate must be &gt;= 0 h&lt;sup&gt;-1&lt;/sup&gt;</source>
-        <translation>Die Luftwechselrate muss &gt;= 0 h&lt;sup&gt;-1&lt;/sup&gt; sein</translation>
     </message>
 </context>
 <context>
@@ -2907,149 +2805,6 @@ Kommandozeile:
     </message>
 </context>
 <context>
-    <name>ReportModelTexts</name>
-    <message>
-        <source>schedule, %L1 to %2</source>
-        <translation>Zeitplan, %L1 bis %2</translation>
-    </message>
-    <message>
-        <source>Natural ventilation:</source>
-        <translation>Natürliche Lüftung:</translation>
-    </message>
-    <message>
-        <source>Air change rate by schedule</source>
-        <translation>Luftwechsel nach Zeitplan</translation>
-    </message>
-    <message>
-        <source>Air change rate:</source>
-        <translation>Luftwechsel:</translation>
-    </message>
-    <message>
-        <source>Window ventilation managed by room temperature</source>
-        <translation>Fensterlüftung nach Raumtemperatur</translation>
-    </message>
-    <message>
-        <source>Base air change rate:</source>
-        <translation>Grundluftwechsel:</translation>
-    </message>
-    <message>
-        <source>Raised air change rate:</source>
-        <translation>Erhöhter Luftwechsel:</translation>
-    </message>
-    <message>
-        <source>Raised above room temperature:</source>
-        <translation>Erhöht ab Raumtemperatur:</translation>
-    </message>
-    <message>
-        <source>Window ventilation by time of occupancy</source>
-        <translation>Fensterlüftung nach Anwesenheitszeit</translation>
-    </message>
-    <message>
-        <source>Base air change rate outside occupancy:</source>
-        <translation>Grundluftwechsel außerhalb der Anwesenheit:</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>keine</translation>
-    </message>
-    <message>
-        <source>Mechanical ventilation:</source>
-        <translation>Mechanische Lüftung:</translation>
-    </message>
-    <message>
-        <source>Supply and exhaust air with heat recovery</source>
-        <translation>Zu- und Abluft mit Wärmerückgewinnung</translation>
-    </message>
-    <message>
-        <source>Air flow:</source>
-        <translation>Luftvolumenstrom:</translation>
-    </message>
-    <message>
-        <source>Heat recovery efficiency:</source>
-        <translation>Wärmerückgewinnungsgrad:</translation>
-    </message>
-    <message>
-        <source>Supply air cooling</source>
-        <translation>Zuluftkühlung</translation>
-    </message>
-    <message>
-        <source>Supply air temperature:</source>
-        <translation>Zulufttemperatur:</translation>
-    </message>
-    <message>
-        <source>Equipment:</source>
-        <translation>Geräte:</translation>
-    </message>
-    <message>
-        <source>Occupancy:</source>
-        <translation>Belegung:</translation>
-    </message>
-    <message>
-        <source>persons</source>
-        <translation>Personen</translation>
-    </message>
-    <message>
-        <source>Heat gain per person:</source>
-        <translation>Wärmeabgabe je Person:</translation>
-    </message>
-    <message>
-        <source>Heating:</source>
-        <translation>Heizung:</translation>
-    </message>
-    <message>
-        <source>Ideal heating up to a maximum power</source>
-        <translation>Ideale Heizung bis zu einer Höchstleistung</translation>
-    </message>
-    <message>
-        <source>Room temperature setpoint for heating:</source>
-        <translation>Raumtemperatur-Sollwert für die Heizung:</translation>
-    </message>
-    <message>
-        <source>Maximum heating power:</source>
-        <translation>Maximale Heizleistung:</translation>
-    </message>
-    <message>
-        <source>Shading:</source>
-        <translation>Verschattung:</translation>
-    </message>
-    <message>
-        <source>always closed (shading value z of each window)</source>
-        <translation>immer geschlossen (Abminderungsfaktor z des Fensters)</translation>
-    </message>
-    <message>
-        <source>by schedule</source>
-        <translation>nach Zeitplan</translation>
-    </message>
-    <message>
-        <source>Shading degree:</source>
-        <translation>Verschattungsgrad:</translation>
-    </message>
-    <message>
-        <source>closed above a radiation on the window</source>
-        <translation>geschlossen ab einer Einstrahlung auf das Fenster</translation>
-    </message>
-    <message>
-        <source>Horizontal:</source>
-        <translation>Horizontal:</translation>
-    </message>
-    <message>
-        <source>North:</source>
-        <translation>Nord:</translation>
-    </message>
-    <message>
-        <source>East:</source>
-        <translation>Ost:</translation>
-    </message>
-    <message>
-        <source>South:</source>
-        <translation>Süd:</translation>
-    </message>
-    <message>
-        <source>West:</source>
-        <translation>West:</translation>
-    </message>
-</context>
-<context>
     <name>ReportPreview</name>
     <message>
         <source>Report preview</source>
@@ -3814,17 +3569,6 @@ Kommandozeile:
     </message>
 </context>
 <context>
-    <name>SolverProgressDialog</name>
-    <message>
-        <source>Model export</source>
-        <translation>Modellexport</translation>
-    </message>
-    <message>
-        <source>Ending the solver...</source>
-        <translation>Das Rechenprogramm wird beendet...</translation>
-    </message>
-</context>
-<context>
     <name>TemperaturePlot</name>
     <message>
         <source>Climate Data</source>
@@ -4255,6 +3999,265 @@ Kommandozeile:
     <message>
         <source>Accept</source>
         <translation>Akzeptieren</translation>
+    </message>
+</context>
+<context>
+    <name>DBEditFieldHelpers</name>
+    <message>
+        <source>Names cannot hold the characters &apos;:&apos; and &apos;|&apos;.</source>
+        <translation>Namen dürfen die Zeichen &apos;:&apos; und &apos;|&apos; nicht enthalten.</translation>
+    </message>
+</context>
+<context>
+    <name>DBTableModel</name>
+    <message>
+        <source>The item is invalid.</source>
+        <translation>Der Eintrag ist ungültig.</translation>
+    </message>
+</context>
+<context>
+    <name>SolverProgressDialog</name>
+    <message>
+        <source>Model export</source>
+        <translation>Modellexport</translation>
+    </message>
+    <message>
+        <source>Ending the solver...</source>
+        <translation>Das Rechenprogramm wird beendet...</translation>
+    </message>
+</context>
+<context>
+    <name>ReportModelTexts</name>
+    <message>
+        <source>schedule, %L1 to %2</source>
+        <translation>Zeitplan, %L1 bis %2</translation>
+    </message>
+    <message>
+        <source>Natural ventilation:</source>
+        <translation>Natürliche Lüftung:</translation>
+    </message>
+    <message>
+        <source>Air change rate by schedule</source>
+        <translation>Luftwechsel nach Zeitplan</translation>
+    </message>
+    <message>
+        <source>Air change rate:</source>
+        <translation>Luftwechsel:</translation>
+    </message>
+    <message>
+        <source>Window ventilation managed by room temperature</source>
+        <translation>Fensterlüftung nach Raumtemperatur</translation>
+    </message>
+    <message>
+        <source>Base air change rate:</source>
+        <translation>Grundluftwechsel:</translation>
+    </message>
+    <message>
+        <source>Raised air change rate:</source>
+        <translation>Erhöhter Luftwechsel:</translation>
+    </message>
+    <message>
+        <source>Raised above room temperature:</source>
+        <translation>Erhöht ab Raumtemperatur:</translation>
+    </message>
+    <message>
+        <source>Window ventilation by time of occupancy</source>
+        <translation>Fensterlüftung nach Anwesenheitszeit</translation>
+    </message>
+    <message>
+        <source>Base air change rate outside occupancy:</source>
+        <translation>Grundluftwechsel außerhalb der Anwesenheit:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Mechanical ventilation:</source>
+        <translation>Mechanische Lüftung:</translation>
+    </message>
+    <message>
+        <source>Supply and exhaust air with heat recovery</source>
+        <translation>Zu- und Abluft mit Wärmerückgewinnung</translation>
+    </message>
+    <message>
+        <source>Air flow:</source>
+        <translation>Luftvolumenstrom:</translation>
+    </message>
+    <message>
+        <source>Heat recovery efficiency:</source>
+        <translation>Wärmerückgewinnungsgrad:</translation>
+    </message>
+    <message>
+        <source>Supply air cooling</source>
+        <translation>Zuluftkühlung</translation>
+    </message>
+    <message>
+        <source>Supply air temperature:</source>
+        <translation>Zulufttemperatur:</translation>
+    </message>
+    <message>
+        <source>Equipment:</source>
+        <translation>Geräte:</translation>
+    </message>
+    <message>
+        <source>Occupancy:</source>
+        <translation>Belegung:</translation>
+    </message>
+    <message>
+        <source>persons</source>
+        <translation>Personen</translation>
+    </message>
+    <message>
+        <source>Heat gain per person:</source>
+        <translation>Wärmeabgabe je Person:</translation>
+    </message>
+    <message>
+        <source>Heating:</source>
+        <translation>Heizung:</translation>
+    </message>
+    <message>
+        <source>Ideal heating up to a maximum power</source>
+        <translation>Ideale Heizung bis zu einer Höchstleistung</translation>
+    </message>
+    <message>
+        <source>Room temperature setpoint for heating:</source>
+        <translation>Raumtemperatur-Sollwert für die Heizung:</translation>
+    </message>
+    <message>
+        <source>Maximum heating power:</source>
+        <translation>Maximale Heizleistung:</translation>
+    </message>
+    <message>
+        <source>Shading:</source>
+        <translation>Verschattung:</translation>
+    </message>
+    <message>
+        <source>always closed (shading value z of each window)</source>
+        <translation>immer geschlossen (Abminderungsfaktor z des Fensters)</translation>
+    </message>
+    <message>
+        <source>by schedule</source>
+        <translation>nach Zeitplan</translation>
+    </message>
+    <message>
+        <source>Shading degree:</source>
+        <translation>Verschattungsgrad:</translation>
+    </message>
+    <message>
+        <source>closed above a radiation on the window</source>
+        <translation>geschlossen ab einer Einstrahlung auf das Fenster</translation>
+    </message>
+    <message>
+        <source>Horizontal:</source>
+        <translation>Horizontal:</translation>
+    </message>
+    <message>
+        <source>North:</source>
+        <translation>Nord:</translation>
+    </message>
+    <message>
+        <source>East:</source>
+        <translation>Ost:</translation>
+    </message>
+    <message>
+        <source>South:</source>
+        <translation>Süd:</translation>
+    </message>
+    <message>
+        <source>West:</source>
+        <translation>West:</translation>
+    </message>
+</context>
+<context>
+    <name>DIN4108_2SettingsWidget</name>
+    <message>
+        <source>DIN 4108-2 Summer Heat Protection</source>
+        <translation>Sommerlicher Wärmeschutz nach DIN 4108-2</translation>
+    </message>
+    <message>
+        <source>Use of the building:</source>
+        <translation>Nutzung des Gebäudes:</translation>
+    </message>
+    <message>
+        <source>Shading control:</source>
+        <translation>Sonnenschutzsteuerung:</translation>
+    </message>
+    <message>
+        <source>Ventilation type:</source>
+        <translation>Lüftungsart:</translation>
+    </message>
+    <message>
+        <source>Maximum heating power [W]:</source>
+        <translation>Maximale Heizleistung [W]:</translation>
+    </message>
+    <message>
+        <source>Enhanced day ventilation [1/h]:</source>
+        <translation>Erhöhte Taglüftung [1/h]:</translation>
+    </message>
+    <message>
+        <source>Enhanced night ventilation [1/h]:</source>
+        <translation>Erhöhte Nachtlüftung [1/h]:</translation>
+    </message>
+    <message>
+        <source>Summer climate region:</source>
+        <translation>Sommerklimaregion:</translation>
+    </message>
+    <message>
+        <source>Residential building</source>
+        <translation>Wohngebäude</translation>
+    </message>
+    <message>
+        <source>Non-residential building</source>
+        <translation>Nichtwohngebäude</translation>
+    </message>
+    <message>
+        <source>Window ventilation only</source>
+        <translation>Nur Fensterlüftung</translation>
+    </message>
+    <message>
+        <source>Ventilation across floors</source>
+        <translation>Geschossübergreifende Lüftung</translation>
+    </message>
+    <message>
+        <source>Mechanical ventilation system</source>
+        <translation>Lüftungsanlage</translation>
+    </message>
+    <message>
+        <source>Full shading</source>
+        <translation>Vollständige Verschattung</translation>
+    </message>
+    <message>
+        <source>No shading system</source>
+        <translation>Kein Sonnenschutz</translation>
+    </message>
+    <message>
+        <source>Automated shading system</source>
+        <translation>Automatisch gesteuerter Sonnenschutz</translation>
+    </message>
+    <message>
+        <source>User-defined shading system</source>
+        <translation>Benutzerdefinierter Sonnenschutz</translation>
+    </message>
+    <message>
+        <source>Air change rate must be &gt;= 0 and &lt;= %1 h&lt;sup&gt;-1&lt;/sup&gt;</source>
+        <translation>Die Luftwechselrate muss &gt;= 0 und &lt;= %1 h&lt;sup&gt;-1&lt;/sup&gt; sein</translation>
+    </message>
+    <message>
+        <source>Maximum heating power must be a value &gt;= 0 W.</source>
+        <translation>Die maximale Heizleistung muss ein Wert &gt;= 0 W sein.</translation>
+    </message>
+    <message>
+        <source>Region %1</source>
+        <translation>Region %1</translation>
+    </message>
+    <message>
+        <source>Limit: %1 Kh/a above %2 °C operative temperature</source>
+        <translation>Grenzwert: %1 Kh/a über %2 °C operativer Temperatur</translation>
+    </message>
+    <message>
+        <source>Air change rate must be &gt;= 0 h&lt;sup&gt;-1&lt;/sup&gt;</source>
+        <translation>Die Luftwechselrate muss &gt;= 0 h&lt;sup&gt;-1&lt;/sup&gt; sein</translation>
     </message>
 </context>
 </TS>

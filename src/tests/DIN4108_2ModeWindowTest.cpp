@@ -164,7 +164,7 @@ TEST_F(DinModeWindowTest, NonResidentialRoomVerifiedSavedLoadedAndSwitchedBack) 
 		driver.add(Driver::chooseFile(file));
 		driver.add(Driver::press(QDialogButtonBox::Ok));
 		m_window->buttonBar()->toolButtonSave->click();
-		driver.add(Driver::press(QDialogButtonBox::Discard));
+		// saved: New asks nothing
 		m_window->buttonBar()->toolButtonNew->click();
 		EXPECT_FALSE(project.m_din4108_2Assessment.m_active);
 		EXPECT_TRUE(loadTabsEnabled(true));
@@ -195,7 +195,7 @@ TEST_F(DinModeWindowTest, NonResidentialRoomVerifiedSavedLoadedAndSwitchedBack) 
 	EXPECT_EQ(m_window->model()->m_room.m_shadingControlModel.m_modelType, userShading);
 	rows = reportResults();
 	ASSERT_FALSE(rows.isEmpty());
-	EXPECT_TRUE(rows.join('\n').contains("Related to room temperature 26 °C")) << rows.join('\n').toStdString();
+	EXPECT_TRUE(rows.join('\n').contains("Related to operative room temperature 26 °C")) << rows.join('\n').toStdString();
 }
 
 

@@ -36,13 +36,11 @@ public:
 		int				m_actions = 300;
 		/*! Written action by action (so that a crash leaves it); empty: no file. */
 		QString			m_logFile;
-		/*! Also walk into the faults that other work mends (they are stepped around by default). */
-		bool			m_strict = false;
 		/*! A seed was given on the command line. */
 		bool			m_replay = false;
 	};
 
-	/*! Takes "--seed S", "--actions N", "--log FILE" and "--strict" out of the arguments. */
+	/*! Takes "--seed S", "--actions N", and "--log FILE" out of the arguments. */
 	static Options parseArguments(int & argc, char ** argv);
 	/*! Options given on the command line (defaults when none). */
 	static Options & commandLineOptions();
@@ -90,9 +88,9 @@ private:
 	/*! Closes popups and reports a modal dialog still open. */
 	void closeLeftovers();
 
-	/*! The walk steps around the known fault (see KnownFault in the source). */
-	bool knownFault(int fault) const;
-	bool dailyCycleCellCurrent() const;
+	/*! Queues the answer to the save question that New or Load will ask of a modified
+		project; false when the answer cancels the action. */
+	bool queueSaveAnswer();
 
 	// random helpers
 	int pick(int n);

@@ -146,9 +146,11 @@ protected:
 
 
 TEST_F(InputPagesClickThroughTest, ASelectedHourKeepsItsValueThroughLoadNewPasteAndDefaults) {
-	// a project whose week-day heating hours all differ
+	// a project whose week-day heating hours all differ, in the user-defined calculation
+	// (the DIN 4108-2 mode locks the load pages)
 	RM::Room distinct;
 	distinct.readProjectFile(example("Office_SouthFacade.rmxml"), *m_window->database());
+	distinct.m_din4108_2Assessment.m_active = false;
 	std::vector<double> & profile = distinct.m_heatingModel.m_setPoints.m_weekDaySchedule;
 	for (size_t h = 0; h < 24; ++h)
 		profile[h] = 15 + 0.25*double(h);
@@ -156,7 +158,12 @@ TEST_F(InputPagesClickThroughTest, ASelectedHourKeepsItsValueThroughLoadNewPaste
 	ASSERT_TRUE(distinct.writeProjectFile(distinctFile, *m_window->database()));
 	const RM::Schedule & heating = m_window->project()->m_heatingModel.m_setPoints;
 
-	ASSERT_TRUE(m_window->loadProject(example("Office_SouthFacade.rmxml"), true));
+	RM::Room office;
+	office.readProjectFile(example("Office_SouthFacade.rmxml"), *m_window->database());
+	office.m_din4108_2Assessment.m_active = false;
+	const QString officeFile = m_dir + "/office.rmxml";
+	ASSERT_TRUE(office.writeProjectFile(officeFile, *m_window->database()));
+	ASSERT_TRUE(m_window->loadProject(officeFile, true));
 	QWidget * page = showTab(RoomModelDialog::TabHeating);
 	QTableWidget * weekDay = cycleTable(page, "scheduleWidget", "dailyCycleWeekDay");
 	ASSERT_NE(weekDay, nullptr);

@@ -76,9 +76,9 @@ protected:
 
 	void newProject() {
 		Driver driver;
-		driver.add(Driver::press(QDialogButtonBox::Discard));
+		// a run leaves the project unmodified: New asks nothing, an edited one is discarded
+		driver.setFallback(Driver::press(QDialogButtonBox::Discard));
 		m_window->buttonBar()->toolButtonNew->click();
-		EXPECT_EQ(driver.pending(), 0);
 	}
 
 	/*! Opens the report with the button, writes it as PDF and closes it. */
