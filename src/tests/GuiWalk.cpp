@@ -78,7 +78,21 @@ const char * const EXAMPLES[] = {
 	"/resources/examples/Office_SouthFacade.rmxml",
 	"/tools/caldoryne-cli/tests/data/Office_ThreeDays.rmxml"
 };
-const int NUM_EXAMPLES = int(sizeof(EXAMPLES)/sizeof(EXAMPLES[0]));
+/*! Written by the walk: the office in the user-defined calculation with every hour of every
+	daily cycle different, so that a value moved to another hour changes the project. */
+const char * const DISTINCT_HOURS = "DistinctHours.rmxml";
+
+/*! Every daily cycle of s made hour by hour different; stays within [0, value] for positive
+	values and below 0.1 for zeros, inside the limits of every schedule. */
+void makeHoursDistinct(RM::Schedule & s) {
+	for (std::vector<double> * cycle : { &s.m_summerSchedule, &s.m_winterSchedule, &s.m_weekDaySchedule, &s.m_weekEndSchedule }) {
+		cycle->resize(24, 0.0);
+		for (size_t h = 0; h < 24; ++h) {
+			double & v = (*cycle)[h];
+			v = v > 0 ? v*(1 - 0.004*double(h)) : 0.004*double(h);
+		}
+	}
+}
 
 
 void walkMessageHandler(QtMsgType type, const QMessageLogContext & context, const QString & msg) {
@@ -203,8 +217,10 @@ GuiWalk::GuiWalk(const Options & options, const QString & workDir) :
 {
 	QDir(m_workDir).removeRecursively();
 	QDir().mkpath(m_workDir + "/examples");
-	for (const char * example : EXAMPLES)
+	for (const char * example : EXAMPLES) {
 		QFile::copy(GuiTest::sourceDir() + example, examplePath(example));
+		m_examples << examplePath(example);
+	}
 	if (!m_options.m_logFile.isEmpty()) {
 		m_logFile.setFileName(m_options.m_logFile);
 		m_logFile.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text);
@@ -232,6 +248,24 @@ GuiWalk::GuiWalk(const Options & options, const QString & workDir) :
 		});
 	});
 	createWindow();
+	writeDistinctHoursExample();
+}
+
+
+void GuiWalk::writeDistinctHoursExample() {
+	RM::Room room;
+	room.readProjectFile(examplePath(EXAMPLES[1]), *m_window->database());
+	room.m_din4108_2Assessment.m_active = false;
+	for (RM::Schedule * s : { &room.m_heatingModel.m_setPoints, &room.m_coolingModel.m_setPoints,
+			&room.m_coolingModel.m_humiditySetPoints, &room.m_mechanicalVentilationModel.m_setPoints,
+			&room.m_mechanicalVentilationModel.m_humiditySetPoints, &room.m_mechanicalVentilationModel.m_ventilationRates,
+			&room.m_moistureLoads.m_moistureLoad, &room.m_naturalVentilationModel.m_airChangeRates,
+			&room.m_shadingControlModel.m_shadingDegree, &room.m_userLoads.m_equipmentLoad, &room.m_userLoads.m_occupancy })
+		makeHoursDistinct(*s);
+	const QString path = m_workDir + "/examples/" + DISTINCT_HOURS;
+	if (!room.writeProjectFile(path, *m_window->database()))
+		fail("cannot write " + path);
+	m_examples << path;
 }
 
 
@@ -566,7 +600,7 @@ void GuiWalk::answerFileDialog(QWidget * w) {
 		path = m_workDir + QString("/walk-%1.%2").arg(++m_fileCounter).arg(suffix);
 	}
 	else if (dlg->nameFilters().join(" ").contains("rmxml"))
-		path = examplePath(EXAMPLES[pick(NUM_EXAMPLES)]);
+		path = m_examples[pick(m_examples.size())];
 	else {
 		logAction("  file dialog cancelled (no file of this kind)");
 		dlg->reject();
@@ -947,7 +981,7 @@ GuiWalk::Kind GuiWalk::newProject() {
 
 
 GuiWalk::Kind GuiWalk::loadExample() {
-	const QString path = examplePath(EXAMPLES[pick(NUM_EXAMPLES)]);
+	const QString path = m_examples[pick(m_examples.size())];
 	logAction("Load " + QFileInfo(path).fileName());
 	if (queueSaveAnswer())
 		m_driver.add(Driver::chooseFile(path));

@@ -135,9 +135,12 @@ private:
 	bool saveTo(const QString & path);
 	/*! The walk's copy of a bundled project. */
 	QString examplePath(const char * example) const;
+	void writeDistinctHoursExample();
 
 	Options								m_options;
 	QString								m_workDir;
+	/*! The projects Load opens. */
+	QStringList							m_examples;
 	std::mt19937						m_rng;
 	std::unique_ptr<RoomModelDialog>	m_window;
 	GuiTest::ModalDialogDriver			m_driver;
