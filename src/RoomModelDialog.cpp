@@ -668,8 +668,7 @@ bool RoomModelDialog::runSimulation() {
 	catch (BVX::Exception & ex) {
 		ex.writeMsgStackToError();
 		BVX::BVX_Message("Simulation not started.", BVX::MSG_ERROR, FUNC_ID, -1);
-		QMessageBox::critical(this, tr("Solver error"),
-							  tr("Error during solver initialization, see error log file '%1'.").arg(m_run->logFile()));
+		showInitError(ex);
 	}
 	m_model->m_notificationHandler = nullptr;
 	m_run->closeLog();
@@ -681,14 +680,24 @@ bool RoomModelDialog::runSimulation() {
 }
 
 
+void RoomModelDialog::showInitError(const BVX::Exception & ex) {
+	QMessageBox box(QMessageBox::Critical, tr("Solver error"),
+					tr("Error during solver initialization, see error log file '%1'.").arg(m_run->logFile()),
+					QMessageBox::Ok, this);
+	// the first cause names the value or file to mend; the log holds the whole stack
+	if (!ex.messages().empty())
+		box.setInformativeText(QString::fromStdString(ex.messages().front().m_what));
+	box.exec();
+}
+
+
 bool RoomModelDialog::initAndIntegrate() {
 	try {
 		m_run->init(*m_project, *m_climate, *m_db);
 	}
 	catch (BVX::Exception & ex) {
 		ex.writeMsgStackToError();
-		QMessageBox::critical(this, tr("Solver error"),
-							  tr("Error during solver initialization, see error log file '%1'.").arg(m_run->logFile()));
+		showInitError(ex);
 		return false;
 	}
 	m_resultsWidget->updateResults(m_model, &m_model->m_outputManager);

@@ -14,6 +14,10 @@ class QStackedLayout;
 class QTabWidget;
 class QToolButton;
 
+namespace BVX {
+	class Exception;
+}
+
 class AboutDialog;
 class AdvancedSettingsInputWidget;
 class ButtonBar;
@@ -199,6 +203,8 @@ private:
 	/*! Forgets the last run (a run of the project before Load or New): empty model,
 		results page without results, result export off. */
 	void discardResults();
+	/*! The failed start of a run, with the first cause of the error. */
+	void showInitError(const BVX::Exception & ex);
 	/*! Steps of a run after the run directory is prepared; returns the run's success. */
 	bool initAndIntegrate();
 	/*! Writes the last run's results into dir under the "Saving outputs" window;

@@ -778,6 +778,13 @@
     </message>
 </context>
 <context>
+    <name>DBEditFieldHelpers</name>
+    <message>
+        <source>Names cannot hold the characters &apos;:&apos; and &apos;|&apos;.</source>
+        <translation>Namen dürfen die Zeichen &apos;:&apos; und &apos;|&apos; nicht enthalten.</translation>
+    </message>
+</context>
+<context>
     <name>DBItemUsers</name>
     <message>
         <source>Surface %1</source>
@@ -795,6 +802,104 @@
 %1</source>
         <translation>Dieser Eintrag kann nicht entfernt werden, er wird noch verwendet von:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>DBTableModel</name>
+    <message>
+        <source>The item is invalid.</source>
+        <translation>Der Eintrag ist ungültig.</translation>
+    </message>
+</context>
+<context>
+    <name>DIN4108_2SettingsWidget</name>
+    <message>
+        <source>DIN 4108-2 Summer Heat Protection</source>
+        <translation>Sommerlicher Wärmeschutz nach DIN 4108-2</translation>
+    </message>
+    <message>
+        <source>Use of the building:</source>
+        <translation>Nutzung des Gebäudes:</translation>
+    </message>
+    <message>
+        <source>Shading control:</source>
+        <translation>Sonnenschutzsteuerung:</translation>
+    </message>
+    <message>
+        <source>Ventilation type:</source>
+        <translation>Lüftungsart:</translation>
+    </message>
+    <message>
+        <source>Maximum heating power [W]:</source>
+        <translation>Maximale Heizleistung [W]:</translation>
+    </message>
+    <message>
+        <source>Enhanced day ventilation [1/h]:</source>
+        <translation>Erhöhte Taglüftung [1/h]:</translation>
+    </message>
+    <message>
+        <source>Enhanced night ventilation [1/h]:</source>
+        <translation>Erhöhte Nachtlüftung [1/h]:</translation>
+    </message>
+    <message>
+        <source>Summer climate region:</source>
+        <translation>Sommerklimaregion:</translation>
+    </message>
+    <message>
+        <source>Residential building</source>
+        <translation>Wohngebäude</translation>
+    </message>
+    <message>
+        <source>Non-residential building</source>
+        <translation>Nichtwohngebäude</translation>
+    </message>
+    <message>
+        <source>Window ventilation only</source>
+        <translation>Nur Fensterlüftung</translation>
+    </message>
+    <message>
+        <source>Ventilation across floors</source>
+        <translation>Geschossübergreifende Lüftung</translation>
+    </message>
+    <message>
+        <source>Mechanical ventilation system</source>
+        <translation>Lüftungsanlage</translation>
+    </message>
+    <message>
+        <source>Full shading</source>
+        <translation>Vollständige Verschattung</translation>
+    </message>
+    <message>
+        <source>No shading system</source>
+        <translation>Kein Sonnenschutz</translation>
+    </message>
+    <message>
+        <source>Automated shading system</source>
+        <translation>Automatisch gesteuerter Sonnenschutz</translation>
+    </message>
+    <message>
+        <source>User-defined shading system</source>
+        <translation>Benutzerdefinierter Sonnenschutz</translation>
+    </message>
+    <message>
+        <source>Air change rate must be &gt;= 0 and &lt;= %1 h&lt;sup&gt;-1&lt;/sup&gt;</source>
+        <translation>Die Luftwechselrate muss &gt;= 0 und &lt;= %1 h&lt;sup&gt;-1&lt;/sup&gt; sein</translation>
+    </message>
+    <message>
+        <source>Maximum heating power must be a value &gt;= 0 W.</source>
+        <translation>Die maximale Heizleistung muss ein Wert &gt;= 0 W sein.</translation>
+    </message>
+    <message>
+        <source>Region %1</source>
+        <translation>Region %1</translation>
+    </message>
+    <message>
+        <source>Limit: %1 Kh/a above %2 °C operative temperature</source>
+        <translation>Grenzwert: %1 Kh/a über %2 °C operativer Temperatur</translation>
+    </message>
+    <message>
+        <source>Air change rate must be &gt;= 0 h&lt;sup&gt;-1&lt;/sup&gt;</source>
+        <translation>Die Luftwechselrate muss &gt;= 0 h&lt;sup&gt;-1&lt;/sup&gt; sein</translation>
     </message>
 </context>
 <context>
@@ -2138,6 +2243,321 @@ Kommandozeile:
     </message>
 </context>
 <context>
+    <name>RM::ValueChecks</name>
+    <message>
+        <source>%1 0 and &lt;= %2</source>
+        <translation>%1 0 und &lt;= %2</translation>
+    </message>
+    <message>
+        <source>between %1 and %2</source>
+        <translation>zwischen %1 und %2</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; (Id %3)</source>
+        <translation>%1 &apos;%2&apos; (Id %3)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 is %3 but must be %4!</source>
+        <translation>%1 (%2) ist %3, muss aber %4 sein!</translation>
+    </message>
+    <message>
+        <source>%1 schedule</source>
+        <translation>%1 (Zeitplan)</translation>
+    </message>
+    <message>
+        <source>the room</source>
+        <translation>Raum</translation>
+    </message>
+    <message>
+        <source>Floor area &apos;Area&apos;</source>
+        <translation>Grundfläche &apos;Area&apos;</translation>
+    </message>
+    <message>
+        <source>Height &apos;Height&apos;</source>
+        <translation>Raumhöhe &apos;Height&apos;</translation>
+    </message>
+    <message>
+        <source>Initial temperature &apos;TInitial&apos;</source>
+        <translation>Anfangstemperatur &apos;TInitial&apos;</translation>
+    </message>
+    <message>
+        <source>Initial relative humidity &apos;RHInitial&apos;</source>
+        <translation>Relative Anfangsfeuchte &apos;RHInitial&apos;</translation>
+    </message>
+    <message>
+        <source>Ground reflectance &apos;Albedo&apos;</source>
+        <translation>Bodenreflexionsgrad &apos;Albedo&apos;</translation>
+    </message>
+    <message>
+        <source>Convective fraction of heating/cooling &apos;GammaHC&apos;</source>
+        <translation>Konvektiver Anteil von Heizung/Kühlung &apos;GammaHC&apos;</translation>
+    </message>
+    <message>
+        <source>Convective fraction of solar gains &apos;GammaRad&apos;</source>
+        <translation>Konvektiver Anteil der solaren Gewinne &apos;GammaRad&apos;</translation>
+    </message>
+    <message>
+        <source>Additional mass &apos;AdditionalMass&apos;</source>
+        <translation>Zusätzliche Masse &apos;AdditionalMass&apos;</translation>
+    </message>
+    <message>
+        <source>Heat capacity of additional mass &apos;AdditionalMassHeatCapacity&apos;</source>
+        <translation>Wärmekapazität der zusätzlichen Masse &apos;AdditionalMassHeatCapacity&apos;</translation>
+    </message>
+    <message>
+        <source>heating model</source>
+        <translation>Heizmodell</translation>
+    </message>
+    <message>
+        <source>Maximum power &apos;MaxPower&apos;</source>
+        <translation>Maximale Leistung &apos;MaxPower&apos;</translation>
+    </message>
+    <message>
+        <source>Set point</source>
+        <translation>Sollwert</translation>
+    </message>
+    <message>
+        <source>cooling model</source>
+        <translation>Kühlmodell</translation>
+    </message>
+    <message>
+        <source>Maximum power curve</source>
+        <translation>Kennlinie der maximalen Leistung</translation>
+    </message>
+    <message>
+        <source>Humidity set point</source>
+        <translation>Feuchtesollwert</translation>
+    </message>
+    <message>
+        <source>mechanical ventilation model</source>
+        <translation>Modell der mechanischen Lüftung</translation>
+    </message>
+    <message>
+        <source>Supply temperature &apos;SupplyTemperature&apos;</source>
+        <translation>Zulufttemperatur &apos;SupplyTemperature&apos;</translation>
+    </message>
+    <message>
+        <source>Maximum supply flow rate &apos;MaxSupplyFlowRate&apos;</source>
+        <translation>Maximaler Zuluftvolumenstrom &apos;MaxSupplyFlowRate&apos;</translation>
+    </message>
+    <message>
+        <source>Heat recovery efficiency &apos;HeatRecoveryEfficiency&apos;</source>
+        <translation>Wärmerückgewinnungsgrad &apos;HeatRecoveryEfficiency&apos;</translation>
+    </message>
+    <message>
+        <source>Heat recovery set point &apos;HeatRecoverySetpoint&apos;</source>
+        <translation>Sollwert der Wärmerückgewinnung &apos;HeatRecoverySetpoint&apos;</translation>
+    </message>
+    <message>
+        <source>Ventilation rate</source>
+        <translation>Luftwechsel</translation>
+    </message>
+    <message>
+        <source>natural ventilation model</source>
+        <translation>Modell der natürlichen Lüftung</translation>
+    </message>
+    <message>
+        <source>Air change rate</source>
+        <translation>Luftwechselrate</translation>
+    </message>
+    <message>
+        <source>Base air change rate &apos;BaseAirChangeRate&apos;</source>
+        <translation>Grundluftwechsel &apos;BaseAirChangeRate&apos;</translation>
+    </message>
+    <message>
+        <source>Night air change rate &apos;BaseAirChangeRateNight&apos;</source>
+        <translation>Nachtluftwechsel &apos;BaseAirChangeRateNight&apos;</translation>
+    </message>
+    <message>
+        <source>Minimum room temperature &apos;MinTRoom&apos;</source>
+        <translation>Minimale Raumtemperatur &apos;MinTRoom&apos;</translation>
+    </message>
+    <message>
+        <source>Room set point &apos;SetTRoom&apos;</source>
+        <translation>Raumsollwert &apos;SetTRoom&apos;</translation>
+    </message>
+    <message>
+        <source>Temperature difference &apos;TRoomDifference&apos;</source>
+        <translation>Temperaturdifferenz &apos;TRoomDifference&apos;</translation>
+    </message>
+    <message>
+        <source>Night temperature difference &apos;TRoomDifferenceNight&apos;</source>
+        <translation>Nächtliche Temperaturdifferenz &apos;TRoomDifferenceNight&apos;</translation>
+    </message>
+    <message>
+        <source>user loads</source>
+        <translation>Nutzerlasten</translation>
+    </message>
+    <message>
+        <source>Load per person &apos;PersonLoad&apos;</source>
+        <translation>Wärmeabgabe je Person &apos;PersonLoad&apos;</translation>
+    </message>
+    <message>
+        <source>Occupancy</source>
+        <translation>Belegung</translation>
+    </message>
+    <message>
+        <source>Equipment load</source>
+        <translation>Gerätelast</translation>
+    </message>
+    <message>
+        <source>Moisture load</source>
+        <translation>Feuchtelast</translation>
+    </message>
+    <message>
+        <source>moisture loads</source>
+        <translation>Feuchtelasten</translation>
+    </message>
+    <message>
+        <source>shading control model</source>
+        <translation>Modell der Verschattungssteuerung</translation>
+    </message>
+    <message>
+        <source>Shading degree</source>
+        <translation>Verschattungsgrad</translation>
+    </message>
+    <message>
+        <source>the DIN 4108-2 settings</source>
+        <translation>Einstellungen nach DIN 4108-2</translation>
+    </message>
+    <message>
+        <source>Maximum heating power</source>
+        <translation>Maximale Heizleistung</translation>
+    </message>
+    <message>
+        <source>Enhanced day ventilation</source>
+        <translation>Erhöhte Taglüftung</translation>
+    </message>
+    <message>
+        <source>Enhanced night ventilation</source>
+        <translation>Erhöhte Nachtlüftung</translation>
+    </message>
+    <message>
+        <source>wall #%1</source>
+        <translation>Wand #%1</translation>
+    </message>
+    <message>
+        <source>Orientation &apos;orientation&apos;</source>
+        <translation>Orientierung &apos;orientation&apos;</translation>
+    </message>
+    <message>
+        <source>Inclination &apos;inclination&apos;</source>
+        <translation>Neigung &apos;inclination&apos;</translation>
+    </message>
+    <message>
+        <source>Wall area &apos;AW&apos;</source>
+        <translation>Wandfläche &apos;AW&apos;</translation>
+    </message>
+    <message>
+        <source>Window area &apos;AF&apos;</source>
+        <translation>Fensterfläche &apos;AF&apos;</translation>
+    </message>
+    <message>
+        <source>Adsorption coefficient &apos;ad&apos;</source>
+        <translation>Absorptionsgrad &apos;ad&apos;</translation>
+    </message>
+    <message>
+        <source>Outside surface resistance &apos;R_ue&apos;</source>
+        <translation>Äußerer Wärmeübergangswiderstand &apos;R_ue&apos;</translation>
+    </message>
+    <message>
+        <source>Inside surface resistance &apos;R_ui&apos;</source>
+        <translation>Innerer Wärmeübergangswiderstand &apos;R_ui&apos;</translation>
+    </message>
+    <message>
+        <source>Outside vapour transfer coefficient &apos;beta_e&apos;</source>
+        <translation>Äußerer Dampfübergangskoeffizient &apos;beta_e&apos;</translation>
+    </message>
+    <message>
+        <source>Inside vapour transfer coefficient &apos;beta_i&apos;</source>
+        <translation>Innerer Dampfübergangskoeffizient &apos;beta_i&apos;</translation>
+    </message>
+    <message>
+        <source>Zone temperature &apos;zoneT&apos;</source>
+        <translation>Zonentemperatur &apos;zoneT&apos;</translation>
+    </message>
+    <message>
+        <source>Zone relative humidity &apos;zoneRH&apos;</source>
+        <translation>Relative Feuchte der Zone &apos;zoneRH&apos;</translation>
+    </message>
+    <message>
+        <source>Layer thickness &apos;d&apos;</source>
+        <translation>Schichtdicke &apos;d&apos;</translation>
+    </message>
+    <message>
+        <source>construction type</source>
+        <translation>Konstruktionstyp</translation>
+    </message>
+    <message>
+        <source>material</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>Thermal conductivity &apos;lambda&apos;</source>
+        <translation>Wärmeleitfähigkeit &apos;lambda&apos;</translation>
+    </message>
+    <message>
+        <source>Density &apos;rho&apos;</source>
+        <translation>Rohdichte &apos;rho&apos;</translation>
+    </message>
+    <message>
+        <source>Heat capacity &apos;cT&apos;</source>
+        <translation>Spezifische Wärmekapazität &apos;cT&apos;</translation>
+    </message>
+    <message>
+        <source>Vapour diffusion resistance &apos;mu&apos;</source>
+        <translation>Wasserdampf-Diffusionswiderstandszahl &apos;mu&apos;</translation>
+    </message>
+    <message>
+        <source>Phase change enthalpy &apos;HPCM&apos;</source>
+        <translation>Phasenwechselenthalpie &apos;HPCM&apos;</translation>
+    </message>
+    <message>
+        <source>Phase change temperature &apos;TPCMLow&apos;</source>
+        <translation>Phasenwechseltemperatur &apos;TPCMLow&apos;</translation>
+    </message>
+    <message>
+        <source>Sorption isotherm</source>
+        <translation>Sorptionsisotherme</translation>
+    </message>
+    <message>
+        <source>window type</source>
+        <translation>Fenstertyp</translation>
+    </message>
+    <message>
+        <source>Thermal transmittance &apos;U&apos;</source>
+        <translation>Wärmedurchgangskoeffizient &apos;U&apos;</translation>
+    </message>
+    <message>
+        <source>Solar heat gain coefficient &apos;g&apos;</source>
+        <translation>Gesamtenergiedurchlassgrad &apos;g&apos;</translation>
+    </message>
+    <message>
+        <source>Glass fraction &apos;f&apos;</source>
+        <translation>Glasanteil &apos;f&apos;</translation>
+    </message>
+    <message>
+        <source>Relative solar heat gain coefficient</source>
+        <translation>Relativer Gesamtenergiedurchlassgrad</translation>
+    </message>
+    <message>
+        <source>Shading factor &apos;z&apos;</source>
+        <translation>Abminderungsfaktor &apos;z&apos;</translation>
+    </message>
+    <message>
+        <source>shading type</source>
+        <translation>Verschattungstyp</translation>
+    </message>
+    <message>
+        <source>Zone temperature at time point #%1</source>
+        <translation>Zonentemperatur zum Zeitpunkt #%1</translation>
+    </message>
+    <message>
+        <source>file &apos;%1&apos;</source>
+        <translation>Datei &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
     <name>RadiationPlot</name>
     <message>
         <source>Short Wave Radiation Loads</source>
@@ -2802,6 +3222,149 @@ Kommandozeile:
     <message>
         <source>U-value - U-value of the complete window (glazing and frame)</source>
         <translation>U-Wert - U-Wert des gesamten Fensters (Verglasung und Rahmen)</translation>
+    </message>
+</context>
+<context>
+    <name>ReportModelTexts</name>
+    <message>
+        <source>schedule, %L1 to %2</source>
+        <translation>Zeitplan, %L1 bis %2</translation>
+    </message>
+    <message>
+        <source>Natural ventilation:</source>
+        <translation>Natürliche Lüftung:</translation>
+    </message>
+    <message>
+        <source>Air change rate by schedule</source>
+        <translation>Luftwechsel nach Zeitplan</translation>
+    </message>
+    <message>
+        <source>Air change rate:</source>
+        <translation>Luftwechsel:</translation>
+    </message>
+    <message>
+        <source>Window ventilation managed by room temperature</source>
+        <translation>Fensterlüftung nach Raumtemperatur</translation>
+    </message>
+    <message>
+        <source>Base air change rate:</source>
+        <translation>Grundluftwechsel:</translation>
+    </message>
+    <message>
+        <source>Raised air change rate:</source>
+        <translation>Erhöhter Luftwechsel:</translation>
+    </message>
+    <message>
+        <source>Raised above room temperature:</source>
+        <translation>Erhöht ab Raumtemperatur:</translation>
+    </message>
+    <message>
+        <source>Window ventilation by time of occupancy</source>
+        <translation>Fensterlüftung nach Anwesenheitszeit</translation>
+    </message>
+    <message>
+        <source>Base air change rate outside occupancy:</source>
+        <translation>Grundluftwechsel außerhalb der Anwesenheit:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Mechanical ventilation:</source>
+        <translation>Mechanische Lüftung:</translation>
+    </message>
+    <message>
+        <source>Supply and exhaust air with heat recovery</source>
+        <translation>Zu- und Abluft mit Wärmerückgewinnung</translation>
+    </message>
+    <message>
+        <source>Air flow:</source>
+        <translation>Luftvolumenstrom:</translation>
+    </message>
+    <message>
+        <source>Heat recovery efficiency:</source>
+        <translation>Wärmerückgewinnungsgrad:</translation>
+    </message>
+    <message>
+        <source>Supply air cooling</source>
+        <translation>Zuluftkühlung</translation>
+    </message>
+    <message>
+        <source>Supply air temperature:</source>
+        <translation>Zulufttemperatur:</translation>
+    </message>
+    <message>
+        <source>Equipment:</source>
+        <translation>Geräte:</translation>
+    </message>
+    <message>
+        <source>Occupancy:</source>
+        <translation>Belegung:</translation>
+    </message>
+    <message>
+        <source>persons</source>
+        <translation>Personen</translation>
+    </message>
+    <message>
+        <source>Heat gain per person:</source>
+        <translation>Wärmeabgabe je Person:</translation>
+    </message>
+    <message>
+        <source>Heating:</source>
+        <translation>Heizung:</translation>
+    </message>
+    <message>
+        <source>Ideal heating up to a maximum power</source>
+        <translation>Ideale Heizung bis zu einer Höchstleistung</translation>
+    </message>
+    <message>
+        <source>Room temperature setpoint for heating:</source>
+        <translation>Raumtemperatur-Sollwert für die Heizung:</translation>
+    </message>
+    <message>
+        <source>Maximum heating power:</source>
+        <translation>Maximale Heizleistung:</translation>
+    </message>
+    <message>
+        <source>Shading:</source>
+        <translation>Verschattung:</translation>
+    </message>
+    <message>
+        <source>always closed (shading value z of each window)</source>
+        <translation>immer geschlossen (Abminderungsfaktor z des Fensters)</translation>
+    </message>
+    <message>
+        <source>by schedule</source>
+        <translation>nach Zeitplan</translation>
+    </message>
+    <message>
+        <source>Shading degree:</source>
+        <translation>Verschattungsgrad:</translation>
+    </message>
+    <message>
+        <source>closed above a radiation on the window</source>
+        <translation>geschlossen ab einer Einstrahlung auf das Fenster</translation>
+    </message>
+    <message>
+        <source>Horizontal:</source>
+        <translation>Horizontal:</translation>
+    </message>
+    <message>
+        <source>North:</source>
+        <translation>Nord:</translation>
+    </message>
+    <message>
+        <source>East:</source>
+        <translation>Ost:</translation>
+    </message>
+    <message>
+        <source>South:</source>
+        <translation>Süd:</translation>
+    </message>
+    <message>
+        <source>West:</source>
+        <translation>West:</translation>
     </message>
 </context>
 <context>
@@ -3569,6 +4132,17 @@ Kommandozeile:
     </message>
 </context>
 <context>
+    <name>SolverProgressDialog</name>
+    <message>
+        <source>Model export</source>
+        <translation>Modellexport</translation>
+    </message>
+    <message>
+        <source>Ending the solver...</source>
+        <translation>Das Rechenprogramm wird beendet...</translation>
+    </message>
+</context>
+<context>
     <name>TemperaturePlot</name>
     <message>
         <source>Climate Data</source>
@@ -3999,265 +4573,6 @@ Kommandozeile:
     <message>
         <source>Accept</source>
         <translation>Akzeptieren</translation>
-    </message>
-</context>
-<context>
-    <name>DBEditFieldHelpers</name>
-    <message>
-        <source>Names cannot hold the characters &apos;:&apos; and &apos;|&apos;.</source>
-        <translation>Namen dürfen die Zeichen &apos;:&apos; und &apos;|&apos; nicht enthalten.</translation>
-    </message>
-</context>
-<context>
-    <name>DBTableModel</name>
-    <message>
-        <source>The item is invalid.</source>
-        <translation>Der Eintrag ist ungültig.</translation>
-    </message>
-</context>
-<context>
-    <name>SolverProgressDialog</name>
-    <message>
-        <source>Model export</source>
-        <translation>Modellexport</translation>
-    </message>
-    <message>
-        <source>Ending the solver...</source>
-        <translation>Das Rechenprogramm wird beendet...</translation>
-    </message>
-</context>
-<context>
-    <name>ReportModelTexts</name>
-    <message>
-        <source>schedule, %L1 to %2</source>
-        <translation>Zeitplan, %L1 bis %2</translation>
-    </message>
-    <message>
-        <source>Natural ventilation:</source>
-        <translation>Natürliche Lüftung:</translation>
-    </message>
-    <message>
-        <source>Air change rate by schedule</source>
-        <translation>Luftwechsel nach Zeitplan</translation>
-    </message>
-    <message>
-        <source>Air change rate:</source>
-        <translation>Luftwechsel:</translation>
-    </message>
-    <message>
-        <source>Window ventilation managed by room temperature</source>
-        <translation>Fensterlüftung nach Raumtemperatur</translation>
-    </message>
-    <message>
-        <source>Base air change rate:</source>
-        <translation>Grundluftwechsel:</translation>
-    </message>
-    <message>
-        <source>Raised air change rate:</source>
-        <translation>Erhöhter Luftwechsel:</translation>
-    </message>
-    <message>
-        <source>Raised above room temperature:</source>
-        <translation>Erhöht ab Raumtemperatur:</translation>
-    </message>
-    <message>
-        <source>Window ventilation by time of occupancy</source>
-        <translation>Fensterlüftung nach Anwesenheitszeit</translation>
-    </message>
-    <message>
-        <source>Base air change rate outside occupancy:</source>
-        <translation>Grundluftwechsel außerhalb der Anwesenheit:</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>keine</translation>
-    </message>
-    <message>
-        <source>Mechanical ventilation:</source>
-        <translation>Mechanische Lüftung:</translation>
-    </message>
-    <message>
-        <source>Supply and exhaust air with heat recovery</source>
-        <translation>Zu- und Abluft mit Wärmerückgewinnung</translation>
-    </message>
-    <message>
-        <source>Air flow:</source>
-        <translation>Luftvolumenstrom:</translation>
-    </message>
-    <message>
-        <source>Heat recovery efficiency:</source>
-        <translation>Wärmerückgewinnungsgrad:</translation>
-    </message>
-    <message>
-        <source>Supply air cooling</source>
-        <translation>Zuluftkühlung</translation>
-    </message>
-    <message>
-        <source>Supply air temperature:</source>
-        <translation>Zulufttemperatur:</translation>
-    </message>
-    <message>
-        <source>Equipment:</source>
-        <translation>Geräte:</translation>
-    </message>
-    <message>
-        <source>Occupancy:</source>
-        <translation>Belegung:</translation>
-    </message>
-    <message>
-        <source>persons</source>
-        <translation>Personen</translation>
-    </message>
-    <message>
-        <source>Heat gain per person:</source>
-        <translation>Wärmeabgabe je Person:</translation>
-    </message>
-    <message>
-        <source>Heating:</source>
-        <translation>Heizung:</translation>
-    </message>
-    <message>
-        <source>Ideal heating up to a maximum power</source>
-        <translation>Ideale Heizung bis zu einer Höchstleistung</translation>
-    </message>
-    <message>
-        <source>Room temperature setpoint for heating:</source>
-        <translation>Raumtemperatur-Sollwert für die Heizung:</translation>
-    </message>
-    <message>
-        <source>Maximum heating power:</source>
-        <translation>Maximale Heizleistung:</translation>
-    </message>
-    <message>
-        <source>Shading:</source>
-        <translation>Verschattung:</translation>
-    </message>
-    <message>
-        <source>always closed (shading value z of each window)</source>
-        <translation>immer geschlossen (Abminderungsfaktor z des Fensters)</translation>
-    </message>
-    <message>
-        <source>by schedule</source>
-        <translation>nach Zeitplan</translation>
-    </message>
-    <message>
-        <source>Shading degree:</source>
-        <translation>Verschattungsgrad:</translation>
-    </message>
-    <message>
-        <source>closed above a radiation on the window</source>
-        <translation>geschlossen ab einer Einstrahlung auf das Fenster</translation>
-    </message>
-    <message>
-        <source>Horizontal:</source>
-        <translation>Horizontal:</translation>
-    </message>
-    <message>
-        <source>North:</source>
-        <translation>Nord:</translation>
-    </message>
-    <message>
-        <source>East:</source>
-        <translation>Ost:</translation>
-    </message>
-    <message>
-        <source>South:</source>
-        <translation>Süd:</translation>
-    </message>
-    <message>
-        <source>West:</source>
-        <translation>West:</translation>
-    </message>
-</context>
-<context>
-    <name>DIN4108_2SettingsWidget</name>
-    <message>
-        <source>DIN 4108-2 Summer Heat Protection</source>
-        <translation>Sommerlicher Wärmeschutz nach DIN 4108-2</translation>
-    </message>
-    <message>
-        <source>Use of the building:</source>
-        <translation>Nutzung des Gebäudes:</translation>
-    </message>
-    <message>
-        <source>Shading control:</source>
-        <translation>Sonnenschutzsteuerung:</translation>
-    </message>
-    <message>
-        <source>Ventilation type:</source>
-        <translation>Lüftungsart:</translation>
-    </message>
-    <message>
-        <source>Maximum heating power [W]:</source>
-        <translation>Maximale Heizleistung [W]:</translation>
-    </message>
-    <message>
-        <source>Enhanced day ventilation [1/h]:</source>
-        <translation>Erhöhte Taglüftung [1/h]:</translation>
-    </message>
-    <message>
-        <source>Enhanced night ventilation [1/h]:</source>
-        <translation>Erhöhte Nachtlüftung [1/h]:</translation>
-    </message>
-    <message>
-        <source>Summer climate region:</source>
-        <translation>Sommerklimaregion:</translation>
-    </message>
-    <message>
-        <source>Residential building</source>
-        <translation>Wohngebäude</translation>
-    </message>
-    <message>
-        <source>Non-residential building</source>
-        <translation>Nichtwohngebäude</translation>
-    </message>
-    <message>
-        <source>Window ventilation only</source>
-        <translation>Nur Fensterlüftung</translation>
-    </message>
-    <message>
-        <source>Ventilation across floors</source>
-        <translation>Geschossübergreifende Lüftung</translation>
-    </message>
-    <message>
-        <source>Mechanical ventilation system</source>
-        <translation>Lüftungsanlage</translation>
-    </message>
-    <message>
-        <source>Full shading</source>
-        <translation>Vollständige Verschattung</translation>
-    </message>
-    <message>
-        <source>No shading system</source>
-        <translation>Kein Sonnenschutz</translation>
-    </message>
-    <message>
-        <source>Automated shading system</source>
-        <translation>Automatisch gesteuerter Sonnenschutz</translation>
-    </message>
-    <message>
-        <source>User-defined shading system</source>
-        <translation>Benutzerdefinierter Sonnenschutz</translation>
-    </message>
-    <message>
-        <source>Air change rate must be &gt;= 0 and &lt;= %1 h&lt;sup&gt;-1&lt;/sup&gt;</source>
-        <translation>Die Luftwechselrate muss &gt;= 0 und &lt;= %1 h&lt;sup&gt;-1&lt;/sup&gt; sein</translation>
-    </message>
-    <message>
-        <source>Maximum heating power must be a value &gt;= 0 W.</source>
-        <translation>Die maximale Heizleistung muss ein Wert &gt;= 0 W sein.</translation>
-    </message>
-    <message>
-        <source>Region %1</source>
-        <translation>Region %1</translation>
-    </message>
-    <message>
-        <source>Limit: %1 Kh/a above %2 °C operative temperature</source>
-        <translation>Grenzwert: %1 Kh/a über %2 °C operativer Temperatur</translation>
-    </message>
-    <message>
-        <source>Air change rate must be &gt;= 0 h&lt;sup&gt;-1&lt;/sup&gt;</source>
-        <translation>Die Luftwechselrate muss &gt;= 0 h&lt;sup&gt;-1&lt;/sup&gt; sein</translation>
     </message>
 </context>
 </TS>

@@ -1063,6 +1063,8 @@ GuiWalk::Kind GuiWalk::runShort() {
 
 GuiWalk::Kind GuiWalk::reportPreview() {
 	logAction("report preview");
+	// the preview may write the report as PDF or print it: bounded like a run
+	m_longAction = true;
 	QTest::mouseClick(m_window->buttonBar()->toolButtonReport, Qt::LeftButton);
 	return NonEdit;
 }

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QSettings>
@@ -19,6 +20,7 @@
 #include <BVX_MessageHandler.h>
 
 #include <QtExt_Directories.h>
+#include <QtExt_LanguageHandler.h>
 
 #include <RM_CaldoryneModelInterface.h>
 #include <RM_ConstructionType.h>
@@ -161,6 +163,46 @@ TEST_F(SimulationRunWindowTest, UnnamedProjectRefusedWithAutomaticSavingElseRuns
 	EXPECT_TRUE(m_window->model()->m_outputManager.m_resultsPresent);
 	EXPECT_TRUE(QFileInfo::exists(defaultDir + "/log/screenlog.txt"));
 	EXPECT_FALSE(QFileInfo::exists(defaultDir + "/results"));
+}
+
+
+// A value no widget accepts, from a project file: the run refuses to start and the message box
+// names the value in the program's language, not only the log file.
+TEST_F(SimulationRunWindowTest, RefusedValueIsNamedInTheLanguageOfTheProgram) {
+	RM::Room room;
+	room.readProjectFile(m_project, *m_window->database());
+	room.m_userLoads.m_occupancy.m_weekDaySchedule[9] = -1;
+	const QString name = room.m_userLoads.m_name;
+	ASSERT_TRUE(room.writeProjectFile(m_project, *m_window->database()));
+	struct Case {
+		const char *	m_lang;
+		QString			m_cause;
+	};
+	const Case cases[] = {
+		{ "en", QString("Occupancy schedule of user loads '%1' is -1 but must be >= 0 and <= ").arg(name) },
+		{ "de", QString("Belegung (Zeitplan) (Nutzerlasten '%1') ist -1, muss aber >= 0 und <= ").arg(name) },
+	};
+	for (const Case & c : cases) {
+		SCOPED_TRACE(c.m_lang);
+		QtExt::LanguageHandler::instance().installTranslator(c.m_lang);
+		Driver driver;
+		driver.add(Driver::chooseFile(m_project));
+		m_window->buttonBar()->toolButtonLoad->click();
+		ASSERT_EQ(m_window->project()->m_projectFilePath, m_project);
+		QString cause;
+		driver.add(runDialog(false));
+		driver.add([&cause](QWidget * w) {
+			QMessageBox * box = qobject_cast<QMessageBox *>(w);
+			ASSERT_NE(box, nullptr);
+			cause = box->informativeText();
+			box->accept();
+		});
+		m_window->buttonBar()->toolButtonUpdate->click();
+		EXPECT_EQ(driver.pending(), 0);
+		EXPECT_TRUE(cause.startsWith(c.m_cause)) << cause.toStdString();
+		EXPECT_FALSE(m_window->model()->m_outputManager.m_resultsPresent);
+	}
+	QtExt::LanguageHandler::instance().installTranslator("en");
 }
 
 

@@ -292,8 +292,10 @@ void CaldoryneModel::readZoneTemperatures(RoomConstruction & con) const {
 	values = temperatures.m_values;
 	for (std::size_t j = 0; j < values.size(); ++j) {
 		if (!inRange(values[j] - T_KELVIN, TEMPERATURE))
-			checkValue(values[j] - T_KELVIN, TEMPERATURE, BVX::FormatText("Zone temperature at time point #%1").arg(j + 1).str(),
-					   BVX::FormatText("file '%1'").arg(written).str());
+			checkValue(values[j] - T_KELVIN, TEMPERATURE,
+					   BVX::FormatText(QCoreApplication::translate("RM::ValueChecks", "Zone temperature at time point #%1").toStdString())
+						   .arg(j + 1).str(),
+					   BVX::FormatText(QCoreApplication::translate("RM::ValueChecks", "file '%1'").toStdString()).arg(written).str());
 	}
 
 	BVX::LinearSpline & spline = con.m_zoneTemperatureSpline;

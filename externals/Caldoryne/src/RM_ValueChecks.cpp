@@ -3,6 +3,8 @@
 #include <cmath>
 #include <vector>
 
+#include <QCoreApplication>
+
 #include <BVX_Exception.h>
 #include <BVX_FormatText.h>
 
@@ -19,6 +21,16 @@ namespace RM {
 namespace {
 
 const char * const FUNC_ID = "[CaldoryneModel::init]";
+
+/*! Context of the checks' texts: they reach the user in the program's language (English
+	without an installed translation). */
+class ValueChecks {
+public:
+	static std::string tr(const char * text) {
+		return QCoreApplication::translate("RM::ValueChecks", text).toStdString();
+	}
+};
+
 const double MAX_MAGNITUDE = 1e9;
 
 /*! Relative humidity in %. */
@@ -26,16 +38,16 @@ const ValueRange HUMIDITY_PERCENT = { 0, 100, false };
 
 std::string rangeText(const ValueRange & r) {
 	if (r.m_max == MAX_MAGNITUDE && r.m_min == 0)
-		return BVX::FormatText("%1 0 and <= %2").arg(r.m_minExcluded ? ">" : ">=").arg(MAX_MAGNITUDE).str();
-	return BVX::FormatText("between %1 and %2").arg(r.m_min).arg(r.m_max).str();
+		return BVX::FormatText(ValueChecks::tr("%1 0 and <= %2")).arg(r.m_minExcluded ? ">" : ">=").arg(MAX_MAGNITUDE).str();
+	return BVX::FormatText(ValueChecks::tr("between %1 and %2")).arg(r.m_min).arg(r.m_max).str();
 }
 
-std::string modelOwner(const char * kind, const QString & name) {
+std::string modelOwner(const std::string & kind, const QString & name) {
 	return BVX::FormatText("%1 '%2'").arg(kind).arg(name.toStdString()).str();
 }
 
-std::string itemOwner(const char * kind, const AbstractDatabaseItem & item) {
-	return BVX::FormatText("%1 '%2' (Id %3)").arg(kind).arg(item.name().toStdString()).arg(item.m_id).str();
+std::string itemOwner(const std::string & kind, const AbstractDatabaseItem & item) {
+	return BVX::FormatText(ValueChecks::tr("%1 '%2' (Id %3)")).arg(kind).arg(item.name().toStdString()).arg(item.m_id).str();
 }
 
 void checkValues(const std::vector<double> & values, const ValueRange & range, const std::string & field,
@@ -65,7 +77,7 @@ bool inRange(double value, const ValueRange & range) {
 void checkValue(double value, const ValueRange & range, const std::string & field, const std::string & owner) {
 	if (inRange(value, range))
 		return;
-	throw BVX::Exception(BVX::FormatText("%1 of %2 is %3 but must be %4!").arg(field).arg(owner).arg(value)
+	throw BVX::Exception(BVX::FormatText(ValueChecks::tr("%1 of %2 is %3 but must be %4!")).arg(field).arg(owner).arg(value)
 						 .arg(rangeText(range)), FUNC_ID);
 }
 
@@ -73,7 +85,7 @@ void checkValue(double value, const ValueRange & range, const std::string & fiel
 void checkSchedule(const Schedule & schedule, const ValueRange & range, const std::string & field,
 				   const std::string & owner)
 {
-	const std::string name = field + " schedule";
+	const std::string name = BVX::FormatText(ValueChecks::tr("%1 schedule")).arg(field).str();
 	checkValue(schedule.m_constantValue, range, name, owner);
 	checkValues(schedule.m_summerSchedule, range, name, owner);
 	checkValues(schedule.m_winterSchedule, range, name, owner);
@@ -84,124 +96,124 @@ void checkSchedule(const Schedule & schedule, const ValueRange & range, const st
 
 
 void checkRoomValues(const Room & room) {
-	const std::string owner = "the room";
-	checkValue(room.m_area, POSITIVE, "Floor area 'Area'", owner);
-	checkValue(room.m_height, POSITIVE, "Height 'Height'", owner);
-	checkValue(room.m_TInitial, TEMPERATURE, "Initial temperature 'TInitial'", owner);
-	checkValue(room.m_RHInitial, FRACTION, "Initial relative humidity 'RHInitial'", owner);
-	checkValue(room.m_albedo, FRACTION, "Ground reflectance 'Albedo'", owner);
-	checkValue(room.m_gammaHC, FRACTION, "Convective fraction of heating/cooling 'GammaHC'", owner);
-	checkValue(room.m_gammaRad, FRACTION, "Convective fraction of solar gains 'GammaRad'", owner);
-	checkValue(room.m_additionalMass, NON_NEGATIVE, "Additional mass 'AdditionalMass'", owner);
+	const std::string owner = ValueChecks::tr("the room");
+	checkValue(room.m_area, POSITIVE, ValueChecks::tr("Floor area 'Area'"), owner);
+	checkValue(room.m_height, POSITIVE, ValueChecks::tr("Height 'Height'"), owner);
+	checkValue(room.m_TInitial, TEMPERATURE, ValueChecks::tr("Initial temperature 'TInitial'"), owner);
+	checkValue(room.m_RHInitial, FRACTION, ValueChecks::tr("Initial relative humidity 'RHInitial'"), owner);
+	checkValue(room.m_albedo, FRACTION, ValueChecks::tr("Ground reflectance 'Albedo'"), owner);
+	checkValue(room.m_gammaHC, FRACTION, ValueChecks::tr("Convective fraction of heating/cooling 'GammaHC'"), owner);
+	checkValue(room.m_gammaRad, FRACTION, ValueChecks::tr("Convective fraction of solar gains 'GammaRad'"), owner);
+	checkValue(room.m_additionalMass, NON_NEGATIVE, ValueChecks::tr("Additional mass 'AdditionalMass'"), owner);
 	checkValue(room.m_additionalMassHeatCapacity, NON_NEGATIVE,
-			   "Heat capacity of additional mass 'AdditionalMassHeatCapacity'", owner);
+			   ValueChecks::tr("Heat capacity of additional mass 'AdditionalMassHeatCapacity'"), owner);
 
 	const HeatingModel & heating = room.m_heatingModel;
 	if (heating.m_modelType != HeatingModel::NONE) {
-		const std::string o = modelOwner("heating model", heating.m_name);
-		checkValue(heating.m_maxPower, NON_NEGATIVE, "Maximum power 'MaxPower'", o);
-		checkSchedule(heating.m_setPoints, TEMPERATURE, "Set point", o);
+		const std::string o = modelOwner(ValueChecks::tr("heating model"), heating.m_name);
+		checkValue(heating.m_maxPower, NON_NEGATIVE, ValueChecks::tr("Maximum power 'MaxPower'"), o);
+		checkSchedule(heating.m_setPoints, TEMPERATURE, ValueChecks::tr("Set point"), o);
 	}
 	const CoolingModel & cooling = room.m_coolingModel;
 	if (cooling.m_modelType != CoolingModel::NONE) {
-		const std::string o = modelOwner("cooling model", cooling.m_name);
-		checkValue(cooling.m_maxPower, NON_NEGATIVE, "Maximum power 'MaxPower'", o);
-		checkValues(cooling.m_maxPowerCurve.y(), NON_NEGATIVE, "Maximum power curve", o);
-		checkSchedule(cooling.m_setPoints, TEMPERATURE, "Set point", o);
-		checkSchedule(cooling.m_humiditySetPoints, HUMIDITY_PERCENT, "Humidity set point", o);
+		const std::string o = modelOwner(ValueChecks::tr("cooling model"), cooling.m_name);
+		checkValue(cooling.m_maxPower, NON_NEGATIVE, ValueChecks::tr("Maximum power 'MaxPower'"), o);
+		checkValues(cooling.m_maxPowerCurve.y(), NON_NEGATIVE, ValueChecks::tr("Maximum power curve"), o);
+		checkSchedule(cooling.m_setPoints, TEMPERATURE, ValueChecks::tr("Set point"), o);
+		checkSchedule(cooling.m_humiditySetPoints, HUMIDITY_PERCENT, ValueChecks::tr("Humidity set point"), o);
 	}
 	const MechanicalVentilationModel & mech = room.m_mechanicalVentilationModel;
 	if (mech.m_modelType != MechanicalVentilationModel::NONE) {
-		const std::string o = modelOwner("mechanical ventilation model", mech.m_name);
-		checkValue(mech.m_supplyTemperature, TEMPERATURE, "Supply temperature 'SupplyTemperature'", o);
-		checkValue(mech.m_maxSupplyFlowRate, NON_NEGATIVE, "Maximum supply flow rate 'MaxSupplyFlowRate'", o);
-		checkValue(mech.m_heatRecoveryEfficiency, FRACTION, "Heat recovery efficiency 'HeatRecoveryEfficiency'", o);
-		checkValue(mech.m_heatRecoverySetpoint, TEMPERATURE, "Heat recovery set point 'HeatRecoverySetpoint'", o);
-		checkSchedule(mech.m_setPoints, TEMPERATURE, "Set point", o);
-		checkSchedule(mech.m_humiditySetPoints, HUMIDITY_PERCENT, "Humidity set point", o);
-		checkSchedule(mech.m_ventilationRates, NON_NEGATIVE, "Ventilation rate", o);
+		const std::string o = modelOwner(ValueChecks::tr("mechanical ventilation model"), mech.m_name);
+		checkValue(mech.m_supplyTemperature, TEMPERATURE, ValueChecks::tr("Supply temperature 'SupplyTemperature'"), o);
+		checkValue(mech.m_maxSupplyFlowRate, NON_NEGATIVE, ValueChecks::tr("Maximum supply flow rate 'MaxSupplyFlowRate'"), o);
+		checkValue(mech.m_heatRecoveryEfficiency, FRACTION, ValueChecks::tr("Heat recovery efficiency 'HeatRecoveryEfficiency'"), o);
+		checkValue(mech.m_heatRecoverySetpoint, TEMPERATURE, ValueChecks::tr("Heat recovery set point 'HeatRecoverySetpoint'"), o);
+		checkSchedule(mech.m_setPoints, TEMPERATURE, ValueChecks::tr("Set point"), o);
+		checkSchedule(mech.m_humiditySetPoints, HUMIDITY_PERCENT, ValueChecks::tr("Humidity set point"), o);
+		checkSchedule(mech.m_ventilationRates, NON_NEGATIVE, ValueChecks::tr("Ventilation rate"), o);
 	}
 	const NaturalVentilationModel & nat = room.m_naturalVentilationModel;
 	if (nat.m_modelType != NaturalVentilationModel::NONE) {
-		const std::string o = modelOwner("natural ventilation model", nat.m_name);
-		checkSchedule(nat.m_airChangeRates, NON_NEGATIVE, "Air change rate", o);
-		checkValue(nat.m_baseAirChangeRate, NON_NEGATIVE, "Base air change rate 'BaseAirChangeRate'", o);
-		checkValue(nat.m_baseAirChangeRateNight, NON_NEGATIVE, "Night air change rate 'BaseAirChangeRateNight'", o);
-		checkValue(nat.m_minTRoom, TEMPERATURE, "Minimum room temperature 'MinTRoom'", o);
-		checkValue(nat.m_setTRoom, TEMPERATURE, "Room set point 'SetTRoom'", o);
-		checkValue(nat.m_TRoomDifference, FINITE, "Temperature difference 'TRoomDifference'", o);
-		checkValue(nat.m_TRoomDifferenceNight, FINITE, "Night temperature difference 'TRoomDifferenceNight'", o);
+		const std::string o = modelOwner(ValueChecks::tr("natural ventilation model"), nat.m_name);
+		checkSchedule(nat.m_airChangeRates, NON_NEGATIVE, ValueChecks::tr("Air change rate"), o);
+		checkValue(nat.m_baseAirChangeRate, NON_NEGATIVE, ValueChecks::tr("Base air change rate 'BaseAirChangeRate'"), o);
+		checkValue(nat.m_baseAirChangeRateNight, NON_NEGATIVE, ValueChecks::tr("Night air change rate 'BaseAirChangeRateNight'"), o);
+		checkValue(nat.m_minTRoom, TEMPERATURE, ValueChecks::tr("Minimum room temperature 'MinTRoom'"), o);
+		checkValue(nat.m_setTRoom, TEMPERATURE, ValueChecks::tr("Room set point 'SetTRoom'"), o);
+		checkValue(nat.m_TRoomDifference, FINITE, ValueChecks::tr("Temperature difference 'TRoomDifference'"), o);
+		checkValue(nat.m_TRoomDifferenceNight, FINITE, ValueChecks::tr("Night temperature difference 'TRoomDifferenceNight'"), o);
 	}
-	const std::string loads = modelOwner("user loads", room.m_userLoads.m_name);
-	checkValue(room.m_userLoads.m_personLoad, NON_NEGATIVE, "Load per person 'PersonLoad'", loads);
-	checkSchedule(room.m_userLoads.m_occupancy, NON_NEGATIVE, "Occupancy", loads);
+	const std::string loads = modelOwner(ValueChecks::tr("user loads"), room.m_userLoads.m_name);
+	checkValue(room.m_userLoads.m_personLoad, NON_NEGATIVE, ValueChecks::tr("Load per person 'PersonLoad'"), loads);
+	checkSchedule(room.m_userLoads.m_occupancy, NON_NEGATIVE, ValueChecks::tr("Occupancy"), loads);
 	// gains, not sinks: a negative load would run as cooling or drying nobody installed
-	checkSchedule(room.m_userLoads.m_equipmentLoad, NON_NEGATIVE, "Equipment load", loads);
-	checkSchedule(room.m_moistureLoads.m_moistureLoad, NON_NEGATIVE, "Moisture load",
-				  modelOwner("moisture loads", room.m_moistureLoads.m_name));
+	checkSchedule(room.m_userLoads.m_equipmentLoad, NON_NEGATIVE, ValueChecks::tr("Equipment load"), loads);
+	checkSchedule(room.m_moistureLoads.m_moistureLoad, NON_NEGATIVE, ValueChecks::tr("Moisture load"),
+				  modelOwner(ValueChecks::tr("moisture loads"), room.m_moistureLoads.m_name));
 
 	// the radiation limits are only compared with: any finite limit is sound
 	const ShadingControlModel & shading = room.m_shadingControlModel;
-	const std::string so = modelOwner("shading control model", shading.m_name);
-	checkSchedule(shading.m_shadingDegree, FRACTION, "Shading degree", so);
+	const std::string so = modelOwner(ValueChecks::tr("shading control model"), shading.m_name);
+	checkSchedule(shading.m_shadingDegree, FRACTION, ValueChecks::tr("Shading degree"), so);
 
 	const DIN4108_2Assessment & din = room.m_din4108_2Assessment;
 	if (din.m_active) {
-		const std::string o = "the DIN 4108-2 settings";
-		checkValue(din.m_maximumHeatingPower, NON_NEGATIVE, "Maximum heating power", o);
-		checkValue(din.m_enhancedDayVentilationValue, NON_NEGATIVE, "Enhanced day ventilation", o);
-		checkValue(din.m_enhancedNightVentilationValue, NON_NEGATIVE, "Enhanced night ventilation", o);
+		const std::string o = ValueChecks::tr("the DIN 4108-2 settings");
+		checkValue(din.m_maximumHeatingPower, NON_NEGATIVE, ValueChecks::tr("Maximum heating power"), o);
+		checkValue(din.m_enhancedDayVentilationValue, NON_NEGATIVE, ValueChecks::tr("Enhanced day ventilation"), o);
+		checkValue(din.m_enhancedNightVentilationValue, NON_NEGATIVE, ValueChecks::tr("Enhanced night ventilation"), o);
 	}
 }
 
 
 void checkSurfaceValues(const RoomConstruction & rc, unsigned int k) {
-	const std::string owner = BVX::FormatText("wall #%1").arg(k).str();
-	checkValue(rc.m_orientation, FINITE, "Orientation 'orientation'", owner);
-	checkValue(rc.m_inclination, FINITE, "Inclination 'inclination'", owner);
-	checkValue(rc.m_AW, NON_NEGATIVE, "Wall area 'AW'", owner);
-	checkValue(rc.m_AF, NON_NEGATIVE, "Window area 'AF'", owner);
-	checkValue(rc.m_ad, FRACTION, "Adsorption coefficient 'ad'", owner);
-	checkValue(rc.m_R_ue, POSITIVE, "Outside surface resistance 'R_ue'", owner);
-	checkValue(rc.m_R_ui, POSITIVE, "Inside surface resistance 'R_ui'", owner);
-	checkValue(rc.m_beta_e, NON_NEGATIVE, "Outside vapour transfer coefficient 'beta_e'", owner);
-	checkValue(rc.m_beta_i, NON_NEGATIVE, "Inside vapour transfer coefficient 'beta_i'", owner);
+	const std::string owner = BVX::FormatText(ValueChecks::tr("wall #%1")).arg(k).str();
+	checkValue(rc.m_orientation, FINITE, ValueChecks::tr("Orientation 'orientation'"), owner);
+	checkValue(rc.m_inclination, FINITE, ValueChecks::tr("Inclination 'inclination'"), owner);
+	checkValue(rc.m_AW, NON_NEGATIVE, ValueChecks::tr("Wall area 'AW'"), owner);
+	checkValue(rc.m_AF, NON_NEGATIVE, ValueChecks::tr("Window area 'AF'"), owner);
+	checkValue(rc.m_ad, FRACTION, ValueChecks::tr("Adsorption coefficient 'ad'"), owner);
+	checkValue(rc.m_R_ue, POSITIVE, ValueChecks::tr("Outside surface resistance 'R_ue'"), owner);
+	checkValue(rc.m_R_ui, POSITIVE, ValueChecks::tr("Inside surface resistance 'R_ui'"), owner);
+	checkValue(rc.m_beta_e, NON_NEGATIVE, ValueChecks::tr("Outside vapour transfer coefficient 'beta_e'"), owner);
+	checkValue(rc.m_beta_i, NON_NEGATIVE, ValueChecks::tr("Inside vapour transfer coefficient 'beta_i'"), owner);
 	// the zone values are used by surfaces towards a zone of fixed temperature only
 	if (rc.m_type != RoomConstruction::FixedTemperature)
 		return;
-	checkValue(rc.m_zoneT - T_KELVIN, TEMPERATURE, "Zone temperature 'zoneT'", owner);
-	checkValue(rc.m_zoneRH, FRACTION, "Zone relative humidity 'zoneRH'", owner);
+	checkValue(rc.m_zoneT - T_KELVIN, TEMPERATURE, ValueChecks::tr("Zone temperature 'zoneT'"), owner);
+	checkValue(rc.m_zoneRH, FRACTION, ValueChecks::tr("Zone relative humidity 'zoneRH'"), owner);
 }
 
 
 void checkConstructionTypeValues(const ConstructionType & ct) {
-	checkValues(ct.m_d, POSITIVE, "Layer thickness 'd'", itemOwner("construction type", ct));
+	checkValues(ct.m_d, POSITIVE, ValueChecks::tr("Layer thickness 'd'"), itemOwner(ValueChecks::tr("construction type"), ct));
 }
 
 
 void checkMaterialValues(const Material & m) {
-	const std::string owner = itemOwner("material", m);
-	checkValue(m.m_lambda, POSITIVE, "Thermal conductivity 'lambda'", owner);
-	checkValue(m.m_rho, POSITIVE, "Density 'rho'", owner);
-	checkValue(m.m_cT, POSITIVE, "Heat capacity 'cT'", owner);
-	checkValue(m.m_mu, NON_NEGATIVE, "Vapour diffusion resistance 'mu'", owner);
-	checkValue(m.m_HPCM, NON_NEGATIVE, "Phase change enthalpy 'HPCM'", owner);
-	checkValue(m.m_TPCMLow, TEMPERATURE, "Phase change temperature 'TPCMLow'", owner);
-	checkValues(m.m_sorptionIsotherm.y(), NON_NEGATIVE, "Sorption isotherm", owner);
+	const std::string owner = itemOwner(ValueChecks::tr("material"), m);
+	checkValue(m.m_lambda, POSITIVE, ValueChecks::tr("Thermal conductivity 'lambda'"), owner);
+	checkValue(m.m_rho, POSITIVE, ValueChecks::tr("Density 'rho'"), owner);
+	checkValue(m.m_cT, POSITIVE, ValueChecks::tr("Heat capacity 'cT'"), owner);
+	checkValue(m.m_mu, NON_NEGATIVE, ValueChecks::tr("Vapour diffusion resistance 'mu'"), owner);
+	checkValue(m.m_HPCM, NON_NEGATIVE, ValueChecks::tr("Phase change enthalpy 'HPCM'"), owner);
+	checkValue(m.m_TPCMLow, TEMPERATURE, ValueChecks::tr("Phase change temperature 'TPCMLow'"), owner);
+	checkValues(m.m_sorptionIsotherm.y(), NON_NEGATIVE, ValueChecks::tr("Sorption isotherm"), owner);
 }
 
 
 void checkWindowTypeValues(const WindowType & w) {
-	const std::string owner = itemOwner("window type", w);
-	checkValue(w.m_U, POSITIVE, "Thermal transmittance 'U'", owner);
-	checkValue(w.m_g, FRACTION, "Solar heat gain coefficient 'g'", owner);
-	checkValue(w.m_f, FRACTION, "Glass fraction 'f'", owner);
-	checkValues(w.m_relativeSHGC.y(), NON_NEGATIVE, "Relative solar heat gain coefficient", owner);
+	const std::string owner = itemOwner(ValueChecks::tr("window type"), w);
+	checkValue(w.m_U, POSITIVE, ValueChecks::tr("Thermal transmittance 'U'"), owner);
+	checkValue(w.m_g, FRACTION, ValueChecks::tr("Solar heat gain coefficient 'g'"), owner);
+	checkValue(w.m_f, FRACTION, ValueChecks::tr("Glass fraction 'f'"), owner);
+	checkValues(w.m_relativeSHGC.y(), NON_NEGATIVE, ValueChecks::tr("Relative solar heat gain coefficient"), owner);
 }
 
 
 void checkShadingTypeValues(const ShadingType & s) {
-	checkValue(s.m_z, FRACTION, "Shading factor 'z'", itemOwner("shading type", s));
+	checkValue(s.m_z, FRACTION, ValueChecks::tr("Shading factor 'z'"), itemOwner(ValueChecks::tr("shading type"), s));
 }
 
 
