@@ -56,9 +56,9 @@ function(caldoryne_tests target)
   target_link_libraries(${target} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
   target_compile_definitions(${target} PRIVATE
     CALDORYNE_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/tests/data"
-    CALDORYNE_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
-    CALDORYNE_BINARY_DIR="${CMAKE_BINARY_DIR}")
-  set(home ${CMAKE_BINARY_DIR}/testhome/${target})
+    CALDORYNE_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    CALDORYNE_BINARY_DIR="${PROJECT_BINARY_DIR}")
+  set(home ${PROJECT_BINARY_DIR}/testhome/${target})
   file(MAKE_DIRECTORY ${home})
   gtest_discover_tests(${target}
     DISCOVERY_TIMEOUT 30

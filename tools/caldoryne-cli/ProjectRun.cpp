@@ -16,6 +16,7 @@
 #include <BVX_FormatText.h>
 #include <BVX_MessageHandler.h>
 #include <BVX_Path.h>
+#include <BVX_Time.h>
 
 #include <QtExt_Directories.h>
 
@@ -28,7 +29,6 @@
 
 namespace {
 
-const double SECONDS_PER_YEAR = 31536000;
 const double J_PER_KWH = 3.6e6;
 
 /*! Set by the SIGINT handler, read at every progress notification. */
@@ -221,7 +221,7 @@ void ProjectRun::readProject() {
 
 void ProjectRun::postProcess() {
 	m_run->aggregate();
-	notify(SECONDS_PER_YEAR);
+	notify(BVX::SECONDS_PER_YEAR);
 	m_progressBar.finish();
 	if (m_settings.m_writeResults)
 		m_run->writeResults(m_run->resultsDirectory());

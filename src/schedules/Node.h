@@ -1,9 +1,9 @@
 #ifndef NodeH
 #define NodeH
 
-#include <QGraphicsItem>
+#include <functional>
 
-class DailyCycleInputWidget;
+#include <QGraphicsItem>
 
 /*! Drag handle of one hour in the daily-cycle editor: moves only vertically, stays inside
 	the plot area of its editor and keeps the lines to its neighbours attached. */
@@ -26,6 +26,10 @@ public:
 	QGraphicsLineItem *	m_wrapLine = nullptr;
 	/*! Hour of the day, 0..23. */
 	int					m_index = -1;
+	/*! Area a dragged node stays in (the editor's plot area); unset: no limit. */
+	std::function<QRectF()>							m_dragArea;
+	/*! Told of every position the user drags the node to. */
+	std::function<void(Node *, const QPointF &)>	m_dragged;
 
 protected:
 	void hoverEnterEvent(QGraphicsSceneHoverEvent * event) override;
@@ -33,9 +37,6 @@ protected:
 	QVariant itemChange(GraphicsItemChange change, const QVariant & value) override;
 
 private:
-	/*! The editor whose view shows this node's scene, or null. */
-	DailyCycleInputWidget * editor() const;
-
 	QGraphicsLineItem *	m_leftLine;
 	QGraphicsLineItem *	m_rightLine;
 	bool				m_hovered = false;

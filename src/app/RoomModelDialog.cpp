@@ -28,6 +28,7 @@
 #include <BVX_FormatText.h>
 #include <BVX_MessageHandler.h>
 #include <BVX_Version.h>
+#include <BVX_Time.h>
 
 #include <QtExt_AutoUpdater.h>
 #include <QtExt_Directories.h>
@@ -73,7 +74,6 @@ QString s_updateInfoUrl = CALDORYNE_UPDATE_URL;
 
 QString s_solverExecutable;
 
-const double SECONDS_PER_YEAR = 31536000;
 
 const char * const PROJECT_FILTER = QT_TRANSLATE_NOOP("RoomModelDialog", "Room model projects (*.rmxml);;All files(*.*)");
 
@@ -463,7 +463,7 @@ void RoomModelDialog::loadProjectFromCommandLine(const QString & fileName) {
 
 void RoomModelDialog::notify(double t) {
 	// the second year of a cyclic run counts the hours again from 0
-	const double tYear = t > SECONDS_PER_YEAR ? t - SECONDS_PER_YEAR : t;
+	const double tYear = t > BVX::SECONDS_PER_YEAR ? t - BVX::SECONDS_PER_YEAR : t;
 	m_progressBar->setValue(static_cast<int>(tYear/3600));
 	QCoreApplication::processEvents();
 }
@@ -710,11 +710,11 @@ bool RoomModelDialog::initAndIntegrate() {
 			if (result == RM::SimulationRun::Failed)
 				QMessageBox::critical(this, tr("Solver error"),
 									  tr("Error while running solver, see error log file '%1'.").arg(m_run->logFile()));
-			notify(SECONDS_PER_YEAR);
+			notify(BVX::SECONDS_PER_YEAR);
 			return false;
 		}
 		m_run->aggregate();
-		notify(SECONDS_PER_YEAR);
+		notify(BVX::SECONDS_PER_YEAR);
 		QSettings settings("BVX", "Caldoryne 3.2");
 		if (settings.value("OutputAutomaticSave", false).toBool())
 			return writeResultFiles(RM::SimulationRun::runDirectoryOf(m_project->m_projectFilePath) + "/results");

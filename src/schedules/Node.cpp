@@ -7,8 +7,6 @@
 #include <QPainter>
 #include <QRadialGradient>
 
-#include "DailyCycleInputWidget.h"
-
 Node::Node(QGraphicsLineItem * leftLine, QGraphicsLineItem * rightLine) :
 	m_leftLine(leftLine),
 	m_rightLine(rightLine)
@@ -93,23 +91,15 @@ QVariant Node::itemChange(GraphicsItemChange change, const QVariant & value) {
 
 	// only vertical moves, inside the plot area of this node's own editor
 	p.setX(pos().x());
-	DailyCycleInputWidget * w = editor();
-	if (w != nullptr) {
-		const QRectF area = w->plotArea();
+	if (m_dragArea) {
+		const QRectF area = m_dragArea();
 		if (p.y() > area.bottom())
 			p.setY(area.bottom());
 		if (p.y() < area.top())
 			p.setY(area.top());
 	}
 	adjustLines(p);
-	if (w != nullptr)
-		w->nodeMoved(this, p);
+	if (m_dragged)
+		m_dragged(this, p);
 	return p;
-}
-
-
-DailyCycleInputWidget * Node::editor() const {
-	if (scene()->views().isEmpty())
-		return nullptr;
-	return qobject_cast<DailyCycleInputWidget *>(scene()->views().front()->parentWidget());
 }

@@ -339,6 +339,8 @@ void DailyCycleInputWidget::createItems() {
 
 		Node * node = new Node(m_edges[i], m_edges[i + 1]);
 		node->m_index = i;
+		node->m_dragArea = [this]() { return m_plotArea; };
+		node->m_dragged = [this](Node * n, const QPointF & p) { nodeMoved(n, p); };
 		const double y = yOfValue(m_values[size_t(i)], true);
 		node->setPos(LEFT + (i + 0.5)*S, y);
 		bar->setRect(0, y, S, Yb - y);
