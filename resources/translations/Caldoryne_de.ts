@@ -1649,11 +1649,11 @@ Kommandozeile:
     </message>
     <message>
         <source>Residential</source>
-        <translation>Wohngebäude</translation>
+        <translation>Wohnen</translation>
     </message>
     <message>
         <source>Commercial</source>
-        <translation>Nichtwohngebäude</translation>
+        <translation>Gewerbe</translation>
     </message>
     <message>
         <source>Base ventilation rate (nighttime) [1/h]:</source>
@@ -3036,7 +3036,7 @@ Kommandozeile:
     </message>
     <message>
         <source>Shading Control</source>
-        <translation>Verschattungssteuerung</translation>
+        <translation>Sonnenschutzsteuerung</translation>
     </message>
     <message>
         <source>Moisture Loads</source>
