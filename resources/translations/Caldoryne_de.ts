@@ -487,6 +487,10 @@
         <source>Export complete</source>
         <translation>Export abgeschlossen</translation>
     </message>
+    <message>
+        <source>Created construction file &apos;%1&apos; and the following material files:</source>
+        <translation>Konstruktionsdatei &apos;%1&apos; und die folgenden Materialdateien wurden erstellt:</translation>
+    </message>
 </context>
 <context>
     <name>ConstructionSolver</name>
