@@ -487,6 +487,10 @@
         <source>Export complete</source>
         <translation>Export abgeschlossen</translation>
     </message>
+    <message>
+        <source>Created construction file &apos;%1&apos; and the following material files:</source>
+        <translation>Konstruktionsdatei &apos;%1&apos; und die folgenden Materialdateien wurden erstellt:</translation>
+    </message>
 </context>
 <context>
     <name>ConstructionSolver</name>
@@ -1754,11 +1758,11 @@ Kommandozeile:
     </message>
     <message>
         <source>Residential</source>
-        <translation>Wohngebäude</translation>
+        <translation>Wohnen</translation>
     </message>
     <message>
         <source>Commercial</source>
-        <translation>Nichtwohngebäude</translation>
+        <translation>Gewerbe</translation>
     </message>
     <message>
         <source>Base ventilation rate (nighttime) [1/h]:</source>
@@ -3599,7 +3603,7 @@ Kommandozeile:
     </message>
     <message>
         <source>Shading Control</source>
-        <translation>Verschattungssteuerung</translation>
+        <translation>Sonnenschutzsteuerung</translation>
     </message>
     <message>
         <source>Moisture Loads</source>

@@ -36,6 +36,9 @@ private slots:
 private:
 	explicit ConfirmationMessageBox(QWidget * parent = nullptr);
 
+	/*! Dialog width at which the longest line of the text shows unbroken, at most the screen's. */
+	int widthForTextLines() const;
+
 	Ui::ConfirmationMessageBox * m_ui;
 };
 

@@ -465,8 +465,7 @@ QString ConstructionEditWidget::exportConstructionFiles(const RM::Database & db,
 	const BVX::Path conFile = exporter.exportConstruction(id, toPath(dir),
 		toPath(chosenFile.isEmpty() ? QString() : info.fileName()), "${Project Directory}/materials");
 	written << QString::fromStdString(conFile.str());
-	// report text kept untranslated, as the exporter's own output
-	QString report = QString("Created construction file '%1' and the following material files:\n").arg(written.back());
+	QString report = tr("Created construction file '%1' and the following material files:").arg(written.back()) + "\n";
 	const std::set<unsigned int> ids(con->m_materialIds.begin(), con->m_materialIds.end());
 	const BVX::Path materialsDir = toPath(dir + "/materials");
 	for (unsigned int matId : ids) {

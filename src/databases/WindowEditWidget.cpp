@@ -1,6 +1,7 @@
 #include "WindowEditWidget.h"
 #include "ui_WindowEditWidget.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QHeaderView>
@@ -186,9 +187,11 @@ void WindowEditWidget::updateSHGCTable(const RM::WindowType & win) {
 		table->setItem(int(i), 0, angleItem);
 		table->setItem(int(i), 1, valueItem);
 	}
-	table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
-	table->horizontalHeader()->resizeSection(0, 50);
-	table->horizontalHeader()->resizeSection(1, 50);
+	QHeaderView * header = table->horizontalHeader();
+	header->setSectionResizeMode(0, QHeaderView::Fixed);
+	// wide enough for the angle unit of either language ("[Grad]")
+	header->resizeSection(0, std::max(50, header->sectionSizeHint(0)));
+	header->resizeSection(1, 50);
 }
 
 

@@ -146,14 +146,14 @@ void editorShots(const SaveFunction & save) {
 	if (layerTable == nullptr)
 		return;
 	for (int r = 0; r < 14; ++r)
-		layerTable->item(r, 1)->setText(QString::number(0.01 * (r % 4 + 1)));
+		layerTable->item(r, 1)->setText(QLocale().toString(0.01 * (r % 4 + 1)));
 	save(constructions.get(), "db-constructions-14-layers");
-	layerTable->item(1, 1)->setText("0.0005");
+	layerTable->item(1, 1)->setText(QLocale().toString(0.0005));
 	layerTable->scrollToTop();
 	save(constructions.get(), "db-constructions-refused-width");
 	layerTable->edit(layerTable->model()->index(0, 0));
 	save(constructions.get(), "db-constructions-material-selector");
-	layerTable->item(1, 1)->setText("0.02");
+	layerTable->item(1, 1)->setText(QLocale().toString(0.02));
 	exportReportShot(constructions.get(), save);
 
 	QTableWidget * shgc = nullptr;

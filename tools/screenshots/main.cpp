@@ -14,6 +14,7 @@
 #include <QEventLoop>
 #include <QFormLayout>
 #include <QImage>
+#include <QLocale>
 #include <QPainter>
 #include <QRadioButton>
 #include <QLabel>
@@ -202,7 +203,8 @@ void exportProgressShot(Screenshots & shots, QWidget * parent) {
 
 void mainWindowShots(Screenshots & shots) {
 	RoomModelDialog w;
-	w.onEnableMoistureBalanceInputs(true);	// all ten tabs
+	// all ten tabs: the moisture balance switched on as a user does, so that its check box agrees
+	w.inputPage(RoomModelDialog::TabAdvancedSettings)->findChild<QCheckBox *>("checkBoxEnableMoistureBalance")->click();
 	w.show();
 	QApplication::processEvents();	// the window's own initial resize runs first
 	w.resize(1100, 720);
@@ -566,8 +568,9 @@ void dateScalePlotShots(Screenshots & shots) {
 void scheduleEditorShots(Screenshots & shots) {
 	RM::Schedule schedule = RM::Schedule::workingHoursSchedule("HeatingSetPoint", 21, 16);
 	ScheduleInputWidget w;
-	w.setup("Set point", "C",
-			QString(), 0, 30, &schedule);
+	// the heating page's caption and unit, in the language of the screens
+	w.setup(QCoreApplication::translate("HeatingModelInputWidget", "Set point"),
+			QCoreApplication::translate("HeatingModelInputWidget", "C"), QString(), 0, 30, &schedule);
 	w.resize(965, 539);
 	w.updateInput();
 	w.show();
@@ -608,11 +611,11 @@ void lineEditShots(Screenshots & shots) {
 	QWidget w;
 	QFormLayout * lay = new QFormLayout(&w);
 	const char * const labels[] = { "Valid (0 .. 100):", "Invalid (0 .. 100):", "Read-only:" };
-	const char * const texts[] = { "21.5", "150", "42" };
+	const double values[] = { 21.5, 150, 42 };
 	for (int i = 0; i < 3; ++i) {
 		QtExt::ValidatingLineEdit * edit = new QtExt::ValidatingLineEdit(&w);
 		edit->setup(0, 100, "Value must be between 0 and 100.", true, true);
-		edit->setText(texts[i]);
+		edit->setText(QLocale().toString(values[i]));
 		edit->setReadOnly(i == 2);
 		lay->addRow(labels[i], edit);
 	}

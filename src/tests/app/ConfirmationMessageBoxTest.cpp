@@ -4,12 +4,19 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <BVX_Path.h>
+
+#include <QtExt_Directories.h>
 
 #include "ConfirmationMessageBox.h"
 #include "GuiTestHarness.h"
@@ -136,4 +143,36 @@ TEST_F(ConfirmationMessageBoxTest, MissingFileShowsAnEmptyText) {
 	}, Driver::press(QDialogButtonBox::Ok)));
 	EXPECT_EQ(show(), QDialog::Accepted);
 	EXPECT_TRUE(text.isEmpty());
+}
+
+
+TEST_F(ConfirmationMessageBoxTest, LicenceLinesShowUnbrokenAndWhole) {
+	// the shipped licence, and a line longer than the screen, which scrolls instead
+	const QString licence = QtExt::Directories::resourcesRootDir() + "/license.txt";
+	ASSERT_TRUE(QFile::exists(licence));
+	struct Case { QString m_file; bool m_fitsScreen; };
+	const QString tooLong = m_dir.path() + "/long.txt";
+	QFile f(tooLong);
+	ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+	f.write(QByteArray(400, 'x') + "\nshort\n");
+	f.close();
+	for (const Case & c : { Case{ licence, true }, Case{ tooLong, false } }) {
+		m_textFile = c.m_file;
+		int brokenLines = -1;
+		int scrollRange = -1;
+		int width = 0;
+		Driver driver;
+		driver.add(Driver::inspectThen([&](QWidget * w) {
+			QPlainTextEdit * edit = w->findChild<QPlainTextEdit *>("plainTextEdit");
+			brokenLines = 0;
+			for (QTextBlock b = edit->document()->begin(); b.isValid(); b = b.next())
+				brokenLines += b.layout()->lineCount() > 1 ? 1 : 0;
+			scrollRange = edit->horizontalScrollBar()->maximum();
+			width = w->width();
+		}, Driver::press(QDialogButtonBox::Ok)));
+		show();
+		EXPECT_EQ(brokenLines, 0) << c.m_file.toStdString();
+		EXPECT_EQ(scrollRange == 0, c.m_fitsScreen) << c.m_file.toStdString();
+		EXPECT_LE(width, QGuiApplication::primaryScreen()->availableGeometry().width()) << c.m_file.toStdString();
+	}
 }

@@ -16,6 +16,7 @@
 #include <QToolButton>
 
 #include <QtExt_AutoUpdater.h>
+#include <QtExt_LanguageHandler.h>
 
 #include <RM_Climate.h>
 #include <RM_Room.h>
@@ -108,13 +109,19 @@ TEST_F(RoomModelDialogTest, InitialResizeCentresTwoThirdsOfThePrimaryScreen) {
 }
 
 
-TEST_F(RoomModelDialogTest, MinimumSizeFitsTwoThirdsOfAFullHdScreen) {
+TEST_F(RoomModelDialogTest, MinimumSizeFitsTwoThirdsOfAFullHdScreenInBothLanguages) {
 	// what initialResize asks of a 1920 x 1080 screen, where the minimum size plays no part
 	const QRect screen(0, 0, 1920, 1080);
 	const QSize size((screen.width() / 3) * 2, (screen.height() / 3) * 2);
 	EXPECT_EQ(size, QSize(1280, 720));
-	EXPECT_LE(m_window->minimumSizeHint().height(), 720);
-	EXPECT_LE(m_window->minimumSizeHint().width(), 1280);
+	for (const char * lang : { "en", "de" }) {
+		QtExt::LanguageHandler::instance().installTranslator(lang);
+		RoomModelDialog w;
+		w.onEnableMoistureBalanceInputs(true);	// every tab
+		EXPECT_LE(w.minimumSizeHint().height(), 720) << lang;
+		EXPECT_LE(w.minimumSizeHint().width(), 1280) << lang;
+	}
+	QtExt::LanguageHandler::instance().installTranslator("en");
 }
 
 

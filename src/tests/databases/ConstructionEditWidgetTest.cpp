@@ -21,6 +21,7 @@
 
 #include <BVX_Exception.h>
 #include <QtExt_ConstructionGraphicsScene.h>
+#include <QtExt_LanguageHandler.h>
 #include <QtExt_ConstructionView.h>
 #include <QtExt_ConstructionViewWidget.h>
 
@@ -279,6 +280,24 @@ TEST_F(ConstructionEditWidgetTest, ExportWritesTheChosenFileAndEachMaterialOnce)
 	// a missing material throws
 	written.clear();
 	EXPECT_THROW(ConstructionEditWidget::exportConstructionFiles(m_db, 10001, dir.path() + "/wall.h6p", written), BVX::Exception);
+}
+
+
+TEST_F(ConstructionEditWidgetTest, ExportReportSpeaksTheChosenLanguage) {
+	QTemporaryDir dir;
+	ASSERT_TRUE(QDir(dir.path()).mkdir("materials"));
+	type(10002).m_d = {0.1};
+	type(10002).m_materialIds = {5};
+	struct Case { const char * m_lang; const char * m_start; };
+	for (const Case & c : { Case{ "en", "Created construction file '%1' and the following material files:\n" },
+							Case{ "de", "Konstruktionsdatei '%1' und die folgenden Materialdateien wurden erstellt:\n" } }) {
+		QtExt::LanguageHandler::instance().installTranslator(c.m_lang);
+		QStringList written;
+		const QString report = ConstructionEditWidget::exportConstructionFiles(m_db, 10002, dir.path() + "/wall.h6p", written);
+		ASSERT_EQ(written.size(), 2) << c.m_lang;
+		EXPECT_EQ(report, QString::fromUtf8(c.m_start).arg(written[0]) + written[1] + "\n") << c.m_lang;
+	}
+	QtExt::LanguageHandler::instance().installTranslator("en");
 }
 
 

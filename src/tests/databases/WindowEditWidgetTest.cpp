@@ -1,8 +1,11 @@
 // Window type editor: U, g, f and the angle-dependent solar heat gain coefficient.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTableWidget>
@@ -11,6 +14,7 @@
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
 
+#include <QtExt_LanguageHandler.h>
 #include <QtExt_ValidatingLineEdit.h>
 
 #include "DatabaseTestFixture.h"
@@ -247,3 +251,22 @@ TEST_F(WindowEditWidgetTest, InvalidIconNamesTheReason) {
 }
 
 } // namespace
+
+
+TEST(WindowEditWidgetHeaderTest, AngleColumnShowsItsWholeHeaderInBothLanguages) {
+	for (const char * lang : { "en", "de" }) {
+		QtExt::LanguageHandler::instance().installTranslator(lang);
+		RM::Database db;
+		GuiTest::fillTestDatabase(db);
+		WindowDBWidget page(nullptr, &db);
+		page.resize(1000, 720);
+		page.show();
+		ASSERT_TRUE(GuiTest::selectRowOfId(page.tableView(), 10001));
+		QApplication::processEvents();
+		QTableWidget * table = page.findChild<QTableWidget *>("tableWidget");
+		QHeaderView * header = table->horizontalHeader();
+		EXPECT_GE(header->sectionSize(0), header->sectionSizeHint(0)) << lang << ": " << header->model()->headerData(0, Qt::Horizontal).toString().toStdString();
+		EXPECT_EQ(table->horizontalScrollBar()->maximum(), 0) << lang << ": both columns in view";
+	}
+	QtExt::LanguageHandler::instance().installTranslator("en");
+}
