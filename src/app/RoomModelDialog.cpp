@@ -443,15 +443,7 @@ bool RoomModelDialog::loadProject(const QString & fileName, bool silent) {
 	*m_project = room;
 	// absolute: the stored last project and the run directory must not depend on the working directory
 	m_project->m_projectFilePath = QFileInfo(fileName).absoluteFilePath();
-	showRoomPage();
-	m_materialDBWidget->resetModel();
-	m_constructionDBWidget->resetModel();
-	m_windowDBWidget->resetModel();
-	m_shadingDBWidget->resetModel();
-	updateInputWidgets();
-	discardResults();
-	// the refresh may adjust values (a missing location): the loaded project counts as unchanged
-	setProjectModified(false);
+	showReplacedProject();
 	return true;
 }
 
@@ -555,12 +547,18 @@ void RoomModelDialog::onToolButtonNewClicked() {
 
 void RoomModelDialog::newProject() {
 	*m_project = RM::Room();
+	showReplacedProject();
+}
+
+
+void RoomModelDialog::showReplacedProject() {
 	showRoomPage();
 	m_materialDBWidget->resetModel();
 	m_constructionDBWidget->resetModel();
 	m_windowDBWidget->resetModel();
 	m_shadingDBWidget->resetModel();
 	updateInputWidgets();
+	// the refresh may adjust values (a missing location): the shown project counts as unchanged
 	setProjectModified(false);
 	discardResults();
 }

@@ -200,6 +200,8 @@ private:
 	void setProjectModified(bool modified);
 	/*! Fresh default project on the room page. */
 	void newProject();
+	/*! Pages, database tables and results after Load or New replaced the project's content. */
+	void showReplacedProject();
 	/*! Forgets the last run (a run of the project before Load or New): empty model,
 		results page without results, result export off. */
 	void discardResults();
