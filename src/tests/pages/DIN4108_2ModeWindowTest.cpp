@@ -1,6 +1,7 @@
 // The DIN 4108-2 mode switched in the main window as a user does: the tabs follow the mode,
 // the settings reach the run and the report's verdict, survive Save and Load, and the
 // user-defined mode afterwards runs the project's own models again.
+#include <functional>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -253,3 +254,40 @@ TEST_F(DinModeWindowTest, LoadedExampleShowsItsModeAndKeepsItsRecords) {
 }
 
 } // namespace
+
+
+TEST_F(DinModeWindowTest, ModeSwitchAndSettingsSetTheModifiedFlagRetypingDoesNot) {
+	const QString file = m_dir + "/din.rmxml";
+	auto save = [&]() {
+		Driver driver;
+		driver.add(Driver::chooseFile(file));
+		driver.add(Driver::press(QDialogButtonBox::Ok));
+		m_window->buttonBar()->toolButtonSave->click();
+		ASSERT_FALSE(m_window->isProjectModified());
+	};
+	ASSERT_FALSE(m_window->isProjectModified());
+	click("radioButtonDIN4108_2Calculation");
+	EXPECT_TRUE(m_window->isProjectModified());
+	save();
+
+	const QString shown = child<QtExt::ValidatingLineEdit>("lineEditMaxHeatingPower")->text();
+	typeAndReturn("lineEditMaxHeatingPower", shown);
+	EXPECT_FALSE(m_window->isProjectModified()) << "retyped " << shown.toStdString();
+
+	struct Step {
+		const char *			m_what;
+		std::function<void()>	m_act;
+	};
+	const Step steps[] = {
+		{ "heating power", [&]() { typeAndReturn("lineEditMaxHeatingPower", "1500"); } },
+		{ "use", [&]() { keyInto("comboBoxBuildingUse", Qt::Key_Down); } },
+		{ "night ventilation", [&]() { click("checkBoxEnhancedNightVentilation"); } },
+		{ "back to the user models", [&]() { click("radioButtonUserCalculation"); } },
+	};
+	for (const Step & s : steps) {
+		SCOPED_TRACE(s.m_what);
+		s.m_act();
+		EXPECT_TRUE(m_window->isProjectModified());
+		save();
+	}
+}
