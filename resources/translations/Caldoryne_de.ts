@@ -2859,8 +2859,8 @@ Kommandozeile:
         <translation>Ergebnisse: Übertemperaturstunden</translation>
     </message>
     <message>
-        <source>Room air temperature</source>
-        <translation>Raumlufttemperatur</translation>
+        <source>Temperature chart</source>
+        <translation>Temperaturdiagramm</translation>
     </message>
     <message>
         <source>Project remarks</source>
