@@ -2957,6 +2957,10 @@ Kommandozeile:
         <translation>&lt;b&gt;&lt;font color=&quot;red&quot;&gt;Nachweis nicht erfüllt!&lt;/font&gt;&lt;/b&gt;</translation>
     </message>
     <message>
+        <source>&lt;b&gt;&lt;font color=&quot;red&quot;&gt;No verification: the run covers %L1 h, the assessment needs the %L2 h of a year.&lt;/font&gt;&lt;/b&gt;</source>
+        <translation>&lt;b&gt;&lt;font color=&quot;red&quot;&gt;Kein Nachweis: Die Berechnung umfasst %L1 h, der Nachweis erfordert die %L2 h eines Jahres.&lt;/font&gt;&lt;/b&gt;</translation>
+    </message>
+    <message>
         <source>Related to operative room temperature + 2K</source>
         <translation>Bezogen auf die operative Raumtemperatur + 2K</translation>
     </message>
@@ -3422,8 +3426,8 @@ Kommandozeile:
         <translation>Ergebnisse: Übertemperaturstunden</translation>
     </message>
     <message>
-        <source>Room air temperature</source>
-        <translation>Raumlufttemperatur</translation>
+        <source>Temperature chart</source>
+        <translation>Temperaturdiagramm</translation>
     </message>
     <message>
         <source>Project remarks</source>

@@ -11,6 +11,8 @@
 
 namespace {
 
+const int HOURS_PER_YEAR = 8760;
+
 /*! "%L1 %2" with a whole number of field width 4. */
 QString valueText(double value, const QString & unit) {
 	return QString("%L1 %2").arg(value, 4, 'f', 0).arg(unit);
@@ -48,6 +50,13 @@ QString ReportFrameResultsOverTemperature::degreeHoursText(double hours, unsigne
 	if (whole.trimmed() == QString("%L1").arg(limit) && hours != limit)
 		return QString("%L1").arg(hours, 4, 'f', 1);
 	return whole;
+}
+
+
+double ReportFrameResultsOverTemperature::coveredDays(const std::vector<double> & timeDays) {
+	if (timeDays.size() < 2)
+		return 0;
+	return timeDays.back() - timeDays.front();
 }
 
 
@@ -99,24 +108,36 @@ void ReportFrameResultsOverTemperature::fillActive() {
 		m_table->setCellText(2, 1, tr("(Region %1)").arg(letters[din.m_climateRegion]));
 	m_table->setCellText(0, 2, " ");
 
-	const bool passed = om.m_din4108_2VerificationPassed;
 	m_table->cell(0, 3).setMarginLeft(5);
-	m_table->setCellText(0, 3, passed ? tr("<b>Verification fullfilled.</b>")
-									  : tr("<b><font color=\"red\">Verification failed!</font></b>"));
-	m_table->setCellText(1, 3, QString("<b>%1 %2 %L3 %4</b>")
-						 .arg(degreeHoursText(om.m_overTemperatureHours, din.overTemperatureLimit()))
-						 .arg(passed ? "&le;" : "&gt;").arg(din.overTemperatureLimit()).arg("Kh/a"));
+	// the limit holds for a year: the degree hours of a shorter run prove nothing
+	const double hours = 24*coveredDays(om.m_roomStateSeries[RM::OutputManager::RS_Time]);
+	const bool wholeYear = hours >= HOURS_PER_YEAR - 0.5;
+	if (!wholeYear) {
+		m_table->setCellText(0, 3, tr("<b><font color=\"red\">No verification: the run covers %L1 h, "
+									  "the assessment needs the %L2 h of a year.</font></b>")
+							 .arg(hours, 0, 'f', 0).arg(HOURS_PER_YEAR));
+		m_table->setCellText(1, 3, QString("<b>%1</b>").arg(valueText(om.m_overTemperatureHours, "Kh")));
+	}
+	else {
+		const bool passed = om.m_din4108_2VerificationPassed;
+		m_table->setCellText(0, 3, passed ? tr("<b>Verification fullfilled.</b>")
+										  : tr("<b><font color=\"red\">Verification failed!</font></b>"));
+		m_table->setCellText(1, 3, QString("<b>%1 %2 %L3 %4</b>")
+							 .arg(degreeHoursText(om.m_overTemperatureHours, din.overTemperatureLimit()))
+							 .arg(passed ? "&le;" : "&gt;").arg(din.overTemperatureLimit()).arg("Kh/a"));
+	}
+	const char * const unit = wholeYear ? "Kh/a" : "Kh";
 	int row = 4;
 	if (settings.m_overTemperatureHoursP2) {
 		m_table->cell(0, row).setMarginLeft(5);
 		m_table->setCellText(0, row, tr("Related to operative room temperature + 2K"));
-		m_table->setCellText(1, row, valueText(om.m_overTemperatureHoursP2, "Kh/a"));
+		m_table->setCellText(1, row, valueText(om.m_overTemperatureHoursP2, unit));
 		++row;
 	}
 	if (settings.m_overTemperatureHoursP4) {
 		m_table->cell(0, row).setMarginLeft(5);
 		m_table->setCellText(0, row, tr("Related to operative room temperature + 4K"));
-		m_table->setCellText(1, row, valueText(om.m_overTemperatureHoursP4, "Kh/a"));
+		m_table->setCellText(1, row, valueText(om.m_overTemperatureHoursP4, unit));
 	}
 }
 

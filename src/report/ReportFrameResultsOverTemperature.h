@@ -25,6 +25,9 @@ public:
 		whole number would read equal to a limit it differs from. */
 	static QString degreeHoursText(double hours, unsigned int limit);
 
+	/*! Days between the first and the last output of a time series (d); 0 for fewer than two. */
+	static double coveredDays(const std::vector<double> & timeDays);
+
 protected:
 	void layoutBlocks() override;
 

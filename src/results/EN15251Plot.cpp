@@ -1,5 +1,7 @@
 #include "EN15251Plot.h"
 
+#include <cstddef>
+
 #include <qwt_legend.h>
 #include <qwt_picker_machine.h>
 #include <qwt_plot_curve.h>
@@ -24,6 +26,15 @@ const unsigned int MIN_OUTPUTS = 73;
 const double MAX_FAILED_SHARE = 5;
 
 const double HOURS_PER_YEAR = 8760;
+
+/*! Hours the shares of a run refer to: the year for a run of a year (8760 or 8761 hourly
+	outputs), the run's own hours between its outputs for a shorter one; shares of the year
+	would let a run of a few days pass any category. */
+double hoursOfRun(std::size_t outputs) {
+	if (outputs >= std::size_t(HOURS_PER_YEAR))
+		return HOURS_PER_YEAR;
+	return double(outputs) - 1;
+}
 
 QwtPlotCurve * bandCurve(const QVector<QPointF> & points, const QColor & color, int width) {
 	QwtPlotCurve * curve = new QwtPlotCurve;
@@ -58,10 +69,10 @@ EN15251Plot::EN15251Plot(QWidget * parent) :
 	QwtText title = PlotStyle::text(QString(), 10);
 	title.setColor(Qt::black);
 	setTitle(title);
-	QwtText xTitle = PlotStyle::text(tr("Running mean ambient temperature [C]"), 10);
+	QwtText xTitle = PlotStyle::axisTitle(tr("Running mean ambient temperature [C]"), 10);
 	xTitle.setColor(Qt::black);
 	setAxisTitle(xBottom, xTitle);
-	QwtText yTitle = PlotStyle::text(tr("Operative temperature [C]"), 10);
+	QwtText yTitle = PlotStyle::axisTitle(tr("Operative temperature [C]"), 10);
 	yTitle.setColor(Qt::black);
 	setAxisTitle(yLeft, yTitle);
 	for (int axis : {int(xBottom), int(yLeft)})
@@ -148,10 +159,11 @@ void EN15251Plot::updateResults(const RM::CaldoryneModel * model, const RM::Outp
 			points << QPointF(runningMean[i], operative[i]);
 	}
 
+	const double hours = hoursOfRun(n);
 	int comfortClass = 0;
 	for (int k = 3; k >= 1; --k) {
 		const std::size_t c = std::size_t(k - 1);
-		const double share = allHours ? outputs->m_comfortExceedanceHours[c]*100/HOURS_PER_YEAR
+		const double share = allHours ? outputs->m_comfortExceedanceHours[c]*100/hours
 									  : outputs->m_comfortExceedanceOccupiedHours[c]*100.0/outputs->m_occupiedHours;
 		m_bandCurves[2*c]->setTitle(tr("%L2% failed Category %1").arg(double(k), 1, 'f', 0).arg(share, 1, 'f', 1));
 		if (share <= MAX_FAILED_SHARE)
@@ -164,7 +176,7 @@ void EN15251Plot::updateResults(const RM::CaldoryneModel * model, const RM::Outp
 		setTitleText(tr("Operative temperature and comfort classification (DIN EN 15251)"));
 	}
 	else {
-		const double occupiedShare = outputs->m_occupiedHours*100/HOURS_PER_YEAR;
+		const double occupiedShare = outputs->m_occupiedHours*100/hours;
 		if (comfortClass > 0)
 			verdict = tr("Class %1 satisfied\n(with %L2% of occupancy time)").arg(comfortClass).arg(occupiedShare, 1, 'f', 0);
 		else

@@ -33,8 +33,8 @@ void EnergyBalancePlot::setupPlot(const QString & title, int axisTitleSize, bool
 	setAutoReplot(false);
 	setContentsMargins(5, 5, 5, 5);
 	setTitle(PlotStyle::text(title, 10, true));
-	setAxisTitle(xBottom, PlotStyle::text(QString(), axisTitleSize));
-	setAxisTitle(yLeft, PlotStyle::text(QString(), axisTitleSize, true));
+	setAxisTitle(xBottom, PlotStyle::axisTitle(QString(), axisTitleSize));
+	setAxisTitle(yLeft, PlotStyle::axisTitle(QString(), axisTitleSize));
 	for (int axis : {int(xBottom), int(yLeft)})
 		PlotStyle::setAxisFontSize(this, axis, 8);
 	setCanvasBackground(QColor(240, 240, 240));
@@ -90,9 +90,7 @@ int EnergyBalancePlot::categoryCount() const {
 
 
 void EnergyBalancePlot::setUnits(const QString & axisTitle, const char * pickerUnit) {
-	QwtText t = this->axisTitle(yLeft);
-	t.setText(axisTitle, QwtText::RichText);
-	setAxisTitle(yLeft, t);
+	PlotStyle::setAxisTitleText(this, yLeft, axisTitle);
 	m_picker->setUnit(pickerUnit);
 }
 

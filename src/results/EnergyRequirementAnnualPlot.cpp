@@ -37,8 +37,8 @@ EnergyRequirementAnnualPlot::EnergyRequirementAnnualPlot(QWidget * parent) :
 	setContentsMargins(5, 5, 5, 5);
 	setAxisScale(xBottom, -0.5, 0.5);
 	setTitle(PlotStyle::text(tr("Annual Energy Consumption"), 10));
-	setAxisTitle(xBottom, PlotStyle::text(tr("Equipment"), 9));
-	setAxisTitle(yLeft, PlotStyle::text(tr("Net energy demand [kWh/m2]"), 9, true));
+	setAxisTitle(xBottom, PlotStyle::axisTitle(tr("Equipment"), 9));
+	setAxisTitle(yLeft, PlotStyle::axisTitle(tr("Net energy demand [kWh/m2]"), 9));
 	for (int axis : {int(xBottom), int(yLeft)})
 		PlotStyle::setAxisFontSize(this, axis, 8);
 	axisScaleDraw(xBottom)->enableComponent(QwtAbstractScaleDraw::Ticks, false);
@@ -71,9 +71,7 @@ EnergyRequirementAnnualPlot::EnergyRequirementAnnualPlot(QWidget * parent) :
 
 void EnergyRequirementAnnualPlot::updateUnitLabels() {
 	const bool perArea = OutputOptions::heatLoadsPerFloorArea();
-	QwtText t = axisTitle(yLeft);
-	t.setText(perArea ? tr("Net energy demand [kWh/m2]") : tr("Net energy demand [kWh]"), QwtText::RichText);
-	setAxisTitle(yLeft, t);
+	PlotStyle::setAxisTitleText(this, yLeft, perArea ? tr("Net energy demand [kWh/m2]") : tr("Net energy demand [kWh]"));
 	m_picker->setUnit(perArea ? "[kWh/m2]" : "[kWh]");
 }
 

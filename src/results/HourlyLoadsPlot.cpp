@@ -24,7 +24,7 @@ HourlyLoadsPlot::HourlyLoadsPlot(QWidget * parent, const QString & title) :
 	setContentsMargins(5, 5, 5, 5);
 	setAxisScale(xBottom, 0, 365);
 	setTitle(PlotStyle::text(title, 10, true));
-	setAxisTitle(xBottom, PlotStyle::text(QString(), 10));
+	setAxisTitle(xBottom, PlotStyle::axisTitle(QString(), 10));
 	for (int axis : {int(xBottom), int(yLeft)})
 		PlotStyle::setAxisFontSize(this, axis, 8);
 	PlotStyle::setTimeAxis(this);
@@ -110,9 +110,7 @@ void HourlyLoadsPlot::connectLegendEntry(PlotCurveWithFramedLegendIcon * curve, 
 
 
 void HourlyLoadsPlot::setUnits(const QString & axisTitle, const QString & zoomerUnit, const QString & pickerUnit) {
-	QwtText t = this->axisTitle(yLeft);
-	t.setText(axisTitle, QwtText::RichText);
-	setAxisTitle(yLeft, t);
+	PlotStyle::setAxisTitleText(this, yLeft, axisTitle);
 	m_zoomer->setUnit(zoomerUnit);
 	m_picker->setUnit(pickerUnit);
 }

@@ -41,7 +41,7 @@ const double GRAMS_PER_HOUR = 3600000;
 MoistureLoadsHourlyPlot::MoistureLoadsHourlyPlot(QWidget * parent) :
 	HourlyLoadsPlot(parent, tr("Moisture loads <small>(hourly samples, sources to room are positive, losses to ambient are negative)</small>"))
 {
-	setAxisTitle(yLeft, PlotStyle::text(tr("Moisture load [g/h]"), 10, true));
+	setAxisTitle(yLeft, PlotStyle::axisTitle(tr("Moisture load [g/h]"), 10));
 	for (unsigned int c = 0; c < NUM_CURVES; ++c)
 		addCurve(c, QCoreApplication::translate("MoistureLoadsHourlyPlot", CURVES[c].m_title), CURVES[c].m_color);
 	for (unsigned int c = 0; c < NUM_CURVES; ++c)

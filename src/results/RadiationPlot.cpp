@@ -25,8 +25,8 @@ RadiationPlot::RadiationPlot(QWidget * parent) :
 	setAxisScale(xBottom, 0, 365);
 
 	setTitle(PlotStyle::text(tr("Short Wave Radiation Loads"), 10));
-	setAxisTitle(xBottom, PlotStyle::text(QString(), 10));
-	setAxisTitle(yLeft, PlotStyle::text(tr("Solar radiation [W/m<sup>2</sup>]"), 10, true));
+	setAxisTitle(xBottom, PlotStyle::axisTitle(QString(), 10));
+	setAxisTitle(yLeft, PlotStyle::axisTitle(tr("Solar radiation [W/m<sup>2</sup>]"), 10));
 	PlotStyle::setAxisFontSize(this, xBottom, 8);
 	PlotStyle::setAxisFontSize(this, yLeft, 8);
 	PlotStyle::setTimeAxis(this);

@@ -54,9 +54,9 @@ TemperaturePlot::TemperaturePlot(QWidget * parent) :
 	setAxisScale(xBottom, 0, 365);
 
 	setTitle(PlotStyle::text(tr("Climate Data"), 10));
-	setAxisTitle(xBottom, PlotStyle::text(QString(), 10));
-	setAxisTitle(yLeft, PlotStyle::text(tr("Temperature [C]"), 10, true));
-	setAxisTitle(yRight, PlotStyle::text(tr("Relative humidity [%]"), 10, true));
+	setAxisTitle(xBottom, PlotStyle::axisTitle(QString(), 10));
+	setAxisTitle(yLeft, PlotStyle::axisTitle(tr("Temperature [C]"), 10));
+	setAxisTitle(yRight, PlotStyle::axisTitle(tr("Relative humidity [%]"), 10));
 	axisWidget(yRight)->setLayoutFlag(QwtScaleWidget::TitleInverted, false);
 
 	for (int axis : {int(xBottom), int(yLeft), int(yRight)})

@@ -49,7 +49,7 @@ const unsigned int LEGEND_ORDER[ThermalLoadsHourlyPlot::NUM_CURVES] = {0, 1, 2, 
 ThermalLoadsHourlyPlot::ThermalLoadsHourlyPlot(QWidget * parent) :
 	HourlyLoadsPlot(parent, tr("Thermal Loads <small>(hourly samples, gains are positive, losses are negative)</small>"))
 {
-	setAxisTitle(yLeft, PlotStyle::text(tr("Heat flow [W]"), 10, true));
+	setAxisTitle(yLeft, PlotStyle::axisTitle(tr("Heat flow [W]"), 10));
 	for (unsigned int c : LEGEND_ORDER)
 		addCurve(c, QCoreApplication::translate("ThermalLoadsHourlyPlot", CURVES[c].m_title), CURVES[c].m_color);
 	// the outer surfaces repeat what the room side shows with the wall's storage: off by default

@@ -14,6 +14,7 @@
 #include <BVX_FormatText.h>
 #include <BVX_MessageHandler.h>
 
+#include "AxisTitleTextEngine.h"
 #include "QwtDateTimeScaleDraw.h"
 #include "QwtDateTimeScaleEngine.h"
 
@@ -25,6 +26,26 @@ QwtText text(const QString & s, int pointSize, bool richText) {
 	f.setPointSize(pointSize);
 	t.setFont(f);
 	return t;
+}
+
+
+QwtText axisTitle(const QString & s, int pointSize) {
+	AxisTitleTextEngine::registerEngine();
+	QwtText t(s, AxisTitleTextEngine::FORMAT);
+	t.setRenderFlags(Qt::AlignCenter | Qt::TextWordWrap);
+	QFont f = t.font();
+	f.setPointSize(pointSize);
+	t.setFont(f);
+	return t;
+}
+
+
+void setAxisTitleText(QwtPlot * plot, int axisId, const QString & s) {
+	AxisTitleTextEngine::registerEngine();
+	QwtText t = plot->axisTitle(axisId);
+	t.setText(s, AxisTitleTextEngine::FORMAT);
+	t.setRenderFlags(Qt::AlignCenter | Qt::TextWordWrap);
+	plot->setAxisTitle(axisId, t);
 }
 
 

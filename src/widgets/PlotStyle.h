@@ -26,6 +26,13 @@ namespace PlotStyle {
 /*! Text with the given point size (and rich-text format when asked). */
 QwtText text(const QString & s, int pointSize, bool richText = false);
 
+/*! Axis title with the given point size: rich text, centred, broken into lines where the
+	axis is too short for it in one. */
+QwtText axisTitle(const QString & s, int pointSize);
+
+/*! Replaces the text of an axis title, keeping its font, colour and line breaking. */
+void setAxisTitleText(QwtPlot * plot, int axisId, const QString & s);
+
 /*! Sets the point size of an axis font. */
 void setAxisFontSize(QwtPlot * plot, int axisId, int pointSize);
 

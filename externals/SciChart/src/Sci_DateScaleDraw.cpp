@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QFontMetricsF>
 #include <QLocale>
 
 #include <qwt_date.h>
@@ -25,6 +26,14 @@ void DateScaleDraw::drawTick(QPainter * painter, double value, double len) const
 void DateScaleDraw::drawBackbone(QPainter * painter) const {
 	applyPenWidthF(painter);
 	QwtDateScaleDraw::drawBackbone(painter);
+}
+
+
+double DateScaleDraw::extent(const QFont & font) const {
+	double e = QwtDateScaleDraw::extent(font);
+	if (alignment() == BottomScale && hasComponent(Labels))
+		e += QFontMetricsF(font).descent();
+	return e;
 }
 
 

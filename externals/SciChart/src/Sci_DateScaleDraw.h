@@ -42,6 +42,11 @@ public:
 		through QLocale(). */
 	QString toText(const QDateTime & dt, const QString & format) const;
 
+	/*! Extent of the scale; below a bottom scale it includes the descent of the label font:
+		Qwt measures labels without it, and month names like "May" or "July" hang into it,
+		which an axis widget without margin would cut. */
+	double extent(const QFont & font) const override;
+
 protected:
 	void drawTick(QPainter * painter, double value, double len) const override;
 	void drawBackbone(QPainter * painter) const override;

@@ -3,10 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDateTime>
+#include <QFontMetricsF>
 #include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
+
+#include <qwt_scale_draw.h>
+#include <qwt_scale_widget.h>
 
 #include <tinyxml.h>
 
@@ -17,6 +22,7 @@
 
 #include <Sci_AbstractBarSeriesModel.h>
 #include <Sci_AbstractColorGridSeriesModel.h>
+#include <Sci_Chart.h>
 #include <Sci_LineSeriesContentModel.h>
 
 #include "ChartDemoCharts.h"
@@ -134,4 +140,26 @@ TEST(SciChartDemoModels, BarAndColorGridDemos) {
 	EXPECT_EQ(nan, 1);
 	ASSERT_TRUE(grid->constructionLineData() != nullptr);
 	EXPECT_FALSE(grid->constructionLineData()->hasNoPoints());
+}
+
+
+/*! The month labels of the year chart (no axis title below them) stand inside the bottom
+	axis: Qwt measures a label without the descent of its font but draws "May" and "July"
+	into it, and the axis widget has no margin. */
+TEST(SciChartDemoModels, DateLabelsFitTheBottomAxis) {
+	std::vector<ChartDemoModels::Demo> demos = ChartDemoModels::createDemos();
+	SCI::Chart chart;
+	chart.resize(800, 450);
+	chart.setModel(demos[0].m_model.get());
+	chart.show();
+	QApplication::processEvents();
+	chart.replot();
+	const QwtScaleWidget * axis = chart.axisWidget(QwtPlot::xBottom);
+	const QwtScaleDraw * draw = axis->scaleDraw();
+	ASSERT_TRUE(axis->title().isEmpty());
+	// label tops below the ticks, label bottoms at the descent below their measured height
+	const double bottom = axis->margin() + draw->maxTickLength() + draw->spacing()
+			+ draw->maxLabelHeight(axis->font()) + QFontMetricsF(axis->font()).descent();
+	EXPECT_LE(bottom, axis->height());
+	chart.setModel(nullptr);
 }

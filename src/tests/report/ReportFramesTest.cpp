@@ -137,7 +137,7 @@ protected:
 // *** Over-temperature verdict ***
 
 TEST_F(ReportFramesTest, OverTemperatureRowsAndBoxForEachCombination) {
-	setResults(2, 20);
+	setResults(8761, 20);
 	outputs().m_overTemperatureHours = 350;
 	outputs().m_overTemperatureHoursP2 = 120.4;
 	outputs().m_overTemperatureHoursP4 = 10;
@@ -200,7 +200,7 @@ TEST_F(ReportFramesTest, OverTemperatureRowsAndBoxForEachCombination) {
 
 
 TEST_F(ReportFramesTest, OverTemperatureRegionsAndVerdictTexts) {
-	setResults(2, 20);
+	setResults(8761, 20);
 	din().m_active = true;
 	din().m_residential = true;
 	struct Case {
@@ -237,6 +237,34 @@ TEST_F(ReportFramesTest, OverTemperatureRegionsAndVerdictTexts) {
 		EXPECT_EQ(text[3][1], QString::fromUtf8(c.m_hoursText));
 	}
 	EXPECT_TRUE(frame<ReportFrameResultsOverTemperature>(9)->texts()[1].contains("residential building"));
+}
+
+
+/*! The limit of the assessment holds for a year: a run of three days (in winter: no degree
+	hours) gives no verdict, only its degree hours; only a run of the whole year is judged. */
+TEST_F(ReportFramesTest, OverTemperatureVerdictOnlyForAWholeYear) {
+	din().m_active = true;
+	din().m_residential = false;
+	ReportSettings::instance().m_overTemperatureHoursP2 = true;
+	outputs().m_overTemperatureHours = 0;
+	outputs().m_overTemperatureHoursP2 = 0;
+	outputs().m_din4108_2VerificationPassed = true;
+	const struct { size_t m_outputs; const char * m_verdict; const char * m_hours; const char * m_p2; } cases[] = {
+		{ 73, "No verification: the run covers 72 h, the assessment needs the 8,760 h of a year.", "0 Kh", "0 Kh" },
+		// the last hour missing
+		{ 8760, "No verification: the run covers 8,759 h, the assessment needs the 8,760 h of a year.", "0 Kh", "0 Kh" },
+		{ 8761, "Verification fullfilled.", "0 ≤ 500 Kh/a", "0 Kh/a" },
+	};
+	for (const auto & c : cases) {
+		SCOPED_TRACE(c.m_outputs);
+		setResults(c.m_outputs, 20);
+		const std::vector<QStringList> text = table<ReportFrameResultsOverTemperature>(9);
+		ASSERT_EQ(text.size(), 5u);
+		EXPECT_EQ(text[3][0], c.m_verdict);
+		EXPECT_EQ(text[3][1], QString::fromUtf8(c.m_hours));
+		EXPECT_EQ(text[4][1], c.m_p2);
+	}
+	ReportSettings::instance().setDefaults();
 }
 
 

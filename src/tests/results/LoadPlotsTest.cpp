@@ -572,6 +572,38 @@ TEST(EN15251PlotTest, Verdicts) {
 }
 
 
+/*! A run of ten days (241 hourly outputs, 240 hours between them) judges its own hours: every
+	hour outside band I is 100 %, not 240 of the year's 8760 hours (2.7 %, class I passed). */
+TEST(EN15251PlotTest, RunOfTenDaysSharesOfItsOwnHours) {
+	struct Case {
+		const char *		m_name;
+		unsigned int		m_occupiedEvery;
+		int					m_occupied;
+		std::array<int, 3>	m_all;
+		std::array<int, 3>	m_occupiedFailed;
+		QStringList			m_bands;
+		const char *		m_verdict;
+	};
+	const Case cases[] = {
+		{"all hours", 0, 0, {{240, 120, 0}}, {{0, 0, 0}},
+		 {"100.0% failed Category 1", "50.0% failed Category 2", "0.0% failed Category 3"}, "Class 3 satisfied"},
+		{"occupied hours", 4, 60, {{240, 240, 240}}, {{60, 3, 0}},
+		 {"100.0% failed Category 1", "5.0% failed Category 2", "0.0% failed Category 3"},
+		 "Class 2 satisfied\n(with 25% of occupancy time)"},
+	};
+	for (const Case & c : cases) {
+		SCOPED_TRACE(c.m_name);
+		GuiTest::clearSettings();
+		ComfortRun r(241, c.m_occupiedEvery);
+		r.setCounts(c.m_occupied, c.m_all, c.m_occupiedFailed);
+		EN15251Plot plot(nullptr);
+		plot.updateResults(&r.m_run.m_model, &r.m_run.m_outputs);
+		EXPECT_EQ(bandTexts(plot), c.m_bands);
+		EXPECT_EQ(legendText(plot, plot.m_legend, plot.m_samplesCurve), c.m_verdict);
+	}
+}
+
+
 TEST(EN15251PlotTest, ShortOrFailedRunResetsTheVerdict) {
 	GuiTest::clearSettings();
 	EN15251Plot plot(nullptr);

@@ -9,13 +9,20 @@
 #include <string>
 #include <vector>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
+#include <QSettings>
 #include <QTabWidget>
+#include <QTextDocument>
 
 #include <qwt_legend_label.h>
 #include <qwt_scale_div.h>
+#include <qwt_scale_draw.h>
+#include <qwt_scale_widget.h>
+#include <qwt_text.h>
+#include <qwt_text_engine.h>
 
 #include <BVX_MessageHandler.h>
 #include <CLM_ClimateDataLoader.h>
@@ -23,6 +30,8 @@
 #include <RM_CaldoryneModelInterface.h>
 #include <RM_Climate.h>
 #include <RM_OutputManager.h>
+
+#include <QtExt_LanguageHandler.h>
 
 #include "GuiTestHarness.h"
 #include "MoistureLoadsHourlyPlot.h"
@@ -362,4 +371,81 @@ TEST(ResultsWidgetTest, MainWindowRunReachesTheTemperaturePlot) {
 	// the window asks to save on close
 	driver.add(GuiTest::ModalDialogDriver::press(QDialogButtonBox::Discard));
 	window.reset();
+}
+
+
+namespace {
+
+/*! Widest line of an axis title drawn along an axis of the given length, wrapped only when
+	the title asks for it (as Qwt's text engines do). */
+double titleLineWidth(const QwtText & title, double length) {
+	QTextDocument doc;
+	doc.setDocumentMargin(0);
+	doc.setDefaultFont(title.font());
+	QTextOption option = doc.defaultTextOption();
+	option.setWrapMode((title.renderFlags() & Qt::TextWordWrap) ? QTextOption::WordWrap : QTextOption::NoWrap);
+	doc.setDefaultTextOption(option);
+	doc.setHtml(title.text());
+	doc.setTextWidth(length);
+	return doc.idealWidth();
+}
+
+/*! Height of an axis title drawn along an axis of the given length (its lines as painted). */
+double titleDrawnHeight(const QwtText & title, double length) {
+	const QwtTextEngine * engine = QwtText::textEngine(QwtText::RichText);
+	return engine->heightForWidth(title.font(), title.renderFlags(), title.text(), length);
+}
+
+/*! Room a scale widget leaves its title across the axis: its width (height for a horizontal
+	axis) less margin, scale and spacing. */
+double titleRoom(const QwtScaleWidget * scale, bool vertical) {
+	const int dim = vertical ? scale->width() : scale->height();
+	return dim - scale->margin() - std::ceil(scale->scaleDraw()->extent(scale->font())) - 1 - scale->spacing();
+}
+
+} // namespace
+
+
+/*! The results pane at its smallest height, in both languages and both unit settings: every
+	axis title of every tab fits the length of its axis (it may break into lines), and all of
+	its lines fit across the axis. */
+TEST(ResultsWidgetTest, AxisTitlesFitAtTheSmallestHeight) {
+	for (const char * lang : { "en", "de" }) {
+		for (bool perArea : { false, true }) {
+			SCOPED_TRACE(std::string(lang) + (perArea ? " per floor area" : " absolute"));
+			QtExt::LanguageHandler::instance().installTranslator(lang);
+			QSettings("BVX", "Caldoryne 3.2").setValue("OutputHeatLoadsPerFloorArea", perArea);
+			ResultsWidget w(nullptr);
+			Results r(true, 48);
+			r.m_model.m_room.m_area = 20;
+			w.updateResults(&r.m_model, &r.m_outputs);
+			w.show();
+			for (QwtPlot * plot : w.findChildren<QwtPlot *>()) {
+				const int tab = w.m_tabWidget->indexOf(plot);
+				w.m_tabWidget->setCurrentIndex(tab >= 0 ? tab : w.m_tabWidget->indexOf(plot->parentWidget()));
+				// a title breaks into lines at some heights only: every height up to 80 pixels more
+				for (int extra = 0; extra <= 80; ++extra) {
+				w.resize(1200, w.minimumSizeHint().height() + extra);
+				QApplication::processEvents();
+				plot->updateLayout();
+				for (int axis = 0; axis < QwtPlot::axisCnt; ++axis) {
+					const QwtScaleWidget * scale = plot->axisWidget(axis);
+					if (!plot->axisEnabled(axis) || scale->title().isEmpty())
+						continue;
+					const QRect rect = scale->contentsRect();
+					const bool vertical = axis == QwtPlot::yLeft || axis == QwtPlot::yRight;
+					const double length = (vertical ? rect.height() : rect.width())
+							- scale->startBorderDist() - scale->endBorderDist();
+					const std::string where = std::string(plot->metaObject()->className()) + " axis "
+							+ std::to_string(axis) + ": " + scale->title().text().toStdString();
+					EXPECT_LE(titleLineWidth(scale->title(), length), length) << where << " at height " << w.height();
+					EXPECT_LE(titleDrawnHeight(scale->title(), length), titleRoom(scale, vertical))
+						<< where << " at height " << w.height();
+				}
+				}
+			}
+		}
+	}
+	QtExt::LanguageHandler::instance().installTranslator("en");
+	QSettings("BVX", "Caldoryne 3.2").remove("OutputHeatLoadsPerFloorArea");
 }
