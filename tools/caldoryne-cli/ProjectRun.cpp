@@ -31,6 +31,14 @@ namespace {
 
 const double J_PER_KWH = 3.6e6;
 
+/*! The DIN 4108-2 verdict of a run; a run shorter than a year gets none. */
+std::string verdictText(const RM::OutputManager & om) {
+	if (om.m_din4108_2AssessedHours < BVX::HOURS_PER_YEAR - 0.5)
+		return BVX::FormatText("no verification, the run covers %1 h of the %2 h of a year")
+				.arg(om.m_din4108_2AssessedHours).arg(static_cast<double>(BVX::HOURS_PER_YEAR)).str();
+	return om.m_din4108_2VerificationPassed ? "verification passed" : "verification failed";
+}
+
 /*! Set by the SIGINT handler, read at every progress notification. */
 volatile std::sig_atomic_t g_interrupted = 0;
 
@@ -253,7 +261,7 @@ void ProjectRun::printSummary() const {
 		out << BVX::FormatText("  DIN 4108-2 over-temperature degree hours %1 Kh/a above %2 C (limit %3 Kh/a): %4\n")
 					 .arg(om.m_overTemperatureHours, 0, 'f', 1).arg(din.referenceTemperature(), 0, 'g')
 					 .arg(din.overTemperatureLimit())
-					 .arg(om.m_din4108_2VerificationPassed ? "verification passed" : "verification failed").str();
+					 .arg(verdictText(om)).str();
 	}
 	if (m_settings.m_writeResults)
 		out << "  Results in '" << m_run->resultsDirectory().toStdString() << "'.\n";

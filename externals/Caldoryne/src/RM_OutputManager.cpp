@@ -206,6 +206,7 @@ OutputManager::OutputManager() :
 	m_overTemperatureHoursP2(0),
 	m_overTemperatureHoursP4(0),
 	m_din4108_2VerificationPassed(false),
+	m_din4108_2AssessedHours(0),
 	m_resultsPresent(false),
 	m_model(nullptr),
 	m_wallCount(0),
@@ -516,6 +517,8 @@ void OutputManager::computeDIN4108_2Results(const DIN4108_2Assessment & settings
 	m_overTemperatureHours = roundDownToTenths(sum);
 	m_overTemperatureHoursP2 = roundDownToTenths(sumP2);
 	m_overTemperatureHoursP4 = roundDownToTenths(sumP4);
+	m_din4108_2AssessedHours = count < 2 ? 0 : 24*(time[count - 1] - time[0]);
+	const bool wholeYear = m_din4108_2AssessedHours >= BVX::HOURS_PER_YEAR - 0.5;
 	m_din4108_2VerificationPassed = (limit >= m_overTemperatureHours);
 
 	const char * region = "";
@@ -534,7 +537,11 @@ void OutputManager::computeDIN4108_2Results(const DIN4108_2Assessment & settings
 					 BVX::MSG_PROGRESS, FUNC_ID, 1);
 	BVX::BVX_Message(BVX::FormatText("Region                               : %1\n\n").arg(region),
 					 BVX::MSG_PROGRESS, FUNC_ID, 1);
-	if (m_din4108_2VerificationPassed)
+	if (!wholeYear)
+		BVX::BVX_Message(BVX::FormatText("No verification: the run covers %1 h, the assessment needs the %2 h of a year.\n")
+						 .arg(m_din4108_2AssessedHours).arg(static_cast<double>(BVX::HOURS_PER_YEAR)),
+						 BVX::MSG_PROGRESS, FUNC_ID, 1);
+	else if (m_din4108_2VerificationPassed)
 		BVX::BVX_Message("*** Verification fullfilled ***\n", BVX::MSG_PROGRESS, FUNC_ID, 1);
 	else
 		BVX::BVX_Message("!!! Verification failed !!!\n", BVX::MSG_PROGRESS, FUNC_ID, 1);

@@ -214,7 +214,10 @@ public:
 	double											m_overTemperatureHours;
 	double											m_overTemperatureHoursP2;
 	double											m_overTemperatureHoursP4;
+	/*! The degree hours within the limit; a verdict only for a run over a whole year. */
 	bool											m_din4108_2VerificationPassed;
+	/*! Hours the room state outputs span; below a year the log and summary give no verdict. */
+	double											m_din4108_2AssessedHours;
 
 	/*! True only while the manager holds the results of a completed run: the caller sets it
 		after a successful run; initOutputs() clears it. */

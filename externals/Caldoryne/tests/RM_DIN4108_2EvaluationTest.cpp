@@ -188,8 +188,19 @@ TEST(DIN4108_2EvaluationTest, ReportLines) {
 			"Occupancy hours                      : 3000 h\n",
 			"Reference operative room temperature : 27 \xC2\xB0" "C\n",
 			"Region                               : C\n\n",
-			"*** Verification fullfilled ***\n",
+			// ten hours prove nothing about a year
+			"No verification: the run covers 10 h, the assessment needs the 8760 h of a year.\n",
 			"Over-temperature hours               : 5 < 500 Kh/a\n",
+			"Over-temperature hours (+ 2K op. T.) : 0 Kh/a\n",
+			"Over-temperature hours (+ 4K op. T.) : 0 Kh/a\n" } },
+		{ true, 0, 20, {
+			"DIN 4108-2 Assessment\n",
+			"---------------------\n",
+			"Occupancy hours                      : 8760 h\n",
+			"Reference operative room temperature : 25 \xC2\xB0" "C\n",
+			"Region                               : A\n\n",
+			"*** Verification fullfilled ***\n",
+			"Over-temperature hours               : 0 < 1200 Kh/a\n",
 			"Over-temperature hours (+ 2K op. T.) : 0 Kh/a\n",
 			"Over-temperature hours (+ 4K op. T.) : 0 Kh/a\n" } },
 	};
