@@ -56,14 +56,12 @@ void AdvancedSettingsInputWidget::setMoistureBalanceDisabled(bool disabled) {
 
 
 void AdvancedSettingsInputWidget::on_lineEditInitialT_editingFinished() {
-	double val;
-	if (!LoadPageHelpers::acceptedValue(m_ui->lineEditInitialT, val))
-		return;
-	const bool changed = val != m_room->m_TInitial;
-	m_room->m_TInitial = val;
-	m_ui->lineEditInitialT->setText(QString("%L1").arg(val, 0, 'f', 2));
-	if (changed)
+	QtExt::ValidatingLineEdit * edit = m_ui->lineEditInitialT;
+	const bool accepted = typedAndAccepted(edit);
+	if (LoadPageHelpers::takeEditedValue(edit, m_room->m_TInitial))
 		emit projectModified();
+	if (accepted)
+		edit->setText(QString("%L1").arg(m_room->m_TInitial, 0, 'f', 2));
 }
 
 
@@ -90,20 +88,26 @@ void AdvancedSettingsInputWidget::on_checkBoxHeatLoadsPerFloorArea_toggled(bool 
 
 
 void AdvancedSettingsInputWidget::on_lineEditInitialRH_editingFinished() {
-	double val;
-	if (!LoadPageHelpers::acceptedValue(m_ui->lineEditInitialRH, val))
-		return;
-	storePercentage(m_ui->lineEditInitialRH, m_room->m_RHInitial);
-	m_ui->lineEditInitialRH->setText(QString("%L1").arg(m_room->m_RHInitial*100, 0, 'f', 1));
+	QtExt::ValidatingLineEdit * edit = m_ui->lineEditInitialRH;
+	const bool accepted = typedAndAccepted(edit);
+	storePercentage(edit, m_room->m_RHInitial);
+	if (accepted)
+		edit->setText(QString("%L1").arg(m_room->m_RHInitial*100, 0, 'f', 1));
 }
 
 
-void AdvancedSettingsInputWidget::storePercentage(QtExt::ValidatingLineEdit * edit, double & fraction) {
+bool AdvancedSettingsInputWidget::typedAndAccepted(QtExt::ValidatingLineEdit * edit) {
+	// a typed value is shown in the field's format once stored; a refused text stays as typed
 	double val;
-	if (!LoadPageHelpers::acceptedValue(edit, val) || val/100 == fraction)
-		return;
-	fraction = val/100;
+	return edit->isModified() && LoadPageHelpers::acceptedValue(edit, val);
+}
+
+
+bool AdvancedSettingsInputWidget::storePercentage(QtExt::ValidatingLineEdit * edit, double & fraction) {
+	if (!LoadPageHelpers::takeEditedValue(edit, fraction, 100))
+		return false;
 	emit projectModified();
+	return true;
 }
 
 

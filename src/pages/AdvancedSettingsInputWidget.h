@@ -48,8 +48,10 @@ private slots:
 
 private:
 	void enableHumidityInput(bool enabled);
+	/*! The user changed the field's text and it holds an accepted number. */
+	static bool typedAndAccepted(QtExt::ValidatingLineEdit * edit);
 	/*! Stores a valid percentage as fraction; projectModified() when that changed it. */
-	void storePercentage(QtExt::ValidatingLineEdit * edit, double & fraction);
+	bool storePercentage(QtExt::ValidatingLineEdit * edit, double & fraction);
 
 	Ui::AdvancedSettingsInputWidget *	m_ui;
 	RM::Room *							m_room;

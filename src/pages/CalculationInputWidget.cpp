@@ -22,6 +22,7 @@
 #include "ConstructionTableDelegate.h"
 #include "ConstructionTableModel.h"
 #include "DIN4108_2SettingsWidget.h"
+#include "LoadPageHelpers.h"
 
 namespace {
 
@@ -31,20 +32,6 @@ const char * const DIN_CLIMATE_FILES = "DIN4108_2";
 /*! The edit's number when its text parses and lies in the range; else the edit marks itself. */
 bool acceptedValue(QtExt::ValidatingLineEdit * edit, double & value) {
 	return edit->isValid() && edit->isValidNumber(value);
-}
-
-/*! Writes the edit's accepted number into member; false when refused or unchanged.
-	Only a text the user changed counts: the field shows a rounded value, which leaving
-	the field must not store. */
-bool takeChangedValue(QtExt::ValidatingLineEdit * edit, double & member) {
-	double val;
-	if (!edit->isModified() || !acceptedValue(edit, val))
-		return false;
-	edit->setModified(false);
-	if (val == member)
-		return false;
-	member = val;
-	return true;
 }
 
 /*! Widest item name of a database map plus a margin for the icon, at least minWidth. */
@@ -244,7 +231,7 @@ void CalculationInputWidget::resizeConstructionTableColumns() {
 
 
 void CalculationInputWidget::on_lineEditExtraMass_editingFinished() {
-	if (!takeChangedValue(m_ui->lineEditExtraMass, m_room->m_additionalMass))
+	if (!LoadPageHelpers::takeEditedValue(m_ui->lineEditExtraMass, m_room->m_additionalMass))
 		return;
 	m_ui->lineEditExtraMass->setText(QString("%L1").arg(m_room->m_additionalMass, 0, 'f', 1));
 	emit projectModified();
@@ -252,7 +239,7 @@ void CalculationInputWidget::on_lineEditExtraMass_editingFinished() {
 
 
 void CalculationInputWidget::on_lineEditCapacity_editingFinished() {
-	if (!takeChangedValue(m_ui->lineEditCapacity, m_room->m_additionalMassHeatCapacity))
+	if (!LoadPageHelpers::takeEditedValue(m_ui->lineEditCapacity, m_room->m_additionalMassHeatCapacity))
 		return;
 	m_ui->lineEditCapacity->setText(QString("%L1").arg(m_room->m_additionalMassHeatCapacity, 0, 'f', 1));
 	emit projectModified();
@@ -260,7 +247,7 @@ void CalculationInputWidget::on_lineEditCapacity_editingFinished() {
 
 
 void CalculationInputWidget::on_lineEditHeight_editingFinished() {
-	if (!takeChangedValue(m_ui->lineEditHeight, m_room->m_height))
+	if (!LoadPageHelpers::takeEditedValue(m_ui->lineEditHeight, m_room->m_height))
 		return;
 	m_ui->lineEditVolume->setText(QString("%L1").arg(m_room->volume(), 0, 'f', 3));
 	emit projectModified();
@@ -268,7 +255,7 @@ void CalculationInputWidget::on_lineEditHeight_editingFinished() {
 
 
 void CalculationInputWidget::on_lineEditArea_editingFinished() {
-	if (!takeChangedValue(m_ui->lineEditArea, m_room->m_area))
+	if (!LoadPageHelpers::takeEditedValue(m_ui->lineEditArea, m_room->m_area))
 		return;
 	m_ui->lineEditVolume->setText(QString("%L1").arg(m_room->volume(), 0, 'f', 3));
 	emit projectModified();

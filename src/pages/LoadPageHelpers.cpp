@@ -22,6 +22,18 @@ bool storeChangedValue(QtExt::ValidatingLineEdit * edit, double & value) {
 }
 
 
+bool takeEditedValue(QtExt::ValidatingLineEdit * edit, double & member, double divisor) {
+	double val;
+	if (!edit->isModified() || !acceptedValue(edit, val))
+		return false;
+	edit->setModified(false);
+	if (val/divisor == member)
+		return false;
+	member = val/divisor;
+	return true;
+}
+
+
 bool storeChangedType(int index, int & modelType) {
 	if (index == modelType)
 		return false;

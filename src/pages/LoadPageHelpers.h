@@ -19,6 +19,11 @@ bool acceptedValue(QtExt::ValidatingLineEdit * edit, double & value);
 /*! Stores the number of a valid edit; true only when that changed value. */
 bool storeChangedValue(QtExt::ValidatingLineEdit * edit, double & value);
 
+/*! Stores the number the user typed, divided by divisor, into member; false when the text is refused
+	or the user has not changed it since it was shown: a field shows a rounded value, which
+	leaving the field must not store. True only when that changed member. */
+bool takeEditedValue(QtExt::ValidatingLineEdit * edit, double & member, double divisor = 1);
+
 /*! Writes value as "%L1" (locale, six significant digits) without emitting signals. */
 void showValue(QtExt::ValidatingLineEdit * edit, double value);
 

@@ -82,6 +82,34 @@ TEST_F(AdvancedSettingsTest, AcceptedEntriesAreStoredAndShown) {
 	}
 }
 
+// The fields show fewer digits than a typed value may hold: leaving a field after Return, or
+// after a refresh, must not store the rounded text.
+TEST_F(AdvancedSettingsTest, LeavingAFieldKeepsTheValueBehindItsRoundedText) {
+	m_page->show();
+	QApplication::setActiveWindow(m_page.get());
+	ASSERT_TRUE(QTest::qWaitForWindowActive(m_page.get()));
+	const EditCase cases[] = {
+		{ "lineEditInitialRH", "C", "0.25", &RM::Room::m_RHInitial, 0.0025, "" },
+		{ "lineEditInitialT", "C", "20.125", &RM::Room::m_TInitial, 20.125, "" },
+		{ "lineEditGammaHC", "C", "33.3333333", &RM::Room::m_gammaHC, 0.333333333, "" },
+	};
+	for (const EditCase & c : cases) {
+		SCOPED_TRACE(c.m_edit);
+		const char * other = std::string(c.m_edit) == "lineEditGammaRad" ? "lineEditGammaHC" : "lineEditGammaRad";
+		QTest::mouseClick(edit(c.m_edit), Qt::LeftButton);
+		GuiTest::typeAndReturn(edit(c.m_edit), c.m_typed);
+		ASSERT_DOUBLE_EQ(m_room.*c.m_member, c.m_stored);
+		const double stored = m_room.*c.m_member;
+		QTest::mouseClick(edit(other), Qt::LeftButton);
+		EXPECT_EQ(m_room.*c.m_member, stored) << "left after Return";
+		m_page->updateInput();
+		QTest::mouseClick(edit(c.m_edit), Qt::LeftButton);
+		QTest::mouseClick(edit(other), Qt::LeftButton);
+		EXPECT_EQ(m_room.*c.m_member, stored) << "left after a refresh";
+	}
+}
+
+
 TEST_F(AdvancedSettingsTest, RefusedEntriesLeaveTheRoomAndMarkTheField) {
 	struct Refused { const char * m_edit; const char * m_typed; const char * m_tip; };
 	const char * percent = "Please enter a percentage (0 .. 100 %%)!";
