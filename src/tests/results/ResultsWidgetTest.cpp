@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <QApplication>
@@ -409,9 +410,15 @@ double titleRoom(const QwtScaleWidget * scale, bool vertical) {
 /*! The results pane at its smallest height, in both languages and both unit settings: every
 	axis title of every tab fits the length of its axis (it may break into lines), and all of
 	its lines fit across the axis. */
-TEST(ResultsWidgetTest, AxisTitlesFitAtTheSmallestHeight) {
-	for (const char * lang : { "en", "de" }) {
-		for (bool perArea : { false, true }) {
+/*! Language and the per-floor-area unit setting; one test each, so that the sanitizer build
+	stays within a test's time. */
+class AxisTitleFitTest : public ::testing::TestWithParam<std::tuple<const char *, bool> > {};
+
+TEST_P(AxisTitleFitTest, AxisTitlesFitAtTheSmallestHeight) {
+	const char * lang = std::get<0>(GetParam());
+	const bool perArea = std::get<1>(GetParam());
+	{
+		{
 			SCOPED_TRACE(std::string(lang) + (perArea ? " per floor area" : " absolute"));
 			QtExt::LanguageHandler::instance().installTranslator(lang);
 			QSettings("BVX", "Caldoryne 3.2").setValue("OutputHeatLoadsPerFloorArea", perArea);
@@ -449,3 +456,6 @@ TEST(ResultsWidgetTest, AxisTitlesFitAtTheSmallestHeight) {
 	QtExt::LanguageHandler::instance().installTranslator("en");
 	QSettings("BVX", "Caldoryne 3.2").remove("OutputHeatLoadsPerFloorArea");
 }
+
+INSTANTIATE_TEST_SUITE_P(LanguagesAndUnits, AxisTitleFitTest,
+						 ::testing::Combine(::testing::Values("en", "de"), ::testing::Bool()));
