@@ -1,6 +1,8 @@
 #include "QtExt_TextFrame.h"
 #include "QtExt_TextFrameInformations.h"
 
+#include <algorithm>
+
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QTextBlock>
@@ -65,9 +67,16 @@ void TextFrame::prepareDrawing(QPainter * painter, double width) {
 	m_textDocument->setDocumentMargin(0);
 	TextFrameInformations::useReportWrap(m_textDocument);
 	m_textDocument->setHtml(m_text);
-	painter->setBackgroundMode(Qt::OpaqueMode);
-	painter->setBackground(QBrush(m_backgroundColor));
+	// the background goes under the whole text once: an opaque background behind each line
+	// would paint over the descenders of the line above wherever a line reaches higher
+	painter->setBackgroundMode(Qt::TransparentMode);
 	painter->setPen(m_textColor);
+}
+
+
+void TextFrame::fillBackground(QPainter * painter, const QRectF & rect) const {
+	if (m_backgroundColor.alpha() > 0)
+		painter->fillRect(rect, m_backgroundColor);
 }
 
 
@@ -77,6 +86,7 @@ void TextFrame::drawFrame(QPainter * painter, const QPointF & pos, double width)
 	painter->save();
 	prepareDrawing(painter, width);
 	painter->translate(pos);
+	fillBackground(painter, QRectF(QPointF(0, 0), m_textDocument->size()));
 	m_textDocument->drawContents(painter);
 	painter->restore();
 }
@@ -107,6 +117,8 @@ void TextFrame::drawLines(QPainter * painter, const QPointF & pos, double width,
 		return;
 	painter->save();
 	prepareDrawing(painter, width);
+	const double bottom = std::min(to, m_textDocument->size().height());
+	fillBackground(painter, QRectF(pos.x(), pos.y(), m_textDocument->size().width(), std::max(0.0, bottom - from)));
 	// line by line: the document layout also paints lines next to its clip rectangle
 	const double eps = 0.5;
 	QAbstractTextDocumentLayout * layout = m_textDocument->documentLayout();

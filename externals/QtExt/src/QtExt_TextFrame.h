@@ -55,6 +55,8 @@ signals:
 private:
 	/*! Sets up the document for painting the text on the painter's device. */
 	void prepareDrawing(QPainter * painter, double width);
+	/*! Paints the background colour (if any) into rect. */
+	void fillBackground(QPainter * painter, const QRectF & rect) const;
 
 	QTextDocument *	m_textDocument;
 	bool			m_ownDocument;

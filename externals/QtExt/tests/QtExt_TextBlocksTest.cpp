@@ -164,3 +164,32 @@ TEST(TextBlocks, textPropertiesGrowWithHeadingLevel) {
 	const auto & m = props.metrics(QtExt::RTT_Text);
 	EXPECT_LE(m.m_ascent + m.m_descent, m.m_height + 1);
 }
+
+
+// A frame's background must lie under the whole text: painted behind each line it covers the
+// descenders of the line above wherever a line reaches higher (a subscript, a Greek letter).
+TEST(TextBlocks, whiteBackgroundCoversNoInkOfTheLineAbove) {
+	const QString html = "<small>g - Verglasung gjpq<br>f<sub>R</sub> - Rahmenanteil<br>"
+						 "&lambda; - W&auml;rmeleitf&auml;higkeit<br>gjpq yg</small>";
+	auto render = [&](const QColor & background, bool lines) {
+		QImage image(420, 160, QImage::Format_RGB32);
+		image.fill(Qt::white);
+		QtExt::TextFrame frame(nullptr);
+		frame.setText(html);
+		frame.setBackgroundColor(background);
+		QPainter painter(&image);
+		if (lines)
+			frame.drawLines(&painter, QPointF(5, 5), 400, 0, 1e9);
+		else
+			frame.drawFrame(&painter, QPointF(5, 5), 400);
+		return image;
+	};
+	for (bool lines : { false, true }) {
+		SCOPED_TRACE(lines ? "line by line" : "whole frame");
+		const QImage plain = render(Qt::transparent, lines);
+		QImage blank(plain.size(), plain.format());
+		blank.fill(Qt::white);
+		ASSERT_FALSE(plain == blank) << "no text drawn";
+		EXPECT_TRUE(render(Qt::white, lines) == plain);
+	}
+}
