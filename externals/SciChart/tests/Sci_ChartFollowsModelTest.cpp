@@ -31,6 +31,7 @@
 using SCI::Chart;
 using SCI::LineSeriesContentModel;
 using SCI_Test::MessageCollector;
+using SCI_Test::vec;
 using SCI_Test::readFromText;
 using SCI_Test::writeToText;
 using C = SCI::AbstractChartModel;
@@ -38,10 +39,6 @@ using A = SCI::AbstractCartesianChartModel;
 using S = SCI::AbstractLineSeriesModel;
 
 namespace {
-
-BVX::UnitVector vec(const char * unit, std::vector<double> values) {
-	return BVX::UnitVector("", BVX::Unit(unit), values);
-}
 
 /*! Air temperature on the left axis, a heating load on the right, over hours. */
 std::unique_ptr<LineSeriesContentModel> airAndLoad() {

@@ -35,15 +35,12 @@
 using SCI::Chart;
 using SCI::LineSeriesContentModel;
 using SCI_Test::MessageCollector;
+using SCI_Test::vec;
 using C = SCI::AbstractChartModel;
 using A = SCI::AbstractCartesianChartModel;
 using S = SCI::AbstractLineSeriesModel;
 
 namespace {
-
-BVX::UnitVector vec(const char * unit, std::vector<double> values) {
-	return BVX::UnitVector("", BVX::Unit(unit), values);
-}
 
 /*! Air temperature and a surface temperature in C on the left, a load in W on the right. */
 std::unique_ptr<LineSeriesContentModel> threeSeries() {

@@ -15,14 +15,11 @@ using SCI::AbstractCartesianChartModel;
 using SCI::AbstractLineSeriesModel;
 using SCI::LineSeriesContentModel;
 using SCI_Test::MessageCollector;
+using SCI_Test::vec;
 using A = SCI::AbstractCartesianChartModel;
 using S = SCI::AbstractLineSeriesModel;
 
 namespace {
-
-BVX::UnitVector vec(const char * unit, std::vector<double> values) {
-	return BVX::UnitVector("", BVX::Unit(unit), values);
-}
 
 unsigned int unitId(const char * name) {
 	return BVX::Unit(name).id();

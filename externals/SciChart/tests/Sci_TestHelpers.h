@@ -8,10 +8,16 @@
 #include <tinyxml.h>
 
 #include <BVX_MessageHandler.h>
+#include <BVX_UnitVector.h>
 
 #include <Sci_AbstractLineSeriesModel.h>
 
 namespace SCI_Test {
+
+/*! A unit vector without name, for data sets of test charts. */
+inline BVX::UnitVector vec(const char * unit, std::vector<double> values) {
+	return BVX::UnitVector("", BVX::Unit(unit), values);
+}
 
 /*! Collects the messages sent while it lives. */
 class MessageCollector : public BVX::MessageHandler {
