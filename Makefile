@@ -1,6 +1,8 @@
 # Entry points: `make run`, `make test` and `make fuzz`. All install the Debian packages first.
 BUILD_DIR ?= build/release
 JOBS      ?= $(shell nproc)
+# the sub-makes of cmake --build would name their directory on every line pair
+MAKEFLAGS += --no-print-directory
 
 .PHONY: all deps configure build run test fuzz clean
 
