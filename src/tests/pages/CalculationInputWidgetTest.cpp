@@ -3,6 +3,8 @@
 // loading of the chosen climate file and its info text.
 #include <gtest/gtest.h>
 
+#include <BVX_Exception.h>
+
 #include "DatabaseTestFixture.h"
 #include "GuiTestHarness.h"
 
@@ -641,6 +643,40 @@ TEST_F(DinSettingsTest, NightLimitFollowsTheVentilationType) {
 	EXPECT_FALSE(edit("lineEditEnhancedNightVentilation")->isValid());
 	EXPECT_EQ(edit("lineEditEnhancedNightVentilation")->toolTip(), "Air change rate must be >= 0 and <= 2 h<sup>-1</sup>");
 	EXPECT_EQ(din().enhancedNightVentilationValue(), 0.00333333);
+}
+
+
+// A value taken under a type with a higher limit stays stored when the user picks a type with
+// a lower one: the field shows it refused with the new limit, and the run refuses it too; a
+// field switched off again is not checked (the run does not use it).
+TEST_F(DinSettingsTest, ValueAboveTheLimitOfANewTypeIsShownRefusedAndRefusedByTheRun) {
+	QComboBox * kind = child<QComboBox>("comboBoxVentilationType");
+	kind->setFocus();
+	QTest::keyClick(kind, Qt::Key_Down);
+	ASSERT_EQ(din().ventilationType(), 1);
+	QCheckBox * night = child<QCheckBox>("checkBoxEnhancedNightVentilation");
+	QTest::mouseClick(night, Qt::LeftButton);
+	type("lineEditEnhancedNightVentilation", "4", true);
+	ASSERT_EQ(din().enhancedNightVentilationValue(), 0.00111111);
+	EXPECT_NO_THROW(din().checkVentilationLimits());
+
+	kind->setFocus();
+	QTest::keyClick(kind, Qt::Key_Up);
+	ASSERT_EQ(din().ventilationType(), 0);
+	QtExt::ValidatingLineEdit * e = edit("lineEditEnhancedNightVentilation");
+	EXPECT_EQ(e->text(), "4");
+	EXPECT_EQ(e->palette().color(QPalette::Base), QColor(QtExt::ValidatingLineEdit::INVALID_COLOR));
+	EXPECT_EQ(e->toolTip(), "Air change rate must be >= 0 and <= 2 h<sup>-1</sup>");
+	EXPECT_THROW(din().checkVentilationLimits(), BVX::Exception);
+
+	// night ventilation off: the run does not use the value
+	QTest::mouseClick(night, Qt::LeftButton);
+	EXPECT_FALSE(e->isEnabled());
+	EXPECT_NO_THROW(din().checkVentilationLimits());
+	// and on again: refused as before
+	QTest::mouseClick(night, Qt::LeftButton);
+	EXPECT_EQ(e->palette().color(QPalette::Base), QColor(QtExt::ValidatingLineEdit::INVALID_COLOR));
+	EXPECT_EQ(e->toolTip(), "Air change rate must be >= 0 and <= 2 h<sup>-1</sup>");
 }
 
 
