@@ -439,9 +439,11 @@ void OutputManager::updateAggregatedOutputs() {
 	const std::vector<double> & runningMean = m_roomStateSeries[RS_GlidingAverageAmbientTemperature];
 	const std::vector<double> & operative = m_roomStateSeries[RS_OperativeTemperature];
 
+	// the occupied hours cover the outputs the comfort counts cover, every one after the start
+	// value, so that a share of them never exceeds the whole
 	double occupied = 0;
-	for (double v : occupancy)
-		occupied += v;
+	for (std::size_t i = 1; i < occupancy.size(); ++i)
+		occupied += occupancy[i];
 	m_occupiedHours = static_cast<int>(occupied);
 	const bool allOccupied = (m_occupiedHours == 0);
 

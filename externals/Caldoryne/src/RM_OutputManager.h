@@ -206,7 +206,8 @@ public:
 	double											m_maxRoomAirTemperature;
 	double											m_minAirChangeRate;
 	double											m_maxAirChangeRate;
-	/*! Sum of the occupancy series; 0 when nobody is ever present. */
+	/*! Sum of the occupancy series after its start value (the outputs the comfort counts
+		cover); 0 when nobody is ever present. */
 	int												m_occupiedHours;
 	/*! Outputs whose operative temperature deviates from the comfort temperature by more
 		than 2, 3 and 4 K (index 0, 1, 2), over all outputs and over occupied outputs. */
