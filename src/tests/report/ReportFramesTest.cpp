@@ -708,6 +708,54 @@ TEST_F(ReportFramesTest, InactiveAssessmentDescribesTheProjectsOwnModels) {
 }
 
 
+// A cooling model that ran capped the temperatures the results show: the report describes it
+// beside the heating. The assessment's rules never cool; there the heating's maximum power is
+// the user's.
+TEST_F(ReportFramesTest, CoolingThatRanIsDescribedAndTheAssessmentsHeatingPowerPrinted) {
+	din().m_active = false;
+	RM::Room & r = room();
+	r.m_heatingModel.m_modelType = RM::HeatingModel::NONE;
+	RM::CoolingModel & cooling = r.m_coolingModel;
+	cooling.m_modelType = RM::CoolingModel::NONE;
+	ReportFrameInnerLoadsHeating * f = frame<ReportFrameInnerLoadsHeating>(8);
+	EXPECT_EQ(f->tables().size(), 2u);
+	EXPECT_FALSE(f->texts().join(' ').contains("Cooling"));
+
+	// a split unit at 26 C on weekdays (30 C else), 1500 W
+	cooling.m_modelType = RM::CoolingModel::SIMPLE;
+	cooling.m_maxPower = 1500;
+	cooling.m_maxPowerCurve = BVX::LinearSpline();
+	cooling.m_setPoints.m_type = RM::Schedule::DAILY_WEEK;
+	std::fill(cooling.m_setPoints.m_weekDaySchedule.begin(), cooling.m_setPoints.m_weekDaySchedule.end(), 26.0);
+	std::fill(cooling.m_setPoints.m_weekEndSchedule.begin(), cooling.m_setPoints.m_weekEndSchedule.end(), 30.0);
+	cooling.m_humiditySetPoints.m_type = RM::Schedule::CONSTANT;
+	cooling.m_humiditySetPoints.m_constantValue = 60;
+	for (bool moisture : { false, true }) {
+		SCOPED_TRACE(moisture);
+		r.m_moistureBalanceEnabled = moisture;
+		f = frame<ReportFrameInnerLoadsHeating>(8);
+		ASSERT_EQ(f->tables().size(), 3u);
+		EXPECT_TRUE(f->texts().join(' ').contains("Cooling"));
+		std::vector<QStringList> rows = { { "Cooling:", "Ideal cooling up to a maximum power" },
+			{ "Room temperature setpoint for cooling:", QString::fromUtf8("schedule, 26.0 to 30.0 °C") },
+			{ "Maximum cooling power:", "1,500 W" } };
+		if (moisture)
+			rows.push_back({ "Relative humidity setpoint for dehumidification:", "60 %" });
+		EXPECT_EQ(table<ReportFrameInnerLoadsHeating>(8, 2), rows);
+	}
+
+	// under the assessment: no cooling, the heating up to the user's power
+	din().m_active = true;
+	din().m_residential = false;
+	din().m_maximumHeatingPower = 2500;
+	f = frame<ReportFrameInnerLoadsHeating>(8);
+	EXPECT_EQ(f->tables().size(), 2u);
+	EXPECT_EQ(table<ReportFrameInnerLoadsHeating>(8, 1), (std::vector<QStringList>{
+		{ "Room temperature setpoint for heating:", QString::fromUtf8("21.0 °C") },
+		{ "Maximum heating power:", "2,500 W" } }));
+}
+
+
 // *** Temperature chart ***
 
 TEST_F(ReportFramesTest, TemperatureChartSeriesRangeAndSize) {
