@@ -233,12 +233,12 @@
         <translation>Breitengrad</translation>
     </message>
     <message>
-        <source>On reading, the direct normal radiation of 1 hour lay above the extraterrestrial irradiance and was repaired (the program log names the hour).</source>
-        <translation>Beim Einlesen lag die direkte Normalstrahlung von 1 Stunde über der extraterrestrischen Strahlung und wurde korrigiert (das Programmprotokoll nennt die Stunde).</translation>
+        <source>On reading, the radiation of 1 hour lay outside what the sun delivers and was repaired (the program log names the hour).</source>
+        <translation>Beim Einlesen lag die Strahlung von 1 Stunde außerhalb dessen, was die Sonne liefern kann, und wurde korrigiert (das Programmprotokoll nennt die Stunde).</translation>
     </message>
     <message>
-        <source>On reading, the direct normal radiation of %1 hours lay above the extraterrestrial irradiance and was repaired (the program log names the hours).</source>
-        <translation>Beim Einlesen lag die direkte Normalstrahlung von %1 Stunden über der extraterrestrischen Strahlung und wurde korrigiert (das Programmprotokoll nennt die Stunden).</translation>
+        <source>On reading, the radiation of %1 hours lay outside what the sun delivers and was repaired (the program log names the hours).</source>
+        <translation>Beim Einlesen lag die Strahlung von %1 Stunden außerhalb dessen, was die Sonne liefern kann, und wurde korrigiert (das Programmprotokoll nennt die Stunden).</translation>
     </message>
 </context>
 <context>

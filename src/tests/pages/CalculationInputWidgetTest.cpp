@@ -381,20 +381,20 @@ TEST_F(CalculationInputTest, HeaderTextsAreEscapedInTheInfo) {
 
 
 TEST_F(CalculationInputTest, InfoCountsTheRepairedHoursOfTheFile) {
-	// 16 Feb 08:00 and 5 Sep 06:00 with a beam far above the extraterrestrial irradiance,
+	// 16 Feb 08:00 and 5 Sep 06:00 with a beam far above what any sky lets through,
 	// as the weather file of this climate held them; one impossible hour in a second file
 	const QString source = QtExt::Directories::databasesDir() + "/DB_climate/" + POTSDAM;
 	writeC6bWithDirectNormal(source, userClimateDir() + "/Test/Two.c6b", { { 1111, 11606 }, { 5933, 5117 } });
 	writeC6bWithDirectNormal(source, userClimateDir() + "/Test/One.c6b", { { 1111, 11606 } });
 	struct Case { const char * m_file; const char * m_lang; const char * m_text; } cases[] = {
-		{ "Test/Two.c6b", "en", "On reading, the direct normal radiation of 2 hours lay above the extraterrestrial "
-								"irradiance and was repaired (the program log names the hours)." },
-		{ "Test/Two.c6b", "de", "Beim Einlesen lag die direkte Normalstrahlung von 2 Stunden über der extraterrestrischen "
-								"Strahlung und wurde korrigiert (das Programmprotokoll nennt die Stunden)." },
-		{ "Test/One.c6b", "en", "On reading, the direct normal radiation of 1 hour lay above the extraterrestrial "
-								"irradiance and was repaired (the program log names the hour)." },
-		{ "Test/One.c6b", "de", "Beim Einlesen lag die direkte Normalstrahlung von 1 Stunde über der extraterrestrischen "
-								"Strahlung und wurde korrigiert (das Programmprotokoll nennt die Stunde)." },
+		{ "Test/Two.c6b", "en", "On reading, the radiation of 2 hours lay outside what the sun delivers "
+								"and was repaired (the program log names the hours)." },
+		{ "Test/Two.c6b", "de", "Beim Einlesen lag die Strahlung von 2 Stunden außerhalb dessen, was die Sonne "
+								"liefern kann, und wurde korrigiert (das Programmprotokoll nennt die Stunden)." },
+		{ "Test/One.c6b", "en", "On reading, the radiation of 1 hour lay outside what the sun delivers "
+								"and was repaired (the program log names the hour)." },
+		{ "Test/One.c6b", "de", "Beim Einlesen lag die Strahlung von 1 Stunde außerhalb dessen, was die Sonne "
+								"liefern kann, und wurde korrigiert (das Programmprotokoll nennt die Stunde)." },
 	};
 	for (const Case & c : cases) {
 		SCOPED_TRACE(std::string(c.m_file) + " " + c.m_lang);
