@@ -233,12 +233,12 @@
         <translation>Breitengrad</translation>
     </message>
     <message>
-        <source>On reading, the direct normal radiation of 1 hour lay above the extraterrestrial irradiance and was repaired (the program log names the hour).</source>
-        <translation>Beim Einlesen lag die direkte Normalstrahlung von 1 Stunde über der extraterrestrischen Strahlung und wurde korrigiert (das Programmprotokoll nennt die Stunde).</translation>
+        <source>On reading, the radiation of 1 hour lay outside what the sun delivers and was repaired (the program log names the hour).</source>
+        <translation>Beim Einlesen lag die Strahlung von 1 Stunde außerhalb dessen, was die Sonne liefern kann, und wurde korrigiert (das Programmprotokoll nennt die Stunde).</translation>
     </message>
     <message>
-        <source>On reading, the direct normal radiation of %1 hours lay above the extraterrestrial irradiance and was repaired (the program log names the hours).</source>
-        <translation>Beim Einlesen lag die direkte Normalstrahlung von %1 Stunden über der extraterrestrischen Strahlung und wurde korrigiert (das Programmprotokoll nennt die Stunden).</translation>
+        <source>On reading, the radiation of %1 hours lay outside what the sun delivers and was repaired (the program log names the hours).</source>
+        <translation>Beim Einlesen lag die Strahlung von %1 Stunden außerhalb dessen, was die Sonne liefern kann, und wurde korrigiert (das Programmprotokoll nennt die Stunden).</translation>
     </message>
 </context>
 <context>
@@ -2802,6 +2802,10 @@ Kommandozeile:
         <source>%L1 %2C</source>
         <translation>%L1 %2C</translation>
     </message>
+    <message>
+        <source>Cooling</source>
+        <translation>Kühlung</translation>
+    </message>
 </context>
 <context>
     <name>ReportFrameInteriorComponents</name>
@@ -2975,6 +2979,14 @@ Kommandozeile:
     <message>
         <source>Over-temperature hours</source>
         <translation>Übertemperaturgradstunden</translation>
+    </message>
+    <message>
+        <source>Last year of the run of %L1 h</source>
+        <translation>Letztes Jahr der Berechnung über %L1 h</translation>
+    </message>
+    <message>
+        <source>The run covers %L1 h, not the %L2 h of a year.</source>
+        <translation>Die Berechnung umfasst %L1 h, nicht die %L2 h eines Jahres.</translation>
     </message>
 </context>
 <context>
@@ -3373,6 +3385,30 @@ Kommandozeile:
     <message>
         <source>West:</source>
         <translation>West:</translation>
+    </message>
+    <message>
+        <source>Cooling:</source>
+        <translation>Kühlung:</translation>
+    </message>
+    <message>
+        <source>Ideal cooling up to a maximum power</source>
+        <translation>Ideale Kühlung bis zu einer Höchstleistung</translation>
+    </message>
+    <message>
+        <source>Room temperature setpoint for cooling:</source>
+        <translation>Raumtemperatur-Sollwert für die Kühlung:</translation>
+    </message>
+    <message>
+        <source>Maximum cooling power:</source>
+        <translation>Maximale Kühlleistung:</translation>
+    </message>
+    <message>
+        <source>%L1 to %2 by the setpoint</source>
+        <translation>%L1 bis %2 je nach Sollwert</translation>
+    </message>
+    <message>
+        <source>Relative humidity setpoint for dehumidification:</source>
+        <translation>Sollwert der relativen Feuchte für die Entfeuchtung:</translation>
     </message>
 </context>
 <context>

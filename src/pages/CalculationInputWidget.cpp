@@ -323,11 +323,11 @@ QString CalculationInputWidget::climateInfoHtml() const {
 	const std::size_t repairedCount = loader.m_repairedHours.size();
 	QString repaired;
 	if (repairedCount == 1)
-		repaired = "<p>" + tr("On reading, the direct normal radiation of 1 hour lay above the extraterrestrial "
-							  "irradiance and was repaired (the program log names the hour).") + "</p>";
+		repaired = "<p>" + tr("On reading, the radiation of 1 hour lay outside what the sun delivers "
+							  "and was repaired (the program log names the hour).") + "</p>";
 	else if (repairedCount > 1)
-		repaired = "<p>" + tr("On reading, the direct normal radiation of %1 hours lay above the extraterrestrial "
-							  "irradiance and was repaired (the program log names the hours).").arg(repairedCount) + "</p>";
+		repaired = "<p>" + tr("On reading, the radiation of %1 hours lay outside what the sun delivers "
+							  "and was repaired (the program log names the hours).").arg(repairedCount) + "</p>";
 	return QString("<html><body>")
 		+ repaired
 		+ "<p>" + tr("City/Country") + ": <b>" + city + "</b>/" + "<b>" + country + "</b>, "

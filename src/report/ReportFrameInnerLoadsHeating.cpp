@@ -11,7 +11,9 @@ ReportFrameInnerLoadsHeating::ReportFrameInnerLoadsHeating(Report * report, QTex
 	m_loadsTitle(newText()),
 	m_loadsTable(newTable()),
 	m_heatingTitle(newText()),
-	m_heatingTable(newTable())
+	m_heatingTable(newTable()),
+	m_coolingTitle(newText()),
+	m_coolingTable(newTable())
 {
 }
 
@@ -24,6 +26,12 @@ void ReportFrameInnerLoadsHeating::layoutBlocks() {
 		placeInfoRows(m_loadsTable, ReportModelTexts::internalLoads(room().m_userLoads), headingSpacing());
 		placeText(m_heatingTitle, heading(tr("Heating")), frameSpacing());
 		placeInfoRows(m_heatingTable, ReportModelTexts::heating(room().m_heatingModel), headingSpacing());
+		if (room().m_coolingModel.m_modelType == RM::CoolingModel::SIMPLE) {
+			// the cooling capped the room temperature the results show
+			placeText(m_coolingTitle, heading(tr("Cooling")), frameSpacing());
+			placeInfoRows(m_coolingTable, ReportModelTexts::cooling(room().m_coolingModel, room().m_moistureBalanceEnabled),
+						  headingSpacing());
+		}
 		return;
 	}
 	setupInfoTable(m_loadsTable, 2, 2, true);
@@ -34,9 +42,11 @@ void ReportFrameInnerLoadsHeating::layoutBlocks() {
 	placeTable(m_loadsTable, headingSpacing());
 
 	placeText(m_heatingTitle, heading(tr("Heating")), frameSpacing());
-	setupInfoTable(m_heatingTable, 2, 1, true);
+	setupInfoTable(m_heatingTable, 2, 2, true);
 	m_heatingTable->setCellText(0, 0, tr("Room temperature setpoint for heating:"));
 	m_heatingTable->setCellText(1, 0, tr("%L1 %2C").arg(din.heatingSetpointTemperature(), 0, 'f', 1)
 								.arg(QString::fromUtf8("°")));
+	m_heatingTable->setCellText(0, 1, ReportModelTexts::tr("Maximum heating power:"));
+	m_heatingTable->setCellText(1, 1, ReportModelTexts::valueText(din.m_maximumHeatingPower, "W", 0));
 	placeTable(m_heatingTable, headingSpacing());
 }

@@ -1,6 +1,7 @@
 #include "ReportFrameResultsOverTemperature.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QtExt_Table.h>
 
@@ -99,8 +100,16 @@ void ReportFrameResultsOverTemperature::fillActive() {
 	const RM::OutputManager & om = project()->m_outputManager;
 	const ReportSettings & settings = ReportSettings::instance();
 
-	m_table->setCellText(0, 0, tr("Related to using hours"));
-	m_table->setCellText(1, 0, valueText(din.occupancyHours(), "h"));
+	// the hours the evaluation took (the last year of a longer run), as the log and summary say
+	const double hours = om.m_din4108_2AssessedHours;
+	const bool wholeYear = hours >= HOURS_PER_YEAR - 0.5;
+	// the using hours belong to a verdict; without one they would read as one
+	if (wholeYear) {
+		m_table->setCellText(0, 0, tr("Related to using hours"));
+		m_table->setCellText(1, 0, valueText(din.occupancyHours(), "h"));
+	}
+	else
+		m_table->setCellText(0, 0, " ");
 	m_table->setCellText(0, 1, tr("Related to operative room temperature"));
 	m_table->setCellText(1, 1, valueText(din.referenceTemperature(), "&deg;C"));
 	const char * const letters[] = { "A", "B", "C" };
@@ -110,8 +119,6 @@ void ReportFrameResultsOverTemperature::fillActive() {
 
 	m_table->cell(0, 3).setMarginLeft(5);
 	// the limit holds for a year: the degree hours of a shorter run prove nothing
-	const double hours = 24*coveredDays(om.m_roomStateSeries[RM::OutputManager::RS_Time]);
-	const bool wholeYear = hours >= HOURS_PER_YEAR - 0.5;
 	if (!wholeYear) {
 		m_table->setCellText(0, 3, tr("<b><font color=\"red\">No verification: the run covers %L1 h, "
 									  "the assessment needs the %L2 h of a year.</font></b>")
@@ -120,8 +127,12 @@ void ReportFrameResultsOverTemperature::fillActive() {
 	}
 	else {
 		const bool passed = om.m_din4108_2VerificationPassed;
-		m_table->setCellText(0, 3, passed ? tr("<b>Verification fullfilled.</b>")
-										  : tr("<b><font color=\"red\">Verification failed!</font></b>"));
+		QString verdict = passed ? tr("<b>Verification fullfilled.</b>")
+								 : tr("<b><font color=\"red\">Verification failed!</font></b>");
+		const double runHours = 24*coveredDays(om.m_roomStateSeries[RM::OutputManager::RS_Time]);
+		if (runHours > hours + 0.5)
+			verdict += "<br>" + tr("Last year of the run of %L1 h").arg(runHours, 0, 'f', 0);
+		m_table->setCellText(0, 3, verdict);
 		m_table->setCellText(1, 3, QString("<b>%1 %2 %L3 %4</b>")
 							 .arg(degreeHoursText(om.m_overTemperatureHours, din.overTemperatureLimit()))
 							 .arg(passed ? "&le;" : "&gt;").arg(din.overTemperatureLimit()).arg("Kh/a"));
@@ -151,24 +162,32 @@ void ReportFrameResultsOverTemperature::fillInactive() {
 	const double reference = din.referenceTemperature();
 	const std::vector<double> & time = om.m_roomStateSeries[OM::RS_Time];
 	const std::vector<double> & operative = om.m_roomStateSeries[OM::RS_OperativeTemperature];
-	m_table->setCellText(0, 0, " ");
+	// degree hours per year for a run of a year only; another run gives those of its hours
+	const double hours = 24*coveredDays(time);
+	const bool year = std::fabs(hours - HOURS_PER_YEAR) < 0.5;
+	const char * const unit = year ? "Kh/a" : "Kh";
+	if (year)
+		m_table->setCellText(0, 0, " ");
+	else
+		m_table->setCellText(0, 0, tr("The run covers %L1 h, not the %L2 h of a year.")
+							 .arg(hours, 0, 'f', 0).arg(HOURS_PER_YEAR));
 	m_table->setCellText(0, 1, tr("Related to operative room temperature"));
 	m_table->setCellText(1, 1, valueText(reference, "&deg;C"));
 	const char * const letters[] = { "A", "B", "C" };
 	if (din.m_climateRegion >= 0 && din.m_climateRegion <= 2)
 		m_table->setCellText(2, 1, tr("(Region %1)").arg(letters[din.m_climateRegion]));
 	m_table->setCellText(0, 2, tr("Overtemperature hours"));
-	m_table->setCellText(1, 2, "<b>" + valueText(degreeHoursAbove(time, operative, reference), "Kh/a") + "</b>");
+	m_table->setCellText(1, 2, "<b>" + valueText(degreeHoursAbove(time, operative, reference), unit) + "</b>");
 	int row = 3;
 	if (settings.m_overTemperatureHoursP2) {
 		m_table->cell(0, row).setMarginLeft(5);
 		m_table->setCellText(0, row, tr("Related to operative room temperature + 2K"));
-		m_table->setCellText(1, row, valueText(degreeHoursAbove(time, operative, reference + 2), "Kh/a"));
+		m_table->setCellText(1, row, valueText(degreeHoursAbove(time, operative, reference + 2), unit));
 		++row;
 	}
 	if (settings.m_overTemperatureHoursP4) {
 		m_table->cell(0, row).setMarginLeft(5);
 		m_table->setCellText(0, row, tr("Related to operative room temperature + 4K"));
-		m_table->setCellText(1, row, valueText(degreeHoursAbove(time, operative, reference + 4), "Kh/a"));
+		m_table->setCellText(1, row, valueText(degreeHoursAbove(time, operative, reference + 4), unit));
 	}
 }

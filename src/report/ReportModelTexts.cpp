@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <RM_CoolingModel.h>
 #include <RM_HeatingModel.h>
 #include <RM_MechanicalVentilationModel.h>
 #include <RM_NaturalVentilationModel.h>
@@ -90,6 +91,27 @@ ReportModelTexts::Rows ReportModelTexts::heating(const RM::HeatingModel & model)
 	return { { tr("Heating:"), tr("Ideal heating up to a maximum power") },
 			 { tr("Room temperature setpoint for heating:"), scheduleText(model.m_setPoints, CELSIUS, 1) },
 			 { tr("Maximum heating power:"), valueText(model.m_maxPower, "W", 0) } };
+}
+
+
+ReportModelTexts::Rows ReportModelTexts::cooling(const RM::CoolingModel & model, bool moistureBalance) {
+	if (model.m_modelType != RM::CoolingModel::SIMPLE)
+		return { { tr("Cooling:"), tr("none") } };
+	Rows rows = { { tr("Cooling:"), tr("Ideal cooling up to a maximum power") },
+				  { tr("Room temperature setpoint for cooling:"), scheduleText(model.m_setPoints, CELSIUS, 1) } };
+	const BVX::LinearSpline & curve = model.m_maxPowerCurve;
+	if (curve.valid() && !curve.y().empty()) {
+		// the power available follows the set point
+		const auto range = std::minmax_element(curve.y().begin(), curve.y().end());
+		rows.push_back({ tr("Maximum cooling power:"), tr("%L1 to %2 by the setpoint")
+						 .arg(*range.first, 0, 'f', 0).arg(valueText(*range.second, "W", 0)) });
+	}
+	else
+		rows.push_back({ tr("Maximum cooling power:"), valueText(model.m_maxPower, "W", 0) });
+	if (moistureBalance)
+		rows.push_back({ tr("Relative humidity setpoint for dehumidification:"),
+						 scheduleText(model.m_humiditySetPoints, "%", 0) });
+	return rows;
 }
 
 

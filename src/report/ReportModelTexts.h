@@ -8,6 +8,7 @@
 #include <QString>
 
 namespace RM {
+	class CoolingModel;
 	class HeatingModel;
 	class MechanicalVentilationModel;
 	class NaturalVentilationModel;
@@ -33,6 +34,9 @@ public:
 	static Rows mechanicalVentilation(const RM::MechanicalVentilationModel & model);
 	static Rows internalLoads(const RM::UserLoads & loads);
 	static Rows heating(const RM::HeatingModel & model);
+	/*! The cooling model; the dehumidification set point only for a run with the moisture
+		balance, the only one that dehumidifies. */
+	static Rows cooling(const RM::CoolingModel & model, bool moistureBalance);
 	static Rows shading(const RM::ShadingControlModel & model);
 };
 

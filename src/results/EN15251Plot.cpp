@@ -27,11 +27,12 @@ const double MAX_FAILED_SHARE = 5;
 
 const double HOURS_PER_YEAR = 8760;
 
-/*! Hours the shares of a run refer to: the year for a run of a year (8760 or 8761 hourly
-	outputs), the run's own hours between its outputs for a shorter one; shares of the year
-	would let a run of a few days pass any category. */
+/*! Hours the shares of a run refer to: the hours its counts cover, every output after the
+	start value (8760 for a year of 8761 hourly outputs, 17520 for two years); a year held
+	in 8760 outputs counts as the year. Shares of a fixed year would let a run of a few days
+	pass any category and give a longer run more than 100 %. */
 double hoursOfRun(std::size_t outputs) {
-	if (outputs >= std::size_t(HOURS_PER_YEAR))
+	if (outputs == std::size_t(HOURS_PER_YEAR))
 		return HOURS_PER_YEAR;
 	return double(outputs) - 1;
 }

@@ -31,12 +31,18 @@ namespace {
 
 const double J_PER_KWH = 3.6e6;
 
-/*! The DIN 4108-2 verdict of a run; a run shorter than a year gets none. */
+/*! The DIN 4108-2 verdict of a run; a run shorter than a year gets none, a longer one that
+	of its last year. */
 std::string verdictText(const RM::OutputManager & om) {
 	if (om.m_din4108_2AssessedHours < BVX::HOURS_PER_YEAR - 0.5)
 		return BVX::FormatText("no verification, the run covers %1 h of the %2 h of a year")
 				.arg(om.m_din4108_2AssessedHours).arg(static_cast<double>(BVX::HOURS_PER_YEAR)).str();
-	return om.m_din4108_2VerificationPassed ? "verification passed" : "verification failed";
+	std::string verdict = om.m_din4108_2VerificationPassed ? "verification passed" : "verification failed";
+	const std::vector<double> & time = om.m_roomStateSeries[RM::OutputManager::RS_Time];
+	const double runHours = time.size() < 2 ? 0 : 24*(time.back() - time.front());
+	if (runHours > om.m_din4108_2AssessedHours + 0.5)
+		verdict += BVX::FormatText(" (last year of the run of %1 h)").arg(runHours).str();
+	return verdict;
 }
 
 /*! Set by the SIGINT handler, read at every progress notification. */

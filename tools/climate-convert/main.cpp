@@ -1,8 +1,8 @@
 // climate-convert: EnergyPlus weather file (.epw) -> binary climate record file (.c6b).
 //
 // The EPW file is read with the climate library's own reader, which repairs every hour whose
-// direct normal radiation exceeds the extraterrestrial irradiance; the repaired hours are
-// listed as table rows. Header fields can be overridden on the command line. The written
+// direct normal radiation exceeds what any sky lets through, and negative radiation; the
+// repaired hours are listed as table rows. Header fields can be overridden on the command line. The written
 // file is read back and compared with the source data, so a converted file is known to load
 // and to need no repair.
 
@@ -156,7 +156,7 @@ bool verify(const std::string & fname, const ClimateDataLoader & src) {
 	if (!ok)
 		std::cerr << "Header read back differs from the source.\n";
 	if (!back.m_repairedHours.empty()) {
-		std::cerr << "The written file still holds direct normal radiation above the extraterrestrial irradiance.\n";
+		std::cerr << "The written file still holds radiation outside what the sun delivers.\n";
 		ok = false;
 	}
 	for (unsigned int q = 0; q < ClimateDataLoader::NumClimateComponents; ++q) {
@@ -168,22 +168,26 @@ bool verify(const std::string & fname, const ClimateDataLoader & src) {
 	return ok;
 }
 
-/*! The repaired hours as rows of a Markdown table: hour, EPW data line, value of the file,
-	extraterrestrial irradiance of the hour, value written. */
+/*! The repaired hours as rows of a Markdown table: hour, EPW data line, quantity, value of
+	the file, the most any sky lets through in the hour (direct normal only), value written. */
 void printRepairedHours(const ClimateDataLoader & c) {
-	std::cout << "Repaired hours (direct normal radiation above the extraterrestrial irradiance E0): "
+	std::cout << "Repaired hours (direct normal radiation above what any sky lets through, negative radiation): "
 			  << c.m_repairedHours.size() << "\n";
 	if (c.m_repairedHours.empty())
 		return;
 	SolarRadiationModel sun;
 	sun.m_climateDataLoader.m_timeZone = c.m_timeZone;
+	sun.m_latitude = c.m_latitude * BVX::DEG_TO_RAD;
 	sun.m_longitude = c.m_longitude * BVX::DEG_TO_RAD;
-	std::cout << "| Hour | Data line | Direct normal in the file [W/m2] | E0 [W/m2] | Direct normal written [W/m2] |\n"
-			  << "| --- | --- | --- | --- | --- |\n";
-	for (const ClimateDataLoader::RepairedHour & r : c.m_repairedHours)
+	std::cout << "| Hour | Data line | Quantity | In the file [W/m2] | Limit of the hour [W/m2] | Written [W/m2] |\n"
+			  << "| --- | --- | --- | --- | --- | --- |\n";
+	for (const ClimateDataLoader::RepairedHour & r : c.m_repairedHours) {
+		const bool beam = r.m_quantity == ClimateDataLoader::DirectRadiationNormal && r.m_fileValue > 0;
 		std::cout << "| " << ClimateDataLoader::hourText(r.m_time) << " | " << r.m_index + 1 << " | "
-				  << numberText(r.m_fileValue, 6) << " | " << std::lround(sun.extraterrestrialRadiation(r.m_time))
-				  << " | " << BVX::FormatText("%1").arg(r.m_value, 0, 'f', 1).str() << " |\n";
+				  << ClimateDataLoader::quantityText(r.m_quantity) << " | " << numberText(r.m_fileValue, 6) << " | "
+				  << (beam ? std::to_string(std::lround(sun.beamLimitOfHour(r.m_time))) : std::string("0")) << " | "
+				  << BVX::FormatText("%1").arg(r.m_value, 0, 'f', 1).str() << " |\n";
+	}
 }
 
 } // namespace

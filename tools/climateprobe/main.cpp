@@ -1,5 +1,5 @@
-// climateprobe: loads a climate data file and prints its header, the hours whose direct
-// normal radiation was repaired on reading, the climate values at a time, the sun position
+// climateprobe: loads a climate data file and prints its header, the hours whose radiation
+// was repaired on reading, the climate values at a time, the sun position
 // and the radiation on given surfaces.
 
 #include <cstdlib>
@@ -79,10 +79,11 @@ void printHeader(const ClimateDataLoader & c) {
 }
 
 void printRepairedHours(const ClimateDataLoader & c) {
-	std::cout << "Repaired hours (direct normal radiation above the extraterrestrial irradiance): "
+	std::cout << "Repaired hours (direct normal radiation above what any sky lets through, negative radiation): "
 			  << c.m_repairedHours.size() << "\n";
 	for (const ClimateDataLoader::RepairedHour & r : c.m_repairedHours)
 		std::cout << "  " << ClimateDataLoader::hourText(r.m_time) << " (value #" << r.m_index + 1 << "): "
+				  << ClimateDataLoader::quantityText(r.m_quantity) << " "
 				  << r.m_fileValue << " -> " << std::fixed << std::setprecision(1) << r.m_value
 				  << std::defaultfloat << std::setprecision(6) << " W/m2\n";
 }

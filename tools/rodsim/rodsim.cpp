@@ -174,10 +174,11 @@ int simulate(const BVX::ArgParser & args) {
 	}
 	catch (BVX::Exception &) {
 		// the statistics of a failed run still tell where it stopped
-		fw.writeStatistics();
+		(void)fw.writeStatistics();
 		throw;
 	}
-	fw.writeStatistics();
+	if (!fw.writeStatistics())
+		return 1;
 	return runChecks(model, args) ? 0 : 3;
 }
 

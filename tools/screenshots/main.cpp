@@ -445,6 +445,20 @@ void officeReportShots(Screenshots & shots, const QString & home) {
 }
 
 
+/*! The report's loads, heating, cooling and results after a year's run of the office example
+	with the DIN 4108-2 assessment off: its split unit cooled, and the report describes it. */
+void officeCoolingReportShots(Screenshots & shots, const QString & home) {
+	RoomModelDialog w;
+	w.show();
+	loadForYearRun(w, home, "Office_SouthFacade.rmxml");
+	w.project()->m_din4108_2Assessment.m_active = false;
+	w.runSimulation();
+	ReportSettings::instance().m_activatedFrames = { 8, 9 };
+	reportPreviewShots(shots, w, "report-office-cooling");
+	ReportSettings::instance().setDefaults();
+}
+
+
 /*! Report pages of the default example after a year's run (DIN 4108-2 assessment off: the
 	room's own models), then with a remark of 120 lines that continues over the pages. */
 void defaultRoomReportShots(Screenshots & shots, const QString & home) {
@@ -857,6 +871,7 @@ int main(int argc, char ** argv) {
 		runShots(shots, home.path());
 		loadPlotShots(shots, home.path());
 		officeReportShots(shots, home.path());
+		officeCoolingReportShots(shots, home.path());
 		defaultRoomReportShots(shots, home.path());
 		dateScalePlotShots(shots);
 		qtExtGalleryShots(shots);

@@ -439,9 +439,11 @@ void OutputManager::updateAggregatedOutputs() {
 	const std::vector<double> & runningMean = m_roomStateSeries[RS_GlidingAverageAmbientTemperature];
 	const std::vector<double> & operative = m_roomStateSeries[RS_OperativeTemperature];
 
+	// the occupied hours cover the outputs the comfort counts cover, every one after the start
+	// value, so that a share of them never exceeds the whole
 	double occupied = 0;
-	for (double v : occupancy)
-		occupied += v;
+	for (std::size_t i = 1; i < occupancy.size(); ++i)
+		occupied += occupancy[i];
 	m_occupiedHours = static_cast<int>(occupied);
 	const bool allOccupied = (m_occupiedHours == 0);
 
@@ -474,6 +476,16 @@ void OutputManager::updateAggregatedOutputs() {
 }
 
 
+std::size_t OutputManager::firstOutputOfLastYear(const std::vector<double> & timeDays, std::size_t count) {
+	if (count < 2 || 24*(timeDays[count - 1] - timeDays[0]) <= BVX::HOURS_PER_YEAR + 0.5)
+		return 0;
+	// the limit holds for a year: a longer run is judged on its last year, as a cyclic
+	// two-year run on its second; the small offset keeps the output at the year's start
+	const double start = timeDays[count - 1] - BVX::HOURS_PER_YEAR/24.0 - 1e-6;
+	return static_cast<std::size_t>(std::lower_bound(timeDays.begin(), timeDays.begin() + count, start) - timeDays.begin());
+}
+
+
 void OutputManager::computeDIN4108_2Results() {
 	const DIN4108_2Assessment * settings = din4108_2Settings();
 	if (settings != nullptr)
@@ -495,12 +507,14 @@ void OutputManager::computeDIN4108_2Results(const DIN4108_2Assessment & settings
 	const std::vector<double> & time = m_roomStateSeries[RS_Time];
 	const std::vector<double> & operative = m_roomStateSeries[RS_OperativeTemperature];
 	const std::size_t count = std::min(time.size(), operative.size());
-	for (std::size_t i = 0; i + 1 < count; ++i) {
+	const std::size_t first = firstOutputOfLastYear(time, count);
+	for (std::size_t i = first; i + 1 < count; ++i) {
 		if (!settings.m_residential) {
 			// the interval counts when it ends in a usage hour; the small offset keeps an
-			// output on the full hour from dropping into the hour before by round-off
+			// output on the full hour from dropping into the hour before by round-off.
+			// The model's rules repeat the year's weekdays every year, so the hour wraps too.
 			const double h = std::floor(24*time[i+1] + 1e-6);
-			if (h < 0 || !DIN4108_2Assessment::isUsageHour(static_cast<unsigned int>(h)))
+			if (h < 0 || !DIN4108_2Assessment::isUsageHour(static_cast<unsigned int>(h) % BVX::HOURS_PER_YEAR))
 				continue;
 		}
 		const double theta = 0.5*(operative[i] + operative[i+1]);
@@ -517,7 +531,7 @@ void OutputManager::computeDIN4108_2Results(const DIN4108_2Assessment & settings
 	m_overTemperatureHours = roundDownToTenths(sum);
 	m_overTemperatureHoursP2 = roundDownToTenths(sumP2);
 	m_overTemperatureHoursP4 = roundDownToTenths(sumP4);
-	m_din4108_2AssessedHours = count < 2 ? 0 : 24*(time[count - 1] - time[0]);
+	m_din4108_2AssessedHours = count < 2 ? 0 : 24*(time[count - 1] - time[first]);
 	const bool wholeYear = m_din4108_2AssessedHours >= BVX::HOURS_PER_YEAR - 0.5;
 	m_din4108_2VerificationPassed = (limit >= m_overTemperatureHours);
 
@@ -537,6 +551,10 @@ void OutputManager::computeDIN4108_2Results(const DIN4108_2Assessment & settings
 					 BVX::MSG_PROGRESS, FUNC_ID, 1);
 	BVX::BVX_Message(BVX::FormatText("Region                               : %1\n\n").arg(region),
 					 BVX::MSG_PROGRESS, FUNC_ID, 1);
+	if (first > 0)
+		BVX::BVX_Message(BVX::FormatText("Assessed period                      : last year of the run, "
+										 "%1 h to %2 h\n").arg(24*time[first]).arg(24*time[count - 1]),
+						 BVX::MSG_PROGRESS, FUNC_ID, 1);
 	if (!wholeYear)
 		BVX::BVX_Message(BVX::FormatText("No verification: the run covers %1 h, the assessment needs the %2 h of a year.\n")
 						 .arg(m_din4108_2AssessedHours).arg(static_cast<double>(BVX::HOURS_PER_YEAR)),

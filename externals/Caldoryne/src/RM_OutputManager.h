@@ -144,6 +144,10 @@ public:
 	/*! DIN 4108-2 evaluation of the operative temperature series with the given settings. */
 	void computeDIN4108_2Results(const DIN4108_2Assessment & settings);
 
+	/*! Index of the first of count outputs (times in d) a DIN 4108-2 evaluation takes: 0
+		for a run of up to a year, the output a year before the last for a longer one. */
+	static std::size_t firstOutputOfLastYear(const std::vector<double> & timeDays, std::size_t count);
+
 	/*! Writes the result files into outputDir (created when missing). Every file that cannot
 		be written is reported as an error; returns false when any file is missing. */
 	bool writeOutputs(const QString & outputDir) const;
@@ -202,7 +206,8 @@ public:
 	double											m_maxRoomAirTemperature;
 	double											m_minAirChangeRate;
 	double											m_maxAirChangeRate;
-	/*! Sum of the occupancy series; 0 when nobody is ever present. */
+	/*! Sum of the occupancy series after its start value (the outputs the comfort counts
+		cover); 0 when nobody is ever present. */
 	int												m_occupiedHours;
 	/*! Outputs whose operative temperature deviates from the comfort temperature by more
 		than 2, 3 and 4 K (index 0, 1, 2), over all outputs and over occupied outputs. */
@@ -216,7 +221,8 @@ public:
 	double											m_overTemperatureHoursP4;
 	/*! The degree hours within the limit; a verdict only for a run over a whole year. */
 	bool											m_din4108_2VerificationPassed;
-	/*! Hours the room state outputs span; below a year the log and summary give no verdict. */
+	/*! Hours the evaluation spans (the last year of a longer run); below a year the log,
+		the summary and the report give no verdict. */
 	double											m_din4108_2AssessedHours;
 
 	/*! True only while the manager holds the results of a completed run: the caller sets it

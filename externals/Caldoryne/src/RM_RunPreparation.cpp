@@ -6,6 +6,7 @@
 
 #include "RM_CaldoryneModelInterface.h"
 #include "RM_Climate.h"
+#include "RM_DIN4108_2Assessment.h"
 #include "RM_Room.h"
 
 namespace RM {
@@ -31,6 +32,9 @@ void prepareRun(CaldoryneModelInterface & model, const Room & room, const Climat
 				const Database & db)
 {
 	const char * const FUNC_ID = "[RM::prepareRun]";
+	// a value above its limit would be applied by the rules and pass the proof
+	if (room.m_din4108_2Assessment.m_active)
+		room.m_din4108_2Assessment.checkVentilationLimits();
 	model.m_room = room;
 	model.m_climate = climateDirectory;
 	Climate & climate = model.m_climate;

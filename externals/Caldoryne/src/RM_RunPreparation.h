@@ -16,7 +16,8 @@ class Room;
 	(latitude and longitude of the file in radians), initialises the model with the database
 	and sets the hourly output step. Both front ends (the command line and the window) call it.
 
-	Throws BVX::Exception: "Missing climate data for location '%1'." when the climate file is
+	Throws BVX::Exception: the message of DIN4108_2Assessment::checkVentilationLimits() while
+	the assessment is active and a switched-on enhanced ventilation exceeds its limit, "Missing climate data for location '%1'." when the climate file is
 	not in the directory's catalogue, "Climata data initialization failed." (text kept on
 	purpose) when it cannot be loaded, and the exceptions of CaldoryneModelInterface::init().
 

@@ -103,7 +103,8 @@ SimulationRun::Result SimulationRun::integrate(VUREDO::SolverControlFramework & 
 		const auto start = std::chrono::steady_clock::now();
 		framework.restart(0);
 		m_wallTime = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-		framework.writeStatistics();
+		if (!framework.writeStatistics())
+			throw BVX::Exception("Solver statistics could not be written.", FUNC_ID);
 		m_model->m_outputManager.m_resultsPresent = true;
 	}
 	catch (BVX::Exception & ex) {

@@ -61,7 +61,8 @@ public:
 	/*! Integrates from start to end time with the given framework (log directory set to
 		the run's), writes its statistics and marks the results complete. An exception of
 		the integration is logged: as "Simulation aborted." when the abort flag is set,
-		else as an error stack. Throws for failures around the integration. */
+		else as an error stack; a solver summary that cannot be written fails the run the same
+		way. Throws for failures around the integration. */
 	Result integrate(VUREDO::SolverControlFramework & framework, BVX::NotificationHandler * handler);
 
 	/*! Aggregated outputs of a completed integration. */

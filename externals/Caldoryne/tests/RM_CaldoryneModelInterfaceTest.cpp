@@ -659,4 +659,41 @@ TEST_F(ModelInterfaceTest, TwoYearRunEndsAfterTwoYearsWithHourlyOutputs) {
 	EXPECT_EQ(m->m_outputManager.outputCount(), 8761u);
 }
 
+
+// A run over two years is judged on its second year, with the weekdays the model's rules use
+// there: the same integration as the cyclic two-year run, which keeps its second year only.
+TEST_F(ModelInterfaceTest, RunOfTwoYearsIsJudgedOnItsSecondYearLikeTheCyclicRun) {
+	const QString climateDir = m_dir.path() + "/climate";
+	writeWac(climateDir + "/warm.wac", [](unsigned int h) { return 21 + 6*std::sin((h % 24 - 9)*M_PI/12); },
+			 [](unsigned int h) { unsigned int hd = h % 24; return (hd > 6 && hd < 18) ? 500*std::sin((hd - 6)*M_PI/12) : 0.0; });
+	m_climate.parseClimateDataDir(climateDir, QString());
+	m_room.m_climateDataPath = "warm.wac";
+	RM::DIN4108_2Assessment & din = m_room.m_din4108_2Assessment;
+	din.m_active = true;
+	din.m_residential = false;
+	din.m_climateRegion = 0;
+	din.m_shadingControlType = 1;
+
+	m_room.m_cyclicTwoYearSimulation = true;
+	m_room.m_simulationEndTime = YEAR;
+	std::unique_ptr<RM::CaldoryneModelInterface> cyclic = createModel();
+	run(*cyclic);
+	cyclic->m_outputManager.computeDIN4108_2Results();
+
+	m_room.m_cyclicTwoYearSimulation = false;
+	m_room.m_simulationEndTime = 2*YEAR;
+	std::unique_ptr<RM::CaldoryneModelInterface> twoYears = createModel();
+	run(*twoYears);
+	const RM::OutputManager & om = twoYears->m_outputManager;
+	ASSERT_EQ(om.outputCount(), 2*8760 + 1u);
+	twoYears->m_outputManager.computeDIN4108_2Results();
+
+	const RM::OutputManager & ref = cyclic->m_outputManager;
+	ASSERT_GT(ref.m_overTemperatureHours, 100);
+	EXPECT_NEAR(om.m_overTemperatureHours, ref.m_overTemperatureHours, 0.1 + 1e-9);
+	EXPECT_NEAR(om.m_overTemperatureHoursP2, ref.m_overTemperatureHoursP2, 0.1 + 1e-9);
+	EXPECT_DOUBLE_EQ(om.m_din4108_2AssessedHours, 8760);
+	EXPECT_EQ(om.m_din4108_2VerificationPassed, ref.m_din4108_2VerificationPassed);
+}
+
 } // namespace

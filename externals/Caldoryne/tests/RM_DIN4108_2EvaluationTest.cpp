@@ -1,4 +1,5 @@
 // Over-temperature degree hours after DIN 4108-2 from the operative temperature series.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -123,6 +124,50 @@ TEST(DIN4108_2EvaluationTest, NonResidentialCountsUsageHoursOnly) {
 	om.computeDIN4108_2Results(settings(false, 0));
 	EXPECT_DOUBLE_EQ(om.m_overTemperatureHours, 52*5*12 + 12);
 	EXPECT_FALSE(om.m_din4108_2VerificationPassed);	// 3132 > 500
+}
+
+
+// Hourly outputs over runs of several lengths, 27 C on the hot days (whole days counted from the
+// run's start), 20 C else, region A (25 C). A hot day adds 23 intervals x 2 K = 46 Kh for a
+// residential building and 12 usage hours x 2 K = 24 Kh for another one when the model's day
+// (day mod 365) is a weekday (day mod 7 < 5). A run longer than a year is judged on its last year.
+TEST(DIN4108_2EvaluationTest, LongerRunJudgedOnItsLastYearWithTheModelsWeekdays) {
+	struct Case {
+		const char *		name;
+		unsigned int		hours;
+		std::vector<int>	hotDays;
+		double				residentialKh;
+		double				nonResidentialKh;
+		double				assessedHours;
+	};
+	const Case cases[] = {
+		// model day 4 is a weekday, 6 is not
+		{ "one year", 8760, { 4, 6 }, 2*46, 24, 8760 },
+		// the second year repeats the first year's weekdays: day 369 is model day 4
+		{ "two years", 17520, { 4, 6, 369, 371 }, 2*46, 24, 8760 },
+		{ "two years, hot in the first only", 17520, { 4, 6 }, 0, 0, 8760 },
+		// last year from day 182.5: day 100 lies before it; 200 (model day 200, a weekday),
+		// 371 (model day 6) and 372 (model day 7, a weekday) inside; the interval from the
+		// last hour of 371 to the first of 372 adds 2 Kh for the residential building
+		{ "a year and a half", 13140, { 100, 200, 371, 372 }, 3*46 + 2, 2*24, 8760 },
+		{ "200 days", 4800, { 4, 6 }, 2*46, 24, 4800 },
+	};
+	for (const Case & c : cases) {
+		SCOPED_TRACE(c.name);
+		std::vector<std::pair<double, double> > outputs;
+		for (unsigned int h = 0; h <= c.hours; ++h) {
+			const int day = int(h/24);
+			const bool hot = std::find(c.hotDays.begin(), c.hotDays.end(), day) != c.hotDays.end();
+			outputs.push_back(std::make_pair(double(h), hot ? 27.0 : 20.0));
+		}
+		OutputManager om = withOperative(outputs);
+		om.computeDIN4108_2Results(settings(true, 0));
+		EXPECT_DOUBLE_EQ(om.m_overTemperatureHours, c.residentialKh);
+		EXPECT_DOUBLE_EQ(om.m_din4108_2AssessedHours, c.assessedHours);
+		om.computeDIN4108_2Results(settings(false, 0));
+		EXPECT_DOUBLE_EQ(om.m_overTemperatureHours, c.nonResidentialKh);
+		EXPECT_DOUBLE_EQ(om.m_din4108_2AssessedHours, c.assessedHours);
+	}
 }
 
 

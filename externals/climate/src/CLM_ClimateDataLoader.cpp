@@ -643,8 +643,8 @@ void ClimateDataLoader::readClimateDataWAC(const std::string & fname, bool heade
 		m_dataTimePoints.swap(timePoints);
 		m_startYear = startYear;
 		convertWACDirectRadiation();
-		// the conversion keeps every value within the clear-sky beam
-		m_repairedHours.clear();
+		// the conversion keeps every beam within the clear-sky limit; negative values remain
+		repairDirectNormalRadiation(fname, std::vector<double>(), FUNC_ID);
 	}
 	catch (BVX::Exception & ex) {
 		throw BVX::Exception(ex, BVX::FormatText("Error reading file '%1'.").arg(fname), FUNC_ID);
@@ -665,6 +665,15 @@ void ClimateDataLoader::convertWACDirectRadiation() {
 }
 
 
+namespace {
+
+/*! Values above a limit by less than this (W/m2) are kept: a value written as the limit
+	and read back may differ from it in the last bits. */
+const double LIMIT_TOLERANCE = 1e-6;
+
+} // namespace
+
+
 void ClimateDataLoader::repairDirectNormalRadiation(const std::string & fname, const std::vector<double> & globalHorizontal,
 													const char * functionID)
 {
@@ -672,14 +681,29 @@ void ClimateDataLoader::repairDirectNormalRadiation(const std::string & fname, c
 	SolarRadiationModel sun;
 	placeSun(sun, *this);
 	std::vector<double> & direct = m_data[DirectRadiationNormal];
-	const std::vector<double> & diffuse = m_data[DiffuseRadiationHorizontal];
+	std::vector<double> & diffuse = m_data[DiffuseRadiationHorizontal];
 	bool fromGlobal = false;
 	for (std::size_t j = 0; j < direct.size(); ++j) {
 		// the time the reader gives the value, as for the conversion of WAC files
 		const double t = m_dataTimePoints.empty() ? (j + 1) * 3600.0 : m_dataTimePoints[j];
-		// a beam above the extraterrestrial irradiance comes from dividing a small horizontal
-		// beam by the sine of an altitude near zero
-		if (!(direct[j] > sun.extraterrestrialRadiation(t)))
+		const unsigned int index = static_cast<unsigned int>(j);
+		// no radiation is negative: the balance would take heat out of every sunlit surface
+		if (j < diffuse.size() && diffuse[j] < 0) {
+			m_repairedHours.push_back(RepairedHour{ index, t, diffuse[j], 0, DiffuseRadiationHorizontal });
+			diffuse[j] = 0;
+		}
+		if (direct[j] < 0) {
+			m_repairedHours.push_back(RepairedHour{ index, t, direct[j], 0, DirectRadiationNormal });
+			direct[j] = 0;
+			continue;
+		}
+		// a beam above what any sky lets through in the hour comes from dividing a small
+		// horizontal beam by the sine of an altitude near zero. An hour with the sun below the
+		// horizon throughout is left alone: files place the sun a few minutes apart, and the
+		// model takes no beam from a sun below the horizon.
+		const double limit = sun.beamLimitOfHour(t);
+		const bool aboveLimit = limit > 0 && direct[j] > limit + LIMIT_TOLERANCE;
+		if (!aboveLimit && !(direct[j] > sun.extraterrestrialRadiation(t)))
 			continue;
 		double value = 0;
 		if (j < globalHorizontal.size() && std::isfinite(globalHorizontal[j])) {
@@ -688,20 +712,27 @@ void ClimateDataLoader::repairDirectNormalRadiation(const std::string & fname, c
 		}
 		else
 			value = sun.clearSkyNormalRadiation(t);
-		m_repairedHours.push_back(RepairedHour{ static_cast<unsigned int>(j), t, direct[j], value });
+		m_repairedHours.push_back(RepairedHour{ index, t, direct[j], value, DirectRadiationNormal });
 		direct[j] = value;
 	}
 	if (m_repairedHours.empty())
 		return;
 
-	std::string text = BVX::FormatText("Climate data file '%1': direct normal radiation above the extraterrestrial irradiance in %2 hour(s), replaced by %3:")
+	std::string text = BVX::FormatText("Climate data file '%1': radiation outside what the sun delivers in %2 hour(s); "
+									   "direct normal radiation above what any sky lets through in its hour replaced by %3, "
+									   "negative radiation set to 0:")
 			.arg(fname).arg(m_repairedHours.size())
 			.arg(fromGlobal ? "the direct normal radiation of the horizontal beam (global minus diffuse) within the clear-sky limit"
 							: "the clear-sky direct normal radiation").str();
 	for (const RepairedHour & r : m_repairedHours)
-		text += BVX::FormatText("\n  %1 (value #%2): %3 -> %4 W/m2").arg(hourText(r.m_time)).arg(r.m_index + 1)
-				.arg(r.m_fileValue, 0, 'g', 6).arg(r.m_value, 0, 'f', 1).str();
+		text += BVX::FormatText("\n  %1 (value #%2): %3 %4 -> %5 W/m2").arg(hourText(r.m_time)).arg(r.m_index + 1)
+				.arg(quantityText(r.m_quantity)).arg(r.m_fileValue, 0, 'g', 6).arg(r.m_value, 0, 'f', 1).str();
 	BVX::BVX_Message(text + "\n", BVX::MSG_WARNING, functionID, -1);
+}
+
+
+const char * ClimateDataLoader::quantityText(unsigned int quantity) {
+	return quantity == DiffuseRadiationHorizontal ? "diffuse horizontal" : "direct normal";
 }
 
 

@@ -43,13 +43,16 @@ public:
 	/*! Largest vector accepted from a c6b file (ten years of hourly values). */
 	static const unsigned int MAX_VECTOR_LENGTH = 87600;
 
-	/*! An hour whose direct normal radiation in the file exceeded the extraterrestrial
-		irradiance and was repaired on reading. */
+	/*! An hour whose radiation in the file lay outside what the sun delivers and was
+		repaired on reading: a direct normal value above what any sky lets through in its hour, or
+		a negative direct normal or diffuse value. */
 	struct RepairedHour {
 		unsigned int	m_index;		///< index of the value in the data vectors
 		double			m_time;			///< s, the time the value belongs to
 		double			m_fileValue;	///< W/m2, as in the file
 		double			m_value;		///< W/m2, as read
+		/*! DirectRadiationNormal or DiffuseRadiationHorizontal. */
+		unsigned int	m_quantity = DirectRadiationNormal;
 	};
 
 	ClimateDataLoader();
@@ -75,6 +78,8 @@ public:
 	/*! The hour of the year that ends at t (s, value convention of the data), e.g.
 		"16 Feb 07:00-08:00" for t = 4,003,200 s. */
 	static std::string hourText(double t);
+	/*! "direct normal" or "diffuse horizontal" for the quantity of a repaired hour. */
+	static const char * quantityText(unsigned int quantity);
 
 	/*! Current value of a quantity (index of ClimateComponents) at the last setTime. */
 	double currentValue(unsigned int quantity) const { return m_currentData[quantity]; }
@@ -145,10 +150,13 @@ public:
 private:
 	/*! Turns direct radiation on the horizontal (index 2) into direct normal radiation. */
 	void convertWACDirectRadiation();
-	/*! Replaces every direct normal value above the extraterrestrial irradiance: from the
-		hour's horizontal beam (global minus diffuse) with the clear-sky limited conversion,
-		or by the clear-sky beam where globalHorizontal holds no finite value for the hour
-		(c6b files hold no global radiation: pass an empty vector). Logs one warning. */
+	/*! Replaces every direct normal value above what any sky lets through in its hour (the
+		clean-sky beam of SolarRadiationModel, the largest of the hour's start, middle and
+		end; below the extraterrestrial irradiance): from the hour's
+		horizontal beam (global minus diffuse) with the clear-sky limited conversion, or by
+		the clear-sky beam where globalHorizontal holds no finite value for the hour (c6b
+		files hold no global radiation: pass an empty vector). Negative direct normal and
+		diffuse values become 0. Logs one warning listing every such hour. */
 	void repairDirectNormalRadiation(const std::string & fname, const std::vector<double> & globalHorizontal,
 									 const char * functionID);
 };

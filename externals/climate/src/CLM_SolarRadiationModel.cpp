@@ -213,6 +213,26 @@ double SolarRadiationModel::clearSkyNormalRadiation(double t) {
 }
 
 
+double SolarRadiationModel::cleanSkyNormalRadiation(double t) {
+	const double a = apparentSolarTimeOfYear(t);
+	computeSunPosition(a);
+	const double h = m_sunAltitude;
+	if (!(h > 0))
+		return 0.0;
+	const double m = 1 / std::sin(h);
+	// Rayleigh optical thickness per air mass (Kasten 1996), its long-path form beyond m = 20
+	const double deltaR = m <= 20 ? 1 / (6.6296 + m * (1.7513 + m * (-0.1202 + m * (0.0065 - m * 0.00013))))
+								  : 1 / (10.4 + 0.718 * m);
+	return extraterrestrialOfApparentTime(a) * std::exp(-0.8662 * m * deltaR);
+}
+
+
+double SolarRadiationModel::beamLimitOfHour(double t) {
+	return std::max({ cleanSkyNormalRadiation(t - 3600), cleanSkyNormalRadiation(t - 1800),
+					  cleanSkyNormalRadiation(t) });
+}
+
+
 double SolarRadiationModel::apparentSolarTimeOfYear(double t) const {
 	// time stamps of multi-year data: only the time of year matters for the sun
 	return equationOfTime(localToSolarTime(BVX::timeOfYear(t)));

@@ -45,6 +45,17 @@ public:
 		below 0.001 rad. Overwrites the sun position. */
 	double clearSkyNormalRadiation(double t);
 
+	/*! Direct normal radiation through a clean, dry atmosphere at local time t (W/m2):
+		Rayleigh scattering only (Linke turbidity 1, Kasten's Rayleigh optical thickness,
+		air mass 1/sin h), more than any sky lets through; 0 with the sun below the
+		horizon. Overwrites the sun position. */
+	double cleanSkyNormalRadiation(double t);
+	/*! The most direct normal radiation any sky lets through in the hour that ends at t
+		(W/m2): the largest clean-sky beam of its start, middle and end, so that an hour with
+		the sun rising, setting or culminating inside it keeps the sun it had. 0 while the sun
+		stays below the horizon all hour. Overwrites the sun position. */
+	double beamLimitOfHour(double t);
+
 	/*! Local standard time -> mean solar time (seconds of the year). */
 	double localToSolarTime(double t) const;
 	/*! Mean solar time -> apparent solar time (seconds of the year). */

@@ -1,5 +1,6 @@
-// Direct normal radiation above the extraterrestrial irradiance, as some weather files hold it
-// near sunrise and sunset, is repaired on reading; every other value is read as it stands.
+// Direct normal radiation above what any sky lets through, as some weather files hold it near
+// sunrise and sunset, and negative radiation are repaired on reading; every other value is read
+// as it stands.
 
 #include <cmath>
 #include <map>
@@ -20,12 +21,16 @@ const double YEAR = 31536000;
 	240 s * (15 - 13.066) = 7.7 min, the equation of time adds -14.6 min, so the apparent
 	solar time is day 46.318 (07:37.7); declination -13.19 deg, altitude 3.73 deg, sin h = 0.06509.
 	E0 = 1366.1 (1 + 0.033 cos(2 pi 46.318 / 365)) = 1397.6 W/m2; optical depth 0.142 + 0.002
-	(46.318 - 21) / 31 = 0.14363; clear-sky beam 1397.6 exp(-0.14363 / 0.06509) = 153.85 W/m2. */
+	(46.318 - 21) / 31 = 0.14363; clear-sky beam 1397.6 exp(-0.14363 / 0.06509) = 153.85 W/m2.
+	Through a clean, dry atmosphere: air mass m = 1 / 0.06509 = 15.363, Rayleigh optical
+	thickness 1 / (6.6296 + 1.7513 m - 0.1202 m^2 + 0.0065 m^3 - 0.00013 m^4) = 0.046528,
+	beam 1397.6 exp(-0.8662 m 0.046528) = 752.4 W/m2: no sky lets more through. */
 const unsigned int SUNRISE_HOUR = 1111;
 const double SUNRISE_T = 1112 * 3600.0;
 const double SUNRISE_SIN_H = 0.06509;
 const double SUNRISE_E0 = 1397.6;
 const double SUNRISE_CLEAR_SKY = 153.85;
+const double SUNRISE_CLEAN_SKY = 752.4;
 
 /*! Global, direct normal and diffuse radiation of one EPW hour, as written in the file. */
 struct EpwRadiation { std::string m_global; double m_direct; double m_diffuse; };
@@ -175,11 +180,13 @@ TEST_F(RadiationRepair, C6bHourAboveE0GetsTheClearSkyBeam) {
 }
 
 TEST_F(RadiationRepair, FilesWithoutSuchHoursAreReadAsTheyStand) {
-	// possible values stay exactly as written, also a beam just below E0 at noon in June
-	// (E0 = 1321.8 W/m2) and a twilight value the sun cannot deliver but E0 does not exclude
+	// possible values stay exactly as written, also a beam just below the clean-sky limit after
+	// sunrise and a strong beam at noon in June; a twilight value of an hour with the sun below
+	// the horizon throughout is left alone (the model takes no beam from it)
 	const unsigned int JUNE_NOON = 171 * 24 + 11;
 	const std::map<unsigned int, EpwRadiation> hours = {
-		{ SUNRISE_HOUR, { "44", 100.25, 22 } }, { JUNE_NOON, { "1400", 1321.25, 250 } }, { 5, { "0", 900, 0 } },
+		{ SUNRISE_HOUR, { "88", SUNRISE_CLEAN_SKY - 0.5, 22 } }, { JUNE_NOON, { "1400", 1000.25, 250 } },
+		{ 5, { "0", 900, 0 } },
 	};
 	const std::string epw = writeFile("good.epw", potsdamEpw(hours));
 	C6bBuilder b = potsdamC6b(8760);
@@ -219,4 +226,68 @@ TEST(ClimateHourText, NamesTheHourAValueBelongsTo) {
 	};
 	for (const Case & c : cases)
 		EXPECT_EQ(ClimateDataLoader::hourText(c.m_t), c.m_text) << c.m_t;
+}
+
+
+TEST(CleanSkyRadiation, ByHandAfterSunriseAndNoneBelowTheHorizon) {
+	SolarRadiationModel m;
+	m.m_latitude = 52.383 * DEG;
+	m.m_longitude = 13.066 * DEG;
+	m.m_climateDataLoader.m_timeZone = 1;
+	EXPECT_NEAR(m.cleanSkyNormalRadiation(SUNRISE_T), SUNRISE_CLEAN_SKY, 1.0);
+	EXPECT_LT(m.clearSkyNormalRadiation(SUNRISE_T), m.cleanSkyNormalRadiation(SUNRISE_T));
+	// a morning hour: the sun stands highest at its end
+	EXPECT_DOUBLE_EQ(m.beamLimitOfHour(SUNRISE_T), m.cleanSkyNormalRadiation(SUNRISE_T));
+	// 1 Jan 05:00-06:00: the sun below the horizon all hour
+	EXPECT_EQ(m.beamLimitOfHour(6 * 3600.0), 0.0);
+	// never more than E0, and in daylight more than the clear sky of the conversion
+	for (double t = 1800; t < YEAR; t += 3600) {
+		const double clean = m.cleanSkyNormalRadiation(t);
+		ASSERT_LE(clean, m.extraterrestrialRadiation(t)) << t;
+		ASSERT_GE(clean + 1e-9, m.clearSkyNormalRadiation(t)) << t;
+	}
+}
+
+
+/*! Hours below E0 but above what any sky lets through, and negative values: repaired as the
+	hours above E0, listed in the one warning, every other value as written. */
+TEST_F(RadiationRepair, BeamAboveTheCleanSkyAndNegativeRadiationAreRepaired) {
+	const unsigned int NOON = 40 * 24 + 11;
+	struct Case {
+		const char *	m_name;
+		unsigned int	m_hour;
+		EpwRadiation	m_radiation;
+		double			m_direct;		///< read
+		double			m_diffuse;		///< read
+		const char *	m_listed;		///< quantity in the warning, empty: not repaired
+	} cases[] = {
+		// between the clean-sky beam (752.4) and E0 (1397.6): from the horizontal beam, cut to the clear sky
+		{ "beam above the clean sky", SUNRISE_HOUR, { "44", 800, 22 }, SUNRISE_CLEAR_SKY, 22, "direct normal 800 -> 153.8" },
+		{ "beam just below it", SUNRISE_HOUR, { "44", 750, 22 }, 750, 22, "" },
+		{ "negative beam", NOON, { "300", -40, 250 }, 0, 250, "direct normal -40 -> 0.0" },
+		{ "negative diffuse", NOON, { "300", 100, -5 }, 100, 0, "diffuse horizontal -5 -> 0.0" },
+	};
+	for (const Case & c : cases) {
+		SCOPED_TRACE(c.m_name);
+		const std::string fname = writeFile("potsdam.epw", potsdamEpw({ { c.m_hour, c.m_radiation } }));
+		RecordingHandler handler;
+		ClimateDataLoader loader;
+		loader.readClimateData(fname);
+		EXPECT_NEAR(directNormal(loader, c.m_hour), c.m_direct, 0.05);
+		EXPECT_EQ(loader.m_data[ClimateDataLoader::DiffuseRadiationHorizontal][c.m_hour], c.m_diffuse);
+		const bool repaired = *c.m_listed != 0;
+		ASSERT_EQ(loader.m_repairedHours.size(), repaired ? 1u : 0u);
+		ASSERT_EQ(handler.m_warnings.size(), repaired ? 1u : 0u);
+		if (repaired) {
+			EXPECT_EQ(loader.m_repairedHours[0].m_index, c.m_hour);
+			EXPECT_NE(handler.m_warnings[0].find(c.m_listed), std::string::npos) << handler.m_warnings[0];
+		}
+		// the other hours as written: no radiation
+		for (unsigned int j = 0; j < 8760; ++j) {
+			if (j != c.m_hour) {
+				ASSERT_EQ(directNormal(loader, j), 0.0) << j;
+				ASSERT_EQ(loader.m_data[ClimateDataLoader::DiffuseRadiationHorizontal][j], 0.0) << j;
+			}
+		}
+	}
 }

@@ -2,6 +2,8 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <unistd.h>
+#include <sstream>
 
 #include <BVX_StringUtils.h>
 
@@ -83,13 +85,14 @@ TEST(ShippedClimateData, EveryFileOfTheDirectoryLoads) {
 	EXPECT_EQ(count, 11u);
 }
 
-// The TRY2035 weather files hold hours whose direct normal radiation exceeds the extraterrestrial
-// irradiance E0 (a small horizontal beam divided by the sine of an altitude near zero); the reader
-// repairs them, and the c6b files converted from these files hold the repaired values.
-TEST(ShippedClimateData, NoHourReachesARunAboveTheExtraterrestrialIrradiance) {
+// The TRY2035 weather files hold hours whose direct normal radiation exceeds what any sky lets
+// through, the extraterrestrial irradiance E0 included (a small horizontal beam divided by the
+// sine of an altitude near zero): 8 + 5, 2 + 3 and 19 + 24 hours; the reader repairs them, and the
+// c6b files converted from these files hold the repaired values.
+TEST(ShippedClimateData, NoHourReachesARunAboveWhatAnySkyLetsThrough) {
 	const std::map<std::string, std::size_t> repairedInFile = {
-		{ "02_MV_Rostock-Warnemunde_TRY2035.epw", 8 }, { "04_BB_Potsdam_TRY2035.epw", 2 },
-		{ "12_BW_Mannheim_TRY2035.epw", 19 },
+		{ "02_MV_Rostock-Warnemunde_TRY2035.epw", 13 }, { "04_BB_Potsdam_TRY2035.epw", 5 },
+		{ "12_BW_Mannheim_TRY2035.epw", 43 },
 	};
 	for (const auto & entry : std::filesystem::recursive_directory_iterator(DB)) {
 		const std::string ext = entry.path().extension().string();
@@ -116,6 +119,10 @@ TEST(ShippedClimateData, NoHourReachesARunAboveTheExtraterrestrialIrradiance) {
 			const double t = (j + 1) * 3600.0;
 			const double e0 = m.extraterrestrialRadiation(t);
 			ASSERT_LE(dni[j], e0) << ClimateDataLoader::hourText(t);
+			const double limit = m.beamLimitOfHour(t);
+			if (limit > 0) {
+				ASSERT_LE(dni[j], limit + 1e-6) << ClimateDataLoader::hourText(t);
+			}
 			// between two hours too: on the half hour no surface receives more than E0
 			m.setTime(c.m_startYear, t - 1800);
 			for (unsigned int id : { roof, east, south, west }) {
@@ -167,4 +174,64 @@ TEST(ShippedClimateData, PotsdamSummerRadiationMatchesItsSource) {
 	EXPECT_NEAR(direct, 112 * std::cos(angle), 1e-9);
 	EXPECT_GT(diffuse, 0.5 * 383);
 	EXPECT_LT(diffuse, 0.5 * 383 + 0.5 * 0.2 * 600);
+}
+
+
+// Every value the reader does not repair reads as the file holds it (direct normal radiation
+// field 15, diffuse field 16), in the shipped EPW files and in the file with every direct
+// normal value negated, which reads without any beam and names each such hour.
+TEST(ShippedClimateData, OnlyRepairedHoursDifferFromTheFile) {
+	for (const auto & entry : std::filesystem::recursive_directory_iterator(DB)) {
+		if (entry.path().extension().string() != ".epw")
+			continue;
+		SCOPED_TRACE(entry.path().filename().string());
+		RecordingHandler quiet;
+		ClimateDataLoader c;
+		c.readClimateData(entry.path().string());
+		std::vector<double> dni = epwColumn(entry.path().string(), 14);
+		const std::vector<double> dhi = epwColumn(entry.path().string(), 15);
+		for (const ClimateDataLoader::RepairedHour & r : c.m_repairedHours) {
+			ASSERT_EQ(r.m_quantity, unsigned(ClimateDataLoader::DirectRadiationNormal));
+			EXPECT_EQ(dni[r.m_index], r.m_fileValue);
+			dni[r.m_index] = r.m_value;
+		}
+		EXPECT_EQ(c.m_data[ClimateDataLoader::DirectRadiationNormal], dni);
+		EXPECT_EQ(c.m_data[ClimateDataLoader::DiffuseRadiationHorizontal], dhi);
+	}
+
+	// Potsdam with every direct normal value negated
+	const std::string source = DB + POTSDAM_EPW;
+	std::ifstream in(source);
+	std::ostringstream out;
+	std::size_t nonZero = 0;
+	std::string line;
+	for (unsigned int i = 0; std::getline(in, line); ++i) {
+		if (i >= 8) {
+			std::vector<std::string> fields;
+			BVX::explode_quoted(line, fields);
+			if (std::stod(fields[14]) != 0)
+				++nonZero;
+			fields[14] = "-" + fields[14];
+			line = fields[0];
+			for (std::size_t f = 1; f < fields.size(); ++f)
+				line += "," + fields[f];
+		}
+		out << line << "\n";
+	}
+	const std::string negated = (std::filesystem::temp_directory_path() / ("clm_negated_" + std::to_string(::getpid()) + ".epw")).string();
+	std::ofstream(negated) << out.str();
+	RecordingHandler handler;
+	ClimateDataLoader c, original;
+	c.readClimateData(negated);
+	std::filesystem::remove(negated);
+	ASSERT_GT(nonZero, 1000u);
+	EXPECT_EQ(c.m_repairedHours.size(), nonZero);
+	EXPECT_EQ(handler.m_warnings.size(), 1u);
+	original.readClimateData(source);
+	EXPECT_EQ(c.m_data[ClimateDataLoader::DirectRadiationNormal], std::vector<double>(8760, 0.0));
+	for (unsigned int q = 0; q < ClimateDataLoader::NumClimateComponents; ++q) {
+		if (q != ClimateDataLoader::DirectRadiationNormal) {
+			EXPECT_EQ(c.m_data[q], original.m_data[q]) << q;
+		}
+	}
 }

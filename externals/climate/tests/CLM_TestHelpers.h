@@ -55,13 +55,13 @@ struct C6bBuilder {
 	std::vector<double>					m_timePoints;
 
 	/*! Fills all nine vectors with n values; quantity q gets value q*1000 + j, except the
-		direct normal radiation (q = 2): j % 1000, below the extraterrestrial irradiance,
-		so that the reader keeps it. */
+		direct normal radiation (q = 2): j % 400, below what the clean sky of any hour with
+		the sun up lets through (about 410 W/m2 and more), so that the reader keeps it. */
 	C6bBuilder & withData(unsigned int n) {
 		for (unsigned int q = 0; q < 9; ++q) {
 			m_vectors[q].resize(n);
 			for (unsigned int j = 0; j < n; ++j)
-				m_vectors[q][j] = q == 2 ? j % 1000 : q * 1000.0 + j;
+				m_vectors[q][j] = q == 2 ? j % 400 : q * 1000.0 + j;
 		}
 		return *this;
 	}

@@ -146,8 +146,13 @@ void SolverControlFramework::restart(int step) {
 		return;
 	}
 	if (m_restartFilename.isValid()) {
-		// a new run starts a new restart file
+		// a new run starts a new restart file; appending to the blocks of a former run
+		// would continue a later restart from that run's states
 		std::ofstream f(m_restartFilename.str().c_str(), std::ios_base::binary | std::ios_base::trunc);
+		f.close();
+		if (!f)
+			throw BVX::Exception(BVX::FormatText("Cannot open restart file '%1' for writing.")
+								 .arg(m_restartFilename.str()), FUNC_ID);
 	}
 	run(m_model->t0());
 }
@@ -331,6 +336,11 @@ void SolverControlFramework::appendRestartInfo(double t, const double * y) {
 			throw BVX::Exception(BVX::FormatText("Cannot open restart file '%1' for writing.")
 								 .arg(m_restartFilename.str()), FUNC_ID);
 		writeBlock(out, t, n, y);
+		// a block cut short by a full disk is ignored when reading, but the run must know
+		out.close();
+		if (!out)
+			throw BVX::Exception(BVX::FormatText("Cannot write restart file '%1'.")
+								 .arg(m_restartFilename.str()), FUNC_ID);
 		return;
 	}
 	// Mode 0: the new block goes into a temporary file that then replaces the old
@@ -444,7 +454,7 @@ bool SolverControlFramework::readRestartFile(int step, double t, double & tOut, 
 }
 
 
-void SolverControlFramework::writeStatistics() {
+bool SolverControlFramework::writeStatistics() {
 	const char * const FUNC_ID = "[SolverControlFramework::writeStatistics]";
 	BVX::BVX_Message("\nSolver statistics\n", BVX::MSG_PROGRESS, FUNC_ID, 1);
 	BVX::BVX_Message(DASHED_LINE, BVX::MSG_PROGRESS, FUNC_ID, 1);
@@ -490,6 +500,16 @@ void SolverControlFramework::writeStatistics() {
 	if (m_model != nullptr)
 		m_model->writeMetrics(wall, summary.get());
 	BVX::BVX_Message(DASHED_LINE, BVX::MSG_PROGRESS, FUNC_ID, 1);
+	if (summary) {
+		// the lines written after a successful open may still fail (full disk)
+		summary->close();
+		if (!*summary) {
+			BVX::BVX_Message(BVX::FormatText("Cannot write summary file '%1'.").arg(m_logDirectory + "/summary.txt"),
+							 BVX::MSG_ERROR, FUNC_ID, -1);
+			return false;
+		}
+	}
+	return true;
 }
 
 } // namespace VUREDO

@@ -48,8 +48,10 @@ public:
 	/*! Integrates from the integrator's current state at time t to the model's end time;
 		returns the wall-clock time in ms. */
 	double run(double t);
-	/*! Statistics block in the log and "summary.txt" in the log directory. */
-	void writeStatistics();
+	/*! Statistics block in the log and "summary.txt" in the log directory. A summary file
+		that cannot be created is a warning; false (and an error message) when its lines
+		could not be written. */
+	bool writeStatistics();
 
 	/*! Writes one restart block (mode 0: replaces the file, mode 1: appends). */
 	void appendRestartInfo(double t, const double * y);

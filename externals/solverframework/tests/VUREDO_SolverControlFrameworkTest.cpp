@@ -257,6 +257,57 @@ TEST(SolverControlFramework, RestartFileErrors) {
 }
 
 
+/*! Writes that fail after their file opened (a full disk, here /dev/full) and a restart file
+	that cannot be started: each is reported, none taken for success. */
+TEST(SolverControlFramework, FailedRestartAndSummaryWritesAreReported) {
+	if (!std::filesystem::exists("/dev/full"))
+		GTEST_SKIP() << "no /dev/full";
+	CapturingMessageHandler messages;
+	TempDir dir("vuredo_framework_full_disk");
+	const unsigned int n = 6;
+
+	// mode 1 appends its blocks: the first one fails on the full disk
+	{
+		TestRod model(n, "KLU", 4 * 86400.0);
+		SolverControlFramework fw(&model);
+		fw.m_restartFilename = BVX::Path("/dev/full");
+		fw.m_restartFileMode = 1;
+		try {
+			fw.restart(0);
+			FAIL() << "restart block on a full disk taken for written";
+		}
+		catch (BVX::Exception & ex) {
+			EXPECT_NE(ex.msgStack().find("Cannot write restart file '/dev/full'."), std::string::npos) << ex.msgStack();
+		}
+		EXPECT_LT(model.m_outputs.size(), 4*24u);
+	}
+	// mode 0 replaces its file, in a directory that is not there: the run does not start
+	for (int mode : { 0, 1 }) {
+		TestRod model(n, "KLU", 4 * 86400.0);
+		SolverControlFramework fw(&model);
+		fw.m_restartFilename = BVX::Path(dir.file("missing/run.restart"));
+		fw.m_restartFileMode = mode;
+		EXPECT_THROW(fw.restart(0), BVX::Exception) << mode;
+		EXPECT_TRUE(model.m_outputs.empty()) << mode;
+	}
+
+	// the summary opens (a link to the full disk) but its lines cannot be written
+	TestRod model(n, "KLU", 7200);
+	SolverControlFramework fw(&model);
+	fw.m_logDirectory = dir.str();
+	std::filesystem::create_symlink("/dev/full", dir.file("summary.txt"));
+	fw.restart(0);
+	messages.m_messages.clear();
+	EXPECT_FALSE(fw.writeStatistics());
+	EXPECT_TRUE(messages.contains("Cannot write summary file '" + dir.str() + "/summary.txt'.", BVX::MSG_ERROR));
+
+	// a summary that is written
+	std::filesystem::remove(dir.file("summary.txt"));
+	EXPECT_TRUE(fw.writeStatistics());
+	EXPECT_FALSE(readLines(dir.file("summary.txt")).empty());
+}
+
+
 TEST(SolverControlFramework, RunErrors) {
 	CapturingMessageHandler messages;
 	{

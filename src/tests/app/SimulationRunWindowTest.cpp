@@ -74,6 +74,26 @@ protected:
 		m_window.reset();
 	}
 
+	/*! Loads the project through the Load button, starts a run that is refused and returns
+		the cause its message box names. */
+	QString loadAndRefusedRunCause(const QString & project) {
+		Driver driver;
+		driver.add(Driver::chooseFile(project));
+		m_window->buttonBar()->toolButtonLoad->click();
+		EXPECT_EQ(m_window->project()->m_projectFilePath, project);
+		QString cause;
+		driver.add(runDialog(false));
+		driver.add([&cause](QWidget * w) {
+			QMessageBox * box = qobject_cast<QMessageBox *>(w);
+			ASSERT_NE(box, nullptr);
+			cause = box->informativeText();
+			box->accept();
+		});
+		m_window->buttonBar()->toolButtonUpdate->click();
+		EXPECT_EQ(driver.pending(), 0);
+		return cause;
+	}
+
 	bool toolButtonsEnabled() const {
 		ButtonBar * bar = m_window->buttonBar();
 		return bar->toolButtonNew->isEnabled() && bar->toolButtonLoad->isEnabled() && bar->toolButtonSave->isEnabled()
@@ -185,24 +205,36 @@ TEST_F(SimulationRunWindowTest, RefusedValueIsNamedInTheLanguageOfTheProgram) {
 	for (const Case & c : cases) {
 		SCOPED_TRACE(c.m_lang);
 		QtExt::LanguageHandler::instance().installTranslator(c.m_lang);
-		Driver driver;
-		driver.add(Driver::chooseFile(m_project));
-		m_window->buttonBar()->toolButtonLoad->click();
-		ASSERT_EQ(m_window->project()->m_projectFilePath, m_project);
-		QString cause;
-		driver.add(runDialog(false));
-		driver.add([&cause](QWidget * w) {
-			QMessageBox * box = qobject_cast<QMessageBox *>(w);
-			ASSERT_NE(box, nullptr);
-			cause = box->informativeText();
-			box->accept();
-		});
-		m_window->buttonBar()->toolButtonUpdate->click();
-		EXPECT_EQ(driver.pending(), 0);
+		const QString cause = loadAndRefusedRunCause(m_project);
 		EXPECT_TRUE(cause.startsWith(c.m_cause)) << cause.toStdString();
 		EXPECT_FALSE(m_window->model()->m_outputManager.m_resultsPresent);
 	}
 	QtExt::LanguageHandler::instance().installTranslator("en");
+}
+
+
+// An enhanced ventilation above its DIN 4108-2 limit (the file format accepts any value): the
+// run refuses to start and the box names the value and its limit.
+TEST_F(SimulationRunWindowTest, VentilationAboveItsLimitIsRefusedAtRunStart) {
+	struct Case {
+		const char *	m_file;
+		const char *	m_cause;
+	};
+	const Case cases[] = {
+		{ "Office_NightVentilationAboveLimit.rmxml",
+		  "Enhanced night ventilation of 3 1/h exceeds the limit of 2 1/h of DIN 4108-2 for ventilation type 0." },
+		{ "Office_DayVentilationAboveLimit.rmxml",
+		  "Enhanced day ventilation of 4 1/h exceeds the limit of 3 1/h of DIN 4108-2." },
+	};
+	for (const Case & c : cases) {
+		SCOPED_TRACE(c.m_file);
+		const QString project = m_dir + "/" + c.m_file;
+		QFile::copy(GuiTest::sourceDir() + "/tools/caldoryne-cli/tests/data/" + c.m_file, project);
+		const QString cause = loadAndRefusedRunCause(project);
+		EXPECT_TRUE(cause.startsWith(c.m_cause)) << cause.toStdString();
+		EXPECT_FALSE(m_window->model()->m_outputManager.m_resultsPresent);
+		EXPECT_TRUE(toolButtonsEnabled());
+	}
 }
 
 

@@ -3,6 +3,8 @@
 // loading of the chosen climate file and its info text.
 #include <gtest/gtest.h>
 
+#include <BVX_Exception.h>
+
 #include "DatabaseTestFixture.h"
 #include "GuiTestHarness.h"
 
@@ -379,20 +381,20 @@ TEST_F(CalculationInputTest, HeaderTextsAreEscapedInTheInfo) {
 
 
 TEST_F(CalculationInputTest, InfoCountsTheRepairedHoursOfTheFile) {
-	// 16 Feb 08:00 and 5 Sep 06:00 with a beam far above the extraterrestrial irradiance,
+	// 16 Feb 08:00 and 5 Sep 06:00 with a beam far above what any sky lets through,
 	// as the weather file of this climate held them; one impossible hour in a second file
 	const QString source = QtExt::Directories::databasesDir() + "/DB_climate/" + POTSDAM;
 	writeC6bWithDirectNormal(source, userClimateDir() + "/Test/Two.c6b", { { 1111, 11606 }, { 5933, 5117 } });
 	writeC6bWithDirectNormal(source, userClimateDir() + "/Test/One.c6b", { { 1111, 11606 } });
 	struct Case { const char * m_file; const char * m_lang; const char * m_text; } cases[] = {
-		{ "Test/Two.c6b", "en", "On reading, the direct normal radiation of 2 hours lay above the extraterrestrial "
-								"irradiance and was repaired (the program log names the hours)." },
-		{ "Test/Two.c6b", "de", "Beim Einlesen lag die direkte Normalstrahlung von 2 Stunden über der extraterrestrischen "
-								"Strahlung und wurde korrigiert (das Programmprotokoll nennt die Stunden)." },
-		{ "Test/One.c6b", "en", "On reading, the direct normal radiation of 1 hour lay above the extraterrestrial "
-								"irradiance and was repaired (the program log names the hour)." },
-		{ "Test/One.c6b", "de", "Beim Einlesen lag die direkte Normalstrahlung von 1 Stunde über der extraterrestrischen "
-								"Strahlung und wurde korrigiert (das Programmprotokoll nennt die Stunde)." },
+		{ "Test/Two.c6b", "en", "On reading, the radiation of 2 hours lay outside what the sun delivers "
+								"and was repaired (the program log names the hours)." },
+		{ "Test/Two.c6b", "de", "Beim Einlesen lag die Strahlung von 2 Stunden außerhalb dessen, was die Sonne "
+								"liefern kann, und wurde korrigiert (das Programmprotokoll nennt die Stunden)." },
+		{ "Test/One.c6b", "en", "On reading, the radiation of 1 hour lay outside what the sun delivers "
+								"and was repaired (the program log names the hour)." },
+		{ "Test/One.c6b", "de", "Beim Einlesen lag die Strahlung von 1 Stunde außerhalb dessen, was die Sonne "
+								"liefern kann, und wurde korrigiert (das Programmprotokoll nennt die Stunde)." },
 	};
 	for (const Case & c : cases) {
 		SCOPED_TRACE(std::string(c.m_file) + " " + c.m_lang);
@@ -641,6 +643,40 @@ TEST_F(DinSettingsTest, NightLimitFollowsTheVentilationType) {
 	EXPECT_FALSE(edit("lineEditEnhancedNightVentilation")->isValid());
 	EXPECT_EQ(edit("lineEditEnhancedNightVentilation")->toolTip(), "Air change rate must be >= 0 and <= 2 h<sup>-1</sup>");
 	EXPECT_EQ(din().enhancedNightVentilationValue(), 0.00333333);
+}
+
+
+// A value taken under a type with a higher limit stays stored when the user picks a type with
+// a lower one: the field shows it refused with the new limit, and the run refuses it too; a
+// field switched off again is not checked (the run does not use it).
+TEST_F(DinSettingsTest, ValueAboveTheLimitOfANewTypeIsShownRefusedAndRefusedByTheRun) {
+	QComboBox * kind = child<QComboBox>("comboBoxVentilationType");
+	kind->setFocus();
+	QTest::keyClick(kind, Qt::Key_Down);
+	ASSERT_EQ(din().ventilationType(), 1);
+	QCheckBox * night = child<QCheckBox>("checkBoxEnhancedNightVentilation");
+	QTest::mouseClick(night, Qt::LeftButton);
+	type("lineEditEnhancedNightVentilation", "4", true);
+	ASSERT_EQ(din().enhancedNightVentilationValue(), 0.00111111);
+	EXPECT_NO_THROW(din().checkVentilationLimits());
+
+	kind->setFocus();
+	QTest::keyClick(kind, Qt::Key_Up);
+	ASSERT_EQ(din().ventilationType(), 0);
+	QtExt::ValidatingLineEdit * e = edit("lineEditEnhancedNightVentilation");
+	EXPECT_EQ(e->text(), "4");
+	EXPECT_EQ(e->palette().color(QPalette::Base), QColor(QtExt::ValidatingLineEdit::INVALID_COLOR));
+	EXPECT_EQ(e->toolTip(), "Air change rate must be >= 0 and <= 2 h<sup>-1</sup>");
+	EXPECT_THROW(din().checkVentilationLimits(), BVX::Exception);
+
+	// night ventilation off: the run does not use the value
+	QTest::mouseClick(night, Qt::LeftButton);
+	EXPECT_FALSE(e->isEnabled());
+	EXPECT_NO_THROW(din().checkVentilationLimits());
+	// and on again: refused as before
+	QTest::mouseClick(night, Qt::LeftButton);
+	EXPECT_EQ(e->palette().color(QPalette::Base), QColor(QtExt::ValidatingLineEdit::INVALID_COLOR));
+	EXPECT_EQ(e->toolTip(), "Air change rate must be >= 0 and <= 2 h<sup>-1</sup>");
 }
 
 

@@ -102,12 +102,14 @@ protected:
 		return rowsOf(f->tables()[tableIndex]);
 	}
 
-	/*! Hourly results over hours 0..n-1 at a constant operative temperature. */
+	/*! Hourly results over hours 0..n-1 at a constant operative temperature; the hours the
+		DIN 4108-2 evaluation of such a run takes: n - 1, a year at most. */
 	void setResults(size_t n, double operative) {
 		outputs().m_roomStateSeries[OM::RS_Time].clear();
 		outputs().m_roomStateSeries[OM::RS_OperativeTemperature].assign(n, operative);
 		for (size_t i = 0; i < n; ++i)
 			outputs().m_roomStateSeries[OM::RS_Time].push_back(i / 24.0);
+		outputs().m_din4108_2AssessedHours = n < 2 ? 0 : std::min(double(n - 1), 8760.0);
 		outputs().m_resultsPresent = true;
 	}
 
@@ -249,17 +251,23 @@ TEST_F(ReportFramesTest, OverTemperatureVerdictOnlyForAWholeYear) {
 	outputs().m_overTemperatureHours = 0;
 	outputs().m_overTemperatureHoursP2 = 0;
 	outputs().m_din4108_2VerificationPassed = true;
-	const struct { size_t m_outputs; const char * m_verdict; const char * m_hours; const char * m_p2; } cases[] = {
-		{ 73, "No verification: the run covers 72 h, the assessment needs the 8,760 h of a year.", "0 Kh", "0 Kh" },
+	// without a verdict the using hours of the assessment are left out
+	const QStringList usingHours{ "Related to using hours", "3,000 h", "" };
+	const QStringList none{ "", "", "" };
+	const struct { size_t m_outputs; const char * m_verdict; const char * m_hours; const char * m_p2; QStringList m_first; } cases[] = {
+		{ 73, "No verification: the run covers 72 h, the assessment needs the 8,760 h of a year.", "0 Kh", "0 Kh", none },
 		// the last hour missing
-		{ 8760, "No verification: the run covers 8,759 h, the assessment needs the 8,760 h of a year.", "0 Kh", "0 Kh" },
-		{ 8761, "Verification fullfilled.", "0 ≤ 500 Kh/a", "0 Kh/a" },
+		{ 8760, "No verification: the run covers 8,759 h, the assessment needs the 8,760 h of a year.", "0 Kh", "0 Kh", none },
+		{ 8761, "Verification fullfilled.", "0 ≤ 500 Kh/a", "0 Kh/a", usingHours },
+		// two years: judged on the last year, which the verdict names
+		{ 17521, "Verification fullfilled.\nLast year of the run of 17,520 h", "0 ≤ 500 Kh/a", "0 Kh/a", usingHours },
 	};
 	for (const auto & c : cases) {
 		SCOPED_TRACE(c.m_outputs);
 		setResults(c.m_outputs, 20);
 		const std::vector<QStringList> text = table<ReportFrameResultsOverTemperature>(9);
 		ASSERT_EQ(text.size(), 5u);
+		EXPECT_EQ(text[0], c.m_first);
 		EXPECT_EQ(text[3][0], c.m_verdict);
 		EXPECT_EQ(text[3][1], QString::fromUtf8(c.m_hours));
 		EXPECT_EQ(text[4][1], c.m_p2);
@@ -275,10 +283,11 @@ TEST_F(ReportFramesTest, InactiveAssessmentIntegratesDegreeHoursAboveTheRegionsR
 	din().m_active = false;
 	setYear();
 	setResults(11, 28);
+	// ten hours are no year: degree hours of the run, not per year
 	const struct { int region; const char * reference; const char * hours; const char * line; } cases[] = {
-		{ 0, "25 °C", "30 Kh/a", "25C reference temperature" },
-		{ 1, "26 °C", "20 Kh/a", "26C reference temperature" },
-		{ 2, "27 °C", "10 Kh/a", "27C reference temperature" },
+		{ 0, "25 °C", "30 Kh", "25C reference temperature" },
+		{ 1, "26 °C", "20 Kh", "26C reference temperature" },
+		{ 2, "27 °C", "10 Kh", "27C reference temperature" },
 	};
 	for (const auto & c : cases) {
 		din().m_climateRegion = c.region;
@@ -293,6 +302,31 @@ TEST_F(ReportFramesTest, InactiveAssessmentIntegratesDegreeHoursAboveTheRegionsR
 	// a ramp 25 -> 29 C over two steps of half an hour: means 25.5 (none) and 28 (2 K x 0.5 h)
 	EXPECT_DOUBLE_EQ(ReportFrameResultsOverTemperature::degreeHoursAbove({ 0, 0.5/24, 1.0/24 }, { 25, 26, 30 }, 26), 1.0);
 	EXPECT_DOUBLE_EQ(ReportFrameResultsOverTemperature::degreeHoursAbove({ 0 }, { 40 }, 26), 0.0);
+}
+
+
+/*! Without the assessment: a run of a year gives degree hours per year, any other run those
+	of its hours, with the hours it covers (1 K above 26 C: 1 Kh per hour). */
+TEST_F(ReportFramesTest, InactiveAssessmentGivesDegreeHoursPerYearOnlyForAYear) {
+	din().m_active = false;
+	din().m_climateRegion = 1;
+	ReportSettings::instance().m_overTemperatureHoursP2 = true;
+	const struct { size_t m_outputs; const char * m_first; const char * m_hours; const char * m_p2; } cases[] = {
+		{ 73, "The run covers 72 h, not the 8,760 h of a year.", "72 Kh", "0 Kh" },
+		{ 200*24 + 1, "The run covers 4,800 h, not the 8,760 h of a year.", "4,800 Kh", "0 Kh" },
+		{ 8761, "", "8,760 Kh/a", "0 Kh/a" },
+		{ 2*8760 + 1, "The run covers 17,520 h, not the 8,760 h of a year.", "17,520 Kh", "0 Kh" },
+	};
+	for (const auto & c : cases) {
+		SCOPED_TRACE(c.m_outputs);
+		setResults(c.m_outputs, 27);
+		const std::vector<QStringList> text = table<ReportFrameResultsOverTemperature>(9);
+		ASSERT_EQ(text.size(), 4u);
+		EXPECT_EQ(text[0][0], c.m_first);
+		EXPECT_EQ(text[2][1], c.m_hours);
+		EXPECT_EQ(text[3][1], c.m_p2);
+	}
+	ReportSettings::instance().setDefaults();
 }
 
 
@@ -671,6 +705,54 @@ TEST_F(ReportFramesTest, InactiveAssessmentDescribesTheProjectsOwnModels) {
 		for (const char * standard : { "144 Wh", "100 Wh", "0.24 h-1", "Usage time", "Automated shading system" })
 			EXPECT_FALSE(all.contains(standard)) << section << " " << standard;
 	}
+}
+
+
+// A cooling model that ran capped the temperatures the results show: the report describes it
+// beside the heating. The assessment's rules never cool; there the heating's maximum power is
+// the user's.
+TEST_F(ReportFramesTest, CoolingThatRanIsDescribedAndTheAssessmentsHeatingPowerPrinted) {
+	din().m_active = false;
+	RM::Room & r = room();
+	r.m_heatingModel.m_modelType = RM::HeatingModel::NONE;
+	RM::CoolingModel & cooling = r.m_coolingModel;
+	cooling.m_modelType = RM::CoolingModel::NONE;
+	ReportFrameInnerLoadsHeating * f = frame<ReportFrameInnerLoadsHeating>(8);
+	EXPECT_EQ(f->tables().size(), 2u);
+	EXPECT_FALSE(f->texts().join(' ').contains("Cooling"));
+
+	// a split unit at 26 C on weekdays (30 C else), 1500 W
+	cooling.m_modelType = RM::CoolingModel::SIMPLE;
+	cooling.m_maxPower = 1500;
+	cooling.m_maxPowerCurve = BVX::LinearSpline();
+	cooling.m_setPoints.m_type = RM::Schedule::DAILY_WEEK;
+	std::fill(cooling.m_setPoints.m_weekDaySchedule.begin(), cooling.m_setPoints.m_weekDaySchedule.end(), 26.0);
+	std::fill(cooling.m_setPoints.m_weekEndSchedule.begin(), cooling.m_setPoints.m_weekEndSchedule.end(), 30.0);
+	cooling.m_humiditySetPoints.m_type = RM::Schedule::CONSTANT;
+	cooling.m_humiditySetPoints.m_constantValue = 60;
+	for (bool moisture : { false, true }) {
+		SCOPED_TRACE(moisture);
+		r.m_moistureBalanceEnabled = moisture;
+		f = frame<ReportFrameInnerLoadsHeating>(8);
+		ASSERT_EQ(f->tables().size(), 3u);
+		EXPECT_TRUE(f->texts().join(' ').contains("Cooling"));
+		std::vector<QStringList> rows = { { "Cooling:", "Ideal cooling up to a maximum power" },
+			{ "Room temperature setpoint for cooling:", QString::fromUtf8("schedule, 26.0 to 30.0 °C") },
+			{ "Maximum cooling power:", "1,500 W" } };
+		if (moisture)
+			rows.push_back({ "Relative humidity setpoint for dehumidification:", "60 %" });
+		EXPECT_EQ(table<ReportFrameInnerLoadsHeating>(8, 2), rows);
+	}
+
+	// under the assessment: no cooling, the heating up to the user's power
+	din().m_active = true;
+	din().m_residential = false;
+	din().m_maximumHeatingPower = 2500;
+	f = frame<ReportFrameInnerLoadsHeating>(8);
+	EXPECT_EQ(f->tables().size(), 2u);
+	EXPECT_EQ(table<ReportFrameInnerLoadsHeating>(8, 1), (std::vector<QStringList>{
+		{ "Room temperature setpoint for heating:", QString::fromUtf8("21.0 °C") },
+		{ "Maximum heating power:", "2,500 W" } }));
 }
 
 

@@ -604,6 +604,33 @@ TEST(EN15251PlotTest, RunOfTenDaysSharesOfItsOwnHours) {
 }
 
 
+/*! Every hour after the start outside every band, for runs of four days, one and two years:
+	the shares refer to the hours the counts cover (n - 1 for n hourly outputs), so they read
+	100 %, and the occupied quarter of the hours reads 25 %, for any run length. */
+TEST(EN15251PlotTest, SharesReferToTheHoursTheCountsCover) {
+	const unsigned int outputs[] = { 4*24 + 1, 8760 + 1, 2*8760 + 1 };
+	for (unsigned int n : outputs) {
+		SCOPED_TRACE(n);
+		for (bool occupiedOnly : { false, true }) {
+			GuiTest::clearSettings();
+			ComfortRun r(n, occupiedOnly ? 4 : 0);
+			const int hours = int(n) - 1;
+			// outputs 0, 4, 8 ... are occupied; the counts start after output 0
+			const int occupied = occupiedOnly ? int(n - 1)/4 : 0;
+			const int occupiedFailed = occupied;
+			r.setCounts(occupied, {{hours, hours, hours}}, {{occupiedFailed, occupiedFailed, occupiedFailed}});
+			EN15251Plot plot(nullptr);
+			plot.updateResults(&r.m_run.m_model, &r.m_run.m_outputs);
+			const QString failed = "100.0%";
+			EXPECT_EQ(bandTexts(plot), QStringList() << failed + " failed Category 1" << failed + " failed Category 2"
+					  << failed + " failed Category 3");
+			EXPECT_EQ(legendText(plot, plot.m_legend, plot.m_samplesCurve), QString(occupiedOnly
+					  ? "No comfort class satisfied\n(with 25% of occupancy time)" : "No comfort class satisfied"));
+		}
+	}
+}
+
+
 TEST(EN15251PlotTest, ShortOrFailedRunResetsTheVerdict) {
 	GuiTest::clearSettings();
 	EN15251Plot plot(nullptr);
