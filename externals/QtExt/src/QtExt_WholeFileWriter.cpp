@@ -1,0 +1,122 @@
+#include "QtExt_WholeFileWriter.h"
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace QtExt {
+
+WholeFileWriter::WholeFileWriter(const QString & fileName) :
+	m_fileName(fileName),
+	m_file(fileName),
+	m_failed(false),
+	m_committed(false)
+{
+}
+
+
+WholeFileWriter::~WholeFileWriter() {
+	if (m_file.isOpen() && !m_committed)
+		m_file.cancelWriting();
+}
+
+
+bool WholeFileWriter::open(QIODevice::OpenMode mode) {
+	errno = 0;
+	if (m_file.open(QIODevice::WriteOnly | mode))
+		return true;
+	setFailed(systemReason());
+	return false;
+}
+
+
+bool WholeFileWriter::write(const char * data, qint64 size) {
+	if (m_failed || !m_file.isOpen()) {
+		setFailed(QStringLiteral("File is not open for writing"));
+		return false;
+	}
+	qint64 done = 0;
+	while (done < size) {
+		errno = 0;
+		const qint64 n = m_file.write(data + done, size - done);
+		// a short write is repeated: the next one fails with the reason (no space, file too large)
+		if (n <= 0) {
+			setFailed(systemReason());
+			return false;
+		}
+		done += n;
+	}
+	return true;
+}
+
+
+void WholeFileWriter::fail(const QString & reason) {
+	setFailed(reason);
+}
+
+
+bool WholeFileWriter::commit() {
+	if (!m_file.isOpen()) {
+		setFailed(QStringLiteral("File is not open for writing"));
+		return false;
+	}
+	if (!m_failed && m_file.error() != QFileDevice::NoError)
+		setFailed(systemReason());
+	errno = 0;
+	if (!m_failed && !m_file.flush())
+		setFailed(systemReason());
+	// after the flush a write error may only show in the file's error state
+	if (!m_failed && m_file.error() != QFileDevice::NoError)
+		setFailed(systemReason());
+#ifdef Q_OS_UNIX
+	// the data must be on the disk before the rename makes it the file
+	errno = 0;
+	if (!m_failed && ::fsync(m_file.handle()) != 0)
+		setFailed(QString::fromLocal8Bit(std::strerror(errno)));
+#endif
+	if (m_failed) {
+		m_file.cancelWriting();
+		return false;
+	}
+	m_committed = true;
+	errno = 0;
+	if (!m_file.commit()) {
+		setFailed(systemReason());
+		return false;
+	}
+	return true;
+}
+
+
+bool WholeFileWriter::writeFile(const QString & fileName, const QByteArray & content, QString * reason,
+								QIODevice::OpenMode mode)
+{
+	WholeFileWriter w(fileName);
+	const bool ok = w.open(mode) && w.write(content) && w.commit();
+	if (!ok && reason != nullptr)
+		*reason = w.errorString();
+	return ok;
+}
+
+
+void WholeFileWriter::setFailed(const QString & reason) {
+	if (!m_failed) {
+		m_failed = true;
+		m_error = reason.isEmpty() ? QStringLiteral("Unknown error") : reason;
+	}
+}
+
+
+QString WholeFileWriter::systemReason() const {
+	// Qt reports partial writes without a reason ("Unknown error"); errno still holds it
+	const int err = errno;
+	const QString qtReason = m_file.errorString();
+	if (err != 0 && (m_file.error() == QFileDevice::NoError || qtReason.isEmpty() || qtReason == QLatin1String("Unknown error")))
+		return QString::fromLocal8Bit(std::strerror(err));
+	return qtReason;
+}
+
+} // namespace QtExt
