@@ -3,6 +3,7 @@
 #   -DEXPECTED_RC=<exit code> [-DEXPECTED=<file with the expected stdout>]
 #   [-DEXPECTED_ERR=<file with the expected stderr>] [-DREMOVE=<file deleted before the run>]
 #   [-DMATCH=<regular expression that stdout and stderr together must match>]
+#   [-DNO_MATCH=<regular expression that stdout and stderr must not match>]
 string(REPLACE "@@" ";" args "${ARGS}")
 if(REMOVE)
   file(REMOVE "${WORKDIR}/${REMOVE}")
@@ -26,6 +27,10 @@ if(EXPECTED)
 endif()
 if(MATCH AND NOT "${out}${err}" MATCHES "${MATCH}")
   message("output does not match '${MATCH}'.\n--- got ---\n${out}${err}---")
+  set(failed TRUE)
+endif()
+if(NO_MATCH AND "${out}${err}" MATCHES "${NO_MATCH}")
+  message("output matches '${NO_MATCH}'.\n--- got ---\n${out}${err}---")
   set(failed TRUE)
 endif()
 if(EXPECTED_ERR)

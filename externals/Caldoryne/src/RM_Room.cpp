@@ -2,13 +2,14 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QSaveFile>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
 #include <BVX_Exception.h>
 #include <BVX_FormatText.h>
 #include <BVX_MessageHandler.h>
+
+#include <QtExt_WholeFileWriter.h>
 
 #include "RM_Database.h"
 #include "RM_EmbeddedDatabase.h"
@@ -351,21 +352,15 @@ void Room::readProjectFile(const QString & fileName, Database & db) {
 }
 
 
-bool Room::writeProjectFile(const QString & fileName, const Database & db) const {
-	QSaveFile file(fileName);
-	if (!file.open(QIODevice::WriteOnly)) {
-		BVX::BVX_Message(BVX::FormatText("Cannot open project file '%1' for writing.").arg(fileName.toStdString()),
-						 BVX::MSG_ERROR, "[Room::writeProjectFile]", 1);
-		return false;
-	}
-	QXmlStreamWriter writer(&file);
-	writeXML(writer, &db);
-	if (writer.hasError() || !file.commit()) {
-		BVX::BVX_Message(BVX::FormatText("Error writing project file '%1'.").arg(fileName.toStdString()),
-						 BVX::MSG_ERROR, "[Room::writeProjectFile]", 1);
-		return false;
-	}
-	return true;
+bool Room::writeProjectFile(const QString & fileName, const Database & db, QString * reason) const {
+	QString why;
+	if (QtExt::WholeFileWriter::writeFile(fileName, projectFileContent(db), &why))
+		return true;
+	BVX::BVX_Message(BVX::FormatText("Error writing project file '%1': %2.").arg(fileName.toStdString()).arg(why.toStdString()),
+					 BVX::MSG_ERROR, "[Room::writeProjectFile]", 1);
+	if (reason != nullptr)
+		*reason = why;
+	return false;
 }
 
 

@@ -1,0 +1,53 @@
+# Runs caldoryne-cli on a disk that is full after LIMIT_KB kilobytes per file (ulimit -f, SIGXFSZ
+# ignored: writes beyond the limit fail with "File too large" as on a full disk with "No space left").
+#   -DTOOL=<exe> -DARGS=<arguments separated by @@> -DWORKDIR=<dir> -DLIMIT_KB=<n>
+#   -DEXPECTED_RC=<exit code> -DMATCH=<regular expression over stdout and stderr>
+#   [-DKEEP=<file that must stay as it was> [-DOLD=<file copied to KEEP before the run>]]
+#   [-DSTALE=<file of an earlier run, made before the run, that must be gone after it>]
+#   [-DNO_MATCH=<regular expression that must not match>]
+string(REPLACE "@@" ";" args "${ARGS}")
+file(REMOVE_RECURSE "${WORKDIR}")
+file(MAKE_DIRECTORY "${WORKDIR}")
+if(KEEP)
+  get_filename_component(keepDir "${KEEP}" DIRECTORY)
+  file(MAKE_DIRECTORY "${keepDir}")
+  if(OLD)
+    file(COPY_FILE "${OLD}" "${KEEP}")
+  endif()
+  file(SHA256 "${KEEP}" before)
+endif()
+if(STALE)
+  get_filename_component(staleDir "${STALE}" DIRECTORY)
+  file(MAKE_DIRECTORY "${staleDir}")
+  file(WRITE "${STALE}" "from an earlier run\n")
+endif()
+execute_process(COMMAND bash -c "trap '' XFSZ; ulimit -f ${LIMIT_KB}; exec \"$0\" \"$@\"" "${TOOL}" ${args}
+  WORKING_DIRECTORY "${WORKDIR}"
+  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+set(failed FALSE)
+if(NOT "${rc}" STREQUAL "${EXPECTED_RC}")
+  message("exit code ${rc}, expected ${EXPECTED_RC}")
+  set(failed TRUE)
+endif()
+if(NOT "${out}${err}" MATCHES "${MATCH}")
+  message("output does not match '${MATCH}'")
+  set(failed TRUE)
+endif()
+if(NO_MATCH AND "${out}${err}" MATCHES "${NO_MATCH}")
+  message("output matches '${NO_MATCH}'")
+  set(failed TRUE)
+endif()
+if(KEEP)
+  file(SHA256 "${KEEP}" after)
+  if(NOT before STREQUAL after)
+    message("${KEEP} was changed")
+    set(failed TRUE)
+  endif()
+endif()
+if(STALE AND EXISTS "${STALE}")
+  message("${STALE} is still there")
+  set(failed TRUE)
+endif()
+if(failed)
+  message(FATAL_ERROR "${TOOL} ${args}:\n--- stdout ---\n${out}--- stderr ---\n${err}")
+endif()
