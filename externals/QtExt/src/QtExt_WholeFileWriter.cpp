@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include <QFile>
+
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
@@ -13,6 +15,7 @@ WholeFileWriter::WholeFileWriter(const QString & fileName) :
 	m_fileName(fileName),
 	m_file(fileName),
 	m_failed(false),
+	m_finished(false),
 	m_committed(false)
 {
 }
@@ -58,11 +61,14 @@ void WholeFileWriter::fail(const QString & reason) {
 }
 
 
-bool WholeFileWriter::commit() {
+bool WholeFileWriter::finish() {
+	if (m_finished)
+		return !m_failed;
 	if (!m_file.isOpen()) {
 		setFailed(QStringLiteral("File is not open for writing"));
 		return false;
 	}
+	m_finished = true;
 	if (!m_failed && m_file.error() != QFileDevice::NoError)
 		setFailed(systemReason());
 	errno = 0;
@@ -77,10 +83,15 @@ bool WholeFileWriter::commit() {
 	if (!m_failed && ::fsync(m_file.handle()) != 0)
 		setFailed(QString::fromLocal8Bit(std::strerror(errno)));
 #endif
-	if (m_failed) {
+	if (m_failed)
 		m_file.cancelWriting();
+	return !m_failed;
+}
+
+
+bool WholeFileWriter::commit() {
+	if (!finish())
 		return false;
-	}
 	m_committed = true;
 	errno = 0;
 	if (!m_file.commit()) {
@@ -98,6 +109,33 @@ bool WholeFileWriter::writeFile(const QString & fileName, const QByteArray & con
 	const bool ok = w.open(mode) && w.write(content) && w.commit();
 	if (!ok && reason != nullptr)
 		*reason = w.errorString();
+	return ok;
+}
+
+
+bool WholeFileWriter::writeFileWithBackup(const QString & fileName, const QByteArray & content, QString * reason) {
+	WholeFileWriter project(fileName);
+	// the new content is on the disk before the backup is touched
+	bool ok = project.open() && project.write(content) && project.finish();
+	QString why = project.errorString();
+	QFile current(fileName);
+	if (ok && current.exists()) {
+		const QString backup = fileName + ".bak";
+		QByteArray old;
+		if (current.open(QIODevice::ReadOnly))
+			old = current.readAll();
+		if (!current.isOpen() || current.error() != QFileDevice::NoError || old.size() != current.size()) {
+			why = QString("Cannot read '%1' for its backup: %2").arg(fileName, current.errorString());
+			ok = false;
+		}
+		else if (!writeFile(backup, old, &why)) {
+			why = QString("Cannot write backup file '%1': %2").arg(backup, why);
+			ok = false;
+		}
+	}
+	ok = ok && project.commit();
+	if (!ok && reason != nullptr)
+		*reason = why.isEmpty() ? project.errorString() : why;
 	return ok;
 }
 

@@ -38,6 +38,9 @@ public:
 	/*! Marks the content as failed (e.g. a stream writer's error): commit() will not replace the file. */
 	void fail(const QString & reason);
 
+	/*! Flushes and syncs the content to the disk without replacing the target yet; false (and
+		the writing cancelled) on any failure. commit() does it when not done before. */
+	bool finish();
 	/*! Flushes, syncs and renames the file over the target; false (target unchanged) on any failure. */
 	bool commit();
 
@@ -49,6 +52,10 @@ public:
 	static bool writeFile(const QString & fileName, const QByteArray & content, QString * reason = nullptr,
 						  QIODevice::OpenMode mode = QIODevice::NotOpen);
 
+	/*! Writes content to fileName; the version it replaces becomes fileName + ".bak". When the new
+		content or the backup cannot be written completely, both files stay as they were. */
+	static bool writeFileWithBackup(const QString & fileName, const QByteArray & content, QString * reason = nullptr);
+
 private:
 	/*! Keeps the first reason; the file's own error string, or errno's text when Qt has none. */
 	void setFailed(const QString & reason);
@@ -58,6 +65,7 @@ private:
 	QSaveFile	m_file;
 	QString		m_error;
 	bool		m_failed;
+	bool		m_finished;
 	bool		m_committed;
 };
 
