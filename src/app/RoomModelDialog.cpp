@@ -21,7 +21,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QXmlStreamReader>
 
 #include <BVX_Exception.h>
 #include <BVX_FormatText.h>
@@ -383,7 +382,6 @@ void RoomModelDialog::updateInputWidgets() {
 
 
 bool RoomModelDialog::loadProject(const QString & fileName, bool silent) {
-	const char * const FUNC_ID = "[RoomModelDialog::loadProject]";
 	m_buttonBar->toolButtonExport->setEnabled(false);
 	m_lastDirectory = QFileInfo(fileName).absoluteFilePath();
 
@@ -394,22 +392,17 @@ bool RoomModelDialog::loadProject(const QString & fileName, bool silent) {
 		return false;
 	}
 
+	file.close();
 	RM::Room room;
-	QXmlStreamReader reader(&file);
 	try {
-		room.readXML(reader, *m_db);
+		// the reader of the command line: XML errors and bad bytes with their line and column
+		room.readProjectFile(fileName, *m_db);
 	}
 	catch (BVX::Exception & ex) {
 		ex.writeMsgStackToError();
 		if (!silent)
 			QMessageBox::critical(this, tr("Read Error"),
 				tr("Error reading file, see logfile for details. Error message:\n%1").arg(QString::fromStdString(ex.msgStack())));
-		return false;
-	}
-	if (reader.error() != QXmlStreamReader::NoError) {
-		BVX::BVX_Message(reader.errorString().toStdString(), BVX::MSG_ERROR, FUNC_ID, -1);
-		if (!silent)
-			QMessageBox::critical(this, tr("Read Error"), tr("Error reading file, see logfile for details."));
 		return false;
 	}
 

@@ -336,7 +336,14 @@ void Room::readProjectFile(const QString & fileName, Database & db) {
 	QFile file(fileName);
 	if (!file.open(QIODevice::ReadOnly))
 		throw BVX::Exception(BVX::FormatText("Cannot open project file '%1'.").arg(fileName.toStdString()), FUNC_ID);
-	QXmlStreamReader reader(&file);
+	const QByteArray bytes = file.readAll();
+	long long badLine = 0;
+	long long badColumn = 0;
+	if (declaresUtf8(bytes) && findInvalidUtf8(bytes, badLine, badColumn))
+		throw BVX::Exception(BVX::FormatText("Error reading project file '%1' (line %2, column %3): %4")
+							 .arg(fileName.toStdString()).arg(badLine).arg(badColumn)
+							 .arg("Encountered incorrectly encoded content."), FUNC_ID);
+	QXmlStreamReader reader(bytes);
 	try {
 		readXML(reader, db);
 	}

@@ -254,10 +254,16 @@ TEST_F(ProjectHandlingTest, LoadFailuresLeaveTheProjectUntouched) {
 	QByteArray invalid = readBytes(m_office);
 	invalid.replace("<SimulationEndTime>259200</SimulationEndTime>", "<SimulationEndTime>-5</SimulationEndTime>");
 	ASSERT_TRUE(GuiTest::writeBytes(m_dir + "/invalid.rmxml", invalid));
+	// a Latin-1 byte in line 6, after four blanks
+	QList<QByteArray> lines = readBytes(m_office).split('\n');
+	lines[5] = "    <!-- K\xf6ln -->" + lines[5];
+	ASSERT_TRUE(GuiTest::writeBytes(m_dir + "/latin1.rmxml", lines.join('\n')));
 	const struct { QString file; QString text; } cases[] = {
 		{ m_dir + "/none.rmxml", QString("Couldn't open file '%1' for reading.").arg(m_dir + "/none.rmxml") },
 		{ m_dir + "/broken.rmxml", "Error reading file, see logfile for details." },
 		{ m_dir + "/invalid.rmxml", "Error reading file, see logfile for details. Error message:\n" },
+		{ m_dir + "/latin1.rmxml", "Error reading file, see logfile for details. Error message:\nError reading project file '"
+			+ m_dir + "/latin1.rmxml' (line 6, column 11): Encountered incorrectly encoded content." },
 	};
 	for (const auto & c : cases) {
 		Driver driver;
