@@ -18,15 +18,10 @@
 
 namespace {
 
-QByteArray readAll(const QString & path) {
-	QFile f(path);
-	return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
+using QtExt::fileBytes;
 
 void writePlain(const QString & path, const QByteArray & content) {
-	QFile f(path);
-	ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-	ASSERT_EQ(f.write(content), content.size());
+	ASSERT_TRUE(QtExt::writeFileDirectly(path, content));
 }
 
 struct Limit {
@@ -68,7 +63,7 @@ TEST_P(FullDisk, projectFileKeepsTheOldOne) {
 	}
 	EXPECT_FALSE(ok);
 	EXPECT_EQ(reason, QString("File too large"));
-	EXPECT_EQ(readAll(file), QByteArray("<RoomModelProject/>\n"));
+	EXPECT_EQ(fileBytes(file), QByteArray("<RoomModelProject/>\n"));
 }
 
 
@@ -94,12 +89,12 @@ TEST_P(FullDisk, userDatabaseFilesKeepTheirOldContent) {
 	}
 	EXPECT_FALSE(ok);
 	for (const QString & n : names) {
-		EXPECT_EQ(readAll(path("user/" + n)), "<old " + n.toUtf8() + "/>\n") << n.toStdString();
+		EXPECT_EQ(fileBytes(path("user/" + n)), "<old " + n.toUtf8() + "/>\n") << n.toStdString();
 		EXPECT_TRUE(reason.contains(n + "': File too large")) << reason.toStdString();
 	}
 	// with room on the disk the same call writes them
 	EXPECT_TRUE(m_db.writeDatabase());
-	EXPECT_TRUE(readAll(path("user/db_materials.xml")).contains("Loam plaster"));
+	EXPECT_TRUE(fileBytes(path("user/db_materials.xml")).contains("Loam plaster"));
 }
 
 
@@ -123,7 +118,7 @@ TEST_P(FullDisk, exportedFileKeepsTheOldOne) {
 	}
 	EXPECT_NE(error.find("File too large"), std::string::npos) << error;
 	EXPECT_NE(error.find("Cannot write file '" + file.toStdString() + "'."), std::string::npos) << error;
-	EXPECT_EQ(readAll(file), QByteArray("old export\n"));
+	EXPECT_EQ(fileBytes(file), QByteArray("old export\n"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Writers, FullDisk, ::testing::ValuesIn(LIMITS),

@@ -4,6 +4,10 @@
 #include <csignal>
 #include <sys/resource.h>
 
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
 namespace QtExt {
 
 /*! A disk that runs full, without root: while the object lives, no file of this process can
@@ -30,6 +34,18 @@ private:
 	struct rlimit	m_old;
 	void			(*m_oldHandler)(int);
 };
+
+/*! The bytes of a file as they are on the disk ("<missing>" for none), for comparing before and after. */
+inline QByteArray fileBytes(const QString & path) {
+	QFile f(path);
+	return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+/*! Puts content into a file directly, as the old version a writer must keep. */
+inline bool writeFileDirectly(const QString & path, const QByteArray & content) {
+	QFile f(path);
+	return f.open(QIODevice::WriteOnly) && f.write(content) == content.size();
+}
 
 } // namespace QtExt
 

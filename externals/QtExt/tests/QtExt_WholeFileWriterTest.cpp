@@ -13,15 +13,10 @@ using QtExt::WholeFileWriter;
 
 namespace {
 
-QByteArray readAll(const QString & path) {
-	QFile f(path);
-	return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
+using QtExt::fileBytes;
 
 void writePlain(const QString & path, const QByteArray & content) {
-	QFile f(path);
-	ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-	ASSERT_EQ(f.write(content), content.size());
+	ASSERT_TRUE(QtExt::writeFileDirectly(path, content));
 }
 
 struct DiskCase {
@@ -58,7 +53,7 @@ TEST_P(WholeFileWriterFullDisk, failsAndKeepsTheOldFile) {
 	}
 	EXPECT_FALSE(ok);
 	EXPECT_EQ(reason, QString("File too large"));
-	EXPECT_EQ(readAll(path), old);
+	EXPECT_EQ(fileBytes(path), old);
 	// no temporary file stays behind
 	EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{ "p.rmxml" });
 }
@@ -82,7 +77,7 @@ TEST(WholeFileWriter, streamWriterOnAFullDiskFailsAtCommit) {
 	EXPECT_FALSE(xml.hasError());
 	EXPECT_FALSE(w.commit());
 	EXPECT_EQ(w.errorString(), QString("File too large"));
-	EXPECT_EQ(readAll(path), QByteArray("old"));
+	EXPECT_EQ(fileBytes(path), QByteArray("old"));
 }
 
 
@@ -95,7 +90,7 @@ TEST(WholeFileWriter, replacesTheFileWhenAllIsWritten) {
 	QString reason;
 	EXPECT_TRUE(WholeFileWriter::writeFile(path, content, &reason));
 	EXPECT_TRUE(reason.isEmpty());
-	EXPECT_EQ(readAll(path), content);
+	EXPECT_EQ(fileBytes(path), content);
 }
 
 
@@ -109,7 +104,7 @@ TEST(WholeFileWriter, failedContentIsNotCommitted) {
 	w.fail("Invalid XML");
 	EXPECT_FALSE(w.commit());
 	EXPECT_EQ(w.errorString(), QString("Invalid XML"));
-	EXPECT_EQ(readAll(path), QByteArray("old"));
+	EXPECT_EQ(fileBytes(path), QByteArray("old"));
 }
 
 
