@@ -137,7 +137,9 @@ void writeTimeField(ResultFileBuffer & out, const std::vector<double> & time, un
 }
 
 
-/*! Opens a result file for writing; an earlier file of the name is replaced only by a complete one. */
+/*! Opens a result file for writing; an earlier file of the name is replaced only by a complete one.
+	The writers do not wait for the disk: a run makes them again, and a year's 6 MB would cost
+	about 0.1 s. */
 bool openResultFile(QtExt::WholeFileWriter & file) {
 	// the buffer writes large blocks: no second buffer in the file
 	if (file.open(QIODevice::Unbuffered))
@@ -602,7 +604,7 @@ bool OutputManager::writeOutputs(const QString & outputDir) const {
 
 
 bool OutputManager::writeStates(const QString & fileName) const {
-	QtExt::WholeFileWriter file(fileName);
+	QtExt::WholeFileWriter file(fileName, QtExt::WholeFileWriter::NoSync);
 	if (!openResultFile(file))
 		return false;
 	ResultFileBuffer out(file);
@@ -628,7 +630,7 @@ bool OutputManager::writeStates(const QString & fileName) const {
 bool OutputManager::writeCCD(const QString & fileName, const char * title, const char * type,
 							 const char * keywordLine, unsigned int state) const
 {
-	QtExt::WholeFileWriter file(fileName);
+	QtExt::WholeFileWriter file(fileName, QtExt::WholeFileWriter::NoSync);
 	if (!openResultFile(file))
 		return false;
 	ResultFileBuffer out(file);
@@ -669,7 +671,7 @@ bool OutputManager::writeCCD(const QString & fileName, const char * title, const
 
 
 bool OutputManager::writeRoomFluxes(const QString & fileName, bool integrals) const {
-	QtExt::WholeFileWriter file(fileName);
+	QtExt::WholeFileWriter file(fileName, QtExt::WholeFileWriter::NoSync);
 	if (!openResultFile(file))
 		return false;
 	ResultFileBuffer out(file);
@@ -700,7 +702,7 @@ bool OutputManager::writeRoomFluxes(const QString & fileName, bool integrals) co
 bool OutputManager::writeWallValues(const QString & fileName, unsigned int count, const std::vector<QString> & names,
 									const std::vector<std::vector<double> > * series, double scale) const
 {
-	QtExt::WholeFileWriter file(fileName);
+	QtExt::WholeFileWriter file(fileName, QtExt::WholeFileWriter::NoSync);
 	if (!openResultFile(file))
 		return false;
 	ResultFileBuffer out(file);

@@ -11,9 +11,10 @@
 
 namespace QtExt {
 
-WholeFileWriter::WholeFileWriter(const QString & fileName) :
+WholeFileWriter::WholeFileWriter(const QString & fileName, Sync sync) :
 	m_fileName(fileName),
 	m_file(fileName),
+	m_sync(sync),
 	m_failed(false),
 	m_finished(false),
 	m_committed(false)
@@ -80,7 +81,7 @@ bool WholeFileWriter::finish() {
 #ifdef Q_OS_UNIX
 	// the data must be on the disk before the rename makes it the file
 	errno = 0;
-	if (!m_failed && ::fsync(m_file.handle()) != 0)
+	if (!m_failed && m_sync == SyncToDisk && ::fsync(m_file.handle()) != 0)
 		setFailed(QString::fromLocal8Bit(std::strerror(errno)));
 #endif
 	if (m_failed)

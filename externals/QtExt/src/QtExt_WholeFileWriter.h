@@ -20,7 +20,12 @@ namespace QtExt {
 */
 class WholeFileWriter {
 public:
-	explicit WholeFileWriter(const QString & fileName);
+	/*! SyncToDisk: commit() waits until the content is on the disk (fsync) before the rename.
+		Without it a full disk is still found (the system refuses the write), only a power cut
+		right after the rename may leave an empty file; for files that can be made again. */
+	enum Sync { SyncToDisk, NoSync };
+
+	explicit WholeFileWriter(const QString & fileName, Sync sync = SyncToDisk);
 	~WholeFileWriter();
 
 	WholeFileWriter(const WholeFileWriter &) = delete;
@@ -64,6 +69,7 @@ private:
 	QString		m_fileName;
 	QSaveFile	m_file;
 	QString		m_error;
+	Sync		m_sync;
 	bool		m_failed;
 	bool		m_finished;
 	bool		m_committed;
