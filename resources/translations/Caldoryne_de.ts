@@ -1898,6 +1898,10 @@ Kommandozeile:
         <source>The software updater has downloaded the update installer. You must restart the program to apply the update!</source>
         <translation>Das Aktualisierungsprogramm wurde heruntergeladen. Starten Sie das Programm neu, um die Aktualisierung zu installieren!</translation>
     </message>
+    <message>
+        <source>The file cannot be made executable.</source>
+        <translation>Die Datei kann nicht ausführbar gemacht werden.</translation>
+    </message>
 </context>
 <context>
     <name>QtExt::AutoUpdater</name>
@@ -3688,10 +3692,6 @@ Kommandozeile:
         <translation>Fehler beim Speichern der Benutzerdatenbank</translation>
     </message>
     <message>
-        <source>Couldn&apos;t save database to directory: %1</source>
-        <translation>Die Datenbank konnte nicht im Verzeichnis gespeichert werden: %1</translation>
-    </message>
-    <message>
         <source>Room model projects (*.rmxml);;All files(*.*)</source>
         <translation>Raummodell-Projekte (*.rmxml);;Alle Dateien(*.*)</translation>
     </message>
@@ -3710,10 +3710,6 @@ Kommandozeile:
     <message>
         <source>Write Error</source>
         <translation>Schreibfehler</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t open file for writing.</source>
-        <translation>Die Datei konnte nicht zum Schreiben geöffnet werden.</translation>
     </message>
     <message>
         <source>Room-Model</source>
@@ -3766,6 +3762,36 @@ Kommandozeile:
     <message>
         <source>Result files could not be written to &apos;%1&apos;.</source>
         <translation>Die Ergebnisdateien konnten nicht nach &apos;%1&apos; geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Project file changed</source>
+        <translation>Projektdatei geändert</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; was changed by another program or another Caldoryne window since it was loaded or saved here.
+Overwrite it with this project?</source>
+        <translation>Die Datei &apos;%1&apos; wurde seit dem Laden oder Speichern hier von einem anderen Programm oder einem anderen Caldoryne-Fenster geändert.
+Soll sie mit diesem Projekt überschrieben werden?</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t write project file &apos;%1&apos;:
+%2
+
+The file and its backup were left as they were.</source>
+        <translation>Die Projektdatei &apos;%1&apos; konnte nicht geschrieben werden:
+%2
+
+Die Datei und ihre Sicherungskopie sind unverändert.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save database to directory: %1
+%2
+
+Files that could not be written keep their old content.</source>
+        <translation>Die Datenbank konnte nicht im Verzeichnis gespeichert werden: %1
+%2
+
+Dateien, die nicht geschrieben werden konnten, behalten ihren alten Inhalt.</translation>
     </message>
 </context>
 <context>

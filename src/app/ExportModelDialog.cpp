@@ -16,6 +16,7 @@
 #include <BVX_Path.h>
 
 #include <QtExt_Directories.h>
+#include <QtExt_StagedInstall.h>
 
 #include <RM_HygrellExport.h>
 #include <RM_Room.h>
@@ -264,7 +265,7 @@ bool ExportModelDialog::exportWithSolver(const QString & lastDir) {
 		// the FMU alone; of a Modelica export everything the solver wrote
 		const QStringList entries = fmu ? QStringList(QFileInfo(stagedFmu).fileName())
 			: QDir(staging.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-		if (!installStaged(staging.path(), entries, exportDir, target)) {
+		if (!QtExt::StagedInstall::install(staging.path(), entries, exportDir, target)) {
 			QMessageBox::critical(this, tr("Export error"), tr("Could not replace '%1'.").arg(target));
 			return false;
 		}
@@ -310,32 +311,4 @@ QString ExportModelDialog::keepSolverLog(const QString & copyPath) const {
 		return projectLog;
 	}
 	return solverLog;
-}
-
-
-bool ExportModelDialog::installStaged(const QString & stagingDir, const QStringList & entries, const QString & exportDir,
-									  QString & failed)
-{
-	const QString aside = stagingDir + "/.replaced";
-	if (!QDir().mkpath(aside)) {
-		failed = exportDir;
-		return false;
-	}
-	for (const QString & entry : entries) {
-		const QString target = exportDir + "/" + entry;
-		const QFileInfo old(target);
-		const bool hadOld = old.exists() || old.isSymLink();
-		if (hadOld && !QDir().rename(target, aside + "/" + entry)) {
-			failed = target;
-			return false;
-		}
-		if (!QDir().rename(stagingDir + "/" + entry, target)) {
-			if (hadOld)
-				QDir().rename(aside + "/" + entry, target);
-			failed = target;
-			return false;
-		}
-	}
-	// the replaced versions go with the staging folder
-	return true;
 }

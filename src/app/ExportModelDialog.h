@@ -47,10 +47,6 @@ private:
 	/*! Moves the solver's log of the copy copyPath to the project's run directory and removes
 		the copy's run directory; returns where the log is now (the program log without one). */
 	QString keepSolverLog(const QString & copyPath) const;
-	/*! Moves the entries of stagingDir into exportDir, each replacing one of the same name;
-		false with the target that could not be replaced (that one is restored). */
-	static bool installStaged(const QString & stagingDir, const QStringList & entries, const QString & exportDir,
-							  QString & failed);
 
 	Ui::ExportModelDialog *				m_ui;
 	QString								m_projectFilePath;

@@ -14,7 +14,6 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QProgressBar>
-#include <QSaveFile>
 #include <QScreen>
 #include <QSettings>
 #include <QStackedLayout>
@@ -22,7 +21,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QXmlStreamReader>
 
 #include <BVX_Exception.h>
 #include <BVX_FormatText.h>
@@ -32,6 +30,7 @@
 
 #include <QtExt_AutoUpdater.h>
 #include <QtExt_Directories.h>
+#include <QtExt_WholeFileWriter.h>
 
 #include <VUREDO_SolverControlFramework.h>
 
@@ -76,32 +75,6 @@ QString s_solverExecutable;
 
 
 const char * const PROJECT_FILTER = QT_TRANSLATE_NOOP("RoomModelDialog", "Room model projects (*.rmxml);;All files(*.*)");
-
-/*! Replaces fileName + ".bak" with the current content of fileName; a warning when that fails. */
-void refreshBackup(const QString & fileName) {
-	const char * const FUNC_ID = "[RoomModelDialog::onToolButtonSaveClicked]";
-	QFile current(fileName);
-	QSaveFile backup(fileName + ".bak");
-	if (current.open(QIODevice::ReadOnly) && backup.open(QIODevice::WriteOnly)
-			&& backup.write(current.readAll()) == current.size() && backup.commit())
-		return;
-	BVX::BVX_Message(BVX::FormatText("Cannot write backup file '%1'.").arg((fileName + ".bak").toStdString()),
-					 BVX::MSG_WARNING, FUNC_ID, 1);
-}
-
-/*! Writes the project; the version it replaces becomes the ".bak" file. The file and its
-	backup stay as they were when the new content cannot be written. */
-bool writeProjectWithBackup(const RM::Room & room, const RM::Database & db, const QString & fileName) {
-	QSaveFile file(fileName);
-	if (!file.open(QIODevice::WriteOnly))
-		return false;
-	const QByteArray content = room.projectFileContent(db);
-	if (file.write(content) != content.size())
-		return false;
-	if (QFileInfo::exists(fileName))
-		refreshBackup(fileName);
-	return file.commit();
-}
 
 } // namespace
 
@@ -409,7 +382,6 @@ void RoomModelDialog::updateInputWidgets() {
 
 
 bool RoomModelDialog::loadProject(const QString & fileName, bool silent) {
-	const char * const FUNC_ID = "[RoomModelDialog::loadProject]";
 	m_buttonBar->toolButtonExport->setEnabled(false);
 	m_lastDirectory = QFileInfo(fileName).absoluteFilePath();
 
@@ -420,10 +392,11 @@ bool RoomModelDialog::loadProject(const QString & fileName, bool silent) {
 		return false;
 	}
 
+	file.close();
 	RM::Room room;
-	QXmlStreamReader reader(&file);
 	try {
-		room.readXML(reader, *m_db);
+		// the reader of the command line: XML errors and bad bytes with their line and column
+		room.readProjectFile(fileName, *m_db);
 	}
 	catch (BVX::Exception & ex) {
 		ex.writeMsgStackToError();
@@ -432,17 +405,12 @@ bool RoomModelDialog::loadProject(const QString & fileName, bool silent) {
 				tr("Error reading file, see logfile for details. Error message:\n%1").arg(QString::fromStdString(ex.msgStack())));
 		return false;
 	}
-	if (reader.error() != QXmlStreamReader::NoError) {
-		BVX::BVX_Message(reader.errorString().toStdString(), BVX::MSG_ERROR, FUNC_ID, -1);
-		if (!silent)
-			QMessageBox::critical(this, tr("Read Error"), tr("Error reading file, see logfile for details."));
-		return false;
-	}
 
 	// the pages point into the edited project: replace its content, not the object
 	*m_project = room;
 	// absolute: the stored last project and the run directory must not depend on the working directory
 	m_project->m_projectFilePath = QFileInfo(fileName).absoluteFilePath();
+	m_projectFileStamp = QtExt::FileStamp::of(fileName);
 	showReplacedProject();
 	return true;
 }
@@ -612,10 +580,22 @@ RoomModelDialog::SaveResult RoomModelDialog::saveProject() {
 	if (QFileInfo(fileName).suffix() != "rmxml")
 		fileName += ".rmxml";
 	m_lastDirectory = QFileInfo(fileName).absoluteFilePath();
-	if (!writeProjectWithBackup(*m_project, *m_db, fileName)) {
-		QMessageBox::critical(this, tr("Write Error"), tr("Couldn't open file for writing."));
+	if (QFileInfo(fileName).absoluteFilePath() == QFileInfo(m_project->m_projectFilePath).absoluteFilePath()
+			&& !m_projectFileStamp.matches(fileName)
+			&& QMessageBox::question(this, tr("Project file changed"),
+				tr("The file '%1' was changed by another program or another Caldoryne window since it was "
+				   "loaded or saved here.\nOverwrite it with this project?").arg(fileName),
+				QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+		return SaveCancelled;
+	QString reason;
+	if (!QtExt::WholeFileWriter::writeFileWithBackup(fileName, m_project->projectFileContent(*m_db), &reason)) {
+		BVX::BVX_Message(BVX::FormatText("Cannot write project file '%1': %2.").arg(fileName.toStdString())
+						 .arg(reason.toStdString()), BVX::MSG_ERROR, "[RoomModelDialog::saveProject]", 1);
+		QMessageBox::critical(this, tr("Write Error"),
+			tr("Couldn't write project file '%1':\n%2\n\nThe file and its backup were left as they were.").arg(fileName, reason));
 		return SaveFailed;
 	}
+	m_projectFileStamp = QtExt::FileStamp::of(fileName);
 	m_project->m_projectFilePath = fileName;
 	setProjectModified(false);
 	QMessageBox::information(this, tr("Room-Model"), tr("Wrote project file '%1'.").arg(fileName));
@@ -907,9 +887,11 @@ void RoomModelDialog::closeEvent(QCloseEvent * event) {
 	QSettings settings("BVX", "Caldoryne 3.2");
 	settings.setValue("LastOpenedProject", m_project->m_projectFilePath);
 	ReportSettings::instance().write(settings);
-	if (!m_db->writeDatabase())
-		QMessageBox::information(this, tr("Error saving user database"),
-								 tr("Couldn't save database to directory: %1").arg(QtExt::Directories::userDataDir()));
+	QString reason;
+	if (!m_db->writeDatabase(&reason))
+		QMessageBox::critical(this, tr("Error saving user database"),
+			tr("Couldn't save database to directory: %1\n%2\n\nFiles that could not be written keep their old content.")
+			.arg(QtExt::Directories::userDataDir(), reason));
 	if (!askSaveProject()) {
 		// a run in progress goes on
 		event->ignore();

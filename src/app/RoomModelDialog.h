@@ -8,6 +8,8 @@
 
 #include <BVX_NotificationHandler.h>
 
+#include <QtExt_FileStamp.h>
+
 class QAction;
 class QProgressBar;
 class QStackedLayout;
@@ -256,6 +258,8 @@ private:
 	std::map<QWidget *, int>					m_tabIndexMap;
 	/*! Edited since the last Load, New or successful Save. */
 	bool										m_modified;
+	/*! The project file as this window last loaded or saved it: a change by someone else is asked about. */
+	QtExt::FileStamp							m_projectFileStamp;
 };
 
 #endif // RoomModelDialogH

@@ -11,10 +11,13 @@
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QTemporaryFile>
 
+#include <BVX_FormatText.h>
 #include <BVX_MessageHandler.h>
 
 #include <QtExt_Directories.h>
+#include <QtExt_WholeFileWriter.h>
 
 #include <RM_CaldoryneModelInterface.h>
 
@@ -223,11 +226,39 @@ void ReportPreview::showPdfError(const QString & fileName) {
 }
 
 
+bool ReportPreview::printPdfWhole(QPrinter & printer, const QString & fileName, const std::function<bool()> & print) {
+	const char * const FUNC_ID = "[ReportPreview::printPdfWhole]";
+	const QFileInfo info(fileName);
+	QTemporaryFile staged(info.absolutePath() + "/." + info.fileName() + "-XXXXXX");
+	if (!staged.open()) {
+		BVX::BVX_Message(BVX::FormatText("Cannot write PDF file '%1': %2.").arg(fileName.toStdString())
+						 .arg(staged.errorString().toStdString()), BVX::MSG_ERROR, FUNC_ID, 1);
+		return false;
+	}
+	printer.setOutputFileName(staged.fileName());
+	const bool printed = print();
+	printer.setOutputFileName(QString());
+	// the PDF engine reports no write errors: a file cut by a full disk lacks its end marker
+	staged.seek(0);
+	const QByteArray bytes = staged.readAll();
+	QString reason;
+	if (!printed)
+		return false;
+	if (!bytes.trimmed().endsWith("%%EOF"))
+		reason = "The PDF file is incomplete (disk full?)";
+	else if (QtExt::WholeFileWriter::writeFile(fileName, bytes, &reason))
+		return true;
+	BVX::BVX_Message(BVX::FormatText("Cannot write PDF file '%1': %2.").arg(fileName.toStdString()).arg(reason.toStdString()),
+					 BVX::MSG_ERROR, FUNC_ID, 1);
+	return false;
+}
+
+
 bool ReportPreview::writePdf(const QString & fileName) {
 	QPrinter printer(QPrinter::HighResolution);
 	setupPdfPrinter(printer, fileName);
 	m_ready = true;
-	return renderReport(&printer);
+	return printPdfWhole(printer, fileName, [&]() { return renderReport(&printer); });
 }
 
 
@@ -255,16 +286,18 @@ bool ReportPreview::exportPage(const QString & fileName) {
 	// the page on view: same page layout and font as the preview
 	printer.setPageLayout(m_printer->pageLayout());
 	m_ready = true;
-	try {
-		m_report->print(static_cast<QPaintDevice *>(&printer), m_printPreviewWidget->currentPage(),
-						QFont(ReportSettings::instance().m_font));
-	}
-	catch (std::exception & ex) {
-		BVX::BVX_Message(tr("Error while printing report.\n%1!").arg(QString::fromStdString(ex.what())).toStdString(),
-						 BVX::MSG_ERROR, FUNC_ID, 1);
-		return false;
-	}
-	return true;
+	return printPdfWhole(printer, pdfName, [&]() {
+		try {
+			m_report->print(static_cast<QPaintDevice *>(&printer), m_printPreviewWidget->currentPage(),
+							QFont(ReportSettings::instance().m_font));
+		}
+		catch (std::exception & ex) {
+			BVX::BVX_Message(tr("Error while printing report.\n%1!").arg(QString::fromStdString(ex.what())).toStdString(),
+							 BVX::MSG_ERROR, FUNC_ID, 1);
+			return false;
+		}
+		return true;
+	});
 }
 
 

@@ -1,6 +1,7 @@
 #ifndef ReportPreviewH
 #define ReportPreviewH
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -71,6 +72,9 @@ private:
 	void fillFontSizes(const QFont & font);
 	/*! A4 with 20 mm margins, high resolution, PDF into fileName. */
 	static void setupPdfPrinter(QPrinter & printer, const QString & fileName);
+	/*! Lets print() write the PDF of the printer into a temporary file beside fileName and
+		puts it in place only when it is complete; false (an existing file unchanged) otherwise. */
+	static bool printPdfWhole(QPrinter & printer, const QString & fileName, const std::function<bool()> & print);
 	/*! Error box naming the file and the log file. */
 	void showPdfError(const QString & fileName);
 

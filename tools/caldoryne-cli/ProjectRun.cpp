@@ -164,7 +164,7 @@ int ProjectRun::execute() {
 			else if (res == Failed)
 				failMessage("Error while running solver, see error log file '%1'.");
 			else
-				postProcess();
+				res = postProcess();
 		}
 		catch (BVX::Exception & ex) {
 			res = fail(ex, QString("Calculation error at %1 d, see logfile '%2' for details").arg(m_run->lastOutputDay()));
@@ -233,12 +233,21 @@ void ProjectRun::readProject() {
 }
 
 
-void ProjectRun::postProcess() {
+int ProjectRun::postProcess() {
 	m_run->aggregate();
 	notify(BVX::SECONDS_PER_YEAR);
 	m_progressBar.finish();
-	if (m_settings.m_writeResults)
+	if (!m_settings.m_writeResults)
+		return Success;
+	try {
 		m_run->writeResults(m_run->resultsDirectory());
+	}
+	catch (BVX::Exception & ex) {
+		// the calculation finished: only the files failed, each named with its reason in the log
+		ex.writeMsgStackToError();
+		return Failed;
+	}
+	return Success;
 }
 
 

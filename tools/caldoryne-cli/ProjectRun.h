@@ -73,8 +73,8 @@ private:
 	/*! Program log in the per-user data directory, as the application's start-up does. */
 	void openProgramLog();
 	void readProject();
-	/*! Aggregation and result files. */
-	void postProcess();
+	/*! Aggregation and result files; Failed when a result file could not be written. */
+	int postProcess();
 	void printSummary() const;
 	/*! Writes the message stack and the closing failure line; returns the exit code. */
 	int fail(const BVX::Exception & ex, const QString & message);

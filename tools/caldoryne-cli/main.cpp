@@ -89,8 +89,10 @@ QString builtinDatabaseDir(const BVX::ArgParser & parser) {
 bool saveUserDatabase(const RM::Database & db) {
 	if (!db.isModified())
 		return true;
-	if (!db.writeDatabase()) {
-		std::cerr << "Error writing the user database to '" << db.userDir().toStdString() << "'.\n";
+	QString reason;
+	if (!db.writeDatabase(&reason)) {
+		std::cerr << "Error writing the user database to '" << db.userDir().toStdString()
+				  << "', files not written keep their old content:\n" << reason.toStdString() << '\n';
 		return false;
 	}
 	std::cout << "User database updated in '" << db.userDir().toStdString() << "'.\n";

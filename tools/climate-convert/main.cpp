@@ -9,7 +9,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -22,6 +21,8 @@
 
 #include <CLM_ClimateDataLoader.h>
 #include <CLM_SolarRadiationModel.h>
+
+#include <QtExt_WholeFileWriter.h>
 
 namespace {
 
@@ -121,9 +122,8 @@ std::vector<std::string> headerStrings(const ClimateDataLoader & c) {
 }
 
 void writeC6b(const std::string & fname, const ClimateDataLoader & c) {
-	std::ofstream out(fname, std::ios::binary);
-	if (!out)
-		throw BVX::Exception("Cannot create output file '" + fname + "'.", "[climate-convert]");
+	// composed in memory and written whole: a full disk leaves no cut file that reads as climate data
+	std::ostringstream out(std::ios::binary);
 	out.write("CLDF", 4);
 	out.write("RLZ!", 4);
 	const char version[4] = { 1, 0, 0, 0 };
@@ -139,8 +139,11 @@ void writeC6b(const std::string & fname, const ClimateDataLoader & c) {
 	for (unsigned int q = 0; q < ClimateDataLoader::NumClimateComponents; ++q)
 		writeVector(out, c.m_data[q]);
 	writeVector(out, c.m_dataTimePoints);
-	if (!out.flush())
-		throw BVX::Exception("Error writing output file '" + fname + "'.", "[climate-convert]");
+	const std::string bytes = out.str();
+	QString reason;
+	if (!QtExt::WholeFileWriter::writeFile(QString::fromStdString(fname),
+										   QByteArray(bytes.data(), static_cast<int>(bytes.size())), &reason))
+		throw BVX::Exception("Error writing output file '" + fname + "': " + reason.toStdString() + ".", "[climate-convert]");
 }
 
 /*! Reads the written file back and compares every field with the source. */

@@ -3,12 +3,35 @@
 #   -DEXPECTED_RC=<exit code> [-DEXPECTED=<file with the expected stdout>]
 #   [-DEXPECTED_ERR=<file with the expected stderr>] [-DREMOVE=<file deleted before the run>]
 #   [-DMATCH=<regular expression that stdout and stderr together must match>]
+#   [-DNO_MATCH=<regular expression that stdout and stderr must not match>]
+# A full disk: [-DLIMIT_KB=<n>] lets no file grow beyond n kB (ulimit -f, SIGXFSZ ignored: writes
+# beyond fail with "File too large" as they fail with "No space left on device" on a full disk);
+#   [-DKEEP=<file that must stay as it was> [-DOLD=<file copied to KEEP before the run>]]
+#   [-DSTALE=<file of an earlier run, made before the run, that must be gone after it>]
 string(REPLACE "@@" ";" args "${ARGS}")
 if(REMOVE)
   file(REMOVE "${WORKDIR}/${REMOVE}")
 endif()
 file(MAKE_DIRECTORY "${WORKDIR}")
-execute_process(COMMAND "${TOOL}" ${args}
+if(KEEP)
+  get_filename_component(keepDir "${KEEP}" DIRECTORY)
+  file(MAKE_DIRECTORY "${keepDir}")
+  if(OLD)
+    file(COPY_FILE "${OLD}" "${KEEP}")
+  endif()
+  file(SHA256 "${KEEP}" keptBefore)
+endif()
+if(STALE)
+  get_filename_component(staleDir "${STALE}" DIRECTORY)
+  file(MAKE_DIRECTORY "${staleDir}")
+  file(WRITE "${STALE}" "from an earlier run\n")
+endif()
+set(command "${TOOL}" ${args})
+if(NOT "${LIMIT_KB}" STREQUAL "")
+  # no ';' in the script: it would split the command list
+  set(command bash -c "trap '' XFSZ && ulimit -f ${LIMIT_KB} && exec \"$0\" \"$@\"" ${command})
+endif()
+execute_process(COMMAND ${command}
   WORKING_DIRECTORY "${WORKDIR}"
   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 
@@ -28,12 +51,27 @@ if(MATCH AND NOT "${out}${err}" MATCHES "${MATCH}")
   message("output does not match '${MATCH}'.\n--- got ---\n${out}${err}---")
   set(failed TRUE)
 endif()
+if(NO_MATCH AND "${out}${err}" MATCHES "${NO_MATCH}")
+  message("output matches '${NO_MATCH}'.\n--- got ---\n${out}${err}---")
+  set(failed TRUE)
+endif()
 if(EXPECTED_ERR)
   file(READ "${EXPECTED_ERR}" expectedErr)
   if(NOT err STREQUAL expectedErr)
     message("stderr differs.\n--- got ---\n${err}--- expected ---\n${expectedErr}---")
     set(failed TRUE)
   endif()
+endif()
+if(KEEP)
+  file(SHA256 "${KEEP}" keptAfter)
+  if(NOT keptBefore STREQUAL keptAfter)
+    message("${KEEP} was changed")
+    set(failed TRUE)
+  endif()
+endif()
+if(STALE AND EXISTS "${STALE}")
+  message("${STALE} is still there")
+  set(failed TRUE)
 endif()
 if(failed)
   message(FATAL_ERROR "${TOOL} ${args}: stderr was:\n${err}")

@@ -4,7 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QBuffer>
+#include <QStringList>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -13,6 +14,7 @@
 #include <BVX_MessageHandler.h>
 
 #include <QtExt_Directories.h>
+#include <QtExt_WholeFileWriter.h>
 
 namespace RM {
 
@@ -194,16 +196,17 @@ const T * findItem(const std::map<unsigned int, T> & table, unsigned int id) {
 }
 
 
-/*! Writes the user entries of a table; the file is replaced only when it was written completely. */
+/*! Writes the user entries of a table; the file is replaced only when it was written completely.
+	A file that already holds this content is left alone. False on failure, the file and the
+	system's reason appended to failures. */
 template <typename T>
-bool writeItemList(const QString & fileName, const QString & typeName, const std::map<unsigned int, T> & table) {
-	QSaveFile file(fileName);
-	if (!file.open(QIODevice::WriteOnly)) {
-		BVX::BVX_Message(BVX::FormatText("Cannot open database file '%1' for writing.").arg(fileName.toStdString()),
-						 BVX::MSG_ERROR, "[Database::writeItemList]", 1);
-		return false;
-	}
-	QXmlStreamWriter writer(&file);
+bool writeItemList(const QString & fileName, const QString & typeName, const std::map<unsigned int, T> & table,
+				   QStringList & failures)
+{
+	QByteArray content;
+	QBuffer buffer(&content);
+	buffer.open(QIODevice::WriteOnly);
+	QXmlStreamWriter writer(&buffer);
 	writer.setAutoFormatting(true);
 	writer.writeStartDocument("1.0");
 	writer.writeStartElement(typeName + "List");
@@ -212,12 +215,18 @@ bool writeItemList(const QString & fileName, const QString & typeName, const std
 			e.second.writeXML(writer);
 	writer.writeEndElement();
 	writer.writeEndDocument();
-	if (writer.hasError() || !file.commit()) {
-		BVX::BVX_Message(BVX::FormatText("Error writing database file '%1'.").arg(fileName.toStdString()),
-						 BVX::MSG_ERROR, "[Database::writeItemList]", 1);
-		return false;
-	}
-	return true;
+
+	QFile current(fileName);
+	if (current.open(QIODevice::ReadOnly) && current.readAll() == content)
+		return true;
+	current.close();
+	QString reason;
+	if (QtExt::WholeFileWriter::writeFile(fileName, content, &reason))
+		return true;
+	BVX::BVX_Message(BVX::FormatText("Error writing database file '%1': %2.").arg(fileName.toStdString()).arg(reason.toStdString()),
+					 BVX::MSG_ERROR, "[Database::writeItemList]", 1);
+	failures.append(QString("'%1': %2").arg(fileName, reason));
+	return false;
 }
 
 } // namespace
@@ -310,18 +319,24 @@ void Database::readDatabase() {
 }
 
 
-bool Database::writeDatabase() const {
+bool Database::writeDatabase(QString * reason) const {
 	const QString dir = userDir();
 	// create the whole path: below a fresh home not even the parent directories exist
 	if (!QDir(dir).exists() && !QDir().mkpath(dir)) {
 		BVX::BVX_Message(BVX::FormatText("Cannot create user database directory '%1'.").arg(dir.toStdString()),
 						 BVX::MSG_ERROR, "[Database::writeDatabase]", 1);
+		if (reason != nullptr)
+			*reason = QString("Cannot create directory '%1'.").arg(dir);
 		return false;
 	}
-	bool ok = writeItemList(dir + "/db_materials.xml", "Material", m_materials);
-	ok = writeItemList(dir + "/db_constructions.xml", "ConstructionType", m_constructions) && ok;
-	ok = writeItemList(dir + "/db_windows.xml", "Window", m_windows) && ok;
-	ok = writeItemList(dir + "/db_shadingTypes.xml", "ShadingType", m_shadingTypes) && ok;
+	// every file is attempted: one that fails keeps its old content, the others are written
+	QStringList failures;
+	bool ok = writeItemList(dir + "/db_materials.xml", "Material", m_materials, failures);
+	ok = writeItemList(dir + "/db_constructions.xml", "ConstructionType", m_constructions, failures) && ok;
+	ok = writeItemList(dir + "/db_windows.xml", "Window", m_windows, failures) && ok;
+	ok = writeItemList(dir + "/db_shadingTypes.xml", "ShadingType", m_shadingTypes, failures) && ok;
+	if (!ok && reason != nullptr)
+		*reason = failures.join("\n");
 	return ok;
 }
 

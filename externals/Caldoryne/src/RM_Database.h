@@ -43,8 +43,9 @@ public:
 		a built-in file fails; broken user entries are logged and dropped. */
 	void readDatabase();
 	/*! Writes the user entries of all four tables into the user directory.
-		False when the directory cannot be created or a file cannot be written. */
-	bool writeDatabase() const;
+		False when the directory cannot be created or a file cannot be written; *reason then
+		names each file that kept its old content and why. */
+	bool writeDatabase(QString * reason = nullptr) const;
 
 	/*! Directories to read from and write to instead of the standard ones;
 		an empty text selects the standard directory. */

@@ -375,10 +375,11 @@ void HygrellExport::copyClimateFile(const QString & climateDataPath, const BVX::
 		throw BVX::Exception(BVX::FormatText("Climate data file '%1' not found.").arg(source.toStdString()), FUNC_ID);
 	const BVX::Path target = climateDir / BVX::Path(climateDataPath.toStdString()).filename();
 	const QString targetText = QString::fromStdString(target.str());
-	if (QFileInfo::exists(targetText))
-		QFile::remove(targetText);
-	if (!QFile::copy(source, targetText))
-		throw BVX::Exception(BVX::FormatText("Cannot write file '%1'.").arg(target), FUNC_ID);
+	QFile in(source);
+	if (!in.open(QIODevice::ReadOnly))
+		throw BVX::Exception(BVX::FormatText("Cannot read climate data file '%1'.").arg(source.toStdString()), FUNC_ID);
+	// an earlier copy is replaced only by a complete one
+	writeBinaryFile(target, in.readAll(), FUNC_ID);
 }
 
 } // namespace RM

@@ -18,6 +18,8 @@
 #include <BVX_Time.h>
 #include <BVX_UnitList.h>
 
+#include <QtExt_WholeFileWriter.h>
+
 #include "RM_CaldoryneModel.h"
 #include "RM_DIN4108_2Assessment.h"
 #include "RM_ResultFileBuffer.h"
@@ -135,25 +137,31 @@ void writeTimeField(ResultFileBuffer & out, const std::vector<double> & time, un
 }
 
 
-/*! Opens a result file for writing, replacing an earlier one; reports a failure. */
-bool openResultFile(QFile & file) {
-	// the buffer writes large blocks: no second buffer in QFile
-	if (file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+/*! Opens a result file for writing; an earlier file of the name is replaced only by a complete one.
+	The writers do not wait for the disk: a run makes them again, and a year's 6 MB would cost
+	about 0.1 s. */
+bool openResultFile(QtExt::WholeFileWriter & file) {
+	// the buffer writes large blocks: no second buffer in the file
+	if (file.open(QIODevice::Unbuffered))
 		return true;
 	BVX::BVX_Message(BVX::FormatText("Cannot open result file '%1' for writing (%2).")
 					 .arg(file.fileName().toStdString()).arg(file.errorString().toStdString()),
 					 BVX::MSG_ERROR, "[OutputManager::writeOutputs]", -1);
+	// a file of an earlier run must not pass for this run's
+	QFile::remove(file.fileName());
 	return false;
 }
 
 
-/*! Flushes the stream and reports a write failure (disk full, ...). */
-bool finishResultFile(ResultFileBuffer & out, QFile & file) {
-	if (out.finish() && file.error() == QFileDevice::NoError)
+/*! Writes the rest and commits the file; reports a write failure (disk full, ...). */
+bool finishResultFile(ResultFileBuffer & out, QtExt::WholeFileWriter & file) {
+	if (out.finish() && file.commit())
 		return true;
 	BVX::BVX_Message(BVX::FormatText("Error writing result file '%1' (%2).")
 					 .arg(file.fileName().toStdString()).arg(file.errorString().toStdString()),
 					 BVX::MSG_ERROR, "[OutputManager::writeOutputs]", -1);
+	// no cut file, and no file of an earlier run beside this run's complete ones
+	QFile::remove(file.fileName());
 	return false;
 }
 
@@ -614,7 +622,7 @@ bool OutputManager::writeOutputs(const QString & outputDir) const {
 
 
 bool OutputManager::writeStates(const QString & fileName) const {
-	QFile file(fileName);
+	QtExt::WholeFileWriter file(fileName, QtExt::WholeFileWriter::NoSync);
 	if (!openResultFile(file))
 		return false;
 	ResultFileBuffer out(file);
@@ -640,7 +648,7 @@ bool OutputManager::writeStates(const QString & fileName) const {
 bool OutputManager::writeCCD(const QString & fileName, const char * title, const char * type,
 							 const char * keywordLine, unsigned int state) const
 {
-	QFile file(fileName);
+	QtExt::WholeFileWriter file(fileName, QtExt::WholeFileWriter::NoSync);
 	if (!openResultFile(file))
 		return false;
 	ResultFileBuffer out(file);
@@ -681,7 +689,7 @@ bool OutputManager::writeCCD(const QString & fileName, const char * title, const
 
 
 bool OutputManager::writeRoomFluxes(const QString & fileName, bool integrals) const {
-	QFile file(fileName);
+	QtExt::WholeFileWriter file(fileName, QtExt::WholeFileWriter::NoSync);
 	if (!openResultFile(file))
 		return false;
 	ResultFileBuffer out(file);
@@ -712,7 +720,7 @@ bool OutputManager::writeRoomFluxes(const QString & fileName, bool integrals) co
 bool OutputManager::writeWallValues(const QString & fileName, unsigned int count, const std::vector<QString> & names,
 									const std::vector<std::vector<double> > * series, double scale) const
 {
-	QFile file(fileName);
+	QtExt::WholeFileWriter file(fileName, QtExt::WholeFileWriter::NoSync);
 	if (!openResultFile(file))
 		return false;
 	ResultFileBuffer out(file);

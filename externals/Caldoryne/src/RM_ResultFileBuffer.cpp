@@ -5,8 +5,9 @@
 #include <cstdint>
 #include <cstring>
 
-#include <QFile>
 #include <QString>
+
+#include <QtExt_WholeFileWriter.h>
 
 namespace RM {
 
@@ -162,7 +163,7 @@ unsigned int formatCommon(double a, int precision, char * buf) {
 } // namespace
 
 
-ResultFileBuffer::ResultFileBuffer(QFile & file) :
+ResultFileBuffer::ResultFileBuffer(QtExt::WholeFileWriter & file) :
 	m_file(file),
 	m_ok(true)
 {
@@ -248,7 +249,7 @@ void ResultFileBuffer::writeBlock() {
 	if (m_buffer.empty())
 		return;
 	const qint64 size = static_cast<qint64>(m_buffer.size());
-	if (m_ok && m_file.write(m_buffer.data(), size) != size)
+	if (m_ok && !m_file.write(m_buffer.data(), size))
 		m_ok = false;
 	m_buffer.clear();
 }

@@ -3,8 +3,11 @@
 
 #include <string>
 
-class QFile;
 class QString;
+
+namespace QtExt {
+class WholeFileWriter;
+}
 
 namespace RM {
 
@@ -15,7 +18,7 @@ namespace RM {
 class ResultFileBuffer {
 public:
 	/*! The file must be open for writing and outlive the buffer. */
-	explicit ResultFileBuffer(QFile & file);
+	explicit ResultFileBuffer(QtExt::WholeFileWriter & file);
 
 	void append(char c) { m_buffer.push_back(c); }
 	void append(const char * text) { m_buffer.append(text); }
@@ -48,7 +51,7 @@ private:
 
 	void writeBlock();
 
-	QFile &			m_file;
+	QtExt::WholeFileWriter &	m_file;
 	std::string		m_buffer;
 	bool			m_ok;
 };

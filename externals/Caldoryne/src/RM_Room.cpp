@@ -2,13 +2,14 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QSaveFile>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
 #include <BVX_Exception.h>
 #include <BVX_FormatText.h>
 #include <BVX_MessageHandler.h>
+
+#include <QtExt_WholeFileWriter.h>
 
 #include "RM_Database.h"
 #include "RM_EmbeddedDatabase.h"
@@ -335,7 +336,14 @@ void Room::readProjectFile(const QString & fileName, Database & db) {
 	QFile file(fileName);
 	if (!file.open(QIODevice::ReadOnly))
 		throw BVX::Exception(BVX::FormatText("Cannot open project file '%1'.").arg(fileName.toStdString()), FUNC_ID);
-	QXmlStreamReader reader(&file);
+	const QByteArray bytes = file.readAll();
+	long long badLine = 0;
+	long long badColumn = 0;
+	if (declaresUtf8(bytes) && findInvalidUtf8(bytes, badLine, badColumn))
+		throw BVX::Exception(BVX::FormatText("Error reading project file '%1' (line %2, column %3): %4")
+							 .arg(fileName.toStdString()).arg(badLine).arg(badColumn)
+							 .arg("Encountered incorrectly encoded content."), FUNC_ID);
+	QXmlStreamReader reader(bytes);
 	try {
 		readXML(reader, db);
 	}
@@ -351,21 +359,15 @@ void Room::readProjectFile(const QString & fileName, Database & db) {
 }
 
 
-bool Room::writeProjectFile(const QString & fileName, const Database & db) const {
-	QSaveFile file(fileName);
-	if (!file.open(QIODevice::WriteOnly)) {
-		BVX::BVX_Message(BVX::FormatText("Cannot open project file '%1' for writing.").arg(fileName.toStdString()),
-						 BVX::MSG_ERROR, "[Room::writeProjectFile]", 1);
-		return false;
-	}
-	QXmlStreamWriter writer(&file);
-	writeXML(writer, &db);
-	if (writer.hasError() || !file.commit()) {
-		BVX::BVX_Message(BVX::FormatText("Error writing project file '%1'.").arg(fileName.toStdString()),
-						 BVX::MSG_ERROR, "[Room::writeProjectFile]", 1);
-		return false;
-	}
-	return true;
+bool Room::writeProjectFile(const QString & fileName, const Database & db, QString * reason) const {
+	QString why;
+	if (QtExt::WholeFileWriter::writeFile(fileName, projectFileContent(db), &why))
+		return true;
+	BVX::BVX_Message(BVX::FormatText("Error writing project file '%1': %2.").arg(fileName.toStdString()).arg(why.toStdString()),
+					 BVX::MSG_ERROR, "[Room::writeProjectFile]", 1);
+	if (reason != nullptr)
+		*reason = why;
+	return false;
 }
 
 

@@ -62,8 +62,9 @@ public:
 	/*! Reads the project file; on success stores the path in m_projectFilePath.
 		Throws BVX::Exception with the reader's error (line and column) or the content error. */
 	void readProjectFile(const QString & fileName, Database & db);
-	/*! Writes the project file (replaced only when written completely); false on failure. */
-	bool writeProjectFile(const QString & fileName, const Database & db) const;
+	/*! Writes the project file (replaced only when written completely); false on failure,
+		with the system's reason in *reason. */
+	bool writeProjectFile(const QString & fileName, const Database & db, QString * reason = nullptr) const;
 	/*! The content writeProjectFile() writes. */
 	QByteArray projectFileContent(const Database & db) const;
 

@@ -274,4 +274,76 @@ void writeLinearSpline(QXmlStreamWriter & writer, const QString & name, const QS
 	writer.writeEndElement();
 }
 
+
+namespace {
+
+/*! Length of the valid UTF-8 sequence at bytes[i], 0 when it is invalid. */
+int utf8SequenceLength(const unsigned char * b, qint64 i, qint64 size) {
+	const unsigned char c = b[i];
+	if (c < 0x80)
+		return 1;
+	int n = 0;
+	unsigned char lo = 0x80, hi = 0xBF; // range of the second byte
+	if (c >= 0xC2 && c <= 0xDF)
+		n = 2;
+	else if (c >= 0xE0 && c <= 0xEF) {
+		n = 3;
+		if (c == 0xE0)
+			lo = 0xA0;		// no overlong forms
+		else if (c == 0xED)
+			hi = 0x9F;		// no surrogates
+	}
+	else if (c >= 0xF0 && c <= 0xF4) {
+		n = 4;
+		if (c == 0xF0)
+			lo = 0x90;
+		else if (c == 0xF4)
+			hi = 0x8F;		// nothing above U+10FFFF
+	}
+	else
+		return 0;
+	if (i + n > size || b[i + 1] < lo || b[i + 1] > hi)
+		return 0;
+	for (int k = 2; k < n; ++k)
+		if ((b[i + k] & 0xC0) != 0x80)
+			return 0;
+	return n;
+}
+
+} // namespace
+
+
+bool findInvalidUtf8(const QByteArray & bytes, long long & line, long long & column) {
+	const unsigned char * b = reinterpret_cast<const unsigned char *>(bytes.constData());
+	const qint64 size = bytes.size();
+	line = 1;
+	column = 1;
+	for (qint64 i = 0; i < size; ) {
+		const int n = utf8SequenceLength(b, i, size);
+		if (n == 0)
+			return true;
+		if (b[i] == '\n') {
+			++line;
+			column = 1;
+		}
+		else
+			++column;
+		i += n;
+	}
+	return false;
+}
+
+
+bool declaresUtf8(const QByteArray & bytes) {
+	if (!bytes.startsWith("<?xml"))
+		return true;
+	const int end = bytes.indexOf("?>");
+	const QByteArray declaration = bytes.left(end < 0 ? 0 : end).toLower();
+	const int pos = declaration.indexOf("encoding");
+	if (pos < 0)
+		return true;
+	const QByteArray rest = declaration.mid(pos + 8);
+	return rest.contains("utf-8") || rest.contains("utf8");
+}
+
 } // namespace RM

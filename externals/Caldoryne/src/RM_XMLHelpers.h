@@ -4,6 +4,7 @@
 #include <functional>
 #include <vector>
 
+#include <QByteArray>
 #include <QString>
 
 class QXmlStreamReader;
@@ -98,6 +99,15 @@ QString doubleToString(double value);
 	compares equal to its own stored copy. */
 bool sameAsStored(double a, double b);
 bool sameAsStored(const std::vector<double> & a, const std::vector<double> & b);
+
+/*! Finds the first byte of bytes that is not part of a valid UTF-8 sequence (overlong forms,
+	surrogates and code points above U+10FFFF included). True when there is one, with its line
+	and column (both from 1; the column counts characters). The XML reader decodes in blocks and
+	reports such a byte at the end of its first block instead. */
+bool findInvalidUtf8(const QByteArray & bytes, long long & line, long long & column);
+
+/*! True unless the XML declaration at the start names an encoding other than UTF-8. */
+bool declaresUtf8(const QByteArray & bytes);
 
 } // namespace RM
 

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -13,6 +14,7 @@
 #include <RM_OutputManager.h>
 #include <RM_WindowType.h>
 
+#include "QtExt_FileSizeLimit.h"
 #include "RM_TestSupport.h"
 
 using RM::OutputManager;
@@ -540,4 +542,53 @@ TEST(OutputManagerTest, ReadsModelState) {
 	m.m_hourOfYear = 500;
 	om.updateCurrentOutputs();
 	EXPECT_NEAR(om.m_currentStates[OutputManager::RS_GlidingAverageAmbientTemperature], 0, 1e-12);
+}
+
+
+TEST(OutputManagerTest, ResultFilesOnAFullDiskAreCompleteOrRemoved) {
+	QTemporaryDir tmp;
+	ASSERT_TRUE(tmp.isValid());
+	OutputManager om;
+	runHourlyYear(om, 1, false);
+	const QString complete = tmp.path() + "/complete";
+	ASSERT_TRUE(om.writeOutputs(complete));
+	const QStringList files = QDir(complete).entryList(QDir::Files);
+	ASSERT_EQ(files.size(), 7);
+
+	// the disk holds 300 kB per file: the small files fit, the others fail in the middle;
+	// then no file fits (first byte). Files of an earlier run must not stay beside new ones.
+	for (rlim_t limit : { rlim_t(300000), rlim_t(0) }) {
+		const QString dir = tmp.path() + "/full" + QString::number(limit);
+		QDir().mkpath(dir);
+		for (const QString & f : files)
+			QFile::copy(complete + "/" + f, dir + "/" + f + ".earlier");
+		for (const QString & f : files)
+			QFile::rename(dir + "/" + f + ".earlier", dir + "/" + f);
+		bool ok = true;
+		RMTest::MessageCapture capture;
+		{
+			QtExt::FileSizeLimit full(limit);
+			ok = om.writeOutputs(dir);
+		}
+		EXPECT_FALSE(ok);
+		unsigned int written = 0;
+		for (const QString & f : files) {
+			const QString file = dir + "/" + f;
+			if (!QFile::exists(file)) {
+				EXPECT_EQ(capture.count(BVX::MSG_ERROR, "Error writing result file '" + file.toStdString() + "' (File too large)"), 1u)
+					<< f.toStdString();
+				continue;
+			}
+			++written;
+			EXPECT_LE(QFileInfo(file).size(), qint64(limit)) << f.toStdString();
+			QFile a(file), b(complete + "/" + f);
+			ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+			EXPECT_TRUE(a.readAll() == b.readAll()) << f.toStdString();
+		}
+		if (limit == 0)
+			EXPECT_EQ(written, 0u);
+		else
+			EXPECT_GT(written, 0u);
+		EXPECT_LT(written, 7u);
+	}
 }

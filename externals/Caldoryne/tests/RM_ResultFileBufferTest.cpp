@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <QtExt_WholeFileWriter.h>
+
 #include <RM_ResultFileBuffer.h>
 
 using RM::ResultFileBuffer;
@@ -93,8 +95,8 @@ TEST(ResultFileBuffer, ManyNumbersAsQTextStreamWritesThem) {
 TEST(ResultFileBuffer, PaddedFieldsAndBlocksReachTheFile) {
 	QTemporaryDir dir;
 	ASSERT_TRUE(dir.isValid());
-	QFile file(dir.filePath("out.txt"));
-	ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+	QtExt::WholeFileWriter file(dir.filePath("out.txt"));
+	ASSERT_TRUE(file.open());
 	std::string expected;
 	{
 		ResultFileBuffer out(file);
@@ -117,9 +119,10 @@ TEST(ResultFileBuffer, PaddedFieldsAndBlocksReachTheFile) {
 		}
 		EXPECT_TRUE(out.finish());
 	}
-	file.close();
-	ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-	const std::string written = file.readAll().toStdString();
+	ASSERT_TRUE(file.commit());
+	QFile result(dir.filePath("out.txt"));
+	ASSERT_TRUE(result.open(QIODevice::ReadOnly));
+	const std::string written = result.readAll().toStdString();
 	EXPECT_EQ(written.size(), expected.size());
 	EXPECT_EQ(written.substr(0, 60), expected.substr(0, 60));
 	EXPECT_TRUE(written == expected);

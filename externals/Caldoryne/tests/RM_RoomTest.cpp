@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
 #include <BVX_Exception.h>
+#include <BVX_FormatText.h>
 #include <BVX_MessageHandler.h>
 
 #include <RM_Database.h>
@@ -334,4 +336,32 @@ TEST_F(RoomFile, bundledExamplesReadWithoutChangingTheDatabase) {
 	defaults.readProjectFile(CALDORYNE_SOURCE_DIR "/resources/examples/DefaultRoom.rmxml", m_db);
 	EXPECT_EQ(defaults.m_constructions.size(), 4u);
 	EXPECT_FALSE(m_db.isModified());
+}
+
+
+TEST_F(RoomFile, badByteIsNamedWhereItIs) {
+	QFile example(QString(CALDORYNE_SOURCE_DIR) + "/resources/examples/DefaultRoom.rmxml");
+	ASSERT_TRUE(example.open(QIODevice::ReadOnly));
+	const QList<QByteArray> lines = example.readAll().split('\n');
+	QTemporaryDir dir;
+	for (int line : { 6, 11, 16, 122 }) {
+		QList<QByteArray> bad = lines;
+		// after the indentation of the line
+		const int indent = bad[line - 1].indexOf('<');
+		bad[line - 1].insert(indent, '\xff');
+		const QString fname = dir.path() + "/bad.rmxml";
+		QFile f(fname);
+		ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+		f.write(bad.join('\n'));
+		f.close();
+		RM::Room room;
+		try {
+			room.readProjectFile(fname, m_db);
+			ADD_FAILURE() << "no exception for line " << line;
+		}
+		catch (BVX::Exception & ex) {
+			EXPECT_EQ(std::string(ex.what()), BVX::FormatText("Error reading project file '%1' (line %2, column %3): "
+					  "Encountered incorrectly encoded content.").arg(fname.toStdString()).arg(line).arg(indent + 1).str());
+		}
+	}
 }

@@ -290,3 +290,38 @@ TEST(ProjectInformation, roundTripAndUnknownChildIgnored) {
 	EXPECT_TRUE(back.m_disclaimerText.isEmpty());
 	EXPECT_EQ(reader.name(), QString("ProjectInformation"));
 }
+
+
+TEST(XMLHelpers, firstInvalidUtf8ByteWithLineAndColumn) {
+	const struct { const char * name; QByteArray bytes; bool bad; long long line, column; } cases[] = {
+		{ "plain", "<a>\n<b/>\n</a>", false, 0, 0 },
+		// two- to four-byte characters are one column each
+		{ "valid multi-byte", "<a>\xc2\xb0\xe2\x82\xac\xf0\x9f\x98\x80</a>", false, 0, 0 },
+		{ "stray byte", "<a>\n  <b>x\xffy</b>\n</a>", true, 2, 7 },
+		{ "after characters", "\xc2\xb0\xe2\x82\xac\xfe", true, 1, 3 },
+		{ "lone continuation", "a\n\nb\x80", true, 3, 2 },
+		{ "overlong", "ab\xc0\x80", true, 1, 3 },
+		{ "overlong three bytes", "\xe0\x80\xaf", true, 1, 1 },
+		{ "surrogate", "x\xed\xa0\x80", true, 1, 2 },
+		{ "above U+10FFFF", "\xf4\x90\x80\x80", true, 1, 1 },
+		{ "cut at the end", "abc\xe2\x82", true, 1, 4 },
+		{ "latin-1 text", "<a>K\xf6ln</a>", true, 1, 5 },
+	};
+	for (const auto & c : cases) {
+		long long line = 0, column = 0;
+		EXPECT_EQ(RM::findInvalidUtf8(c.bytes, line, column), c.bad) << c.name;
+		if (c.bad) {
+			EXPECT_EQ(line, c.line) << c.name;
+			EXPECT_EQ(column, c.column) << c.name;
+		}
+	}
+}
+
+
+TEST(XMLHelpers, declaredEncoding) {
+	EXPECT_TRUE(RM::declaresUtf8("<?xml version=\"1.0\" encoding=\"utf-8\"?><a/>"));
+	EXPECT_TRUE(RM::declaresUtf8("<?xml version=\"1.0\" encoding='UTF-8'?><a/>"));
+	EXPECT_TRUE(RM::declaresUtf8("<?xml version=\"1.0\"?><a/>"));
+	EXPECT_TRUE(RM::declaresUtf8("<a/>"));
+	EXPECT_FALSE(RM::declaresUtf8("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><a/>"));
+}

@@ -8,7 +8,8 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSaveFile>
+
+#include "QtExt_WholeFileWriter.h"
 
 namespace QtExt {
 
@@ -92,15 +93,17 @@ void AutoUpdateDialog::onDownloadProgress(qint64 bytesReceived, qint64 bytesTota
 bool AutoUpdateDialog::saveInstaller(const QByteArray & body) {
 	QDir().mkpath(QFileInfo(m_installerPath).absolutePath());
 	// the file appears only once the whole body is written
-	QSaveFile file(m_installerPath);
-	bool ok = file.open(QIODevice::WriteOnly) && file.write(body) == body.size() && file.commit();
+	QString reason;
+	bool ok = WholeFileWriter::writeFile(m_installerPath, body, &reason);
 	// the next start runs the installer as a program
 	if (ok && !QFile::setPermissions(m_installerPath, QFile::permissions(m_installerPath) | QFile::ExeOwner)) {
 		QFile::remove(m_installerPath);
+		reason = tr("The file cannot be made executable.");
 		ok = false;
 	}
 	if (!ok)
-		QMessageBox::critical(this, tr("Download error"), tr("Couldn't write update installer '%1'.").arg(m_installerPath));
+		QMessageBox::critical(this, tr("Download error"), tr("Couldn't write update installer '%1'.").arg(m_installerPath)
+							  + "\n" + reason);
 	return ok;
 }
 

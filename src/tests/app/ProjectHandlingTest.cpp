@@ -18,6 +18,7 @@
 #include <RM_Room.h>
 
 #include "ButtonBar.h"
+#include "QtExt_FileSizeLimit.h"
 #include "GuiTestHarness.h"
 #include "RoomModelDialog.h"
 #include "RunDialog.h"
@@ -144,6 +145,108 @@ TEST_F(ProjectHandlingTest, UnwritableTargetKeepsFileNameAndTitle) {
 }
 
 
+TEST_F(ProjectHandlingTest, SaveOntoAFullDiskKeepsProjectAndBackupAndSaysWhy) {
+	// the default room (12 kB) fits into the save buffer: with 4 kB left only the final flush fails
+	const QString file = m_dir + "/p.rmxml";
+	ASSERT_TRUE(QFile::copy(GuiTest::sourceDir() + "/resources/examples/DefaultRoom.rmxml", file));
+	ASSERT_TRUE(GuiTest::writeBytes(file + ".bak", "older backup"));
+	ASSERT_TRUE(m_window->loadProject(file, true));
+	editArea("31");
+	const QByteArray before = readBytes(file);
+	const QString title = m_window->windowTitle();
+	for (rlim_t limit : { rlim_t(0), rlim_t(4000) }) {
+		Driver driver;
+		driver.add(Driver::chooseFile(file));
+		driver.add(Driver::press(QDialogButtonBox::Ok));
+		{
+			QtExt::FileSizeLimit full(limit);
+			m_window->buttonBar()->toolButtonSave->click();
+		}
+		ASSERT_EQ(driver.m_seen.size(), 2u) << limit;
+		EXPECT_EQ(driver.m_seen[1].m_title, "Write Error");
+		EXPECT_TRUE(driver.m_seen[1].m_text.contains("File too large")) << driver.m_seen[1].m_text.toStdString();
+		EXPECT_EQ(readBytes(file), before);
+		EXPECT_EQ(readBytes(file + ".bak"), QByteArray("older backup"));
+		EXPECT_TRUE(m_window->isProjectModified());
+		EXPECT_EQ(m_window->windowTitle(), title);
+	}
+}
+
+
+TEST_F(ProjectHandlingTest, BackupThatCannotBeWrittenStopsTheSave) {
+	ASSERT_TRUE(m_window->loadProject(m_office, true));
+	editArea("31");
+	const QByteArray before = readBytes(m_office);
+	// a folder in the way of the backup
+	ASSERT_TRUE(QDir().mkpath(m_office + ".bak"));
+	ASSERT_TRUE(GuiTest::writeBytes(m_office + ".bak/keep", "x"));
+	Driver driver;
+	driver.add(Driver::chooseFile(m_office));
+	driver.add(Driver::press(QDialogButtonBox::Ok));
+	m_window->buttonBar()->toolButtonSave->click();
+	ASSERT_EQ(driver.m_seen.size(), 2u);
+	EXPECT_EQ(driver.m_seen[1].m_title, "Write Error");
+	EXPECT_TRUE(driver.m_seen[1].m_text.contains("Cannot write backup file '" + m_office + ".bak'"))
+		<< driver.m_seen[1].m_text.toStdString();
+	EXPECT_EQ(readBytes(m_office), before);
+	EXPECT_TRUE(m_window->isProjectModified());
+}
+
+
+TEST_F(ProjectHandlingTest, SavingOverTheSaveOfASecondWindowAsks) {
+	ASSERT_TRUE(m_window->loadProject(m_office, true));
+	RoomModelDialog other;
+	ASSERT_TRUE(other.loadProject(m_office, true));
+	Driver driver;
+	GuiTest::typeAndReturn(other.inputPage(RoomModelDialog::TabGeometry)->findChild<QLineEdit *>("lineEditArea"), "44");
+	driver.add(Driver::chooseFile(m_office));
+	driver.add(Driver::press(QDialogButtonBox::Ok));
+	other.buttonBar()->toolButtonSave->click();
+	ASSERT_EQ(driver.m_seen.back().m_text, QString("Wrote project file '%1'.").arg(m_office));
+	const QByteArray othersSave = readBytes(m_office);
+
+	// the first window saves its own edit: asked, "No" keeps the other window's save
+	editArea("31");
+	driver.m_seen.clear();
+	driver.add(Driver::chooseFile(m_office));
+	driver.add(Driver::press(QDialogButtonBox::No));
+	m_window->buttonBar()->toolButtonSave->click();
+	ASSERT_EQ(driver.m_seen.size(), 2u);
+	EXPECT_EQ(driver.m_seen[1].m_title, "Project file changed");
+	EXPECT_EQ(readBytes(m_office), othersSave);
+	EXPECT_TRUE(m_window->isProjectModified());
+
+	// "Yes" overwrites it; the other window's save becomes the backup
+	driver.m_seen.clear();
+	driver.add(Driver::chooseFile(m_office));
+	driver.add(Driver::press(QDialogButtonBox::Yes));
+	driver.add(Driver::press(QDialogButtonBox::Ok));
+	m_window->buttonBar()->toolButtonSave->click();
+	ASSERT_EQ(driver.m_seen.size(), 3u);
+	EXPECT_EQ(driver.m_seen[2].m_text, QString("Wrote project file '%1'.").arg(m_office));
+	EXPECT_EQ(readBytes(m_office + ".bak"), othersSave);
+	RM::Room saved;
+	saved.readProjectFile(m_office, *m_window->database());
+	EXPECT_EQ(saved.m_area, 31);
+
+	// its own next save is not asked about; the other window's now is
+	editArea("32");
+	driver.m_seen.clear();
+	driver.add(Driver::chooseFile(m_office));
+	driver.add(Driver::press(QDialogButtonBox::Ok));
+	m_window->buttonBar()->toolButtonSave->click();
+	ASSERT_EQ(driver.m_seen.size(), 2u);
+	EXPECT_EQ(driver.m_seen[1].m_title, "Room-Model");
+	GuiTest::typeAndReturn(other.inputPage(RoomModelDialog::TabGeometry)->findChild<QLineEdit *>("lineEditArea"), "45");
+	driver.m_seen.clear();
+	driver.add(Driver::chooseFile(m_office));
+	driver.add(Driver::press(QDialogButtonBox::No));
+	other.buttonBar()->toolButtonSave->click();
+	ASSERT_EQ(driver.m_seen.size(), 2u);
+	EXPECT_EQ(driver.m_seen[1].m_title, "Project file changed");
+}
+
+
 TEST_F(ProjectHandlingTest, LoadFailuresLeaveTheProjectUntouched) {
 	ASSERT_TRUE(m_window->loadProject(m_office, true));
 	const double endTime = m_window->project()->m_simulationEndTime;
@@ -151,10 +254,16 @@ TEST_F(ProjectHandlingTest, LoadFailuresLeaveTheProjectUntouched) {
 	QByteArray invalid = readBytes(m_office);
 	invalid.replace("<SimulationEndTime>259200</SimulationEndTime>", "<SimulationEndTime>-5</SimulationEndTime>");
 	ASSERT_TRUE(GuiTest::writeBytes(m_dir + "/invalid.rmxml", invalid));
+	// a Latin-1 byte in line 6, after four blanks
+	QList<QByteArray> lines = readBytes(m_office).split('\n');
+	lines[5] = "    <!-- K\xf6ln -->" + lines[5];
+	ASSERT_TRUE(GuiTest::writeBytes(m_dir + "/latin1.rmxml", lines.join('\n')));
 	const struct { QString file; QString text; } cases[] = {
 		{ m_dir + "/none.rmxml", QString("Couldn't open file '%1' for reading.").arg(m_dir + "/none.rmxml") },
 		{ m_dir + "/broken.rmxml", "Error reading file, see logfile for details." },
 		{ m_dir + "/invalid.rmxml", "Error reading file, see logfile for details. Error message:\n" },
+		{ m_dir + "/latin1.rmxml", "Error reading file, see logfile for details. Error message:\nError reading project file '"
+			+ m_dir + "/latin1.rmxml' (line 6, column 11): Encountered incorrectly encoded content." },
 	};
 	for (const auto & c : cases) {
 		Driver driver;

@@ -32,6 +32,7 @@
 #include "DatabaseTestFixture.h"
 #include "GuiTestHarness.h"
 #include "MaterialSelectorWidget.h"
+#include "QtExt_FileSizeLimit.h"
 #include "RoomModelDialog.h"
 
 namespace {
@@ -253,6 +254,31 @@ TEST_F(DatabasePersistenceTest, EditorEditsReachTheUserFilesAtClose) {
 	EXPECT_EQ(fresh.m_windows[m_windowId].m_relativeSHGC.x(), db.m_windows[m_windowId].m_relativeSHGC.x());
 	EXPECT_EQ(fresh.m_shadingTypes[shadingId].m_z, 0.35);
 	expectBuiltinFilesUnchanged(fresh);
+}
+
+
+TEST_F(DatabasePersistenceTest, CloseOnAFullDiskShowsTheErrorAndKeepsTheUserFiles) {
+	std::map<QString, QByteArray> before;
+	for (const char * name : USER_FILES)
+		before[name] = readBytes(m_userDir + "/" + name);
+	editRho(m_materialId, "1500");
+	// no space at all, then space for less than a user file: only the final flush fails
+	for (rlim_t limit : { rlim_t(0), rlim_t(100) }) {
+		Driver driver;
+		driver.add(Driver::press(QDialogButtonBox::Ok));
+		{
+			QtExt::FileSizeLimit full(limit);
+			closeWindow();
+		}
+		ASSERT_FALSE(driver.m_seen.empty()) << limit;
+		EXPECT_EQ(driver.m_seen[0].m_title, "Error saving user database");
+		EXPECT_TRUE(driver.m_seen[0].m_text.contains("db_materials.xml': File too large")) << driver.m_seen[0].m_text.toStdString();
+		for (const char * name : USER_FILES)
+			EXPECT_EQ(readBytes(m_userDir + "/" + name), before[name]) << name;
+	}
+	// with room on the disk the edit reaches the file
+	closeWindow();
+	EXPECT_NE(readBytes(m_userDir + "/db_materials.xml"), before["db_materials.xml"]);
 }
 
 

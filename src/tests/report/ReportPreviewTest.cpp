@@ -1,6 +1,8 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -16,6 +18,7 @@
 
 #include <QtExt_Directories.h>
 
+#include "QtExt_FileSizeLimit.h"
 #include "GuiTestHarness.h"
 #include "Report.h"
 #include "ReportPreview.h"
@@ -150,15 +153,39 @@ TEST_F(ReportPreviewTest, UnwritableTargetIsReportedAndPreviewGoesOn) {
 		ASSERT_EQ(recorder.m_messages.size(), 1u);
 		const ReportTest::MessageRecorder::Message & m = recorder.m_messages.front();
 		EXPECT_EQ(m.m_type, BVX::MSG_ERROR);
-		EXPECT_EQ(m.m_functionID, "[PrintDialog::printReport]");
+		EXPECT_EQ(m.m_functionID, "[ReportPreview::printPdfWhole]");
 		EXPECT_EQ(QString::fromStdString(m.m_text),
-				  QString("Error while printing report.\nCannot write PDF file '%1'.!").arg(bad));
+				  QString("Cannot write PDF file '%1': No such file or directory.").arg(bad));
 	}
 	EXPECT_EQ(progress.count(), 0);
 	EXPECT_TRUE(preview.writePdf(file("good.pdf")));
 	EXPECT_EQ(progress.count(), 1);
 	preview.updatePreview();
 	EXPECT_GT(preview.pageCount(), 1);
+}
+
+
+TEST_F(ReportPreviewTest, FullDiskKeepsTheEarlierPdf) {
+	ReportPreview preview(m_model.get(), &m_db);
+	const QString pdf = file("report.pdf");
+	ASSERT_TRUE(preview.writePdf(pdf));
+	const QByteArray earlier = GuiTest::readBytes(pdf);
+	ASSERT_GT(earlier.size(), 20000);
+	// no space at all, then space for a part of the report
+	for (rlim_t limit : { rlim_t(0), rlim_t(20000) }) {
+		ReportTest::MessageRecorder recorder;
+		bool ok = true;
+		{
+			QtExt::FileSizeLimit full(limit);
+			ok = preview.writePdf(pdf);
+		}
+		EXPECT_FALSE(ok) << limit;
+		ASSERT_FALSE(recorder.m_messages.empty());
+		EXPECT_EQ(recorder.m_messages.back().m_functionID, "[ReportPreview::printPdfWhole]");
+		EXPECT_TRUE(GuiTest::readBytes(pdf) == earlier) << limit;
+		EXPECT_EQ(QDir(QFileInfo(pdf).absolutePath()).entryList(QDir::Files | QDir::Hidden).filter("report.pdf"),
+				  QStringList{ "report.pdf" });
+	}
 }
 
 
