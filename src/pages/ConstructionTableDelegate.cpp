@@ -7,9 +7,11 @@
 #include <QDoubleSpinBox>
 #include <QFontMetrics>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
+#include <QToolTip>
 
 #include <limits>
 
@@ -83,6 +85,11 @@ bool ConstructionTableDelegate::parseNumber(const QString & text, double & value
 QVariant ConstructionTableDelegate::editorValue(QWidget * editor) {
 	if (QComboBox * combo = qobject_cast<QComboBox *>(editor))
 		return combo->isEditable() ? QVariant(combo->currentText()) : combo->currentData();
+	if (UserNumberSpinBox * spin = qobject_cast<UserNumberSpinBox *>(editor)) {
+		// the typed text as the reader takes it; a refused text holds no value
+		double v;
+		return spin->typedValue(v) ? QVariant(v) : QVariant();
+	}
 	if (QDoubleSpinBox * spin = qobject_cast<QDoubleSpinBox *>(editor))
 		return spin->value();
 	if (QLineEdit * edit = qobject_cast<QLineEdit *>(editor))
@@ -137,6 +144,9 @@ QWidget * ConstructionTableDelegate::createEditor(QWidget * parent, const QStyle
 				spin->setDecimals(3);
 				spin->setMinimum(0.001);
 			}
+			// an absorption coefficient is a share of the incident radiation
+			if (index.column() == ConstructionTableModel::ColAbsorption)
+				spin->setMaximum(1);
 			return spin;
 		}
 		default:
@@ -195,11 +205,34 @@ void ConstructionTableDelegate::setModelData(QWidget * editor, QAbstractItemMode
 		if (parseNumber(combo->currentText(), value))
 			model->setData(index, value, Qt::EditRole);
 	}
+	else if (UserNumberSpinBox * spin = qobject_cast<UserNumberSpinBox *>(editor)) {
+		// the number as typed, not the spin box's value rounded to its decimals; a refused
+		// text writes nothing and the cell keeps its value
+		double value = 0;
+		if (spin->typedValue(value))
+			model->setData(index, value, Qt::EditRole);
+	}
 	else {
 		QItemDelegate::setModelData(editor, model, index);
 	}
 	m_writing = false;
 }
+
+bool ConstructionTableDelegate::eventFilter(QObject * object, QEvent * event) {
+	// Return or Tab on a refused number keeps the editor open, red and with its reason:
+	// the user sees why nothing was taken (Esc or a click elsewhere leaves it unchanged)
+	UserNumberSpinBox * spin = qobject_cast<UserNumberSpinBox *>(object);
+	if (spin != nullptr && event->type() == QEvent::KeyPress) {
+		const int key = static_cast<QKeyEvent *>(event)->key();
+		const bool leaves = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab || key == Qt::Key_Backtab;
+		if (leaves && !spin->refusal().isEmpty()) {
+			QToolTip::showText(spin->mapToGlobal(QPoint(0, spin->height())), spin->toolTip(), spin);
+			return true;
+		}
+	}
+	return QItemDelegate::eventFilter(object, event);
+}
+
 
 void ConstructionTableDelegate::paint(QPainter * painter, const QStyleOptionViewItem & option, const QModelIndex & index) const {
 	if (index.flags() & Qt::ItemIsEditable) {
