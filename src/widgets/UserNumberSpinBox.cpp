@@ -90,10 +90,18 @@ void UserNumberSpinBox::fixup(QString & /*text*/) const {
 
 
 void UserNumberSpinBox::keyPressEvent(QKeyEvent * event) {
-	// Return on a refused text keeps the text and its message; the value stays
-	if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !refusal().isEmpty()) {
-		event->accept();
-		return;
+	if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+		double v;
+		// Return on a refused text keeps the text and its message; the value stays
+		if (!typedValue(v)) {
+			event->accept();
+			return;
+		}
+		// the spin box rounds to its decimals: "0.043" must not become 0.04
+		const int needed = decimalsFor(v, decimals());
+		if (needed > decimals())
+			setDecimals(needed);
+		setValue(v);
 	}
 	QDoubleSpinBox::keyPressEvent(event);
 }
