@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include <QHeaderView>
+#include <QLineEdit>
 
 #include <qwt_plot_curve.h>
 #include <qwt_plot_grid.h>
@@ -63,6 +64,13 @@ WindowEditWidget::WindowEditWidget(QWidget * parent, RM::Database * db, WindowDB
 	// a point count takes effect when committed: typing 20 must not pass through 2 points
 	m_ui->spinBox->setKeyboardTracking(false);
 	WheelFocusFilter::install(m_ui->spinBox);
+	// a curve of one point shows the count 2: Return on it makes that count true, although
+	// the value did not change
+	if (QLineEdit * countEdit = m_ui->spinBox->findChild<QLineEdit *>())
+		connect(countEdit, &QLineEdit::returnPressed, this, [this]() {
+			if (m_current != nullptr && m_current->m_relativeSHGC.size() < 2)
+				on_spinBox_valueChanged(m_ui->spinBox->value());
+		});
 	setupPlot();
 	updateInput(QModelIndex());
 	setMinimumWidth(440);
