@@ -45,13 +45,19 @@ const std::vector<TypedNumber> & typedNumbers() {
 }
 
 
-QWidget * typeIntoCell(QAbstractItemView * view, const QModelIndex & index, const QString & text, int key) {
+QWidget * openCellEditor(QAbstractItemView * view, const QModelIndex & index) {
 	QApplication::setActiveWindow(view->window());
+	view->scrollTo(index);
 	const QRect cell = view->visualRect(index);
 	QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
 	QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
 	QApplication::processEvents();
-	QWidget * editor = QApplication::focusWidget();
+	return QApplication::focusWidget();
+}
+
+
+QWidget * typeIntoCell(QAbstractItemView * view, const QModelIndex & index, const QString & text, int key) {
+	QWidget * editor = openCellEditor(view, index);
 	if (editor == nullptr || editor == view)
 		return editor;
 	QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);

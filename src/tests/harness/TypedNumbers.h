@@ -26,6 +26,9 @@ struct TypedNumber {
 /*! Decimal points, thousands groupings, exponents, blanks and words, as users type them. */
 const std::vector<TypedNumber> & typedNumbers();
 
+/*! Opens the editor of a cell as a double-click does; returns the widget that has the focus. */
+QWidget * openCellEditor(QAbstractItemView * view, const QModelIndex & index);
+
 /*! Opens the editor of a cell as a double-click does, replaces its text key by key and
 	presses the key; returns the widget that has the focus afterwards (the editor, while it
 	stays open). */
