@@ -184,6 +184,18 @@ protected:
 		ASSERT_EQ(m_window->project()->m_projectFilePath, path);
 	}
 
+	/*! Runs the project through the button bar, the run dialog accepted with its options off. */
+	void run() {
+		Driver driver;
+		driver.add([](QWidget * w) {
+			for (QAbstractButton * b : w->findChildren<QAbstractButton *>("checkBox"))
+				b->setChecked(false);
+			qobject_cast<QDialog *>(w)->accept();
+		});
+		m_window->buttonBar()->toolButtonUpdate->click();
+		EXPECT_TRUE(m_window->model()->m_outputManager.m_resultsPresent);
+	}
+
 	static QStringList examples() {
 		const QString dir = QtExt::Directories::databasesDir() + "/examples/";
 		return { dir + "DefaultRoom.rmxml", dir + "Office_SouthFacade.rmxml" };
@@ -342,14 +354,7 @@ TEST_F(LoadPagesWindowTest, YearRunWithoutHeatingReportsNoHeatingEnergy) {
 	newProject();
 	ASSERT_EQ(m_window->project()->m_simulationEndTime, 8760*3600.0);
 	const auto heatingEnergy = [this]() {
-		Driver driver;
-		driver.add([](QWidget * w) {
-			for (QAbstractButton * b : w->findChildren<QAbstractButton *>("checkBox"))
-				b->setChecked(false);
-			qobject_cast<QDialog *>(w)->accept();
-		});
-		m_window->buttonBar()->toolButtonUpdate->click();
-		EXPECT_TRUE(m_window->model()->m_outputManager.m_resultsPresent);
+		run();
 		return m_window->model()->m_outputManager.m_fluxIntegrals[RM::OutputManager::RF_Heating];
 	};
 	// the default room is heated through the winter; without heating nothing is supplied
@@ -371,18 +376,11 @@ TEST_F(LoadPagesWindowTest, CommercialPresetRunsTheSameAfterSaveAndLoad) {
 	m_window->inputTabs()->setCurrentWidget(natural);
 	child<QComboBox>(natural, "comboBoxType")->setCurrentIndex(RM::NaturalVentilationModel::MANAGED);
 	child<QAbstractButton>(natural, "pushButtonCommercialDefaults")->click();
-	const auto run = [this]() {
-		Driver driver;
-		driver.add([](QWidget * w) {
-			for (QAbstractButton * b : w->findChildren<QAbstractButton *>("checkBox"))
-				b->setChecked(false);
-			qobject_cast<QDialog *>(w)->accept();
-		});
-		m_window->buttonBar()->toolButtonUpdate->click();
-		EXPECT_TRUE(m_window->model()->m_outputManager.m_resultsPresent);
+	const auto roomStates = [this]() {
+		run();
 		return m_window->model()->m_outputManager.m_roomStateSeries;
 	};
-	const auto before = run();
+	const auto before = roomStates();
 	const double rate = m_window->project()->m_naturalVentilationModel.m_baseAirChangeRate;
 	EXPECT_DOUBLE_EQ(rate, 1.33333);
 
@@ -394,7 +392,7 @@ TEST_F(LoadPagesWindowTest, CommercialPresetRunsTheSameAfterSaveAndLoad) {
 		m_window->buttonBar()->toolButtonLoad->click();
 	}
 	EXPECT_EQ(m_window->project()->m_naturalVentilationModel.m_baseAirChangeRate, rate);
-	const auto after = run();
+	const auto after = roomStates();
 	ASSERT_FALSE(before[0].empty());
 	EXPECT_TRUE(before == after) << "Save and Load changed the results";
 }
