@@ -16,6 +16,7 @@
 #include <limits>
 
 #include <QtExt_UserNumber.h>
+#include <QtExt_ValidatingLineEdit.h>
 #include <RM_ConstructionType.h>
 #include <RM_Database.h>
 #include <RM_ShadingType.h>
@@ -51,7 +52,28 @@ QComboBox * angleCombo(QWidget * parent, const std::vector<int> & angles) {
 	combo->setAutoFillBackground(true);
 	for (int a : angles)
 		combo->addItem(QString::number(a), a);
+	// a typed angle is read as every number: a refused text turns red and says why
+	QLineEdit * edit = combo->lineEdit();
+	const QPalette normal = edit->palette();
+	QObject::connect(edit, &QLineEdit::textChanged, edit, [edit, normal](const QString & text) {
+		const QString reason = QtExt::refusedNumberMessage(text);
+		QPalette pal = normal;
+		if (!reason.isEmpty())
+			pal.setBrush(QPalette::All, QPalette::Base, QColor(QtExt::ValidatingLineEdit::INVALID_COLOR));
+		edit->setPalette(pal);
+		edit->setToolTip(reason);
+	});
 	return combo;
+}
+
+/*! Why the text of a number editor is refused; empty for other editors and accepted texts. */
+QString refusedText(QObject * editor) {
+	if (UserNumberSpinBox * spin = qobject_cast<UserNumberSpinBox *>(editor))
+		return spin->refusal();
+	QComboBox * combo = qobject_cast<QComboBox *>(editor);
+	if (combo != nullptr && combo->isEditable())
+		return QtExt::refusedNumberMessage(combo->currentText());
+	return QString();
 }
 
 const char * const INITIAL_VALUE = "initialValue";
@@ -221,12 +243,13 @@ void ConstructionTableDelegate::setModelData(QWidget * editor, QAbstractItemMode
 bool ConstructionTableDelegate::eventFilter(QObject * object, QEvent * event) {
 	// Return or Tab on a refused number keeps the editor open, red and with its reason:
 	// the user sees why nothing was taken (Esc or a click elsewhere leaves it unchanged)
-	UserNumberSpinBox * spin = qobject_cast<UserNumberSpinBox *>(object);
-	if (spin != nullptr && event->type() == QEvent::KeyPress) {
+	QWidget * editor = qobject_cast<QWidget *>(object);
+	if (editor != nullptr && event->type() == QEvent::KeyPress) {
 		const int key = static_cast<QKeyEvent *>(event)->key();
 		const bool leaves = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab || key == Qt::Key_Backtab;
-		if (leaves && !spin->refusal().isEmpty()) {
-			QToolTip::showText(spin->mapToGlobal(QPoint(0, spin->height())), spin->toolTip(), spin);
+		const QString reason = leaves ? refusedText(editor) : QString();
+		if (!reason.isEmpty()) {
+			QToolTip::showText(editor->mapToGlobal(QPoint(0, editor->height())), reason, editor);
 			return true;
 		}
 	}

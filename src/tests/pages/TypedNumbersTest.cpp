@@ -13,6 +13,7 @@
 #include <QAbstractItemModelTester>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QLineEdit>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
@@ -88,9 +89,13 @@ protected:
 				return w == m_view.get() ? nullptr : w;
 			},
 			[this, member]() { return rc().*member; },
-			[]() {
+			[this]() {
+				// the open editor's reason: on the spin box, or on the line edit of a combo box
 				QWidget * w = QApplication::focusWidget();
-				return qobject_cast<QAbstractSpinBox *>(w) != nullptr ? w->toolTip() : QString();
+				if (w == nullptr || w == m_view.get())
+					return QString();
+				QLineEdit * text = qobject_cast<QLineEdit *>(w);
+				return text != nullptr ? text->toolTip() : w->toolTip();
 			} };
 	}
 
@@ -126,6 +131,7 @@ TEST_P(TypedNumbersTest, EveryWidgetStoresTheMeantValueOrRefusesTheText) {
 		cell("area cell", M::ColArea, &RM::RoomConstruction::m_AW, 0, INF),
 		cell("Rse cell", M::ColRse, &RM::RoomConstruction::m_R_ue, 0.001, INF),
 		cell("absorption cell", M::ColAbsorption, &RM::RoomConstruction::m_ad, 0, 1),
+		cell("inclination cell", M::ColInclination, &RM::RoomConstruction::m_inclination, -INF, INF),
 		cycleCell(),
 	};
 	for (const Target & target : targets) {
@@ -137,14 +143,17 @@ TEST_P(TypedNumbersTest, EveryWidgetStoresTheMeantValueOrRefusesTheText) {
 			QWidget * open = target.m_type(QString::fromUtf8(n.m_text));
 			EXPECT_EQ(target.m_stored(), accepted ? meant : STORED);
 			EXPECT_EQ(target.m_reason().isEmpty(), accepted);
-			QAbstractSpinBox * spin = qobject_cast<QAbstractSpinBox *>(open);
-			if (spin == nullptr)
+			if (open == nullptr)
 				continue;
 			// the construction cell's editor stays open on a refused text, red, until Esc
 			EXPECT_FALSE(accepted) << "the editor stayed open";
-			EXPECT_EQ(spin->text(), QString::fromUtf8(n.m_text));
-			EXPECT_EQ(spin->palette().color(QPalette::Base), QColor(QtExt::ValidatingLineEdit::INVALID_COLOR));
-			QTest::keyClick(spin, Qt::Key_Escape);
+			QLineEdit * text = qobject_cast<QLineEdit *>(open);
+			if (text == nullptr)
+				text = open->findChild<QLineEdit *>();
+			ASSERT_NE(text, nullptr);
+			EXPECT_EQ(text->text(), QString::fromUtf8(n.m_text));
+			EXPECT_EQ(text->palette().color(QPalette::Base), QColor(QtExt::ValidatingLineEdit::INVALID_COLOR));
+			QTest::keyClick(open, Qt::Key_Escape);
 			QApplication::processEvents();
 			EXPECT_EQ(target.m_stored(), STORED);
 		}
