@@ -380,6 +380,9 @@ TEST_F(LoadPagesWindowTest, CommercialPresetRunsTheSameAfterSaveAndLoad) {
 		run();
 		return m_window->model()->m_outputManager.m_roomStateSeries;
 	};
+	// ten days are enough: the base rate acts in every hour (the run length is a setting of
+	// the project file that the window does not offer)
+	m_window->project()->m_simulationEndTime = 10*86400.0;
 	const auto before = roomStates();
 	const double rate = m_window->project()->m_naturalVentilationModel.m_baseAirChangeRate;
 	EXPECT_DOUBLE_EQ(rate, 1.33333);
@@ -392,6 +395,7 @@ TEST_F(LoadPagesWindowTest, CommercialPresetRunsTheSameAfterSaveAndLoad) {
 		m_window->buttonBar()->toolButtonLoad->click();
 	}
 	EXPECT_EQ(m_window->project()->m_naturalVentilationModel.m_baseAirChangeRate, rate);
+	ASSERT_EQ(m_window->project()->m_simulationEndTime, 10*86400.0);
 	const auto after = roomStates();
 	ASSERT_FALSE(before[0].empty());
 	EXPECT_TRUE(before == after) << "Save and Load changed the results";
