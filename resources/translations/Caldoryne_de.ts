@@ -2176,6 +2176,14 @@ Kommandozeile:
         <source>Ambiguous number &apos;%1&apos;: write &apos;%2&apos; without the thousands separator.</source>
         <translation>Mehrdeutige Zahl &apos;%1&apos;: &apos;%2&apos; ohne Tausendertrennzeichen schreiben.</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not a number: write it with &apos;.&apos; as decimal point and without thousands separator, e.g. &apos;%2&apos;.</source>
+        <translation>&apos;%1&apos; ist keine Zahl: mit &apos;.&apos; als Dezimalzeichen und ohne Tausendertrennzeichen schreiben, z. B. &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number: write it with &apos;%2&apos; or &apos;.&apos; as decimal point and without thousands separator, e.g. &apos;%3&apos;.</source>
+        <translation>&apos;%1&apos; ist keine Zahl: mit &apos;%2&apos; oder &apos;.&apos; als Dezimalzeichen und ohne Tausendertrennzeichen schreiben, z. B. &apos;%3&apos;.</translation>
+    </message>
 </context>
 <context>
     <name>QtExt_AutoUpdateDialog</name>
@@ -4464,6 +4472,17 @@ Dateien, die nicht geschrieben werden konnten, behalten ihren alten Inhalt.</tra
     </message>
 </context>
 <context>
+    <name>UserNumberSpinBox</name>
+    <message>
+        <source>Enter a value of at least %L1.</source>
+        <translation>Bitte einen Wert von mindestens %L1 eingeben.</translation>
+    </message>
+    <message>
+        <source>Enter a value from %L1 to %L2.</source>
+        <translation>Bitte einen Wert von %L1 bis %L2 eingeben.</translation>
+    </message>
+</context>
+<context>
     <name>WindowDBModel</name>
     <message>
         <source>Id</source>
@@ -4590,6 +4609,14 @@ Dateien, die nicht geschrieben werden konnten, behalten ihren alten Inhalt.</tra
     <message>
         <source>[-]</source>
         <translation>[-]</translation>
+    </message>
+    <message>
+        <source>Relative values lie between 0 and 1.</source>
+        <translation>Relative Werte liegen zwischen 0 und 1.</translation>
+    </message>
+    <message>
+        <source>Angles increase strictly from 0 to 90 degrees; the first angle is 0, the last 90.</source>
+        <translation>Die Winkel steigen streng von 0 bis 90 Grad an; der erste Winkel ist 0, der letzte 90.</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include <QHeaderView>
+#include <QLineEdit>
 
 #include <qwt_plot_curve.h>
 #include <qwt_plot_grid.h>
@@ -63,6 +64,13 @@ WindowEditWidget::WindowEditWidget(QWidget * parent, RM::Database * db, WindowDB
 	// a point count takes effect when committed: typing 20 must not pass through 2 points
 	m_ui->spinBox->setKeyboardTracking(false);
 	WheelFocusFilter::install(m_ui->spinBox);
+	// a curve of one point shows the count 2: Return on it makes that count true, although
+	// the value did not change
+	if (QLineEdit * countEdit = m_ui->spinBox->findChild<QLineEdit *>())
+		connect(countEdit, &QLineEdit::returnPressed, this, [this]() {
+			if (m_current != nullptr && m_current->m_relativeSHGC.size() < 2)
+				on_spinBox_valueChanged(m_ui->spinBox->value());
+		});
 	setupPlot();
 	updateInput(QModelIndex());
 	setMinimumWidth(440);
@@ -257,6 +265,10 @@ void WindowEditWidget::on_spinBox_valueChanged(int count) {
 		return;
 	std::vector<double> angles, values;
 	m_current->relativeSHGC(angles, values);
+	// a curve of one point (a file may hold one) has no interval to split: it starts
+	// again from the default curve from 0 to 90 degrees
+	if (angles.size() < 2 || values.size() != angles.size())
+		RM::WindowType().relativeSHGC(angles, values);
 	while (angles.size() > std::size_t(count)) {
 		// the point at 90 degrees stays last
 		angles.erase(angles.end() - 2);
@@ -288,9 +300,14 @@ void WindowEditWidget::on_tableWidget_itemChanged(QTableWidgetItem * item) {
 	const bool accepted = item->column() == 1 ? storeRelativeValue(row, text) : storeAngle(row, text);
 	if (accepted)
 		return; // the table was filled anew
-	// red only on rejection
+	// red only on rejection; the text stays and the tool tip says why
 	QSignalBlocker block(m_ui->tableWidget);
 	item->setBackground(Qt::red);
+	QString reason = QtExt::refusedNumberMessage(text);
+	if (reason.isEmpty())
+		reason = item->column() == 1 ? tr("Relative values lie between 0 and 1.")
+			: tr("Angles increase strictly from 0 to 90 degrees; the first angle is 0, the last 90.");
+	item->setToolTip(reason);
 }
 
 

@@ -7,13 +7,16 @@
 #include <QDoubleSpinBox>
 #include <QFontMetrics>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
+#include <QToolTip>
 
 #include <limits>
 
 #include <QtExt_UserNumber.h>
+#include <QtExt_ValidatingLineEdit.h>
 #include <RM_ConstructionType.h>
 #include <RM_Database.h>
 #include <RM_ShadingType.h>
@@ -49,7 +52,28 @@ QComboBox * angleCombo(QWidget * parent, const std::vector<int> & angles) {
 	combo->setAutoFillBackground(true);
 	for (int a : angles)
 		combo->addItem(QString::number(a), a);
+	// a typed angle is read as every number: a refused text turns red and says why
+	QLineEdit * edit = combo->lineEdit();
+	const QPalette normal = edit->palette();
+	QObject::connect(edit, &QLineEdit::textChanged, edit, [edit, normal](const QString & text) {
+		const QString reason = QtExt::refusedNumberMessage(text);
+		QPalette pal = normal;
+		if (!reason.isEmpty())
+			pal.setBrush(QPalette::All, QPalette::Base, QColor(QtExt::ValidatingLineEdit::INVALID_COLOR));
+		edit->setPalette(pal);
+		edit->setToolTip(reason);
+	});
 	return combo;
+}
+
+/*! Why the text of a number editor is refused; empty for other editors and accepted texts. */
+QString refusedText(QObject * editor) {
+	if (UserNumberSpinBox * spin = qobject_cast<UserNumberSpinBox *>(editor))
+		return spin->refusal();
+	QComboBox * combo = qobject_cast<QComboBox *>(editor);
+	if (combo != nullptr && combo->isEditable())
+		return QtExt::refusedNumberMessage(combo->currentText());
+	return QString();
 }
 
 const char * const INITIAL_VALUE = "initialValue";
@@ -83,6 +107,11 @@ bool ConstructionTableDelegate::parseNumber(const QString & text, double & value
 QVariant ConstructionTableDelegate::editorValue(QWidget * editor) {
 	if (QComboBox * combo = qobject_cast<QComboBox *>(editor))
 		return combo->isEditable() ? QVariant(combo->currentText()) : combo->currentData();
+	if (UserNumberSpinBox * spin = qobject_cast<UserNumberSpinBox *>(editor)) {
+		// the typed text as the reader takes it; a refused text holds no value
+		double v;
+		return spin->typedValue(v) ? QVariant(v) : QVariant();
+	}
 	if (QDoubleSpinBox * spin = qobject_cast<QDoubleSpinBox *>(editor))
 		return spin->value();
 	if (QLineEdit * edit = qobject_cast<QLineEdit *>(editor))
@@ -137,6 +166,9 @@ QWidget * ConstructionTableDelegate::createEditor(QWidget * parent, const QStyle
 				spin->setDecimals(3);
 				spin->setMinimum(0.001);
 			}
+			// an absorption coefficient is a share of the incident radiation
+			if (index.column() == ConstructionTableModel::ColAbsorption)
+				spin->setMaximum(1);
 			return spin;
 		}
 		default:
@@ -195,11 +227,35 @@ void ConstructionTableDelegate::setModelData(QWidget * editor, QAbstractItemMode
 		if (parseNumber(combo->currentText(), value))
 			model->setData(index, value, Qt::EditRole);
 	}
+	else if (UserNumberSpinBox * spin = qobject_cast<UserNumberSpinBox *>(editor)) {
+		// the number as typed, not the spin box's value rounded to its decimals; a refused
+		// text writes nothing and the cell keeps its value
+		double value = 0;
+		if (spin->typedValue(value))
+			model->setData(index, value, Qt::EditRole);
+	}
 	else {
 		QItemDelegate::setModelData(editor, model, index);
 	}
 	m_writing = false;
 }
+
+bool ConstructionTableDelegate::eventFilter(QObject * object, QEvent * event) {
+	// Return or Tab on a refused number keeps the editor open, red and with its reason:
+	// the user sees why nothing was taken (Esc or a click elsewhere leaves it unchanged)
+	QWidget * editor = qobject_cast<QWidget *>(object);
+	if (editor != nullptr && event->type() == QEvent::KeyPress) {
+		const int key = static_cast<QKeyEvent *>(event)->key();
+		const bool leaves = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab || key == Qt::Key_Backtab;
+		const QString reason = leaves ? refusedText(editor) : QString();
+		if (!reason.isEmpty()) {
+			QToolTip::showText(editor->mapToGlobal(QPoint(0, editor->height())), reason, editor);
+			return true;
+		}
+	}
+	return QItemDelegate::eventFilter(object, event);
+}
+
 
 void ConstructionTableDelegate::paint(QPainter * painter, const QStyleOptionViewItem & option, const QModelIndex & index) const {
 	if (index.flags() & Qt::ItemIsEditable) {

@@ -30,6 +30,9 @@ public:
 	/*! What an editor holds: the chosen item's data, the text or the number. */
 	static QVariant editorValue(QWidget * editor);
 
+protected:
+	bool eventFilter(QObject * object, QEvent * event) override;
+
 private:
 	void fillEditor(QWidget * editor, const QModelIndex & index) const;
 

@@ -349,8 +349,8 @@ bool ConstructionTableModel::setConstructionValue(int row, int col, const QVaria
 			const unsigned int id = value.toUInt();
 			if (id == rc.m_constructionId)
 				return false;
-			if (rc.m_constructionId == 0)
-				rc = RM::RoomConstruction();
+			// "No Construction" only takes the surface out of the run: area, orientation,
+			// window and shading stay with the row and are back with the next type
 			rc.m_constructionId = id;
 			return true;
 		}

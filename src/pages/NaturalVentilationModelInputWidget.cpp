@@ -208,6 +208,9 @@ void NaturalVentilationModelInputWidget::on_pushButtonResidentialDefaults_clicke
 
 
 void NaturalVentilationModelInputWidget::on_pushButtonCommercialDefaults_clicked() {
-	// four air changes of a 1 m high room: the rate falls with the room's height
-	applyDefaults(4.0/m_room->m_height, 0.24, 7, 17);
+	// four air changes of a 1 m high room: the rate falls with the room's height; stored
+	// with the six significant digits the project file writes, so that Save and Load do
+	// not change the rate a run uses
+	const double rate = QString("%1").arg(4.0/m_room->m_height).toDouble();
+	applyDefaults(rate, 0.24, 7, 17);
 }

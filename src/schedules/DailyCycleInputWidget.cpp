@@ -157,15 +157,9 @@ void DailyCycleInputWidget::tableValueEdited(QTableWidgetItem * item) {
 	const int r = item->row();
 	double v = 0;
 	const QtExt::UserNumberStatus status = QtExt::parseUserNumber(item->text(), v);
-	if (status == QtExt::UserNumberStatus::Invalid) {
-		const QSignalBlocker block(m_table);
-		item->setText(tr("%L1").arg(m_values[size_t(r)]));
-		markRefused(item, QString());
-		return;
-	}
-	// a refused text stays visible, marked, and the hour keeps its value
-	if (status == QtExt::UserNumberStatus::AmbiguousGrouping) {
-		markRefused(item, QtExt::ambiguousGroupingMessage(item->text()));
+	// a refused text stays visible, marked with its reason, and the hour keeps its value
+	if (status != QtExt::UserNumberStatus::Valid) {
+		markRefused(item, QtExt::refusedNumberMessage(item->text()));
 		return;
 	}
 	if (v < m_minimumValue) {

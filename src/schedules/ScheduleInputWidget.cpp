@@ -402,8 +402,7 @@ ScheduleInputWidget::ParseResult ScheduleInputWidget::parseTimeValuePairs(const 
 	if (text.isEmpty())
 		return ParseEmpty;
 	std::vector<double> numbers;
-	// every field must be a number: a comma-separated column would pair the wrong numbers
-	if (!readNumbers(text, -1, numbers) || numbers.size() % 2 != 0)
+	if (!readPairs(text, numbers))
 		return ParseInvalid;
 
 	std::vector<double> result(HOURS_PER_YEAR, 0.0);
@@ -449,6 +448,27 @@ bool ScheduleInputWidget::readNumbers(const QString & text, int maxCount, std::v
 		if (!QtExt::readUserNumber(field, v))
 			return false;
 		numbers.push_back(v);
+	}
+	return !numbers.empty();
+}
+
+
+bool ScheduleInputWidget::readPairs(const QString & text, std::vector<double> & numbers) {
+	// line by line: "0,20" under German is one number, and two such lines must not make a pair
+	numbers.clear();
+	const QStringList lines = text.split(QRegularExpression("[\\r\\n]+"), Qt::SkipEmptyParts);
+	for (const QString & line : lines) {
+		const QStringList fields = line.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+		if (fields.isEmpty())
+			continue;
+		if (fields.size() != 2)
+			return false;
+		for (const QString & field : fields) {
+			double v = 0;
+			if (!QtExt::readUserNumber(field, v))
+				return false;
+			numbers.push_back(v);
+		}
 	}
 	return !numbers.empty();
 }

@@ -90,6 +90,9 @@ private:
 	/*! All white-space separated fields of text as numbers, at most maxCount (-1: all);
 		false at the first field that is no number, or when there is none. */
 	static bool readNumbers(const QString & text, int maxCount, std::vector<double> & numbers);
+	/*! Reads time-value pairs, one pair of white-space separated numbers per line (blank
+		lines skipped); false for any other line. */
+	static bool readPairs(const QString & text, std::vector<double> & numbers);
 	void importPairs(double hoursPerUnit);
 	void applyImport(ParseResult res, const std::vector<double> & values, const QString & invalidMessage);
 	QList<DailyCycleInputWidget *> dailyCycles() const;

@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 #include <QMenu>
 #include <QSettings>
@@ -330,6 +331,20 @@ void roomInputShots(Screenshots & shots) {
 		shots.save(combo->view()->window(), "input-construction-type-list");
 		combo->hidePopup();
 	}
+	// a refused absorption: out of range in English, an ambiguous grouping in German
+	const QModelIndex absorption = view->model()->index(0, 10);
+	view->scrollTo(absorption);
+	view->setCurrentIndex(absorption);
+	view->edit(absorption);
+	QApplication::processEvents();
+	if (QLineEdit * text = view->viewport()->findChild<QLineEdit *>()) {
+		text->setText("1.500");
+		QApplication::processEvents();
+		shots.save(&w, "input-construction-table-refused-absorption");
+	}
+	view->setCurrentIndex(view->model()->index(0, 2));
+	view->scrollTo(view->model()->index(0, 0));
+	QApplication::processEvents();
 	// a surface whose construction type is not in the database
 	w.project()->m_constructions[1].m_constructionId = 999;
 	w.updateInputWidgets();

@@ -9,12 +9,16 @@ namespace QtExt {
 
 namespace {
 
-/*! True for a text that starts with digit groups joined by \a sep, each group after the
-	first of exactly three digits, with an optional sign: "1.000", "-12.500", "1.000.000",
-	"1.000,5". A fourth digit after a group ("1.0000") is no grouping. */
-bool looksGrouped(const QString & text, QChar sep) {
+/*! True for a text that a grouping with \a sep could have written: digit groups joined by
+	\a sep, each group after the first of exactly three digits, with an optional sign, then
+	at most a decimal part with \a decimal and an exponent: "1.000", "-12.500", "1.000.000",
+	"1.000,5". A first group "0" or one with a leading zero ("0.035", "-0.250", "01.000") is
+	no grouping, neither is a fourth digit after a group ("1.0000") nor any other tail
+	("1.000.5", "1.000 m"). */
+bool looksGrouped(const QString & text, QChar sep, QChar decimal) {
 	const QString s = QRegularExpression::escape(QString(sep));
-	const QRegularExpression re(QStringLiteral("^[+-]?\\d{1,3}(%1\\d{3})+(\\D.*)?$").arg(s));
+	const QString d = QRegularExpression::escape(QString(decimal));
+	const QRegularExpression re(QStringLiteral("^[+-]?[1-9]\\d{0,2}(%1\\d{3})+(%2\\d*)?([eE][+-]?\\d+)?$").arg(s, d));
 	return re.match(text).hasMatch();
 }
 
@@ -28,7 +32,7 @@ QString withoutGroups(const QString & t, const QLocale & locale) {
 /*! True when the locale reads \a t as a grouped number, i.e. the text without its
 	separators is a number of the locale. */
 bool readsAsGrouped(const QString & t, const QLocale & locale) {
-	if (locale.groupSeparator() != QLatin1Char('.') || !looksGrouped(t, QLatin1Char('.')))
+	if (locale.groupSeparator() != QLatin1Char('.') || !looksGrouped(t, QLatin1Char('.'), locale.decimalPoint()))
 		return false;
 	bool ok = false;
 	const double v = locale.toDouble(withoutGroups(t, locale), &ok);
@@ -83,6 +87,32 @@ QString ambiguousGroupingMessage(const QString & text, const QLocale & locale) {
 	return QCoreApplication::translate("QtExt::UserNumber",
 		"Ambiguous number '%1': write '%2' for the thousands or '%3' for the decimal value.")
 			.arg(t, grouped, decimal);
+}
+
+
+QString notANumberMessage(const QString & text, const QLocale & locale) {
+	const QString t = text.trimmed();
+	QLocale plain = locale;
+	plain.setNumberOptions(plain.numberOptions() | QLocale::OmitGroupSeparator);
+	const QString example = plain.toString(1234.5, 'f', 1);
+	if (locale.decimalPoint() == QLatin1Char('.'))
+		return QCoreApplication::translate("QtExt::UserNumber",
+			"'%1' is not a number: write it with '.' as decimal point and without thousands separator, e.g. '%2'.")
+				.arg(t, example);
+	return QCoreApplication::translate("QtExt::UserNumber",
+		"'%1' is not a number: write it with '%2' or '.' as decimal point and without thousands separator, e.g. '%3'.")
+			.arg(t, QString(locale.decimalPoint()), example);
+}
+
+
+QString refusedNumberMessage(const QString & text, const QLocale & locale) {
+	double v;
+	switch (parseUserNumber(text, v, locale)) {
+		case UserNumberStatus::Valid: return QString();
+		case UserNumberStatus::AmbiguousGrouping: return ambiguousGroupingMessage(text, locale);
+		case UserNumberStatus::Invalid: break;
+	}
+	return notANumberMessage(text, locale);
 }
 
 } // namespace QtExt

@@ -30,6 +30,13 @@ bool readUserNumber(const QString & text, double & value, const QLocale & locale
 	e.g. "1000" and "1,000" for "1.000" under German. */
 QString ambiguousGroupingMessage(const QString & text, const QLocale & locale = QLocale());
 
+/*! Tool tip for a text that is no number at all: names the plain forms the reader takes
+	(the locale's decimal point or '.', no thousands separator). */
+QString notANumberMessage(const QString & text, const QLocale & locale = QLocale());
+
+/*! Why \a text is refused as a number: the message of its status (empty for a valid text). */
+QString refusedNumberMessage(const QString & text, const QLocale & locale = QLocale());
+
 } // namespace QtExt
 
 #endif // QtExt_UserNumberH

@@ -414,6 +414,32 @@ TEST(UserNumber, readsTablesAndPastesWithTheSameRule) {
 		{ "1.000abc", &de, S::Invalid, 0 },
 		{ "", &de, S::Invalid, 0 },
 		{ "inf", &en, S::Invalid, 0 },
+		// a first group "0" or with a leading zero is no thousands grouping
+		{ "0.035", &de, S::Valid, 0.035 },
+		{ "0.043", &de, S::Valid, 0.043 },
+		{ "-0.250", &de, S::Valid, -0.25 },
+		{ "+0.500", &de, S::Valid, 0.5 },
+		{ "00.500", &de, S::Valid, 0.5 },
+		{ "012.345", &de, S::Valid, 12.345 },
+		{ "0.035", &en, S::Valid, 0.035 },
+		// nor is a tail that no grouping writes
+		{ "1.000.5", &de, S::Invalid, 0 },
+		{ "1.000 m", &de, S::Invalid, 0 },
+		{ "1.0000", &de, S::Valid, 1 },
+		// groupings stay ambiguous, with a decimal part or an exponent too
+		{ "12.345", &de, S::AmbiguousGrouping, 0 },
+		{ "1.500", &de, S::AmbiguousGrouping, 0 },
+		{ "-1.000", &de, S::AmbiguousGrouping, 0 },
+		{ "2.000,5", &de, S::AmbiguousGrouping, 0 },
+		{ "1.000.000", &de, S::AmbiguousGrouping, 0 },
+		{ "1.000e3", &de, S::AmbiguousGrouping, 0 },
+		// English refuses the comma in any position
+		{ "0,043", &en, S::Invalid, 0 },
+		{ "12,5", &en, S::Invalid, 0 },
+		{ "2.000,5", &en, S::Invalid, 0 },
+		{ "0,043", &de, S::Valid, 0.043 },
+		{ " 7 ", &en, S::Valid, 7 },
+		{ "abc", &de, S::Invalid, 0 },
 	};
 	for (const Case & c : cases) {
 		double v = -7;
@@ -422,4 +448,17 @@ TEST(UserNumber, readsTablesAndPastesWithTheSameRule) {
 		double r = -7;
 		EXPECT_EQ(QtExt::readUserNumber(QString::fromUtf8(c.text), r, *c.loc), c.status == S::Valid) << c.text;
 	}
+}
+
+
+TEST(UserNumber, refusalNamesThePlainForms) {
+	QLocale de(QLocale::German);
+	QLocale en(QLocale::English);
+	EXPECT_EQ(QtExt::refusedNumberMessage("0,5", de), QString());
+	EXPECT_EQ(QtExt::refusedNumberMessage("1.000", de), QtExt::ambiguousGroupingMessage("1.000", de));
+	// the example is written without group separator even where the locale would write one
+	EXPECT_EQ(QtExt::refusedNumberMessage("abc", de),
+		QString("'abc' is not a number: write it with ',' or '.' as decimal point and without thousands separator, e.g. '1234,5'."));
+	EXPECT_EQ(QtExt::refusedNumberMessage(" 12,5 ", en),
+		QString("'12,5' is not a number: write it with '.' as decimal point and without thousands separator, e.g. '1234.5'."));
 }

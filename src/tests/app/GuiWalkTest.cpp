@@ -6,6 +6,7 @@
 
 #include <QLocale>
 
+#include "DatabaseTestFixture.h"
 #include "GuiTestHarness.h"
 #include "GuiWalk.h"
 
@@ -16,8 +17,8 @@ const int CI_ACTIONS = 500;
 
 /*! Plays one walk; odd seeds in the English, even seeds in the German number format. */
 void playWalk(const GuiWalk::Options & options) {
-	if (options.m_seed % 2 == 0)
-		QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+	// the number format the program sets for its language: no group separators
+	GuiTest::ScopedLocale locale(options.m_seed % 2 == 0 ? QLocale::German : QLocale::English);
 	GuiWalk walk(options, GuiTest::homeDir() + QString("/walk-%1").arg(options.m_seed));
 	walk.run();
 	EXPECT_EQ(walk.failure(), QString());

@@ -30,6 +30,7 @@
 #include "ConstructionEditWidget.h"
 #include "DatabaseTestFixture.h"
 #include "GuiTestHarness.h"
+#include "TypedNumbers.h"
 #include "MaterialDBModel.h"
 #include "MaterialListDelegate.h"
 #include "MaterialSelectorWidget.h"
@@ -149,6 +150,33 @@ TEST_F(ConstructionEditWidgetTest, WidthCellsStoreOnlyValidWidths) {
 		EXPECT_EQ(cell->toolTip(), QString(c.tip));
 		EXPECT_EQ(m_db.isModified(), c.stored);
 		EXPECT_EQ(type(10002).m_d[0], c.stored ? c.text.toDouble() : before);
+	}
+}
+
+
+TEST_F(ConstructionEditWidgetTest, TypedWidthsReadAsEveryFieldReadsThem) {
+	m_page->resize(1200, 800);
+	ASSERT_TRUE(GuiTest::showActive(m_page.get()));
+	select(10002);
+	for (QLocale::Language lang : { QLocale::English, QLocale::German }) {
+		GuiTest::ScopedLocale locale(lang);
+		for (const GuiTest::TypedNumber & n : GuiTest::typedNumbers()) {
+			SCOPED_TRACE(std::string(lang == QLocale::German ? "German '" : "English '") + n.m_text + "'");
+			type(10002).m_d[0] = 0.1;
+			select(10003);
+			select(10002);
+			double meant = 0;
+			const bool accepted = n.value(lang, meant) && meant >= 0.001;
+			GuiTest::typeIntoCell(table(), table()->model()->index(0, 1), QString::fromUtf8(n.m_text), Qt::Key_Return);
+			EXPECT_EQ(type(10002).m_d[0], accepted ? meant : 0.1);
+			// a refused text stays, red, with its reason
+			QTableWidgetItem * cell = table()->item(0, 1);
+			EXPECT_EQ(cell->background().color() == QColor("#ff7777"), !accepted);
+			EXPECT_EQ(cell->toolTip().isEmpty(), accepted);
+			if (!accepted) {
+				EXPECT_EQ(cell->text(), QString::fromUtf8(n.m_text));
+			}
+		}
 	}
 }
 

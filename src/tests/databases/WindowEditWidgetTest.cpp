@@ -18,6 +18,7 @@
 #include <QtExt_ValidatingLineEdit.h>
 
 #include "DatabaseTestFixture.h"
+#include "TypedNumbers.h"
 #include "WindowDBModel.h"
 #include "WindowDBWidget.h"
 #include "WindowEditWidget.h"
@@ -144,6 +145,65 @@ TEST_F(WindowEditWidgetGermanTest, AnglesParseWithTheLocale) {
 	EXPECT_EQ(table()->item(1, 0)->text(), "22,5");
 	table()->item(1, 1)->setText("0,25");
 	EXPECT_EQ(win().m_relativeSHGC.y()[1], 0.25);
+}
+
+
+TEST_F(WindowEditWidgetTest, TypedPointValuesReadAsEveryFieldReadsThem) {
+	m_page->resize(1000, 700);
+	ASSERT_TRUE(GuiTest::showActive(m_page.get()));
+	for (QLocale::Language lang : { QLocale::English, QLocale::German }) {
+		GuiTest::ScopedLocale locale(lang);
+		for (const GuiTest::TypedNumber & n : GuiTest::typedNumbers()) {
+			SCOPED_TRACE(std::string(lang == QLocale::German ? "German '" : "English '") + n.m_text + "'");
+			win().m_relativeSHGC.setValues({0, 30, 90}, {1, 0.9, 0.5});
+			select(1);
+			select(10001);
+			double meant = 0;
+			const bool accepted = n.value(lang, meant) && meant >= 0 && meant <= 1;
+			GuiTest::typeIntoCell(table(), table()->model()->index(1, 1), QString::fromUtf8(n.m_text), Qt::Key_Return);
+			EXPECT_EQ(win().m_relativeSHGC.y()[1], accepted ? meant : 0.9);
+			EXPECT_EQ(win().m_relativeSHGC.size(), 3u);
+			// a refused text stays, red, with its reason
+			QTableWidgetItem * item = table()->item(1, 1);
+			EXPECT_EQ(red(1, 1), !accepted);
+			EXPECT_EQ(item->toolTip().isEmpty(), accepted);
+			if (!accepted) {
+				EXPECT_EQ(item->text(), QString::fromUtf8(n.m_text));
+			}
+		}
+	}
+}
+
+
+TEST_F(WindowEditWidgetTest, OnePointCurveGrowsFromTheDefaultCurve) {
+	m_page->resize(1000, 700);
+	ASSERT_TRUE(GuiTest::showActive(m_page.get()));
+	// a file may hold a curve of one point; raising the count starts from 0 and 90 degrees
+	struct Case { const char * typed; std::vector<double> angles; };
+	const Case cases[] = {
+		{ nullptr, {0, 45, 90} },			// one Up press
+		{ "2", {0, 90} },
+		{ "4", {0, 45, 67.5, 90} },
+	};
+	for (const Case & c : cases) {
+		SCOPED_TRACE(c.typed == nullptr ? "Up" : c.typed);
+		win().m_relativeSHGC.setValues({0}, {1});
+		select(1);
+		select(10001);
+		QSpinBox * count = field<QSpinBox>("spinBox");
+		EXPECT_EQ(table()->rowCount(), 1);
+		if (c.typed == nullptr) {
+			QTest::mouseClick(count->findChild<QLineEdit *>(), Qt::LeftButton);
+			QTest::keyClick(count, Qt::Key_Up);
+		}
+		else {
+			GuiTest::typeIntoSpinBox(count, c.typed, Qt::Key_Return);
+		}
+		EXPECT_EQ(win().m_relativeSHGC.x(), c.angles);
+		EXPECT_EQ(win().m_relativeSHGC.y(), std::vector<double>(c.angles.size(), 1.0));
+		EXPECT_TRUE(win().isValid());
+		EXPECT_EQ(table()->rowCount(), int(c.angles.size()));
+	}
 }
 
 

@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -34,6 +35,7 @@
 #include <QXmlStreamWriter>
 
 #include <QtExt_Directories.h>
+#include <QtExt_ValidatingLineEdit.h>
 
 #include <RM_Database.h>
 #include <RM_Room.h>
@@ -41,6 +43,8 @@
 #include "ButtonBar.h"
 #include "DailyCycleInputWidget.h"
 #include "RoomModelDialog.h"
+#include "TypedNumbers.h"
+#include "UserNumberSpinBox.h"
 
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_UNDEFINED__)
 #include <sanitizer/common_interface_defs.h>
@@ -325,6 +329,7 @@ void GuiWalk::playOne() {
 		{ 5, [this]() { return doubleClickCell(false); } },
 		{ 5, [this]() { return doubleClickCell(true); } },
 		{ 16, [this]() { return typeText(); } },
+		{ 6, [this]() { return typeNumber(); } },
 		{ 8, [this]() { return wheel(); } },
 		{ 5, [this]() { return pickComboItem(); } },
 		{ 8, [this]() { return clickButton(); } },
@@ -843,6 +848,65 @@ GuiWalk::Kind GuiWalk::typeText() {
 	m_leavesEditOpen = finish == "Esc" || finish == "no other field";
 	logAction(QString("type '%1' into %2, %3").arg(text.left(40), describe(focus), finish));
 	return Edit;
+}
+
+
+GuiWalk::Kind GuiWalk::typeNumber() {
+	const std::vector<GuiTest::TypedNumber> & numbers = GuiTest::typedNumbers();
+	const GuiTest::TypedNumber & number = numbers[size_t(pick(int(numbers.size())))];
+	const QString text = QString::fromUtf8(number.m_text);
+	QWidget * focus = nullptr;
+	if (chance(50)) {
+		QList<QAbstractItemView *> views = visible<QAbstractItemView>();
+		if (views.isEmpty())
+			return NonEdit;
+		QAbstractItemView * view = views[pick(views.size())];
+		const QModelIndex index = visibleCell(view, [this](int n) { return pick(n); });
+		if (!index.isValid() || !(index.flags() & Qt::ItemIsEditable))
+			return NonEdit;
+		logAction(QString("open cell %1,%2 of %3").arg(index.row()).arg(index.column()).arg(describe(view)));
+		focus = GuiTest::openCellEditor(view, index);
+		if (focus == nullptr || focus == view || !insideItemView(focus))
+			return Edit;
+	}
+	else {
+		QList<QtExt::ValidatingLineEdit *> fields;
+		for (QtExt::ValidatingLineEdit * f : visible<QtExt::ValidatingLineEdit>())
+			if (f->isEnabled() && !f->isReadOnly())
+				fields << f;
+		if (fields.isEmpty())
+			return NonEdit;
+		QtExt::ValidatingLineEdit * field = fields[pick(fields.size())];
+		QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, field->rect().center());
+		focus = QApplication::focusWidget();
+		if (focus != field)
+			return Edit;
+	}
+	const bool pending = !m_pendingEdit.isNull() && m_pendingEdit != focus;
+	const QByteArray before = snapshot().m_project;
+	QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
+	typeCharacters(focus, text);
+	QPointer<QWidget> editor = focus;
+	const QString finish = finishEntry();
+	m_leavesEditOpen = finish == "Esc" || finish == "no other field";
+	logAction(QString("type number '%1' into %2, %3").arg(text, describe(focus), finish));
+	QApplication::processEvents();
+	double meant;
+	if (!pending && !number.value(QLocale().language(), meant))
+		checkRefusedNumber(editor, text, before);
+	return Edit;
+}
+
+
+void GuiWalk::checkRefusedNumber(QWidget * editor, const QString & text, const QByteArray & before) {
+	// only number editors: a name cell takes "abc" as it should
+	const bool numberEditor = qobject_cast<QtExt::ValidatingLineEdit *>(editor) != nullptr
+							  || qobject_cast<UserNumberSpinBox *>(editor) != nullptr;
+	if (!numberEditor || m_window == nullptr)
+		return;
+	const QByteArray after = snapshot().m_project;
+	if (after != before)
+		fail(QString("the refused number '%1' changed the project: %2").arg(text, firstDifference(before, after)));
 }
 
 

@@ -111,6 +111,10 @@ private:
 	Kind selectCell();
 	Kind doubleClickCell(bool thenEscape);
 	Kind typeText();
+	/*! Types a number text of the typed-number table into a field or a cell. */
+	Kind typeNumber();
+	/*! Fails when a refused number text typed into a number editor changed the project. */
+	void checkRefusedNumber(QWidget * editor, const QString & text, const QByteArray & before);
 	Kind wheel();
 	Kind pickComboItem();
 	Kind clickButton();

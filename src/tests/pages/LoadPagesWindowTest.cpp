@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QStackedWidget>
+#include <QTableView>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -32,9 +33,12 @@
 #include <RM_Room.h>
 
 #include "ButtonBar.h"
+#include "DatabaseTestFixture.h"
 #include "GuiTestHarness.h"
 #include "RoomModelDialog.h"
 #include "ScheduleInputWidget.h"
+#include "ConstructionTableModel.h"
+#include "TypedNumbers.h"
 
 namespace {
 
@@ -178,6 +182,18 @@ protected:
 		driver.add(Driver::press(QDialogButtonBox::Ok));
 		m_window->buttonBar()->toolButtonSave->click();
 		ASSERT_EQ(m_window->project()->m_projectFilePath, path);
+	}
+
+	/*! Runs the project through the button bar, the run dialog accepted with its options off. */
+	void run() {
+		Driver driver;
+		driver.add([](QWidget * w) {
+			for (QAbstractButton * b : w->findChildren<QAbstractButton *>("checkBox"))
+				b->setChecked(false);
+			qobject_cast<QDialog *>(w)->accept();
+		});
+		m_window->buttonBar()->toolButtonUpdate->click();
+		EXPECT_TRUE(m_window->model()->m_outputManager.m_resultsPresent);
 	}
 
 	static QStringList examples() {
@@ -338,14 +354,7 @@ TEST_F(LoadPagesWindowTest, YearRunWithoutHeatingReportsNoHeatingEnergy) {
 	newProject();
 	ASSERT_EQ(m_window->project()->m_simulationEndTime, 8760*3600.0);
 	const auto heatingEnergy = [this]() {
-		Driver driver;
-		driver.add([](QWidget * w) {
-			for (QAbstractButton * b : w->findChildren<QAbstractButton *>("checkBox"))
-				b->setChecked(false);
-			qobject_cast<QDialog *>(w)->accept();
-		});
-		m_window->buttonBar()->toolButtonUpdate->click();
-		EXPECT_TRUE(m_window->model()->m_outputManager.m_resultsPresent);
+		run();
 		return m_window->model()->m_outputManager.m_fluxIntegrals[RM::OutputManager::RF_Heating];
 	};
 	// the default room is heated through the winter; without heating nothing is supplied
@@ -354,6 +363,84 @@ TEST_F(LoadPagesWindowTest, YearRunWithoutHeatingReportsNoHeatingEnergy) {
 	EXPECT_GT(heatingEnergy(), 0);
 	heatingType->setCurrentIndex(0);
 	EXPECT_EQ(heatingEnergy(), 0);
+}
+
+TEST_F(LoadPagesWindowTest, CommercialPresetRunsTheSameAfterSaveAndLoad) {
+	newProject();
+	ASSERT_TRUE(GuiTest::showActive(m_window.get()));
+	m_window->inputTabs()->setCurrentWidget(page(RoomModelDialog::TabGeometry));
+	// a height whose preset rate 4/h has more digits than the file keeps
+	typeAndReturn(child<Edit>(page(RoomModelDialog::TabGeometry), "lineEditHeight"), "3");
+	ASSERT_EQ(m_window->project()->m_height, 3);
+	QWidget * natural = page(RoomModelDialog::TabInfiltration);
+	m_window->inputTabs()->setCurrentWidget(natural);
+	child<QComboBox>(natural, "comboBoxType")->setCurrentIndex(RM::NaturalVentilationModel::MANAGED);
+	child<QAbstractButton>(natural, "pushButtonCommercialDefaults")->click();
+	const auto roomStates = [this]() {
+		run();
+		return m_window->model()->m_outputManager.m_roomStateSeries;
+	};
+	// ten days are enough: the base rate acts in every hour (the run length is a setting of
+	// the project file that the window does not offer)
+	m_window->project()->m_simulationEndTime = 10*86400.0;
+	const auto before = roomStates();
+	const double rate = m_window->project()->m_naturalVentilationModel.m_baseAirChangeRate;
+	EXPECT_DOUBLE_EQ(rate, 1.33333);
+
+	const QString path = m_dir + "/commercial.rmxml";
+	save(path);
+	{
+		Driver driver;
+		driver.add(Driver::chooseFile(path));
+		m_window->buttonBar()->toolButtonLoad->click();
+	}
+	EXPECT_EQ(m_window->project()->m_naturalVentilationModel.m_baseAirChangeRate, rate);
+	ASSERT_EQ(m_window->project()->m_simulationEndTime, 10*86400.0);
+	const auto after = roomStates();
+	ASSERT_FALSE(before[0].empty());
+	EXPECT_TRUE(before == after) << "Save and Load changed the results";
+}
+
+
+TEST_F(LoadPagesWindowTest, NoConstructionAndBackKeepsTheRow) {
+	newProject();
+	ASSERT_TRUE(GuiTest::showActive(m_window.get()));
+	m_window->inputTabs()->setCurrentWidget(page(RoomModelDialog::TabGeometry));
+	QTableView * view = child<QTableView>(page(RoomModelDialog::TabGeometry), "tableViewConstruction");
+	QAbstractItemModel * model = view->model();
+	RM::RoomConstruction & rc = m_window->project()->m_constructions[0];
+	ASSERT_NE(rc.m_windowId, 0u);
+	const RM::RoomConstruction kept = rc;
+	// the user's own orientation, then the slip to "No Construction" and back
+	GuiTest::typeIntoCell(view, model->index(0, ConstructionTableModel::ColOrientation), "135", Qt::Key_Return);
+	ASSERT_EQ(rc.m_orientation, 135);
+	const auto choose = [&](unsigned int id) {
+		QComboBox * combo = qobject_cast<QComboBox *>(
+			GuiTest::openCellEditor(view, model->index(0, ConstructionTableModel::ColConstruction)));
+		ASSERT_NE(combo, nullptr);
+		const int item = combo->findData(id);
+		ASSERT_GE(item, 0);
+		// step to the entry with the arrow keys, as a user does, and leave with Return
+		while (combo->currentIndex() > item)
+			QTest::keyClick(combo, Qt::Key_Up);
+		while (combo->currentIndex() < item)
+			QTest::keyClick(combo, Qt::Key_Down);
+		QTest::keyClick(combo, Qt::Key_Return);
+		QApplication::processEvents();
+	};
+	choose(0);
+	EXPECT_EQ(rc.m_constructionId, 0u);
+	EXPECT_FALSE(model->index(0, ConstructionTableModel::ColArea).data().isValid());
+	choose(kept.m_constructionId);
+	EXPECT_EQ(rc.m_constructionId, kept.m_constructionId);
+	EXPECT_EQ(rc.m_AW, kept.m_AW);
+	EXPECT_EQ(rc.m_AF, kept.m_AF);
+	EXPECT_EQ(rc.m_orientation, 135);
+	EXPECT_EQ(rc.m_windowId, kept.m_windowId);
+	EXPECT_EQ(rc.m_shadingTypeId, kept.m_shadingTypeId);
+	EXPECT_EQ(rc.m_type, kept.m_type);
+	EXPECT_EQ(model->index(0, ConstructionTableModel::ColArea).data().toString(),
+		QLocale().toString(kept.m_AW + kept.m_AF, 'f', 2));
 }
 
 } // namespace

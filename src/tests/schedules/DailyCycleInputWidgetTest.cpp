@@ -110,9 +110,13 @@ TEST(DailyCycleInputWidget, typedValuesAreCheckedAndGoToTheWholeSelection) {
 	QSignalSpy spy(&e.m_w, &DailyCycleInputWidget::valueChanged);
 	for (const char * text : {"warm", "nan", "inf", "-inf", ""}) {
 		table->item(2, 1)->setText(text);
-		EXPECT_EQ(table->item(2, 1)->text(), "18") << text;
+		// the refused text stays, marked with its reason; the hour keeps its value
+		EXPECT_EQ(table->item(2, 1)->text(), text);
+		EXPECT_TRUE(table->item(2, 1)->toolTip().contains("is not a number")) << text;
 		EXPECT_DOUBLE_EQ(e.m_w.values()[2], 18) << text;
 	}
+	table->item(2, 1)->setText("18");
+	EXPECT_TRUE(table->item(2, 1)->toolTip().isEmpty());
 	EXPECT_EQ(spy.count(), 0);
 
 	table->item(6, 1)->setSelected(true);

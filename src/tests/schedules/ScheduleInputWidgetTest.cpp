@@ -98,6 +98,15 @@ TEST(ScheduleParsers, timeValuePairs) {
 		{"1.000 4", 1, true, false, {}},						// ambiguous under German
 		{"hello", 1, false, false, {}},
 		{"7", 1, false, false, {}},
+		// each line holds one pair: lines of one German number never pair across the break
+		{"0,20\n100,22\n", 24, true, false, {}},
+		{"0,5\n100,7\n200,9\n300,1", 24, true, false, {}},
+		{"0,20\n100,22\n", 24, false, false, {}},
+		{"0\t0,5\r\n10\t0,7\r\n", 24, true, true, {{0, 239, 0.5}, {240, 8759, 0.7}}},	// tab lines
+		{"0\t0.5\n10\t0.7\n", 24, false, true, {{0, 239, 0.5}, {240, 8759, 0.7}}},
+		{"0 5\n\n  \n100 7\n", 24, false, true, {{0, 2399, 5}, {2400, 8759, 7}}},	// blank lines
+		{"0 5 6\n10 7 8\n", 24, false, false, {}},			// three columns
+		{"0 5\n100 7 8\n", 24, false, false, {}},
 	};
 	for (const Case & c : cases) {
 		GuiTest::ScopedLocale locale(c.m_german ? QLocale::German : QLocale::English);
@@ -330,6 +339,27 @@ TEST_F(Editor, clipboardImportsReportFailuresAndKeepTheSchedule) {
 		EXPECT_EQ(driver.m_seen[0].m_text, c.m_message);
 		EXPECT_EQ(m_schedule.m_annualValues, annualSeries(1)) << c.m_message;
 		EXPECT_EQ(m_schedule.m_type, int(RM::Schedule::DAILY_SEASONAL));
+	}
+
+	// the paste buttons as a user presses them: one-field lines refused in either language
+	for (QLocale::Language lang : { QLocale::German, QLocale::English }) {
+		GuiTest::ScopedLocale locale(lang);
+		for (const char * text : { "0,20\n100,22\n", "0,5\n100,7\n200,9\n300,1" }) {
+			SCOPED_TRACE(text);
+			QGuiApplication::clipboard()->setText(text);
+			Driver driver;
+			driver.add(Driver::press(QDialogButtonBox::Ok));
+			QPushButton * day = nullptr;
+			for (QPushButton * b : m_w.findChildren<QPushButton *>())
+				if (b->text() == "Paste (day,value)")
+					day = b;
+			ASSERT_NE(day, nullptr);
+			day->click();
+			ASSERT_EQ(driver.m_seen.size(), 1u);
+			EXPECT_EQ(driver.m_seen[0].m_text,
+				"Invalid format, expected table with two columns of numbers, separated by white-space character(s).");
+			EXPECT_EQ(m_schedule.m_annualValues, annualSeries(1));
+		}
 	}
 
 	QGuiApplication::clipboard()->setText("0\t4\n2\t6\n");
