@@ -2,8 +2,9 @@
 // makes up, so the input is not the file but a list of edits to a plausible full-year
 // skeleton: location fields, single fields of any hour (numbers, large beams, empty fields,
 // missing-value markers, text), cut and missing lines. After each read that succeeds:
-// every value is finite, every direct normal value lies within the extraterrestrial irradiance
-// and each replaced hour was above it in the file, and the data interpolate at any time.
+// every value is finite, every direct normal value lies within the extraterrestrial irradiance,
+// only negative values and beams above what any sky lets through in their hour are replaced,
+// and the data interpolate at any time.
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -154,10 +155,18 @@ void checkRead(ClimateDataLoader & loader) {
 	for (unsigned int j = 0; j < HOURS; ++j)
 		FuzzSupport::require(!(direct[j] > sun.extraterrestrialRadiation((j + 1)*3600.0)),
 							 "direct normal radiation within the extraterrestrial irradiance");
+	const std::vector<double> & diffuse = loader.m_data[ClimateDataLoader::DiffuseRadiationHorizontal];
 	for (const ClimateDataLoader::RepairedHour & r : loader.m_repairedHours) {
-		FuzzSupport::require(r.m_index < HOURS && r.m_fileValue > sun.extraterrestrialRadiation(r.m_time),
-							 "only values above the extraterrestrial irradiance are replaced");
-		FuzzSupport::require(r.m_value >= 0 && r.m_value == direct[r.m_index], "a replaced value is the one read");
+		FuzzSupport::require(r.m_index < HOURS, "a replaced hour of the year");
+		const bool isDirect = r.m_quantity == ClimateDataLoader::DirectRadiationNormal;
+		if (r.m_fileValue < 0)
+			FuzzSupport::require(r.m_value == 0, "negative radiation reads as 0");
+		else
+			FuzzSupport::require(isDirect && (r.m_fileValue > sun.extraterrestrialRadiation(r.m_time)
+											  || r.m_fileValue > sun.beamLimitOfHour(r.m_time)),
+								 "only beams above what any sky lets through are replaced");
+		FuzzSupport::require(r.m_value >= 0 && r.m_value == (isDirect ? direct : diffuse)[r.m_index],
+							 "a replaced value is the one read");
 	}
 	try {
 		const int y = loader.m_startYear;
