@@ -8,6 +8,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QTextTable>
+#include <QTextCursor>
 
 namespace QtExt {
 
@@ -101,40 +103,73 @@ std::vector<double> TextFrame::lineBreaks(QPaintDevice * device, double width) {
 		const QTextLayout * lines = b.layout();
 		if (lines == nullptr)
 			continue;
+		const QTextCursor cursor(b);
+		if (const QTextTable * table = cursor.currentTable()) {
+			// the first block of a row's first cell stands for the row: its top edge
+			const QTextTableCell cell = table->cellAt(cursor);
+			if (cell.column() != 0 || cell.firstPosition() != b.position())
+				continue;
+			const QTextTableFormat format = table->format();
+			breaks.push_back(layout->blockBoundingRect(b).top() - format.cellPadding() - format.border());
+			continue;
+		}
 		const double origin = layout->blockBoundingRect(b).top() - lines->boundingRect().top();
 		// a line may reach into the next one (leading below 0): break at line tops
 		for (int i = 0; i < lines->lineCount(); ++i)
 			breaks.push_back(origin + lines->lineAt(i).y());
 	}
+	// nothing above the first line or row
+	std::sort(breaks.begin(), breaks.end());
+	breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
 	if (!breaks.empty())
 		breaks.erase(breaks.begin());
 	return breaks;
 }
 
 
-void TextFrame::drawLines(QPainter * painter, const QPointF & pos, double width, double from, double to) {
+void TextFrame::drawPart(QPainter * painter, const QPointF & pos, double width, double from, double to) {
 	if (painter == nullptr || painter->device() == nullptr || to <= from)
 		return;
 	painter->save();
 	prepareDrawing(painter, width);
-	const double bottom = std::min(to, m_textDocument->size().height());
-	fillBackground(painter, QRectF(pos.x(), pos.y(), m_textDocument->size().width(), std::max(0.0, bottom - from)));
-	// line by line: the document layout also paints lines next to its clip rectangle
+	const QSizeF size = m_textDocument->size();
+	const double bottom = std::min(to, size.height());
+	const QRectF part(0, from, size.width(), std::max(0.0, bottom - from));
+	painter->translate(pos.x(), pos.y() - from);
+	fillBackground(painter, part);
+	painter->setClipRect(part, Qt::IntersectClip);
+
+	// The whole document clipped to the part, so that it looks as the text printed in one
+	// piece (list numbers, table borders and padding). The layout also draws the lines next
+	// to its clip rectangle, which a PDF would hold as hidden text: a block cut at the top
+	// of the part is left to the line-by-line pass below, and the layout's clip starts
+	// below it and ends above the line that starts the next part.
 	const double eps = 0.5;
 	QAbstractTextDocumentLayout * layout = m_textDocument->documentLayout();
+	double top = from;
+	QTextBlock cut;
 	for (QTextBlock b = m_textDocument->begin(); b.isValid(); b = b.next()) {
-		const QTextLayout * lines = b.layout();
-		if (lines == nullptr)
-			continue;
-		const QRectF block = layout->blockBoundingRect(b);
-		const QPointF origin = block.topLeft() - lines->boundingRect().topLeft();
+		const QRectF r = layout->blockBoundingRect(b);
+		if (r.top() < from - eps && r.bottom() > from + eps && b.layout() != nullptr && b.layout()->lineCount() > 1) {
+			cut = b;
+			top = r.bottom();
+			break;
+		}
+	}
+	QAbstractTextDocumentLayout::PaintContext context;
+	context.palette.setColor(QPalette::Text, painter->pen().color());
+	context.clip = QRectF(0, top + 1, size.width(), std::max(0.0, bottom - 1 - top - 1));
+	if (context.clip.height() > 0)
+		layout->draw(painter, context);
+	if (cut.isValid()) {
+		const QTextLayout * lines = cut.layout();
+		const QPointF origin = layout->blockBoundingRect(cut).topLeft() - lines->boundingRect().topLeft();
 		for (int i = 0; i < lines->lineCount(); ++i) {
 			const QTextLine line = lines->lineAt(i);
 			// each line belongs to the part in which it starts
-			const double top = origin.y() + line.y();
-			if (top < from - eps || top >= to - eps)
-				continue;
-			line.draw(painter, QPointF(pos.x() + origin.x(), pos.y() + origin.y() - from));
+			const double y = origin.y() + line.y();
+			if (y >= from - eps && y < to - eps)
+				line.draw(painter, origin);
 		}
 	}
 	painter->restore();
