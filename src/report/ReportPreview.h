@@ -1,6 +1,7 @@
 #ifndef ReportPreviewH
 #define ReportPreviewH
 
+#include <exception>
 #include <map>
 #include <memory>
 
@@ -73,6 +74,10 @@ private:
 	static void setupPdfPrinter(QPrinter & printer, const QString & fileName);
 	/*! Error box naming the file and the log file. */
 	void showPdfError(const QString & fileName);
+	/*! Error box of a print that failed: the PDF box for a file, else naming the printer. */
+	void showPrintError(const QPrinter & printer);
+	/*! Log text of a failed output: the cause after a first line, one closing mark. */
+	static QString printErrorMessage(const std::exception & ex);
 
 	Ui::ReportPreview *						m_ui;
 	QPrintPreviewWidget *					m_printPreviewWidget;

@@ -1,4 +1,8 @@
 #include <QCheckBox>
+#include <QDir>
+#include <QPrintDialog>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
@@ -140,28 +144,6 @@ TEST_F(ReportPreviewTest, ExportPageWritesThePageOnViewAsPdf) {
 }
 
 
-TEST_F(ReportPreviewTest, UnwritableTargetIsReportedAndPreviewGoesOn) {
-	ReportPreview preview(m_model.get(), &m_db);
-	QSignalSpy progress(&preview, &ReportPreview::progress);
-	const QString bad = file("missing-folder/report.pdf");
-	{
-		ReportTest::MessageRecorder recorder;
-		EXPECT_FALSE(preview.writePdf(bad));
-		ASSERT_EQ(recorder.m_messages.size(), 1u);
-		const ReportTest::MessageRecorder::Message & m = recorder.m_messages.front();
-		EXPECT_EQ(m.m_type, BVX::MSG_ERROR);
-		EXPECT_EQ(m.m_functionID, "[PrintDialog::printReport]");
-		EXPECT_EQ(QString::fromStdString(m.m_text),
-				  QString("Error while printing report.\nCannot write PDF file '%1'.!").arg(bad));
-	}
-	EXPECT_EQ(progress.count(), 0);
-	EXPECT_TRUE(preview.writePdf(file("good.pdf")));
-	EXPECT_EQ(progress.count(), 1);
-	preview.updatePreview();
-	EXPECT_GT(preview.pageCount(), 1);
-}
-
-
 /*! Types a file name into a save dialog, keeping its own overwrite question. */
 GuiTest::ModalDialogDriver::Action typeFileName(const QString & dir, const QString & name, QFileDialog ** seen = nullptr) {
 	return [dir, name, seen](QWidget * w) {
@@ -176,6 +158,125 @@ GuiTest::ModalDialogDriver::Action typeFileName(const QString & dir, const QStri
 	};
 }
 
+
+
+/*! Answers the print dialog with "Print to File (PDF)" into the file, all pages or from..to,
+	as the user fills in its fields; then runs after (the dialog has accepted). */
+GuiTest::ModalDialogDriver::Action printToFile(const QString & file, int from = 0, int to = 0,
+											   const std::function<void()> & after = std::function<void()>()) {
+	return [=](QWidget * w) {
+		QPrintDialog * dlg = qobject_cast<QPrintDialog *>(w);
+		ASSERT_NE(dlg, nullptr);
+		QComboBox * printers = dlg->findChild<QComboBox *>("printers");
+		ASSERT_NE(printers, nullptr);
+		printers->setCurrentIndex(printers->findText("Print to File (PDF)"));
+		QLineEdit * name = dlg->findChild<QLineEdit *>("filename");
+		ASSERT_NE(name, nullptr);
+		name->setText(file);
+		if (from > 0) {
+			dlg->findChild<QRadioButton *>("printRange")->click();
+			dlg->findChild<QSpinBox *>("from")->setValue(from);
+			dlg->findChild<QSpinBox *>("to")->setValue(to);
+		}
+		dlg->accept();
+		if (after)
+			after();
+	};
+}
+
+
+// A print that cannot be written shows the box of Write PDF, naming the file and the log
+// file; the log line has one closing mark; the preview goes on.
+TEST_F(ReportPreviewTest, UnwritableTargetIsReportedAndPreviewGoesOn) {
+	using Driver = GuiTest::ModalDialogDriver;
+	ReportPreview preview(m_model.get(), &m_db);
+	preview.updatePreview();
+	const int pages = preview.pageCount();
+	QSignalSpy progress(&preview, &ReportPreview::progress);
+	const QString bad = file("missing-folder/report.pdf");
+	{
+		ReportTest::MessageRecorder recorder;
+		EXPECT_FALSE(preview.writePdf(bad));
+		ASSERT_EQ(recorder.m_messages.size(), 1u);
+		const ReportTest::MessageRecorder::Message & m = recorder.m_messages.front();
+		EXPECT_EQ(m.m_type, BVX::MSG_ERROR);
+		EXPECT_EQ(m.m_functionID, "[PrintDialog::printReport]");
+		EXPECT_EQ(QString::fromStdString(m.m_text),
+				  QString("Error while printing report.\nCannot write PDF file '%1'.").arg(bad));
+	}
+	EXPECT_EQ(progress.count(), 0);
+
+	// Write PDF and Print to File into a folder that is gone when the report is written
+	QPushButton * writeButton = preview.findChild<QPushButton *>("pushButtonWritePdf");
+	QPushButton * printButton = preview.findChild<QPushButton *>("pushButtonPrint");
+	const QString folder = file("gone");
+	const QString target = folder + "/report.pdf";
+	const auto removeFolder = [folder]() { QDir(folder).removeRecursively(); };
+	QStringList boxes;
+	for (QPushButton * button : { writeButton, printButton }) {
+		ASSERT_TRUE(QDir().mkpath(folder));
+		Driver driver;
+		if (button == writeButton)
+			driver.add([&](QWidget * w) { typeFileName(folder, "report.pdf")(w); removeFolder(); });
+		else
+			driver.add(printToFile(target, 0, 0, removeFolder));
+		driver.add(Driver::press(QDialogButtonBox::Ok));
+		ReportTest::MessageRecorder recorder;
+		button->click();
+		ASSERT_EQ(driver.m_seen.size(), 2u) << button->objectName().toStdString();
+		EXPECT_EQ(driver.m_seen[1].m_className, "QMessageBox");
+		EXPECT_TRUE(driver.m_seen[1].m_text.contains(target)) << driver.m_seen[1].m_text.toStdString();
+		EXPECT_TRUE(driver.m_seen[1].m_text.contains(QtExt::Directories::globalLogFile()));
+		boxes << driver.m_seen[1].m_title + "|" + driver.m_seen[1].m_text;
+		EXPECT_EQ(recorder.m_messages.size(), 1u);
+		EXPECT_FALSE(QFile::exists(target));
+	}
+	EXPECT_EQ(boxes[0], boxes[1]);
+
+	EXPECT_TRUE(preview.writePdf(file("good.pdf")));
+	EXPECT_EQ(progress.count(), 1);
+	preview.updatePreview();
+	EXPECT_EQ(preview.pageCount(), pages);
+}
+
+
+// A page range applies to the print it was chosen for: the file holds those pages, the
+// preview keeps every page, also for a range past the end (which a box tells).
+TEST_F(ReportPreviewTest, RangedPrintLeavesTheWholePreview) {
+	using Driver = GuiTest::ModalDialogDriver;
+	ReportPreview preview(m_model.get(), &m_db);
+	preview.updatePreview();
+	const int pages = preview.pageCount();
+	ASSERT_GE(pages, 3);
+	ASSERT_TRUE(preview.writePdf(file("whole.pdf")));
+	QPushButton * printButton = preview.findChild<QPushButton *>("pushButtonPrint");
+
+	Driver driver;
+	driver.add(printToFile(file("range.pdf"), 2, 3));
+	printButton->click();
+	ASSERT_EQ(driver.m_seen.size(), 1u);
+	EXPECT_EQ(ReportTest::pdfPages(file("range.pdf")), 2);
+	EXPECT_EQ(ReportTest::pdfText(file("range.pdf"), 1), ReportTest::pdfText(file("whole.pdf"), 2));
+	EXPECT_EQ(preview.pageCount(), pages);
+	preview.updatePreview();
+	EXPECT_EQ(preview.pageCount(), pages);
+
+	// past the end: nothing printed, a box names the last page, the preview stays whole
+	driver.add(printToFile(file("past.pdf"), pages + 1, pages + 2));
+	driver.add(Driver::press(QDialogButtonBox::Ok));
+	printButton->click();
+	ASSERT_EQ(driver.m_seen.size(), 3u);
+	EXPECT_EQ(driver.m_seen[2].m_className, "QMessageBox");
+	EXPECT_TRUE(driver.m_seen[2].m_text.contains(QString("(page %1)").arg(pages))) << driver.m_seen[2].m_text.toStdString();
+	EXPECT_FALSE(QFile::exists(file("past.pdf")));
+	preview.updatePreview();
+	EXPECT_EQ(preview.pageCount(), pages);
+
+	// the next print without a range prints everything again
+	driver.add(printToFile(file("all.pdf")));
+	printButton->click();
+	EXPECT_EQ(ReportTest::pdfPages(file("all.pdf")), pages);
+}
 
 
 TEST_F(ReportPreviewTest, PdfButtonsAskBeforeReplacingTheFinalNameAndShowFailures) {
