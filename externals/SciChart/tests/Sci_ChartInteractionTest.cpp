@@ -109,6 +109,67 @@ TEST(SciChartZoom, RebuildingWritesNothingIntoAutoscaledOrFixedModels) {
 }
 
 
+// A model reset or a rebinding while zoomed in: zooming back afterwards shows the ranges
+// as designed (y autoscaled, x fixed 0..20), not the zoomed ones for good.
+TEST(SciChartZoom, ResetOrRebindWhileZoomedKeepsTheDesignedRanges) {
+	enum Rebuild { Reset, Rebind };
+	for (Rebuild rebuild : { Reset, Rebind }) {
+		SCOPED_TRACE(rebuild == Reset ? "model reset" : "unbound and bound again");
+		auto m = tempAndLoad();
+		m->setAxisData(false, 0, A::Autoscale);
+		m->setAxisData(0.0, 0, A::Minimum);
+		m->setAxisData(20.0, 0, A::Maximum);
+		Chart chart;
+		chart.resize(600, 400);
+		chart.setModel(m.get());
+		chart.replot();
+		chart.zoomer()->zoom(QRectF(QPointF(2, 12), QPointF(7, 17)));
+		ASSERT_DOUBLE_EQ(m->axisData(0, A::Maximum).toDouble(), 7);
+		ASSERT_FALSE(m->axisData(1, A::Autoscale).toBool());
+		if (rebuild == Reset) {
+			m->beginResetModel();
+			m->endResetModel();
+		}
+		else {
+			chart.setModel(nullptr);
+			chart.setModel(m.get());
+		}
+		chart.replot();
+		chart.zoomer()->zoom(0);
+		EXPECT_TRUE(m->axisData(1, A::Autoscale).toBool());
+		EXPECT_FALSE(m->axisData(0, A::Autoscale).toBool());
+		EXPECT_DOUBLE_EQ(m->axisData(0, A::Minimum).toDouble(), 0);
+		EXPECT_DOUBLE_EQ(m->axisData(0, A::Maximum).toDouble(), 20);
+		EXPECT_DOUBLE_EQ(chart.axisScaleDiv(QwtPlot::xBottom).lowerBound(), 0);
+		EXPECT_DOUBLE_EQ(chart.axisScaleDiv(QwtPlot::xBottom).upperBound(), 20);
+		// zooming in again writes the new ranges, zooming back restores the design
+		chart.zoomer()->zoom(QRectF(QPointF(4, 12), QPointF(9, 17)));
+		EXPECT_DOUBLE_EQ(m->axisData(0, A::Minimum).toDouble(), 4);
+		chart.zoomer()->zoom(0);
+		EXPECT_DOUBLE_EQ(m->axisData(0, A::Maximum).toDouble(), 20);
+		EXPECT_TRUE(m->axisData(1, A::Autoscale).toBool());
+	}
+}
+
+
+// An axis its model's owner sets anew while the chart is zoomed keeps that setting when the
+// chart is rebuilt; the others return to their design.
+TEST(SciChartZoom, AnAxisSetAnewWhileZoomedKeepsItsNewRange) {
+	auto m = tempAndLoad();
+	Chart chart;
+	chart.resize(600, 400);
+	chart.setModel(m.get());
+	chart.replot();
+	chart.zoomer()->zoom(QRectF(QPointF(2, 12), QPointF(7, 17)));
+	m->beginResetModel();
+	m->setAxisData(100.0, 0, A::Maximum);
+	m->endResetModel();
+	EXPECT_DOUBLE_EQ(m->axisData(0, A::Maximum).toDouble(), 100);
+	EXPECT_FALSE(m->axisData(0, A::Autoscale).toBool());
+	EXPECT_TRUE(m->axisData(1, A::Autoscale).toBool());
+}
+
+
 TEST(SciChartZoom, WithoutModelQwtZoomsTheScales) {
 	Chart chart;
 	chart.resize(600, 400);
