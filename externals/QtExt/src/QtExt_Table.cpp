@@ -699,18 +699,21 @@ void Table::drawRows(QPainter * painter, const QPointF & pos, double from, doubl
 	const double eps = 0.5;
 	int first = m_rows;
 	int end = 0;
+	bool cut = false;
 	for (int r = 0; r < m_rows; ++r) {
 		const QRectF & rc = at(0, r).m_cellRect;
-		if (rc.top() >= from - eps && rc.bottom() <= to + eps) {
+		if (rc.bottom() > from + eps && rc.top() < to - eps) {
 			first = std::min(first, r);
 			end = r + 1;
+			// a row taller than a page is cut at the page ends: each part shows its piece
+			cut = cut || rc.top() < from - eps || rc.bottom() > to + eps;
 		}
 	}
 	if (first >= end)
 		return;
 	const double top = at(0, 0).m_cellRect.top();
 	double header = 0;
-	if (from > top + eps && m_headerRows > 0) {
+	if (from > top + eps && m_headerRows > 0 && first >= m_headerRows) {
 		const int rows = std::min(m_headerRows, first);
 		const QPointF headerPos(pos.x(), pos.y() - top);
 		drawRowRange(painter, headerPos, 0, rows);
@@ -718,8 +721,13 @@ void Table::drawRows(QPainter * painter, const QPointF & pos, double from, doubl
 		header = headerHeight();
 	}
 	const QPointF bodyPos(pos.x(), pos.y() + header - from);
+	painter->save();
+	if (cut)
+		painter->setClipRect(QRectF(pos.x() - m_size.width(), pos.y() + header, 3.0 * m_size.width(),
+									std::min(to - from, 1e7)), Qt::IntersectClip);
 	drawRowRange(painter, bodyPos, first, end);
 	drawOutline(painter, bodyPos, first, end);
+	painter->restore();
 }
 
 } // namespace QtExt
