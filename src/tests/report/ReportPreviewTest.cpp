@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QPrintDialog>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QComboBox>
 #include <QFile>
@@ -392,4 +393,31 @@ TEST_F(ReportPreviewTest, FontChangeRefillsSizesAndAppliesTheSizeOnce) {
 	sizes->setCurrentIndex(index == sizes->currentIndex() ? 1 : index);
 	EXPECT_EQ(ReportSettings::instance().m_font.pointSize(), sizes->currentData().toInt());
 	EXPECT_EQ(paints.count(), 2);
+}
+
+
+// A remark of a numbered list of 60 measures and a bordered table of 40 rooms spans three
+// pages and reads as the same remark on one page would: every item keeps its number, every
+// row its two cells apart; no shading debug lines on the way.
+TEST_F(ReportPreviewTest, ContinuedRemarkKeepsListNumbersAndTableCells) {
+	ReportSettings::instance().m_font.setPointSize(12);
+	ReportSettings::instance().m_activatedFrames = { 12, 14 };
+	QString html = "<ol>";
+	for (int i = 1; i <= 60; ++i)
+		html += QString("<li>Measure %1</li>").arg(i);
+	html += "</ol><table border=\"1\" cellpadding=\"4\" cellspacing=\"0\">";
+	for (int i = 1; i <= 40; ++i)
+		html += QString("<tr><td>Room %1</td><td>%2 m2</td></tr>").arg(i).arg(i + 10);
+	html += "</table>";
+	m_model->m_room.m_projectInformation.m_description = html;
+	ReportPreview preview(m_model.get(), &m_db);
+	ReportTest::MessageRecorder debug(BVX::MSG_DEBUG);
+	ASSERT_TRUE(preview.writePdf(file("remark.pdf")));
+	EXPECT_TRUE(debug.m_messages.empty()) << debug.m_messages.front().m_text;
+	ASSERT_GE(ReportTest::pdfPages(file("remark.pdf")), 3);
+	const QString text = ReportTest::pdfText(file("remark.pdf"));
+	for (int i = 1; i <= 60; ++i)
+		EXPECT_EQ(text.count(QRegularExpression(QString("\\b%1\\.\\s+Measure %1\\b").arg(i))), 1) << i;
+	for (int i = 1; i <= 40; ++i)
+		EXPECT_EQ(text.count(QRegularExpression(QString("\\bRoom %1\\s+%2 m2\\b").arg(i).arg(i + 10))), 1) << i;
 }
