@@ -99,24 +99,30 @@ std::vector<double> TextFrame::lineBreaks(QPaintDevice * device, double width) {
 	if (frameRect(device, width).isNull())
 		return breaks;
 	QAbstractTextDocumentLayout * layout = m_textDocument->documentLayout();
+	// the bottom of the last table: the block the document keeps after a table reports a
+	// top inside the table's last row
+	double tableBottom = 0;
 	for (QTextBlock b = m_textDocument->begin(); b.isValid(); b = b.next()) {
 		const QTextLayout * lines = b.layout();
 		if (lines == nullptr)
 			continue;
 		const QTextCursor cursor(b);
-		if (const QTextTable * table = cursor.currentTable()) {
-			// the first block of a row's first cell stands for the row: its top edge
+		if (QTextTable * table = cursor.currentTable()) {
+			// the first block of a row's first cell stands for the row: the break lies above
+			// its padding and the borders between the rows (which both parts draw)
 			const QTextTableCell cell = table->cellAt(cursor);
+			tableBottom = std::max(tableBottom, layout->frameBoundingRect(table).bottom());
 			if (cell.column() != 0 || cell.firstPosition() != b.position())
 				continue;
 			const QTextTableFormat format = table->format();
-			breaks.push_back(layout->blockBoundingRect(b).top() - format.cellPadding() - format.border());
+			const double unit = device->logicalDpiY() / 96.0;
+			breaks.push_back(layout->blockBoundingRect(b).top() - (format.cellPadding() + 2 * format.border()) * unit);
 			continue;
 		}
 		const double origin = layout->blockBoundingRect(b).top() - lines->boundingRect().top();
 		// a line may reach into the next one (leading below 0): break at line tops
 		for (int i = 0; i < lines->lineCount(); ++i)
-			breaks.push_back(origin + lines->lineAt(i).y());
+			breaks.push_back(std::max(tableBottom, origin + lines->lineAt(i).y()));
 	}
 	// nothing above the first line or row
 	std::sort(breaks.begin(), breaks.end());
@@ -124,6 +130,15 @@ std::vector<double> TextFrame::lineBreaks(QPaintDevice * device, double width) {
 	if (!breaks.empty())
 		breaks.erase(breaks.begin());
 	return breaks;
+}
+
+
+double TextFrame::tableBorderReach(QPaintDevice * device) const {
+	double border = 0;
+	for (QTextBlock b = m_textDocument->begin(); b.isValid(); b = b.next())
+		if (const QTextTable * table = QTextCursor(b).currentTable())
+			border = std::max(border, table->format().border());
+	return 2 * border * device->logicalDpiY() / 96.0;
 }
 
 
@@ -137,7 +152,8 @@ void TextFrame::drawPart(QPainter * painter, const QPointF & pos, double width, 
 	const QRectF part(0, from, size.width(), std::max(0.0, bottom - from));
 	painter->translate(pos.x(), pos.y() - from);
 	fillBackground(painter, part);
-	painter->setClipRect(part, Qt::IntersectClip);
+	// the borders below the last table row of the part reach past it: drawn on both pages
+	painter->setClipRect(part.adjusted(0, 0, 0, tableBorderReach(painter->device())), Qt::IntersectClip);
 
 	// The whole document clipped to the part, so that it looks as the text printed in one
 	// piece (list numbers, table borders and padding). The layout also draws the lines next

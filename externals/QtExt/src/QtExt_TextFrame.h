@@ -56,6 +56,9 @@ signals:
 private:
 	/*! Sets up the document for painting the text on the painter's device. */
 	void prepareDrawing(QPainter * painter, double width);
+	/*! Height of the borders between two rows of the widest-bordered table of the text
+		on a device (0 without tables). */
+	double tableBorderReach(QPaintDevice * device) const;
 	/*! Paints the background colour (if any) into rect. */
 	void fillBackground(QPainter * painter, const QRectF & rect) const;
 

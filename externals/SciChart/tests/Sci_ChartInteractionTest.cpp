@@ -50,6 +50,13 @@ bool showWithModel(Chart & chart, SCI::AbstractChartModel * model) {
 	return QTest::qWaitForWindowExposed(&chart);
 }
 
+/*! Binds the model to the chart at 600 x 400 and lays its scales out. */
+void bindAndReplot(Chart & chart, SCI::AbstractChartModel * model) {
+	chart.resize(600, 400);
+	chart.setModel(model);
+	chart.replot();
+}
+
 void sendMouse(QWidget * w, QEvent::Type type, const QPoint & pos, Qt::MouseButton button, Qt::MouseButtons held) {
 	QMouseEvent e(type, pos, w->mapToGlobal(pos), button, held, Qt::NoModifier);
 	QApplication::sendEvent(w, &e);
@@ -61,9 +68,7 @@ void sendMouse(QWidget * w, QEvent::Type type, const QPoint & pos, Qt::MouseButt
 TEST(SciChartZoom, ZoomWritesRangesIntoTheModelAndTheBaseSwitchesAutoscaleOn) {
 	auto m = tempAndLoad();
 	Chart chart;
-	chart.resize(600, 400);
-	chart.setModel(m.get());
-	chart.replot();
+	bindAndReplot(chart, m.get());
 	const QwtScaleMap left = chart.canvasMap(QwtPlot::yLeft);
 	const QwtScaleMap right = chart.canvasMap(QwtPlot::yRight);
 	// given upside down: the model still gets minimum below maximum
@@ -157,9 +162,7 @@ TEST(SciChartZoom, ResetOrRebindWhileZoomedKeepsTheDesignedRanges) {
 TEST(SciChartZoom, AnAxisSetAnewWhileZoomedKeepsItsNewRange) {
 	auto m = tempAndLoad();
 	Chart chart;
-	chart.resize(600, 400);
-	chart.setModel(m.get());
-	chart.replot();
+	bindAndReplot(chart, m.get());
 	chart.zoomer()->zoom(QRectF(QPointF(2, 12), QPointF(7, 17)));
 	m->beginResetModel();
 	m->setAxisData(100.0, 0, A::Maximum);
@@ -184,9 +187,7 @@ TEST(SciChartZoom, WithoutModelQwtZoomsTheScales) {
 TEST(SciChartTracker, TextByRubberBandWithUnitsAndDisabled) {
 	auto m = tempAndLoad();
 	Chart chart;
-	chart.resize(600, 400);
-	chart.setModel(m.get());
-	chart.replot();
+	bindAndReplot(chart, m.get());
 	SCI::PlotPicker * p = chart.picker();
 	const SCI::PlotPickerText * text = p;
 	const QPoint pos(100, 80);

@@ -233,6 +233,16 @@ TEST_F(ReportPreviewTest, UnwritableTargetIsReportedAndPreviewGoesOn) {
 		EXPECT_FALSE(QFile::exists(target));
 	}
 	EXPECT_EQ(boxes[0], boxes[1]);
+	// the print dialog takes a name in a folder that does not exist at all
+	{
+		Driver driver;
+		driver.add(printToFile(bad));
+		driver.add(Driver::press(QDialogButtonBox::Ok));
+		printButton->click();
+		ASSERT_EQ(driver.m_seen.size(), 2u);
+		EXPECT_EQ(driver.m_seen[1].m_className, "QMessageBox");
+		EXPECT_TRUE(driver.m_seen[1].m_text.contains(bad)) << driver.m_seen[1].m_text.toStdString();
+	}
 
 	EXPECT_TRUE(preview.writePdf(file("good.pdf")));
 	EXPECT_EQ(progress.count(), 1);
