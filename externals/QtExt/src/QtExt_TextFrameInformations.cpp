@@ -45,10 +45,11 @@ double narrowestWidth(QTextDocument * doc, double idealWidth, double height, dou
 }
 
 
-/*! True when a laid-out line ends inside a number ("1800." over "0"): the line breaking
-	rules allow breaks after a decimal point or a separator between digits. */
+/*! True when a laid-out line ends inside a number ("1800." over "0") or a unit ("m2K/" over
+	"W"): the line breaking rules allow breaks after a decimal point, a slash or a separator
+	between digits. */
 bool splitsNumber(QTextDocument * doc) {
-	static const QRegularExpression number("[-+\\x{2212}]?\\d+(?:[.,:/\\-]\\d+)*");
+	static const QRegularExpression number("[-+\\x{2212}]?\\d+(?:[.,:/\\-]\\d+)*|[^\\s/]+/[^\\s/]+");
 	for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
 		const QTextLayout * layout = b.layout();
 		if (layout == nullptr || layout->lineCount() < 2)

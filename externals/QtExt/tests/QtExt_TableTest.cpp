@@ -262,6 +262,7 @@ TEST(Table, wordsAndNumbersAreNeverBrokenInsideTheirCells) {
 	const Case cases[] = {
 		{ "long word, wide neighbour", { 60, 0 }, { word, "" }, 300, false },
 		{ "numbers in narrow fixed columns", { 150, 20, 20, 20 }, { "Name of the layer", "1800.0", "0.040", "1000" }, 300, false },
+		{ "units in narrow fixed columns", { 20, 20 }, { "m<sup>2</sup>K/W", "W/m<sup>2</sup>K" }, 300, false },
 		{ "numbers wider than the table", { 10, 10, 10, 10 }, { "1800.0", "115.00", "1004.0", "0.375" }, 60, true },
 	};
 	for (const Case & c : cases) {
