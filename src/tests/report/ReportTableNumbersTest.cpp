@@ -3,6 +3,7 @@
 // scalable family, stands unbroken on one line.
 #include <map>
 #include <memory>
+#include <tuple>
 
 #include <QComboBox>
 #include <QFontComboBox>
@@ -52,7 +53,8 @@ QString tableTexts(Report * report) {
 	return texts.join('\n');
 }
 
-class ReportTableNumbersTest : public ::testing::TestWithParam<const char *> {
+/*! Example and language; one test each, so that CTest runs them side by side. */
+class ReportTableNumbersTest : public ::testing::TestWithParam<std::tuple<const char *, const char *>> {
 protected:
 	void SetUp() override {
 		GuiTest::clearSettings();
@@ -74,13 +76,14 @@ protected:
 
 
 TEST_P(ReportTableNumbersTest, EveryTableNumberStandsUnbrokenAtEveryFontSize) {
-	const QString example = GetParam();
+	const QString example = std::get<0>(GetParam());
+	const char * lang = std::get<1>(GetParam());
 	std::unique_ptr<RM::CaldoryneModelInterface> model(new RM::CaldoryneModelInterface);
 	model->m_room.readProjectFile(GuiTest::sourceDir() + "/resources/examples/" + example, m_db);
 	model->m_constructions = model->m_room.m_constructions;
 	ASSERT_FALSE(model->m_constructions.empty());
 
-	for (const char * lang : { "en", "de" }) {
+	{
 		QtExt::LanguageHandler::instance().installTranslator(lang);
 		ReportSettings::instance().setDefaults();
 		ReportPreview preview(model.get(), &m_db);
@@ -111,4 +114,9 @@ TEST_P(ReportTableNumbersTest, EveryTableNumberStandsUnbrokenAtEveryFontSize) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, ReportTableNumbersTest,
-						 ::testing::Values("Office_SouthFacade.rmxml", "DefaultRoom.rmxml"));
+						 ::testing::Combine(::testing::Values("Office_SouthFacade.rmxml", "DefaultRoom.rmxml"),
+											::testing::Values("en", "de")),
+						 [](const ::testing::TestParamInfo<ReportTableNumbersTest::ParamType> & p) {
+							 return QString(std::get<0>(p.param)).section('.', 0, 0).remove('_').toStdString()
+									 + "_" + std::get<1>(p.param);
+						 });
