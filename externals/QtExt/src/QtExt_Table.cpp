@@ -336,12 +336,10 @@ QSizeF Table::scaledTextSize(TableCell & c, double width) const {
 }
 
 
-void Table::fitWordWidths() {
+void Table::columnWordWidths(std::vector<double> & words, std::vector<double> & padding) const {
 	const double f = m_deviceFactor;
-	const double available = m_size.width() - 2 * m_spacing * f;
-	const size_t n = static_cast<size_t>(m_cols);
-	std::vector<double> words(n, 0.0);
-	std::vector<double> padding(n, 0.0);
+	words.assign(static_cast<size_t>(m_cols), 0.0);
+	padding.assign(static_cast<size_t>(m_cols), 0.0);
 	for (int c = 0; c < m_cols; ++c) {
 		double marginSum = 0;
 		for (int r = 0; r < m_rows; ++r) {
@@ -365,6 +363,15 @@ void Table::fitWordWidths() {
 			for (unsigned c = s.m_col1; c <= s.m_col2; ++c)
 				words[c] += shortfall / (s.m_col2 - s.m_col1 + 1);
 	}
+}
+
+
+void Table::fitWordWidths() {
+	const double available = m_size.width() - 2 * m_spacing * m_deviceFactor;
+	const size_t n = static_cast<size_t>(m_cols);
+	std::vector<double> words;
+	std::vector<double> padding;
+	columnWordWidths(words, padding);
 	// columns without text need nothing; the others their padding and one pixel for the
 	// integer inner rectangles
 	double wordSum = 0;

@@ -132,6 +132,9 @@ private:
 	/*! Widens the columns to their widest word or number, taking the room from columns
 		wider than theirs; where all of them side by side do not fit, the texts are scaled. */
 	void fitWordWidths();
+	/*! Per column the widest word or number of its cells (spans spread over their
+		columns) and its padding, in device pixels. */
+	void columnWordWidths(std::vector<double> & words, std::vector<double> & padding) const;
 	/*! Text size of a cell at the table's text scale (width < 0: unwrapped). */
 	QSizeF scaledTextSize(TableCell & c, double width) const;
 	void layoutRows();

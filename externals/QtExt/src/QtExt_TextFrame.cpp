@@ -133,6 +133,18 @@ std::vector<double> TextFrame::lineBreaks(QPaintDevice * device, double width) {
 }
 
 
+QTextBlock TextFrame::blockCutAt(double y) const {
+	const double eps = 0.5;
+	QAbstractTextDocumentLayout * layout = m_textDocument->documentLayout();
+	for (QTextBlock b = m_textDocument->begin(); b.isValid(); b = b.next()) {
+		const QRectF r = layout->blockBoundingRect(b);
+		if (r.top() < y - eps && r.bottom() > y + eps && b.layout() != nullptr && b.layout()->lineCount() > 1)
+			return b;
+	}
+	return QTextBlock();
+}
+
+
 double TextFrame::tableBorderReach(QPaintDevice * device) const {
 	double border = 0;
 	for (QTextBlock b = m_textDocument->begin(); b.isValid(); b = b.next())
@@ -162,16 +174,8 @@ void TextFrame::drawPart(QPainter * painter, const QPointF & pos, double width, 
 	// below it and ends above the line that starts the next part.
 	const double eps = 0.5;
 	QAbstractTextDocumentLayout * layout = m_textDocument->documentLayout();
-	double top = from;
-	QTextBlock cut;
-	for (QTextBlock b = m_textDocument->begin(); b.isValid(); b = b.next()) {
-		const QRectF r = layout->blockBoundingRect(b);
-		if (r.top() < from - eps && r.bottom() > from + eps && b.layout() != nullptr && b.layout()->lineCount() > 1) {
-			cut = b;
-			top = r.bottom();
-			break;
-		}
-	}
+	const QTextBlock cut = blockCutAt(from);
+	const double top = cut.isValid() ? layout->blockBoundingRect(cut).bottom() : from;
 	QAbstractTextDocumentLayout::PaintContext context;
 	context.palette.setColor(QPalette::Text, painter->pen().color());
 	context.clip = QRectF(0, top + 1, size.width(), std::max(0.0, bottom - 1 - top - 1));

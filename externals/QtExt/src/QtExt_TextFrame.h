@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QObject>
 #include <QRectF>
+#include <QTextBlock>
 
 class QTextDocument;
 class QPaintDevice;
@@ -56,6 +57,8 @@ signals:
 private:
 	/*! Sets up the document for painting the text on the painter's device. */
 	void prepareDrawing(QPainter * painter, double width);
+	/*! The block of several lines that a position cuts between its lines; invalid if none. */
+	QTextBlock blockCutAt(double y) const;
 	/*! Height of the borders between two rows of the widest-bordered table of the text
 		on a device (0 without tables). */
 	double tableBorderReach(QPaintDevice * device) const;
