@@ -3591,6 +3591,16 @@ Kommandozeile:
         <source>The chosen pages lie past the last page of the report (page %1): nothing was printed.</source>
         <translation>Die gewählten Seiten liegen hinter der letzten Seite des Berichts (Seite %1): es wurde nichts gedruckt.</translation>
     </message>
+    <message>
+        <source>Error while printing report.
+%1</source>
+        <translation>Fehler beim Drucken des Berichts.
+%1</translation>
+    </message>
+    <message>
+        <source>Cannot print the report on printer &apos;%1&apos;. See the log file &apos;%2&apos; for details.</source>
+        <translation>Der Bericht kann nicht auf dem Drucker &apos;%1&apos; gedruckt werden. Details stehen in der Protokolldatei &apos;%2&apos;.</translation>
+    </message>
 </context>
 <context>
     <name>ResultsWidget</name>

@@ -1,7 +1,5 @@
 #include "ReportFrameShading.h"
 
-#include <BVX_MessageHandler.h>
-#include <BVX_FormatText.h>
 #include <QtExt_Table.h>
 
 #include <RM_CaldoryneModelInterface.h>
@@ -52,14 +50,4 @@ void ReportFrameShading::layoutBlocks() {
 	m_table->mergeCells(0, rows - 1, 2, 1);
 	m_table->setCellText(0, rows - 1, din.m_shadingControlExplanation.toHtmlEscaped());
 	placeTable(m_table, headingSpacing());
-}
-
-
-void ReportFrameShading::update(QPaintDevice * device, double width) {
-	ReportFrameSectionBase::update(device, width);
-	const char * const FUNC_ID = "[ReportFrameShading::update]";
-	const double tableHeight = tables().empty() ? 0.0 : m_table->tableRect(device, width).height();
-	BVX::BVX_Message("Shading table\n", BVX::MSG_DEBUG, FUNC_ID, 3);
-	BVX::BVX_Message(BVX::FormatText("%1\n").arg(tableHeight).str(), BVX::MSG_DEBUG, FUNC_ID, 3);
-	BVX::BVX_Message(BVX::FormatText("%1\n").arg(m_frameRect.height()).str(), BVX::MSG_DEBUG, FUNC_ID, 3);
 }

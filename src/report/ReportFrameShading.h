@@ -11,9 +11,6 @@ class ReportFrameShading : public ReportFrameSectionBase {
 public:
 	ReportFrameShading(Report * report, QTextDocument * textDocument);
 
-	/*! Lays out, then logs the table's and the frame's height as debug messages. */
-	void update(QPaintDevice * device, double width) override;
-
 protected:
 	void layoutBlocks() override;
 

@@ -108,10 +108,25 @@ void ReportPreview::updatePreview() {
 
 
 void ReportPreview::on_pushButtonPrint_clicked() {
-	QPrintDialog dlg(m_printer.get(), this);
+	// a printer of its own: the pages chosen in the dialog apply to this print only, the
+	// preview keeps showing the whole report
+	QPrinter printer(QPrinter::HighResolution);
+	printer.setPageLayout(m_printer->pageLayout());
+	QPrintDialog dlg(&printer, this);
 	if (dlg.exec() != QDialog::Accepted)
 		return;
-	printReport(m_printer.get());
+	m_ready = true;
+	// Print to File: written whole or not at all, as Write PDF
+	const QString fileName = printer.outputFileName();
+	// (a range past the end prints no page: nothing to put in place)
+	m_printedPages = -1;
+	const bool printed = fileName.isEmpty() ? renderReport(&printer)
+		: printPdfWhole(printer, fileName, [&]() { return renderReport(&printer) && m_printedPages != 0; });
+	if (!printed && m_printedPages != 0) {
+		printer.setOutputFileName(fileName);
+		showPrintError(printer);
+		return;
+	}
 	// a range past the end prints nothing, which the printer would not tell
 	if (m_printedPages == 0)
 		QMessageBox::warning(this, tr("Print report"),
@@ -122,6 +137,15 @@ void ReportPreview::on_pushButtonPrint_clicked() {
 
 void ReportPreview::printReport(QPrinter * printer) {
 	renderReport(printer);
+}
+
+
+QString ReportPreview::printErrorMessage(const std::exception & ex) {
+	const QString what = QString::fromStdString(ex.what()).trimmed();
+	// a cause that ends a sentence of its own gets no second mark
+	if (what.endsWith('.') || what.endsWith('!') || what.endsWith('?'))
+		return tr("Error while printing report.\n%1").arg(what);
+	return tr("Error while printing report.\n%1!").arg(what);
 }
 
 
@@ -139,8 +163,7 @@ bool ReportPreview::renderReport(QPrinter * printer) {
 		m_printedPages = m_report->print(printer, QFont(ReportSettings::instance().m_font));
 	}
 	catch (std::exception & ex) {
-		BVX::BVX_Message(tr("Error while printing report.\n%1!").arg(QString::fromStdString(ex.what())).toStdString(),
-						 BVX::MSG_ERROR, FUNC_ID, 1);
+		BVX::BVX_Message(printErrorMessage(ex).toStdString(), BVX::MSG_ERROR, FUNC_ID, 1);
 		// unlike a cleared guard for good, the preview keeps working after a failed output
 		m_ready = true;
 		return false;
@@ -254,6 +277,17 @@ bool ReportPreview::printPdfWhole(QPrinter & printer, const QString & fileName, 
 }
 
 
+void ReportPreview::showPrintError(const QPrinter & printer) {
+	if (!printer.outputFileName().isEmpty()) {
+		showPdfError(printer.outputFileName());
+		return;
+	}
+	QMessageBox::critical(this, tr("Print report"),
+						  tr("Cannot print the report on printer '%1'. See the log file '%2' for details.")
+						  .arg(printer.printerName(), QtExt::Directories::globalLogFile()));
+}
+
+
 bool ReportPreview::writePdf(const QString & fileName) {
 	QPrinter printer(QPrinter::HighResolution);
 	setupPdfPrinter(printer, fileName);
@@ -292,8 +326,7 @@ bool ReportPreview::exportPage(const QString & fileName) {
 							QFont(ReportSettings::instance().m_font));
 		}
 		catch (std::exception & ex) {
-			BVX::BVX_Message(tr("Error while printing report.\n%1!").arg(QString::fromStdString(ex.what())).toStdString(),
-							 BVX::MSG_ERROR, FUNC_ID, 1);
+			BVX::BVX_Message(printErrorMessage(ex).toStdString(), BVX::MSG_ERROR, FUNC_ID, 1);
 			return false;
 		}
 		return true;

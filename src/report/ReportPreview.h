@@ -2,6 +2,7 @@
 #define ReportPreviewH
 
 #include <functional>
+#include <exception>
 #include <map>
 #include <memory>
 
@@ -77,6 +78,10 @@ private:
 	static bool printPdfWhole(QPrinter & printer, const QString & fileName, const std::function<bool()> & print);
 	/*! Error box naming the file and the log file. */
 	void showPdfError(const QString & fileName);
+	/*! Error box of a print that failed: the PDF box for a file, else naming the printer. */
+	void showPrintError(const QPrinter & printer);
+	/*! Log text of a failed output: the cause after a first line, one closing mark. */
+	static QString printErrorMessage(const std::exception & ex);
 
 	Ui::ReportPreview *						m_ui;
 	QPrintPreviewWidget *					m_printPreviewWidget;

@@ -457,6 +457,13 @@ void officeReportShots(Screenshots & shots, const QString & home) {
 	ReportSettings::instance().m_overTemperatureHoursP2 = true;
 	ReportSettings::instance().m_overTemperatureHoursP4 = true;
 	reportPreviewShots(shots, w);
+	// the component and construction tables at 14 pt: numbers stay whole in their columns
+	const QFont font = ReportSettings::instance().m_font;
+	ReportSettings::instance().m_font = QFont("DejaVu Sans", 14);
+	ReportSettings::instance().m_activatedFrames = { 5, 6 };
+	reportPreviewShots(shots, w, "report-tables-14pt");
+	ReportSettings::instance().setDefaults();
+	ReportSettings::instance().m_font = font;
 }
 
 
@@ -484,12 +491,21 @@ void defaultRoomReportShots(Screenshots & shots, const QString & home) {
 	ReportSettings::instance().m_overTemperatureHoursP2 = false;
 	ReportSettings::instance().m_overTemperatureHoursP4 = false;
 	reportPreviewShots(shots, w, "report-default-room");
-	QStringList lines;
-	for (int i = 1; i <= 120; ++i)
-		lines << QString("Remark %1: the blinds of the south window close at noon from May to September.").arg(i);
+	// a remark continued over the pages: a numbered list and a bordered table
+	// the user's own text, in the screens' language
+	const bool de = QtExt::LanguageHandler::langId() == "de";
+	QString remark = QString("<p>%1</p><ol>").arg(de ? "Ma&szlig;nahmen gegen &Uuml;berhitzung:" : "Measures against overheating:");
+	for (int i = 1; i <= 60; ++i)
+		remark += QString("<li>%1</li>").arg(QString(de ? "Ma&szlig;nahme %1: die Jalousien des S&uuml;dfensters schlie&szlig;en mittags"
+													  : "Measure %1: the blinds of the south window close at noon").arg(i));
+	remark += "</ol><table border=\"1\" cellpadding=\"4\" cellspacing=\"0\">";
+	for (int i = 1; i <= 40; ++i)
+		remark += QString("<tr><td>%1</td><td>%2 m<sup>2</sup></td></tr>")
+				  .arg(QString(de ? "Raum %1" : "Room %1").arg(i)).arg(QString("%L1").arg(i + 10.5, 0, 'f', 1));
+	remark += "</table>";
 	ReportSettings::instance().m_activatedFrames = { 2, 13, 14 };
 	RM::CaldoryneModelInterface * model = w.model();
-	model->m_room.m_projectInformation.m_description = "<p>" + lines.join("<br>") + "</p>";
+	model->m_room.m_projectInformation.m_description = remark;
 	reportPreviewShots(shots, w, "report-long-remark");
 	ReportSettings::instance().setDefaults();
 }

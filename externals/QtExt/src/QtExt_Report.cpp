@@ -33,6 +33,14 @@ void beginPainter(QPainter & painter, QPaintDevice * device, const char * functi
 		throw BVX::Exception(BVX::FormatText("Cannot print report to '%1'.").arg(outputName(device)), functionID);
 }
 
+/*! Releases the text document's paint device at the end of a print: the device (a printer
+	of the caller) may be gone when the document is laid out next, for example when a new
+	default font is set. */
+struct DeviceRelease {
+	QTextDocument * m_document;
+	~DeviceRelease() { m_document->documentLayout()->setPaintDevice(nullptr); }
+};
+
 } // namespace
 
 
@@ -94,6 +102,7 @@ void Report::prepare(QPaintDevice * device, const QFont & font) {
 
 
 void Report::print(QPaintDevice * device, int page, QFont font) {
+	const DeviceRelease release{ m_textDocument };
 	prepare(device, font);
 	QPainter painter;
 	beginPainter(painter, device, "[Report::print]");
@@ -103,6 +112,7 @@ void Report::print(QPaintDevice * device, int page, QFont font) {
 
 
 int Report::print(QPrinter * printer, QFont font) {
+	const DeviceRelease release{ m_textDocument };
 	prepare(printer, font);
 	int first = 1;
 	int last = m_pageCount;

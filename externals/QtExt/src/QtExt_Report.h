@@ -71,6 +71,8 @@ public:
 	QSize pageSize() const { return m_pageSize; }
 	double pixelsPerMM() const { return m_pixelsPerMM; }
 	size_t frameCount() const { return m_frames.size(); }
+	/*! Frame i in report order. */
+	ReportFrameBase * frame(size_t i) const { return m_frames[i]; }
 	/*! Rectangle and page of a frame's first part. */
 	QRect frameRect(size_t i) const { return m_frameRects[i]; }
 	int framePage(size_t i) const { return m_pageNumbers[i]; }

@@ -138,7 +138,7 @@ void ReportBlockFrame::drawBlockPart(QPainter * painter, const Block & b, const 
 	const double end = to >= b.bottom() - EPS ? std::numeric_limits<double>::max() : to - b.m_top;
 	const QPointF pos(x, b.m_top < from ? rect.top() : b.m_top + shift);
 	if (b.m_text != nullptr)
-		b.m_text->drawLines(painter, pos, m_width, start, end);
+		b.m_text->drawPart(painter, pos, m_width, start, end);
 	else
 		b.m_table->drawRows(painter, pos, start, end);
 }

@@ -1,6 +1,7 @@
 #include "QtExt_Table.h"
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <numeric>
 
@@ -264,7 +265,7 @@ std::vector<double> Table::naturalColumnWidths() {
 			TableCell & cl = at(c, r);
 			if (cl.m_merged)
 				continue;
-			content = std::max(content, cl.textSize(-1).width());
+			content = std::max(content, scaledTextSize(cl, -1).width());
 			marginSum = std::max(marginSum, cl.m_marginLeft + cl.m_marginRight);
 		}
 		const SizeRecord & rec = m_columns[static_cast<size_t>(c)];
@@ -275,7 +276,7 @@ std::vector<double> Table::naturalColumnWidths() {
 	// spans widen their columns equally when their text needs more room
 	for (const Span & s : m_spans) {
 		TableCell & first = at(int(s.m_col1), int(s.m_row1));
-		const double needed = first.textSize(-1).width()
+		const double needed = scaledTextSize(first, -1).width()
 				+ (first.m_marginLeft + at(int(s.m_col2), int(s.m_row1)).m_marginRight + 2 * m_margin) * f;
 		double sum = 0;
 		for (unsigned c = s.m_col1; c <= s.m_col2; ++c)
@@ -328,6 +329,83 @@ void Table::distributeWidths(const std::vector<double> & natural) {
 }
 
 
+QSizeF Table::scaledTextSize(TableCell & c, double width) const {
+	if (width < 0)
+		return c.textSize(-1) * m_textScale;
+	return c.textSize(width / m_textScale) * m_textScale;
+}
+
+
+void Table::columnWordWidths(std::vector<double> & words, std::vector<double> & padding) const {
+	const double f = m_deviceFactor;
+	words.assign(static_cast<size_t>(m_cols), 0.0);
+	padding.assign(static_cast<size_t>(m_cols), 0.0);
+	for (int c = 0; c < m_cols; ++c) {
+		double marginSum = 0;
+		for (int r = 0; r < m_rows; ++r) {
+			const TableCell & cl = at(c, r);
+			if (cl.m_merged)
+				continue;
+			words[size_t(c)] = std::max(words[size_t(c)], cl.wordWidth());
+			marginSum = std::max(marginSum, cl.m_marginLeft + cl.m_marginRight);
+		}
+		padding[size_t(c)] = (2 * m_margin + marginSum) * f;
+	}
+	// a span's widest word needs room over its columns together
+	for (const Span & s : m_spans) {
+		const TableCell & first = spanFirst(s);
+		const double pad = (first.m_marginLeft + at(int(s.m_col2), int(s.m_row1)).m_marginRight + 2 * m_margin) * f;
+		double sum = 0;
+		for (unsigned c = s.m_col1; c <= s.m_col2; ++c)
+			sum += words[c] + padding[c];
+		const double shortfall = first.wordWidth() + pad - sum;
+		if (shortfall > 0)
+			for (unsigned c = s.m_col1; c <= s.m_col2; ++c)
+				words[c] += shortfall / (s.m_col2 - s.m_col1 + 1);
+	}
+}
+
+
+void Table::fitWordWidths() {
+	const double available = m_size.width() - 2 * m_spacing * m_deviceFactor;
+	const size_t n = static_cast<size_t>(m_cols);
+	std::vector<double> words;
+	std::vector<double> padding;
+	columnWordWidths(words, padding);
+	// columns without text need nothing; the others their padding and one pixel for the
+	// integer inner rectangles
+	double wordSum = 0;
+	double paddingSum = 0;
+	double texts = 0;
+	for (size_t c = 0; c < n; ++c) {
+		if (words[c] <= 0)
+			continue;
+		wordSum += words[c];
+		paddingSum += padding[c];
+		texts += 1;
+	}
+	if (wordSum > 0 && wordSum + paddingSum + texts > available)
+		m_textScale = std::max(0.05, (available - paddingSum - 2 * texts) / wordSum);
+	std::vector<double> minimum(n, 0.0);
+	double total = 0;
+	double slack = 0;
+	for (size_t c = 0; c < n; ++c) {
+		if (words[c] > 0)
+			minimum[c] = std::ceil(words[c] * m_textScale) + 1 + padding[c];
+		double & w = m_columns[c].m_width;
+		w = std::max(w, minimum[c]);
+		total += w;
+		slack += w - minimum[c];
+	}
+	const double excess = total - available;
+	if (excess <= 0 || slack <= 0)
+		return;
+	const double share = std::min(1.0, excess / slack);
+	for (size_t c = 0; c < n; ++c)
+		m_columns[c].m_width -= (m_columns[c].m_width - minimum[c]) * share;
+}
+
+
 void Table::layoutRows() {
 	const double f = m_deviceFactor;
 	std::vector<double> natural(static_cast<size_t>(m_rows), 0.0);
@@ -339,7 +417,7 @@ void Table::layoutRows() {
 			if (cl.m_merged)
 				continue;
 			const double w = columnWidth(c) - (cl.m_marginLeft + cl.m_marginRight + 2 * m_margin) * f;
-			textHeight = std::max(textHeight, cl.textSize(w).height());
+			textHeight = std::max(textHeight, scaledTextSize(cl, w).height());
 			marginSum = std::max(marginSum, cl.m_marginTop + cl.m_marginBottom);
 		}
 		natural[static_cast<size_t>(r)] = textHeight + (2 * m_margin + marginSum) * f;
@@ -348,7 +426,7 @@ void Table::layoutRows() {
 		TableCell & first = at(int(s.m_col1), int(s.m_row1));
 		const double width = extent(m_columns, s.m_col1, s.m_col2);
 		const double padding = first.m_marginLeft + at(int(s.m_col2), int(s.m_row1)).m_marginRight + 2 * m_margin;
-		const double needed = first.textSize(width - padding * f).height()
+		const double needed = scaledTextSize(first, width - padding * f).height()
 				+ (2 * m_margin + first.m_marginTop + at(int(s.m_col1), int(s.m_row2)).m_marginBottom) * f;
 		double sum = 0;
 		for (unsigned r = s.m_row1; r <= s.m_row2; ++r)
@@ -413,12 +491,12 @@ void Table::placeCells() {
 			TableCell & cl = at(c, r);
 			if (cl.m_merged)
 				continue;
-			cl.m_textRect = QRectF(cl.m_innerRect.topLeft(), cl.textSize(cl.m_innerRect.width()));
+			cl.m_textRect = QRectF(cl.m_innerRect.topLeft(), scaledTextSize(cl, cl.m_innerRect.width()));
 		}
 	}
 	for (Span & s : m_spans) {
 		TableCell & first = at(int(s.m_col1), int(s.m_row1));
-		s.m_textRect = QRectF(s.m_innerRect.topLeft(), first.textSize(s.m_innerRect.width()));
+		s.m_textRect = QRectF(s.m_innerRect.topLeft(), scaledTextSize(first, s.m_innerRect.width()));
 		first.m_textRect = s.m_textRect;
 	}
 }
@@ -479,7 +557,9 @@ void Table::layoutTable(QPaintDevice * device) {
 				c.m_textInfo.setText(m_textDocument, c.m_text);
 		}
 	}
+	m_textScale = 1.0;
 	distributeWidths(naturalColumnWidths());
+	fitWordWidths();
 	layoutRows();
 	placeCells();
 	placeBorderLines();
@@ -500,17 +580,20 @@ void Table::drawCellText(QPainter * painter, const TableCell & c, const QRectF &
 	else if (c.m_alignment & Qt::AlignVCenter)
 		y = inner.top() + (inner.height() - textSize.height()) / 2;
 
-	m_textDocument->setTextWidth(textSize.width());
+	// the width as measured, in the unscaled text's pixels
+	const double textWidth = textSize.width() / m_textScale + 1e-3;
+	m_textDocument->setTextWidth(textWidth);
 	m_textDocument->setDocumentMargin(0);
 	m_textDocument->setHtml("<meta charset=\"utf-8\"/>" + c.m_text);
 	const QTextOption previous = m_textDocument->defaultTextOption();
 	QTextOption option = previous;
 	option.setAlignment(c.m_alignment);
 	// as measured: words break inside only where they are wider than the cell
-	option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+	option.setWrapMode(textWidth < c.wordWidth() ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::WordWrap);
 	m_textDocument->setDefaultTextOption(option);
 	painter->save();
 	painter->translate(QPointF(x, y) + pos);
+	painter->scale(m_textScale, m_textScale);
 	m_textDocument->drawContents(painter);
 	painter->restore();
 	m_textDocument->setDefaultTextOption(previous);
@@ -623,18 +706,21 @@ void Table::drawRows(QPainter * painter, const QPointF & pos, double from, doubl
 	const double eps = 0.5;
 	int first = m_rows;
 	int end = 0;
+	bool cut = false;
 	for (int r = 0; r < m_rows; ++r) {
 		const QRectF & rc = at(0, r).m_cellRect;
-		if (rc.top() >= from - eps && rc.bottom() <= to + eps) {
+		if (rc.bottom() > from + eps && rc.top() < to - eps) {
 			first = std::min(first, r);
 			end = r + 1;
+			// a row taller than a page is cut at the page ends: each part shows its piece
+			cut = cut || rc.top() < from - eps || rc.bottom() > to + eps;
 		}
 	}
 	if (first >= end)
 		return;
 	const double top = at(0, 0).m_cellRect.top();
 	double header = 0;
-	if (from > top + eps && m_headerRows > 0) {
+	if (from > top + eps && m_headerRows > 0 && first >= m_headerRows) {
 		const int rows = std::min(m_headerRows, first);
 		const QPointF headerPos(pos.x(), pos.y() - top);
 		drawRowRange(painter, headerPos, 0, rows);
@@ -642,8 +728,13 @@ void Table::drawRows(QPainter * painter, const QPointF & pos, double from, doubl
 		header = headerHeight();
 	}
 	const QPointF bodyPos(pos.x(), pos.y() + header - from);
+	painter->save();
+	if (cut)
+		painter->setClipRect(QRectF(pos.x() - m_size.width(), pos.y() + header, 3.0 * m_size.width(),
+									std::min(to - from, 1e7)), Qt::IntersectClip);
 	drawRowRange(painter, bodyPos, first, end);
 	drawOutline(painter, bodyPos, first, end);
+	painter->restore();
 }
 
 } // namespace QtExt

@@ -88,6 +88,9 @@ public:
 	double rowHeight(int row) const { return m_rowRecords[static_cast<size_t>(row)].m_width; }
 	/*! Device factor of the last layout. */
 	double deviceFactor() const { return m_deviceFactor; }
+	/*! Scale of the cell texts in the last layout: 1, or less where the widest words and
+		numbers of the columns side by side are wider than the table. */
+	double textScale() const { return m_textScale; }
 	/*! Span rectangle of the last layout. */
 	QRectF spanRect(int index) const { return m_spans[static_cast<size_t>(index)].m_rect; }
 
@@ -126,6 +129,14 @@ private:
 	static double extent(const std::vector<SizeRecord> & records, unsigned first, unsigned last);
 	std::vector<double> naturalColumnWidths();
 	void distributeWidths(const std::vector<double> & natural);
+	/*! Widens the columns to their widest word or number, taking the room from columns
+		wider than theirs; where all of them side by side do not fit, the texts are scaled. */
+	void fitWordWidths();
+	/*! Per column the widest word or number of its cells (spans spread over their
+		columns) and its padding, in device pixels. */
+	void columnWordWidths(std::vector<double> & words, std::vector<double> & padding) const;
+	/*! Text size of a cell at the table's text scale (width < 0: unwrapped). */
+	QSizeF scaledTextSize(TableCell & c, double width) const;
 	void layoutRows();
 	void placeCells();
 	void placeBorderLines();
@@ -154,6 +165,7 @@ private:
 	std::vector<std::vector<BorderLine>>	m_hLines;
 	std::vector<std::vector<BorderLine>>	m_vLines;
 	double								m_deviceFactor = 1.0;
+	double								m_textScale = 1.0;
 	bool								m_valid = false;
 	int									m_headerRows = 0;
 };

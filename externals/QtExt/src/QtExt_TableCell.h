@@ -55,6 +55,8 @@ public:
 	/*! Size of the text wrapped at a width (negative: unwrapped): the narrowest width
 		with the same line count, and the height. */
 	QSizeF textSize(double width);
+	/*! Width of the widest word (a number is one word) of the text. */
+	double wordWidth() const { return m_textInfo.wordWidth(); }
 
 private:
 	friend class Table;

@@ -8,6 +8,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QTextTable>
+#include <QTextCursor>
 
 namespace QtExt {
 
@@ -97,44 +99,97 @@ std::vector<double> TextFrame::lineBreaks(QPaintDevice * device, double width) {
 	if (frameRect(device, width).isNull())
 		return breaks;
 	QAbstractTextDocumentLayout * layout = m_textDocument->documentLayout();
+	// the bottom of the last table: the block the document keeps after a table reports a
+	// top inside the table's last row
+	double tableBottom = 0;
 	for (QTextBlock b = m_textDocument->begin(); b.isValid(); b = b.next()) {
 		const QTextLayout * lines = b.layout();
 		if (lines == nullptr)
 			continue;
+		const QTextCursor cursor(b);
+		if (QTextTable * table = cursor.currentTable()) {
+			// the first block of a row's first cell stands for the row: the break lies above
+			// its padding and the borders between the rows (which both parts draw)
+			const QTextTableCell cell = table->cellAt(cursor);
+			tableBottom = std::max(tableBottom, layout->frameBoundingRect(table).bottom());
+			if (cell.column() != 0 || cell.firstPosition() != b.position())
+				continue;
+			const QTextTableFormat format = table->format();
+			const double unit = device->logicalDpiY() / 96.0;
+			breaks.push_back(layout->blockBoundingRect(b).top() - (format.cellPadding() + 2 * format.border()) * unit);
+			continue;
+		}
 		const double origin = layout->blockBoundingRect(b).top() - lines->boundingRect().top();
 		// a line may reach into the next one (leading below 0): break at line tops
 		for (int i = 0; i < lines->lineCount(); ++i)
-			breaks.push_back(origin + lines->lineAt(i).y());
+			breaks.push_back(std::max(tableBottom, origin + lines->lineAt(i).y()));
 	}
+	// nothing above the first line or row
+	std::sort(breaks.begin(), breaks.end());
+	breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
 	if (!breaks.empty())
 		breaks.erase(breaks.begin());
 	return breaks;
 }
 
 
-void TextFrame::drawLines(QPainter * painter, const QPointF & pos, double width, double from, double to) {
+QTextBlock TextFrame::blockCutAt(double y) const {
+	const double eps = 0.5;
+	QAbstractTextDocumentLayout * layout = m_textDocument->documentLayout();
+	for (QTextBlock b = m_textDocument->begin(); b.isValid(); b = b.next()) {
+		const QRectF r = layout->blockBoundingRect(b);
+		if (r.top() < y - eps && r.bottom() > y + eps && b.layout() != nullptr && b.layout()->lineCount() > 1)
+			return b;
+	}
+	return QTextBlock();
+}
+
+
+double TextFrame::tableBorderReach(QPaintDevice * device) const {
+	double border = 0;
+	for (QTextBlock b = m_textDocument->begin(); b.isValid(); b = b.next())
+		if (const QTextTable * table = QTextCursor(b).currentTable())
+			border = std::max(border, table->format().border());
+	return 2 * border * device->logicalDpiY() / 96.0;
+}
+
+
+void TextFrame::drawPart(QPainter * painter, const QPointF & pos, double width, double from, double to) {
 	if (painter == nullptr || painter->device() == nullptr || to <= from)
 		return;
 	painter->save();
 	prepareDrawing(painter, width);
-	const double bottom = std::min(to, m_textDocument->size().height());
-	fillBackground(painter, QRectF(pos.x(), pos.y(), m_textDocument->size().width(), std::max(0.0, bottom - from)));
-	// line by line: the document layout also paints lines next to its clip rectangle
+	const QSizeF size = m_textDocument->size();
+	const double bottom = std::min(to, size.height());
+	const QRectF part(0, from, size.width(), std::max(0.0, bottom - from));
+	painter->translate(pos.x(), pos.y() - from);
+	fillBackground(painter, part);
+	// the borders below the last table row of the part reach past it: drawn on both pages
+	painter->setClipRect(part.adjusted(0, 0, 0, tableBorderReach(painter->device())), Qt::IntersectClip);
+
+	// The whole document clipped to the part, so that it looks as the text printed in one
+	// piece (list numbers, table borders and padding). The layout also draws the lines next
+	// to its clip rectangle, which a PDF would hold as hidden text: a block cut at the top
+	// of the part is left to the line-by-line pass below, and the layout's clip starts
+	// below it and ends above the line that starts the next part.
 	const double eps = 0.5;
 	QAbstractTextDocumentLayout * layout = m_textDocument->documentLayout();
-	for (QTextBlock b = m_textDocument->begin(); b.isValid(); b = b.next()) {
-		const QTextLayout * lines = b.layout();
-		if (lines == nullptr)
-			continue;
-		const QRectF block = layout->blockBoundingRect(b);
-		const QPointF origin = block.topLeft() - lines->boundingRect().topLeft();
+	const QTextBlock cut = blockCutAt(from);
+	const double top = cut.isValid() ? layout->blockBoundingRect(cut).bottom() : from;
+	QAbstractTextDocumentLayout::PaintContext context;
+	context.palette.setColor(QPalette::Text, painter->pen().color());
+	context.clip = QRectF(0, top + 1, size.width(), std::max(0.0, bottom - 1 - top - 1));
+	if (context.clip.height() > 0)
+		layout->draw(painter, context);
+	if (cut.isValid()) {
+		const QTextLayout * lines = cut.layout();
+		const QPointF origin = layout->blockBoundingRect(cut).topLeft() - lines->boundingRect().topLeft();
 		for (int i = 0; i < lines->lineCount(); ++i) {
 			const QTextLine line = lines->lineAt(i);
 			// each line belongs to the part in which it starts
-			const double top = origin.y() + line.y();
-			if (top < from - eps || top >= to - eps)
-				continue;
-			line.draw(painter, QPointF(pos.x() + origin.x(), pos.y() + origin.y() - from));
+			const double y = origin.y() + line.y();
+			if (y >= from - eps && y < to - eps)
+				line.draw(painter, origin);
 		}
 	}
 	painter->restore();

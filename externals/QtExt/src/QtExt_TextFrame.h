@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QObject>
 #include <QRectF>
+#include <QTextBlock>
 
 class QTextDocument;
 class QPaintDevice;
@@ -40,12 +41,13 @@ public:
 	/*! Paints the text with its top-left at pos; nothing when the painter has no device. */
 	void drawFrame(QPainter * painter, const QPointF & pos, double width);
 
-	/*! Top of every laid-out line but the first, in the coordinates of the text laid out
-		on a device at a width: where the text may be broken. */
+	/*! Where the text may be broken, in the coordinates of the text laid out on a device
+		at a width: the top of every laid-out line but the first, and of a table inside the
+		text only the top edges of its rows (a row is never cut). */
 	std::vector<double> lineBreaks(QPaintDevice * device, double width);
-	/*! Paints the lines starting within from..to (text coordinates) with from at pos: the
-		lines' text only (no list bullets, table borders or block backgrounds). */
-	void drawLines(QPainter * painter, const QPointF & pos, double width, double from, double to);
+	/*! Paints the part from..to (text coordinates) of the text laid out as a whole with
+		from at pos: list numbers, table borders and backgrounds as in drawFrame. */
+	void drawPart(QPainter * painter, const QPointF & pos, double width, double from, double to);
 
 	QTextDocument * textDocument() const { return m_textDocument; }
 
@@ -55,6 +57,11 @@ signals:
 private:
 	/*! Sets up the document for painting the text on the painter's device. */
 	void prepareDrawing(QPainter * painter, double width);
+	/*! The block of several lines that a position cuts between its lines; invalid if none. */
+	QTextBlock blockCutAt(double y) const;
+	/*! Height of the borders between two rows of the widest-bordered table of the text
+		on a device (0 without tables). */
+	double tableBorderReach(QPaintDevice * device) const;
 	/*! Paints the background colour (if any) into rect. */
 	void fillBackground(QPainter * painter, const QRectF & rect) const;
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include <QAbstractTextDocumentLayout>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -41,6 +42,28 @@ double narrowestWidth(QTextDocument * doc, double idealWidth, double height, dou
 		++w;
 	}
 	return w;
+}
+
+
+/*! True when a laid-out line ends inside a number ("1800." over "0") or a unit ("m2K/" over
+	"W"): the line breaking rules allow breaks after a decimal point, a slash or a separator
+	between digits. */
+bool splitsNumber(QTextDocument * doc) {
+	static const QRegularExpression number("[-+\\x{2212}]?\\d+(?:[.,:/\\-]\\d+)*|[^\\s/]+/[^\\s/]+");
+	for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+		const QTextLayout * layout = b.layout();
+		if (layout == nullptr || layout->lineCount() < 2)
+			continue;
+		QRegularExpressionMatchIterator it = number.globalMatch(b.text());
+		while (it.hasNext()) {
+			const QRegularExpressionMatch m = it.next();
+			const QTextLine first = layout->lineForTextPosition(m.capturedStart());
+			const QTextLine last = layout->lineForTextPosition(m.capturedEnd() - 1);
+			if (first.lineNumber() != last.lineNumber())
+				return true;
+		}
+	}
+	return false;
 }
 
 
@@ -99,7 +122,8 @@ void TextFrameInformations::measure() {
 	double width = first.m_minWidth - 1;
 	while (width >= 1) {
 		layoutAt(m_textDocument, width, ideal, height);
-		if (ideal > width)
+		// narrower than a word or a number: the entries end here
+		if (ideal > width || splitsNumber(m_textDocument))
 			break;
 		const int lines = lineCount(m_textDocument);
 		const double narrowest = narrowestWidth(m_textDocument, ideal, height, width);

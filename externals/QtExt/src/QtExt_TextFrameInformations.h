@@ -35,8 +35,13 @@ public:
 	*/
 	Info info(double width);
 
-	/*! Entries of the widths at which every word fits, widest first. */
+	/*! Entries of the widths at which every word and number fits, widest first. */
 	const std::vector<Info> & entries() const { return m_infoVect; }
+
+	/*! Narrowest width at which no word and no number is broken (numbers as a whole,
+		though the line breaking rules allow breaks after their decimal points); 0 for an
+		empty text. */
+	double wordWidth() const { return m_infoVect.empty() ? 0.0 : m_infoVect.back().m_minWidth; }
 
 	/*! Report texts wrap at word boundaries and break a word inside only where it is
 		wider than the line (no hyphen). */

@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QLocale>
 #include <QPalette>
+#include <QRegularExpression>
+#include <QTextDocument>
 #include <QSignalBlocker>
 
 #include "QtExt_ValidatorBase.h"
@@ -95,6 +97,21 @@ void ValidatingLineEdit::onEditingFinished() {
 }
 
 
+QString ValidatingLineEdit::richToolTip(const QString & text) {
+	const QString tags = "sup|sub|b|i|u|br|small|big";
+	static const QRegularExpression markup(QString("<(/?)(%1)\\s*/?>").arg(tags), QRegularExpression::CaseInsensitiveOption);
+	if (Qt::mightBeRichText(text) || !markup.match(text).hasMatch())
+		return text;
+	// everything escaped, then the tags and entities made markup again
+	QString html = text.toHtmlEscaped();
+	static const QRegularExpression escapedTag(QString("&lt;(/?(?:%1)\\s*/?)&gt;").arg(tags), QRegularExpression::CaseInsensitiveOption);
+	static const QRegularExpression escapedEntity("&amp;(#?\\w+;)");
+	html.replace(escapedTag, "<\\1>");
+	html.replace(escapedEntity, "&\\1");
+	return "<qt>" + html + "</qt>";
+}
+
+
 void ValidatingLineEdit::onTextChanged(const QString & /*text*/) {
 	updateColor();
 }
@@ -135,7 +152,7 @@ void ValidatingLineEdit::updateColor() {
 			tip = ambiguousGroupingMessage(text());
 		else if (m_validator)
 			tip = m_validator->toolTip();
-		setToolTip(tip.isEmpty() ? m_toolTip : tip);
+		setToolTip(richToolTip(tip.isEmpty() ? m_toolTip : tip));
 	}
 }
 

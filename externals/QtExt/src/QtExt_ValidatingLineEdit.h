@@ -43,6 +43,11 @@ public:
 	/*! Sets the enabled state, then re-colours. */
 	void setEnabled(bool enabled);
 
+	/*! A tool tip holding markup (a unit with <sup>) as rich text, so that it shows as
+		formatted text and not as raw html: Qt takes a text with a stray '<' before its
+		first tag ("... <= 3 h<sup>-1</sup>") for plain text. Other texts are returned unchanged. */
+	static QString richToolTip(const QString & text);
+
 signals:
 	/*! Editing ended with valid text. */
 	void editingFinishedSuccessfully();

@@ -179,17 +179,62 @@ TEST(TextBlocks, whiteBackgroundCoversNoInkOfTheLineAbove) {
 		frame.setBackgroundColor(background);
 		QPainter painter(&image);
 		if (lines)
-			frame.drawLines(&painter, QPointF(5, 5), 400, 0, 1e9);
+			frame.drawPart(&painter, QPointF(5, 5), 400, 0, 1e9);
 		else
 			frame.drawFrame(&painter, QPointF(5, 5), 400);
 		return image;
 	};
 	for (bool lines : { false, true }) {
-		SCOPED_TRACE(lines ? "line by line" : "whole frame");
+		SCOPED_TRACE(lines ? "as a part" : "whole frame");
 		const QImage plain = render(Qt::transparent, lines);
 		QImage blank(plain.size(), plain.format());
 		blank.fill(Qt::white);
 		ASSERT_FALSE(plain == blank) << "no text drawn";
 		EXPECT_TRUE(render(Qt::white, lines) == plain);
 	}
+}
+
+
+// A text broken over pages looks the same as the text in one piece: a numbered list and a
+// bordered table painted part by part, each part at the place the whole text has it, give
+// the same image; a table row is never cut.
+TEST(TextBlocks, textPaintedInPartsLooksLikeTheWholeText) {
+	QString html = "<ol>";
+	for (int i = 1; i <= 12; ++i)
+		html += QString("<li>Measure %1 of the list</li>").arg(i);
+	html += "</ol><table border=\"1\" cellpadding=\"4\" cellspacing=\"0\">";
+	for (int i = 1; i <= 8; ++i)
+		html += QString("<tr><td>Room %1</td><td>%2 m2<br>second line</td></tr>").arg(i).arg(i + 10);
+	html += "</table><p>After the table</p>";
+	QImage whole(420, 900, QImage::Format_RGB32);
+	whole.fill(Qt::white);
+	QtExt::TextFrame frame(nullptr);
+	frame.setText(html);
+	frame.setBackgroundColor(Qt::white);
+	QPainter painter(&whole);
+	frame.drawFrame(&painter, QPointF(5, 5), 400);
+	painter.end();
+	const double height = frame.frameRect(&whole, 400).height();
+	ASSERT_LT(height, 890);
+
+	const std::vector<double> breaks = frame.lineBreaks(&whole, 400);
+	ASSERT_GT(breaks.size(), 3u);
+	QImage parts(whole.size(), whole.format());
+	parts.fill(Qt::white);
+	painter.begin(&parts);
+	// every third break: parts of several lines, some ending inside the table
+	double from = 0;
+	for (size_t i = 2; i <= breaks.size(); i += 3) {
+		const double to = i < breaks.size() ? breaks[i] : 1e9;
+		frame.drawPart(&painter, QPointF(5, 5 + from), 400, from, to);
+		from = to;
+	}
+	if (from < 1e9)
+		frame.drawPart(&painter, QPointF(5, 5 + from), 400, from, 1e9);
+	painter.end();
+	EXPECT_TRUE(parts == whole);
+
+	// the eleven lines after the first list line, the eight rows (not their second lines),
+	// the empty block the document keeps after a table and the line below
+	EXPECT_EQ(breaks.size(), 21u);
 }

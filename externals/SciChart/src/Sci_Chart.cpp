@@ -217,8 +217,11 @@ void Chart::deleteAllSeries() {
 
 
 void Chart::setModel(AbstractChartModel * model) {
-	if (m_model != nullptr)
+	if (m_model != nullptr) {
 		connectModel(false);
+		// the model leaves with its designed ranges, not with this chart's zoom
+		m_zoomer->restoreDesign(dynamic_cast<AbstractCartesianChartModel *>(m_model));
+	}
 	deleteAllSeries();
 	m_model = model;
 	m_picker->m_units.clear();
@@ -254,6 +257,8 @@ void Chart::resetView() {
 	m_colorBar->setColorBarEnabled(false);
 	// a rebuild of a bound chart starts from no series (the model's indexes hold again)
 	deleteAllSeries();
+	// rebuilt while zoomed: from the designed ranges, the zoom base below is set anew
+	m_zoomer->restoreDesign(dynamic_cast<AbstractCartesianChartModel *>(m_model));
 	if (m_model == nullptr) {
 		allowUpdateAndReplot();
 		return;

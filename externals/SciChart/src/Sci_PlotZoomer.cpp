@@ -31,6 +31,35 @@ void PlotZoomer::setZoomBase(const QRectF & base) {
 }
 
 
+PlotZoomer::AxisRange PlotZoomer::axisRange(const AbstractCartesianChartModel * model, int pos) {
+	typedef AbstractCartesianChartModel AM;
+	AxisRange r;
+	r.m_autoscale = model->axisData(pos, AM::Autoscale).toBool();
+	r.m_minimum = model->axisData(pos, AM::Minimum).toDouble();
+	r.m_maximum = model->axisData(pos, AM::Maximum).toDouble();
+	return r;
+}
+
+
+bool PlotZoomer::restoreDesign(AbstractCartesianChartModel * model) {
+	if (!m_haveBeforeZoom || model == nullptr)
+		return false;
+	typedef AbstractCartesianChartModel AM;
+	const int axisCount = dynamic_cast<AbstractLineSeriesModel *>(model) != nullptr ? 3 : 2;
+	for (int pos = 0; pos < axisCount; ++pos) {
+		const AxisRange & r = m_beforeZoom[pos];
+		if (!(axisRange(model, pos) == m_zoomed[pos]))
+			continue;
+		model->setAxisData(false, pos, AM::Autoscale);
+		model->setAxisData(r.m_minimum, pos, AM::Minimum);
+		model->setAxisData(r.m_maximum, pos, AM::Maximum);
+		model->setAxisData(r.m_autoscale, pos, AM::Autoscale);
+	}
+	m_haveBeforeZoom = false;
+	return true;
+}
+
+
 void PlotZoomer::rescale() {
 	Chart * chart = qobject_cast<Chart *>(plot());
 	AbstractCartesianChartModel * model =
@@ -59,11 +88,8 @@ void PlotZoomer::rescale() {
 	chart->setAutoReplot(false);
 	if (zoomRectIndex() != 0) {
 		if (!m_haveBeforeZoom) {
-			for (int pos = 0; pos < axisCount; ++pos) {
-				m_beforeZoom[pos].m_autoscale = model->axisData(pos, AM::Autoscale).toBool();
-				m_beforeZoom[pos].m_minimum = model->axisData(pos, AM::Minimum).toDouble();
-				m_beforeZoom[pos].m_maximum = model->axisData(pos, AM::Maximum).toDouble();
-			}
+			for (int pos = 0; pos < axisCount; ++pos)
+				m_beforeZoom[pos] = axisRange(model, pos);
 			m_haveBeforeZoom = true;
 		}
 		model->setAxisData(qMin(rect.left(), rect.right()), 0, AM::Minimum);
@@ -74,19 +100,14 @@ void PlotZoomer::rescale() {
 		}
 		model->setAxisData(qMin(rect.top(), rect.bottom()), 1, AM::Minimum);
 		model->setAxisData(qMax(rect.top(), rect.bottom()), 1, AM::Maximum);
-		for (int pos = 0; pos < axisCount; ++pos)
-			model->setAxisData(false, pos, AM::Autoscale);
-	}
-	else if (m_haveBeforeZoom) {
-		// back at the base: the ranges as designed before zooming, autoscaled or fixed
 		for (int pos = 0; pos < axisCount; ++pos) {
-			const AxisRange & r = m_beforeZoom[pos];
 			model->setAxisData(false, pos, AM::Autoscale);
-			model->setAxisData(r.m_minimum, pos, AM::Minimum);
-			model->setAxisData(r.m_maximum, pos, AM::Maximum);
-			model->setAxisData(r.m_autoscale, pos, AM::Autoscale);
+			m_zoomed[pos] = axisRange(model, pos);
 		}
-		m_haveBeforeZoom = false;
+	}
+	else {
+		// back at the base: the ranges as designed before zooming
+		restoreDesign(model);
 	}
 	chart->setAutoReplot(autoReplot);
 	chart->allowUpdateAndReplot();

@@ -50,6 +50,13 @@ bool showWithModel(Chart & chart, SCI::AbstractChartModel * model) {
 	return QTest::qWaitForWindowExposed(&chart);
 }
 
+/*! Binds the model to the chart at 600 x 400 and lays its scales out. */
+void bindAndReplot(Chart & chart, SCI::AbstractChartModel * model) {
+	chart.resize(600, 400);
+	chart.setModel(model);
+	chart.replot();
+}
+
 void sendMouse(QWidget * w, QEvent::Type type, const QPoint & pos, Qt::MouseButton button, Qt::MouseButtons held) {
 	QMouseEvent e(type, pos, w->mapToGlobal(pos), button, held, Qt::NoModifier);
 	QApplication::sendEvent(w, &e);
@@ -61,9 +68,7 @@ void sendMouse(QWidget * w, QEvent::Type type, const QPoint & pos, Qt::MouseButt
 TEST(SciChartZoom, ZoomWritesRangesIntoTheModelAndTheBaseSwitchesAutoscaleOn) {
 	auto m = tempAndLoad();
 	Chart chart;
-	chart.resize(600, 400);
-	chart.setModel(m.get());
-	chart.replot();
+	bindAndReplot(chart, m.get());
 	const QwtScaleMap left = chart.canvasMap(QwtPlot::yLeft);
 	const QwtScaleMap right = chart.canvasMap(QwtPlot::yRight);
 	// given upside down: the model still gets minimum below maximum
@@ -109,6 +114,65 @@ TEST(SciChartZoom, RebuildingWritesNothingIntoAutoscaledOrFixedModels) {
 }
 
 
+// A model reset or a rebinding while zoomed in: zooming back afterwards shows the ranges
+// as designed (y autoscaled, x fixed 0..20), not the zoomed ones for good.
+TEST(SciChartZoom, ResetOrRebindWhileZoomedKeepsTheDesignedRanges) {
+	enum Rebuild { Reset, Rebind };
+	for (Rebuild rebuild : { Reset, Rebind }) {
+		SCOPED_TRACE(rebuild == Reset ? "model reset" : "unbound and bound again");
+		auto m = tempAndLoad();
+		m->setAxisData(false, 0, A::Autoscale);
+		m->setAxisData(0.0, 0, A::Minimum);
+		m->setAxisData(20.0, 0, A::Maximum);
+		Chart chart;
+		chart.resize(600, 400);
+		chart.setModel(m.get());
+		chart.replot();
+		chart.zoomer()->zoom(QRectF(QPointF(2, 12), QPointF(7, 17)));
+		ASSERT_DOUBLE_EQ(m->axisData(0, A::Maximum).toDouble(), 7);
+		ASSERT_FALSE(m->axisData(1, A::Autoscale).toBool());
+		if (rebuild == Reset) {
+			m->beginResetModel();
+			m->endResetModel();
+		}
+		else {
+			chart.setModel(nullptr);
+			chart.setModel(m.get());
+		}
+		chart.replot();
+		chart.zoomer()->zoom(0);
+		EXPECT_TRUE(m->axisData(1, A::Autoscale).toBool());
+		EXPECT_FALSE(m->axisData(0, A::Autoscale).toBool());
+		EXPECT_DOUBLE_EQ(m->axisData(0, A::Minimum).toDouble(), 0);
+		EXPECT_DOUBLE_EQ(m->axisData(0, A::Maximum).toDouble(), 20);
+		EXPECT_DOUBLE_EQ(chart.axisScaleDiv(QwtPlot::xBottom).lowerBound(), 0);
+		EXPECT_DOUBLE_EQ(chart.axisScaleDiv(QwtPlot::xBottom).upperBound(), 20);
+		// zooming in again writes the new ranges, zooming back restores the design
+		chart.zoomer()->zoom(QRectF(QPointF(4, 12), QPointF(9, 17)));
+		EXPECT_DOUBLE_EQ(m->axisData(0, A::Minimum).toDouble(), 4);
+		chart.zoomer()->zoom(0);
+		EXPECT_DOUBLE_EQ(m->axisData(0, A::Maximum).toDouble(), 20);
+		EXPECT_TRUE(m->axisData(1, A::Autoscale).toBool());
+	}
+}
+
+
+// An axis its model's owner sets anew while the chart is zoomed keeps that setting when the
+// chart is rebuilt; the others return to their design.
+TEST(SciChartZoom, AnAxisSetAnewWhileZoomedKeepsItsNewRange) {
+	auto m = tempAndLoad();
+	Chart chart;
+	bindAndReplot(chart, m.get());
+	chart.zoomer()->zoom(QRectF(QPointF(2, 12), QPointF(7, 17)));
+	m->beginResetModel();
+	m->setAxisData(100.0, 0, A::Maximum);
+	m->endResetModel();
+	EXPECT_DOUBLE_EQ(m->axisData(0, A::Maximum).toDouble(), 100);
+	EXPECT_FALSE(m->axisData(0, A::Autoscale).toBool());
+	EXPECT_TRUE(m->axisData(1, A::Autoscale).toBool());
+}
+
+
 TEST(SciChartZoom, WithoutModelQwtZoomsTheScales) {
 	Chart chart;
 	chart.resize(600, 400);
@@ -123,9 +187,7 @@ TEST(SciChartZoom, WithoutModelQwtZoomsTheScales) {
 TEST(SciChartTracker, TextByRubberBandWithUnitsAndDisabled) {
 	auto m = tempAndLoad();
 	Chart chart;
-	chart.resize(600, 400);
-	chart.setModel(m.get());
-	chart.replot();
+	bindAndReplot(chart, m.get());
 	SCI::PlotPicker * p = chart.picker();
 	const SCI::PlotPickerText * text = p;
 	const QPoint pos(100, 80);

@@ -1,6 +1,10 @@
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
+#include <QPrintDialog>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QFileDialog>
@@ -143,28 +147,6 @@ TEST_F(ReportPreviewTest, ExportPageWritesThePageOnViewAsPdf) {
 }
 
 
-TEST_F(ReportPreviewTest, UnwritableTargetIsReportedAndPreviewGoesOn) {
-	ReportPreview preview(m_model.get(), &m_db);
-	QSignalSpy progress(&preview, &ReportPreview::progress);
-	const QString bad = file("missing-folder/report.pdf");
-	{
-		ReportTest::MessageRecorder recorder;
-		EXPECT_FALSE(preview.writePdf(bad));
-		ASSERT_EQ(recorder.m_messages.size(), 1u);
-		const ReportTest::MessageRecorder::Message & m = recorder.m_messages.front();
-		EXPECT_EQ(m.m_type, BVX::MSG_ERROR);
-		EXPECT_EQ(m.m_functionID, "[ReportPreview::printPdfWhole]");
-		EXPECT_EQ(QString::fromStdString(m.m_text),
-				  QString("Cannot write PDF file '%1': No such file or directory.").arg(bad));
-	}
-	EXPECT_EQ(progress.count(), 0);
-	EXPECT_TRUE(preview.writePdf(file("good.pdf")));
-	EXPECT_EQ(progress.count(), 1);
-	preview.updatePreview();
-	EXPECT_GT(preview.pageCount(), 1);
-}
-
-
 TEST_F(ReportPreviewTest, FullDiskKeepsTheEarlierPdf) {
 	ReportPreview preview(m_model.get(), &m_db);
 	const QString pdf = file("report.pdf");
@@ -203,6 +185,135 @@ GuiTest::ModalDialogDriver::Action typeFileName(const QString & dir, const QStri
 	};
 }
 
+
+
+/*! Answers the print dialog with "Print to File (PDF)" into the file, all pages or from..to,
+	as the user fills in its fields; then runs after (the dialog has accepted). */
+GuiTest::ModalDialogDriver::Action printToFile(const QString & file, int from = 0, int to = 0,
+											   const std::function<void()> & after = std::function<void()>()) {
+	return [=](QWidget * w) {
+		QPrintDialog * dlg = qobject_cast<QPrintDialog *>(w);
+		ASSERT_NE(dlg, nullptr);
+		QComboBox * printers = dlg->findChild<QComboBox *>("printers");
+		ASSERT_NE(printers, nullptr);
+		printers->setCurrentIndex(printers->findText("Print to File (PDF)"));
+		QLineEdit * name = dlg->findChild<QLineEdit *>("filename");
+		ASSERT_NE(name, nullptr);
+		name->setText(file);
+		if (from > 0) {
+			dlg->findChild<QRadioButton *>("printRange")->click();
+			dlg->findChild<QSpinBox *>("from")->setValue(from);
+			dlg->findChild<QSpinBox *>("to")->setValue(to);
+		}
+		dlg->accept();
+		if (after)
+			after();
+	};
+}
+
+
+// A print that cannot be written shows the box of Write PDF, naming the file and the log
+// file; the log line has one closing mark; the preview goes on.
+TEST_F(ReportPreviewTest, UnwritableTargetIsReportedAndPreviewGoesOn) {
+	using Driver = GuiTest::ModalDialogDriver;
+	ReportPreview preview(m_model.get(), &m_db);
+	preview.updatePreview();
+	const int pages = preview.pageCount();
+	QSignalSpy progress(&preview, &ReportPreview::progress);
+	const QString bad = file("missing-folder/report.pdf");
+	{
+		ReportTest::MessageRecorder recorder;
+		EXPECT_FALSE(preview.writePdf(bad));
+		ASSERT_EQ(recorder.m_messages.size(), 1u);
+		const ReportTest::MessageRecorder::Message & m = recorder.m_messages.front();
+		EXPECT_EQ(m.m_type, BVX::MSG_ERROR);
+		EXPECT_EQ(m.m_functionID, "[ReportPreview::printPdfWhole]");
+		EXPECT_EQ(QString::fromStdString(m.m_text),
+				  QString("Cannot write PDF file '%1': No such file or directory.").arg(bad));
+	}
+	EXPECT_EQ(progress.count(), 0);
+
+	// Write PDF and Print to File into a folder that is gone when the report is written
+	QPushButton * writeButton = preview.findChild<QPushButton *>("pushButtonWritePdf");
+	QPushButton * printButton = preview.findChild<QPushButton *>("pushButtonPrint");
+	const QString folder = file("gone");
+	const QString target = folder + "/report.pdf";
+	const auto removeFolder = [folder]() { QDir(folder).removeRecursively(); };
+	QStringList boxes;
+	for (QPushButton * button : { writeButton, printButton }) {
+		ASSERT_TRUE(QDir().mkpath(folder));
+		Driver driver;
+		if (button == writeButton)
+			driver.add([&](QWidget * w) { typeFileName(folder, "report.pdf")(w); removeFolder(); });
+		else
+			driver.add(printToFile(target, 0, 0, removeFolder));
+		driver.add(Driver::press(QDialogButtonBox::Ok));
+		ReportTest::MessageRecorder recorder;
+		button->click();
+		ASSERT_EQ(driver.m_seen.size(), 2u) << button->objectName().toStdString();
+		EXPECT_EQ(driver.m_seen[1].m_className, "QMessageBox");
+		EXPECT_TRUE(driver.m_seen[1].m_text.contains(target)) << driver.m_seen[1].m_text.toStdString();
+		EXPECT_TRUE(driver.m_seen[1].m_text.contains(QtExt::Directories::globalLogFile()));
+		boxes << driver.m_seen[1].m_title + "|" + driver.m_seen[1].m_text;
+		EXPECT_EQ(recorder.m_messages.size(), 1u);
+		EXPECT_FALSE(QFile::exists(target));
+	}
+	EXPECT_EQ(boxes[0], boxes[1]);
+	// the print dialog takes a name in a folder that does not exist at all
+	{
+		Driver driver;
+		driver.add(printToFile(bad));
+		driver.add(Driver::press(QDialogButtonBox::Ok));
+		printButton->click();
+		ASSERT_EQ(driver.m_seen.size(), 2u);
+		EXPECT_EQ(driver.m_seen[1].m_className, "QMessageBox");
+		EXPECT_TRUE(driver.m_seen[1].m_text.contains(bad)) << driver.m_seen[1].m_text.toStdString();
+	}
+
+	EXPECT_TRUE(preview.writePdf(file("good.pdf")));
+	EXPECT_EQ(progress.count(), 1);
+	preview.updatePreview();
+	EXPECT_EQ(preview.pageCount(), pages);
+}
+
+
+// A page range applies to the print it was chosen for: the file holds those pages, the
+// preview keeps every page, also for a range past the end (which a box tells).
+TEST_F(ReportPreviewTest, RangedPrintLeavesTheWholePreview) {
+	using Driver = GuiTest::ModalDialogDriver;
+	ReportPreview preview(m_model.get(), &m_db);
+	preview.updatePreview();
+	const int pages = preview.pageCount();
+	ASSERT_GE(pages, 3);
+	ASSERT_TRUE(preview.writePdf(file("whole.pdf")));
+	QPushButton * printButton = preview.findChild<QPushButton *>("pushButtonPrint");
+
+	Driver driver;
+	driver.add(printToFile(file("range.pdf"), 2, 3));
+	printButton->click();
+	ASSERT_EQ(driver.m_seen.size(), 1u);
+	EXPECT_EQ(ReportTest::pdfPages(file("range.pdf")), 2);
+	EXPECT_EQ(ReportTest::pdfText(file("range.pdf"), 1), ReportTest::pdfText(file("whole.pdf"), 2));
+	EXPECT_EQ(preview.pageCount(), pages);
+	preview.updatePreview();
+	EXPECT_EQ(preview.pageCount(), pages);
+
+	// past the end: nothing printed, a box names the last page, the preview stays whole
+	driver.add(printToFile(file("past.pdf"), pages + 1, pages + 2));
+	driver.add(Driver::press(QDialogButtonBox::Ok));
+	printButton->click();
+	ASSERT_EQ(driver.m_seen.size(), 3u);
+	EXPECT_EQ(driver.m_seen[2].m_className, "QMessageBox");
+	EXPECT_TRUE(driver.m_seen[2].m_text.contains(QString("(page %1)").arg(pages))) << driver.m_seen[2].m_text.toStdString();
+	EXPECT_FALSE(QFile::exists(file("past.pdf")));
+	preview.updatePreview();
+	EXPECT_EQ(preview.pageCount(), pages);
+
+	// the next print without a range prints everything again
+	driver.add(printToFile(file("all.pdf")));
+	printButton->click();
+	EXPECT_EQ(ReportTest::pdfPages(file("all.pdf")), pages);
+}
 
 
 TEST_F(ReportPreviewTest, PdfButtonsAskBeforeReplacingTheFinalNameAndShowFailures) {
@@ -318,4 +429,31 @@ TEST_F(ReportPreviewTest, FontChangeRefillsSizesAndAppliesTheSizeOnce) {
 	sizes->setCurrentIndex(index == sizes->currentIndex() ? 1 : index);
 	EXPECT_EQ(ReportSettings::instance().m_font.pointSize(), sizes->currentData().toInt());
 	EXPECT_EQ(paints.count(), 2);
+}
+
+
+// A remark of a numbered list of 60 measures and a bordered table of 40 rooms spans three
+// pages and reads as the same remark on one page would: every item keeps its number, every
+// row its two cells apart; no shading debug lines on the way.
+TEST_F(ReportPreviewTest, ContinuedRemarkKeepsListNumbersAndTableCells) {
+	ReportSettings::instance().m_font.setPointSize(12);
+	ReportSettings::instance().m_activatedFrames = { 12, 14 };
+	QString html = "<ol>";
+	for (int i = 1; i <= 60; ++i)
+		html += QString("<li>Measure %1</li>").arg(i);
+	html += "</ol><table border=\"1\" cellpadding=\"4\" cellspacing=\"0\">";
+	for (int i = 1; i <= 40; ++i)
+		html += QString("<tr><td>Room %1</td><td>%2 m2</td></tr>").arg(i).arg(i + 10);
+	html += "</table>";
+	m_model->m_room.m_projectInformation.m_description = html;
+	ReportPreview preview(m_model.get(), &m_db);
+	ReportTest::MessageRecorder debug(BVX::MSG_DEBUG);
+	ASSERT_TRUE(preview.writePdf(file("remark.pdf")));
+	EXPECT_TRUE(debug.m_messages.empty()) << debug.m_messages.front().m_text;
+	ASSERT_GE(ReportTest::pdfPages(file("remark.pdf")), 3);
+	const QString text = ReportTest::pdfText(file("remark.pdf"));
+	for (int i = 1; i <= 60; ++i)
+		EXPECT_EQ(text.count(QRegularExpression(QString("\\b%1\\.\\s+Measure %1\\b").arg(i))), 1) << i;
+	for (int i = 1; i <= 40; ++i)
+		EXPECT_EQ(text.count(QRegularExpression(QString("\\bRoom %1\\s+%2 m2\\b").arg(i).arg(i + 10))), 1) << i;
 }
