@@ -201,14 +201,6 @@
         <translation>Die Albedo muss eine Zahl zwischen 0 und 1 (0 und 100 %%) sein.</translation>
     </message>
     <message>
-        <source>Missing climate data</source>
-        <translation>Fehlende Klimadaten</translation>
-    </message>
-    <message>
-        <source>The climate data for location/file &apos;%1&apos; cannot be found.</source>
-        <translation>Die Klimadaten für den Standort/die Datei &apos;%1&apos; wurden nicht gefunden.</translation>
-    </message>
-    <message>
         <source>Error loading climatic data</source>
         <translation>Fehler beim Laden der Klimadaten</translation>
     </message>
@@ -3730,6 +3722,46 @@ Kommandozeile:
     <message>
         <source>Result files could not be written to &apos;%1&apos;.</source>
         <translation>Die Ergebnisdateien konnten nicht nach &apos;%1&apos; geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The DIN 4108-2 assessment uses its own boundary conditions in place of the heating, cooling, ventilation, internal gains and moisture load pages: these pages are locked while it is chosen.</source>
+        <translation>Der Nachweis nach DIN 4108-2 verwendet eigene Randbedingungen anstelle der Seiten Heizung, Kühlung, Lüftung, innere Lasten und Feuchtelasten: Diese Seiten sind gesperrt, solange er gewählt ist.</translation>
+    </message>
+    <message>
+        <source>The DIN 4108-2 assessment runs with the climate files of its regions: the location &apos;%1&apos; is replaced by &apos;%2&apos;.</source>
+        <translation>Der Nachweis nach DIN 4108-2 rechnet mit den Klimadateien seiner Regionen: Der Standort &apos;%1&apos; wird durch &apos;%2&apos; ersetzt.</translation>
+    </message>
+    <message>
+        <source>The climate data for location/file &apos;%1&apos; cannot be found. The location &apos;%2&apos; replaces it.</source>
+        <translation>Die Klimadaten für den Standort/die Datei &apos;%1&apos; wurden nicht gefunden. Der Standort &apos;%2&apos; ersetzt ihn.</translation>
+    </message>
+    <message>
+        <source>Missing climate data</source>
+        <translation>Fehlende Klimadaten</translation>
+    </message>
+    <message>
+        <source>Text not accepted</source>
+        <translation>Text nicht angenommen</translation>
+    </message>
+    <message>
+        <source>A field holds the text &apos;%1&apos;, which is not accepted.</source>
+        <translation>Ein Feld enthält den Text &apos;%1&apos;, der nicht angenommen wird.</translation>
+    </message>
+    <message>
+        <source>The field &apos;%1&apos; holds the text &apos;%2&apos;, which is not accepted.</source>
+        <translation>Das Feld &apos;%1&apos; enthält den Text &apos;%2&apos;, der nicht angenommen wird.</translation>
+    </message>
+    <message>
+        <source>Go back to the field, or go on with the value stored before?</source>
+        <translation>Zurück zum Feld, oder mit dem bisher gespeicherten Wert weiter?</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Go on</source>
+        <translation>Weiter</translation>
     </message>
 </context>
 <context>

@@ -3,12 +3,14 @@
 
 #include <map>
 #include <memory>
+#include <vector>
 
 #include <QWidget>
 
 #include <BVX_NotificationHandler.h>
 
 class QAction;
+class QLabel;
 class QProgressBar;
 class QStackedLayout;
 class QTabWidget;
@@ -31,6 +33,7 @@ class MechanicalVentilationInputWidget;
 class MoistureLoadInputWidget;
 class NaturalVentilationModelInputWidget;
 class OccupancyLoadModelInputWidget;
+class ProjectDocument;
 class ResultsWidget;
 class ShadingControlModelInputWidget;
 class ShadingDBWidget;
@@ -54,6 +57,7 @@ namespace VUREDO {
 
 namespace QtExt {
 	class AutoUpdater;
+	class ValidatingLineEdit;
 }
 
 /*! The application's one top-level window and the owner of the working state: database,
@@ -115,8 +119,9 @@ public:
 
 	/*! The edited project. */
 	RM::Room * project() { return m_project; }
-	/*! Whether the project was edited since the last Load, New or successful Save. */
-	bool isProjectModified() const { return m_modified; }
+	/*! What Save would write differs from the last Load, New or successful Save. */
+	bool isProjectModified() const;
+	ProjectDocument * document() { return m_document.get(); }
 	RM::Database * database() { return m_db; }
 	RM::Climate * climate() { return m_climate; }
 	ButtonBar * buttonBar() { return m_buttonBar; }
@@ -129,6 +134,9 @@ public:
 	QTabWidget * inputTabs() { return m_inputTabs; }
 	ResultsWidget * resultsWidget() { return m_resultsWidget; }
 	QStackedLayout * pageStack() { return m_pageStack; }
+	/*! A field of an input or database page holding a text the user typed and the field
+		refuses; nullptr when there is none. Save and Run name it first. */
+	QtExt::ValidatingLineEdit * refusedTextField() const;
 	/*! Input page shown at the given position of the tab order at construction. */
 	QWidget * inputPage(InputTab tab) const;
 
@@ -153,25 +161,22 @@ public slots:
 	void onToolButtonReportClicked();
 	void onEnableMoistureBalanceInputs(bool enable);
 	void onUpdateInfoRetrieved(int result, QString newVersion);
-	/*! A committed edit changed the project: "*" in the title until Load, New or Save. */
-	void onProjectModified();
 
 protected:
 	/*! Accepts Escape and every other key without doing anything. */
 	void keyPressEvent(QKeyEvent * event) override;
 	void closeEvent(QCloseEvent * event) override;
+	/*! Input events of the whole program schedule the comparison of the modified mark. */
+	bool eventFilter(QObject * watched, QEvent * event) override;
 
 private:
 	/*! Throws when a built-in database file is missing. */
 	void checkBuiltinDatabaseFiles() const;
 	void createInputPages();
-	/*! Every committed edit of the page sets the modified flag. */
-	template <typename Page>
-	void connectProjectModified(Page * page) {
-		connect(page, &Page::projectModified, this, &RoomModelDialog::onProjectModified);
-	}
 	/*! Enables or disables the tabs of the load models (DIN 4108-2 mode: rules in their place). */
 	void enableLoadTabs(bool enable);
+	/*! Why the load tabs are locked in the DIN 4108-2 mode. */
+	static QString dinLockText();
 	void createButtonBar();
 	void createPageStack();
 	/*! Page 0 with Edit room down, or a database page toggled by its button. */
@@ -197,11 +202,19 @@ private:
 	bool askSaveProject();
 	/*! Makes the focused editor store what the user typed but did not confirm yet. */
 	void commitPendingEdit();
-	void setProjectModified(bool modified);
+	/*! A field that refuses its text is named; true when the user goes on with the stored
+		value, false when the user goes back to the field (which then has the focus). */
+	bool goOnDespiteRefusedText();
+	/*! The input pages and the database pages. */
+	std::vector<QWidget *> editPages() const;
+	/*! Shows the input or database page. */
+	void showPageOf(QWidget * page);
 	/*! Fresh default project on the room page. */
 	void newProject();
 	/*! Pages, database tables and results after Load or New replaced the project's content. */
-	void showReplacedProject();
+	void showReplacedProject(bool silent);
+	/*! A location the refresh replaced: logged, and told in a box unless silent. */
+	void tellReplacedLocation(bool silent);
 	/*! Forgets the last run (a run of the project before Load or New): empty model,
 		results page without results, result export off. */
 	void discardResults();
@@ -220,6 +233,8 @@ private:
 	void freeOwnedObjects();
 
 	Ui::RoomModelDialog *						m_ui;
+	/*! Room, database and climate the pages point into; their Load, New and Save. */
+	std::unique_ptr<ProjectDocument>			m_document;
 	ButtonBar *									m_buttonBar;
 	CalculationInputWidget *					m_calculationInputWidget;
 	HeatingModelInputWidget *					m_heatingModelInputWidget;
@@ -233,6 +248,7 @@ private:
 	AdvancedSettingsInputWidget *				m_advancedSettingsInputWidget;
 	QProgressBar *								m_progressBar;
 	ResultsWidget *								m_resultsWidget;
+	/*! The document's database, climate and room. */
 	RM::Database *								m_db;
 	RM::Climate *								m_climate;
 	RM::Room *									m_project;
@@ -254,8 +270,10 @@ private:
 	QAction *									m_exportModelAction;
 	/*! Input page -> index of its tab at construction. */
 	std::map<QWidget *, int>					m_tabIndexMap;
-	/*! Edited since the last Load, New or successful Save. */
-	bool										m_modified;
+	/*! Above the tabs while the DIN 4108-2 mode locks the load tabs. */
+	QLabel *									m_dinLockLabel;
+	/*! The moisture balance of the user mode, restored when the DIN 4108-2 mode ends. */
+	bool										m_moistureBalanceBeforeDin;
 };
 
 #endif // RoomModelDialogH

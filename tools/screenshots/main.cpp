@@ -91,6 +91,7 @@
 #include "SampleReportFrame.h"
 #include "SolverProgressDialog.h"
 #include "ScheduleInputWidget.h"
+#include <RM_ProgramIdentity.h>
 
 namespace {
 
@@ -403,7 +404,7 @@ void runShots(Screenshots & shots, const QString & home) {
 	shots.saveModal("run-directory-failure", [&]() { w.runSimulation(); });
 	w.project()->m_projectFilePath = projectFile;
 
-	QSettings("BVX", "Caldoryne 3.2").setValue("OutputAutomaticSave", true);
+	QSettings(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION).setValue("OutputAutomaticSave", true);
 	bool during = false;
 	bool saving = false;
 	QTimer poll;
@@ -499,7 +500,7 @@ void loadPlotShots(Screenshots & shots, const QString & home) {
 
 
 void dialogShots(Screenshots & shots) {
-	QSettings settings("BVX", "Caldoryne 3.2");
+	QSettings settings(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION);
 	const BVX::Path license((QtExt::Directories::resourcesRootDir() + "/license.txt").toStdString());
 	shots.saveModal("license-box", [&]() {
 		ConfirmationMessageBox::showIfNotSuppressed(license, settings, "ConfirmationDontShowLicense3.2",
@@ -772,7 +773,7 @@ void updateDialogShots(Screenshots & shots) {
 		GuiTest::LoopbackHttpServer server(c.second.toUtf8());
 		QtExt::AutoUpdater updater;
 		shots.saveModal(c.first, [&]() {
-			updater.checkForUpdateInfo(server.url("/downloads/caldoryne/Caldoryne.updates"), "3.2.2", 1,
+			updater.checkForUpdateInfo(server.url("/downloads/caldoryne/Caldoryne.updates"), RM::ProgramIdentity::FULL_VERSION, 1,
 									   QDir::tempPath() + "/caldoryne-screenshots-update");
 			// the dialog opens when the answer arrives; saveModal() closes it
 			QEventLoop loop;
@@ -838,7 +839,7 @@ int main(int argc, char ** argv) {
 	app.setQuitOnLastWindowClosed(false);
 	QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path() + "/.config");
 	ProgramStartUp::registerResources();
-	QtExt::LanguageHandler::setup("BVX", "Caldoryne 3.2", QtExt::Directories::translationsDir(), "Caldoryne");
+	QtExt::LanguageHandler::setup(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION, QtExt::Directories::translationsDir(), "Caldoryne");
 	QtExt::LanguageHandler::instance().installTranslator(lang);
 	QtExt::LanguageHandler::setLangId(lang);
 

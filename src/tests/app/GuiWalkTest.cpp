@@ -7,6 +7,8 @@
 #include <QLocale>
 
 #include "GuiTestHarness.h"
+#include <QtExt_LanguageHandler.h>
+
 #include "GuiWalk.h"
 
 namespace {
@@ -16,8 +18,8 @@ const int CI_ACTIONS = 500;
 
 /*! Plays one walk; odd seeds in the English, even seeds in the German number format. */
 void playWalk(const GuiWalk::Options & options) {
-	if (options.m_seed % 2 == 0)
-		QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+	// the number format the program sets for the language
+	QtExt::LanguageHandler::setDefaultLocale(options.m_seed % 2 == 0 ? QLocale::German : QLocale::English);
 	GuiWalk walk(options, GuiTest::homeDir() + QString("/walk-%1").arg(options.m_seed));
 	walk.run();
 	EXPECT_EQ(walk.failure(), QString());
