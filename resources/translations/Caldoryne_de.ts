@@ -234,6 +234,23 @@
     </message>
 </context>
 <context>
+    <name>CaldoryneApplication</name>
+    <message>
+        <source>Program error</source>
+        <translation>Programmfehler</translation>
+    </message>
+    <message>
+        <source>An action ended with an unexpected error:
+%1
+
+The project is still open; saving it under a new name keeps the last version unchanged.</source>
+        <translation>Eine Aktion endete mit einem unerwarteten Fehler:
+%1
+
+Das Projekt ist weiterhin geöffnet; unter einem neuen Namen gespeichert bleibt die letzte Fassung unverändert.</translation>
+    </message>
+</context>
+<context>
     <name>ChartDemoModels</name>
     <message>
         <source>Synthetic year</source>
@@ -3692,36 +3709,8 @@ Kommandozeile:
         <translation>Bitte speichern Sie das Projekt mindestens einmal, bevor Sie die Simulation starten (sonst ist das Ausgabeverzeichnis nicht festgelegt)!</translation>
     </message>
     <message>
-        <source>Solver error</source>
-        <translation>Löserfehler</translation>
-    </message>
-    <message>
-        <source>Error during solver initialization, see error log file &apos;%1&apos;.</source>
-        <translation>Fehler bei der Initialisierung des Lösers, siehe Fehlerprotokoll &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <source>Error while running solver, see error log file &apos;%1&apos;.</source>
-        <translation>Fehler während der Berechnung, siehe Fehlerprotokoll &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <source>Calculation error at %L1 d, see logfile &apos;%2&apos; for details</source>
-        <translation>Berechnungsfehler bei %L1 d, Einzelheiten im Protokoll &apos;%2&apos;</translation>
-    </message>
-    <message>
-        <source>Storing calculation results in &apos;%1&apos;</source>
-        <translation>Berechnungsergebnisse werden in &apos;%1&apos; gespeichert</translation>
-    </message>
-    <message>
-        <source>Saving outputs</source>
-        <translation>Ausgaben speichern</translation>
-    </message>
-    <message>
         <source>Select target directory</source>
         <translation>Zielverzeichnis wählen</translation>
-    </message>
-    <message>
-        <source>Result files could not be written to &apos;%1&apos;.</source>
-        <translation>Die Ergebnisdateien konnten nicht nach &apos;%1&apos; geschrieben werden.</translation>
     </message>
     <message>
         <source>The DIN 4108-2 assessment uses its own boundary conditions in place of the heating, cooling, ventilation, internal gains and moisture load pages: these pages are locked while it is chosen.</source>
@@ -3762,6 +3751,45 @@ Kommandozeile:
     <message>
         <source>Go on</source>
         <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; already exists. Do you want to replace it?</source>
+        <translation>Die Datei &apos;%1&apos; existiert bereits. Soll sie ersetzt werden?</translation>
+    </message>
+</context>
+<context>
+    <name>RunController</name>
+    <message>
+        <source>Solver error</source>
+        <translation>Löserfehler</translation>
+    </message>
+    <message>
+        <source>Error during solver initialization, see error log file &apos;%1&apos;.</source>
+        <translation>Fehler bei der Initialisierung des Lösers, siehe Fehlerprotokoll &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Error while running solver, see error log file &apos;%1&apos;.</source>
+        <translation>Fehler während der Berechnung, siehe Fehlerprotokoll &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Calculation error at %L1 d, see logfile &apos;%2&apos; for details</source>
+        <translation>Berechnungsfehler bei %L1 d, Einzelheiten im Protokoll &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>Storing calculation results in &apos;%1&apos;</source>
+        <translation>Berechnungsergebnisse werden in &apos;%1&apos; gespeichert</translation>
+    </message>
+    <message>
+        <source>Saving outputs</source>
+        <translation>Ausgaben speichern</translation>
+    </message>
+    <message>
+        <source>Write Error</source>
+        <translation>Schreibfehler</translation>
+    </message>
+    <message>
+        <source>Result files could not be written to &apos;%1&apos;.</source>
+        <translation>Die Ergebnisdateien konnten nicht nach &apos;%1&apos; geschrieben werden.</translation>
     </message>
 </context>
 <context>

@@ -33,7 +33,6 @@
 #include <QtExt_Directories.h>
 #include <QtExt_ValidatingLineEdit.h>
 
-#include <VUREDO_SolverControlFramework.h>
 
 #include <RM_CaldoryneModelInterface.h>
 #include <RM_Climate.h>
@@ -61,6 +60,7 @@
 #include "ReportPreview.h"
 #include "ReportSettings.h"
 #include "ResultsWidget.h"
+#include "RunController.h"
 #include "RunDialog.h"
 #include "ShadingControlModelInputWidget.h"
 #include "ShadingDBWidget.h"
@@ -99,9 +99,6 @@ RoomModelDialog::RoomModelDialog(QWidget * parent) :
 	m_climate = &m_document->climate();
 	m_project = &m_document->room();
 	connect(m_document.get(), &ProjectDocument::modifiedChanged, this, &RoomModelDialog::setWindowTitleForProject);
-	m_solverFramework = new VUREDO::SolverControlFramework;
-	m_run.reset(new RM::SimulationRun);
-	m_model = &m_run->model();
 	m_lastDirectory = QDir::homePath();
 
 	setWindowTitleForProject();
@@ -130,7 +127,7 @@ RoomModelDialog::RoomModelDialog(QWidget * parent) :
 	QTimer::singleShot(0, this, &RoomModelDialog::initialResize);
 
 	onLoadsChanged();
-	m_resultsWidget->updateResults(m_model, &m_model->m_outputManager);
+	m_resultsWidget->updateResults(model(), &model()->m_outputManager);
 
 	m_updater = new QtExt::AutoUpdater(this);
 	connect(m_updater, &QtExt::AutoUpdater::updateInfoRetrieved, this, &RoomModelDialog::onUpdateInfoRetrieved);
@@ -148,11 +145,9 @@ RoomModelDialog::~RoomModelDialog() {
 
 
 void RoomModelDialog::freeOwnedObjects() {
-	m_run.reset();
-	delete m_solverFramework;
+	m_runController.reset();
 	m_document.reset();
 	delete m_ui;
-	m_solverFramework = nullptr;
 	m_climate = nullptr;
 	m_project = nullptr;
 	m_db = nullptr;
@@ -291,6 +286,8 @@ void RoomModelDialog::createPageStack() {
 	m_progressBar->setMaximum(100);
 	m_progressBar->setTextVisible(false);
 	m_progressBar->setMaximumHeight(10);
+	m_runController.reset(new RunController(this, m_progressBar));
+	connect(m_runController.get(), &RunController::initialised, this, &RoomModelDialog::onOutputUpdatedNeeded);
 
 	m_materialDBWidget = new MaterialDBWidget(this, m_db);
 	m_constructionDBWidget = new ConstructionDBWidget(this, m_db);
@@ -355,6 +352,11 @@ void RoomModelDialog::setWindowTitleForProject() {
 		title = tr("%1 - The Thermal Room Model - Version %2 - %3").arg(RM::ProgramIdentity::NAME, RM::ProgramIdentity::VERSION, fileName);
 	}
 	setWindowTitle(m_document->isModified() ? title + "*" : title);
+}
+
+
+RM::CaldoryneModelInterface * RoomModelDialog::model() {
+	return m_runController->model();
 }
 
 
@@ -427,19 +429,6 @@ void RoomModelDialog::loadProjectFromCommandLine(const QString & fileName) {
 }
 
 
-void RoomModelDialog::notify(double t) {
-	// the second year of a cyclic run counts the hours again from 0
-	const double tYear = t > BVX::SECONDS_PER_YEAR ? t - BVX::SECONDS_PER_YEAR : t;
-	m_progressBar->setValue(static_cast<int>(tYear/3600));
-	QCoreApplication::processEvents();
-}
-
-
-void RoomModelDialog::notify() {
-	notify(0.0);
-}
-
-
 void RoomModelDialog::initialResize() {
 	const QRect screen = QGuiApplication::primaryScreen()->geometry();
 	resize((screen.width() / 3) * 2, (screen.height() / 3) * 2);
@@ -453,7 +442,7 @@ void RoomModelDialog::initialResize() {
 
 
 void RoomModelDialog::onOutputUpdatedNeeded() {
-	m_resultsWidget->updateResults(m_model, &m_model->m_outputManager);
+	m_resultsWidget->updateResults(model(), &model()->m_outputManager);
 }
 
 
@@ -562,10 +551,8 @@ void RoomModelDialog::tellReplacedLocation(bool silent) {
 
 
 void RoomModelDialog::discardResults() {
-	m_model = nullptr;
-	m_run.reset(new RM::SimulationRun);
-	m_model = &m_run->model();
-	m_resultsWidget->updateResults(m_model, &m_model->m_outputManager);
+	m_runController->discard();
+	m_resultsWidget->updateResults(model(), &model()->m_outputManager);
 	m_buttonBar->toolButtonExport->setEnabled(false);
 }
 
@@ -657,107 +644,15 @@ void RoomModelDialog::onToolButtonUpdateClicked() {
 
 
 bool RoomModelDialog::runSimulation() {
-	const char * const FUNC_ID = "[RoomModelDialog::onToolButtonUpdateClicked]";
-	// the model keeps the database copy it points into: both go together
-	m_model = nullptr;
-	m_run.reset(new RM::SimulationRun);
-	m_model = &m_run->model();
 	m_buttonBar->toolButtonUpdate->setFocus(Qt::OtherFocusReason);
 	m_buttonBar->setButtonsEnabled(false);
 	m_exportModelAction->setEnabled(false);
-
-	bool res = false;
-	try {
-		m_run->prepare(RM::SimulationRun::runDirectoryOf(m_project->m_projectFilePath));
-		res = initAndIntegrate();
-	}
-	catch (BVX::Exception & ex) {
-		ex.writeMsgStackToError();
-		BVX::BVX_Message("Simulation not started.", BVX::MSG_ERROR, FUNC_ID, -1);
-		showInitError(ex);
-	}
-	m_model->m_notificationHandler = nullptr;
-	m_run->closeLog();
-	m_resultsWidget->updateResults(m_model, &m_model->m_outputManager);
+	const bool res = m_runController->run(*m_project, *m_climate, *m_db);
+	m_resultsWidget->updateResults(model(), &model()->m_outputManager);
 	m_buttonBar->setButtonsEnabled(true);
 	m_exportModelAction->setEnabled(true);
-	m_buttonBar->toolButtonExport->setEnabled(m_model->m_outputManager.m_resultsPresent);
+	m_buttonBar->toolButtonExport->setEnabled(model()->m_outputManager.m_resultsPresent);
 	return res;
-}
-
-
-void RoomModelDialog::showInitError(const BVX::Exception & ex) {
-	QMessageBox box(QMessageBox::Critical, tr("Solver error"),
-					tr("Error during solver initialization, see error log file '%1'.").arg(m_run->logFile()),
-					QMessageBox::Ok, this);
-	// the first cause names the value or file to mend; the log holds the whole stack
-	if (!ex.messages().empty())
-		box.setInformativeText(QString::fromStdString(ex.messages().front().m_what));
-	box.exec();
-}
-
-
-bool RoomModelDialog::initAndIntegrate() {
-	try {
-		m_run->init(*m_project, *m_climate, *m_db);
-	}
-	catch (BVX::Exception & ex) {
-		ex.writeMsgStackToError();
-		showInitError(ex);
-		return false;
-	}
-	m_resultsWidget->updateResults(m_model, &m_model->m_outputManager);
-
-	try {
-		m_progressBar->setMaximum(8760);
-		notify(0);
-		const RM::SimulationRun::Result result = m_run->integrate(*m_solverFramework, this);
-		if (result != RM::SimulationRun::Success) {
-			if (result == RM::SimulationRun::Failed)
-				QMessageBox::critical(this, tr("Solver error"),
-									  tr("Error while running solver, see error log file '%1'.").arg(m_run->logFile()));
-			notify(BVX::SECONDS_PER_YEAR);
-			return false;
-		}
-		m_run->aggregate();
-		notify(BVX::SECONDS_PER_YEAR);
-		QSettings settings(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION);
-		if (settings.value("OutputAutomaticSave", false).toBool())
-			return writeResultFiles(RM::SimulationRun::runDirectoryOf(m_project->m_projectFilePath) + "/results");
-		return true;
-	}
-	catch (BVX::Exception & ex) {
-		ex.writeMsgStackToError();
-		QMessageBox::critical(this, tr("Solver error"), tr("Calculation error at %L1 d, see logfile '%2' for details")
-							  .arg(m_run->lastOutputDay(), 0, 'g', QLocale::FloatingPointShortest).arg(m_run->logFile()));
-		return false;
-	}
-}
-
-
-void RoomModelDialog::writeResultsWithNotice(const QString & dir) {
-	QLabel notice(tr("Storing calculation results in '%1'").arg(dir), nullptr, Qt::WindowStaysOnTopHint);
-	notice.setObjectName("savingOutputsNotice");
-	notice.setWindowTitle(tr("Saving outputs"));
-	notice.setWordWrap(true);
-	notice.setMargin(20);
-	notice.show();
-	QCoreApplication::processEvents();
-	m_run->writeResults(dir);
-}
-
-
-bool RoomModelDialog::writeResultFiles(const QString & dir) {
-	try {
-		writeResultsWithNotice(dir);
-		return true;
-	}
-	catch (BVX::Exception & ex) {
-		// the results stay on screen: only the files are missing
-		ex.writeMsgStackToError();
-		QMessageBox::critical(this, tr("Write Error"), tr("Result files could not be written to '%1'.").arg(dir));
-		return false;
-	}
 }
 
 
@@ -767,7 +662,7 @@ void RoomModelDialog::onToolButtonExportClicked() {
 	if (dir.isEmpty())
 		return;
 	m_lastDirectory = dir;
-	writeResultFiles(dir);
+	m_runController->writeResultFiles(dir);
 }
 
 
@@ -840,9 +735,9 @@ void RoomModelDialog::onToolButtonReportClicked() {
 	// with the run's copies of room and database; without them the report describes the
 	// project and database as they are now
 	RM::CaldoryneModelInterface description;
-	const RM::CaldoryneModelInterface * project = m_model;
-	const RM::Database * db = &m_run->database();
-	if (!m_model->m_outputManager.m_resultsPresent) {
+	const RM::CaldoryneModelInterface * project = model();
+	const RM::Database * db = &m_runController->database();
+	if (!model()->m_outputManager.m_resultsPresent) {
 		description.describe(*m_project);
 		project = &description;
 		db = m_db;
@@ -985,6 +880,6 @@ void RoomModelDialog::closeEvent(QCloseEvent * event) {
 		return;
 	}
 	// the window closes: a run in progress stops at its next model call
-	m_model->m_abortFlag = true;
+	m_runController->abort();
 	event->accept();
 }

@@ -7,18 +7,12 @@
 
 #include <QWidget>
 
-#include <BVX_NotificationHandler.h>
-
 class QAction;
 class QLabel;
 class QProgressBar;
 class QStackedLayout;
 class QTabWidget;
 class QToolButton;
-
-namespace BVX {
-	class Exception;
-}
 
 class AboutDialog;
 class AdvancedSettingsInputWidget;
@@ -34,6 +28,7 @@ class MoistureLoadInputWidget;
 class NaturalVentilationModelInputWidget;
 class OccupancyLoadModelInputWidget;
 class ProjectDocument;
+class RunController;
 class ResultsWidget;
 class ShadingControlModelInputWidget;
 class ShadingDBWidget;
@@ -51,21 +46,17 @@ namespace RM {
 	class SimulationRun;
 }
 
-namespace VUREDO {
-	class SolverControlFramework;
-}
-
 namespace QtExt {
 	class AutoUpdater;
 	class ValidatingLineEdit;
 }
 
-/*! The application's one top-level window and the owner of the working state: database,
-	climate model, edited project, solver framework and the model of the last run. The ten
-	input pages are tabs above the results; the database pages share a page stack with them;
-	the button bar stands at the right.
+/*! The application's one top-level window. It shows the project document (room, database,
+	climate; its Load, New and Save and the "*" of a modified project) and the last run of
+	the run controller. The ten input pages are tabs above the results; the database pages
+	share a page stack with them; the button bar stands at the right.
 */
-class RoomModelDialog : public QWidget, public BVX::NotificationHandler {
+class RoomModelDialog : public QWidget {
 	Q_OBJECT
 public:
 	/*! Tab positions of the input pages at construction. */
@@ -113,9 +104,6 @@ public:
 	/*! Runs the edited project; true when the integration and the post-processing succeeded. */
 	bool runSimulation();
 
-	/*! Run progress (simulation time in s) keeps the user interface alive. */
-	void notify(double t) override;
-	void notify() override;
 
 	/*! The edited project. */
 	RM::Room * project() { return m_project; }
@@ -126,7 +114,9 @@ public:
 	RM::Climate * climate() { return m_climate; }
 	ButtonBar * buttonBar() { return m_buttonBar; }
 	/*! Model interface of the last run (an empty one before the first run). */
-	RM::CaldoryneModelInterface * model() { return m_model; }
+	RM::CaldoryneModelInterface * model();
+	/*! Runs the project; the last run and its progress. */
+	RunController * runController() { return m_runController.get(); }
 	QProgressBar * progressBar() { return m_progressBar; }
 	/*! Path of the external solver started by the model export (default: beside the program). */
 	static void setSolverExecutable(const QString & path);
@@ -218,15 +208,6 @@ private:
 	/*! Forgets the last run (a run of the project before Load or New): empty model,
 		results page without results, result export off. */
 	void discardResults();
-	/*! The failed start of a run, with the first cause of the error. */
-	void showInitError(const BVX::Exception & ex);
-	/*! Steps of a run after the run directory is prepared; returns the run's success. */
-	bool initAndIntegrate();
-	/*! Writes the last run's results into dir under the "Saving outputs" window;
-		throws BVX::Exception when that fails. */
-	void writeResultsWithNotice(const QString & dir);
-	/*! writeResultsWithNotice with the "Write Error" box on failure; false then. */
-	bool writeResultFiles(const QString & dir);
 	void startUpdateCheck(int interactive);
 
 	/*! Deletes the model objects and the form the window owns (destructor, failed constructor). */
@@ -252,11 +233,8 @@ private:
 	RM::Database *								m_db;
 	RM::Climate *								m_climate;
 	RM::Room *									m_project;
-	VUREDO::SolverControlFramework *			m_solverFramework;
-	/*! The last run; owns the model interface and the database copy it points into. */
-	std::unique_ptr<RM::SimulationRun>			m_run;
-	/*! Model interface of m_run. */
-	RM::CaldoryneModelInterface *				m_model;
+	/*! Run, its progress and failures, the last run's model and result files. */
+	std::unique_ptr<RunController>				m_runController;
 	QStackedLayout *							m_pageStack;
 	QTabWidget *								m_inputTabs;
 	AboutDialog *								m_aboutDialog;

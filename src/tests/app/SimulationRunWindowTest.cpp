@@ -32,6 +32,7 @@
 #include "ConstructionDBModel.h"
 #include "GuiTestHarness.h"
 #include "RoomModelDialog.h"
+#include "RunController.h"
 
 namespace {
 
@@ -424,11 +425,11 @@ TEST_F(SimulationRunWindowTest, ProgressShowsTheHourOfTheSimulatedYear) {
 		{ 31536000 + 7200, 2 }, { 63072000, 8760 }
 	};
 	for (const auto & c : cases) {
-		m_window->notify(c.t);
+		m_window->runController()->notify(c.t);
 		EXPECT_EQ(m_window->progressBar()->value(), c.hour) << c.t;
 	}
-	m_window->notify(3600);
-	m_window->notify();
+	m_window->runController()->notify(3600);
+	m_window->runController()->notify();
 	EXPECT_EQ(m_window->progressBar()->value(), 0);
 }
 
