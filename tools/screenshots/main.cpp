@@ -241,6 +241,11 @@ void mainWindowShots(Screenshots & shots) {
 	QTest::keyClicks(area, "31");
 	QTest::keyClick(area, Qt::Key_Return);
 	shots.write(withTitleBar(w), "mainwindow-modified-title");
+	// the DIN 4108-2 mode locks the load tabs and says why
+	QRadioButton * din = w.inputPage(RoomModelDialog::TabGeometry)->findChild<QRadioButton *>("radioButtonDIN4108_2Calculation");
+	din->click();
+	shots.save(&w, "mainwindow-din-mode");
+	w.inputPage(RoomModelDialog::TabGeometry)->findChild<QRadioButton *>("radioButtonUserCalculation")->click();
 	shots.saveModal("save-question", [&]() { w.close(); });
 }
 
