@@ -29,6 +29,7 @@
 
 #include "ButtonBar.h"
 #include "GuiTestHarness.h"
+#include "MainWindowTest.h"
 #include "DBModelSortProxy.h"
 #include "MaterialDBModel.h"
 #include "MaterialDBWidget.h"
@@ -41,18 +42,10 @@ using Tab = RoomModelDialog::InputTab;
 
 const char * const POTSDAM = "Europe/Germany/TRY2011/DE-04-TRY-2010__Potsdam__Jahr_00000K0_00081m.c6b";
 
-class ProjectDocumentWindowTest : public ::testing::Test {
+class ProjectDocumentWindowTest : public GuiTest::MainWindowTest {
 protected:
 	void SetUp() override {
-		GuiTest::clearSettings();
-		m_dir = GuiTest::homeDir() + "/document/" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-		QDir(m_dir).removeRecursively();
-		QDir().mkpath(m_dir);
-		m_window.reset(new RoomModelDialog);
-		m_window->show();
-		QApplication::setActiveWindow(m_window.get());
-		// shortcuts reach an active window only
-		ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+		MainWindowTest::SetUp();
 		m_materials = m_window->findChild<MaterialDBWidget *>();
 		ASSERT_NE(m_materials, nullptr);
 		m_tester.reset(new QAbstractItemModelTester(m_materials->proxyModel(),
@@ -61,17 +54,8 @@ protected:
 
 	void TearDown() override {
 		m_tester.reset();
-		m_window.reset();
+		MainWindowTest::TearDown();
 		QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-	}
-
-	QWidget * page(Tab tab) { return m_window->inputPage(tab); }
-
-	template <typename T>
-	T * child(QWidget * parent, const char * name) {
-		T * w = parent->findChild<T *>(name);
-		EXPECT_NE(w, nullptr) << name;
-		return w;
 	}
 
 	/*! Clicks into the field and types the text key by key, without Return. */
@@ -115,24 +99,11 @@ protected:
 	}
 
 	/*! Selects the material's row on the materials page by a click. */
-	void clickMaterial(unsigned int id) {
-		QTableView * view = m_materials->findChild<QTableView *>();
-		ASSERT_NE(view, nullptr);
-		QAbstractItemModel * m = view->model();
-		for (int r = 0; r < m->rowCount(); ++r)
-			if (m->index(r, 0).data(Qt::UserRole).toUInt() == id) {
-				view->scrollTo(m->index(r, 2));
-				QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(m->index(r, 2)).center());
-				return;
-			}
-		ADD_FAILURE() << "no material " << id;
-	}
+	void clickMaterial(unsigned int id) { GuiTest::clickRowOfId(m_materials->findChild<QTableView *>(), id); }
 
-	QString											m_dir;
 	QString											m_file;
 	unsigned int									m_usedMaterial = 0;
 	unsigned int									m_unusedMaterial = 0;
-	std::unique_ptr<RoomModelDialog>				m_window;
 	MaterialDBWidget *								m_materials = nullptr;
 	std::unique_ptr<QAbstractItemModelTester>		m_tester;
 };
@@ -148,7 +119,7 @@ TEST_F(ProjectDocumentWindowTest, DatabaseEditOfAnItemTheProjectUsesMarksItAndCl
 	for (const auto & c : cases) {
 		SCOPED_TRACE(c.m_name);
 		clickMaterial(c.m_id);
-		GuiTest::typeAndReturn(child<QtExt::ValidatingLineEdit>(m_materials, "lineEditLambda"), "0.02");
+		GuiTest::typeAndReturn(child<QtExt::ValidatingLineEdit>("lineEditLambda", m_materials), "0.02");
 		EXPECT_EQ(m_window->database()->material(c.m_id)->m_lambda, 0.02);
 		EXPECT_EQ(m_window->isProjectModified(), c.m_marks);
 		EXPECT_EQ(titleMarked(), c.m_marks);
@@ -200,11 +171,10 @@ TEST_F(ProjectDocumentWindowTest, ActionsReadTheTextTypedWithoutReturn) {
 	};
 	for (const Case & c : cases) {
 		SCOPED_TRACE(c.m_name);
+		m_tester.reset();
 		GuiTest::clearSettings();
-		m_window.reset(new RoomModelDialog);
-		m_window->show();
-		QApplication::setActiveWindow(m_window.get());
-		typeWithoutReturn(child<QLineEdit>(page(Tab::TabGeometry), "lineEditArea"), "77.7");
+		createWindow();
+		typeWithoutReturn(child<QLineEdit>("lineEditArea", page(Tab::TabGeometry)), "77.7");
 		Driver driver;
 		c.m_act(driver);
 		EXPECT_EQ(driver.pending(), 0);
@@ -224,7 +194,7 @@ TEST_F(ProjectDocumentWindowTest, AddOnADatabasePageKeepsWhatWasTypedIntoTheShow
 		m_materials->addButton()->click();
 		const unsigned int first = m_materials->dbModel()->itemId(
 			m_materials->proxyModel()->mapToSource(m_materials->findChild<QTableView *>()->currentIndex()));
-		typeWithoutReturn(child<QLineEdit>(m_materials, c.m_field), c.m_text);
+		typeWithoutReturn(child<QLineEdit>(c.m_field, m_materials), c.m_text);
 		QTest::mouseClick(m_materials->addButton(), Qt::LeftButton);
 		const RM::Material * mat = m_window->database()->material(first);
 		ASSERT_NE(mat, nullptr);
@@ -247,7 +217,7 @@ TEST_F(ProjectDocumentWindowTest, SaveNamesAFieldThatRefusesItsTextAndGoesBackOr
 		SCOPED_TRACE(c.m_answer);
 		const QString file = m_dir + "/" + c.m_answer + ".rmxml";
 		m_window->inputTabs()->setCurrentWidget(page(Tab::TabHeating));
-		QtExt::ValidatingLineEdit * power = child<QtExt::ValidatingLineEdit>(page(Tab::TabHeating), "lineEditMaxLoad");
+		QtExt::ValidatingLineEdit * power = child<QtExt::ValidatingLineEdit>("lineEditMaxLoad", page(Tab::TabHeating));
 		typeWithoutReturn(power, "2.500");
 		Driver driver;
 		driver.add(Driver::pressButton(c.m_answer));
@@ -315,7 +285,7 @@ TEST_F(ProjectDocumentWindowTest, ReplacedLocationIsToldUnlessSilentAndMarksTheP
 TEST_F(ProjectDocumentWindowTest, DinModeAndBackRestoresLocationAndMoistureBalance) {
 	QWidget * advanced = page(Tab::TabAdvancedSettings);
 	m_window->inputTabs()->setCurrentWidget(advanced);
-	QCheckBox * moisture = child<QCheckBox>(advanced, "checkBoxEnableMoistureBalance");
+	QCheckBox * moisture = child<QCheckBox>("checkBoxEnableMoistureBalance", advanced);
 	QTest::mouseClick(moisture, Qt::LeftButton, Qt::NoModifier, QPoint(6, moisture->height()/2));
 	ASSERT_TRUE(m_window->project()->m_moistureBalanceEnabled);
 	const QString location = m_window->project()->m_climateDataPath;
@@ -323,9 +293,9 @@ TEST_F(ProjectDocumentWindowTest, DinModeAndBackRestoresLocationAndMoistureBalan
 
 	QWidget * geometry = page(Tab::TabGeometry);
 	m_window->inputTabs()->setCurrentWidget(geometry);
-	QLabel * lock = child<QLabel>(m_window.get(), "dinLockLabel");
+	QLabel * lock = child<QLabel>("dinLockLabel", m_window.get());
 	EXPECT_FALSE(lock->isVisible());
-	QRadioButton * din = child<QRadioButton>(geometry, "radioButtonDIN4108_2Calculation");
+	QRadioButton * din = child<QRadioButton>("radioButtonDIN4108_2Calculation", geometry);
 	QTest::mouseClick(din, Qt::LeftButton, Qt::NoModifier, QPoint(6, din->height()/2));
 	ASSERT_TRUE(m_window->project()->m_din4108_2Assessment.m_active);
 	EXPECT_FALSE(m_window->project()->m_moistureBalanceEnabled);
@@ -334,11 +304,11 @@ TEST_F(ProjectDocumentWindowTest, DinModeAndBackRestoresLocationAndMoistureBalan
 	QTabWidget * tabs = m_window->inputTabs();
 	EXPECT_FALSE(tabs->tabToolTip(tabs->indexOf(page(Tab::TabHeating))).isEmpty());
 
-	QRadioButton * user = child<QRadioButton>(geometry, "radioButtonUserCalculation");
+	QRadioButton * user = child<QRadioButton>("radioButtonUserCalculation", geometry);
 	QTest::mouseClick(user, Qt::LeftButton, Qt::NoModifier, QPoint(6, user->height()/2));
 	EXPECT_FALSE(m_window->project()->m_din4108_2Assessment.m_active);
 	EXPECT_EQ(m_window->project()->m_climateDataPath, location);
-	EXPECT_EQ(child<QComboBox>(geometry, "comboBoxLocation")->currentData().toString(), location);
+	EXPECT_EQ(child<QComboBox>("comboBoxLocation", geometry)->currentData().toString(), location);
 	EXPECT_TRUE(m_window->project()->m_moistureBalanceEnabled);
 	EXPECT_TRUE(moisture->isChecked());
 	EXPECT_GE(tabs->indexOf(page(Tab::TabMoistureLoads)), 0) << "the moisture tab is back";
@@ -371,7 +341,7 @@ TEST_F(ProjectDocumentWindowTest, SaveAsksAboutTheFileItWritesWhenItAddsTheSuffi
 
 
 TEST_F(ProjectDocumentWindowTest, ExceptionEscapingASlotIsToldAndTheProjectStays) {
-	GuiTest::typeAndReturn(child<QLineEdit>(page(Tab::TabGeometry), "lineEditArea"), "31");
+	GuiTest::typeAndReturn(child<QLineEdit>("lineEditArea", page(Tab::TabGeometry)), "31");
 	ASSERT_TRUE(m_window->isProjectModified());
 	Driver driver;
 	driver.add(Driver::press(QDialogButtonBox::Ok));
