@@ -119,7 +119,7 @@ TEST_F(ProjectDocumentWindowTest, DatabaseEditOfAnItemTheProjectUsesMarksItAndCl
 	for (const auto & c : cases) {
 		SCOPED_TRACE(c.m_name);
 		clickMaterial(c.m_id);
-		GuiTest::typeAndReturn(child<QtExt::ValidatingLineEdit>("lineEditLambda", m_materials), "0.02");
+		GuiTest::typeAndReturn(named<QtExt::ValidatingLineEdit>("lineEditLambda", m_materials), "0.02");
 		EXPECT_EQ(m_window->database()->material(c.m_id)->m_lambda, 0.02);
 		EXPECT_EQ(m_window->isProjectModified(), c.m_marks);
 		EXPECT_EQ(titleMarked(), c.m_marks);
@@ -174,7 +174,7 @@ TEST_F(ProjectDocumentWindowTest, ActionsReadTheTextTypedWithoutReturn) {
 		m_tester.reset();
 		GuiTest::clearSettings();
 		createWindow();
-		typeWithoutReturn(child<QLineEdit>("lineEditArea", page(Tab::TabGeometry)), "77.7");
+		typeWithoutReturn(named<QLineEdit>("lineEditArea", page(Tab::TabGeometry)), "77.7");
 		Driver driver;
 		c.m_act(driver);
 		EXPECT_EQ(driver.pending(), 0);
@@ -194,7 +194,7 @@ TEST_F(ProjectDocumentWindowTest, AddOnADatabasePageKeepsWhatWasTypedIntoTheShow
 		m_materials->addButton()->click();
 		const unsigned int first = m_materials->dbModel()->itemId(
 			m_materials->proxyModel()->mapToSource(m_materials->findChild<QTableView *>()->currentIndex()));
-		typeWithoutReturn(child<QLineEdit>(c.m_field, m_materials), c.m_text);
+		typeWithoutReturn(named<QLineEdit>(c.m_field, m_materials), c.m_text);
 		QTest::mouseClick(m_materials->addButton(), Qt::LeftButton);
 		const RM::Material * mat = m_window->database()->material(first);
 		ASSERT_NE(mat, nullptr);
@@ -217,7 +217,7 @@ TEST_F(ProjectDocumentWindowTest, SaveNamesAFieldThatRefusesItsTextAndGoesBackOr
 		SCOPED_TRACE(c.m_answer);
 		const QString file = m_dir + "/" + c.m_answer + ".rmxml";
 		m_window->inputTabs()->setCurrentWidget(page(Tab::TabHeating));
-		QtExt::ValidatingLineEdit * power = child<QtExt::ValidatingLineEdit>("lineEditMaxLoad", page(Tab::TabHeating));
+		QtExt::ValidatingLineEdit * power = named<QtExt::ValidatingLineEdit>("lineEditMaxLoad", page(Tab::TabHeating));
 		typeWithoutReturn(power, "2.500");
 		Driver driver;
 		driver.add(Driver::pressButton(c.m_answer));
@@ -285,7 +285,7 @@ TEST_F(ProjectDocumentWindowTest, ReplacedLocationIsToldUnlessSilentAndMarksTheP
 TEST_F(ProjectDocumentWindowTest, DinModeAndBackRestoresLocationAndMoistureBalance) {
 	QWidget * advanced = page(Tab::TabAdvancedSettings);
 	m_window->inputTabs()->setCurrentWidget(advanced);
-	QCheckBox * moisture = child<QCheckBox>("checkBoxEnableMoistureBalance", advanced);
+	QCheckBox * moisture = named<QCheckBox>("checkBoxEnableMoistureBalance", advanced);
 	QTest::mouseClick(moisture, Qt::LeftButton, Qt::NoModifier, QPoint(6, moisture->height()/2));
 	ASSERT_TRUE(m_window->project()->m_moistureBalanceEnabled);
 	const QString location = m_window->project()->m_climateDataPath;
@@ -293,9 +293,9 @@ TEST_F(ProjectDocumentWindowTest, DinModeAndBackRestoresLocationAndMoistureBalan
 
 	QWidget * geometry = page(Tab::TabGeometry);
 	m_window->inputTabs()->setCurrentWidget(geometry);
-	QLabel * lock = child<QLabel>("dinLockLabel", m_window.get());
+	QLabel * lock = named<QLabel>("dinLockLabel", m_window.get());
 	EXPECT_FALSE(lock->isVisible());
-	QRadioButton * din = child<QRadioButton>("radioButtonDIN4108_2Calculation", geometry);
+	QRadioButton * din = named<QRadioButton>("radioButtonDIN4108_2Calculation", geometry);
 	QTest::mouseClick(din, Qt::LeftButton, Qt::NoModifier, QPoint(6, din->height()/2));
 	ASSERT_TRUE(m_window->project()->m_din4108_2Assessment.m_active);
 	EXPECT_FALSE(m_window->project()->m_moistureBalanceEnabled);
@@ -304,11 +304,11 @@ TEST_F(ProjectDocumentWindowTest, DinModeAndBackRestoresLocationAndMoistureBalan
 	QTabWidget * tabs = m_window->inputTabs();
 	EXPECT_FALSE(tabs->tabToolTip(tabs->indexOf(page(Tab::TabHeating))).isEmpty());
 
-	QRadioButton * user = child<QRadioButton>("radioButtonUserCalculation", geometry);
+	QRadioButton * user = named<QRadioButton>("radioButtonUserCalculation", geometry);
 	QTest::mouseClick(user, Qt::LeftButton, Qt::NoModifier, QPoint(6, user->height()/2));
 	EXPECT_FALSE(m_window->project()->m_din4108_2Assessment.m_active);
 	EXPECT_EQ(m_window->project()->m_climateDataPath, location);
-	EXPECT_EQ(child<QComboBox>("comboBoxLocation", geometry)->currentData().toString(), location);
+	EXPECT_EQ(named<QComboBox>("comboBoxLocation", geometry)->currentData().toString(), location);
 	EXPECT_TRUE(m_window->project()->m_moistureBalanceEnabled);
 	EXPECT_TRUE(moisture->isChecked());
 	EXPECT_GE(tabs->indexOf(page(Tab::TabMoistureLoads)), 0) << "the moisture tab is back";
@@ -341,7 +341,7 @@ TEST_F(ProjectDocumentWindowTest, SaveAsksAboutTheFileItWritesWhenItAddsTheSuffi
 
 
 TEST_F(ProjectDocumentWindowTest, ExceptionEscapingASlotIsToldAndTheProjectStays) {
-	GuiTest::typeAndReturn(child<QLineEdit>("lineEditArea", page(Tab::TabGeometry)), "31");
+	GuiTest::typeAndReturn(named<QLineEdit>("lineEditArea", page(Tab::TabGeometry)), "31");
 	ASSERT_TRUE(m_window->isProjectModified());
 	Driver driver;
 	driver.add(Driver::press(QDialogButtonBox::Ok));

@@ -27,6 +27,7 @@
 #include "ButtonBar.h"
 #include "ConstructionTableModel.h"
 #include "GuiTestHarness.h"
+#include "MainWindowTest.h"
 #include "RoomModelDialog.h"
 #include "ScheduleInputWidget.h"
 
@@ -88,21 +89,11 @@ ScheduleInputWidget * schedule(QWidget * page, const char * name = "scheduleWidg
 	return child<ScheduleInputWidget>(page, name);
 }
 
-class ProjectModifiedFlagTest : public ::testing::Test {
+class ProjectModifiedFlagTest : public GuiTest::MainWindowTest {
 protected:
 	void SetUp() override {
-		GuiTest::clearSettings();
-		m_dir = GuiTest::homeDir() + "/modified/" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-		QDir(m_dir).removeRecursively();
-		QDir().mkpath(m_dir);
-		m_window.reset(new RoomModelDialog);
-		m_window->show();
-		QApplication::setActiveWindow(m_window.get());
+		MainWindowTest::SetUp();
 		writeFixture();
-	}
-
-	void TearDown() override {
-		m_window.reset();
 	}
 
 	/*! The office with every control that the edits use in reach: types with their fields
@@ -132,13 +123,10 @@ protected:
 		ASSERT_FALSE(m_window->windowTitle().endsWith("*"));
 	}
 
-	QWidget * page(Tab tab) { return m_window->inputPage(tab); }
 
 	QByteArray content() { return m_window->project()->projectFileContent(*m_window->database()); }
 
-	QString m_dir;
 	QString m_fixture;
-	std::unique_ptr<RoomModelDialog> m_window;
 };
 
 

@@ -28,7 +28,7 @@ protected:
 
 	/*! The named child of parent (of the window when nullptr); a failure when there is none. */
 	template <typename T>
-	T * child(const char * name, QWidget * parent = nullptr) const {
+	T * named(const char * name, QWidget * parent = nullptr) const {
 		T * w = (parent != nullptr ? parent : static_cast<QWidget *>(m_window.get()))->findChild<T *>(name);
 		EXPECT_NE(w, nullptr) << name;
 		return w;

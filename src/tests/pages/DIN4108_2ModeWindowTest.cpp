@@ -28,6 +28,7 @@
 
 #include "ButtonBar.h"
 #include "GuiTestHarness.h"
+#include "MainWindowTest.h"
 #include "Report.h"
 #include "ReportFrameResultsOverTemperature.h"
 #include "ReportSettings.h"
@@ -43,25 +44,18 @@ void startRun(QWidget * w) {
 	qobject_cast<QDialog *>(w)->accept();
 }
 
-class DinModeWindowTest : public ::testing::Test {
+class DinModeWindowTest : public GuiTest::MainWindowTest {
 protected:
 	void SetUp() override {
-		GuiTest::clearSettings();
 		// numbers as the language handler shows them: no group separators
 		QLocale::setDefault(QLocale::c());
 		ReportSettings::instance().setDefaults();
-		m_dir = GuiTest::homeDir() + "/din/" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-		QDir(m_dir).removeRecursively();
-		QDir().mkpath(m_dir);
-		m_window.reset(new RoomModelDialog);
-		m_window->show();
-		QApplication::setActiveWindow(m_window.get());
-		ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+		MainWindowTest::SetUp();
 	}
 	void TearDown() override {
 		Driver driver;
 		driver.add(Driver::press(QDialogButtonBox::Discard));
-		m_window.reset();
+		MainWindowTest::TearDown();
 	}
 
 	template <typename W>
@@ -116,8 +110,6 @@ protected:
 		return rows;
 	}
 
-	QString							m_dir;
-	std::unique_ptr<RoomModelDialog>	m_window;
 };
 
 
