@@ -651,8 +651,9 @@ TEST_F(DinSettingsTest, ChoicesByKeyWheelAndClick) {
 	QComboBox * use = child<QComboBox>("comboBoxBuildingUse");
 	QComboBox * control = child<QComboBox>("comboBoxShadingControl");
 
-	// the wheel over the unfocused use box chooses as the keys do
-	wheelOver(use, -120);
+	// the keys choose (the wheel rule of the window: DinModeWindowTest)
+	use->setFocus();
+	QTest::keyClick(use, Qt::Key_Down);
 	EXPECT_FALSE(din().m_residential);
 	EXPECT_EQ(child<QLabel>("labelReferenceValues")->text(), "Limit: 500 Kh/a above 26 °C operative temperature");
 	ASSERT_EQ(shading.count(), 1);

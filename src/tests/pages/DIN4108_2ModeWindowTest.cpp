@@ -245,6 +245,31 @@ TEST_F(DinModeWindowTest, LoadedExampleShowsItsModeAndKeepsItsRecords) {
 	EXPECT_EQ(m_window->project()->m_climateDataPath, "Europe/Germany/DIN4108_2/DIN4108_2_Region_B.c6b");
 }
 
+TEST_F(DinModeWindowTest, UseBoxTakesTheWheelOnlyWithTheFocus) {
+	click("radioButtonDIN4108_2Calculation");
+	ASSERT_TRUE(m_window->project()->m_din4108_2Assessment.m_active);
+	QComboBox * use = child<QComboBox>("comboBoxBuildingUse");
+	const bool residential = m_window->project()->m_din4108_2Assessment.m_residential;
+	const int direction = use->currentIndex() == 0 ? -1 : 1;
+	// the window's wheel rule: a notch over an unfocused box scrolls the page, not the value
+	GuiTest::wheelNotch(use, direction);
+	EXPECT_EQ(m_window->project()->m_din4108_2Assessment.m_residential, residential);
+	EXPECT_FALSE(use->hasFocus());
+	// focused by Tab, the box takes the notch
+	use->setFocus(Qt::TabFocusReason);
+	GuiTest::wheelNotch(use, direction);
+	EXPECT_NE(m_window->project()->m_din4108_2Assessment.m_residential, residential);
+	QApplication::processEvents();
+	EXPECT_TRUE(m_window->windowTitle().endsWith("*"));
+	// a disabled value field takes neither wheel nor keys
+	QtExt::ValidatingLineEdit * day = child<QtExt::ValidatingLineEdit>("lineEditEnhancedDayVentilation");
+	ASSERT_FALSE(day->isEnabled());
+	const QString dayText = day->text();
+	GuiTest::wheelNotch(day, 1);
+	QTest::keyClicks(day, "2");
+	EXPECT_EQ(day->text(), dayText);
+}
+
 } // namespace
 
 
