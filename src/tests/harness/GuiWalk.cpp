@@ -331,6 +331,7 @@ void GuiWalk::playOne() {
 		{ 16, [this]() { return typeText(); } },
 		{ 8, [this]() { return wheel(); } },
 		{ 5, [this]() { return pickComboItem(); } },
+		{ 3, [this]() { return clickIntoFieldAndTabOut(); } },
 		{ 8, [this]() { return clickButton(); } },
 		{ 3, [this]() { return pressEscape(); } },
 		{ 4, [this]() { return clickElsewhere(); } },
@@ -908,6 +909,17 @@ GuiWalk::Kind GuiWalk::pickComboItem() {
 	if (combos.isEmpty())
 		return Edit;
 	QComboBox * combo = combos[pick(combos.size())];
+	if (chance(25)) {
+		// the entry shown already: no edit
+		logAction(QString("combo %1: the shown entry, Return").arg(describe(combo)));
+		QTest::mouseClick(combo, Qt::LeftButton);
+		QApplication::processEvents();
+		QWidget * popup = QApplication::activePopupWidget();
+		if (popup == nullptr)
+			return Edit;
+		QTest::keyClick(popup->focusWidget() != nullptr ? popup->focusWidget() : popup, Qt::Key_Return);
+		return NonEdit;
+	}
 	const int steps = 1 + pick(3);
 	const bool down = chance(60);
 	logAction(QString("combo %1: %2 %3, Return").arg(describe(combo)).arg(down ? "down" : "up").arg(steps));
@@ -921,6 +933,22 @@ GuiWalk::Kind GuiWalk::pickComboItem() {
 		QTest::keyClick(keys, down ? Qt::Key_Down : Qt::Key_Up);
 	QTest::keyClick(keys, Qt::Key_Return);
 	return Edit;
+}
+
+
+GuiWalk::Kind GuiWalk::clickIntoFieldAndTabOut() {
+	QList<QLineEdit *> fields;
+	for (QLineEdit * f : visible<QLineEdit>())
+		if (f->isEnabled() && !f->isReadOnly() && !insideItemView(f))
+			fields << f;
+	if (fields.isEmpty())
+		return NonEdit;
+	QLineEdit * field = fields[pick(fields.size())];
+	logAction("click into " + describe(field) + ", Tab");
+	QTest::mouseClick(field, Qt::LeftButton);
+	QTest::keyClick(field, Qt::Key_Tab);
+	// a focus pass stores nothing new
+	return NonEdit;
 }
 
 

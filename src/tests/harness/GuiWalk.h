@@ -119,6 +119,8 @@ private:
 	Kind typeText();
 	Kind wheel();
 	Kind pickComboItem();
+	/*! A click into a line edit and Tab out of it: a non-edit. */
+	Kind clickIntoFieldAndTabOut();
 	Kind clickButton();
 	Kind pressEscape();
 	Kind clickElsewhere();
