@@ -23,17 +23,14 @@
 
 #include "ButtonBar.h"
 #include "GuiTestHarness.h"
+#include "MainWindowTest.h"
 #include "LoopbackHttpServer.h"
 #include "RoomModelDialog.h"
 
 namespace {
 
-class RoomModelDialogTest : public ::testing::Test {
+class RoomModelDialogTest : public GuiTest::MainWindowTest {
 protected:
-	void SetUp() override {
-		GuiTest::clearSettings();
-		m_window.reset(new RoomModelDialog);
-	}
 
 	QStringList tabTitles() const {
 		QStringList titles;
@@ -61,7 +58,6 @@ protected:
 				   bar->toolButtonEditShadingTypes->isDown() } };
 	}
 
-	std::unique_ptr<RoomModelDialog> m_window;
 };
 
 const QStringList ALL_TABS = {

@@ -31,6 +31,7 @@
 #include "ConstructionDBWidget.h"
 #include "ConstructionDBModel.h"
 #include "GuiTestHarness.h"
+#include "MainWindowTest.h"
 #include "RoomModelDialog.h"
 #include "RunController.h"
 
@@ -56,23 +57,12 @@ Driver::Action runDialog(bool autoSave) {
 	};
 }
 
-class SimulationRunWindowTest : public ::testing::Test {
+class SimulationRunWindowTest : public GuiTest::MainWindowTest {
 protected:
 	void SetUp() override {
-		GuiTest::clearSettings();
-		m_dir = GuiTest::homeDir() + "/runs/" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-		QDir(m_dir).removeRecursively();
-		QDir().mkpath(m_dir);
+		MainWindowTest::SetUp();
 		m_project = m_dir + "/office.rmxml";
 		QFile::copy(GuiTest::sourceDir() + "/tools/caldoryne-cli/tests/data/Office_ThreeDays.rmxml", m_project);
-		m_window.reset(new RoomModelDialog);
-	}
-
-	void TearDown() override {
-		// the window asks to save on close
-		Driver driver;
-		driver.add(Driver::press(QDialogButtonBox::Discard));
-		m_window.reset();
 	}
 
 	bool toolButtonsEnabled() const {
@@ -81,9 +71,7 @@ protected:
 				&& bar->toolButtonUpdate->isEnabled() && bar->toolButtonReport->isEnabled();
 	}
 
-	QString m_dir;
 	QString m_project;
-	std::unique_ptr<RoomModelDialog> m_window;
 };
 
 
