@@ -9,7 +9,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLocale>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -27,7 +26,6 @@
 #include <BVX_FormatText.h>
 #include <BVX_MessageHandler.h>
 #include <BVX_Version.h>
-#include <BVX_Time.h>
 
 #include <QtExt_AutoUpdater.h>
 #include <QtExt_Directories.h>
@@ -38,7 +36,6 @@
 #include <RM_Climate.h>
 #include <RM_Database.h>
 #include <RM_Room.h>
-#include <RM_SimulationRun.h>
 
 #include "AboutDialog.h"
 #include "AdvancedSettingsInputWidget.h"

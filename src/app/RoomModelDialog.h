@@ -43,7 +43,6 @@ namespace RM {
 	class Climate;
 	class Database;
 	class Room;
-	class SimulationRun;
 }
 
 namespace QtExt {
