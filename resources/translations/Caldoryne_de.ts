@@ -201,14 +201,6 @@
         <translation>Die Albedo muss eine Zahl zwischen 0 und 1 (0 und 100 %%) sein.</translation>
     </message>
     <message>
-        <source>Missing climate data</source>
-        <translation>Fehlende Klimadaten</translation>
-    </message>
-    <message>
-        <source>The climate data for location/file &apos;%1&apos; cannot be found.</source>
-        <translation>Die Klimadaten für den Standort/die Datei &apos;%1&apos; wurden nicht gefunden.</translation>
-    </message>
-    <message>
         <source>Error loading climatic data</source>
         <translation>Fehler beim Laden der Klimadaten</translation>
     </message>
@@ -239,6 +231,23 @@
     <message>
         <source>On reading, the radiation of %1 hours lay outside what the sun delivers and was repaired (the program log names the hours).</source>
         <translation>Beim Einlesen lag die Strahlung von %1 Stunden außerhalb dessen, was die Sonne liefern kann, und wurde korrigiert (das Programmprotokoll nennt die Stunden).</translation>
+    </message>
+</context>
+<context>
+    <name>CaldoryneApplication</name>
+    <message>
+        <source>Program error</source>
+        <translation>Programmfehler</translation>
+    </message>
+    <message>
+        <source>An action ended with an unexpected error:
+%1
+
+The project is still open; saving it under a new name keeps the last version unchanged.</source>
+        <translation>Eine Aktion endete mit einem unerwarteten Fehler:
+%1
+
+Das Projekt ist weiterhin geöffnet; unter einem neuen Namen gespeichert bleibt die letzte Fassung unverändert.</translation>
     </message>
 </context>
 <context>
@@ -3750,6 +3759,57 @@ Kommandozeile:
         <translation>Bitte speichern Sie das Projekt mindestens einmal, bevor Sie die Simulation starten (sonst ist das Ausgabeverzeichnis nicht festgelegt)!</translation>
     </message>
     <message>
+        <source>Select target directory</source>
+        <translation>Zielverzeichnis wählen</translation>
+    </message>
+    <message>
+        <source>The DIN 4108-2 assessment uses its own boundary conditions in place of the heating, cooling, ventilation, internal gains and moisture load pages: these pages are locked while it is chosen.</source>
+        <translation>Der Nachweis nach DIN 4108-2 verwendet eigene Randbedingungen anstelle der Seiten Heizung, Kühlung, Lüftung, innere Lasten und Feuchtelasten: Diese Seiten sind gesperrt, solange er gewählt ist.</translation>
+    </message>
+    <message>
+        <source>The DIN 4108-2 assessment runs with the climate files of its regions: the location &apos;%1&apos; is replaced by &apos;%2&apos;.</source>
+        <translation>Der Nachweis nach DIN 4108-2 rechnet mit den Klimadateien seiner Regionen: Der Standort &apos;%1&apos; wird durch &apos;%2&apos; ersetzt.</translation>
+    </message>
+    <message>
+        <source>The climate data for location/file &apos;%1&apos; cannot be found. The location &apos;%2&apos; replaces it.</source>
+        <translation>Die Klimadaten für den Standort/die Datei &apos;%1&apos; wurden nicht gefunden. Der Standort &apos;%2&apos; ersetzt ihn.</translation>
+    </message>
+    <message>
+        <source>Missing climate data</source>
+        <translation>Fehlende Klimadaten</translation>
+    </message>
+    <message>
+        <source>Text not accepted</source>
+        <translation>Text nicht angenommen</translation>
+    </message>
+    <message>
+        <source>A field holds the text &apos;%1&apos;, which is not accepted.</source>
+        <translation>Ein Feld enthält den Text &apos;%1&apos;, der nicht angenommen wird.</translation>
+    </message>
+    <message>
+        <source>The field &apos;%1&apos; holds the text &apos;%2&apos;, which is not accepted.</source>
+        <translation>Das Feld &apos;%1&apos; enthält den Text &apos;%2&apos;, der nicht angenommen wird.</translation>
+    </message>
+    <message>
+        <source>Go back to the field, or go on with the value stored before?</source>
+        <translation>Zurück zum Feld, oder mit dem bisher gespeicherten Wert weiter?</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Go on</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; already exists. Do you want to replace it?</source>
+        <translation>Die Datei &apos;%1&apos; existiert bereits. Soll sie ersetzt werden?</translation>
+    </message>
+</context>
+<context>
+    <name>RunController</name>
+    <message>
         <source>Solver error</source>
         <translation>Löserfehler</translation>
     </message>
@@ -3774,8 +3834,8 @@ Kommandozeile:
         <translation>Ausgaben speichern</translation>
     </message>
     <message>
-        <source>Select target directory</source>
-        <translation>Zielverzeichnis wählen</translation>
+        <source>Write Error</source>
+        <translation>Schreibfehler</translation>
     </message>
     <message>
         <source>Result files could not be written to &apos;%1&apos;.</source>

@@ -1,5 +1,6 @@
 #include "AboutDialog.h"
 #include "ui_AboutDialog.h"
+#include <RM_ProgramIdentity.h>
 
 #include <QDesktopServices>
 #include <QFile>
@@ -12,7 +13,7 @@ AboutDialog::AboutDialog(QWidget * parent) :
 	m_ui(new Ui::AboutDialog)
 {
 	m_ui->setupUi(this);
-	setWindowTitle(tr("About %1 %2").arg("Caldoryne", "3.2.2"));
+	setWindowTitle(tr("About %1 %2").arg(RM::ProgramIdentity::NAME, RM::ProgramIdentity::FULL_VERSION));
 
 	const bool german = QtExt::LanguageHandler::langId() == "de";
 	const QString lang = german ? "de" : "en";

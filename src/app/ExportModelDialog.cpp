@@ -22,6 +22,7 @@
 #include <RM_Room.h>
 
 #include "SolverProgressDialog.h"
+#include <RM_ProgramIdentity.h>
 
 namespace {
 
@@ -76,7 +77,7 @@ void ExportModelDialog::init(RM::Room * project, RM::Database * db, const RM::Cl
 	m_solverExecutable = solverExecutable;
 	m_projectFilePath = project->m_projectFilePath;
 
-	QSettings settings("BVX", "Caldoryne 3.2");
+	QSettings settings(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION);
 	switch (settings.value("ModelExportOption", 0).toInt()) {
 		case OptionModelica : m_ui->radioButtonModelica->setChecked(true); break;
 		case OptionZonavex : m_ui->radioButtonZonavex->setChecked(true); break;
@@ -102,7 +103,7 @@ void ExportModelDialog::on_pushButtonCancel_clicked() {
 void ExportModelDialog::onRadioButton_toggled(bool /*checked*/) {
 	m_ui->groupBoxConnectorConfigs->setEnabled(false);
 	m_ui->lineEditModelName->setEnabled(true);
-	QSettings settings("BVX", "Caldoryne 3.2");
+	QSettings settings(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION);
 	const QString baseName = QFileInfo(m_projectFilePath).baseName();
 	if (m_ui->radioButtonModelica->isChecked()) {
 		settings.setValue("ModelExportOption", OptionModelica);
@@ -126,7 +127,7 @@ void ExportModelDialog::on_pushButtonExport_clicked() {
 		QMessageBox::critical(this, tr("Export error"), tr("Please select a name for the exported model!"));
 		return;
 	}
-	QSettings settings("BVX", "Caldoryne 3.2");
+	QSettings settings(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION);
 	const QString exportDir = settings.value("LastExportDirectory", QString()).toString();
 	if (m_ui->radioButtonZonavex->isChecked())
 		exportZonavex(exportDir);
@@ -170,7 +171,7 @@ bool ExportModelDialog::exportZonavex(const QString & lastDir) {
 		return false;
 	}
 	QMessageBox::information(this, tr("Export complete"), tr("ZONAVEX project was exported successfully."));
-	QSettings("BVX", "Caldoryne 3.2").setValue("LastExportDirectory", info.absolutePath());
+	QSettings(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION).setValue("LastExportDirectory", info.absolutePath());
 	close();
 	return true;
 }
@@ -274,7 +275,7 @@ bool ExportModelDialog::exportWithSolver(const QString & lastDir) {
 		else
 			QMessageBox::information(this, tr("Export completed"), tr("Export of model '%1' completed.").arg(name));
 	}
-	QSettings("BVX", "Caldoryne 3.2").setValue("LastExportDirectory", exportDir);
+	QSettings(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION).setValue("LastExportDirectory", exportDir);
 	close();
 	return true;
 }

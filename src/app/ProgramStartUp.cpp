@@ -24,6 +24,7 @@
 
 #include "ConfirmationMessageBox.h"
 #include "RoomModelDialog.h"
+#include <RM_ProgramIdentity.h>
 
 namespace {
 
@@ -45,7 +46,7 @@ bool openProgramLog() {
 }
 
 void installLanguage(const BVX::ArgParser & args) {
-	QtExt::LanguageHandler::setup("BVX", "Caldoryne 3.2", QtExt::Directories::translationsDir(), "Caldoryne");
+	QtExt::LanguageHandler::setup(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION, QtExt::Directories::translationsDir(), "Caldoryne");
 	QtExt::LanguageHandler & languages = QtExt::LanguageHandler::instance();
 	if (args.hasOption("lang")) {
 		const QString langId = QString::fromStdString(args.option("lang"));
@@ -95,7 +96,7 @@ int ProgramStartUp::run(int argc, char ** argv) {
 
 	installLanguage(args);
 
-	QSettings settings("BVX", "Caldoryne 3.2");
+	QSettings settings(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION);
 	const BVX::Path licenseFile(QString(QtExt::Directories::resourcesRootDir() + "/license.txt").toStdString());
 	if (ConfirmationMessageBox::showIfNotSuppressed(licenseFile, settings, "ConfirmationDontShowLicense3.2",
 			QCoreApplication::translate("[main]", "License Agreement"),

@@ -9,11 +9,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLocale>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QStackedLayout>
@@ -26,19 +26,16 @@
 #include <BVX_FormatText.h>
 #include <BVX_MessageHandler.h>
 #include <BVX_Version.h>
-#include <BVX_Time.h>
 
 #include <QtExt_AutoUpdater.h>
 #include <QtExt_Directories.h>
-#include <QtExt_WholeFileWriter.h>
+#include <QtExt_ValidatingLineEdit.h>
 
-#include <VUREDO_SolverControlFramework.h>
 
 #include <RM_CaldoryneModelInterface.h>
 #include <RM_Climate.h>
 #include <RM_Database.h>
 #include <RM_Room.h>
-#include <RM_SimulationRun.h>
 
 #include "AboutDialog.h"
 #include "AdvancedSettingsInputWidget.h"
@@ -55,19 +52,23 @@
 #include "MoistureLoadInputWidget.h"
 #include "NaturalVentilationModelInputWidget.h"
 #include "OccupancyLoadModelInputWidget.h"
+#include "PendingEdit.h"
+#include "ProjectDocument.h"
 #include "ReportPreview.h"
 #include "ReportSettings.h"
 #include "ResultsWidget.h"
+#include "RunController.h"
 #include "RunDialog.h"
 #include "ShadingControlModelInputWidget.h"
 #include "ShadingDBWidget.h"
 #include "WheelFocusFilter.h"
 #include "WindowDBWidget.h"
+#include <RM_ProgramIdentity.h>
 
 namespace {
 
 /*! Version compared with the update server's. */
-const char * const UPDATE_VERSION = "3.2.2";
+const char * const UPDATE_VERSION = RM::ProgramIdentity::FULL_VERSION;
 
 QString s_updateInfoUrl = CALDORYNE_UPDATE_URL;
 
@@ -82,20 +83,19 @@ const char * const PROJECT_FILTER = QT_TRANSLATE_NOOP("RoomModelDialog", "Room m
 RoomModelDialog::RoomModelDialog(QWidget * parent) :
 	QWidget(parent),
 	m_ui(new Ui::RoomModelDialog),
+	m_document(new ProjectDocument),
 	m_aboutDialog(nullptr),
 	m_updater(nullptr),
-	m_modified(false)
+	m_moistureBalanceBeforeDin(false)
 {
 	const char * const FUNC_ID = "[RoomModelDialog::RoomModelDialog]";
 	m_ui->setupUi(this);
 	// before any box is shown: the filter sets their focus policy when they are polished
 	qApp->installEventFilter(new WheelFocusFilter(this));
-	m_db = new RM::Database;
-	m_climate = new RM::Climate;
-	m_project = new RM::Room;
-	m_solverFramework = new VUREDO::SolverControlFramework;
-	m_run.reset(new RM::SimulationRun);
-	m_model = &m_run->model();
+	m_db = &m_document->database();
+	m_climate = &m_document->climate();
+	m_project = &m_document->room();
+	connect(m_document.get(), &ProjectDocument::modifiedChanged, this, &RoomModelDialog::setWindowTitleForProject);
 	m_lastDirectory = QDir::homePath();
 
 	setWindowTitleForProject();
@@ -115,15 +115,16 @@ RoomModelDialog::RoomModelDialog(QWidget * parent) :
 	createButtonBar();
 	createPageStack();
 
-	QSettings settings("BVX", "Caldoryne 3.2");
+	QSettings settings(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION);
 	ReportSettings::instance().read(settings);
 
 	reopenLastProject();
+	qApp->installEventFilter(this);
 
 	QTimer::singleShot(0, this, &RoomModelDialog::initialResize);
 
 	onLoadsChanged();
-	m_resultsWidget->updateResults(m_model, &m_model->m_outputManager);
+	m_resultsWidget->updateResults(model(), &model()->m_outputManager);
 
 	m_updater = new QtExt::AutoUpdater(this);
 	connect(m_updater, &QtExt::AutoUpdater::updateInfoRetrieved, this, &RoomModelDialog::onUpdateInfoRetrieved);
@@ -141,13 +142,9 @@ RoomModelDialog::~RoomModelDialog() {
 
 
 void RoomModelDialog::freeOwnedObjects() {
-	m_run.reset();
-	delete m_solverFramework;
-	delete m_climate;
-	delete m_project;
-	delete m_db;
+	m_runController.reset();
+	m_document.reset();
 	delete m_ui;
-	m_solverFramework = nullptr;
 	m_climate = nullptr;
 	m_project = nullptr;
 	m_db = nullptr;
@@ -219,18 +216,12 @@ void RoomModelDialog::createInputPages() {
 			this, &RoomModelDialog::onOutputUpdatedNeeded);
 	connect(m_advancedSettingsInputWidget, &AdvancedSettingsInputWidget::enableMoistureBalanceInputs,
 			this, &RoomModelDialog::onEnableMoistureBalanceInputs);
-	connectProjectModified(m_calculationInputWidget);
-	connectProjectModified(m_heatingModelInputWidget);
-	connectProjectModified(m_coolingModelInputWidget);
-	connectProjectModified(m_mechanicalVentilationInputWidget);
-	connectProjectModified(m_naturalVentilationModelInputWidget);
-	connectProjectModified(m_equipmentLoadModelInputWidget);
-	connectProjectModified(m_occupancyLoadModelInputWidget);
-	connectProjectModified(m_moistureLoadInputWidget);
-	connectProjectModified(m_advancedSettingsInputWidget);
-	connectProjectModified(m_shadingControlModelInputWidget);
 
 	m_inputTabs = new QTabWidget(this);
+	m_dinLockLabel = new QLabel(dinLockText(), this);
+	m_dinLockLabel->setObjectName("dinLockLabel");
+	m_dinLockLabel->setWordWrap(true);
+	m_dinLockLabel->setVisible(false);
 	const std::pair<QWidget *, QString> tabs[NUM_TABS] = {
 		{ m_calculationInputWidget, tr("Geometry and Climate") },
 		{ m_heatingModelInputWidget, tr("Heating") },
@@ -264,14 +255,23 @@ void RoomModelDialog::createButtonBar() {
 		{ m_buttonBar->toolButtonEditWindows, &RoomModelDialog::onToolButtonEditWindowsClicked },
 		{ m_buttonBar->toolButtonEditShadingTypes, &RoomModelDialog::onToolButtonEditShadingTypesClicked }
 	};
-	for (const auto & s : buttonSlots)
-		connect(s.first, &QToolButton::clicked, this, s.second);
+	// every action reads the project as the user sees it: the focused field's text first
+	for (const auto & s : buttonSlots) {
+		const auto slot = s.second;
+		connect(s.first, &QToolButton::clicked, this, [this, slot]() {
+			commitPendingEdit();
+			(this->*slot)();
+		});
+	}
 	connect(m_buttonBar->toolButtonQuit, &QToolButton::clicked, this, &RoomModelDialog::close);
 
 	m_exportModelAction = new QAction(tr("Export model..."), this);
 	m_exportModelAction->setShortcut(Qt::CTRL + Qt::Key_E);
 	addAction(m_exportModelAction);
-	connect(m_exportModelAction, &QAction::triggered, this, &RoomModelDialog::onToolButtonExportModelClicked);
+	connect(m_exportModelAction, &QAction::triggered, this, [this]() {
+		commitPendingEdit();
+		onToolButtonExportModelClicked();
+	});
 
 	m_buttonBar->toolButtonEditRoom->setDown(true);
 }
@@ -283,6 +283,8 @@ void RoomModelDialog::createPageStack() {
 	m_progressBar->setMaximum(100);
 	m_progressBar->setTextVisible(false);
 	m_progressBar->setMaximumHeight(10);
+	m_runController.reset(new RunController(this, m_progressBar));
+	connect(m_runController.get(), &RunController::initialised, this, &RoomModelDialog::onOutputUpdatedNeeded);
 
 	m_materialDBWidget = new MaterialDBWidget(this, m_db);
 	m_constructionDBWidget = new ConstructionDBWidget(this, m_db);
@@ -297,6 +299,7 @@ void RoomModelDialog::createPageStack() {
 	QWidget * inputContainer = new QWidget(this);
 	QVBoxLayout * inputLayout = new QVBoxLayout(inputContainer);
 	inputLayout->setMargin(0);
+	inputLayout->addWidget(m_dinLockLabel);
 	inputLayout->addWidget(m_inputTabs);
 
 	QWidget * resultsContainer = new QWidget(this);
@@ -326,37 +329,54 @@ void RoomModelDialog::createPageStack() {
 
 
 void RoomModelDialog::reopenLastProject() {
-	QSettings settings("BVX", "Caldoryne 3.2");
+	QSettings settings(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION);
 	const QString path = settings.value("LastOpenedProject", QString()).toString();
 	if (!path.isEmpty() && QFileInfo(path).exists() && loadProject(path, true))
 		return;
-	*m_project = RM::Room();
+	m_document->reset();
 	updateInputWidgets();
+	m_document->checkModified();
 }
 
 
 void RoomModelDialog::setWindowTitleForProject() {
 	QString title;
 	if (m_project->m_projectFilePath.isEmpty())
-		title = tr("%1 - The Thermal Room Model - Version %2").arg("Caldoryne", "3.2");
+		title = tr("%1 - The Thermal Room Model - Version %2").arg(RM::ProgramIdentity::NAME, RM::ProgramIdentity::VERSION);
 	else {
 		// Qt reads "[*]" in a title as the modified mark; doubled it shows as written
 		const QString fileName = QFileInfo(m_project->m_projectFilePath).fileName().replace("[*]", "[*][*]");
-		title = tr("%1 - The Thermal Room Model - Version %2 - %3").arg("Caldoryne", "3.2", fileName);
+		title = tr("%1 - The Thermal Room Model - Version %2 - %3").arg(RM::ProgramIdentity::NAME, RM::ProgramIdentity::VERSION, fileName);
 	}
-	setWindowTitle(m_modified ? title + "*" : title);
+	setWindowTitle(m_document->isModified() ? title + "*" : title);
 }
 
 
-void RoomModelDialog::setProjectModified(bool modified) {
-	m_modified = modified;
-	setWindowTitleForProject();
+RM::CaldoryneModelInterface * RoomModelDialog::model() {
+	return m_runController->model();
 }
 
 
-void RoomModelDialog::onProjectModified() {
-	if (!m_modified)
-		setProjectModified(true);
+bool RoomModelDialog::isProjectModified() const {
+	return m_document->isModified();
+}
+
+
+bool RoomModelDialog::eventFilter(QObject * watched, QEvent * event) {
+	// a user's edit is committed by a key, a click, a wheel notch or a focus change: the
+	// mark is compared once the event is handled
+	switch (event->type()) {
+		case QEvent::KeyPress:
+		case QEvent::KeyRelease:
+		case QEvent::MouseButtonRelease:
+		case QEvent::Wheel:
+		case QEvent::FocusOut:
+			m_document->scheduleCheck();
+			break;
+		default:
+			break;
+	}
+	return QWidget::eventFilter(watched, event);
 }
 
 
@@ -382,55 +402,27 @@ void RoomModelDialog::updateInputWidgets() {
 
 
 bool RoomModelDialog::loadProject(const QString & fileName, bool silent) {
-	m_buttonBar->toolButtonExport->setEnabled(false);
 	m_lastDirectory = QFileInfo(fileName).absoluteFilePath();
-
-	QFile file(fileName);
-	if (!file.open(QIODevice::ReadOnly)) {
-		if (!silent)
-			QMessageBox::critical(this, tr("Read Error"), tr("Couldn't open file '%1' for reading.").arg(fileName));
+	QString error;
+	const ProjectDocument::ReadResult result = m_document->read(fileName, error);
+	if (result == ProjectDocument::CannotOpen && !silent)
+		QMessageBox::critical(this, tr("Read Error"), tr("Couldn't open file '%1' for reading.").arg(fileName));
+	else if (result == ProjectDocument::ReadFailed && !silent && !error.isEmpty())
+		QMessageBox::critical(this, tr("Read Error"),
+			tr("Error reading file, see logfile for details. Error message:\n%1").arg(error));
+	else if (result == ProjectDocument::ReadFailed && !silent)
+		QMessageBox::critical(this, tr("Read Error"), tr("Error reading file, see logfile for details."));
+	if (result != ProjectDocument::Read)
 		return false;
-	}
-
-	file.close();
-	RM::Room room;
-	try {
-		// the reader of the command line: XML errors and bad bytes with their line and column
-		room.readProjectFile(fileName, *m_db);
-	}
-	catch (BVX::Exception & ex) {
-		ex.writeMsgStackToError();
-		if (!silent)
-			QMessageBox::critical(this, tr("Read Error"),
-				tr("Error reading file, see logfile for details. Error message:\n%1").arg(QString::fromStdString(ex.msgStack())));
-		return false;
-	}
-
-	// the pages point into the edited project: replace its content, not the object
-	*m_project = room;
-	// absolute: the stored last project and the run directory must not depend on the working directory
-	m_project->m_projectFilePath = QFileInfo(fileName).absoluteFilePath();
-	m_projectFileStamp = QtExt::FileStamp::of(fileName);
-	showReplacedProject();
+	// the results of the last run belong to the project replaced only now
+	showReplacedProject(silent);
+	setWindowTitleForProject();
 	return true;
 }
 
 
 void RoomModelDialog::loadProjectFromCommandLine(const QString & fileName) {
 	loadProject(fileName, false);
-}
-
-
-void RoomModelDialog::notify(double t) {
-	// the second year of a cyclic run counts the hours again from 0
-	const double tYear = t > BVX::SECONDS_PER_YEAR ? t - BVX::SECONDS_PER_YEAR : t;
-	m_progressBar->setValue(static_cast<int>(tYear/3600));
-	QCoreApplication::processEvents();
-}
-
-
-void RoomModelDialog::notify() {
-	notify(0.0);
 }
 
 
@@ -447,7 +439,7 @@ void RoomModelDialog::initialResize() {
 
 
 void RoomModelDialog::onOutputUpdatedNeeded() {
-	m_resultsWidget->updateResults(m_model, &m_model->m_outputManager);
+	m_resultsWidget->updateResults(model(), &model()->m_outputManager);
 }
 
 
@@ -462,22 +454,19 @@ void RoomModelDialog::updateShadingControl(int shadingControlType) {
 
 void RoomModelDialog::onLoadsChanged() {
 	m_resultsWidget->updateLoads(m_climate);
+	// the DIN 4108-2 region comes with the file, from the page (the file's city)
 	m_project->m_climateDataPath = m_climate->m_currentClimateDataFile;
-	RM::DIN4108_2Assessment & din = m_project->m_din4108_2Assessment;
-	if (!din.m_active)
-		return;
-	din.m_climateRegion = 0;
-	const char * const regions[] = { "Region_A", "Region_B", "Region_C" };
-	for (int i = 0; i < 3; ++i)
-		if (m_project->m_climateDataPath.contains(regions[i], Qt::CaseSensitive))
-			din.m_climateRegion = i;
 }
 
 
 void RoomModelDialog::onCalculationModeChanged(bool isDIN) {
 	enableLoadTabs(!isDIN);
 	m_project->m_din4108_2Assessment.m_active = isDIN;
-	m_advancedSettingsInputWidget->setMoistureBalanceDisabled(isDIN);
+	// the assessment runs without the moisture balance; back in the user mode the user's
+	// choice returns
+	if (isDIN)
+		m_moistureBalanceBeforeDin = m_project->m_moistureBalanceEnabled;
+	m_advancedSettingsInputWidget->setMoistureBalanceDisabled(isDIN, !isDIN && m_moistureBalanceBeforeDin);
 	updateShadingControl(m_project->m_din4108_2Assessment.m_shadingControlType);
 }
 
@@ -489,9 +478,18 @@ void RoomModelDialog::enableLoadTabs(bool enable) {
 			m_equipmentLoadModelInputWidget, m_occupancyLoadModelInputWidget, m_moistureLoadInputWidget })
 	{
 		const int index = m_inputTabs->indexOf(page);
-		if (index != -1)
+		if (index != -1) {
 			m_inputTabs->setTabEnabled(index, enable);
+			m_inputTabs->setTabToolTip(index, enable ? QString() : dinLockText());
+		}
 	}
+	m_dinLockLabel->setVisible(!enable);
+}
+
+
+QString RoomModelDialog::dinLockText() {
+	return tr("The DIN 4108-2 assessment uses its own boundary conditions in place of the heating, cooling, "
+			  "ventilation, internal gains and moisture load pages: these pages are locked while it is chosen.");
 }
 
 
@@ -503,8 +501,7 @@ void RoomModelDialog::onToolButtonAboutClicked() {
 
 
 void RoomModelDialog::onToolButtonNewClicked() {
-	commitPendingEdit();
-	QSettings settings("BVX", "Caldoryne 3.2");
+	QSettings settings(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION);
 	settings.setValue("LastOpenedProject", m_project->m_projectFilePath);
 	ReportSettings::instance().write(settings);
 	if (!askSaveProject())
@@ -514,35 +511,52 @@ void RoomModelDialog::onToolButtonNewClicked() {
 
 
 void RoomModelDialog::newProject() {
-	*m_project = RM::Room();
-	showReplacedProject();
+	m_document->reset();
+	showReplacedProject(false);
 }
 
 
-void RoomModelDialog::showReplacedProject() {
+void RoomModelDialog::showReplacedProject(bool silent) {
 	showRoomPage();
 	m_materialDBWidget->resetModel();
 	m_constructionDBWidget->resetModel();
 	m_windowDBWidget->resetModel();
 	m_shadingDBWidget->resetModel();
 	updateInputWidgets();
-	// the refresh may adjust values (a missing location): the shown project counts as unchanged
-	setProjectModified(false);
+	// a value the refresh had to replace (a missing climate location) differs from the file read
+	m_document->checkModified();
+	tellReplacedLocation(silent);
 	discardResults();
 }
 
 
+void RoomModelDialog::tellReplacedLocation(bool silent) {
+	const char * const FUNC_ID = "[RoomModelDialog::tellReplacedLocation]";
+	const QString replaced = m_calculationInputWidget->replacedLocation();
+	if (replaced.isEmpty())
+		return;
+	const QString now = m_project->m_climateDataPath;
+	BVX::BVX_Message(QString("Climate location '%1' is not available, '%2' replaces it.").arg(replaced, now).toStdString(),
+					 BVX::MSG_WARNING, FUNC_ID, 1);
+	if (silent)
+		return;
+	const QString text = m_climate->climateDataFiles().contains(replaced) ?
+		tr("The DIN 4108-2 assessment runs with the climate files of its regions: the location '%1' is replaced by '%2'.")
+			: tr("The climate data for location/file '%1' cannot be found. The location '%2' replaces it.");
+	QMessageBox::warning(this, tr("Missing climate data"), text.arg(replaced, now));
+}
+
+
 void RoomModelDialog::discardResults() {
-	m_model = nullptr;
-	m_run.reset(new RM::SimulationRun);
-	m_model = &m_run->model();
-	m_resultsWidget->updateResults(m_model, &m_model->m_outputManager);
+	m_runController->discard();
+	m_resultsWidget->updateResults(model(), &model()->m_outputManager);
 	m_buttonBar->toolButtonExport->setEnabled(false);
 }
 
 
 bool RoomModelDialog::askSaveProject() {
-	if (!m_modified)
+	m_document->checkModified();
+	if (!m_document->isModified())
 		return true;
 	const int answer = QMessageBox::question(this, tr("Save Project File"), tr("Would you like to save the project file?"),
 											 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
@@ -573,38 +587,41 @@ QString RoomModelDialog::askSaveFileName() {
 
 
 RoomModelDialog::SaveResult RoomModelDialog::saveProject() {
+	if (!goOnDespiteRefusedText())
+		return SaveCancelled;
 	m_buttonBar->toolButtonSave->setFocus(Qt::OtherFocusReason);
 	QString fileName = askSaveFileName();
 	if (fileName.isEmpty())
 		return SaveCancelled;
-	if (QFileInfo(fileName).suffix() != "rmxml")
+	if (QFileInfo(fileName).suffix() != "rmxml") {
 		fileName += ".rmxml";
+		// the dialog asked about the name as typed; this is the file that is written
+		if (QFileInfo::exists(fileName)
+				&& QMessageBox::question(this, tr("Save Project File"),
+										 tr("The file '%1' already exists. Do you want to replace it?").arg(fileName),
+										 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+			return SaveCancelled;
+	}
 	m_lastDirectory = QFileInfo(fileName).absoluteFilePath();
-	if (QFileInfo(fileName).absoluteFilePath() == QFileInfo(m_project->m_projectFilePath).absoluteFilePath()
-			&& !m_projectFileStamp.matches(fileName)
+	if (m_document->changedOnDisk(fileName)
 			&& QMessageBox::question(this, tr("Project file changed"),
 				tr("The file '%1' was changed by another program or another Caldoryne window since it was "
 				   "loaded or saved here.\nOverwrite it with this project?").arg(fileName),
 				QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
 		return SaveCancelled;
 	QString reason;
-	if (!QtExt::WholeFileWriter::writeFileWithBackup(fileName, m_project->projectFileContent(*m_db), &reason)) {
-		BVX::BVX_Message(BVX::FormatText("Cannot write project file '%1': %2.").arg(fileName.toStdString())
-						 .arg(reason.toStdString()), BVX::MSG_ERROR, "[RoomModelDialog::saveProject]", 1);
+	if (!m_document->write(fileName, reason)) {
 		QMessageBox::critical(this, tr("Write Error"),
 			tr("Couldn't write project file '%1':\n%2\n\nThe file and its backup were left as they were.").arg(fileName, reason));
 		return SaveFailed;
 	}
-	m_projectFileStamp = QtExt::FileStamp::of(fileName);
-	m_project->m_projectFilePath = fileName;
-	setProjectModified(false);
+	setWindowTitleForProject();
 	QMessageBox::information(this, tr("Room-Model"), tr("Wrote project file '%1'.").arg(fileName));
 	return Saved;
 }
 
 
 void RoomModelDialog::onToolButtonLoadClicked() {
-	commitPendingEdit();
 	if (!askSaveProject())
 		return;
 	const QString fileName = QFileDialog::getOpenFileName(this, tr("Open Room-Model Project"), m_lastDirectory,
@@ -618,7 +635,10 @@ void RoomModelDialog::onToolButtonUpdateClicked() {
 	RunDialog dlg(this);
 	if (dlg.exec() != QDialog::Accepted)
 		return;
+	if (!goOnDespiteRefusedText())
+		return;
 	m_project->m_cyclicTwoYearSimulation = dlg.twoYearSimulation();
+	m_document->checkModified();
 	if (dlg.automaticSave() && m_project->m_projectFilePath.isEmpty()) {
 		QMessageBox::critical(this, tr("Project not yet saved"),
 			tr("Please save the project at least once before running the simulation (otherwise the output directory is undefined)!"));
@@ -629,107 +649,15 @@ void RoomModelDialog::onToolButtonUpdateClicked() {
 
 
 bool RoomModelDialog::runSimulation() {
-	const char * const FUNC_ID = "[RoomModelDialog::onToolButtonUpdateClicked]";
-	// the model keeps the database copy it points into: both go together
-	m_model = nullptr;
-	m_run.reset(new RM::SimulationRun);
-	m_model = &m_run->model();
 	m_buttonBar->toolButtonUpdate->setFocus(Qt::OtherFocusReason);
 	m_buttonBar->setButtonsEnabled(false);
 	m_exportModelAction->setEnabled(false);
-
-	bool res = false;
-	try {
-		m_run->prepare(RM::SimulationRun::runDirectoryOf(m_project->m_projectFilePath));
-		res = initAndIntegrate();
-	}
-	catch (BVX::Exception & ex) {
-		ex.writeMsgStackToError();
-		BVX::BVX_Message("Simulation not started.", BVX::MSG_ERROR, FUNC_ID, -1);
-		showInitError(ex);
-	}
-	m_model->m_notificationHandler = nullptr;
-	m_run->closeLog();
-	m_resultsWidget->updateResults(m_model, &m_model->m_outputManager);
+	const bool res = m_runController->run(*m_project, *m_climate, *m_db);
+	m_resultsWidget->updateResults(model(), &model()->m_outputManager);
 	m_buttonBar->setButtonsEnabled(true);
 	m_exportModelAction->setEnabled(true);
-	m_buttonBar->toolButtonExport->setEnabled(m_model->m_outputManager.m_resultsPresent);
+	m_buttonBar->toolButtonExport->setEnabled(model()->m_outputManager.m_resultsPresent);
 	return res;
-}
-
-
-void RoomModelDialog::showInitError(const BVX::Exception & ex) {
-	QMessageBox box(QMessageBox::Critical, tr("Solver error"),
-					tr("Error during solver initialization, see error log file '%1'.").arg(m_run->logFile()),
-					QMessageBox::Ok, this);
-	// the first cause names the value or file to mend; the log holds the whole stack
-	if (!ex.messages().empty())
-		box.setInformativeText(QString::fromStdString(ex.messages().front().m_what));
-	box.exec();
-}
-
-
-bool RoomModelDialog::initAndIntegrate() {
-	try {
-		m_run->init(*m_project, *m_climate, *m_db);
-	}
-	catch (BVX::Exception & ex) {
-		ex.writeMsgStackToError();
-		showInitError(ex);
-		return false;
-	}
-	m_resultsWidget->updateResults(m_model, &m_model->m_outputManager);
-
-	try {
-		m_progressBar->setMaximum(8760);
-		notify(0);
-		const RM::SimulationRun::Result result = m_run->integrate(*m_solverFramework, this);
-		if (result != RM::SimulationRun::Success) {
-			if (result == RM::SimulationRun::Failed)
-				QMessageBox::critical(this, tr("Solver error"),
-									  tr("Error while running solver, see error log file '%1'.").arg(m_run->logFile()));
-			notify(BVX::SECONDS_PER_YEAR);
-			return false;
-		}
-		m_run->aggregate();
-		notify(BVX::SECONDS_PER_YEAR);
-		QSettings settings("BVX", "Caldoryne 3.2");
-		if (settings.value("OutputAutomaticSave", false).toBool())
-			return writeResultFiles(RM::SimulationRun::runDirectoryOf(m_project->m_projectFilePath) + "/results");
-		return true;
-	}
-	catch (BVX::Exception & ex) {
-		ex.writeMsgStackToError();
-		QMessageBox::critical(this, tr("Solver error"), tr("Calculation error at %L1 d, see logfile '%2' for details")
-							  .arg(m_run->lastOutputDay(), 0, 'g', QLocale::FloatingPointShortest).arg(m_run->logFile()));
-		return false;
-	}
-}
-
-
-void RoomModelDialog::writeResultsWithNotice(const QString & dir) {
-	QLabel notice(tr("Storing calculation results in '%1'").arg(dir), nullptr, Qt::WindowStaysOnTopHint);
-	notice.setObjectName("savingOutputsNotice");
-	notice.setWindowTitle(tr("Saving outputs"));
-	notice.setWordWrap(true);
-	notice.setMargin(20);
-	notice.show();
-	QCoreApplication::processEvents();
-	m_run->writeResults(dir);
-}
-
-
-bool RoomModelDialog::writeResultFiles(const QString & dir) {
-	try {
-		writeResultsWithNotice(dir);
-		return true;
-	}
-	catch (BVX::Exception & ex) {
-		// the results stay on screen: only the files are missing
-		ex.writeMsgStackToError();
-		QMessageBox::critical(this, tr("Write Error"), tr("Result files could not be written to '%1'.").arg(dir));
-		return false;
-	}
 }
 
 
@@ -739,7 +667,7 @@ void RoomModelDialog::onToolButtonExportClicked() {
 	if (dir.isEmpty())
 		return;
 	m_lastDirectory = dir;
-	writeResultFiles(dir);
+	m_runController->writeResultFiles(dir);
 }
 
 
@@ -801,7 +729,7 @@ void RoomModelDialog::onToolButtonExportModelClicked() {
 	if (m_project->m_projectFilePath.isEmpty())
 		return;
 	ExportModelDialog dlg(this);
-	connect(&dlg, &ExportModelDialog::projectModified, this, &RoomModelDialog::onProjectModified);
+	connect(&dlg, &ExportModelDialog::projectModified, m_document.get(), &ProjectDocument::checkModified);
 	dlg.init(m_project, m_db, m_climate->locationData(m_project->m_climateDataPath), solverExecutable());
 	dlg.exec();
 }
@@ -812,15 +740,17 @@ void RoomModelDialog::onToolButtonReportClicked() {
 	// with the run's copies of room and database; without them the report describes the
 	// project and database as they are now
 	RM::CaldoryneModelInterface description;
-	const RM::CaldoryneModelInterface * project = m_model;
-	const RM::Database * db = &m_run->database();
-	if (!m_model->m_outputManager.m_resultsPresent) {
+	const RM::CaldoryneModelInterface * project = model();
+	const RM::Database * db = &m_runController->database();
+	if (!model()->m_outputManager.m_resultsPresent) {
 		description.describe(*m_project);
 		project = &description;
 		db = m_db;
 	}
 	// modal: the next run deletes the model the preview reads
 	ReportPreview preview(project, db, this);
+	preview.setPdfDirectory(m_project->m_projectFilePath.isEmpty() ? QDir::homePath()
+																	: QFileInfo(m_project->m_projectFilePath).absolutePath());
 	preview.exec();
 }
 
@@ -874,17 +804,76 @@ void RoomModelDialog::keyPressEvent(QKeyEvent * event) {
 
 
 void RoomModelDialog::commitPendingEdit() {
-	// leaving the focused field (or open table cell) stores what was typed without Return,
-	// before the database is written or its pages are reset
-	QWidget * focused = QApplication::focusWidget();
-	if (focused != nullptr && isAncestorOf(focused))
-		focused->clearFocus();
+	// before the project is written, read or replaced, or its database pages are reset
+	PendingEdit::commit(this);
+	m_document->checkModified();
+}
+
+
+std::vector<QWidget *> RoomModelDialog::editPages() const {
+	std::vector<QWidget *> pages;
+	for (int i = 0; i < m_inputTabs->count(); ++i)
+		pages.push_back(m_inputTabs->widget(i));
+	pages.insert(pages.end(), { m_materialDBWidget, m_constructionDBWidget, m_windowDBWidget, m_shadingDBWidget });
+	return pages;
+}
+
+
+QtExt::ValidatingLineEdit * RoomModelDialog::refusedTextField() const {
+	for (QWidget * page : editPages())
+		if (QtExt::ValidatingLineEdit * field = PendingEdit::refusedField(page))
+			return field;
+	return nullptr;
+}
+
+
+bool RoomModelDialog::goOnDespiteRefusedText() {
+	QtExt::ValidatingLineEdit * field = refusedTextField();
+	if (field == nullptr)
+		return true;
+	const QString label = PendingEdit::fieldLabel(field);
+	QMessageBox box(QMessageBox::Warning, tr("Text not accepted"),
+					label.isEmpty() ? tr("A field holds the text '%1', which is not accepted.").arg(field->text())
+									: tr("The field '%1' holds the text '%2', which is not accepted.").arg(label, field->text()),
+					QMessageBox::NoButton, this);
+	box.setInformativeText(tr("Go back to the field, or go on with the value stored before?"));
+	QPushButton * back = box.addButton(tr("Go back"), QMessageBox::RejectRole);
+	box.addButton(tr("Go on"), QMessageBox::AcceptRole);
+	box.setDefaultButton(back);
+	box.exec();
+	if (box.clickedButton() != back && box.clickedButton() != nullptr)
+		return true;
+	for (QWidget * page : editPages())
+		if (page->isAncestorOf(field))
+			showPageOf(page);
+	field->setFocus(Qt::OtherFocusReason);
+	field->selectAll();
+	return false;
+}
+
+
+void RoomModelDialog::showPageOf(QWidget * page) {
+	const int tab = m_inputTabs->indexOf(page);
+	if (tab != -1) {
+		showRoomPage();
+		m_inputTabs->setCurrentIndex(tab);
+		return;
+	}
+	const std::pair<QWidget *, QToolButton *> dbPages[] = {
+		{ m_materialDBWidget, m_buttonBar->toolButtonEditMaterials },
+		{ m_constructionDBWidget, m_buttonBar->toolButtonEditConstructions },
+		{ m_windowDBWidget, m_buttonBar->toolButtonEditWindows },
+		{ m_shadingDBWidget, m_buttonBar->toolButtonEditShadingTypes }
+	};
+	for (const auto & p : dbPages)
+		if (p.first == page && m_pageStack->currentWidget() != page)
+			toggleDatabasePage(Page(m_pageStack->indexOf(page)), p.second);
 }
 
 
 void RoomModelDialog::closeEvent(QCloseEvent * event) {
 	commitPendingEdit();
-	QSettings settings("BVX", "Caldoryne 3.2");
+	QSettings settings(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION);
 	settings.setValue("LastOpenedProject", m_project->m_projectFilePath);
 	ReportSettings::instance().write(settings);
 	QString reason;
@@ -898,6 +887,6 @@ void RoomModelDialog::closeEvent(QCloseEvent * event) {
 		return;
 	}
 	// the window closes: a run in progress stops at its next model call
-	m_model->m_abortFlag = true;
+	m_runController->abort();
 	event->accept();
 }

@@ -3,22 +3,16 @@
 
 #include <map>
 #include <memory>
+#include <vector>
 
 #include <QWidget>
 
-#include <BVX_NotificationHandler.h>
-
-#include <QtExt_FileStamp.h>
-
 class QAction;
+class QLabel;
 class QProgressBar;
 class QStackedLayout;
 class QTabWidget;
 class QToolButton;
-
-namespace BVX {
-	class Exception;
-}
 
 class AboutDialog;
 class AdvancedSettingsInputWidget;
@@ -33,6 +27,8 @@ class MechanicalVentilationInputWidget;
 class MoistureLoadInputWidget;
 class NaturalVentilationModelInputWidget;
 class OccupancyLoadModelInputWidget;
+class ProjectDocument;
+class RunController;
 class ResultsWidget;
 class ShadingControlModelInputWidget;
 class ShadingDBWidget;
@@ -47,23 +43,19 @@ namespace RM {
 	class Climate;
 	class Database;
 	class Room;
-	class SimulationRun;
-}
-
-namespace VUREDO {
-	class SolverControlFramework;
 }
 
 namespace QtExt {
 	class AutoUpdater;
+	class ValidatingLineEdit;
 }
 
-/*! The application's one top-level window and the owner of the working state: database,
-	climate model, edited project, solver framework and the model of the last run. The ten
-	input pages are tabs above the results; the database pages share a page stack with them;
-	the button bar stands at the right.
+/*! The application's one top-level window. It shows the project document (room, database,
+	climate; its Load, New and Save and the "*" of a modified project) and the last run of
+	the run controller. The ten input pages are tabs above the results; the database pages
+	share a page stack with them; the button bar stands at the right.
 */
-class RoomModelDialog : public QWidget, public BVX::NotificationHandler {
+class RoomModelDialog : public QWidget {
 	Q_OBJECT
 public:
 	/*! Tab positions of the input pages at construction. */
@@ -111,19 +103,19 @@ public:
 	/*! Runs the edited project; true when the integration and the post-processing succeeded. */
 	bool runSimulation();
 
-	/*! Run progress (simulation time in s) keeps the user interface alive. */
-	void notify(double t) override;
-	void notify() override;
 
 	/*! The edited project. */
 	RM::Room * project() { return m_project; }
-	/*! Whether the project was edited since the last Load, New or successful Save. */
-	bool isProjectModified() const { return m_modified; }
+	/*! What Save would write differs from the last Load, New or successful Save. */
+	bool isProjectModified() const;
+	ProjectDocument * document() { return m_document.get(); }
 	RM::Database * database() { return m_db; }
 	RM::Climate * climate() { return m_climate; }
 	ButtonBar * buttonBar() { return m_buttonBar; }
 	/*! Model interface of the last run (an empty one before the first run). */
-	RM::CaldoryneModelInterface * model() { return m_model; }
+	RM::CaldoryneModelInterface * model();
+	/*! Runs the project; the last run and its progress. */
+	RunController * runController() { return m_runController.get(); }
 	QProgressBar * progressBar() { return m_progressBar; }
 	/*! Path of the external solver started by the model export (default: beside the program). */
 	static void setSolverExecutable(const QString & path);
@@ -131,6 +123,9 @@ public:
 	QTabWidget * inputTabs() { return m_inputTabs; }
 	ResultsWidget * resultsWidget() { return m_resultsWidget; }
 	QStackedLayout * pageStack() { return m_pageStack; }
+	/*! A field of an input or database page holding a text the user typed and the field
+		refuses; nullptr when there is none. Save and Run name it first. */
+	QtExt::ValidatingLineEdit * refusedTextField() const;
 	/*! Input page shown at the given position of the tab order at construction. */
 	QWidget * inputPage(InputTab tab) const;
 
@@ -155,25 +150,22 @@ public slots:
 	void onToolButtonReportClicked();
 	void onEnableMoistureBalanceInputs(bool enable);
 	void onUpdateInfoRetrieved(int result, QString newVersion);
-	/*! A committed edit changed the project: "*" in the title until Load, New or Save. */
-	void onProjectModified();
 
 protected:
 	/*! Accepts Escape and every other key without doing anything. */
 	void keyPressEvent(QKeyEvent * event) override;
 	void closeEvent(QCloseEvent * event) override;
+	/*! Input events of the whole program schedule the comparison of the modified mark. */
+	bool eventFilter(QObject * watched, QEvent * event) override;
 
 private:
 	/*! Throws when a built-in database file is missing. */
 	void checkBuiltinDatabaseFiles() const;
 	void createInputPages();
-	/*! Every committed edit of the page sets the modified flag. */
-	template <typename Page>
-	void connectProjectModified(Page * page) {
-		connect(page, &Page::projectModified, this, &RoomModelDialog::onProjectModified);
-	}
 	/*! Enables or disables the tabs of the load models (DIN 4108-2 mode: rules in their place). */
 	void enableLoadTabs(bool enable);
+	/*! Why the load tabs are locked in the DIN 4108-2 mode. */
+	static QString dinLockText();
 	void createButtonBar();
 	void createPageStack();
 	/*! Page 0 with Edit room down, or a database page toggled by its button. */
@@ -199,29 +191,30 @@ private:
 	bool askSaveProject();
 	/*! Makes the focused editor store what the user typed but did not confirm yet. */
 	void commitPendingEdit();
-	void setProjectModified(bool modified);
+	/*! A field that refuses its text is named; true when the user goes on with the stored
+		value, false when the user goes back to the field (which then has the focus). */
+	bool goOnDespiteRefusedText();
+	/*! The input pages and the database pages. */
+	std::vector<QWidget *> editPages() const;
+	/*! Shows the input or database page. */
+	void showPageOf(QWidget * page);
 	/*! Fresh default project on the room page. */
 	void newProject();
 	/*! Pages, database tables and results after Load or New replaced the project's content. */
-	void showReplacedProject();
+	void showReplacedProject(bool silent);
+	/*! A location the refresh replaced: logged, and told in a box unless silent. */
+	void tellReplacedLocation(bool silent);
 	/*! Forgets the last run (a run of the project before Load or New): empty model,
 		results page without results, result export off. */
 	void discardResults();
-	/*! The failed start of a run, with the first cause of the error. */
-	void showInitError(const BVX::Exception & ex);
-	/*! Steps of a run after the run directory is prepared; returns the run's success. */
-	bool initAndIntegrate();
-	/*! Writes the last run's results into dir under the "Saving outputs" window;
-		throws BVX::Exception when that fails. */
-	void writeResultsWithNotice(const QString & dir);
-	/*! writeResultsWithNotice with the "Write Error" box on failure; false then. */
-	bool writeResultFiles(const QString & dir);
 	void startUpdateCheck(int interactive);
 
 	/*! Deletes the model objects and the form the window owns (destructor, failed constructor). */
 	void freeOwnedObjects();
 
 	Ui::RoomModelDialog *						m_ui;
+	/*! Room, database and climate the pages point into; their Load, New and Save. */
+	std::unique_ptr<ProjectDocument>			m_document;
 	ButtonBar *									m_buttonBar;
 	CalculationInputWidget *					m_calculationInputWidget;
 	HeatingModelInputWidget *					m_heatingModelInputWidget;
@@ -235,14 +228,12 @@ private:
 	AdvancedSettingsInputWidget *				m_advancedSettingsInputWidget;
 	QProgressBar *								m_progressBar;
 	ResultsWidget *								m_resultsWidget;
+	/*! The document's database, climate and room. */
 	RM::Database *								m_db;
 	RM::Climate *								m_climate;
 	RM::Room *									m_project;
-	VUREDO::SolverControlFramework *			m_solverFramework;
-	/*! The last run; owns the model interface and the database copy it points into. */
-	std::unique_ptr<RM::SimulationRun>			m_run;
-	/*! Model interface of m_run. */
-	RM::CaldoryneModelInterface *				m_model;
+	/*! Run, its progress and failures, the last run's model and result files. */
+	std::unique_ptr<RunController>				m_runController;
 	QStackedLayout *							m_pageStack;
 	QTabWidget *								m_inputTabs;
 	AboutDialog *								m_aboutDialog;
@@ -256,10 +247,10 @@ private:
 	QAction *									m_exportModelAction;
 	/*! Input page -> index of its tab at construction. */
 	std::map<QWidget *, int>					m_tabIndexMap;
-	/*! Edited since the last Load, New or successful Save. */
-	bool										m_modified;
-	/*! The project file as this window last loaded or saved it: a change by someone else is asked about. */
-	QtExt::FileStamp							m_projectFileStamp;
+	/*! Above the tabs while the DIN 4108-2 mode locks the load tabs. */
+	QLabel *									m_dinLockLabel;
+	/*! The moisture balance of the user mode, restored when the DIN 4108-2 mode ends. */
+	bool										m_moistureBalanceBeforeDin;
 };
 
 #endif // RoomModelDialogH

@@ -1,5 +1,6 @@
 #include "RunDialog.h"
 #include "ui_RunDialog.h"
+#include <RM_ProgramIdentity.h>
 
 #include <QPushButton>
 #include <QSettings>
@@ -10,7 +11,7 @@ RunDialog::RunDialog(QWidget * parent) :
 	m_ui(new Ui::RunDialog)
 {
 	m_ui->setupUi(this);
-	QSettings settings("BVX", "Caldoryne 3.2");
+	QSettings settings(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION);
 	m_ui->checkBox->setChecked(settings.value("OutputAutomaticSave", false).toBool());
 	m_ui->buttonBox->button(QDialogButtonBox::Ok)->setText(tr("Run simulation"));
 }
@@ -32,7 +33,7 @@ bool RunDialog::automaticSave() const {
 
 
 void RunDialog::accept() {
-	QSettings settings("BVX", "Caldoryne 3.2");
+	QSettings settings(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION);
 	settings.setValue("OutputAutomaticSave", m_ui->checkBox->isChecked());
 	QDialog::accept();
 }

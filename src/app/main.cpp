@@ -1,11 +1,10 @@
-#include <QApplication>
-
 #include <QtExt_Directories.h>
 
+#include "CaldoryneApplication.h"
 #include "ProgramStartUp.h"
 
 int main(int argc, char ** argv) {
 	QtExt::Directories::appname = "Caldoryne";
-	QApplication app(argc, argv);
+	CaldoryneApplication app(argc, argv);
 	return ProgramStartUp::run(argc, argv);
 }

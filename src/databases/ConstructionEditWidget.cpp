@@ -27,6 +27,7 @@
 #include "MaterialDBModel.h"
 #include "MaterialListDelegate.h"
 #include "WheelFocusFilter.h"
+#include <RM_ProgramIdentity.h>
 
 namespace {
 
@@ -478,7 +479,7 @@ QString ConstructionEditWidget::exportConstructionFiles(const RM::Database & db,
 
 
 QString ConstructionEditWidget::chooseExportFile(const QString & defaultName) {
-	QSettings settings("BVX", "Caldoryne 3.2");
+	QSettings settings(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION);
 	QString startDir = settings.value(LAST_EXPORT_DIR_KEY).toString();
 	if (startDir.isEmpty() || !QFileInfo(startDir).isDir())
 		startDir = QDir::homePath();

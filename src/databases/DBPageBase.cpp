@@ -15,6 +15,7 @@
 #include "DBModelDelegate.h"
 #include "DBModelSortProxy.h"
 #include "DBTableModel.h"
+#include "PendingEdit.h"
 #include "ToolButtonHelpers.h"
 
 DBPageBase::DBPageBase(QWidget * parent, RM::Database * db) :
@@ -113,6 +114,8 @@ void DBPageBase::resetModel() {
 
 
 void DBPageBase::onToolButtonAddClicked() {
+	// the edit panel's pending text belongs to the item shown until now
+	PendingEdit::commit(this);
 	const QModelIndex first = fromSource(m_setup.m_model->addNewItem());
 	const QModelIndex last = first.sibling(first.row(), m_setup.m_model->columnCount() - 1);
 	QItemSelectionModel * sel = m_tableView->selectionModel();
@@ -124,6 +127,7 @@ void DBPageBase::onToolButtonAddClicked() {
 
 
 void DBPageBase::onToolButtonRemoveClicked() {
+	PendingEdit::commit(this);
 	const QModelIndexList selected = m_tableView->selectionModel()->selectedIndexes();
 	if (selected.isEmpty())
 		return;

@@ -48,10 +48,12 @@ void AdvancedSettingsInputWidget::updateInput() {
 }
 
 
-void AdvancedSettingsInputWidget::setMoistureBalanceDisabled(bool disabled) {
+void AdvancedSettingsInputWidget::setMoistureBalanceDisabled(bool disabled, bool on) {
 	m_ui->checkBoxEnableMoistureBalance->setEnabled(!disabled);
 	if (disabled && m_ui->checkBoxEnableMoistureBalance->isChecked())
 		m_ui->checkBoxEnableMoistureBalance->setChecked(false);
+	else if (!disabled && on)
+		m_ui->checkBoxEnableMoistureBalance->setChecked(true);
 }
 
 

@@ -26,8 +26,9 @@ public:
 	/*! Refreshes the page from the room; emits enableMoistureBalanceInputs with its flag. */
 	void updateInput();
 
-	/*! In DIN 4108-2 mode the moisture balance is switched off and cannot be switched on. */
-	void setMoistureBalanceDisabled(bool disabled);
+	/*! In DIN 4108-2 mode the moisture balance is switched off and cannot be switched on;
+		enabled again with on, it is switched on (the user's choice before the mode). */
+	void setMoistureBalanceDisabled(bool disabled, bool on = false);
 
 signals:
 	/*! A committed edit changed the project (not emitted by updateInput()). */

@@ -155,11 +155,13 @@ void CalculationInputWidget::updateInput() {
 
 	showCalculationMode();
 	updateLocationList();
+	m_replacedLocation.clear();
 	int index = projectLocationIndex();
 	if (index == -1) {
-		QMessageBox::critical(this, tr("Missing climate data"),
-			tr("The climate data for location/file '%1' cannot be found.").arg(m_room->m_climateDataPath));
-		index = 0;
+		// not offered (a missing file, or in the DIN mode one outside the regions): the first
+		// entry replaces it, in the DIN mode the file of the stored region; the window says so
+		m_replacedLocation = m_room->m_climateDataPath;
+		index = m_room->m_din4108_2Assessment.m_active ? std::max(0, m_ui->comboBoxLocation->currentIndex()) : 0;
 	}
 	setLocationIndexSilently(index);
 	climateLocationChanged(index);
@@ -375,11 +377,17 @@ void CalculationInputWidget::on_radioButtonUserCalculation_toggled(bool checked)
 	const bool din = !checked;
 	if (din == assessment.m_active)
 		return;
+	if (din)
+		m_userModeLocation = m_room->m_climateDataPath;
 	assessment.m_active = din;
 	showCalculationMode();
 	emit calculationMode4108Standard(din);
-	// the DIN mode offers the regions' files only, the list index is the region
+	// the DIN mode offers the regions' files only, the list index is the region; the user
+	// mode gets back the location it had
 	updateLocationList();
+	const int userIndex = m_ui->comboBoxLocation->findData(m_userModeLocation);
+	if (!din && userIndex != -1)
+		setLocationIndexSilently(userIndex);
 	climateLocationChanged(m_ui->comboBoxLocation->currentIndex());
 	emit projectModified();
 }

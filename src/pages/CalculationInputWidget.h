@@ -29,8 +29,10 @@ public:
 	~CalculationInputWidget() override;
 
 	/*! Refreshes the page from the room; loads its climate file and emits loadsChanged()
-		when that succeeds. */
+		when that succeeds. A location the list does not offer is replaced (see replacedLocation()). */
 	void updateInput();
+	/*! The project's location that the last updateInput() replaced, empty when it was kept. */
+	QString replacedLocation() const { return m_replacedLocation; }
 
 	/*! Sets the construction table's column widths and hides the mass rows; called once
 		at the first layout. */
@@ -85,6 +87,9 @@ private:
 	RM::Database *					m_db;
 	RM::Climate *					m_climate;
 	RM::Room *						m_room;
+	QString							m_replacedLocation;
+	/*! Location of the user mode when the DIN 4108-2 mode was chosen. */
+	QString							m_userModeLocation;
 };
 
 #endif // CalculationInputWidgetH

@@ -23,6 +23,7 @@
 
 #include "Report.h"
 #include "ReportSettings.h"
+#include <RM_ProgramIdentity.h>
 
 namespace {
 
@@ -156,7 +157,7 @@ bool ReportPreview::renderReport(QPrinter * printer) {
 		return false;
 	m_ready = false;
 	try {
-		const QString header = QString("%1 %2").arg("Caldoryne", "3.2.2");
+		const QString header = QString("%1 %2").arg(RM::ProgramIdentity::NAME, RM::ProgramIdentity::FULL_VERSION);
 		m_report->setHeaderData(header, m_project->m_room.m_projectInformation.m_projectName, QString(), QPixmap());
 		m_report->footerFrame().m_pageNumbersVisible = ReportSettings::instance().m_currentPageNumbersVisible;
 		m_report->setData(m_project, m_database);
@@ -298,7 +299,7 @@ bool ReportPreview::writePdf(const QString & fileName) {
 
 void ReportPreview::on_pushButtonWritePdf_clicked() {
 	// the default suffix lets the dialog ask before replacing the final name
-	QFileDialog dlg(nullptr, tr("Export PDF"), QString(), "*.pdf");
+	QFileDialog dlg(nullptr, tr("Export PDF"), m_pdfDirectory, "*.pdf");
 	dlg.setAcceptMode(QFileDialog::AcceptSave);
 	dlg.setDefaultSuffix("pdf");
 	if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())

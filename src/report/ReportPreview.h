@@ -37,6 +37,9 @@ public:
 		false when it could not be written. */
 	bool exportPage(const QString & fileName);
 
+	/*! Folder the "Write PDF" dialog opens in (the project's). */
+	void setPdfDirectory(const QString & dir) { m_pdfDirectory = dir; }
+
 	/*! Pages of the preview. */
 	int pageCount() const;
 	Report * report() const { return m_report; }
@@ -93,6 +96,8 @@ private:
 	bool									m_ready = false;
 	/*! Pages the last rendering printed (-1: it failed or did not run). */
 	int										m_printedPages = -1;
+	/*! Folder the "Write PDF" dialog opens in. */
+	QString									m_pdfDirectory;
 };
 
 #endif // ReportPreviewH

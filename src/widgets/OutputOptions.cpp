@@ -1,4 +1,5 @@
 #include "OutputOptions.h"
+#include <RM_ProgramIdentity.h>
 
 #include <QSettings>
 
@@ -8,12 +9,12 @@ const char * const HEAT_LOADS_PER_FLOOR_AREA = "OutputHeatLoadsPerFloorArea";
 const char * const EN_PLOT_WITHOUT_OCCUPANCY = "OutputENPlotWithoutOccupancy";
 
 bool readFlag(const char * key) {
-	QSettings settings("BVX", "Caldoryne 3.2");
+	QSettings settings(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION);
 	return settings.value(key, false).toBool();
 }
 
 void writeFlag(const char * key, bool on) {
-	QSettings settings("BVX", "Caldoryne 3.2");
+	QSettings settings(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION);
 	settings.setValue(key, on);
 }
 

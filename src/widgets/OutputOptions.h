@@ -2,7 +2,7 @@
 #define OutputOptionsH
 
 /*! The user's two output options of the result plots, kept in the program's settings
-	("BVX", "Caldoryne 3.2") and independent of the project. The settings page writes
+	(RM::ProgramIdentity) and independent of the project. The settings page writes
 	them, the result plots read them; both go through here only.
 */
 class OutputOptions {

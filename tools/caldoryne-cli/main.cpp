@@ -54,6 +54,7 @@
 
 #include "UsageError.h"
 #include "ToolMessageHandler.h"
+#include <RM_ProgramIdentity.h>
 
 #ifndef CALDORYNE_CLI_VERSION
 #define CALDORYNE_CLI_VERSION "0.0"
@@ -329,7 +330,7 @@ int main(int argc, char * argv[]) {
 	QCoreApplication app(argc, argv);
 	QCoreApplication::setApplicationName("caldoryne-cli");
 	QtExt::Directories::appname = "Caldoryne";
-	QtExt::LanguageHandler::setup("BVX", "Caldoryne 3.2", QtExt::Directories::translationsDir(), "Caldoryne");
+	QtExt::LanguageHandler::setup(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION, QtExt::Directories::translationsDir(), "Caldoryne");
 
 	BVX::ArgParser parser;
 	setupParser(parser);

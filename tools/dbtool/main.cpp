@@ -18,6 +18,7 @@
 #include <RM_Database.h>
 
 #include "ToolMessageHandler.h"
+#include <RM_ProgramIdentity.h>
 
 namespace {
 
@@ -72,7 +73,7 @@ int main(int argc, char * argv[]) {
 	QCoreApplication app(argc, argv);
 	QCoreApplication::setApplicationName("dbtool");
 	QtExt::Directories::appname = "Caldoryne";
-	QtExt::LanguageHandler::setup("BVX", "Caldoryne 3.2", QtExt::Directories::translationsDir(), "Caldoryne");
+	QtExt::LanguageHandler::setup(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION, QtExt::Directories::translationsDir(), "Caldoryne");
 
 	QCommandLineParser parser;
 	parser.setApplicationDescription("Lists the Caldoryne databases or rewrites the user database files.");

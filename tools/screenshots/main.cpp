@@ -92,6 +92,7 @@
 #include "SampleReportFrame.h"
 #include "SolverProgressDialog.h"
 #include "ScheduleInputWidget.h"
+#include <RM_ProgramIdentity.h>
 
 namespace {
 
@@ -241,6 +242,11 @@ void mainWindowShots(Screenshots & shots) {
 	QTest::keyClicks(area, "31");
 	QTest::keyClick(area, Qt::Key_Return);
 	shots.write(withTitleBar(w), "mainwindow-modified-title");
+	// the DIN 4108-2 mode locks the load tabs and says why
+	QRadioButton * din = w.inputPage(RoomModelDialog::TabGeometry)->findChild<QRadioButton *>("radioButtonDIN4108_2Calculation");
+	din->click();
+	shots.save(&w, "mainwindow-din-mode");
+	w.inputPage(RoomModelDialog::TabGeometry)->findChild<QRadioButton *>("radioButtonUserCalculation")->click();
 	shots.saveModal("save-question", [&]() { w.close(); });
 }
 
@@ -418,7 +424,7 @@ void runShots(Screenshots & shots, const QString & home) {
 	shots.saveModal("run-directory-failure", [&]() { w.runSimulation(); });
 	w.project()->m_projectFilePath = projectFile;
 
-	QSettings("BVX", "Caldoryne 3.2").setValue("OutputAutomaticSave", true);
+	QSettings(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION).setValue("OutputAutomaticSave", true);
 	bool during = false;
 	bool saving = false;
 	QTimer poll;
@@ -544,7 +550,7 @@ void loadPlotShots(Screenshots & shots, const QString & home) {
 
 
 void dialogShots(Screenshots & shots) {
-	QSettings settings("BVX", "Caldoryne 3.2");
+	QSettings settings(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION);
 	const BVX::Path license((QtExt::Directories::resourcesRootDir() + "/license.txt").toStdString());
 	shots.saveModal("license-box", [&]() {
 		ConfirmationMessageBox::showIfNotSuppressed(license, settings, "ConfirmationDontShowLicense3.2",
@@ -817,7 +823,7 @@ void updateDialogShots(Screenshots & shots) {
 		GuiTest::LoopbackHttpServer server(c.second.toUtf8());
 		QtExt::AutoUpdater updater;
 		shots.saveModal(c.first, [&]() {
-			updater.checkForUpdateInfo(server.url("/downloads/caldoryne/Caldoryne.updates"), "3.2.2", 1,
+			updater.checkForUpdateInfo(server.url("/downloads/caldoryne/Caldoryne.updates"), RM::ProgramIdentity::FULL_VERSION, 1,
 									   QDir::tempPath() + "/caldoryne-screenshots-update");
 			// the dialog opens when the answer arrives; saveModal() closes it
 			QEventLoop loop;
@@ -883,7 +889,7 @@ int main(int argc, char ** argv) {
 	app.setQuitOnLastWindowClosed(false);
 	QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path() + "/.config");
 	ProgramStartUp::registerResources();
-	QtExt::LanguageHandler::setup("BVX", "Caldoryne 3.2", QtExt::Directories::translationsDir(), "Caldoryne");
+	QtExt::LanguageHandler::setup(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION, QtExt::Directories::translationsDir(), "Caldoryne");
 	QtExt::LanguageHandler::instance().installTranslator(lang);
 	QtExt::LanguageHandler::setLangId(lang);
 

@@ -1,4 +1,5 @@
 #include "RM_LogBanner.h"
+#include "RM_ProgramIdentity.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -12,7 +13,7 @@ bool writeLogBanner(const QString & path) {
 		return false;
 	QTextStream s(&f);
 	// "Caldoryn " without the final e is the historic banner text, kept on purpose
-	s << "Caldoryn " << "3.2" << ", started "
+	s << "Caldoryn " << ProgramIdentity::VERSION << ", started "
 	  << QDateTime::currentDateTime().toLocalTime().toString(Qt::TextDate) << "\n"
 	  << QString(70, '-') << "\n\n";
 	s.flush();

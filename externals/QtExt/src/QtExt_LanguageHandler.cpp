@@ -21,14 +21,14 @@ void progress(const QString & text, const char * functionID) {
 	BVX::BVX_Message(text.toStdString(), BVX::MSG_PROGRESS, functionID, 1);
 }
 
-/*! Default locale for number conversions: no group separators written or accepted. */
-void setDefaultLocale(QLocale::Language lang) {
+} // namespace
+
+
+void LanguageHandler::setDefaultLocale(QLocale::Language lang) {
 	QLocale loc(lang);
 	loc.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
 	QLocale::setDefault(loc);
 }
-
-} // namespace
 
 
 LanguageHandler::LanguageHandler() = default;

@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include <QLocale>
 #include <QString>
 
 class QTranslator;
@@ -33,6 +34,9 @@ public:
 
 	/*! Stores a new choice; takes effect with the next installTranslator() call. */
 	static void setLangId(const QString & langId);
+	/*! Default locale for number conversions of the language: no group separators written
+		or accepted (as installTranslator() sets it). */
+	static void setDefaultLocale(QLocale::Language lang);
 
 	/*! Removes installed translators and installs those for langId. */
 	void installTranslator(const QString & langId);

@@ -20,6 +20,7 @@
 #include "ButtonBar.h"
 #include "QtExt_FileSizeLimit.h"
 #include "GuiTestHarness.h"
+#include "MainWindowTest.h"
 #include "RoomModelDialog.h"
 #include "RunDialog.h"
 
@@ -37,16 +38,12 @@ QString lastOpenedProject() {
 	return QSettings("BVX", "Caldoryne 3.2").value("LastOpenedProject", "unset").toString();
 }
 
-class ProjectHandlingTest : public ::testing::Test {
+class ProjectHandlingTest : public GuiTest::MainWindowTest {
 protected:
 	void SetUp() override {
-		GuiTest::clearSettings();
-		m_dir = GuiTest::homeDir() + "/projects/" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-		QDir(m_dir).removeRecursively();
-		QDir().mkpath(m_dir);
+		MainWindowTest::SetUp();
 		m_office = m_dir + "/office.rmxml";
 		QFile::copy(GuiTest::sourceDir() + "/tools/caldoryne-cli/tests/data/Office_ThreeDays.rmxml", m_office);
-		m_window.reset(new RoomModelDialog);
 	}
 
 	/*! A committed edit on the geometry page, as a user makes it. */
@@ -63,9 +60,7 @@ protected:
 		return ev.isAccepted();
 	}
 
-	QString m_dir;
 	QString m_office;
-	std::unique_ptr<RoomModelDialog> m_window;
 };
 
 

@@ -31,7 +31,9 @@
 #include "ConstructionDBWidget.h"
 #include "ConstructionDBModel.h"
 #include "GuiTestHarness.h"
+#include "MainWindowTest.h"
 #include "RoomModelDialog.h"
+#include "RunController.h"
 
 namespace {
 
@@ -55,23 +57,12 @@ Driver::Action runDialog(bool autoSave) {
 	};
 }
 
-class SimulationRunWindowTest : public ::testing::Test {
+class SimulationRunWindowTest : public GuiTest::MainWindowTest {
 protected:
 	void SetUp() override {
-		GuiTest::clearSettings();
-		m_dir = GuiTest::homeDir() + "/runs/" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-		QDir(m_dir).removeRecursively();
-		QDir().mkpath(m_dir);
+		MainWindowTest::SetUp();
 		m_project = m_dir + "/office.rmxml";
 		QFile::copy(GuiTest::sourceDir() + "/tools/caldoryne-cli/tests/data/Office_ThreeDays.rmxml", m_project);
-		m_window.reset(new RoomModelDialog);
-	}
-
-	void TearDown() override {
-		// the window asks to save on close
-		Driver driver;
-		driver.add(Driver::press(QDialogButtonBox::Discard));
-		m_window.reset();
 	}
 
 	/*! Loads the project through the Load button, starts a run that is refused and returns
@@ -100,9 +91,7 @@ protected:
 				&& bar->toolButtonUpdate->isEnabled() && bar->toolButtonReport->isEnabled();
 	}
 
-	QString m_dir;
 	QString m_project;
-	std::unique_ptr<RoomModelDialog> m_window;
 };
 
 
@@ -456,11 +445,11 @@ TEST_F(SimulationRunWindowTest, ProgressShowsTheHourOfTheSimulatedYear) {
 		{ 31536000 + 7200, 2 }, { 63072000, 8760 }
 	};
 	for (const auto & c : cases) {
-		m_window->notify(c.t);
+		m_window->runController()->notify(c.t);
 		EXPECT_EQ(m_window->progressBar()->value(), c.hour) << c.t;
 	}
-	m_window->notify(3600);
-	m_window->notify();
+	m_window->runController()->notify(3600);
+	m_window->runController()->notify();
 	EXPECT_EQ(m_window->progressBar()->value(), 0);
 }
 

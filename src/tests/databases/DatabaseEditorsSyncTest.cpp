@@ -19,6 +19,7 @@
 #include "ConstructionEditWidget.h"
 #include "DBModelSortProxy.h"
 #include "DatabaseTestFixture.h"
+#include "MainWindowTest.h"
 #include "MaterialDBModel.h"
 #include "MaterialDBWidget.h"
 #include "MaterialSelectorWidget.h"
@@ -60,16 +61,7 @@ protected:
 	}
 
 	/*! Clicks the name cell of the row holding the id. */
-	static void clickRow(QTableView * view, unsigned int id) {
-		QAbstractItemModel * m = view->model();
-		for (int r = 0; r < m->rowCount(); ++r)
-			if (m->index(r, 0).data(Qt::UserRole).toUInt() == id) {
-				view->scrollTo(m->index(r, 2));
-				QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(m->index(r, 2)).center());
-				return;
-			}
-		ADD_FAILURE() << "no row of id " << id;
-	}
+	static void clickRow(QTableView * view, unsigned int id) { GuiTest::clickRowOfId(view, id); }
 
 	/*! Clicks into a field of the material editor, replaces its text by typing and presses Return. */
 	void typeIntoMaterial(const char * name, const QString & text) {

@@ -1,5 +1,7 @@
 #include "DatabaseTestFixture.h"
 
+#include <QtExt_LanguageHandler.h>
+
 #include <QAbstractItemModel>
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -66,9 +68,7 @@ void fillTestDatabase(RM::Database & db) {
 ScopedLocale::ScopedLocale(QLocale::Language lang) :
 	m_previous(QLocale())
 {
-	QLocale loc(lang);
-	loc.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
-	QLocale::setDefault(loc);
+	QtExt::LanguageHandler::setDefaultLocale(lang);
 }
 
 

@@ -1,5 +1,7 @@
 #include "GuiTestHarness.h"
 
+#include <gtest/gtest.h>
+
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -148,10 +150,26 @@ ModalDialogDriver::Action ModalDialogDriver::press(QDialogButtonBox::StandardBut
 			btn = box->button(QMessageBox::StandardButton(button));
 		else if (QDialogButtonBox * buttons = w->findChild<QDialogButtonBox *>())
 			btn = buttons->button(button);
-		if (btn != nullptr)
+		if (btn != nullptr) {
 			btn->click();
-		else
-			w->close();
+			return;
+		}
+		// the test expected another dialog than this one
+		ADD_FAILURE() << "no button " << int(button) << " in the dialog '" << w->windowTitle().toStdString() << "'";
+		w->close();
+	};
+}
+
+
+ModalDialogDriver::Action ModalDialogDriver::pressButton(const QString & text) {
+	return [text](QWidget * w) {
+		for (QAbstractButton * btn : w->findChildren<QAbstractButton *>())
+			if (btn->text() == text && btn->isVisible()) {
+				btn->click();
+				return;
+			}
+		ADD_FAILURE() << "no button '" << text.toStdString() << "' in the dialog '" << w->windowTitle().toStdString() << "'";
+		w->close();
 	};
 }
 

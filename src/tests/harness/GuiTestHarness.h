@@ -78,8 +78,11 @@ public:
 	/*! Action for a dialog when none is queued (default: reject). */
 	void setFallback(const Action & action) { m_fallback = action; }
 
-	/*! Presses a standard button of a message box or of the dialog's button box. */
+	/*! Presses a standard button of a message box or of the dialog's button box; a dialog
+		without that button fails the test (and is closed). */
 	static Action press(QDialogButtonBox::StandardButton button);
+	/*! Presses the shown button of that text; a dialog without it fails the test. */
+	static Action pressButton(const QString & text);
 	/*! Accepts or rejects a QDialog (closes any other widget). */
 	static Action accept();
 	static Action reject();

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+
+#include "CaldoryneApplication.h"
 #include <QDir>
 #include <QLocale>
 #include <QSettings>
@@ -47,7 +49,8 @@ int main(int argc, char ** argv) {
 	QtExt::Directories::appname = "Caldoryne";
 	int res = 0;
 	{
-		QApplication app(argc, argv);
+		// the program's own: what escapes a slot is handled as in the program
+		CaldoryneApplication app(argc, argv);
 		app.setQuitOnLastWindowClosed(false);
 		QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path() + "/.config");
 		QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path() + "/.config");

@@ -42,6 +42,7 @@
 
 #include "ButtonBar.h"
 #include "DailyCycleInputWidget.h"
+#include "PendingEdit.h"
 #include "RoomModelDialog.h"
 #include "TypedNumbers.h"
 #include "UserNumberSpinBox.h"
@@ -73,8 +74,9 @@ const ToleratedWarning TOLERATED_WARNINGS[] = {
 	{ "QPainter::begin: Paint device returned engine == 0", "offscreen platform: no paint engine for an empty backing store" },
 };
 
-const qint64 ACTION_BOUND_MS = 5000;
-const qint64 LONG_ACTION_BOUND_MS = 30000;
+/*! Bounds of a hang, not of speed: a loaded sanitizer machine stays far below them. */
+const qint64 ACTION_BOUND_MS = 300000;
+const qint64 LONG_ACTION_BOUND_MS = 900000;
 
 /*! Projects the walk loads, copied into its folder: a run writes beside its project. */
 const char * const EXAMPLES[] = {
@@ -332,6 +334,7 @@ void GuiWalk::playOne() {
 		{ 6, [this]() { return typeNumber(); } },
 		{ 8, [this]() { return wheel(); } },
 		{ 5, [this]() { return pickComboItem(); } },
+		{ 3, [this]() { return clickIntoFieldAndTabOut(); } },
 		{ 8, [this]() { return clickButton(); } },
 		{ 3, [this]() { return pressEscape(); } },
 		{ 4, [this]() { return clickElsewhere(); } },
@@ -371,6 +374,7 @@ void GuiWalk::playOne() {
 	m_longAction = false;
 	m_escapeDialogs = false;
 	m_leavesEditOpen = false;
+	m_replacesProject = false;
 	const bool editPending = !m_pendingEdit.isNull() && m_pendingEdit->hasFocus();
 	const Snapshot before = snapshot();
 	QElapsedTimer timer;
@@ -405,6 +409,7 @@ void GuiWalk::checkAfterAction(Kind kind, bool editPending, const Snapshot & bef
 		fail(QString("the action took %1 ms (bound %2 ms)").arg(ms).arg(bound));
 		return;
 	}
+	checkModifiedMark();
 	if (kind == NonEdit && !editPending && m_window != nullptr) {
 		const Snapshot after = snapshot();
 		if (!(after == before)) {
@@ -426,7 +431,33 @@ void GuiWalk::checkAfterAction(Kind kind, bool editPending, const Snapshot & bef
 }
 
 
-GuiWalk::Snapshot GuiWalk::snapshot() const {
+void GuiWalk::checkModifiedMark() {
+	if (m_window == nullptr || !m_failure.isEmpty())
+		return;
+	QApplication::processEvents();
+	const QByteArray content = m_window->project()->projectFileContent(*m_window->database());
+	const bool marked = m_window->windowTitle().endsWith("*");
+	if (marked != m_window->isProjectModified()) {
+		fail(QString("the title shows %1 mark while the project is %2").arg(marked ? "the" : "no", marked ? "unmodified" : "modified"));
+		return;
+	}
+	// the last Load, New or Save is known from the clean state seen after it; the mark is
+	// then set exactly when what Save would write differs from it
+	if (!m_replacesProject && m_cleanKnown && marked != (content != m_cleanContent)) {
+		fail(marked ? QString("the * is set but Save would write what the last Load, New or Save wrote")
+					: "no * but Save would write a change: " + firstDifference(m_cleanContent, content));
+		return;
+	}
+	if (m_replacesProject)
+		m_cleanKnown = false;
+	if (!marked) {
+		m_cleanContent = content;
+		m_cleanKnown = true;
+	}
+}
+
+
+GuiWalk::Snapshot GuiWalk::snapshot() {
 	Snapshot s;
 	if (m_window == nullptr)
 		return s;
@@ -442,7 +473,8 @@ GuiWalk::Snapshot GuiWalk::snapshot() const {
 	const QString dir = m_workDir + "/db-snapshot";
 	QDir(dir).removeRecursively();
 	copy.setDirectories(copy.builtinDir(), dir);
-	copy.writeDatabase();
+	if (!copy.writeDatabase())
+		fail("the snapshot of the user database cannot be written to " + dir);
 	for (const char * name : { "/db_materials.xml", "/db_constructions.xml", "/db_windows.xml", "/db_shadingTypes.xml" })
 		s.m_database += GuiTest::readBytes(dir + name);
 	return s;
@@ -939,6 +971,17 @@ GuiWalk::Kind GuiWalk::pickComboItem() {
 	if (combos.isEmpty())
 		return Edit;
 	QComboBox * combo = combos[pick(combos.size())];
+	if (chance(25)) {
+		// the entry shown already: no edit
+		logAction(QString("combo %1: the shown entry, Return").arg(describe(combo)));
+		QTest::mouseClick(combo, Qt::LeftButton);
+		QApplication::processEvents();
+		QWidget * popup = QApplication::activePopupWidget();
+		if (popup == nullptr)
+			return Edit;
+		QTest::keyClick(popup->focusWidget() != nullptr ? popup->focusWidget() : popup, Qt::Key_Return);
+		return NonEdit;
+	}
 	const int steps = 1 + pick(3);
 	const bool down = chance(60);
 	logAction(QString("combo %1: %2 %3, Return").arg(describe(combo)).arg(down ? "down" : "up").arg(steps));
@@ -952,6 +995,22 @@ GuiWalk::Kind GuiWalk::pickComboItem() {
 		QTest::keyClick(keys, down ? Qt::Key_Down : Qt::Key_Up);
 	QTest::keyClick(keys, Qt::Key_Return);
 	return Edit;
+}
+
+
+GuiWalk::Kind GuiWalk::clickIntoFieldAndTabOut() {
+	QList<QLineEdit *> fields;
+	for (QLineEdit * f : visible<QLineEdit>())
+		if (f->isEnabled() && !f->isReadOnly() && !insideItemView(f))
+			fields << f;
+	if (fields.isEmpty())
+		return NonEdit;
+	QLineEdit * field = fields[pick(fields.size())];
+	logAction("click into " + describe(field) + ", Tab");
+	QTest::mouseClick(field, Qt::LeftButton);
+	QTest::keyClick(field, Qt::Key_Tab);
+	// a focus pass stores nothing new
+	return NonEdit;
 }
 
 
@@ -1030,6 +1089,16 @@ bool GuiWalk::queueSaveAnswer() {
 		m_driver.add(Driver::press(QDialogButtonBox::Cancel));
 		return false;
 	}
+	if (pick(4) == 0) {
+		const QString path = m_workDir + QString("/walk-%1.rmxml").arg(++m_fileCounter);
+		logAction("  save question: Save as " + path);
+		m_driver.add(Driver::press(QDialogButtonBox::Save));
+		if (m_window->refusedTextField() != nullptr)
+			m_driver.add(Driver::pressButton("Go on"));
+		m_driver.add(Driver::chooseFile(path));
+		m_driver.add(Driver::press(QDialogButtonBox::Ok));
+		return true;
+	}
 	logAction("  save question: Discard");
 	m_driver.add(Driver::press(QDialogButtonBox::Discard));
 	return true;
@@ -1038,6 +1107,7 @@ bool GuiWalk::queueSaveAnswer() {
 
 GuiWalk::Kind GuiWalk::newProject() {
 	logAction("New");
+	m_replacesProject = true;
 	queueSaveAnswer();
 	QTest::mouseClick(m_window->buttonBar()->toolButtonNew, Qt::LeftButton);
 	return Edit;
@@ -1047,6 +1117,7 @@ GuiWalk::Kind GuiWalk::newProject() {
 GuiWalk::Kind GuiWalk::loadExample() {
 	const QString path = m_examples[pick(m_examples.size())];
 	logAction("Load " + QFileInfo(path).fileName());
+	m_replacesProject = true;
 	if (queueSaveAnswer())
 		m_driver.add(Driver::chooseFile(path));
 	QTest::mouseClick(m_window->buttonBar()->toolButtonLoad, Qt::LeftButton);
@@ -1055,6 +1126,10 @@ GuiWalk::Kind GuiWalk::loadExample() {
 
 
 bool GuiWalk::saveTo(const QString & path) {
+	// a text left in a field that refuses it is named first: go on with the stored value
+	PendingEdit::commit(m_window.get());
+	if (m_window->refusedTextField() != nullptr)
+		m_driver.add(Driver::pressButton("Go on"));
 	m_driver.add(Driver::chooseFile(path));
 	m_driver.add(Driver::press(QDialogButtonBox::Ok));
 	QTest::mouseClick(m_window->buttonBar()->toolButtonSave, Qt::LeftButton);
@@ -1071,6 +1146,7 @@ GuiWalk::Kind GuiWalk::saveProject(bool cancel) {
 	}
 	const QString path = m_workDir + QString("/walk-%1.rmxml").arg(++m_fileCounter);
 	logAction("Save as " + path);
+	m_replacesProject = true;
 	if (!saveTo(path))
 		fail("Save did not store the project under " + path);
 	return NonEdit;
@@ -1081,6 +1157,7 @@ GuiWalk::Kind GuiWalk::saveLoadRoundTrip() {
 	const QString first = m_workDir + QString("/walk-%1.rmxml").arg(++m_fileCounter);
 	const QString second = m_workDir + QString("/walk-%1.rmxml").arg(++m_fileCounter);
 	logAction(QString("Save as %1, Load it, Save as %2").arg(first, second));
+	m_replacesProject = true;
 	if (!saveTo(first)) {
 		fail("Save did not store the project under " + first);
 		return Edit;
@@ -1102,6 +1179,7 @@ GuiWalk::Kind GuiWalk::saveLoadRoundTrip() {
 
 GuiWalk::Kind GuiWalk::closeWindow() {
 	logAction("close the window");
+	m_replacesProject = true;
 	m_longAction = true;
 	m_window->close();
 	QApplication::processEvents();

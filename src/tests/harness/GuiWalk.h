@@ -24,7 +24,9 @@ class RoomModelDialog;
 	- an action that is not an edit leaves the project XML and the user database files
 	  byte-identical;
 	- Save, Load and Save again give the same file;
-	- every action answers within its time bound;
+	- the title's "*" is set exactly when what Save would write differs from the last
+	  Load, New or Save;
+	- no action hangs (bounds far above any machine's slowness, not a speed test);
 	- every item model of the window passes QAbstractItemModelTester.
 	The same seed plays the same actions, so a failure replays with its seed and action count.
 */
@@ -79,7 +81,11 @@ private:
 
 	void createWindow();
 	void destroyWindow();
-	Snapshot snapshot() const;
+	/*! Fails the walk when the user database cannot be written into the scratch folder. */
+	Snapshot snapshot();
+	/*! The "*" in the title is set exactly when what Save would write differs from what
+		the last Load, New or Save wrote or read. */
+	void checkModifiedMark();
 	void playOne();
 	void checkAfterAction(Kind kind, bool editPending, const Snapshot & before, qint64 ms, qint64 bound);
 	void fail(const QString & what);
@@ -117,6 +123,8 @@ private:
 	void checkRefusedNumber(QWidget * editor, const QString & text, const QByteArray & before);
 	Kind wheel();
 	Kind pickComboItem();
+	/*! A click into a line edit and Tab out of it: a non-edit. */
+	Kind clickIntoFieldAndTabOut();
 	Kind clickButton();
 	Kind pressEscape();
 	Kind clickElsewhere();
@@ -155,6 +163,11 @@ private:
 	QStringList							m_badMessages;
 	/*! Widget of the last edit that may still commit when it loses the focus. */
 	QPointer<QWidget>					m_pendingEdit;
+	/*! The action may take a new clean state (Load, New, Save, close). */
+	bool								m_replacesProject = false;
+	/*! What Save would write after the last Load, New or Save, as seen in a clean state. */
+	QByteArray							m_cleanContent;
+	bool								m_cleanKnown = false;
 	/*! Dialogs of the current action are closed with Esc. */
 	bool								m_escapeDialogs = false;
 	/*! The current action leaves an entry that commits when the focus leaves it. */

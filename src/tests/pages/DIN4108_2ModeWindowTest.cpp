@@ -28,6 +28,7 @@
 
 #include "ButtonBar.h"
 #include "GuiTestHarness.h"
+#include "MainWindowTest.h"
 #include "Report.h"
 #include "ReportFrameResultsOverTemperature.h"
 #include "ReportSettings.h"
@@ -43,25 +44,18 @@ void startRun(QWidget * w) {
 	qobject_cast<QDialog *>(w)->accept();
 }
 
-class DinModeWindowTest : public ::testing::Test {
+class DinModeWindowTest : public GuiTest::MainWindowTest {
 protected:
 	void SetUp() override {
-		GuiTest::clearSettings();
 		// numbers as the language handler shows them: no group separators
 		QLocale::setDefault(QLocale::c());
 		ReportSettings::instance().setDefaults();
-		m_dir = GuiTest::homeDir() + "/din/" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-		QDir(m_dir).removeRecursively();
-		QDir().mkpath(m_dir);
-		m_window.reset(new RoomModelDialog);
-		m_window->show();
-		QApplication::setActiveWindow(m_window.get());
-		ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+		MainWindowTest::SetUp();
 	}
 	void TearDown() override {
 		Driver driver;
 		driver.add(Driver::press(QDialogButtonBox::Discard));
-		m_window.reset();
+		MainWindowTest::TearDown();
 	}
 
 	template <typename W>
@@ -116,8 +110,6 @@ protected:
 		return rows;
 	}
 
-	QString							m_dir;
-	std::unique_ptr<RoomModelDialog>	m_window;
 };
 
 
@@ -251,6 +243,31 @@ TEST_F(DinModeWindowTest, LoadedExampleShowsItsModeAndKeepsItsRecords) {
 	EXPECT_FALSE(tabEnabled(T::TabMoistureLoads));
 	EXPECT_EQ(m_window->project()->m_din4108_2Assessment.m_climateRegion, loaded.m_din4108_2Assessment.m_climateRegion);
 	EXPECT_EQ(m_window->project()->m_climateDataPath, "Europe/Germany/DIN4108_2/DIN4108_2_Region_B.c6b");
+}
+
+TEST_F(DinModeWindowTest, UseBoxTakesTheWheelOnlyWithTheFocus) {
+	click("radioButtonDIN4108_2Calculation");
+	ASSERT_TRUE(m_window->project()->m_din4108_2Assessment.m_active);
+	QComboBox * use = child<QComboBox>("comboBoxBuildingUse");
+	const bool residential = m_window->project()->m_din4108_2Assessment.m_residential;
+	const int direction = use->currentIndex() == 0 ? -1 : 1;
+	// the window's wheel rule: a notch over an unfocused box scrolls the page, not the value
+	GuiTest::wheelNotch(use, direction);
+	EXPECT_EQ(m_window->project()->m_din4108_2Assessment.m_residential, residential);
+	EXPECT_FALSE(use->hasFocus());
+	// focused by Tab, the box takes the notch
+	use->setFocus(Qt::TabFocusReason);
+	GuiTest::wheelNotch(use, direction);
+	EXPECT_NE(m_window->project()->m_din4108_2Assessment.m_residential, residential);
+	QApplication::processEvents();
+	EXPECT_TRUE(m_window->windowTitle().endsWith("*"));
+	// a disabled value field takes neither wheel nor keys
+	QtExt::ValidatingLineEdit * day = child<QtExt::ValidatingLineEdit>("lineEditEnhancedDayVentilation");
+	ASSERT_FALSE(day->isEnabled());
+	const QString dayText = day->text();
+	GuiTest::wheelNotch(day, 1);
+	QTest::keyClicks(day, "2");
+	EXPECT_EQ(day->text(), dayText);
 }
 
 } // namespace

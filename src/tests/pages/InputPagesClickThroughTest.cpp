@@ -27,6 +27,7 @@
 #include "ButtonBar.h"
 #include "DailyCycleInputWidget.h"
 #include "GuiTestHarness.h"
+#include "MainWindowTest.h"
 #include "RoomModelDialog.h"
 #include "ScheduleInputWidget.h"
 
@@ -69,23 +70,12 @@ std::multimap<QString, QString> leaves(const QByteArray & xml, const QStringList
 	return result;
 }
 
-class InputPagesClickThroughTest : public ::testing::Test {
+class InputPagesClickThroughTest : public GuiTest::MainWindowTest {
 protected:
 	void SetUp() override {
-		GuiTest::clearSettings();
-		m_dir = GuiTest::homeDir() + "/clickthrough/" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-		QDir(m_dir).removeRecursively();
-		QDir().mkpath(m_dir);
-		m_window.reset(new RoomModelDialog);
+		MainWindowTest::SetUp();
 		m_window->resize(1400, 900);
-		m_window->show();
-		QApplication::setActiveWindow(m_window.get());
 		QApplication::processEvents();
-	}
-	void TearDown() override {
-		Driver driver;
-		driver.add(Driver::press(QDialogButtonBox::Discard));
-		m_window.reset();
 	}
 
 	/*! Shows a tab by clicking it. */
@@ -140,8 +130,6 @@ protected:
 		return GuiTest::sourceDir() + "/resources/examples/" + name;
 	}
 
-	QString m_dir;
-	std::unique_ptr<RoomModelDialog> m_window;
 };
 
 

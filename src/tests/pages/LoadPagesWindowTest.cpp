@@ -35,6 +35,7 @@
 #include "ButtonBar.h"
 #include "DatabaseTestFixture.h"
 #include "GuiTestHarness.h"
+#include "MainWindowTest.h"
 #include "RoomModelDialog.h"
 #include "ScheduleInputWidget.h"
 #include "ConstructionTableModel.h"
@@ -143,23 +144,8 @@ void editSchedule(ScheduleInputWidget * s, int scheduleType, double value) {
 	table->item(0, 1)->setText(QString::number(value));
 }
 
-class LoadPagesWindowTest : public ::testing::Test {
+class LoadPagesWindowTest : public GuiTest::MainWindowTest {
 protected:
-	void SetUp() override {
-		GuiTest::clearSettings();
-		m_dir = GuiTest::homeDir() + "/loadpages/" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-		QDir(m_dir).removeRecursively();
-		QDir().mkpath(m_dir);
-		m_window.reset(new RoomModelDialog);
-	}
-
-	void TearDown() override {
-		Driver driver;
-		driver.add(Driver::press(QDialogButtonBox::Discard));
-		m_window.reset();
-	}
-
-	QWidget * page(RoomModelDialog::InputTab tab) { return m_window->inputPage(tab); }
 
 	/*! New project through the button bar, discarding the edited one. */
 	void newProject() {
@@ -201,8 +187,6 @@ protected:
 		return { dir + "DefaultRoom.rmxml", dir + "Office_SouthFacade.rmxml" };
 	}
 
-	QString m_dir;
-	std::unique_ptr<RoomModelDialog> m_window;
 };
 
 

@@ -14,6 +14,7 @@
 
 #include "ButtonBar.h"
 #include "GuiTestHarness.h"
+#include "MainWindowTest.h"
 #include "Report.h"
 #include "ReportPreview.h"
 #include "ReportTestFixture.h"
@@ -31,13 +32,10 @@ struct ReportSeen {
 	QString	m_text;
 };
 
-class ReportOfLoadedProjectTest : public ::testing::Test {
+class ReportOfLoadedProjectTest : public GuiTest::MainWindowTest {
 protected:
 	void SetUp() override {
-		GuiTest::clearSettings();
-		m_dir = GuiTest::homeDir() + "/reports/" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-		QDir(m_dir).removeRecursively();
-		QDir().mkpath(m_dir);
+		MainWindowTest::SetUp();
 		const QString source = GuiTest::sourceDir() + "/tools/caldoryne-cli/tests/data/Office_ThreeDays.rmxml";
 		m_projectA = m_dir + "/a.rmxml";
 		QFile::copy(source, m_projectA);
@@ -51,13 +49,6 @@ protected:
 		xml.replace("<Area>20</Area>", "<Area>35</Area>");
 		m_projectB = m_dir + "/b.rmxml";
 		ASSERT_TRUE(GuiTest::writeBytes(m_projectB, xml.toUtf8()));
-		m_window.reset(new RoomModelDialog);
-	}
-
-	void TearDown() override {
-		Driver driver;
-		driver.add(Driver::press(QDialogButtonBox::Discard));
-		m_window.reset();
 	}
 
 	void load(const QString & file) {
@@ -102,10 +93,8 @@ protected:
 		return seen;
 	}
 
-	QString m_dir;
 	QString m_projectA;
 	QString m_projectB;
-	std::unique_ptr<RoomModelDialog> m_window;
 };
 
 } // namespace
