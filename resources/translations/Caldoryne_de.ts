@@ -3806,6 +3806,36 @@ Kommandozeile:
         <source>The file &apos;%1&apos; already exists. Do you want to replace it?</source>
         <translation>Die Datei &apos;%1&apos; existiert bereits. Soll sie ersetzt werden?</translation>
     </message>
+    <message>
+        <source>Project file changed</source>
+        <translation>Projektdatei geändert</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; was changed by another program or another Caldoryne window since it was loaded or saved here.
+Overwrite it with this project?</source>
+        <translation>Die Datei &apos;%1&apos; wurde seit dem Laden oder Speichern hier von einem anderen Programm oder einem anderen Caldoryne-Fenster geändert.
+Soll sie mit diesem Projekt überschrieben werden?</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t write project file &apos;%1&apos;:
+%2
+
+The file and its backup were left as they were.</source>
+        <translation>Die Projektdatei &apos;%1&apos; konnte nicht geschrieben werden:
+%2
+
+Die Datei und ihre Sicherungskopie sind unverändert.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save database to directory: %1
+%2
+
+Files that could not be written keep their old content.</source>
+        <translation>Die Datenbank konnte nicht im Verzeichnis gespeichert werden: %1
+%2
+
+Dateien, die nicht geschrieben werden konnten, behalten ihren alten Inhalt.</translation>
+    </message>
 </context>
 <context>
     <name>RunController</name>
@@ -3840,36 +3870,6 @@ Kommandozeile:
     <message>
         <source>Result files could not be written to &apos;%1&apos;.</source>
         <translation>Die Ergebnisdateien konnten nicht nach &apos;%1&apos; geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>Project file changed</source>
-        <translation>Projektdatei geändert</translation>
-    </message>
-    <message>
-        <source>The file &apos;%1&apos; was changed by another program or another Caldoryne window since it was loaded or saved here.
-Overwrite it with this project?</source>
-        <translation>Die Datei &apos;%1&apos; wurde seit dem Laden oder Speichern hier von einem anderen Programm oder einem anderen Caldoryne-Fenster geändert.
-Soll sie mit diesem Projekt überschrieben werden?</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t write project file &apos;%1&apos;:
-%2
-
-The file and its backup were left as they were.</source>
-        <translation>Die Projektdatei &apos;%1&apos; konnte nicht geschrieben werden:
-%2
-
-Die Datei und ihre Sicherungskopie sind unverändert.</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t save database to directory: %1
-%2
-
-Files that could not be written keep their old content.</source>
-        <translation>Die Datenbank konnte nicht im Verzeichnis gespeichert werden: %1
-%2
-
-Dateien, die nicht geschrieben werden konnten, behalten ihren alten Inhalt.</translation>
     </message>
 </context>
 <context>

@@ -148,7 +148,6 @@ TEST_F(ProjectHandlingTest, SaveOntoAFullDiskKeepsProjectAndBackupAndSaysWhy) {
 	ASSERT_TRUE(m_window->loadProject(file, true));
 	editArea("31");
 	const QByteArray before = readBytes(file);
-	const QString title = m_window->windowTitle();
 	for (rlim_t limit : { rlim_t(0), rlim_t(4000) }) {
 		Driver driver;
 		driver.add(Driver::chooseFile(file));
@@ -163,7 +162,8 @@ TEST_F(ProjectHandlingTest, SaveOntoAFullDiskKeepsProjectAndBackupAndSaysWhy) {
 		EXPECT_EQ(readBytes(file), before);
 		EXPECT_EQ(readBytes(file + ".bak"), QByteArray("older backup"));
 		EXPECT_TRUE(m_window->isProjectModified());
-		EXPECT_EQ(m_window->windowTitle(), title);
+		// the title still names the file with its mark of unsaved edits
+		EXPECT_TRUE(m_window->windowTitle().endsWith(" - p.rmxml*")) << m_window->windowTitle().toStdString();
 	}
 }
 
