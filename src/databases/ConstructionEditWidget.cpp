@@ -169,7 +169,7 @@ void ConstructionEditWidget::updateInput(const QModelIndex & index) {
 	// showing never changes a type; only an empty user type gets its default layer
 	if (con->m_d.empty() && !builtin) {
 		setLayerCount(1);
-		commit();
+		commitItemEdit(m_db, m_dbModel, m_current->m_id);
 	}
 	showLayerCount(int(con->m_d.size()));
 	updateTable();
@@ -211,26 +211,14 @@ unsigned int ConstructionEditWidget::defaultMaterialId() const {
 
 
 void ConstructionEditWidget::on_lineEditNameEn_editingFinished() {
-	storeName("en", m_ui->lineEditNameEn);
+	if (storeEditedName(m_ui->lineEditNameEn, "en", editable()))
+		commitItemEdit(m_db, m_dbModel, m_current->m_id);
 }
 
 
 void ConstructionEditWidget::on_lineEditNameDe_editingFinished() {
-	storeName("de", m_ui->lineEditNameDe);
-}
-
-
-void ConstructionEditWidget::storeName(const QString & langId, QLineEdit * field) {
-	QString text;
-	if (!storableName(field, text))
-		return;
-	if (field->text() != text)
-		field->setText(text);
-	RM::ConstructionType * con = editable();
-	if (con == nullptr || text == con->nameForLanguage(langId))
-		return;
-	con->setName(langId, text);
-	commit();
+	if (storeEditedName(m_ui->lineEditNameDe, "de", editable()))
+		commitItemEdit(m_db, m_dbModel, m_current->m_id);
 }
 
 
@@ -260,7 +248,7 @@ void ConstructionEditWidget::onMaterialChanged(unsigned int materialId, int row)
 	fillValueCells(row, m_db->material(materialId));
 	if (m_db->material(materialId) != nullptr) {
 		con->m_materialIds[std::size_t(row)] = materialId;
-		commit();
+		commitItemEdit(m_db, m_dbModel, m_current->m_id);
 	}
 	updateUValue();
 	updateConstructionView();
@@ -294,7 +282,7 @@ void ConstructionEditWidget::tableItemChanged(QTableWidgetItem * item) {
 		item->setToolTip(QString());
 		if (width != con->m_d[std::size_t(row)]) {
 			con->m_d[std::size_t(row)] = width;
-			commit();
+			commitItemEdit(m_db, m_dbModel, m_current->m_id);
 		}
 		updateUValue();
 		updateConstructionView();
@@ -440,16 +428,10 @@ void ConstructionEditWidget::constructionViewMove_layer(int index, bool left) {
 
 
 void ConstructionEditWidget::layersChanged() {
-	commit();
+	commitItemEdit(m_db, m_dbModel, m_current->m_id);
 	showLayerCount(int(m_current->m_d.size()));
 	updateTable();
 	updateConstructionView();
-}
-
-
-void ConstructionEditWidget::commit() {
-	m_db->setModified(true);
-	m_dbModel->setItemModified(m_current->m_id);
 }
 
 

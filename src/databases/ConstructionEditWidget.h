@@ -71,10 +71,8 @@ private:
 	void setLayerCount(unsigned int count);
 	/*! Sets the spin box without calling the count slot; its maximum grows for longer types. */
 	void showLayerCount(int count);
-	void storeName(const QString & langId, QLineEdit * field);
 	/*! Commit, then refresh table and view. */
 	void layersChanged();
-	void commit();
 	/*! Asks for the construction file of an export, starting in the last export directory
 		(else the home directory); empty when cancelled. */
 	QString chooseExportFile(const QString & defaultName);

@@ -13,6 +13,10 @@
 
 #include <QtExt_ValidatingLineEdit.h>
 
+#include <RM_Database.h>
+
+#include "DBTableModel.h"
+
 namespace {
 	const char * const SHOWN_TEXT = "shownText";
 }
@@ -58,6 +62,21 @@ void watchNameField(QLineEdit * field) {
 bool storableName(const QLineEdit * field, QString & name) {
 	name = field->text().trimmed();
 	return !name.contains(':') && !name.contains('|');
+}
+
+
+bool takeStorableName(QLineEdit * field, QString & name) {
+	if (!storableName(field, name))
+		return false;
+	if (field->text() != name)
+		field->setText(name);
+	return true;
+}
+
+
+void commitItemEdit(RM::Database * db, DBTableModel * model, unsigned int id) {
+	db->setModified(true);
+	model->setItemModified(id);
 }
 
 

@@ -3,14 +3,20 @@
 
 #include <initializer_list>
 
+#include <QString>
+
+class DBTableModel;
 class QLabel;
 class QLineEdit;
-class QString;
 class QTableView;
 class QWidget;
 
 namespace QtExt {
 	class ValidatingLineEdit;
+}
+
+namespace RM {
+	class Database;
 }
 
 /*! Shows a text in a numeric field of a database editor and remembers it as the text the
@@ -33,6 +39,24 @@ void watchNameField(QLineEdit * field);
 /*! The name typed into a field, blanks trimmed as the files read them back; false while it
 	holds ':' or '|'. */
 bool storableName(const QLineEdit * field, QString & name);
+
+/*! The storable name of a field, shown trimmed in the field; false while it holds ':' or '|'. */
+bool takeStorableName(QLineEdit * field, QString & name);
+
+/*! Stores the name typed into field as the langId name of item; nothing for no item or a
+	built-in one, or when the name is the stored one. True only when that changed the name. */
+template <typename Item>
+bool storeEditedName(QLineEdit * field, const QString & langId, Item * item) {
+	QString name;
+	if (!takeStorableName(field, name) || item == nullptr || item->m_builtin
+		|| name == item->nameForLanguage(langId))
+		return false;
+	item->setName(langId, name);
+	return true;
+}
+
+/*! An item of db changed: the database is modified and all its models show the item anew. */
+void commitItemEdit(RM::Database * db, DBTableModel * model, unsigned int id);
 
 /*! Gives widgets the default palette; with readOnlyLook its Base brush is the light blue of
 	built-in items. */

@@ -91,12 +91,14 @@ void MaterialEditWidget::updateInput(const QModelIndex & index) {
 
 
 void MaterialEditWidget::on_lineEditNameEn_editingFinished() {
-	storeName("en", m_ui->lineEditNameEn);
+	if (storeEditedName(m_ui->lineEditNameEn, "en", m_current))
+		commitItemEdit(m_db, m_dbModel, m_current->m_id);
 }
 
 
 void MaterialEditWidget::on_lineEditNameDe_editingFinished() {
-	storeName("de", m_ui->lineEditNameDe);
+	if (storeEditedName(m_ui->lineEditNameDe, "de", m_current))
+		commitItemEdit(m_db, m_dbModel, m_current->m_id);
 }
 
 
@@ -106,7 +108,7 @@ void MaterialEditWidget::on_comboBoxCategories_currentIndexChanged(int index) {
 	if (m_current->m_category == static_cast<unsigned int>(index + 1))
 		return;
 	m_current->m_category = RM::Material::categoryFromInt(index + 1);
-	commit();
+	commitItemEdit(m_db, m_dbModel, m_current->m_id);
 }
 
 
@@ -136,19 +138,6 @@ void MaterialEditWidget::on_lineEditPCMTlow_editingFinished() {
 }
 
 
-void MaterialEditWidget::storeName(const QString & langId, QLineEdit * field) {
-	QString text;
-	if (!storableName(field, text))
-		return;
-	if (field->text() != text)
-		field->setText(text);
-	if (m_current == nullptr || m_current->m_builtin || text == m_current->nameForLanguage(langId))
-		return;
-	m_current->setName(langId, text);
-	commit();
-}
-
-
 void MaterialEditWidget::storeValue(QtExt::ValidatingLineEdit * field, double RM::Material::* member,
 									double unitFactor, int decimals)
 {
@@ -159,12 +148,6 @@ void MaterialEditWidget::storeValue(QtExt::ValidatingLineEdit * field, double RM
 	if (value == m_current->*member)
 		return;
 	m_current->*member = value;
-	commit();
+	commitItemEdit(m_db, m_dbModel, m_current->m_id);
 	showFieldText(field, formatted(value / unitFactor, decimals));
-}
-
-
-void MaterialEditWidget::commit() {
-	m_db->setModified(true);
-	m_dbModel->setItemModified(m_current->m_id);
 }

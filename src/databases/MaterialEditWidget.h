@@ -41,12 +41,10 @@ private slots:
 	void on_lineEditPCMTlow_editingFinished();
 
 private:
-	void storeName(const QString & langId, QLineEdit * field);
 	/*! Takes an edited value of a field (times unitFactor into the stored unit), stores it
 		in the member of the current material and shows it again with the given decimals. */
 	void storeValue(QtExt::ValidatingLineEdit * field, double RM::Material::* member,
 					double unitFactor, int decimals);
-	void commit();
 
 	Ui::MaterialEditWidget *	m_ui;
 	RM::Database *				m_db;

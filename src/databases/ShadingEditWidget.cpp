@@ -58,12 +58,14 @@ void ShadingEditWidget::updateInput(const QModelIndex & index) {
 
 
 void ShadingEditWidget::on_lineEditNameEn_editingFinished() {
-	storeName("en", m_ui->lineEditNameEn);
+	if (storeEditedName(m_ui->lineEditNameEn, "en", m_current))
+		commitItemEdit(m_db, m_dbModel, m_current->m_id);
 }
 
 
 void ShadingEditWidget::on_lineEditNameDe_editingFinished() {
-	storeName("de", m_ui->lineEditNameDe);
+	if (storeEditedName(m_ui->lineEditNameDe, "de", m_current))
+		commitItemEdit(m_db, m_dbModel, m_current->m_id);
 }
 
 
@@ -75,24 +77,5 @@ void ShadingEditWidget::on_lineEditZconstant_editingFinished() {
 		return;
 	m_current->m_z = z;
 	acceptFieldText(m_ui->lineEditZconstant);
-	commit();
-}
-
-
-void ShadingEditWidget::storeName(const QString & langId, QLineEdit * field) {
-	QString text;
-	if (!storableName(field, text))
-		return;
-	if (field->text() != text)
-		field->setText(text);
-	if (m_current == nullptr || m_current->m_builtin || text == m_current->nameForLanguage(langId))
-		return;
-	m_current->setName(langId, text);
-	commit();
-}
-
-
-void ShadingEditWidget::commit() {
-	m_db->setModified(true);
-	m_dbModel->setItemModified(m_current->m_id);
+	commitItemEdit(m_db, m_dbModel, m_current->m_id);
 }

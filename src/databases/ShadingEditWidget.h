@@ -32,8 +32,6 @@ private slots:
 	void on_lineEditZconstant_editingFinished();
 
 private:
-	void storeName(const QString & langId, QLineEdit * field);
-	void commit();
 
 	Ui::ShadingEditWidget *	m_ui;
 	RM::Database *			m_db;

@@ -204,25 +204,14 @@ void WindowEditWidget::updateSHGCTable(const RM::WindowType & win) {
 
 
 void WindowEditWidget::on_lineEditNameEn_editingFinished() {
-	storeName("en", m_ui->lineEditNameEn);
+	if (storeEditedName(m_ui->lineEditNameEn, "en", m_current))
+		commitItemEdit(m_db, m_dbModel, m_current->m_id);
 }
 
 
 void WindowEditWidget::on_lineEditNameDe_editingFinished() {
-	storeName("de", m_ui->lineEditNameDe);
-}
-
-
-void WindowEditWidget::storeName(const QString & langId, QLineEdit * field) {
-	QString text;
-	if (!storableName(field, text))
-		return;
-	if (field->text() != text)
-		field->setText(text);
-	if (m_current == nullptr || m_current->m_builtin || text == m_current->nameForLanguage(langId))
-		return;
-	m_current->setName(langId, text);
-	commit();
+	if (storeEditedName(m_ui->lineEditNameDe, "de", m_current))
+		commitItemEdit(m_db, m_dbModel, m_current->m_id);
 }
 
 
@@ -232,7 +221,7 @@ void WindowEditWidget::on_lineEditU_editingFinished() {
 		return;
 	m_current->m_U = value;
 	acceptFieldText(m_ui->lineEditU);
-	commit();
+	commitItemEdit(m_db, m_dbModel, m_current->m_id);
 }
 
 
@@ -242,7 +231,7 @@ void WindowEditWidget::on_lineEditf_editingFinished() {
 		return;
 	m_current->m_f = value;
 	acceptFieldText(m_ui->lineEditf);
-	commit();
+	commitItemEdit(m_db, m_dbModel, m_current->m_id);
 }
 
 
@@ -254,7 +243,7 @@ void WindowEditWidget::on_lineEditg_editingFinished() {
 	acceptFieldText(m_ui->lineEditg);
 	// the plot shows relative value times g
 	updateSHGCTable(*m_current);
-	commit();
+	commitItemEdit(m_db, m_dbModel, m_current->m_id);
 }
 
 
@@ -286,7 +275,7 @@ void WindowEditWidget::on_spinBox_valueChanged(int count) {
 void WindowEditWidget::storeSHGC(const std::vector<double> & angles, const std::vector<double> & values) {
 	m_current->m_relativeSHGC.setValues(angles, values);
 	updateSHGCTable(*m_current);
-	commit();
+	commitItemEdit(m_db, m_dbModel, m_current->m_id);
 }
 
 
@@ -348,10 +337,4 @@ bool WindowEditWidget::storeAngle(int row, const QString & text) {
 		updateSHGCTable(*m_current);
 	}
 	return true;
-}
-
-
-void WindowEditWidget::commit() {
-	m_db->setModified(true);
-	m_dbModel->setItemModified(m_current->m_id);
 }

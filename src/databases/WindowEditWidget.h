@@ -44,14 +44,12 @@ private:
 	void setupPlot();
 	/*! Refreshes spin box, table and plot; writes nothing while doing so. */
 	void updateSHGCTable(const RM::WindowType & win);
-	void storeName(const QString & langId, QLineEdit * field);
 	/*! Stores an accepted relative value of a row; false when refused. */
 	bool storeRelativeValue(int row, const QString & text);
 	/*! Stores an accepted angle of a row; false when refused. */
 	bool storeAngle(int row, const QString & text);
 	/*! Stores the spline points, refreshes and commits. */
 	void storeSHGC(const std::vector<double> & angles, const std::vector<double> & values);
-	void commit();
 
 	Ui::WindowEditWidget *	m_ui;
 	RM::Database *			m_db;
