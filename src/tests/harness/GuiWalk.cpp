@@ -693,6 +693,8 @@ void GuiWalk::answerMessageBox(QWidget * w) {
 		box->reject();
 		return;
 	}
+	if (box->icon() == QMessageBox::Critical)
+		++m_errorBoxes;
 	QAbstractButton * button = buttons[pick(buttons.size())];
 	logAction(QString("  message '%1': %2").arg(box->text().left(60), button->text()));
 	button->click();
@@ -1058,8 +1060,10 @@ GuiWalk::Kind GuiWalk::paste() {
 	if (!buttons.isEmpty()) {
 		QPushButton * button = buttons[pick(buttons.size())];
 		logAction(QString("paste text %1 with '%2'").arg(i).arg(button->text()));
+		const int errorBoxes = m_errorBoxes;
 		QTest::mouseClick(button, Qt::LeftButton);
-		return Edit;
+		// a refused paste must leave project and database as they were
+		return m_errorBoxes > errorBoxes ? NonEdit : Edit;
 	}
 	QWidget * focus = QApplication::focusWidget();
 	logAction(QString("paste text %1 with Ctrl+V into %2").arg(i).arg(describe(focus)));

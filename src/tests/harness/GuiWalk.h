@@ -174,6 +174,8 @@ private:
 	bool								m_leavesEditOpen = false;
 	int									m_actionIndex = 0;
 	int									m_fileCounter = 0;
+	/*! Error boxes answered so far: a paste that shows one was refused. */
+	int									m_errorBoxes = 0;
 	/*! A long action (run, window restart) was played: the longer bound holds. */
 	bool								m_longAction = false;
 };
