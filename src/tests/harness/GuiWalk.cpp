@@ -30,6 +30,8 @@
 #include <QTableWidget>
 #include <QTableView>
 #include <QTest>
+#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <QTimer>
 #include <QToolButton>
 #include <QXmlStreamWriter>
@@ -1069,8 +1071,24 @@ GuiWalk::Kind GuiWalk::paste() {
 	logAction(QString("paste text %1 with Ctrl+V into %2").arg(i).arg(describe(focus)));
 	if (focus != nullptr)
 		QTest::keyClick(focus, Qt::Key_V, Qt::ControlModifier);
+	if (!takesText(focus))
+		return NonEdit;
 	m_leavesEditOpen = true;
 	return Edit;
+}
+
+
+bool GuiWalk::takesText(const QWidget * w) {
+	if (const QLineEdit * edit = qobject_cast<const QLineEdit *>(w))
+		return !edit->isReadOnly();
+	if (const QComboBox * combo = qobject_cast<const QComboBox *>(w))
+		return combo->isEditable();
+	if (const QAbstractSpinBox * spin = qobject_cast<const QAbstractSpinBox *>(w))
+		return !spin->isReadOnly();
+	// a key with text opens a cell editor, which then takes the paste
+	if (qobject_cast<const QAbstractItemView *>(w) != nullptr)
+		return true;
+	return qobject_cast<const QTextEdit *>(w) != nullptr || qobject_cast<const QPlainTextEdit *>(w) != nullptr;
 }
 
 

@@ -129,6 +129,8 @@ private:
 	Kind pressEscape();
 	Kind clickElsewhere();
 	Kind paste();
+	/*! Ctrl+V may change what the focused widget holds. */
+	static bool takesText(const QWidget * w);
 	Kind refresh();
 	Kind newProject();
 	Kind loadExample();
