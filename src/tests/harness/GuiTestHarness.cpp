@@ -71,6 +71,12 @@ void typeAndReturn(QLineEdit * edit, const QString & text) {
 }
 
 
+void controlKey(QWidget * w, Qt::Key letter) {
+	const QString text(QChar(ushort(letter - Qt::Key_A + 1)));
+	QTest::sendKeyEvent(QTest::Click, w, letter, text, Qt::ControlModifier);
+}
+
+
 void wheelNotch(QWidget * w, int direction) {
 	const QPoint local = w->rect().center();
 	QWidget * target = w->childAt(local);

@@ -43,6 +43,11 @@ bool writeBytes(const QString & path, const QByteArray & data);
 /*! Replaces the text of a line edit by typing and finishes with Return. */
 void typeAndReturn(QLineEdit * edit, const QString & text);
 
+/*! Ctrl and a letter key as a keyboard delivers it: the event's text is the control
+	character (Ctrl+V gives "\x16"), so a widget without a shortcut for it does not take it
+	as the typed letter. */
+void controlKey(QWidget * w, Qt::Key letter);
+
 /*! One wheel notch (direction 1 up, -1 down) over the middle of w as the window system
 	delivers it: to the widget under the pointer, giving wheel focus, passed on to the
 	parents while not accepted. */

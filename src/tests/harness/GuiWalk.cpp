@@ -878,7 +878,7 @@ GuiWalk::Kind GuiWalk::typeText() {
 	}
 	const QString text = randomText();
 	if (qobject_cast<QLineEdit *>(focus) != nullptr)
-		QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
+		GuiTest::controlKey(focus, Qt::Key_A);
 	typeCharacters(focus, text);
 	const QString finish = finishEntry();
 	m_leavesEditOpen = finish == "Esc" || finish == "no other field";
@@ -920,7 +920,7 @@ GuiWalk::Kind GuiWalk::typeNumber() {
 	}
 	const bool pending = !m_pendingEdit.isNull() && m_pendingEdit != focus;
 	const QByteArray before = snapshot().m_project;
-	QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
+	GuiTest::controlKey(focus, Qt::Key_A);
 	typeCharacters(focus, text);
 	QPointer<QWidget> editor = focus;
 	const QString finish = finishEntry();
@@ -1070,7 +1070,7 @@ GuiWalk::Kind GuiWalk::paste() {
 	QWidget * focus = QApplication::focusWidget();
 	logAction(QString("paste text %1 with Ctrl+V into %2").arg(i).arg(describe(focus)));
 	if (focus != nullptr)
-		QTest::keyClick(focus, Qt::Key_V, Qt::ControlModifier);
+		GuiTest::controlKey(focus, Qt::Key_V);
 	if (!takesText(focus))
 		return NonEdit;
 	m_leavesEditOpen = true;
@@ -1247,7 +1247,7 @@ GuiWalk::Kind GuiWalk::openDialogThenEscape() {
 			break;
 		default:
 			logAction("Ctrl+E, Esc");
-			QTest::keyClick(m_window.get(), Qt::Key_E, Qt::ControlModifier);
+			GuiTest::controlKey(m_window.get(), Qt::Key_E);
 			break;
 	}
 	return NonEdit;

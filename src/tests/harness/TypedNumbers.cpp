@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QTest>
 
+#include "GuiTestHarness.h"
+
 namespace GuiTest {
 
 namespace {
@@ -60,7 +62,7 @@ QWidget * typeIntoCell(QAbstractItemView * view, const QModelIndex & index, cons
 	QWidget * editor = openCellEditor(view, index);
 	if (editor == nullptr || editor == view)
 		return editor;
-	QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+	GuiTest::controlKey(editor, Qt::Key_A);
 	QTest::keyClick(editor, Qt::Key_Delete);
 	QTest::keyClicks(editor, text);
 	QTest::keyClick(editor, Qt::Key(key));
