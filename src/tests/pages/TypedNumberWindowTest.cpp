@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -135,6 +138,40 @@ TEST_F(TypedNumberWindowTest, FocusPassesStoreNothingRefusedTextsKeepTheValueTyp
 		EXPECT_TRUE(marked()) << m_window->windowTitle().toStdString();
 	}
 	}
+}
+
+
+
+// A refused text stays one the user typed when the range of its field changes, so that Save and
+// Run still name it: the night ventilation of the DIN 4108-2 settings follows the ventilation type.
+TEST_F(TypedNumberWindowTest, RefusedNightValueStaysPendingWhenTheVentilationTypeChanges) {
+	QWidget * p = page(Tab::TabGeometry);
+	m_window->inputTabs()->setCurrentWidget(p);
+	QRadioButton * din = named<QRadioButton>("radioButtonDIN4108_2Calculation", p);
+	ASSERT_TRUE(din->isEnabled());
+	QTest::mouseClick(din, Qt::LeftButton, Qt::NoModifier, QPoint(6, din->height()/2));
+	ASSERT_TRUE(m_window->project()->m_din4108_2Assessment.m_active);
+	QCheckBox * night = named<QCheckBox>("checkBoxEnhancedNightVentilation", p);
+	QTest::mouseClick(night, Qt::LeftButton, Qt::NoModifier, QPoint(6, night->height()/2));
+	ASSERT_TRUE(night->isChecked());
+	QComboBox * kind = named<QComboBox>("comboBoxVentilationType", p);
+	kind->setFocus();
+	QTest::keyClick(kind, Qt::Key_Down);
+	ASSERT_EQ(m_window->project()->m_din4108_2Assessment.m_ventilationType, 1);
+
+	// across floors allows 5 1/h, window ventilation 2 1/h
+	QtExt::ValidatingLineEdit * value = named<QtExt::ValidatingLineEdit>("lineEditEnhancedNightVentilation", p);
+	const double stored = m_window->project()->m_din4108_2Assessment.enhancedNightVentilationValue();
+	GuiTest::typeAndReturn(value, "6");
+	ASSERT_FALSE(value->isValid());
+	ASSERT_EQ(m_window->refusedTextField(), value);
+	kind->setFocus();
+	QTest::keyClick(kind, Qt::Key_Up);
+	ASSERT_EQ(m_window->project()->m_din4108_2Assessment.m_ventilationType, 0);
+	EXPECT_EQ(value->text(), "6");
+	EXPECT_FALSE(value->isValid());
+	EXPECT_EQ(m_window->refusedTextField(), value);
+	EXPECT_EQ(m_window->project()->m_din4108_2Assessment.enhancedNightVentilationValue(), stored);
 }
 
 } // namespace
