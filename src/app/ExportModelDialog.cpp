@@ -287,10 +287,7 @@ void ExportModelDialog::storeInterfaceFlags() {
 		flags |= INTERFACE_VAPOR_SOURCE;
 	if (m_ui->checkBoxLiquid->isChecked())
 		flags |= INTERFACE_LIQUID;
-	if (flags == m_project->m_interfaceDefinition)
-		return;
 	m_project->m_interfaceDefinition = flags;
-	emit projectModified();
 }
 
 

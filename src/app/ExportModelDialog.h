@@ -26,10 +26,6 @@ public:
 	void init(RM::Room * project, RM::Database * db, const RM::ClimateLocationData * location,
 			  const QString & solverExecutable);
 
-signals:
-	/*! The FMU connector choice changed the project's interface flags. */
-	void projectModified();
-
 private slots:
 	void on_pushButtonCancel_clicked();
 	void on_pushButtonExport_clicked();

@@ -729,9 +729,10 @@ void RoomModelDialog::onToolButtonExportModelClicked() {
 	if (m_project->m_projectFilePath.isEmpty())
 		return;
 	ExportModelDialog dlg(this);
-	connect(&dlg, &ExportModelDialog::projectModified, m_document.get(), &ProjectDocument::checkModified);
 	dlg.init(m_project, m_db, m_climate->locationData(m_project->m_climateDataPath), solverExecutable());
 	dlg.exec();
+	// the dialog keeps its connector choice in the project
+	m_document->checkModified();
 }
 
 

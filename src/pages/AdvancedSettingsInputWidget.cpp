@@ -3,8 +3,8 @@
 
 #include <RM_Room.h>
 
-#include "LoadPageHelpers.h"
 #include "OutputOptions.h"
+#include "TypedNumber.h"
 
 AdvancedSettingsInputWidget::AdvancedSettingsInputWidget(QWidget * parent, RM::Room * room) :
 	QWidget(parent),
@@ -17,6 +17,8 @@ AdvancedSettingsInputWidget::AdvancedSettingsInputWidget(QWidget * parent, RM::R
 	m_ui->lineEditGammaRad->setup(0, 100, percentTip, true, true);
 	m_ui->lineEditInitialT->setup(-100, 100, tr("Please enter an initial temperature in [C] (-100 .. 100)!"), true, true);
 	m_ui->lineEditInitialRH->setup(0, 100, tr("Please enter a relative humidity as percentage (0 .. 100 %%)!"), true, true);
+	m_ui->lineEditInitialT->setFormat('f', 2);
+	m_ui->lineEditInitialRH->setFormat('f', 1);
 
 	// set before the connections by name see them: no slot runs here
 	m_ui->checkBoxEnableMoistureBalance->blockSignals(true);
@@ -37,10 +39,10 @@ AdvancedSettingsInputWidget::~AdvancedSettingsInputWidget() {
 
 
 void AdvancedSettingsInputWidget::updateInput() {
-	m_ui->lineEditInitialT->setText(QString("%L1").arg(m_room->m_TInitial, 0, 'f', 2));
-	m_ui->lineEditInitialRH->setText(QString("%L1").arg(m_room->m_RHInitial*100, 0, 'f', 1));
-	m_ui->lineEditGammaHC->setText(QString("%L1").arg(m_room->m_gammaHC*100));
-	m_ui->lineEditGammaRad->setText(QString("%L1").arg(m_room->m_gammaRad*100));
+	TypedNumber::show(m_ui->lineEditInitialT, m_room->m_TInitial);
+	TypedNumber::show(m_ui->lineEditInitialRH, m_room->m_RHInitial, 100);
+	TypedNumber::show(m_ui->lineEditGammaHC, m_room->m_gammaHC, 100);
+	TypedNumber::show(m_ui->lineEditGammaRad, m_room->m_gammaRad, 100);
 	const bool moisture = m_room->m_moistureBalanceEnabled;
 	m_ui->checkBoxEnableMoistureBalance->setChecked(moisture);
 	enableHumidityInput(moisture);
@@ -58,22 +60,17 @@ void AdvancedSettingsInputWidget::setMoistureBalanceDisabled(bool disabled, bool
 
 
 void AdvancedSettingsInputWidget::on_lineEditInitialT_editingFinished() {
-	QtExt::ValidatingLineEdit * edit = m_ui->lineEditInitialT;
-	const bool accepted = typedAndAccepted(edit);
-	if (LoadPageHelpers::takeEditedValue(edit, m_room->m_TInitial))
-		emit projectModified();
-	if (accepted)
-		edit->setText(QString("%L1").arg(m_room->m_TInitial, 0, 'f', 2));
+	TypedNumber::take(m_ui->lineEditInitialT, m_room->m_TInitial);
 }
 
 
 void AdvancedSettingsInputWidget::on_lineEditGammaHC_editingFinished() {
-	storePercentage(m_ui->lineEditGammaHC, m_room->m_gammaHC);
+	TypedNumber::take(m_ui->lineEditGammaHC, m_room->m_gammaHC, 100);
 }
 
 
 void AdvancedSettingsInputWidget::on_lineEditGammaRad_editingFinished() {
-	storePercentage(m_ui->lineEditGammaRad, m_room->m_gammaRad);
+	TypedNumber::take(m_ui->lineEditGammaRad, m_room->m_gammaRad, 100);
 }
 
 
@@ -90,36 +87,14 @@ void AdvancedSettingsInputWidget::on_checkBoxHeatLoadsPerFloorArea_toggled(bool 
 
 
 void AdvancedSettingsInputWidget::on_lineEditInitialRH_editingFinished() {
-	QtExt::ValidatingLineEdit * edit = m_ui->lineEditInitialRH;
-	const bool accepted = typedAndAccepted(edit);
-	storePercentage(edit, m_room->m_RHInitial);
-	if (accepted)
-		edit->setText(QString("%L1").arg(m_room->m_RHInitial*100, 0, 'f', 1));
-}
-
-
-bool AdvancedSettingsInputWidget::typedAndAccepted(QtExt::ValidatingLineEdit * edit) {
-	// a typed value is shown in the field's format once stored; a refused text stays as typed
-	double val;
-	return edit->isModified() && LoadPageHelpers::acceptedValue(edit, val);
-}
-
-
-bool AdvancedSettingsInputWidget::storePercentage(QtExt::ValidatingLineEdit * edit, double & fraction) {
-	if (!LoadPageHelpers::takeEditedValue(edit, fraction, 100))
-		return false;
-	emit projectModified();
-	return true;
+	TypedNumber::take(m_ui->lineEditInitialRH, m_room->m_RHInitial, 100);
 }
 
 
 void AdvancedSettingsInputWidget::on_checkBoxEnableMoistureBalance_toggled(bool checked) {
-	const bool changed = checked != m_room->m_moistureBalanceEnabled;
 	m_room->m_moistureBalanceEnabled = checked;
 	enableHumidityInput(checked);
 	emit enableMoistureBalanceInputs(checked);
-	if (changed)
-		emit projectModified();
 }
 
 

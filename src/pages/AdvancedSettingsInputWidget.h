@@ -11,10 +11,6 @@ namespace RM {
 	class Room;
 }
 
-namespace QtExt {
-	class ValidatingLineEdit;
-}
-
 /*! Input page of the simulation settings: initial conditions, convective fractions,
 	the moisture balance switch, and the two user output options (not in the project). */
 class AdvancedSettingsInputWidget : public QWidget {
@@ -31,8 +27,6 @@ public:
 	void setMoistureBalanceDisabled(bool disabled, bool on = false);
 
 signals:
-	/*! A committed edit changed the project (not emitted by updateInput()). */
-	void projectModified();
 	/*! Either output option was toggled. */
 	void outputUpdateNeeded();
 	/*! The moisture balance was switched or refreshed. */
@@ -49,10 +43,6 @@ private slots:
 
 private:
 	void enableHumidityInput(bool enabled);
-	/*! The user changed the field's text and it holds an accepted number. */
-	static bool typedAndAccepted(QtExt::ValidatingLineEdit * edit);
-	/*! Stores a valid percentage as fraction; projectModified() when that changed it. */
-	bool storePercentage(QtExt::ValidatingLineEdit * edit, double & fraction);
 
 	Ui::AdvancedSettingsInputWidget *	m_ui;
 	RM::Room *							m_room;

@@ -22,17 +22,12 @@
 #include "ConstructionTableDelegate.h"
 #include "ConstructionTableModel.h"
 #include "DIN4108_2SettingsWidget.h"
-#include "LoadPageHelpers.h"
+#include "TypedNumber.h"
 
 namespace {
 
 /*! Part of the path of every climate file of the DIN 4108-2 regions. */
 const char * const DIN_CLIMATE_FILES = "DIN4108_2";
-
-/*! The edit's number when its text parses and lies in the range; else the edit marks itself. */
-bool acceptedValue(QtExt::ValidatingLineEdit * edit, double & value) {
-	return edit->isValid() && edit->isValidNumber(value);
-}
 
 /*! Widest item name of a database map plus a margin for the icon, at least minWidth. */
 template <typename Map>
@@ -84,7 +79,6 @@ CalculationInputWidget::CalculationInputWidget(QWidget * parent, RM::Database * 
 	layout()->setContentsMargins(0, 0, 0, 0);
 	DIN4108_2SettingsWidget * din = m_ui->groupBoxDIN4108_2Settings;
 	din->setAssessment(&m_room->m_din4108_2Assessment);
-	connect(din, &DIN4108_2SettingsWidget::projectModified, this, &CalculationInputWidget::projectModified);
 	connect(din, &DIN4108_2SettingsWidget::shadingControlChanged, this, &CalculationInputWidget::shadingControlChanged);
 	din->setVisible(false);
 
@@ -97,6 +91,10 @@ CalculationInputWidget::CalculationInputWidget(QWidget * parent, RM::Database * 
 	m_ui->lineEditCapacity->setup(0, 1000000,
 		tr("Thermal storage capacity must be a value between 0 and 1000 kJ/kgK."), true, true);
 	m_ui->lineEditAlbedo->setup(0, 1, tr("Albedo must be a number between 0 and 1 (0 and 100 %%)."), true, true);
+	m_ui->lineEditExtraMass->setFormat('f', 1);
+	m_ui->lineEditCapacity->setFormat('f', 1);
+	// six digits as the automatic format, but every accepted entry is shown in them
+	m_ui->lineEditAlbedo->setFormat('g', 6);
 
 	m_climate->parseClimateDataDir(QtExt::Directories::databasesDir() + "/DB_climate",
 								   QtExt::Directories::userDataDir() + "/DB_climate");
@@ -128,10 +126,9 @@ CalculationInputWidget::CalculationInputWidget(QWidget * parent, RM::Database * 
 			this, &CalculationInputWidget::constructionTableColumnResized);
 	connect(m_constructionTableModel, &QAbstractItemModel::dataChanged,
 			this, &CalculationInputWidget::onConstructionDataChanged);
+	// the main window takes the loaded file into the project (loadsChanged)
 	connect(m_ui->comboBoxLocation, QOverload<int>::of(&QComboBox::currentIndexChanged),
-			this, &CalculationInputWidget::onLocationChosen);
-	connect(m_constructionTableModel, &ConstructionTableModel::projectModified,
-			this, &CalculationInputWidget::projectModified);
+			this, &CalculationInputWidget::climateLocationChanged);
 
 	showMassRows(true);
 	showAlbedoRow(false);
@@ -147,11 +144,11 @@ CalculationInputWidget::~CalculationInputWidget() {
 
 
 void CalculationInputWidget::updateInput() {
-	m_ui->lineEditHeight->setText(QString("%L1").arg(m_room->m_height));
-	m_ui->lineEditArea->setText(QString("%L1").arg(m_room->m_area));
+	TypedNumber::show(m_ui->lineEditHeight, m_room->m_height);
+	TypedNumber::show(m_ui->lineEditArea, m_room->m_area);
 	m_ui->lineEditVolume->setText(QString("%L1").arg(m_room->volume()));
-	m_ui->lineEditExtraMass->setText(QString("%L1").arg(m_room->m_additionalMass, 0, 'f', 1));
-	m_ui->lineEditCapacity->setText(QString("%L1").arg(m_room->m_additionalMassHeatCapacity, 0, 'f', 1));
+	TypedNumber::show(m_ui->lineEditExtraMass, m_room->m_additionalMass);
+	TypedNumber::show(m_ui->lineEditCapacity, m_room->m_additionalMassHeatCapacity);
 
 	showCalculationMode();
 	updateLocationList();
@@ -167,7 +164,7 @@ void CalculationInputWidget::updateInput() {
 	climateLocationChanged(index);
 
 	m_constructionTableModel->resetModel();
-	m_ui->lineEditAlbedo->setText(QString("%L1").arg(m_room->m_albedo));
+	TypedNumber::show(m_ui->lineEditAlbedo, m_room->m_albedo);
 }
 
 
@@ -233,46 +230,29 @@ void CalculationInputWidget::resizeConstructionTableColumns() {
 
 
 void CalculationInputWidget::on_lineEditExtraMass_editingFinished() {
-	if (!LoadPageHelpers::takeEditedValue(m_ui->lineEditExtraMass, m_room->m_additionalMass))
-		return;
-	m_ui->lineEditExtraMass->setText(QString("%L1").arg(m_room->m_additionalMass, 0, 'f', 1));
-	emit projectModified();
+	TypedNumber::take(m_ui->lineEditExtraMass, m_room->m_additionalMass);
 }
 
 
 void CalculationInputWidget::on_lineEditCapacity_editingFinished() {
-	if (!LoadPageHelpers::takeEditedValue(m_ui->lineEditCapacity, m_room->m_additionalMassHeatCapacity))
-		return;
-	m_ui->lineEditCapacity->setText(QString("%L1").arg(m_room->m_additionalMassHeatCapacity, 0, 'f', 1));
-	emit projectModified();
+	TypedNumber::take(m_ui->lineEditCapacity, m_room->m_additionalMassHeatCapacity);
 }
 
 
 void CalculationInputWidget::on_lineEditHeight_editingFinished() {
-	if (!LoadPageHelpers::takeEditedValue(m_ui->lineEditHeight, m_room->m_height))
-		return;
-	m_ui->lineEditVolume->setText(QString("%L1").arg(m_room->volume(), 0, 'f', 3));
-	emit projectModified();
+	if (TypedNumber::take(m_ui->lineEditHeight, m_room->m_height))
+		m_ui->lineEditVolume->setText(QString("%L1").arg(m_room->volume(), 0, 'f', 3));
 }
 
 
 void CalculationInputWidget::on_lineEditArea_editingFinished() {
-	if (!LoadPageHelpers::takeEditedValue(m_ui->lineEditArea, m_room->m_area))
-		return;
-	m_ui->lineEditVolume->setText(QString("%L1").arg(m_room->volume(), 0, 'f', 3));
-	emit projectModified();
+	if (TypedNumber::take(m_ui->lineEditArea, m_room->m_area))
+		m_ui->lineEditVolume->setText(QString("%L1").arg(m_room->volume(), 0, 'f', 3));
 }
 
 
 void CalculationInputWidget::on_lineEditAlbedo_editingFinished() {
-	double val;
-	if (!acceptedValue(m_ui->lineEditAlbedo, val))
-		return;
-	const bool changed = val != m_room->m_albedo;
-	m_room->m_albedo = val;
-	m_ui->lineEditAlbedo->setText(QString("%L1").arg(val));
-	if (changed)
-		emit projectModified();
+	TypedNumber::take(m_ui->lineEditAlbedo, m_room->m_albedo);
 }
 
 
@@ -300,15 +280,6 @@ void CalculationInputWidget::climateLocationChanged(int index) {
 	emit loadsChanged();
 	// the window has taken the region from the file name
 	m_ui->groupBoxDIN4108_2Settings->updateClimateRegion();
-}
-
-
-void CalculationInputWidget::onLocationChosen(int index) {
-	// the main window takes the loaded file into the project (loadsChanged)
-	const QString previous = m_room->m_climateDataPath;
-	climateLocationChanged(index);
-	if (m_room->m_climateDataPath != previous)
-		emit projectModified();
 }
 
 
@@ -389,7 +360,6 @@ void CalculationInputWidget::on_radioButtonUserCalculation_toggled(bool checked)
 	if (!din && userIndex != -1)
 		setLocationIndexSilently(userIndex);
 	climateLocationChanged(m_ui->comboBoxLocation->currentIndex());
-	emit projectModified();
 }
 
 

@@ -44,8 +44,6 @@ public:
 	ConstructionTableModel * constructionTableModel() const { return m_constructionTableModel; }
 
 signals:
-	/*! A committed edit changed the project (not emitted by updateInput()). */
-	void projectModified();
 	/*! A climate data file was loaded. */
 	void loadsChanged();
 	/*! The user switched between the user-defined and the DIN 4108-2 calculation; the
@@ -58,8 +56,6 @@ public slots:
 	void on_lineEditExtraMass_editingFinished();
 	/*! Loads the climate file of the list entry (entry 0 for -1). */
 	void climateLocationChanged(int index);
-	/*! The user's choice of a location. */
-	void onLocationChosen(int index);
 	void onConstructionDataChanged(QModelIndex, QModelIndex);
 	void on_lineEditAlbedo_editingFinished();
 	void constructionTableColumnResized(int, int, int);

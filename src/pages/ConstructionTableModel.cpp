@@ -313,7 +313,6 @@ bool ConstructionTableModel::setData(const QModelIndex & index, const QVariant &
 	if (!setConstructionValue(row, index.column(), value))
 		return false;
 	emit dataChanged(this->index(row, 0), this->index(row, NumColumns - 1));
-	emit projectModified();
 	return true;
 }
 
@@ -331,7 +330,6 @@ bool ConstructionTableModel::appendConstruction(int row, unsigned int id) {
 	// the row's own change is told by dataChanged below
 	m_room->m_constructions[size_t(row)].m_constructionId = id;
 	emit dataChanged(index(row, 0), index(row, NumColumns - 1));
-	emit projectModified();
 	return true;
 }
 

@@ -47,10 +47,6 @@ public:
 	/*! Width of the kind column: its longest text with the editor's arrow, at least 150. */
 	static int kindColumnWidth(const QFontMetrics & fm);
 
-signals:
-	/*! An edit changed the room's constructions. */
-	void projectModified();
-
 private:
 	/*! A row whose construction type is not in the database: its id, the missing id, a warning. */
 	QVariant missingTypeData(int row, int col, int role) const;

@@ -3,7 +3,7 @@
 
 #include <RM_CoolingModel.h>
 
-#include "LoadPageHelpers.h"
+#include "TypedNumber.h"
 
 CoolingModelInputWidget::CoolingModelInputWidget(QWidget * parent, RM::CoolingModel * model) :
 	QWidget(parent),
@@ -26,7 +26,6 @@ CoolingModelInputWidget::CoolingModelInputWidget(QWidget * parent, RM::CoolingMo
 	m_ui->comboBoxType->addItem(QIcon(), tr("Simple A/C model"), QVariant());
 	m_ui->stackedWidget->widget(1)->layout()->setContentsMargins(0, 0, 0, 0);
 	m_ui->lineEditMaxLoad->setup(0, 1e9, tr("Maximum cooling power must be a value between 0 and 1000 MW."), true, true);
-	LoadPageHelpers::forwardScheduleEdits(this);
 }
 
 
@@ -36,7 +35,7 @@ CoolingModelInputWidget::~CoolingModelInputWidget() {
 
 
 void CoolingModelInputWidget::updateInput() {
-	m_ui->lineEditMaxLoad->setValue(m_model->m_maxPower);
+	TypedNumber::show(m_ui->lineEditMaxLoad, m_model->m_maxPower);
 	m_ui->scheduleWidgetSetPoints->updateInput();
 	m_ui->scheduleWidgetRHSetPoints->updateInput();
 	m_ui->comboBoxType->setCurrentIndex(m_model->m_modelType == RM::CoolingModel::SIMPLE ? 1 : 0);
@@ -45,8 +44,7 @@ void CoolingModelInputWidget::updateInput() {
 
 
 void CoolingModelInputWidget::on_lineEditMaxLoad_editingFinished() {
-	if (LoadPageHelpers::storeChangedValue(m_ui->lineEditMaxLoad, m_model->m_maxPower))
-		emit projectModified();
+	TypedNumber::take(m_ui->lineEditMaxLoad, m_model->m_maxPower);
 }
 
 
@@ -56,6 +54,5 @@ void CoolingModelInputWidget::on_comboBoxType_currentIndexChanged(int index) {
 		m_ui->scheduleWidgetSetPoints->setScheduleEditable(index == 1);
 		m_ui->scheduleWidgetRHSetPoints->setScheduleEditable(index == 1);
 	}
-	if (LoadPageHelpers::storeChangedType(index, m_model->m_modelType))
-		emit projectModified();
+	m_model->m_modelType = index;
 }

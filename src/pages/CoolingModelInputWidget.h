@@ -22,10 +22,6 @@ public:
 	/*! Refreshes the page from its record; a type other than "simple" becomes "none". */
 	void updateInput();
 
-signals:
-	/*! A committed edit changed the record (not emitted by updateInput()). */
-	void projectModified();
-
 private slots:
 	void on_lineEditMaxLoad_editingFinished();
 	void on_comboBoxType_currentIndexChanged(int index);

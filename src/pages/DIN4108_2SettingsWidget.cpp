@@ -5,7 +5,12 @@
 
 #include <RM_DIN4108_2Assessment.h>
 
+#include "TypedNumber.h"
+
 namespace {
+
+/*! The ventilation values are shown in 1/h and stored in 1/s. */
+const double PER_HOUR = 3600;
 
 enum BuildingUse {
 	Residential,
@@ -20,15 +25,6 @@ double sixDigits(double value) {
 
 QString shownText(double value) {
 	return QString("%L1").arg(value);
-}
-
-/*! The edit's accepted number when it differs from what the edit showed for current. */
-bool changedValue(QtExt::ValidatingLineEdit * edit, double current, double & value) {
-	double v;
-	if (!edit->isValid() || !edit->isValidNumber(v) || v == sixDigits(current))
-		return false;
-	value = v;
-	return true;
 }
 
 } // namespace
@@ -77,9 +73,9 @@ void DIN4108_2SettingsWidget::updateInput() {
 	m_ui->comboBoxShadingControl->setCurrentIndex(din.m_shadingControlType);
 	m_ui->checkBoxEnhancedDayVentilation->setChecked(din.m_enhancedDayVentilation);
 	m_ui->checkBoxEnhancedNightVentilation->setChecked(din.m_enhancedNightVentilation);
-	m_ui->lineEditEnhancedDayVentilation->setText(shownText(din.enhancedDayVentilationValue()*3600));
-	m_ui->lineEditEnhancedNightVentilation->setText(shownText(din.enhancedNightVentilationValue()*3600));
-	m_ui->lineEditMaxHeatingPower->setText(shownText(din.m_maximumHeatingPower));
+	TypedNumber::show(m_ui->lineEditEnhancedDayVentilation, din.enhancedDayVentilationValue(), PER_HOUR);
+	TypedNumber::show(m_ui->lineEditEnhancedNightVentilation, din.enhancedNightVentilationValue(), PER_HOUR);
+	TypedNumber::show(m_ui->lineEditMaxHeatingPower, din.m_maximumHeatingPower);
 	setupNightVentilationRange();
 	enableVentilationValues();
 	updateClimateRegion();
@@ -103,7 +99,6 @@ void DIN4108_2SettingsWidget::on_comboBoxBuildingUse_activated(int index) {
 	m_assessment->m_residential = residential;
 	updateClimateRegion();
 	emit shadingControlChanged(m_assessment->m_shadingControlType);
-	emit projectModified();
 }
 
 
@@ -112,7 +107,6 @@ void DIN4108_2SettingsWidget::on_comboBoxVentilationType_activated(int index) {
 		return;
 	m_assessment->m_ventilationType = index;
 	setupNightVentilationRange();
-	emit projectModified();
 }
 
 
@@ -121,53 +115,45 @@ void DIN4108_2SettingsWidget::on_comboBoxShadingControl_activated(int index) {
 		return;
 	m_assessment->m_shadingControlType = index;
 	emit shadingControlChanged(index);
-	emit projectModified();
 }
 
 
 void DIN4108_2SettingsWidget::on_checkBoxEnhancedDayVentilation_clicked(bool checked) {
 	m_assessment->m_enhancedDayVentilation = checked;
 	enableVentilationValues();
-	emit projectModified();
 }
 
 
 void DIN4108_2SettingsWidget::on_checkBoxEnhancedNightVentilation_clicked(bool checked) {
 	m_assessment->m_enhancedNightVentilation = checked;
 	enableVentilationValues();
-	emit projectModified();
 }
 
 
 void DIN4108_2SettingsWidget::on_lineEditEnhancedDayVentilation_editingFinished() {
-	QtExt::ValidatingLineEdit * edit = m_ui->lineEditEnhancedDayVentilation;
-	double perHour;
-	if (!changedValue(edit, m_assessment->enhancedDayVentilationValue()*3600, perHour))
+	double perSecond = m_assessment->enhancedDayVentilationValue();
+	if (!TypedNumber::take(m_ui->lineEditEnhancedDayVentilation, perSecond, PER_HOUR))
 		return;
-	m_assessment->setEnhancedDayVentilationValue(sixDigits(perHour/3600));
-	edit->setText(shownText(perHour));
-	emit projectModified();
+	m_assessment->setEnhancedDayVentilationValue(sixDigits(perSecond));
+	TypedNumber::show(m_ui->lineEditEnhancedDayVentilation, m_assessment->enhancedDayVentilationValue(), PER_HOUR);
 }
 
 
 void DIN4108_2SettingsWidget::on_lineEditEnhancedNightVentilation_editingFinished() {
-	QtExt::ValidatingLineEdit * edit = m_ui->lineEditEnhancedNightVentilation;
-	double perHour;
-	if (!changedValue(edit, m_assessment->enhancedNightVentilationValue()*3600, perHour))
+	double perSecond = m_assessment->enhancedNightVentilationValue();
+	if (!TypedNumber::take(m_ui->lineEditEnhancedNightVentilation, perSecond, PER_HOUR))
 		return;
-	m_assessment->setEnhancedNightVentilationValue(sixDigits(perHour/3600));
-	edit->setText(shownText(perHour));
-	emit projectModified();
+	m_assessment->setEnhancedNightVentilationValue(sixDigits(perSecond));
+	TypedNumber::show(m_ui->lineEditEnhancedNightVentilation, m_assessment->enhancedNightVentilationValue(), PER_HOUR);
 }
 
 
 void DIN4108_2SettingsWidget::on_lineEditMaxHeatingPower_editingFinished() {
-	double power;
-	if (!changedValue(m_ui->lineEditMaxHeatingPower, m_assessment->m_maximumHeatingPower, power))
+	double power = m_assessment->m_maximumHeatingPower;
+	if (!TypedNumber::take(m_ui->lineEditMaxHeatingPower, power))
 		return;
 	m_assessment->m_maximumHeatingPower = sixDigits(power);
-	m_ui->lineEditMaxHeatingPower->setText(shownText(m_assessment->m_maximumHeatingPower));
-	emit projectModified();
+	TypedNumber::show(m_ui->lineEditMaxHeatingPower, m_assessment->m_maximumHeatingPower);
 }
 
 
@@ -179,7 +165,10 @@ void DIN4108_2SettingsWidget::setupNightVentilationRange() {
 			: tr("Air change rate must be >= 0 and <= %1 h<sup>-1</sup>").arg(shownText(limit));
 	QtExt::ValidatingLineEdit * edit = m_ui->lineEditEnhancedNightVentilation;
 	edit->setup(0, limit, message, true, true);
+	// a text the user typed stays one
+	const bool typed = edit->isModified();
 	edit->setText(edit->text());
+	edit->setModified(typed);
 }
 
 

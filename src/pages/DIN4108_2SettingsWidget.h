@@ -32,8 +32,6 @@ public:
 	void updateClimateRegion();
 
 signals:
-	/*! An edit changed the assessment. */
-	void projectModified();
 	/*! The shading control type or the use of the building changed: the shading control
 		page shows other limits or decides no more. */
 	void shadingControlChanged(int shadingControlType);

@@ -3,8 +3,6 @@
 
 #include <RM_UserLoads.h>
 
-#include "LoadPageHelpers.h"
-
 EquipmentLoadModelInputWidget::EquipmentLoadModelInputWidget(QWidget * parent, RM::UserLoads * loads) :
 	QWidget(parent),
 	m_ui(new Ui::EquipmentLoadModelInputWidget),
@@ -16,7 +14,6 @@ EquipmentLoadModelInputWidget::EquipmentLoadModelInputWidget(QWidget * parent, R
 	m_ui->scheduleWidget->setup(tr("Equipment load"), tr("W/m2"),
 		tr("Equipment load must be a positive value W/m2 (power per floor area)."), 0, 10000, &m_loads->m_equipmentLoad);
 	m_ui->scheduleWidget->setScheduleEditable(true);
-	LoadPageHelpers::forwardScheduleEdits(this);
 }
 
 

@@ -21,10 +21,6 @@ public:
 	/*! Refreshes the page from its record. */
 	void updateInput();
 
-signals:
-	/*! A committed edit changed the record (not emitted by updateInput()). */
-	void projectModified();
-
 private:
 	Ui::EquipmentLoadModelInputWidget *	m_ui;
 	RM::UserLoads *						m_loads;

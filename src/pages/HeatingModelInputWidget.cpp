@@ -3,7 +3,7 @@
 
 #include <RM_HeatingModel.h>
 
-#include "LoadPageHelpers.h"
+#include "TypedNumber.h"
 
 HeatingModelInputWidget::HeatingModelInputWidget(QWidget * parent, RM::HeatingModel * model) :
 	QWidget(parent),
@@ -20,7 +20,6 @@ HeatingModelInputWidget::HeatingModelInputWidget(QWidget * parent, RM::HeatingMo
 	m_ui->stackedWidget->widget(1)->layout()->setContentsMargins(0, 0, 0, 0);
 	m_ui->lineEditMaxLoad->setup(0, 1e9,
 		tr("Maximum power of heating in [W], must be a value between 0 and 1000000 [kW]."), true, true);
-	LoadPageHelpers::forwardScheduleEdits(this);
 }
 
 
@@ -30,7 +29,7 @@ HeatingModelInputWidget::~HeatingModelInputWidget() {
 
 
 void HeatingModelInputWidget::updateInput() {
-	m_ui->lineEditMaxLoad->setValue(m_model->m_maxPower);
+	TypedNumber::show(m_ui->lineEditMaxLoad, m_model->m_maxPower);
 	m_ui->scheduleWidget->updateInput();
 	QComboBox * combo = m_ui->comboBoxHeatingType;
 	const int type = m_model->m_modelType;
@@ -41,14 +40,12 @@ void HeatingModelInputWidget::updateInput() {
 
 
 void HeatingModelInputWidget::on_lineEditMaxLoad_editingFinished() {
-	if (LoadPageHelpers::storeChangedValue(m_ui->lineEditMaxLoad, m_model->m_maxPower))
-		emit projectModified();
+	TypedNumber::take(m_ui->lineEditMaxLoad, m_model->m_maxPower);
 }
 
 
 void HeatingModelInputWidget::on_comboBoxHeatingType_currentIndexChanged(int index) {
 	m_ui->stackedWidget->setCurrentIndex(index);
 	m_ui->scheduleWidget->setScheduleEditable(index != RM::HeatingModel::NONE);
-	if (LoadPageHelpers::storeChangedType(index, m_model->m_modelType))
-		emit projectModified();
+	m_model->m_modelType = index;
 }

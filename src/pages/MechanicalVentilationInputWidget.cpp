@@ -5,11 +5,7 @@
 
 #include <RM_MechanicalVentilationModel.h>
 
-#include "LoadPageHelpers.h"
-
-using LoadPageHelpers::acceptedValue;
-using LoadPageHelpers::showValue;
-using LoadPageHelpers::storeChangedValue;
+#include "TypedNumber.h"
 
 MechanicalVentilationInputWidget::MechanicalVentilationInputWidget(QWidget * parent,
 																   RM::MechanicalVentilationModel * model) :
@@ -38,7 +34,6 @@ MechanicalVentilationInputWidget::MechanicalVentilationInputWidget(QWidget * par
 	m_ui->lineEditHeatRecoverySetpoint->setup(-80, 100,
 		tr("Setpoint for heat recovery system, if room temperature is above this setpoint, heat recovery is disabled (-80 to 100 degree C)."),
 		true, true);
-	LoadPageHelpers::forwardScheduleEdits(this);
 }
 
 
@@ -48,10 +43,10 @@ MechanicalVentilationInputWidget::~MechanicalVentilationInputWidget() {
 
 
 void MechanicalVentilationInputWidget::updateInput() {
-	showValue(m_ui->lineEditSupplyFlowRate, m_model->m_maxSupplyFlowRate);
-	showValue(m_ui->lineEditSupplyTemperature, m_model->m_supplyTemperature);
-	showValue(m_ui->lineEditHeatRecoveryEfficiency, m_model->m_heatRecoveryEfficiency*100);
-	showValue(m_ui->lineEditHeatRecoverySetpoint, m_model->m_heatRecoverySetpoint);
+	TypedNumber::show(m_ui->lineEditSupplyFlowRate, m_model->m_maxSupplyFlowRate);
+	TypedNumber::show(m_ui->lineEditSupplyTemperature, m_model->m_supplyTemperature);
+	TypedNumber::show(m_ui->lineEditHeatRecoveryEfficiency, m_model->m_heatRecoveryEfficiency, 100);
+	TypedNumber::show(m_ui->lineEditHeatRecoverySetpoint, m_model->m_heatRecoverySetpoint);
 	m_ui->scheduleWidgetSetPoints->updateInput();
 	m_ui->scheduleWidgetFlowRates->updateInput();
 	{
@@ -65,29 +60,22 @@ void MechanicalVentilationInputWidget::updateInput() {
 
 
 void MechanicalVentilationInputWidget::on_lineEditSupplyTemperature_editingFinished() {
-	if (storeChangedValue(m_ui->lineEditSupplyTemperature, m_model->m_supplyTemperature))
-		emit projectModified();
+	TypedNumber::take(m_ui->lineEditSupplyTemperature, m_model->m_supplyTemperature);
 }
 
 
 void MechanicalVentilationInputWidget::on_lineEditSupplyFlowRate_editingFinished() {
-	if (storeChangedValue(m_ui->lineEditSupplyFlowRate, m_model->m_maxSupplyFlowRate))
-		emit projectModified();
+	TypedNumber::take(m_ui->lineEditSupplyFlowRate, m_model->m_maxSupplyFlowRate);
 }
 
 
 void MechanicalVentilationInputWidget::on_lineEditHeatRecoveryEfficiency_editingFinished() {
-	double percent;
-	if (!acceptedValue(m_ui->lineEditHeatRecoveryEfficiency, percent) || percent/100 == m_model->m_heatRecoveryEfficiency)
-		return;
-	m_model->m_heatRecoveryEfficiency = percent/100;
-	emit projectModified();
+	TypedNumber::take(m_ui->lineEditHeatRecoveryEfficiency, m_model->m_heatRecoveryEfficiency, 100);
 }
 
 
 void MechanicalVentilationInputWidget::on_lineEditHeatRecoverySetpoint_editingFinished() {
-	if (storeChangedValue(m_ui->lineEditHeatRecoverySetpoint, m_model->m_heatRecoverySetpoint))
-		emit projectModified();
+	TypedNumber::take(m_ui->lineEditHeatRecoverySetpoint, m_model->m_heatRecoverySetpoint);
 }
 
 
@@ -111,6 +99,5 @@ void MechanicalVentilationInputWidget::on_comboBoxType_currentIndexChanged(int i
 			m_ui->scheduleWidgetSetPoints->setScheduleEditable(false);
 			m_ui->scheduleWidgetFlowRates->hide();
 	}
-	if (LoadPageHelpers::storeChangedType(index, m_model->m_modelType))
-		emit projectModified();
+	m_model->m_modelType = index;
 }

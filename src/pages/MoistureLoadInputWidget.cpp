@@ -3,8 +3,6 @@
 
 #include <RM_MoistureLoads.h>
 
-#include "LoadPageHelpers.h"
-
 MoistureLoadInputWidget::MoistureLoadInputWidget(QWidget * parent, RM::MoistureLoads * loads) :
 	QWidget(parent),
 	m_ui(new Ui::MoistureLoadInputWidget),
@@ -14,7 +12,6 @@ MoistureLoadInputWidget::MoistureLoadInputWidget(QWidget * parent, RM::MoistureL
 	layout()->setContentsMargins(0, 0, 0, 0);
 	m_ui->scheduleWidget->setup(tr("Moisture load"), tr("g/h"), tr("Moisture load must be a positive value."),
 								0, 100000, &m_loads->m_moistureLoad);
-	LoadPageHelpers::forwardScheduleEdits(this);
 }
 
 

@@ -6,9 +6,7 @@
 #include <RM_NaturalVentilationModel.h>
 #include <RM_Room.h>
 
-#include "LoadPageHelpers.h"
-
-using LoadPageHelpers::showValue;
+#include "TypedNumber.h"
 
 namespace {
 
@@ -51,7 +49,6 @@ NaturalVentilationModelInputWidget::NaturalVentilationModelInputWidget(QWidget *
 	const QString differenceTip = tr("Temperature difference must be in range 0 and 40 degree K.");
 	for (QtExt::ValidatingLineEdit * e : { m_ui->lineEditTemperatureDifferenceDay, m_ui->lineEditTemperatureDifferenceNight })
 		e->setup(0, 40, differenceTip, true, true);
-	LoadPageHelpers::forwardScheduleEdits(this);
 }
 
 
@@ -66,14 +63,14 @@ void NaturalVentilationModelInputWidget::updateInput() {
 	m_ui->comboBoxType->setCurrentIndex(type >= 0 && type < m_ui->comboBoxType->count() ? type : 0);
 	on_comboBoxType_currentIndexChanged(m_ui->comboBoxType->currentIndex());
 
-	showValue(m_ui->lineEditBaseVentilationRate, m_model->m_baseAirChangeRate);
-	showValue(m_ui->lineEditBaseVentilationRateDIN, m_model->m_baseAirChangeRate);
-	showValue(m_ui->lineEditBaseVentilationRateDINNight, m_model->m_baseAirChangeRateNight);
-	showValue(m_ui->lineEditMinRoomTemperature, m_model->m_minTRoom);
-	showValue(m_ui->lineEditMinRoomTemperatureDay, m_model->m_minTRoom);
-	showValue(m_ui->lineEditMinRoomTemperatureNight, m_model->m_setTRoom);
-	showValue(m_ui->lineEditTemperatureDifferenceDay, m_model->m_TRoomDifference);
-	showValue(m_ui->lineEditTemperatureDifferenceNight, m_model->m_TRoomDifferenceNight);
+	TypedNumber::show(m_ui->lineEditBaseVentilationRate, m_model->m_baseAirChangeRate);
+	TypedNumber::show(m_ui->lineEditBaseVentilationRateDIN, m_model->m_baseAirChangeRate);
+	TypedNumber::show(m_ui->lineEditBaseVentilationRateDINNight, m_model->m_baseAirChangeRateNight);
+	TypedNumber::show(m_ui->lineEditMinRoomTemperature, m_model->m_minTRoom);
+	TypedNumber::show(m_ui->lineEditMinRoomTemperatureDay, m_model->m_minTRoom);
+	TypedNumber::show(m_ui->lineEditMinRoomTemperatureNight, m_model->m_setTRoom);
+	TypedNumber::show(m_ui->lineEditTemperatureDifferenceDay, m_model->m_TRoomDifference);
+	TypedNumber::show(m_ui->lineEditTemperatureDifferenceNight, m_model->m_TRoomDifferenceNight);
 
 	m_ui->timeEditStart->setTime(m_model->m_occupancyStartTime);
 	m_ui->timeEditEnd->setTime(m_model->m_occupancyEndTime);
@@ -85,21 +82,16 @@ void NaturalVentilationModelInputWidget::updateInput() {
 
 void NaturalVentilationModelInputWidget::on_comboBoxType_currentIndexChanged(int index) {
 	m_ui->stackedWidget->setCurrentIndex(index);
-	const bool changed = LoadPageHelpers::storeChangedType(index, m_model->m_modelType);
+	m_model->m_modelType = index;
 	m_ui->scheduleWidget->setScheduleEditable(index != RM::NaturalVentilationModel::NONE);
-	if (changed)
-		emit projectModified();
 }
 
 
 void NaturalVentilationModelInputWidget::storeValue(QtExt::ValidatingLineEdit * edit, double & member,
 													QtExt::ValidatingLineEdit * partner)
 {
-	if (!LoadPageHelpers::storeChangedValue(edit, member))
-		return;
-	if (partner != nullptr)
-		showValue(partner, member);
-	emit projectModified();
+	if (TypedNumber::take(edit, member) && partner != nullptr)
+		TypedNumber::show(partner, member);
 }
 
 
@@ -144,21 +136,12 @@ void NaturalVentilationModelInputWidget::on_lineEditTemperatureDifferenceNight_e
 
 
 void NaturalVentilationModelInputWidget::on_timeEditStart_editingFinished() {
-	storeOccupancyTime();
+	checkOccupancyTime();
 }
 
 
 void NaturalVentilationModelInputWidget::on_timeEditEnd_editingFinished() {
-	storeOccupancyTime();
-}
-
-
-void NaturalVentilationModelInputWidget::storeOccupancyTime() {
-	const QTime start = m_model->m_occupancyStartTime;
-	const QTime end = m_model->m_occupancyEndTime;
 	checkOccupancyTime();
-	if (start != m_model->m_occupancyStartTime || end != m_model->m_occupancyEndTime)
-		emit projectModified();
 }
 
 
@@ -198,7 +181,6 @@ void NaturalVentilationModelInputWidget::applyDefaults(double baseRate, double b
 	s.m_weekDaySchedule = profile;
 	s.m_weekEndSchedule = profile;
 	updateInput();
-	emit projectModified();
 }
 
 

@@ -29,10 +29,6 @@ public:
 	/*! Refreshes the page from its record. */
 	void updateInput();
 
-signals:
-	/*! A committed edit changed the record (not emitted by updateInput()). */
-	void projectModified();
-
 private slots:
 	void on_comboBoxType_currentIndexChanged(int index);
 	void on_lineEditBaseVentilationRate_editingFinished();
@@ -49,10 +45,8 @@ private slots:
 	void on_pushButtonCommercialDefaults_clicked();
 
 private:
-	/*! Stores an accepted value of edit in member and shows it in partner (if any). */
+	/*! Stores a typed value of edit in member and shows it in partner (if any). */
 	void storeValue(QtExt::ValidatingLineEdit * edit, double & member, QtExt::ValidatingLineEdit * partner);
-	/*! checkOccupancyTime() for an edit of the user, who is told of a change. */
-	void storeOccupancyTime();
 	/*! Stores the occupancy time when it starts before it ends, else marks both edits red. */
 	void checkOccupancyTime();
 	/*! Writes the default values and the air change profile (3 1/h from firstDayHour to

@@ -3,7 +3,7 @@
 
 #include <RM_UserLoads.h>
 
-#include "LoadPageHelpers.h"
+#include "TypedNumber.h"
 
 OccupancyLoadModelInputWidget::OccupancyLoadModelInputWidget(QWidget * parent, RM::UserLoads * loads) :
 	QWidget(parent),
@@ -20,7 +20,6 @@ OccupancyLoadModelInputWidget::OccupancyLoadModelInputWidget(QWidget * parent, R
 	m_ui->stackedWidget->widget(1)->layout()->setContentsMargins(0, 0, 0, 0);
 	m_ui->lineEditPersonLoad->setup(0, 3500,
 		tr("Rate of heat emission per person in [W/Person], must be a value between 0 and 3500 [W/Person]."), true, true);
-	LoadPageHelpers::forwardScheduleEdits(this);
 }
 
 
@@ -30,12 +29,11 @@ OccupancyLoadModelInputWidget::~OccupancyLoadModelInputWidget() {
 
 
 void OccupancyLoadModelInputWidget::updateInput() {
-	LoadPageHelpers::showValue(m_ui->lineEditPersonLoad, m_loads->m_personLoad);
+	TypedNumber::show(m_ui->lineEditPersonLoad, m_loads->m_personLoad);
 	m_ui->scheduleWidget->updateInput();
 }
 
 
 void OccupancyLoadModelInputWidget::on_lineEditPersonLoad_editingFinished() {
-	if (LoadPageHelpers::storeChangedValue(m_ui->lineEditPersonLoad, m_loads->m_personLoad))
-		emit projectModified();
+	TypedNumber::take(m_ui->lineEditPersonLoad, m_loads->m_personLoad);
 }

@@ -22,10 +22,6 @@ public:
 	/*! Refreshes the page from its record. */
 	void updateInput();
 
-signals:
-	/*! A committed edit changed the record (not emitted by updateInput()). */
-	void projectModified();
-
 private slots:
 	void on_lineEditPersonLoad_editingFinished();
 

@@ -4,10 +4,7 @@
 #include <RM_DIN4108_2Assessment.h>
 #include <RM_ShadingControlModel.h>
 
-#include "LoadPageHelpers.h"
-
-using LoadPageHelpers::storeChangedValue;
-using LoadPageHelpers::showValue;
+#include "TypedNumber.h"
 
 namespace {
 
@@ -48,7 +45,6 @@ ShadingControlModelInputWidget::ShadingControlModelInputWidget(QWidget * parent,
 	m_ui->lineEditMaxRadIntensityEast->setup(0, 10000,
 		tr("Maximum radiation intensity on east surface should be a value between 0..10000 [W/m2]."), true, true);
 	m_ui->scheduleWidget->setScheduleEditable(true);
-	LoadPageHelpers::forwardScheduleEdits(this);
 }
 
 
@@ -65,11 +61,11 @@ void ShadingControlModelInputWidget::updateInput() {
 		m_ui->scheduleWidget->setScheduleEditable(false);
 		const QSignalBlocker block(m_ui->comboBoxType);
 		m_ui->comboBoxType->setCurrentIndex(RM::ShadingControlModel::INTENSITY_CONTROLLED);
-		showValue(m_ui->lineEditMaxRadIntensityHor, m_assessment->maxRadiationIntensity(270));
-		showValue(m_ui->lineEditMaxRadIntensityWest, m_assessment->maxRadiationIntensity(270));
-		showValue(m_ui->lineEditMaxRadIntensitySouth, m_assessment->maxRadiationIntensity(180));
-		showValue(m_ui->lineEditMaxRadIntensityNorth, m_assessment->maxRadiationIntensity(0));
-		showValue(m_ui->lineEditMaxRadIntensityEast, m_assessment->maxRadiationIntensity(90));
+		TypedNumber::show(m_ui->lineEditMaxRadIntensityHor, m_assessment->maxRadiationIntensity(270));
+		TypedNumber::show(m_ui->lineEditMaxRadIntensityWest, m_assessment->maxRadiationIntensity(270));
+		TypedNumber::show(m_ui->lineEditMaxRadIntensitySouth, m_assessment->maxRadiationIntensity(180));
+		TypedNumber::show(m_ui->lineEditMaxRadIntensityNorth, m_assessment->maxRadiationIntensity(0));
+		TypedNumber::show(m_ui->lineEditMaxRadIntensityEast, m_assessment->maxRadiationIntensity(90));
 	}
 	else {
 		const int type = m_model->m_modelType;
@@ -80,11 +76,11 @@ void ShadingControlModelInputWidget::updateInput() {
 			if (type >= 0 && type < m_ui->comboBoxType->count())
 				m_ui->comboBoxType->setCurrentIndex(type);
 		}
-		showValue(m_ui->lineEditMaxRadIntensityHor, m_model->m_maxRadiationIntensityHorizontal);
-		showValue(m_ui->lineEditMaxRadIntensityWest, m_model->m_maxRadiationIntensityWest);
-		showValue(m_ui->lineEditMaxRadIntensitySouth, m_model->m_maxRadiationIntensitySouth);
-		showValue(m_ui->lineEditMaxRadIntensityNorth, m_model->m_maxRadiationIntensityNorth);
-		showValue(m_ui->lineEditMaxRadIntensityEast, m_model->m_maxRadiationIntensityEast);
+		TypedNumber::show(m_ui->lineEditMaxRadIntensityHor, m_model->m_maxRadiationIntensityHorizontal);
+		TypedNumber::show(m_ui->lineEditMaxRadIntensityWest, m_model->m_maxRadiationIntensityWest);
+		TypedNumber::show(m_ui->lineEditMaxRadIntensitySouth, m_model->m_maxRadiationIntensitySouth);
+		TypedNumber::show(m_ui->lineEditMaxRadIntensityNorth, m_model->m_maxRadiationIntensityNorth);
+		TypedNumber::show(m_ui->lineEditMaxRadIntensityEast, m_model->m_maxRadiationIntensityEast);
 	}
 	m_ui->scheduleWidget->updateInput();
 }
@@ -114,38 +110,31 @@ void ShadingControlModelInputWidget::showType(int type) {
 
 
 void ShadingControlModelInputWidget::on_comboBoxType_currentIndexChanged(int index) {
-	const bool changed = LoadPageHelpers::storeChangedType(index, m_model->m_modelType);
+	m_model->m_modelType = index;
 	showType(index);
-	if (changed)
-		emit projectModified();
 }
 
 
 void ShadingControlModelInputWidget::on_lineEditMaxRadIntensityHor_editingFinished() {
-	if (storeChangedValue(m_ui->lineEditMaxRadIntensityHor, m_model->m_maxRadiationIntensityHorizontal))
-		emit projectModified();
+	TypedNumber::take(m_ui->lineEditMaxRadIntensityHor, m_model->m_maxRadiationIntensityHorizontal);
 }
 
 
 void ShadingControlModelInputWidget::on_lineEditMaxRadIntensityWest_editingFinished() {
-	if (storeChangedValue(m_ui->lineEditMaxRadIntensityWest, m_model->m_maxRadiationIntensityWest))
-		emit projectModified();
+	TypedNumber::take(m_ui->lineEditMaxRadIntensityWest, m_model->m_maxRadiationIntensityWest);
 }
 
 
 void ShadingControlModelInputWidget::on_lineEditMaxRadIntensitySouth_editingFinished() {
-	if (storeChangedValue(m_ui->lineEditMaxRadIntensitySouth, m_model->m_maxRadiationIntensitySouth))
-		emit projectModified();
+	TypedNumber::take(m_ui->lineEditMaxRadIntensitySouth, m_model->m_maxRadiationIntensitySouth);
 }
 
 
 void ShadingControlModelInputWidget::on_lineEditMaxRadIntensityEast_editingFinished() {
-	if (storeChangedValue(m_ui->lineEditMaxRadIntensityEast, m_model->m_maxRadiationIntensityEast))
-		emit projectModified();
+	TypedNumber::take(m_ui->lineEditMaxRadIntensityEast, m_model->m_maxRadiationIntensityEast);
 }
 
 
 void ShadingControlModelInputWidget::on_lineEditMaxRadIntensityNorth_editingFinished() {
-	if (storeChangedValue(m_ui->lineEditMaxRadIntensityNorth, m_model->m_maxRadiationIntensityNorth))
-		emit projectModified();
+	TypedNumber::take(m_ui->lineEditMaxRadIntensityNorth, m_model->m_maxRadiationIntensityNorth);
 }

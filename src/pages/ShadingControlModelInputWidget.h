@@ -26,10 +26,6 @@ public:
 	/*! Refreshes the page from its records. */
 	void updateInput();
 
-signals:
-	/*! A committed edit changed the record (not emitted by updateInput()). */
-	void projectModified();
-
 public slots:
 	/*! Refreshes the page when automaticShading is set, else does nothing. */
 	void updateShadingControl(bool automaticShading);

@@ -27,6 +27,7 @@
 
 #include "DailyCycleInputWidget.h"
 #include "SchedulePlot.h"
+#include "TypedNumber.h"
 
 namespace {
 
@@ -215,10 +216,7 @@ void ScheduleInputWidget::updateInput() {
 	if (m_schedule == nullptr)
 		return;
 	const RM::Schedule & s = *m_schedule;
-	{
-		const QSignalBlocker block(m_ui->lineEditConstantEdit);
-		m_ui->lineEditConstantEdit->setText(QString("%L1").arg(s.m_constantValue));
-	}
+	TypedNumber::show(m_ui->lineEditConstantEdit, s.m_constantValue);
 	for (int d = 0; d < 7; ++d) {
 		const bool weekEnd = s.m_weekEndDays[size_t(d)];
 		m_ui->listWidgetWeekDays->item(d)->setCheckState(weekEnd ? Qt::Unchecked : Qt::Checked);
@@ -306,19 +304,13 @@ void ScheduleInputWidget::on_comboBoxType_currentIndexChanged(int index) {
 		showAnnualValues();
 	}
 	m_schedule->m_type = index; // index 4 exists only for an interpolating schedule
-	emit projectModified();
 }
 
 
 void ScheduleInputWidget::on_lineEditConstantEdit_editingFinished() {
 	if (m_schedule == nullptr)
 		return;
-	double value = 0;
-	if (m_ui->lineEditConstantEdit->isValid() && m_ui->lineEditConstantEdit->isValidNumber(value)
-			&& value != m_schedule->m_constantValue) {
-		m_schedule->m_constantValue = value;
-		emit projectModified();
-	}
+	TypedNumber::take(m_ui->lineEditConstantEdit, m_schedule->m_constantValue);
 }
 
 
@@ -335,13 +327,10 @@ void ScheduleInputWidget::on_listWidgetWeekEndDays_itemChanged(QListWidgetItem *
 void ScheduleInputWidget::setWeekEndDay(int day, bool weekEnd) {
 	if (m_schedule == nullptr || day < 0 || day > 6)
 		return;
-	const bool changed = m_schedule->m_weekEndDays[size_t(day)] != weekEnd;
 	m_schedule->m_weekEndDays[size_t(day)] = weekEnd;
 	// setting an item to the state it has emits nothing: the mirroring stops here
 	m_ui->listWidgetWeekDays->item(day)->setCheckState(weekEnd ? Qt::Unchecked : Qt::Checked);
 	m_ui->listWidgetWeekEndDays->item(day)->setCheckState(weekEnd ? Qt::Checked : Qt::Unchecked);
-	if (changed)
-		emit projectModified();
 }
 
 
@@ -358,10 +347,8 @@ void ScheduleInputWidget::on_spinBoxSummerStart_valueChanged(int day) {
 
 
 void ScheduleInputWidget::storeStartDay(int day, unsigned int * member) {
-	if (member == nullptr || *member == unsigned(day))
-		return;
-	*member = unsigned(day);
-	emit projectModified();
+	if (member != nullptr)
+		*member = unsigned(day);
 }
 
 
@@ -379,10 +366,8 @@ void ScheduleInputWidget::onDailyCycleChanged() {
 	else if (s == m_ui->dailyCycleWeekEnds)
 		profile = &m_schedule->m_weekEndSchedule;
 	const DailyCycleInputWidget * cycle = qobject_cast<const DailyCycleInputWidget *>(s);
-	if (profile == nullptr || cycle == nullptr || *profile == cycle->values())
-		return;
-	*profile = cycle->values();
-	emit projectModified();
+	if (profile != nullptr && cycle != nullptr)
+		*profile = cycle->values();
 }
 
 
@@ -497,7 +482,6 @@ void ScheduleInputWidget::applyImport(ParseResult res, const std::vector<double>
 	}
 	m_schedule->m_annualValues = values;
 	updateInput();
-	emit projectModified();
 }
 
 

@@ -57,10 +57,6 @@ public:
 	SchedulePlot * plot() const { return m_plot; }
 	QTableWidget * annualTable() const { return m_table; }
 
-signals:
-	/*! A committed edit changed the schedule (not emitted by updateInput()). */
-	void projectModified();
-
 public slots:
 	void on_lineEditConstantEdit_editingFinished();
 	void on_listWidgetWeekEndDays_itemChanged(QListWidgetItem * item);

@@ -302,15 +302,12 @@ TEST_F(Editor, maximumFieldsRescaleTheGraphsAndWriteNothing) {
 
 TEST_F(Editor, constantFieldRefusesValuesBelowTheLowerBound) {
 	QtExt::ValidatingLineEdit * edit = child<QtExt::ValidatingLineEdit>("lineEditConstantEdit");
-	edit->setText("-2");
-	emit edit->editingFinished();
+	GuiTest::typeAndReturn(edit, "-2");
 	EXPECT_EQ(m_schedule.m_constantValue, 21);
 	EXPECT_EQ(edit->toolTip(), "Set point of the heating");
-	edit->setText(QString("%L1").arg(19.5));
-	emit edit->editingFinished();
+	GuiTest::typeAndReturn(edit, QString("%L1").arg(19.5));
 	EXPECT_EQ(m_schedule.m_constantValue, 19.5);
-	edit->setText("0");
-	emit edit->editingFinished();
+	GuiTest::typeAndReturn(edit, "0");
 	EXPECT_EQ(m_schedule.m_constantValue, 0);		// the lower bound itself is allowed
 }
 
@@ -408,7 +405,7 @@ TEST(ScheduleInputWidget, editsSurviveAProjectRoundTrip) {
 	const std::vector<Step> steps = {
 		{RM::Schedule::CONSTANT,
 			[&] { auto * e = w.findChild<QtExt::ValidatingLineEdit *>("lineEditConstantEdit");
-				  e->setText(QString("%L1").arg(23.25)); emit e->editingFinished(); },
+				  e->selectAll(); QTest::keyClicks(e, QString("%L1").arg(23.25)); QTest::keyClick(e, Qt::Key_Return); },
 			[&] { EXPECT_EQ(w.findChild<QLineEdit *>("lineEditConstantEdit")->text(), QString("%L1").arg(23.25)); }},
 		{RM::Schedule::DAILY_SEASONAL,
 			[&] { table("dailyCycleWinter")->item(3, 1)->setText("12.5");
