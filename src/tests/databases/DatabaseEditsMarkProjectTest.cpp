@@ -75,46 +75,36 @@ protected:
 	void SetUp() override {
 		MainWindowTest::SetUp();
 		ASSERT_FALSE(HasFatalFailure());
-		RM::Database & db = *m_window->database();
-		RM::Material mat = db.m_materials.begin()->second;
-		mat.m_builtin = false;
+		RM::Material mat = m_window->database()->m_materials.begin()->second;
 		mat.m_lambda = 0.04;
-		mat.setName("en", "Used insulation");
-		m_used[Material] = db.addMaterial(mat, 0);
-		mat.setName("en", "Unused insulation");
-		m_unused[Material] = db.addMaterial(mat, 0);
-
+		addUsedAndUnused(Material, mat, &RM::Database::addMaterial, "insulation");
 		RM::ConstructionType wall;
 		wall.m_d = { 0.1, 0.2 };
 		wall.m_materialIds = { m_used[Material], m_used[Material] };
-		wall.setName("en", "Used wall");
-		m_used[Construction] = db.addConstructionType(wall, 0);
-		wall.m_materialIds = { m_unused[Material], m_unused[Material] };
-		wall.setName("en", "Unused wall");
-		m_unused[Construction] = db.addConstructionType(wall, 0);
-
-		RM::WindowType win = *db.windowType(5);
-		win.m_builtin = false;
-		win.setName("en", "Used glazing");
-		m_used[Window] = db.addWindowType(win, 0);
-		win.setName("en", "Unused glazing");
-		m_unused[Window] = db.addWindowType(win, 0);
-
-		RM::ShadingType shade = *db.shadingType(2);
-		shade.m_builtin = false;
-		shade.setName("en", "Used blind");
-		m_used[Shading] = db.addShadingType(shade, 0);
-		shade.setName("en", "Unused blind");
-		m_unused[Shading] = db.addShadingType(shade, 0);
+		addUsedAndUnused(Construction, wall, &RM::Database::addConstructionType, "wall");
+		m_window->database()->constructionType(m_unused[Construction])->m_materialIds = { m_unused[Material], m_unused[Material] };
+		addUsedAndUnused(Window, *m_window->database()->windowType(5), &RM::Database::addWindowType, "glazing");
+		addUsedAndUnused(Shading, *m_window->database()->shadingType(2), &RM::Database::addShadingType, "blind");
 
 		RM::Room room;
 		room.m_constructions[0].m_constructionId = m_used[Construction];
 		room.m_constructions[0].m_windowId = m_used[Window];
 		room.m_constructions[0].m_shadingTypeId = m_used[Shading];
 		m_file = m_dir + "/user items.rmxml";
-		ASSERT_TRUE(room.writeProjectFile(m_file, db));
+		ASSERT_TRUE(room.writeProjectFile(m_file, *m_window->database()));
 		ASSERT_TRUE(m_window->loadProject(m_file, false));
 		ASSERT_FALSE(m_window->isProjectModified());
+	}
+
+	/*! Two user copies of the item, "Used ..." and "Unused ...". */
+	template <typename T>
+	void addUsedAndUnused(Kind kind, T item, unsigned int (RM::Database::*add)(T &, unsigned int), const QString & what) {
+		RM::Database & db = *m_window->database();
+		item.m_builtin = false;
+		item.setName("en", "Used " + what);
+		m_used[kind] = (db.*add)(item, 0);
+		item.setName("en", "Unused " + what);
+		m_unused[kind] = (db.*add)(item, 0);
 	}
 
 	/*! The page of the editor, opened with its button of the button bar. */
@@ -149,13 +139,7 @@ protected:
 		else
 			static_cast<QLineEdit *>(field)->selectAll();
 		QTest::keyClick(field, Qt::Key_Backspace);
-		// key by key; a letter beyond ASCII (the German names) as the text of its key event
-		for (const QChar c : text) {
-			if (c.unicode() < 0x80)
-				QTest::keyClick(field, c.toLatin1());
-			else
-				QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
-		}
+		GuiTest::typeKeys(field, text);
 		QTest::keyClick(field, Qt::Key_Return);
 	}
 
