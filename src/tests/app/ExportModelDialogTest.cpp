@@ -26,6 +26,7 @@
 
 #include "ExportModelDialog.h"
 #include "GuiTestHarness.h"
+#include "MainWindowTest.h"
 #include "RoomModelDialog.h"
 
 namespace {
@@ -57,12 +58,11 @@ const char * const FAKE_SOLVER =
 	"esac\n"
 	"echo \"solver: done\"\n";
 
-class ExportModelDialogTest : public ::testing::Test {
+class ExportModelDialogTest : public GuiTest::MainWindowTest {
 protected:
 	void SetUp() override {
-		GuiTest::clearSettings();
-		m_dir = GuiTest::homeDir() + "/export/" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-		QDir(m_dir).removeRecursively();
+		MainWindowTest::SetUp();
+		ASSERT_FALSE(HasFatalFailure());
 		QDir().mkpath(m_dir + "/solver dir");
 		QDir().mkpath(m_dir + "/out put");
 		m_solver = m_dir + "/solver dir/CaldoryneSolver";
@@ -73,7 +73,6 @@ protected:
 		f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 		m_project = m_dir + "/plant room.rmxml";
 		QFile::copy(GuiTest::sourceDir() + "/tools/caldoryne-cli/tests/data/Office_ThreeDays.rmxml", m_project);
-		m_window.reset(new RoomModelDialog);
 		ASSERT_TRUE(m_window->loadProject(m_project, true));
 	}
 
@@ -103,10 +102,8 @@ protected:
 		return QSettings("BVX", "Caldoryne 3.2").value("LastExportDirectory", "unset").toString();
 	}
 
-	QString m_dir;
 	QString m_solver;
 	QString m_project;
-	std::unique_ptr<RoomModelDialog> m_window;
 };
 
 
@@ -212,9 +209,6 @@ protected:
 		ASSERT_TRUE(QDir().mkpath(m_dir + "/out put/pkg"));
 		ASSERT_TRUE(GuiTest::writeBytes(m_dir + "/out put/pkg/package.mo", "old package"));
 		ASSERT_TRUE(GuiTest::writeBytes(m_dir + "/out put/pkg.mo", "old model"));
-		m_window->show();
-		QApplication::setActiveWindow(m_window.get());
-		ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
 		GuiTest::typeAndReturn(m_window->inputPage(RoomModelDialog::TabGeometry)->findChild<QLineEdit *>("lineEditArea"), "31");
 		ASSERT_TRUE(m_window->isProjectModified());
 		m_before = files();

@@ -289,7 +289,7 @@ TEST_F(ProjectHandlingTest, NewThenCloseStoresEmptyPathAndDeletedLastProjectOpen
 	// a deleted last project: the default project, no box
 	QSettings("BVX", "Caldoryne 3.2").setValue("LastOpenedProject", m_dir + "/deleted.rmxml");
 	const size_t seen = driver.m_seen.size();
-	m_window.reset(new RoomModelDialog);
+	createWindow();
 	EXPECT_TRUE(m_window->project()->m_projectFilePath.isEmpty());
 	EXPECT_EQ(driver.m_seen.size(), seen);
 }

@@ -8,7 +8,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QScreen>
 #include <QStackedLayout>
 #include <QTabWidget>
@@ -304,8 +303,7 @@ TEST_F(RoomModelDialogTest, LoadedProjectReplacesTheEditedOneAndFailuresKeepIt) 
 	EXPECT_EQ(edited->m_moistureBalanceEnabled, tabTitles().contains("Moisture Loads"));
 	const double area = edited->m_area;
 
-	QTemporaryDir dir;
-	const QString broken = dir.path() + "/broken.rmxml";
+	const QString broken = m_dir + "/broken.rmxml";
 	{
 		QFile f(broken);
 		ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -317,8 +315,8 @@ TEST_F(RoomModelDialogTest, LoadedProjectReplacesTheEditedOneAndFailuresKeepIt) 
 		int			m_boxes;
 	};
 	const Case cases[] = {
-		{ dir.path() + "/missing.rmxml", true, 0 },
-		{ dir.path() + "/missing.rmxml", false, 1 },
+		{ m_dir + "/missing.rmxml", true, 0 },
+		{ m_dir + "/missing.rmxml", false, 1 },
 		{ broken, true, 0 },
 		{ broken, false, 1 },
 	};

@@ -62,13 +62,7 @@ protected:
 	static void enter(QLineEdit * f, const QString & text) {
 		f->selectAll();
 		f->del();
-		// one key per character; QTest has key codes for ASCII only
-		for (const QChar c : text) {
-			if (c.unicode() < 128)
-				QTest::keyClick(f, c.toLatin1());
-			else
-				QTest::sendKeyEvent(QTest::Click, f, Qt::Key_unknown, QString(c), Qt::NoModifier);
-		}
+		GuiTest::typeKeys(f, text);
 		QTest::keyClick(f, Qt::Key_Return);
 	}
 

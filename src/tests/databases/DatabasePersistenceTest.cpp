@@ -31,6 +31,7 @@
 #include "DBPageBase.h"
 #include "DatabaseTestFixture.h"
 #include "GuiTestHarness.h"
+#include "MainWindowTest.h"
 #include "MaterialSelectorWidget.h"
 #include "QtExt_FileSizeLimit.h"
 #include "RoomModelDialog.h"
@@ -55,15 +56,11 @@ std::set<unsigned int> userIds(const std::map<unsigned int, T> & table) {
 	return ids;
 }
 
-class DatabasePersistenceTest : public ::testing::Test {
+class DatabasePersistenceTest : public GuiTest::MainWindowTest {
 protected:
-	void SetUp() override {
-		GuiTest::clearSettings();
+	void beforeWindow() override {
 		m_userDir = QtExt::Directories::userDataDir();
 		QDir(m_userDir).removeRecursively();
-		m_projectDir = GuiTest::homeDir() + "/projects/" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-		QDir(m_projectDir).removeRecursively();
-		QDir().mkpath(m_projectDir);
 
 		// user files holding one material, a construction type of it and a window type
 		RM::Database seed;
@@ -85,7 +82,6 @@ protected:
 
 		for (const QString & name : QStringList{"db_materials.xml", "db_constructions.xml", "db_windows.xml", "db_shadingTypes.xml"})
 			m_builtinFiles[name] = readBytes(seed.builtinDir() + "/" + name);
-		m_window.reset(new RoomModelDialog);
 	}
 
 	DBPageBase * page(RoomModelDialog::Page p) {
@@ -125,12 +121,10 @@ protected:
 	}
 
 	QString									m_userDir;
-	QString									m_projectDir;
 	unsigned int							m_materialId = 0;
 	unsigned int							m_constructionId = 0;
 	unsigned int							m_windowId = 0;
 	std::map<QString, QByteArray>			m_builtinFiles;
-	std::unique_ptr<RoomModelDialog>		m_window;
 };
 
 
@@ -161,7 +155,7 @@ TEST_F(DatabasePersistenceTest, EditsReachTheUserFilesAndSavedProjects) {
 	room.m_constructions[0].m_constructionId = m_constructionId;
 	db.m_constructions[m_constructionId].m_d = {0.345};
 	db.setModified(true);
-	const QString projectFile = m_projectDir + "/uses-own-wall.rmxml";
+	const QString projectFile = m_dir + "/uses-own-wall.rmxml";
 	driver.add(Driver::chooseFile(projectFile));
 	m_window->buttonBar()->toolButtonSave->click();
 	RM::Database embedded;

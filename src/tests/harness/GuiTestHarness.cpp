@@ -62,11 +62,21 @@ bool writeBytes(const QString & path, const QByteArray & data) {
 }
 
 
+void typeKeys(QWidget * w, const QString & text) {
+	for (const QChar c : text) {
+		if (c.unicode() < 128)
+			QTest::keyClick(w, c.toLatin1());
+		else
+			QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+	}
+}
+
+
 void typeAndReturn(QLineEdit * edit, const QString & text) {
 	edit->setFocus();
 	edit->selectAll();
 	QTest::keyClick(edit, Qt::Key_Backspace);
-	QTest::keyClicks(edit, text);
+	typeKeys(edit, text);
 	QTest::keyClick(edit, Qt::Key_Return);
 }
 

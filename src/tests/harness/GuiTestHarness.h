@@ -40,6 +40,10 @@ QByteArray readBytes(const QString & path);
 /*! Replaces a file's content; false when it cannot be written. */
 bool writeBytes(const QString & path, const QByteArray & data);
 
+/*! Types the text key by key into w; a character beyond ASCII (for which QTest has no key
+	code) as the text of a key event. */
+void typeKeys(QWidget * w, const QString & text);
+
 /*! Replaces the text of a line edit by typing and finishes with Return. */
 void typeAndReturn(QLineEdit * edit, const QString & text);
 

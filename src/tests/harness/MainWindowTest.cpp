@@ -15,6 +15,9 @@ void MainWindowTest::SetUp() {
 	m_dir = homeDir() + "/" + info->test_suite_name() + "/" + info->name();
 	QDir(m_dir).removeRecursively();
 	QDir().mkpath(m_dir);
+	beforeWindow();
+	if (HasFatalFailure())
+		return;
 	createWindow();
 }
 

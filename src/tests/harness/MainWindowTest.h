@@ -21,6 +21,10 @@ protected:
 	void SetUp() override;
 	void TearDown() override;
 
+	/*! Runs once the settings are empty and m_dir exists, before the first window is built:
+		for files and settings the window reads at its construction. */
+	virtual void beforeWindow() {}
+
 	/*! A new window in place of the current one, shown and active. */
 	void createWindow();
 
@@ -38,6 +42,10 @@ protected:
 	QString								m_dir;
 	std::unique_ptr<RoomModelDialog>	m_window;
 };
+
+/*! The main-window fixture for parameterised tests. */
+template <typename P>
+class MainWindowTestWithParam : public MainWindowTest, public ::testing::WithParamInterface<P> {};
 
 /*! Clicks the name cell of the table row that holds the database id (Qt::UserRole of column 0). */
 void clickRowOfId(QTableView * view, unsigned int id);

@@ -10,7 +10,6 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QTest>
 #include <QXmlStreamWriter>
@@ -22,6 +21,7 @@
 #include "ButtonBar.h"
 #include "CalculationInputWidget.h"
 #include "ConstructionTableModel.h"
+#include "MainWindowTest.h"
 #include "RoomModelDialog.h"
 
 namespace {
@@ -66,14 +66,9 @@ void type(QWidget * page, const char * name, const QString & text) {
 	ASSERT_TRUE(e->isValid()) << name;
 }
 
-class InputPagesRoundTripTest : public ::testing::TestWithParam<const char *> {
+class InputPagesRoundTripTest : public GuiTest::MainWindowTestWithParam<const char *> {
 protected:
-	void SetUp() override {
-		GuiTest::clearSettings();
-		QLocale::setDefault(QLocale::c());
-		m_window.reset(new RoomModelDialog);
-	}
-	std::unique_ptr<RoomModelDialog> m_window;
+	void beforeWindow() override { QLocale::setDefault(QLocale::c()); }
 };
 
 TEST_P(InputPagesRoundTripTest, ChangedValuesSurviveSaveNewLoad) {
@@ -125,8 +120,7 @@ TEST_P(InputPagesRoundTripTest, ChangedValuesSurviveSaveNewLoad) {
 	EXPECT_EQ(RM::RoomConstruction::FixedTemperature, room.m_constructions[1].m_type);
 
 	const QStringList before = pageTexts(w);
-	QTemporaryDir dir;
-	const QString saved = dir.path() + "/roundtrip.rmxml";
+	const QString saved = m_dir + "/roundtrip.rmxml";
 	{
 		GuiTest::ModalDialogDriver driver;
 		driver.add(GuiTest::ModalDialogDriver::chooseFile(saved));
@@ -159,10 +153,10 @@ INSTANTIATE_TEST_SUITE_P(Examples, InputPagesRoundTripTest,
 	::testing::Values("DefaultRoom.rmxml", "Office_SouthFacade.rmxml"));
 
 
-TEST(InputPagesFreshStartTest, DefaultSurfacesValidAndColumnTwoFillsTheWidth) {
-	GuiTest::clearSettings();
-	RoomModelDialog w;
-	w.show();
+using InputPagesFreshStartTest = GuiTest::MainWindowTest;
+
+TEST_F(InputPagesFreshStartTest, DefaultSurfacesValidAndColumnTwoFillsTheWidth) {
+	RoomModelDialog & w = *m_window;
 	w.initialResize();
 	QApplication::processEvents();
 	QTableView * view = w.inputPage(RoomModelDialog::TabGeometry)->findChild<QTableView *>();

@@ -35,6 +35,7 @@
 #include <QtExt_LanguageHandler.h>
 
 #include "GuiTestHarness.h"
+#include "MainWindowTest.h"
 #include "MoistureLoadsHourlyPlot.h"
 #include "PlotCurveWithFramedLegendIcon.h"
 #include "RadiationPlot.h"
@@ -340,16 +341,14 @@ TEST(RadiationPlotTest, CompleteAndIncompleteRadiationData) {
 }
 
 
-TEST(ResultsWidgetTest, MainWindowRunReachesTheTemperaturePlot) {
-	GuiTest::clearSettings();
-	const QString dir = GuiTest::homeDir() + "/runs/results-widget";
-	QDir(dir).removeRecursively();
-	QDir().mkpath(dir);
-	const QString project = dir + "/office.rmxml";
+using ResultsWindowTest = GuiTest::MainWindowTest;
+
+TEST_F(ResultsWindowTest, MainWindowRunReachesTheTemperaturePlot) {
+	const QString project = m_dir + "/office.rmxml";
 	ASSERT_TRUE(QFile::copy(GuiTest::sourceDir() + "/tools/caldoryne-cli/tests/data/Office_ThreeDays.rmxml", project));
 
 	GuiTest::ModalDialogDriver driver;
-	std::unique_ptr<RoomModelDialog> window(new RoomModelDialog);
+	std::unique_ptr<RoomModelDialog> & window = m_window;
 	ASSERT_TRUE(window->loadProject(project, true));
 	ASSERT_TRUE(window->runSimulation());
 	EXPECT_TRUE(driver.m_seen.empty());

@@ -18,6 +18,7 @@
 #include <RM_Room.h>
 
 #include "GuiTestHarness.h"
+#include "MainWindowTest.h"
 #include "RoomModelDialog.h"
 #include "WheelFocusFilter.h"
 
@@ -88,12 +89,10 @@ TEST(WheelFocusFilterTest, UnfocusedBoxesKeepTheirValueAndThePageScrolls) {
 }
 
 
-TEST(WheelFocusFilterTest, WheelOverTheUnfocusedLocationLeavesTheProjectsClimate) {
-	GuiTest::clearSettings();
-	RoomModelDialog::setUpdateInfoUrl(QString());
-	RoomModelDialog window;
-	window.show();
-	ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+using WheelFocusWindowTest = GuiTest::MainWindowTest;
+
+TEST_F(WheelFocusWindowTest, WheelOverTheUnfocusedLocationLeavesTheProjectsClimate) {
+	RoomModelDialog & window = *m_window;
 	QComboBox * location = window.findChild<QComboBox *>("comboBoxLocation");
 	ASSERT_NE(location, nullptr);
 	ASSERT_GT(location->count(), 2);
