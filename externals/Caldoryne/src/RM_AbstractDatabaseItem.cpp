@@ -5,6 +5,8 @@
 
 #include <QtExt_LanguageHandler.h>
 
+#include "RM_XMLHelpers.h"
+
 namespace RM {
 
 AbstractDatabaseItem::AbstractDatabaseItem() :
@@ -72,12 +74,8 @@ void AbstractDatabaseItem::setEncodedName(const QString & encoded) {
 
 
 void AbstractDatabaseItem::readCommonAttributes(QXmlStreamReader & reader) {
-	const QXmlStreamAttributes attribs = reader.attributes();
-	bool ok = false;
-	m_id = attribs.value("id").toString().toUInt(&ok);
-	if (!ok)
-		m_id = 0;
-	setEncodedName(attribs.value("name").toString());
+	m_id = readUIntAttribute(reader, "id");
+	setEncodedName(reader.attributes().value("name").toString());
 }
 
 } // namespace RM

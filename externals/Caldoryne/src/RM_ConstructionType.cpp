@@ -81,17 +81,8 @@ void ConstructionType::readXML(QXmlStreamReader & reader) {
 void ConstructionType::readLayers(QXmlStreamReader & reader) {
 	// every child of "Layers" is one layer, whatever its tag
 	readChildElements(reader, [&](const QString &) {
-		bool ok = false;
-		const QString idText = reader.attributes().value("materialId").toString();
-		unsigned int matId = idText.toUInt(&ok);
-		if (!ok) {
-			matId = 0;
-			// a number that is no id (nan, 2.5, -1) is refused; a missing id stays 0
-			bool isNumber = false;
-			idText.toDouble(&isNumber);
-			if (isNumber)
-				reader.raiseError(QCoreApplication::translate("XMLHelpers", "Invalid value for attribute '%1'.").arg("materialId"));
-		}
+		// a missing id stays 0; text that is no id (nan, 2.5, -1, "abc") is refused
+		const unsigned int matId = readUIntAttribute(reader, "materialId");
 		double d = 0;
 		readDoubleAttribute(reader, "d", d, false);
 		if (!reader.hasError()) {

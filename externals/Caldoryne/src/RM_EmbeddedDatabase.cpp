@@ -41,8 +41,9 @@ void readSubSection(QXmlStreamReader & reader, std::vector<T> & items) {
 			reader.raiseError(QString("Invalid id of embedded item '%1', must be between 1 and %2.")
 							  .arg(item.name()).arg(Database::MAX_ID));
 		if (reader.hasError())
-			throw BVX::Exception(BVX::FormatText("%2\nError reading XML tag #%1.").arg(count)
-								 .arg(reader.errorString().toStdString()), "[readSubSection]");
+			throw BVX::Exception(BVX::FormatText("%2 (line %3, column %4)\nError reading XML tag #%1.").arg(count)
+								 .arg(reader.errorString().toStdString()).arg(static_cast<long long>(reader.lineNumber()))
+								 .arg(static_cast<long long>(reader.columnNumber())), "[readSubSection]");
 		items.push_back(item);
 	});
 }

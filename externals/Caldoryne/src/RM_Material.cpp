@@ -67,10 +67,7 @@ void Material::readXML(QXmlStreamReader & reader) {
 	Q_ASSERT(reader.isStartElement());
 	readCommonAttributes(reader);
 	const QXmlStreamAttributes attribs = reader.attributes();
-	bool ok = false;
-	m_category = attribs.value("category").toString().toUInt(&ok);
-	if (!ok)
-		m_category = 0;
+	m_category = readUIntAttribute(reader, "category");
 
 	readDoubleAttribute(reader, "lambda", m_lambda, false);
 	readDoubleAttribute(reader, "rho", m_rho, false);
@@ -89,11 +86,13 @@ void Material::readXML(QXmlStreamReader & reader) {
 		const QString attrName = a.name().toString();
 		if (!attrName.startsWith('w') || attrName == "w80" || attrName == "wsat")
 			continue;
-		const double rh = attrName.mid(1).toDouble() / 100;
-		const double w = a.value().toString().toDouble();
+		double rh = 0;
+		double w = 0;
+		if (!parseNumber(attrName.mid(1), rh) || !parseNumber(a.value().toString(), w))
+			rh = std::nan("");
 		if (!checkFiniteValues(reader, std::vector<double>{ rh, w }, attrName))
 			break;
-		points[rh] = w;
+		points[rh / 100] = w;
 	}
 
 	readUntilEndElement(reader);

@@ -190,7 +190,6 @@ void Room::readRoomSection(QXmlStreamReader & reader) {
 void Room::readGeometrySection(QXmlStreamReader & reader) {
 	const char * const FUNC_ID = "[Room::readGeometrySection]";
 	Q_ASSERT(reader.isStartElement());
-	// text that is no number reads as 0 (QString::toDouble), kept on purpose: stored projects rely on it
 	readChildElements(reader, [&](const QString & tag) {
 		if (tag == "Height")
 			m_height = readDoubleElement(reader);

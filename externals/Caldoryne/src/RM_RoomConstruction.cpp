@@ -129,7 +129,6 @@ void RoomConstruction::readXML(QXmlStreamReader & reader) {
 		{ "shadingTypeId", &m_shadingTypeId }
 	};
 
-	// text that is no number reads as 0 (QString::toDouble/toUInt), kept on purpose: stored projects rely on it
 	readChildElements(reader, [&](const QString & tag) {
 		bool known = false;
 		for (const DoubleChild & c : doubles) {

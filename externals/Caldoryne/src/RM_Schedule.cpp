@@ -1,5 +1,9 @@
 #include "RM_Schedule.h"
 
+#include <cmath>
+#include <limits>
+
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -33,6 +37,17 @@ void readValuesInto(QXmlStreamReader & reader, const QString & tag, const QStrin
 	std::vector<double> vals = parseDoubles(text);
 	for (std::size_t i = 0; i < vals.size() && i < target.size(); ++i)
 		target[i] = vals[i];
+}
+
+/*! A day number in text; text that is no whole number from 0 on is a read error and gives 0. */
+unsigned int dayOfYear(QXmlStreamReader & reader, const QString & tag, const QString & text) {
+	long long v = 0;
+	if (parseWholeNumber(text, v) && v >= 0 && v <= std::numeric_limits<unsigned int>::max())
+		return static_cast<unsigned int>(v);
+	if (!reader.hasError())
+		reader.raiseError(QCoreApplication::translate("XMLHelpers", "Invalid value for element '%1', must be a whole number.")
+						  .arg(tag));
+	return 0;
 }
 
 } // namespace
@@ -194,17 +209,18 @@ void Schedule::readChild(QXmlStreamReader & reader, const QString & typeText) {
 
 	const QString text = readElementText(reader);
 	if (tag == "ConstantValue") {
-		bool ok = false;
-		double v = text.trimmed().toDouble(&ok);
-		if (ok && checkFiniteValues(reader, std::vector<double>(1, v), tag))
+		double v = 0;
+		if (!parseNumber(text, v))
+			v = std::nan("");
+		if (checkFiniteValues(reader, std::vector<double>(1, v), tag))
 			m_constantValue = v;
 	}
 	else if (tag == "SummerSchedule")	readValuesInto(reader, tag, text, m_summerSchedule);
 	else if (tag == "WinterSchedule")	readValuesInto(reader, tag, text, m_winterSchedule);
 	else if (tag == "WeekDaySchedule")	readValuesInto(reader, tag, text, m_weekDaySchedule);
 	else if (tag == "WeekEndSchedule")	readValuesInto(reader, tag, text, m_weekEndSchedule);
-	else if (tag == "SummerStartDay")	m_summerStartDay = text.trimmed().toUInt();
-	else if (tag == "WinterStartDay")	m_winterStartDay = text.trimmed().toUInt();
+	else if (tag == "SummerStartDay")	m_summerStartDay = dayOfYear(reader, tag, text);
+	else if (tag == "WinterStartDay")	m_winterStartDay = dayOfYear(reader, tag, text);
 	else if (tag == "WeekEndDays") {
 		m_weekEndDays.fill(false);
 		const QStringList words = text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);

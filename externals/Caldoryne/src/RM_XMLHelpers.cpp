@@ -1,6 +1,7 @@
 #include "RM_XMLHelpers.h"
 
 #include <cmath>
+#include <limits>
 #include <locale>
 #include <sstream>
 
@@ -79,22 +80,66 @@ void readModelTypeAttribute(QXmlStreamReader & reader, int count, QString (*keyw
 }
 
 
+bool parseNumber(const QString & text, double & value) {
+	// QString::toDouble reads the C notation only and refuses any text around the number
+	bool ok = false;
+	const double v = text.toDouble(&ok);
+	if (ok)
+		value = v;
+	return ok;
+}
+
+
+bool parseWholeNumber(const QString & text, long long & value) {
+	bool ok = false;
+	const long long v = text.trimmed().toLongLong(&ok, 10);
+	if (ok)
+		value = v;
+	return ok;
+}
+
+
+namespace {
+
+void refuseAttribute(QXmlStreamReader & reader, const QString & attributeName) {
+	if (!reader.hasError())
+		reader.raiseError(QCoreApplication::translate("XMLHelpers", "Invalid value for attribute '%1'.").arg(attributeName));
+}
+
+} // namespace
+
+
 bool readDoubleAttribute(QXmlStreamReader & reader, const QString & attributeName, double & value, bool optional) {
 	if (reader.hasError())
 		return false;
-	bool ok = false;
-	double v = reader.attributes().value(attributeName).toString().toDouble(&ok);
-	if (ok && !std::isfinite(v)) {
-		reader.raiseError(QCoreApplication::translate("XMLHelpers", "Invalid value for attribute '%1'.").arg(attributeName));
+	const QXmlStreamAttributes attribs = reader.attributes();
+	if (!attribs.hasAttribute(attributeName)) {
+		if (!optional)
+			refuseAttribute(reader, attributeName);
 		return false;
 	}
-	if (ok) {
-		value = v;
-		return true;
+	double v = 0;
+	if (!parseNumber(attribs.value(attributeName).toString(), v) || !std::isfinite(v)) {
+		refuseAttribute(reader, attributeName);
+		return false;
 	}
-	if (!optional)
-		reader.raiseError(QCoreApplication::translate("XMLHelpers", "Invalid value for attribute '%1'.").arg(attributeName));
-	return false;
+	value = v;
+	return true;
+}
+
+
+unsigned int readUIntAttribute(QXmlStreamReader & reader, const QString & attributeName) {
+	if (reader.hasError())
+		return 0;
+	const QXmlStreamAttributes attribs = reader.attributes();
+	if (!attribs.hasAttribute(attributeName))
+		return 0;
+	long long v = 0;
+	if (!parseWholeNumber(attribs.value(attributeName).toString(), v) || v < 0 || v > std::numeric_limits<unsigned int>::max()) {
+		refuseAttribute(reader, attributeName);
+		return 0;
+	}
+	return static_cast<unsigned int>(v);
 }
 
 
@@ -102,8 +147,8 @@ double readDoubleElement(QXmlStreamReader & reader) {
 	if (reader.hasError())
 		return 0;
 	const QString name = reader.name().toString();
-	const double v = readElementText(reader).toDouble();
-	if (std::isfinite(v))
+	double v = 0;
+	if (parseNumber(readElementText(reader), v) && std::isfinite(v))
 		return v;
 	if (!reader.hasError())
 		reader.raiseError(QCoreApplication::translate("XMLHelpers", "Invalid value for element '%1', must be a finite number.")
@@ -114,41 +159,30 @@ double readDoubleElement(QXmlStreamReader & reader) {
 
 namespace {
 
-/*! The reader's error for numeric text that the integer conversion refused; other text is left alone. */
-void refuseNonInteger(QXmlStreamReader & reader, const QString & name, const QString & text) {
-	bool isNumber = false;
-	text.toDouble(&isNumber);
-	if (isNumber && !reader.hasError())
+/*! Whole number of the element's text within [low, high]; else the reader's error naming the element, and 0. */
+long long readWholeElement(QXmlStreamReader & reader, long long low, long long high) {
+	if (reader.hasError())
+		return 0;
+	const QString name = reader.name().toString();
+	long long v = 0;
+	if (parseWholeNumber(readElementText(reader), v) && v >= low && v <= high)
+		return v;
+	if (!reader.hasError())
 		reader.raiseError(QCoreApplication::translate("XMLHelpers", "Invalid value for element '%1', must be a whole number.")
 						  .arg(name));
+	return 0;
 }
 
 } // namespace
 
 
 unsigned int readUIntElement(QXmlStreamReader & reader) {
-	if (reader.hasError())
-		return 0;
-	const QString name = reader.name().toString();
-	const QString text = readElementText(reader).trimmed();
-	bool ok = false;
-	const unsigned int v = text.toUInt(&ok, 10);
-	if (!ok)
-		refuseNonInteger(reader, name, text);
-	return ok ? v : 0;
+	return static_cast<unsigned int>(readWholeElement(reader, 0, std::numeric_limits<unsigned int>::max()));
 }
 
 
 int readIntElement(QXmlStreamReader & reader) {
-	if (reader.hasError())
-		return 0;
-	const QString name = reader.name().toString();
-	const QString text = readElementText(reader).trimmed();
-	bool ok = false;
-	const int v = text.toInt(&ok, 10);
-	if (!ok)
-		refuseNonInteger(reader, name, text);
-	return ok ? v : 0;
+	return static_cast<int>(readWholeElement(reader, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 
@@ -169,10 +203,9 @@ bool checkFiniteText(QXmlStreamReader & reader, const QString & text, const QStr
 	const QStringList tokens = text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
 	std::vector<double> values;
 	for (const QString & t : tokens) {
-		bool ok = false;
-		const double v = t.toDouble(&ok);
-		if (ok)
-			values.push_back(v);
+		double v = 0;
+		// a text that is no number stands for one
+		values.push_back(parseNumber(t, v) ? v : std::nan(""));
 	}
 	return checkFiniteValues(reader, values, name);
 }

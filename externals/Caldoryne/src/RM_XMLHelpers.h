@@ -47,30 +47,43 @@ void skipUnknownElement(QXmlStreamReader & reader, const char * section, const Q
 	of the current element; an unknown or missing keyword leaves it unchanged. */
 void readModelTypeAttribute(QXmlStreamReader & reader, int count, QString (*keyword)(int), int & modelType);
 
-/*! Reads a numeric attribute of the current element (C notation). On success the value is
-	set and true returned. On failure (missing attribute included) the value stays; unless
-	optional, the reader's error is raised with "Invalid value for attribute '%1'.".
-	A value that is not finite (nan, inf) raises that error also for an optional attribute.
+/*! The one conversion of number texts of project and database files: C notation, white
+	space around the number allowed. False for text that is no number: empty text, a decimal
+	comma ("2,5"), more text after the number ("2.5x", "20abc"), hexadecimal ("0x10"). The
+	program never writes such texts; reading them as 0 would simulate another room. */
+bool parseNumber(const QString & text, double & value);
+
+/*! As parseNumber() for a whole decimal number within the range of long long. */
+bool parseWholeNumber(const QString & text, long long & value);
+
+/*! Reads a numeric attribute of the current element (C notation, parseNumber()). On success
+	the value is set and true returned. On failure the value stays; a missing attribute raises
+	the reader's error "Invalid value for attribute '%1'." unless optional, a present one that
+	is no finite number (nan, inf, "2,5", "") raises an error also when optional.
 */
 bool readDoubleAttribute(QXmlStreamReader & reader, const QString & attributeName, double & value, bool optional);
 
-/*! Number in the text of the current start element (C notation); the reader then stands on
-	its end element. Text that is no number gives 0; a value that is not finite (nan, inf)
-	raises the reader's error naming the element, and gives 0. */
+/*! Number in the text of the current start element (parseNumber()); the reader then stands on
+	its end element. Text that is no finite number raises the reader's error naming the element,
+	and gives 0. */
 double readDoubleElement(QXmlStreamReader & reader);
 
 /*! Whole number in the text of the current start element (decimal); the reader then stands
-	on its end element. Text that is no number gives 0; a number that is not a whole number
-	of the type's range (nan, inf, 2.5, 1e308) raises the reader's error naming the element. */
+	on its end element. Text that is no whole number of the type's range (nan, inf, 2.5, 1e308,
+	"abc", "") raises the reader's error naming the element, and gives 0. */
 unsigned int readUIntElement(QXmlStreamReader & reader);
 int readIntElement(QXmlStreamReader & reader);
+
+/*! A whole-number attribute (parseWholeNumber()) within 0..UINT_MAX: a missing attribute gives
+	0, a present one that is no such number raises "Invalid value for attribute '%1'." and gives 0. */
+unsigned int readUIntAttribute(QXmlStreamReader & reader, const QString & attributeName);
 
 /*! False, with the reader's error raised naming the element or attribute, when a value
 	is not finite. */
 bool checkFiniteValues(QXmlStreamReader & reader, const std::vector<double> & values, const QString & name);
 
 /*! As checkFiniteValues() for white-space separated numbers in a text: parseDoubles() stops
-	silently at "nan" or "inf", which is a read error instead. */
+	silently at "nan", "inf" or a text that is no number ("2,5"), which is a read error instead. */
 bool checkFiniteText(QXmlStreamReader & reader, const QString & text, const QString & name);
 
 /*! Reads a "LinearSpline" element (reader on its start tag): its name, the units of its

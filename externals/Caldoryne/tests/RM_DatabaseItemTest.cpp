@@ -375,9 +375,9 @@ TEST(ConstructionType, xmlReadWrite) {
 	RM::ConstructionType ct;
 	ASSERT_TRUE(fromXML("<ConstructionType name='en:Wall|de:Wand' id='7'><Comment>x</Comment>"
 						"<Layers><Layer materialId='3' d='0.015'/><Other materialId='1' d='0.123456789'><Sub/></Other>"
-						"<Layer materialId='x' d='0.1'/></Layers></ConstructionType>", ct));
+						"<Layer d='0.1'/></Layers></ConstructionType>", ct));
 	EXPECT_EQ(ct.m_id, 7u);
-	EXPECT_EQ(ct.m_materialIds, std::vector<unsigned int>({ 3, 1, 0 }));
+	EXPECT_EQ(ct.m_materialIds, std::vector<unsigned int>({ 3, 1, 0 }));	// a missing id reads as 0
 	EXPECT_EQ(ct.m_d, std::vector<double>({ 0.015, 0.123456789, 0.1 }));
 
 	const QString xml = toXML(ct);

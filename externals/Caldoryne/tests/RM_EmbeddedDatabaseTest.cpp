@@ -221,9 +221,13 @@ TEST(EmbeddedDatabase, storedCopyWithRoundedValuesIsReused) {
 
 TEST(EmbeddedDatabase, idsOutsideTheIdRangeAreReadErrors) {
 	// an id of 4294967295 would have planted the user id counter at its wrap-around
-	struct Case { const char * m_id; bool m_accepted; } cases[] = {
-		{ "4294967295", false }, { "2147483648", false }, { "4294967296", false }, { "0", false }, { "", false },
-		{ "2147483647", true }, { "10001", true }, { "7", true },
+	const char * const OUTSIDE = "Invalid id of embedded item 'Wall', must be between 1 and 2147483647.";
+	const char * const NO_ID = "Invalid value for attribute 'id'.";
+	struct Case { const char * m_id; bool m_accepted; const char * m_message; } cases[] = {
+		{ "4294967295", false, OUTSIDE }, { "2147483648", false, OUTSIDE }, { "0", false, OUTSIDE },
+		// no id of the unsigned range: refused as it is read
+		{ "4294967296", false, NO_ID }, { "", false, NO_ID }, { "7x", false, NO_ID },
+		{ "2147483647", true, "" }, { "10001", true, "" }, { "7", true, "" },
 	};
 	for (const Case & c : cases) {
 		SCOPED_TRACE(c.m_id);
@@ -242,8 +246,7 @@ TEST(EmbeddedDatabase, idsOutsideTheIdRangeAreReadErrors) {
 			ADD_FAILURE() << "accepted";
 		}
 		catch (BVX::Exception & ex) {
-			EXPECT_NE(ex.msgStack().find("Invalid id of embedded item 'Wall', must be between 1 and 2147483647."),
-					  std::string::npos) << ex.msgStack();
+			EXPECT_NE(ex.msgStack().find(c.m_message), std::string::npos) << ex.msgStack();
 		}
 	}
 }

@@ -80,11 +80,8 @@ TEST(RoomConstruction, readingConversionsAndRoundTrip) {
 
 	RMTest::MessageCapture capture;
 	RM::RoomConstruction t;
-	RMTest::readInto(t, "<RoomConstruction><type>inside</type><windowId>abc</windowId><AW>x</AW>"
-						"<Paint>red</Paint></RoomConstruction>");
+	RMTest::readInto(t, "<RoomConstruction><type>inside</type><Paint>red</Paint></RoomConstruction>");
 	EXPECT_EQ(t.m_type, int(RM::RoomConstruction::Outside));
-	EXPECT_EQ(t.m_windowId, 0u);
-	EXPECT_EQ(t.m_AW, 0);
 	EXPECT_EQ(t.m_orientation, 270);	// missing element: value kept
 	EXPECT_EQ(capture.count(BVX::MSG_WARNING, "Found unknown element in RoomConstruction tag: 'Paint'."), 1u);
 }

@@ -172,8 +172,10 @@ TEST(XMLHelpers, readDoubleAttributeRequiredAndOptional) {
 	const Case cases[] = {
 		{ "<E a='12.5'/>", false, true, 12.5, false },
 		{ "<E a='1e-3'/>", false, true, 0.001, false },
-		{ "<E a='12,5'/>", true, false, -1, false },	// decimal comma: value stays
+		{ "<E a='12,5'/>", true, false, -1, true },		// decimal comma: no number, also when optional
 		{ "<E a='12,5'/>", false, false, -1, true },
+		{ "<E a=''/>", true, false, -1, true },
+		{ "<E a=' 2.5 '/>", false, true, 2.5, false },
 		{ "<E b='1'/>", true, false, -1, false },		// missing counts as failure
 		{ "<E b='1'/>", false, false, -1, true },
 	};
@@ -191,10 +193,10 @@ TEST(XMLHelpers, readDoubleAttributeRequiredAndOptional) {
 }
 
 
-TEST(XMLHelpers, splineReaderTakesNumbersUpToFirstNonNumber) {
+TEST(XMLHelpers, splineReaderReadsValuesAndSkipsUnknownChildren) {
 	RMTest::MessageCapture capture;
 	QXmlStreamReader reader;
-	startReader(reader, "<LinearSpline name='MaxPowerCurve'><X unit='C'>1 2 abc 4</X>"
+	startReader(reader, "<LinearSpline name='MaxPowerCurve'><X unit='C'>1 2</X>"
 						"<Extra><Z/></Extra><Y unit='kW'>10 20</Y></LinearSpline><After/>");
 	BVX::LinearSpline spl;
 	QString name, xu, yu;

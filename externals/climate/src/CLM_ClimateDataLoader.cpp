@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <locale>
 #include <sstream>
 
 #include <BVX_BinaryIO.h>
@@ -93,10 +94,99 @@ void splitEPWLine(std::string line, std::vector<std::string> & fields) {
 }
 
 
+/*! The number a whole field holds, in C notation. Text that is no number, or a number
+	followed by more text ("12.5abc"), is refused naming the field: where() gives its place
+	in the file, composed only then. The text "1.#QNAN" reads as NaN for the caller's check. */
+template <typename Where>
+double fieldNumber(const std::string & text, const Where & where, const char * functionID) {
+	if (text == BVX::NAN_TEXT)
+		return std::nan("");
+	std::istringstream strm(text);
+	strm.imbue(std::locale::classic());
+	double v = 0;
+	if (strm >> v) {
+		strm >> std::ws;
+		if (strm.eof())
+			return v;
+	}
+	throw BVX::Exception(BVX::FormatText("Invalid value '%1' in %2, must be a number.").arg(text).arg(where()), functionID);
+}
+
+
+/*! Range of values of a quantity that air near the ground can have. A value outside is no
+	measurement but a unit mix-up, a missing-value marker or damage, and is refused with its
+	place: unlike a beam divided by a low sun there is no known cause to undo, and a guessed
+	value would simulate another climate. */
+struct PhysicalRange {
+	double			m_low;
+	double			m_high;
+	const char *	m_name;
+	const char *	m_unit;
+};
+
+/*! The range of a quantity; nullptr for quantities without one (radiation is repaired
+	instead, wind direction and rain are not used by the room model). */
+const PhysicalRange * physicalRange(unsigned int quantity) {
+	// the coldest and hottest air measured on earth are -89.2 C and 56.7 C
+	static const PhysicalRange TEMPERATURE = { -100, 70, "air temperature", "C" };
+	// fog is saturated air; more vapour than saturation does not stay in the air
+	static const PhysicalRange HUMIDITY = { 0, 100, "relative humidity", "%" };
+	static const PhysicalRange WIND_SPEED = { 0, HUGE_VAL, "wind speed", "m/s" };
+	// 0 stands for a pressure not given (a WAC file without its column)
+	static const PhysicalRange PRESSURE = { 0, HUGE_VAL, "air pressure", "Pa" };
+	switch (quantity) {
+		case ClimateDataLoader::Temperature:		return &TEMPERATURE;
+		case ClimateDataLoader::RelativeHumidity:	return &HUMIDITY;
+		case ClimateDataLoader::WindVelocity:		return &WIND_SPEED;
+		case ClimateDataLoader::AirPressure:		return &PRESSURE;
+		default: return nullptr;
+	}
+}
+
+/*! True when the value of the quantity is one the air can have. */
+bool withinPhysicalRange(unsigned int quantity, double value) {
+	const PhysicalRange * r = physicalRange(quantity);
+	return r == nullptr || (value >= r->m_low && value <= r->m_high);
+}
+
+/*! Error for a value outside its quantity's physical range; where names its place, hint
+	is appended when not empty. */
+[[noreturn]] void throwOutOfRange(unsigned int quantity, double value, const std::string & where,
+								  const char * hint, const char * functionID)
+{
+	const PhysicalRange & r = *physicalRange(quantity);
+	BVX::FormatText text = r.m_high == HUGE_VAL
+			? BVX::FormatText("Invalid %1 %2 %3 in %4, must not be below %5 %3.").arg(r.m_name).arg(value)
+			  .arg(r.m_unit).arg(where).arg(r.m_low)
+			: BVX::FormatText("Invalid %1 %2 %3 in %4, must lie between %5 and %6 %3.").arg(r.m_name).arg(value)
+			  .arg(r.m_unit).arg(where).arg(r.m_low).arg(r.m_high);
+	std::string msg = text.str();
+	if (hint != nullptr && *hint != 0)
+		msg += std::string(" ") + hint;
+	throw BVX::Exception(msg, functionID);
+}
+
+
+/*! Latitude and longitude of the header, refused outside -90..90 and -180..360 degrees (east
+	longitudes are written as 0..360 as well): the sun's position would be that of no place on
+	earth. where names the fields' places, latitude first. */
+void checkLocation(const ClimateDataLoader & loader, const std::string & latitudeWhere,
+				   const std::string & longitudeWhere, const char * functionID)
+{
+	if (!(loader.m_latitude >= -90 && loader.m_latitude <= 90))
+		throw BVX::Exception(BVX::FormatText("Invalid latitude %1 Deg in %2, must lie between -90 and 90 Deg.")
+							 .arg(loader.m_latitude).arg(latitudeWhere), functionID);
+	if (!(loader.m_longitude >= -180 && loader.m_longitude <= 360))
+		throw BVX::Exception(BVX::FormatText("Invalid longitude %1 Deg in %2, must lie between -180 and 360 Deg.")
+							 .arg(loader.m_longitude).arg(longitudeWhere), functionID);
+}
+
+
 /*! Time zone in whole hours from a header field. A zone that is not a finite number of
 	hours within [low, high] is refused before the conversion to int. */
-int timeZoneHours(const std::string & text, double low, double high, const char * functionID) {
-	double hours = BVX::string2val<double>(text);
+template <typename Where>
+int timeZoneHours(const std::string & text, double low, double high, const Where & where, const char * functionID) {
+	double hours = fieldNumber(text, where, functionID);
 	if (!std::isfinite(hours) || hours < low || hours > high)
 		throw BVX::Exception(BVX::FormatText("Invalid time zone '%1', must be a number of hours between %2 and %3.")
 							 .arg(text).arg(low).arg(high), functionID);
@@ -171,11 +261,27 @@ void applyC6bHeaderString(ClimateDataLoader & loader, const std::string & str) {
 	else if (key == "CITY")			loader.m_city = value;
 	else if (key == "WMO")			loader.m_wmoCode = value;
 	else if (key == "SOURCE")		loader.m_source = value;
-	else if (key == "TIMEZONE")		loader.m_timeZone = timeZoneHours(value, -12, 14, "[ClimateDataLoader::readClimateDataBVX]");
-	else if (key == "LATITUDE")		loader.m_latitude = BVX::string2val<double>(value);
-	else if (key == "LONGITUDE")	loader.m_longitude = BVX::string2val<double>(value);
-	else if (key == "STARTYEAR")	loader.m_startYear = BVX::string2val<int>(value);
-	else if (key == "ELEVATION")	loader.m_elevation = BVX::string2val<int>(value);
+	const char * const FUNC_ID = "[ClimateDataLoader::readClimateDataBVX]";
+	auto where = [&key]() { return BVX::FormatText("header entry %1").arg(key).str(); };
+	// the header's whole numbers are read as they always were: "81.5" as 81
+	auto wholeNumber = [&]() {
+		try {
+			return BVX::string2val<int>(value);
+		}
+		catch (BVX::Exception & ex) {
+			throw BVX::Exception(ex, BVX::FormatText("Invalid value '%1' in %2, must be a whole number.").arg(value).arg(where()),
+								 FUNC_ID);
+		}
+	};
+	if (key == "COUNTRY")			loader.m_country = value;
+	else if (key == "CITY")			loader.m_city = value;
+	else if (key == "WMO")			loader.m_wmoCode = value;
+	else if (key == "SOURCE")		loader.m_source = value;
+	else if (key == "TIMEZONE")		loader.m_timeZone = timeZoneHours(value, -12, 14, where, FUNC_ID);
+	else if (key == "LATITUDE")		loader.m_latitude = fieldNumber(value, where, FUNC_ID);
+	else if (key == "LONGITUDE")	loader.m_longitude = fieldNumber(value, where, FUNC_ID);
+	else if (key == "STARTYEAR")	loader.m_startYear = wholeNumber();
+	else if (key == "ELEVATION")	loader.m_elevation = wholeNumber();
 	else if (key == "COMMENT")		loader.m_comment = value;
 }
 
@@ -275,17 +381,31 @@ WACLayout readWACHeader(std::istream & in, ClimateDataLoader & loader) {
 	}
 	loader.m_city = trimmed(block[0]);
 	loader.m_comment = block[1];
-	loader.m_longitude = BVX::string2val<double>(block[2]);
-	loader.m_latitude = BVX::string2val<double>(block[3]);
-	loader.m_elevation = BVX::string2val<double>(block[4]);
+	// header block line i is line i+3 of the file; a header line holds one value
+	auto headerLine = [](unsigned int i) {
+		return [i]() { return BVX::FormatText("line %1").arg(i + 3).str(); };
+	};
+	auto headerCount = [&](unsigned int i) {
+		try {
+			return BVX::string2val<unsigned int>(block[i]);
+		}
+		catch (BVX::Exception & ex) {
+			throw BVX::Exception(ex, BVX::FormatText("Invalid value '%1' in %2, must be a whole number.")
+								 .arg(trimmed(block[i])).arg(headerLine(i)()), FUNC_ID);
+		}
+	};
+	loader.m_longitude = fieldNumber(trimmed(block[2]), headerLine(2), FUNC_ID);
+	loader.m_latitude = fieldNumber(trimmed(block[3]), headerLine(3), FUNC_ID);
+	checkLocation(loader, headerLine(3)(), headerLine(2)(), FUNC_ID);
+	loader.m_elevation = fieldNumber(trimmed(block[4]), headerLine(4), FUNC_ID);
 	// zones east of +12 h may be written as 13..24 h
-	int tz = timeZoneHours(block[5], -12, 24, FUNC_ID);
+	int tz = timeZoneHours(trimmed(block[5]), -12, 24, headerLine(5), FUNC_ID);
 	if (tz > 12)
 		tz -= 24;
 	loader.m_timeZone = tz;
-	layout.m_timeStep = BVX::string2val<double>(block[6]);
-	layout.m_numLines = BVX::string2val<unsigned int>(block[7]);
-	layout.m_numColumns = BVX::string2val<unsigned int>(block[8]);
+	layout.m_timeStep = fieldNumber(trimmed(block[6]), headerLine(6), FUNC_ID);
+	layout.m_numLines = headerCount(7);
+	layout.m_numColumns = headerCount(8);
 	layout.m_annual = (layout.m_numLines == ClimateDataLoader::HOURS_PER_YEAR && layout.m_timeStep == 1.0);
 
 	if (!readLine(in, line))
@@ -342,15 +462,35 @@ double parseWACTime(const std::string & field, unsigned int j, const WACLayout &
 	return instant.secondsOfYear() + 3600;
 }
 
+/*! The quantity a WAC column holds; NumClimateComponents for global radiation and time. */
+unsigned int wacQuantity(WACColumn c) {
+	static const unsigned int QUANTITY[NUM_WAC_COLUMNS] = {
+		ClimateDataLoader::Temperature, ClimateDataLoader::RelativeHumidity, ClimateDataLoader::DirectRadiationNormal,
+		ClimateDataLoader::DiffuseRadiationHorizontal, ClimateDataLoader::WindDirection, ClimateDataLoader::WindVelocity,
+		ClimateDataLoader::LongWaveCounterRadiation, ClimateDataLoader::AirPressure, ClimateDataLoader::Rain,
+		ClimateDataLoader::NumClimateComponents, ClimateDataLoader::NumClimateComponents
+	};
+	return QUANTITY[c];
+}
+
+/*! Value of column c in data line j, times factor (the file's unit into the loader's). */
 double wacValue(const std::vector<std::string> & fields, const WACLayout & layout, unsigned int j, WACColumn c,
 				double factor = 1)
 {
+	const char * const FUNC_ID = "[ClimateDataLoader::readClimateDataWAC]";
 	if (!layout.has(c))
 		return 0;
-	const double v = BVX::string2val<double>(fields[static_cast<unsigned int>(layout.m_col[c])]) * factor;
+	auto where = [&]() {
+		return BVX::FormatText("column %1 of data line #%2 (total line #%3)").arg(layout.m_col[c] + 1)
+				.arg(j + 1).arg(layout.totalLine(j)).str();
+	};
+	const double v = fieldNumber(fields[static_cast<unsigned int>(layout.m_col[c])], where, FUNC_ID) * factor;
 	if (!std::isfinite(v))
-		throwNonFiniteValue(BVX::FormatText("column %1 of data line #%2 (total line #%3)").arg(layout.m_col[c] + 1)
-							.arg(j + 1).arg(layout.totalLine(j)), "[ClimateDataLoader::readClimateDataWAC]");
+		throwNonFiniteValue(BVX::FormatText(where()), FUNC_ID);
+	const unsigned int q = wacQuantity(c);
+	if (q < ClimateDataLoader::NumClimateComponents && !withinPhysicalRange(q, v))
+		throwOutOfRange(q, v, where(), c == WAC_HREL ? "The column HREL holds the relative humidity as a fraction (0..1)." : nullptr,
+						FUNC_ID);
 	return v;
 }
 
@@ -514,10 +654,15 @@ void ClimateDataLoader::readClimateDataEPW(const std::string & fname, bool heade
 		m_country = toUtf8(fields[3]);
 		m_source = toUtf8(fields[4]);
 		m_wmoCode = toUtf8(fields[5]);
-		m_latitude = BVX::string2val<double>(fields[6]);
-		m_longitude = BVX::string2val<double>(fields[7]);
-		m_timeZone = timeZoneHours(fields[8], -12, 14, FUNC_ID);
-		m_elevation = BVX::string2val<double>(fields[9]);
+		// fields are counted from 1 in the messages, as the data fields are
+		auto headerField = [](unsigned int i) {
+			return [i]() { return BVX::FormatText("field %1 of line 1").arg(i + 1).str(); };
+		};
+		m_latitude = fieldNumber(fields[6], headerField(6), FUNC_ID);
+		m_longitude = fieldNumber(fields[7], headerField(7), FUNC_ID);
+		m_timeZone = timeZoneHours(fields[8], -12, 14, headerField(8), FUNC_ID);
+		m_elevation = fieldNumber(fields[9], headerField(9), FUNC_ID);
+		checkLocation(*this, headerField(6)(), headerField(7)(), FUNC_ID);
 
 		for (unsigned int i = 2; i <= 5; ++i) {
 			if (!readLine(in, line))
@@ -556,10 +701,15 @@ void ClimateDataLoader::readClimateDataEPW(const std::string & fname, bool heade
 				throw BVX::Exception(BVX::FormatText("Error reading data line #%1 (line #%2), expected at least %3 fields, got %4.")
 									 .arg(j + 1).arg(j + 9).arg(EPW_MIN_DATA_FIELDS).arg(fields.size()), FUNC_ID);
 			for (unsigned int q = 0; q < NumClimateComponents - 1; ++q) {
-				const double v = BVX::string2val<double>(fields[FIELD_OF[q]]);
+				auto where = [&]() {
+					return BVX::FormatText("field %1 of data line #%2 (line #%3)").arg(FIELD_OF[q] + 1)
+							.arg(j + 1).arg(j + 9).str();
+				};
+				const double v = fieldNumber(fields[FIELD_OF[q]], where, FUNC_ID);
 				if (!std::isfinite(v))
-					throwNonFiniteValue(BVX::FormatText("field %1 of data line #%2 (line #%3)").arg(FIELD_OF[q] + 1)
-										.arg(j + 1).arg(j + 9), FUNC_ID);
+					throwNonFiniteValue(BVX::FormatText(where()), FUNC_ID);
+				if (!withinPhysicalRange(q, v))
+					throwOutOfRange(q, v, where(), nullptr, FUNC_ID);
 				data[q].push_back(v);
 			}
 			global.push_back(optionalNumber(fields[GLOBAL_FIELD]));
@@ -599,6 +749,12 @@ void ClimateDataLoader::readClimateDataBVX(const std::string & fname, bool heade
 		BVX::BVX_Message("Missing CITY name.", BVX::MSG_WARNING, FUNC_ID, -1);
 		m_city = "---";
 	}
+	try {
+		checkLocation(*this, "header entry LATITUDE", "header entry LONGITUDE", FUNC_ID);
+	}
+	catch (BVX::Exception & ex) {
+		throw BVX::Exception(ex, BVX::FormatText("Error reading header of climate data file '%1'.").arg(fname), FUNC_ID);
+	}
 	if (headerOnly)
 		return;
 
@@ -608,9 +764,15 @@ void ClimateDataLoader::readClimateDataBVX(const std::string & fname, bool heade
 		if (q > 0 && data[q].size() != data[0].size())
 			throw BVX::Exception(BVX::FormatText("Error reading data file, data vector #%1 has length %2, but should have length %3 as all previous vectors.")
 								 .arg(q).arg(data[q].size()).arg(data[0].size()), FUNC_ID);
-		for (std::size_t j = 0; j < data[q].size(); ++j)
-			if (!std::isfinite(data[q][j]))
-				throwNonFiniteValue(BVX::FormatText("data vector #%1 at index %2 of file '%3'").arg(q).arg(j).arg(fname), FUNC_ID);
+		for (std::size_t j = 0; j < data[q].size(); ++j) {
+			const double v = data[q][j];
+			if (std::isfinite(v) && withinPhysicalRange(q, v))
+				continue;
+			const std::string where = BVX::FormatText("data vector #%1 at index %2 of file '%3'").arg(q).arg(j).arg(fname).str();
+			if (!std::isfinite(v))
+				throwNonFiniteValue(BVX::FormatText(where), FUNC_ID);
+			throwOutOfRange(q, v, where, nullptr, FUNC_ID);
+		}
 	}
 	std::vector<double> timePoints;
 	BVX::read_vector_binary(in, timePoints, MAX_VECTOR_LENGTH);

@@ -23,7 +23,7 @@ std::string num(double v) {
 const char * const LOCATION = "LOCATION,Warnem\xfcnde,MV,DEU,BBSR,101700,54.18300,12.08300,1.0,4.0";
 
 /*! An EPW file with the given LOCATION line and dataLines data lines of 'fields' fields.
-	Data line j: temperature j/100, RH 50, pressure 100000+j, IR 300+j%7, DNI j%100,
+	Data line j: temperature (j % 7000)/100 (below 70 C), RH 50, pressure 100000+j, IR 300+j%7, DNI j%100,
 	DHI j%50, wind direction 180, wind speed 3.5. */
 std::string makeEpw(const std::string & location, unsigned int dataLines = 8760, unsigned int fields = 35,
 					const std::string & eol = "\n")
@@ -36,7 +36,7 @@ std::string makeEpw(const std::string & location, unsigned int dataLines = 8760,
 	  << "COMMENTS 2, second comment " << eol
 	  << "DATA PERIODS,1,1,Data,Sunday, 1/ 1,12/31" << eol;
 	for (unsigned int j = 0; j < dataLines; ++j) {
-		double v[35] = { 2005, 1, 1, 1, 60, 0, j / 100.0, 5, 50, 100000.0 + j, 0, 0, 300.0 + j % 7, 0,
+		double v[35] = { 2005, 1, 1, 1, 60, 0, (j % 7000) / 100.0, 5, 50, 100000.0 + j, 0, 0, 300.0 + j % 7, 0,
 						 double(j % 100), double(j % 50), 0, 0, 0, 0, 180, 3.5 };
 		for (unsigned int f = 0; f < fields; ++f)
 			s << (f == 0 ? "" : ",") << (f == 5 ? std::string("?9?9") : num(v[f]));
@@ -102,11 +102,11 @@ TEST_F(EpwReader, RejectsMalformedFilesWithMessages) {
 	struct Case { const char * m_name; std::string m_content; const char * m_message; } cases[] = {
 		{ "empty file", "", "Error reading line 1." },
 		{ "nine location fields", makeEpw(nineFields, 0), "Error reading line 1, bad format." },
-		{ "bad latitude", makeEpw("LOCATION,a,b,c,d,e,north,2,3,4", 0), "Could not convert 'north' into value." },
+		{ "bad latitude", makeEpw("LOCATION,a,b,c,d,e,north,2,3,4", 0), "Invalid value 'north' in field 7 of line 1, must be a number." },
 		{ "header ends early", eightLines.substr(0, eightLines.find("COMMENTS 1")), "Error reading line 6." },
 		{ "too few data lines", makeEpw(LOCATION, 8759), "Error reading data line #8760" },
 		{ "too few fields", makeEpw(LOCATION, 8760, 21), "expected at least 22 fields, got 21" },
-		{ "bad number", badNumber, "Could not convert 'abc' into value." },
+		{ "bad number", badNumber, "Invalid value 'abc' in field 7 of data line #4322 (line #4330), must be a number." },
 		{ "time zone beyond int", makeEpw("LOCATION,a,b,c,d,e,1,2,1e10,4", 0), "Invalid time zone '1e10'" },
 		{ "time zone of 99 h", makeEpw("LOCATION,a,b,c,d,e,1,2,99,4", 0), "Invalid time zone '99'" },
 		// "1.#QNAN" is the one text the number conversion turns into NaN
@@ -214,7 +214,8 @@ TEST_F(C6bReader, RejectsMalformedFilesWithMessages) {
 		{ "empty header string", [](C6bBuilder & b) { b.m_header.push_back(""); }, "Invalid key-value format." },
 		{ "long header string", [](C6bBuilder & b) { b.m_header.push_back("COMMENT=" + std::string(1993, 'x')); },
 		  "String length exceeds given maximum!" },
-		{ "bad number", [](C6bBuilder & b) { b.m_header.push_back("LATITUDE=north"); }, "Could not convert 'north' into value." },
+		{ "bad number", [](C6bBuilder & b) { b.m_header.push_back("LATITUDE=north"); },
+		  "Invalid value 'north' in header entry LATITUDE, must be a number." },
 		{ "time zone beyond int", [](C6bBuilder & b) { b.m_header.push_back("TIMEZONE=1e10"); }, "Invalid time zone '1e10'" },
 		{ "time zone of 99 h", [](C6bBuilder & b) { b.m_header.push_back("TIMEZONE=99"); }, "Invalid time zone '99'" },
 		{ "time zone nan", [](C6bBuilder & b) { b.m_header.push_back("TIMEZONE=1.#QNAN"); }, "Invalid time zone '1.#QNAN'" },

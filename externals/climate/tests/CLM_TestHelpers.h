@@ -56,12 +56,14 @@ struct C6bBuilder {
 
 	/*! Fills all nine vectors with n values; quantity q gets value q*1000 + j, except the
 		direct normal radiation (q = 2): j % 400, below what the clean sky of any hour with
-		the sun up lets through (about 410 W/m2 and more), so that the reader keeps it. */
+		the sun up lets through (about 410 W/m2 and more), so that the reader keeps it, and
+		temperature and relative humidity, which stay within what air can have:
+		j % 100 - 30 C and j % 101 %. */
 	C6bBuilder & withData(unsigned int n) {
 		for (unsigned int q = 0; q < 9; ++q) {
 			m_vectors[q].resize(n);
 			for (unsigned int j = 0; j < n; ++j)
-				m_vectors[q][j] = q == 2 ? j % 400 : q * 1000.0 + j;
+				m_vectors[q][j] = q == 2 ? j % 400 : q == 0 ? j % 100 - 30.0 : q == 1 ? j % 101 : q * 1000.0 + j;
 		}
 		return *this;
 	}

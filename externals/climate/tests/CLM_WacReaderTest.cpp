@@ -22,12 +22,12 @@ struct WacFile {
 	/*! Number of header-block lines written; by default as many as the count announces. */
 	int							m_headerLinesWritten = -1;
 
-	/*! 8760 lines: TA j/10, HREL 0.55, ISDH 10, ISD 20, PSTA 1013, WV 2. */
+	/*! 8760 lines: TA (j % 700)/10 (below 70 C), HREL 0.55, ISDH 10, ISD 20, PSTA 1013, WV 2. */
 	WacFile & annual() {
 		m_data.clear();
 		for (unsigned int j = 0; j < 8760; ++j) {
 			std::ostringstream s;
-			s << j / 10.0 << "\t0.55\t10\t20\t1013\t2";
+			s << (j % 700) / 10.0 << "\t0.55\t10\t20\t1013\t2";
 			m_data.push_back(s.str());
 		}
 		return *this;
@@ -86,7 +86,7 @@ TEST_F(WacReader, ReadsAnnualTableWithUnitScaling) {
 		ASSERT_EQ(v.size(), 8760u);
 
 	const unsigned int j = 4139; // hour ending 12:00 on 22 June
-	EXPECT_DOUBLE_EQ(loader.m_data[ClimateDataLoader::Temperature][j], 413.9);
+	EXPECT_DOUBLE_EQ(loader.m_data[ClimateDataLoader::Temperature][j], 63.9);
 	EXPECT_DOUBLE_EQ(loader.m_data[ClimateDataLoader::RelativeHumidity][j], 55);	// fraction -> %
 	EXPECT_DOUBLE_EQ(loader.m_data[ClimateDataLoader::AirPressure][j], 101300);		// hPa -> Pa
 	EXPECT_DOUBLE_EQ(loader.m_data[ClimateDataLoader::WindVelocity][j], 2);			// "WV" is wind speed
@@ -181,7 +181,8 @@ TEST_F(WacReader, RejectsMalformedFilesWithMessages) {
 		  "Error reading data line #1 (total line #13), last successfully read line was 'TA\tHREL\tISDH\tISD\tPSTA\tWV'." },
 		{ "short data line", [](WacFile & f) { f.m_data[5] = "1\t0.5\t10\t20\t1013"; },
 		  "Error reading data line #6 (total line #18); not enough columns (expected 6 columns, got 5 columns)!" },
-		{ "bad value", [](WacFile & f) { f.m_data[2] = "1\tdry\t10\t20\t1013\t2"; }, "Could not convert 'dry' into value." },
+		{ "bad value", [](WacFile & f) { f.m_data[2] = "1\tdry\t10\t20\t1013\t2"; }, 
+		  "Invalid value 'dry' in column 2 of data line #3 (total line #15), must be a number." },
 		{ "time zone beyond int", [](WacFile & f) { f.m_timeZone = "1e10"; }, "Invalid time zone '1e10'" },
 		{ "time zone of 25 h", [](WacFile & f) { f.m_timeZone = "25"; }, "Invalid time zone '25'" },
 		{ "time zone west of -12 h", [](WacFile & f) { f.m_timeZone = "-13"; }, "Invalid time zone '-13'" },
