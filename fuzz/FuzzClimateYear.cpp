@@ -2,7 +2,8 @@
 // makes up, so the input is not the file but a list of edits to a plausible full-year
 // skeleton: location fields, single fields of any hour (numbers, large beams, empty fields,
 // missing-value markers, text), cut and missing lines. After each read that succeeds:
-// every value is finite, every direct normal value lies within the extraterrestrial irradiance,
+// every value is finite, the location lies on earth, temperature, humidity, wind speed and
+// pressure are values air can have, every direct normal value lies within the extraterrestrial irradiance,
 // only negative values and beams above what any sky lets through in their hour are replaced,
 // and the data interpolate at any time.
 #include <array>
@@ -146,6 +147,14 @@ void checkRead(ClimateDataLoader & loader) {
 		FuzzSupport::require(loader.m_data[q].size() == HOURS, "a full year of values");
 		for (double v : loader.m_data[q])
 			FuzzSupport::require(std::isfinite(v), "values are finite");
+	}
+	FuzzSupport::require(loader.m_latitude >= -90 && loader.m_latitude <= 90 && loader.m_longitude >= -180
+						 && loader.m_longitude <= 360, "a location on earth");
+	for (unsigned int j = 0; j < HOURS; ++j) {
+		const double t = loader.m_data[ClimateDataLoader::Temperature][j];
+		const double rh = loader.m_data[ClimateDataLoader::RelativeHumidity][j];
+		FuzzSupport::require(t >= -100 && t <= 70 && rh >= 0 && rh <= 100 && loader.m_data[ClimateDataLoader::WindVelocity][j] >= 0
+							 && loader.m_data[ClimateDataLoader::AirPressure][j] >= 0, "values air can have");
 	}
 	SolarRadiationModel sun;
 	sun.m_latitude = loader.m_latitude * BVX::DEG_TO_RAD;
