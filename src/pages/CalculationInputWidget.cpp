@@ -258,10 +258,12 @@ void CalculationInputWidget::on_lineEditAlbedo_editingFinished() {
 
 void CalculationInputWidget::climateLocationChanged(int index) {
 	const QString path = m_ui->comboBoxLocation->itemData(index == -1 ? 0 : index, Qt::UserRole).toString();
-	if (!m_climate->loadClimateData(path)) {
+	QString reason;
+	if (!m_climate->loadClimateData(path, &reason)) {
+		// the reader's own words name the file, line and field of what it refused
 		QMessageBox::critical(this, tr("Error loading climatic data"),
 			tr("Could not load climatic data in directory '%1', see error log '%2' for details!")
-				.arg(path, QtExt::Directories::globalLogFile()));
+				.arg(path, QtExt::Directories::globalLogFile()) + "\n\n" + reason);
 		m_ui->textBrowserClimateDataInfo->clear();
 		// the project keeps its location: the list shows it again
 		const int projectIndex = projectLocationIndex();

@@ -106,7 +106,7 @@ QString Climate::resolveClimateFile(const QString & baseDir, const QString & use
 }
 
 
-bool Climate::loadClimateData(const QString & climateDataFile) {
+bool Climate::loadClimateData(const QString & climateDataFile, QString * reason) {
 	const char * const FUNC_ID = "[Climate::loadClimateData]";
 	if (!m_descriptions.contains(climateDataFile))
 		BVX::BVX_Message(BVX::FormatText("Expected climate data path '%1' in list of climate data files.")
@@ -121,11 +121,19 @@ bool Climate::loadClimateData(const QString & climateDataFile) {
 	}
 	catch (BVX::Exception & ex) {
 		ex.writeMsgStackToError();
+		if (reason != nullptr) {
+			QStringList lines;
+			for (const auto & m : ex.messages())
+				lines << QString::fromStdString(m.m_what).trimmed();
+			*reason = lines.join('\n');
+		}
 		m_currentClimateDataFile.clear();
 		return false;
 	}
 	catch (std::exception & ex) {
 		BVX::BVX_Message(ex.what(), BVX::MSG_ERROR, FUNC_ID, -1);
+		if (reason != nullptr)
+			*reason = QString::fromLocal8Bit(ex.what());
 		m_currentClimateDataFile.clear();
 		return false;
 	}

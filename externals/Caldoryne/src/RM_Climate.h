@@ -31,8 +31,9 @@ public:
 
 	/*! Reads a catalogued file completely (user directory first, then the built-in one),
 		makes it the current climate file and computes the running mean temperature.
-		False on failure, with the error logged and the current file cleared. */
-	bool loadClimateData(const QString & climateDataFile);
+		False on failure, with the error logged and the current file cleared; reason, when given,
+		then receives the reader's messages, the cause first, one a line. */
+	bool loadClimateData(const QString & climateDataFile, QString * reason = nullptr);
 
 	/*! Absolute path of a climate file: below userDir when it exists there, else below baseDir
 		(an empty directory is skipped; with both empty the path is returned unchanged). */
