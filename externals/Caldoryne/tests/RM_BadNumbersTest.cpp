@@ -1,7 +1,9 @@
 // Nonsense numbers in project files: every numeric element of the bundled examples and
 // every numeric attribute of their embedded items is replaced, one at a time, by nan, inf,
 // -inf and 1e308. A non-finite value must give a read or init error naming the element; a
-// finite one either an error or a model whose states and derivatives are finite.
+// finite one either an error or a model whose states and derivatives are finite. Texts that
+// are no number ("2,5", "2.5x", "0x10", "") must be read errors naming element, line and column.
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <regex>
@@ -30,6 +32,10 @@ struct NumberSite {
 	std::size_t	m_pos;
 	std::size_t	m_length;
 	std::string	m_name;
+	/*! An id or category attribute: a key, not a physical value. */
+	bool		m_key = false;
+	/*! The first of several numbers of an element (a schedule's hours). */
+	bool		m_list = false;
 };
 
 std::string readText(const QString & path) {
@@ -39,12 +45,13 @@ std::string readText(const QString & path) {
 }
 
 /*! The first number of every element whose text is numbers only, and every numeric
-	attribute inside the embedded database. */
+	attribute inside the embedded database (keys marked). */
 std::vector<NumberSite> numberSites(const std::string & text) {
 	std::vector<NumberSite> sites;
 	static const std::regex element(R"re(<(\w+)(\s[^>]*)?>\s*(-?[0-9][0-9.eE+-]*)(\s+-?[0-9][0-9.eE+-]*)*\s*</\1>)re");
 	for (auto it = std::sregex_iterator(text.begin(), text.end(), element); it != std::sregex_iterator(); ++it)
-		sites.push_back({ static_cast<std::size_t>(it->position(3)), static_cast<std::size_t>(it->length(3)), (*it)[1].str() });
+		sites.push_back({ static_cast<std::size_t>(it->position(3)), static_cast<std::size_t>(it->length(3)), (*it)[1].str(),
+						  false, (*it)[4].matched });
 	const std::size_t dbStart = text.find("<EmbeddedDataBase>");
 	const std::size_t dbEnd = text.find("</EmbeddedDataBase>");
 	if (dbStart == std::string::npos || dbEnd == std::string::npos)
@@ -52,12 +59,16 @@ std::vector<NumberSite> numberSites(const std::string & text) {
 	static const std::regex attribute(R"re(\s(\w+)="(-?[0-9][0-9.eE+-]*)")re");
 	const std::string db = text.substr(dbStart, dbEnd - dbStart);
 	for (auto it = std::sregex_iterator(db.begin(), db.end(), attribute); it != std::sregex_iterator(); ++it) {
-		if ((*it)[1].str() == "id" || (*it)[1].str() == "category")
-			continue; // keys, not physical values
+		const bool key = (*it)[1].str() == "id" || (*it)[1].str() == "category";
 		sites.push_back({ dbStart + static_cast<std::size_t>(it->position(2)), static_cast<std::size_t>(it->length(2)),
-						  (*it)[1].str() });
+						  (*it)[1].str(), key });
 	}
 	return sites;
+}
+
+/*! Line (from 1) of a position in a text. */
+std::size_t lineOf(const std::string & text, std::size_t pos) {
+	return 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(pos), '\n'));
 }
 
 } // namespace
@@ -119,6 +130,8 @@ TEST_F(BadNumbers, SweepOverExamples) {
 		const std::vector<NumberSite> sites = numberSites(text);
 		EXPECT_GT(sites.size(), 50u);
 		for (const NumberSite & s : sites) {
+			if (s.m_key)
+				continue;
 			for (const char * bad : BAD) {
 				std::string changed = text;
 				changed.replace(s.m_pos, s.m_length, bad);
@@ -129,6 +142,31 @@ TEST_F(BadNumbers, SweepOverExamples) {
 					EXPECT_NE(error.find(s.m_name), std::string::npos) << error;
 				}
 				EXPECT_TRUE(finite);
+			}
+		}
+	}
+}
+
+
+TEST_F(BadNumbers, TextsThatAreNoNumberAreReadErrorsWithLineAndColumn) {
+	const QStringList examples = QDir(QString(CALDORYNE_SOURCE_DIR) + "/resources/examples").entryList({ "*.rmxml" });
+	ASSERT_FALSE(examples.isEmpty());
+	// a decimal comma, text after the number, hexadecimal, nothing
+	const char * const NO_NUMBER[] = { "2,5", "2.5x", "20abc", "0x10", "" };
+	for (const QString & example : examples) {
+		const std::string text = readText(QString(CALDORYNE_SOURCE_DIR) + "/resources/examples/" + example);
+		for (const NumberSite & s : numberSites(text)) {
+			for (const char * bad : NO_NUMBER) {
+				// a schedule with one hour less is a shorter list, read as such
+				if (s.m_list && *bad == 0)
+					continue;
+				std::string changed = text;
+				changed.replace(s.m_pos, s.m_length, bad);
+				SCOPED_TRACE(example.toStdString() + ": " + s.m_name + " = '" + bad + "' at " + std::to_string(s.m_pos));
+				bool finite = true;
+				const std::string error = readAndInit(changed, finite);
+				EXPECT_NE(error.find(s.m_name), std::string::npos) << error;
+				EXPECT_NE(error.find("(line " + std::to_string(lineOf(text, s.m_pos)) + ", column "), std::string::npos) << error;
 			}
 		}
 	}
