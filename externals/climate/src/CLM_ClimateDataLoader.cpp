@@ -124,8 +124,9 @@ struct PhysicalRange {
 	const char *	m_unit;
 };
 
-/*! The range of a quantity; nullptr for quantities without one (radiation is repaired
-	instead, wind direction and rain are not used by the room model). */
+/*! The range of a quantity; nullptr for quantities without one: the radiation's limit
+	depends on the hour (see repairDirectNormalRadiation()), wind direction and rain are not
+	used by the room model. */
 const PhysicalRange * physicalRange(unsigned int quantity) {
 	// the coldest and hottest air measured on earth are -89.2 C and 56.7 C
 	static const PhysicalRange TEMPERATURE = { -100, 70, "air temperature", "C" };
