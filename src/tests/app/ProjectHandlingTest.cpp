@@ -6,9 +6,11 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSettings>
@@ -239,6 +241,63 @@ TEST_F(ProjectHandlingTest, SavingOverTheSaveOfASecondWindowAsks) {
 	other.buttonBar()->toolButtonSave->click();
 	ASSERT_EQ(driver.m_seen.size(), 2u);
 	EXPECT_EQ(driver.m_seen[1].m_title, "Project file changed");
+}
+
+
+TEST_F(ProjectHandlingTest, SaveWritesNoBackupThroughALinkAndKeepsTheProjectsPermissions) {
+	// another user of the shared folder planted the backup's name as a link to the owner's notes
+	const QString notes = m_dir + "/notes.txt";
+	ASSERT_TRUE(GuiTest::writeBytes(notes, "my own notes"));
+	ASSERT_TRUE(QFile::link(notes, m_office + ".bak"));
+	ASSERT_TRUE(QFile::setPermissions(m_office, QFile::ReadOwner | QFile::WriteOwner));
+	const QByteArray before = readBytes(m_office);
+	ASSERT_TRUE(m_window->loadProject(m_office, true));
+	editArea("31");
+	Driver driver;
+	driver.add(Driver::chooseFile(m_office));
+	driver.add(Driver::press(QDialogButtonBox::Ok));
+	m_window->buttonBar()->toolButtonSave->click();
+	ASSERT_EQ(driver.m_seen.size(), 2u);
+	EXPECT_EQ(driver.m_seen[1].m_text, QString("Wrote project file '%1'.").arg(m_office));
+	EXPECT_EQ(readBytes(notes), QByteArray("my own notes"));
+	EXPECT_FALSE(QFileInfo(m_office + ".bak").isSymLink());
+	EXPECT_EQ(readBytes(m_office + ".bak"), before);
+	// the old version is no more readable by others than the project
+	const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+	EXPECT_EQ(QFileInfo(m_office + ".bak").permissions() & others, QFile::Permissions());
+	EXPECT_EQ(QFileInfo(m_office + ".bak").permissions(), QFileInfo(m_office).permissions());
+}
+
+
+TEST_F(ProjectHandlingTest, ChangesTheStampCannotSeeByNameSizeOrTimeAreAskedAbout) {
+	const QString link = m_dir + "/link.rmxml";
+	ASSERT_TRUE(QFile::link(m_office, link));
+	const QByteArray original = readBytes(m_office);
+	QByteArray other = original;
+	other.replace("Office, south facade", "Office, north facade");
+	ASSERT_EQ(other.size(), original.size());
+	// loaded under its own name or through a link, saved under its own name; the other program
+	// keeps the size and restores the modification time (cp -p, rsync -t, an unpacked archive)
+	for (const QString & loaded : { m_office, link }) {
+		ASSERT_TRUE(GuiTest::writeBytes(m_office, original));
+		ASSERT_TRUE(m_window->loadProject(loaded, true));
+		const QDateTime modified = QFileInfo(m_office).fileTime(QFileDevice::FileModificationTime);
+		ASSERT_TRUE(GuiTest::writeBytes(m_office, other));
+		{
+			QFile f(m_office);
+			ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+			ASSERT_TRUE(f.setFileTime(modified, QFileDevice::FileModificationTime));
+		}
+		editArea("31");
+		Driver driver;
+		driver.add(Driver::chooseFile(m_office));
+		driver.add(Driver::press(QDialogButtonBox::No));
+		m_window->buttonBar()->toolButtonSave->click();
+		ASSERT_EQ(driver.m_seen.size(), 2u) << loaded.toStdString();
+		EXPECT_EQ(driver.m_seen[1].m_title, "Project file changed") << loaded.toStdString();
+		EXPECT_EQ(readBytes(m_office), other) << loaded.toStdString();
+		EXPECT_TRUE(m_window->isProjectModified());
+	}
 }
 
 
