@@ -3775,6 +3775,12 @@ Kommandozeile:
         <translation>Die Klimadaten für den Standort/die Datei &apos;%1&apos; wurden nicht gefunden. Der Standort &apos;%2&apos; ersetzt ihn.</translation>
     </message>
     <message>
+        <source>The climate data file &apos;%1&apos; cannot be read: %2
+The location &apos;%3&apos; replaces it.</source>
+        <translation>Die Klimadatei &apos;%1&apos; kann nicht gelesen werden: %2
+Der Standort &apos;%3&apos; ersetzt sie.</translation>
+    </message>
+    <message>
         <source>Missing climate data</source>
         <translation>Fehlende Klimadaten</translation>
     </message>

@@ -31,7 +31,9 @@ ProjectDocument::~ProjectDocument() = default;
 
 
 ProjectDocument::ReadResult ProjectDocument::read(const QString & fileName, QString & errorText) {
-	if (!QFile(fileName).open(QIODevice::ReadOnly))
+	// a pipe or device is not opened here (the open would wait): the reader refuses it with its reason
+	const QFileInfo info(fileName);
+	if (!info.exists() || (info.isFile() && !QFile(fileName).open(QIODevice::ReadOnly)))
 		return CannotOpen;
 	RM::Room room;
 	try {

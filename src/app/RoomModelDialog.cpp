@@ -540,10 +540,14 @@ void RoomModelDialog::tellReplacedLocation(bool silent) {
 					 BVX::MSG_WARNING, FUNC_ID, 1);
 	if (silent)
 		return;
+	const QString unreadable = m_climate->unreadableReason(replaced);
 	const QString text = m_climate->climateDataFiles().contains(replaced) ?
 		tr("The DIN 4108-2 assessment runs with the climate files of its regions: the location '%1' is replaced by '%2'.")
-			: tr("The climate data for location/file '%1' cannot be found. The location '%2' replaces it.");
-	QMessageBox::warning(this, tr("Missing climate data"), text.arg(replaced, now));
+			.arg(replaced, now)
+			: !unreadable.isEmpty()
+				? tr("The climate data file '%1' cannot be read: %2\nThe location '%3' replaces it.").arg(replaced, unreadable, now)
+				: tr("The climate data for location/file '%1' cannot be found. The location '%2' replaces it.").arg(replaced, now);
+	QMessageBox::warning(this, tr("Missing climate data"), text);
 }
 
 
