@@ -2,6 +2,8 @@
 // reopen, Load, New and close with their save question; the run dialog's stored choice.
 #include <memory>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <QCloseEvent>
@@ -312,7 +314,14 @@ TEST_F(ProjectHandlingTest, LoadFailuresLeaveTheProjectUntouched) {
 	QList<QByteArray> lines = readBytes(m_office).split('\n');
 	lines[5] = "    <!-- K\xf6ln -->" + lines[5];
 	ASSERT_TRUE(GuiTest::writeBytes(m_dir + "/latin1.rmxml", lines.join('\n')));
+	// no writer will ever come to the pipe, and the device never ends
+	ASSERT_EQ(::mkfifo(QFile::encodeName(m_dir + "/pipe.rmxml").constData(), 0600), 0);
+	ASSERT_TRUE(QDir().mkpath(m_dir + "/folder.rmxml"));
+	const QString refused = "Error reading file, see logfile for details. Error message:\nCannot read project file: '";
 	const struct { QString file; QString text; } cases[] = {
+		{ m_dir + "/pipe.rmxml", refused + m_dir + "/pipe.rmxml' is a named pipe, not a regular file." },
+		{ "/dev/zero", refused + "/dev/zero' is a device, not a regular file." },
+		{ m_dir + "/folder.rmxml", refused + m_dir + "/folder.rmxml' is a folder, not a regular file." },
 		{ m_dir + "/none.rmxml", QString("Couldn't open file '%1' for reading.").arg(m_dir + "/none.rmxml") },
 		{ m_dir + "/broken.rmxml", "Error reading file, see logfile for details." },
 		{ m_dir + "/invalid.rmxml", "Error reading file, see logfile for details. Error message:\n" },
