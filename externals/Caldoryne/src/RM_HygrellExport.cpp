@@ -389,6 +389,7 @@ void HygrellExport::exportZonavexModel(const Room & room, const BVX::Path & dire
 
 	QStringList entries;
 	for (const char * sub : { "constructions", "materials", "climate" }) {
+		QDir().mkpath(QString::fromStdString((directory / sub).str()));
 		for (const QString & file : QDir(staging.path() + "/" + sub).entryList(QDir::Files | QDir::Hidden))
 			entries << QString(sub) + "/" + file;
 	}
