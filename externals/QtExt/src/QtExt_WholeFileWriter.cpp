@@ -70,10 +70,12 @@ bool WholeFileWriter::openEntryFile(QIODevice::OpenMode mode) {
 	}
 	if (fd < 0)
 		return false;
+	// the given file's permissions, else those of the file replaced (not of a link's target)
 	struct stat st;
-	if (!m_permissionsOf.isEmpty() && ::stat(QFile::encodeName(m_permissionsOf).constData(), &st) == 0
-			&& ::fchmod(fd, st.st_mode & 07777) != 0)
-	{
+	const bool keepMode = m_permissionsOf.isEmpty()
+			? ::lstat(QFile::encodeName(m_fileName).constData(), &st) == 0 && S_ISREG(st.st_mode)
+			: ::stat(QFile::encodeName(m_permissionsOf).constData(), &st) == 0;
+	if (keepMode && ::fchmod(fd, st.st_mode & 07777) != 0) {
 		const int err = errno;
 		::close(fd);
 		::unlink(QFile::encodeName(tmpName).constData());

@@ -43,7 +43,8 @@ public:
 	bool open(QIODevice::OpenMode mode = QIODevice::NotOpen);
 	/*! The device for stream writers (QXmlStreamWriter, QTextStream); commit() checks it. */
 	QIODevice * device() { return &file(); }
-	/*! ReplaceEntry: the new file gets the permission bits of fileName (call before open()). */
+	/*! ReplaceEntry: the new file gets the permission bits of fileName (call before open());
+		without it those of the regular file it replaces, or the usual ones of a new file. */
 	void takePermissionsOf(const QString & fileName);
 
 	/*! Writes all bytes (repeats short writes until the system names its reason). */

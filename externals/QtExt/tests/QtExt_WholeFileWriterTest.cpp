@@ -160,6 +160,11 @@ TEST_F(PlantedLinkTest, resultFileReplacesTheLinkNotItsTarget) {
 	EXPECT_EQ(fileBytes(m_notes), QByteArray("my own notes"));
 	EXPECT_FALSE(QFileInfo(result).isSymLink());
 	EXPECT_EQ(fileBytes(result), QByteArray("temperatures"));
+	// a result file the user made private stays private; the link's target lent it nothing
+	ASSERT_EQ(::chmod(QFile::encodeName(m_notes).constData(), 0604), 0);
+	ASSERT_EQ(::chmod(QFile::encodeName(result).constData(), 0600), 0);
+	ASSERT_TRUE(WholeFileWriter::writeFile(result, "again", &reason, QIODevice::NotOpen, WholeFileWriter::ReplaceEntry));
+	EXPECT_EQ(modeOf(result), mode_t(0600));
 }
 
 
