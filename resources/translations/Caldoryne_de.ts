@@ -1164,6 +1164,18 @@ Das Projekt ist weiterhin geöffnet; unter einem neuen Namen gespeichert bleibt 
         <translation>Fehler beim Export, Details in der Protokolldatei.</translation>
     </message>
     <message>
+        <source>Error during export:
+%1
+See the log file &apos;%2&apos; for details.</source>
+        <translation>Fehler beim Export:
+%1
+Details stehen in der Protokolldatei &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>Could not create export directory &apos;%1&apos;: %2.</source>
+        <translation>Das Exportverzeichnis &apos;%1&apos; konnte nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
         <source>Export complete</source>
         <translation>Export abgeschlossen</translation>
     </message>
@@ -3577,6 +3589,12 @@ Kommandozeile:
         <translation>PDF-Datei &apos;%1&apos; kann nicht geschrieben werden. Details stehen in der Protokolldatei &apos;%2&apos;.</translation>
     </message>
     <message>
+        <source>Cannot write PDF file &apos;%1&apos;: %2.
+See the log file &apos;%3&apos; for details.</source>
+        <translation>PDF-Datei &apos;%1&apos; kann nicht geschrieben werden: %2.
+Details stehen in der Protokolldatei &apos;%3&apos;.</translation>
+    </message>
+    <message>
         <source>Export PDF</source>
         <translation>PDF exportieren</translation>
     </message>
@@ -3773,6 +3791,12 @@ Kommandozeile:
     <message>
         <source>The climate data for location/file &apos;%1&apos; cannot be found. The location &apos;%2&apos; replaces it.</source>
         <translation>Die Klimadaten für den Standort/die Datei &apos;%1&apos; wurden nicht gefunden. Der Standort &apos;%2&apos; ersetzt ihn.</translation>
+    </message>
+    <message>
+        <source>The climate data file &apos;%1&apos; cannot be read: %2
+The location &apos;%3&apos; replaces it.</source>
+        <translation>Die Klimadatei &apos;%1&apos; kann nicht gelesen werden: %2
+Der Standort &apos;%3&apos; ersetzt sie.</translation>
     </message>
     <message>
         <source>Missing climate data</source>

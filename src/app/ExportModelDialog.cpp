@@ -167,7 +167,8 @@ bool ExportModelDialog::exportZonavex(const QString & lastDir) {
 	catch (BVX::Exception & ex) {
 		ex.writeMsgStackToError();
 		BVX::BVX_Message("Zonavex export failed.", BVX::MSG_ERROR, FUNC_ID, -1);
-		QMessageBox::critical(this, tr("Export error"), tr("Error during export, see logfile for details."));
+		QMessageBox::critical(this, tr("Export error"), tr("Error during export:\n%1\nSee the log file '%2' for details.")
+							  .arg(QString::fromStdString(ex.msgStack()).trimmed(), QtExt::Directories::globalLogFile()));
 		return false;
 	}
 	QMessageBox::information(this, tr("Export complete"), tr("ZONAVEX project was exported successfully."));
@@ -197,7 +198,8 @@ bool ExportModelDialog::exportWithSolver(const QString & lastDir) {
 	// the solver writes below a temporary folder beside the target; the old export stays until it succeeded
 	QTemporaryDir staging(exportDir + "/." + info.baseName() + "-export-XXXXXX");
 	if (!staging.isValid()) {
-		QMessageBox::critical(this, tr("Export error"), tr("Could not create export directory '%1'.").arg(exportDir));
+		QMessageBox::critical(this, tr("Export error"), tr("Could not create export directory '%1': %2.")
+							  .arg(exportDir, staging.errorString()));
 		return false;
 	}
 	BVX::Path fmuFile = toPath(fileName).withoutExtension();

@@ -31,7 +31,9 @@ ProjectDocument::~ProjectDocument() = default;
 
 
 ProjectDocument::ReadResult ProjectDocument::read(const QString & fileName, QString & errorText) {
-	if (!QFile(fileName).open(QIODevice::ReadOnly))
+	// a pipe or device is not opened here (the open would wait): the reader refuses it with its reason
+	const QFileInfo info(fileName);
+	if (!info.exists() || (info.isFile() && !QFile(fileName).open(QIODevice::ReadOnly)))
 		return CannotOpen;
 	RM::Room room;
 	try {
@@ -60,24 +62,36 @@ void ProjectDocument::reset() {
 
 
 bool ProjectDocument::changedOnDisk(const QString & fileName) const {
-	return QFileInfo(fileName).absoluteFilePath() == QFileInfo(m_room->m_projectFilePath).absoluteFilePath()
-			&& !m_fileStamp.matches(fileName);
+	return isProjectFile(fileName) && !m_fileStamp.matches(fileName);
 }
 
 
-bool ProjectDocument::write(const QString & fileName, QString & reason) {
+bool ProjectDocument::isProjectFile(const QString & fileName) const {
+	return !m_room->m_projectFilePath.isEmpty() && QtExt::FileStamp::sameFile(fileName, m_room->m_projectFilePath);
+}
+
+
+ProjectDocument::WriteResult ProjectDocument::write(const QString & fileName, QString & reason, bool overwriteChanges) {
+	const QtExt::FileStamp expected = !overwriteChanges && isProjectFile(fileName) ? m_fileStamp : QtExt::FileStamp();
 	const QString previousPath = m_room->m_projectFilePath;
 	m_room->m_projectFilePath = fileName;
 	const QByteArray bytes = content();
-	if (!QtExt::WholeFileWriter::writeFileWithBackup(fileName, bytes, &reason)) {
+	const QtExt::WholeFileWriter::ReplaceResult res =
+			QtExt::WholeFileWriter::replaceUnchanged(fileName, bytes, expected, &reason);
+	if (res == QtExt::WholeFileWriter::ChangedMeanwhile) {
+		m_room->m_projectFilePath = previousPath;
+		return ChangedOnDisk;
+	}
+	if (res != QtExt::WholeFileWriter::Replaced) {
 		BVX::BVX_Message(BVX::FormatText("Cannot write project file '%1': %2.").arg(fileName.toStdString())
 						 .arg(reason.toStdString()), BVX::MSG_ERROR, "[ProjectDocument::write]", 1);
 		m_room->m_projectFilePath = previousPath;
-		return false;
+		return WriteFailed;
 	}
-	m_fileStamp = QtExt::FileStamp::of(fileName);
+	// what was written, not what is there by now
+	m_fileStamp = QtExt::FileStamp::ofContent(bytes);
 	setClean();
-	return true;
+	return Written;
 }
 
 

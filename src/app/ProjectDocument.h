@@ -45,12 +45,20 @@ public:
 	ReadResult read(const QString & fileName, QString & errorText);
 	/*! Replaces the room's content by the default project. */
 	void reset();
+	/*! Outcome of write(). */
+	enum WriteResult {
+		Written,
+		WriteFailed,
+		ChangedOnDisk
+	};
 	/*! Writes the project to fileName whole or not at all, the version it replaces becomes the
-		".bak" file; false with the reason when project or backup could not be written (both
-		then stay as they were). The file becomes the project's file. */
-	bool write(const QString & fileName, QString & reason);
-	/*! fileName is the project's file and was changed by another program or window since this
-		document last read or wrote it. */
+		".bak" file; WriteFailed with the reason when project or backup could not be written (both
+		then stay as they were). The file becomes the project's file. Unless overwriteChanges,
+		the project's own file changed by another program or window (changedOnDisk(), checked
+		again in one step with the replacement) is left as it is: ChangedOnDisk. */
+	WriteResult write(const QString & fileName, QString & reason, bool overwriteChanges = false);
+	/*! fileName is the project's file (under any name: a link counts as its target) and was
+		changed by another program or window since this document last read or wrote it. */
 	bool changedOnDisk(const QString & fileName) const;
 
 	/*! What Save would write now. */
@@ -70,6 +78,9 @@ signals:
 	void modifiedChanged(bool modified);
 
 private:
+	/*! fileName is the file the project was last read from or written to. */
+	bool isProjectFile(const QString & fileName) const;
+
 	std::unique_ptr<RM::Database>	m_db;
 	std::unique_ptr<RM::Climate>	m_climate;
 	std::unique_ptr<RM::Room>		m_room;

@@ -540,10 +540,14 @@ void RoomModelDialog::tellReplacedLocation(bool silent) {
 					 BVX::MSG_WARNING, FUNC_ID, 1);
 	if (silent)
 		return;
+	const QString unreadable = m_climate->unreadableReason(replaced);
 	const QString text = m_climate->climateDataFiles().contains(replaced) ?
 		tr("The DIN 4108-2 assessment runs with the climate files of its regions: the location '%1' is replaced by '%2'.")
-			: tr("The climate data for location/file '%1' cannot be found. The location '%2' replaces it.");
-	QMessageBox::warning(this, tr("Missing climate data"), text.arg(replaced, now));
+			.arg(replaced, now)
+			: !unreadable.isEmpty()
+				? tr("The climate data file '%1' cannot be read: %2\nThe location '%3' replaces it.").arg(replaced, unreadable, now)
+				: tr("The climate data for location/file '%1' cannot be found. The location '%2' replaces it.").arg(replaced, now);
+	QMessageBox::warning(this, tr("Missing climate data"), text);
 }
 
 
@@ -603,14 +607,24 @@ RoomModelDialog::SaveResult RoomModelDialog::saveProject() {
 			return SaveCancelled;
 	}
 	m_lastDirectory = QFileInfo(fileName).absoluteFilePath();
-	if (m_document->changedOnDisk(fileName)
-			&& QMessageBox::question(this, tr("Project file changed"),
+	const auto askOverwrite = [this, &fileName]() {
+		return QMessageBox::question(this, tr("Project file changed"),
 				tr("The file '%1' was changed by another program or another Caldoryne window since it was "
 				   "loaded or saved here.\nOverwrite it with this project?").arg(fileName),
-				QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+				QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+	};
+	const bool overwrite = m_document->changedOnDisk(fileName);
+	if (overwrite && !askOverwrite())
 		return SaveCancelled;
 	QString reason;
-	if (!m_document->write(fileName, reason)) {
+	ProjectDocument::WriteResult written = m_document->write(fileName, reason, overwrite);
+	// changed while the question was open or the file was being written
+	if (written == ProjectDocument::ChangedOnDisk) {
+		if (!askOverwrite())
+			return SaveCancelled;
+		written = m_document->write(fileName, reason, true);
+	}
+	if (written != ProjectDocument::Written) {
 		QMessageBox::critical(this, tr("Write Error"),
 			tr("Couldn't write project file '%1':\n%2\n\nThe file and its backup were left as they were.").arg(fileName, reason));
 		return SaveFailed;

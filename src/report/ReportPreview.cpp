@@ -244,17 +244,24 @@ void ReportPreview::setupPdfPrinter(QPrinter & printer, const QString & fileName
 
 
 void ReportPreview::showPdfError(const QString & fileName) {
-	QMessageBox::critical(this, tr("PDF export"),
-						  tr("Cannot write PDF file '%1'. See the log file '%2' for details.")
-						  .arg(fileName, QtExt::Directories::globalLogFile()));
+	if (m_pdfFailure.isEmpty())
+		QMessageBox::critical(this, tr("PDF export"),
+							  tr("Cannot write PDF file '%1'. See the log file '%2' for details.")
+							  .arg(fileName, QtExt::Directories::globalLogFile()));
+	else
+		QMessageBox::critical(this, tr("PDF export"),
+							  tr("Cannot write PDF file '%1': %2.\nSee the log file '%3' for details.")
+							  .arg(fileName, m_pdfFailure, QtExt::Directories::globalLogFile()));
 }
 
 
 bool ReportPreview::printPdfWhole(QPrinter & printer, const QString & fileName, const std::function<bool()> & print) {
 	const char * const FUNC_ID = "[ReportPreview::printPdfWhole]";
 	const QFileInfo info(fileName);
+	m_pdfFailure.clear();
 	QTemporaryFile staged(info.absolutePath() + "/." + info.fileName() + "-XXXXXX");
 	if (!staged.open()) {
+		m_pdfFailure = staged.errorString();
 		BVX::BVX_Message(BVX::FormatText("Cannot write PDF file '%1': %2.").arg(fileName.toStdString())
 						 .arg(staged.errorString().toStdString()), BVX::MSG_ERROR, FUNC_ID, 1);
 		return false;
@@ -272,6 +279,7 @@ bool ReportPreview::printPdfWhole(QPrinter & printer, const QString & fileName, 
 		reason = "The PDF file is incomplete (disk full?)";
 	else if (QtExt::WholeFileWriter::writeFile(fileName, bytes, &reason))
 		return true;
+	m_pdfFailure = reason;
 	BVX::BVX_Message(BVX::FormatText("Cannot write PDF file '%1': %2.").arg(fileName.toStdString()).arg(reason.toStdString()),
 					 BVX::MSG_ERROR, FUNC_ID, 1);
 	return false;

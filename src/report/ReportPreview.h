@@ -77,15 +77,18 @@ private:
 	/*! A4 with 20 mm margins, high resolution, PDF into fileName. */
 	static void setupPdfPrinter(QPrinter & printer, const QString & fileName);
 	/*! Lets print() write the PDF of the printer into a temporary file beside fileName and
-		puts it in place only when it is complete; false (an existing file unchanged) otherwise. */
-	static bool printPdfWhole(QPrinter & printer, const QString & fileName, const std::function<bool()> & print);
-	/*! Error box naming the file and the log file. */
+		puts it in place only when it is complete; false (an existing file unchanged) otherwise,
+		the system's reason in m_pdfFailure. */
+	bool printPdfWhole(QPrinter & printer, const QString & fileName, const std::function<bool()> & print);
+	/*! Error box naming the file, the reason of the failure and the log file. */
 	void showPdfError(const QString & fileName);
 	/*! Error box of a print that failed: the PDF box for a file, else naming the printer. */
 	void showPrintError(const QPrinter & printer);
 	/*! Log text of a failed output: the cause after a first line, one closing mark. */
 	static QString printErrorMessage(const std::exception & ex);
 
+	/*! Why the last PDF could not be written ("No space left on device"); empty when not known. */
+	QString									m_pdfFailure;
 	Ui::ReportPreview *						m_ui;
 	QPrintPreviewWidget *					m_printPreviewWidget;
 	std::unique_ptr<QPrinter>				m_printer;

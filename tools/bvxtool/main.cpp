@@ -37,6 +37,7 @@
 #include <BVX_Version.h>
 
 #include "UsageError.h"
+#include <BVX_ProgramStart.h>
 
 #ifndef BVXTOOL_VERSION
 #define BVXTOOL_VERSION "0.0"
@@ -541,6 +542,7 @@ void writeMessageStack(const BVX::Exception & ex) {
 
 
 int main(int argc, char * argv[]) {
+	BVX::ProgramStart::prepareProcess();
 	BVX::ArgParser parser;
 	parser.m_appname = "bvxtool";
 	parser.m_version = BVXTOOL_VERSION;

@@ -55,6 +55,7 @@
 #include "UsageError.h"
 #include "ToolMessageHandler.h"
 #include <RM_ProgramIdentity.h>
+#include <BVX_ProgramStart.h>
 
 #ifndef CALDORYNE_CLI_VERSION
 #define CALDORYNE_CLI_VERSION "0.0"
@@ -327,6 +328,7 @@ int dispatch(Context & ctx) {
 
 
 int main(int argc, char * argv[]) {
+	BVX::ProgramStart::prepareProcess();
 	QCoreApplication app(argc, argv);
 	QCoreApplication::setApplicationName("caldoryne-cli");
 	QtExt::Directories::appname = "Caldoryne";

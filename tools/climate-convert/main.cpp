@@ -23,6 +23,7 @@
 #include <CLM_SolarRadiationModel.h>
 
 #include <QtExt_WholeFileWriter.h>
+#include <BVX_ProgramStart.h>
 
 namespace {
 
@@ -197,6 +198,7 @@ void printRepairedHours(const ClimateDataLoader & c) {
 
 
 int main(int argc, char * argv[]) {
+	BVX::ProgramStart::prepareProcess();
 	Options opts;
 	if (!parseArgs(argc, argv, opts)) {
 		std::cerr << USAGE;

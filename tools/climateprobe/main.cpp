@@ -14,6 +14,7 @@
 
 #include <CLM_ClimateDataLoader.h>
 #include <CLM_SolarRadiationModel.h>
+#include <BVX_ProgramStart.h>
 
 namespace {
 
@@ -141,6 +142,7 @@ int run(const Options & opts) {
 
 
 int main(int argc, char * argv[]) {
+	BVX::ProgramStart::prepareProcess();
 	Options opts;
 	if (!parseArgs(argc, argv, opts)) {
 		std::cerr << USAGE;

@@ -4,7 +4,7 @@
 #   [-DEXPECTED_ERR=<file with the expected stderr>] [-DREMOVE=<file deleted before the run>]
 #   [-DMATCH=<regular expression that stdout and stderr together must match>]
 #   [-DNO_MATCH=<regular expression that stdout and stderr must not match>]
-# A full disk: [-DLIMIT_KB=<n>] lets no file grow beyond n kB (ulimit -f, SIGXFSZ ignored: writes
+# A full disk: [-DLIMIT_KB=<n>] lets no file grow beyond n kB (ulimit -f; the tool ignores SIGXFSZ itself: writes
 # beyond fail with "File too large" as they fail with "No space left on device" on a full disk);
 #   [-DKEEP=<file that must stay as it was> [-DOLD=<file copied to KEEP before the run>]]
 #   [-DSTALE=<file of an earlier run, made before the run, that must be gone after it>]
@@ -29,7 +29,7 @@ endif()
 set(command "${TOOL}" ${args})
 if(NOT "${LIMIT_KB}" STREQUAL "")
   # no ';' in the script: it would split the command list
-  set(command bash -c "trap '' XFSZ && ulimit -f ${LIMIT_KB} && exec \"$0\" \"$@\"" ${command})
+  set(command bash -c "ulimit -f ${LIMIT_KB} && exec \"$0\" \"$@\"" ${command})
 endif()
 execute_process(COMMAND ${command}
   WORKING_DIRECTORY "${WORKDIR}"

@@ -19,6 +19,7 @@
 
 #include "ToolMessageHandler.h"
 #include <RM_ProgramIdentity.h>
+#include <BVX_ProgramStart.h>
 
 namespace {
 
@@ -70,6 +71,7 @@ void listDatabase(const RM::Database & db) {
 
 
 int main(int argc, char * argv[]) {
+	BVX::ProgramStart::prepareProcess();
 	QCoreApplication app(argc, argv);
 	QCoreApplication::setApplicationName("dbtool");
 	QtExt::Directories::appname = "Caldoryne";

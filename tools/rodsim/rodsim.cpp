@@ -17,6 +17,7 @@
 #include <VUREDO_SolverControlFramework.h>
 
 #include "RodModel.h"
+#include <BVX_ProgramStart.h>
 
 namespace {
 
@@ -186,6 +187,7 @@ int simulate(const BVX::ArgParser & args) {
 
 
 int main(int argc, char * argv[]) {
+	BVX::ProgramStart::prepareProcess();
 	BVX::ArgParser args;
 	defineOptions(args);
 	args.parse(argc, argv);

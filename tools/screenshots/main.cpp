@@ -93,6 +93,7 @@
 #include "SolverProgressDialog.h"
 #include "ScheduleInputWidget.h"
 #include <RM_ProgramIdentity.h>
+#include <BVX_ProgramStart.h>
 
 namespace {
 
@@ -856,6 +857,7 @@ void qtExtGalleryShots(Screenshots & shots) {
 
 
 int main(int argc, char ** argv) {
+	BVX::ProgramStart::prepareProcess();
 	QString outDir;
 	QString lang = "en";
 	for (int i = 1; i < argc; ++i) {

@@ -5,8 +5,10 @@
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <BVX_ProgramStart.h>
 
 int main(int argc, char ** argv) {
+	BVX::ProgramStart::prepareProcess();
 	if (argc != 3) {
 		std::fprintf(stderr, "Usage: svg2png IN.svg OUT.png\n");
 		return 2;

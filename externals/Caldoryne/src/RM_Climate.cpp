@@ -3,12 +3,15 @@
 #include <exception>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <BVX_Exception.h>
 #include <BVX_LinearSpline.h>
 #include <BVX_MessageHandler.h>
 #include <BVX_Time.h>
+
+#include <CLM_ClimateDataLoader.h>
 
 #include "RM_Physics.h"
 
@@ -103,6 +106,28 @@ QString Climate::resolveClimateFile(const QString & baseDir, const QString & use
 	if (baseDir.isEmpty())
 		return climateDataFile;
 	return QDir(baseDir).absoluteFilePath(climateDataFile);
+}
+
+
+QString Climate::unreadableReason(const QString & climateDataFile) const {
+	// a relative name below the climate directories, or an absolute one
+	const QString path = QFileInfo(climateDataFile).isAbsolute() ? climateDataFile : resolvePath(climateDataFile);
+	const QFileInfo info(path);
+	if (!info.exists())
+		return QString();
+	if (info.isFile()) {
+		QFile f(path);
+		if (!f.open(QIODevice::ReadOnly))
+			return f.errorString();
+	}
+	try {
+		ClimateDataLoader loader;
+		loader.readClimateData(path.toStdString(), true);
+	}
+	catch (BVX::Exception & ex) {
+		return QString::fromStdString(ex.msgStack());
+	}
+	return QString();
 }
 
 

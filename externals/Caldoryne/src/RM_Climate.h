@@ -39,6 +39,10 @@ public:
 		(an empty directory is skipped; with both empty the path is returned unchanged). */
 	static QString resolveClimateFile(const QString & baseDir, const QString & userDir, const QString & climateDataFile);
 
+	/*! Why a climate file that is there is not in the catalogue: the reader's or the system's
+		reason ("Permission denied"). Empty when no such file exists (or it reads). */
+	QString unreadableReason(const QString & climateDataFile) const;
+
 	/*! Catalogue keys in map order. */
 	QStringList climateDataFiles() const;
 

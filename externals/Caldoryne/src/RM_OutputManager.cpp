@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <BVX_Exception.h>
 #include <BVX_FormatText.h>
@@ -163,6 +164,20 @@ bool finishResultFile(ResultFileBuffer & out, QtExt::WholeFileWriter & file) {
 	// no cut file, and no file of an earlier run beside this run's complete ones
 	QFile::remove(file.fileName());
 	return false;
+}
+
+
+/*! Removes a result file this run does not write; a link of the name goes, not its target. */
+void removeStaleResultFile(const QString & fileName) {
+	const QFileInfo info(fileName);
+	if (!info.exists() && !info.isSymLink())
+		return;
+	if (!QFile::remove(fileName))
+		BVX::BVX_Message(BVX::FormatText("Cannot remove result file '%1' of an earlier run.").arg(fileName.toStdString()),
+						 BVX::MSG_WARNING, "[OutputManager::writeOutputs]", -1);
+	else
+		BVX::BVX_Message(BVX::FormatText("Removed result file '%1' of an earlier run.").arg(fileName.toStdString()),
+						 BVX::MSG_PROGRESS, "[OutputManager::writeOutputs]", 1);
 }
 
 
@@ -617,12 +632,15 @@ bool OutputManager::writeOutputs(const QString & outputDir) const {
 						 m_wallFluxSeries.data(), 1) && ok;
 	ok = writeWallValues(outputDir + "/wall_flux_integrals.tsv", NUM_WF, wallFluxIntegralNames,
 						 m_wallFluxIntegralSeries.data(), 1e-6) && ok;
+	// a result file of an earlier run (of another project) must not pass for this run's
+	if (!m_moistureBalance)
+		removeStaleResultFile(outputDir + "/RoomRelativeHumidity.ccd");
 	return ok;
 }
 
 
 bool OutputManager::writeStates(const QString & fileName) const {
-	QtExt::WholeFileWriter file(fileName, QtExt::WholeFileWriter::NoSync);
+	QtExt::WholeFileWriter file(fileName, QtExt::WholeFileWriter::NoSync, QtExt::WholeFileWriter::ReplaceEntry);
 	if (!openResultFile(file))
 		return false;
 	ResultFileBuffer out(file);
@@ -648,7 +666,7 @@ bool OutputManager::writeStates(const QString & fileName) const {
 bool OutputManager::writeCCD(const QString & fileName, const char * title, const char * type,
 							 const char * keywordLine, unsigned int state) const
 {
-	QtExt::WholeFileWriter file(fileName, QtExt::WholeFileWriter::NoSync);
+	QtExt::WholeFileWriter file(fileName, QtExt::WholeFileWriter::NoSync, QtExt::WholeFileWriter::ReplaceEntry);
 	if (!openResultFile(file))
 		return false;
 	ResultFileBuffer out(file);
@@ -689,7 +707,7 @@ bool OutputManager::writeCCD(const QString & fileName, const char * title, const
 
 
 bool OutputManager::writeRoomFluxes(const QString & fileName, bool integrals) const {
-	QtExt::WholeFileWriter file(fileName, QtExt::WholeFileWriter::NoSync);
+	QtExt::WholeFileWriter file(fileName, QtExt::WholeFileWriter::NoSync, QtExt::WholeFileWriter::ReplaceEntry);
 	if (!openResultFile(file))
 		return false;
 	ResultFileBuffer out(file);
@@ -720,7 +738,7 @@ bool OutputManager::writeRoomFluxes(const QString & fileName, bool integrals) co
 bool OutputManager::writeWallValues(const QString & fileName, unsigned int count, const std::vector<QString> & names,
 									const std::vector<std::vector<double> > * series, double scale) const
 {
-	QtExt::WholeFileWriter file(fileName, QtExt::WholeFileWriter::NoSync);
+	QtExt::WholeFileWriter file(fileName, QtExt::WholeFileWriter::NoSync, QtExt::WholeFileWriter::ReplaceEntry);
 	if (!openResultFile(file))
 		return false;
 	ResultFileBuffer out(file);

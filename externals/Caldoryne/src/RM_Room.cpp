@@ -8,6 +8,7 @@
 #include <BVX_Exception.h>
 #include <BVX_FormatText.h>
 #include <BVX_MessageHandler.h>
+#include <BVX_PlatformFiles.h>
 
 #include <QtExt_WholeFileWriter.h>
 
@@ -21,6 +22,9 @@ namespace RM {
 const double Room::MaxSimulationEndTime = 2*SECONDS_PER_YEAR;
 
 namespace {
+
+/*! The largest project file read; the program writes some MB at most, the reader holds it whole. */
+const unsigned long long MAX_PROJECT_FILE_BYTES = 256ull*1024*1024;
 
 const char * const PROJECT_VERSION = "3.2.2";
 const char * const SIMPARA_FUNC_ID = "[Room::readSimulationParametersSection]";
@@ -332,6 +336,10 @@ void Room::writeXML(QXmlStreamWriter & writer, const Database * db) const {
 
 void Room::readProjectFile(const QString & fileName, Database & db) {
 	const char * const FUNC_ID = "[Room::readProjectFile]";
+	// before the open: a named pipe would wait there for a writer
+	const std::string problem = BVX::input_file_problem(fileName.toStdString(), MAX_PROJECT_FILE_BYTES);
+	if (!problem.empty())
+		throw BVX::Exception(BVX::FormatText("Cannot read project file: %1.").arg(problem), FUNC_ID);
 	QFile file(fileName);
 	if (!file.open(QIODevice::ReadOnly))
 		throw BVX::Exception(BVX::FormatText("Cannot open project file '%1'.").arg(fileName.toStdString()), FUNC_ID);

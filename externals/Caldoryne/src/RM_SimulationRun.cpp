@@ -13,6 +13,7 @@
 #include <BVX_Path.h>
 
 #include <QtExt_Directories.h>
+#include <QtExt_ProgramFolder.h>
 
 #include <VUREDO_SolverControlFramework.h>
 
@@ -65,10 +66,14 @@ void SimulationRun::prepare(const QString & runDirectory) {
 	// the messages stay in the program log until the screen log is open
 	m_logFile = QtExt::Directories::globalLogFile();
 	const QString logDir = m_runDirectory + "/log";
-	if (!QDir().mkpath(logDir)) {
+	// the run folder may be a link the user made; the log folder inside has the program's name
+	QString problem;
+	if (!QtExt::ProgramFolder::make(m_runDirectory, QtExt::ProgramFolder::FollowLink, problem)
+			|| !QtExt::ProgramFolder::make(logDir, QtExt::ProgramFolder::RefuseLink, problem))
+	{
 		closeLog();
 		throw BVX::Exception(BVX::FormatText("Cannot create run directory '%1': %2.").arg(logDir.toStdString())
-							 .arg(directoryProblem(logDir).toStdString()), FUNC_ID);
+							 .arg((problem.isEmpty() ? directoryProblem(logDir) : problem).toStdString()), FUNC_ID);
 	}
 
 	BVX::MessageHandler * handler = BVX::MessageHandlerRegistry::instance().msgHandler();
@@ -129,7 +134,14 @@ void SimulationRun::writeResults(const QString & dir) {
 	BVX::BVX_Message(BVX::FormatText("Storing calculation results in '%1'\n").arg(dir.toStdString()),
 					 BVX::MSG_PROGRESS, FUNC_ID, 1);
 	const std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
-	if (!QDir().mkpath(dir) || !m_model->m_outputManager.writeOutputs(dir))
+	QString problem;
+	// the run's own result folder has the program's name; a folder the user chose may be anything
+	const bool made = dir == resultsDirectory() ? QtExt::ProgramFolder::make(dir, QtExt::ProgramFolder::RefuseLink, problem)
+												: QDir().mkpath(dir);
+	if (!problem.isEmpty())
+		throw BVX::Exception(BVX::Exception(problem.toStdString() + ".", FUNC_ID),
+							 BVX::FormatText("Result files could not be written to '%1'.").arg(dir.toStdString()), FUNC_ID);
+	if (!made || !m_model->m_outputManager.writeOutputs(dir))
 		throw BVX::Exception(BVX::FormatText("Result files could not be written to '%1'.").arg(dir.toStdString()), FUNC_ID);
 	const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 	BVX::BVX_Message(BVX::FormatText("Result files written in %1 s.\n").arg(seconds, 0, 'f', 3),

@@ -42,7 +42,9 @@ bool StagedInstall::install(const QString & stagingDir, const QStringList & entr
 		const QString target = targetDir + "/" + entry;
 		const QFileInfo old(target);
 		const bool hadOld = old.exists() || old.isSymLink();
-		if (hadOld && !QDir().rename(target, aside + "/" + entry)) {
+		// an entry may lie in a subfolder ("materials/a.m6"): its old version goes into the same one
+		if (hadOld && (!QDir().mkpath(QFileInfo(aside + "/" + entry).absolutePath())
+					   || !QDir().rename(target, aside + "/" + entry))) {
 			failed = target;
 			rollBack(installed, stagingDir, aside, targetDir);
 			return false;

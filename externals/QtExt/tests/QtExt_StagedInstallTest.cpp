@@ -57,3 +57,25 @@ TEST_F(StagedInstallTest, failureOnTheSecondEntryLeavesTheFirstAsItWas) {
 	EXPECT_EQ(readAll(m_target + "/pkg.mo"), QByteArray("old model"));
 	EXPECT_EQ(QDir(m_target).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), (QStringList{ "pkg", "pkg.mo" }));
 }
+
+
+TEST_F(StagedInstallTest, entriesInSubfoldersAreReplacedAndTakenBackTogether) {
+	// the zone export: files below folders that exist in the target, then the project file
+	write(m_target + "/materials/a.m6", "old material");
+	write(m_target + "/zone.xml", "old zone");
+	write(m_staging + "/materials/a.m6", "new material");
+	write(m_staging + "/zone.xml", "new zone");
+	const QStringList entries{ "materials/a.m6", "zone.xml" };
+	QString failed;
+	// the old project file cannot be moved aside: its old material comes back
+	write(m_staging + "/.replaced/zone.xml/x", "blocker");
+	EXPECT_FALSE(QtExt::StagedInstall::install(m_staging, entries, m_target, failed));
+	EXPECT_EQ(failed, m_target + "/zone.xml");
+	EXPECT_EQ(readAll(m_target + "/materials/a.m6"), QByteArray("old material"));
+	EXPECT_EQ(readAll(m_target + "/zone.xml"), QByteArray("old zone"));
+
+	ASSERT_TRUE(QDir(m_staging + "/.replaced/zone.xml").removeRecursively());
+	ASSERT_TRUE(QtExt::StagedInstall::install(m_staging, entries, m_target, failed)) << failed.toStdString();
+	EXPECT_EQ(readAll(m_target + "/materials/a.m6"), QByteArray("new material"));
+	EXPECT_EQ(readAll(m_target + "/zone.xml"), QByteArray("new zone"));
+}

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QXmlStreamWriter>
 
@@ -45,17 +48,19 @@ TEST_P(WholeFileWriterFullDisk, failsAndKeepsTheOldFile) {
 	writePlain(path, old);
 	const QByteArray content(GetParam().m_size, 'x');
 
-	QString reason;
-	bool ok = true;
-	{
-		QtExt::FileSizeLimit full(GetParam().m_limit);
-		ok = WholeFileWriter::writeFile(path, content, &reason);
+	for (WholeFileWriter::Links links : { WholeFileWriter::FollowLinks, WholeFileWriter::ReplaceEntry }) {
+		QString reason;
+		bool ok = true;
+		{
+			QtExt::FileSizeLimit full(GetParam().m_limit);
+			ok = WholeFileWriter::writeFile(path, content, &reason, QIODevice::NotOpen, links);
+		}
+		EXPECT_FALSE(ok) << links;
+		EXPECT_EQ(reason, QString("File too large")) << links;
+		EXPECT_EQ(fileBytes(path), old) << links;
+		// no temporary file stays behind
+		EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{ "p.rmxml" }) << links;
 	}
-	EXPECT_FALSE(ok);
-	EXPECT_EQ(reason, QString("File too large"));
-	EXPECT_EQ(fileBytes(path), old);
-	// no temporary file stays behind
-	EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{ "p.rmxml" });
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, WholeFileWriterFullDisk, ::testing::ValuesIn(FULL_DISK_CASES),
@@ -114,4 +119,77 @@ TEST(WholeFileWriter, missingFolderIsReported) {
 	EXPECT_FALSE(WholeFileWriter::writeFile(dir.filePath("none/a.txt"), "x", &reason));
 	EXPECT_FALSE(reason.isEmpty());
 	EXPECT_NE(reason, QString("Unknown error"));
+}
+
+
+namespace {
+
+/*! A folder shared with other users: the project of its owner, and notes of hers that another
+	user tries to have overwritten by planting links with the names the program chooses. */
+class PlantedLinkTest : public ::testing::Test {
+protected:
+	void SetUp() override {
+		m_project = m_dir.filePath("p.rmxml");
+		m_notes = m_dir.filePath("notes.txt");
+		writePlain(m_project, "<old project/>");
+		writePlain(m_notes, "my own notes");
+	}
+	void plant(const QString & link) {
+		ASSERT_TRUE(QFile::link(m_notes, link));
+	}
+	/*! Permission bits of the file itself. */
+	static mode_t modeOf(const QString & path) {
+		struct stat st;
+		return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? (st.st_mode & 07777) : 0;
+	}
+
+	QTemporaryDir	m_dir;
+	QString			m_project;
+	QString			m_notes;
+};
+
+} // namespace
+
+
+TEST_F(PlantedLinkTest, resultFileReplacesTheLinkNotItsTarget) {
+	const QString result = m_dir.filePath("RoomTemperature.ccd");
+	plant(result);
+	QString reason;
+	ASSERT_TRUE(WholeFileWriter::writeFile(result, "temperatures", &reason, QIODevice::NotOpen,
+										   WholeFileWriter::ReplaceEntry)) << reason.toStdString();
+	EXPECT_EQ(fileBytes(m_notes), QByteArray("my own notes"));
+	EXPECT_FALSE(QFileInfo(result).isSymLink());
+	EXPECT_EQ(fileBytes(result), QByteArray("temperatures"));
+	// a result file the user made private stays private; the link's target lent it nothing
+	ASSERT_EQ(::chmod(QFile::encodeName(m_notes).constData(), 0604), 0);
+	ASSERT_EQ(::chmod(QFile::encodeName(result).constData(), 0600), 0);
+	ASSERT_TRUE(WholeFileWriter::writeFile(result, "again", &reason, QIODevice::NotOpen, WholeFileWriter::ReplaceEntry));
+	EXPECT_EQ(modeOf(result), mode_t(0600));
+}
+
+
+TEST_F(PlantedLinkTest, backupReplacesTheLinkNotItsTarget) {
+	plant(m_project + ".bak");
+	QString reason;
+	ASSERT_TRUE(WholeFileWriter::writeFileWithBackup(m_project, "<new project/>", &reason)) << reason.toStdString();
+	EXPECT_EQ(fileBytes(m_notes), QByteArray("my own notes"));
+	EXPECT_FALSE(QFileInfo(m_project + ".bak").isSymLink());
+	EXPECT_EQ(fileBytes(m_project + ".bak"), QByteArray("<old project/>"));
+	EXPECT_EQ(fileBytes(m_project), QByteArray("<new project/>"));
+}
+
+
+TEST_F(PlantedLinkTest, backupTakesThePermissionsOfTheProject) {
+	for (mode_t mode : { mode_t(0600), mode_t(0640), mode_t(0664) }) {
+		ASSERT_EQ(::chmod(QFile::encodeName(m_project).constData(), mode), 0);
+		// a first backup, and one over an earlier backup readable by all
+		QFile::remove(m_project + ".bak");
+		for (int save = 0; save < 2; ++save) {
+			QString reason;
+			ASSERT_TRUE(WholeFileWriter::writeFileWithBackup(m_project, "<new project/>", &reason)) << reason.toStdString();
+			EXPECT_EQ(modeOf(m_project + ".bak"), mode) << std::oct << mode << " save " << save;
+			EXPECT_EQ(modeOf(m_project), mode) << std::oct << mode;
+			ASSERT_EQ(::chmod(QFile::encodeName(m_project + ".bak").constData(), 0644), 0);
+		}
+	}
 }

@@ -23,6 +23,31 @@ FileStatus file_status(const std::string & path) {
 }
 
 
+std::string input_file_problem(const std::string & path, unsigned long long maxBytes) {
+	std::error_code ec;
+	const fs::file_status st = fs::status(path, ec);
+	if (ec || !fs::exists(st))
+		return std::string();
+	const char * kind = nullptr;
+	switch (st.type()) {
+		case fs::file_type::regular:	break;
+		case fs::file_type::directory:	kind = "a folder"; break;
+		case fs::file_type::fifo:		kind = "a named pipe"; break;
+		case fs::file_type::socket:		kind = "a socket"; break;
+		case fs::file_type::character:
+		case fs::file_type::block:		kind = "a device"; break;
+		default:						kind = "no regular file"; break;
+	}
+	if (kind != nullptr)
+		return "'" + path + "' is " + kind + ", not a regular file";
+	const std::uintmax_t size = fs::file_size(path, ec);
+	if (!ec && size > maxBytes)
+		return "'" + path + "' holds " + std::to_string(size/(1024*1024)) + " MB, more than the "
+				+ std::to_string(maxBytes/(1024*1024)) + " MB such a file can have";
+	return std::string();
+}
+
+
 bool is_drive_root(const std::string & /*path*/) {
 	return false;
 }

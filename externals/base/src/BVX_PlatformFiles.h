@@ -33,6 +33,11 @@ enum CurrentDirResult {
 	directory counts as a file. Never fails: an unreadable path is missing. */
 FileStatus file_status(const std::string & path);
 
+/*! Why the file at path is no input file to read: a named pipe, device, socket or folder
+	(reading would wait for a writer or never end) or more than maxBytes. Links are followed.
+	Empty for a regular file within the bound, and for a missing one (its reader says so). */
+std::string input_file_problem(const std::string & path, unsigned long long maxBytes);
+
 /*! True for a drive root such as "C:" known to the system; there are no drives here. */
 bool is_drive_root(const std::string & path);
 

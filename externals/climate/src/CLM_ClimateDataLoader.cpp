@@ -17,6 +17,7 @@
 #include <BVX_Math.h>
 #include <BVX_MessageHandler.h>
 #include <BVX_Path.h>
+#include <BVX_PlatformFiles.h>
 #include <BVX_StringUtils.h>
 #include <BVX_Time.h>
 #include <BVX_CSVReader.h>
@@ -196,6 +197,17 @@ int timeZoneHours(const std::string & text, double low, double high, const Where
 
 /*! Error for a data value that is not a finite number; where names its place in the file.
 	Callers test the value first: composing the text for every value would slow the readers down. */
+/*! Climate files of minute values reach some 100 MB; what is larger is no climate file. */
+const unsigned long long MAX_CLIMATE_FILE_BYTES = 512ull*1024*1024;
+
+/*! Refuses what is no climate file before it is opened: a pipe would wait for a writer, a device never end. */
+void checkInputFile(const std::string & fname, const char * functionID) {
+	const std::string problem = BVX::input_file_problem(fname, MAX_CLIMATE_FILE_BYTES);
+	if (!problem.empty())
+		throw BVX::Exception(BVX::FormatText("Cannot read climate data file: %1.").arg(problem), functionID);
+}
+
+
 [[noreturn]] void throwNonFiniteValue(const BVX::FormatText & where, const char * functionID) {
 	throw BVX::Exception(BVX::FormatText("Invalid value in %1, must be a finite number.").arg(where.str()), functionID);
 }
@@ -640,6 +652,7 @@ void ClimateDataLoader::readClimateData(const std::string & fname, bool headerOn
 
 void ClimateDataLoader::readClimateDataEPW(const std::string & fname, bool headerOnly) {
 	const char * const FUNC_ID = "[ClimateDataLoader::readClimateDataEPW]";
+	checkInputFile(fname, FUNC_ID);
 	std::ifstream in(fname);
 	if (!in)
 		throw BVX::Exception(BVX::FormatText("Climate data file '%1' does not exist or is not accessible.").arg(fname), FUNC_ID);
@@ -729,6 +742,7 @@ void ClimateDataLoader::readClimateDataEPW(const std::string & fname, bool heade
 
 void ClimateDataLoader::readClimateDataBVX(const std::string & fname, bool headerOnly) {
 	const char * const FUNC_ID = "[ClimateDataLoader::readClimateDataBVX]";
+	checkInputFile(fname, FUNC_ID);
 	std::ifstream in(fname, std::ios::binary);
 	if (!in)
 		throw BVX::Exception(BVX::FormatText("Climate data file '%1' does not exist or is not accessible.").arg(fname), FUNC_ID);
@@ -788,6 +802,7 @@ void ClimateDataLoader::readClimateDataBVX(const std::string & fname, bool heade
 
 void ClimateDataLoader::readClimateDataWAC(const std::string & fname, bool headerOnly) {
 	const char * const FUNC_ID = "[ClimateDataLoader::readClimateDataWAC]";
+	checkInputFile(fname, FUNC_ID);
 	std::ifstream in(fname);
 	if (!in)
 		throw BVX::Exception(BVX::FormatText("Climate data file '%1' does not exist or is not accessible.").arg(fname), FUNC_ID);

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -26,6 +27,7 @@
 
 #include "ExportModelDialog.h"
 #include "GuiTestHarness.h"
+#include "QtExt_FileSizeLimit.h"
 #include "MainWindowTest.h"
 #include "RoomModelDialog.h"
 
@@ -192,6 +194,50 @@ TEST_F(ExportModelDialogTest, ZonavexWritesProjectAndDirectoriesOrNamesMissingCl
 	EXPECT_FALSE(QFileInfo::exists(m_dir + "/out put/other.zonavex"));
 	EXPECT_TRUE(dlg->isVisible());
 	EXPECT_EQ(lastExportDirectory(), "unset");
+}
+
+
+TEST_F(ExportModelDialogTest, ZonavexOntoAFullDiskKeepsTheEarlierExportWholeAndSaysWhy) {
+	QSettings("BVX", "Caldoryne 3.2").setValue("ModelExportOption", 2);
+	const QString target = m_dir + "/zone";
+	ASSERT_TRUE(QDir().mkpath(target));
+	Driver driver;
+	{
+		std::unique_ptr<ExportModelDialog> dlg = dialog(m_solver);
+		driver.add(Driver::chooseFile(target + "/plant"));
+		driver.add(Driver::press(QDialogButtonBox::Ok));
+		child<QPushButton>(dlg.get(), "pushButtonExport")->click();
+		ASSERT_EQ(driver.m_seen.size(), 2u);
+		ASSERT_EQ(driver.m_seen[1].m_title, "Export complete");
+	}
+	std::map<QString, QByteArray> before;
+	QDirIterator it(target, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+	while (it.hasNext()) {
+		const QString file = it.next();
+		before[file] = GuiTest::readBytes(file);
+	}
+	ASSERT_GT(before.size(), 3u);
+
+	// an edit of the room, then room for the construction and material files, not for the climate
+	m_window->project()->m_area += 5;
+	std::unique_ptr<ExportModelDialog> dlg = dialog(m_solver);
+	driver.m_seen.clear();
+	driver.add(Driver::chooseFile(target + "/plant"));
+	driver.add(Driver::press(QDialogButtonBox::Ok));
+	{
+		QtExt::FileSizeLimit nearlyFull(100000);
+		child<QPushButton>(dlg.get(), "pushButtonExport")->click();
+	}
+	ASSERT_EQ(driver.m_seen.size(), 2u);
+	EXPECT_EQ(driver.m_seen[1].m_title, "Export error");
+	EXPECT_TRUE(driver.m_seen[1].m_text.contains("File too large")) << driver.m_seen[1].m_text.toStdString();
+	std::map<QString, QByteArray> after;
+	QDirIterator again(target, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+	while (again.hasNext()) {
+		const QString file = again.next();
+		after[file] = GuiTest::readBytes(file);
+	}
+	EXPECT_TRUE(after == before);
 }
 
 

@@ -271,6 +271,16 @@ TEST_F(ProgramProcessTest, DirectoryAtTheLogPathEndsWithOne) {
 }
 
 
+TEST_F(ProgramProcessTest, FileSizeLimitFailsTheWriteInsteadOfEndingTheProgram) {
+	// ulimit -f 0: the log banner is the first write beyond the limit; the program's own start-up
+	// decides whether SIGXFSZ ends it or the write fails with "File too large"
+	suppressLicense();
+	QString out;
+	EXPECT_EQ(runProgram("bash", { "-c", "ulimit -f 0 && exec \"$0\"", CALDORYNE_PROGRAM }, &out), 1) << out.toStdString();
+	EXPECT_TRUE(out.contains("Error creating log file")) << out.toStdString();
+}
+
+
 TEST_F(ProgramProcessTest, MissingBuiltInDatabaseEndsWithOne) {
 	// a copy of the program whose resources hold no databases
 	const QString appDir = m_home.path() + "/app";

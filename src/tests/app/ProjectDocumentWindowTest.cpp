@@ -7,11 +7,15 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLocale>
 #include <QRadioButton>
@@ -21,6 +25,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <QtExt_Directories.h>
 #include <QtExt_ValidatingLineEdit.h>
 #include <RM_ConstructionType.h>
 #include <RM_Database.h>
@@ -278,6 +283,47 @@ TEST_F(ProjectDocumentWindowTest, ReplacedLocationIsToldUnlessSilentAndMarksTheP
 		EXPECT_EQ(m_window->project()->m_din4108_2Assessment.m_climateRegion, 1) << "the stored region is kept";
 		EXPECT_TRUE(m_window->isProjectModified());
 		EXPECT_TRUE(titleMarked());
+	}
+}
+
+
+TEST_F(ProjectDocumentWindowTest, ClimateFileThatIsThereButCannotBeReadIsToldWithItsReason) {
+	const QString userClimate = QtExt::Directories::userDataDir() + "/DB_climate/Mine";
+	ASSERT_TRUE(QDir().mkpath(userClimate));
+	ASSERT_EQ(::mkfifo(QFile::encodeName(userClimate + "/pipe.epw").constData(), 0600), 0);
+	ASSERT_TRUE(QDir().mkpath(userClimate + "/folder.epw"));
+	ASSERT_TRUE(GuiTest::writeBytes(userClimate + "/garbage.epw", "no weather in here\n"));
+	ASSERT_TRUE(GuiTest::writeBytes(userClimate + "/locked.epw", "LOCATION,x\n"));
+	ASSERT_TRUE(QFile::setPermissions(userClimate + "/locked.epw", QFile::Permissions()));
+	const struct { const char * location; const char * reason; } cases[] = {
+		{ "Mine/pipe.epw", "is a named pipe, not a regular file" },
+		{ "Mine/folder.epw", "is a folder, not a regular file" },
+		{ "Mine/garbage.epw", "Error reading line 1" },
+		{ "Mine/locked.epw", "Permission denied" },
+		{ "Mine/missing.epw", nullptr }
+	};
+	for (const auto & c : cases) {
+		SCOPED_TRACE(c.location);
+		// root reads every file
+		if (QString(c.location) == "Mine/locked.epw" && ::geteuid() == 0)
+			continue;
+		RM::Room room;
+		room.m_climateDataPath = c.location;
+		const QString file = m_dir + "/climate.rmxml";
+		ASSERT_TRUE(room.writeProjectFile(file, *m_window->database()));
+		Driver driver;
+		ASSERT_TRUE(m_window->loadProject(file, false));
+		ASSERT_EQ(driver.m_seen.size(), 1u);
+		const QString text = driver.m_seen[0].m_text;
+		EXPECT_EQ(driver.m_seen[0].m_title, "Missing climate data");
+		if (c.reason == nullptr) {
+			EXPECT_TRUE(text.contains("cannot be found")) << text.toStdString();
+			continue;
+		}
+		EXPECT_TRUE(text.startsWith(QString("The climate data file '%1' cannot be read: ").arg(c.location))) << text.toStdString();
+		EXPECT_TRUE(text.contains(c.reason)) << text.toStdString();
+		EXPECT_TRUE(text.endsWith(QString("The location '%1' replaces it.").arg(m_window->project()->m_climateDataPath)))
+			<< text.toStdString();
 	}
 }
 

@@ -2,13 +2,17 @@
 // reopen, Load, New and close with their save question; the run dialog's stored choice.
 #include <memory>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSettings>
@@ -242,6 +246,63 @@ TEST_F(ProjectHandlingTest, SavingOverTheSaveOfASecondWindowAsks) {
 }
 
 
+TEST_F(ProjectHandlingTest, SaveWritesNoBackupThroughALinkAndKeepsTheProjectsPermissions) {
+	// another user of the shared folder planted the backup's name as a link to the owner's notes
+	const QString notes = m_dir + "/notes.txt";
+	ASSERT_TRUE(GuiTest::writeBytes(notes, "my own notes"));
+	ASSERT_TRUE(QFile::link(notes, m_office + ".bak"));
+	ASSERT_TRUE(QFile::setPermissions(m_office, QFile::ReadOwner | QFile::WriteOwner));
+	const QByteArray before = readBytes(m_office);
+	ASSERT_TRUE(m_window->loadProject(m_office, true));
+	editArea("31");
+	Driver driver;
+	driver.add(Driver::chooseFile(m_office));
+	driver.add(Driver::press(QDialogButtonBox::Ok));
+	m_window->buttonBar()->toolButtonSave->click();
+	ASSERT_EQ(driver.m_seen.size(), 2u);
+	EXPECT_EQ(driver.m_seen[1].m_text, QString("Wrote project file '%1'.").arg(m_office));
+	EXPECT_EQ(readBytes(notes), QByteArray("my own notes"));
+	EXPECT_FALSE(QFileInfo(m_office + ".bak").isSymLink());
+	EXPECT_EQ(readBytes(m_office + ".bak"), before);
+	// the old version is no more readable by others than the project
+	const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+	EXPECT_EQ(QFileInfo(m_office + ".bak").permissions() & others, QFile::Permissions());
+	EXPECT_EQ(QFileInfo(m_office + ".bak").permissions(), QFileInfo(m_office).permissions());
+}
+
+
+TEST_F(ProjectHandlingTest, ChangesTheStampCannotSeeByNameSizeOrTimeAreAskedAbout) {
+	const QString link = m_dir + "/link.rmxml";
+	ASSERT_TRUE(QFile::link(m_office, link));
+	const QByteArray original = readBytes(m_office);
+	QByteArray other = original;
+	other.replace("Office, south facade", "Office, north facade");
+	ASSERT_EQ(other.size(), original.size());
+	// loaded under its own name or through a link, saved under its own name; the other program
+	// keeps the size and restores the modification time (cp -p, rsync -t, an unpacked archive)
+	for (const QString & loaded : { m_office, link }) {
+		ASSERT_TRUE(GuiTest::writeBytes(m_office, original));
+		ASSERT_TRUE(m_window->loadProject(loaded, true));
+		const QDateTime modified = QFileInfo(m_office).fileTime(QFileDevice::FileModificationTime);
+		ASSERT_TRUE(GuiTest::writeBytes(m_office, other));
+		{
+			QFile f(m_office);
+			ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+			ASSERT_TRUE(f.setFileTime(modified, QFileDevice::FileModificationTime));
+		}
+		editArea("31");
+		Driver driver;
+		driver.add(Driver::chooseFile(m_office));
+		driver.add(Driver::press(QDialogButtonBox::No));
+		m_window->buttonBar()->toolButtonSave->click();
+		ASSERT_EQ(driver.m_seen.size(), 2u) << loaded.toStdString();
+		EXPECT_EQ(driver.m_seen[1].m_title, "Project file changed") << loaded.toStdString();
+		EXPECT_EQ(readBytes(m_office), other) << loaded.toStdString();
+		EXPECT_TRUE(m_window->isProjectModified());
+	}
+}
+
+
 TEST_F(ProjectHandlingTest, LoadFailuresLeaveTheProjectUntouched) {
 	ASSERT_TRUE(m_window->loadProject(m_office, true));
 	const double endTime = m_window->project()->m_simulationEndTime;
@@ -253,7 +314,14 @@ TEST_F(ProjectHandlingTest, LoadFailuresLeaveTheProjectUntouched) {
 	QList<QByteArray> lines = readBytes(m_office).split('\n');
 	lines[5] = "    <!-- K\xf6ln -->" + lines[5];
 	ASSERT_TRUE(GuiTest::writeBytes(m_dir + "/latin1.rmxml", lines.join('\n')));
+	// no writer will ever come to the pipe, and the device never ends
+	ASSERT_EQ(::mkfifo(QFile::encodeName(m_dir + "/pipe.rmxml").constData(), 0600), 0);
+	ASSERT_TRUE(QDir().mkpath(m_dir + "/folder.rmxml"));
+	const QString refused = "Error reading file, see logfile for details. Error message:\nCannot read project file: '";
 	const struct { QString file; QString text; } cases[] = {
+		{ m_dir + "/pipe.rmxml", refused + m_dir + "/pipe.rmxml' is a named pipe, not a regular file." },
+		{ "/dev/zero", refused + "/dev/zero' is a device, not a regular file." },
+		{ m_dir + "/folder.rmxml", refused + m_dir + "/folder.rmxml' is a folder, not a regular file." },
 		{ m_dir + "/none.rmxml", QString("Couldn't open file '%1' for reading.").arg(m_dir + "/none.rmxml") },
 		{ m_dir + "/broken.rmxml", "Error reading file, see logfile for details." },
 		{ m_dir + "/invalid.rmxml", "Error reading file, see logfile for details. Error message:\n" },

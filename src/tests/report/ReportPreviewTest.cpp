@@ -253,6 +253,8 @@ TEST_F(ReportPreviewTest, UnwritableTargetIsReportedAndPreviewGoesOn) {
 		ASSERT_EQ(driver.m_seen.size(), 2u) << button->objectName().toStdString();
 		EXPECT_EQ(driver.m_seen[1].m_className, "QMessageBox");
 		EXPECT_TRUE(driver.m_seen[1].m_text.contains(target)) << driver.m_seen[1].m_text.toStdString();
+		// the box names the system's reason, not only the log file
+		EXPECT_TRUE(driver.m_seen[1].m_text.contains("No such file or directory")) << driver.m_seen[1].m_text.toStdString();
 		EXPECT_TRUE(driver.m_seen[1].m_text.contains(QtExt::Directories::globalLogFile()));
 		boxes << driver.m_seen[1].m_title + "|" + driver.m_seen[1].m_text;
 		EXPECT_EQ(recorder.m_messages.size(), 1u);
