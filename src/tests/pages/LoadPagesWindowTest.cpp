@@ -36,6 +36,7 @@
 #include "DatabaseTestFixture.h"
 #include "GuiTestHarness.h"
 #include "MainWindowTest.h"
+#include "ProjectDocument.h"
 #include "RoomModelDialog.h"
 #include "ScheduleInputWidget.h"
 #include "ConstructionTableModel.h"
@@ -220,8 +221,7 @@ TEST_F(LoadPagesWindowTest, EditsOnEveryPageSurviveSaveNewAndLoad) {
 		SCOPED_TRACE(example.toStdString());
 		ASSERT_TRUE(m_window->loadProject(example, true));
 		// the shading page shows the record only without a rule-based assessment
-		m_window->onCalculationModeChanged(false);
-		m_window->updateInputWidgets();
+		m_window->document()->setDinMode(false);
 		const RM::Room loaded = *m_window->project();
 
 		// heating: power, winter profile, then the other type
