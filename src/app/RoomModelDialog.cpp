@@ -752,6 +752,9 @@ void RoomModelDialog::onToolButtonReportClicked() {
 
 
 void RoomModelDialog::onEnableMoistureBalanceInputs(bool enable) {
+	// in the DIN mode the balance can only be switched off: then locked, as after a Load
+	if (!enable && m_project->m_din4108_2Assessment.m_active)
+		m_advancedSettingsInputWidget->setMoistureBalanceDisabled(true);
 	const int index = m_inputTabs->indexOf(m_moistureLoadInputWidget);
 	if (!enable) {
 		if (index != -1)

@@ -265,6 +265,12 @@ TEST_F(DinModeWindowTest, LoadedExampleShowsItsModeAndKeepsItsRecords) {
 	EXPECT_FALSE(tabEnabled(T::TabMoistureLoads));
 	EXPECT_EQ(m_window->project()->m_din4108_2Assessment.m_climateRegion, loaded.m_din4108_2Assessment.m_climateRegion);
 	EXPECT_EQ(m_window->project()->m_climateDataPath, "Europe/Germany/DIN4108_2/DIN4108_2_Region_B.c6b");
+	// switched off it stays off, locked as in a window that loads the project saved so
+	click("checkBoxEnableMoistureBalance");
+	EXPECT_FALSE(m_window->project()->m_moistureBalanceEnabled);
+	EXPECT_FALSE(child<QCheckBox>("checkBoxEnableMoistureBalance")->isEnabled());
+	click("checkBoxEnableMoistureBalance");
+	EXPECT_FALSE(m_window->project()->m_moistureBalanceEnabled);
 }
 
 TEST_F(DinModeWindowTest, UseBoxTakesTheWheelOnlyWithTheFocus) {
