@@ -18,7 +18,8 @@ ProjectDocument::ProjectDocument(QObject * parent) :
 	m_db(new RM::Database),
 	m_climate(new RM::Climate),
 	m_room(new RM::Room),
-	m_modified(false)
+	m_modified(false),
+	m_userModeMoistureBalance(false)
 {
 	m_checkTimer.setSingleShot(true);
 	m_checkTimer.setInterval(0);
@@ -49,6 +50,7 @@ ProjectDocument::ReadResult ProjectDocument::read(const QString & fileName, QStr
 	// absolute: the stored last project and the run directory must not depend on the working directory
 	m_room->m_projectFilePath = QFileInfo(fileName).absoluteFilePath();
 	m_fileStamp = QtExt::FileStamp::of(fileName);
+	forgetUserMode();
 	setClean();
 	return Read;
 }
@@ -57,7 +59,43 @@ ProjectDocument::ReadResult ProjectDocument::read(const QString & fileName, QStr
 void ProjectDocument::reset() {
 	*m_room = RM::Room();
 	m_fileStamp = QtExt::FileStamp();
+	forgetUserMode();
 	setClean();
+}
+
+
+void ProjectDocument::forgetUserMode() {
+	m_userModeLocation.clear();
+	m_userModeMoistureBalance = false;
+}
+
+
+void ProjectDocument::setDinMode(bool din) {
+	RM::DIN4108_2Assessment & assessment = m_room->m_din4108_2Assessment;
+	if (assessment.m_active == din)
+		return;
+	if (din) {
+		m_userModeLocation = m_room->m_climateDataPath;
+		m_userModeMoistureBalance = m_room->m_moistureBalanceEnabled;
+		// the assessment's boundary conditions know no moisture balance
+		m_room->m_moistureBalanceEnabled = false;
+	}
+	else {
+		// the location of the DIN mode (a region's file) stays when the user mode had none
+		if (!m_userModeLocation.isEmpty())
+			m_room->m_climateDataPath = m_userModeLocation;
+		// a project read in the DIN mode may carry its moisture balance
+		m_room->m_moistureBalanceEnabled = m_room->m_moistureBalanceEnabled || m_userModeMoistureBalance;
+		forgetUserMode();
+	}
+	assessment.m_active = din;
+	emit dinModeChanged(din);
+	checkModified();
+}
+
+
+void ProjectDocument::setTwoYearSimulation(bool twoYears) {
+	m_room->m_cyclicTwoYearSimulation = twoYears;
 }
 
 

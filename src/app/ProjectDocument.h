@@ -68,6 +68,15 @@ public:
 	/*! Takes the content as read or written: the project counts as unmodified. */
 	void setClean();
 
+	/*! Switches between the user-defined calculation and the DIN 4108-2 assessment and
+		signals dinModeChanged. The assessment runs without the moisture balance; back in the
+		user mode the location and the moisture balance of the user mode before the switch
+		return. Load and New forget them: a project read in the DIN mode goes back with the
+		location and moisture balance it was read with. */
+	void setDinMode(bool din);
+	/*! One or two simulated years for the next run (the project file does not keep it). */
+	void setTwoYearSimulation(bool twoYears);
+
 public slots:
 	/*! Compares the content now and signals a change of the mark. */
 	void checkModified();
@@ -76,10 +85,15 @@ public slots:
 
 signals:
 	void modifiedChanged(bool modified);
+	/*! setDinMode() switched the mode, with location and moisture balance. */
+	void dinModeChanged(bool din);
 
 private:
 	/*! fileName is the file the project was last read from or written to. */
 	bool isProjectFile(const QString & fileName) const;
+
+	/*! No user mode to go back to. */
+	void forgetUserMode();
 
 	std::unique_ptr<RM::Database>	m_db;
 	std::unique_ptr<RM::Climate>	m_climate;
@@ -91,6 +105,10 @@ private:
 	QTimer							m_checkTimer;
 	/*! The project file as last read or written here. */
 	QtExt::FileStamp				m_fileStamp;
+	/*! Location and moisture balance of the user mode when the DIN 4108-2 mode was chosen;
+		an empty location: none (the project was read or made in the DIN mode). */
+	QString							m_userModeLocation;
+	bool							m_userModeMoistureBalance;
 };
 
 #endif // ProjectDocumentH

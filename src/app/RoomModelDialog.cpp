@@ -85,8 +85,7 @@ RoomModelDialog::RoomModelDialog(QWidget * parent) :
 	m_ui(new Ui::RoomModelDialog),
 	m_document(new ProjectDocument),
 	m_aboutDialog(nullptr),
-	m_updater(nullptr),
-	m_moistureBalanceBeforeDin(false)
+	m_updater(nullptr)
 {
 	const char * const FUNC_ID = "[RoomModelDialog::RoomModelDialog]";
 	m_ui->setupUi(this);
@@ -208,8 +207,10 @@ void RoomModelDialog::createInputPages() {
 																		  &m_project->m_din4108_2Assessment);
 
 	connect(m_calculationInputWidget, &CalculationInputWidget::loadsChanged, this, &RoomModelDialog::onLoadsChanged);
-	connect(m_calculationInputWidget, &CalculationInputWidget::calculationMode4108Standard,
-			this, &RoomModelDialog::onCalculationModeChanged);
+	// the document switches the mode and its memories, the pages show it
+	connect(m_calculationInputWidget, &CalculationInputWidget::calculationModeChosen,
+			m_document.get(), &ProjectDocument::setDinMode);
+	connect(m_document.get(), &ProjectDocument::dinModeChanged, this, &RoomModelDialog::onCalculationModeChanged);
 	connect(m_calculationInputWidget, &CalculationInputWidget::shadingControlChanged,
 			this, &RoomModelDialog::updateShadingControl);
 	connect(m_advancedSettingsInputWidget, &AdvancedSettingsInputWidget::outputUpdateNeeded,
@@ -454,19 +455,14 @@ void RoomModelDialog::updateShadingControl(int shadingControlType) {
 
 void RoomModelDialog::onLoadsChanged() {
 	m_resultsWidget->updateLoads(m_climate);
-	// the DIN 4108-2 region comes with the file, from the page (the file's city)
-	m_project->m_climateDataPath = m_climate->m_currentClimateDataFile;
 }
 
 
 void RoomModelDialog::onCalculationModeChanged(bool isDIN) {
+	// location and moisture balance come from the document
+	m_calculationInputWidget->showSwitchedMode();
 	enableLoadTabs(!isDIN);
-	m_project->m_din4108_2Assessment.m_active = isDIN;
-	// the assessment runs without the moisture balance; back in the user mode the user's
-	// choice returns
-	if (isDIN)
-		m_moistureBalanceBeforeDin = m_project->m_moistureBalanceEnabled;
-	m_advancedSettingsInputWidget->setMoistureBalanceDisabled(isDIN, !isDIN && m_moistureBalanceBeforeDin);
+	m_advancedSettingsInputWidget->setMoistureBalanceDisabled(isDIN && !m_project->m_moistureBalanceEnabled);
 	updateShadingControl(m_project->m_din4108_2Assessment.m_shadingControlType);
 }
 
@@ -651,8 +647,7 @@ void RoomModelDialog::onToolButtonUpdateClicked() {
 		return;
 	if (!goOnDespiteRefusedText())
 		return;
-	m_project->m_cyclicTwoYearSimulation = dlg.twoYearSimulation();
-	m_document->checkModified();
+	m_document->setTwoYearSimulation(dlg.twoYearSimulation());
 	if (dlg.automaticSave() && m_project->m_projectFilePath.isEmpty()) {
 		QMessageBox::critical(this, tr("Project not yet saved"),
 			tr("Please save the project at least once before running the simulation (otherwise the output directory is undefined)!"));
@@ -771,6 +766,9 @@ void RoomModelDialog::onToolButtonReportClicked() {
 
 
 void RoomModelDialog::onEnableMoistureBalanceInputs(bool enable) {
+	// in the DIN mode the balance can only be switched off: then locked, as after a Load
+	if (!enable && m_project->m_din4108_2Assessment.m_active)
+		m_advancedSettingsInputWidget->setMoistureBalanceDisabled(true);
 	const int index = m_inputTabs->indexOf(m_moistureLoadInputWidget);
 	if (!enable) {
 		if (index != -1)

@@ -134,6 +134,7 @@ public slots:
 	void onOutputUpdatedNeeded();
 	void updateShadingControl(int shadingControlType);
 	void onLoadsChanged();
+	/*! The pages show the mode the document switched to. */
 	void onCalculationModeChanged(bool isDIN);
 	void onToolButtonAboutClicked();
 	void onToolButtonNewClicked();
@@ -249,8 +250,6 @@ private:
 	std::map<QWidget *, int>					m_tabIndexMap;
 	/*! Above the tabs while the DIN 4108-2 mode locks the load tabs. */
 	QLabel *									m_dinLockLabel;
-	/*! The moisture balance of the user mode, restored when the DIN 4108-2 mode ends. */
-	bool										m_moistureBalanceBeforeDin;
 };
 
 #endif // RoomModelDialogH

@@ -50,12 +50,18 @@ void AdvancedSettingsInputWidget::updateInput() {
 }
 
 
-void AdvancedSettingsInputWidget::setMoistureBalanceDisabled(bool disabled, bool on) {
-	m_ui->checkBoxEnableMoistureBalance->setEnabled(!disabled);
-	if (disabled && m_ui->checkBoxEnableMoistureBalance->isChecked())
-		m_ui->checkBoxEnableMoistureBalance->setChecked(false);
-	else if (!disabled && on)
-		m_ui->checkBoxEnableMoistureBalance->setChecked(true);
+void AdvancedSettingsInputWidget::setMoistureBalanceDisabled(bool disabled) {
+	QCheckBox * box = m_ui->checkBoxEnableMoistureBalance;
+	box->setEnabled(!disabled);
+	const bool moisture = m_room->m_moistureBalanceEnabled;
+	if (box->isChecked() == moisture)
+		return;
+	{
+		const QSignalBlocker block(box);
+		box->setChecked(moisture);
+	}
+	enableHumidityInput(moisture);
+	emit enableMoistureBalanceInputs(moisture);
 }
 
 

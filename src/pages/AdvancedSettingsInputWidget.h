@@ -22,9 +22,10 @@ public:
 	/*! Refreshes the page from the room; emits enableMoistureBalanceInputs with its flag. */
 	void updateInput();
 
-	/*! In DIN 4108-2 mode the moisture balance is switched off and cannot be switched on;
-		enabled again with on, it is switched on (the user's choice before the mode). */
-	void setMoistureBalanceDisabled(bool disabled, bool on = false);
+	/*! Shows the room's moisture balance switch, locked when disabled (the DIN 4108-2 mode,
+		which switched the balance off); emits enableMoistureBalanceInputs when the shown
+		state changes. Changes nothing in the room. */
+	void setMoistureBalanceDisabled(bool disabled);
 
 signals:
 	/*! Either output option was toggled. */

@@ -126,7 +126,6 @@ CalculationInputWidget::CalculationInputWidget(QWidget * parent, RM::Database * 
 			this, &CalculationInputWidget::constructionTableColumnResized);
 	connect(m_constructionTableModel, &QAbstractItemModel::dataChanged,
 			this, &CalculationInputWidget::onConstructionDataChanged);
-	// the main window takes the loaded file into the project (loadsChanged)
 	connect(m_ui->comboBoxLocation, QOverload<int>::of(&QComboBox::currentIndexChanged),
 			this, &CalculationInputWidget::climateLocationChanged);
 
@@ -277,11 +276,11 @@ void CalculationInputWidget::climateLocationChanged(int index) {
 		const QStringList regions = { "Region A", "Region B", "Region C" };
 		m_room->m_din4108_2Assessment.m_climateRegion = std::max(0, regions.indexOf(city));
 	}
+	m_room->m_climateDataPath = path;
 	m_ui->comboBoxLocation->setToolTip(path);
 	m_ui->textBrowserClimateDataInfo->setHtml(climateInfoHtml());
-	emit loadsChanged();
-	// the window has taken the region from the file name
 	m_ui->groupBoxDIN4108_2Settings->updateClimateRegion();
+	emit loadsChanged();
 }
 
 
@@ -346,21 +345,23 @@ void CalculationInputWidget::on_toolButtonToggleAdvancedClimateProperties_toggle
 
 
 void CalculationInputWidget::on_radioButtonUserCalculation_toggled(bool checked) {
-	RM::DIN4108_2Assessment & assessment = m_room->m_din4108_2Assessment;
-	const bool din = !checked;
-	if (din == assessment.m_active)
+	if (!checked == m_room->m_din4108_2Assessment.m_active)
 		return;
-	if (din)
-		m_userModeLocation = m_room->m_climateDataPath;
-	assessment.m_active = din;
+	emit calculationModeChosen(!checked);
+	// a mode nobody switched to: the buttons show the room's again
+	if (!checked != m_room->m_din4108_2Assessment.m_active)
+		showCalculationMode();
+}
+
+
+void CalculationInputWidget::showSwitchedMode() {
 	showCalculationMode();
-	emit calculationMode4108Standard(din);
 	// the DIN mode offers the regions' files only, the list index is the region; the user
-	// mode gets back the location it had
+	// mode shows the location the document gave back
 	updateLocationList();
-	const int userIndex = m_ui->comboBoxLocation->findData(m_userModeLocation);
-	if (!din && userIndex != -1)
-		setLocationIndexSilently(userIndex);
+	const int index = projectLocationIndex();
+	if (!m_room->m_din4108_2Assessment.m_active && index != -1)
+		setLocationIndexSilently(index);
 	climateLocationChanged(m_ui->comboBoxLocation->currentIndex());
 }
 

@@ -41,20 +41,25 @@ public:
 	/*! Refills the location list (DIN 4108-2 mode: only the DIN files); loads nothing. */
 	void updateLocationList();
 
+	/*! Shows the mode the room was switched to: its settings, the location list of the mode
+		with the room's location (in the DIN 4108-2 mode the file of its region), loaded. */
+	void showSwitchedMode();
+
 	ConstructionTableModel * constructionTableModel() const { return m_constructionTableModel; }
 
 signals:
 	/*! A climate data file was loaded. */
 	void loadsChanged();
-	/*! The user switched between the user-defined and the DIN 4108-2 calculation; the
-		assessment's active flag is set already. */
-	void calculationMode4108Standard(bool isDIN);
+	/*! The user chose the user-defined or the DIN 4108-2 calculation; the project's
+		document switches the mode (see showSwitchedMode()). */
+	void calculationModeChosen(bool isDIN);
 	/*! The DIN 4108-2 shading control type or use of the building changed. */
 	void shadingControlChanged(int shadingControlType);
 
 public slots:
 	void on_lineEditExtraMass_editingFinished();
-	/*! Loads the climate file of the list entry (entry 0 for -1). */
+	/*! Loads the climate file of the list entry (entry 0 for -1), which becomes the room's
+		location. */
 	void climateLocationChanged(int index);
 	void onConstructionDataChanged(QModelIndex, QModelIndex);
 	void on_lineEditAlbedo_editingFinished();
@@ -64,8 +69,7 @@ public slots:
 	void on_lineEditArea_editingFinished();
 	void on_toolButtonToggleAdvancedRoomProperties_toggled(bool checked);
 	void on_toolButtonToggleAdvancedClimateProperties_toggled(bool checked);
-	/*! Switches the calculation mode: settings shown, location list refilled and the
-		chosen location loaded. */
+	/*! Asks for the other calculation mode. */
 	void on_radioButtonUserCalculation_toggled(bool checked);
 
 private:
@@ -84,8 +88,6 @@ private:
 	RM::Climate *					m_climate;
 	RM::Room *						m_room;
 	QString							m_replacedLocation;
-	/*! Location of the user mode when the DIN 4108-2 mode was chosen. */
-	QString							m_userModeLocation;
 };
 
 #endif // CalculationInputWidgetH

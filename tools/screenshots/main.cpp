@@ -57,6 +57,7 @@
 #include "AboutDialog.h"
 #include "ChartDemoCharts.h"
 #include "ExportModelDialog.h"
+#include "ProjectDocument.h"
 #include "ChartDemoModels.h"
 #include "LoopbackHttpServer.h"
 #include "ButtonBar.h"
@@ -269,8 +270,7 @@ void loadPageShots(Screenshots & shots) {
 	tabs->setTabEnabled(tabs->indexOf(w.inputPage(T::TabShadingControl)), true);
 	shoot(T::TabShadingControl, "shading-din");
 
-	w.onCalculationModeChanged(false);
-	w.updateInputWidgets();
+	w.document()->setDinMode(false);
 	const std::pair<T::InputTab, const char *> loadTabs[] = {
 		{ T::TabHeating, "heating" }, { T::TabCooling, "cooling" }, { T::TabMechanicalVentilation, "mechvent" },
 		{ T::TabInfiltration, "infiltration" }, { T::TabEquipment, "equipment" }, { T::TabOccupancy, "occupancy" },

@@ -183,6 +183,9 @@ void EmbeddedDatabase::writeXML(QXmlStreamWriter & writer, const Database & db,
 {
 	std::set<unsigned int> constructionIds, windowIds, shadingIds, materialIds;
 	for (const RoomConstruction & rc : constructions) {
+		// a surface without construction type is not written, nor are the types it names
+		if (rc.m_constructionId == 0)
+			continue;
 		if (db.constructionType(rc.m_constructionId) != nullptr)
 			constructionIds.insert(rc.m_constructionId);
 		if (db.windowType(rc.m_windowId) != nullptr)

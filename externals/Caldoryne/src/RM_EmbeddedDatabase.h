@@ -29,8 +29,9 @@ public:
 		Throws BVX::Exception when one of the four lists cannot be read. */
 	void readXML(QXmlStreamReader & reader);
 
-	/*! Writes the "EmbeddedDataBase" element with every item that the surfaces use
-		(construction, window and shading types and the materials of the construction types). */
+	/*! Writes the "EmbeddedDataBase" element with every item that the surfaces with a
+		construction type use (construction, window and shading types and the materials of
+		the construction types); the file leaves the other surfaces out. */
 	static void writeXML(QXmlStreamWriter & writer, const Database & db,
 						 const std::vector<RoomConstruction> & constructions);
 

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QScreen>
@@ -24,6 +25,7 @@
 #include "GuiTestHarness.h"
 #include "MainWindowTest.h"
 #include "LoopbackHttpServer.h"
+#include "ProjectDocument.h"
 #include "RoomModelDialog.h"
 
 namespace {
@@ -185,17 +187,20 @@ TEST_F(RoomModelDialogTest, PageSwitchingByTheEditButtons) {
 }
 
 
-TEST_F(RoomModelDialogTest, LoadedClimateFileBecomesTheProjectsAndTheRegionStays) {
-	// the region is derived once, by the geometry page from the city of the chosen file
+TEST_F(RoomModelDialogTest, ChosenLocationBecomesTheProjectsAndTheRegionStays) {
+	// the region is derived by the geometry page in the DIN mode only, from the file's city
 	RM::DIN4108_2Assessment & din = m_window->project()->m_din4108_2Assessment;
-	for (const bool active : { true, false }) {
-		din.m_active = active;
-		din.m_climateRegion = 2;
-		m_window->climate()->m_currentClimateDataFile = "Europe/Germany/DIN4108_2/Region_B_Mannheim.c6b";
-		m_window->onLoadsChanged();
-		EXPECT_EQ(din.m_climateRegion, 2);
-		EXPECT_EQ(m_window->project()->m_climateDataPath, "Europe/Germany/DIN4108_2/Region_B_Mannheim.c6b");
-	}
+	din.m_climateRegion = 2;
+	QComboBox * locations = m_window->findChild<QComboBox *>("comboBoxLocation");
+	ASSERT_NE(locations, nullptr);
+	const QString before = m_window->project()->m_climateDataPath;
+	locations->setFocus();
+	QTest::keyClick(locations, locations->currentIndex() == 0 ? Qt::Key_Down : Qt::Key_Up);
+	const QString chosen = locations->currentData().toString();
+	ASSERT_NE(chosen, before);
+	EXPECT_EQ(m_window->project()->m_climateDataPath, chosen);
+	EXPECT_EQ(m_window->climate()->m_currentClimateDataFile, chosen);
+	EXPECT_EQ(din.m_climateRegion, 2);
 }
 
 
@@ -211,7 +216,7 @@ TEST_F(RoomModelDialogTest, CalculationModeEnablesTheLoadTabs) {
 		RoomModelDialog::TabInfiltration, RoomModelDialog::TabEquipment, RoomModelDialog::TabOccupancy
 	};
 
-	m_window->onCalculationModeChanged(true);
+	m_window->document()->setDinMode(true);
 	EXPECT_TRUE(din.m_active);
 	for (RoomModelDialog::InputTab t : loadTabs)
 		EXPECT_FALSE(tabEnabled(t)) << t;
@@ -222,11 +227,11 @@ TEST_F(RoomModelDialogTest, CalculationModeEnablesTheLoadTabs) {
 	EXPECT_TRUE(tabEnabled(RoomModelDialog::TabAdvancedSettings));
 	EXPECT_FALSE(tabEnabled(RoomModelDialog::TabShadingControl));
 
-	// again, now without the moisture tab: the advanced settings stay reachable
+	// shown again, now without the moisture tab: the advanced settings stay reachable
 	m_window->onCalculationModeChanged(true);
 	EXPECT_TRUE(tabEnabled(RoomModelDialog::TabAdvancedSettings));
 
-	m_window->onCalculationModeChanged(false);
+	m_window->document()->setDinMode(false);
 	EXPECT_FALSE(din.m_active);
 	for (RoomModelDialog::InputTab t : loadTabs)
 		EXPECT_TRUE(tabEnabled(t)) << t;

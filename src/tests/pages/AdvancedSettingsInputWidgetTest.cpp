@@ -190,19 +190,26 @@ TEST_F(AdvancedSettingsTest, MoistureSwitch) {
 	ASSERT_EQ(spy.count(), 2);
 	EXPECT_TRUE(spy.at(1).at(0).toBool());
 
-	// DIN mode: switched off and locked; back in user mode only unlocked
+	// DIN mode: the document switched the balance off, the page shows it locked; back in
+	// the user mode unlocked with the balance the document gave back
+	m_room.m_moistureBalanceEnabled = false;
 	m_page->setMoistureBalanceDisabled(true);
 	EXPECT_FALSE(box("checkBoxEnableMoistureBalance")->isEnabled());
 	EXPECT_FALSE(box("checkBoxEnableMoistureBalance")->isChecked());
-	EXPECT_FALSE(m_room.m_moistureBalanceEnabled);
 	EXPECT_FALSE(edit("lineEditInitialRH")->isEnabled());
 	ASSERT_EQ(spy.count(), 3);
 	EXPECT_FALSE(spy.at(2).at(0).toBool());
+	m_room.m_moistureBalanceEnabled = true;
 	m_page->setMoistureBalanceDisabled(false);
 	EXPECT_TRUE(box("checkBoxEnableMoistureBalance")->isEnabled());
-	EXPECT_FALSE(box("checkBoxEnableMoistureBalance")->isChecked());
-	EXPECT_FALSE(m_room.m_moistureBalanceEnabled);
-	EXPECT_EQ(spy.count(), 3);
+	EXPECT_TRUE(box("checkBoxEnableMoistureBalance")->isChecked());
+	EXPECT_TRUE(edit("lineEditInitialRH")->isEnabled());
+	ASSERT_EQ(spy.count(), 4);
+	EXPECT_TRUE(spy.at(3).at(0).toBool());
+	// shown as it is: no signal, no change of the room
+	m_page->setMoistureBalanceDisabled(false);
+	EXPECT_TRUE(m_room.m_moistureBalanceEnabled);
+	EXPECT_EQ(spy.count(), 4);
 }
 
 TEST_F(AdvancedSettingsTest, LoadingAProjectWithoutMoistureBalance) {

@@ -41,6 +41,7 @@
 #include "CalculationInputWidget.h"
 #include "ConstructionTableModel.h"
 #include "DIN4108_2SettingsWidget.h"
+#include "ProjectDocument.h"
 
 namespace {
 
@@ -112,6 +113,11 @@ protected:
 		m_room.m_climateDataPath = POTSDAM;
 		setBaseline();
 		m_page.reset(new CalculationInputWidget(nullptr, &m_db, &m_climate, &m_room));
+		// the mode switch as the main window wires it: the document switches, the page shows
+		QObject::connect(m_page.get(), &CalculationInputWidget::calculationModeChosen,
+						 &m_document, &ProjectDocument::setDinMode);
+		QObject::connect(&m_document, &ProjectDocument::dinModeChanged,
+						 m_page.get(), &CalculationInputWidget::showSwitchedMode);
 		m_page->updateInput();
 	}
 	void TearDown() override {
@@ -134,9 +140,10 @@ protected:
 	QComboBox * locations() const { return m_page->findChild<QComboBox *>("comboBoxLocation"); }
 	QString info() const { return m_page->findChild<QTextBrowser *>("textBrowserClimateDataInfo")->toPlainText(); }
 
-	RM::Database							m_db;
-	RM::Climate								m_climate;
-	RM::Room								m_room;
+	ProjectDocument							m_document;
+	RM::Database &							m_db = m_document.database();
+	RM::Climate &							m_climate = m_document.climate();
+	RM::Room &								m_room = m_document.room();
 	std::unique_ptr<CalculationInputWidget>	m_page;
 };
 
@@ -533,7 +540,7 @@ TEST_F(DinSettingsTest, SwitchShowsTheSettingsAndTheRegionsFiles) {
 
 	// and back: the settings go, the list holds every file again, the location of the user
 	// mode before the switch returns
-	QSignalSpy modes(m_page.get(), &CalculationInputWidget::calculationMode4108Standard);
+	QSignalSpy modes(m_page.get(), &CalculationInputWidget::calculationModeChosen);
 	const QByteArray written = content();
 	QTest::mouseClick(child<QRadioButton>("radioButtonUserCalculation"), Qt::LeftButton);
 	EXPECT_FALSE(din().m_active);
@@ -749,7 +756,7 @@ TEST_F(DinSettingsTest, RefreshShowsTheProjectAndStoresNothing) {
 	a.m_climateRegion = 0;
 	m_room.m_climateDataPath = "Europe/Germany/DIN4108_2/DIN4108_2_Region_A.c6b";
 	const QByteArray written = content();
-	QSignalSpy modes(m_page.get(), &CalculationInputWidget::calculationMode4108Standard);
+	QSignalSpy modes(m_page.get(), &CalculationInputWidget::calculationModeChosen);
 	m_page->updateInput();
 	EXPECT_EQ(child<QComboBox>("comboBoxBuildingUse")->currentText(), "Non-residential building");
 	EXPECT_EQ(child<QComboBox>("comboBoxVentilationType")->currentText(), "Ventilation across floors");

@@ -29,6 +29,7 @@
 #include "ButtonBar.h"
 #include "GuiTestHarness.h"
 #include "MainWindowTest.h"
+#include "ProjectDocument.h"
 #include "Report.h"
 #include "ReportFrameResultsOverTemperature.h"
 #include "ReportSettings.h"
@@ -108,6 +109,27 @@ protected:
 			rows << row.join(' ').trimmed();
 		}
 		return rows;
+	}
+	/*! Loads the file through the Load button; discard answers the save question. */
+	void loadThroughTheWindow(const QString & file, bool discard) {
+		Driver driver;
+		if (discard)
+			driver.add(Driver::press(QDialogButtonBox::Discard));
+		driver.add(Driver::chooseFile(file));
+		m_window->buttonBar()->toolButtonLoad->click();
+		EXPECT_EQ(driver.pending(), 0);
+		ASSERT_EQ(m_window->project()->m_projectFilePath, file);
+	}
+	/*! What the window shows and Save would write after a click on "User defined". */
+	struct UserMode {
+		QString		m_content;
+		QString		m_location;
+		bool		m_moistureBalance;
+	};
+	UserMode switchToUserMode() {
+		click("radioButtonUserCalculation");
+		return { QString::fromUtf8(m_window->document()->content()), child<QComboBox>("comboBoxLocation")->currentData().toString(),
+				 child<QCheckBox>("checkBoxEnableMoistureBalance")->isChecked() };
 	}
 
 };
@@ -243,6 +265,12 @@ TEST_F(DinModeWindowTest, LoadedExampleShowsItsModeAndKeepsItsRecords) {
 	EXPECT_FALSE(tabEnabled(T::TabMoistureLoads));
 	EXPECT_EQ(m_window->project()->m_din4108_2Assessment.m_climateRegion, loaded.m_din4108_2Assessment.m_climateRegion);
 	EXPECT_EQ(m_window->project()->m_climateDataPath, "Europe/Germany/DIN4108_2/DIN4108_2_Region_B.c6b");
+	// switched off it stays off, locked as in a window that loads the project saved so
+	click("checkBoxEnableMoistureBalance");
+	EXPECT_FALSE(m_window->project()->m_moistureBalanceEnabled);
+	EXPECT_FALSE(child<QCheckBox>("checkBoxEnableMoistureBalance")->isEnabled());
+	click("checkBoxEnableMoistureBalance");
+	EXPECT_FALSE(m_window->project()->m_moistureBalanceEnabled);
 }
 
 TEST_F(DinModeWindowTest, UseBoxTakesTheWheelOnlyWithTheFocus) {
@@ -306,5 +334,46 @@ TEST_F(DinModeWindowTest, ModeSwitchAndSettingsSetTheModifiedFlagRetypingDoesNot
 		s.m_act();
 		EXPECT_TRUE(m_window->isProjectModified());
 		save();
+	}
+}
+
+
+TEST_F(DinModeWindowTest, LoadedProjectSwitchedToUserDefinedAsInAFreshWindow) {
+	// the office example in the DIN mode with and without its moisture balance
+	const QString example = QtExt::Directories::databasesDir() + "/examples/Office_SouthFacade.rmxml";
+	const QByteArray shipped = GuiTest::readBytes(example);
+	QByteArray dry = shipped;
+	dry.replace("<MoistureBalanceEnabled>true</MoistureBalanceEnabled>", "");
+	ASSERT_NE(dry, shipped);
+	const struct { const char * m_name; QByteArray m_bytes; bool m_moistureBalance; } cases[] = {
+		{ "office.rmxml", shipped, true },
+		{ "office-dry.rmxml", dry, false },
+	};
+	for (const auto & c : cases) {
+		SCOPED_TRACE(c.m_name);
+		const QString file = m_dir + "/" + c.m_name;
+		ASSERT_TRUE(GuiTest::writeBytes(file, c.m_bytes));
+
+		// a fresh window loads the file and goes to the user mode
+		createWindow();
+		loadThroughTheWindow(file, false);
+		const UserMode fresh = switchToUserMode();
+		EXPECT_EQ(fresh.m_location, "Europe/Germany/DIN4108_2/DIN4108_2_Region_B.c6b");
+		EXPECT_EQ(fresh.m_moistureBalance, c.m_moistureBalance);
+
+		// a used window: the default room with moisture balance, DIN mode and back
+		createWindow();
+		click("checkBoxEnableMoistureBalance");
+		click("radioButtonDIN4108_2Calculation");
+		click("radioButtonUserCalculation");
+		ASSERT_TRUE(m_window->project()->m_moistureBalanceEnabled);
+		ASSERT_EQ(child<QComboBox>("comboBoxLocation")->currentData().toString(),
+				  "Europe/Germany/TRY2011/DE-04-TRY-2010__Potsdam__Jahr_00000K0_00081m.c6b");
+		loadThroughTheWindow(file, true);
+		const UserMode used = switchToUserMode();
+		EXPECT_EQ(used.m_location, fresh.m_location);
+		EXPECT_EQ(used.m_moistureBalance, fresh.m_moistureBalance);
+		EXPECT_EQ(used.m_content, fresh.m_content);
+		EXPECT_EQ(m_window->project()->m_moistureBalanceEnabled, c.m_moistureBalance);
 	}
 }

@@ -1,8 +1,10 @@
 // Load and control pages in the main window: a loaded example saves unchanged, edits on every
 // page survive Save, New and Load, the moisture tab leaves its page alone, and a run sees the
 // heating page's choice.
+#include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -36,6 +38,7 @@
 #include "DatabaseTestFixture.h"
 #include "GuiTestHarness.h"
 #include "MainWindowTest.h"
+#include "ProjectDocument.h"
 #include "RoomModelDialog.h"
 #include "ScheduleInputWidget.h"
 #include "ConstructionTableModel.h"
@@ -182,6 +185,35 @@ protected:
 		EXPECT_TRUE(m_window->model()->m_outputManager.m_resultsPresent);
 	}
 
+	/*! Chooses the construction type of the surface in its table cell as a user does: arrow
+		keys in the cell's list, Return. */
+	void chooseConstruction(int row, unsigned int id) {
+		QTableView * view = child<QTableView>(page(RoomModelDialog::TabGeometry), "tableViewConstruction");
+		QComboBox * combo = qobject_cast<QComboBox *>(
+			GuiTest::openCellEditor(view, view->model()->index(row, ConstructionTableModel::ColConstruction)));
+		ASSERT_NE(combo, nullptr);
+		const int item = combo->findData(id);
+		ASSERT_GE(item, 0);
+		while (combo->currentIndex() > item)
+			QTest::keyClick(combo, Qt::Key_Up);
+		while (combo->currentIndex() < item)
+			QTest::keyClick(combo, Qt::Key_Down);
+		QTest::keyClick(combo, Qt::Key_Return);
+		QApplication::processEvents();
+	}
+
+	/*! Loads the file through the Load button, an edited project discarded; a box about a
+		replaced location is closed. */
+	void loadThroughTheWindow(const QString & path) {
+		Driver driver;
+		if (m_window->isProjectModified())
+			driver.add(Driver::press(QDialogButtonBox::Discard));
+		driver.add(Driver::chooseFile(path));
+		m_window->buttonBar()->toolButtonLoad->click();
+		EXPECT_EQ(driver.pending(), 0);
+		ASSERT_EQ(m_window->project()->m_projectFilePath, path);
+	}
+
 	static QStringList examples() {
 		const QString dir = QtExt::Directories::databasesDir() + "/examples/";
 		return { dir + "DefaultRoom.rmxml", dir + "Office_SouthFacade.rmxml" };
@@ -220,8 +252,7 @@ TEST_F(LoadPagesWindowTest, EditsOnEveryPageSurviveSaveNewAndLoad) {
 		SCOPED_TRACE(example.toStdString());
 		ASSERT_TRUE(m_window->loadProject(example, true));
 		// the shading page shows the record only without a rule-based assessment
-		m_window->onCalculationModeChanged(false);
-		m_window->updateInputWidgets();
+		m_window->document()->setDinMode(false);
 		const RM::Room loaded = *m_window->project();
 
 		// heating: power, winter profile, then the other type
@@ -398,24 +429,10 @@ TEST_F(LoadPagesWindowTest, NoConstructionAndBackKeepsTheRow) {
 	// the user's own orientation, then the slip to "No Construction" and back
 	GuiTest::typeIntoCell(view, model->index(0, ConstructionTableModel::ColOrientation), "135", Qt::Key_Return);
 	ASSERT_EQ(rc.m_orientation, 135);
-	const auto choose = [&](unsigned int id) {
-		QComboBox * combo = qobject_cast<QComboBox *>(
-			GuiTest::openCellEditor(view, model->index(0, ConstructionTableModel::ColConstruction)));
-		ASSERT_NE(combo, nullptr);
-		const int item = combo->findData(id);
-		ASSERT_GE(item, 0);
-		// step to the entry with the arrow keys, as a user does, and leave with Return
-		while (combo->currentIndex() > item)
-			QTest::keyClick(combo, Qt::Key_Up);
-		while (combo->currentIndex() < item)
-			QTest::keyClick(combo, Qt::Key_Down);
-		QTest::keyClick(combo, Qt::Key_Return);
-		QApplication::processEvents();
-	};
-	choose(0);
+	chooseConstruction(0, 0);
 	EXPECT_EQ(rc.m_constructionId, 0u);
 	EXPECT_FALSE(model->index(0, ConstructionTableModel::ColArea).data().isValid());
-	choose(kept.m_constructionId);
+	chooseConstruction(0, kept.m_constructionId);
 	EXPECT_EQ(rc.m_constructionId, kept.m_constructionId);
 	EXPECT_EQ(rc.m_AW, kept.m_AW);
 	EXPECT_EQ(rc.m_AF, kept.m_AF);
@@ -425,6 +442,51 @@ TEST_F(LoadPagesWindowTest, NoConstructionAndBackKeepsTheRow) {
 	EXPECT_EQ(rc.m_type, kept.m_type);
 	EXPECT_EQ(model->index(0, ConstructionTableModel::ColArea).data().toString(),
 		QLocale().toString(kept.m_AW + kept.m_AF, 'f', 2));
+}
+
+
+TEST_F(LoadPagesWindowTest, SaveLoadAndSaveAgainWriteTheSameFile) {
+	// every shipped and test project the reader takes (the others are refused at Load)
+	const QStringList refused = { "Office_NanGammaRad.rmxml", "gammarad_inf.rmxml", "tinitial_nan.rmxml",
+								  "embedded_id_at_top.rmxml" };
+	struct Case {
+		QString					m_name;
+		std::function<void()>	m_open;
+	};
+	std::vector<Case> cases;
+	for (const char * folder : { "resources/examples", "tools/caldoryne-cli/tests/data", "fuzz/corpus/project",
+								 "fuzz/regressions/project" }) {
+		const QDir dir(GuiTest::sourceDir() + "/" + folder);
+		for (const QString & name : dir.entryList({ "*.rmxml" }, QDir::Files, QDir::Name))
+			if (!refused.contains(name)) {
+				const QString path = dir.absoluteFilePath(name);
+				cases.push_back({ folder + QString("/") + name, [this, path]() { loadThroughTheWindow(path); } });
+			}
+	}
+	ASSERT_GE(cases.size(), 12u);
+	// the default room with its windowed outside wall set to "No Construction"
+	cases.push_back({ "default room, surface 0 without construction", [this]() {
+		newProject();
+		ASSERT_TRUE(GuiTest::showActive(m_window.get()));
+		m_window->inputTabs()->setCurrentWidget(page(RoomModelDialog::TabGeometry));
+		chooseConstruction(0, 0);
+		ASSERT_EQ(m_window->project()->m_constructions[0].m_constructionId, 0u);
+	} });
+
+	const QString first = m_dir + "/first.rmxml";
+	const QString second = m_dir + "/second.rmxml";
+	for (const Case & c : cases) {
+		SCOPED_TRACE(c.m_name.toStdString());
+		c.m_open();
+		QFile::remove(first);
+		QFile::remove(second);
+		save(first);
+		loadThroughTheWindow(first);
+		save(second);
+		const QByteArray written = readFile(first);
+		ASSERT_FALSE(written.isEmpty());
+		EXPECT_EQ(QString::fromUtf8(readFile(second)), QString::fromUtf8(written));
+	}
 }
 
 } // namespace
