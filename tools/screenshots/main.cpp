@@ -468,6 +468,10 @@ void officeReportShots(Screenshots & shots, const QString & home) {
 	ReportSettings::instance().m_font = QFont("DejaVu Sans", 14);
 	ReportSettings::instance().m_activatedFrames = { 5, 6 };
 	reportPreviewShots(shots, w, "report-tables-14pt");
+	// at 72 pt the chart keeps to one page with its title
+	ReportSettings::instance().m_font = QFont("DejaVu Sans", 72);
+	ReportSettings::instance().m_activatedFrames = { 10 };
+	reportPreviewShots(shots, w, "report-chart-72pt");
 	ReportSettings::instance().setDefaults();
 	ReportSettings::instance().m_font = font;
 }
@@ -513,7 +517,24 @@ void defaultRoomReportShots(Screenshots & shots, const QString & home) {
 	RM::CaldoryneModelInterface * model = w.model();
 	model->m_room.m_projectInformation.m_description = remark;
 	reportPreviewShots(shots, w, "report-long-remark");
+	// a table row and a box taller than a page: broken between their lines, every cell continued
+	remark = QString("<table border=\"1\" cellpadding=\"4\" cellspacing=\"0\"><tr><td>");
+	for (int i = 1; i <= 50; ++i)
+		remark += QString(de ? "Ma&szlig;nahme %1<br/>" : "Measure %1<br/>").arg(i);
+	remark += "</td><td>";
+	for (int i = 1; i <= 50; ++i)
+		remark += QString(de ? "Kosten %1<br/>" : "Cost %1<br/>").arg(i);
+	remark += "</td></tr></table><p></p><table border=\"1\" cellpadding=\"4\" cellspacing=\"0\"><tr><td>";
+	for (int i = 1; i <= 70; ++i)
+		remark += QString(de ? "Zeile %1<br/>" : "Line %1<br/>").arg(i);
+	remark += "</td></tr></table>";
+	model->m_room.m_projectInformation.m_description = remark;
+	ReportSettings::instance().m_activatedFrames = { 14 };
+	const QFont font = ReportSettings::instance().m_font;
+	ReportSettings::instance().m_font = QFont("DejaVu Sans", 12);
+	reportPreviewShots(shots, w, "report-tall-row");
 	ReportSettings::instance().setDefaults();
+	ReportSettings::instance().m_font = font;
 }
 
 

@@ -112,8 +112,12 @@ public:
 			for (const Word & w : m_pages[p].m_words) {
 				if (w.m_box.bottom() <= headerBottom + tol)
 					header << w.m_text;
-				else if (w.m_box.top() >= footerTop - tol)
+				else if (w.m_box.top() >= footerTop - tol) {
 					footer << QString(w.m_text).replace(QRegularExpression("\\d+"), "#");
+					EXPECT_TRUE(w.m_box.left() >= m_offset.x() - tol
+								&& w.m_box.right() <= m_pages[p].m_size.width() - m_offset.x() + tol)
+							<< m_what << " page " << page << ": footer word '" << w.m_text.toStdString() << "' beside the page";
+				}
 				else {
 					body.push_back(w);
 					bool inside = false;
@@ -126,8 +130,15 @@ public:
 										<< " pt lies outside the parts of its page";
 				}
 			}
-			// the footer elides the project name to leave room for the page numbers: "# of #" stays
-			footer = footer.mid(std::max(0, int(footer.size()) - 3));
+			// the footer elides the project name to leave room for the page numbers: they stay
+			static const QStringList pageWords = { "Page", "of", "Seite", "von" };
+			QStringList numbers;
+			for (const QString & w : footer)
+				if (w.contains('#') && !w.contains(QChar(0x2026)))
+					numbers << w;
+				else if (pageWords.contains(w))
+					numbers << w;
+			footer = numbers;
 			if (p == 0) {
 				firstHeader = header;
 				firstFooter = footer;
