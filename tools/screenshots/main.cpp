@@ -366,9 +366,9 @@ void roomInputShots(Screenshots & shots) {
 }
 
 
-/*! The report preview of the last run and every report page, each painted by the report
-	on an A4 image at 96 dpi with margins of 20 mm. */
-void reportPreviewShots(Screenshots & shots, RoomModelDialog & w, const QString & prefix = "report") {
+/*! The report preview of the last run and every report page (or the pages up to lastPage),
+	each painted by the report on an A4 image at 96 dpi with margins of 20 mm. */
+void reportPreviewShots(Screenshots & shots, RoomModelDialog & w, const QString & prefix = "report", int lastPage = 0) {
 	ReportPreview preview(w.model(), w.database(), &w);
 	preview.resize(1100, 800);
 	preview.show();
@@ -377,7 +377,8 @@ void reportPreviewShots(Screenshots & shots, RoomModelDialog & w, const QString 
 	const int margin = 76;
 	QImage area(794 - 2*margin, 1123 - 2*margin, QImage::Format_ARGB32);
 	const QFont font = ReportSettings::instance().m_font;
-	for (int page = 1; page == 1 || page <= preview.report()->pageCount(); ++page) {
+	const int pages = lastPage > 0 ? std::min(lastPage, preview.report()->pageCount()) : preview.report()->pageCount();
+	for (int page = 1; page == 1 || page <= pages; ++page) {
 		area.fill(Qt::white);
 		preview.report()->print(&area, page, font);
 		QImage sheet(794, 1123, QImage::Format_ARGB32);
@@ -471,7 +472,8 @@ void officeReportShots(Screenshots & shots, const QString & home) {
 	// at 72 pt the chart keeps to one page with its title
 	ReportSettings::instance().m_font = QFont("DejaVu Sans", 72);
 	ReportSettings::instance().m_activatedFrames = { 10 };
-	reportPreviewShots(shots, w, "report-chart-72pt");
+	// (the program description that follows takes some 25 pages at this size)
+	reportPreviewShots(shots, w, "report-chart-72pt", 1);
 	ReportSettings::instance().setDefaults();
 	ReportSettings::instance().m_font = font;
 }
