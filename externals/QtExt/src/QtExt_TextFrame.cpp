@@ -113,18 +113,18 @@ std::vector<double> TextFrame::lineBreaks(QPaintDevice * device, double width) {
 		return breaks;
 	QAbstractTextDocumentLayout * layout = m_textDocument->documentLayout();
 	// the empty blocks the document keeps around a table report tops inside the table:
-	// no break of the text outside tables falls within a table
+	// a break of the text outside tables within a table moves to the table's bottom
 	std::vector<std::pair<double, double>> tables;
 	for (QTextBlock b = m_textDocument->begin(); b.isValid(); b = b.next())
 		if (QTextTable * table = QTextCursor(b).currentTable()) {
 			const QRectF r = layout->frameBoundingRect(table);
 			tables.emplace_back(r.top(), r.bottom());
 		}
-	auto insideTable = [&tables](double y) {
+	auto outsideTables = [&tables](double y) {
 		for (const auto & t : tables)
 			if (t.first + 0.5 < y && y < t.second - 0.5)
-				return true;
-		return false;
+				return t.second;
+		return y;
 	};
 	for (QTextBlock b = m_textDocument->begin(); b.isValid(); b = b.next()) {
 		const QTextLayout * lines = b.layout();
@@ -145,8 +145,7 @@ std::vector<double> TextFrame::lineBreaks(QPaintDevice * device, double width) {
 		const double origin = layout->blockBoundingRect(b).top() - lines->boundingRect().top();
 		// a line may reach into the next one (leading below 0): break at line tops
 		for (int i = 0; i < lines->lineCount(); ++i)
-			if (!insideTable(origin + lines->lineAt(i).y()))
-				breaks.push_back(origin + lines->lineAt(i).y());
+			breaks.push_back(outsideTables(origin + lines->lineAt(i).y()));
 	}
 	// nothing above the first line or row
 	std::sort(breaks.begin(), breaks.end());
