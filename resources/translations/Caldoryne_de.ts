@@ -3868,6 +3868,14 @@ Dateien, die nicht geschrieben werden konnten, behalten ihren alten Inhalt.</tra
         <translation>Löserfehler</translation>
     </message>
     <message>
+        <source>Ventilation above its limit</source>
+        <translation>Lüftung über ihrer Grenze</translation>
+    </message>
+    <message>
+        <source>Lower the enhanced day or night ventilation in the DIN 4108-2 settings to its limit and start the run again.</source>
+        <translation>Setzen Sie die erhöhte Tag- oder Nachtlüftung in den Einstellungen nach DIN 4108-2 höchstens auf ihre Grenze und starten Sie die Berechnung erneut.</translation>
+    </message>
+    <message>
         <source>Error during solver initialization, see error log file &apos;%1&apos;.</source>
         <translation>Fehler bei der Initialisierung des Lösers, siehe Fehlerprotokoll &apos;%1&apos;.</translation>
     </message>

@@ -69,8 +69,14 @@ bool RunController::run(const RM::Room & room, const RM::Climate & climate, cons
 
 
 void RunController::showInitError(const BVX::Exception & ex) {
-	QMessageBox box(QMessageBox::Critical, tr("Solver error"),
-					tr("Error during solver initialization, see error log file '%1'.").arg(m_run->logFile()),
+	// an enhanced ventilation above its limit is a refused input, not a failure of the solver
+	const bool ventilationRefused = !ex.messages().empty()
+			&& ex.messages().front().m_functionID == "[DIN4108_2Assessment::checkVentilationLimits]";
+	QMessageBox box(QMessageBox::Critical, ventilationRefused ? tr("Ventilation above its limit") : tr("Solver error"),
+					ventilationRefused
+					? tr("Lower the enhanced day or night ventilation in the DIN 4108-2 settings to its limit "
+						 "and start the run again.")
+					: tr("Error during solver initialization, see error log file '%1'.").arg(m_run->logFile()),
 					QMessageBox::Ok, m_window);
 	// the first cause names the value or file to mend; the log holds the whole stack
 	if (!ex.messages().empty())

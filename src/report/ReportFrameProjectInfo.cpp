@@ -1,5 +1,6 @@
 #include "ReportFrameProjectInfo.h"
 
+#include <algorithm>
 #include <vector>
 
 #include <QtExt_Table.h>
@@ -56,7 +57,8 @@ void ReportFrameProjectInfo::layoutBlocks() {
 		const int r = int(i) + 2;
 		m_table->setCellText(0, r, QtExt::htmlHeading(rows[i].m_label, rows[i].m_type));
 		m_table->setCellText(1, r, QtExt::htmlHeading(rows[i].m_value.toHtmlEscaped(), rows[i].m_type));
-		m_table->cell(1, r).setMarginLeft(report()->m_titleTopSpacing);
+		// a space of the headings' font (up to twice the text's) between label and value
+		m_table->cell(1, r).setMarginLeft(std::max(double(report()->m_titleTopSpacing), 2 * spaceWidth()));
 	}
 	placeTable(m_table, spacing(report()->m_titleTopSpacing));
 	setBottomSpace(spacing(report()->m_titleBottomSpacing));

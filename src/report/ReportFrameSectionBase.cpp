@@ -1,5 +1,6 @@
 #include "ReportFrameSectionBase.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QTextDocument>
 
@@ -87,17 +88,27 @@ double ReportFrameSectionBase::headingSpacing() const {
 }
 
 
+double ReportFrameSectionBase::spaceWidth() const {
+	return QFontMetricsF(m_textDocument->defaultFont(), device()).horizontalAdvance(' ') / deviceFactor();
+}
+
+
 void ReportFrameSectionBase::setupInfoTable(QtExt::Table * table, int cols, int rows, bool naturalColumn1) const {
 	table->clear();
 	table->setColRowCount(cols, rows);
 	table->setOuterBorderWidth(0);
 	table->setInnerBorderWidth(0);
-	table->setMargin(0);
+	table->setMargin(1);
 	table->setSpacing(0);
 	table->setSize(QSize(int(width()), -1));
 	table->setBackgroundColor(Qt::white, true);
-	for (int r = 0; r < rows; ++r)
+	// label and value apart by a space at every font size
+	const double space = spaceWidth();
+	for (int r = 0; r < rows; ++r) {
 		table->setRowMargins(r, 4, 4);
+		for (int c = 0; c + 1 < cols; ++c)
+			table->cell(c, r).setMarginRight(space);
+	}
 	table->setColumnWidth(0, QtExt::Table::Fixed, width() * 0.5);
 	if (naturalColumn1 && cols > 1)
 		table->setColumnWidth(1, QtExt::Table::Natural, 0);

@@ -50,8 +50,9 @@ protected:
 	QtExt::TextFrame * newText();
 	QtExt::Table * newTable();
 
-	/*! Clears a table and sets it up as an info table of the frame width: no borders, no
-		margin and spacing, rows with top and bottom margins of 4, column 0 at half the width
+	/*! Clears a table and sets it up as an info table of the frame width: no borders and
+		spacing, a margin of 1, rows with top and bottom margins of 4, a space of the report's
+		font right of every cell but the last column's, column 0 at half the width
 		and, when asked, column 1 as wide as its widest value (so that values do not wrap and
 		right-aligned values line up). */
 	void setupInfoTable(QtExt::Table * table, int cols, int rows, bool naturalColumn1) const;
@@ -72,6 +73,9 @@ protected:
 		scaled by the device factor, as the tables scale their margins and borders. */
 	double spacing(int screenPixels) const { return screenPixels * deviceFactor(); }
 	double frameSpacing() const;
+	/*! Width of a space of the report's font in layout units (device pixels over the device
+		factor, as the tables' margins are given). */
+	double spaceWidth() const;
 	double headingSpacing() const;
 
 private:

@@ -9,6 +9,7 @@
 #include <qwt_plot_renderer.h>
 
 #include <BVX_MessageHandler.h>
+#include <BVX_Time.h>
 #include <BVX_UnitVector.h>
 
 #include <Sci_AbstractCartesianChartModel.h>
@@ -25,7 +26,7 @@ typedef SCI::AbstractChartModel CM;
 typedef SCI::AbstractCartesianChartModel AM;
 typedef SCI::AbstractLineSeriesModel LM;
 
-const double MS_PER_YEAR = 31536000000.0;
+const double MS_PER_YEAR = BVX::SECONDS_PER_YEAR * 1000;
 const double MS_PER_DAY = 86400000.0;
 const unsigned int HOURS_PER_YEAR = 8760;
 
@@ -171,32 +172,53 @@ void ReportFrameTemperaturePlot::update(QPaintDevice * device, double width) {
 		return;
 	m_withChart = true;
 	m_chart->replot();
-	m_chart->setGeometry(0, 0, int(width), int(width * 0.5));
-	m_chartRect = QRectF(0, 0, width, width * 0.5);
 	ReportFrameSectionBase::update(device, width);
-	m_frameRect.setHeight(m_frameRect.height() + headingSpacing() + m_chartRect.height());
+	// the chart with its title on one page: lower where the page is short
+	const double above = m_frameRect.height() + headingSpacing();
+	const double body = report()->pageSize().height() - report()->headerRect().height() - report()->footerRect().height();
+	// (no page laid out yet: no limit)
+	const double height = body > 0 ? std::max(width * 0.25, std::min(width * 0.5, body - above - 1)) : width * 0.5;
+	m_chart->setGeometry(0, 0, int(width), int(height));
+	m_chartRect = QRectF(0, 0, width, height);
+	m_frameRect.setHeight(above + height);
+}
+
+
+void ReportFrameTemperaturePlot::drawChart(QPainter * painter, const QPointF & topLeft) {
+	m_chart->preparePrinting(true, true);
+	QwtPlotRenderer renderer;
+	renderer.setDiscardFlags(QwtPlotRenderer::DiscardBackground | QwtPlotRenderer::DiscardCanvasBackground);
+	renderer.setLayoutFlag(QwtPlotRenderer::FrameWithScales);
+	renderer.render(m_chart.get(), painter, QRectF(topLeft + m_chartRect.topLeft(), m_chartRect.size()));
+	m_chart->finishPrinting();
 }
 
 
 void ReportFrameTemperaturePlot::draw(QPainter * painter, const QRectF & frame) {
 	ReportFrameSectionBase::draw(painter, frame);
-	if (!m_withChart)
-		return;
-	const double top = frame.top() + m_frameRect.height() - m_chartRect.height();
-	m_chart->preparePrinting(true, true);
-	QwtPlotRenderer renderer;
-	renderer.setDiscardFlags(QwtPlotRenderer::DiscardBackground | QwtPlotRenderer::DiscardCanvasBackground);
-	renderer.setLayoutFlag(QwtPlotRenderer::FrameWithScales);
-	renderer.render(m_chart.get(), painter, QRectF(QPointF(frame.left() + m_chartRect.left(), top), m_chartRect.size()));
-	m_chart->finishPrinting();
+	if (m_withChart)
+		drawChart(painter, QPointF(frame.left(), frame.top() + chartTop()));
 }
 
 
 std::vector<double> ReportFrameTemperaturePlot::breakPositions() const {
-	return std::vector<double>();
+	std::vector<double> breaks = ReportFrameSectionBase::breakPositions();
+	if (m_withChart)
+		breaks.push_back(chartTop() - headingSpacing());
+	return breaks;
+}
+
+
+double ReportFrameTemperaturePlot::contentBottom() const {
+	return m_withChart ? m_frameRect.height() : ReportFrameSectionBase::contentBottom();
 }
 
 
 void ReportFrameTemperaturePlot::drawPart(QPainter * painter, const QRectF & rect, double from, double to) {
-	QtExt::ReportFrameBase::drawPart(painter, rect, from, to);
+	const double eps = 0.5;
+	const double top = m_withChart ? chartTop() : m_frameRect.height();
+	if (from < top - eps)
+		ReportFrameSectionBase::drawPart(painter, rect, from, std::min(to, top));
+	if (m_withChart && top >= from - eps && top < to - eps)
+		drawChart(painter, QPointF(rect.left(), rect.top() + top - from));
 }

@@ -25,8 +25,12 @@ public:
 
 	void update(QPaintDevice * device, double width) override;
 	void draw(QPainter * painter, const QRectF & frame) override;
-	/*! The chart is never broken: cut at a page end, if ever, like any frame without breaks. */
+	/*! The chart is never broken: it is at most as tall as a page less its title, and only a
+		title too tall for that is broken from it (and between its lines). */
 	std::vector<double> breakPositions() const override;
+	/*! The chart's bottom with a chart. */
+	double contentBottom() const override;
+	/*! The title's lines of the part, and the chart when the part holds its top. */
 	void drawPart(QPainter * painter, const QRectF & rect, double from, double to) override;
 
 	SCI::Chart * chart() const { return m_chart.get(); }
@@ -41,6 +45,9 @@ private:
 	/*! Sets the series and the y range from the run; false when the climate data lack
 		the hourly temperatures of a year. */
 	bool updateSeries();
+	/*! Top of the chart in frame coordinates. */
+	double chartTop() const { return m_frameRect.height() - m_chartRect.height(); }
+	void drawChart(QPainter * painter, const QPointF & topLeft);
 
 	QtExt::TextFrame *								m_title;
 	QtExt::TextFrame *								m_noResults;

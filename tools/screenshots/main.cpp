@@ -367,9 +367,9 @@ void roomInputShots(Screenshots & shots) {
 }
 
 
-/*! The report preview of the last run and every report page, each painted by the report
-	on an A4 image at 96 dpi with margins of 20 mm. */
-void reportPreviewShots(Screenshots & shots, RoomModelDialog & w, const QString & prefix = "report") {
+/*! The report preview of the last run and every report page (or the pages up to lastPage),
+	each painted by the report on an A4 image at 96 dpi with margins of 20 mm. */
+void reportPreviewShots(Screenshots & shots, RoomModelDialog & w, const QString & prefix = "report", int lastPage = 0) {
 	ReportPreview preview(w.model(), w.database(), &w);
 	preview.resize(1100, 800);
 	preview.show();
@@ -378,7 +378,8 @@ void reportPreviewShots(Screenshots & shots, RoomModelDialog & w, const QString 
 	const int margin = 76;
 	QImage area(794 - 2*margin, 1123 - 2*margin, QImage::Format_ARGB32);
 	const QFont font = ReportSettings::instance().m_font;
-	for (int page = 1; page == 1 || page <= preview.report()->pageCount(); ++page) {
+	const int pages = lastPage > 0 ? std::min(lastPage, preview.report()->pageCount()) : preview.report()->pageCount();
+	for (int page = 1; page == 1 || page <= pages; ++page) {
 		area.fill(Qt::white);
 		preview.report()->print(&area, page, font);
 		QImage sheet(794, 1123, QImage::Format_ARGB32);
@@ -469,6 +470,11 @@ void officeReportShots(Screenshots & shots, const QString & home) {
 	ReportSettings::instance().m_font = QFont("DejaVu Sans", 14);
 	ReportSettings::instance().m_activatedFrames = { 5, 6 };
 	reportPreviewShots(shots, w, "report-tables-14pt");
+	// at 72 pt the chart keeps to one page with its title
+	ReportSettings::instance().m_font = QFont("DejaVu Sans", 72);
+	ReportSettings::instance().m_activatedFrames = { 10 };
+	// (the program description that follows takes some 25 pages at this size)
+	reportPreviewShots(shots, w, "report-chart-72pt", 1);
 	ReportSettings::instance().setDefaults();
 	ReportSettings::instance().m_font = font;
 }
@@ -514,7 +520,24 @@ void defaultRoomReportShots(Screenshots & shots, const QString & home) {
 	RM::CaldoryneModelInterface * model = w.model();
 	model->m_room.m_projectInformation.m_description = remark;
 	reportPreviewShots(shots, w, "report-long-remark");
+	// a table row and a box taller than a page: broken between their lines, every cell continued
+	remark = QString("<table border=\"1\" cellpadding=\"4\" cellspacing=\"0\"><tr><td>");
+	for (int i = 1; i <= 50; ++i)
+		remark += QString(de ? "Ma&szlig;nahme %1<br/>" : "Measure %1<br/>").arg(i);
+	remark += "</td><td>";
+	for (int i = 1; i <= 50; ++i)
+		remark += QString(de ? "Kosten %1<br/>" : "Cost %1<br/>").arg(i);
+	remark += "</td></tr></table><p></p><table border=\"1\" cellpadding=\"4\" cellspacing=\"0\"><tr><td>";
+	for (int i = 1; i <= 70; ++i)
+		remark += QString(de ? "Zeile %1<br/>" : "Line %1<br/>").arg(i);
+	remark += "</td></tr></table>";
+	model->m_room.m_projectInformation.m_description = remark;
+	ReportSettings::instance().m_activatedFrames = { 14 };
+	const QFont font = ReportSettings::instance().m_font;
+	ReportSettings::instance().m_font = QFont("DejaVu Sans", 12);
+	reportPreviewShots(shots, w, "report-tall-row");
 	ReportSettings::instance().setDefaults();
+	ReportSettings::instance().m_font = font;
 }
 
 

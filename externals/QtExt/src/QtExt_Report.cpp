@@ -198,6 +198,9 @@ void Report::placeInParts(size_t i, const QRect & body, QRect & freeArea, int & 
 	ReportFrameBase * frame = m_frames[i];
 	const double h = frame->frameRect().height();
 	const std::vector<double> breaks = frame->breakPositions();
+	const std::vector<double> lineBreaks = frame->lineBreaks();
+	// what lies below this shows nothing: no page of its own
+	const double shown = std::min(h, frame->contentBottom()) - 0.5;
 	double from = 0;
 	for (;;) {
 		const double repeated = from > 0 ? frame->repeatedHeight(from) : 0;
@@ -207,10 +210,21 @@ void Report::placeInParts(size_t i, const QRect & body, QRect & freeArea, int & 
 			return;
 		}
 		// the lowest break that still fits below the repeated header
-		double to = from;
-		for (double b : breaks)
-			if (b > from && repeated + b - from <= available)
-				to = b;
+		auto lowestFitting = [&](const std::vector<double> & positions) {
+			double to = from;
+			for (double b : positions)
+				if (b > from && repeated + b - from <= available)
+					to = b;
+			return to;
+		};
+		double to = lowestFitting(breaks);
+		if (to > from) {
+			// the piece after it needs more than a page anyway: start it here
+			const auto next = std::upper_bound(breaks.begin(), breaks.end(), to + 0.5);
+			const double nextBreak = next == breaks.end() ? h : *next;
+			if (nextBreak - to > body.height())
+				to = std::max(to, lowestFitting(lineBreaks));
+		}
 		if (to <= from) {
 			if (freeArea != body) {
 				// nothing fits on the rest of this page: try a whole page
@@ -218,13 +232,20 @@ void Report::placeInParts(size_t i, const QRect & body, QRect & freeArea, int & 
 				++page;
 				continue;
 			}
-			// no break within a whole page: cut at the page end
-			to = from + std::max(1.0, available - repeated);
+			// no break within a whole page: between text lines, else at the page end
+			to = lowestFitting(lineBreaks);
+			if (to <= from)
+				to = from + std::max(1.0, available - repeated);
 		}
 		addPart(i, page, freeArea, from, to, repeated + to - from);
+		from = to;
+		if (from >= shown) {
+			// the page counts as full: the next frame starts a new one
+			freeArea.setTop(freeArea.bottom() + 1);
+			return;
+		}
 		freeArea = body;
 		++page;
-		from = to;
 	}
 }
 

@@ -94,6 +94,27 @@ std::vector<double> ReportBlockFrame::breakPositions() const {
 }
 
 
+std::vector<double> ReportBlockFrame::lineBreaks() const {
+	std::vector<double> breaks;
+	for (const Block & b : m_blocks) {
+		const std::vector<double> inner = b.m_text != nullptr ? b.m_text->rowLineBreaks(m_device, m_width)
+															  : b.m_table->lineBreaks();
+		for (double y : inner)
+			breaks.push_back(b.m_top + y);
+	}
+	std::sort(breaks.begin(), breaks.end());
+	return breaks;
+}
+
+
+double ReportBlockFrame::contentBottom() const {
+	if (m_blocks.empty())
+		return 0;
+	const Block & b = m_blocks.back();
+	return b.m_table != nullptr ? b.m_top + b.m_table->contentBottom() : b.bottom();
+}
+
+
 const ReportBlockFrame::Block * ReportBlockFrame::blockAround(double y) const {
 	for (const Block & b : m_blocks)
 		if (b.m_top + EPS < y && y < b.bottom() - EPS)

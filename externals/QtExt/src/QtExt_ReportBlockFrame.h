@@ -19,7 +19,8 @@ class TextFrame;
 	Subclasses place their blocks in layoutBlocks() with placeText() and placeTable().
 	A frame taller than a page breaks between the lines of its texts and between the rows
 	of its tables (a continued table starts with its header rows), and after a text of
-	more than one line or a table; a one-line text (a heading) stays with what follows.
+	more than one line or a table; a one-line text (a heading) stays with what follows. A
+	table row or a row of a table in a text taller than a page breaks between text lines.
 */
 class ReportBlockFrame : public ReportFrameBase {
 public:
@@ -28,6 +29,8 @@ public:
 	void update(QPaintDevice * device, double width) override;
 	void draw(QPainter * painter, const QRectF & frame) override;
 	std::vector<double> breakPositions() const override;
+	std::vector<double> lineBreaks() const override;
+	double contentBottom() const override;
 	double repeatedHeight(double from) const override;
 	void drawPart(QPainter * painter, const QRectF & rect, double from, double to) override;
 

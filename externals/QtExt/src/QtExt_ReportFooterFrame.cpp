@@ -34,6 +34,9 @@ ReportFooterFrame::TextLayout ReportFooterFrame::textLayout(QPaintDevice * devic
 	double room = lineRect.width();
 	if (m_pageNumbersVisible) {
 		layout.m_pageNumber = pageText(m_pageNumber, m_pageCount);
+		// a line too narrow for the words (very large fonts) keeps the numbers, on every page
+		if (metrics.horizontalAdvance(pageText(m_pageCount, m_pageCount)) > room)
+			layout.m_pageNumber = QString("%1/%2").arg(m_pageNumber).arg(m_pageCount);
 		const double w = std::min(room, metrics.horizontalAdvance(layout.m_pageNumber));
 		layout.m_pageNumberRect = QRectF(lineRect.right() - w, lineRect.top(), w, line);
 		// an em of space between the footer text and the page number

@@ -23,6 +23,16 @@ std::vector<double> ReportFrameBase::breakPositions() const {
 }
 
 
+std::vector<double> ReportFrameBase::lineBreaks() const {
+	return std::vector<double>();
+}
+
+
+double ReportFrameBase::contentBottom() const {
+	return m_frameRect.height();
+}
+
+
 double ReportFrameBase::repeatedHeight(double /*from*/) const {
 	return 0;
 }

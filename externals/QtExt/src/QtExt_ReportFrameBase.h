@@ -30,6 +30,12 @@ public:
 		(ascending, inside the frame) after the last update. None by default: the report
 		then cuts the frame at the page ends. */
 	virtual std::vector<double> breakPositions() const;
+	/*! Where a piece taller than a whole page between two break positions (a table row, a
+		row of a table in a text) may be cut: between its text lines. None by default. */
+	virtual std::vector<double> lineBreaks() const;
+	/*! Bottom of what the frame shows (frame coordinates); a part below it is blank space.
+		The frame's height by default. */
+	virtual double contentBottom() const;
 	/*! Height of what a part starting at a break repeats at its top (a table's header
 		rows); 0 by default. */
 	virtual double repeatedHeight(double from) const;

@@ -8,8 +8,12 @@
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPalette>
 #include <QScreen>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextLayout>
 
 namespace QtExt {
 
@@ -567,7 +571,7 @@ void Table::layoutTable(QPaintDevice * device) {
 }
 
 
-void Table::drawCellText(QPainter * painter, const TableCell & c, const QRectF & inner, const QPointF & pos) {
+QPointF Table::cellTextOrigin(const TableCell & c, const QRectF & inner) const {
 	const QSizeF textSize = c.m_textRect.size();
 	double x = inner.left();
 	double y = inner.top();
@@ -579,9 +583,13 @@ void Table::drawCellText(QPainter * painter, const TableCell & c, const QRectF &
 		y = inner.bottom() - textSize.height();
 	else if (c.m_alignment & Qt::AlignVCenter)
 		y = inner.top() + (inner.height() - textSize.height()) / 2;
+	return QPointF(x, y);
+}
 
+
+QTextOption Table::prepareCellText(const TableCell & c) const {
 	// the width as measured, in the unscaled text's pixels
-	const double textWidth = textSize.width() / m_textScale + 1e-3;
+	const double textWidth = c.m_textRect.width() / m_textScale + 1e-3;
 	m_textDocument->setTextWidth(textWidth);
 	m_textDocument->setDocumentMargin(0);
 	m_textDocument->setHtml("<meta charset=\"utf-8\"/>" + c.m_text);
@@ -591,12 +599,113 @@ void Table::drawCellText(QPainter * painter, const TableCell & c, const QRectF &
 	// as measured: words break inside only where they are wider than the cell
 	option.setWrapMode(textWidth < c.wordWidth() ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::WordWrap);
 	m_textDocument->setDefaultTextOption(option);
+	return previous;
+}
+
+
+namespace {
+
+/*! A position cuts a line that starts above it, unless only the line's lowest quarter lies
+	below it: lines reach a little into the next one (negative leading). */
+bool cutsLine(const std::pair<double, double> & line, double y) {
+	return line.first < y - 0.5 && y < line.second - 0.25 * (line.second - line.first);
+}
+
+
+/*! Calls f(line, origin of its block, top of the line) for every laid-out line of a document. */
+template <typename F>
+void forEachLine(QTextDocument * doc, F f) {
+	QAbstractTextDocumentLayout * layout = doc->documentLayout();
+	for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+		const QTextLayout * lines = b.layout();
+		if (lines == nullptr)
+			continue;
+		const QPointF origin = layout->blockBoundingRect(b).topLeft() - lines->boundingRect().topLeft();
+		for (int i = 0; i < lines->lineCount(); ++i)
+			f(lines->lineAt(i), origin, origin.y() + lines->lineAt(i).y());
+	}
+}
+
+} // namespace
+
+
+void Table::drawCellText(QPainter * painter, const TableCell & c, const QRectF & inner, const QPointF & pos,
+						 double from, double to)
+{
+	const QPointF origin = cellTextOrigin(c, inner);
+	const QTextOption previous = prepareCellText(c);
 	painter->save();
-	painter->translate(QPointF(x, y) + pos);
+	painter->translate(origin + pos);
 	painter->scale(m_textScale, m_textScale);
-	m_textDocument->drawContents(painter);
+	if (from < -1e29 && to > 1e29)
+		m_textDocument->drawContents(painter);
+	else {
+		// only the lines of this part: a clipped line would still be text in a PDF
+		const double eps = 0.5;
+		painter->setPen(QPalette().color(QPalette::Text));
+		forEachLine(m_textDocument, [&](const QTextLine & line, const QPointF & blockOrigin, double top) {
+			const double y = origin.y() + top * m_textScale;
+			if (y >= from - eps && y < to - eps)
+				line.draw(painter, blockOrigin);
+		});
+	}
 	painter->restore();
 	m_textDocument->setDefaultTextOption(previous);
+}
+
+
+bool Table::rowLines(int row, std::vector<std::pair<double, double>> & lines) const {
+	lines.clear();
+	for (int c = 0; c < m_cols; ++c) {
+		const TableCell * cell = &at(c, row);
+		QRectF inner = cell->m_innerRect;
+		const int span = spanIndex(c, row);
+		if (span >= 0) {
+			const Span & s = m_spans[size_t(span)];
+			if (s.m_row1 != s.m_row2)
+				return false;
+			if (unsigned(c) != s.m_col1)
+				continue;
+			cell = &spanFirst(s);
+			inner = s.m_innerRect;
+		}
+		if (cell->m_text.isEmpty())
+			continue;
+		const QPointF origin = cellTextOrigin(*cell, inner);
+		const QTextOption previous = prepareCellText(*cell);
+		forEachLine(m_textDocument, [&](const QTextLine & line, const QPointF &, double top) {
+			lines.emplace_back(origin.y() + top * m_textScale, origin.y() + (top + line.height()) * m_textScale);
+		});
+		m_textDocument->setDefaultTextOption(previous);
+	}
+	return true;
+}
+
+
+std::vector<double> Table::lineBreaks() const {
+	const double eps = 0.5;
+	std::vector<double> breaks;
+	std::vector<std::pair<double, double>> lines;
+	for (int r = std::max(0, m_headerRows); r < m_rows; ++r) {
+		if (!rowLines(r, lines) || lines.empty())
+			continue;
+		double first = lines.front().first;
+		for (const auto & l : lines)
+			first = std::min(first, l.first);
+		for (const auto & candidate : lines) {
+			const double y = candidate.first;
+			if (y <= first + eps)
+				continue;
+			bool straddled = false;
+			for (const auto & l : lines)
+				straddled = straddled || cutsLine(l, y);
+			if (!straddled)
+				breaks.push_back(y);
+		}
+	}
+	std::sort(breaks.begin(), breaks.end());
+	breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
+	return breaks;
 }
 
 
@@ -612,7 +721,7 @@ void Table::layoutForPainter(QPainter * painter) {
 }
 
 
-void Table::drawRowRange(QPainter * painter, const QPointF & pos, int first, int end) {
+void Table::drawRowRange(QPainter * painter, const QPointF & pos, int first, int end, double from, double to) {
 	const double f = m_deviceFactor;
 	painter->save();
 	for (const std::vector<TableCell> & column : m_cells)
@@ -643,9 +752,9 @@ void Table::drawRowRange(QPainter * painter, const QPointF & pos, int first, int
 				continue;
 			const int span = spanIndex(c, r);
 			if (span < 0)
-				drawCellText(painter, cl, cl.m_innerRect, pos);
+				drawCellText(painter, cl, cl.m_innerRect, pos, from, to);
 			else if (unsigned(c) == m_spans[size_t(span)].m_col1 && unsigned(r) == m_spans[size_t(span)].m_row1)
-				drawCellText(painter, cl, m_spans[size_t(span)].m_innerRect, pos);
+				drawCellText(painter, cl, m_spans[size_t(span)].m_innerRect, pos, from, to);
 		}
 	}
 }
@@ -690,6 +799,22 @@ std::vector<double> Table::rowBreaks() const {
 }
 
 
+double Table::contentBottom() const {
+	if (m_rows == 0 || m_cols == 0)
+		return 0;
+	const double bottom = at(m_cols - 1, m_rows - 1).m_cellRect.bottom();
+	if (m_outerBorderWidth > 0 || m_innerBorderWidth > 0)
+		return bottom;
+	for (int r = m_rows - 1; r >= 0; --r)
+		for (int c = 0; c < m_cols; ++c)
+			if (!QTextDocumentFragment::fromHtml(at(c, r).m_text).toPlainText().trimmed().isEmpty()) {
+				const int span = spanIndex(c, r);
+				return span < 0 ? at(c, r).m_cellRect.bottom() : at(c, int(m_spans[size_t(span)].m_row2)).m_cellRect.bottom();
+			}
+	return 0;
+}
+
+
 double Table::headerHeight() const {
 	const int rows = std::min(m_headerRows, m_rows);
 	if (rows <= 0 || m_cols == 0)
@@ -712,7 +837,7 @@ void Table::drawRows(QPainter * painter, const QPointF & pos, double from, doubl
 		if (rc.bottom() > from + eps && rc.top() < to - eps) {
 			first = std::min(first, r);
 			end = r + 1;
-			// a row taller than a page is cut at the page ends: each part shows its piece
+			// a row taller than a page is cut between its lines: each part shows its lines
 			cut = cut || rc.top() < from - eps || rc.bottom() > to + eps;
 		}
 	}
@@ -732,7 +857,10 @@ void Table::drawRows(QPainter * painter, const QPointF & pos, double from, doubl
 	if (cut)
 		painter->setClipRect(QRectF(pos.x() - m_size.width(), pos.y() + header, 3.0 * m_size.width(),
 									std::min(to - from, 1e7)), Qt::IntersectClip);
-	drawRowRange(painter, bodyPos, first, end);
+	if (cut)
+		drawRowRange(painter, bodyPos, first, end, from, to);
+	else
+		drawRowRange(painter, bodyPos, first, end);
 	drawOutline(painter, bodyPos, first, end);
 	painter->restore();
 }

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QRectF>
 #include <QSize>
+#include <QTextOption>
 
 #include "QtExt_TableCell.h"
 
@@ -53,6 +54,7 @@ public:
 	void setSpacing(double spacing);
 	void setOuterBorderWidth(double width);
 	void setInnerBorderWidth(double width);
+	double innerBorderWidth() const { return m_innerBorderWidth; }
 	void setBackgroundColor(const QColor & color, bool allCells);
 	void setSize(QSize size);
 	QSize size() const { return m_size; }
@@ -77,10 +79,18 @@ public:
 		position: below every row from the first row after the header rows on, except the
 		last row and rows that share a span with the next. */
 	std::vector<double> rowBreaks() const;
+	/*! After a layout: where a row taller than a page may be cut, between the text lines of
+		its cells at positions no line of the row reaches over (same coordinates); none in
+		the header rows and in rows spanned together with others. */
+	std::vector<double> lineBreaks() const;
+	/*! After a layout: bottom of what the table shows (same coordinates): the grid with
+		borders, else the last row with a text that is not blank. */
+	double contentBottom() const;
 	/*! Laid-out height of the header rows. */
 	double headerHeight() const;
 	/*! Paints the rows lying within from..to (coordinates of drawTable's position) with
-		from at pos. A part that starts below the first row starts with the header rows. */
+		from at pos. A part that starts below the first row starts with the header rows; of a
+		row cut at from or to it paints the text lines that start within from..to. */
 	void drawRows(QPainter * painter, const QPointF & pos, double from, double to);
 
 	/*! Laid-out column width and row height in device pixels. */
@@ -140,11 +150,21 @@ private:
 	void layoutRows();
 	void placeCells();
 	void placeBorderLines();
-	void drawCellText(QPainter * painter, const TableCell & c, const QRectF & inner, const QPointF & pos);
+	/*! Sets up the text document for a cell's text as laid out; returns the former text option. */
+	QTextOption prepareCellText(const TableCell & c) const;
+	/*! Top-left of a cell's text in the inner rectangle. */
+	QPointF cellTextOrigin(const TableCell & c, const QRectF & inner) const;
+	/*! Top and bottom of the laid-out text lines of the cells of a row (table coordinates);
+		false for a row spanned together with others. */
+	bool rowLines(int row, std::vector<std::pair<double, double>> & lines) const;
+	/*! Paints a cell's text; with a range, only the lines starting within from..to. */
+	void drawCellText(QPainter * painter, const TableCell & c, const QRectF & inner, const QPointF & pos,
+					  double from, double to);
 	/*! Lays the table out for the painter's device (the device width when no size is set). */
 	void layoutForPainter(QPainter * painter);
 	/*! Backgrounds, grid lines and texts of the rows first..end-1, moved by pos. */
-	void drawRowRange(QPainter * painter, const QPointF & pos, int first, int end);
+	void drawRowRange(QPainter * painter, const QPointF & pos, int first, int end,
+					  double from = -1e30, double to = 1e30);
 	/*! The outline around the rows first..end-1, moved by pos, when there is an outer border. */
 	void drawOutline(QPainter * painter, const QPointF & pos, int first, int end);
 

@@ -2,6 +2,8 @@
 #include "QtExt_TextFrameInformations.h"
 
 #include <algorithm>
+#include <map>
+#include <set>
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
@@ -12,6 +14,17 @@
 #include <QTextCursor>
 
 namespace QtExt {
+
+namespace {
+
+/*! A position cuts a line that starts above it, unless only the line's lowest quarter lies
+	below it: lines reach a little into the next one (negative leading). */
+bool cutsLine(const std::pair<double, double> & line, double y) {
+	return line.first < y - 0.5 && y < line.second - 0.25 * (line.second - line.first);
+}
+
+} // namespace
+
 
 TextFrame::TextFrame(QTextDocument * textDocument, QObject * parent) :
 	QObject(parent),
@@ -99,9 +112,20 @@ std::vector<double> TextFrame::lineBreaks(QPaintDevice * device, double width) {
 	if (frameRect(device, width).isNull())
 		return breaks;
 	QAbstractTextDocumentLayout * layout = m_textDocument->documentLayout();
-	// the bottom of the last table: the block the document keeps after a table reports a
-	// top inside the table's last row
-	double tableBottom = 0;
+	// the empty blocks the document keeps around a table report tops inside the table:
+	// a break of the text outside tables within a table moves to the table's bottom
+	std::vector<std::pair<double, double>> tables;
+	for (QTextBlock b = m_textDocument->begin(); b.isValid(); b = b.next())
+		if (QTextTable * table = QTextCursor(b).currentTable()) {
+			const QRectF r = layout->frameBoundingRect(table);
+			tables.emplace_back(r.top(), r.bottom());
+		}
+	auto outsideTables = [&tables](double y) {
+		for (const auto & t : tables)
+			if (t.first + 0.5 < y && y < t.second - 0.5)
+				return t.second;
+		return y;
+	};
 	for (QTextBlock b = m_textDocument->begin(); b.isValid(); b = b.next()) {
 		const QTextLayout * lines = b.layout();
 		if (lines == nullptr)
@@ -111,7 +135,6 @@ std::vector<double> TextFrame::lineBreaks(QPaintDevice * device, double width) {
 			// the first block of a row's first cell stands for the row: the break lies above
 			// its padding and the borders between the rows (which both parts draw)
 			const QTextTableCell cell = table->cellAt(cursor);
-			tableBottom = std::max(tableBottom, layout->frameBoundingRect(table).bottom());
 			if (cell.column() != 0 || cell.firstPosition() != b.position())
 				continue;
 			const QTextTableFormat format = table->format();
@@ -122,7 +145,7 @@ std::vector<double> TextFrame::lineBreaks(QPaintDevice * device, double width) {
 		const double origin = layout->blockBoundingRect(b).top() - lines->boundingRect().top();
 		// a line may reach into the next one (leading below 0): break at line tops
 		for (int i = 0; i < lines->lineCount(); ++i)
-			breaks.push_back(std::max(tableBottom, origin + lines->lineAt(i).y()));
+			breaks.push_back(outsideTables(origin + lines->lineAt(i).y()));
 	}
 	// nothing above the first line or row
 	std::sort(breaks.begin(), breaks.end());
@@ -133,15 +156,68 @@ std::vector<double> TextFrame::lineBreaks(QPaintDevice * device, double width) {
 }
 
 
-QTextBlock TextFrame::blockCutAt(double y) const {
-	const double eps = 0.5;
+std::vector<TextFrame::BlockLines> TextFrame::blockLines() const {
+	std::vector<BlockLines> list;
 	QAbstractTextDocumentLayout * layout = m_textDocument->documentLayout();
 	for (QTextBlock b = m_textDocument->begin(); b.isValid(); b = b.next()) {
-		const QRectF r = layout->blockBoundingRect(b);
-		if (r.top() < y - eps && r.bottom() > y + eps && b.layout() != nullptr && b.layout()->lineCount() > 1)
-			return b;
+		const QTextLayout * lines = b.layout();
+		if (lines == nullptr)
+			continue;
+		const QPointF origin = layout->blockBoundingRect(b).topLeft() - lines->boundingRect().topLeft();
+		BlockLines bl{ b, origin, origin.y(), origin.y(), origin.y() };
+		if (lines->lineCount() > 0) {
+			const QTextLine last = lines->lineAt(lines->lineCount() - 1);
+			bl.m_top = origin.y() + lines->lineAt(0).y();
+			bl.m_lastTop = origin.y() + last.y();
+			bl.m_bottom = bl.m_lastTop + last.height();
+		}
+		list.push_back(bl);
 	}
-	return QTextBlock();
+	return list;
+}
+
+
+std::vector<double> TextFrame::rowLineBreaks(QPaintDevice * device, double width) {
+	std::vector<double> breaks;
+	if (frameRect(device, width).isNull())
+		return breaks;
+	const double eps = 0.5;
+	typedef std::pair<const QTextTable *, int> RowKey;
+	std::map<RowKey, std::vector<std::pair<double, double>>> rows;
+	std::set<RowKey> spanned;
+	for (const BlockLines & bl : blockLines()) {
+		const QTextCursor cursor(bl.m_block);
+		const QTextTable * table = cursor.currentTable();
+		if (table == nullptr)
+			continue;
+		const QTextTableCell cell = table->cellAt(cursor);
+		const RowKey key(table, cell.row());
+		if (cell.rowSpan() > 1)
+			spanned.insert(key);
+		const QTextLayout * lines = bl.m_block.layout();
+		for (int i = 0; i < lines->lineCount(); ++i) {
+			const double top = bl.m_origin.y() + lines->lineAt(i).y();
+			rows[key].emplace_back(top, top + lines->lineAt(i).height());
+		}
+	}
+	for (const auto & row : rows) {
+		if (spanned.count(row.first) > 0 || row.second.empty())
+			continue;
+		double first = row.second.front().first;
+		for (const auto & l : row.second)
+			first = std::min(first, l.first);
+		for (const auto & candidate : row.second) {
+			const double y = candidate.first;
+			bool straddled = y <= first + eps;
+			for (const auto & l : row.second)
+				straddled = straddled || cutsLine(l, y);
+			if (!straddled)
+				breaks.push_back(y);
+		}
+	}
+	std::sort(breaks.begin(), breaks.end());
+	breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
+	return breaks;
 }
 
 
@@ -168,28 +244,63 @@ void TextFrame::drawPart(QPainter * painter, const QPointF & pos, double width, 
 	painter->setClipRect(part.adjusted(0, 0, 0, tableBorderReach(painter->device())), Qt::IntersectClip);
 
 	// The whole document clipped to the part, so that it looks as the text printed in one
-	// piece (list numbers, table borders and padding). The layout also draws the lines next
-	// to its clip rectangle, which a PDF would hold as hidden text: a block cut at the top
-	// of the part is left to the line-by-line pass below, and the layout's clip starts
-	// below it and ends above the line that starts the next part.
+	// piece (list numbers, table borders and padding). The layout also draws the last line
+	// above its clip rectangle in a block the clip cuts and a line that reaches into it from
+	// above, which a PDF would hold as hidden text: its clip starts below such lines, and the
+	// blocks it leaves out then are drawn line by line, each line in the part it starts in.
 	const double eps = 0.5;
+	const std::vector<BlockLines> blocks = blockLines();
+	double clipTop = from + 1;
+	bool cut = false;
+	for (const BlockLines & bl : blocks) {
+		// empty blocks (those the document keeps around a table) draw nothing
+		if (bl.m_block.text().isEmpty())
+			continue;
+		if (bl.m_lastTop < from - eps)
+			clipTop = std::max(clipTop, bl.m_bottom + 1);
+		else if (bl.m_top < from - eps) {
+			clipTop = std::max(clipTop, bl.m_bottom + 1);
+			cut = true;
+		}
+	}
+	// beside a cut block (a row of a table): every block that starts above the clip
+	for (bool grown = cut; grown;) {
+		grown = false;
+		for (const BlockLines & bl : blocks) {
+			if (!bl.m_block.text().isEmpty() && bl.m_top < clipTop && bl.m_bottom + 1 > clipTop) {
+				clipTop = bl.m_bottom + 1;
+				grown = true;
+			}
+		}
+	}
 	QAbstractTextDocumentLayout * layout = m_textDocument->documentLayout();
-	const QTextBlock cut = blockCutAt(from);
-	const double top = cut.isValid() ? layout->blockBoundingRect(cut).bottom() : from;
 	QAbstractTextDocumentLayout::PaintContext context;
 	context.palette.setColor(QPalette::Text, painter->pen().color());
-	context.clip = QRectF(0, top + 1, size.width(), std::max(0.0, bottom - 1 - top - 1));
+	// below: the layout also draws the first line under its clip in a table cell the clip
+	// nears, so the clip ends just below the top of the part's last line
+	double lastTop = -1;
+	for (const BlockLines & bl : blocks) {
+		const QTextLayout * lines = bl.m_block.layout();
+		for (int i = 0; i < lines->lineCount(); ++i) {
+			const double y = bl.m_origin.y() + lines->lineAt(i).y();
+			if (y >= from - eps && y < to - eps)
+				lastTop = std::max(lastTop, y);
+		}
+	}
+	// (still a band below the clip's top: the borders of a cut row's cells are drawn with it)
+	const double clipBottom = std::min(bottom - 1, std::max(lastTop, clipTop) + 1);
+	context.clip = QRectF(0, clipTop, size.width(), std::max(0.0, clipBottom - clipTop));
 	if (context.clip.height() > 0)
 		layout->draw(painter, context);
-	if (cut.isValid()) {
-		const QTextLayout * lines = cut.layout();
-		const QPointF origin = layout->blockBoundingRect(cut).topLeft() - lines->boundingRect().topLeft();
+	for (const BlockLines & bl : blocks) {
+		if (bl.m_bottom + 1 > clipTop || bl.m_lastTop < from - eps)
+			continue;
+		const QTextLayout * lines = bl.m_block.layout();
 		for (int i = 0; i < lines->lineCount(); ++i) {
 			const QTextLine line = lines->lineAt(i);
-			// each line belongs to the part in which it starts
-			const double y = origin.y() + line.y();
+			const double y = bl.m_origin.y() + line.y();
 			if (y >= from - eps && y < to - eps)
-				line.draw(painter, origin);
+				line.draw(painter, bl.m_origin);
 		}
 	}
 	painter->restore();

@@ -45,6 +45,10 @@ public:
 		at a width: the top of every laid-out line but the first, and of a table inside the
 		text only the top edges of its rows (a row is never cut). */
 	std::vector<double> lineBreaks(QPaintDevice * device, double width);
+	/*! Where a row of a table inside the text may be cut when it is taller than a page
+		(same coordinates): the tops of the lines of its cells that no other line of the
+		row reaches over. */
+	std::vector<double> rowLineBreaks(QPaintDevice * device, double width);
 	/*! Paints the part from..to (text coordinates) of the text laid out as a whole with
 		from at pos: list numbers, table borders and backgrounds as in drawFrame. */
 	void drawPart(QPainter * painter, const QPointF & pos, double width, double from, double to);
@@ -57,8 +61,16 @@ signals:
 private:
 	/*! Sets up the document for painting the text on the painter's device. */
 	void prepareDrawing(QPainter * painter, double width);
-	/*! The block of several lines that a position cuts between its lines; invalid if none. */
-	QTextBlock blockCutAt(double y) const;
+	/*! Top and bottom of the laid-out lines of a block and the origin of its lines. */
+	struct BlockLines {
+		QTextBlock	m_block;
+		QPointF		m_origin;
+		double		m_top;
+		double		m_bottom;
+		/*! Top of the last line (the block's top without lines). */
+		double		m_lastTop;
+	};
+	std::vector<BlockLines> blockLines() const;
 	/*! Height of the borders between two rows of the widest-bordered table of the text
 		on a device (0 without tables). */
 	double tableBorderReach(QPaintDevice * device) const;

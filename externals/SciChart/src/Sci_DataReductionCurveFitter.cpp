@@ -20,9 +20,10 @@ QPolygonF DataReductionCurveFitter::fitCurve(const QPolygonF & points) const {
 		if (result.size() <= 500)
 			break;
 	}
+	// a developer's note: above the thresholds of console and log the programs set (2)
 	BVX::BVX_Message(BVX::FormatText("Data reduction (tol=%3): %1   -> %2\n")
 		.arg(points.size()).arg(result.size()).arg(tol),
-		BVX::MSG_PROGRESS, "[DataReductionCurveFitter::fitCurve]", 2);
+		BVX::MSG_PROGRESS, "[DataReductionCurveFitter::fitCurve]", 3);
 	return result;
 }
 

@@ -26,11 +26,12 @@ public:
 		std::string text;
 		int type;
 		std::string functionID;
+		int verbosity;
 	};
 	MessageCollector() { BVX::MessageHandlerRegistry::instance().setMessageHandler(this); }
 	~MessageCollector() override { BVX::MessageHandlerRegistry::instance().setMessageHandler(nullptr); }
-	void msg(const std::string & text, int t, const char * functionID, int /*verbose_level*/) override {
-		m_messages.push_back(Message{text, t, functionID});
+	void msg(const std::string & text, int t, const char * functionID, int verbose_level) override {
+		m_messages.push_back(Message{text, t, functionID, verbose_level});
 	}
 	int count(int type) const {
 		int n = 0;

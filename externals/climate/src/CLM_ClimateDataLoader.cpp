@@ -896,12 +896,22 @@ void ClimateDataLoader::repairDirectNormalRadiation(const std::string & fname, c
 	if (m_repairedHours.empty())
 		return;
 
-	std::string text = BVX::FormatText("Climate data file '%1': radiation outside what the sun delivers in %2 hour(s); "
-									   "direct normal radiation above what any sky lets through in its hour replaced by %3, "
-									   "negative radiation set to 0:")
-			.arg(fname).arg(m_repairedHours.size())
-			.arg(fromGlobal ? "the direct normal radiation of the horizontal beam (global minus diffuse) within the clear-sky limit"
-							: "the clear-sky direct normal radiation").str();
+	// say what was done: a beam replaced, negative values set to 0, or both
+	bool replaced = false;
+	bool negative = false;
+	for (const RepairedHour & r : m_repairedHours) {
+		negative = negative || r.m_fileValue < 0;
+		replaced = replaced || r.m_fileValue >= 0;
+	}
+	std::string done;
+	if (replaced)
+		done = BVX::FormatText("direct normal radiation above what any sky lets through in its hour replaced by %1")
+				.arg(fromGlobal ? "the direct normal radiation of the horizontal beam (global minus diffuse) within the clear-sky limit"
+								: "the clear-sky direct normal radiation").str();
+	if (negative)
+		done += std::string(replaced ? ", " : "") + "negative radiation set to 0";
+	std::string text = BVX::FormatText("Climate data file '%1': radiation outside what the sun delivers in %2 hour(s); %3:")
+			.arg(fname).arg(m_repairedHours.size()).arg(done).str();
 	for (const RepairedHour & r : m_repairedHours)
 		text += BVX::FormatText("\n  %1 (value #%2): %3 %4 -> %5 W/m2").arg(hourText(r.m_time)).arg(r.m_index + 1)
 				.arg(quantityText(r.m_quantity)).arg(r.m_fileValue, 0, 'g', 6).arg(r.m_value, 0, 'f', 1).str();

@@ -260,12 +260,13 @@ TEST_F(RadiationRepair, BeamAboveTheCleanSkyAndNegativeRadiationAreRepaired) {
 		double			m_direct;		///< read
 		double			m_diffuse;		///< read
 		const char *	m_listed;		///< quantity in the warning, empty: not repaired
+		bool			m_replaced;		///< the warning says that a beam was replaced
 	} cases[] = {
 		// between the clean-sky beam (752.4) and E0 (1397.6): from the horizontal beam, cut to the clear sky
-		{ "beam above the clean sky", SUNRISE_HOUR, { "44", 800, 22 }, SUNRISE_CLEAR_SKY, 22, "direct normal 800 -> 153.8" },
-		{ "beam just below it", SUNRISE_HOUR, { "44", 750, 22 }, 750, 22, "" },
-		{ "negative beam", NOON, { "300", -40, 250 }, 0, 250, "direct normal -40 -> 0.0" },
-		{ "negative diffuse", NOON, { "300", 100, -5 }, 100, 0, "diffuse horizontal -5 -> 0.0" },
+		{ "beam above the clean sky", SUNRISE_HOUR, { "44", 800, 22 }, SUNRISE_CLEAR_SKY, 22, "direct normal 800 -> 153.8", true },
+		{ "beam just below it", SUNRISE_HOUR, { "44", 750, 22 }, 750, 22, "", false },
+		{ "negative beam", NOON, { "300", -40, 250 }, 0, 250, "direct normal -40 -> 0.0", false },
+		{ "negative diffuse", NOON, { "300", 100, -5 }, 100, 0, "diffuse horizontal -5 -> 0.0", false },
 	};
 	for (const Case & c : cases) {
 		SCOPED_TRACE(c.m_name);
@@ -281,6 +282,10 @@ TEST_F(RadiationRepair, BeamAboveTheCleanSkyAndNegativeRadiationAreRepaired) {
 		if (repaired) {
 			EXPECT_EQ(loader.m_repairedHours[0].m_index, c.m_hour);
 			EXPECT_NE(handler.m_warnings[0].find(c.m_listed), std::string::npos) << handler.m_warnings[0];
+			// the warning says what was done, and only that
+			EXPECT_EQ(handler.m_warnings[0].find("replaced by") != std::string::npos, c.m_replaced) << handler.m_warnings[0];
+			EXPECT_EQ(handler.m_warnings[0].find("negative radiation set to 0") != std::string::npos, !c.m_replaced)
+					<< handler.m_warnings[0];
 		}
 		// the other hours as written: no radiation
 		for (unsigned int j = 0; j < 8760; ++j) {

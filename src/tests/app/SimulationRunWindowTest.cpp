@@ -74,10 +74,12 @@ protected:
 		EXPECT_EQ(m_window->project()->m_projectFilePath, project);
 		QString cause;
 		driver.add(runDialog(false));
-		driver.add([&cause](QWidget * w) {
+		driver.add([&cause, this](QWidget * w) {
 			QMessageBox * box = qobject_cast<QMessageBox *>(w);
 			ASSERT_NE(box, nullptr);
 			cause = box->informativeText();
+			m_boxTitle = box->windowTitle();
+			m_boxText = box->text();
 			box->accept();
 		});
 		m_window->buttonBar()->toolButtonUpdate->click();
@@ -92,6 +94,9 @@ protected:
 	}
 
 	QString m_project;
+	/*! Title and text of the box of the last refused run. */
+	QString m_boxTitle;
+	QString m_boxText;
 };
 
 
@@ -221,6 +226,10 @@ TEST_F(SimulationRunWindowTest, VentilationAboveItsLimitIsRefusedAtRunStart) {
 		QFile::copy(GuiTest::sourceDir() + "/tools/caldoryne-cli/tests/data/" + c.m_file, project);
 		const QString cause = loadAndRefusedRunCause(project);
 		EXPECT_TRUE(cause.startsWith(c.m_cause)) << cause.toStdString();
+		// a refused input: the box says what to change, not that the solver failed
+		EXPECT_EQ(m_boxTitle, "Ventilation above its limit");
+		EXPECT_EQ(m_boxText, "Lower the enhanced day or night ventilation in the DIN 4108-2 settings to its limit "
+							 "and start the run again.");
 		EXPECT_FALSE(m_window->model()->m_outputManager.m_resultsPresent);
 		EXPECT_TRUE(toolButtonsEnabled());
 	}
