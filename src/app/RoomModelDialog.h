@@ -186,6 +186,8 @@ private:
 	SaveResult saveProject();
 	/*! Save dialog with the default suffix; empty when cancelled. */
 	QString askSaveFileName();
+	/*! Writes the user databases; false when that failed and the user chose to stay. */
+	bool writeUserDatabase();
 	/*! Save question of Load, New and close, asked only for a modified project; false when
 		the user cancels, or chose Save and the save did not happen. */
 	bool askSaveProject();
