@@ -3841,6 +3841,10 @@ Die Datenbankdateien behalten ihren alten Inhalt.</translation>
         <translation>Abbrechen lässt das Fenster offen, damit Sie Speicherplatz freigeben und es erneut schließen können. Trotzdem schließen verwirft die Datenbankänderungen dieses Fensters.</translation>
     </message>
     <message>
+        <source>Items of the project differ from the database items of the same id and were added to the database as copies: %1</source>
+        <translation>Elemente des Projekts weichen von den Datenbankelementen gleicher ID ab und wurden als Kopien in die Datenbank aufgenommen: %1</translation>
+    </message>
+    <message>
         <source>Close anyway</source>
         <translation>Trotzdem schließen</translation>
     </message>

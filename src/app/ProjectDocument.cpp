@@ -34,9 +34,10 @@ ProjectDocument::ReadResult ProjectDocument::read(const QString & fileName, QStr
 	if (!QFile(fileName).open(QIODevice::ReadOnly))
 		return CannotOpen;
 	RM::Room room;
+	QStringList copies;
 	try {
 		// the reader of the command line: XML errors and bad bytes with their line and column
-		room.readProjectFile(fileName, *m_db);
+		room.readProjectFile(fileName, *m_db, &copies);
 	}
 	catch (BVX::Exception & ex) {
 		ex.writeMsgStackToError();
@@ -44,6 +45,7 @@ ProjectDocument::ReadResult ProjectDocument::read(const QString & fileName, QStr
 		return ReadFailed;
 	}
 	*m_room = room;
+	m_addedCopies = copies;
 	// absolute: the stored last project and the run directory must not depend on the working directory
 	m_room->m_projectFilePath = QFileInfo(fileName).absoluteFilePath();
 	m_fileStamp = QtExt::FileStamp::of(fileName);
@@ -55,6 +57,7 @@ ProjectDocument::ReadResult ProjectDocument::read(const QString & fileName, QStr
 void ProjectDocument::reset() {
 	*m_room = RM::Room();
 	m_fileStamp = QtExt::FileStamp();
+	m_addedCopies.clear();
 	setClean();
 }
 

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <QtExt_FileStamp.h>
@@ -45,6 +46,9 @@ public:
 	ReadResult read(const QString & fileName, QString & errorText);
 	/*! Replaces the room's content by the default project. */
 	void reset();
+	/*! Names of the items the last read added to the database as copies (an item of the
+		file differed from the database's item of its id); empty after reset(). */
+	const QStringList & addedCopies() const { return m_addedCopies; }
 	/*! Writes the project to fileName whole or not at all, the version it replaces becomes the
 		".bak" file; false with the reason when project or backup could not be written (both
 		then stay as they were). The file becomes the project's file. */
@@ -80,6 +84,7 @@ private:
 	QTimer							m_checkTimer;
 	/*! The project file as last read or written here. */
 	QtExt::FileStamp				m_fileStamp;
+	QStringList						m_addedCopies;
 };
 
 #endif // ProjectDocumentH

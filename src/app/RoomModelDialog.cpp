@@ -300,6 +300,11 @@ void RoomModelDialog::createPageStack() {
 	QVBoxLayout * inputLayout = new QVBoxLayout(inputContainer);
 	inputLayout->setMargin(0);
 	inputLayout->addWidget(m_dinLockLabel);
+	m_copiesLabel = new QLabel(this);
+	m_copiesLabel->setObjectName("copiesLabel");
+	m_copiesLabel->setWordWrap(true);
+	m_copiesLabel->setVisible(false);
+	inputLayout->addWidget(m_copiesLabel);
 	inputLayout->addWidget(m_inputTabs);
 
 	QWidget * resultsContainer = new QWidget(this);
@@ -526,7 +531,16 @@ void RoomModelDialog::showReplacedProject(bool silent) {
 	// a value the refresh had to replace (a missing climate location) differs from the file read
 	m_document->checkModified();
 	tellReplacedLocation(silent);
+	tellAddedCopies();
 	discardResults();
+}
+
+
+void RoomModelDialog::tellAddedCopies() {
+	const QStringList & copies = m_document->addedCopies();
+	m_copiesLabel->setText(tr("Items of the project differ from the database items of the same id and were "
+							  "added to the database as copies: %1").arg(copies.join(", ")));
+	m_copiesLabel->setVisible(!copies.isEmpty());
 }
 
 

@@ -206,6 +206,8 @@ private:
 	void showReplacedProject(bool silent);
 	/*! A location the refresh replaced: logged, and told in a box unless silent. */
 	void tellReplacedLocation(bool silent);
+	/*! Names above the tabs the items the last Load added as copies; hidden when there are none. */
+	void tellAddedCopies();
 	/*! Forgets the last run (a run of the project before Load or New): empty model,
 		results page without results, result export off. */
 	void discardResults();
@@ -251,6 +253,8 @@ private:
 	std::map<QWidget *, int>					m_tabIndexMap;
 	/*! Above the tabs while the DIN 4108-2 mode locks the load tabs. */
 	QLabel *									m_dinLockLabel;
+	/*! Above the tabs after a Load that added items as copies. */
+	QLabel *									m_copiesLabel = nullptr;
 	/*! The moisture balance of the user mode, restored when the DIN 4108-2 mode ends. */
 	bool										m_moistureBalanceBeforeDin;
 };

@@ -327,11 +327,16 @@ MergedTable<T> mergeWithFile(const std::map<unsigned int, T> & ours, const std::
 }
 
 
-/*! The user entries of a file as it is now. */
+/*! The user entries of a file as it is now; those under a built-in id were dropped when read. */
 template <typename T>
-std::map<unsigned int, T> readUserFile(const QString & fileName, const TableFileInfo & info) {
+std::map<unsigned int, T> readUserFile(const QString & fileName, const TableFileInfo & info,
+									   const std::map<unsigned int, T> & table)
+{
 	std::map<unsigned int, T> items;
 	readItemFile(fileName, info, items, true);
+	for (const auto & e : table)
+		if (e.second.m_builtin)
+			items.erase(e.first);
 	return items;
 }
 
@@ -472,13 +477,13 @@ bool Database::writeDatabase(QString * reason, bool rewriteAll) {
 	unsigned int counters[NUM_T];
 	std::copy(m_highestUserId, m_highestUserId + NUM_T, counters);
 	MergedTable<Material> materials = mergeWithFile(m_materials, m_synced[T_Materials],
-		readUserFile<Material>(dir + MATERIAL_FILE.m_fileName, MATERIAL_FILE), counters[T_Materials]);
+		readUserFile(dir + MATERIAL_FILE.m_fileName, MATERIAL_FILE, m_materials), counters[T_Materials]);
 	MergedTable<ConstructionType> constructions = mergeWithFile(m_constructions, m_synced[T_Constructions],
-		readUserFile<ConstructionType>(dir + CONSTRUCTION_FILE.m_fileName, CONSTRUCTION_FILE), counters[T_Constructions]);
+		readUserFile(dir + CONSTRUCTION_FILE.m_fileName, CONSTRUCTION_FILE, m_constructions), counters[T_Constructions]);
 	const MergedTable<WindowType> windows = mergeWithFile(m_windows, m_synced[T_Windows],
-		readUserFile<WindowType>(dir + WINDOW_FILE.m_fileName, WINDOW_FILE), counters[T_Windows]);
+		readUserFile(dir + WINDOW_FILE.m_fileName, WINDOW_FILE, m_windows), counters[T_Windows]);
 	const MergedTable<ShadingType> shadingTypes = mergeWithFile(m_shadingTypes, m_synced[T_ShadingTypes],
-		readUserFile<ShadingType>(dir + SHADING_FILE.m_fileName, SHADING_FILE), counters[T_ShadingTypes]);
+		readUserFile(dir + SHADING_FILE.m_fileName, SHADING_FILE, m_shadingTypes), counters[T_ShadingTypes]);
 	for (auto & e : constructions.m_items) {
 		// construction types another window added or changed keep the materials they were made of
 		const std::map<unsigned int, QByteArray>::const_iterator seen = m_synced[T_Constructions].find(e.first);
@@ -516,10 +521,8 @@ bool Database::writeDatabase(QString * reason, bool rewriteAll) {
 		current.close();
 		writers.emplace_back(new QtExt::WholeFileWriter(f.m_fileName));
 		QtExt::WholeFileWriter & w = *writers.back();
-		if (!(w.open() && w.write(f.m_content) && w.finish())) {
+		if (!(w.open() && w.write(f.m_content) && w.finish()))
 			ok = false;
-			break;
-		}
 	}
 	for (const std::unique_ptr<QtExt::WholeFileWriter> & w : writers)
 		if (ok && !w->commit())

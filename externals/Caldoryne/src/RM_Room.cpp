@@ -2,6 +2,8 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
+#include <QStringList>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -110,7 +112,7 @@ void Room::setDefaults() {
 }
 
 
-void Room::readXML(QXmlStreamReader & reader, Database & db) {
+void Room::readXML(QXmlStreamReader & reader, Database & db, const QString & sourceName, QStringList * copies) {
 	const char * const FUNC_ID = "[Room::readXML]";
 	m_constructions.clear();
 
@@ -152,7 +154,9 @@ void Room::readXML(QXmlStreamReader & reader, Database & db) {
 	// a file that failed to load must not leave traces in the user database
 	if (reader.hasError())
 		return;
-	embedded.merge(db, m_constructions);
+	const QStringList added = embedded.merge(db, m_constructions, sourceName);
+	if (copies != nullptr)
+		*copies = added;
 }
 
 
@@ -331,7 +335,7 @@ void Room::writeXML(QXmlStreamWriter & writer, const Database * db) const {
 }
 
 
-void Room::readProjectFile(const QString & fileName, Database & db) {
+void Room::readProjectFile(const QString & fileName, Database & db, QStringList * copies) {
 	const char * const FUNC_ID = "[Room::readProjectFile]";
 	QFile file(fileName);
 	if (!file.open(QIODevice::ReadOnly))
@@ -345,7 +349,7 @@ void Room::readProjectFile(const QString & fileName, Database & db) {
 							 .arg("Encountered incorrectly encoded content."), FUNC_ID);
 	QXmlStreamReader reader(bytes);
 	try {
-		readXML(reader, db);
+		readXML(reader, db, QFileInfo(fileName).fileName(), copies);
 	}
 	catch (BVX::Exception & ex) {
 		throw BVX::Exception(ex, BVX::FormatText("Error reading project file '%1'.").arg(fileName.toStdString()), FUNC_ID);

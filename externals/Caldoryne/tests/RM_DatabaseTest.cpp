@@ -210,8 +210,8 @@ TEST_F(DatabaseDirs, writeFailureIsReported) {
 	// a directory in place of a file: the file cannot be written
 	QDir().mkpath(m_user + "/db_materials.xml");
 	EXPECT_FALSE(m_db.writeDatabase());
-	// the other files are still written
-	EXPECT_TRUE(readFile(m_user + "/db_shadingTypes.xml").contains("ShadingType id=\"10001\""));
+	// the files are replaced as a set: none of the others is written either
+	EXPECT_FALSE(QFile::exists(m_user + "/db_shadingTypes.xml"));
 
 	// a file in place of the user directory
 	writeFile(m_tmp.path() + "/blocked", "x");
@@ -222,6 +222,7 @@ TEST_F(DatabaseDirs, writeFailureIsReported) {
 	m_db.setDirectories(m_builtin, m_tmp.path() + "/a/b/c");
 	EXPECT_TRUE(m_db.writeDatabase());
 	EXPECT_TRUE(QFile::exists(m_tmp.path() + "/a/b/c/db_constructions.xml"));
+	EXPECT_TRUE(readFile(m_tmp.path() + "/a/b/c/db_shadingTypes.xml").contains("ShadingType id=\"10001\""));
 }
 
 

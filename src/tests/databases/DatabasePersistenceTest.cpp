@@ -15,6 +15,7 @@
 #include <QLocale>
 #include <QLineEdit>
 #include <QHeaderView>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QStackedLayout>
@@ -449,6 +450,80 @@ TEST_F(TwoWindowsTest, NoWindowDropsWhatTheOtherDid) {
 		EXPECT_EQ(m_window->database()->m_windows.count(m_windowId), c.m_windowKept ? 1u : 0u);
 		EXPECT_EQ(m_window->database()->m_constructions.at(m_constructionId).m_materialIds,
 				  std::vector<unsigned int>{m_materialId});
+	}
+}
+
+
+/*! A used material edited, the project discarded at close: the next start adds the project's
+	versions as copies, says so in the window and names them after the project file; a second
+	Load and a Save add no further copy. */
+TEST_F(DatabasePersistenceTest, DiscardedProjectBringsItsItemsBackAsNamedCopies) {
+	RM::Room & room = *m_window->project();
+	if (room.m_constructions.empty())
+		room.m_constructions.resize(1);
+	room.m_constructions[0].m_constructionId = m_constructionId;
+	const QString projectFile = m_dir + "/own-wall.rmxml";
+	{
+		Driver driver;
+		driver.add(Driver::chooseFile(projectFile));
+		m_window->buttonBar()->toolButtonSave->click();
+		ASSERT_EQ(driver.pending(), 0);
+	}
+	ASSERT_FALSE(m_window->isProjectModified());
+	m_window->buttonBar()->toolButtonEditMaterials->click();
+	DBPageBase * materials = page(RoomModelDialog::PageMaterials);
+	select(materials, m_materialId);
+	typeInto(materials, "lineEditLambda", "0.02");
+	ASSERT_EQ(m_window->database()->m_materials[m_materialId].m_lambda, 0.02);
+	QApplication::processEvents();
+	ASSERT_TRUE(m_window->windowTitle().endsWith("*")) << m_window->windowTitle().toStdString();
+	{
+		Driver driver;
+		driver.add(Driver::press(QDialogButtonBox::Discard));
+		EXPECT_TRUE(closeWindow());
+		EXPECT_EQ(driver.pending(), 0);
+	}
+
+	auto userNames = [&](RoomModelDialog::Page p) {
+		std::multiset<QString> names;
+		QAbstractItemModel * model = page(p)->tableView()->model();
+		for (int r = 0; r < model->rowCount(); ++r)
+			if (model->index(r, 0).data(Qt::UserRole).toUInt() > USER_ID_START)
+				names.insert(model->index(r, 2).data().toString());
+		return names;
+	};
+	const std::multiset<QString> materialNames{ "Own plaster", "Own plaster (own-wall.rmxml)" };
+	const std::multiset<QString> constructionNames{ "Own wall", "Own wall (own-wall.rmxml)" };
+	auto expectOneCopyEach = [&]() {
+		EXPECT_EQ(userNames(RoomModelDialog::PageMaterials), materialNames);
+		EXPECT_EQ(userNames(RoomModelDialog::PageConstructions), constructionNames);
+		const unsigned int used = m_window->project()->m_constructions[0].m_constructionId;
+		EXPECT_NE(used, m_constructionId);
+		EXPECT_EQ(m_window->database()->m_constructions.at(used).name(), "Own wall (own-wall.rmxml)");
+	};
+
+	createWindow();
+	QLabel * notice = m_window->findChild<QLabel *>("copiesLabel");
+	ASSERT_NE(notice, nullptr);
+	EXPECT_TRUE(notice->isVisible());
+	EXPECT_TRUE(notice->text().contains("Own plaster (own-wall.rmxml)")) << notice->text().toStdString();
+	EXPECT_TRUE(notice->text().contains("Own wall (own-wall.rmxml)")) << notice->text().toStdString();
+	expectOneCopyEach();
+	EXPECT_FALSE(m_window->isProjectModified());
+
+	// the same file again, then saved and loaded: the copies are recognised
+	for (const char * step : { "load", "save", "load" }) {
+		SCOPED_TRACE(step);
+		Driver driver;
+		if (std::string(step) == "load") {
+			driver.add(Driver::chooseFile(projectFile));
+			m_window->buttonBar()->toolButtonLoad->click();
+			EXPECT_FALSE(notice->isVisible());
+		}
+		else
+			m_window->buttonBar()->toolButtonSave->click();
+		EXPECT_EQ(driver.pending(), 0);
+		expectOneCopyEach();
 	}
 }
 

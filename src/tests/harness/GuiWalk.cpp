@@ -471,10 +471,16 @@ GuiWalk::Snapshot GuiWalk::snapshot() {
 	buffer.close();
 
 	// the user files as the program writes them, into a scratch directory
-	RM::Database copy(*m_window->database());
+	// a database that read nothing: every user entry counts as new and is written
+	const RM::Database & db = *m_window->database();
+	RM::Database copy;
+	copy.m_materials = db.m_materials;
+	copy.m_constructions = db.m_constructions;
+	copy.m_windows = db.m_windows;
+	copy.m_shadingTypes = db.m_shadingTypes;
 	const QString dir = m_workDir + "/db-snapshot";
 	QDir(dir).removeRecursively();
-	copy.setDirectories(copy.builtinDir(), dir);
+	copy.setDirectories(db.builtinDir(), dir);
 	if (!copy.writeDatabase())
 		fail("the snapshot of the user database cannot be written to " + dir);
 	for (const char * name : { "/db_materials.xml", "/db_constructions.xml", "/db_windows.xml", "/db_shadingTypes.xml" })
