@@ -257,6 +257,8 @@ struct MergedTable {
 	IdMap						m_moved;
 	/*! Ids whose entry is this database's. */
 	std::set<unsigned int>		m_ours;
+	/*! Entries of the file removed because this database removed them. */
+	std::map<unsigned int, T>	m_removed;
 };
 
 
@@ -291,8 +293,10 @@ MergedTable<T> mergeWithFile(const std::map<unsigned int, T> & ours, const std::
 		if (mine != ours.end() && !mine->second.m_builtin)
 			continue;
 		typename std::map<unsigned int, T>::iterator it = res.m_items.find(s.first);
-		if (it != res.m_items.end() && itemBytes(it->second) == s.second)
+		if (it != res.m_items.end() && itemBytes(it->second) == s.second) {
+			res.m_removed[s.first] = it->second;
 			res.m_items.erase(it);
+		}
 	}
 	for (const auto & e : ours) {
 		if (e.second.m_builtin)
@@ -493,10 +497,14 @@ bool Database::writeDatabase(QString * reason, bool rewriteAll) {
 			IdMap::const_iterator moved = materials.m_moved.find(matId);
 			if (theirs && moved != materials.m_moved.end())
 				matId = moved->second;
-			// a material another window removed stays while a construction type here uses it
+			// a material one window removed stays while a construction type of the other uses it
+			if (materials.m_items.count(matId) != 0)
+				continue;
 			const Material * mine = material(matId);
-			if (materials.m_items.count(matId) == 0 && mine != nullptr && !mine->m_builtin)
+			if (mine != nullptr && !mine->m_builtin)
 				materials.m_items[matId] = *mine;
+			else if (materials.m_removed.count(matId) != 0)
+				materials.m_items[matId] = materials.m_removed[matId];
 		}
 	}
 
