@@ -3854,11 +3854,23 @@ Die Datei und ihre Sicherungskopie sind unverändert.</translation>
         <source>Couldn&apos;t save database to directory: %1
 %2
 
-Files that could not be written keep their old content.</source>
+The database files keep their old content.</source>
         <translation>Die Datenbank konnte nicht im Verzeichnis gespeichert werden: %1
 %2
 
-Dateien, die nicht geschrieben werden konnten, behalten ihren alten Inhalt.</translation>
+Die Datenbankdateien behalten ihren alten Inhalt.</translation>
+    </message>
+    <message>
+        <source>Cancel keeps the window open, so that you can free space and close it again. Close anyway loses the database changes of this window.</source>
+        <translation>Abbrechen lässt das Fenster offen, damit Sie Speicherplatz freigeben und es erneut schließen können. Trotzdem schließen verwirft die Datenbankänderungen dieses Fensters.</translation>
+    </message>
+    <message>
+        <source>Items of the project differ from the database items of the same id and were added to the database as copies: %1</source>
+        <translation>Elemente des Projekts weichen von den Datenbankelementen gleicher ID ab und wurden als Kopien in die Datenbank aufgenommen: %1</translation>
+    </message>
+    <message>
+        <source>Close anyway</source>
+        <translation>Trotzdem schließen</translation>
     </message>
 </context>
 <context>

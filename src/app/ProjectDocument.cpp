@@ -37,9 +37,10 @@ ProjectDocument::ReadResult ProjectDocument::read(const QString & fileName, QStr
 	if (!info.exists() || (info.isFile() && !QFile(fileName).open(QIODevice::ReadOnly)))
 		return CannotOpen;
 	RM::Room room;
+	QStringList copies;
 	try {
 		// the reader of the command line: XML errors and bad bytes with their line and column
-		room.readProjectFile(fileName, *m_db);
+		room.readProjectFile(fileName, *m_db, &copies);
 	}
 	catch (BVX::Exception & ex) {
 		ex.writeMsgStackToError();
@@ -47,6 +48,7 @@ ProjectDocument::ReadResult ProjectDocument::read(const QString & fileName, QStr
 		return ReadFailed;
 	}
 	*m_room = room;
+	m_addedCopies = copies;
 	// absolute: the stored last project and the run directory must not depend on the working directory
 	m_room->m_projectFilePath = QFileInfo(fileName).absoluteFilePath();
 	m_fileStamp = QtExt::FileStamp::of(fileName);
@@ -60,6 +62,7 @@ void ProjectDocument::reset() {
 	*m_room = RM::Room();
 	m_fileStamp = QtExt::FileStamp();
 	forgetUserMode();
+	m_addedCopies.clear();
 	setClean();
 }
 

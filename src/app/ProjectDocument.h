@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <QtExt_FileStamp.h>
@@ -51,6 +52,9 @@ public:
 		WriteFailed,
 		ChangedOnDisk
 	};
+	/*! Names of the items the last read added to the database as copies (an item of the
+		file differed from the database's item of its id); empty after reset(). */
+	const QStringList & addedCopies() const { return m_addedCopies; }
 	/*! Writes the project to fileName whole or not at all, the version it replaces becomes the
 		".bak" file; WriteFailed with the reason when project or backup could not be written (both
 		then stay as they were). The file becomes the project's file. Unless overwriteChanges,
@@ -109,6 +113,7 @@ private:
 		an empty location: none (the project was read or made in the DIN mode). */
 	QString							m_userModeLocation;
 	bool							m_userModeMoistureBalance;
+	QStringList						m_addedCopies;
 };
 
 #endif // ProjectDocumentH

@@ -301,6 +301,11 @@ void RoomModelDialog::createPageStack() {
 	QVBoxLayout * inputLayout = new QVBoxLayout(inputContainer);
 	inputLayout->setMargin(0);
 	inputLayout->addWidget(m_dinLockLabel);
+	m_copiesLabel = new QLabel(this);
+	m_copiesLabel->setObjectName("copiesLabel");
+	m_copiesLabel->setWordWrap(true);
+	m_copiesLabel->setVisible(false);
+	inputLayout->addWidget(m_copiesLabel);
 	inputLayout->addWidget(m_inputTabs);
 
 	QWidget * resultsContainer = new QWidget(this);
@@ -522,7 +527,16 @@ void RoomModelDialog::showReplacedProject(bool silent) {
 	// a value the refresh had to replace (a missing climate location) differs from the file read
 	m_document->checkModified();
 	tellReplacedLocation(silent);
+	tellAddedCopies();
 	discardResults();
+}
+
+
+void RoomModelDialog::tellAddedCopies() {
+	const QStringList & copies = m_document->addedCopies();
+	m_copiesLabel->setText(tr("Items of the project differ from the database items of the same id and were "
+							  "added to the database as copies: %1").arg(copies.join(", ")));
+	m_copiesLabel->setVisible(!copies.isEmpty());
 }
 
 
@@ -884,16 +898,31 @@ void RoomModelDialog::showPageOf(QWidget * page) {
 }
 
 
+bool RoomModelDialog::writeUserDatabase() {
+	QString reason;
+	if (m_db->writeDatabase(&reason))
+		return true;
+	QMessageBox box(QMessageBox::Critical, tr("Error saving user database"),
+		tr("Couldn't save database to directory: %1\n%2\n\nThe database files keep their old content.")
+		.arg(QtExt::Directories::userDataDir(), reason), QMessageBox::Cancel, this);
+	box.setInformativeText(tr("Cancel keeps the window open, so that you can free space and close it again. "
+							  "Close anyway loses the database changes of this window."));
+	QPushButton * closeAnyway = box.addButton(tr("Close anyway"), QMessageBox::DestructiveRole);
+	box.setDefaultButton(QMessageBox::Cancel);
+	box.exec();
+	return box.clickedButton() == closeAnyway;
+}
+
+
 void RoomModelDialog::closeEvent(QCloseEvent * event) {
 	commitPendingEdit();
 	QSettings settings(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION);
 	settings.setValue("LastOpenedProject", m_project->m_projectFilePath);
 	ReportSettings::instance().write(settings);
-	QString reason;
-	if (!m_db->writeDatabase(&reason))
-		QMessageBox::critical(this, tr("Error saving user database"),
-			tr("Couldn't save database to directory: %1\n%2\n\nFiles that could not be written keep their old content.")
-			.arg(QtExt::Directories::userDataDir(), reason));
+	if (!writeUserDatabase()) {
+		event->ignore();
+		return;
+	}
 	if (!askSaveProject()) {
 		// a run in progress goes on
 		event->ignore();

@@ -187,6 +187,8 @@ private:
 	SaveResult saveProject();
 	/*! Save dialog with the default suffix; empty when cancelled. */
 	QString askSaveFileName();
+	/*! Writes the user databases; false when that failed and the user chose to stay. */
+	bool writeUserDatabase();
 	/*! Save question of Load, New and close, asked only for a modified project; false when
 		the user cancels, or chose Save and the save did not happen. */
 	bool askSaveProject();
@@ -205,6 +207,8 @@ private:
 	void showReplacedProject(bool silent);
 	/*! A location the refresh replaced: logged, and told in a box unless silent. */
 	void tellReplacedLocation(bool silent);
+	/*! Names above the tabs the items the last Load added as copies; hidden when there are none. */
+	void tellAddedCopies();
 	/*! Forgets the last run (a run of the project before Load or New): empty model,
 		results page without results, result export off. */
 	void discardResults();
@@ -250,6 +254,8 @@ private:
 	std::map<QWidget *, int>					m_tabIndexMap;
 	/*! Above the tabs while the DIN 4108-2 mode locks the load tabs. */
 	QLabel *									m_dinLockLabel;
+	/*! Above the tabs after a Load that added items as copies. */
+	QLabel *									m_copiesLabel = nullptr;
 };
 
 #endif // RoomModelDialogH

@@ -88,7 +88,7 @@ QString builtinDatabaseDir(const BVX::ArgParser & parser) {
 }
 
 /*! Writes the user database when the project added items to it. */
-bool saveUserDatabase(const RM::Database & db) {
+bool saveUserDatabase(RM::Database & db) {
 	if (!db.isModified())
 		return true;
 	QString reason;

@@ -113,7 +113,7 @@ int main(int argc, char * argv[]) {
 	int res = 0;
 	if (args[0] == "list")
 		listDatabase(db);
-	else if (db.writeDatabase())
+	else if (db.writeDatabase(nullptr, true))
 		std::cout << "User databases written to '" << db.userDir().toStdString() << "'.\n";
 	else {
 		std::cerr << "Error writing the user databases to '" << db.userDir().toStdString() << "'.\n";

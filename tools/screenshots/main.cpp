@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFormLayout>
 #include <QImage>
 #include <QLocale>
@@ -573,6 +574,47 @@ void loadPlotShots(Screenshots & shots, const QString & home) {
 }
 
 
+/*! The close that cannot write the user databases, and a Load that adds the project's items as copies. */
+void userDatabaseShots(Screenshots & shots) {
+	const QString userDir = QtExt::Directories::userDataDir();
+	const QString project = QDir::tempPath() + "/caldoryne-screenshots-copies.rmxml";
+	{
+		// a project of an own material, which is then changed in the database
+		RM::Database db;
+		db.reload();
+		RM::Material mat = db.m_materials.begin()->second;
+		mat.m_builtin = false;
+		mat.setEncodedName("en:My insulation|de:Meine Dämmung");
+		mat.m_lambda = 0.04;
+		const unsigned int matId = db.addMaterial(mat, 0);
+		RM::ConstructionType ct;
+		ct.setEncodedName("en:My wall|de:Meine Wand");
+		ct.m_materialIds = { matId };
+		ct.m_d = { 0.2 };
+		const unsigned int ctId = db.addConstructionType(ct, 0);
+		RM::Room room;
+		if (room.m_constructions.empty())
+			room.m_constructions.resize(1);
+		room.m_constructions[0].m_constructionId = ctId;
+		room.writeProjectFile(project, db);
+		db.m_materials[matId].m_lambda = 0.02;
+		db.writeDatabase();
+	}
+	RoomModelDialog w;
+	w.show();
+	w.resize(1280, 720);
+	w.loadProject(project, true);
+	shots.save(&w, "mainwindow-copies-added");
+	// a directory in place of a user file: the close cannot write the set
+	QFile::remove(userDir + "/db_windows.xml");
+	QDir().mkpath(userDir + "/db_windows.xml");
+	shots.saveModal("close-user-database-error", [&]() { w.close(); });
+	QDir(userDir + "/db_windows.xml").removeRecursively();
+	QFile::remove(project);
+	QFile::remove(project + ".bak");
+}
+
+
 void dialogShots(Screenshots & shots) {
 	QSettings settings(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION);
 	const BVX::Path license((QtExt::Directories::resourcesRootDir() + "/license.txt").toStdString());
@@ -930,6 +972,7 @@ int main(int argc, char ** argv) {
 		roomInputShots(shots);
 		loadPageShots(shots);
 		dialogShots(shots);
+		userDatabaseShots(shots);
 		runShots(shots, home.path());
 		loadPlotShots(shots, home.path());
 		officeReportShots(shots, home.path());

@@ -1,5 +1,10 @@
 #include "RM_Database.h"
 
+#include <algorithm>
+#include <memory>
+#include <set>
+#include <vector>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -19,6 +24,8 @@
 namespace RM {
 
 namespace {
+
+typedef std::map<unsigned int, unsigned int> IdMap;
 
 /*! How the entries of one file were read. */
 struct FileReadResult {
@@ -196,13 +203,36 @@ const T * findItem(const std::map<unsigned int, T> & table, unsigned int id) {
 }
 
 
-/*! Writes the user entries of a table; the file is replaced only when it was written completely.
-	A file that already holds this content is left alone. False on failure, the file and the
-	system's reason appended to failures. */
 template <typename T>
-bool writeItemList(const QString & fileName, const QString & typeName, const std::map<unsigned int, T> & table,
-				   QStringList & failures)
-{
+QByteArray itemBytes(const T & item) {
+	QByteArray bytes;
+	QBuffer buffer(&bytes);
+	buffer.open(QIODevice::WriteOnly);
+	QXmlStreamWriter writer(&buffer);
+	item.writeXML(writer);
+	return bytes;
+}
+
+
+template <typename T>
+std::map<unsigned int, QByteArray> userItemBytes(const std::map<unsigned int, T> & table) {
+	std::map<unsigned int, QByteArray> bytes;
+	for (const auto & e : table)
+		if (!e.second.m_builtin)
+			bytes[e.first] = itemBytes(e.second);
+	return bytes;
+}
+
+
+template <typename T>
+bool hasChanges(const std::map<unsigned int, T> & table, const std::map<unsigned int, QByteArray> & synced) {
+	return userItemBytes(table) != synced;
+}
+
+
+/*! The content of a user file holding the user entries of a table. */
+template <typename T>
+QByteArray listContent(const QString & typeName, const std::map<unsigned int, T> & table) {
 	QByteArray content;
 	QBuffer buffer(&content);
 	buffer.open(QIODevice::WriteOnly);
@@ -215,18 +245,103 @@ bool writeItemList(const QString & fileName, const QString & typeName, const std
 			e.second.writeXML(writer);
 	writer.writeEndElement();
 	writer.writeEndDocument();
+	return content;
+}
 
-	QFile current(fileName);
-	if (current.open(QIODevice::ReadOnly) && current.readAll() == content)
-		return true;
-	current.close();
-	QString reason;
-	if (QtExt::WholeFileWriter::writeFile(fileName, content, &reason))
-		return true;
-	BVX::BVX_Message(BVX::FormatText("Error writing database file '%1': %2.").arg(fileName.toStdString()).arg(reason.toStdString()),
-					 BVX::MSG_ERROR, "[Database::writeItemList]", 1);
-	failures.append(QString("'%1': %2").arg(fileName, reason));
-	return false;
+
+/*! What a user file is to hold: its entries now with this database's changes applied. */
+template <typename T>
+struct MergedTable {
+	std::map<unsigned int, T>	m_items;
+	/*! Entries of the file that moved to another id, because this database holds another entry under theirs. */
+	IdMap						m_moved;
+	/*! Ids whose entry is this database's. */
+	std::set<unsigned int>		m_ours;
+	/*! Entries of the file removed because this database removed them. */
+	std::map<unsigned int, T>	m_removed;
+};
+
+
+/*! A name not yet used in either table: " (2)", " (3)" ... after every name of the item. */
+template <typename T>
+void makeNameDistinct(T & item, const std::map<unsigned int, T> & a, const std::map<unsigned int, T> & b) {
+	const QMap<QString, QString> names = item.m_names;
+	auto taken = [&](const QString & name) {
+		for (const auto * table : { &a, &b })
+			for (const auto & e : *table)
+				if (e.second.name() == name)
+					return true;
+		return false;
+	};
+	for (int n = 2; taken(item.name()); ++n)
+		for (auto it = names.begin(); it != names.end(); ++it)
+			item.m_names[it.key()] = QString("%1 (%2)").arg(it.value()).arg(n);
+}
+
+
+/*! Merges by id. Entries this database left untouched since synced take the file's version (or
+	its absence); entries it added, changed or removed go in, unless the file changed them too:
+	a removed one stays then, and of one changed on both sides the file's version moves aside. */
+template <typename T>
+MergedTable<T> mergeWithFile(const std::map<unsigned int, T> & ours, const std::map<unsigned int, QByteArray> & synced,
+							 const std::map<unsigned int, T> & inFile, unsigned int & counter)
+{
+	MergedTable<T> res;
+	res.m_items = inFile;
+	for (const auto & s : synced) {
+		typename std::map<unsigned int, T>::const_iterator mine = ours.find(s.first);
+		if (mine != ours.end() && !mine->second.m_builtin)
+			continue;
+		typename std::map<unsigned int, T>::iterator it = res.m_items.find(s.first);
+		if (it != res.m_items.end() && itemBytes(it->second) == s.second) {
+			res.m_removed[s.first] = it->second;
+			res.m_items.erase(it);
+		}
+	}
+	for (const auto & e : ours) {
+		if (e.second.m_builtin)
+			continue;
+		const QByteArray mine = itemBytes(e.second);
+		const std::map<unsigned int, QByteArray>::const_iterator s = synced.find(e.first);
+		if (s != synced.end() && s->second == mine)
+			continue;
+		typename std::map<unsigned int, T>::iterator it = res.m_items.find(e.first);
+		if (it != res.m_items.end()) {
+			const QByteArray theirs = itemBytes(it->second);
+			if (theirs != mine && (s == synced.end() || s->second != theirs)) {
+				T moved = it->second;
+				do
+					++counter;
+				while (res.m_items.count(counter) != 0 || ours.count(counter) != 0);
+				moved.m_id = counter;
+				res.m_items[e.first] = e.second;
+				makeNameDistinct(moved, res.m_items, ours);
+				res.m_moved[e.first] = counter;
+				res.m_items[counter] = moved;
+				BVX::BVX_Message(BVX::FormatText("Database entry #%1 was also added or changed by another window, "
+												 "its version is kept as #%2 '%3'.")
+								 .arg(e.first).arg(counter).arg(moved.name().toStdString()),
+								 BVX::MSG_WARNING, "[Database::writeDatabase]", 1);
+			}
+		}
+		res.m_items[e.first] = e.second;
+		res.m_ours.insert(e.first);
+	}
+	return res;
+}
+
+
+/*! The user entries of a file as it is now; those under a built-in id were dropped when read. */
+template <typename T>
+std::map<unsigned int, T> readUserFile(const QString & fileName, const TableFileInfo & info,
+									   const std::map<unsigned int, T> & table)
+{
+	std::map<unsigned int, T> items;
+	readItemFile(fileName, info, items, true);
+	for (const auto & e : table)
+		if (e.second.m_builtin)
+			items.erase(e.first);
+	return items;
 }
 
 } // namespace
@@ -244,6 +359,8 @@ void Database::clear() {
 	m_windows.clear();
 	m_shadingTypes.clear();
 	for (unsigned int i = 0; i < NUM_T; ++i) {
+		m_synced[i].clear();
+		m_stamps[i] = QtExt::FileStamp();
 		m_highestBuiltinId[i] = 0;
 		m_highestUserId[i] = USER_ID_START;
 	}
@@ -316,28 +433,122 @@ void Database::readDatabase() {
 	raiseUserCounter(m_constructions, m_highestUserId[T_Constructions]);
 	raiseUserCounter(m_windows, m_highestUserId[T_Windows]);
 	raiseUserCounter(m_shadingTypes, m_highestUserId[T_ShadingTypes]);
+	markSynced();
 }
 
 
-bool Database::writeDatabase(QString * reason) const {
+bool Database::hasUserChanges() const {
+	return hasChanges(m_materials, m_synced[T_Materials]) || hasChanges(m_constructions, m_synced[T_Constructions])
+			|| hasChanges(m_windows, m_synced[T_Windows]) || hasChanges(m_shadingTypes, m_synced[T_ShadingTypes]);
+}
+
+
+void Database::markSynced() {
+	const QString dir = userDir();
+	m_synced[T_Materials] = userItemBytes(m_materials);
+	m_synced[T_Constructions] = userItemBytes(m_constructions);
+	m_synced[T_Windows] = userItemBytes(m_windows);
+	m_synced[T_ShadingTypes] = userItemBytes(m_shadingTypes);
+	m_stamps[T_Materials] = QtExt::FileStamp::of(dir + MATERIAL_FILE.m_fileName);
+	m_stamps[T_Constructions] = QtExt::FileStamp::of(dir + CONSTRUCTION_FILE.m_fileName);
+	m_stamps[T_Windows] = QtExt::FileStamp::of(dir + WINDOW_FILE.m_fileName);
+	m_stamps[T_ShadingTypes] = QtExt::FileStamp::of(dir + SHADING_FILE.m_fileName);
+}
+
+
+bool Database::writeDatabase(QString * reason, bool rewriteAll) {
+	const char * const FUNC_ID = "[Database::writeDatabase]";
+	if (!rewriteAll && !hasUserChanges())
+		return true;
 	const QString dir = userDir();
 	// create the whole path: below a fresh home not even the parent directories exist
 	if (!QDir(dir).exists() && !QDir().mkpath(dir)) {
 		BVX::BVX_Message(BVX::FormatText("Cannot create user database directory '%1'.").arg(dir.toStdString()),
-						 BVX::MSG_ERROR, "[Database::writeDatabase]", 1);
+						 BVX::MSG_ERROR, FUNC_ID, 1);
 		if (reason != nullptr)
 			*reason = QString("Cannot create directory '%1'.").arg(dir);
 		return false;
 	}
-	// every file is attempted: one that fails keeps its old content, the others are written
-	QStringList failures;
-	bool ok = writeItemList(dir + "/db_materials.xml", "Material", m_materials, failures);
-	ok = writeItemList(dir + "/db_constructions.xml", "ConstructionType", m_constructions, failures) && ok;
-	ok = writeItemList(dir + "/db_windows.xml", "Window", m_windows, failures) && ok;
-	ok = writeItemList(dir + "/db_shadingTypes.xml", "ShadingType", m_shadingTypes, failures) && ok;
-	if (!ok && reason != nullptr)
-		*reason = failures.join("\n");
-	return ok;
+	for (unsigned int t = 0; t < NUM_T; ++t) {
+		const TableFileInfo * const infos[] = { &MATERIAL_FILE, &CONSTRUCTION_FILE, &WINDOW_FILE, &SHADING_FILE };
+		if (!m_stamps[t].matches(dir + infos[t]->m_fileName))
+			BVX::BVX_Message(BVX::FormatText("Database file '%1' was changed by another window since it was read here, "
+											 "the changes are merged.").arg((dir + infos[t]->m_fileName).toStdString()),
+							 BVX::MSG_PROGRESS, FUNC_ID, 1);
+	}
+
+	// what the files hold now, merged with the changes made here
+	unsigned int counters[NUM_T];
+	std::copy(m_highestUserId, m_highestUserId + NUM_T, counters);
+	MergedTable<Material> materials = mergeWithFile(m_materials, m_synced[T_Materials],
+		readUserFile(dir + MATERIAL_FILE.m_fileName, MATERIAL_FILE, m_materials), counters[T_Materials]);
+	MergedTable<ConstructionType> constructions = mergeWithFile(m_constructions, m_synced[T_Constructions],
+		readUserFile(dir + CONSTRUCTION_FILE.m_fileName, CONSTRUCTION_FILE, m_constructions), counters[T_Constructions]);
+	const MergedTable<WindowType> windows = mergeWithFile(m_windows, m_synced[T_Windows],
+		readUserFile(dir + WINDOW_FILE.m_fileName, WINDOW_FILE, m_windows), counters[T_Windows]);
+	const MergedTable<ShadingType> shadingTypes = mergeWithFile(m_shadingTypes, m_synced[T_ShadingTypes],
+		readUserFile(dir + SHADING_FILE.m_fileName, SHADING_FILE, m_shadingTypes), counters[T_ShadingTypes]);
+	for (auto & e : constructions.m_items) {
+		// construction types another window added or changed keep the materials they were made of
+		const std::map<unsigned int, QByteArray>::const_iterator seen = m_synced[T_Constructions].find(e.first);
+		const bool theirs = constructions.m_ours.count(e.first) == 0
+				&& (seen == m_synced[T_Constructions].end() || seen->second != itemBytes(e.second));
+		for (unsigned int & matId : e.second.m_materialIds) {
+			IdMap::const_iterator moved = materials.m_moved.find(matId);
+			if (theirs && moved != materials.m_moved.end())
+				matId = moved->second;
+			// a material one window removed stays while a construction type of the other uses it
+			if (materials.m_items.count(matId) != 0)
+				continue;
+			const Material * mine = material(matId);
+			if (mine != nullptr && !mine->m_builtin)
+				materials.m_items[matId] = *mine;
+			else if (materials.m_removed.count(matId) != 0)
+				materials.m_items[matId] = materials.m_removed[matId];
+		}
+	}
+
+	struct FileContent {
+		QString		m_fileName;
+		QByteArray	m_content;
+	};
+	// materials first: a construction type is never replaced without its materials
+	const FileContent files[] = {
+		{ dir + MATERIAL_FILE.m_fileName, listContent("Material", materials.m_items) },
+		{ dir + CONSTRUCTION_FILE.m_fileName, listContent("ConstructionType", constructions.m_items) },
+		{ dir + WINDOW_FILE.m_fileName, listContent("Window", windows.m_items) },
+		{ dir + SHADING_FILE.m_fileName, listContent("ShadingType", shadingTypes.m_items) }
+	};
+	// every file is written beside its target before any replaces one: all new or all old
+	std::vector<std::unique_ptr<QtExt::WholeFileWriter>> writers;
+	bool ok = true;
+	for (const FileContent & f : files) {
+		QFile current(f.m_fileName);
+		if (current.open(QIODevice::ReadOnly) && current.readAll() == f.m_content)
+			continue;
+		current.close();
+		writers.emplace_back(new QtExt::WholeFileWriter(f.m_fileName));
+		QtExt::WholeFileWriter & w = *writers.back();
+		if (!(w.open() && w.write(f.m_content) && w.finish()))
+			ok = false;
+	}
+	for (const std::unique_ptr<QtExt::WholeFileWriter> & w : writers)
+		if (ok && !w->commit())
+			ok = false;
+	if (!ok) {
+		QStringList failures;
+		for (const std::unique_ptr<QtExt::WholeFileWriter> & w : writers)
+			if (!w->errorString().isEmpty())
+				failures.append(QString("'%1': %2").arg(w->fileName(), w->errorString()));
+		BVX::BVX_Message(BVX::FormatText("Error writing database files: %1.").arg(failures.join(", ").toStdString()),
+						 BVX::MSG_ERROR, FUNC_ID, 1);
+		if (reason != nullptr)
+			*reason = failures.join("\n");
+		return false;
+	}
+	std::copy(counters, counters + NUM_T, m_highestUserId);
+	markSynced();
+	return true;
 }
 
 

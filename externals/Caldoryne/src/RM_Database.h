@@ -3,7 +3,10 @@
 
 #include <map>
 
+#include <QByteArray>
 #include <QString>
+
+#include <QtExt_FileStamp.h>
 
 #include "RM_ConstructionType.h"
 #include "RM_Material.h"
@@ -42,10 +45,17 @@ public:
 	/*! Reads the built-in files, then the user files. Throws BVX::Exception when an item of
 		a built-in file fails; broken user entries are logged and dropped. */
 	void readDatabase();
-	/*! Writes the user entries of all four tables into the user directory.
-		False when the directory cannot be created or a file cannot be written; *reason then
-		names each file that kept its old content and why. */
-	bool writeDatabase(QString * reason = nullptr) const;
+	/*! Writes the user entries into the four files of the user directory, but only when one was
+		added, changed or removed here since the files were read or last written here (always with
+		rewriteAll). Another window of the program may have written the files meanwhile: the files
+		are merged by id with this database's changes, so that no entry this database never saw is
+		lost; where both changed one entry, the file's version stays beside this one under another
+		id and a distinct name. The files are replaced as a set: when one cannot be written, all
+		keep their old content. False when the directory cannot be created or a file cannot be
+		written; *reason then names the file and why. */
+	bool writeDatabase(QString * reason = nullptr, bool rewriteAll = false);
+	/*! A user entry was added, changed or removed since the user files were read or last written. */
+	bool hasUserChanges() const;
 
 	/*! Directories to read from and write to instead of the standard ones;
 		an empty text selects the standard directory. */
@@ -100,9 +110,15 @@ private:
 	/*! Reads the four files of one directory. */
 	void readDirectory(const QString & dir, bool userFiles);
 	void clear();
+	/*! Takes the user entries as they are now as those the user files hold. */
+	void markSynced();
 
 	QString		m_builtinDir;
 	QString		m_userDir;
+	/*! Each user entry's XML as the user files held it when read or last written here, per table. */
+	std::map<unsigned int, QByteArray>	m_synced[NUM_T];
+	/*! The user files as read or last written here, per table. */
+	QtExt::FileStamp					m_stamps[NUM_T];
 };
 
 } // namespace RM

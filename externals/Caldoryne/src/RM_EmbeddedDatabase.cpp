@@ -87,10 +87,20 @@ const KindTexts SHADING_TEXTS = {
 	nullptr
 };
 
+/*! The item with the source's name in brackets after each of its names. */
+template <typename T>
+T namedCopy(const T & item, const QString & sourceName) {
+	T copy = item;
+	for (auto it = copy.m_names.begin(); it != copy.m_names.end(); ++it)
+		it.value() = QString("%1 (%2)").arg(it.value(), sourceName);
+	return copy;
+}
+
 /*! Merges the items of one kind into its table; returns the map of changed ids. */
 template <typename T>
 IdMap mergeItems(std::vector<T> & items, const std::map<unsigned int, T> & table,
-				 Database & db, unsigned int (Database::*add)(T &, unsigned int), const KindTexts & texts)
+				 Database & db, unsigned int (Database::*add)(T &, unsigned int), const KindTexts & texts,
+				 const QString & sourceName, QStringList & copies)
 {
 	IdMap idMap;
 	if (items.empty())
@@ -104,10 +114,12 @@ IdMap mergeItems(std::vector<T> & items, const std::map<unsigned int, T> & table
 		if (orig < BUILTIN_ID_LIMIT && table.find(orig) != table.end())
 			continue;
 
+		// a copy added at an earlier merge of the same file is that file's item
+		const T named = sourceName.isEmpty() ? item : namedCopy(item, sourceName);
 		unsigned int newId = 0;
 		bool matched = false;
 		for (const auto & e : table) {
-			if (e.second == item) {
+			if (e.second == item || (!sourceName.isEmpty() && e.second == named)) {
 				newId = e.first;
 				matched = true;
 				break;
@@ -120,8 +132,11 @@ IdMap mergeItems(std::vector<T> & items, const std::map<unsigned int, T> & table
 				BVX::BVX_Message(BVX::FormatText(texts.m_exists).arg(name).arg(newId), BVX::MSG_WARNING, FUNC_ID, 1);
 		}
 		else {
-			T copy = item;
+			const bool idTaken = table.find(orig) != table.end();
+			T copy = idTaken ? named : item;
 			newId = (db.*add)(copy, orig);
+			if (idTaken)
+				copies.append(copy.name());
 			if (newId == orig)
 				progress(BVX::FormatText(texts.m_imported).arg(name).arg(orig));
 			else
@@ -219,16 +234,21 @@ void EmbeddedDatabase::writeXML(QXmlStreamWriter & writer, const Database & db,
 }
 
 
-void EmbeddedDatabase::merge(Database & db, std::vector<RoomConstruction> & constructions) {
-	mergeMaterials(db);
-	mergeConstructionTypes(db, constructions);
-	mergeWindowTypes(db, constructions);
-	mergeShadingTypes(db, constructions);
+QStringList EmbeddedDatabase::merge(Database & db, std::vector<RoomConstruction> & constructions,
+								   const QString & sourceName)
+{
+	QStringList copies;
+	mergeMaterials(db, sourceName, copies);
+	mergeConstructionTypes(db, constructions, sourceName, copies);
+	mergeWindowTypes(db, constructions, sourceName, copies);
+	mergeShadingTypes(db, constructions, sourceName, copies);
+	return copies;
 }
 
 
-void EmbeddedDatabase::mergeMaterials(Database & db) {
-	const IdMap idMap = mergeItems(m_materials, db.m_materials, db, &Database::addMaterial, MATERIAL_TEXTS);
+void EmbeddedDatabase::mergeMaterials(Database & db, const QString & sourceName, QStringList & copies) {
+	const IdMap idMap = mergeItems(m_materials, db.m_materials, db, &Database::addMaterial, MATERIAL_TEXTS,
+								   sourceName, copies);
 	// rewrite the layers before the construction types are compared, so that a construction
 	// type whose materials were renumbered can match a local one that uses the new ids
 	for (ConstructionType & ct : m_constructionTypes) {
@@ -244,9 +264,11 @@ void EmbeddedDatabase::mergeMaterials(Database & db) {
 }
 
 
-void EmbeddedDatabase::mergeConstructionTypes(Database & db, std::vector<RoomConstruction> & constructions) {
+void EmbeddedDatabase::mergeConstructionTypes(Database & db, std::vector<RoomConstruction> & constructions,
+											 const QString & sourceName, QStringList & copies)
+{
 	const IdMap idMap = mergeItems(m_constructionTypes, db.m_constructions, db, &Database::addConstructionType,
-								   CONSTRUCTION_TEXTS);
+								   CONSTRUCTION_TEXTS, sourceName, copies);
 	for (RoomConstruction & rc : constructions) {
 		IdMap::const_iterator it = idMap.find(rc.m_constructionId);
 		if (it == idMap.end())
@@ -258,14 +280,20 @@ void EmbeddedDatabase::mergeConstructionTypes(Database & db, std::vector<RoomCon
 }
 
 
-void EmbeddedDatabase::mergeWindowTypes(Database & db, std::vector<RoomConstruction> & constructions) {
-	const IdMap idMap = mergeItems(m_windowTypes, db.m_windows, db, &Database::addWindowType, WINDOW_TEXTS);
+void EmbeddedDatabase::mergeWindowTypes(Database & db, std::vector<RoomConstruction> & constructions,
+									   const QString & sourceName, QStringList & copies)
+{
+	const IdMap idMap = mergeItems(m_windowTypes, db.m_windows, db, &Database::addWindowType, WINDOW_TEXTS,
+								   sourceName, copies);
 	remapSurfaceIds(constructions, &RoomConstruction::m_windowId, idMap);
 }
 
 
-void EmbeddedDatabase::mergeShadingTypes(Database & db, std::vector<RoomConstruction> & constructions) {
-	const IdMap idMap = mergeItems(m_shadingTypes, db.m_shadingTypes, db, &Database::addShadingType, SHADING_TEXTS);
+void EmbeddedDatabase::mergeShadingTypes(Database & db, std::vector<RoomConstruction> & constructions,
+										const QString & sourceName, QStringList & copies)
+{
+	const IdMap idMap = mergeItems(m_shadingTypes, db.m_shadingTypes, db, &Database::addShadingType, SHADING_TEXTS,
+								   sourceName, copies);
 	remapSurfaceIds(constructions, &RoomConstruction::m_shadingTypeId, idMap);
 }
 

@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include <QStringList>
+
 #include "RM_ConstructionType.h"
 #include "RM_Material.h"
 #include "RM_ShadingType.h"
@@ -37,8 +39,13 @@ public:
 
 	/*! Merges the imported items into db (materials, construction types, window types,
 		shading types, in this order) and remaps the ids in the imported construction
-		types and in the surfaces. Never removes or changes an existing database item. */
-	void merge(Database & db, std::vector<RoomConstruction> & constructions);
+		types and in the surfaces. Never removes or changes an existing database item.
+		An item whose id holds another item here is added as a copy under a new id; with a
+		source name (the project file's), the copy's names get it in brackets, so that the
+		lists tell the copy from the item, and a copy so named counts as equal content at
+		the next merge. Returns the names of the copies. */
+	QStringList merge(Database & db, std::vector<RoomConstruction> & constructions,
+					  const QString & sourceName = QString());
 
 	bool empty() const;
 
@@ -48,10 +55,13 @@ public:
 	std::vector<ShadingType>		m_shadingTypes;
 
 private:
-	void mergeMaterials(Database & db);
-	void mergeConstructionTypes(Database & db, std::vector<RoomConstruction> & constructions);
-	void mergeWindowTypes(Database & db, std::vector<RoomConstruction> & constructions);
-	void mergeShadingTypes(Database & db, std::vector<RoomConstruction> & constructions);
+	void mergeMaterials(Database & db, const QString & sourceName, QStringList & copies);
+	void mergeConstructionTypes(Database & db, std::vector<RoomConstruction> & constructions,
+								const QString & sourceName, QStringList & copies);
+	void mergeWindowTypes(Database & db, std::vector<RoomConstruction> & constructions,
+						  const QString & sourceName, QStringList & copies);
+	void mergeShadingTypes(Database & db, std::vector<RoomConstruction> & constructions,
+						   const QString & sourceName, QStringList & copies);
 };
 
 } // namespace RM

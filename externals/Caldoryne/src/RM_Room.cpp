@@ -2,6 +2,8 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
+#include <QStringList>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -114,7 +116,7 @@ void Room::setDefaults() {
 }
 
 
-void Room::readXML(QXmlStreamReader & reader, Database & db) {
+void Room::readXML(QXmlStreamReader & reader, Database & db, const QString & sourceName, QStringList * copies) {
 	const char * const FUNC_ID = "[Room::readXML]";
 	m_constructions.clear();
 
@@ -156,7 +158,9 @@ void Room::readXML(QXmlStreamReader & reader, Database & db) {
 	// a file that failed to load must not leave traces in the user database
 	if (reader.hasError())
 		return;
-	embedded.merge(db, m_constructions);
+	const QStringList added = embedded.merge(db, m_constructions, sourceName);
+	if (copies != nullptr)
+		*copies = added;
 }
 
 
@@ -334,7 +338,7 @@ void Room::writeXML(QXmlStreamWriter & writer, const Database * db) const {
 }
 
 
-void Room::readProjectFile(const QString & fileName, Database & db) {
+void Room::readProjectFile(const QString & fileName, Database & db, QStringList * copies) {
 	const char * const FUNC_ID = "[Room::readProjectFile]";
 	// before the open: a named pipe would wait there for a writer
 	const std::string problem = BVX::input_file_problem(fileName.toStdString(), MAX_PROJECT_FILE_BYTES);
@@ -352,7 +356,7 @@ void Room::readProjectFile(const QString & fileName, Database & db) {
 							 .arg("Encountered incorrectly encoded content."), FUNC_ID);
 	QXmlStreamReader reader(bytes);
 	try {
-		readXML(reader, db);
+		readXML(reader, db, QFileInfo(fileName).fileName(), copies);
 	}
 	catch (BVX::Exception & ex) {
 		throw BVX::Exception(ex, BVX::FormatText("Error reading project file '%1'.").arg(fileName.toStdString()), FUNC_ID);

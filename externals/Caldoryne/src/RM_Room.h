@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include "RM_CoolingModel.h"
 #include "RM_DIN4108_2Assessment.h"
@@ -50,8 +51,11 @@ public:
 
 	/*! Reads a whole project file and merges its embedded database into db, but only when
 		the whole file was read without error. Throws BVX::Exception for invalid values;
-		a wrong root element or malformed XML is left in the reader's error state. */
-	void readXML(QXmlStreamReader & reader, Database & db);
+		a wrong root element or malformed XML is left in the reader's error state.
+		Items added as copies are named with sourceName and listed in *copies
+		(see EmbeddedDatabase::merge()). */
+	void readXML(QXmlStreamReader & reader, Database & db, const QString & sourceName = QString(),
+				 QStringList * copies = nullptr);
 	/*! Writes the whole project file; db supplies the embedded items. */
 	void writeXML(QXmlStreamWriter & writer, const Database * db) const;
 
@@ -60,8 +64,9 @@ public:
 	void readSimulationParametersSection(QXmlStreamReader & reader);
 
 	/*! Reads the project file; on success stores the path in m_projectFilePath.
-		Throws BVX::Exception with the reader's error (line and column) or the content error. */
-	void readProjectFile(const QString & fileName, Database & db);
+		Throws BVX::Exception with the reader's error (line and column) or the content error.
+		The names of items added as copies, named with the file's name, go to *copies. */
+	void readProjectFile(const QString & fileName, Database & db, QStringList * copies = nullptr);
 	/*! Writes the project file (replaced only when written completely); false on failure,
 		with the system's reason in *reason. */
 	bool writeProjectFile(const QString & fileName, const Database & db, QString * reason = nullptr) const;

@@ -210,8 +210,8 @@ TEST_F(DatabaseDirs, writeFailureIsReported) {
 	// a directory in place of a file: the file cannot be written
 	QDir().mkpath(m_user + "/db_materials.xml");
 	EXPECT_FALSE(m_db.writeDatabase());
-	// the other files are still written
-	EXPECT_TRUE(readFile(m_user + "/db_shadingTypes.xml").contains("ShadingType id=\"10001\""));
+	// the files are replaced as a set: none of the others is written either
+	EXPECT_FALSE(QFile::exists(m_user + "/db_shadingTypes.xml"));
 
 	// a file in place of the user directory
 	writeFile(m_tmp.path() + "/blocked", "x");
@@ -222,6 +222,7 @@ TEST_F(DatabaseDirs, writeFailureIsReported) {
 	m_db.setDirectories(m_builtin, m_tmp.path() + "/a/b/c");
 	EXPECT_TRUE(m_db.writeDatabase());
 	EXPECT_TRUE(QFile::exists(m_tmp.path() + "/a/b/c/db_constructions.xml"));
+	EXPECT_TRUE(readFile(m_tmp.path() + "/a/b/c/db_shadingTypes.xml").contains("ShadingType id=\"10001\""));
 }
 
 
@@ -327,4 +328,76 @@ TEST(Database, shippedBuiltinFiles) {
 	}
 	// sorption data given as w80 and wsat only
 	EXPECT_FALSE(readFile(dir + "/db_materials.xml").contains("w92"));
+}
+
+
+/*! Two databases on one user folder, as two windows: each read the files before the other wrote. */
+class SharedUserFiles : public DatabaseDirs {
+protected:
+	void SetUp() override {
+		DatabaseDirs::SetUp();
+		writeFile(m_user + "/db_materials.xml", "<MaterialList>" + material(10001, "Shared") + "</MaterialList>");
+		m_db.reload();
+		m_other.setDirectories(m_builtin, m_user);
+		m_other.reload();
+	}
+
+	static unsigned int addWall(RM::Database & db, const QString & name, unsigned int materialId) {
+		RM::ConstructionType ct;
+		ct.setEncodedName(name);
+		ct.m_materialIds = { materialId };
+		ct.m_d = { 0.1 };
+		return db.addConstructionType(ct, 0);
+	}
+
+	static unsigned int addMaterial(RM::Database & db, const QString & name) {
+		RM::Material m;
+		m.setEncodedName(name);
+		return db.addMaterial(m, 0);
+	}
+
+	RM::Database	m_other;
+};
+
+
+TEST_F(SharedUserFiles, aMaterialOneRemovedStaysWhileTheOthersConstructionUsesIt) {
+	addWall(m_other, "Other wall", 10001);
+	ASSERT_TRUE(m_other.writeDatabase());
+	m_db.removeMaterial(10001);
+	ASSERT_TRUE(m_db.writeDatabase());
+
+	RM::Database fresh;
+	fresh.setDirectories(m_builtin, m_user);
+	fresh.reload();
+	ASSERT_EQ(fresh.m_constructions.size(), 1u);
+	EXPECT_EQ(fresh.m_constructions.begin()->second.m_materialIds, std::vector<unsigned int>{10001});
+	ASSERT_NE(fresh.material(10001), nullptr);
+	EXPECT_EQ(fresh.material(10001)->name(), QString("Shared"));
+}
+
+
+TEST_F(SharedUserFiles, itemsBothAddedUnderOneIdKeepTheirMaterials) {
+	const unsigned int otherMat = addMaterial(m_other, "Other material");
+	addWall(m_other, "Other wall", otherMat);
+	const unsigned int ownMat = addMaterial(m_db, "Own material");
+	addWall(m_db, "Own wall", ownMat);
+	ASSERT_EQ(otherMat, ownMat);
+	ASSERT_TRUE(m_other.writeDatabase());
+	ASSERT_TRUE(m_db.writeDatabase());
+
+	RM::Database fresh;
+	fresh.setDirectories(m_builtin, m_user);
+	fresh.reload();
+	std::map<QString, QString> wallMaterial;
+	for (const auto & e : fresh.m_constructions) {
+		ASSERT_EQ(e.second.m_materialIds.size(), 1u);
+		const RM::Material * m = fresh.material(e.second.m_materialIds[0]);
+		ASSERT_NE(m, nullptr) << e.second.name().toStdString();
+		wallMaterial[e.second.name()] = m->name();
+	}
+	const std::map<QString, QString> expected{ { "Own wall", "Own material" }, { "Other wall", "Other material" } };
+	EXPECT_EQ(wallMaterial, expected);
+	EXPECT_EQ(fresh.m_materials.size(), 3u);
+	// this database's items kept their ids
+	EXPECT_EQ(fresh.material(ownMat)->name(), QString("Own material"));
 }

@@ -16,12 +16,14 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSettings>
+#include <QStackedLayout>
 #include <QTimer>
 #include <QToolButton>
 
 #include <RM_Room.h>
 
 #include "ButtonBar.h"
+#include "DBPageBase.h"
 #include "QtExt_FileSizeLimit.h"
 #include "GuiTestHarness.h"
 #include "MainWindowTest.h"
@@ -375,6 +377,10 @@ TEST_F(ProjectHandlingTest, SaveQuestionOnlyForAnEditedProjectAndCancelKeepsTheE
 	EXPECT_TRUE(closeWindow());
 	EXPECT_EQ(driver.m_seen.size(), 1u);
 
+	// a database edit: the close writes the user files, then asks about the project
+	m_window->buttonBar()->toolButtonEditMaterials->click();
+	qobject_cast<DBPageBase *>(m_window->pageStack()->widget(RoomModelDialog::PageMaterials))->addButton()->click();
+	m_window->buttonBar()->toolButtonEditRoom->click();
 	editArea("31");
 	ASSERT_TRUE(m_window->isProjectModified());
 	const double area = m_window->project()->m_area;

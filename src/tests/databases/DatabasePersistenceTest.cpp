@@ -15,6 +15,7 @@
 #include <QLocale>
 #include <QLineEdit>
 #include <QHeaderView>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QStackedLayout>
@@ -34,6 +35,7 @@
 #include "MainWindowTest.h"
 #include "MaterialSelectorWidget.h"
 #include "QtExt_FileSizeLimit.h"
+#include "QtExt_WholeFileWriter.h"
 #include "RoomModelDialog.h"
 
 namespace {
@@ -85,7 +87,11 @@ protected:
 	}
 
 	DBPageBase * page(RoomModelDialog::Page p) {
-		return qobject_cast<DBPageBase *>(m_window->pageStack()->widget(p));
+		return pageOf(*m_window, p);
+	}
+
+	static DBPageBase * pageOf(RoomModelDialog & window, RoomModelDialog::Page p) {
+		return qobject_cast<DBPageBase *>(window.pageStack()->widget(p));
 	}
 
 	void select(DBPageBase * pg, unsigned int id) {
@@ -115,8 +121,12 @@ protected:
 	}
 
 	bool closeWindow() {
+		return closeWindow(*m_window);
+	}
+
+	static bool closeWindow(RoomModelDialog & window) {
 		QCloseEvent ev;
-		QCoreApplication::sendEvent(m_window.get(), &ev);
+		QCoreApplication::sendEvent(&window, &ev);
 		return ev.isAccepted();
 	}
 
@@ -251,63 +261,270 @@ TEST_F(DatabasePersistenceTest, EditorEditsReachTheUserFilesAtClose) {
 }
 
 
+/*! On a full disk the close says so and offers to stay: Cancel keeps the window, its edit and
+	the old files; once there is room the close writes them; Close anyway leaves the old files. */
 TEST_F(DatabasePersistenceTest, CloseOnAFullDiskShowsTheErrorAndKeepsTheUserFiles) {
 	std::map<QString, QByteArray> before;
 	for (const char * name : USER_FILES)
 		before[name] = readBytes(m_userDir + "/" + name);
+	auto expectOldFiles = [&]() {
+		for (const char * name : USER_FILES)
+			EXPECT_EQ(readBytes(m_userDir + "/" + name), before[name]) << name;
+	};
 	editRho(m_materialId, "1500");
 	// no space at all, then space for less than a user file: only the final flush fails
 	for (rlim_t limit : { rlim_t(0), rlim_t(100) }) {
+		SCOPED_TRACE(limit);
 		Driver driver;
-		driver.add(Driver::press(QDialogButtonBox::Ok));
+		driver.add(Driver::press(QDialogButtonBox::Cancel));
+		bool accepted = true;
 		{
 			QtExt::FileSizeLimit full(limit);
-			closeWindow();
+			accepted = closeWindow();
 		}
-		ASSERT_FALSE(driver.m_seen.empty()) << limit;
+		EXPECT_FALSE(accepted) << "Cancel keeps the window";
+		ASSERT_EQ(driver.m_seen.size(), 1u);
 		EXPECT_EQ(driver.m_seen[0].m_title, "Error saving user database");
 		EXPECT_TRUE(driver.m_seen[0].m_text.contains("db_materials.xml': File too large")) << driver.m_seen[0].m_text.toStdString();
-		for (const char * name : USER_FILES)
-			EXPECT_EQ(readBytes(m_userDir + "/" + name), before[name]) << name;
+		expectOldFiles();
+		EXPECT_EQ(m_window->database()->m_materials[m_materialId].m_rho, 1500);
 	}
 	// with room on the disk the edit reaches the file
-	closeWindow();
-	EXPECT_NE(readBytes(m_userDir + "/db_materials.xml"), before["db_materials.xml"]);
+	{
+		Driver driver;
+		EXPECT_TRUE(closeWindow());
+		EXPECT_TRUE(driver.m_seen.empty());
+	}
+	RM::Database fresh;
+	fresh.reload();
+	EXPECT_EQ(fresh.m_materials[m_materialId].m_rho, 1500);
+
+	// Close anyway: the window closes, the files stay as they were
+	for (const char * name : USER_FILES)
+		before[name] = readBytes(m_userDir + "/" + name);
+	editRho(m_materialId, "1600");
+	Driver driver;
+	driver.add(Driver::pressButton("Close anyway"));
+	bool accepted = false;
+	{
+		QtExt::FileSizeLimit full(0);
+		accepted = closeWindow();
+	}
+	EXPECT_TRUE(accepted);
+	EXPECT_EQ(driver.m_seen.size(), 1u);
+	expectOldFiles();
 }
 
 
-TEST_F(DatabasePersistenceTest, FailingUserFileLeavesTheOthersWrittenAndCancelKeepsTheEdits) {
+/*! The four files are replaced as a set: one that cannot be written keeps the others old too. */
+TEST_F(DatabasePersistenceTest, FailingUserFileKeepsAllFilesOldAndCancelKeepsTheEdits) {
 	const QString shadingFile = m_userDir + "/db_shadingTypes.xml";
 	QFile::remove(shadingFile);
 	ASSERT_TRUE(QDir().mkpath(shadingFile));
 	editRho(m_materialId, "1500");
-	const QByteArray constructionsBefore = readBytes(m_userDir + "/db_constructions.xml");
-	// an edited project, so that the close asks whether to save it
+	DBPageBase * shading = page(RoomModelDialog::PageShadingTypes);
+	shading->addButton()->click();
+	std::map<QString, QByteArray> before;
+	for (const char * name : USER_FILES)
+		before[name] = readBytes(m_userDir + "/" + name);
+	// an edited project: the close would ask whether to save it, but Cancel stops it first
 	m_window->buttonBar()->toolButtonEditRoom->click();
 	GuiTest::typeAndReturn(m_window->inputPage(RoomModelDialog::TabGeometry)->findChild<QLineEdit *>("lineEditArea"), "31");
 	ASSERT_TRUE(m_window->isProjectModified());
 
 	Driver driver;
-	driver.add(Driver::press(QDialogButtonBox::Ok));
 	driver.add(Driver::press(QDialogButtonBox::Cancel));
 	EXPECT_FALSE(closeWindow());
-	ASSERT_EQ(driver.m_seen.size(), 2u);
+	ASSERT_EQ(driver.m_seen.size(), 1u);
 	EXPECT_EQ(driver.m_seen[0].m_title, "Error saving user database");
-	EXPECT_EQ(driver.m_seen[1].m_title, "Save Project File");
 
-	// the window keeps its edits; the folder stays, the other files are complete
+	// the window keeps its edits, every file its old content
 	EXPECT_EQ(m_window->database()->m_materials[m_materialId].m_rho, 1500);
 	EXPECT_EQ(QLocale().toDouble(page(RoomModelDialog::PageMaterials)->findChild<QLineEdit *>("lineEditRho")->text()), 1500);
+	EXPECT_TRUE(m_window->isProjectModified());
 	EXPECT_TRUE(QFileInfo(shadingFile).isDir());
-	EXPECT_EQ(readBytes(m_userDir + "/db_constructions.xml"), constructionsBefore);
+	for (const char * name : USER_FILES)
+		EXPECT_EQ(readBytes(m_userDir + "/" + name), before[name]) << name;
+	EXPECT_TRUE(QDir(m_userDir).entryList(QStringList{"*.xml.*", "*.tmp"}, QDir::Files | QDir::Hidden).isEmpty())
+		<< "no half-written file left";
+
+	// the folder gone, the next close writes all files
 	QDir(shadingFile).removeRecursively();
+	driver.add(Driver::press(QDialogButtonBox::Discard));
+	EXPECT_TRUE(closeWindow());
 	RM::Database fresh;
 	fresh.reload();
 	EXPECT_EQ(fresh.m_materials[m_materialId].m_rho, 1500);
 	EXPECT_EQ(userIds(fresh.m_constructions), std::set<unsigned int>{m_constructionId});
 	EXPECT_EQ(userIds(fresh.m_windows), std::set<unsigned int>{m_windowId});
-	EXPECT_TRUE(QDir(m_userDir).entryList(QStringList{"*.xml.*", "*.tmp"}, QDir::Files | QDir::Hidden).isEmpty())
-		<< "no half-written file left";
+	EXPECT_EQ(fresh.m_shadingTypes.size(), m_window->database()->m_shadingTypes.size());
+}
+
+
+/*! Two windows on one user data folder, both open from the start, close one after the other:
+	neither drops what the other added, changed or removed, and an item both changed is kept
+	twice under distinct names. */
+class TwoWindowsTest : public DatabasePersistenceTest {
+protected:
+	/*! What a window does to the user database. */
+	enum Step { Idle, AddProbeA, AddProbeB, EditRho1500, EditRho1600, RemoveWindow };
+
+	void act(RoomModelDialog & w, Step step) {
+		DBPageBase * materials = pageOf(w, RoomModelDialog::PageMaterials);
+		switch (step) {
+			case Idle: break;
+			case AddProbeA:
+			case AddProbeB:
+				materials->addButton()->click();
+				typeInto(materials, "lineEditNameEn", step == AddProbeA ? "Probe A" : "Probe B");
+				break;
+			case EditRho1500:
+			case EditRho1600:
+				ASSERT_TRUE(GuiTest::selectRowOfId(materials->tableView(), m_materialId));
+				typeInto(materials, "lineEditRho", step == EditRho1500 ? "1500" : "1600");
+				break;
+			case RemoveWindow: {
+				DBPageBase * windows = pageOf(w, RoomModelDialog::PageWindows);
+				ASSERT_TRUE(GuiTest::selectRowOfId(windows->tableView(), m_windowId));
+				windows->removeButton()->click();
+				break;
+			}
+		}
+	}
+
+	/*! Name -> rho of the user materials the material page of the current window lists. */
+	std::map<QString, double> listedUserMaterials() {
+		std::map<QString, double> listed;
+		const RM::Database & db = *m_window->database();
+		QAbstractItemModel * model = page(RoomModelDialog::PageMaterials)->tableView()->model();
+		for (int r = 0; r < model->rowCount(); ++r) {
+			const unsigned int id = model->index(r, 0).data(Qt::UserRole).toUInt();
+			if (id > USER_ID_START)
+				listed[model->index(r, 2).data().toString()] = db.m_materials.at(id).m_rho;
+		}
+		return listed;
+	}
+};
+
+
+TEST_F(TwoWindowsTest, NoWindowDropsWhatTheOtherDid) {
+	const double seededRho = m_window->database()->m_materials[m_materialId].m_rho;
+	struct Case {
+		const char *				m_name;
+		Step						m_first;
+		Step						m_second;
+		std::map<QString, double>	m_materials;
+		bool						m_windowKept;
+	};
+	const Case cases[] = {
+		{ "A adds, B idle", AddProbeA, Idle, { { "Own plaster", seededRho }, { "Probe A", 0 } }, true },
+		{ "A adds, B adds", AddProbeA, AddProbeB, { { "Own plaster", seededRho }, { "Probe A", 0 }, { "Probe B", 0 } }, true },
+		{ "A edits, B removes another", EditRho1500, RemoveWindow, { { "Own plaster", 1500 } }, false },
+		{ "both edit one", EditRho1500, EditRho1600, { { "Own plaster", 1600 }, { "Own plaster (2)", 1500 } }, true },
+	};
+	std::map<QString, QByteArray> seeded;
+	for (const char * name : USER_FILES)
+		seeded[name] = readBytes(m_userDir + "/" + name);
+	for (const Case & c : cases) {
+		SCOPED_TRACE(c.m_name);
+		for (const auto & f : seeded)
+			ASSERT_TRUE(QtExt::WholeFileWriter::writeFile(m_userDir + "/" + f.first, f.second));
+		createWindow();
+		std::unique_ptr<RoomModelDialog> second(new RoomModelDialog);
+		act(*m_window, c.m_first);
+		act(*second, c.m_second);
+		Driver driver;
+		EXPECT_TRUE(closeWindow());
+		EXPECT_TRUE(closeWindow(*second));
+		EXPECT_TRUE(driver.m_seen.empty());
+		second.reset();
+
+		// the next start lists them
+		createWindow();
+		std::map<QString, double> listed = listedUserMaterials();
+		// a new material's density is the editor's default: only its name counts
+		for (auto & l : listed)
+			if (l.first.startsWith("Probe"))
+				l.second = 0;
+		EXPECT_EQ(listed, c.m_materials);
+		EXPECT_EQ(m_window->database()->m_windows.count(m_windowId), c.m_windowKept ? 1u : 0u);
+		EXPECT_EQ(m_window->database()->m_constructions.at(m_constructionId).m_materialIds,
+				  std::vector<unsigned int>{m_materialId});
+	}
+}
+
+
+/*! A used material edited, the project discarded at close: the next start adds the project's
+	versions as copies, says so in the window and names them after the project file; a second
+	Load and a Save add no further copy. */
+TEST_F(DatabasePersistenceTest, DiscardedProjectBringsItsItemsBackAsNamedCopies) {
+	RM::Room & room = *m_window->project();
+	if (room.m_constructions.empty())
+		room.m_constructions.resize(1);
+	room.m_constructions[0].m_constructionId = m_constructionId;
+	const QString projectFile = m_dir + "/own-wall.rmxml";
+	{
+		Driver driver;
+		driver.add(Driver::chooseFile(projectFile));
+		m_window->buttonBar()->toolButtonSave->click();
+		ASSERT_EQ(driver.pending(), 0);
+	}
+	ASSERT_FALSE(m_window->isProjectModified());
+	m_window->buttonBar()->toolButtonEditMaterials->click();
+	DBPageBase * materials = page(RoomModelDialog::PageMaterials);
+	select(materials, m_materialId);
+	typeInto(materials, "lineEditLambda", "0.02");
+	ASSERT_EQ(m_window->database()->m_materials[m_materialId].m_lambda, 0.02);
+	QApplication::processEvents();
+	ASSERT_TRUE(m_window->windowTitle().endsWith("*")) << m_window->windowTitle().toStdString();
+	{
+		Driver driver;
+		driver.add(Driver::press(QDialogButtonBox::Discard));
+		EXPECT_TRUE(closeWindow());
+		EXPECT_EQ(driver.pending(), 0);
+	}
+
+	auto userNames = [&](RoomModelDialog::Page p) {
+		std::multiset<QString> names;
+		QAbstractItemModel * model = page(p)->tableView()->model();
+		for (int r = 0; r < model->rowCount(); ++r)
+			if (model->index(r, 0).data(Qt::UserRole).toUInt() > USER_ID_START)
+				names.insert(model->index(r, 2).data().toString());
+		return names;
+	};
+	const std::multiset<QString> materialNames{ "Own plaster", "Own plaster (own-wall.rmxml)" };
+	const std::multiset<QString> constructionNames{ "Own wall", "Own wall (own-wall.rmxml)" };
+	auto expectOneCopyEach = [&]() {
+		EXPECT_EQ(userNames(RoomModelDialog::PageMaterials), materialNames);
+		EXPECT_EQ(userNames(RoomModelDialog::PageConstructions), constructionNames);
+		const unsigned int used = m_window->project()->m_constructions[0].m_constructionId;
+		EXPECT_NE(used, m_constructionId);
+		EXPECT_EQ(m_window->database()->m_constructions.at(used).name(), "Own wall (own-wall.rmxml)");
+	};
+
+	createWindow();
+	QLabel * notice = m_window->findChild<QLabel *>("copiesLabel");
+	ASSERT_NE(notice, nullptr);
+	EXPECT_TRUE(notice->isVisible());
+	EXPECT_TRUE(notice->text().contains("Own plaster (own-wall.rmxml)")) << notice->text().toStdString();
+	EXPECT_TRUE(notice->text().contains("Own wall (own-wall.rmxml)")) << notice->text().toStdString();
+	expectOneCopyEach();
+	EXPECT_FALSE(m_window->isProjectModified());
+
+	// the same file again, then saved and loaded: the copies are recognised
+	for (const char * step : { "load", "save", "load" }) {
+		SCOPED_TRACE(step);
+		Driver driver;
+		if (std::string(step) == "load") {
+			driver.add(Driver::chooseFile(projectFile));
+			m_window->buttonBar()->toolButtonLoad->click();
+			EXPECT_FALSE(notice->isVisible());
+		}
+		else
+			m_window->buttonBar()->toolButtonSave->click();
+		EXPECT_EQ(driver.pending(), 0);
+		expectOneCopyEach();
+	}
 }
 
 

@@ -14,6 +14,7 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
@@ -182,6 +183,21 @@ QString hourlyValues() {
 	return text;
 }
 
+
+/*! Every user item of the four tables as "table #id name". */
+QStringList userItems(const RM::Database & db) {
+	QStringList items;
+	auto add = [&](const char * table, const auto & map) {
+		for (const auto & e : map)
+			if (!e.second.m_builtin)
+				items << QString("%1 #%2 %3").arg(table).arg(e.first).arg(e.second.encodedName());
+	};
+	add("material", db.m_materials);
+	add("construction type", db.m_constructions);
+	add("window type", db.m_windows);
+	add("shading type", db.m_shadingTypes);
+	return items;
+}
 } // namespace
 
 
@@ -257,6 +273,8 @@ GuiWalk::GuiWalk(const Options & options, const QString & workDir) :
 	});
 	createWindow();
 	writeDistinctHoursExample();
+	if (sharesUserFolder())
+		m_sharingWindow.reset(new RoomModelDialog);
 }
 
 
@@ -279,6 +297,7 @@ void GuiWalk::writeDistinctHoursExample() {
 
 GuiWalk::~GuiWalk() {
 	m_driver.setFallback([](QWidget * w) { Driver::press(QDialogButtonBox::Discard)(w); });
+	m_sharingWindow.reset();
 	destroyWindow();
 	qInstallMessageHandler(s_previousHandler);
 	s_previousHandler = nullptr;
@@ -471,10 +490,16 @@ GuiWalk::Snapshot GuiWalk::snapshot() {
 	buffer.close();
 
 	// the user files as the program writes them, into a scratch directory
-	RM::Database copy(*m_window->database());
+	// a database that read nothing: every user entry counts as new and is written
+	const RM::Database & db = *m_window->database();
+	RM::Database copy;
+	copy.m_materials = db.m_materials;
+	copy.m_constructions = db.m_constructions;
+	copy.m_windows = db.m_windows;
+	copy.m_shadingTypes = db.m_shadingTypes;
 	const QString dir = m_workDir + "/db-snapshot";
 	QDir(dir).removeRecursively();
-	copy.setDirectories(copy.builtinDir(), dir);
+	copy.setDirectories(db.builtinDir(), dir);
 	if (!copy.writeDatabase())
 		fail("the snapshot of the user database cannot be written to " + dir);
 	for (const char * name : { "/db_materials.xml", "/db_constructions.xml", "/db_windows.xml", "/db_shadingTypes.xml" })
@@ -1203,14 +1228,36 @@ GuiWalk::Kind GuiWalk::closeWindow() {
 	logAction("close the window");
 	m_replacesProject = true;
 	m_longAction = true;
+	const QStringList held = userItems(*m_window->database());
 	m_window->close();
 	QApplication::processEvents();
 	if (!m_window->isVisible()) {
 		logAction("  closed: start again");
 		destroyWindow();
+		checkUserItemsAfterClose(held);
 		createWindow();
 	}
 	return Edit;
+}
+
+
+void GuiWalk::checkUserItemsAfterClose(const QStringList & held) {
+	if (m_sharingWindow == nullptr)
+		return;
+	logAction(QString("  the second window on the user folder closes and opens again (%1 user items)").arg(held.size()));
+	QCloseEvent ev;
+	QCoreApplication::sendEvent(m_sharingWindow.get(), &ev);
+	m_sharingWindow.reset();
+	RM::Database fresh;
+	fresh.reload();
+	const QStringList now = userItems(fresh);
+	QStringList missing;
+	for (const QString & item : held)
+		if (!now.contains(item))
+			missing << item;
+	if (!missing.isEmpty())
+		fail("user database items missing after the close of both windows: " + missing.join(", "));
+	m_sharingWindow.reset(new RoomModelDialog);
 }
 
 

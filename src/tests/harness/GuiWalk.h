@@ -151,12 +151,20 @@ private:
 	QString examplePath(const char * example) const;
 	void writeDistinctHoursExample();
 
+	/*! Seeds that keep a second, idle window open on the same user data folder. */
+	bool sharesUserFolder() const { return m_options.m_seed % 3 == 0; }
+	/*! After a close of the walk's window: the second window closes too, the user files must
+		hold every user item the walk's window held (held), then the second window opens again. */
+	void checkUserItemsAfterClose(const QStringList & held);
+
 	Options								m_options;
 	QString								m_workDir;
 	/*! The projects Load opens. */
 	QStringList							m_examples;
 	std::mt19937						m_rng;
 	std::unique_ptr<RoomModelDialog>	m_window;
+	/*! The idle second window of sharesUserFolder(). */
+	std::unique_ptr<RoomModelDialog>	m_sharingWindow;
 	GuiTest::ModalDialogDriver			m_driver;
 	QStringList							m_log;
 	QFile								m_logFile;
