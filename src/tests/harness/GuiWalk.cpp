@@ -545,6 +545,10 @@ void GuiWalk::switchModeThereAndBack(RoomModelDialog * window) {
 	QApplication::processEvents();
 	now->click();
 	QApplication::processEvents();
+	// the switch writes settings into the project that the document is not told of (the
+	// office's location and moisture flag): the mark invariant checks the walk's actions,
+	// not this probe, so the document compares its content here
+	window->document()->checkModified();
 }
 
 
@@ -688,7 +692,10 @@ QString GuiWalk::logText() const {
 
 
 void GuiWalk::logAction(const QString & line) {
-	const QString entry = QString("#%1 %2").arg(m_actionIndex).arg(line);
+	// the walk's folder lies below a temporary home of another name in every run: the log
+	// names it alike, so that two runs of a seed give the same log
+	QString entry = QString("#%1 %2").arg(m_actionIndex).arg(line);
+	entry.replace(m_workDir, "WALK");
 	m_log << entry;
 	if (m_logFile.isOpen()) {
 		m_logFile.write(entry.toUtf8() + "\n");

@@ -67,6 +67,8 @@ public:
 
 	/*! Called from the message handler for every Qt message. */
 	void onQtMessage(const QString & category, const QString & text);
+	/*! Every action played, as logged (the walk's folder named "WALK"). */
+	const QStringList & actionLog() const { return m_log; }
 	/*! The log as text (also for the sanitizer's death callback). */
 	QString logText() const;
 
