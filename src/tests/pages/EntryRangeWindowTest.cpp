@@ -11,6 +11,7 @@
 #include <QtExt_UserNumber.h>
 #include <QtExt_ValidatingLineEdit.h>
 #include <RM_Room.h>
+#include <RM_RoomConstruction.h>
 
 #include "ConstructionTableModel.h"
 #include "DatabaseTestFixture.h"
@@ -60,6 +61,34 @@ TEST_F(EntryRangeWindowTest, InclinationOutsideZeroTo180DegreesIsRefusedInTheCel
 			EXPECT_EQ(inclination, 90.0);
 		}
 	}
+}
+
+
+TEST_F(EntryRangeWindowTest, OppositeRoomTemperatureOutsideTheRunsRangeIsRefused) {
+	RM::RoomConstruction & surface = m_window->project()->m_constructions[0];
+	surface.m_type = RM::RoomConstruction::FixedTemperature;
+	m_window->updateInputWidgets();
+	QWidget * p = page(Tab::TabGeometry);
+	m_window->inputTabs()->setCurrentWidget(p);
+	QTableView * view = named<QTableView>("tableViewConstruction", p);
+	const QModelIndex cell = view->model()->index(0, ConstructionTableModel::ColOppositeT);
+	const double before = surface.m_zoneT;
+	GuiTest::ModalDialogDriver driver;
+	for (const char * text : { "-300", "250" }) {
+		SCOPED_TRACE(text);
+		driver.add(GuiTest::ModalDialogDriver::press(QDialogButtonBox::Ok));
+		GuiTest::typeIntoCell(view, cell, text, Qt::Key_Return);
+		QApplication::processEvents();
+		EXPECT_EQ(surface.m_zoneT, before);
+		ASSERT_FALSE(driver.m_seen.empty());
+		EXPECT_EQ(driver.m_seen.back().m_text, QString("The opposite room temperature must be a value from %L1 to %L2 C.").arg(-100.0).arg(200.0));
+		driver.m_seen.clear();
+		if (QWidget * focus = QApplication::focusWidget())
+			QTest::keyClick(focus, Qt::Key_Escape);
+	}
+	GuiTest::typeIntoCell(view, cell, "-20", Qt::Key_Return);
+	EXPECT_DOUBLE_EQ(surface.m_zoneT, 253.15);
+	EXPECT_TRUE(driver.m_seen.empty());
 }
 
 
