@@ -537,6 +537,13 @@ Das Projekt ist weiterhin geöffnet; unter einem neuen Namen gespeichert bleibt 
     </message>
 </context>
 <context>
+    <name>ConstructionTableDelegate</name>
+    <message>
+        <source>Enter an angle from %L1 to %L2 degrees.</source>
+        <translation>Geben Sie einen Winkel von %L1 bis %L2 Grad ein.</translation>
+    </message>
+</context>
+<context>
     <name>ConstructionTableModel</name>
     <message>
         <source> 0 - Horizontal</source>
@@ -721,6 +728,10 @@ Das Projekt ist weiterhin geöffnet; unter einem neuen Namen gespeichert bleibt 
     <message>
         <source>&apos;%1&apos; is neither a temperature nor an existing climate data file (looked for &apos;%2&apos;).</source>
         <translation>&apos;%1&apos; ist weder eine Temperatur noch eine vorhandene Klimadatendatei (gesucht wurde &apos;%2&apos;).</translation>
+    </message>
+    <message>
+        <source>The opposite room temperature must be a value from %L1 to %L2 C.</source>
+        <translation>Die Temperatur des Nachbarraums muss ein Wert von %L1 bis %L2 C sein.</translation>
     </message>
 </context>
 <context>
@@ -941,6 +952,10 @@ Das Projekt ist weiterhin geöffnet; unter einem neuen Namen gespeichert bleibt 
         <source>Values below %L1 are not accepted.</source>
         <translation>Werte unter %L1 werden nicht angenommen.</translation>
     </message>
+    <message>
+        <source>Values above %L1 are not accepted.</source>
+        <translation>Werte über %L1 werden nicht angenommen.</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -1077,8 +1092,8 @@ Das Projekt ist weiterhin geöffnet; unter einem neuen Namen gespeichert bleibt 
         <translation>W/m2</translation>
     </message>
     <message>
-        <source>Equipment load must be a positive value W/m2 (power per floor area).</source>
-        <translation>Die Gerätelast muss ein positiver Wert in W/m2 sein (Leistung je Grundfläche).</translation>
+        <source>Equipment load must be a value from %L1 to %L2 W/m2 (power per floor area).</source>
+        <translation>Die Gerätelast muss ein Wert von %L1 bis %L2 W/m2 sein (Leistung je Grundfläche).</translation>
     </message>
 </context>
 <context>
@@ -4154,6 +4169,10 @@ Die Datenbankdateien behalten ihren alten Inhalt.</translation>
     <message>
         <source>The data hold values below %L1, which are not accepted here.</source>
         <translation>Die Daten enthalten Werte unter %L1, die hier nicht angenommen werden.</translation>
+    </message>
+    <message>
+        <source>The data hold values above %L1, which are not accepted here.</source>
+        <translation>Die Daten enthalten Werte über %L1, die hier nicht angenommen werden.</translation>
     </message>
 </context>
 <context>

@@ -265,13 +265,9 @@ void ConstructionEditWidget::tableItemChanged(QTableWidgetItem * item) {
 	QSignalBlocker block(m_ui->tableWidget);
 	double width = 0;
 	const QtExt::UserNumberStatus status = QtExt::parseUserNumber(item->text(), width);
-	if (status == QtExt::UserNumberStatus::AmbiguousGrouping) {
+	if (status != QtExt::UserNumberStatus::Valid) {
 		item->setBackground(INVALID_BACKGROUND);
-		item->setToolTip(QtExt::ambiguousGroupingMessage(item->text()));
-	}
-	else if (status != QtExt::UserNumberStatus::Valid) {
-		item->setBackground(INVALID_BACKGROUND);
-		item->setToolTip(tr("Invalid number format, please enter a valid decimal number!"));
+		item->setToolTip(QtExt::refusedNumberMessage(item->text()));
 	}
 	else if (width < MIN_WIDTH) {
 		item->setBackground(INVALID_BACKGROUND);

@@ -20,6 +20,7 @@
 #include <RM_ConstructionType.h>
 #include <RM_Database.h>
 #include <RM_ShadingType.h>
+#include <RM_ValueChecks.h>
 #include <RM_WindowType.h>
 
 #include "ConstructionTableModel.h"
@@ -42,7 +43,21 @@ QComboBox * itemCombo(QWidget * parent, const QString & noneText, const Map & it
 	return combo;
 }
 
-QComboBox * angleCombo(QWidget * parent, const std::vector<int> & angles) {
+/*! Why a typed angle is refused: the reader's reason, else the range of the combo's
+	"minimum" and "maximum" properties when it has them. */
+QString angleRefusal(const QComboBox * combo, const QString & text) {
+	const QString reason = QtExt::refusedNumberMessage(text);
+	const QVariant minimum = combo->property("minimum");
+	const QVariant maximum = combo->property("maximum");
+	double v = 0;
+	if (!reason.isEmpty() || !minimum.isValid() || !QtExt::readUserNumber(text, v))
+		return reason;
+	if (v >= minimum.toDouble() && v <= maximum.toDouble())
+		return QString();
+	return ConstructionTableDelegate::tr("Enter an angle from %L1 to %L2 degrees.").arg(minimum.toDouble()).arg(maximum.toDouble());
+}
+
+QComboBox * angleCombo(QWidget * parent, const std::vector<int> & angles, const RM::ValueRange * range = nullptr) {
 	QComboBox * combo = new QComboBox(parent);
 	combo->setEditable(true);
 	// the typed text is the value: Return must neither add it as an item nor complete it
@@ -52,11 +67,15 @@ QComboBox * angleCombo(QWidget * parent, const std::vector<int> & angles) {
 	combo->setAutoFillBackground(true);
 	for (int a : angles)
 		combo->addItem(QString::number(a), a);
+	if (range != nullptr) {
+		combo->setProperty("minimum", range->m_min);
+		combo->setProperty("maximum", range->m_max);
+	}
 	// a typed angle is read as every number: a refused text turns red and says why
 	QLineEdit * edit = combo->lineEdit();
 	const QPalette normal = edit->palette();
-	QObject::connect(edit, &QLineEdit::textChanged, edit, [edit, normal](const QString & text) {
-		const QString reason = QtExt::refusedNumberMessage(text);
+	QObject::connect(edit, &QLineEdit::textChanged, edit, [combo, edit, normal](const QString & text) {
+		const QString reason = angleRefusal(combo, text);
 		QPalette pal = normal;
 		if (!reason.isEmpty())
 			pal.setBrush(QPalette::All, QPalette::Base, QColor(QtExt::ValidatingLineEdit::INVALID_COLOR));
@@ -72,7 +91,7 @@ QString refusedText(QObject * editor) {
 		return spin->refusal();
 	QComboBox * combo = qobject_cast<QComboBox *>(editor);
 	if (combo != nullptr && combo->isEditable())
-		return QtExt::refusedNumberMessage(combo->currentText());
+		return angleRefusal(combo, combo->currentText());
 	return QString();
 }
 
@@ -142,7 +161,7 @@ QWidget * ConstructionTableDelegate::createEditor(QWidget * parent, const QStyle
 		case ConstructionTableModel::ColOrientation:
 			return angleCombo(parent, ORIENTATIONS);
 		case ConstructionTableModel::ColInclination: {
-			QComboBox * combo = angleCombo(parent, INCLINATIONS);
+			QComboBox * combo = angleCombo(parent, INCLINATIONS, &RM::INCLINATION);
 			combo->setToolTip(ConstructionTableModel::inclinationHint());
 			return combo;
 		}
@@ -224,7 +243,7 @@ void ConstructionTableDelegate::setModelData(QWidget * editor, QAbstractItemMode
 	else if (combo != nullptr) {
 		// the text, not the selected item: a value typed and left without Return counts
 		double value = 0;
-		if (parseNumber(combo->currentText(), value))
+		if (refusedText(combo).isEmpty() && parseNumber(combo->currentText(), value))
 			model->setData(index, value, Qt::EditRole);
 	}
 	else if (UserNumberSpinBox * spin = qobject_cast<UserNumberSpinBox *>(editor)) {

@@ -14,6 +14,7 @@
 #include <RM_RoomConstruction.h>
 #include <RM_Room.h>
 #include <RM_ShadingType.h>
+#include <RM_ValueChecks.h>
 #include <RM_WindowType.h>
 
 namespace {
@@ -381,7 +382,11 @@ bool ConstructionTableModel::setConstructionValue(int row, int col, const QVaria
 			rc.m_orientation = o;
 			return true;
 		}
-		case ColInclination:	return setDouble(rc.m_inclination);
+		case ColInclination:
+			// the run refuses what the model cannot simulate: so does the entry
+			if (!RM::inRange(value.toDouble(), RM::INCLINATION))
+				return false;
+			return setDouble(rc.m_inclination);
 		case ColAbsorption:		return setDouble(rc.m_ad);
 		case ColRse:			return setDouble(rc.m_R_ue);
 		case ColRsi:			return setDouble(rc.m_R_ui);
@@ -429,6 +434,11 @@ bool ConstructionTableModel::setOppositeTemperature(int row, const QString & s) 
 	double celsius = 0;
 	// numbers as everywhere else: the locale first, then '.' as decimal point
 	const QtExt::UserNumberStatus status = QtExt::parseUserNumber(s, celsius);
+	if (status == QtExt::UserNumberStatus::Valid && !RM::inRange(celsius, RM::TEMPERATURE)) {
+		QMessageBox::critical(nullptr, tr("Invalid input"),
+			tr("The opposite room temperature must be a value from %L1 to %L2 C.").arg(RM::TEMPERATURE.m_min).arg(RM::TEMPERATURE.m_max));
+		return false;
+	}
 	if (status == QtExt::UserNumberStatus::Valid) {
 		const double t = celsius + CELSIUS_OFFSET;
 		if (t == rc.m_zoneT && !rc.m_zoneTCCD.isValid())

@@ -2,6 +2,7 @@
 #include "ui_EquipmentLoadModelInputWidget.h"
 
 #include <RM_UserLoads.h>
+#include <RM_ValueChecks.h>
 
 EquipmentLoadModelInputWidget::EquipmentLoadModelInputWidget(QWidget * parent, RM::UserLoads * loads) :
 	QWidget(parent),
@@ -11,8 +12,12 @@ EquipmentLoadModelInputWidget::EquipmentLoadModelInputWidget(QWidget * parent, R
 	m_ui->setupUi(this);
 	layout()->setContentsMargins(0, 0, 0, 0);
 	m_ui->groupBoxModelParameters->hide();
+	// the range the run accepts
+	const RM::ValueRange & range = RM::EQUIPMENT_LOAD;
 	m_ui->scheduleWidget->setup(tr("Equipment load"), tr("W/m2"),
-		tr("Equipment load must be a positive value W/m2 (power per floor area)."), 0, 10000, &m_loads->m_equipmentLoad);
+		tr("Equipment load must be a value from %L1 to %L2 W/m2 (power per floor area).").arg(range.m_min).arg(range.m_max),
+		range.m_min, range.m_max, &m_loads->m_equipmentLoad);
+	m_ui->scheduleWidget->setUpperLimit(range.m_max);
 	m_ui->scheduleWidget->setScheduleEditable(true);
 }
 

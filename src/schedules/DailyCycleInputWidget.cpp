@@ -131,7 +131,7 @@ void DailyCycleInputWidget::nodeMoved(Node * node, const QPointF & position) {
 	if (m_positioning)
 		return;
 	m_table->clearSelection();
-	const double v = valueOfY(position.y());
+	const double v = std::min(valueOfY(position.y()), m_upperLimit);
 	const size_t i = size_t(node->m_index);
 	if (v != m_values[i]) {
 		m_values[i] = v;
@@ -165,6 +165,11 @@ void DailyCycleInputWidget::tableValueEdited(QTableWidgetItem * item) {
 	if (v < m_minimumValue) {
 		markRefused(item, m_belowMinimumMessage.isEmpty()
 			? tr("Values below %L1 are not accepted.").arg(m_minimumValue) : m_belowMinimumMessage);
+		return;
+	}
+	if (v > m_upperLimit) {
+		markRefused(item, m_belowMinimumMessage.isEmpty()
+			? tr("Values above %L1 are not accepted.").arg(m_upperLimit) : m_belowMinimumMessage);
 		return;
 	}
 	markRefused(item, QString());

@@ -1,6 +1,7 @@
 #ifndef DailyCycleInputWidgetH
 #define DailyCycleInputWidgetH
 
+#include <limits>
 #include <vector>
 
 #include <QList>
@@ -31,6 +32,9 @@ public:
 	/*! Shows 24 values as they are (no edit: nothing is emitted). */
 	void setValues(const std::vector<double> & values);
 	const std::vector<double> & values() const { return m_values; }
+	/*! Highest value accepted in typed and dragged values; a typed value above it is refused,
+		marked with the message of setup(). */
+	void setUpperLimit(double upperLimit) { m_upperLimit = upperLimit; }
 	/*! Upper end of the configured range; values above it still widen the axis. */
 	void setMaximumValue(double maxValue);
 
@@ -77,6 +81,7 @@ private:
 	double						m_axisMaximum = 20;
 	double						m_minimumValue = 10;
 	double						m_maximumValue = 20;
+	double						m_upperLimit = std::numeric_limits<double>::max();
 	QTableWidget *				m_table = nullptr;
 	QGraphicsView *				m_view = nullptr;
 	QGraphicsScene *			m_scene = nullptr;

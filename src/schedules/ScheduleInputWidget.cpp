@@ -196,6 +196,16 @@ void ScheduleInputWidget::setup(const QString & caption, const QString & unit, c
 }
 
 
+void ScheduleInputWidget::setUpperLimit(double upperLimit) {
+	m_upperLimit = upperLimit;
+	for (QtExt::ValidatingLineEdit * edit : {m_ui->lineEditMaximumValueSeason, m_ui->lineEditMaximumValueWeekday})
+		edit->setup(m_minValue, upperLimit, tr("Maximum value allowed for input."), false, true);
+	m_ui->lineEditConstantEdit->setup(m_minValue, upperLimit, m_description, true, true);
+	for (DailyCycleInputWidget * w : dailyCycles())
+		w->setUpperLimit(upperLimit);
+}
+
+
 void ScheduleInputWidget::setScheduleEditable(bool editable) {
 	m_editable = editable;
 	m_ui->comboBoxType->setEnabled(editable);
@@ -477,6 +487,12 @@ void ScheduleInputWidget::applyImport(ParseResult res, const std::vector<double>
 	if (*std::min_element(values.begin(), values.end()) < m_minValue) {
 		QMessageBox::critical(this, tr("Cannot paste schedule data"),
 			tr("The data hold values below %L1, which are not accepted here.").arg(m_minValue)
+				+ (m_description.isEmpty() ? QString() : "\n" + m_description));
+		return;
+	}
+	if (*std::max_element(values.begin(), values.end()) > m_upperLimit) {
+		QMessageBox::critical(this, tr("Cannot paste schedule data"),
+			tr("The data hold values above %L1, which are not accepted here.").arg(m_upperLimit)
 				+ (m_description.isEmpty() ? QString() : "\n" + m_description));
 		return;
 	}

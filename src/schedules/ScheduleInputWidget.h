@@ -1,6 +1,7 @@
 #ifndef ScheduleInputWidgetH
 #define ScheduleInputWidgetH
 
+#include <limits>
 #include <vector>
 
 #include <QWidget>
@@ -42,6 +43,8 @@ public:
 	void setup(const QString & caption, const QString & unit, const QString & description,
 			   double minValue, double maxValue, RM::Schedule * schedule);
 	void setScheduleEditable(bool editable);
+	/*! Highest value accepted in typed, dragged and pasted values (after setup()). */
+	void setUpperLimit(double upperLimit);
 	/*! Form from schedule. */
 	void updateInput();
 
@@ -97,6 +100,8 @@ private:
 	RM::Schedule *				m_schedule = nullptr;
 	/*! Lowest value accepted in typed and pasted values. */
 	double						m_minValue = 0;
+	/*! Highest value accepted in typed and pasted values. */
+	double						m_upperLimit = std::numeric_limits<double>::max();
 	/*! Message for refused values. */
 	QString						m_description;
 	SchedulePlot *				m_plot = nullptr;

@@ -63,8 +63,16 @@ void checkValues(const std::vector<double> & values, const ValueRange & range, c
 const ValueRange POSITIVE		= { 0, MAX_MAGNITUDE, true };
 const ValueRange NON_NEGATIVE	= { 0, MAX_MAGNITUDE, false };
 const ValueRange FRACTION		= { 0, 1, false };
+// no room, neighbouring zone, supply air or set point of a building lies outside; the
+// constant air and material properties of the model hold only there
 const ValueRange TEMPERATURE	= { -100, 200, false };
 const ValueRange FINITE			= { -MAX_MAGNITUDE, MAX_MAGNITUDE, false };
+// beyond 180 degrees the angle names a surface again that 0..180 already holds, and the
+// radiation on it would be computed for a surface turned inside out
+const ValueRange INCLINATION	= { 0, 180, false };
+// the densest server rooms dissipate some kW per m2 of floor; far beyond that the room air
+// heats by thousands of kelvin per hour and the solver fails instead of telling the value
+const ValueRange EQUIPMENT_LOAD	= { 0, 10000, false };
 
 
 bool inRange(double value, const ValueRange & range) {
@@ -148,7 +156,7 @@ void checkRoomValues(const Room & room) {
 	checkValue(room.m_userLoads.m_personLoad, NON_NEGATIVE, ValueChecks::tr("Load per person 'PersonLoad'"), loads);
 	checkSchedule(room.m_userLoads.m_occupancy, NON_NEGATIVE, ValueChecks::tr("Occupancy"), loads);
 	// gains, not sinks: a negative load would run as cooling or drying nobody installed
-	checkSchedule(room.m_userLoads.m_equipmentLoad, NON_NEGATIVE, ValueChecks::tr("Equipment load"), loads);
+	checkSchedule(room.m_userLoads.m_equipmentLoad, EQUIPMENT_LOAD, ValueChecks::tr("Equipment load"), loads);
 	checkSchedule(room.m_moistureLoads.m_moistureLoad, NON_NEGATIVE, ValueChecks::tr("Moisture load"),
 				  modelOwner(ValueChecks::tr("moisture loads"), room.m_moistureLoads.m_name));
 
@@ -170,7 +178,7 @@ void checkRoomValues(const Room & room) {
 void checkSurfaceValues(const RoomConstruction & rc, unsigned int k) {
 	const std::string owner = BVX::FormatText(ValueChecks::tr("wall #%1")).arg(k).str();
 	checkValue(rc.m_orientation, FINITE, ValueChecks::tr("Orientation 'orientation'"), owner);
-	checkValue(rc.m_inclination, FINITE, ValueChecks::tr("Inclination 'inclination'"), owner);
+	checkValue(rc.m_inclination, INCLINATION, ValueChecks::tr("Inclination 'inclination'"), owner);
 	checkValue(rc.m_AW, NON_NEGATIVE, ValueChecks::tr("Wall area 'AW'"), owner);
 	checkValue(rc.m_AF, NON_NEGATIVE, ValueChecks::tr("Window area 'AF'"), owner);
 	checkValue(rc.m_ad, FRACTION, ValueChecks::tr("Adsorption coefficient 'ad'"), owner);

@@ -38,6 +38,10 @@ extern const ValueRange FRACTION;
 extern const ValueRange TEMPERATURE;
 /*! Angles and other values that only must be finite numbers of sensible magnitude. */
 extern const ValueRange FINITE;
+/*! Inclination of a surface in degrees: 0 faces the sky, 90 is a wall, 180 faces the ground. */
+extern const ValueRange INCLINATION;
+/*! Equipment load in W per m2 of floor area. */
+extern const ValueRange EQUIPMENT_LOAD;
 
 /*! True when value lies inside range (false for NaN). */
 bool inRange(double value, const ValueRange & range);

@@ -205,7 +205,15 @@ TEST_F(BadNumbers, InitErrorNamesFieldAndOwner) {
 		{ "<ConstantValue>20</ConstantValue>", "<ConstantValue>-20</ConstantValue>",
 		  "Moisture load schedule of moisture loads 'Office' is -20 but must be >= 0" },
 		{ "<WeekEndSchedule>1 1 1", "<WeekEndSchedule>-1 1 1",
-		  "Equipment load schedule of user loads 'Office, two persons' is -1 but must be >= 0" },
+		  "Equipment load schedule of user loads 'Office, two persons' is -1 but must be between 0 and 10000!" },
+		// what the model cannot simulate: a surface turned beyond facing the ground, a load
+		// that heats the air faster than the solver follows
+		{ "<inclination>90</inclination>", "<inclination>400</inclination>",
+		  "Inclination 'inclination' of wall #0 is 400 but must be between 0 and 180!" },
+		{ "<inclination>90</inclination>", "<inclination>-30</inclination>",
+		  "Inclination 'inclination' of wall #0 is -30 but must be between 0 and 180!" },
+		{ "<WeekEndSchedule>1 1 1", "<WeekEndSchedule>1e9 1 1",
+		  "Equipment load schedule of user loads 'Office, two persons' is 1e+09 but must be between 0 and 10000!" },
 		// messages the checks had before stay as they were
 		{ "<R_ue>0.04</R_ue>", "<R_ue>0</R_ue>",
 		  "Convective heat transfer coefficient R_ue of wall #0 is negative or zero but must be > 0!" },
@@ -235,6 +243,8 @@ TEST_F(BadNumbers, InitErrorNamesFieldAndOwner) {
 		{ "<PersonLoad>80</PersonLoad>", "<PersonLoad>0</PersonLoad>", "" },
 		{ "<AF>4.5</AF>", "<AF>0</AF>", "" },
 		{ "<TInitial>20</TInitial>", "<TInitial>-20</TInitial>", "" },
+		{ "<inclination>90</inclination>", "<inclination>180</inclination>", "" },
+		{ "<WeekEndSchedule>1 1 1", "<WeekEndSchedule>10000 1 1", "" },
 	};
 	for (const Case & c : accepted) {
 		SCOPED_TRACE(c.m_to);

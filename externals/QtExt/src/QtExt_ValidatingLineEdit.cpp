@@ -146,11 +146,11 @@ void ValidatingLineEdit::updateColor() {
 	}
 	else {
 		setBackground(QColor(INVALID_COLOR));
-		double v;
+		// a text that is no number gets the reader's reason, not the range
 		QString tip;
-		if (readNumber(v) == UserNumberStatus::AmbiguousGrouping)
-			tip = ambiguousGroupingMessage(text());
-		else if (m_validator)
+		if (!text().trimmed().isEmpty())
+			tip = refusedNumberMessage(text());
+		if (tip.isEmpty() && m_validator)
 			tip = m_validator->toolTip();
 		setToolTip(richToolTip(tip.isEmpty() ? m_toolTip : tip));
 	}

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QLocale>
+#include <QStringList>
 
 #include "DatabaseTestFixture.h"
 #include "GuiTestHarness.h"
@@ -47,6 +48,25 @@ INSTANTIATE_TEST_SUITE_P(CiSeeds, GuiWalkTest, ::testing::Values(1u, 2u, 3u, 4u,
 						 [](const ::testing::TestParamInfo<unsigned int> & param) {
 							 return "seed" + std::to_string(param.param);
 						 });
+
+
+// The same seed plays the same actions twice: a failure found once replays with its seed.
+TEST(GuiWalkDeterminism, ASeedPlaysTheSameActionsTwice) {
+	GuiWalk::Options options;
+	options.m_seed = 3;
+	options.m_actions = 150;
+	GuiTest::ScopedLocale locale(QLocale::English);
+	QStringList logs[2];
+	for (int run = 0; run < 2; ++run) {
+		GuiWalk walk(options, GuiTest::homeDir() + QString("/walk-twice-%1").arg(run));
+		walk.run();
+		ASSERT_EQ(walk.failure(), QString());
+		logs[run] = walk.actionLog();
+	}
+	ASSERT_EQ(logs[0].size(), logs[1].size());
+	for (int i = 0; i < logs[0].size(); ++i)
+		ASSERT_EQ(logs[0][i], logs[1][i]) << "line " << i;
+}
 
 
 void GuiWalk::registerReplay() {

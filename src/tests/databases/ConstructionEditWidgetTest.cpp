@@ -22,6 +22,7 @@
 #include <BVX_Exception.h>
 #include <QtExt_ConstructionGraphicsScene.h>
 #include <QtExt_LanguageHandler.h>
+#include <QtExt_UserNumber.h>
 #include <QtExt_ConstructionView.h>
 #include <QtExt_ConstructionViewWidget.h>
 
@@ -132,7 +133,8 @@ TEST_F(ConstructionEditWidgetTest, ShowingNeverChangesAType) {
 
 TEST_F(ConstructionEditWidgetTest, WidthCellsStoreOnlyValidWidths) {
 	struct Case { QString text; bool stored; const char * tip; };
-	const char * const FORMAT_TIP = "Invalid number format, please enter a valid decimal number!";
+	// no number: the number reader's reason
+	const char * const FORMAT_TIP = "reader";
 	const char * const MM_TIP = "Layer widths must be larger than 1 mm. Ignore smaller layers, they will not affect the thermal storage mass!";
 	const Case cases[] = {
 		{"0.0009", false, MM_TIP}, {"abc", false, FORMAT_TIP}, {"nan", false, FORMAT_TIP},
@@ -147,7 +149,7 @@ TEST_F(ConstructionEditWidgetTest, WidthCellsStoreOnlyValidWidths) {
 		QTableWidgetItem * cell = table()->item(0, 1);
 		const bool red = cell->background().color() == QColor("#ff7777");
 		EXPECT_EQ(red, QString(c.tip) != "");
-		EXPECT_EQ(cell->toolTip(), QString(c.tip));
+		EXPECT_EQ(cell->toolTip(), c.tip == FORMAT_TIP ? QtExt::notANumberMessage(c.text) : QString(c.tip));
 		EXPECT_EQ(m_db.isModified(), c.stored);
 		EXPECT_EQ(type(10002).m_d[0], c.stored ? c.text.toDouble() : before);
 	}
@@ -173,6 +175,11 @@ TEST_F(ConstructionEditWidgetTest, TypedWidthsReadAsEveryFieldReadsThem) {
 			QTableWidgetItem * cell = table()->item(0, 1);
 			EXPECT_EQ(cell->background().color() == QColor("#ff7777"), !accepted);
 			EXPECT_EQ(cell->toolTip().isEmpty(), accepted);
+			// a text the reader refuses shows the reader's reason, in either language
+			const QString reason = QtExt::refusedNumberMessage(QString::fromUtf8(n.m_text));
+			if (!reason.isEmpty()) {
+				EXPECT_EQ(cell->toolTip(), reason);
+			}
 			if (!accepted) {
 				EXPECT_EQ(cell->text(), QString::fromUtf8(n.m_text));
 			}

@@ -9,6 +9,7 @@
 
 #include "CaldoryneApplication.h"
 #include <QDir>
+#include <QHash>
 #include <QLocale>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -46,6 +47,8 @@ int main(int argc, char ** argv) {
 	qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toLocal8Bit());
 	qputenv("XDG_DATA_HOME", (home.path() + "/.local/share").toLocal8Bit());
 
+	// hash order is the same in every run: a walk's seed replays the same actions
+	qSetGlobalQHashSeed(0);
 	QtExt::Directories::appname = "Caldoryne";
 	int res = 0;
 	{

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QMap>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -27,7 +28,12 @@ class RoomModelDialog;
 	- the title's "*" is set exactly when what Save would write differs from the last
 	  Load, New or Save;
 	- no action hangs (bounds far above any machine's slowness, not a speed test);
-	- every item model of the window passes QAbstractItemModelTester.
+	- every item model of the window passes QAbstractItemModelTester;
+	- after a Load or New, what Save would write and the texts of every input field and table
+	  cell equal those of a fresh window that read the same file, also after a switch to the
+	  other calculation mode and back in both;
+	- after a Save, a fresh window that loads the saved file shows the same texts, unless the
+	  Save named a text it does not keep and the walk went on.
 	The same seed plays the same actions, so a failure replays with its seed and action count.
 */
 class GuiWalk {
@@ -61,6 +67,8 @@ public:
 
 	/*! Called from the message handler for every Qt message. */
 	void onQtMessage(const QString & category, const QString & text);
+	/*! Every action played, as logged (the walk's folder named "WALK"). */
+	const QStringList & actionLog() const { return m_log; }
 	/*! The log as text (also for the sanitizer's death callback). */
 	QString logText() const;
 
@@ -91,6 +99,26 @@ private:
 	void fail(const QString & what);
 	void logAction(const QString & line);
 	void attachModelTesters();
+
+	/*! What the fresh-window check compares after the current action. */
+	enum FreshCheck {
+		NoFreshCheck,
+		AfterLoad,
+		AfterNew,
+		AfterSave
+	};
+	/*! After a Load, New or Save of the current action: a fresh window that reads the file
+		(the default project for New) must show what the walk's window shows. */
+	void checkAgainstFreshWindow();
+	/*! Fails with the first differences of two windows' contents and texts; false then. */
+	bool compareWindows(RoomModelDialog * fresh, const QString & when);
+	/*! Switches the calculation mode to the other one and back, as the radio buttons do. */
+	static void switchModeThereAndBack(RoomModelDialog * window);
+	/*! The texts a user reads in the input pages' fields and table cells (rows included),
+		keyed by the widget's place in the window. Entries of open cell editors and popups are
+		left out: Load, New and Save close them. The database pages show the item the user
+		picked, not the project: what the project uses of them is in its content. */
+	static QMap<QString, QString> shownTexts(RoomModelDialog * window);
 	/*! Closes popups and reports a modal dialog still open. */
 	void closeLeftovers();
 
@@ -188,6 +216,9 @@ private:
 	int									m_errorBoxes = 0;
 	/*! A long action (run, window restart) was played: the longer bound holds. */
 	bool								m_longAction = false;
+	/*! The fresh-window check of the current action and the file it reads. */
+	FreshCheck							m_freshCheck = NoFreshCheck;
+	QString								m_freshCheckFile;
 };
 
 #endif // GuiWalkH

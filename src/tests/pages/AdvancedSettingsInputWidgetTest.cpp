@@ -15,6 +15,7 @@
 #include <QTest>
 
 #include <QtExt_ValidatingLineEdit.h>
+#include <QtExt_UserNumber.h>
 #include <RM_Room.h>
 
 #include "AdvancedSettingsInputWidget.h"
@@ -134,7 +135,9 @@ TEST_F(AdvancedSettingsTest, RefusedEntriesLeaveTheRoomAndMarkTheField) {
 		EXPECT_EQ(m_room.m_gammaRad, before.m_gammaRad);
 		EXPECT_FALSE(edit(c.m_edit)->isValid());
 		EXPECT_EQ(edit(c.m_edit)->text(), QString(c.m_typed));
-		EXPECT_EQ(edit(c.m_edit)->toolTip(), AdvancedSettingsInputWidget::tr(c.m_tip));
+		// a text that is no number: the number reader's reason, else the field's range
+		const QString reason = QtExt::refusedNumberMessage(c.m_typed);
+		EXPECT_EQ(edit(c.m_edit)->toolTip(), reason.isEmpty() ? AdvancedSettingsInputWidget::tr(c.m_tip) : reason);
 	}
 }
 

@@ -33,6 +33,7 @@
 #include <QToolButton>
 
 #include <QtExt_Directories.h>
+#include <QtExt_UserNumber.h>
 #include <QtExt_LanguageHandler.h>
 #include <QtExt_ValidatingLineEdit.h>
 #include <RM_Climate.h>
@@ -252,7 +253,9 @@ TEST_F(CalculationInputTest, RefusedEntriesLeaveTheRoomAndMarkTheField) {
 		EXPECT_EQ(edit("lineEditVolume")->text(), "50");
 		EXPECT_FALSE(edit(c.m_edit)->isValid());
 		EXPECT_EQ(edit(c.m_edit)->text(), QString(c.m_typed));
-		EXPECT_EQ(edit(c.m_edit)->toolTip(), CalculationInputWidget::tr(c.m_tip));
+		// a text that is no number: the number reader's reason, else the field's range
+		const QString reason = QtExt::refusedNumberMessage(c.m_typed);
+		EXPECT_EQ(edit(c.m_edit)->toolTip(), reason.isEmpty() ? CalculationInputWidget::tr(c.m_tip) : reason);
 	}
 }
 
@@ -628,7 +631,9 @@ TEST_F(DinSettingsTest, RefusedValuesMarkTheFieldAndStoreNothing) {
 		EXPECT_EQ(din().m_maximumHeatingPower, before.m_maximumHeatingPower);
 		EXPECT_FALSE(edit(c.m_field)->isValid());
 		EXPECT_EQ(edit(c.m_field)->text(), QString(c.m_typed));
-		EXPECT_EQ(shownToolTip(edit(c.m_field)->toolTip()), QString(c.m_tip));
+		// a text that is no number: the number reader's reason, else the field's range
+		const QString reason = QtExt::refusedNumberMessage(c.m_typed);
+		EXPECT_EQ(shownToolTip(edit(c.m_field)->toolTip()), reason.isEmpty() ? QString(c.m_tip) : reason);
 		EXPECT_EQ(content(), written);
 	}
 }

@@ -17,6 +17,7 @@
 #include <QTimeEdit>
 
 #include <QtExt_ValidatingLineEdit.h>
+#include <QtExt_UserNumber.h>
 #include <RM_Room.h>
 
 #include "CoolingModelInputWidget.h"
@@ -178,7 +179,9 @@ TEST_F(LoadInputPagesTest, FieldsStoreAcceptedValuesAndRefuseTheRest) {
 			typeAndReturn(e, typed);
 			EXPECT_EQ(*f.m_member, before);
 			EXPECT_EQ(baseColor(e), INVALID);
-			EXPECT_EQ(e->toolTip(), QString(f.m_toolTip));
+			// a text that is no number: the number reader's reason, else the field's range
+			const QString reason = QtExt::refusedNumberMessage(typed);
+			EXPECT_EQ(e->toolTip(), reason.isEmpty() ? QString(f.m_toolTip) : reason);
 		}
 	}
 	// shown again in percent by a refresh

@@ -20,6 +20,7 @@
 
 #include <QtExt_ValidatingLineEdit.h>
 #include <RM_Room.h>
+#include <RM_ValueChecks.h>
 
 #include "ConstructionTableDelegate.h"
 #include "ConstructionTableModel.h"
@@ -131,7 +132,7 @@ TEST_P(TypedNumbersTest, EveryWidgetStoresTheMeantValueOrRefusesTheText) {
 		cell("area cell", M::ColArea, &RM::RoomConstruction::m_AW, 0, INF),
 		cell("Rse cell", M::ColRse, &RM::RoomConstruction::m_R_ue, 0.001, INF),
 		cell("absorption cell", M::ColAbsorption, &RM::RoomConstruction::m_ad, 0, 1),
-		cell("inclination cell", M::ColInclination, &RM::RoomConstruction::m_inclination, -INF, INF),
+		cell("inclination cell", M::ColInclination, &RM::RoomConstruction::m_inclination, RM::INCLINATION.m_min, RM::INCLINATION.m_max),
 		cycleCell(),
 	};
 	for (const Target & target : targets) {
