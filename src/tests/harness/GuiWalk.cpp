@@ -564,10 +564,6 @@ void GuiWalk::switchModeThereAndBack(RoomModelDialog * window) {
 	QApplication::processEvents();
 	now->click();
 	QApplication::processEvents();
-	// the switch writes settings into the project that the document is not told of (the
-	// office's location and moisture flag): the mark invariant checks the walk's actions,
-	// not this probe, so the document compares its content here
-	window->document()->checkModified();
 }
 
 
