@@ -31,6 +31,8 @@ public:
 	/*! Shows 24 values as they are (no edit: nothing is emitted). */
 	void setValues(const std::vector<double> & values);
 	const std::vector<double> & values() const { return m_values; }
+	/*! Name of the table in messages about its cells. */
+	void setName(const QString & name);
 	/*! Upper end of the configured range; values above it still widen the axis. */
 	void setMaximumValue(double maxValue);
 

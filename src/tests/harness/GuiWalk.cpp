@@ -45,6 +45,7 @@
 #include "ButtonBar.h"
 #include "DailyCycleInputWidget.h"
 #include "PendingEdit.h"
+#include "UnkeptInput.h"
 #include "RoomModelDialog.h"
 #include "TypedNumbers.h"
 #include "UserNumberSpinBox.h"
@@ -1104,6 +1105,11 @@ bool GuiWalk::queueSaveAnswer() {
 	if (QWidget * focus = QApplication::focusWidget())
 		focus->clearFocus();
 	QApplication::processEvents();
+	// what Save would not keep is named first: go on without it
+	if (!m_window->unkeptInput(true).isEmpty()) {
+		logAction("  not kept by Save: Go on");
+		m_driver.add(Driver::pressButton("Go on"));
+	}
 	if (!m_window->isProjectModified())
 		return true;
 	if (pick(5) == 0) {
@@ -1115,8 +1121,6 @@ bool GuiWalk::queueSaveAnswer() {
 		const QString path = m_workDir + QString("/walk-%1.rmxml").arg(++m_fileCounter);
 		logAction("  save question: Save as " + path);
 		m_driver.add(Driver::press(QDialogButtonBox::Save));
-		if (m_window->refusedTextField() != nullptr)
-			m_driver.add(Driver::pressButton("Go on"));
 		m_driver.add(Driver::chooseFile(path));
 		m_driver.add(Driver::press(QDialogButtonBox::Ok));
 		return true;
@@ -1150,7 +1154,7 @@ GuiWalk::Kind GuiWalk::loadExample() {
 bool GuiWalk::saveTo(const QString & path) {
 	// a text left in a field that refuses it is named first: go on with the stored value
 	PendingEdit::commit(m_window.get());
-	if (m_window->refusedTextField() != nullptr)
+	if (!m_window->unkeptInput(true).isEmpty())
 		m_driver.add(Driver::pressButton("Go on"));
 	m_driver.add(Driver::chooseFile(path));
 	m_driver.add(Driver::press(QDialogButtonBox::Ok));
@@ -1184,6 +1188,8 @@ GuiWalk::Kind GuiWalk::saveLoadRoundTrip() {
 		fail("Save did not store the project under " + first);
 		return Edit;
 	}
+	if (!m_window->unkeptInput(true).isEmpty())
+		m_driver.add(Driver::pressButton("Go on"));
 	m_driver.add(Driver::chooseFile(first));
 	QTest::mouseClick(m_window->buttonBar()->toolButtonLoad, Qt::LeftButton);
 	if (!saveTo(second)) {
