@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -52,6 +53,8 @@ void DBPageBase::setupPage(const Setup & setup) {
 	}
 	m_tableView->setItemDelegate(new DBModelDelegate(this));
 	setupColumns(setup.m_interactiveColumns);
+	m_tableView->installEventFilter(this);
+	m_tableView->viewport()->installEventFilter(this);
 	connect(m_tableView->selectionModel(), &QItemSelectionModel::currentChanged,
 			this, &DBPageBase::onCurrentIndexChanged);
 
@@ -118,6 +121,24 @@ void DBPageBase::resetModel() {
 }
 
 
+bool DBPageBase::eventFilter(QObject * watched, QEvent * event) {
+	switch (event->type()) {
+		case QEvent::MouseButtonPress:
+		case QEvent::MouseButtonDblClick:
+		case QEvent::KeyPress:
+			m_userInput = true;
+			break;
+		case QEvent::MouseButtonRelease:
+		case QEvent::KeyRelease:
+			m_userInput = false;
+			break;
+		default:
+			break;
+	}
+	return QWidget::eventFilter(watched, event);
+}
+
+
 bool DBPageBase::goOnDespiteUnkeptInput() {
 	UnkeptInput unkept;
 	unkept.addRefusedTexts(m_setup.m_editWidget);
@@ -181,7 +202,8 @@ void DBPageBase::onCurrentIndexChanged(const QModelIndex & current, const QModel
 		return;
 	// the panel's open edit belongs to the item shown until now
 	PendingEdit::commitIn(m_setup.m_editWidget);
-	if (!m_quiet && previous.isValid() && !goOnDespiteUnkeptInput()) {
+	// a switch by the user (a click or key in the table) asks
+	if (!m_quiet && previous.isValid() && m_userInput && !goOnDespiteUnkeptInput()) {
 		// back once the view has finished the click or key that switched
 		const QPersistentModelIndex back(previous);
 		QTimer::singleShot(0, this, [this, back]() {

@@ -57,6 +57,9 @@ protected:
 		std::map<int, int>							m_interactiveColumns;
 	};
 
+	/*! Notes the user's clicks and keys in the table: their switch of the item asks. */
+	bool eventFilter(QObject * watched, QEvent * event) override;
+
 	/*! Builds buttons, table view, column widths and layout. */
 	void setupPage(const Setup & setup);
 
@@ -87,6 +90,8 @@ private:
 	bool					m_quiet = false;
 	/*! Set while the way back restores the previous item: the panel is not refreshed. */
 	bool					m_returning = false;
+	/*! Set between a press and its release in the table. */
+	bool					m_userInput = false;
 };
 
 #endif // DBPageBaseH
