@@ -812,7 +812,7 @@ Das Projekt ist weiterhin geöffnet; unter einem neuen Namen gespeichert bleibt 
     <name>DBItemUsers</name>
     <message>
         <source>Surface %1</source>
-        <translation>Fläche %1</translation>
+        <translation>Bauteil %1</translation>
     </message>
 </context>
 <context>
@@ -3818,28 +3818,8 @@ Der Standort &apos;%3&apos; ersetzt sie.</translation>
         <translation>Fehlende Klimadaten</translation>
     </message>
     <message>
-        <source>Text not accepted</source>
-        <translation>Text nicht angenommen</translation>
-    </message>
-    <message>
-        <source>A field holds the text &apos;%1&apos;, which is not accepted.</source>
-        <translation>Ein Feld enthält den Text &apos;%1&apos;, der nicht angenommen wird.</translation>
-    </message>
-    <message>
-        <source>The field &apos;%1&apos; holds the text &apos;%2&apos;, which is not accepted.</source>
-        <translation>Das Feld &apos;%1&apos; enthält den Text &apos;%2&apos;, der nicht angenommen wird.</translation>
-    </message>
-    <message>
-        <source>Go back to the field, or go on with the value stored before?</source>
-        <translation>Zurück zum Feld, oder mit dem bisher gespeicherten Wert weiter?</translation>
-    </message>
-    <message>
-        <source>Go back</source>
-        <translation>Zurück</translation>
-    </message>
-    <message>
-        <source>Go on</source>
-        <translation>Weiter</translation>
+        <source>Surface %1</source>
+        <translation>Bauteil %1</translation>
     </message>
     <message>
         <source>The file &apos;%1&apos; already exists. Do you want to replace it?</source>
@@ -4595,6 +4575,57 @@ Die Datenbankdateien behalten ihren alten Inhalt.</translation>
         <source>ddd, dd. MMM hh:mm:ss</source>
         <comment>Date/time format.</comment>
         <translation>ddd, dd. MMM hh:mm:ss</translation>
+    </message>
+</context>
+<context>
+    <name>UnkeptInput</name>
+    <message>
+        <source>Text not accepted</source>
+        <translation>Text nicht angenommen</translation>
+    </message>
+    <message>
+        <source>A field holds the text &apos;%1&apos;, which is not accepted.</source>
+        <translation>Ein Feld enthält den Text &apos;%1&apos;, der nicht angenommen wird.</translation>
+    </message>
+    <message>
+        <source>The field &apos;%1&apos; holds the text &apos;%2&apos;, which is not accepted.</source>
+        <translation>Das Feld &apos;%1&apos; enthält den Text &apos;%2&apos;, der nicht angenommen wird.</translation>
+    </message>
+    <message>
+        <source>Go back to the field, or go on with the value stored before?</source>
+        <translation>Zurück zum Feld, oder mit dem bisher gespeicherten Wert weiter?</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Go on</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>%1 in row %2</source>
+        <translation>%1 in Zeile %2</translation>
+    </message>
+    <message>
+        <source>%1 has no construction: Save leaves it out, with its area, orientation, window and shading.</source>
+        <translation>%1 hat keine Konstruktion: Speichern lässt es weg, mit Fläche, Orientierung, Fenster und Verschattung.</translation>
+    </message>
+    <message>
+        <source>The cell &apos;%1&apos; holds the text &apos;%2&apos;, which is not accepted.</source>
+        <translation>Die Zelle &apos;%1&apos; enthält den Text &apos;%2&apos;, der nicht angenommen wird.</translation>
+    </message>
+    <message>
+        <source>Surface left out</source>
+        <translation>Bauteil weggelassen</translation>
+    </message>
+    <message>
+        <source>Go back to the surface, or go on without it?</source>
+        <translation>Zurück zum Bauteil, oder ohne es weiter?</translation>
+    </message>
+    <message>
+        <source>Go back to the first of them, or go on with the values stored before?</source>
+        <translation>Zurück zum ersten davon, oder mit den bisher gespeicherten Werten weiter?</translation>
     </message>
 </context>
 <context>

@@ -136,6 +136,15 @@ ProjectDocument::WriteResult ProjectDocument::write(const QString & fileName, QS
 }
 
 
+std::vector<int> ProjectDocument::surfacesLeftOut() const {
+	std::vector<int> surfaces;
+	for (std::size_t i = 0; i < m_room->m_constructions.size(); ++i)
+		if (m_room->m_constructions[i].m_constructionId == 0)
+			surfaces.push_back(int(i));
+	return surfaces;
+}
+
+
 QByteArray ProjectDocument::content() const {
 	return m_room->projectFileContent(*m_db);
 }

@@ -2,6 +2,7 @@
 #define ProjectDocumentH
 
 #include <memory>
+#include <vector>
 
 #include <QByteArray>
 #include <QObject>
@@ -65,6 +66,8 @@ public:
 		changed by another program or window since this document last read or wrote it. */
 	bool changedOnDisk(const QString & fileName) const;
 
+	/*! Surfaces without a construction type, by index: Save leaves them out. */
+	std::vector<int> surfacesLeftOut() const;
 	/*! What Save would write now. */
 	QByteArray content() const;
 	/*! What Save would write differs from what the last Load, New or Save wrote or read. */

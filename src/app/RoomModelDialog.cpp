@@ -1,6 +1,8 @@
 #include "RoomModelDialog.h"
 #include "ui_RoomModelDialog.h"
 
+#include <set>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -18,6 +20,7 @@
 #include <QSettings>
 #include <QStackedLayout>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -41,6 +44,7 @@
 #include "AdvancedSettingsInputWidget.h"
 #include "ButtonBar.h"
 #include "CalculationInputWidget.h"
+#include "ConstructionTableModel.h"
 #include "ConstructionDBWidget.h"
 #include "CoolingModelInputWidget.h"
 #include "CustomSplitter.h"
@@ -61,6 +65,7 @@
 #include "RunDialog.h"
 #include "ShadingControlModelInputWidget.h"
 #include "ShadingDBWidget.h"
+#include "UnkeptInput.h"
 #include "WheelFocusFilter.h"
 #include "WindowDBWidget.h"
 #include <RM_ProgramIdentity.h>
@@ -256,11 +261,16 @@ void RoomModelDialog::createButtonBar() {
 		{ m_buttonBar->toolButtonEditWindows, &RoomModelDialog::onToolButtonEditWindowsClicked },
 		{ m_buttonBar->toolButtonEditShadingTypes, &RoomModelDialog::onToolButtonEditShadingTypesClicked }
 	};
-	// every action reads the project as the user sees it: the focused field's text first
+	// every action reads the project as the user sees it: the focused field's text first;
+	// those that write, replace or run the project name what Save would not keep before
+	const std::set<QToolButton *> asking = { m_buttonBar->toolButtonNew, m_buttonBar->toolButtonSave,
+											 m_buttonBar->toolButtonLoad, m_buttonBar->toolButtonUpdate };
 	for (const auto & s : buttonSlots) {
 		const auto slot = s.second;
-		connect(s.first, &QToolButton::clicked, this, [this, slot]() {
-			commitPendingEdit();
+		const bool commits = asking.count(s.first) == 0;
+		connect(s.first, &QToolButton::clicked, this, [this, slot, commits]() {
+			if (commits)
+				commitPendingEdit();
 			(this->*slot)();
 		});
 	}
@@ -502,6 +512,8 @@ void RoomModelDialog::onToolButtonAboutClicked() {
 
 
 void RoomModelDialog::onToolButtonNewClicked() {
+	if (!goOnDespiteUnkeptInput(true))
+		return;
 	QSettings settings(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION);
 	settings.setValue("LastOpenedProject", m_project->m_projectFilePath);
 	ReportSettings::instance().write(settings);
@@ -576,8 +588,9 @@ bool RoomModelDialog::askSaveProject() {
 											 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
 	if (answer == QMessageBox::Cancel)
 		return false;
-	// a cancelled file dialog or a failed write keeps the edits: the action stops
-	return answer != QMessageBox::Save || saveProject() == Saved;
+	// a cancelled file dialog or a failed write keeps the edits: the action stops; what Save
+	// would not keep was named before the question
+	return answer != QMessageBox::Save || saveProject(false) == Saved;
 }
 
 
@@ -600,8 +613,8 @@ QString RoomModelDialog::askSaveFileName() {
 }
 
 
-RoomModelDialog::SaveResult RoomModelDialog::saveProject() {
-	if (!goOnDespiteRefusedText())
+RoomModelDialog::SaveResult RoomModelDialog::saveProject(bool askUnkept) {
+	if (askUnkept && !goOnDespiteUnkeptInput(true))
 		return SaveCancelled;
 	m_buttonBar->toolButtonSave->setFocus(Qt::OtherFocusReason);
 	QString fileName = askSaveFileName();
@@ -646,7 +659,7 @@ RoomModelDialog::SaveResult RoomModelDialog::saveProject() {
 
 
 void RoomModelDialog::onToolButtonLoadClicked() {
-	if (!askSaveProject())
+	if (!goOnDespiteUnkeptInput(true) || !askSaveProject())
 		return;
 	const QString fileName = QFileDialog::getOpenFileName(this, tr("Open Room-Model Project"), m_lastDirectory,
 														  tr(PROJECT_FILTER));
@@ -656,10 +669,11 @@ void RoomModelDialog::onToolButtonLoadClicked() {
 
 
 void RoomModelDialog::onToolButtonUpdateClicked() {
+	// the run leaves no surface out that Save would keep
+	if (!goOnDespiteUnkeptInput(false))
+		return;
 	RunDialog dlg(this);
 	if (dlg.exec() != QDialog::Accepted)
-		return;
-	if (!goOnDespiteRefusedText())
 		return;
 	m_document->setTwoYearSimulation(dlg.twoYearSimulation());
 	if (dlg.automaticSave() && m_project->m_projectFilePath.isEmpty()) {
@@ -854,28 +868,38 @@ QtExt::ValidatingLineEdit * RoomModelDialog::refusedTextField() const {
 }
 
 
-bool RoomModelDialog::goOnDespiteRefusedText() {
-	QtExt::ValidatingLineEdit * field = refusedTextField();
-	if (field == nullptr)
-		return true;
-	const QString label = PendingEdit::fieldLabel(field);
-	QMessageBox box(QMessageBox::Warning, tr("Text not accepted"),
-					label.isEmpty() ? tr("A field holds the text '%1', which is not accepted.").arg(field->text())
-									: tr("The field '%1' holds the text '%2', which is not accepted.").arg(label, field->text()),
-					QMessageBox::NoButton, this);
-	box.setInformativeText(tr("Go back to the field, or go on with the value stored before?"));
-	QPushButton * back = box.addButton(tr("Go back"), QMessageBox::RejectRole);
-	box.addButton(tr("Go on"), QMessageBox::AcceptRole);
-	box.setDefaultButton(back);
-	box.exec();
-	if (box.clickedButton() != back && box.clickedButton() != nullptr)
-		return true;
+UnkeptInput RoomModelDialog::unkeptInput(bool rows) const {
+	UnkeptInput unkept;
 	for (QWidget * page : editPages())
-		if (page->isAncestorOf(field))
-			showPageOf(page);
-	field->setFocus(Qt::OtherFocusReason);
-	field->selectAll();
-	return false;
+		unkept.addRefusedTexts(page);
+	if (!rows)
+		return unkept;
+	QTableView * table = m_calculationInputWidget->constructionTableView();
+	for (int surface : m_document->surfacesLeftOut())
+		unkept.addLeftOutRow(table, table->model()->index(surface, ConstructionTableModel::ColConstruction),
+							 tr("Surface %1").arg(surface));
+	return unkept;
+}
+
+
+bool RoomModelDialog::goOnDespiteUnkeptInput(bool rows) {
+	// an open cell editor is read before the commit closes it; the commit may turn the cell
+	// of another editor red, which is read after it
+	UnkeptInput unkept = unkeptInput(rows);
+	if (unkept.isEmpty()) {
+		commitPendingEdit();
+		unkept = unkeptInput(rows);
+	}
+	if (!unkept.askGoOn(this)) {
+		const QWidget * first = unkept.entries().front().m_widget;
+		for (QWidget * page : editPages())
+			if (first != nullptr && page->isAncestorOf(first))
+				showPageOf(page);
+		unkept.goBack();
+		return false;
+	}
+	commitPendingEdit();
+	return true;
 }
 
 
@@ -915,7 +939,10 @@ bool RoomModelDialog::writeUserDatabase() {
 
 
 void RoomModelDialog::closeEvent(QCloseEvent * event) {
-	commitPendingEdit();
+	if (!goOnDespiteUnkeptInput(true)) {
+		event->ignore();
+		return;
+	}
 	QSettings settings(RM::ProgramIdentity::ORGANIZATION, RM::ProgramIdentity::APPLICATION);
 	settings.setValue("LastOpenedProject", m_project->m_projectFilePath);
 	ReportSettings::instance().write(settings);

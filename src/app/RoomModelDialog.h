@@ -28,6 +28,7 @@ class MoistureLoadInputWidget;
 class NaturalVentilationModelInputWidget;
 class OccupancyLoadModelInputWidget;
 class ProjectDocument;
+class UnkeptInput;
 class RunController;
 class ResultsWidget;
 class ShadingControlModelInputWidget;
@@ -126,6 +127,10 @@ public:
 	/*! A field of an input or database page holding a text the user typed and the field
 		refuses; nullptr when there is none. Save and Run name it first. */
 	QtExt::ValidatingLineEdit * refusedTextField() const;
+	/*! What Save would not keep: refused texts in the fields, table cells and open cell
+		editors of the input and database pages, and, with rows, the surfaces Save leaves
+		out. Save, run, close, New and Load name it first. */
+	UnkeptInput unkeptInput(bool rows) const;
 	/*! Input page shown at the given position of the tab order at construction. */
 	QWidget * inputPage(InputTab tab) const;
 
@@ -184,7 +189,7 @@ private:
 		SaveFailed
 	};
 	/*! The Save procedure: file dialog, ".bak" copy, write. */
-	SaveResult saveProject();
+	SaveResult saveProject(bool askUnkept = true);
 	/*! Save dialog with the default suffix; empty when cancelled. */
 	QString askSaveFileName();
 	/*! Writes the user databases; false when that failed and the user chose to stay. */
@@ -194,9 +199,10 @@ private:
 	bool askSaveProject();
 	/*! Makes the focused editor store what the user typed but did not confirm yet. */
 	void commitPendingEdit();
-	/*! A field that refuses its text is named; true when the user goes on with the stored
-		value, false when the user goes back to the field (which then has the focus). */
-	bool goOnDespiteRefusedText();
+	/*! Names what Save would not keep (unkeptInput()) and commits the focused editor; true
+		when there is nothing or the user goes on, false when the user goes back to it
+		(its page shown, the field or cell focused). */
+	bool goOnDespiteUnkeptInput(bool rows);
 	/*! The input pages and the database pages. */
 	std::vector<QWidget *> editPages() const;
 	/*! Shows the input or database page. */

@@ -26,6 +26,8 @@
 #include "DBEditFieldHelpers.h"
 #include "MaterialDBModel.h"
 #include "MaterialListDelegate.h"
+#include "PendingEdit.h"
+#include "UnkeptInput.h"
 #include "WheelFocusFilter.h"
 #include <RM_ProgramIdentity.h>
 
@@ -223,6 +225,7 @@ void ConstructionEditWidget::on_lineEditNameDe_editingFinished() {
 
 
 void ConstructionEditWidget::on_spinBoxLayerCount_valueChanged(int count) {
+	commitTableEdit();
 	RM::ConstructionType * con = editable();
 	if (con == nullptr || count < 1 || std::size_t(count) == con->m_d.size())
 		return;
@@ -276,6 +279,7 @@ void ConstructionEditWidget::tableItemChanged(QTableWidgetItem * item) {
 	else {
 		item->setBackground(QBrush());
 		item->setToolTip(QString());
+		item->setData(UnkeptInput::RefusedTextRole, QVariant());
 		if (width != con->m_d[std::size_t(row)]) {
 			con->m_d[std::size_t(row)] = width;
 			commitItemEdit(m_db, m_dbModel, m_current->m_id);
@@ -284,6 +288,7 @@ void ConstructionEditWidget::tableItemChanged(QTableWidgetItem * item) {
 		updateConstructionView();
 		return;
 	}
+	item->setData(UnkeptInput::RefusedTextRole, item->toolTip());
 	updateUValue();
 }
 
@@ -381,6 +386,7 @@ void ConstructionEditWidget::constructionViewlayerSelected(int index) {
 
 
 void ConstructionEditWidget::constructionViewAssign_material(int index) {
+	commitTableEdit();
 	if (editable() == nullptr || index < 0 || index >= m_ui->tableWidget->rowCount())
 		return;
 	m_ui->tableWidget->editItem(m_ui->tableWidget->item(index, 0));
@@ -388,6 +394,7 @@ void ConstructionEditWidget::constructionViewAssign_material(int index) {
 
 
 void ConstructionEditWidget::constructionViewInsert_layer(int index, bool left) {
+	commitTableEdit();
 	RM::ConstructionType * con = editable();
 	if (con == nullptr || index < 0 || std::size_t(index) >= con->m_d.size() || con->m_d.size() >= std::size_t(MAX_LAYERS))
 		return;
@@ -399,6 +406,7 @@ void ConstructionEditWidget::constructionViewInsert_layer(int index, bool left) 
 
 
 void ConstructionEditWidget::constructionViewRemove_layer(int index) {
+	commitTableEdit();
 	RM::ConstructionType * con = editable();
 	// the last layer stays: the count cannot fall below 1
 	if (con == nullptr || index < 0 || std::size_t(index) >= con->m_d.size() || con->m_d.size() <= 1)
@@ -410,6 +418,7 @@ void ConstructionEditWidget::constructionViewRemove_layer(int index) {
 
 
 void ConstructionEditWidget::constructionViewMove_layer(int index, bool left) {
+	commitTableEdit();
 	RM::ConstructionType * con = editable();
 	if (con == nullptr || index < 0 || std::size_t(index) >= con->m_d.size())
 		return;
@@ -420,6 +429,13 @@ void ConstructionEditWidget::constructionViewMove_layer(int index, bool left) {
 	std::swap(con->m_materialIds[a], con->m_materialIds[b]);
 	std::swap(con->m_d[a], con->m_d[b]);
 	layersChanged();
+}
+
+
+void ConstructionEditWidget::commitTableEdit() {
+	// the tool bar's buttons take no focus: a width typed without Return is taken before
+	// the rows change
+	PendingEdit::commitIn(m_ui->tableWidget);
 }
 
 

@@ -73,6 +73,8 @@ private:
 	void showLayerCount(int count);
 	/*! Commit, then refresh table and view. */
 	void layersChanged();
+	/*! Stores the text of an open cell editor of the layer table. */
+	void commitTableEdit();
 	/*! Asks for the construction file of an export, starting in the last export directory
 		(else the home directory); empty when cancelled. */
 	QString chooseExportFile(const QString & defaultName);

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QSplitter>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -16,6 +18,7 @@
 #include "DBModelSortProxy.h"
 #include "DBTableModel.h"
 #include "PendingEdit.h"
+#include "UnkeptInput.h"
 #include "ToolButtonHelpers.h"
 
 DBPageBase::DBPageBase(QWidget * parent, RM::Database * db) :
@@ -50,6 +53,8 @@ void DBPageBase::setupPage(const Setup & setup) {
 	}
 	m_tableView->setItemDelegate(new DBModelDelegate(this));
 	setupColumns(setup.m_interactiveColumns);
+	m_tableView->installEventFilter(this);
+	m_tableView->viewport()->installEventFilter(this);
 	connect(m_tableView->selectionModel(), &QItemSelectionModel::currentChanged,
 			this, &DBPageBase::onCurrentIndexChanged);
 
@@ -107,15 +112,58 @@ void DBPageBase::setupColumns(const std::map<int, int> & interactiveColumns) {
 
 
 void DBPageBase::resetModel() {
+	// Load and New asked before
+	m_quiet = true;
 	m_tableView->selectionModel()->clear();
 	m_tableView->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::Select | QItemSelectionModel::Current);
 	m_setup.m_model->resetModel();
+	m_quiet = false;
+}
+
+
+bool DBPageBase::eventFilter(QObject * watched, QEvent * event) {
+	switch (event->type()) {
+		case QEvent::MouseButtonPress:
+		case QEvent::MouseButtonDblClick:
+		case QEvent::KeyPress:
+			m_userInput = true;
+			break;
+		case QEvent::MouseButtonRelease:
+		case QEvent::KeyRelease:
+			m_userInput = false;
+			break;
+		default:
+			break;
+	}
+	return QWidget::eventFilter(watched, event);
+}
+
+
+bool DBPageBase::goOnDespiteUnkeptInput() {
+	UnkeptInput unkept;
+	unkept.addRefusedTexts(m_setup.m_editWidget);
+	if (unkept.askGoOn(this))
+		return true;
+	unkept.goBack();
+	return false;
+}
+
+
+void DBPageBase::returnTo(const QPersistentModelIndex & previous) {
+	if (!previous.isValid())
+		return;
+	m_returning = true;
+	m_tableView->selectionModel()->setCurrentIndex(previous, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+	m_returning = false;
 }
 
 
 void DBPageBase::onToolButtonAddClicked() {
 	// the edit panel's pending text belongs to the item shown until now
 	PendingEdit::commit(this);
+	if (!goOnDespiteUnkeptInput())
+		return;
+	m_quiet = true;
 	const QModelIndex first = fromSource(m_setup.m_model->addNewItem());
 	const QModelIndex last = first.sibling(first.row(), m_setup.m_model->columnCount() - 1);
 	QItemSelectionModel * sel = m_tableView->selectionModel();
@@ -123,6 +171,7 @@ void DBPageBase::onToolButtonAddClicked() {
 	sel->setCurrentIndex(first, QItemSelectionModel::Select | QItemSelectionModel::Current);
 	sel->select(QItemSelection(first, last), QItemSelectionModel::Select | QItemSelectionModel::Current);
 	m_tableView->scrollTo(first);
+	m_quiet = false;
 }
 
 
@@ -141,11 +190,30 @@ void DBPageBase::onToolButtonRemoveClicked() {
 			tr("This item cannot be removed, it is still used by:\n%1").arg(users.join("\n")));
 		return;
 	}
+	// the panel's texts go with the item
+	m_quiet = true;
 	m_setup.m_model->removeItem(index);
+	m_quiet = false;
 }
 
 
-void DBPageBase::onCurrentIndexChanged(const QModelIndex & current, const QModelIndex & /*previous*/) {
+void DBPageBase::onCurrentIndexChanged(const QModelIndex & current, const QModelIndex & previous) {
+	if (m_returning)
+		return;
+	// the panel's open edit belongs to the item shown until now
+	PendingEdit::commitIn(m_setup.m_editWidget);
+	// a switch by the user (a click or key in the table) asks
+	if (!m_quiet && previous.isValid() && m_userInput && !goOnDespiteUnkeptInput()) {
+		// back once the view has finished the click or key that switched
+		const QPersistentModelIndex back(previous);
+		QTimer::singleShot(0, this, [this, back]() {
+			returnTo(back);
+			UnkeptInput unkept;
+			unkept.addRefusedTexts(m_setup.m_editWidget);
+			unkept.goBack();
+		});
+		return;
+	}
 	const QModelIndex index = toSource(current);
 	m_toolButtonRemove->setEnabled(index.isValid() && !index.data(Qt::UserRole + 1).toBool());
 	m_setup.m_updateInput(index);

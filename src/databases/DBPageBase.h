@@ -5,6 +5,7 @@
 #include <map>
 
 #include <QModelIndex>
+#include <QPersistentModelIndex>
 #include <QWidget>
 
 namespace RM {
@@ -56,6 +57,9 @@ protected:
 		std::map<int, int>							m_interactiveColumns;
 	};
 
+	/*! Notes the user's clicks and keys in the table: their switch of the item asks. */
+	bool eventFilter(QObject * watched, QEvent * event) override;
+
 	/*! Builds buttons, table view, column widths and layout. */
 	void setupPage(const Setup & setup);
 
@@ -73,7 +77,21 @@ private:
 	QModelIndex toSource(const QModelIndex & index) const;
 	QModelIndex fromSource(const QModelIndex & index) const;
 
+	/*! What the edit panel would drop at a switch of the item is named; true when there is
+		nothing or the user goes on. */
+	bool goOnDespiteUnkeptInput();
+	/*! Makes previous the current item again without showing it anew (the panel keeps the
+		texts the user went back to). */
+	void returnTo(const QPersistentModelIndex & previous);
+
 	Setup					m_setup;
+	/*! Set while the item changes without a user's switch (reset, removal, add after the
+		question, the way back): nothing is asked. */
+	bool					m_quiet = false;
+	/*! Set while the way back restores the previous item: the panel is not refreshed. */
+	bool					m_returning = false;
+	/*! Set between a press and its release in the table. */
+	bool					m_userInput = false;
 };
 
 #endif // DBPageBaseH

@@ -17,6 +17,8 @@
 #include <RM_Database.h>
 
 #include "DBEditFieldHelpers.h"
+#include "PendingEdit.h"
+#include "UnkeptInput.h"
 #include "WheelFocusFilter.h"
 #include "WindowDBModel.h"
 
@@ -248,6 +250,8 @@ void WindowEditWidget::on_lineEditg_editingFinished() {
 
 
 void WindowEditWidget::on_spinBox_valueChanged(int count) {
+	// a value typed into the table without Return is taken before the points change
+	PendingEdit::commitIn(m_ui->tableWidget);
 	if (m_current == nullptr || m_current->m_builtin || count < 2)
 		return;
 	if (count != 2 && std::size_t(count) == m_current->m_relativeSHGC.size())
@@ -297,6 +301,7 @@ void WindowEditWidget::on_tableWidget_itemChanged(QTableWidgetItem * item) {
 		reason = item->column() == 1 ? tr("Relative values lie between 0 and 1.")
 			: tr("Angles increase strictly from 0 to 90 degrees; the first angle is 0, the last 90.");
 	item->setToolTip(reason);
+	item->setData(UnkeptInput::RefusedTextRole, reason);
 }
 
 

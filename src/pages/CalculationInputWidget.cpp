@@ -142,6 +142,11 @@ CalculationInputWidget::~CalculationInputWidget() {
 }
 
 
+QTableView * CalculationInputWidget::constructionTableView() const {
+	return m_ui->tableViewConstruction;
+}
+
+
 void CalculationInputWidget::updateInput() {
 	TypedNumber::show(m_ui->lineEditHeight, m_room->m_height);
 	TypedNumber::show(m_ui->lineEditArea, m_room->m_area);

@@ -15,6 +15,7 @@ namespace RM {
 }
 
 class ConstructionTableModel;
+class QTableView;
 
 /*! Input page of the room's geometry, additional storage mass, climate location and
 	albedo, with the table of the room's constructions. Accepted entries go straight
@@ -46,6 +47,7 @@ public:
 	void showSwitchedMode();
 
 	ConstructionTableModel * constructionTableModel() const { return m_constructionTableModel; }
+	QTableView * constructionTableView() const;
 
 signals:
 	/*! A climate data file was loaded. */

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFontMetrics>
+#include <QFocusEvent>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -263,6 +264,11 @@ bool ConstructionTableDelegate::eventFilter(QObject * object, QEvent * event) {
 	// Return or Tab on a refused number keeps the editor open, red and with its reason:
 	// the user sees why nothing was taken (Esc or a click elsewhere leaves it unchanged)
 	QWidget * editor = qobject_cast<QWidget *>(object);
+	// a box over the window (the question naming this text) leaves a refused editor open
+	if (editor != nullptr && event->type() == QEvent::FocusOut
+			&& static_cast<QFocusEvent *>(event)->reason() == Qt::ActiveWindowFocusReason
+			&& !refusedText(editor).isEmpty())
+		return true;
 	if (editor != nullptr && event->type() == QEvent::KeyPress) {
 		const int key = static_cast<QKeyEvent *>(event)->key();
 		const bool leaves = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab || key == Qt::Key_Backtab;

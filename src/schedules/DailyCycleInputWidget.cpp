@@ -23,6 +23,7 @@
 
 #include "Edge.h"
 #include "Node.h"
+#include "UnkeptInput.h"
 
 namespace {
 const double LEFT = 50;
@@ -118,6 +119,11 @@ void DailyCycleInputWidget::setValues(const std::vector<double> & values) {
 }
 
 
+void DailyCycleInputWidget::setName(const QString & name) {
+	m_table->setAccessibleName(name);
+}
+
+
 void DailyCycleInputWidget::setMaximumValue(double maxValue) {
 	if (maxValue == m_maximumValue)
 		return;
@@ -199,6 +205,7 @@ void DailyCycleInputWidget::markRefused(QTableWidgetItem * item, const QString &
 		item->setBackground(QColor("#ff7777"));
 		item->setToolTip(message);
 	}
+	item->setData(UnkeptInput::RefusedTextRole, message.isEmpty() ? QVariant() : QVariant(message));
 }
 
 

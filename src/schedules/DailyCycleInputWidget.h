@@ -35,6 +35,8 @@ public:
 	/*! Highest value accepted in typed and dragged values; a typed value above it is refused,
 		marked with the message of setup(). */
 	void setUpperLimit(double upperLimit) { m_upperLimit = upperLimit; }
+	/*! Name of the table in messages about its cells. */
+	void setName(const QString & name);
 	/*! Upper end of the configured range; values above it still widen the axis. */
 	void setMaximumValue(double maxValue);
 

@@ -192,6 +192,13 @@ void ScheduleInputWidget::setup(const QString & caption, const QString & unit, c
 	m_ui->lineEditConstantEdit->setup(minValue, largest, description, true, true);
 	for (DailyCycleInputWidget * w : dailyCycles())
 		w->setup(unit, minValue, maxValue, description);
+	// a message about an hour names the schedule and its day
+	const std::pair<DailyCycleInputWidget *, QLabel *> names[] = {
+		{ m_ui->dailyCycleWinter, m_ui->label_5 }, { m_ui->dailyCycleSummer, m_ui->label_4 },
+		{ m_ui->dailyCycleWeekDay, m_ui->label_6 }, { m_ui->dailyCycleWeekEnds, m_ui->label_7 }
+	};
+	for (const auto & n : names)
+		n.first->setName(QString("%1, %2").arg(caption, n.second->text()));
 	m_plot->setup(caption, unit, minValue, maxValue);
 }
 

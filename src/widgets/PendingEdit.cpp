@@ -17,6 +17,13 @@ void PendingEdit::commit(QWidget * scope) {
 }
 
 
+void PendingEdit::commitIn(QWidget * area) {
+	QWidget * focused = QApplication::focusWidget();
+	if (area != nullptr && focused != nullptr && area->isAncestorOf(focused))
+		focused->clearFocus();
+}
+
+
 QtExt::ValidatingLineEdit * PendingEdit::refusedField(QWidget * page) {
 	for (QtExt::ValidatingLineEdit * edit : page->findChildren<QtExt::ValidatingLineEdit *>()) {
 		// typed (a refresh's setText() clears the flag): a stored value out of range is no pending text

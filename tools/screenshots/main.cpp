@@ -93,6 +93,7 @@
 #include <RM_Room.h>
 #include "SampleReportFrame.h"
 #include "SolverProgressDialog.h"
+#include "UnkeptInput.h"
 #include "ScheduleInputWidget.h"
 #include <RM_ProgramIdentity.h>
 #include <BVX_ProgramStart.h>
@@ -232,6 +233,18 @@ void mainWindowShots(Screenshots & shots) {
 	shots.save(bar, "buttonbar");
 
 	shots.saveModal("about-dialog", [&]() { w.onToolButtonAboutClicked(); });
+	{
+		// the question before Save: a refused field and a surface without construction
+		QtExt::ValidatingLineEdit * power = w.inputPage(RoomModelDialog::TabHeating)->findChild<QtExt::ValidatingLineEdit *>("lineEditMaxLoad");
+		const QString shown = power->text();
+		power->setText("3,5x");
+		power->setModified(true);
+		const unsigned int construction = w.project()->m_constructions[0].m_constructionId;
+		w.project()->m_constructions[0].m_constructionId = 0;
+		shots.saveModal("unkept-input-question", [&]() { w.unkeptInput(true).askGoOn(&w); });
+		w.project()->m_constructions[0].m_constructionId = construction;
+		power->setText(shown);
+	}
 	// the language switch message, shown in the chosen language
 	const QString lang = QtExt::LanguageHandler::langId();
 	for (QAction * a : bar->m_languageMenu->actions())

@@ -18,6 +18,8 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QToolButton>
+#include <QAction>
 
 #include <BVX_Exception.h>
 #include <QtExt_ConstructionGraphicsScene.h>
@@ -518,3 +520,35 @@ TEST_F(ConstructionEditWidgetTest, ExportAddsTheSuffixAndStartsInTheLastExportDi
 }
 
 } // namespace
+
+
+// The tool bar's buttons take no focus: a width typed into the table without Return is
+// taken before the layers change, in both number formats.
+TEST_F(ConstructionEditWidgetTest, ToolBarTakesAWidthTypedWithoutReturn) {
+	m_page->resize(1200, 800);
+	ASSERT_TRUE(GuiTest::showActive(m_page.get()));
+	const struct { QLocale::Language m_lang; const char * m_text; } cases[] = {
+		{ QLocale::English, "0.3" }, { QLocale::German, "0,3" },
+	};
+	for (const auto & c : cases) {
+		SCOPED_TRACE(c.m_text);
+		GuiTest::ScopedLocale locale(c.m_lang);
+		type(10002).m_d = { 0.11, 0.12, 0.13 };
+		type(10002).m_materialIds = { 5, 5, 5 };
+		select(10003);
+		select(10002);
+		view()->selectLayer(2);
+		QWidget * editor = GuiTest::openCellEditor(table(), table()->model()->index(2, 1));
+		ASSERT_NE(editor, nullptr);
+		GuiTest::controlKey(editor, Qt::Key_A);
+		QTest::keyClicks(editor, c.m_text);
+		QToolButton * insertLeft = nullptr;
+		for (QToolButton * b : view()->findChildren<QToolButton *>())
+			if (b->defaultAction() != nullptr && b->defaultAction()->objectName() == "actionInsert_layer_left")
+				insertLeft = b;
+		ASSERT_NE(insertLeft, nullptr);
+		QTest::mouseClick(insertLeft, Qt::LeftButton);
+		EXPECT_EQ(type(10002).m_d, (std::vector<double>{ 0.11, 0.12, 0.1, 0.3 }));
+		EXPECT_EQ(table()->item(3, 1)->text(), QLocale().toString(0.3, 'f', 3));
+	}
+}

@@ -49,6 +49,7 @@
 #include "DailyCycleInputWidget.h"
 #include "PendingEdit.h"
 #include "ProjectDocument.h"
+#include "UnkeptInput.h"
 #include "RoomModelDialog.h"
 #include "TypedNumbers.h"
 #include "UserNumberSpinBox.h"
@@ -1290,6 +1291,11 @@ bool GuiWalk::queueSaveAnswer() {
 	if (QWidget * focus = QApplication::focusWidget())
 		focus->clearFocus();
 	QApplication::processEvents();
+	// what Save would not keep is named first: go on without it
+	if (!m_window->unkeptInput(true).isEmpty()) {
+		logAction("  not kept by Save: Go on");
+		m_driver.add(Driver::pressButton("Go on"));
+	}
 	if (!m_window->isProjectModified())
 		return true;
 	if (pick(5) == 0) {
@@ -1301,8 +1307,6 @@ bool GuiWalk::queueSaveAnswer() {
 		const QString path = m_workDir + QString("/walk-%1.rmxml").arg(++m_fileCounter);
 		logAction("  save question: Save as " + path);
 		m_driver.add(Driver::press(QDialogButtonBox::Save));
-		if (m_window->refusedTextField() != nullptr)
-			m_driver.add(Driver::pressButton("Go on"));
 		m_driver.add(Driver::chooseFile(path));
 		m_driver.add(Driver::press(QDialogButtonBox::Ok));
 		return true;
@@ -1341,7 +1345,7 @@ bool GuiWalk::saveTo(const QString & path) {
 	// a text left in a field that refuses it is named first: go on with the stored value
 	PendingEdit::commit(m_window.get());
 	// what the question named is not kept: no fresh window shows it
-	const bool named = m_window->refusedTextField() != nullptr;
+	const bool named = !m_window->unkeptInput(true).isEmpty();
 	if (named)
 		m_driver.add(Driver::pressButton("Go on"));
 	m_driver.add(Driver::chooseFile(path));
@@ -1381,6 +1385,8 @@ GuiWalk::Kind GuiWalk::saveLoadRoundTrip() {
 	}
 	// the window shows the loaded file when it saves the second time
 	m_freshCheck = NoFreshCheck;
+	if (!m_window->unkeptInput(true).isEmpty())
+		m_driver.add(Driver::pressButton("Go on"));
 	m_driver.add(Driver::chooseFile(first));
 	QTest::mouseClick(m_window->buttonBar()->toolButtonLoad, Qt::LeftButton);
 	if (!saveTo(second)) {
