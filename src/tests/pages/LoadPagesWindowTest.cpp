@@ -43,6 +43,7 @@
 #include "ScheduleInputWidget.h"
 #include "ConstructionTableModel.h"
 #include "TypedNumbers.h"
+#include "UnkeptInput.h"
 
 namespace {
 
@@ -167,6 +168,9 @@ protected:
 
 	void save(const QString & path) {
 		Driver driver;
+		// a surface without construction is named before Save leaves it out
+		if (!m_window->unkeptInput(true).isEmpty())
+			driver.add(Driver::pressButton("Go on"));
 		driver.add(Driver::chooseFile(path));
 		driver.add(Driver::press(QDialogButtonBox::Ok));
 		m_window->buttonBar()->toolButtonSave->click();
@@ -206,6 +210,8 @@ protected:
 		replaced location is closed. */
 	void loadThroughTheWindow(const QString & path) {
 		Driver driver;
+		if (!m_window->unkeptInput(true).isEmpty())
+			driver.add(Driver::pressButton("Go on"));
 		if (m_window->isProjectModified())
 			driver.add(Driver::press(QDialogButtonBox::Discard));
 		driver.add(Driver::chooseFile(path));
