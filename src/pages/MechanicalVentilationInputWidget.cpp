@@ -83,7 +83,10 @@ void MechanicalVentilationInputWidget::on_comboBoxType_currentIndexChanged(int i
 	m_ui->stackedWidget->setCurrentIndex(index);
 	switch (index) {
 		case RM::MechanicalVentilationModel::MECHANICAL_VENTILATION :
+			// hidden, but locked as for every other type without set points: what the editor
+			// shows must not depend on the type shown before
 			m_ui->scheduleWidgetSetPoints->hide();
+			m_ui->scheduleWidgetSetPoints->setScheduleEditable(false);
 			m_ui->scheduleWidgetFlowRates->show();
 			m_ui->groupBoxSchedules->setTitle(tr("Schedule for air flow rates"));
 			break;

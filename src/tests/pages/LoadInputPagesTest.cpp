@@ -264,6 +264,9 @@ TEST_F(LoadInputPagesTest, MechanicalVentilationTypesShowTheirEditorsAndSchedule
 		{ 0, true, false, false, "Schedule for air flow rates" },
 		{ 2, true, true, false, "Schedule for set points" },
 		{ 0, true, false, false, "Schedule for set points" },
+		// after the editable set points of type 2: locked again, as in a page that never showed them
+		{ 2, true, true, false, "Schedule for set points" },
+		{ 1, false, false, true, "Schedule for air flow rates" },
 	};
 	typeAndReturn(child<Edit>(m_mechanical.get(), "lineEditSupplyFlowRate"), "120");
 	typeAndReturn(child<Edit>(m_mechanical.get(), "lineEditHeatRecoveryEfficiency"), "70");
