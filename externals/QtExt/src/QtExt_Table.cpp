@@ -1,5 +1,7 @@
 #include "QtExt_Table.h"
 
+#include "QtExt_LineBreaks.h"
+
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -605,13 +607,6 @@ QTextOption Table::prepareCellText(const TableCell & c) const {
 
 namespace {
 
-/*! A position cuts a line that starts above it, unless only the line's lowest quarter lies
-	below it: lines reach a little into the next one (negative leading). */
-bool cutsLine(const std::pair<double, double> & line, double y) {
-	return line.first < y - 0.5 && y < line.second - 0.25 * (line.second - line.first);
-}
-
-
 /*! Calls f(line, origin of its block, top of the line) for every laid-out line of a document. */
 template <typename F>
 void forEachLine(QTextDocument * doc, F f) {
@@ -683,28 +678,12 @@ bool Table::rowLines(int row, std::vector<std::pair<double, double>> & lines) co
 
 
 std::vector<double> Table::lineBreaks() const {
-	const double eps = 0.5;
 	std::vector<double> breaks;
 	std::vector<std::pair<double, double>> lines;
-	for (int r = std::max(0, m_headerRows); r < m_rows; ++r) {
-		if (!rowLines(r, lines) || lines.empty())
-			continue;
-		double first = lines.front().first;
-		for (const auto & l : lines)
-			first = std::min(first, l.first);
-		for (const auto & candidate : lines) {
-			const double y = candidate.first;
-			if (y <= first + eps)
-				continue;
-			bool straddled = false;
-			for (const auto & l : lines)
-				straddled = straddled || cutsLine(l, y);
-			if (!straddled)
-				breaks.push_back(y);
-		}
-	}
-	std::sort(breaks.begin(), breaks.end());
-	breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
+	for (int r = std::max(0, m_headerRows); r < m_rows; ++r)
+		if (rowLines(r, lines))
+			LineBreaks::addRowBreaks(lines, breaks);
+	LineBreaks::sortUnique(breaks);
 	return breaks;
 }
 

@@ -1,4 +1,5 @@
 #include "QtExt_TextFrame.h"
+#include "QtExt_LineBreaks.h"
 #include "QtExt_TextFrameInformations.h"
 
 #include <algorithm>
@@ -14,17 +15,6 @@
 #include <QTextCursor>
 
 namespace QtExt {
-
-namespace {
-
-/*! A position cuts a line that starts above it, unless only the line's lowest quarter lies
-	below it: lines reach a little into the next one (negative leading). */
-bool cutsLine(const std::pair<double, double> & line, double y) {
-	return line.first < y - 0.5 && y < line.second - 0.25 * (line.second - line.first);
-}
-
-} // namespace
-
 
 TextFrame::TextFrame(QTextDocument * textDocument, QObject * parent) :
 	QObject(parent),
@@ -181,7 +171,6 @@ std::vector<double> TextFrame::rowLineBreaks(QPaintDevice * device, double width
 	std::vector<double> breaks;
 	if (frameRect(device, width).isNull())
 		return breaks;
-	const double eps = 0.5;
 	typedef std::pair<const QTextTable *, int> RowKey;
 	std::map<RowKey, std::vector<std::pair<double, double>>> rows;
 	std::set<RowKey> spanned;
@@ -200,23 +189,10 @@ std::vector<double> TextFrame::rowLineBreaks(QPaintDevice * device, double width
 			rows[key].emplace_back(top, top + lines->lineAt(i).height());
 		}
 	}
-	for (const auto & row : rows) {
-		if (spanned.count(row.first) > 0 || row.second.empty())
-			continue;
-		double first = row.second.front().first;
-		for (const auto & l : row.second)
-			first = std::min(first, l.first);
-		for (const auto & candidate : row.second) {
-			const double y = candidate.first;
-			bool straddled = y <= first + eps;
-			for (const auto & l : row.second)
-				straddled = straddled || cutsLine(l, y);
-			if (!straddled)
-				breaks.push_back(y);
-		}
-	}
-	std::sort(breaks.begin(), breaks.end());
-	breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
+	for (const auto & row : rows)
+		if (spanned.count(row.first) == 0)
+			LineBreaks::addRowBreaks(row.second, breaks);
+	LineBreaks::sortUnique(breaks);
 	return breaks;
 }
 
